@@ -1,0 +1,27 @@
+// The per-user profile: the framework's application profile functions over an INI file kept by
+// QSettings (~/.config/<organisation>/Zivra.conf), one group per section, keys unchanged.
+// Sections, entries and string values are code page 932; whole numbers are stored in the C locale.
+#pragma once
+
+#include "platform/afx/String.h"
+
+class QString;
+
+namespace Profile {
+
+// The registry key of the framework: the organisation the file lives under ("Orlek").
+void SetRegistryKey(const char* organisation);
+// Puts the profile file under another folder (tests point it at a temporary one).
+void SetDirectory(const QString& folder);
+// The full path of the profile file now in use.
+QString FilePath();
+
+int GetProfileInt(const char* section, const char* entry, int defaultValue);
+CString GetProfileString(const char* section, const char* entry, const char* defaultValue = "");
+BOOL WriteProfileInt(const char* section, const char* entry, int value);
+// A null value removes the entry; a null entry removes the whole section.
+BOOL WriteProfileString(const char* section, const char* entry, const char* value);
+// TRUE when the section holds the entry.
+BOOL HasProfileEntry(const char* section, const char* entry);
+
+} // namespace Profile
