@@ -1,0 +1,171 @@
+#include "tests/platform/storage/StorageTestSupport.h"
+
+#include "platform/storage/StorageError.h"
+
+#include <QProcess>
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+namespace compound_file_test {
+
+QByteArray Pattern(int size, char seed)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char(seed + i * 7);
+    return bytes;
+}
+
+// An embedded object's storage as such objects look: a class id, a stream with a control
+// character in its name, a stream large enough to leave the small-block area, an empty stream,
+// and nested storages, one of them empty.
+StorageTree SampleEmbedding()
+{
+    StorageTree nested{"Nested", {}, {{"Deep", Pattern(10, 'd')}}, {StorageTree{"Empty", {}, {}, {}}}};
+    StorageTree embedding;
+    embedding.name = "Embedding 1";
+    embedding.classId = {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0, 1, 2, 3, 4, 5, 6, 7, 8};
+    embedding.streams = {{"\x01" "CompObj", Pattern(76, 'c')}, {"CONTENTS", Pattern(5000, 'x')}, {"Zero", {}}};
+    embedding.storages = {nested};
+    return embedding;
+}
+
+// The directory listing of python3-olefile, or a null array when it is not installed. The first
+// python3 on the path may be a private one without the system's packages.
+QByteArray ListWithOlefile(const QString& path)
+{
+    for (const QString& program : {QString("python3"), QString("/usr/bin/python3")}) {
+        QProcess python;
+        python.start(program, {"-c", "import olefile, sys; print(olefile.OleFileIO(sys.argv[1]).listdir())", path});
+        if (!python.waitForFinished(20000) || python.exitStatus() != QProcess::NormalExit)
+            continue;
+        if (python.exitCode() == 0)
+            return python.readAllStandardOutput();
+        const QByteArray error = python.readAllStandardError();
+        if (!error.contains("No module named"))
+            return "python3 failed: " + error;
+    }
+    return {};
+}
+
+// The same tree with every level's streams and storages in name order, as a directory lists them.
+StorageTree Sorted(StorageTree tree)
+{
+    std::sort(tree.streams.begin(), tree.streams.end(), [](auto& a, auto& b) { return a.name < b.name; });
+    std::sort(tree.storages.begin(), tree.storages.end(), [](auto& a, auto& b) { return a.name < b.name; });
+    for (StorageTree& storage : tree.storages)
+        storage = Sorted(std::move(storage));
+    return tree;
+}
+
+} // namespace compound_file_test
+
+using namespace compound_file_test;
+
+TEST(CompoundFile, WritesContentsAndEmbeddingsAndReadsThemBackExactly)
+{
+    StorageFolder folder;
+    const CString path = folder.Path(QString::fromUtf8(u8"構造図.zvr"));
+    const QByteArray contents = Pattern(3000, 'a');
+    DocumentFile file;
+    SaveDocument(file, path, contents, {SampleEmbedding()});
+
+    QFile raw(folder.FileSystemPath(QString::fromUtf8(u8"構造図.zvr")));
+    ASSERT_TRUE(raw.open(QIODevice::ReadOnly)) << "the name on disk is the UTF-8 form";
+    EXPECT_EQ(raw.read(8), QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8));
+
+    const CompoundFileReader reader(file.ReadAll());
+    EXPECT_EQ(reader.StreamNames(), std::vector<std::string>{"Contents"});
+    EXPECT_EQ(reader.StorageNames(), std::vector<std::string>{"Embedding 1"});
+    EXPECT_TRUE(reader.HasStream("Contents"));
+    EXPECT_FALSE(reader.HasStream("Embedding 1"));
+    EXPECT_EQ(reader.ReadStream("Contents"), contents);
+    EXPECT_EQ(Sorted(reader.ReadStorage("Embedding 1")), Sorted(SampleEmbedding()));
+}
+
+TEST(CompoundFile, OpaqueEmbeddingSurvivesAResaveByteForByte)
+{
+    StorageFolder folder;
+    DocumentFile first;
+    SaveDocument(first, folder.Path("first.zvr"), "old", {SampleEmbedding()});
+    const CompoundFileReader original(first.ReadAll());
+
+    DocumentFile second;
+    SaveDocument(second, folder.Path("second.zvr"), "new", {original.ReadStorage("Embedding 1")});
+    const CompoundFileReader copy(second.ReadAll());
+
+    EXPECT_EQ(copy.ReadStream("Contents"), QByteArray("new"));
+    StorageTree expected = original.ReadTree();
+    expected.streams = {{"Contents", "new"}};
+    EXPECT_EQ(copy.ReadTree(), expected);
+}
+
+TEST(CompoundFile, RootClassIdIsKept)
+{
+    StorageFolder folder;
+    StorageTree root{"", {9, 8, 7, 6, 5, 4, 3, 2, 1}, {{"Contents", "x"}}, {SampleEmbedding()}};
+    DocumentFile file;
+    file.Save(folder.Path("a.zvr"), [&](CompoundFileWriter& writer) { writer.WriteTree(root); });
+    EXPECT_EQ(Sorted(CompoundFileReader(file.ReadAll()).ReadTree()), Sorted(root));
+}
+
+TEST(CompoundFile, OtherToolsSeeTheSameDirectory)
+{
+    StorageFolder folder;
+    DocumentFile file;
+    SaveDocument(file, folder.Path("tool.zvr"), "data", {SampleEmbedding()});
+    const QByteArray listing = ListWithOlefile(folder.FileSystemPath("tool.zvr"));
+    if (listing.isNull())
+        GTEST_SKIP() << "python3 with olefile is not installed";
+    EXPECT_TRUE(listing.contains("['Contents']")) << listing.constData();
+    EXPECT_TRUE(listing.contains("['Embedding 1', 'Nested', 'Deep']")) << listing.constData();
+    EXPECT_TRUE(listing.contains("['Embedding 1', 'CONTENTS']")) << listing.constData();
+}
+
+TEST(CompoundFile, PlainAndDamagedFilesAreToldApart)
+{
+    const QByteArray signature("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+    const struct
+    {
+        const char* what;
+        QByteArray bytes;
+        bool compound;
+    } cases[] = {
+        {"plain archive", QByteArray("\xE9\x03plain archive bytes", 21), false},
+        {"empty file", QByteArray(), false},
+        {"signature cut short", signature.left(7), false},
+        {"signature then rubbish", signature + QByteArray(600, '\xFF'), true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CompoundFileReader::IsCompoundFile(c.bytes), c.compound) << c.what;
+        try {
+            CompoundFileReader reader(c.bytes);
+            ADD_FAILURE() << c.what << " was read as a compound file";
+        } catch (const StorageError& error) {
+            EXPECT_EQ(error.Code(), StorageErrorCode::InvalidFile) << c.what;
+        }
+    }
+}
+
+TEST(CompoundFile, MissingOrMistypedEntriesAreInvalidFileErrors)
+{
+    StorageFolder folder;
+    DocumentFile file;
+    SaveDocument(file, folder.Path("a.zvr"), "data", {SampleEmbedding()});
+    const CompoundFileReader reader(file.ReadAll());
+    for (const auto& read : std::vector<std::function<void()>>{
+             [&] { reader.ReadStream("Missing"); },
+             [&] { reader.ReadStream("Embedding 1"); },
+             [&] { reader.ReadStorage("Contents"); },
+             [&] { reader.ReadStorage("Embedding 2"); },
+         }) {
+        try {
+            read();
+            ADD_FAILURE() << "a missing or mistyped entry was read";
+        } catch (const StorageError& error) {
+            EXPECT_EQ(error.Code(), StorageErrorCode::InvalidFile);
+        }
+    }
+}

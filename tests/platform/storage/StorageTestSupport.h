@@ -1,0 +1,60 @@
+// Shared by the storage tests: a temporary folder with CP932 file names, and document saving.
+#pragma once
+
+#include "platform/afx/String.h"
+#include "platform/storage/CompoundFileReader.h"
+#include "platform/storage/DocumentFile.h"
+#include "platform/storage/StorageTree.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <ostream>
+
+#include <vector>
+
+class StorageFolder
+{
+public:
+    // The CP932 path of a file in the folder.
+    CString Path(const QString& name) const { return FromQString(m_dir.filePath(name)); }
+    QString FileSystemPath(const QString& name) const { return m_dir.filePath(name); }
+    QStringList Entries() const
+    {
+        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Readable failure output for trees: names, class id bytes and stream sizes, indented by depth.
+inline void PrintTo(const StorageTree& tree, std::ostream* os, int depth = 0)
+{
+    *os << "\n" << std::string(std::size_t(depth) * 2, ' ') << "storage '" << tree.name << "' class";
+    for (int b : tree.classId)
+        *os << ' ' << b;
+    for (const StorageStream& stream : tree.streams)
+        *os << "\n" << std::string(std::size_t(depth) * 2 + 2, ' ') << "stream '" << stream.name << "' "
+            << stream.bytes.size() << " bytes " << qHash(stream.bytes);
+    for (const StorageTree& storage : tree.storages)
+        PrintTo(storage, os, depth + 1);
+}
+
+inline void SaveDocument(DocumentFile& file, const CString& path, const QByteArray& contents,
+                         const std::vector<StorageTree>& storages = {})
+{
+    file.Save(path, [&](CompoundFileWriter& writer) {
+        writer.WriteStream("Contents", contents);
+        for (const StorageTree& storage : storages)
+            writer.WriteStorage(storage);
+    });
+}
+
+inline QByteArray ReadContents(const CString& path)
+{
+    const DocumentFile file = DocumentFile::Open(path, DocumentFileMode::ReadOnly);
+    return CompoundFileReader(file.ReadAll()).ReadStream("Contents");
+}
