@@ -52,7 +52,7 @@ StorageTree ReadStorageTree(GsfInfile* storage, const std::string& name)
     tree.classId = ClassIdOf(storage);
     const int count = gsf_infile_num_children(storage);
     for (int i = 0; i < count; ++i) {
-        GObjectPtr<GsfInput> child(gsf_infile_child_by_index(storage, i));
+        GsfHandle<GsfInput> child(gsf_infile_child_by_index(storage, i));
         const char* childName = gsf_infile_name_by_index(storage, i);
         if (!child || !childName)
             throw Damaged("entry " + std::to_string(i) + " of '" + name + "' cannot be opened");
@@ -65,9 +65,9 @@ StorageTree ReadStorageTree(GsfInfile* storage, const std::string& name)
 }
 
 // The child of that name, checked to be a stream (wantStorage false) or a storage.
-GObjectPtr<GsfInput> ChildOfKind(GsfInfile* root, const std::string& name, bool wantStorage)
+GsfHandle<GsfInput> ChildOfKind(GsfInfile* root, const std::string& name, bool wantStorage)
 {
-    GObjectPtr<GsfInput> child(gsf_infile_child_by_name(root, name.c_str()));
+    GsfHandle<GsfInput> child(gsf_infile_child_by_name(root, name.c_str()));
     if (!child || IsStorage(child.get()) != wantStorage)
         throw StorageError(StorageErrorCode::InvalidFile,
                            (wantStorage ? "no storage '" : "no stream '") + name + "' in the compound file");
@@ -78,7 +78,7 @@ std::vector<std::string> ChildNames(GsfInfile* storage, bool wantStorages)
 {
     std::vector<std::string> names;
     for (int i = 0, n = gsf_infile_num_children(storage); i < n; ++i) {
-        GObjectPtr<GsfInput> child(gsf_infile_child_by_index(storage, i));
+        GsfHandle<GsfInput> child(gsf_infile_child_by_index(storage, i));
         if (child && IsStorage(child.get()) == wantStorages)
             names.emplace_back(gsf_infile_name_by_index(storage, i));
     }
@@ -94,14 +94,13 @@ bool CompoundFileReader::IsCompoundFile(const QByteArray& bytes)
            std::memcmp(bytes.constData(), kSignature, sizeof kSignature) == 0;
 }
 
-CompoundFileReader::CompoundFileReader(QByteArray bytes)
-    : m_bytes(std::move(bytes)), m_root(nullptr, [](void* p) { GObjectUnref()(p); })
+CompoundFileReader::CompoundFileReader(QByteArray bytes) : m_bytes(std::move(bytes))
 {
     if (!IsCompoundFile(m_bytes))
         throw StorageError(StorageErrorCode::InvalidFile, "not a compound file");
     EnsureGsfInitialized();
-    GObjectPtr<GsfInput> input(gsf_input_memory_new(reinterpret_cast<const guint8*>(m_bytes.constData()),
-                                                    gsf_off_t(m_bytes.size()), FALSE));
+    GsfHandle<GsfInput> input(
+        gsf_input_memory_new(reinterpret_cast<const guint8*>(m_bytes.constData()), gsf_off_t(m_bytes.size()), FALSE));
     GError* error = nullptr;
     m_root.reset(gsf_infile_msole_new(input.get(), &error));
     if (!m_root)
@@ -130,7 +129,7 @@ std::vector<std::string> CompoundFileReader::StorageNames() const
 
 bool CompoundFileReader::HasStream(const std::string& name) const
 {
-    GObjectPtr<GsfInput> child(gsf_infile_child_by_name(m_root.get(), name.c_str()));
+    GsfHandle<GsfInput> child(gsf_infile_child_by_name(m_root.get(), name.c_str()));
     return child && !compound_file_reader::IsStorage(child.get());
 }
 

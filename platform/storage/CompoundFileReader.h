@@ -3,11 +3,11 @@
 // read such a file as plain bytes.
 #pragma once
 
+#include "platform/storage/GsfHandle.h"
 #include "platform/storage/StorageTree.h"
 
 #include <QByteArray>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -40,5 +40,5 @@ public:
 
 private:
     QByteArray m_bytes; // the input reads from these bytes in place
-    std::unique_ptr<_GsfInfile, void (*)(void*)> m_root;
+    GsfHandle<_GsfInfile> m_root;
 };

@@ -6,11 +6,6 @@
 #include <cerrno>
 #include <unistd.h>
 
-void CompoundFileWriter::Unref::operator()(void* object) const
-{
-    GObjectUnref()(object);
-}
-
 CompoundFileWriter::CompoundFileWriter(int fd)
 {
     EnsureGsfInitialized();
@@ -57,19 +52,19 @@ void CompoundFileWriter::WriteTree(const StorageTree& root)
 
 void CompoundFileWriter::WriteStreamInto(GsfOutfile* parent, const StorageStream& stream)
 {
-    GObjectPtr<GsfOutput> child(gsf_outfile_new_child(parent, stream.name.c_str(), FALSE));
+    GsfHandle<GsfOutput> child(gsf_outfile_new_child(parent, stream.name.c_str(), FALSE));
     if (!child)
         ThrowWriteError("cannot create stream '" + stream.name + "'");
-    const bool written = stream.bytes.isEmpty() ||
-                         gsf_output_write(child.get(), std::size_t(stream.bytes.size()),
-                                          reinterpret_cast<const guint8*>(stream.bytes.constData()));
+    const bool written =
+        stream.bytes.isEmpty() || gsf_output_write(child.get(), std::size_t(stream.bytes.size()),
+                                                   reinterpret_cast<const guint8*>(stream.bytes.constData()));
     if (!written || !gsf_output_close(child.get()))
         ThrowWriteError("cannot write stream '" + stream.name + "'");
 }
 
 void CompoundFileWriter::WriteStorageInto(GsfOutfile* parent, const StorageTree& storage)
 {
-    GObjectPtr<GsfOutput> child(gsf_outfile_new_child(parent, storage.name.c_str(), TRUE));
+    GsfHandle<GsfOutput> child(gsf_outfile_new_child(parent, storage.name.c_str(), TRUE));
     if (!child)
         ThrowWriteError("cannot create storage '" + storage.name + "'");
     gsf_outfile_msole_set_class_id(GSF_OUTFILE_MSOLE(child.get()), storage.classId.data());

@@ -2,12 +2,12 @@
 // Close, which finishes the file. Nothing is complete until Close returns.
 #pragma once
 
+#include "platform/storage/GsfHandle.h"
 #include "platform/storage/StorageTree.h"
 
 #include <QByteArray>
 
 #include <cstdio>
-#include <memory>
 #include <string>
 
 struct _GsfOutput;
@@ -35,17 +35,12 @@ public:
     void Close();
 
 private:
-    struct Unref
-    {
-        void operator()(void* object) const;
-    };
-
     void WriteStreamInto(_GsfOutfile* parent, const StorageStream& stream);
     void WriteStorageInto(_GsfOutfile* parent, const StorageTree& storage);
     void WriteChildren(_GsfOutfile* storage, const StorageTree& tree);
     [[noreturn]] void ThrowWriteError(const std::string& what) const;
 
     FILE* m_file = nullptr;
-    std::unique_ptr<_GsfOutput, Unref> m_sink;
-    std::unique_ptr<_GsfOutfile, Unref> m_root;
+    GsfHandle<_GsfOutput> m_sink;
+    GsfHandle<_GsfOutfile> m_root;
 };

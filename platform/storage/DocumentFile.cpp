@@ -24,7 +24,9 @@ FileDescriptor OpenRegular(const std::string& path, int flags)
     FileDescriptor fd(open(path.c_str(), flags | O_CLOEXEC));
     if (!fd.IsValid())
         throw StorageError::FromErrno(errno, "cannot open", path);
-    struct stat st{};
+    struct stat st
+    {
+    };
     if (fstat(fd.Get(), &st) != 0)
         throw StorageError::FromErrno(errno, "cannot open", path);
     if (!S_ISREG(st.st_mode))
@@ -92,8 +94,12 @@ QByteArray DocumentFile::ReadAll() const
 
 bool DocumentFile::HoldsLockOn(const std::string& target) const
 {
-    struct stat mine{};
-    struct stat theirs{};
+    struct stat mine
+    {
+    };
+    struct stat theirs
+    {
+    };
     return IsOpen() && m_reason == ReadOnlyReason::None && fstat(m_fd.Get(), &mine) == 0 &&
            stat(target.c_str(), &theirs) == 0 && mine.st_dev == theirs.st_dev && mine.st_ino == theirs.st_ino;
 }

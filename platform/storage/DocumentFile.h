@@ -11,14 +11,12 @@
 
 #include <functional>
 
-enum class DocumentFileMode
-{
+enum class DocumentFileMode {
     Edit,     // for writing, unless the file is read-only or another open holds it for editing
     ReadOnly, // for reading only; takes no lock and conflicts with nobody
 };
 
-enum class ReadOnlyReason
-{
+enum class ReadOnlyReason {
     None,            // open for editing, the editing lock held
     Requested,       // opened with DocumentFileMode::ReadOnly
     NotWritable,     // the file has the read-only attribute (see FileAccess::IsWritable)

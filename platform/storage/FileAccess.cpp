@@ -13,7 +13,9 @@ std::string FileAccess::FolderOf(const std::string& path)
 
 bool FileAccess::IsWritable(const std::string& path)
 {
-    struct stat st{};
+    struct stat st
+    {
+    };
     if (stat(path.c_str(), &st) != 0 || !(st.st_mode & S_IWUSR))
         return false;
     return access(path.c_str(), W_OK) == 0 && access(FolderOf(path).c_str(), W_OK | X_OK) == 0;

@@ -9,7 +9,9 @@ namespace file_lock {
 
 struct flock WholeFileWriteLock()
 {
-    struct flock lock{};
+    struct flock lock
+    {
+    };
     lock.l_type = F_WRLCK;
     lock.l_whence = SEEK_SET;
     lock.l_start = 0;

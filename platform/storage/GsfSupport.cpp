@@ -8,6 +8,12 @@ void EnsureGsfInitialized()
     std::call_once(initialized, [] { gsf_init(); });
 }
 
+void GsfUnref::operator()(void* object) const
+{
+    if (object)
+        g_object_unref(object);
+}
+
 std::string TakeGErrorMessage(GError* error, const std::string& fallback)
 {
     if (!error)

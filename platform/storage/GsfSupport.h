@@ -1,10 +1,11 @@
-// What the compound-file reader and writer share about libgsf: its headers, its one-time
-// initialisation and an owning pointer that drops a GObject reference. Include libgsf only through
-// this header: glib defines TRUE and FALSE as macros, which would break the constants of the same
-// names in WinTypes.h when both end up in one translation unit, so the macros are dropped here.
+// What the compound-file reader and writer share about libgsf: its headers and its one-time
+// initialisation. Include libgsf only through this header: glib defines TRUE and FALSE as macros,
+// which would break the constants of the same names in WinTypes.h when both end up in one
+// translation unit, so the macros are dropped here.
 #pragma once
 
 #include "platform/afx/WinTypes.h"
+#include "platform/storage/GsfHandle.h"
 
 #include <glib-object.h>
 #include <gsf/gsf-infile-msole.h>
@@ -20,22 +21,9 @@
 #undef TRUE
 #undef FALSE
 
-#include <memory>
 #include <string>
 
 void EnsureGsfInitialized();
-
-struct GObjectUnref
-{
-    void operator()(void* object) const
-    {
-        if (object)
-            g_object_unref(object);
-    }
-};
-
-template <typename T>
-using GObjectPtr = std::unique_ptr<T, GObjectUnref>;
 
 // The message of a GError (freed here), or the fallback when there is none.
 std::string TakeGErrorMessage(GError* error, const std::string& fallback);

@@ -17,7 +17,9 @@ namespace save_file {
 // A symbolic link is followed, so that the save replaces the file it points to, not the link.
 std::string ResolvedTarget(const std::string& path)
 {
-    struct stat st{};
+    struct stat st
+    {
+    };
     if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
         return path;
     char resolved[PATH_MAX];
@@ -68,7 +70,9 @@ void SyncFolder(const std::string& folder)
 SaveFile::SaveFile(const std::string& targetPath) : m_target(save_file::ResolvedTarget(targetPath))
 {
     m_fd = save_file::CreateExclusive(m_target, m_temporary);
-    struct stat old{};
+    struct stat old
+    {
+    };
     if (stat(m_target.c_str(), &old) == 0 && fchmod(m_fd.Get(), old.st_mode & 07777) != 0) {
         const int err = errno;
         Discard();

@@ -36,6 +36,6 @@ StorageErrorCode StorageErrorCodeFromErrno(int osError)
 
 StorageError StorageError::FromErrno(int osError, const std::string& action, const std::string& path)
 {
-    return StorageError(StorageErrorCodeFromErrno(osError),
-                        action + " '" + path + "': " + std::strerror(osError), osError);
+    return StorageError(StorageErrorCodeFromErrno(osError), action + " '" + path + "': " + std::strerror(osError),
+                        osError);
 }

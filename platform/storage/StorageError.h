@@ -5,14 +5,13 @@
 #include <stdexcept>
 #include <string>
 
-enum class StorageErrorCode
-{
+enum class StorageErrorCode {
     Generic,
     FileNotFound,
     BadPath,
     TooManyOpenFiles,
     AccessDenied,
-    InvalidFile,      // not a readable compound file, or a stream or storage is missing or damaged
+    InvalidFile, // not a readable compound file, or a stream or storage is missing or damaged
     HardIO,
     SharingViolation, // another opener holds the file for editing
     DiskFull,

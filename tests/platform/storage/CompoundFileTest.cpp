@@ -4,6 +4,8 @@
 
 #include <QProcess>
 
+#include <fcntl.h>
+
 #include <algorithm>
 
 #include <gtest/gtest.h>
@@ -27,7 +29,11 @@ StorageTree SampleEmbedding()
     StorageTree embedding;
     embedding.name = "Embedding 1";
     embedding.classId = {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0, 1, 2, 3, 4, 5, 6, 7, 8};
-    embedding.streams = {{"\x01" "CompObj", Pattern(76, 'c')}, {"CONTENTS", Pattern(5000, 'x')}, {"Zero", {}}};
+    embedding.streams = {{"\x01"
+                          "CompObj",
+                          Pattern(76, 'c')},
+                         {"CONTENTS", Pattern(5000, 'x')},
+                         {"Zero", {}}};
     embedding.storages = {nested};
     return embedding;
 }
@@ -167,5 +173,20 @@ TEST(CompoundFile, MissingOrMistypedEntriesAreInvalidFileErrors)
         } catch (const StorageError& error) {
             EXPECT_EQ(error.Code(), StorageErrorCode::InvalidFile);
         }
+    }
+}
+
+TEST(CompoundFile, WriteFailureIsReportedNotSwallowed)
+{
+    const FileDescriptor full(open("/dev/full", O_WRONLY | O_CLOEXEC));
+    if (!full.IsValid())
+        GTEST_SKIP() << "no /dev/full";
+    try {
+        CompoundFileWriter writer(full.Get());
+        writer.WriteStream("Contents", Pattern(200000, 'f'));
+        writer.Close();
+        ADD_FAILURE() << "writing to a full device succeeded";
+    } catch (const StorageError& error) {
+        EXPECT_EQ(error.Code(), StorageErrorCode::DiskFull) << error.what();
     }
 }

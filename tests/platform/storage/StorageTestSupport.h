@@ -37,8 +37,9 @@ inline void PrintTo(const StorageTree& tree, std::ostream* os, int depth = 0)
     for (int b : tree.classId)
         *os << ' ' << b;
     for (const StorageStream& stream : tree.streams)
-        *os << "\n" << std::string(std::size_t(depth) * 2 + 2, ' ') << "stream '" << stream.name << "' "
-            << stream.bytes.size() << " bytes " << qHash(stream.bytes);
+        *os << "\n"
+            << std::string(std::size_t(depth) * 2 + 2, ' ') << "stream '" << stream.name << "' " << stream.bytes.size()
+            << " bytes " << qHash(stream.bytes);
     for (const StorageTree& storage : tree.storages)
         PrintTo(storage, os, depth + 1);
 }

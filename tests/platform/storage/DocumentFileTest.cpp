@@ -1,0 +1,201 @@
+#include "tests/platform/storage/StorageTestSupport.h"
+
+#include "platform/storage/StorageError.h"
+
+#include <QFile>
+
+#include <cstring>
+#include <random>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+namespace document_file_test {
+
+mode_t ModeOf(const QString& path)
+{
+    struct stat st
+    {
+    };
+    EXPECT_EQ(stat(path.toLocal8Bit().constData(), &st), 0);
+    return st.st_mode & 07777;
+}
+
+void SetMode(const QString& path, mode_t mode)
+{
+    ASSERT_EQ(chmod(path.toLocal8Bit().constData(), mode), 0);
+}
+
+template <typename Action> StorageErrorCode ErrorOf(Action action)
+{
+    try {
+        action();
+    } catch (const StorageError& error) {
+        return error.Code();
+    }
+    ADD_FAILURE() << "no StorageError";
+    return StorageErrorCode::Generic;
+}
+
+// A document of `size` bytes whose every 32-bit word is the generation number, so that a file holding
+// a mix of two saves, or a cut-off one, is seen at once.
+QByteArray Generation(quint32 generation, int size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (int i = 0; i + 4 <= size; i += 4)
+        std::memcpy(bytes.data() + i, &generation, 4);
+    return bytes;
+}
+
+bool IsWholeGeneration(const QByteArray& bytes, int size)
+{
+    if (bytes.size() != size)
+        return false;
+    quint32 generation = 0;
+    std::memcpy(&generation, bytes.constData(), 4);
+    return bytes == Generation(generation, size);
+}
+
+} // namespace document_file_test
+
+using namespace document_file_test;
+
+TEST(DocumentFile, FailedSaveLeavesTheOldFileAndItsPermissions)
+{
+    StorageFolder folder;
+    const CString path = folder.Path("doc.zvr");
+    const QString onDisk = folder.FileSystemPath("doc.zvr");
+    DocumentFile file;
+    SaveDocument(file, path, "first");
+    SetMode(onDisk, 0640);
+
+    EXPECT_THROW(file.Save(path,
+                           [](CompoundFileWriter& writer) {
+                               writer.WriteStream("Contents", QByteArray(100000, 'x'));
+                               throw std::runtime_error("serializing failed midway");
+                           }),
+                 std::runtime_error);
+    EXPECT_EQ(ReadContents(path), QByteArray("first"));
+    EXPECT_EQ(folder.Entries(), QStringList{"doc.zvr"}) << "the temporary file is removed";
+    EXPECT_EQ(file.GetReadOnlyReason(), ReadOnlyReason::None);
+
+    SaveDocument(file, path, "second");
+    EXPECT_EQ(ReadContents(path), QByteArray("second"));
+    EXPECT_EQ(ModeOf(onDisk), mode_t(0640));
+    EXPECT_EQ(folder.Entries(), QStringList{"doc.zvr"});
+}
+
+TEST(DocumentFile, EditingLockMakesEveryOtherEditorReadOnlyUntilClosed)
+{
+    StorageFolder folder;
+    const CString path = folder.Path("doc.zvr");
+    DocumentFile editor;
+    SaveDocument(editor, path, "one");
+
+    // Two opens in one process conflict just as two programs do.
+    DocumentFile second = DocumentFile::Open(path, DocumentFileMode::Edit);
+    EXPECT_EQ(second.GetReadOnlyReason(), ReadOnlyReason::LockedByAnother);
+    EXPECT_EQ(second.ReadAll(), editor.ReadAll());
+    EXPECT_EQ(ErrorOf([&] { SaveDocument(second, path, "two"); }), StorageErrorCode::SharingViolation);
+    EXPECT_EQ(DocumentFile::Open(path, DocumentFileMode::ReadOnly).GetReadOnlyReason(), ReadOnlyReason::Requested);
+
+    // A save replaces the file, and the lock moves with it to the new one.
+    SaveDocument(editor, path, "three");
+    EXPECT_EQ(DocumentFile::Open(path, DocumentFileMode::Edit).GetReadOnlyReason(), ReadOnlyReason::LockedByAnother);
+    EXPECT_EQ(ReadContents(path), QByteArray("three"));
+
+    // Saving under another name lets go of the first file.
+    SaveDocument(editor, folder.Path("other.zvr"), "four");
+    EXPECT_EQ(DocumentFile::Open(path, DocumentFileMode::Edit).GetReadOnlyReason(), ReadOnlyReason::None);
+    EXPECT_EQ(DocumentFile::Open(folder.Path("other.zvr"), DocumentFileMode::Edit).GetReadOnlyReason(),
+              ReadOnlyReason::LockedByAnother);
+
+    editor.Close();
+    DocumentFile third = DocumentFile::Open(folder.Path("other.zvr"), DocumentFileMode::Edit);
+    EXPECT_EQ(third.GetReadOnlyReason(), ReadOnlyReason::None);
+}
+
+TEST(DocumentFile, ReadOnlyAttributeHoldsEvenForRootAndRefusesTheSave)
+{
+    StorageFolder folder;
+    const CString path = folder.Path("doc.zvr");
+    const QString onDisk = folder.FileSystemPath("doc.zvr");
+    DocumentFile writer;
+    SaveDocument(writer, path, "kept");
+    writer.Close();
+    SetMode(onDisk, 0444);
+
+    EXPECT_TRUE(DocumentFile::HasReadOnlyAttribute(path));
+    DocumentFile file = DocumentFile::Open(path, DocumentFileMode::Edit);
+    EXPECT_EQ(file.GetReadOnlyReason(), ReadOnlyReason::NotWritable);
+    EXPECT_EQ(ErrorOf([&] { SaveDocument(file, path, "lost"); }), StorageErrorCode::AccessDenied);
+    EXPECT_EQ(ReadContents(path), QByteArray("kept"));
+    EXPECT_EQ(ModeOf(onDisk), mode_t(0444));
+
+    SetMode(onDisk, 0644);
+    EXPECT_FALSE(DocumentFile::HasReadOnlyAttribute(path));
+    EXPECT_FALSE(DocumentFile::HasReadOnlyAttribute(folder.Path("missing.zvr")));
+}
+
+TEST(DocumentFile, OpenFailuresNameTheirCause)
+{
+    StorageFolder folder;
+    EXPECT_EQ(ErrorOf([&] { DocumentFile::Open(folder.Path("missing.zvr"), DocumentFileMode::Edit); }),
+              StorageErrorCode::FileNotFound);
+    EXPECT_EQ(ErrorOf([&] { DocumentFile::Open(folder.Path(""), DocumentFileMode::ReadOnly); }),
+              StorageErrorCode::BadPath);
+    EXPECT_EQ(ErrorOf([&] { DocumentFile().Save(folder.Path("no/such/folder.zvr"), [](CompoundFileWriter&) {}); }),
+              StorageErrorCode::FileNotFound);
+}
+
+TEST(DocumentFile, PlainFileIsReadAsItsBytes)
+{
+    StorageFolder folder;
+    QFile plain(folder.FileSystemPath("old.zvr"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.write("\x01\x00plain archive", 15);
+    plain.close();
+
+    const DocumentFile file = DocumentFile::Open(folder.Path("old.zvr"), DocumentFileMode::Edit);
+    const QByteArray bytes = file.ReadAll();
+    EXPECT_FALSE(CompoundFileReader::IsCompoundFile(bytes));
+    EXPECT_EQ(bytes, QByteArray("\x01\x00plain archive", 15));
+}
+
+// A process killed at any moment of a save leaves the target as either the old or a new document,
+// never a mix or a cut-off file.
+TEST(DocumentFile, KilledSaveLeavesACompleteDocument)
+{
+    constexpr int kSize = 1 << 20;
+    StorageFolder folder;
+    const CString path = folder.Path("doc.zvr");
+    DocumentFile first;
+    SaveDocument(first, path, Generation(0, kSize));
+    first.Close();
+
+    std::mt19937 random(20240611);
+    for (quint32 round = 1; round <= 10; ++round) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            try {
+                DocumentFile saver;
+                for (quint32 n = 0;; ++n)
+                    SaveDocument(saver, path, Generation(round * 1000 + n, kSize));
+            } catch (...) {
+                _exit(1);
+            }
+        }
+        usleep(useconds_t(2000 + random() % 40000));
+        kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the saving process failed by itself in round " << round;
+
+        const QByteArray contents = ReadContents(path);
+        EXPECT_TRUE(IsWholeGeneration(contents, kSize)) << "round " << round;
+    }
+}
