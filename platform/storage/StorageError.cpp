@@ -1,5 +1,7 @@
 #include "platform/storage/StorageError.h"
 
+#include "platform/afx/Exception.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -38,4 +40,32 @@ StorageError StorageError::FromErrno(int osError, const std::string& action, con
 {
     return StorageError(StorageErrorCodeFromErrno(osError), action + " '" + path + "': " + std::strerror(osError),
                         osError);
+}
+
+CFileException StorageError::ToFileException(const CString& fileName) const
+{
+    const int cause = [this] {
+        switch (m_code) {
+        case StorageErrorCode::Generic:
+            return int(CFileException::genericException);
+        case StorageErrorCode::FileNotFound:
+            return int(CFileException::fileNotFound);
+        case StorageErrorCode::BadPath:
+            return int(CFileException::badPath);
+        case StorageErrorCode::TooManyOpenFiles:
+            return int(CFileException::tooManyOpenFiles);
+        case StorageErrorCode::AccessDenied:
+            return int(CFileException::accessDenied);
+        case StorageErrorCode::InvalidFile:
+            return int(CFileException::invalidFile);
+        case StorageErrorCode::HardIO:
+            return int(CFileException::hardIO);
+        case StorageErrorCode::SharingViolation:
+            return int(CFileException::sharingViolation);
+        case StorageErrorCode::DiskFull:
+            return int(CFileException::diskFull);
+        }
+        return int(CFileException::genericException);
+    }();
+    return CFileException(cause, m_osError ? LONG(m_osError) : -1, fileName);
 }

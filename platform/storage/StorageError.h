@@ -5,6 +5,9 @@
 #include <stdexcept>
 #include <string>
 
+class CFileException;
+class CString;
+
 enum class StorageErrorCode {
     Generic,
     FileNotFound,
@@ -28,6 +31,9 @@ public:
     // An error from a failed system call: the code follows errno, the message names the action
     // and the file (UTF-8) and ends with the system's text.
     static StorageError FromErrno(int osError, const std::string& action, const std::string& path);
+
+    // The same failure as the framework's file exception, for the document layer to throw or report.
+    CFileException ToFileException(const CString& fileName) const;
 
     StorageErrorCode Code() const { return m_code; }
     int OsError() const { return m_osError; }

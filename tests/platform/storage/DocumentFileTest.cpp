@@ -1,5 +1,6 @@
 #include "tests/platform/storage/StorageTestSupport.h"
 
+#include "platform/afx/Exception.h"
 #include "platform/storage/StorageError.h"
 
 #include <QFile>
@@ -149,6 +150,16 @@ TEST(DocumentFile, OpenFailuresNameTheirCause)
               StorageErrorCode::BadPath);
     EXPECT_EQ(ErrorOf([&] { DocumentFile().Save(folder.Path("no/such/folder.zvr"), [](CompoundFileWriter&) {}); }),
               StorageErrorCode::FileNotFound);
+
+    try {
+        DocumentFile::Open(folder.Path("missing.zvr"), DocumentFileMode::Edit);
+        ADD_FAILURE() << "a missing file was opened";
+    } catch (const StorageError& error) {
+        const CFileException framework = error.ToFileException("missing.zvr");
+        EXPECT_EQ(framework.m_cause, CFileException::fileNotFound);
+        EXPECT_EQ(framework.m_lOsError, ENOENT);
+        EXPECT_EQ(framework.m_strFileName, CString("missing.zvr"));
+    }
 }
 
 TEST(DocumentFile, PlainFileIsReadAsItsBytes)
