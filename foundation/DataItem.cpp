@@ -1,0 +1,3 @@
+#include "foundation/DataItem.h"
+
+IMPLEMENT_DYNCREATE(CDataItem, CObject)

@@ -1,0 +1,20 @@
+// An owning list of CDataItem names: destroying the list deletes every entry.
+#pragma once
+
+#include "foundation/DataItem.h"
+#include "platform/afx/List.h"
+
+class CDataItemList : public CTypedPtrList<CObList, CDataItem*>
+{
+public:
+    CDataItemList() : CTypedPtrList(10) {}
+    ~CDataItemList() override;
+
+    // Appends the entry, which the list then owns; TRUE. On a failure the entry is deleted, the
+    // user is told and the result is FALSE.
+    BOOL AddDataItemDirect(CDataItem* item);
+    // Appends a copy of the entry.
+    BOOL AddDataItem(const CDataItem& item);
+    // The zero-based index of the first entry whose name equals the text byte for byte, or -1.
+    int FindDataItemIndex(const CString& text) const;
+};
