@@ -104,6 +104,9 @@ private:
 class CObArray : public AfxArrayOf<CObject*>
 {
     DECLARE_SERIAL(CObArray)
+public:
+    // A count, then every element (loading replaces the contents).
+    void Serialize(CArchive& ar) override;
 };
 
 class CPtrArray : public AfxArrayOf<void*>
@@ -114,16 +117,25 @@ class CPtrArray : public AfxArrayOf<void*>
 class CDWordArray : public AfxArrayOf<DWORD>
 {
     DECLARE_SERIAL(CDWordArray)
+public:
+    // A count, then every element (loading replaces the contents).
+    void Serialize(CArchive& ar) override;
 };
 
 class CWordArray : public AfxArrayOf<WORD>
 {
     DECLARE_SERIAL(CWordArray)
+public:
+    // A count, then every element (loading replaces the contents).
+    void Serialize(CArchive& ar) override;
 };
 
 class CByteArray : public AfxArrayOf<BYTE>
 {
     DECLARE_SERIAL(CByteArray)
+public:
+    // A count, then every element (loading replaces the contents).
+    void Serialize(CArchive& ar) override;
 };
 
 class CUIntArray : public AfxArrayOf<UINT>
@@ -137,6 +149,7 @@ class CStringArray : public AfxArrayOf<CString, const CString&>
 public:
     using AfxArrayOf::Add;
     INT_PTR Add(const char* text) { return Add(CString(text)); }
+    void Serialize(CArchive& ar) override;
 };
 
 // An array of TYPE pointers over CObArray or CPtrArray.

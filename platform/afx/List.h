@@ -157,6 +157,8 @@ public:
     // Note: a pointer to a class derived from CObList picks these overloads, as in the framework.
     void AddHead(CObList* other) { AddHeadList(*other); }
     void AddTail(CObList* other) { AddTailList(*other); }
+    // A count, then every object (loading appends them).
+    void Serialize(CArchive& ar) override;
 };
 
 class CPtrList : public AfxListOf<void*>
@@ -181,6 +183,7 @@ public:
     POSITION AddTail(const char* text) { return AddTail(CString(text)); }
     void AddHead(CStringList* other) { AddHeadList(*other); }
     void AddTail(CStringList* other) { AddTailList(*other); }
+    void Serialize(CArchive& ar) override;
 };
 
 // A list of TYPE pointers over CObList or CPtrList.

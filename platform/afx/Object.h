@@ -16,6 +16,7 @@
 
 using INT_PTR = std::intptr_t;
 using UINT_PTR = std::uintptr_t;
+using DWORD_PTR = std::uintptr_t;
 
 class CObject;
 class CArchive;
