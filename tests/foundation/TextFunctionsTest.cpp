@@ -8,7 +8,7 @@
 
 #include <vector>
 
-namespace {
+namespace text_functions_test {
 
 LOGFONT FontOfHeight(int height)
 {
@@ -47,7 +47,7 @@ private:
     OSVERSIONINFO m_os;
 };
 
-} // namespace
+} // namespace text_functions_test
 
 TEST(TextFunctions, CharacterWidthFromTheFontHeight)
 {
@@ -56,22 +56,22 @@ TEST(TextFunctions, CharacterWidthFromTheFontHeight)
         int height, width, narrow;
     } cases[] = {{-13, 16, 15}, {-10, 12, 12}, {-21, 27, 26}, {13, 16, 15}, {0, 0, 0}};
     for (const auto& c : cases) {
-        EXPECT_EQ(GetFontCharWidth(FontOfHeight(c.height), FALSE), c.width) << c.height;
-        EXPECT_EQ(GetFontCharWidth(FontOfHeight(c.height), TRUE), c.narrow) << c.height;
+        EXPECT_EQ(GetFontCharWidth(text_functions_test::FontOfHeight(c.height), FALSE), c.width) << c.height;
+        EXPECT_EQ(GetFontCharWidth(text_functions_test::FontOfHeight(c.height), TRUE), c.narrow) << c.height;
     }
-    EXPECT_EQ(GetCharsPerRectWidth(CRect(0, 0, 100, -50), FontOfHeight(-13), FALSE), 6);
+    EXPECT_EQ(GetCharsPerRectWidth(CRect(0, 0, 100, -50), text_functions_test::FontOfHeight(-13), FALSE), 6);
     // A font too small to measure counts one unit per character instead of dividing by zero.
-    EXPECT_EQ(GetCharsPerRectWidth(CRect(0, 0, 100, -50), FontOfHeight(0), FALSE), 100);
+    EXPECT_EQ(GetCharsPerRectWidth(CRect(0, 0, 100, -50), text_functions_test::FontOfHeight(0), FALSE), 100);
 
-    Nt4Services nt4;
+    text_functions_test::Nt4Services nt4;
     AppServices* previous = SetAppServices(&nt4);
-    EXPECT_EQ(GetFontCharWidth(FontOfHeight(-13), FALSE), 18); // 115 %
+    EXPECT_EQ(GetFontCharWidth(text_functions_test::FontOfHeight(-13), FALSE), 18); // 115 %
     SetAppServices(previous);
 }
 
 TEST(TextFunctions, MultiLineExtent)
 {
-    const LOGFONT font = FontOfHeight(-13); // character width 16, line height -34
+    const LOGFONT font = text_functions_test::FontOfHeight(-13); // character width 16, line height -34
     const struct
     {
         std::string text;
@@ -81,7 +81,7 @@ TEST(TextFunctions, MultiLineExtent)
         {"", {0, 0}},
         {"ABC", {48, -34}},
         {"AB\r\n", {32, -34}},
-        {"A\r\n" + kA + kA, {64, -88}}, // a double-byte character counts two bytes
+        {"A\r\n" + text_functions_test::kA + text_functions_test::kA, {64, -88}}, // a double-byte character counts two bytes
     };
     for (const auto& c : cases) {
         CSize extent;
@@ -98,8 +98,8 @@ TEST(TextFunctions, WrappingAndSplittingBreakBetweenCharacters)
         std::string wrapped;
     } wraps[] = {
         {"ABCDEFG", 6, "ABC\r\nDEF\r\nG"},
-        {kA + kA + kA, 6, kA + kA + kA}, // the third character ends the text
-        {kA + "BC" + kA, 4, kA + "B\r\nC" + kA},
+        {text_functions_test::kA + text_functions_test::kA + text_functions_test::kA, 6, text_functions_test::kA + text_functions_test::kA + text_functions_test::kA}, // the third character ends the text
+        {text_functions_test::kA + "BC" + text_functions_test::kA, 4, text_functions_test::kA + "B\r\nC" + text_functions_test::kA},
         {"AB\r\nCDE", 4, "AB\r\nCD\r\nE"}, // no break before an existing CR
         {"", 4, ""},
     };
@@ -116,33 +116,33 @@ TEST(TextFunctions, WrappingAndSplittingBreakBetweenCharacters)
     } splits[] = {
         {"ABCDE", 4, {"AB", "CD", "E"}},
         {"A\r\n\r\nB", 10, {"A", "", "B"}},
-        {kA + "B" + kA, 4, {kA + "B", kA}},
+        {text_functions_test::kA + "B" + text_functions_test::kA, 4, {text_functions_test::kA + "B", text_functions_test::kA}},
         {"", 4, {}},
     };
     for (const auto& c : splits) {
         CDataItemList list;
         EXPECT_EQ(SplitTextToLineItems(CString(c.text), c.units, list), int(c.lines.size())) << c.text;
-        EXPECT_EQ(Names(list), c.lines) << c.text;
+        EXPECT_EQ(text_functions_test::Names(list), c.lines) << c.text;
     }
 
     // Six narrow characters of height -13 (width 15) fit 100 units, three at two units each per
     // line; the list is emptied first.
     CDataItemList list;
     list.AddDataItemDirect(new CDataItem(CString("old")));
-    EXPECT_EQ(SplitTextToRectLines(CString("ABCDEFGH"), CRect(0, 0, 100, -50), FontOfHeight(-13), list), 3);
-    EXPECT_EQ(Names(list), (std::vector<std::string>{"ABC", "DEF", "GH"}));
-    EXPECT_EQ(SplitTextToRectLines(CString(), CRect(0, 0, 100, -50), FontOfHeight(-13), list), 0);
+    EXPECT_EQ(SplitTextToRectLines(CString("ABCDEFGH"), CRect(0, 0, 100, -50), text_functions_test::FontOfHeight(-13), list), 3);
+    EXPECT_EQ(text_functions_test::Names(list), (std::vector<std::string>{"ABC", "DEF", "GH"}));
+    EXPECT_EQ(SplitTextToRectLines(CString(), CRect(0, 0, 100, -50), text_functions_test::FontOfHeight(-13), list), 0);
     EXPECT_TRUE(list.IsEmpty());
 
     CString wrapped;
-    EXPECT_EQ(WrapTextToRect(wrapped, CString("ABCDEFGH"), CRect(0, 0, 48, -50), FontOfHeight(-13)).Bytes(),
+    EXPECT_EQ(WrapTextToRect(wrapped, CString("ABCDEFGH"), CRect(0, 0, 48, -50), text_functions_test::FontOfHeight(-13)).Bytes(),
               "AB\r\nCD\r\nEF\r\nGH"); // three characters of width 16 fit 48 units
 }
 
 TEST(TextFunctions, CountingAndCuttingKeepCharactersWhole)
 {
     EXPECT_EQ(GetMbcsCharCount(CString()), 0);
-    EXPECT_EQ(GetMbcsCharCount(CString("A" + kA + "B")), 3);
+    EXPECT_EQ(GetMbcsCharCount(CString("A" + text_functions_test::kA + "B")), 3);
 
     const struct
     {
@@ -150,9 +150,9 @@ TEST(TextFunctions, CountingAndCuttingKeepCharactersWhole)
         int n;
         std::string bytes, chars;
     } cases[] = {
-        {kA + kHyo, 3, kA, kA + kHyo},
-        {"A" + kA + "B", 2, "A", "A" + kA},
-        {"A" + kA + "B", 3, "A" + kA, "A" + kA + "B"},
+        {text_functions_test::kA + text_functions_test::kHyo, 3, text_functions_test::kA, text_functions_test::kA + text_functions_test::kHyo},
+        {"A" + text_functions_test::kA + "B", 2, "A", "A" + text_functions_test::kA},
+        {"A" + text_functions_test::kA + "B", 3, "A" + text_functions_test::kA, "A" + text_functions_test::kA + "B"},
         {"ABC", 5, "ABC", "ABC"},
         {"ABC", 0, "", ""},
         {"", 3, "", ""},
@@ -174,7 +174,7 @@ TEST(TextFunctions, SpreadsheetCellTexts)
     EXPECT_EQ(TextForExcelCell(out, CString()).Bytes(), "");
 
     // A cell holds 255 bytes; a double-byte character that does not fit whole is left out.
-    const std::string longText = std::string(254, 'x') + kA + "y";
+    const std::string longText = std::string(254, 'x') + text_functions_test::kA + "y";
     EXPECT_EQ(TextForExcelCell(out, CString(longText)).Bytes(), std::string(254, 'x'));
     EXPECT_EQ(TextForExcelCell(out, CString(std::string(300, 'x'))).GetLength(), 255);
     // Only the first 511 bytes are read: 170 times "a CR LF" and one more "a".
@@ -186,7 +186,7 @@ TEST(TextFunctions, SpreadsheetCellTexts)
     // The 511 bytes read end on a character boundary: byte 511 would be a lead byte.
     std::string fromCell;
     for (int i = 0; i < 256; ++i)
-        fromCell += kA;
+        fromCell += text_functions_test::kA;
     EXPECT_EQ(TextFromExcelCell(out, CString(fromCell)).Bytes(), fromCell.substr(0, 510));
     EXPECT_EQ(TextFromExcelCell(out, CString(std::string(600, '\n'))).GetLength(), 512);
 }
@@ -218,7 +218,7 @@ TEST(TextFunctions, ReplaceAll)
         {"aBcAb", "AB", "x", FALSE, TRUE, "xcx"},  // the source keeps its own case around the matches
         {"aBcAbd", "AB", "x", TRUE, FALSE, ""},
         {"aaa", "aa", "b", TRUE, TRUE, "ba"},
-        {kHyo + "\\", "\\", "/", TRUE, TRUE, kHyo + "/"}, // a trail byte 0x5C is no match
+        {text_functions_test::kHyo + "\\", "\\", "/", TRUE, TRUE, text_functions_test::kHyo + "/"}, // a trail byte 0x5C is no match
         {"abc", "", "x", TRUE, FALSE, "abc"},             // an empty find text finds nothing
     };
     for (const auto& c : cases) {
@@ -241,8 +241,8 @@ TEST(TextFunctions, SplitFilePathAtTheLastSeparator)
         {"C:\\work\\file.zvr", "file.zvr", "C:\\work"},
         {"/home/user/file.zvr", "file.zvr", "/home/user"},
         {"/home\\mixed/file.zvr", "file.zvr", "/home\\mixed"},
-        {"dir\\" + kHyo + ".zvr", kHyo + ".zvr", "dir"}, // the trail byte of 表 is no separator
-        {kHyo, kHyo, ""},
+        {"dir\\" + text_functions_test::kHyo + ".zvr", text_functions_test::kHyo + ".zvr", "dir"}, // the trail byte of 表 is no separator
+        {text_functions_test::kHyo, text_functions_test::kHyo, ""},
         {"dir/", "", "dir"},
     };
     for (const auto& c : cases) {

@@ -1,0 +1,8 @@
+#include "model/DataModelClasses.h"
+
+#include "model/ComplexItem.h"
+
+void RegisterDataModelClasses()
+{
+    AfxRegisterClass(RUNTIME_CLASS(CComplexItem));
+}
