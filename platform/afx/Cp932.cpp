@@ -29,31 +29,24 @@ public:
     {
         iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
         std::string out;
-        out.resize(in.size() * 2 + 8);
+        out.reserve(in.size() * 2);
+        char chunk[4096];
         char* src = const_cast<char*>(in.data());
         std::size_t srcLeft = in.size();
-        std::size_t done = 0;
         while (srcLeft > 0) {
-            char* dst = out.data() + done;
-            std::size_t dstLeft = out.size() - done;
+            char* dst = chunk;
+            std::size_t dstLeft = sizeof chunk;
             const std::size_t rc = iconv(m_cd, &src, &srcLeft, &dst, &dstLeft);
-            done = out.size() - dstLeft;
-            if (rc != static_cast<std::size_t>(-1))
-                break;
-            if (errno == E2BIG) {
-                out.resize(out.size() * 2);
+            out.append(chunk, sizeof chunk - dstLeft);
+            if (rc != static_cast<std::size_t>(-1) || errno == E2BIG)
                 continue;
-            }
             // EILSEQ or EINVAL (a truncated sequence at the end): replace one unit and go on.
             const std::size_t skip = std::min<std::size_t>(unitLength(std::string_view(src, srcLeft)), srcLeft);
             src += skip;
             srcLeft -= skip;
-            out.resize(std::max(out.size(), done + replacement.size() + srcLeft * 2 + 8));
-            out.replace(done, replacement.size(), replacement);
-            done += replacement.size();
+            out.append(replacement);
             iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
         }
-        out.resize(done);
         return out;
     }
 

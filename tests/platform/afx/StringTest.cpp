@@ -22,8 +22,9 @@ TEST(Cp932, RoundTripsJapaneseTexts)
     for (const auto& c : cases) {
         const CString text(c.utf8);
         const std::string utf8(reinterpret_cast<const char*>(c.utf8));
-        if (c.cp932)
+        if (c.cp932) {
             EXPECT_EQ(text.Bytes(), c.cp932) << utf8;
+        }
         EXPECT_EQ(Utf8(text), utf8);
         EXPECT_EQ(FromQString(ToQString(text)), text) << utf8;
         EXPECT_EQ(ToQString(text), QString::fromUtf8(utf8.c_str()));
