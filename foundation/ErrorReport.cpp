@@ -1,22 +1,12 @@
 #include "foundation/ErrorReport.h"
 
+#include "platform/afx/Exception.h"
 #include "platform/afx/MessageSink.h"
-
-#include <exception>
-#include <new>
 
 BOOL IsHandlingMemoryException()
 {
     const std::exception_ptr current = std::current_exception();
-    if (!current)
-        return FALSE;
-    try {
-        std::rethrow_exception(current);
-    } catch (const std::bad_alloc&) {
-        return TRUE;
-    } catch (...) {
-        return FALSE;
-    }
+    return current && AfxIsMemoryException(current) ? TRUE : FALSE;
 }
 
 void ReportCurrentException(const CString& memoryText, const CString& unexpectedText)

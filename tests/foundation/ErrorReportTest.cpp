@@ -1,5 +1,7 @@
 #include "foundation/ErrorReport.h"
 
+#include "platform/afx/Exception.h"
+
 #include "tests/support/MessageScript.h"
 
 #include <gtest/gtest.h>
@@ -10,18 +12,20 @@
 TEST(ErrorReport, TellsMemoryFailuresFromOthers)
 {
     MessageScript script;
-    try {
-        throw std::bad_alloc();
-    } catch (...) {
-        ReportCurrentException("CList::Add");
-    }
-    try {
-        throw std::runtime_error("x");
-    } catch (...) {
-        ReportCurrentException("CList::Add");
-    }
-    EXPECT_EQ(script.Texts(), (std::vector<std::string>{"ﾒﾓﾘ不足のため処理を実行できません。(CList::Add)",
-                                                        "予期せぬｴﾗｰのため処理を実行できません。(CList::Add)"}));
-    EXPECT_EQ(script.Messages()[0].type, MB_ICONEXCLAMATION);
-    EXPECT_EQ(script.Messages()[1].type, MB_ICONEXCLAMATION);
+    const auto reportFailureOf = [](const std::function<void()>& action) {
+        try {
+            action();
+        } catch (...) {
+            ReportCurrentException("CList::Add");
+        }
+    };
+    reportFailureOf([] { throw std::bad_alloc(); });
+    reportFailureOf([] { AfxThrowMemoryException(); });
+    reportFailureOf([] { throw std::runtime_error("x"); });
+    reportFailureOf([] { AfxThrowFileException(CFileException::diskFull); });
+    const std::string memory = "ﾒﾓﾘ不足のため処理を実行できません。(CList::Add)";
+    const std::string unexpected = "予期せぬｴﾗｰのため処理を実行できません。(CList::Add)";
+    EXPECT_EQ(script.Texts(), (std::vector<std::string>{memory, memory, unexpected, unexpected}));
+    for (const RecordedMessage& m : script.Messages())
+        EXPECT_EQ(m.type, MB_ICONEXCLAMATION);
 }
