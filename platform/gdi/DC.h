@@ -200,11 +200,9 @@ private:
     CGdiObject* Wrapper(const std::shared_ptr<GdiObjectData>& data);
     template <typename Object, typename Data>
     Object* Select(std::shared_ptr<Data>& slot, Object* object);
-    std::shared_ptr<BrushData> BrushOf(CBrush* brush) const;
     void ApplyResolution();
     bool CanDraw() const { return m_device != nullptr; }
     DCDevice& Measurer() const;
-    const DCState& MeasureState() const;
     BOOL ArcShape(DCDevice::ArcKind kind, int l, int t, int r, int b, int x3, int y3, int x4, int y4);
     int ClipType() const;
 

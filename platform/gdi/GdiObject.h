@@ -22,6 +22,7 @@ public:
     static CGdiObject* FromHandle(HGDIOBJ handle) { return handle ? handle->Owner() : nullptr; }
 
 protected:
+    friend class CDC; // wraps data whose creating object is gone
     void Adopt(std::shared_ptr<GdiObjectData> data);
     template <typename Data>
     Data* DataAs() const

@@ -20,4 +20,7 @@ public:
     BOOL RectInRegion(LPCRECT rect) const;
 
     const QRegion* GetRegion() const;
+
+private:
+    BOOL AdoptRegion(const QRegion& region);
 };

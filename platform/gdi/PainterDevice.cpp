@@ -1,0 +1,524 @@
+#include "platform/gdi/PainterDevice.h"
+
+#include "platform/gdi/FontMapper.h"
+
+#include <QImage>
+#include <QPagedPaintDevice>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace PainterFile {
+
+QColor ToQColor(COLORREF c)
+{
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+COLORREF ToColorRef(QRgb c)
+{
+    return RGB(BYTE(qRed(c)), BYTE(qGreen(c)), BYTE(qBlue(c)));
+}
+
+// The composition that carries out a binary raster operation; nullopt for R2_NOP.
+std::optional<QPainter::CompositionMode> RopComposition(int rop2)
+{
+    using M = QPainter::CompositionMode;
+    switch (rop2)
+    {
+    case R2_XORPEN: return M::RasterOp_SourceXorDestination;
+    case R2_NOTXORPEN: return M::RasterOp_NotSourceXorDestination;
+    case R2_NOT: return M::RasterOp_NotDestination;
+    case R2_NOTCOPYPEN: return M::RasterOp_NotSource;
+    case R2_MASKPEN: return M::RasterOp_SourceAndDestination;
+    case R2_MERGEPEN: return M::RasterOp_SourceOrDestination;
+    case R2_NOTMASKPEN: return M::RasterOp_NotSourceOrNotDestination;
+    case R2_NOTMERGEPEN: return M::RasterOp_NotSourceAndNotDestination;
+    case R2_MASKNOTPEN: return M::RasterOp_NotSourceAndDestination;
+    case R2_MASKPENNOT: return M::RasterOp_SourceAndNotDestination;
+    case R2_MERGENOTPEN: return M::RasterOp_NotSourceOrDestination;
+    case R2_MERGEPENNOT: return M::RasterOp_SourceOrNotDestination;
+    case R2_NOP: return std::nullopt;
+    default: return M::CompositionMode_SourceOver; // R2_COPYPEN, R2_BLACK, R2_WHITE
+    }
+}
+
+QColor RopColor(int rop2, COLORREF color)
+{
+    if (rop2 == R2_BLACK)
+        return Qt::black;
+    if (rop2 == R2_WHITE)
+        return Qt::white;
+    return ToQColor(color);
+}
+
+// Dash patterns of one-pixel pens, in pixels.
+QList<qreal> DashPattern(int style)
+{
+    switch (style)
+    {
+    case PS_DASH: return {18, 6};
+    case PS_DOT: return {3, 3};
+    case PS_DASHDOT: return {9, 6, 3, 6};
+    case PS_DASHDOTDOT: return {9, 3, 3, 3, 3, 3};
+    default: return {};
+    }
+}
+
+QBrush MakeBrush(const BrushData& brush, int rop2)
+{
+    switch (brush.log.lbStyle)
+    {
+    case BS_SOLID: return QBrush(RopColor(rop2, brush.log.lbColor));
+    case BS_PATTERN: return QBrush(brush.pattern);
+    default: return Qt::NoBrush;
+    }
+}
+
+std::optional<QPainter::CompositionMode> BlockComposition(DWORD rop)
+{
+    using M = QPainter::CompositionMode;
+    switch (rop)
+    {
+    case PATCOPY:
+    case SRCCOPY: return M::CompositionMode_Source;
+    case PATINVERT:
+    case SRCINVERT: return M::RasterOp_SourceXorDestination;
+    case DSTINVERT: return M::RasterOp_NotDestination;
+    case SRCAND: return M::RasterOp_SourceAndDestination;
+    case SRCPAINT: return M::RasterOp_SourceOrDestination;
+    case NOTSRCCOPY: return M::RasterOp_NotSource;
+    case BLACKNESS: return M::RasterOp_ClearDestination;
+    case WHITENESS: return M::RasterOp_SetDestination;
+    default: return std::nullopt;
+    }
+}
+
+// An 8 x 8 checkerboard of white and black: XOR with it inverts every other pixel.
+const QBrush& FocusBrush()
+{
+    static const QBrush brush = [] {
+        QImage image(8, 8, QImage::Format_RGB32);
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                image.setPixel(x, y, (x + y) % 2 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+        return QBrush(image);
+    }();
+    return brush;
+}
+
+// The parametric angle (degrees, counter-clockwise on screen) of the point of the ellipse in
+// rect that lies on the ray from its centre through p.
+double EllipseAngle(const QRectF& rect, QPointF p)
+{
+    const QPointF c = rect.center();
+    const double a = std::max(rect.width() / 2, 0.5), b = std::max(rect.height() / 2, 0.5);
+    return std::atan2(-(p.y() - c.y()) / b, (p.x() - c.x()) / a) * 180.0 / M_PI;
+}
+
+} // namespace PainterFile
+
+PainterDevice::PainterDevice(QPaintDevice* device, bool printing) : m_device(device), m_printing(printing)
+{
+    Retarget(device);
+}
+
+PainterDevice::~PainterDevice()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+bool PainterDevice::Retarget(QPaintDevice* device)
+{
+    if (m_painter.isActive())
+        m_painter.end();
+    m_device = device;
+    m_clipKnown = false;
+    m_font = FontEntry{};
+    if (!device || !m_painter.begin(device))
+        return false;
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    return true;
+}
+
+int PainterDevice::DeviceCaps(int index) const
+{
+    if (!m_device)
+        return 0;
+    const auto* paged = dynamic_cast<const QPagedPaintDevice*>(m_device);
+    const int dpi = m_device->logicalDpiX();
+    switch (index)
+    {
+    case HORZRES: return m_device->width();
+    case VERTRES: return m_device->height();
+    case LOGPIXELSX: return m_device->logicalDpiX();
+    case LOGPIXELSY: return m_device->logicalDpiY();
+    case HORZSIZE: return m_device->widthMM();
+    case VERTSIZE: return m_device->heightMM();
+    case BITSPIXEL: return m_device->depth();
+    case PHYSICALWIDTH: return paged ? paged->pageLayout().fullRectPixels(dpi).width() : m_device->width();
+    case PHYSICALHEIGHT: return paged ? paged->pageLayout().fullRectPixels(dpi).height() : m_device->height();
+    case PHYSICALOFFSETX: return paged ? paged->pageLayout().paintRectPixels(dpi).left() : 0;
+    case PHYSICALOFFSETY: return paged ? paged->pageLayout().paintRectPixels(dpi).top() : 0;
+    default: return 0;
+    }
+}
+
+QImage* PainterDevice::Image()
+{
+    return m_device && m_device->devType() == QInternal::Image ? static_cast<QImage*>(m_device) : nullptr;
+}
+
+PainterDevice::PenShape PainterDevice::ShapeOf(const DCState& state) const
+{
+    PenShape shape;
+    const LOGPEN& pen = state.pen->log;
+    const int style = int(pen.lopnStyle & PS_STYLE_MASK);
+    shape.null = style == PS_NULL;
+    shape.width = pen.lopnWidth.x <= 1 ? 1 : std::max(1, state.mapping.LengthToDeviceX(pen.lopnWidth.x));
+    shape.cosmetic = shape.width <= 1;
+    shape.inside = style == PS_INSIDEFRAME && !shape.cosmetic;
+    return shape;
+}
+
+void PainterDevice::ApplyClip(const DCState& state)
+{
+    if (m_clipKnown && m_clip == state.clip)
+        return;
+    if (state.clip)
+        m_painter.setClipRegion(*state.clip);
+    else
+        m_painter.setClipping(false);
+    m_clip = state.clip;
+    m_clipKnown = true;
+}
+
+bool PainterDevice::PrepareShape(const DCState& state, const PenShape& shape, bool withBrush, Qt::PenJoinStyle join)
+{
+    const auto mode = PainterFile::RopComposition(state.rop2);
+    if (!mode || !m_painter.isActive())
+        return false;
+    ApplyClip(state);
+    m_painter.setCompositionMode(*mode);
+    if (shape.null)
+        m_painter.setPen(Qt::NoPen);
+    else
+    {
+        QPen pen(PainterFile::RopColor(state.rop2, state.pen->log.lopnColor));
+        pen.setWidth(shape.cosmetic ? 0 : shape.width);
+        // A one-pixel pen leaves out the last pixel of a line, as GDI does.
+        pen.setCapStyle(shape.cosmetic ? Qt::FlatCap : Qt::RoundCap);
+        pen.setJoinStyle(join);
+        const QList<qreal> dashes = PainterFile::DashPattern(int(state.pen->log.lopnStyle & PS_STYLE_MASK));
+        if (shape.cosmetic && !dashes.isEmpty())
+            pen.setDashPattern(dashes);
+        m_painter.setPen(pen);
+    }
+    m_painter.setBrush(withBrush ? PainterFile::MakeBrush(*state.brush, state.rop2) : QBrush(Qt::NoBrush));
+    m_painter.setBackgroundMode(state.bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+    m_painter.setBackground(PainterFile::ToQColor(state.bkColor));
+    return true;
+}
+
+QRect PainterDevice::DeviceBox(const DCState& state, const RECT& rect) const
+{
+    CRect box = state.mapping.LPtoDP(rect);
+    box.NormalizeRect();
+    return QRect(box.left, box.top, box.Width(), box.Height());
+}
+
+// The geometry handed to QPainter for a box whose pixels run from its left/top up to but
+// excluding its right/bottom: a one-pixel outline runs on the first and last pixel, a wide pen
+// is centred on that, and an inside-frame pen stays within the box.
+QRectF PainterDevice::ShapeRect(const QRect& box, const PenShape& shape, bool curved) const
+{
+    if (shape.inside)
+    {
+        const double half = shape.width / 2.0;
+        return QRectF(box.x() + half, box.y() + half, std::max(0, box.width() - shape.width),
+                      std::max(0, box.height() - shape.width));
+    }
+    const bool thin = shape.cosmetic || shape.null;
+    const double shift = thin ? 0.0 : 0.5;
+    // Qt rounds curves that end exactly on a pixel boundary inward (the last pixel row and
+    // column go missing when a brush is drawn along); a quarter pixel more reaches them.
+    const double grow = thin && curved ? 0.25 : 0.0;
+    return QRectF(box.x() + shift, box.y() + shift, box.width() - 1 + grow, box.height() - 1 + grow);
+}
+
+QPointF PainterDevice::ShapePoint(const DCState& state, POINT p, const PenShape& shape) const
+{
+    const CPoint d = state.mapping.LPtoDP(p);
+    const double shift = shape.cosmetic || shape.null ? 0.0 : 0.5;
+    return QPointF(d.x + shift, d.y + shift);
+}
+
+void PainterDevice::Line(const DCState& state, POINT from, POINT to)
+{
+    const PenShape shape = ShapeOf(state);
+    if (!shape.null && PrepareShape(state, shape, false, Qt::RoundJoin))
+        m_painter.drawLine(ShapePoint(state, from, shape), ShapePoint(state, to, shape));
+}
+
+void PainterDevice::Polyline(const DCState& state, const POINT* points, int count)
+{
+    const PenShape shape = ShapeOf(state);
+    if (shape.null || !PrepareShape(state, shape, false, Qt::RoundJoin))
+        return;
+    QPolygonF polygon;
+    for (int i = 0; i < count; ++i)
+        polygon << ShapePoint(state, points[i], shape);
+    m_painter.drawPolyline(polygon);
+}
+
+void PainterDevice::Polygon(const DCState& state, const POINT* points, int count)
+{
+    const PenShape shape = ShapeOf(state);
+    if (!PrepareShape(state, shape, true, Qt::MiterJoin))
+        return;
+    QPolygonF polygon;
+    for (int i = 0; i < count; ++i)
+        polygon << ShapePoint(state, points[i], shape);
+    m_painter.drawPolygon(polygon, state.polyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
+}
+
+void PainterDevice::PolyBezier(const DCState& state, const POINT* points, int count)
+{
+    const PenShape shape = ShapeOf(state);
+    if (shape.null || !PrepareShape(state, shape, false, Qt::RoundJoin))
+        return;
+    QPainterPath path(ShapePoint(state, points[0], shape));
+    for (int i = 1; i + 2 < count; i += 3)
+        path.cubicTo(ShapePoint(state, points[i], shape), ShapePoint(state, points[i + 1], shape),
+                     ShapePoint(state, points[i + 2], shape));
+    m_painter.drawPath(path);
+}
+
+void PainterDevice::Rectangle(const DCState& state, const RECT& rect)
+{
+    const PenShape shape = ShapeOf(state);
+    const QRect box = DeviceBox(state, rect);
+    if (box.width() < 2 || box.height() < 2 || !PrepareShape(state, shape, true, Qt::MiterJoin))
+        return;
+    m_painter.drawRect(ShapeRect(box, shape, false));
+}
+
+void PainterDevice::RoundRect(const DCState& state, const RECT& rect, SIZE corner)
+{
+    const PenShape shape = ShapeOf(state);
+    const QRect box = DeviceBox(state, rect);
+    if (box.width() < 2 || box.height() < 2 || !PrepareShape(state, shape, true, Qt::RoundJoin))
+        return;
+    const CSize c = state.mapping.LPtoDP(corner);
+    m_painter.drawRoundedRect(ShapeRect(box, shape, true), std::abs(c.cx) / 2.0, std::abs(c.cy) / 2.0);
+}
+
+void PainterDevice::Ellipse(const DCState& state, const RECT& rect)
+{
+    const PenShape shape = ShapeOf(state);
+    const QRect box = DeviceBox(state, rect);
+    if (box.width() < 2 || box.height() < 2 || !PrepareShape(state, shape, true, Qt::RoundJoin))
+        return;
+    m_painter.drawEllipse(ShapeRect(box, shape, true));
+}
+
+void PainterDevice::ArcShape(const DCState& state, ArcKind kind, const RECT& rect, POINT start, POINT end)
+{
+    const PenShape shape = ShapeOf(state);
+    const QRect box = DeviceBox(state, rect);
+    const bool withBrush = kind != ArcKind::Arc;
+    if (box.width() < 2 || box.height() < 2 || (kind == ArcKind::Arc && shape.null) ||
+        !PrepareShape(state, shape, withBrush, Qt::RoundJoin))
+        return;
+    const QRectF r = ShapeRect(box, shape, true);
+    const double from = PainterFile::EllipseAngle(r, ShapePoint(state, start, shape));
+    double sweep = PainterFile::EllipseAngle(r, ShapePoint(state, end, shape)) - from;
+    // Counter-clockwise on the device from start to end; the same ray twice is the whole ellipse.
+    while (sweep <= 1e-9)
+        sweep += 360.0;
+    QPainterPath path;
+    if (kind == ArcKind::Pie)
+        path.moveTo(r.center());
+    else
+        path.arcMoveTo(r, from);
+    path.arcTo(r, from, sweep);
+    if (kind != ArcKind::Arc)
+        path.closeSubpath();
+    m_painter.drawPath(path);
+}
+
+void PainterDevice::FillRect(const DCState& state, const RECT& rect, const BrushData& brush)
+{
+    if (!m_painter.isActive())
+        return;
+    ApplyClip(state);
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_painter.fillRect(DeviceBox(state, rect), PainterFile::MakeBrush(brush, R2_COPYPEN));
+}
+
+void PainterDevice::FrameRect(const DCState& state, const RECT& rect, const BrushData& brush)
+{
+    const QRect box = DeviceBox(state, rect);
+    if (!m_painter.isActive() || box.isEmpty())
+        return;
+    ApplyClip(state);
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const QBrush fill = PainterFile::MakeBrush(brush, R2_COPYPEN);
+    m_painter.fillRect(QRect(box.left(), box.top(), box.width(), 1), fill);
+    if (box.height() < 2)
+        return;
+    m_painter.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), fill);
+    m_painter.fillRect(QRect(box.left(), box.top() + 1, 1, box.height() - 2), fill);
+    m_painter.fillRect(QRect(box.right(), box.top() + 1, 1, box.height() - 2), fill);
+}
+
+void PainterDevice::DrawFocusRect(const DCState& state, const RECT& rect)
+{
+    const QRect box = DeviceBox(state, rect);
+    if (!m_painter.isActive() || box.isEmpty())
+        return;
+    ApplyClip(state);
+    m_painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    const QBrush& checker = PainterFile::FocusBrush();
+    m_painter.fillRect(QRect(box.left(), box.top(), box.width(), 1), checker);
+    if (box.height() < 2)
+        return;
+    m_painter.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), checker);
+    m_painter.fillRect(QRect(box.left(), box.top() + 1, 1, box.height() - 2), checker);
+    if (box.width() > 1)
+        m_painter.fillRect(QRect(box.right(), box.top() + 1, 1, box.height() - 2), checker);
+}
+
+void PainterDevice::PatBlt(const DCState& state, int x, int y, int width, int height, DWORD rop)
+{
+    const auto mode = PainterFile::BlockComposition(rop);
+    if (!mode || !m_painter.isActive())
+        return;
+    ApplyClip(state);
+    m_painter.setCompositionMode(*mode);
+    m_painter.fillRect(DeviceBox(state, RECT{x, y, x + width, y + height}), PainterFile::MakeBrush(*state.brush, R2_COPYPEN));
+}
+
+void PainterDevice::BitBlt(const DCState& state, const RECT& target, DCDevice& source, const DCState& sourceState,
+                           POINT sourceOrigin, DWORD rop)
+{
+    const QImage* image = source.Image();
+    const auto mode = PainterFile::BlockComposition(rop);
+    if (!image || !mode || !m_painter.isActive())
+        return;
+    ApplyClip(state);
+    const QRect box = DeviceBox(state, target);
+    const CPoint from = sourceState.mapping.LPtoDP(sourceOrigin);
+    m_painter.setCompositionMode(*mode);
+    m_painter.drawImage(box.topLeft(), *image, QRect(QPoint(from.x, from.y), box.size()));
+}
+
+COLORREF PainterDevice::SetPixel(const DCState& state, POINT point, COLORREF color)
+{
+    if (!m_painter.isActive())
+        return CLR_INVALID;
+    ApplyClip(state);
+    const CPoint d = state.mapping.LPtoDP(point);
+    m_painter.setCompositionMode(QPainter::CompositionMode_Source);
+    m_painter.fillRect(QRect(d.x, d.y, 1, 1), PainterFile::ToQColor(color));
+    return color;
+}
+
+COLORREF PainterDevice::GetPixel(const DCState& state, POINT point)
+{
+    const QImage* image = Image();
+    const CPoint d = state.mapping.LPtoDP(point);
+    if (!image || !image->valid(d.x, d.y))
+        return CLR_INVALID;
+    return PainterFile::ToColorRef(image->pixel(d.x, d.y));
+}
+
+const PainterDevice::FontEntry& PainterDevice::FontFor(const DCState& state)
+{
+    const LOGFONT& log = state.font->log;
+    const int height = log.lfHeight == 0 ? 0 : state.mapping.LengthToDeviceY(std::abs(int(log.lfHeight)));
+    const int extra = state.charExtra ? state.mapping.LengthToDeviceX(state.charExtra) : 0;
+    if (m_font.data != state.font || m_font.height != height || m_font.extra != extra)
+    {
+        m_font.data = state.font;
+        m_font.height = height;
+        m_font.extra = extra;
+        m_font.em = FontMapper::EmPixels(log, state.mapping);
+        m_font.font = FontMapper::ToQFont(log, m_font.em);
+        if (extra)
+            m_font.font.setLetterSpacing(QFont::AbsoluteSpacing, extra);
+        m_font.metrics.emplace(m_font.font, m_device);
+    }
+    return m_font;
+}
+
+void PainterDevice::Text(const DCState& state, const char*, POINT at, const CString& text, UINT options,
+                         const RECT* rect)
+{
+    if (!m_painter.isActive())
+        return;
+    const FontEntry& entry = FontFor(state);
+    const QFontMetrics& fm = *entry.metrics;
+    const QString q = ToQString(text);
+    const int width = fm.horizontalAdvance(q);
+    const CPoint p = state.mapping.LPtoDP(at);
+    int x = p.x;
+    if ((state.textAlign & TA_CENTER) == TA_CENTER)
+        x -= width / 2;
+    else if (state.textAlign & TA_RIGHT)
+        x -= width;
+    int baseline = p.y + fm.ascent();
+    if ((state.textAlign & TA_BASELINE) == TA_BASELINE)
+        baseline = p.y;
+    else if (state.textAlign & TA_BOTTOM)
+        baseline = p.y - fm.descent();
+
+    ApplyClip(state);
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const QColor background = PainterFile::ToQColor(state.bkColor);
+    if (rect && (options & ETO_OPAQUE))
+        m_painter.fillRect(DeviceBox(state, *rect), background);
+    else if (state.bkMode == OPAQUE)
+        m_painter.fillRect(QRect(x, baseline - fm.ascent(), width, fm.height()), background);
+    const bool clipped = rect && (options & ETO_CLIPPED);
+    if (clipped)
+    {
+        m_painter.save();
+        m_painter.setClipRect(DeviceBox(state, *rect), state.clip ? Qt::IntersectClip : Qt::ReplaceClip);
+    }
+    m_painter.setBackgroundMode(Qt::TransparentMode);
+    m_painter.setPen(PainterFile::ToQColor(state.textColor));
+    m_painter.setFont(entry.font);
+    m_painter.drawText(QPoint(x, baseline), q);
+    if (clipped)
+        m_painter.restore();
+}
+
+CSize PainterDevice::MeasureText(const DCState& state, const CString& text)
+{
+    const QFontMetrics& fm = *FontFor(state).metrics;
+    return CSize(state.mapping.LengthToLogicalX(fm.horizontalAdvance(ToQString(text))),
+                 state.mapping.LengthToLogicalY(fm.height()));
+}
+
+TEXTMETRIC PainterDevice::Metrics(const DCState& state)
+{
+    const FontEntry& entry = FontFor(state);
+    const QFontMetrics& fm = *entry.metrics;
+    const CoordinateMapping& m = state.mapping;
+    TEXTMETRIC tm{};
+    tm.tmHeight = m.LengthToLogicalY(fm.height());
+    tm.tmAscent = m.LengthToLogicalY(fm.ascent());
+    tm.tmDescent = m.LengthToLogicalY(fm.descent());
+    tm.tmInternalLeading = m.LengthToLogicalY(std::max(0, fm.height() - entry.em));
+    tm.tmExternalLeading = m.LengthToLogicalY(std::max(0, fm.leading()));
+    tm.tmAveCharWidth = m.LengthToLogicalX(fm.averageCharWidth());
+    tm.tmMaxCharWidth = m.LengthToLogicalX(fm.maxWidth());
+    tm.tmWeight = entry.font.weight();
+    tm.tmItalic = entry.font.italic();
+    tm.tmUnderlined = entry.font.underline();
+    tm.tmStruckOut = entry.font.strikeOut();
+    tm.tmCharSet = state.font->log.lfCharSet;
+    return tm;
+}

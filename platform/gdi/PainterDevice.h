@@ -1,0 +1,84 @@
+// The back end that draws with a QPainter on a paint device (an image, a printer, a PDF writer).
+// Logical coordinates are converted to device pixels with the state's mapping and handed to
+// QPainter without a transform; antialiasing is off so raster operations act on whole pixels.
+#pragma once
+
+#include "platform/gdi/DCDevice.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <optional>
+
+class PainterDevice : public DCDevice
+{
+public:
+    PainterDevice(QPaintDevice* device, bool printing);
+    ~PainterDevice() override;
+
+    bool IsValid() const { return m_painter.isActive(); }
+    // Draws on another device from now on (a memory device context's newly selected bitmap).
+    bool Retarget(QPaintDevice* device);
+
+    bool IsPrinting() const override { return m_printing; }
+    int DeviceCaps(int index) const override;
+    QImage* Image() override;
+
+    void Line(const DCState& state, POINT from, POINT to) override;
+    void Polyline(const DCState& state, const POINT* points, int count) override;
+    void Polygon(const DCState& state, const POINT* points, int count) override;
+    void PolyBezier(const DCState& state, const POINT* points, int count) override;
+    void Rectangle(const DCState& state, const RECT& rect) override;
+    void RoundRect(const DCState& state, const RECT& rect, SIZE corner) override;
+    void Ellipse(const DCState& state, const RECT& rect) override;
+    void ArcShape(const DCState& state, ArcKind kind, const RECT& rect, POINT start, POINT end) override;
+    void FillRect(const DCState& state, const RECT& rect, const BrushData& brush) override;
+    void FrameRect(const DCState& state, const RECT& rect, const BrushData& brush) override;
+    void DrawFocusRect(const DCState& state, const RECT& rect) override;
+    void PatBlt(const DCState& state, int x, int y, int width, int height, DWORD rop) override;
+    void BitBlt(const DCState& state, const RECT& target, DCDevice& source, const DCState& sourceState,
+                POINT sourceOrigin, DWORD rop) override;
+    COLORREF SetPixel(const DCState& state, POINT point, COLORREF color) override;
+    COLORREF GetPixel(const DCState& state, POINT point) override;
+    void Text(const DCState& state, const char* op, POINT at, const CString& text, UINT options,
+              const RECT* rect) override;
+    CSize MeasureText(const DCState& state, const CString& text) override;
+    TEXTMETRIC Metrics(const DCState& state) override;
+
+private:
+    // How the selected pen draws on the device.
+    struct PenShape
+    {
+        bool null = false;
+        bool cosmetic = true; // one pixel wide
+        bool inside = false;  // PS_INSIDEFRAME wider than a pixel
+        int width = 1;        // device pixels
+    };
+    struct FontEntry
+    {
+        std::shared_ptr<FontData> data;
+        int height = -1; // the logical height in device pixels
+        int extra = 0;   // character spacing in device pixels
+        int em = 0;
+        QFont font;
+        std::optional<QFontMetrics> metrics;
+    };
+
+    PenShape ShapeOf(const DCState& state) const;
+    // Sets clip, raster operation, pen and brush for a shape; false when nothing is to be drawn.
+    bool PrepareShape(const DCState& state, const PenShape& shape, bool withBrush, Qt::PenJoinStyle join);
+    void ApplyClip(const DCState& state);
+    QRect DeviceBox(const DCState& state, const RECT& rect) const;
+    QRectF ShapeRect(const QRect& box, const PenShape& shape, bool curved) const;
+    QPointF ShapePoint(const DCState& state, POINT p, const PenShape& shape) const;
+    void DrawPath(const DCState& state, const QPainterPath& path, bool withBrush);
+    const FontEntry& FontFor(const DCState& state);
+
+    QPaintDevice* m_device;
+    QPainter m_painter;
+    bool m_printing;
+    std::optional<QRegion> m_clip;
+    bool m_clipKnown = false;
+    FontEntry m_font;
+};
