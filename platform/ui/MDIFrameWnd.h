@@ -1,0 +1,46 @@
+// CMDIFrameWnd: the main frame of several documents, a QMainWindow around a QMdiArea. Commands go to
+// the active child frame (its view and document) before the main frame and the application.
+#pragma once
+
+#include "platform/ui/FrameWnd.h"
+
+class CMDIChildWnd;
+class QMdiArea;
+
+class CMDIFrameWnd : public CFrameWnd
+{
+    DECLARE_DYNAMIC(CMDIFrameWnd)
+public:
+    CMDIFrameWnd();
+    ~CMDIFrameWnd() override;
+
+    BOOL LoadFrame(UINT resourceId, DWORD style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                   CWnd* parent = nullptr, CCreateContext* context = nullptr) override;
+    QMdiArea* GetMdiArea() const { return m_mdiArea; }
+    // The active child frame, or nullptr.
+    CMDIChildWnd* MDIGetActive() const;
+    void MDIActivate(CMDIChildWnd* child);
+    std::vector<CMDIChildWnd*> GetChildFrames() const;
+
+    CFrameWnd* GetActiveFrame() override;
+    CDocument* GetActiveDocument() override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    void OnUpdateFrameTitle(BOOL addToTitle) override;
+    // Puts up the menu of the active child's document type, or the frame's own without a child.
+    void OnUpdateFrameMenu();
+    // Menu and title after a child came, went or was activated.
+    void OnChildrenChanged();
+
+protected:
+    const MessageMap* GetMessageMap() const override;
+    void OnWindowCascade();
+    void OnWindowTile();
+    void OnWindowArrange();
+    void OnUpdateMDIWindowCmd(CCmdUI* cmdUI);
+
+    BOOL OnCreateClient(CCreateContext* context) override;
+
+private:
+    QMdiArea* m_mdiArea = nullptr;
+    UINT m_nMenuShown = 0;
+};
