@@ -1,0 +1,130 @@
+#include "objects/DrawObjManager.h"
+
+#include "foundation/ErrorReport.h"
+#include "foundation/ListElements.h"
+#include "foundation/RegItemObj.h"
+#include "objects/RectObj.h"
+#include "platform/afx/MessageSink.h"
+
+IMPLEMENT_DYNCREATE(CDrawObjManager, CObList)
+
+namespace drawobjmanager {
+
+using PrototypeFactory = CObject* (*)();
+
+// The prototypes in list order, which is also the order of the lookup.
+const PrototypeFactory kPrototypeRows[] = {
+    []() -> CObject* { return new CRectObj; },
+    []() -> CObject* { auto* rounded = new CRectObj; rounded->SetRounded(TRUE); return rounded; },
+};
+
+// Kinds whose prototypes are told apart by a sub-key.
+bool HasSubKey(WORD kind)
+{
+    return kind == OBJKIND_RECT || kind == OBJKIND_POLYGON || kind == OBJKIND_RELLINE;
+}
+
+// The kind and sub-key of a drawing object; FALSE for an object that is no drawing object.
+BOOL GetPrototypeKey(const CObject* object, WORD& kind, DWORD& subKey)
+{
+    const CBaseObj* box = DYNAMIC_DOWNCAST(CBaseObj, object);
+    if (!box)
+        return FALSE;
+    kind = box->GetKind();
+    subKey = 0;
+    if (const CRectObj* rect = DYNAMIC_DOWNCAST(CRectObj, box); rect && kind == OBJKIND_RECT)
+        subKey = LOWORD(DWORD(rect->IsRounded()));
+    return TRUE;
+}
+
+} // namespace drawobjmanager
+
+CDrawObjManager::CDrawObjManager() : CObList(10) {}
+
+CDrawObjManager::~CDrawObjManager()
+{
+    DeleteAllElements(*this);
+}
+
+BOOL CDrawObjManager::AddDrawObjDirect(CObject* object)
+{
+    Slot slot{};
+    const bool hasSlot = object && drawobjmanager::GetPrototypeKey(object, slot.kind, slot.subKey);
+    try {
+        if (hasSlot)
+            m_slots[object] = slot;
+        AddTail(object);
+        return TRUE;
+    } catch (...) {
+        m_slots.erase(object);
+        delete object;
+        ReportCurrentException("CDrawObjManager::AddDrawObjDirect");
+        return FALSE;
+    }
+}
+
+BOOL CDrawObjManager::InitDrawObjs()
+{
+    for (const auto makePrototype : drawobjmanager::kPrototypeRows) {
+        CObject* prototype = nullptr;
+        try {
+            prototype = makePrototype();
+        } catch (...) {
+            ReportCurrentException("CDrawObjManager::InitDrawObjs");
+            return FALSE;
+        }
+        if (!AddDrawObjDirect(prototype))
+            return FALSE;
+    }
+    return TRUE;
+}
+
+void CDrawObjManager::LoadDrawObjDefaults()
+{
+    CRegItemObj carrier;
+    for (POSITION pos = GetHeadPosition(); pos;) {
+        CBaseObj* box = DYNAMIC_DOWNCAST(CBaseObj, GetNext(pos));
+        carrier.SetSection("");
+        if (box)
+            box->LoadDefaultAttributes(carrier);
+    }
+}
+
+CObject* CDrawObjManager::FindDrawObjByKind(WORD kind, DWORD subKey) const
+{
+    const bool bySubKey = drawobjmanager::HasSubKey(kind);
+    if (bySubKey)
+        subKey = LOWORD(subKey);
+    for (POSITION pos = GetHeadPosition(); pos;) {
+        CObject* prototype = GetNext(pos);
+        const auto slot = m_slots.find(prototype);
+        if (slot != m_slots.end() && slot->second.kind == kind && (!bySubKey || slot->second.subKey == subKey))
+            return prototype;
+    }
+    return nullptr;
+}
+
+CObject* CDrawObjManager::FindDrawObjForObject(const CObject* object) const
+{
+    WORD kind = 0;
+    DWORD subKey = 0;
+    if (!drawobjmanager::GetPrototypeKey(object, kind, subKey))
+        return nullptr;
+    return FindDrawObjByKind(kind, subKey);
+}
+
+BOOL CDrawObjManager::SetDefaultAttributesFrom(const CObject* object)
+{
+    CBaseObj* prototype = DYNAMIC_DOWNCAST(CBaseObj, FindDrawObjForObject(object));
+    const CBaseObj* box = DYNAMIC_DOWNCAST(CBaseObj, object);
+    if (!prototype || !box)
+        return FALSE;
+    prototype->CopyAttributes(*box);
+    prototype->CopySizeFrom(*box);
+    if (AfxMessageBox(CString(u8"次回起動したときにもこのﾃﾞｨﾌｫﾙﾄ属性が有効になるように設定を更新しますか。"),
+                      MB_YESNO | MB_ICONQUESTION) == IDYES) {
+        CRegItemObj carrier;
+        prototype->SaveDefaultAttributes(carrier);
+    }
+    return TRUE;
+}

@@ -1,0 +1,69 @@
+// Test stand-ins for the objects' neighbours: a main frame that hands out the prototypes of a
+// CDrawObjManager, and a small builder of archive records.
+#pragma once
+
+#include "objects/DrawObjManager.h"
+#include "objects/ObjectServices.h"
+#include "platform/afx/Rect.h"
+
+#include <cstring>
+#include <ostream>
+#include <vector>
+
+// Readable values in failure messages.
+inline std::ostream& operator<<(std::ostream& os, const RECT& r)
+{
+    return os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
+inline std::ostream& operator<<(std::ostream& os, const POINT& p)
+{
+    return os << "(" << p.x << ", " << p.y << ")";
+}
+inline std::ostream& operator<<(std::ostream& os, const SIZE& s)
+{
+    return os << "(" << s.cx << ", " << s.cy << ")";
+}
+
+// Registered as the main frame while it lives.
+class PrototypeFrame : public ObjectServices
+{
+public:
+    explicit PrototypeFrame(CDrawObjManager& manager) : m_manager(manager), m_previous(SetObjectServices(this)) {}
+    ~PrototypeFrame() override { SetObjectServices(m_previous); }
+    PrototypeFrame(const PrototypeFrame&) = delete;
+    PrototypeFrame& operator=(const PrototypeFrame&) = delete;
+
+    CObject* FindDefaultPrototype(const CObject* object) override { return m_manager.FindDrawObjForObject(object); }
+    CObject* FindPrototypeByKind(WORD kind, DWORD subKey) override { return m_manager.FindDrawObjByKind(kind, subKey); }
+    BOOL SetDefaultAttributesFrom(const CObject* object) override { return m_manager.SetDefaultAttributesFrom(object); }
+
+private:
+    CDrawObjManager& m_manager;
+    ObjectServices* m_previous;
+};
+
+// Little-endian record bytes, written field by field.
+class RecordBytes
+{
+public:
+    RecordBytes& Word(WORD v) { return Put(&v, sizeof v); }
+    RecordBytes& Dword(DWORD v) { return Put(&v, sizeof v); }
+    RecordBytes& Long(LONG v) { return Put(&v, sizeof v); }
+    RecordBytes& Float(float v) { return Put(&v, sizeof v); }
+    RecordBytes& Text(const char* text) { return Put(text, std::strlen(text)); }
+    RecordBytes& Append(const RecordBytes& other)
+    {
+        m_bytes.insert(m_bytes.end(), other.m_bytes.begin(), other.m_bytes.end());
+        return *this;
+    }
+    const std::vector<BYTE>& Bytes() const { return m_bytes; }
+
+private:
+    RecordBytes& Put(const void* data, std::size_t size)
+    {
+        const auto* p = static_cast<const BYTE*>(data);
+        m_bytes.insert(m_bytes.end(), p, p + size);
+        return *this;
+    }
+    std::vector<BYTE> m_bytes;
+};
