@@ -1,5 +1,7 @@
 #include "foundation/ZoomScale.h"
 
+#include "platform/gdi/DC.h"
+
 #include <climits>
 #include <cstdlib>
 
@@ -123,4 +125,20 @@ void MapPointBetweenRects(POINT& point, const RECT& source, const RECT& target)
         point.x = target.left + MulDiv(point.x - source.left, target.right - target.left, source.right - source.left);
     if (source.bottom != source.top)
         point.y = target.top + MulDiv(point.y - source.top, target.bottom - target.top, source.bottom - source.top);
+}
+
+int FontHeightToDevice(const CDC* dc, int pixels)
+{
+    SIZE size{10, PixelsToHimetric(pixels)};
+    dc->HIMETRICtoDP(&size);
+    return size.cy;
+}
+
+CSize& TenthMmSizeToDevice(CSize& result, const CDC* dc, SIZE size)
+{
+    const CPoint himetric = TenthMmPointToHimetric(CPoint(size.cx, size.cy));
+    SIZE device{himetric.x, himetric.y};
+    dc->HIMETRICtoDP(&device);
+    result = device;
+    return result;
 }

@@ -4,6 +4,8 @@
 
 #include "platform/afx/Point.h"
 
+class CDC;
+
 // Zoomed = logical x zoom / 100, rounded half away from zero.
 void ScalePointByZoom(POINT& point, int zoom);
 void ScaleValueByZoom(int& value, int zoom);
@@ -29,3 +31,8 @@ CPoint TenthMmPointToHundredthInch(POINT point);
 // Carries a point proportionally from the source frame into the target frame, axis by axis;
 // an axis whose source extent is zero is left unchanged.
 void MapPointBetweenRects(POINT& point, const RECT& source, const RECT& target);
+
+// A font height given in 96-dpi pixels, in the device units of the device context.
+int FontHeightToDevice(const CDC* dc, int pixels);
+// A size in 0.1 mm in the device units of the device context; fills result and returns it.
+CSize& TenthMmSizeToDevice(CSize& result, const CDC* dc, SIZE size);

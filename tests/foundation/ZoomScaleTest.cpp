@@ -1,5 +1,8 @@
 #include "foundation/ZoomScale.h"
 
+#include "platform/gdi/DC.h"
+#include "platform/gdi/DrawLog.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -74,4 +77,19 @@ TEST(ZoomScale, MapPointBetweenRectsKeepsAnAxisWithoutExtent)
     MapPointBetweenRects(q, RECT{10, 0, 20, -100}, RECT{0, 0, 100, -50});
     EXPECT_EQ(q.x, 50);
     EXPECT_EQ(q.y, -13); // -12.5 rounds away from zero
+}
+
+TEST(ZoomScale, DeviceSizesGoThroughTheDeviceContextsHimetricConversion)
+{
+    DrawLog log;
+    CDC dc;
+    ASSERT_TRUE(dc.CreateRecording(&log));
+    dc.SetDeviceCaps(LOGPIXELSX, 96);
+    dc.SetDeviceCaps(LOGPIXELSY, 192);
+    EXPECT_EQ(FontHeightToDevice(&dc, -13), -26); // 13 px at 96 dpi on a 192-dpi device
+    CSize size;
+    EXPECT_EQ(TenthMmSizeToDevice(size, &dc, SIZE{254, -127}), CSize(96, -96));
+    EXPECT_EQ(size, CSize(96, -96));
+    dc.SetMapMode(MM_LOMETRIC);
+    EXPECT_EQ(TenthMmSizeToDevice(size, &dc, SIZE{254, 254}), CSize(96, 192)); // one inch each way
 }
