@@ -3,6 +3,7 @@
 #include "platform/afx/String.h"
 #include "platform/ui/Ime.h"
 #include "platform/ui/ShellOpen.h"
+#include "platform/ui/Wnd.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,6 +16,11 @@ BOOL SetImeOpen(QWidget* window, BOOL open)
         return FALSE;
     SetWidgetInputMethodOpen(window, open != FALSE);
     return TRUE;
+}
+
+BOOL SetImeOpen(CWnd* window, BOOL open)
+{
+    return window ? SetImeOpen(window->GetSafeHwnd(), open) : FALSE;
 }
 
 int ShellOpenFile(QWidget*, const char* path)

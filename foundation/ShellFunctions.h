@@ -3,10 +3,12 @@
 
 #include "platform/afx/WinTypes.h"
 
+class CWnd;
 class QWidget;
 
-// Opens or closes the input method of the window. FALSE when there is no window.
+// Opens or closes the input method of the window. FALSE when there is no window (or it has no widget).
 BOOL SetImeOpen(QWidget* window, BOOL open);
+BOOL SetImeOpen(CWnd* window, BOOL open);
 
 // Results of ShellOpenFile.
 constexpr int SHELLOPEN_OK = 0;

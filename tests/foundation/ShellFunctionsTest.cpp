@@ -3,6 +3,7 @@
 #include "platform/afx/String.h"
 #include "platform/ui/Ime.h"
 #include "platform/ui/ShellOpen.h"
+#include "platform/ui/Wnd.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -38,10 +39,18 @@ TEST(ShellFunctions, ShellOpenFileMapsEachOutcome)
 
 TEST(ShellFunctions, SetImeOpenSwitchesTheWidgetsInputMethod)
 {
-    EXPECT_FALSE(SetImeOpen(nullptr, TRUE));
+    EXPECT_FALSE(SetImeOpen(static_cast<QWidget*>(nullptr), TRUE));
     QLineEdit edit;
     EXPECT_TRUE(SetImeOpen(&edit, FALSE));
     EXPECT_FALSE(IsWidgetInputMethodOpen(&edit));
     EXPECT_TRUE(SetImeOpen(&edit, TRUE));
     EXPECT_TRUE(IsWidgetInputMethodOpen(&edit));
+
+    CWnd window;
+    EXPECT_FALSE(SetImeOpen(static_cast<CWnd*>(nullptr), TRUE));
+    EXPECT_FALSE(SetImeOpen(&window, TRUE)); // no widget yet
+    window.Attach(&edit);
+    EXPECT_TRUE(SetImeOpen(&window, FALSE));
+    EXPECT_FALSE(IsWidgetInputMethodOpen(&edit));
+    window.Detach();
 }
