@@ -7,6 +7,7 @@
 #include <QPainterPath>
 
 #include <cmath>
+#include <numeric>
 
 namespace PainterFile {
 
@@ -194,31 +195,45 @@ void PainterDevice::ApplyClip(const DCState& state)
     m_clipKnown = true;
 }
 
-bool PainterDevice::PrepareShape(const DCState& state, const PenShape& shape, bool withBrush, Qt::PenJoinStyle join)
+QPen PainterDevice::MakePen(const PenShape& shape, QColor color, Qt::PenJoinStyle join) const
+{
+    QPen pen(color);
+    pen.setWidth(shape.cosmetic ? 0 : shape.width);
+    // A one-pixel pen leaves out the last pixel of a line, as GDI does.
+    pen.setCapStyle(shape.cosmetic ? Qt::FlatCap : Qt::RoundCap);
+    pen.setJoinStyle(join);
+    return pen;
+}
+
+void PainterDevice::DrawShape(const DCState& state, const PenShape& shape, bool withBrush, Qt::PenJoinStyle join,
+                              const std::function<void()>& paint)
 {
     const auto mode = PainterFile::RopComposition(state.rop2);
     if (!mode || !m_painter.isActive())
-        return false;
+        return;
     ApplyClip(state);
     m_painter.setCompositionMode(*mode);
-    if (shape.null)
-        m_painter.setPen(Qt::NoPen);
-    else
-    {
-        QPen pen(PainterFile::RopColor(state.rop2, state.pen->log.lopnColor));
-        pen.setWidth(shape.cosmetic ? 0 : shape.width);
-        // A one-pixel pen leaves out the last pixel of a line, as GDI does.
-        pen.setCapStyle(shape.cosmetic ? Qt::FlatCap : Qt::RoundCap);
-        pen.setJoinStyle(join);
-        const QList<qreal> dashes = PainterFile::DashPattern(int(state.pen->log.lopnStyle & PS_STYLE_MASK));
-        if (shape.cosmetic && !dashes.isEmpty())
-            pen.setDashPattern(dashes);
-        m_painter.setPen(pen);
-    }
+    m_painter.setBackgroundMode(Qt::TransparentMode);
     m_painter.setBrush(withBrush ? PainterFile::MakeBrush(*state.brush, state.rop2) : QBrush(Qt::NoBrush));
-    m_painter.setBackgroundMode(state.bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
-    m_painter.setBackground(PainterFile::ToQColor(state.bkColor));
-    return true;
+    const QList<qreal> dashes =
+        shape.cosmetic ? PainterFile::DashPattern(int(state.pen->log.lopnStyle & PS_STYLE_MASK)) : QList<qreal>();
+    QPen pen = shape.null ? QPen(Qt::NoPen) : MakePen(shape, PainterFile::RopColor(state.rop2, state.pen->log.lopnColor), join);
+    if (!dashes.isEmpty())
+        pen.setDashPattern(dashes);
+    m_painter.setPen(pen);
+    paint();
+    if (dashes.isEmpty() || shape.null || state.bkMode != OPAQUE)
+        return;
+    // An opaque background fills the gaps of a styled pen. The gaps are drawn as dashes of
+    // their own, so every pixel of the outline is touched once, as the raster operations need.
+    QList<qreal> gaps = dashes;
+    gaps.append(gaps.takeFirst());
+    QPen gapPen = MakePen(shape, PainterFile::RopColor(state.rop2, state.bkColor), join);
+    gapPen.setDashPattern(gaps);
+    gapPen.setDashOffset(std::accumulate(dashes.begin(), dashes.end(), 0.0) - dashes.first());
+    m_painter.setPen(gapPen);
+    m_painter.setBrush(Qt::NoBrush);
+    paint();
 }
 
 QRect PainterDevice::DeviceBox(const DCState& state, const RECT& rect) const
@@ -257,70 +272,75 @@ QPointF PainterDevice::ShapePoint(const DCState& state, POINT p, const PenShape&
 void PainterDevice::Line(const DCState& state, POINT from, POINT to)
 {
     const PenShape shape = ShapeOf(state);
-    if (!shape.null && PrepareShape(state, shape, false, Qt::RoundJoin))
-        m_painter.drawLine(ShapePoint(state, from, shape), ShapePoint(state, to, shape));
+    if (shape.null)
+        return;
+    const QPointF a = ShapePoint(state, from, shape), b = ShapePoint(state, to, shape);
+    DrawShape(state, shape, false, Qt::RoundJoin, [&] { m_painter.drawLine(a, b); });
 }
 
 void PainterDevice::Polyline(const DCState& state, const POINT* points, int count)
 {
     const PenShape shape = ShapeOf(state);
-    if (shape.null || !PrepareShape(state, shape, false, Qt::RoundJoin))
+    if (shape.null)
         return;
     QPolygonF polygon;
     for (int i = 0; i < count; ++i)
         polygon << ShapePoint(state, points[i], shape);
-    m_painter.drawPolyline(polygon);
+    DrawShape(state, shape, false, Qt::RoundJoin, [&] { m_painter.drawPolyline(polygon); });
 }
 
 void PainterDevice::Polygon(const DCState& state, const POINT* points, int count)
 {
     const PenShape shape = ShapeOf(state);
-    if (!PrepareShape(state, shape, true, Qt::MiterJoin))
-        return;
     QPolygonF polygon;
     for (int i = 0; i < count; ++i)
         polygon << ShapePoint(state, points[i], shape);
-    m_painter.drawPolygon(polygon, state.polyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
+    const Qt::FillRule rule = state.polyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill;
+    DrawShape(state, shape, true, Qt::MiterJoin, [&] { m_painter.drawPolygon(polygon, rule); });
 }
 
 void PainterDevice::PolyBezier(const DCState& state, const POINT* points, int count)
 {
     const PenShape shape = ShapeOf(state);
-    if (shape.null || !PrepareShape(state, shape, false, Qt::RoundJoin))
+    if (shape.null)
         return;
     QPainterPath path(ShapePoint(state, points[0], shape));
     for (int i = 1; i + 2 < count; i += 3)
         path.cubicTo(ShapePoint(state, points[i], shape), ShapePoint(state, points[i + 1], shape),
                      ShapePoint(state, points[i + 2], shape));
-    m_painter.drawPath(path);
+    DrawShape(state, shape, false, Qt::RoundJoin, [&] { m_painter.drawPath(path); });
 }
 
 void PainterDevice::Rectangle(const DCState& state, const RECT& rect)
 {
     const PenShape shape = ShapeOf(state);
     const QRect box = DeviceBox(state, rect);
-    if (box.width() < 2 || box.height() < 2 || !PrepareShape(state, shape, true, Qt::MiterJoin))
+    if (box.width() < 2 || box.height() < 2)
         return;
-    m_painter.drawRect(ShapeRect(box, shape, false));
+    const QRectF r = ShapeRect(box, shape, false);
+    DrawShape(state, shape, true, Qt::MiterJoin, [&] { m_painter.drawRect(r); });
 }
 
 void PainterDevice::RoundRect(const DCState& state, const RECT& rect, SIZE corner)
 {
     const PenShape shape = ShapeOf(state);
     const QRect box = DeviceBox(state, rect);
-    if (box.width() < 2 || box.height() < 2 || !PrepareShape(state, shape, true, Qt::RoundJoin))
+    if (box.width() < 2 || box.height() < 2)
         return;
     const CSize c = state.mapping.LPtoDP(corner);
-    m_painter.drawRoundedRect(ShapeRect(box, shape, true), std::abs(c.cx) / 2.0, std::abs(c.cy) / 2.0);
+    const QRectF r = ShapeRect(box, shape, true);
+    DrawShape(state, shape, true, Qt::RoundJoin,
+              [&] { m_painter.drawRoundedRect(r, std::abs(c.cx) / 2.0, std::abs(c.cy) / 2.0); });
 }
 
 void PainterDevice::Ellipse(const DCState& state, const RECT& rect)
 {
     const PenShape shape = ShapeOf(state);
     const QRect box = DeviceBox(state, rect);
-    if (box.width() < 2 || box.height() < 2 || !PrepareShape(state, shape, true, Qt::RoundJoin))
+    if (box.width() < 2 || box.height() < 2)
         return;
-    m_painter.drawEllipse(ShapeRect(box, shape, true));
+    const QRectF r = ShapeRect(box, shape, true);
+    DrawShape(state, shape, true, Qt::RoundJoin, [&] { m_painter.drawEllipse(r); });
 }
 
 void PainterDevice::ArcShape(const DCState& state, ArcKind kind, const RECT& rect, POINT start, POINT end)
@@ -328,8 +348,7 @@ void PainterDevice::ArcShape(const DCState& state, ArcKind kind, const RECT& rec
     const PenShape shape = ShapeOf(state);
     const QRect box = DeviceBox(state, rect);
     const bool withBrush = kind != ArcKind::Arc;
-    if (box.width() < 2 || box.height() < 2 || (kind == ArcKind::Arc && shape.null) ||
-        !PrepareShape(state, shape, withBrush, Qt::RoundJoin))
+    if (box.width() < 2 || box.height() < 2 || (kind == ArcKind::Arc && shape.null))
         return;
     const QRectF r = ShapeRect(box, shape, true);
     const double from = PainterFile::EllipseAngle(r, ShapePoint(state, start, shape));
@@ -345,7 +364,7 @@ void PainterDevice::ArcShape(const DCState& state, ArcKind kind, const RECT& rec
     path.arcTo(r, from, sweep);
     if (kind != ArcKind::Arc)
         path.closeSubpath();
-    m_painter.drawPath(path);
+    DrawShape(state, shape, withBrush, Qt::RoundJoin, [&] { m_painter.drawPath(path); });
 }
 
 void PainterDevice::FillRect(const DCState& state, const RECT& rect, const BrushData& brush)

@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <functional>
 #include <optional>
 
 class PainterDevice : public DCDevice
@@ -66,8 +67,10 @@ private:
     };
 
     PenShape ShapeOf(const DCState& state) const;
-    // Sets clip, raster operation, pen and brush for a shape; false when nothing is to be drawn.
-    bool PrepareShape(const DCState& state, const PenShape& shape, bool withBrush, Qt::PenJoinStyle join);
+    QPen MakePen(const PenShape& shape, QColor color, Qt::PenJoinStyle join) const;
+    // Sets clip, raster operation, pen and brush for a shape and paints it (nothing for R2_NOP).
+    void DrawShape(const DCState& state, const PenShape& shape, bool withBrush, Qt::PenJoinStyle join,
+                   const std::function<void()>& paint);
     void ApplyClip(const DCState& state);
     QRect DeviceBox(const DCState& state, const RECT& rect) const;
     QRectF ShapeRect(const QRect& box, const PenShape& shape, bool curved) const;
