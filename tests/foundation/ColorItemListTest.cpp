@@ -15,7 +15,7 @@
 
 #include <tuple>
 
-namespace {
+namespace color_item_list_test {
 
 using Entry = std::tuple<int, COLORREF, std::string, int>; // id, colour, name (UTF-8), recent
 
@@ -47,7 +47,6 @@ void Fill(CColorItemList& list, const std::vector<COLORREF>& colors, int recentF
     }
 }
 
-} // namespace
 
 class ColorPalette : public ::testing::Test
 {
@@ -375,3 +374,5 @@ TEST_F(ColorPalette, CsvImportStopsAtTheFirstBadLineWithItsNumber)
             EXPECT_EQ(m.type, MB_OK);
     }
 }
+
+} // namespace color_item_list_test

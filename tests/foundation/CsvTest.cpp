@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace csv_test {
 
 std::vector<std::string> Fields(const CString& line, int* result = nullptr)
 {
@@ -16,7 +16,6 @@ std::vector<std::string> Fields(const CString& line, int* result = nullptr)
     return out;
 }
 
-} // namespace
 
 TEST(Csv, SplitsLinesAsTheFieldRulesSay)
 {
@@ -80,3 +79,5 @@ TEST(Csv, ParseFieldRespectsTheCallersBuffer)
     EXPECT_STREQ(small, "abc");
     EXPECT_EQ(position, 4);
 }
+
+} // namespace csv_test

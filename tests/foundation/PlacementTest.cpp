@@ -6,7 +6,7 @@
 
 #include <climits>
 
-namespace {
+namespace placement_test {
 
 WINDOWPLACEMENT Marker()
 {
@@ -16,7 +16,6 @@ WINDOWPLACEMENT Marker()
     return p;
 }
 
-} // namespace
 
 TEST(Placement, RoundTripsThroughTheProfileText)
 {
@@ -76,3 +75,5 @@ TEST(Placement, TextTooLongForTheRecordIsNotWritten)
     EXPECT_FALSE(WritePlacementToProfile("Settings", "Long", p));
     EXPECT_EQ(Profile::GetProfileString("Settings", "Long"), CString("kept"));
 }
+
+} // namespace placement_test

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-namespace {
+namespace reg_man_list_test {
 
 // Every test works in a section of its own, so the shared test profile does not leak between them.
 CString FreshSection()
@@ -18,7 +18,6 @@ CString FreshSection()
     return section;
 }
 
-} // namespace
 
 TEST(RegManList, ReadsAreCachedAndWritesWaitForTheStoreToGo)
 {
@@ -164,3 +163,5 @@ TEST(ListElements, DeleteAllElementsSkipsNullAndGetElementAtIndexBounds)
     DeleteAllElements(list); // the sanitizer would report a leak or a bad delete
     EXPECT_TRUE(list.IsEmpty());
 }
+
+} // namespace reg_man_list_test
