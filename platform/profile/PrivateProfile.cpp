@@ -1,0 +1,306 @@
+#include "platform/profile/PrivateProfile.h"
+
+#include "platform/afx/Cp932.h"
+#include "platform/afx/File.h"
+#include "platform/afx/String.h"
+
+#include <QFile>
+#include <QString>
+
+#include <cerrno>
+#include <charconv>
+#include <climits>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace PrivateProfile {
+
+// The file as lines without their terminators, and the line end it uses.
+struct IniLines
+{
+    std::vector<std::string> lines;
+    std::string eol = "\r\n";
+};
+
+QString FileSystemName(const char* fileName)
+{
+    return QString::fromStdString(ToFileSystemPath(CString(fileName)));
+}
+
+// The file's lines; an empty set for a file that does not exist, nothing when it cannot be read.
+std::optional<IniLines> ReadLines(const char* fileName)
+{
+    IniLines ini;
+    QFile file(FileSystemName(fileName));
+    if (!file.exists())
+        return ini;
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    const std::string text(bytes.constData(), std::size_t(bytes.size()));
+    const std::size_t firstBreak = text.find('\n');
+    if (firstBreak != std::string::npos && (firstBreak == 0 || text[firstBreak - 1] != '\r'))
+        ini.eol = "\n";
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        ini.lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    return ini;
+}
+
+bool WriteAll(int fd, const std::string& text)
+{
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += std::size_t(n);
+    }
+    return true;
+}
+
+// An existing file keeps its permission bits; a new one gets those of any new file.
+mode_t FileModeFor(const std::string& target)
+{
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0)
+        return old.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// The new content goes to a temporary file beside the old one and is renamed over it only once it
+// is completely on disk, so the file is at every moment either the old one or the new one.
+BOOL WriteLines(const char* fileName, const IniLines& ini)
+{
+    std::string text;
+    for (const std::string& line : ini.lines)
+        text += line + ini.eol;
+    const std::string target = ToFileSystemPath(CString(fileName));
+    std::string temporary = target + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return FALSE;
+    const mode_t mode = FileModeFor(target);
+    const bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, text) && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !written || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return FALSE;
+    }
+    return TRUE;
+}
+
+CString Trimmed(const std::string& text)
+{
+    CString out(text);
+    out.Trim(" \t");
+    return out;
+}
+
+bool SameName(const CString& a, const char* b)
+{
+    return a.CompareNoCase(b) == 0;
+}
+
+// The section name of a "[name]" line.
+std::optional<CString> SectionOf(const std::string& line)
+{
+    const CString trimmed = Trimmed(line);
+    if (trimmed.IsEmpty() || trimmed[0] != '[')
+        return std::nullopt;
+    const int close = trimmed.Find(']');
+    return Trimmed(trimmed.Mid(1, close < 0 ? trimmed.GetLength() - 1 : close - 1).Bytes());
+}
+
+// The key of a "key=value" line; comments and other lines have none.
+std::optional<CString> KeyOf(const std::string& line)
+{
+    const std::size_t equals = line.find('=');
+    if (equals == std::string::npos)
+        return std::nullopt;
+    const CString key = Trimmed(line.substr(0, equals));
+    if (!key.IsEmpty() && key[0] == ';')
+        return std::nullopt;
+    return key;
+}
+
+// The lines [begin, end) of the first section with the name: its header and its body.
+struct SectionRange
+{
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+
+std::optional<SectionRange> FindSection(const IniLines& ini, const char* section)
+{
+    const std::size_t count = ini.lines.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::optional<CString> name = SectionOf(ini.lines[i]);
+        if (!name || !SameName(*name, section))
+            continue;
+        std::size_t end = i + 1;
+        while (end < count && !SectionOf(ini.lines[end]))
+            ++end;
+        return SectionRange{i, end};
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> FindKey(const IniLines& ini, const SectionRange& range, const char* key)
+{
+    for (std::size_t i = range.begin + 1; i < range.end; ++i) {
+        const std::optional<CString> name = KeyOf(ini.lines[i]);
+        if (name && SameName(*name, key))
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<CString> ReadValue(const char* section, const char* key, const char* fileName)
+{
+    if (!section || !key || !fileName || !*fileName)
+        return std::nullopt;
+    const std::optional<IniLines> ini = ReadLines(fileName);
+    if (!ini)
+        return std::nullopt;
+    const std::optional<SectionRange> range = FindSection(*ini, section);
+    if (!range)
+        return std::nullopt;
+    const std::optional<std::size_t> line = FindKey(*ini, *range, key);
+    if (!line)
+        return std::nullopt;
+    const std::string& text = ini->lines[*line];
+    return Trimmed(text.substr(text.find('=') + 1));
+}
+
+bool HasLineBreak(const char* text)
+{
+    return text && std::strpbrk(text, "\r\n") != nullptr;
+}
+
+bool CanStore(const char* section, const char* key, const char* value)
+{
+    if (!section || !*section || HasLineBreak(section) || std::strchr(section, ']'))
+        return false;
+    if (key && (!*key || HasLineBreak(key) || std::strchr(key, '=') || *key == '[' || *key == ';'))
+        return false;
+    return !HasLineBreak(value);
+}
+
+// The line after the last non-blank line of the section, where a new key goes.
+std::size_t EndOfEntries(const IniLines& ini, const SectionRange& range)
+{
+    std::size_t end = range.end;
+    while (end > range.begin + 1 && Trimmed(ini.lines[end - 1]).IsEmpty())
+        --end;
+    return end;
+}
+
+// Applies the change to the lines; false when there was nothing to change.
+bool ApplyChange(IniLines& ini, const char* section, const char* key, const char* value)
+{
+    const std::optional<SectionRange> range = FindSection(ini, section);
+    if (!key) {
+        if (!range)
+            return false;
+        ini.lines.erase(ini.lines.begin() + std::ptrdiff_t(range->begin), ini.lines.begin() + std::ptrdiff_t(range->end));
+        return true;
+    }
+    const std::optional<std::size_t> line = range ? FindKey(ini, *range, key) : std::nullopt;
+    if (!value) {
+        if (!line)
+            return false;
+        ini.lines.erase(ini.lines.begin() + std::ptrdiff_t(*line));
+        return true;
+    }
+    const std::string entry = std::string(key) + "=" + value;
+    if (line)
+        ini.lines[*line] = entry;
+    else if (range)
+        ini.lines.insert(ini.lines.begin() + std::ptrdiff_t(EndOfEntries(ini, *range)), entry);
+    else {
+        ini.lines.push_back("[" + std::string(section) + "]");
+        ini.lines.push_back(entry);
+    }
+    return true;
+}
+
+} // namespace PrivateProfile
+
+DWORD GetPrivateProfileString(const char* section, const char* key, const char* defaultValue, char* buffer,
+                              DWORD size, const char* fileName)
+{
+    if (!buffer || size == 0)
+        return 0;
+    const std::optional<CString> stored = PrivateProfile::ReadValue(section, key, fileName);
+    const std::string text = stored ? stored->Bytes() : std::string(defaultValue ? defaultValue : "");
+    std::size_t length = 0;
+    while (length < text.size()) {
+        const std::size_t next = length + Cp932CharLength(text, length);
+        if (next > std::size_t(size - 1))
+            break;
+        length = next;
+    }
+    std::memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+    return DWORD(length);
+}
+
+UINT GetPrivateProfileInt(const char* section, const char* key, int defaultValue, const char* fileName)
+{
+    const std::optional<CString> stored = PrivateProfile::ReadValue(section, key, fileName);
+    if (!stored)
+        return UINT(defaultValue);
+    return UINT(ParseProfileNumber(*stored));
+}
+
+BOOL WritePrivateProfileString(const char* section, const char* key, const char* value, const char* fileName)
+{
+    if (!fileName || !*fileName || !PrivateProfile::CanStore(section, key, value))
+        return FALSE;
+    std::optional<PrivateProfile::IniLines> ini = PrivateProfile::ReadLines(fileName);
+    if (!ini)
+        return FALSE;
+    if (!PrivateProfile::ApplyChange(*ini, section, key, value))
+        return TRUE;
+    return PrivateProfile::WriteLines(fileName, *ini);
+}
+
+long long ParseProfileNumber(const char* text)
+{
+    if (!text)
+        return 0;
+    const char* p = text;
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
+        ++p;
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+')
+        ++p;
+    const char* end = p + std::strlen(p);
+    unsigned long long magnitude = 0;
+    const std::from_chars_result result = std::from_chars(p, end, magnitude);
+    if (result.ec == std::errc::invalid_argument)
+        return 0;
+    if (result.ec == std::errc::result_out_of_range || magnitude > (unsigned long long)(LLONG_MAX))
+        return negative ? LLONG_MIN : LLONG_MAX;
+    return negative ? -(long long)(magnitude) : (long long)(magnitude);
+}

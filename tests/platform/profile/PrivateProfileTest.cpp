@@ -1,0 +1,136 @@
+#include "platform/profile/PrivateProfile.h"
+
+#include "platform/afx/File.h"
+#include "platform/afx/String.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <csignal>
+#include <fstream>
+#include <sstream>
+#include <sys/resource.h>
+
+namespace PrivateProfileTest {
+
+class IniFile : public ::testing::Test
+{
+protected:
+    // A Japanese file name, so the path conversion to the file system is part of every test.
+    CString Path() const { return FromFileSystemPath(m_dir.path().toStdString()) + CString(u8"/型設定.dty"); }
+    std::string FsPath() const { return ToFileSystemPath(Path()); }
+
+    void Put(const std::string& bytes) const { std::ofstream(FsPath(), std::ios::binary) << bytes; }
+    std::string Bytes() const
+    {
+        std::ifstream in(FsPath(), std::ios::binary);
+        std::ostringstream out;
+        out << in.rdbuf();
+        return out.str();
+    }
+    CString Get(const char* section, const char* key, const char* def = "?", DWORD size = 255) const
+    {
+        char buffer[256] = {};
+        GetPrivateProfileString(section, key, def, buffer, size, Path());
+        return CString(buffer);
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(IniFile, WritesKeepEveryOtherLineInItsOrder)
+{
+    Put("; types\r\n[Other]\r\nA=1\r\n\r\n[DataType]\r\nNumDataType=1\r\n1=CHAR,1,',C_,0\r\n\r\n[Tail]\r\nZ = z\r\n");
+    EXPECT_TRUE(WritePrivateProfileString("DataType", "1", "DATE,0,,D_,0", Path()));   // replaced in place
+    EXPECT_TRUE(WritePrivateProfileString("datatype", "2", "INTEGER,0,,I_,0", Path())); // after the last key
+    EXPECT_TRUE(WritePrivateProfileString("New", "k", "v", Path()));                   // new section at the end
+    EXPECT_EQ(Bytes(), "; types\r\n[Other]\r\nA=1\r\n\r\n[DataType]\r\nNumDataType=1\r\n1=DATE,0,,D_,0\r\n"
+                       "2=INTEGER,0,,I_,0\r\n\r\n[Tail]\r\nZ = z\r\n[New]\r\nk=v\r\n");
+
+    EXPECT_TRUE(WritePrivateProfileString("DataType", "1", nullptr, Path()));
+    EXPECT_TRUE(WritePrivateProfileString("Other", nullptr, nullptr, Path()));
+    EXPECT_TRUE(WritePrivateProfileString("Absent", "x", nullptr, Path())); // nothing to remove is no failure
+    EXPECT_EQ(Bytes(), "; types\r\n[DataType]\r\nNumDataType=1\r\n2=INTEGER,0,,I_,0\r\n\r\n[Tail]\r\nZ = z\r\n[New]\r\nk=v\r\n");
+}
+
+TEST_F(IniFile, ReadsKeysWithoutRegardToCaseOrBlanks)
+{
+    Put("[Tail]\nZ=wrong section\n[DataType]\n  numdatatype =  21 \n1=" + CString(u8"数値,2,,N_,0").Bytes() + "\n");
+    EXPECT_EQ(Get("DATATYPE", "NumDataType"), "21");
+    EXPECT_EQ(Get("DataType", "1"), CString(u8"数値,2,,N_,0"));
+    EXPECT_EQ(Get("DataType", "Z"), "?");
+    EXPECT_EQ(Get("Missing", "1", nullptr), "");
+    EXPECT_EQ(GetPrivateProfileInt("DataType", "NumDataType", 0, Path()), 21u);
+    EXPECT_EQ(GetPrivateProfileInt("DataType", "2", 7, Path()), 7u);
+
+    // A file that uses bare line feeds keeps them.
+    EXPECT_TRUE(WritePrivateProfileString("DataType", "2", "X", Path()));
+    EXPECT_EQ(Bytes(), "[Tail]\nZ=wrong section\n[DataType]\n  numdatatype =  21 \n1=" + CString(u8"数値,2,,N_,0").Bytes() +
+                           "\n2=X\n");
+}
+
+TEST_F(IniFile, MissingFileGivesDefaultsAndIsCreatedOnWrite)
+{
+    EXPECT_EQ(Get("DataType", "1", "def"), "def");
+    EXPECT_EQ(GetPrivateProfileInt("DataType", "NumDataType", 5, Path()), 5u);
+    EXPECT_TRUE(WritePrivateProfileString("DataType", "NumDataType", "0", Path()));
+    EXPECT_EQ(Bytes(), "[DataType]\r\nNumDataType=0\r\n");
+}
+
+TEST_F(IniFile, CutsLongValuesOnACharacterBoundary)
+{
+    const CString value(u8"aあい"); // 1 + 2 + 2 bytes
+    ASSERT_TRUE(WritePrivateProfileString("S", "k", value, Path()));
+    char buffer[8];
+    EXPECT_EQ(GetPrivateProfileString("S", "k", "", buffer, 5, Path()), 3u);
+    EXPECT_EQ(CString(buffer), CString(u8"aあ"));
+    EXPECT_EQ(GetPrivateProfileString("S", "k", "", buffer, 6, Path()), 5u);
+}
+
+TEST_F(IniFile, RefusesWhatCannotBeOneLine)
+{
+    Put("[S]\r\nk=v\r\n");
+    struct Case { const char* section; const char* key; const char* value; };
+    for (const Case& c : {Case{"S", "k", "two\r\nlines"}, Case{"S", "a=b", "v"}, Case{"S]", "k", "v"},
+                          Case{"S", "\nk", "v"}, Case{"", "k", "v"}, Case{nullptr, "k", "v"}}) {
+        EXPECT_FALSE(WritePrivateProfileString(c.section, c.key, c.value, Path())) << (c.key ? c.key : "");
+    }
+    EXPECT_EQ(Bytes(), "[S]\r\nk=v\r\n");
+    EXPECT_FALSE(WritePrivateProfileString("S", "k", "v", ""));
+}
+
+TEST_F(IniFile, AFailedWriteLeavesTheOldFileWhole)
+{
+    const std::string old = "[DataType]\r\nNumDataType=1\r\n1=CHAR,1,',C_,0\r\n";
+    Put(old);
+    // Files may grow no larger than 1 KiB while the write runs: the new content cannot be written.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1024;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const BOOL written = WritePrivateProfileString("DataType", "2", std::string(4000, 'x').c_str(), Path());
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(Bytes(), old);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 1); // no temporary file left behind
+}
+
+TEST(ProfileNumber, ParsesLikeTheStandardConversionInTheCLocale)
+{
+    struct Case { const char* text; long long value; };
+    for (const Case& c : {Case{"42", 42}, Case{"  \t-3", -3}, Case{"+7", 7}, Case{"12abc", 12}, Case{"1,5", 1},
+                          Case{"abc", 0}, Case{"", 0}, Case{"- 4", 0}, Case{"99999999999999999999", LLONG_MAX},
+                          Case{"-99999999999999999999", LLONG_MIN}}) {
+        EXPECT_EQ(ParseProfileNumber(c.text), c.value) << c.text;
+    }
+    EXPECT_EQ(ParseProfileNumber(nullptr), 0);
+}
+
+} // namespace PrivateProfileTest
