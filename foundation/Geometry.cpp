@@ -1,5 +1,7 @@
 #include "foundation/Geometry.h"
 
+#include "platform/gdi/DC.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -223,6 +225,16 @@ void RotatePoint(CPoint& point, double angle)
     const double c = std::cos(angle), s = std::sin(angle);
     const double x = point.x, y = point.y;
     point = CPoint(int(x * c - y * s), int(x * s + y * c));
+}
+
+void DrawBlackLine(CDC* dc, int x1, int y1, int x2, int y2)
+{
+    CPen black;
+    black.CreateStockObject(BLACK_PEN);
+    CPen* old = dc->SelectObject(&black);
+    dc->MoveTo(x1, y1);
+    dc->LineTo(x2, y2);
+    dc->SelectObject(old);
 }
 
 BOOL CalcArrowBarbPoints(POINT first, POINT second, int endBits, SIZE size, POINT* barbsAtFirst, POINT* barbsAtSecond)

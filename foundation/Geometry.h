@@ -5,6 +5,8 @@
 
 #include "platform/afx/Rect.h"
 
+class CDC;
+
 // Edge codes of HitTestRectEdge.
 constexpr DWORD RECT_EDGE_TOP = 0x1000000;
 constexpr DWORD RECT_EDGE_BOTTOM = 0x2000000;
@@ -35,6 +37,8 @@ CPoint& PointOnEllipseTowards(CPoint& out, const RECT& bounds, POINT point);
 BOOL PointNearSegment(POINT first, POINT second, POINT point, int tolerance);
 // Rotates the point about the origin, truncating toward zero.
 void RotatePoint(CPoint& point, double angle);
+// A line with the stock black pen (move-to, line-to); the previous pen is put back.
+void DrawBlackLine(CDC* dc, int x1, int y1, int x2, int y2);
 
 // Line-end constructions. The angle is that of the line from first to second. With no end bit set
 // they write nothing and return FALSE.

@@ -5,6 +5,7 @@
 #include "foundation/ListElements.h"
 #include "foundation/ZoomScale.h"
 #include "platform/afx/Cp932.h"
+#include "platform/gdi/DC.h"
 
 #include <algorithm>
 #include <cmath>
@@ -222,6 +223,36 @@ int SplitTextToRectLines(const CString& text, const RECT& rect, const LOGFONT& f
     if (text.IsEmpty())
         return 0;
     return SplitTextToLineItems(text, GetCharsPerRectWidth(rect, font, TRUE), lines);
+}
+
+int SplitTextByExtent(CDC* dc, const CString& text, const RECT& rect, CDataItemList& lines)
+{
+    DeleteAllElements(lines);
+    const std::string& s = text.Bytes();
+    CDC* measurer = dc->GetAttribDC();
+    const int width = rect.right - rect.left;
+    std::string line;
+    int appended = 0;
+    for (std::size_t i = 0; i < s.size();) {
+        if (s[i] == text_functions_cpp::kCr) {
+            appended += text_functions_cpp::AppendLine(lines, line);
+            line.clear();
+            i += 2;
+            continue;
+        }
+        const std::size_t n = text_functions_cpp::CharLen(s, i);
+        const std::size_t before = line.size();
+        line.append(s, i, n);
+        i += n;
+        // A character wider than the rectangle on its own still starts a line: no empty entry.
+        if (before > 0 && width < measurer->GetTextExtent(line.data(), int(line.size())).cx) {
+            appended += text_functions_cpp::AppendLine(lines, line.substr(0, before));
+            line.erase(0, before);
+        }
+    }
+    if (!line.empty())
+        appended += text_functions_cpp::AppendLine(lines, line);
+    return appended;
 }
 
 int GetMbcsCharCount(const CString& text)

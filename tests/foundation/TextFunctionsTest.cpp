@@ -2,6 +2,8 @@
 
 #include "foundation/AppServices.h"
 #include "foundation/DataItemList.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/DrawLog.h"
 #include "tests/support/MessageScript.h"
 
 #include <gtest/gtest.h>
@@ -137,6 +139,32 @@ TEST(TextFunctions, WrappingAndSplittingBreakBetweenCharacters)
     CString wrapped;
     EXPECT_EQ(WrapTextToRect(wrapped, CString("ABCDEFGH"), CRect(0, 0, 48, -50), text_functions_test::FontOfHeight(-13)).Bytes(),
               "AB\r\nCD\r\nEF\r\nGH"); // three characters of width 16 fit 48 units
+}
+
+TEST(TextFunctions, SplitByMeasuredExtent)
+{
+    // The recording device measures a single-byte character 8 wide and a double-byte one 16.
+    DrawLog log;
+    CDC dc;
+    dc.CreateRecording(&log);
+    const struct
+    {
+        std::string text;
+        int width;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"ABCDE", 20, {"AB", "CD", "E"}},
+        {"A\r\nB", 20, {"A", "B"}},
+        {text_functions_test::kA + "B" + text_functions_test::kA, 24, {text_functions_test::kA + "B", text_functions_test::kA}},
+        {"AB", 5, {"A", "B"}}, // too narrow for any character: one per line, no empty line
+        {"", 20, {}},
+    };
+    for (const auto& c : cases) {
+        CDataItemList list;
+        list.AddDataItemDirect(new CDataItem(CString("old")));
+        EXPECT_EQ(SplitTextByExtent(&dc, CString(c.text), CRect(0, 0, c.width, -50), list), int(c.lines.size())) << c.text;
+        EXPECT_EQ(text_functions_test::Names(list), c.lines) << c.text;
+    }
 }
 
 TEST(TextFunctions, CountingAndCuttingKeepCharactersWhole)
