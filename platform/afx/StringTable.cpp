@@ -27,6 +27,7 @@ const std::unordered_map<UINT, CString>& Table()
 {
     static const std::unordered_map<UINT, CString> table = [] {
         std::unordered_map<UINT, CString> t;
+        AfxInitResources();
         QFile file(QStringLiteral(":/strings.tsv"));
         if (!file.open(QIODevice::ReadOnly))
             return t;
@@ -53,6 +54,17 @@ void ReplaceArgument(CString& text, const char* marker, const char* value)
 }
 
 } // namespace
+
+static void RegisterResourcesOnce()
+{
+    Q_INIT_RESOURCE(zivra);
+}
+
+void AfxInitResources()
+{
+    static const bool registered = (RegisterResourcesOnce(), true);
+    (void)registered;
+}
 
 CString LoadStringResource(UINT id)
 {

@@ -4,6 +4,10 @@
 
 #include "platform/afx/String.h"
 
+// Registers the program's compiled-in resources (strings, bitmaps, menus). The resources live in a
+// static library with nothing else to pull them in, so every loader calls this first; it runs once.
+void AfxInitResources();
+
 // The text of the id, or an empty string when the table has none.
 CString LoadStringResource(UINT id);
 // CString::LoadString of the framework: TRUE when the id exists.

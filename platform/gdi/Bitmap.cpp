@@ -1,20 +1,13 @@
 #include "platform/gdi/Bitmap.h"
 
+#include "platform/afx/StringTable.h"
+
 #include "platform/gdi/DC.h"
 
 // The resources live in a static library; naming them here makes sure they are linked in.
-static void LoadBitmapResources()
-{
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(zivra);
-        return true;
-    }();
-    (void)registered;
-}
-
 BOOL CBitmap::LoadBitmap(UINT resourceId)
 {
-    LoadBitmapResources();
+    AfxInitResources();
     QImage image(QStringLiteral(":/bitmaps/%1.png").arg(resourceId));
     if (image.isNull())
         return FALSE;
