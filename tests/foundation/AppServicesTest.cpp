@@ -1,4 +1,4 @@
-#include "tests/foundation/TestAppServices.h"
+#include "tests/support/TestAppServices.h"
 
 #include <gtest/gtest.h>
 
