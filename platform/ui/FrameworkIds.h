@@ -72,8 +72,10 @@ constexpr UINT AFX_IDP_ASK_TO_SAVE = 0xF10A;
 constexpr UINT AFX_IDP_FAILED_TO_OPEN_DOC = 0xF104;
 constexpr UINT AFX_IDP_FAILED_TO_SAVE_DOC = 0xF105;
 constexpr UINT AFX_IDP_PARSE_INT = 0xF110;
+constexpr UINT AFX_IDP_PARSE_REAL = 0xF111;
 constexpr UINT AFX_IDP_PARSE_INT_RANGE = 0xF112;
 constexpr UINT AFX_IDP_PARSE_STRING_SIZE = 0xF114;
+constexpr UINT AFX_IDP_PARSE_UINT = 0xF116;
 constexpr UINT AFX_IDS_NO_HELP = 0xF120;
 
 // Window messages the layer dispatches.

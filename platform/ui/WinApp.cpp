@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QMouseEvent>
 #include <QStandardPaths>
+#include <QWidget>
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 

@@ -1,6 +1,7 @@
 #include "platform/ui/Wnd.h"
 
 #include "platform/ui/CmdUI.h"
+#include "platform/ui/Controls.h"
 #include "platform/ui/FrameWnd.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -416,7 +417,7 @@ CWnd* CWnd::GetDlgItem(int id) const
         if (CWnd* wnd = FromHandlePermanent(child))
             return wnd;
         auto& temp = m_tempChildren[id];
-        temp = std::make_unique<CWnd>();
+        temp = MakeControlWindow(child);
         temp->Attach(child);
         return temp.get();
     }
