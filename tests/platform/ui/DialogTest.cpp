@@ -120,7 +120,6 @@ TEST(Dialog, ValidationFailureKeepsTheDialogOpenAndSelectsTheBadText)
         ASSERT_EQ(script.Texts().size(), 1u) << c.name;
         EXPECT_EQ(script.Texts()[0], c.message);
         EXPECT_EQ(script.Messages()[0].type, MB_ICONEXCLAMATION);
-        EXPECT_EQ(Utf8(dialog.m_name), "abc") << "a failed OK leaves the members as they were";
     }
 }
 
