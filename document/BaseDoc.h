@@ -1,0 +1,289 @@
+// CBaseDoc: the document of the diagram editor. It owns every drawing and modelling object of one
+// diagram in a single list in drawing order (head at the back, tail in front), hands out the 16-bit
+// object ids by which objects refer to one another, keeps the undo log, the page, print, header,
+// naming and display settings and the read-only state, and offers the services through which every
+// editing operation adds, removes, finds and changes objects and tells the views.
+//
+// Every editing command refuses a read-only document, opens one undo step (CUndoStep) and then
+// calls these services, which record as they go.
+#pragma once
+
+#include "document/SaveList.h"
+
+#include "platform/afx/File.h"
+#include "platform/afx/List.h"
+#include "platform/afx/Point.h"
+#include "platform/afx/Time.h"
+#include "platform/gdi/GdiTypes.h"
+#include "platform/ui/Document.h"
+
+class CBaseObj;
+class CPolyObj;
+class CView;
+class CCmdUI;
+class ViewServices;
+
+// The file version this program writes.
+constexpr WORD DOCUMENT_FILE_VERSION = 1001;
+// Object ids run from 1 up to, not including, this; the header-information objects take the ten
+// ids above it.
+constexpr WORD MAX_OBJECT_ID = 0xFF00;
+constexpr WORD FIRST_HEADER_ITEM_ID = 0xFF01;
+constexpr int UNDO_STEP_COUNT = 20;
+
+class CBaseDoc : public CDocument
+{
+    DECLARE_DYNCREATE(CBaseDoc)
+public:
+    CBaseDoc();
+    ~CBaseDoc() override;
+    CBaseDoc(const CBaseDoc&) = delete;
+    CBaseDoc& operator=(const CBaseDoc&) = delete;
+
+    // --- Own virtual operations ------------------------------------------------------------
+    virtual CString GetProductName() const;
+    virtual CSize GetPaperSize() const;
+    virtual CSize GetPaperSizeById(WORD paperId) const;
+    virtual CSize GetDocumentSize() const;
+    virtual BOOL CanAddObject(const CObject* object) const;
+    virtual BOOL IsManagedType(const CObject* object) const;
+    // Object operations 22000 to 22999 on one object, with undo recording; TRUE when it acted.
+    virtual BOOL ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hitCode, DWORD partWord);
+    virtual void LoadProfileSettings();
+
+    // --- Framework steps -------------------------------------------------------------------
+    void DeleteContents() override;
+    BOOL OnNewDocument() override;
+
+    // --- Object ids and the object list ----------------------------------------------------
+    // The next object id, or 0 (after telling the user) when none is left.
+    WORD NewObjectId();
+    WORD GetNextObjectId() const { return m_wNextObjectId; }
+    void SetNextObjectId(WORD nextId) { m_wNextObjectId = nextId; }
+    // Appends a box or line object at the tail with an added-record; FALSE when nothing was added
+    // (a refused class is left to the caller, an object that could not be appended is deleted).
+    BOOL AddObject(CObject* object);
+    // Takes the object out of the list with a deleted-record (which owns it from then on) and
+    // cleans up what referred to it. FALSE, with the document unchanged, when it may not go.
+    BOOL RemoveObject(CObject* object);
+    // Removes each object of the list once, in order; the list is read as it stands at the call
+    // (a snapshot, e.g. of a view's selection). Refused objects are passed over. Returns how many
+    // went.
+    int RemoveObjects(const CObList& objects);
+    BOOL FindObjectById(WORD objectId, CObject*& object) const;
+    BOOL LookupObjectById(WORD objectId, CObject*& object) const { return FindObjectById(objectId, object); }
+    // A box object goes to box, a line object to line, the other one is null; both null otherwise.
+    static void ClassifyObject(CObject* object, CBaseObj*& box, CPolyObj*& line);
+    static BOOL CanDeleteObject(const CObject* object);
+    BOOL HasNoObjects() const { return m_objects.IsEmpty(); }
+    CObList* GetObjectList() { return &m_objects; }
+    const CObList* GetObjectList() const { return &m_objects; }
+    // The id of the last box or line object before the object in the list; 0 when there is none.
+    WORD GetPredecessorId(POSITION pos) const;
+    // Moves the object within the list to just after the predecessor (null: to the head). The
+    // object is inserted at its new place before it leaves the old one, so a failed insertion
+    // leaves it where it was; the failure travels on to the caller.
+    void MoveObjectAfter(POSITION pos, CObject* predecessor);
+
+    // --- Document state --------------------------------------------------------------------
+    // With TRUE also stamps the updated date; a read-only document ignores SetModified(TRUE).
+    void SetModified(BOOL modified);
+    BOOL IsReadOnly() const { return m_bReadOnly; }
+    void SetReadOnly(BOOL readOnly) { m_bReadOnly = readOnly; }
+    WORD GetFileVersion() const { return m_wFileVersion; }
+    const CTime& GetCreatedDate() const { return m_timeCreated; }
+    const CTime& GetUpdatedDate() const { return m_timeUpdated; }
+    DWORD GetPrintScale() const { return m_dwPrintScale; }
+    WORD GetPaperId() const { return m_wPaperID; }
+    WORD GetHeaderStyle() const { return m_wHeaderStyle; }
+    CSize GetPages() const { return CSize(m_nPagesAcross, m_nPagesDown); }
+    LOGFONT* GetDrawingFont() { return &m_lfDrawingFont; }
+    DWORD GetEditFlgs() const { return m_dwEditFlgs; }
+    DWORD GetDrawOpt() const { return m_dwDrawOpt; }
+    void SetDrawOpt(DWORD drawOpt) { m_dwDrawOpt = drawOpt; }
+    DWORD GetScale() const { return m_dwScale; }
+    void SetScale(DWORD scale) { m_dwScale = scale; }
+    WORD GetUpdateRightMode() const { return m_wUpdateRightMode; }
+    BOOL IsUpdateRightMode() const { return m_wUpdateRightMode == 0; }
+    // Stores the fitted page counts, marks the document modified (without stamping), has the views
+    // recompute their scroll sizes and repaints them.
+    void SetPages(int across, int down);
+    // Stores a page layout, brought into the ranges the page-layout dialog enforces.
+    void SetPageSettings(WORD paperId, DWORD printScale, CSize leftTop, CSize rightBottom);
+
+    // --- Views -----------------------------------------------------------------------------
+    void SelectObjectInViews(CObject* object);
+    void AppendToSelectionInViews(CObject* object);
+    void RemoveFromSelectionInViews(CObject* object);
+    void DeselectAllInViews();
+    void InvalidateSelectionInViews();
+    void UpdateObjectInViews(CObject* object);
+    void EndInPlaceEditInViews();
+    void UpdateScrollSizesInViews();
+    // The active view of the main frame's active child frame, if it shows this document.
+    CView* GetActiveView() const;
+    CView* FindActiveView() const { return GetActiveView(); }
+    BOOL HasActiveBaseView() const;
+    BOOL IsObjectSelected(const CObject* object) const;
+    BOOL IsObjectIdSelected(WORD objectId) const;
+    BOOL CanEditObjectText(CObject* object, DWORD hitCode, DWORD displayOptions);
+    UINT GetObjectEditCommand(CObject* object, DWORD hitCode, DWORD displayOptions);
+
+    // --- Object commands -------------------------------------------------------------------
+    // Attribute commands 20000 to 21999; TRUE when the object changed.
+    BOOL ApplyObjectCommand(CObject* object, UINT commandId, CObject* argument, DWORD hitCode);
+    // Moves (flag 1), resizes (flag 2) or reshapes (flag 4) the object by the offset with undo.
+    BOOL MoveOrResizeObject(CObject* object, BOOL printMode, const CSize* offset, DWORD hitCode, DWORD extra);
+
+    // --- Undo log --------------------------------------------------------------------------
+    // Opens a step for the next edit (an empty current step is reused, redo steps are dropped, the
+    // oldest of 20 goes); FALSE when the step could not be made. Commands open steps through
+    // CUndoStep, which also keeps nested openings within one step.
+    BOOL BeginUndoStep();
+    void RecordAddedForUndo(WORD objectId);
+    void RecordChangedForUndo(const CObject* object);
+    // TRUE when the log took the removed object; otherwise it stays with the caller.
+    BOOL RecordDeletedForUndo(WORD predecessorId, CObject* object);
+    void RecordMovedForUndo(WORD predecessorId, WORD movedId);
+    BOOL IsRecordedForUndo(WORD objectId) const;
+    BOOL IsChangeRecordedForUndo(WORD objectId) const;
+    BOOL IsDeleteRecordedForUndo(WORD objectId) const;
+    void Undo();
+    void Redo();
+    BOOL CanUndo() const;
+    BOOL CanRedo() const;
+    void ClearUndoBuffer();
+    void InitUndoBuffer();
+    // The step at the current index, or null.
+    CSaveList* GetCurrentUndoStep() const;
+    int GetUndoIndex() const { return m_nUndoIndex; }
+
+    // --- Page geometry (sizes are (cx, cy) in 0.1 mm with cy <= 0) --------------------------
+    int GetHeaderAreaHeight() const;
+    CSize GetPrintableSize() const;
+    // The printable size in drawing units at the print scale.
+    CSize GetPageExtent() const;
+    // Sheets needed to print the whole document at 100 %.
+    CSize GetPrintPageCount() const;
+    CSize GetPrintedAreaSize() const;
+    CPoint GetObjectsRightEdge() const;
+    CPoint GetObjectsBottomEdge() const;
+    CSize GetObjectsExtent() const;
+    CSize GetContentExtent() const;
+    // The page counts to store for a requested grid: within the extent limit, covering every object.
+    CSize FitPageCount(int across, int down) const;
+    // The page counts a proposed layout would give; FALSE, outputs untouched, for a page above the
+    // extent limit.
+    BOOL CalcPageCounts(WORD paperId, int scale, int left, int top, int right, int bottom, WORD headerStyle,
+                        CSize* needed, CSize* maximum) const;
+    int GetMinPrintScale(WORD paperId, int left, int top, int right, int bottom) const;
+    void GetPageSettings(WORD* paperId, int* scale, CSize* leftTop, CSize* rightBottom) const;
+
+    // --- Profile defaults ------------------------------------------------------------------
+    void LoadObjectFont();
+
+    // --- Command update handlers -----------------------------------------------------------
+    void OnUpdateFileSave(CCmdUI* cmdUI);
+    void OnUpdateNeedsBaseView(CCmdUI* cmdUI);
+    void OnUpdateExportExcel(CCmdUI* cmdUI);
+
+protected:
+    const MessageMap* GetMessageMap() const override;
+    // Calls the function for every view of the document that is a drawing view.
+    template <typename Function>
+    void ForEachDrawingView(Function function) const;
+    // Brings page fields read from the profile or a file into the dialog's ranges.
+    void NormalizePageSettings();
+
+    // 1. File version, people and dates, title and remarks.
+    WORD m_wFileVersion;
+    CString m_strAuthor;  // 作成者名
+    CString m_strUpdater; // 更新者名
+    CTime m_timeCreated;  // 作成日
+    CTime m_timeUpdated;  // 更新日
+    CString m_strTitle;   // 表題
+    CString m_strRemarks; // 備考
+    // 2. Page, print and footer settings.
+    WORD m_wPaperID;
+    int m_nPagesAcross;
+    int m_nPagesDown;
+    DWORD m_dwPrintScale;
+    int m_nMarginLeft;
+    int m_nMarginTop;
+    int m_nMarginRight;
+    int m_nMarginBottom;
+    WORD m_wFooterStartPage;
+    DWORD m_bAutoTotalPages;
+    WORD m_wUserTotalPages;
+    WORD m_wPageNumStyle;
+    WORD m_wPageNumPos;
+    DWORD m_bPageNumInMargin;
+    WORD m_wHeaderStyle;
+    // 3. Header rows: object ids (0 while the object does not exist) and shown flags.
+    WORD m_wTitleItemId;
+    DWORD m_bTitleShown;
+    WORD m_wAuthorValueId;
+    WORD m_wAuthorLabelId;
+    DWORD m_bAuthorShown;
+    WORD m_wUpdaterValueId;
+    WORD m_wUpdaterLabelId;
+    DWORD m_bUpdaterShown;
+    WORD m_wCreatedValueId;
+    WORD m_wCreatedLabelId;
+    DWORD m_bCreatedShown;
+    WORD m_wUpdatedValueId;
+    WORD m_wUpdatedLabelId;
+    DWORD m_bUpdatedShown;
+    WORD m_wRemarksItemId;
+    DWORD m_bRemarksShown;
+    // 4. Objects and undo.
+    WORD m_wNextObjectId;
+    CObList m_objects;
+    CSaveList* m_undoSteps[UNDO_STEP_COUNT];
+    int m_nUndoIndex;
+    // 5. The document file as last opened or saved; a modification time of 1990-01-01 00:00:00
+    // means that none is known.
+    CFileStatus m_fileStatus;
+    // 6. Drawing font, modes, edit options, naming and SQL options, display.
+    LOGFONT m_lfDrawingFont;
+    WORD m_wUpdateRightMode;
+    WORD m_wSecondMode;
+    CString m_strModeText1;
+    CString m_strModeText2;
+    DWORD m_dwEditFlgs;
+    DWORD m_dwImplCreateNameTableOpt;
+    DWORD m_dwImplCreateNameIndexPrimaryOpt;
+    DWORD m_dwImplCreateNameColumnOpt;
+    DWORD m_dwDdlOptTable;
+    DWORD m_dwDdlOptColumn;
+    CString m_strTableNamePrefix;
+    CString m_strPrimaryKeyNamePrefix;
+    CString m_strPrimaryKeyNameSuffix;
+    CString m_strTableTablespace;
+    CString m_strIndexTablespace;
+    DWORD m_dwDrawOpt;
+    DWORD m_dwScale;
+    DWORD m_bReadOnly;
+
+private:
+    // Undo and redo of one record; each rewrites the record into the one that reverses it and skips
+    // a record whose object is no longer where it expects it.
+    void ApplyRecord(CSaveObj* record);
+    void ApplyAddedRecord(CSaveObj* record);
+    void ApplyChangedRecord(CSaveObj* record);
+    void ApplyDeletedRecord(CSaveObj* record);
+    void ApplyMovedRecord(CSaveObj* record);
+    // The position of the box or line object with the id, or null.
+    POSITION FindObjectPosition(WORD objectId) const;
+    // Where a deleted object goes back: after its predecessor, else before the first object with a
+    // greater id, else at the tail.
+    POSITION InsertRestoredObject(WORD predecessorId, CObject* object);
+    // Clears references to a removed object that is not a modelling object.
+    void CleanUpRemovedDrawObject(WORD removedId);
+    // Records the object as changed unless the current step holds it already.
+    void RecordChangedOnce(const CObject* object);
+
+    // Undo steps opened by CUndoStep guards and not ended yet, nested ones included.
+    int m_nUndoStepDepth = 0;
+    friend class CUndoStep;
+};

@@ -1,0 +1,104 @@
+// The object commands of CBaseDoc: attribute commands, shape operations, moving and resizing. Each
+// records the object as it was before the change, once per undo step, and marks the document
+// modified when the object reports a change.
+#include "document/BaseDoc.h"
+
+#include "document/DrawObjects.h"
+#include "document/ModelHooks.h"
+#include "objects/BaseObj.h"
+
+namespace {
+
+constexpr UINT FIRST_ATTRIBUTE_COMMAND = 20000;
+constexpr UINT LAST_ATTRIBUTE_COMMAND = 21999;
+constexpr UINT FIRST_OPERATION_COMMAND = 22000;
+constexpr UINT LAST_OPERATION_COMMAND = 22999;
+constexpr UINT CMD_STANDARD_SIZE = 22023;
+constexpr UINT CMD_DEFAULT_SIZE = 22045;
+// The resize handle of the bottom-right corner: resizing with it keeps the top-left corner.
+constexpr DWORD HIT_BOTTOM_RIGHT = HIT_HANDLE | HIT_SIDE_BOTTOM | HIT_SIDE_RIGHT;
+
+// Operations of the modelling objects that work on the document itself (dialogs over the model);
+// the document hands itself over in place of the part word.
+BOOL TakesDocumentArgument(UINT commandId)
+{
+    switch (commandId) {
+    case 22009:
+    case 22048:
+    case 22049:
+    case 22051:
+    case 22052:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+BOOL CBaseDoc::ApplyObjectCommand(CObject* object, UINT commandId, CObject* argument, DWORD hitCode)
+{
+    if (commandId < FIRST_ATTRIBUTE_COMMAND || commandId > LAST_ATTRIBUTE_COMMAND)
+        return FALSE;
+    // A read-only document lets through only the commands that change nothing in it; until the
+    // object commands name those, it refuses them all.
+    if (m_bReadOnly)
+        return FALSE;
+    CBaseObj* box = DrawObjects::AsBoxObject(object);
+    if (!box)
+        return FALSE; // line objects take their commands here once they exist
+    RecordChangedOnce(box);
+    BOOL changed = FALSE;
+    DocumentModelHooks* model = GetDocumentModelHooks();
+    if (!model || !model->ApplyModelCommand(this, box, commandId, &changed))
+        changed = box->ApplyAttributeCommand(commandId, argument, hitCode);
+    if (!changed)
+        return FALSE;
+    SetModified(TRUE);
+    return TRUE;
+}
+
+BOOL CBaseDoc::ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hitCode, DWORD partWord)
+{
+    if (commandId < FIRST_OPERATION_COMMAND || commandId > LAST_OPERATION_COMMAND || m_bReadOnly)
+        return FALSE;
+    CBaseObj* box = DrawObjects::AsBoxObject(object);
+    if (!box)
+        return FALSE; // line objects take their operations here once they exist
+    if (commandId == CMD_STANDARD_SIZE || commandId == CMD_DEFAULT_SIZE) {
+        CSize size;
+        if (commandId == CMD_STANDARD_SIZE)
+            box->GetStandardSize(size);
+        else
+            box->GetDefaultSize(size);
+        const CRect& rect = box->GetRect();
+        const CSize offset(rect.left + size.cx - rect.right, rect.top + size.cy - rect.bottom);
+        if (offset == CSize(0, 0))
+            return FALSE;
+        return MoveOrResizeObject(box, TRUE, &offset, HIT_BOTTOM_RIGHT, 0);
+    }
+    RecordChangedOnce(box);
+    const UINT_PTR argument = TakesDocumentArgument(commandId) ? reinterpret_cast<UINT_PTR>(this) : partWord;
+    if (!box->ApplyShapeOperation(commandId, hitCode, argument))
+        return FALSE;
+    SetModified(TRUE);
+    return TRUE;
+}
+
+BOOL CBaseDoc::MoveOrResizeObject(CObject* object, BOOL /*printMode*/, const CSize* offset, DWORD hitCode,
+                                  DWORD extra)
+{
+    CBaseObj* box = DrawObjects::AsBoxObject(object);
+    if (!box || m_bReadOnly)
+        return FALSE; // line objects move and reshape here once they exist
+    RecordChangedOnce(box);
+    if (hitCode & HIT_BODY)
+        box->MoveBy(*offset, hitCode);
+    else if (hitCode & HIT_HANDLE)
+        box->ResizeByHandle(*offset, hitCode);
+    else if (hitCode & HIT_SHAPE_HANDLE)
+        box->ApplyHandleDrag(*offset, hitCode, extra);
+    // The lines attached to a moved or resized box follow it here once line objects exist.
+    SetModified(TRUE);
+    return TRUE;
+}

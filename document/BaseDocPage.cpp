@@ -1,0 +1,192 @@
+// Page geometry of CBaseDoc: the sizes that follow from the page settings, the page counts and the
+// extent of the objects. Lengths in 0.1 mm; a size is (cx >= 0, cy <= 0).
+#include "document/BaseDoc.h"
+
+#include "document/DrawObjects.h"
+#include "document/PageGeometry.h"
+#include "foundation/ZoomScale.h"
+#include "objects/BaseObj.h"
+
+#include <algorithm>
+
+using PageGeometry::CeilDivide;
+
+CSize CBaseDoc::GetPaperSize() const
+{
+    return GetPaperSizeById(m_wPaperID);
+}
+
+CSize CBaseDoc::GetPaperSizeById(WORD paperId) const
+{
+    CSize size = PageGeometry::GetPaperTableSize(paperId);
+    size.cy += GetHeaderAreaHeight();
+    return size;
+}
+
+int CBaseDoc::GetHeaderAreaHeight() const
+{
+    return GetHeaderAreaHeightForStyle(m_wHeaderStyle);
+}
+
+CSize CBaseDoc::GetPrintableSize() const
+{
+    const CSize paper = GetPaperSize();
+    return CSize(paper.cx - (m_nMarginLeft + m_nMarginRight), paper.cy + (m_nMarginTop + m_nMarginBottom));
+}
+
+CSize CBaseDoc::GetPageExtent() const
+{
+    SIZE extent = GetPrintableSize();
+    UnscalePointByZoom(extent, int(m_dwPrintScale));
+    // The settings are kept in ranges that leave every page at least a unit each way; the floor
+    // keeps the divisions below safe whatever a caller stored.
+    return CSize(std::max(extent.cx, LONG(1)), std::min(extent.cy, LONG(-1)));
+}
+
+CSize CBaseDoc::GetDocumentSize() const
+{
+    const CSize page = GetPageExtent();
+    return CSize(page.cx * m_nPagesAcross, page.cy * m_nPagesDown);
+}
+
+CSize CBaseDoc::GetPrintPageCount() const
+{
+    const CSize document = GetDocumentSize();
+    const CSize printable = GetPrintableSize();
+    return CSize(CeilDivide(document.cx, std::max(printable.cx, LONG(1))),
+                 CeilDivide(document.cy, std::min(printable.cy, LONG(-1))));
+}
+
+CSize CBaseDoc::GetPrintedAreaSize() const
+{
+    const CSize printable = GetPrintableSize();
+    const CSize count = GetPrintPageCount();
+    return CSize(printable.cx * count.cx, printable.cy * count.cy);
+}
+
+namespace {
+
+// Calls the function with the print-mode rectangle of every box or line object, and with its
+// define-mode rectangle too unless the object is hidden in define mode.
+template <typename Function>
+void ForEachObjectExtentRect(const CObList& objects, Function function)
+{
+    for (POSITION pos = objects.GetHeadPosition(); pos;) {
+        const CBaseObj* box = DrawObjects::AsBoxObject(objects.GetNext(pos));
+        // Line objects take part with their bounding rectangles once they exist.
+        if (!box)
+            continue;
+        CRect rect;
+        box->GetVisibleRect(rect, TRUE);
+        function(rect);
+        if (!box->GetHideDefine()) {
+            box->GetVisibleRect(rect, FALSE);
+            function(rect);
+        }
+    }
+}
+
+} // namespace
+
+CPoint CBaseDoc::GetObjectsRightEdge() const
+{
+    CPoint edge(10, -10);
+    ForEachObjectExtentRect(m_objects, [&edge](const CRect& rect) {
+        if (rect.right > edge.x)
+            edge = CPoint(rect.right, rect.bottom);
+    });
+    return edge;
+}
+
+CPoint CBaseDoc::GetObjectsBottomEdge() const
+{
+    CPoint edge(10, -10);
+    ForEachObjectExtentRect(m_objects, [&edge](const CRect& rect) {
+        if (rect.bottom < edge.y)
+            edge = CPoint(rect.right, rect.bottom);
+    });
+    return edge;
+}
+
+CSize CBaseDoc::GetObjectsExtent() const
+{
+    return CSize(GetObjectsRightEdge().x, GetObjectsBottomEdge().y);
+}
+
+CSize CBaseDoc::GetContentExtent() const
+{
+    if (m_objects.IsEmpty())
+        return GetPageExtent();
+    return GetObjectsExtent() + CSize(20, -20);
+}
+
+CSize CBaseDoc::FitPageCount(int across, int down) const
+{
+    const CSize page = GetPageExtent();
+    across = std::min(across, kMaxDocumentExtent / int(page.cx));
+    down = std::min(down, -kMaxDocumentExtent / int(page.cy));
+    const CSize objects = GetObjectsExtent();
+    if (page.cx * across < objects.cx)
+        across = CeilDivide(objects.cx, page.cx);
+    if (page.cy * down > objects.cy)
+        down = CeilDivide(objects.cy, page.cy);
+    return CSize(across, down);
+}
+
+BOOL CBaseDoc::CalcPageCounts(WORD paperId, int scale, int left, int top, int right, int bottom, WORD headerStyle,
+                              CSize* needed, CSize* maximum) const
+{
+    if (scale <= 0)
+        return FALSE;
+    CSize paper = GetPaperSizeById(paperId);
+    paper.cy = paper.cy - GetHeaderAreaHeight() + GetHeaderAreaHeightForStyle(headerStyle);
+    const int cx = paper.cx - (left + right);
+    const int cy = paper.cy + (top + bottom);
+    const double factor = 100.0 / scale;
+    const int width = int(cx * factor);
+    const int height = int(cy * factor);
+    // A page without a printable width or height is as unusable as one above the limit.
+    if (width <= 0 || height >= 0 || width > kMaxDocumentExtent || -height > kMaxDocumentExtent)
+        return FALSE;
+    *maximum = CSize(kMaxDocumentExtent / width, -kMaxDocumentExtent / height);
+    const CSize objects = GetObjectsExtent();
+    *needed = CSize(CeilDivide(objects.cx, width), CeilDivide(objects.cy, height));
+    return TRUE;
+}
+
+int CBaseDoc::GetMinPrintScale(WORD paperId, int left, int top, int right, int bottom) const
+{
+    const CSize paper = GetPaperSizeById(paperId);
+    const int cx = paper.cx - (left + right);
+    const int cy = paper.cy + (top + bottom);
+    const int longest = std::max(cx, -cy);
+    return int(double(longest) / kMaxDocumentExtent * 100.0) + 1;
+}
+
+void CBaseDoc::GetPageSettings(WORD* paperId, int* scale, CSize* leftTop, CSize* rightBottom) const
+{
+    *paperId = m_wPaperID;
+    *scale = int(m_dwPrintScale);
+    *leftTop = CSize(m_nMarginLeft, m_nMarginTop);
+    *rightBottom = CSize(m_nMarginRight, m_nMarginBottom);
+}
+
+void CBaseDoc::SetPageSettings(WORD paperId, DWORD printScale, CSize leftTop, CSize rightBottom)
+{
+    m_wPaperID = paperId;
+    m_dwPrintScale = printScale;
+    m_nMarginLeft = leftTop.cx;
+    m_nMarginTop = leftTop.cy;
+    m_nMarginRight = rightBottom.cx;
+    m_nMarginBottom = rightBottom.cy;
+    NormalizePageSettings();
+}
+
+void CBaseDoc::NormalizePageSettings()
+{
+    m_dwPrintScale = PageGeometry::ClampPrintScale(m_dwPrintScale);
+    m_nMarginLeft = PageGeometry::ClampMargin(m_nMarginLeft);
+    m_nMarginTop = PageGeometry::ClampMargin(m_nMarginTop);
+    m_nMarginRight = PageGeometry::ClampMargin(m_nMarginRight);
+    m_nMarginBottom = PageGeometry::ClampMargin(m_nMarginBottom);
+}

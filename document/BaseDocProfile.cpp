@@ -1,0 +1,132 @@
+// The defaults a new document takes from the per-user profile: page, print and footer settings,
+// string edit options, naming and SQL options, the display word and zoom, and the drawing font.
+#include "document/BaseDoc.h"
+
+#include "foundation/AppServices.h"
+#include "foundation/RegManList.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr WORD PROFILE_FLAGS = REGITEM_PER_USER;
+
+// One profile value through the application's settings store. A value the store could not cache
+// (-1) falls back to the default, as does every value while there is no store.
+int ReadProfileInt(const char* section, const char* entry, int defaultValue)
+{
+    AppServices* app = GetAppServices();
+    CRegManList* store = app ? app->GetRegManList() : nullptr;
+    if (!store)
+        return defaultValue;
+    const int value = store->GetRegInt(section, entry, defaultValue, PROFILE_FLAGS);
+    return value == -1 ? defaultValue : value;
+}
+
+CString ReadProfileString(const char* section, const char* entry, const char* defaultValue)
+{
+    AppServices* app = GetAppServices();
+    CRegManList* store = app ? app->GetRegManList() : nullptr;
+    CString value(defaultValue);
+    if (store)
+        store->GetRegString(value, section, entry, defaultValue, PROFILE_FLAGS);
+    return value;
+}
+
+WORD ReadProfileWord(const char* section, const char* entry, WORD defaultValue)
+{
+    return WORD(ReadProfileInt(section, entry, defaultValue));
+}
+
+DWORD ReadProfileDword(const char* section, const char* entry, DWORD defaultValue)
+{
+    return DWORD(ReadProfileInt(section, entry, int(defaultValue)));
+}
+
+BYTE ReadProfileByte(const char* section, const char* entry, BYTE defaultValue)
+{
+    return BYTE(ReadProfileInt(section, entry, defaultValue));
+}
+
+// Copies the face name into the LOGFONT's field, cut to the bytes that fit without splitting a
+// double-byte character.
+void CopyFaceName(char (&faceName)[LF_FACESIZE], const CString& name)
+{
+    int length = 0;
+    while (length < name.GetLength()) {
+        const int charLength = IsDBCSLeadByte(BYTE(name[length])) ? 2 : 1;
+        if (length + charLength > LF_FACESIZE - 1 || length + charLength > name.GetLength())
+            break;
+        length += charLength;
+    }
+    std::memset(faceName, 0, LF_FACESIZE);
+    std::memcpy(faceName, name.GetString(), size_t(length));
+}
+
+} // namespace
+
+void CBaseDoc::LoadProfileSettings()
+{
+    m_nPagesAcross = 1;
+    m_nPagesDown = 1;
+    m_strAuthor.Empty();
+    m_strUpdater.Empty();
+    m_strTitle.Empty();
+    m_strRemarks.Empty();
+    m_timeCreated = CTime::GetCurrentTime();
+    m_timeUpdated = m_timeCreated;
+
+    const char* page = "Document Page";
+    m_wPaperID = ReadProfileWord(page, "PaperID", 1);
+    m_dwPrintScale = ReadProfileDword(page, "PrintScale", 100);
+    m_nMarginLeft = ReadProfileInt(page, "MarginLeft", 150);
+    m_nMarginTop = ReadProfileInt(page, "MarginTop", 150);
+    m_nMarginRight = ReadProfileInt(page, "MarginRight", 150);
+    m_nMarginBottom = ReadProfileInt(page, "MarginBottom", 150);
+    m_wHeaderStyle = ReadProfileWord(page, "HeaderStyle", 2);
+    m_wPageNumStyle = ReadProfileWord(page, "PageNumStyle", 1);
+    m_wPageNumPos = ReadProfileWord(page, "PageNumPos", 2);
+    m_bPageNumInMargin = ReadProfileDword(page, "PageNumInMargin", 1);
+    m_dwEditFlgs = ReadProfileDword(page, "EditFlgs", 0);
+    NormalizePageSettings();
+
+    const char* impl = "ImplOpt";
+    m_dwImplCreateNameTableOpt = ReadProfileDword(impl, "ImplCreateNameTableOpt", 0x111);
+    m_dwImplCreateNameIndexPrimaryOpt = ReadProfileDword(impl, "ImplCreateNameIndexPrimaryOpt", 0x1211);
+    m_dwImplCreateNameColumnOpt = ReadProfileDword(impl, "ImplCreateNameColumnOpt", 0x11);
+
+    const char* ddl = "DdlOptCreate";
+    m_dwDdlOptTable = ReadProfileDword(ddl, "DdlOptTable", 0x2012121);
+    m_dwDdlOptColumn = ReadProfileDword(ddl, "DdlOptColumn", 0x50012);
+    m_strTableNamePrefix = ReadProfileString(ddl, "TableNamePrefix", "T_");
+    m_strPrimaryKeyNamePrefix = ReadProfileString(ddl, "PrimaryKeyNamePrefix", "XPK_");
+    m_strPrimaryKeyNameSuffix = ReadProfileString(ddl, "PrimaryKeyNameSuffix", "_XPK");
+
+    const char* view = "InitialViewState";
+    m_dwDrawOpt = ReadProfileDword(view, "DrawOpt", 0x2610000);
+    m_dwScale = ReadProfileDword(view, "Scale", 100);
+
+    LoadObjectFont();
+    m_wNextObjectId = 1;
+}
+
+void CBaseDoc::LoadObjectFont()
+{
+    const char* section = "FontForObject";
+    LOGFONT& font = m_lfDrawingFont;
+    font.lfHeight = ReadProfileInt(section, "FontHeight", -10);
+    font.lfWidth = ReadProfileInt(section, "FontWidth", 0);
+    font.lfEscapement = ReadProfileInt(section, "FontEscapement", 0);
+    font.lfOrientation = ReadProfileInt(section, "FontOrientation", 0);
+    font.lfWeight = ReadProfileInt(section, "FontWeight", 400);
+    font.lfItalic = ReadProfileByte(section, "FontItalic", 0);
+    font.lfUnderline = ReadProfileByte(section, "FontUnderline", 0);
+    font.lfStrikeOut = ReadProfileByte(section, "FontStrikeOut", 0);
+    font.lfCharSet = ReadProfileByte(section, "FontCharSet", 128);
+    font.lfOutPrecision = ReadProfileByte(section, "FontOutPrecision", 3);
+    font.lfClipPrecision = ReadProfileByte(section, "FontClipPrecision", 2);
+    font.lfQuality = ReadProfileByte(section, "FontQuality", 1);
+    font.lfPitchAndFamily = ReadProfileByte(section, "FontPitchAndFamily", 0x34);
+    const CString defaultFace(u8"ＭＳ Ｐゴシック");
+    CopyFaceName(font.lfFaceName, ReadProfileString(section, "FontFaceName", defaultFace));
+}

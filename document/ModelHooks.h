@@ -1,0 +1,29 @@
+// What the document asks of the data model (conceptual files, clones, relation arrows), which lives
+// in a layer above the document. The model registers one implementation at start-up; without it
+// the document treats every object as a plain drawing object.
+#pragma once
+
+#include "platform/afx/Object.h"
+
+class CBaseDoc;
+
+class DocumentModelHooks
+{
+public:
+    virtual ~DocumentModelHooks() = default;
+
+    // Clears the per-pass update marks of every data item and relation arrow.
+    virtual void ClearUpdateMarks(CBaseDoc* document) = 0;
+    // After a modelling object left the list: clears what referred to it (with changed-records) and
+    // removes what hangs on it. FALSE when the object is not a modelling object; the document then
+    // does the plain clean-up itself.
+    virtual BOOL CleanUpRemovedObject(CBaseDoc* document, CObject* removed) = 0;
+    // An attribute command that the model carries out through document operations (the relation
+    // arrow's kind commands); FALSE when the object or command is not one of them, with *changed
+    // untouched.
+    virtual BOOL ApplyModelCommand(CBaseDoc* document, CObject* object, UINT commandId, BOOL* changed) = 0;
+};
+
+DocumentModelHooks* GetDocumentModelHooks();
+// Registers the model (null unregisters) and returns the one it replaces.
+DocumentModelHooks* SetDocumentModelHooks(DocumentModelHooks* hooks);

@@ -1,0 +1,95 @@
+#include "document/SaveList.h"
+
+#include "document/DrawObjects.h"
+#include "foundation/ErrorReport.h"
+#include "foundation/ListElements.h"
+
+IMPLEMENT_DYNCREATE(CSaveList, CObList)
+
+CSaveList::~CSaveList()
+{
+    DeleteAllElements(*this);
+}
+
+BOOL CSaveList::AppendRecord(WORD kind, WORD objectId, CObject* object, WORD secondId)
+{
+    CSaveObj* record = nullptr;
+    try {
+        record = new CSaveObj(kind, objectId, object, secondId);
+        AddTail(record);
+        return TRUE;
+    } catch (...) {
+        if (kind == CSaveObj::kindChanged)
+            ReportCurrentException(
+                CString(u8"ﾒﾓﾘ不足のため、Undoﾘｽﾄにｵﾌﾞｼﾞｪｸﾄの変形前の状態を追加できません。"),
+                CString(u8"予期せぬｴﾗｰのため、Undoﾘｽﾄにｵﾌﾞｼﾞｪｸﾄの変形前の状態を追加できません。"));
+        else
+            ReportCurrentException(CString(u8"ﾒﾓﾘ不足のため、Undoﾘｽﾄにｵﾌﾞｼﾞｪｸﾄを追加できません。"),
+                                   CString(u8"予期せぬｴﾗｰのため、Undoﾘｽﾄにｵﾌﾞｼﾞｪｸﾄを追加できません。"));
+        if (record)
+            record->Reset(kind, objectId, nullptr, secondId); // the object stays with the caller
+        delete record;
+        return FALSE;
+    }
+}
+
+void CSaveList::AddAddedRecord(WORD objectId)
+{
+    if (objectId != 0)
+        AppendRecord(CSaveObj::kindAdded, objectId, nullptr, 0);
+}
+
+void CSaveList::AddChangedRecord(const CObject* object)
+{
+    CObject* copy = CloneForRecord(object);
+    if (copy && !AppendRecord(CSaveObj::kindChanged, 0, copy, 0))
+        DrawObjects::Destroy(copy);
+}
+
+BOOL CSaveList::AddDeletedRecord(WORD predecessorId, CObject* object)
+{
+    return AppendRecord(CSaveObj::kindDeleted, predecessorId, object, 0);
+}
+
+void CSaveList::AddMovedRecord(WORD predecessorId, WORD movedId)
+{
+    AppendRecord(CSaveObj::kindMoved, predecessorId, nullptr, movedId);
+}
+
+BOOL CSaveList::IsRecorded(WORD objectId) const
+{
+    for (POSITION pos = GetHeadPosition(); pos;) {
+        const CSaveObj* record = GetRecord(pos);
+        GetNext(pos);
+        if (record->GetKind() == CSaveObj::kindAdded ? record->GetObjectId() == objectId
+                                                     : record->GetObject() && record->GetHeldObjectId() == objectId)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CSaveList::IsChangeRecorded(WORD objectId) const
+{
+    return HoldsObjectOfKind(CSaveObj::kindChanged, objectId);
+}
+
+BOOL CSaveList::IsDeleteRecorded(WORD objectId) const
+{
+    return HoldsObjectOfKind(CSaveObj::kindDeleted, objectId);
+}
+
+BOOL CSaveList::HoldsObjectOfKind(WORD kind, WORD objectId) const
+{
+    for (POSITION pos = GetHeadPosition(); pos;) {
+        const CSaveObj* record = GetRecord(pos);
+        GetNext(pos);
+        if (record->GetKind() == kind && record->GetObject() && record->GetHeldObjectId() == objectId)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+CObject* CSaveList::CloneForRecord(const CObject* object)
+{
+    return DrawObjects::Clone(object);
+}

@@ -1,0 +1,42 @@
+// CSaveList: one undo step, the records of one editing command in recording order (head = first
+// recorded). Destroying the step destroys its records and the objects they hold. The record
+// services do not reject duplicates; callers that may touch an object twice ask first.
+#pragma once
+
+#include "document/SaveObj.h"
+
+#include "platform/afx/List.h"
+
+class CSaveList : public CObList
+{
+    DECLARE_DYNCREATE(CSaveList)
+public:
+    CSaveList() = default;
+    ~CSaveList() override;
+
+    // Each appends one record at the tail. A failure is reported to the user and the edit goes on
+    // without the record.
+    void AddAddedRecord(WORD objectId);
+    // Records a deep copy of the object as it is now; nothing when no copy can be made.
+    void AddChangedRecord(const CObject* object);
+    // TRUE when the record took the removed object, which it owns from now on; FALSE leaves the
+    // object with the caller.
+    BOOL AddDeletedRecord(WORD predecessorId, CObject* object);
+    void AddMovedRecord(WORD predecessorId, WORD movedId);
+
+    // Some added record names the id, or some record holds an object with it.
+    BOOL IsRecorded(WORD objectId) const;
+    BOOL IsChangeRecorded(WORD objectId) const;
+    BOOL IsDeleteRecorded(WORD objectId) const;
+
+    CSaveObj* GetRecord(POSITION pos) const { return static_cast<CSaveObj*>(GetAt(pos)); }
+
+    // The deep copy a changed record holds, or null.
+    static CObject* CloneForRecord(const CObject* object);
+
+private:
+    // Appends a record holding the object; on failure reports with the texts of the record's kind
+    // and leaves the object to the caller.
+    BOOL AppendRecord(WORD kind, WORD objectId, CObject* object, WORD secondId);
+    BOOL HoldsObjectOfKind(WORD kind, WORD objectId) const;
+};

@@ -1,0 +1,180 @@
+#include "tests/document/DocumentTestSupport.h"
+
+#include "tests/support/MessageScript.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kOutOfIds = "図形ｵﾌﾞｼﾞｪｸﾄ数が最大値に達したため、これ以上作成できません。";
+
+
+} // namespace
+
+class DocumentCore : public ::testing::Test
+{
+protected:
+    TestApp m_app;
+    TestDoc m_doc;
+};
+
+TEST_F(DocumentCore, IdsCountUpFromOneAndStopBelowTheHeaderIds)
+{
+    EXPECT_EQ(m_doc.NewObjectId(), 1);
+    EXPECT_EQ(m_doc.NewObjectId(), 2);
+
+    m_doc.SetNextObjectId(0xFEFF);
+    EXPECT_EQ(m_doc.NewObjectId(), 0xFEFF);
+    MessageScript script;
+    EXPECT_EQ(m_doc.NewObjectId(), 0);
+    EXPECT_EQ(m_doc.NewObjectId(), 0);
+    EXPECT_EQ(m_doc.GetNextObjectId(), 0xFF00);
+    EXPECT_EQ(script.Texts(), std::vector<std::string>({kOutOfIds, kOutOfIds}));
+    EXPECT_EQ(script.Messages()[0].type, UINT(MB_OK));
+}
+
+TEST_F(DocumentCore, AddRefusesWhatTheDocumentCannotManage)
+{
+    EXPECT_FALSE(m_doc.AddObject(nullptr));
+
+    CObList foreign;
+    MessageScript script;
+    {
+        CUndoStep step(&m_doc);
+        EXPECT_FALSE(m_doc.AddObject(&foreign));
+    }
+    EXPECT_EQ(script.Texts(),
+              std::vector<std::string>({"追加しようとしたｵﾌﾞｼﾞｪｸﾄはこのﾄﾞｷｭﾒﾝﾄで管理できる種類ではありません!"}));
+    EXPECT_TRUE(m_doc.HasNoObjects());
+    EXPECT_FALSE(m_doc.IsModified());
+    EXPECT_FALSE(m_doc.CanUndo());
+}
+
+TEST_F(DocumentCore, NewObjectsGoInFrontAndComeBackAfterTheirPredecessor)
+{
+    AddRect(m_doc);
+    CRectObj* middle = AddRect(m_doc);
+    AddRect(m_doc);
+    EXPECT_EQ(DrawingOrder(m_doc), std::vector<WORD>({1, 2, 3}));
+
+    {
+        CUndoStep step(&m_doc);
+        ASSERT_TRUE(m_doc.RemoveObject(middle));
+    }
+    EXPECT_EQ(DrawingOrder(m_doc), std::vector<WORD>({1, 3}));
+    m_doc.Undo();
+    EXPECT_EQ(DrawingOrder(m_doc), std::vector<WORD>({1, 2, 3}));
+    EXPECT_EQ(ObjectById(m_doc, 2), middle);
+}
+
+TEST_F(DocumentCore, RemovalRefusals)
+{
+    CObject* found = reinterpret_cast<CObject*>(1);
+    EXPECT_FALSE(m_doc.FindObjectById(1, found));
+    EXPECT_EQ(found, nullptr);
+
+    CRectObj* kept = AddRect(m_doc);
+    kept->SetCanDelete(FALSE);
+    CRectObj* gone = AddRect(m_doc);
+    CRectObj stranger(77, CRect(0, 0, 10, -10));
+
+    CUndoStep step(&m_doc);
+    EXPECT_FALSE(m_doc.RemoveObject(kept));
+    EXPECT_FALSE(m_doc.RemoveObject(&stranger));
+    EXPECT_TRUE(m_doc.RemoveObject(gone));
+    EXPECT_FALSE(m_doc.RemoveObject(gone)); // its deleted-record is in this step already
+    EXPECT_EQ(DrawingOrder(m_doc), std::vector<WORD>({1}));
+}
+
+TEST_F(DocumentCore, RemovingASnapshotPassesOverUndeletableObjectsAndEnds)
+{
+    CObList selection;
+    for (int i = 0; i < 4; ++i)
+        selection.AddTail(AddRect(m_doc));
+    static_cast<CBaseObj*>(selection.GetHead())->SetCanDelete(FALSE);
+    static_cast<CBaseObj*>(selection.GetTail())->SetCanDelete(FALSE);
+
+    CUndoStep step(&m_doc);
+    EXPECT_EQ(m_doc.RemoveObjects(selection), 2);
+    EXPECT_EQ(DrawingOrder(m_doc), std::vector<WORD>({1, 4}));
+}
+
+TEST_F(DocumentCore, RemovingAnObjectClearsLinksToItWithUndo)
+{
+    CRectObj* target = AddRect(m_doc);
+    CRectObj* linked = AddRect(m_doc);
+    linked->SetLinkObjectId(target->GetObjectId());
+
+    {
+        CUndoStep step(&m_doc);
+        ASSERT_TRUE(m_doc.RemoveObject(target));
+    }
+    EXPECT_EQ(ObjectById(m_doc, 2)->GetLinkObjectId(), 0);
+    m_doc.Undo();
+    EXPECT_EQ(ObjectById(m_doc, 2)->GetLinkObjectId(), 1);
+    EXPECT_EQ(DrawingOrder(m_doc), std::vector<WORD>({1, 2}));
+}
+
+TEST_F(DocumentCore, SetModifiedStampsTheUpdatedDateUnlessReadOnly)
+{
+    const CTime past(2001, 2, 3, 4, 5, 6);
+    m_doc.SetUpdatedDate(past);
+    m_doc.SetModified(TRUE);
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_GT(m_doc.GetUpdatedDate(), past);
+
+    m_doc.SetModified(FALSE);
+    m_doc.SetUpdatedDate(past);
+    m_doc.SetReadOnly(TRUE);
+    m_doc.SetModified(TRUE);
+    EXPECT_FALSE(m_doc.IsModified());
+    EXPECT_EQ(m_doc.GetUpdatedDate(), past);
+}
+
+TEST_F(DocumentCore, ViewsFollowRemovalAndItsUndo)
+{
+    SelectionView view;
+    m_doc.AddView(&view);
+    CRectObj* obj = AddRect(m_doc);
+    view.AddToSelection(obj);
+
+    {
+        CUndoStep step(&m_doc);
+        m_doc.RemoveObject(obj);
+    }
+    EXPECT_TRUE(view.m_selection.empty());
+    m_doc.Undo();
+    EXPECT_EQ(view.m_selection, std::vector<CObject*>({obj}));
+    EXPECT_EQ(view.m_current, obj);
+    m_doc.RemoveView(&view);
+}
+
+TEST_F(DocumentCore, ObjectOperationsRecordTheStateBeforeThem)
+{
+    CRectObj* obj = AddRect(m_doc, CRect(100, -100, 500, -400));
+    {
+        CUndoStep step(&m_doc);
+        ASSERT_TRUE(m_doc.ExecuteObjectOperation(obj, 22023, 0, 0)); // standard size
+        const CSize offset(10, 20);
+        ASSERT_TRUE(m_doc.MoveOrResizeObject(obj, TRUE, &offset, 1, 0));
+    }
+    EXPECT_EQ(ObjectById(m_doc, 1)->GetRect(), CRect(110, -80, 350, -240));
+    EXPECT_FALSE(m_doc.ExecuteObjectOperation(ObjectById(m_doc, 1), 22023, 0, 0)); // already that size
+
+    m_doc.Undo();
+    EXPECT_EQ(ObjectById(m_doc, 1)->GetRect(), CRect(100, -100, 500, -400));
+    m_doc.Redo();
+    EXPECT_EQ(ObjectById(m_doc, 1)->GetRect(), CRect(110, -80, 350, -240));
+}
+
+TEST_F(DocumentCore, ReadOnlyDocumentRefusesObjectCommands)
+{
+    CRectObj* obj = AddRect(m_doc);
+    m_doc.SetReadOnly(TRUE);
+    const CSize offset(10, 10);
+    CUndoStep step(&m_doc);
+    EXPECT_FALSE(m_doc.MoveOrResizeObject(obj, TRUE, &offset, 1, 0));
+    EXPECT_FALSE(m_doc.ExecuteObjectOperation(obj, 22023, 0, 0));
+    EXPECT_FALSE(m_doc.ApplyObjectCommand(obj, 20000, nullptr, 1));
+    EXPECT_EQ(obj->GetRect(), CRect(100, -100, 200, -200));
+}

@@ -1,0 +1,253 @@
+#include "tests/document/DocumentTestSupport.h"
+
+#include "tests/support/MessageScript.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Order = std::vector<WORD>;
+
+
+} // namespace
+
+class UndoLog : public ::testing::Test
+{
+protected:
+    // Adds rectangles with the ids 1..count, each in a step of its own.
+    void AddRects(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            AddRect(m_doc);
+    }
+    void Remove(WORD id) { ASSERT_TRUE(m_doc.RemoveObject(ObjectById(m_doc, id))); }
+    void Move(WORD id, int dx)
+    {
+        const CSize offset(dx, 0);
+        ASSERT_TRUE(m_doc.MoveOrResizeObject(ObjectById(m_doc, id), TRUE, &offset, 1, 0));
+    }
+    // What a z-order mover does: record the move, then place the object after another (0: first).
+    void MoveAfter(WORD id, WORD predecessorId)
+    {
+        CObList* list = m_doc.GetObjectList();
+        const POSITION pos = list->Find(ObjectById(m_doc, id));
+        m_doc.RecordMovedForUndo(m_doc.GetPredecessorId(pos), id);
+        m_doc.MoveObjectAfter(pos, predecessorId ? ObjectById(m_doc, predecessorId) : nullptr);
+    }
+    int Left(WORD id) const { return ObjectById(m_doc, id)->GetRect().left; }
+
+    TestApp m_app;
+    TestDoc m_doc;
+};
+
+TEST_F(UndoLog, AddedObjectsLeaveOnUndoAndReturnInOrderOnRedo)
+{
+    AddRects(1);
+    {
+        CUndoStep step(&m_doc);
+        m_doc.AddObject(new CRectObj(m_doc.NewObjectId(), CRect(0, 0, 10, -10)));
+        m_doc.AddObject(new CRectObj(m_doc.NewObjectId(), CRect(0, 0, 10, -10)));
+    }
+    m_doc.Undo();
+    EXPECT_EQ(DrawingOrder(m_doc), Order({1}));
+    m_doc.Redo();
+    EXPECT_EQ(DrawingOrder(m_doc), Order({1, 2, 3}));
+    EXPECT_FALSE(m_doc.CanRedo());
+}
+
+TEST_F(UndoLog, ChangedObjectReturnsToItsStateBeforeTheStep)
+{
+    AddRects(1);
+    {
+        CUndoStep step(&m_doc);
+        Move(1, 10);
+        Move(1, 10); // recorded once: the copy before the first move is kept
+    }
+    EXPECT_EQ(m_doc.GetCurrentUndoStep()->GetCount(), 1);
+    m_doc.Undo();
+    EXPECT_EQ(Left(1), 100);
+    m_doc.Redo();
+    EXPECT_EQ(Left(1), 120);
+}
+
+TEST_F(UndoLog, DeletionsComeBackInPlace)
+{
+    struct Case
+    {
+        std::vector<WORD> removed; // in removal order, one step
+        Order after;
+    };
+    const Case cases[] = {
+        {{1}, {2, 3}},       // the first object goes back to the head
+        {{3}, {1, 2}},       // the last to the tail
+        {{2, 1}, {3}},       // two in one step
+        {{1, 2, 3}, {}},     // all of them
+    };
+    for (const Case& c : cases) {
+        TestDoc doc;
+        for (int i = 0; i < 3; ++i)
+            AddRect(doc);
+        {
+            CUndoStep step(&doc);
+            for (WORD id : c.removed)
+                ASSERT_TRUE(doc.RemoveObject(ObjectById(doc, id)));
+        }
+        EXPECT_EQ(DrawingOrder(doc), c.after);
+        doc.Undo();
+        EXPECT_EQ(DrawingOrder(doc), Order({1, 2, 3}));
+        doc.Redo();
+        EXPECT_EQ(DrawingOrder(doc), c.after);
+    }
+}
+
+TEST_F(UndoLog, DrawingOrderSurvivesRepeatedUndoAndRedoOfRemovals)
+{
+    // Drawing order no longer follows the ids: 3 was sent to the back.
+    AddRects(3);
+    {
+        CUndoStep step(&m_doc);
+        MoveAfter(3, 0);
+    }
+    ASSERT_EQ(DrawingOrder(m_doc), Order({3, 1, 2}));
+    {
+        CUndoStep step(&m_doc);
+        Remove(1);
+        Remove(2);
+    }
+    for (int round = 0; round < 2; ++round) {
+        m_doc.Undo();
+        EXPECT_EQ(DrawingOrder(m_doc), Order({3, 1, 2}));
+        m_doc.Redo();
+        EXPECT_EQ(DrawingOrder(m_doc), Order({3}));
+    }
+}
+
+TEST_F(UndoLog, ObjectAddedAndRemovedInOneStep)
+{
+    AddRects(1);
+    {
+        CUndoStep step(&m_doc);
+        m_doc.AddObject(new CRectObj(m_doc.NewObjectId(), CRect(0, 0, 10, -10)));
+        Remove(2);
+    }
+    EXPECT_EQ(DrawingOrder(m_doc), Order({1}));
+    m_doc.Undo();
+    EXPECT_EQ(DrawingOrder(m_doc), Order({1}));
+    m_doc.Redo();
+    EXPECT_EQ(DrawingOrder(m_doc), Order({1}));
+    m_doc.Undo();
+    EXPECT_EQ(DrawingOrder(m_doc), Order({1}));
+}
+
+TEST_F(UndoLog, ZOrderMoveReturnsAfterItsFormerPredecessor)
+{
+    AddRects(4);
+    {
+        CUndoStep step(&m_doc);
+        MoveAfter(2, 4); // to the front
+    }
+    EXPECT_EQ(DrawingOrder(m_doc), Order({1, 3, 4, 2}));
+    m_doc.Undo();
+    EXPECT_EQ(DrawingOrder(m_doc), Order({1, 2, 3, 4}));
+    m_doc.Redo();
+    EXPECT_EQ(DrawingOrder(m_doc), Order({1, 3, 4, 2}));
+    {
+        CUndoStep step(&m_doc);
+        MoveAfter(4, 0); // to the back
+    }
+    m_doc.Undo();
+    EXPECT_EQ(DrawingOrder(m_doc), Order({1, 3, 4, 2}));
+}
+
+TEST_F(UndoLog, TwentyStepsAreKeptAndTheOldestGoes)
+{
+    AddRects(21);
+    int undone = 0;
+    while (m_doc.CanUndo()) {
+        m_doc.Undo();
+        ++undone;
+    }
+    EXPECT_EQ(undone, 20);
+    EXPECT_EQ(DrawingOrder(m_doc), Order({1}));
+    int redone = 0;
+    while (m_doc.CanRedo()) {
+        m_doc.Redo();
+        ++redone;
+    }
+    EXPECT_EQ(redone, 20);
+    EXPECT_EQ(m_doc.GetObjectList()->GetCount(), 21);
+}
+
+TEST_F(UndoLog, NewStepAfterUndoDropsRedo)
+{
+    AddRects(2);
+    m_doc.Undo();
+    ASSERT_TRUE(m_doc.CanRedo());
+    AddRects(1);
+    EXPECT_FALSE(m_doc.CanRedo());
+    EXPECT_EQ(DrawingOrder(m_doc), Order({1, 3}));
+}
+
+TEST_F(UndoLog, EmptyStepIsReusedAndNestedGuardsShareOneStep)
+{
+    AddRects(1);
+    EXPECT_TRUE(m_doc.BeginUndoStep());
+    const int index = m_doc.GetUndoIndex();
+    EXPECT_TRUE(m_doc.BeginUndoStep()); // nothing recorded: the same step
+    EXPECT_EQ(m_doc.GetUndoIndex(), index);
+    {
+        CUndoStep outer(&m_doc);
+        Move(1, 5);
+        CUndoStep inner(&m_doc);
+        EXPECT_TRUE(inner.IsOpen());
+        Move(1, 5);
+        AddRect(m_doc); // opens its own guard, which joins the command's step
+    }
+    EXPECT_EQ(m_doc.GetUndoIndex(), index);
+    m_doc.Undo();
+    EXPECT_EQ(DrawingOrder(m_doc), Order({1}));
+    EXPECT_EQ(Left(1), 100);
+}
+
+TEST_F(UndoLog, RecordsWhoseObjectsWentElsewhereAreSkipped)
+{
+    AddRects(3);
+    {
+        CUndoStep step(&m_doc);
+        Move(1, 10);
+        MoveAfter(2, 3);
+    }
+    // Objects taken out behind the log's back, as no document operation would.
+    CObList* list = m_doc.GetObjectList();
+    for (WORD id : {WORD(1), WORD(3)}) {
+        CObject* object = ObjectById(m_doc, id);
+        list->RemoveAt(list->Find(object));
+        delete object;
+    }
+    m_doc.Undo();
+    EXPECT_EQ(DrawingOrder(m_doc), Order({2}));
+    m_doc.Redo();
+    EXPECT_EQ(DrawingOrder(m_doc), Order({2}));
+}
+
+TEST_F(UndoLog, ReadOnlyDocumentNeitherUndoesNorRedoes)
+{
+    AddRects(2);
+    m_doc.Undo();
+    m_doc.SetReadOnly(TRUE);
+    EXPECT_FALSE(m_doc.CanUndo());
+    EXPECT_FALSE(m_doc.CanRedo());
+    m_doc.Redo();
+    m_doc.Undo();
+    EXPECT_EQ(DrawingOrder(m_doc), Order({1}));
+}
+
+TEST_F(UndoLog, ClearingTheLogEndsUndoAndRedo)
+{
+    AddRects(2);
+    m_doc.Undo();
+    m_doc.ClearUndoBuffer();
+    EXPECT_FALSE(m_doc.CanUndo());
+    EXPECT_FALSE(m_doc.CanRedo());
+    EXPECT_EQ(m_doc.GetUndoIndex(), -1);
+}
