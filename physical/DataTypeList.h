@@ -1,0 +1,60 @@
+// The list of SQL data types. The application holds the one list the whole system reads; the
+// data-type dialog edits a working list of its own. The list owns its types.
+#pragma once
+
+#include "physical/DataType.h"
+
+#include "platform/afx/List.h"
+
+constexpr int DATATYPE_DEFAULT_COUNT = 21;
+
+class CDataTypeList : public CTypedPtrList<CObList, CDataType*>
+{
+public:
+    CDataTypeList() : CTypedPtrList(10) {}
+    ~CDataTypeList() override;
+    CDataTypeList(const CDataTypeList&) = delete;
+    CDataTypeList& operator=(const CDataTypeList&) = delete;
+
+    // Adding and inserting take the type over; on failure they delete it, tell the user and return
+    // FALSE / -1. Inserting puts the type after the one at index (appends for -1 or an index past
+    // the end) and returns its new index.
+    BOOL AddDataTypeDirect(CDataType* type);
+    int InsertAfterDataType(CDataType* type, int index);
+
+    // Replaces the content by the 21 default types with ids 1 to 21: their number, or -1 after a
+    // message.
+    int SetDefaultDataTypes();
+
+    // Start-up: the types stored in the profile, or the 21 defaults when none are stored or the
+    // stored ones cannot be read (the profile is left as it is). TRUE when the list holds types.
+    BOOL LoadFromProfileOrDefaults();
+
+    // Replaces the content by the types of the profile section: their number, 0 when none are
+    // stored, -1 when a stored count or entry cannot be read (the list then holds the types read
+    // before it).
+    int LoadFromProfile();
+    // Writes the list under its ids (renumber first) and removes the entries of a longer stored
+    // list. Every type is checked before anything is written (CDataType::CheckStorable).
+    BOOL SaveToProfile() const;
+
+    // The same with a data-type file. Reading an empty path gives -1 and leaves the list alone;
+    // a missing entry within the count reads as an empty type. Writing keeps every other line of
+    // an existing file.
+    int ReadDtyFile(const char* fileName);
+    BOOL WriteDtyFile(const char* fileName) const;
+
+    // Ids become 1, 2, ... in list order.
+    void RenumberDataTypes();
+
+    // The first type of exactly that name and edit kind.
+    CDataType* FindDataTypeByNameAndKind(const char* name, WORD editKind) const;
+    // The type of the name that fits the size best: the kind the size asks for, else the kinds 0,
+    // 1 and 2 in that order.
+    CDataType* FindDataTypeForSize(const char* name, DWORD digits, DWORD decimals) const;
+    // The first type whose label is the text; types marked not to be used included.
+    CDataType* FindDataTypeByLabel(const char* label) const;
+
+private:
+    BOOL CheckAllStorable() const;
+};
