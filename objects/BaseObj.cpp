@@ -2,7 +2,7 @@
 
 #include "foundation/Geometry.h"
 #include "foundation/RegItemObj.h"
-#include "objects/TrackerFallback.h"
+#include "foundation/Trackers.h"
 #include "foundation/ZoomScale.h"
 #include "objects/ObjectServices.h"
 #include "platform/afx/Archive.h"
@@ -211,13 +211,13 @@ BOOL CBaseObj::HitTestHandles(int zoom, POINT point, UINT, int, DWORD& hitCode, 
         {{r.right, midY}, 0x42},  {{r.left, midY}, 0x82},
     };
     for (const auto& handle : handles) {
-        if (PointNearPoint(handle.centre, point, HANDLE_SIZE)) {
+        if (PointNearPoint(handle.centre, point, HANDLE_HALF_SIZE)) {
             hitCode |= handle.code;
             handlePoint = handle.centre;
             return TRUE;
         }
     }
-    if (!PointInRectWithTolerance(r, point, HANDLE_SIZE))
+    if (!PointInRectWithTolerance(r, point, HANDLE_HALF_SIZE))
         return FALSE;
     hitCode |= HIT_BODY;
     return TRUE;
@@ -236,7 +236,7 @@ void CBaseObj::GetPartRect(CRect& rect, BOOL, DWORD) const
 void CBaseObj::GetRedrawRect(CRect& rect, int zoom, BOOL printMode) const
 {
     GetVisibleRect(rect, printMode);
-    int margin = 2 * HANDLE_SIZE;
+    int margin = 2 * HANDLE_HALF_SIZE;
     UnscaleValueByZoom(margin, zoom);
     baseobj::GrowClipped(rect, margin);
     if (HasShadow(printMode)) {

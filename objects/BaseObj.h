@@ -8,6 +8,7 @@
 // whose HideDefine is set counts as absent in the classes that test it.
 #pragma once
 
+#include "foundation/Geometry.h"
 #include "platform/afx/Object.h"
 #include "platform/afx/Rect.h"
 #include "platform/afx/String.h"
@@ -58,14 +59,12 @@ constexpr DWORD HIT_SIDE_BOTTOM = 0x20;
 constexpr DWORD HIT_SIDE_RIGHT = 0x40;
 constexpr DWORD HIT_SIDE_LEFT = 0x80;
 constexpr DWORD HIT_PARTS = 0xF0000000;
-// Handle half-size and handle tolerance, in zoomed units.
-constexpr int HANDLE_SIZE = 7;
 
-// Connection sides (the same bits as the edge codes of HitTestRectEdge).
-constexpr DWORD SIDE_TOP = 0x1000000;
-constexpr DWORD SIDE_BOTTOM = 0x2000000;
-constexpr DWORD SIDE_LEFT = 0x4000000;
-constexpr DWORD SIDE_RIGHT = 0x8000000;
+// Connection sides: the edge codes of HitTestRectEdge.
+constexpr DWORD SIDE_TOP = RECT_EDGE_TOP;
+constexpr DWORD SIDE_BOTTOM = RECT_EDGE_BOTTOM;
+constexpr DWORD SIDE_LEFT = RECT_EDGE_LEFT;
+constexpr DWORD SIDE_RIGHT = RECT_EDGE_RIGHT;
 
 // The version word every record writes today.
 constexpr WORD OBJECT_RECORD_VERSION = 1001;

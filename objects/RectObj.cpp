@@ -2,7 +2,7 @@
 
 #include "foundation/Geometry.h"
 #include "foundation/RegItemObj.h"
-#include "objects/TrackerFallback.h"
+#include "foundation/Trackers.h"
 #include "foundation/ZoomScale.h"
 #include "platform/afx/Archive.h"
 #include "platform/gdi/DC.h"
@@ -18,7 +18,6 @@ IMPLEMENT_SERIAL(CRectObj, CBaseObj, 1)
 namespace rectobj {
 
 constexpr int kRecordRoundRateFrom = 5;
-constexpr UINT kRoundHandleBitmap = 152;
 constexpr COLORREF kRoundHandleFrame = 0x00FFFF;
 
 // Truncates toward zero into the int range; a value that is no number gives 0.
@@ -226,7 +225,7 @@ void CRectObj::DrawHandles(CDC* pDC, int zoom, BOOL printMode)
     CPoint handle;
     if (m_bRounded && printMode && GetRoundHandlePos(handle)) {
         ScalePointByZoom(handle, zoom);
-        DrawPatternHandle(pDC, handle, rectobj::kRoundHandleBitmap, rectobj::kRoundHandleFrame);
+        DrawPatternHandle(pDC, handle, IDB_PATTERN_HANDLE, rectobj::kRoundHandleFrame);
     }
     CBaseObj::DrawHandles(pDC, zoom, printMode);
 }
@@ -249,7 +248,7 @@ BOOL CRectObj::HitTestHandles(int zoom, POINT point, UINT keyFlags, int toleranc
         CPoint handle;
         if (GetRoundHandlePos(handle)) {
             ScalePointByZoom(handle, zoom);
-            if (PointNearPoint(handle, point, HANDLE_SIZE)) {
+            if (PointNearPoint(handle, point, HANDLE_HALF_SIZE)) {
                 hitCode |= HIT_SHAPE_HANDLE | HIT_ROUND_HANDLE;
                 handlePoint = handle;
                 return TRUE;
