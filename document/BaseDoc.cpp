@@ -12,6 +12,8 @@
 #include "platform/ui/View.h"
 #include "platform/ui/WinApp.h"
 
+#include <vector>
+
 IMPLEMENT_DYNCREATE(CBaseDoc, CDocument)
 
 namespace {
@@ -103,11 +105,6 @@ void CBaseDoc::DeleteContents()
     CDocument::DeleteContents();
     while (!m_objects.IsEmpty())
         DrawObjects::Destroy(m_objects.RemoveHead());
-}
-
-BOOL CBaseDoc::OnNewDocument()
-{
-    return CDocument::OnNewDocument();
 }
 
 // --- Object ids and the object list ---------------------------------------------------------
@@ -212,6 +209,10 @@ BOOL CBaseDoc::FindObjectById(WORD objectId, CObject*& object) const
 
 POSITION CBaseDoc::FindObjectPosition(WORD objectId) const
 {
+    if (m_pReplayIndex) {
+        const auto found = m_pReplayIndex->find(objectId);
+        return found != m_pReplayIndex->end() ? found->second : nullptr;
+    }
     for (POSITION pos = m_objects.GetHeadPosition(); pos; m_objects.GetNext(pos)) {
         const CObject* object = m_objects.GetAt(pos);
         if (DrawObjects::IsDrawObject(object) && DrawObjects::GetObjectId(object) == objectId)
@@ -230,19 +231,14 @@ WORD CBaseDoc::GetPredecessorId(POSITION pos) const
     return 0;
 }
 
-void CBaseDoc::MoveObjectAfter(POSITION pos, CObject* predecessor)
+POSITION CBaseDoc::MoveObjectAfter(POSITION pos, POSITION predecessorPos)
 {
+    if (predecessorPos == pos)
+        return pos;
     CObject* object = m_objects.GetAt(pos);
-    if (predecessor == object)
-        return;
-    const POSITION predecessorPos = predecessor ? m_objects.Find(predecessor) : nullptr;
-    if (predecessor && !predecessorPos)
-        return;
-    if (predecessorPos)
-        m_objects.InsertAfter(predecessorPos, object);
-    else
-        m_objects.AddHead(object);
+    const POSITION moved = predecessorPos ? m_objects.InsertAfter(predecessorPos, object) : m_objects.AddHead(object);
     m_objects.RemoveAt(pos);
+    return moved;
 }
 
 void CBaseDoc::ClassifyObject(CObject* object, CBaseObj*& box, CPolyObj*& line)

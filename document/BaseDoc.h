@@ -17,6 +17,8 @@
 #include "platform/gdi/GdiTypes.h"
 #include "platform/ui/Document.h"
 
+#include <unordered_map>
+
 class CBaseObj;
 class CPolyObj;
 class CView;
@@ -53,7 +55,6 @@ public:
 
     // --- Framework steps -------------------------------------------------------------------
     void DeleteContents() override;
-    BOOL OnNewDocument() override;
 
     // --- Object ids and the object list ----------------------------------------------------
     // The next object id, or 0 (after telling the user) when none is left.
@@ -80,10 +81,11 @@ public:
     const CObList* GetObjectList() const { return &m_objects; }
     // The id of the last box or line object before the object in the list; 0 when there is none.
     WORD GetPredecessorId(POSITION pos) const;
-    // Moves the object within the list to just after the predecessor (null: to the head). The
-    // object is inserted at its new place before it leaves the old one, so a failed insertion
-    // leaves it where it was; the failure travels on to the caller.
-    void MoveObjectAfter(POSITION pos, CObject* predecessor);
+    // Moves the object at pos within the list to just after the one at predecessorPos (null: to
+    // the head) and returns its new position. The object is inserted at its new place before it
+    // leaves the old one, so a failed insertion leaves it where it was; the failure travels on to
+    // the caller.
+    POSITION MoveObjectAfter(POSITION pos, POSITION predecessorPos);
 
     // --- Document state --------------------------------------------------------------------
     // With TRUE also stamps the updated date; a read-only document ignores SetModified(TRUE).
@@ -275,6 +277,11 @@ private:
     void ApplyMovedRecord(CSaveObj* record);
     // The position of the box or line object with the id, or null.
     POSITION FindObjectPosition(WORD objectId) const;
+    // While undo or redo replays a step, the positions of the objects by id, so that each record
+    // finds its object without walking the whole list; null otherwise.
+    using PositionIndex = std::unordered_map<WORD, POSITION>;
+    void ReplayStep(CSaveList* step, BOOL forward);
+    void NoteObjectPosition(WORD objectId, POSITION pos);
     // Where a deleted object goes back: after its predecessor, else before the first object with a
     // greater id, else at the tail.
     POSITION InsertRestoredObject(WORD predecessorId, CObject* object);
@@ -283,6 +290,7 @@ private:
     // Records the object as changed unless the current step holds it already.
     void RecordChangedOnce(const CObject* object);
 
+    PositionIndex* m_pReplayIndex = nullptr;
     // Undo steps opened by CUndoStep guards and not ended yet, nested ones included.
     int m_nUndoStepDepth = 0;
     friend class CUndoStep;

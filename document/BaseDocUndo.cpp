@@ -130,9 +130,7 @@ void CBaseDoc::Undo()
         return;
     DeselectAllInViews();
     // Backwards: the last change of the step is reversed first.
-    CSaveList* step = GetCurrentUndoStep();
-    for (POSITION pos = step->GetTailPosition(); pos;)
-        ApplyRecord(static_cast<CSaveObj*>(step->GetPrev(pos)));
+    ReplayStep(GetCurrentUndoStep(), FALSE);
     --m_nUndoIndex;
 }
 
@@ -145,15 +143,43 @@ void CBaseDoc::Redo()
     // was when it was recorded, so the drawing order comes back exactly also when objects were
     // added and removed again within the step.
     CSaveList* step = m_undoSteps[m_nUndoIndex + 1];
-    int removedAgain = 0;
-    for (POSITION pos = step->GetHeadPosition(); pos;) {
-        CSaveObj* record = static_cast<CSaveObj*>(step->GetNext(pos));
-        removedAgain += record->GetKind() == CSaveObj::kindAdded ? 1 : 0;
-        ApplyRecord(record);
-    }
+    BOOL removesAgain = FALSE;
+    for (POSITION pos = step->GetHeadPosition(); pos;)
+        removesAgain |= static_cast<CSaveObj*>(step->GetNext(pos))->GetKind() == CSaveObj::kindAdded;
+    ReplayStep(step, TRUE);
     ++m_nUndoIndex;
-    if (removedAgain > 0)
+    if (removesAgain)
         DeselectAllInViews();
+}
+
+void CBaseDoc::ReplayStep(CSaveList* step, BOOL forward)
+{
+    PositionIndex index;
+    index.reserve(size_t(m_objects.GetCount()));
+    for (POSITION pos = m_objects.GetHeadPosition(); pos; m_objects.GetNext(pos)) {
+        const CObject* object = m_objects.GetAt(pos);
+        if (DrawObjects::IsDrawObject(object))
+            index.emplace(DrawObjects::GetObjectId(object), pos); // the first of an id wins, as in a walk
+    }
+    m_pReplayIndex = &index;
+    try {
+        for (POSITION pos = forward ? step->GetHeadPosition() : step->GetTailPosition(); pos;)
+            ApplyRecord(static_cast<CSaveObj*>(forward ? step->GetNext(pos) : step->GetPrev(pos)));
+    } catch (...) {
+        m_pReplayIndex = nullptr;
+        throw;
+    }
+    m_pReplayIndex = nullptr;
+}
+
+void CBaseDoc::NoteObjectPosition(WORD objectId, POSITION pos)
+{
+    if (!m_pReplayIndex)
+        return;
+    if (pos)
+        (*m_pReplayIndex)[objectId] = pos;
+    else
+        m_pReplayIndex->erase(objectId);
 }
 
 void CBaseDoc::ApplyRecord(CSaveObj* record)
@@ -185,6 +211,7 @@ void CBaseDoc::ApplyAddedRecord(CSaveObj* record)
     const WORD predecessorId = GetPredecessorId(pos);
     RemoveFromSelectionInViews(object);
     m_objects.RemoveAt(pos);
+    NoteObjectPosition(record->GetObjectId(), nullptr);
     record->Reset(CSaveObj::kindDeleted, predecessorId, object);
 }
 
@@ -196,7 +223,7 @@ void CBaseDoc::ApplyDeletedRecord(CSaveObj* record)
     if (!object || FindObjectPosition(objectId))
         return;
     try {
-        InsertRestoredObject(record->GetObjectId(), object);
+        NoteObjectPosition(objectId, InsertRestoredObject(record->GetObjectId(), object));
     } catch (...) {
         ReportCurrentException(
             CString(u8"ﾒﾓﾘ不足のため、削除したｵﾌﾞｼﾞｪｸﾄをﾄﾞｷｭﾒﾝﾄに再度追加できません。"),
@@ -239,13 +266,14 @@ void CBaseDoc::ApplyChangedRecord(CSaveObj* record)
 void CBaseDoc::ApplyMovedRecord(CSaveObj* record)
 {
     const POSITION pos = FindObjectPosition(record->GetSecondId());
-    CObject* predecessor = nullptr;
-    if (!pos || (record->GetObjectId() != 0 && !FindObjectById(record->GetObjectId(), predecessor)))
+    const WORD predecessorId = record->GetObjectId();
+    const POSITION predecessorPos = predecessorId ? FindObjectPosition(predecessorId) : nullptr;
+    if (!pos || (predecessorId != 0 && !predecessorPos))
         return;
     CObject* moved = m_objects.GetAt(pos);
     const WORD formerPredecessorId = GetPredecessorId(pos);
     try {
-        MoveObjectAfter(pos, predecessor);
+        NoteObjectPosition(record->GetSecondId(), MoveObjectAfter(pos, predecessorPos));
     } catch (...) {
         ReportCurrentException(
             CString(u8"ﾒﾓﾘ不足のため、位置移動したｵﾌﾞｼﾞｪｸﾄをﾄﾞｷｭﾒﾝﾄに再度追加できません。"),

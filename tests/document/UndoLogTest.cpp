@@ -32,7 +32,7 @@ protected:
         CObList* list = m_doc.GetObjectList();
         const POSITION pos = list->Find(ObjectById(m_doc, id));
         m_doc.RecordMovedForUndo(m_doc.GetPredecessorId(pos), id);
-        m_doc.MoveObjectAfter(pos, predecessorId ? ObjectById(m_doc, predecessorId) : nullptr);
+        m_doc.MoveObjectAfter(pos, predecessorId ? list->Find(ObjectById(m_doc, predecessorId)) : nullptr);
     }
     int Left(WORD id) const { return ObjectById(m_doc, id)->GetRect().left; }
 
