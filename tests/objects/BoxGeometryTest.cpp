@@ -1,6 +1,7 @@
 // Geometry of box objects: handles, hit tests, repaint areas, moving, resizing and connection points.
 #include "objects/BaseObj.h"
 #include "objects/RectObj.h"
+#include "platform/gdi/Rgn.h"
 #include "tests/objects/ObjectsTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -330,6 +331,15 @@ TEST(BoxDepthLine, InsideTheObjectOnly)
     ASSERT_TRUE(box.GetHorzLineAtDepth(-100, left, right));
     EXPECT_EQ(left, CPoint(100, -200));
     EXPECT_EQ(right, CPoint(300, -200));
+}
+
+TEST(BoxRegion, InsideOnlyWhenAllFourCornersAre)
+{
+    CRgn region;
+    const POINT triangle[] = {{0, 0}, {1000, 0}, {0, -1000}};
+    ASSERT_TRUE(region.CreatePolygonRgn(triangle, 3, ALTERNATE));
+    EXPECT_TRUE(CBaseObj(OBJKIND_RECT, 1, CRect(100, -100, 300, -300)).IsInRegion(region));
+    EXPECT_FALSE(CBaseObj(OBJKIND_RECT, 1, CRect(100, -100, 700, -600)).IsInRegion(region));
 }
 
 } // namespace
