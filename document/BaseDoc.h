@@ -23,6 +23,7 @@ class CBaseObj;
 class CPolyObj;
 class CView;
 class CCmdUI;
+class CComboBox;
 class ViewServices;
 
 // The file version this program writes.
@@ -180,6 +181,11 @@ public:
                         CSize* needed, CSize* maximum) const;
     int GetMinPrintScale(WORD paperId, int left, int top, int right, int bottom) const;
     void GetPageSettings(WORD* paperId, int* scale, CSize* leftTop, CSize* rightBottom) const;
+    // Fills the combo with the eight papers, each item's data its paper id; the number of items, or
+    // 0 (combo emptied, user told) when the combo refuses one.
+    int FillPaperCombo(CComboBox* combo) const;
+    // Selects the document's paper; no selection when none matches.
+    void SelectPaperInCombo(CComboBox* combo) const;
 
     // --- Profile defaults ------------------------------------------------------------------
     void LoadObjectFont();

@@ -7,6 +7,9 @@
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
 
+#include "platform/afx/MessageSink.h"
+#include "platform/ui/Controls.h"
+
 #include <algorithm>
 
 using PageGeometry::CeilDivide;
@@ -189,4 +192,37 @@ void CBaseDoc::NormalizePageSettings()
     m_nMarginTop = PageGeometry::ClampMargin(m_nMarginTop);
     m_nMarginRight = PageGeometry::ClampMargin(m_nMarginRight);
     m_nMarginBottom = PageGeometry::ClampMargin(m_nMarginBottom);
+}
+
+int CBaseDoc::FillPaperCombo(CComboBox* combo) const
+{
+    combo->ResetContent();
+    BOOL filled = TRUE;
+    try {
+        for (WORD paperId = 1; filled && paperId <= kPaperCount; ++paperId) {
+            const int index = combo->AddString(CString(GetPaperInfo(paperId).comboText));
+            filled = index != CB_ERR && combo->SetItemData(index, paperId) != CB_ERR;
+        }
+    } catch (...) {
+        if (!AfxIsMemoryException())
+            throw;
+        AfxMessageBox(CString(u8"ﾒﾓﾘ不足のため用紙ｻｲｽﾞComboBoxを初期化できません。"), MB_OK);
+        combo->ResetContent();
+        return 0;
+    }
+    if (!filled) {
+        AfxMessageBox(CString(u8"用紙ｻｲｽﾞComboBoxの初期化中にｴﾗｰが発生しました。"), MB_OK);
+        combo->ResetContent();
+        return 0;
+    }
+    return kPaperCount;
+}
+
+void CBaseDoc::SelectPaperInCombo(CComboBox* combo) const
+{
+    int selection = -1;
+    for (int i = 0; i < combo->GetCount(); ++i)
+        if (combo->GetItemData(i) == m_wPaperID)
+            selection = i;
+    combo->SetCurSel(selection);
 }

@@ -1,6 +1,11 @@
 #include "tests/document/DocumentTestSupport.h"
 
 #include "document/PageGeometry.h"
+#include "platform/ui/Controls.h"
+
+#include <QComboBox>
+
+#include "tests/support/MessageScript.h"
 
 #include <gtest/gtest.h>
 
@@ -123,4 +128,24 @@ TEST_F(PageGeometryTest, UnusablePageSettingsAreBroughtIntoRange)
     m_doc.SetPrintScaleRaw(0x7FFFFFFF);
     EXPECT_EQ(m_doc.GetPageExtent(), CSize(1, -1));
     EXPECT_EQ(m_doc.FitPageCount(1, 1), CSize(10, 10));
+}
+
+TEST_F(PageGeometryTest, PaperComboListsTheEightPapers)
+{
+    CComboBox combo;
+    combo.Attach(new QComboBox, TRUE);
+    combo.AddString("old");
+    EXPECT_EQ(m_doc.FillPaperCombo(&combo), 8);
+    ASSERT_EQ(combo.GetCount(), 8);
+    CString text;
+    combo.GetLBText(5, text);
+    EXPECT_EQ(Utf8(text), "B5 横");
+    EXPECT_EQ(combo.GetItemData(5), 6u);
+
+    m_doc.SetPageSettings(4, 100, CSize(150, 150), CSize(150, 150));
+    m_doc.SelectPaperInCombo(&combo);
+    EXPECT_EQ(combo.GetCurSel(), 3);
+    m_doc.SetPageSettings(12, 100, CSize(150, 150), CSize(150, 150));
+    m_doc.SelectPaperInCombo(&combo);
+    EXPECT_EQ(combo.GetCurSel(), -1);
 }
