@@ -9,6 +9,7 @@
 #include "platform/afx/MessageSink.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/FrameWnd.h"
+#include "platform/ui/FrameworkIds.h"
 #include "platform/ui/View.h"
 #include "platform/ui/WinApp.h"
 
@@ -19,7 +20,6 @@ IMPLEMENT_DYNCREATE(CBaseDoc, CDocument)
 namespace {
 
 // Commands of the document's own command map.
-constexpr UINT ID_FILE_SAVE_CMD = 57603;
 constexpr UINT ID_DOCUMENT_INFO_CMD = 32771;
 constexpr UINT ID_PAGE_LAYOUT_CMD = 32772;
 constexpr UINT ID_EXPORT_EXCEL_CMD = 32774;
@@ -415,7 +415,7 @@ const MessageMap* CBaseDoc::GetMessageMap() const
 {
     static const MessageMap map{CDocument::GetMessageMap(),
                                 {
-                                    MapUpdate(ID_FILE_SAVE_CMD, &CBaseDoc::OnUpdateFileSave),
+                                    MapUpdate(ID_FILE_SAVE, &CBaseDoc::OnUpdateFileSave),
                                     MapUpdate(ID_DOCUMENT_INFO_CMD, &CBaseDoc::OnUpdateNeedsBaseView),
                                     MapUpdate(ID_PAGE_LAYOUT_CMD, &CBaseDoc::OnUpdateNeedsBaseView),
                                     MapUpdate(ID_EXPORT_EXCEL_CMD, &CBaseDoc::OnUpdateExportExcel),

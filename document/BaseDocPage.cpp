@@ -12,8 +12,6 @@
 
 #include <algorithm>
 
-using PageGeometry::CeilDivide;
-
 CSize CBaseDoc::GetPaperSize() const
 {
     return GetPaperSizeById(m_wPaperID);
@@ -56,8 +54,8 @@ CSize CBaseDoc::GetPrintPageCount() const
 {
     const CSize document = GetDocumentSize();
     const CSize printable = GetPrintableSize();
-    return CSize(CeilDivide(document.cx, std::max(printable.cx, LONG(1))),
-                 CeilDivide(document.cy, std::min(printable.cy, LONG(-1))));
+    return CSize(PageGeometry::CeilDivide(document.cx, std::max(printable.cx, LONG(1))),
+                 PageGeometry::CeilDivide(document.cy, std::min(printable.cy, LONG(-1))));
 }
 
 CSize CBaseDoc::GetPrintedAreaSize() const
@@ -130,9 +128,9 @@ CSize CBaseDoc::FitPageCount(int across, int down) const
     down = std::min(down, -kMaxDocumentExtent / int(page.cy));
     const CSize objects = GetObjectsExtent();
     if (page.cx * across < objects.cx)
-        across = CeilDivide(objects.cx, page.cx);
+        across = PageGeometry::CeilDivide(objects.cx, page.cx);
     if (page.cy * down > objects.cy)
-        down = CeilDivide(objects.cy, page.cy);
+        down = PageGeometry::CeilDivide(objects.cy, page.cy);
     return CSize(across, down);
 }
 
@@ -153,7 +151,7 @@ BOOL CBaseDoc::CalcPageCounts(WORD paperId, int scale, int left, int top, int ri
         return FALSE;
     *maximum = CSize(kMaxDocumentExtent / width, -kMaxDocumentExtent / height);
     const CSize objects = GetObjectsExtent();
-    *needed = CSize(CeilDivide(objects.cx, width), CeilDivide(objects.cy, height));
+    *needed = CSize(PageGeometry::CeilDivide(objects.cx, width), PageGeometry::CeilDivide(objects.cy, height));
     return TRUE;
 }
 

@@ -2,6 +2,9 @@
 
 #include "tests/support/MessageScript.h"
 
+#include "platform/ui/CmdUI.h"
+#include "platform/ui/FrameworkIds.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -177,4 +180,28 @@ TEST_F(DocumentCore, ReadOnlyDocumentRefusesObjectCommands)
     EXPECT_FALSE(m_doc.ExecuteObjectOperation(obj, 22023, 0, 0));
     EXPECT_FALSE(m_doc.ApplyObjectCommand(obj, 20000, nullptr, 1));
     EXPECT_EQ(obj->GetRect(), CRect(100, -100, 200, -200));
+}
+
+TEST_F(DocumentCore, CommandUpdatesFollowTheDocumentState)
+{
+    struct Case
+    {
+        UINT id;
+        BOOL readOnly;
+        BOOL enabled;
+    };
+    // No drawing view is active here, so the commands that need one stay disabled.
+    const Case cases[] = {
+        {ID_FILE_SAVE, FALSE, TRUE},
+        {ID_FILE_SAVE, TRUE, FALSE},
+        {32772, FALSE, FALSE},
+        {32774, FALSE, FALSE},
+    };
+    for (const Case& c : cases) {
+        m_doc.SetReadOnly(c.readOnly);
+        CCmdUI ui;
+        ui.m_nID = c.id;
+        ASSERT_TRUE(ui.DoUpdate(&m_doc, FALSE)) << c.id;
+        EXPECT_EQ(ui.IsEnabled(), c.enabled) << c.id;
+    }
 }
