@@ -6,6 +6,7 @@
 
 #include "platform/afx/MessageSink.h"
 #include "platform/profile/PrivateProfile.h"
+#include "platform/ui/Controls.h"
 
 #include <memory>
 
@@ -65,6 +66,15 @@ BOOL WriteProfileCount(int count)
 {
     CRegItemObj carrier(DATATYPE_SECTION, DATATYPE_COUNT_ENTRY, count, WORD(REGITEM_NO_LOAD | REGITEM_NO_WRITEBACK));
     return carrier.SaveSetting();
+}
+
+int ComboFailed(CComboBox* combo, int row)
+{
+    AfxMessageBox(CString(row == CB_ERR ? u8"DataTypeｺﾝﾎﾞﾎﾞｯｸｽの初期化中にｴﾗｰが発生しました。"
+                                        : u8"ﾒﾓﾘ不足のためDataTypeｺﾝﾎﾞﾎﾞｯｸｽを初期化できません。"),
+                  MB_ICONEXCLAMATION);
+    combo->ResetContent();
+    return 0;
 }
 
 } // namespace DataTypeList
@@ -233,4 +243,36 @@ CDataType* CDataTypeList::FindDataTypeByLabel(const char* label) const
             return type;
     }
     return nullptr;
+}
+
+int CDataTypeList::FillDataTypeCombo(CComboBox* combo) const
+{
+    if (IsEmpty())
+        return 0;
+    combo->ResetContent();
+    int added = 0;
+    for (POSITION pos = GetHeadPosition(); pos;) {
+        CDataType* type = GetNext(pos);
+        if (type->GetDoNotUse())
+            continue;
+        const int row = combo->AddString(type->GetLabel());
+        if (row < 0)
+            return DataTypeList::ComboFailed(combo, row);
+        if (combo->SetItemData(row, reinterpret_cast<DWORD_PTR>(type)) == CB_ERR)
+            return DataTypeList::ComboFailed(combo, CB_ERR);
+        ++added;
+    }
+    return added;
+}
+
+int SelectDataTypeInCombo(CComboBox* combo, const char* name, WORD editKind)
+{
+    const int rows = name && *name ? combo->GetCount() : 0;
+    for (int row = 0; row < rows; ++row) {
+        const auto* type = reinterpret_cast<const CDataType*>(combo->GetItemData(row));
+        if (type && type->HasName(name) && type->GetEditKind() == editKind)
+            return combo->SetCurSel(row);
+    }
+    combo->SetCurSel(-1);
+    return -1;
 }

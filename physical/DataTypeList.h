@@ -6,6 +6,8 @@
 
 #include "platform/afx/List.h"
 
+class CComboBox;
+
 constexpr int DATATYPE_DEFAULT_COUNT = 21;
 
 class CDataTypeList : public CTypedPtrList<CObList, CDataType*>
@@ -55,6 +57,15 @@ public:
     // The first type whose label is the text; types marked not to be used included.
     CDataType* FindDataTypeByLabel(const char* label) const;
 
+    // Fills the combo with the label of every type in use, in list order, each row carrying its
+    // type as item data: the number of rows. An empty list leaves the combo alone (0); a row the
+    // combo refuses empties it after a message (0).
+    int FillDataTypeCombo(CComboBox* combo) const;
+
 private:
     BOOL CheckAllStorable() const;
 };
+
+// Selects the row of a combo filled by FillDataTypeCombo whose type has exactly that name and
+// edit kind; an empty name, or a type no row has, selects none. The row selected, or -1.
+int SelectDataTypeInCombo(CComboBox* combo, const char* name, WORD editKind);

@@ -5,6 +5,9 @@
 #include "platform/profile/Profile.h"
 #include "tests/support/MessageScript.h"
 
+#include "platform/ui/Controls.h"
+
+#include <QComboBox>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -279,6 +282,36 @@ TEST_F(DataTypes, InsertAfterAnIndexAndRenumber)
     for (const Row& r : Rows(list))
         got.emplace_back(std::get<0>(r), std::get<1>(r));
     EXPECT_EQ(got, (std::vector<std::pair<int, std::string>>{{1, "T1"}, {2, "A"}, {3, "T2"}, {4, "T3"}, {5, "B"}, {6, "C"}}));
+}
+
+TEST_F(DataTypes, ComboOffersTheTypesInUse)
+{
+    CDataTypeList list;
+    QComboBox widget;
+    CComboBox combo;
+    combo.Attach(&widget);
+    widget.addItem("kept");
+    EXPECT_EQ(list.FillDataTypeCombo(&combo), 0); // an empty list leaves the combo alone
+    EXPECT_EQ(combo.GetCount(), 1);
+
+    list.SetDefaultDataTypes();
+    list.FindDataTypeByNameAndKind("ROWID", 0)->SetDoNotUse(1);
+    EXPECT_EQ(list.FillDataTypeCombo(&combo), 20);
+    CString text;
+    combo.GetLBText(14, text);
+    EXPECT_EQ(text, CString(u8"NUMBER(桁数,小数桁数)"));
+
+    EXPECT_EQ(SelectDataTypeInCombo(&combo, "NUMBER", 1), 12);
+    EXPECT_EQ(reinterpret_cast<CDataType*>(combo.GetItemData(combo.GetCurSel()))->GetId(), 13);
+    for (const char* name : {"ROWID", "", "NUMBER(*)x"}) {
+        EXPECT_EQ(SelectDataTypeInCombo(&combo, name, 0), -1) << name;
+        EXPECT_EQ(combo.GetCurSel(), -1);
+    }
+
+    CComboBox detached;
+    MessageScript script;
+    EXPECT_EQ(list.FillDataTypeCombo(&detached), 0);
+    EXPECT_EQ(script.Texts(), std::vector<std::string>{"DataTypeｺﾝﾎﾞﾎﾞｯｸｽの初期化中にｴﾗｰが発生しました。"});
 }
 
 } // namespace DataTypeListTest
