@@ -223,6 +223,13 @@ TEST_F(DataTypes, AFieldHoldingTheSeparatorIsRefusedBeforeAnythingIsWritten)
     EXPECT_FALSE(list.WriteDtyFile(DtyPath()));
     ASSERT_EQ(script.Texts().size(), 1u);
     EXPECT_NE(script.Texts()[0].find("のﾃﾞｰﾀﾀｲﾌﾟにｶﾝﾏ(,)"), std::string::npos);
+
+    // An entry too long to be read back whole is refused the same way.
+    list.GetHead()->SetName(CString(std::string(1100, 'N')));
+    EXPECT_FALSE(list.WriteDtyFile(DtyPath()));
+    ASSERT_EQ(script.Texts().size(), 2u);
+    EXPECT_NE(script.Texts()[1].find("の設定が1023ﾊﾞｲﾄを超えるため、ﾃﾞｰﾀﾀｲﾌﾟを保存できません。"), std::string::npos);
+    EXPECT_EQ(DtyBytes(), fileBefore);
 }
 
 TEST(DataTypeTexts, FullLabelAndShortTexts)
