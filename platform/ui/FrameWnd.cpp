@@ -226,8 +226,9 @@ void CFrameWnd::UpdateMenuCmdUI(CMenu* menu)
 
 void CFrameWnd::UpdateControlBarsCmdUI()
 {
+    // Bars shown in the frame, even while the frame itself is not on screen yet.
     for (CControlBar* bar : m_controlBars)
-        if (bar->IsWindowVisible())
+        if (bar->GetSafeHwnd() && !bar->GetSafeHwnd()->isHidden())
             bar->OnUpdateCmdUI(this, TRUE);
 }
 

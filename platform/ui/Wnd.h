@@ -71,9 +71,10 @@ public:
     void ScreenToClient(LPPOINT point) const;
     void ScreenToClient(LPRECT rect) const;
     void CenterWindow(CWnd* alternateOwner = nullptr);
-    void Invalidate(BOOL erase = TRUE);
-    void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
-    void UpdateWindow();
+    // Virtual so that a window that keeps its own picture learns what to paint again.
+    virtual void Invalidate(BOOL erase = TRUE);
+    virtual void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
+    virtual void UpdateWindow();
     void RedrawWindow();
 
     void SetWindowText(LPCTSTR text);

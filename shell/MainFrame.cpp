@@ -1,0 +1,399 @@
+#include "shell/MainFrame.h"
+
+#include "document/BaseDoc.h"
+#include "foundation/AppServices.h"
+#include "foundation/Placement.h"
+#include "foundation/RegItemObj.h"
+#include "foundation/RegManList.h"
+#include "platform/afx/MessageSink.h"
+#include "platform/afx/StringTable.h"
+#include "platform/profile/Profile.h"
+#include "platform/ui/CmdUI.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/MDIChildWnd.h"
+#include "platform/ui/UserMessages.h"
+#include "platform/ui/View.h"
+#include "platform/ui/WinApp.h"
+#include "shell/FrameViewServices.h"
+#include "shell/SplashWnd.h"
+
+#include <QDateTime>
+#include <QMainWindow>
+#include <QRegularExpression>
+#include <QToolBar>
+
+#include <ctime>
+
+IMPLEMENT_DYNCREATE(CMainFrame, CMDIFrameWnd)
+
+namespace MainFrameImpl {
+
+constexpr UINT kCursorPane = 32893;
+constexpr UINT kZoomPane = 32894;
+constexpr UINT kClockPane = 32895;
+constexpr UINT kWriteStatePane = 32896;
+constexpr UINT kBarMenu = 140;
+constexpr int kDdeCommandLimit = 520;
+
+// Standard toolbar clips by button position: new, open, save, print, cut, copy, paste.
+constexpr UINT kStandardClips[] = {172, 171, 173, 0, 176, 0, 0, 177, 178, 179};
+constexpr UINT kIndicators[] = {ID_SEPARATOR, kCursorPane, kZoomPane, kWriteStatePane, kClockPane};
+
+// A whole-number setting through the settings store (per user); the profile itself when there is
+// no store.
+int ReadSetting(const char* section, const char* entry, int defaultValue)
+{
+    AppServices* app = GetAppServices();
+    if (CRegManList* store = app ? app->GetRegManList() : nullptr)
+        return store->GetRegInt(section, entry, defaultValue, REGITEM_INT | REGITEM_PER_USER);
+    return Profile::GetProfileInt(section, entry, defaultValue);
+}
+
+void WriteSetting(const char* section, const char* entry, int value)
+{
+    AppServices* app = GetAppServices();
+    if (CRegManList* store = app ? app->GetRegManList() : nullptr)
+        store->SetRegInt(section, entry, value, REGITEM_INT | REGITEM_PER_USER);
+    else
+        Profile::WriteProfileInt(section, entry, value);
+}
+
+} // namespace MainFrameImpl
+
+CMainFrame* GetMainFrame()
+{
+    return DYNAMIC_DOWNCAST(CMainFrame, AfxGetMainWnd());
+}
+
+CMainFrame::CMainFrame() = default;
+CMainFrame::~CMainFrame() = default;
+
+const MessageMap* CMainFrame::GetMessageMap() const
+{
+    static const MessageMap map{CMDIFrameWnd::GetMessageMap(), {
+        MapCommandRange(kFirstTool, kLastTool, &CMainFrame::OnToolCommand),
+        MapUpdateRange(kFirstTool, kLastTool, &CMainFrame::OnUpdateToolCommand),
+        MapCommandRange(32918, 32920, &CMainFrame::OnArrowKind),
+        MapUpdateRange(32918, 32920, &CMainFrame::OnUpdateArrowKind),
+        MapCommandRange(32941, 32944, &CMainFrame::OnArrowTool),
+        MapUpdateRange(32941, 32944, &CMainFrame::OnUpdateArrowTool),
+        MapCommand(32790, &CMainFrame::OnToolPalette),
+        MapUpdate(32790, &CMainFrame::OnUpdateToolPalette),
+        MapCommand(32791, &CMainFrame::OnFigureToolBar),
+        MapUpdate(32791, &CMainFrame::OnUpdateFigureToolBar),
+        MapUpdateRange(32890, 32896, &CMainFrame::OnUpdatePane),
+        MapMessage(UM_SHOW_READONLY_NOTICE, &CMainFrame::OnShowReadOnlyNotice),
+    }};
+    return &map;
+}
+
+int CMainFrame::OnCreate(CCreateContext* context)
+{
+    using namespace MainFrameImpl;
+    if (CMDIFrameWnd::OnCreate(context) == -1)
+        return -1;
+
+    constexpr DWORD barStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP;
+    if (!m_wndToolBar.CreateBar(this, kStandardClips, int(std::size(kStandardClips)), barStyle, AFX_IDW_TOOLBAR) ||
+        !m_wndToolBar.LoadToolBar(128))
+        return -1;
+    // The figure toolbar and the tool palette never animate.
+    const std::vector<UINT> noClips(64, 0);
+    constexpr DWORD paletteStyle = barStyle | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_HIDE_INPLACE | CBRS_SIZE_DYNAMIC;
+    if (!m_wndFigureBar.CreateBar(this, noClips.data(), int(noClips.size()), paletteStyle, kFigureToolBarId) ||
+        !m_wndFigureBar.LoadBitmap(kFigureToolBarId) || !m_wndFigureBar.LoadToolBar(kFigureToolBarId))
+        return -1;
+    if (!m_wndToolPalette.CreateBar(this, noClips.data(), int(noClips.size()), paletteStyle, kToolPaletteId) ||
+        !m_wndToolPalette.LoadBitmap(kToolPaletteId) || !m_wndToolPalette.LoadToolBar(kToolPaletteId))
+        return -1;
+    if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) ||
+        !m_wndStatusBar.SetIndicators(kIndicators, int(std::size(kIndicators))))
+        return -1;
+    m_wndStatusBar.SetPaneInfo(0, ID_SEPARATOR, SBPS_NOBORDERS | SBPS_STRETCH, 0);
+    m_wndStatusBar.SetPaneText(0, LoadStringResource(AFX_IDS_IDLEMESSAGE));
+
+    const struct
+    {
+        CAnimToolBar& bar;
+        const char8_t* caption;
+    } bars[] = {{m_wndToolBar, u8"ｽﾀﾝﾀﾞｰﾄﾞ"}, {m_wndFigureBar, u8"図形"}, {m_wndToolPalette, u8"ﾂｰﾙ ﾊﾟﾚｯﾄ"}};
+    for (const auto& b : bars) {
+        b.bar.SetBarStyle(b.bar.GetBarStyle() | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC);
+        b.bar.SetWindowText(CString(b.caption));
+        b.bar.EnableDocking(CBRS_ALIGN_ANY);
+    }
+    EnableDocking(CBRS_ALIGN_ANY);
+    DockControlBar(&m_wndToolBar);
+    DockControlBarLeftOf(&m_wndToolPalette, &m_wndToolBar);
+    DockControlBar(&m_wndFigureBar);
+
+    CSplashWnd::ShowSplashScreen(this);
+    ReadFrameProfile();
+    if (!m_drawObjManager.InitDrawObjs())
+        return -1;
+    m_drawObjManager.LoadDrawObjDefaults();
+    return 0;
+}
+
+void CMainFrame::DockControlBarLeftOf(CControlBar* bar, CControlBar* leftOf)
+{
+    RecalcLayout(TRUE);
+    CRect rect;
+    leftOf->GetWindowRect(&rect);
+    rect.OffsetRect(1, 0);
+    QMainWindow* window = GetMainWindowWidget();
+    auto* other = qobject_cast<QToolBar*>(leftOf->GetSafeHwnd());
+    UINT dockBar = AFX_IDW_DOCKBAR_TOP;
+    if (window && other) {
+        switch (window->toolBarArea(other)) {
+        case Qt::BottomToolBarArea: dockBar = AFX_IDW_DOCKBAR_BOTTOM; break;
+        case Qt::LeftToolBarArea: dockBar = AFX_IDW_DOCKBAR_LEFT; break;
+        case Qt::RightToolBarArea: dockBar = AFX_IDW_DOCKBAR_RIGHT; break;
+        default: break;
+        }
+    }
+    DockControlBar(bar, dockBar, &rect);
+}
+
+void CMainFrame::ReadFrameProfile()
+{
+    using MainFrameImpl::ReadSetting;
+    // A step outside 10..50 would make zooming jump or stand still.
+    m_nZoomStep = std::clamp(ReadSetting("InitialViewState", "ZoomScaleUpDown", 25), 10, 50);
+    m_bZoomFitToWnd = ReadSetting("InitialViewState", "ZoomFitToWnd", 0);
+    m_dwExcelExportOpt = DWORD(ReadSetting("ExcelExport", "ExportOpt", 0x80008));
+}
+
+void CMainFrame::SetExcelExportOpt(DWORD options)
+{
+    m_dwExcelExportOpt = options;
+    MainFrameImpl::WriteSetting("ExcelExport", "ExportOpt", int(options));
+}
+
+CObject* CMainFrame::FindDefaultPrototype(const CObject* object) const
+{
+    return m_drawObjManager.FindDrawObjForObject(object);
+}
+
+CObject* CMainFrame::FindPrototypeByKind(WORD kind, DWORD subKey) const
+{
+    return m_drawObjManager.FindDrawObjByKind(kind, subKey);
+}
+
+BOOL CMainFrame::SetDefaultAttributesFrom(const CObject* object)
+{
+    return m_drawObjManager.SetDefaultAttributesFrom(object);
+}
+
+CView* CMainFrame::GetActiveBaseView() const
+{
+    CMDIChildWnd* child = MDIGetActive();
+    CView* view = child ? child->GetActiveView() : nullptr;
+    return dynamic_cast<FrameViewServices*>(view) ? view : nullptr;
+}
+
+FrameViewServices* CMainFrame::GetActiveDrawingView() const
+{
+    return dynamic_cast<FrameViewServices*>(GetActiveBaseView());
+}
+
+BOOL CMainFrame::IsActiveDocReadOnly() const
+{
+    CMDIChildWnd* child = MDIGetActive();
+    auto* doc = child ? DYNAMIC_DOWNCAST(CBaseDoc, child->GetActiveDocument()) : nullptr;
+    return doc && doc->IsReadOnly();
+}
+
+BOOL CMainFrame::IsToolAllowed(UINT toolId) const
+{
+    FrameViewServices* view = GetActiveDrawingView();
+    return view && view->IsToolAllowed(toolId);
+}
+
+void CMainFrame::EndActiveTextEdit()
+{
+    if (FrameViewServices* view = GetActiveDrawingView())
+        view->EndInPlaceEditAndRefresh();
+}
+
+void CMainFrame::OnToolCommand(UINT id)
+{
+    if (!IsToolAllowed(id))
+        return;
+    m_nCurrentTool = id;
+    EndActiveTextEdit();
+}
+
+void CMainFrame::OnUpdateToolCommand(CCmdUI* cmdUI)
+{
+    cmdUI->Enable(IsToolAllowed(cmdUI->m_nID));
+    cmdUI->SetCheck(cmdUI->m_nID == m_nCurrentTool);
+}
+
+void CMainFrame::OnArrowKind(UINT id)
+{
+    m_wArrowKind = WORD(id - 32917);
+    EndActiveTextEdit();
+}
+
+void CMainFrame::OnUpdateArrowKind(CCmdUI* cmdUI)
+{
+    cmdUI->Enable(HasActiveBaseView());
+    cmdUI->SetCheck(cmdUI->m_nID - 32917 == m_wArrowKind);
+}
+
+void CMainFrame::OnArrowTool(UINT id)
+{
+    if (!IsToolAllowed(kRelationArrowTool))
+        return;
+    m_nCurrentTool = kRelationArrowTool;
+    m_wArrowKind = WORD(id - 32940);
+    EndActiveTextEdit();
+}
+
+void CMainFrame::OnUpdateArrowTool(CCmdUI* cmdUI)
+{
+    cmdUI->Enable(IsToolAllowed(kRelationArrowTool));
+    cmdUI->SetCheck(m_nCurrentTool == kRelationArrowTool && cmdUI->m_nID - 32940 == m_wArrowKind);
+}
+
+void CMainFrame::ToggleBar(CControlBar& bar)
+{
+    ShowControlBar(&bar, !bar.IsWindowVisible(), FALSE);
+}
+
+void CMainFrame::OnToolPalette()
+{
+    ToggleBar(m_wndToolPalette);
+}
+
+void CMainFrame::OnUpdateToolPalette(CCmdUI* cmdUI)
+{
+    cmdUI->SetCheck(m_wndToolPalette.IsWindowVisible());
+}
+
+void CMainFrame::OnFigureToolBar()
+{
+    ToggleBar(m_wndFigureBar);
+}
+
+void CMainFrame::OnUpdateFigureToolBar(CCmdUI* cmdUI)
+{
+    cmdUI->SetCheck(m_wndFigureBar.IsWindowVisible());
+}
+
+CString CMainFrame::CursorPaneText() const
+{
+    if (!MDIGetActive() || m_ptCursor == CPoint(-1, -1))
+        return LoadStringResource(MainFrameImpl::kCursorPane);
+    CString text;
+    text.Format("%.1f : %.1f", m_ptCursor.x / 10.0, -(m_ptCursor.y / 10.0));
+    return text;
+}
+
+CString CMainFrame::ZoomPaneText() const
+{
+    FrameViewServices* view = GetActiveDrawingView();
+    if (!view)
+        return LoadStringResource(MainFrameImpl::kZoomPane);
+    CString text;
+    text.Format("%d%%", view->GetZoomPercent());
+    return text;
+}
+
+CString CMainFrame::WriteStatePaneText() const
+{
+    if (!MDIGetActive() || IsActiveDocReadOnly())
+        return LoadStringResource(MainFrameImpl::kWriteStatePane);
+    return CString(u8"書可");
+}
+
+void CMainFrame::OnUpdatePane(CCmdUI* cmdUI)
+{
+    CString text;
+    switch (cmdUI->m_nID) {
+    case MainFrameImpl::kCursorPane: text = CursorPaneText(); break;
+    case MainFrameImpl::kZoomPane: text = ZoomPaneText(); break;
+    case MainFrameImpl::kWriteStatePane: text = WriteStatePaneText(); break;
+    case MainFrameImpl::kClockPane: {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        const bool ok = localtime_r(&now, &local) != nullptr;
+        text.Format("%d:%02d", ok ? local.tm_hour : -1, ok ? local.tm_min : -1);
+        break;
+    }
+    default: cmdUI->ContinueRouting(); return;
+    }
+    cmdUI->SetText(text);
+}
+
+LRESULT CMainFrame::OnShowReadOnlyNotice(WPARAM wParam, LPARAM lParam)
+{
+    const CString fileName = reinterpret_cast<LPCTSTR>(wParam);
+    CString text;
+    if (!fileName.IsEmpty())
+        text = fileName + CString(u8" は、");
+    text += lParam != 0 ? CString(u8"編集のためﾛｯｸされています。") : CString(u8"読み取り専用属性が設定されています。");
+    text += CString(u8"\n読み取り専用で開きます。");
+    AfxMessageBox(text, MB_OK);
+    return 1;
+}
+
+void CMainFrame::OnClose()
+{
+    WINDOWPLACEMENT placement;
+    placement.length = sizeof(WINDOWPLACEMENT);
+    if (GetWindowPlacement(&placement)) {
+        placement.flags = IsZoomed() ? WPF_RESTORETOMAXIMIZED : 0;
+        WritePlacementToProfile("Settings", "MainFramePos", placement);
+    }
+    CMDIFrameWnd::OnClose();
+}
+
+void CMainFrame::RestoreWindowPlacement(UINT showCmd)
+{
+    WINDOWPLACEMENT placement;
+    if (!ReadPlacementFromProfile("Settings", "MainFramePos", placement)) {
+        ShowWindow(int(showCmd));
+        return;
+    }
+    if (showCmd != SW_SHOWNORMAL)
+        placement.showCmd = showCmd;
+    SetWindowPlacement(&placement);
+}
+
+BOOL CMainFrame::OnDdeExecute(const CString& command)
+{
+    if (command.GetLength() >= MainFrameImpl::kDdeCommandLimit)
+        return FALSE;
+    if (!IsWindowEnabled())
+        return TRUE;
+    // [open("file")] and [print("file")], as the shell sends them.
+    static const QRegularExpression pattern(QStringLiteral(R"re(^\s*\[\s*(open|print)\s*\(\s*"([^"]*)"\s*\)\s*\]\s*$)re"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(ToQString(command));
+    CWinApp* app = AfxGetApp();
+    if (!match.hasMatch() || !app)
+        return TRUE;
+    CDocument* doc = app->OpenDocumentFile(FromQString(match.captured(2)));
+    if (doc && match.captured(1).compare(QStringLiteral("print"), Qt::CaseInsensitive) == 0)
+        SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT, 0);
+    return TRUE;
+}
+
+BOOL CMainFrame::PreTranslateMessage(MSG* msg)
+{
+    if (msg->message == WM_RBUTTONUP) {
+        CWnd* target = CWnd::FromHandle(msg->hwnd);
+        const bool onBar = DYNAMIC_DOWNCAST(CControlBar, target) != nullptr;
+        // The frame's own widget around the bars is the dock area.
+        const bool onDockArea = target == this && msg->hwnd == GetSafeHwnd();
+        if (onBar || onDockArea) {
+            CMenu menu;
+            if (menu.LoadMenu(MainFrameImpl::kBarMenu))
+                if (CMenu* popup = menu.GetSubMenu(0))
+                    popup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, msg->pt.x, msg->pt.y, this);
+        }
+    }
+    return CMDIFrameWnd::PreTranslateMessage(msg);
+}

@@ -1,0 +1,135 @@
+// CMainFrame: the multiple-document main window. Besides the frame's duties it holds what every
+// drawing view shares: the current drawing tool and relation-arrow kind, the default-attribute
+// prototypes, the zoom step and zoom-to-window option, the last cursor position, the Excel export
+// option word, the print-header fonts and the find and replace state. It creates the standard
+// toolbar, the figure toolbar, the tool palette and the status bar, and keeps the window's
+// placement in the profile.
+#pragma once
+
+#include "objects/DrawObjManager.h"
+#include "platform/ui/MDIFrameWnd.h"
+#include "shell/AnimToolBar.h"
+#include "shell/ProgStatusBar.h"
+
+class CView;
+class FrameViewServices;
+
+class CMainFrame : public CMDIFrameWnd
+{
+    DECLARE_DYNCREATE(CMainFrame)
+public:
+    static constexpr UINT kFirstTool = 32810;
+    static constexpr UINT kLastTool = 32834;
+    static constexpr UINT kPointerTool = 32810;
+    static constexpr UINT kRelationArrowTool = 32829;
+    static constexpr UINT kFigureToolBarId = 142;
+    static constexpr UINT kToolPaletteId = 141;
+    static constexpr int kHeaderFontSizes = 7;
+
+    CMainFrame();
+    ~CMainFrame() override;
+
+    // --- Prototypes ------------------------------------------------------------------------
+    CObject* FindDefaultPrototype(const CObject* object) const;
+    CObject* FindPrototypeByKind(WORD kind, DWORD subKey) const;
+    BOOL SetDefaultAttributesFrom(const CObject* object);
+    CDrawObjManager* GetDrawObjManager() { return &m_drawObjManager; }
+
+    // --- Tools -----------------------------------------------------------------------------
+    UINT GetCurrentTool() const { return m_nCurrentTool; }
+    void SetCurrentTool(UINT tool) { m_nCurrentTool = tool; }
+    WORD GetArrowKind() const { return m_wArrowKind; }
+
+    // --- Settings read at creation ------------------------------------------------------------
+    int GetZoomStep() const { return m_nZoomStep; }
+    BOOL GetZoomFitToWnd() const { return m_bZoomFitToWnd; }
+    DWORD GetExcelExportOpt() const { return m_dwExcelExportOpt; }
+    // Stores the word and writes it through the settings store ("ExcelExport"/"ExportOpt").
+    void SetExcelExportOpt(DWORD options);
+
+    // --- Status ----------------------------------------------------------------------------
+    void SetCursorPosition(CPoint position) { m_ptCursor = position; }
+    CPoint GetCursorPosition() const { return m_ptCursor; }
+    CProgStatusBar& GetStatusBar() { return m_wndStatusBar; }
+    CAnimToolBar& GetStandardToolBar() { return m_wndToolBar; }
+    CAnimToolBar& GetFigureToolBar() { return m_wndFigureBar; }
+    CAnimToolBar& GetToolPalette() { return m_wndToolPalette; }
+
+    // --- Print-header fonts (read by the printing view) ---------------------------------------
+    BOOL AreHeaderFontsLoaded() const { return m_bHeaderFontsLoaded; }
+    const CString& GetHeaderFontFace() const { return m_strHeaderFontFace; }
+    int* GetHeaderFontSizes() { return m_nHeaderFontSizes; }
+    void SetHeaderFontsLoaded(const CString& face) { m_strHeaderFontFace = face, m_bHeaderFontsLoaded = TRUE; }
+
+    // --- Find and replace state for all documents --------------------------------------------
+    CString m_strFindText;
+    CString m_strReplaceText;
+    BOOL m_bMatchCase = FALSE;
+    CWnd* m_pFindDialog = nullptr;
+    CWnd* m_pReplaceDialog = nullptr;
+
+    // --- The active view ----------------------------------------------------------------------
+    // The active child's view when it is a drawing view, else nullptr.
+    CView* GetActiveBaseView() const;
+    FrameViewServices* GetActiveDrawingView() const;
+    BOOL HasActiveBaseView() const { return GetActiveDrawingView() != nullptr; }
+    BOOL IsActiveDocReadOnly() const;
+    BOOL IsToolAllowed(UINT toolId) const;
+    void EndActiveTextEdit();
+
+    // Restores the stored placement ("Settings"/"MainFramePos") and shows the window; a show
+    // command other than normal-show replaces the stored one.
+    void RestoreWindowPlacement(UINT showCmd);
+    // A shell open or print request handed over by another start; FALSE when it is ignored
+    // (520 characters or more). A disabled frame acknowledges it and does nothing.
+    BOOL OnDdeExecute(const CString& command);
+
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+protected:
+    int OnCreate(CCreateContext* context) override;
+    void OnClose() override;
+    const MessageMap* GetMessageMap() const override;
+
+    void OnToolCommand(UINT id);
+    void OnUpdateToolCommand(CCmdUI* cmdUI);
+    void OnArrowKind(UINT id);
+    void OnUpdateArrowKind(CCmdUI* cmdUI);
+    void OnArrowTool(UINT id);
+    void OnUpdateArrowTool(CCmdUI* cmdUI);
+    void OnToolPalette();
+    void OnUpdateToolPalette(CCmdUI* cmdUI);
+    void OnFigureToolBar();
+    void OnUpdateFigureToolBar(CCmdUI* cmdUI);
+    void OnUpdatePane(CCmdUI* cmdUI);
+    // wParam: the file name (LPCTSTR, may be null); lParam: 0 read-only attribute, else locked.
+    LRESULT OnShowReadOnlyNotice(WPARAM wParam, LPARAM lParam);
+
+private:
+    void ReadFrameProfile();
+    void DockControlBarLeftOf(CControlBar* bar, CControlBar* leftOf);
+    void ToggleBar(CControlBar& bar);
+    CString CursorPaneText() const;
+    CString ZoomPaneText() const;
+    CString WriteStatePaneText() const;
+
+    UINT m_nCurrentTool = kPointerTool;
+    WORD m_wArrowKind = 1;
+    // The copy buffer joins here when its class exists.
+    CDrawObjManager m_drawObjManager;
+    BOOL m_bHeaderFontsLoaded = FALSE;
+    CString m_strHeaderFontFace;
+    int m_nHeaderFontSizes[kHeaderFontSizes] = {};
+    int m_nZoomStep = 25;
+    BOOL m_bZoomFitToWnd = FALSE;
+    CPoint m_ptCursor{-1, -1};
+    DWORD m_dwExcelExportOpt = 0x80008;
+    // The file-type mark list joins here when its class exists.
+    CProgStatusBar m_wndStatusBar;
+    CAnimToolBar m_wndToolBar;
+    CAnimToolBar m_wndFigureBar;
+    CAnimToolBar m_wndToolPalette;
+};
+
+// The main frame of the running program, or nullptr.
+CMainFrame* GetMainFrame();

@@ -1,0 +1,3 @@
+#include "shell/ProgStatusBar.h"
+
+IMPLEMENT_DYNAMIC(CProgStatusBar, CStatusBar)

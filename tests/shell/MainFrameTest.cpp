@@ -1,0 +1,236 @@
+// The main frame: tool and arrow-kind commands with their check rules, the information panes, the
+// profile settings it reads, its placement, the bars and their context menu, the read-only notice.
+#include "platform/profile/Profile.h"
+#include "platform/ui/CmdUI.h"
+#include "platform/ui/DocTemplate.h"
+#include "platform/ui/Document.h"
+#include "platform/ui/MDIChildWnd.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/UserMessages.h"
+#include "platform/ui/View.h"
+#include "platform/ui/WinApp.h"
+#include "shell/FrameViewServices.h"
+#include "shell/MainFrame.h"
+#include "tests/support/MessageScript.h"
+#include "tests/support/TestAppServices.h"
+
+#include <QApplication>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+// A drawing view that allows the tools of its set.
+class ToolTestView : public CView, public FrameViewServices
+{
+    DECLARE_DYNCREATE(ToolTestView)
+public:
+    BOOL IsToolAllowed(UINT toolId) const override { return allowed.count(toolId) != 0; }
+    int GetZoomPercent() const override { return 75; }
+    void EndInPlaceEditAndRefresh() override { ++editsEnded; }
+
+    static inline std::set<UINT> allowed;
+    static inline int editsEnded = 0;
+};
+IMPLEMENT_DYNCREATE(ToolTestView, CView)
+
+class ToolTestDoc : public CDocument
+{
+    DECLARE_DYNCREATE(ToolTestDoc)
+};
+IMPLEMENT_DYNCREATE(ToolTestDoc, CDocument)
+
+class MainFrameFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Profile::WriteProfileString("InitialViewState", nullptr, nullptr);
+        Profile::WriteProfileString("Settings", nullptr, nullptr);
+        ToolTestView::allowed = {32810, 32811, 32814, 32829};
+        ToolTestView::editsEnded = 0;
+    }
+    void TearDown() override
+    {
+        if (m_frame) {
+            m_app.CloseAllDocuments(FALSE);
+            m_frame->DestroyWindow();
+        }
+    }
+    void MakeFrame()
+    {
+        m_frame = new CMainFrame;
+        ASSERT_TRUE(m_frame->LoadFrame(128));
+        m_app.m_pMainWnd = m_frame;
+    }
+    void OpenDrawingView()
+    {
+        m_app.AddDocTemplate(new CMultiDocTemplate(129, RUNTIME_CLASS(ToolTestDoc), RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(ToolTestView)));
+        ASSERT_NE(m_app.GetDocTemplates().front()->OpenDocumentFile(nullptr), nullptr);
+    }
+    CCmdUI Update(UINT id)
+    {
+        CCmdUI state;
+        state.m_nID = id;
+        state.DoUpdate(m_frame, TRUE);
+        return state;
+    }
+    void Command(UINT id) { m_frame->SendMessage(WM_COMMAND, id, 0); }
+
+    TestAppServices m_services;
+    CWinApp m_app{"Zivra"};
+    CMainFrame* m_frame = nullptr;
+};
+
+TEST_F(MainFrameFixture, ToolsNeedADrawingViewThatAllowsThemAndOneToolIsCheckedAtATime)
+{
+    MakeFrame();
+    EXPECT_FALSE(Update(32814).IsEnabled()); // no view
+    Command(32814);
+    EXPECT_EQ(m_frame->GetCurrentTool(), 32810u);
+
+    OpenDrawingView();
+    Command(32814);
+    EXPECT_EQ(m_frame->GetCurrentTool(), 32814u);
+    EXPECT_EQ(ToolTestView::editsEnded, 1);
+    Command(32816); // not allowed by the view: nothing changes
+    EXPECT_EQ(m_frame->GetCurrentTool(), 32814u);
+    for (UINT id = 32810; id <= 32834; ++id) {
+        const CCmdUI state = Update(id);
+        EXPECT_EQ(state.IsEnabled(), ToolTestView::allowed.count(id) != 0) << id;
+        EXPECT_EQ(state.GetCheck(), id == 32814 ? 1 : 0) << id;
+    }
+}
+
+TEST_F(MainFrameFixture, ArrowKindsAndArrowTools)
+{
+    MakeFrame();
+    OpenDrawingView();
+    Command(32919); // subtype kind: the pointer stays current
+    EXPECT_EQ(m_frame->GetCurrentTool(), 32810u);
+    EXPECT_EQ(m_frame->GetArrowKind(), 2);
+    EXPECT_EQ(Update(32919).GetCheck(), 1);
+    EXPECT_EQ(Update(32942).GetCheck(), 0); // the arrow tool is not current
+
+    Command(32944); // supertype button: the relation-arrow tool with kind 4
+    EXPECT_EQ(m_frame->GetCurrentTool(), 32829u);
+    EXPECT_EQ(m_frame->GetArrowKind(), 4);
+    EXPECT_EQ(Update(32944).GetCheck(), 1);
+    for (UINT id = 32918; id <= 32920; ++id)
+        EXPECT_EQ(Update(id).GetCheck(), 0) << "kind 4 has no arrow-kind item";
+
+    ToolTestView::allowed.erase(32829);
+    EXPECT_FALSE(Update(32941).IsEnabled());
+    Command(32941);
+    EXPECT_EQ(m_frame->GetArrowKind(), 4);
+}
+
+TEST_F(MainFrameFixture, ZoomStepIsReadClampedFromTheProfile)
+{
+    const std::pair<int, int> cases[] = {{80, 50}, {50, 50}, {10, 10}, {25, 25}, {0, 10}, {-30, 10}};
+    for (const auto& [stored, expected] : cases) {
+        Profile::WriteProfileInt("InitialViewState", "ZoomScaleUpDown", stored);
+        Profile::WriteProfileInt("InitialViewState", "ZoomFitToWnd", 1);
+        TestAppServices services; // a fresh settings store
+        auto* frame = new CMainFrame;
+        ASSERT_TRUE(frame->LoadFrame(128));
+        EXPECT_EQ(frame->GetZoomStep(), expected) << stored;
+        EXPECT_TRUE(frame->GetZoomFitToWnd());
+        EXPECT_EQ(frame->GetExcelExportOpt(), 0x80008u);
+        frame->DestroyWindow();
+    }
+}
+
+TEST_F(MainFrameFixture, InformationPanes)
+{
+    MakeFrame();
+    CStatusBar& bar = m_frame->GetStatusBar();
+    ASSERT_EQ(bar.GetCount(), 5);
+    EXPECT_EQ(bar.GetItemID(1), 32893u);
+    m_frame->UpdateControlBarsCmdUI();
+    EXPECT_EQ(Utf8(bar.GetPaneText(1)), "ｶｰｿﾙ座標(mm)   ");
+    EXPECT_EQ(Utf8(bar.GetPaneText(2)), "倍率 ");
+    EXPECT_EQ(Utf8(bar.GetPaneText(3)), "書禁");
+    EXPECT_EQ(bar.GetPaneText(4).Find(':'), bar.GetPaneText(4).GetLength() - 3);
+
+    OpenDrawingView();
+    m_frame->SetCursorPosition(CPoint(125, -300));
+    m_frame->UpdateControlBarsCmdUI();
+    EXPECT_EQ(Utf8(bar.GetPaneText(1)), "12.5 : 30.0");
+    EXPECT_EQ(Utf8(bar.GetPaneText(2)), "75%");
+    EXPECT_EQ(Utf8(bar.GetPaneText(3)), "書可");
+    m_frame->SetCursorPosition(CPoint(-1, -1));
+    m_frame->UpdateControlBarsCmdUI();
+    EXPECT_EQ(Utf8(bar.GetPaneText(1)), "ｶｰｿﾙ座標(mm)   ");
+}
+
+TEST_F(MainFrameFixture, BarsHaveTheirButtonsCaptionsAndToggles)
+{
+    MakeFrame();
+    EXPECT_EQ(m_frame->GetStandardToolBar().GetCount(), 22);
+    EXPECT_EQ(m_frame->GetFigureToolBar().GetCount(), 37);
+    EXPECT_EQ(m_frame->GetToolPalette().GetCount(), 25);
+    CString caption;
+    m_frame->GetToolPalette().GetWindowText(caption);
+    EXPECT_EQ(Utf8(caption), "ﾂｰﾙ ﾊﾟﾚｯﾄ");
+    m_frame->GetFigureToolBar().GetWindowText(caption);
+    EXPECT_EQ(Utf8(caption), "図形");
+
+    m_frame->ShowWindow(SW_SHOW);
+    EXPECT_EQ(Update(32790).GetCheck(), 1);
+    Command(32790);
+    EXPECT_FALSE(m_frame->GetToolPalette().IsWindowVisible());
+    EXPECT_EQ(Update(32790).GetCheck(), 0);
+
+    // A right click on the figure toolbar opens the bar menu; its figure toolbar item hides it.
+    std::vector<UINT> offered;
+    CMenu::SetPopupHook([&](CMenu& menu) {
+        for (int i = 0; i < menu.GetMenuItemCount(); ++i)
+            offered.push_back(menu.GetMenuItemID(i));
+        return 32791u;
+    });
+    MSG msg;
+    msg.hwnd = m_frame->GetFigureToolBar().GetSafeHwnd();
+    msg.message = WM_RBUTTONUP;
+    m_frame->PreTranslateMessage(&msg);
+    CMenu::SetPopupHook(nullptr);
+    QApplication::processEvents();
+    EXPECT_EQ(offered, (std::vector<UINT>{59392, 32791, 32790, 59393}));
+    EXPECT_FALSE(m_frame->GetFigureToolBar().IsWindowVisible());
+}
+
+TEST_F(MainFrameFixture, PlacementIsStoredAtCloseAndRestored)
+{
+    MakeFrame();
+    m_frame->ShowWindow(SW_SHOWNORMAL);
+    m_frame->MoveWindow(40, 50, 700, 500);
+    m_frame->ShowWindow(SW_SHOWMAXIMIZED);
+    m_frame->SendMessage(WM_CLOSE);
+    m_frame = nullptr;
+    const CString stored = Profile::GetProfileString("Settings", "MainFramePos");
+    EXPECT_EQ(stored.Left(4), "2,3,") << Utf8(stored);
+
+    MakeFrame();
+    m_frame->RestoreWindowPlacement(SW_SHOWNORMAL);
+    EXPECT_TRUE(m_frame->IsZoomed());
+    WINDOWPLACEMENT placement;
+    ASSERT_TRUE(m_frame->GetWindowPlacement(&placement));
+    EXPECT_EQ(placement.rcNormalPosition.right - placement.rcNormalPosition.left, 700);
+}
+
+TEST_F(MainFrameFixture, ReadOnlyNoticeAndDdeLimit)
+{
+    MakeFrame();
+    MessageScript script;
+    const CString name("a.zvr");
+    EXPECT_EQ(m_frame->SendMessage(UM_SHOW_READONLY_NOTICE, WPARAM(name.GetString()), 1), 1);
+    m_frame->SendMessage(UM_SHOW_READONLY_NOTICE, 0, 0);
+    ASSERT_EQ(script.Texts().size(), 2u);
+    EXPECT_EQ(script.Texts()[0], "a.zvr は、編集のためﾛｯｸされています。\n読み取り専用で開きます。");
+    EXPECT_EQ(script.Texts()[1], "読み取り専用属性が設定されています。\n読み取り専用で開きます。");
+    EXPECT_EQ(script.Messages()[0].type, MB_OK);
+
+    EXPECT_FALSE(m_frame->OnDdeExecute(CString('x', 520)));
+    EXPECT_TRUE(m_frame->OnDdeExecute(CString('x', 519)));
+}
