@@ -1,0 +1,21 @@
+#include "view/FrameServices.h"
+
+namespace FrameServicesImpl {
+
+FrameServices*& Registered()
+{
+    static FrameServices* services = nullptr;
+    return services;
+}
+
+} // namespace FrameServicesImpl
+
+FrameServices* GetFrameServices()
+{
+    return FrameServicesImpl::Registered();
+}
+
+FrameServices* SetFrameServices(FrameServices* services)
+{
+    return std::exchange(FrameServicesImpl::Registered(), services);
+}

@@ -1,0 +1,31 @@
+// What the drawing views need of the main frame, which lives higher up (shell): the current
+// drawing tool, the zoom options read at its creation and the cursor position of its status bar.
+// The frame registers itself here; tests register a small stand-in.
+#pragma once
+
+#include "platform/afx/Point.h"
+#include "platform/afx/WinTypes.h"
+
+// The pointer tool; every other drawing tool follows it up to 32834.
+constexpr UINT ID_TOOL_POINTER = 32810;
+constexpr UINT ID_TOOL_ZOOM = 32811;
+
+class FrameServices
+{
+public:
+    virtual ~FrameServices() = default;
+
+    virtual UINT GetCurrentTool() const = 0;
+    virtual void SetCurrentTool(UINT tool) = 0;
+    // Percent step of zoom in, zoom out and the wheel ("InitialViewState"/"ZoomScaleUpDown").
+    virtual int GetZoomStep() const = 0;
+    // Whether new views fit the zoom to the window ("InitialViewState"/"ZoomFitToWnd").
+    virtual BOOL GetZoomFitToWnd() const = 0;
+    // The position for the cursor pane, in 0.1 mm from the document origin; (-1, -1) for none.
+    virtual void SetCursorPosition(POINT position) = 0;
+};
+
+// The registered main frame, or null when none is registered.
+FrameServices* GetFrameServices();
+// Registers the main frame (null unregisters) and returns the one it replaces.
+FrameServices* SetFrameServices(FrameServices* services);

@@ -1,0 +1,61 @@
+#include "view/ZivraView.h"
+
+#include "document/DrawObjects.h"
+#include "objects/BaseObj.h"
+#include "platform/afx/MessageSink.h"
+#include "platform/afx/StringTable.h"
+#include "platform/ui/FrameworkIds.h"
+
+IMPLEMENT_DYNCREATE(CZivraView, CBaseView)
+
+namespace ZivraViewImpl {
+
+// The string that tells the user printing is not available in this build.
+constexpr UINT IDS_PRINT_NOT_AVAILABLE = 32990;
+
+} // namespace ZivraViewImpl
+
+void CZivraView::OnInitialUpdate()
+{
+    CBaseView::OnInitialUpdate();
+}
+
+void CZivraView::OnDraw(CDC* dc)
+{
+    CBaseView::OnDraw(dc);
+}
+
+UINT CZivraView::GetSelectionHelpContext() const
+{
+    if (GetSelection().GetCount() != 1)
+        return HELP_CONTEXT_DRAWING;
+    const CBaseObj* box = DrawObjects::AsBoxObject(GetLastSelected());
+    const WORD kind = box ? box->GetKind() : 0;
+    return kind != 0 ? HELP_CONTEXT_KIND_BASE + kind : HELP_CONTEXT_DRAWING;
+}
+
+void CZivraView::OnHelp()
+{
+    ShowHelpContext(GetSelectionHelpContext());
+}
+
+void CZivraView::ShowHelpContext(UINT context)
+{
+    AfxMessageBox(AFX_IDS_NO_HELP, MB_OK | MB_ICONINFORMATION, context);
+}
+
+void CZivraView::OnFilePrint()
+{
+    AfxMessageBox(ZivraViewImpl::IDS_PRINT_NOT_AVAILABLE, MB_OK | MB_ICONINFORMATION);
+}
+
+const MessageMap* CZivraView::GetMessageMap() const
+{
+    static const MessageMap map{CBaseView::GetMessageMap(), {
+        MapCommand(ID_FILE_PRINT, &CZivraView::OnFilePrint),
+        MapCommand(ID_FILE_PRINT_DIRECT, &CZivraView::OnFilePrint),
+        MapCommand(ID_FILE_PRINT_PREVIEW, &CZivraView::OnFilePrint),
+        MapCommand(ID_HELP, &CZivraView::OnHelp),
+    }};
+    return &map;
+}

@@ -1,0 +1,33 @@
+// CZivraView: the view class that the document template creates for the diagram document. It
+// draws through CBaseView and answers the help commands with the help context of the object
+// concerned: the kind of the single selected object plus 1000, else the drawing's 101.
+#pragma once
+
+#include "view/BaseView.h"
+
+// Help contexts of the drawing in general and of the page-count handles of the document frame.
+constexpr UINT HELP_CONTEXT_DRAWING = 101;
+constexpr UINT HELP_CONTEXT_PAGE_HANDLES = 102;
+constexpr UINT HELP_CONTEXT_KIND_BASE = 1000;
+
+class CZivraView : public CBaseView
+{
+    DECLARE_DYNCREATE(CZivraView)
+public:
+    CZivraView() = default;
+
+    void OnInitialUpdate() override;
+    void OnDraw(CDC* dc) override;
+
+    // The help context of the selection (F1).
+    UINT GetSelectionHelpContext() const;
+    // The frame's help command: opens the help at the selection's context.
+    void OnHelp();
+    // Print and print preview: reports that printing is not available yet.
+    void OnFilePrint();
+
+protected:
+    const MessageMap* GetMessageMap() const override;
+    // Opens the help at the context; without an installed help it says so.
+    virtual void ShowHelpContext(UINT context);
+};
