@@ -102,6 +102,7 @@ CString CBaseDoc::GetProductName() const
 void CBaseDoc::DeleteContents()
 {
     ClearUndoBuffer();
+    m_refDocList.DeleteAll();
     CDocument::DeleteContents();
     while (!m_objects.IsEmpty())
         DrawObjects::Destroy(m_objects.RemoveHead());

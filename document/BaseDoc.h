@@ -8,6 +8,7 @@
 // calls these services, which record as they go.
 #pragma once
 
+#include "document/RefDocList.h"
 #include "document/SaveList.h"
 
 #include "platform/afx/File.h"
@@ -15,8 +16,10 @@
 #include "platform/afx/Point.h"
 #include "platform/afx/Time.h"
 #include "platform/gdi/GdiTypes.h"
+#include "platform/storage/DocumentFile.h"
 #include "platform/ui/Document.h"
 
+#include <cstdint>
 #include <unordered_map>
 
 class CBaseObj;
@@ -54,8 +57,35 @@ public:
     virtual BOOL ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hitCode, DWORD partWord);
     virtual void LoadProfileSettings();
 
+    // Opens the file into the document read-only; FALSE (the user told) on failure.
+    virtual BOOL OpenReadOnly(LPCTSTR path);
+    virtual BOOL OpenStorageReadOnly(LPCTSTR path);
+
     // --- Framework steps -------------------------------------------------------------------
     void DeleteContents() override;
+    // The document record, both ways. Loading refuses versions this program cannot read.
+    void Serialize(CArchive& ar) override;
+    // Reads the file, tells the user why it opened read-only and opens the referenced diagrams.
+    BOOL OnOpenDocument(LPCTSTR path) override;
+    // Saves safely (the old file stays whole until the new one is complete). Saving onto the
+    // document's own file refuses a read-only document and asks before it overwrites changes that
+    // someone else made to the file since it was read; both "No" and "Cancel" write nothing.
+    BOOL OnSaveDocument(LPCTSTR path) override;
+
+    // --- The document file -----------------------------------------------------------------
+    // Loads a referenced diagram into this hidden document, read-only.
+    BOOL OpenAsReference(LPCTSTR path);
+    // The read-only flag from the open file: set when the file could not be held for writing.
+    BOOL UpdateReadOnlyFromStorage();
+    BOOL NeedsOldFileConversion() const { return m_wFileVersion < DOCUMENT_FILE_VERSION; }
+    // Brings objects read from an older file up to date; always TRUE.
+    BOOL ConvertOldFileObjects();
+    const CFileStatus& GetFileStatus() const { return m_fileStatus; }
+    CRefDocList* GetRefDocList() { return &m_refDocList; }
+    const CRefDocList* GetRefDocList() const { return &m_refDocList; }
+    // The entry with that number, or null.
+    CRefDoc* FindRefDocByNumber(WORD number) const { return m_refDocList.FindByNumber(number); }
+    const CString& GetHeaderTitle() const { return m_strTitle; }
 
     // --- Object ids and the object list ----------------------------------------------------
     // The next object id, or 0 (after telling the user) when none is left.
@@ -202,6 +232,8 @@ protected:
     void ForEachDrawingView(Function function) const;
     // Brings page fields read from the profile or a file into the dialog's ranges.
     void NormalizePageSettings();
+    // Copies a face name into a LOGFONT's field, cut where it fits without splitting a character.
+    static void CopyFaceName(char (&faceName)[LF_FACESIZE], const CString& name);
 
     // 1. File version, people and dates, title and remarks.
     WORD m_wFileVersion;
@@ -258,6 +290,7 @@ protected:
     WORD m_wSecondMode;
     CString m_strModeText1;
     CString m_strModeText2;
+    CRefDocList m_refDocList;
     DWORD m_dwEditFlgs;
     DWORD m_dwImplCreateNameTableOpt;
     DWORD m_dwImplCreateNameIndexPrimaryOpt;
@@ -296,6 +329,28 @@ private:
     // Records the object as changed unless the current step holds it already.
     void RecordChangedOnce(const CObject* object);
 
+    // The document record's parts (BaseDocSerialize.cpp).
+    void StoreRecord(CArchive& ar);
+    void LoadRecord(CArchive& ar, WORD version);
+    void SerializeDrawingFont(CArchive& ar);
+    void SerializeObjectList(CArchive& ar);
+    // Opening and saving (BaseDocFile.cpp).
+    // Reads the file into the document; on failure empties it, lets go of the file and tells the
+    // user. FALSE on failure.
+    BOOL LoadDocumentFile(LPCTSTR path, DocumentFileMode mode);
+    void LoadFromBytes(const QByteArray& bytes);
+    QByteArray StoreToBytes();
+    BOOL ReadFileStatus(const CString& path);
+    // Whether the file changed since it was read or saved; asks the user. FALSE: do not write.
+    BOOL ConfirmOverwriteOfChangedFile(const CString& path);
+    void SendReadOnlyNotice(const CString& path, LPARAM reason) const;
+    void ReleaseFile();
+
+    // The file as opened or last saved, holding the editing lock while the document is writable.
+    DocumentFile m_file;
+    // The modification time of the file status to the nanosecond, so that a change within the
+    // same second is seen; 0 while none is known.
+    std::int64_t m_fileTimeNs = 0;
     PositionIndex* m_pReplayIndex = nullptr;
     // Undo steps opened by CUndoStep guards and not ended yet, nested ones included.
     int m_nUndoStepDepth = 0;

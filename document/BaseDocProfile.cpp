@@ -48,21 +48,6 @@ BYTE ReadProfileByte(const char* section, const char* entry, BYTE defaultValue)
     return BYTE(ReadProfileInt(section, entry, defaultValue));
 }
 
-// Copies the face name into the LOGFONT's field, cut to the bytes that fit without splitting a
-// double-byte character.
-void CopyFaceName(char (&faceName)[LF_FACESIZE], const CString& name)
-{
-    int length = 0;
-    while (length < name.GetLength()) {
-        const int charLength = IsDBCSLeadByte(BYTE(name[length])) ? 2 : 1;
-        if (length + charLength > LF_FACESIZE - 1 || length + charLength > name.GetLength())
-            break;
-        length += charLength;
-    }
-    std::memset(faceName, 0, LF_FACESIZE);
-    std::memcpy(faceName, name.GetString(), size_t(length));
-}
-
 } // namespace
 
 void CBaseDoc::LoadProfileSettings()
@@ -129,4 +114,17 @@ void CBaseDoc::LoadObjectFont()
     font.lfPitchAndFamily = ReadProfileByte(section, "FontPitchAndFamily", 0x34);
     const CString defaultFace(u8"ＭＳ Ｐゴシック");
     CopyFaceName(font.lfFaceName, ReadProfileString(section, "FontFaceName", defaultFace));
+}
+
+void CBaseDoc::CopyFaceName(char (&faceName)[LF_FACESIZE], const CString& name)
+{
+    int length = 0;
+    while (length < name.GetLength()) {
+        const int charLength = IsDBCSLeadByte(BYTE(name[length])) ? 2 : 1;
+        if (length + charLength > LF_FACESIZE - 1 || length + charLength > name.GetLength())
+            break;
+        length += charLength;
+    }
+    std::memset(faceName, 0, LF_FACESIZE);
+    std::memcpy(faceName, name.GetString(), size_t(length));
 }

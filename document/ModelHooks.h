@@ -22,6 +22,10 @@ public:
     // arrow's kind commands); FALSE when the object or command is not one of them, with *changed
     // untouched.
     virtual BOOL ApplyModelCommand(CBaseDoc* document, CObject* object, UINT commandId, BOOL* changed) = 0;
+    // After a file older than the current version was read: brings one object of the list up to
+    // date (old subtype settings of a conceptual file move onto its arrow, an arrow's kind fields
+    // are reset). Objects that need nothing are left alone.
+    virtual void ConvertOldFileObject(CBaseDoc* /*document*/, CObject* /*object*/) {}
 };
 
 DocumentModelHooks* GetDocumentModelHooks();

@@ -1,0 +1,16 @@
+#include "document/DocumentClasses.h"
+
+#include "document/OleObjectPolicy.h"
+#include "document/RefDoc.h"
+#include "document/RefDocList.h"
+#include "objects/BaseObj.h"
+#include "objects/RectObj.h"
+
+void RegisterDocumentClasses()
+{
+    AfxRegisterClass(RUNTIME_CLASS(CBaseObj));
+    AfxRegisterClass(RUNTIME_CLASS(CRectObj));
+    AfxRegisterClass(RUNTIME_CLASS(CRefDoc));
+    AfxRegisterClass(RUNTIME_CLASS(CRefDocList));
+    OleObjectPolicy::RegisterRecordReaders();
+}
