@@ -1,0 +1,116 @@
+// Saving and opening a document file of 60,000 rectangles: the archive written into the compound
+// file and put in place safely, and the file read back into a new document. Each benchmark also
+// reports the peak resident memory while it ran (peak_rss_mb, the kernel's high-water mark reset
+// at its start) and how far that peak rose above the memory in use at its start (peak_rise_mb).
+#include "document/UndoStep.h"
+#include "document/ZivraDoc.h"
+#include "objects/RectObj.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+#include <fstream>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr int kDocumentObjects = 60000;
+
+// A "VmRSS" or "VmHWM" line of /proc/self/status in megabytes.
+double StatusMegabytes(const std::string& key)
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind(key + ":", 0) == 0)
+            return std::stod(line.substr(key.size() + 1)) / 1024.0;
+    return 0;
+}
+
+// Gives freed memory back to the system and resets the high-water mark to the present resident
+// size; returns the memory in use now.
+double StartMemoryWatch()
+{
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";
+    return StatusMegabytes("VmRSS");
+}
+
+void FillDocument(CBaseDoc& doc, int count)
+{
+    CUndoStep step(&doc);
+    for (int i = 0; i < count; ++i) {
+        const int x = (i % 200) * 40;
+        const int y = -(i / 200) * 40;
+        doc.AddObject(new CRectObj(doc.NewObjectId(), CRect(x, y, x + 30, y - 30)));
+    }
+}
+
+void ReportMemory(benchmark::State& state, double inUseAtStart)
+{
+    const double peak = StatusMegabytes("VmHWM");
+    state.counters["peak_rss_mb"] = peak;
+    state.counters["peak_rise_mb"] = peak - inUseAtStart;
+}
+
+CString BenchPath(const QTemporaryDir& dir)
+{
+    return CString(dir.filePath("bench.zvr").toUtf8().constData());
+}
+
+void BM_SaveDocument(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    CZivraDoc doc;
+    FillDocument(doc, kDocumentObjects);
+    const CString path = BenchPath(dir);
+    const double inUseAtStart = StartMemoryWatch();
+    for (auto _ : state)
+        if (!doc.OnSaveDocument(path))
+            state.SkipWithError("save failed");
+    ReportMemory(state, inUseAtStart);
+    state.SetItemsProcessed(state.iterations() * kDocumentObjects);
+    doc.DeleteContents();
+}
+BENCHMARK(BM_SaveDocument)->Unit(benchmark::kMillisecond);
+
+void BM_OpenDocument(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const CString path = BenchPath(dir);
+    {
+        CZivraDoc source;
+        FillDocument(source, kDocumentObjects);
+        source.OnSaveDocument(path);
+        source.DeleteContents();
+    }
+    const double inUseAtStart = StartMemoryWatch();
+    for (auto _ : state) {
+        auto doc = std::make_unique<CZivraDoc>();
+        if (!doc->OnOpenDocument(path) || doc->GetObjectList()->GetCount() != kDocumentObjects)
+            state.SkipWithError("open failed");
+        state.PauseTiming();
+        doc->DeleteContents();
+        doc.reset();
+        state.ResumeTiming();
+    }
+    ReportMemory(state, inUseAtStart);
+    state.SetItemsProcessed(state.iterations() * kDocumentObjects);
+}
+BENCHMARK(BM_OpenDocument)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
