@@ -20,6 +20,7 @@
 #include <QDateTime>
 #include <QMainWindow>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QToolBar>
 
 #include <ctime>
@@ -66,7 +67,14 @@ CMainFrame* GetMainFrame()
 }
 
 CMainFrame::CMainFrame() = default;
-CMainFrame::~CMainFrame() = default;
+
+CMainFrame::~CMainFrame()
+{
+    if (GetObjectServices() == this)
+        SetObjectServices(nullptr);
+    if (GetFrameServices() == this)
+        SetFrameServices(nullptr);
+}
 
 const MessageMap* CMainFrame::GetMessageMap() const
 {
@@ -129,10 +137,24 @@ int CMainFrame::OnCreate(CCreateContext* context)
 
     CSplashWnd::ShowSplashScreen(this);
     ReadFrameProfile();
-    if (!m_drawObjManager.InitDrawObjs())
+    if (!InitPrototypes() || !LoadBoxStyles())
         return -1;
-    m_drawObjManager.LoadDrawObjDefaults();
+    SetFrameServices(this);
     return 0;
+}
+
+BOOL CMainFrame::InitPrototypes()
+{
+    SetObjectServices(this);
+    if (!m_drawObjManager.InitDrawObjs())
+        return FALSE;
+    m_drawObjManager.LoadDrawObjDefaults();
+    return TRUE;
+}
+
+BOOL CMainFrame::LoadBoxStyles()
+{
+    return m_boxStyleList.LoadFromProfile() > 0;
 }
 
 void CMainFrame::DockControlBarLeftOf(CControlBar* bar, CControlBar* leftOf)
@@ -170,12 +192,12 @@ void CMainFrame::SetExcelExportOpt(DWORD options)
     MainFrameImpl::WriteSetting("ExcelExport", "ExportOpt", int(options));
 }
 
-CObject* CMainFrame::FindDefaultPrototype(const CObject* object) const
+CObject* CMainFrame::FindDefaultPrototype(const CObject* object)
 {
     return m_drawObjManager.FindDrawObjForObject(object);
 }
 
-CObject* CMainFrame::FindPrototypeByKind(WORD kind, DWORD subKey) const
+CObject* CMainFrame::FindPrototypeByKind(WORD kind, DWORD subKey)
 {
     return m_drawObjManager.FindDrawObjByKind(kind, subKey);
 }
@@ -282,6 +304,11 @@ void CMainFrame::OnUpdateFigureToolBar(CCmdUI* cmdUI)
     cmdUI->SetCheck(m_wndFigureBar.IsWindowVisible());
 }
 
+void CMainFrame::SetStatusText(LPCTSTR text)
+{
+    m_wndStatusBar.SetPaneText(0, text, TRUE);
+}
+
 CString CMainFrame::CursorPaneText() const
 {
     if (!MDIGetActive() || m_ptCursor == CPoint(-1, -1))
@@ -366,19 +393,23 @@ BOOL CMainFrame::OnDdeExecute(const CString& command)
 {
     if (command.GetLength() >= MainFrameImpl::kDdeCommandLimit)
         return FALSE;
-    if (!IsWindowEnabled())
-        return TRUE;
+    if (IsWindowEnabled())
+        QTimer::singleShot(0, &m_ddeQueue, [this, command] { ExecuteDdeCommand(command); });
+    return TRUE;
+}
+
+void CMainFrame::ExecuteDdeCommand(const CString& command)
+{
     // [open("file")] and [print("file")], as the shell sends them.
     static const QRegularExpression pattern(QStringLiteral(R"re(^\s*\[\s*(open|print)\s*\(\s*"([^"]*)"\s*\)\s*\]\s*$)re"),
                                             QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = pattern.match(ToQString(command));
     CWinApp* app = AfxGetApp();
     if (!match.hasMatch() || !app)
-        return TRUE;
+        return;
     CDocument* doc = app->OpenDocumentFile(FromQString(match.captured(2)));
     if (doc && match.captured(1).compare(QStringLiteral("print"), Qt::CaseInsensitive) == 0)
         SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT, 0);
-    return TRUE;
 }
 
 BOOL CMainFrame::PreTranslateMessage(MSG* msg)

@@ -1,20 +1,26 @@
 // CMainFrame: the multiple-document main window. Besides the frame's duties it holds what every
 // drawing view shares: the current drawing tool and relation-arrow kind, the default-attribute
 // prototypes, the zoom step and zoom-to-window option, the last cursor position, the Excel export
-// option word, the print-header fonts and the find and replace state. It creates the standard
+// option word, the print-header fonts, the file-type marks and the find and replace state. It
+// answers the drawing objects and views as their ObjectServices and FrameServices. It creates the standard
 // toolbar, the figure toolbar, the tool palette and the status bar, and keeps the window's
 // placement in the profile.
 #pragma once
 
+#include "model/BoxStyleList.h"
 #include "objects/DrawObjManager.h"
+#include "objects/ObjectServices.h"
 #include "platform/ui/MDIFrameWnd.h"
 #include "shell/AnimToolBar.h"
 #include "shell/ProgStatusBar.h"
+#include "view/FrameServices.h"
+
+#include <QObject>
 
 class CView;
 class FrameViewServices;
 
-class CMainFrame : public CMDIFrameWnd
+class CMainFrame : public CMDIFrameWnd, public ObjectServices, public FrameServices
 {
     DECLARE_DYNCREATE(CMainFrame)
 public:
@@ -30,27 +36,32 @@ public:
     ~CMainFrame() override;
 
     // --- Prototypes ------------------------------------------------------------------------
-    CObject* FindDefaultPrototype(const CObject* object) const;
-    CObject* FindPrototypeByKind(WORD kind, DWORD subKey) const;
-    BOOL SetDefaultAttributesFrom(const CObject* object);
+    CObject* FindDefaultPrototype(const CObject* object) override;
+    CObject* FindPrototypeByKind(WORD kind, DWORD subKey) override;
+    BOOL SetDefaultAttributesFrom(const CObject* object) override;
     CDrawObjManager* GetDrawObjManager() { return &m_drawObjManager; }
 
+    // --- File-type marks ---------------------------------------------------------------------
+    CBoxStyleList* GetBoxStyleList() { return &m_boxStyleList; }
+
     // --- Tools -----------------------------------------------------------------------------
-    UINT GetCurrentTool() const { return m_nCurrentTool; }
-    void SetCurrentTool(UINT tool) { m_nCurrentTool = tool; }
+    UINT GetCurrentTool() const override { return m_nCurrentTool; }
+    void SetCurrentTool(UINT tool) override { m_nCurrentTool = tool; }
     WORD GetArrowKind() const { return m_wArrowKind; }
 
     // --- Settings read at creation ------------------------------------------------------------
-    int GetZoomStep() const { return m_nZoomStep; }
-    BOOL GetZoomFitToWnd() const { return m_bZoomFitToWnd; }
+    int GetZoomStep() const override { return m_nZoomStep; }
+    BOOL GetZoomFitToWnd() const override { return m_bZoomFitToWnd; }
     DWORD GetExcelExportOpt() const { return m_dwExcelExportOpt; }
     // Stores the word and writes it through the settings store ("ExcelExport"/"ExportOpt").
     void SetExcelExportOpt(DWORD options);
 
     // --- Status ----------------------------------------------------------------------------
-    void SetCursorPosition(CPoint position) { m_ptCursor = position; }
+    void SetCursorPosition(POINT position) override { m_ptCursor = position; }
     CPoint GetCursorPosition() const { return m_ptCursor; }
     CProgStatusBar& GetStatusBar() { return m_wndStatusBar; }
+    // The message pane (pane 0), redrawn at once.
+    void SetStatusText(LPCTSTR text);
     CAnimToolBar& GetStandardToolBar() { return m_wndToolBar; }
     CAnimToolBar& GetFigureToolBar() { return m_wndFigureBar; }
     CAnimToolBar& GetToolPalette() { return m_wndToolPalette; }
@@ -81,7 +92,8 @@ public:
     // command other than normal-show replaces the stored one.
     void RestoreWindowPlacement(UINT showCmd);
     // A shell open or print request handed over by another start; FALSE when it is ignored
-    // (520 characters or more). A disabled frame acknowledges it and does nothing.
+    // (520 characters or more). An accepted request runs from the event loop, after the sender
+    // has had its acknowledgement; a disabled frame acknowledges it and does nothing.
     BOOL OnDdeExecute(const CString& command);
 
     BOOL PreTranslateMessage(MSG* msg) override;
@@ -107,6 +119,9 @@ protected:
 
 private:
     void ReadFrameProfile();
+    BOOL InitPrototypes();
+    BOOL LoadBoxStyles();
+    void ExecuteDdeCommand(const CString& command);
     void DockControlBarLeftOf(CControlBar* bar, CControlBar* leftOf);
     void ToggleBar(CControlBar& bar);
     CString CursorPaneText() const;
@@ -124,11 +139,13 @@ private:
     BOOL m_bZoomFitToWnd = FALSE;
     CPoint m_ptCursor{-1, -1};
     DWORD m_dwExcelExportOpt = 0x80008;
-    // The file-type mark list joins here when its class exists.
+    CBoxStyleList m_boxStyleList;
     CProgStatusBar m_wndStatusBar;
     CAnimToolBar m_wndToolBar;
     CAnimToolBar m_wndFigureBar;
     CAnimToolBar m_wndToolPalette;
+    // Requests from other starts wait here for the event loop; they go with the frame.
+    QObject m_ddeQueue;
 };
 
 // The main frame of the running program, or nullptr.

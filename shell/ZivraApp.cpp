@@ -1,19 +1,82 @@
 #include "shell/ZivraApp.h"
 
+#include "document/ZivraDoc.h"
+#include "foundation/TextFunctions.h"
+#include "model/BoxStyleList.h"
+#include "model/DataModelClasses.h"
+#include "objects/ObjectServices.h"
+#include "platform/afx/StringTable.h"
 #include "platform/profile/Profile.h"
+#include "platform/ui/DocTemplate.h"
+#include "platform/ui/FileDialog.h"
+#include "platform/ui/View.h"
+#include "shell/AboutBox.h"
+#include "shell/ChildFrame.h"
+#include "shell/MainFrame.h"
+#include "shell/ShellRegistration.h"
+#include "shell/SingleInstance.h"
+#include "shell/SplashWnd.h"
+#include "view/ZivraView.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPrinterInfo>
 
 #include <cassert>
+
+IMPLEMENT_DYNAMIC(CZivraApp, CWinApp)
+
+namespace ZivraAppImpl {
+
+constexpr UINT kDocTemplateId = 129;
+constexpr UINT kMainFrameId = 128;
+constexpr UINT kContainerResource = 6;
+constexpr UINT kServerResourceEmbedded = 5;
+constexpr UINT kServerResourceInPlace = 4;
+constexpr UINT ID_FILE_CLOSE_ALL = 32880;
+constexpr int kRecentFiles = 4;
+constexpr int kSplashTicks = 8;
+constexpr const char* kPageSection = "Document Page";
+
+struct PaperSetting
+{
+    QPageSize::PageSizeId size;
+    QPageLayout::Orientation orientation;
+};
+
+// PaperID 1 to 8.
+constexpr PaperSetting kPapers[] = {
+    {QPageSize::A4, QPageLayout::Portrait},    {QPageSize::A4, QPageLayout::Landscape},
+    {QPageSize::A3, QPageLayout::Portrait},    {QPageSize::A3, QPageLayout::Landscape},
+    {QPageSize::JisB5, QPageLayout::Portrait}, {QPageSize::JisB5, QPageLayout::Landscape},
+    {QPageSize::JisB4, QPageLayout::Portrait}, {QPageSize::JisB4, QPageLayout::Landscape},
+};
+
+// The splash shows for a plain start and a file open, never for printing, DDE or registration.
+bool ShowsSplashForCommand(const CCommandLineInfo& info)
+{
+    return info.m_bShowSplash &&
+           (info.m_nShellCommand == CCommandLineInfo::FileNew || info.m_nShellCommand == CCommandLineInfo::FileOpen);
+}
+
+} // namespace ZivraAppImpl
 
 CZivraApp::CZivraApp()
 {
     assert(!Instance());
     Instance() = this;
     SetAppServices(this);
+    SetDocumentShellServices(this);
     RecordOsVersion();
 }
 
 CZivraApp::~CZivraApp()
 {
+    if (GetDocumentShellServices() == this)
+        SetDocumentShellServices(nullptr);
     if (GetAppServices() == this)
         SetAppServices(nullptr);
     Instance() = nullptr;
@@ -30,6 +93,16 @@ CZivraApp* CZivraApp::GetApp()
     return Instance();
 }
 
+const MessageMap* CZivraApp::GetMessageMap() const
+{
+    static const MessageMap map{CWinApp::GetMessageMap(), {
+        MapCommand(ID_APP_ABOUT, &CZivraApp::OnAppAbout),
+        MapCommand(ID_FILE_OPEN, &CZivraApp::OnFileOpen),
+        MapCommand(ZivraAppImpl::ID_FILE_CLOSE_ALL, &CZivraApp::OnCloseAll),
+    }};
+    return &map;
+}
+
 // The system's code takes the NT branches of its version tests; this is the version it expects there.
 void CZivraApp::RecordOsVersion()
 {
@@ -40,14 +113,124 @@ void CZivraApp::RecordOsVersion()
     m_osVersion.dwBuildNumber = 7601;
 }
 
+// --- Start-up ---------------------------------------------------------------------------------
+
+BOOL CZivraApp::InitInstance()
+{
+    using namespace ZivraAppImpl;
+    // No OLE here: its initialisation cannot fail, and the server switches start a plain editor.
+    ParseStartCommandLine(m_cmdInfo);
+    const bool server = m_cmdInfo.m_bRunEmbedded || m_cmdInfo.m_bRunAutomated;
+    if (!server && HandOverToRunningInstance(m_cmdInfo)) {
+        m_nEndCode = 0;
+        return FALSE;
+    }
+    if (!server) {
+        CSplashWnd::EnableSplashScreen(ShowsSplashForCommand(m_cmdInfo));
+        CSplashWnd::SetSplashTicks(kSplashTicks);
+    }
+    RecordOsVersion();
+    CreateSettingsStore();
+    m_bOpenedThroughDialog = FALSE;
+    LoadStdProfileSettings(kRecentFiles);
+    AddZivraDocTemplate();
+    if (!CreateMainFrame())
+        return FALSE;
+
+    InitPageDefaults();
+    LoadColorPalette();
+    ApplyStoredPaper();
+    m_dataTypeList.LoadFromProfileOrDefaults();
+
+    if (server)
+        return TRUE; // the window stays hidden, as for an embedded start
+    if (m_cmdInfo.m_nShellCommand == CCommandLineInfo::AppUnregister)
+        m_nEndCode = ShellRegistration::Unregister() ? 0 : 1;
+    if (m_cmdInfo.m_nShellCommand == CCommandLineInfo::AppRegister)
+        m_nEndCode = ShellRegistration::Register(QCoreApplication::applicationFilePath()) ? 0 : 1;
+    if (!ProcessShellCommand(m_cmdInfo))
+        return FALSE;
+    ShowMainWindow();
+    return TRUE;
+}
+
+void CZivraApp::ParseStartCommandLine(CCommandLineInfo& info)
+{
+    ParseCommandLine(info);
+}
+
+BOOL CZivraApp::HandOverToRunningInstance(const CCommandLineInfo& info)
+{
+    if (info.m_nShellCommand != CCommandLineInfo::FileOpen)
+        return FALSE;
+    const QString path = QFileInfo(ToQString(info.m_strFileName)).absoluteFilePath();
+    return SingleInstance().Send(QStringLiteral("[open(\"%1\")]").arg(path));
+}
+
 void CZivraApp::CreateSettingsStore()
 {
-    Profile::SetRegistryKey("Orlek");
+    if (m_pRegManList)
+        return;
+    SetRegistryKey("Orlek");
     m_pRegManList = std::make_unique<CRegManList>();
+}
+
+void CZivraApp::DeleteSettingsStore()
+{
+    m_pRegManList.reset();
+}
+
+void CZivraApp::AddZivraDocTemplate()
+{
+    using namespace ZivraAppImpl;
+    RegisterDataModelClasses();
+    auto* docTemplate = new CMultiDocTemplate(kDocTemplateId, RUNTIME_CLASS(CZivraDoc), RUNTIME_CLASS(CChildFrame),
+                                              RUNTIME_CLASS(CZivraView));
+    docTemplate->SetContainerInfo(kContainerResource);
+    // No in-place frame: documents are not served to other programs here.
+    docTemplate->SetServerInfo(kServerResourceEmbedded, kServerResourceInPlace, nullptr);
+    AddDocTemplate(docTemplate);
+}
+
+BOOL CZivraApp::CreateMainFrame()
+{
+    auto* frame = new CMainFrame;
+    if (!frame->LoadFrame(ZivraAppImpl::kMainFrameId, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE)) {
+        delete frame;
+        return FALSE;
+    }
+    m_pMainWnd = frame;
+    EnableShellOpen();
+    // The running instance takes the files of later starts (the shell's open request).
+    m_singleInstance = std::make_unique<SingleInstance>();
+    m_singleInstance->Listen([this](const QString& command) { return OnInstanceRequest(FromQString(command)) != FALSE; });
+    return TRUE;
+}
+
+BOOL CZivraApp::OnInstanceRequest(const CString& command)
+{
+    CMainFrame* frame = GetMainFrame();
+    return frame && frame->OnDdeExecute(command);
+}
+
+void CZivraApp::InitPageDefaults()
+{
+    if (Profile::GetProfileInt(ZivraAppImpl::kPageSection, "PaperID", -1) == -1)
+        WritePageDefaults();
+}
+
+void CZivraApp::WritePageDefaults()
+{
+    const char* section = ZivraAppImpl::kPageSection;
+    Profile::WriteProfileInt(section, "PaperID", 1);
+    Profile::WriteProfileInt(section, "PrintScale", 100);
+    for (const char* margin : {"MarginLeft", "MarginTop", "MarginRight", "MarginBottom"})
+        Profile::WriteProfileInt(section, margin, 150);
 }
 
 BOOL CZivraApp::LoadColorPalette()
 {
+    m_bPaletteLoaded = true;
     if (m_colorItemList.ReadColorItemsFromReg() != 0)
         return TRUE;
     if (m_colorItemList.CreateDefaultColorItems() < 0)
@@ -56,9 +239,214 @@ BOOL CZivraApp::LoadColorPalette()
     return TRUE;
 }
 
+void CZivraApp::ApplyStoredPaper()
+{
+    const int paperId = m_pRegManList->GetRegInt(ZivraAppImpl::kPageSection, "PaperID", 2, REGITEM_INT | REGITEM_PER_USER);
+    ApplyPaperSetting(WORD(paperId));
+}
+
+BOOL CZivraApp::ApplyPaperSetting(WORD paperId)
+{
+    QPrinter* printer = GetPrinter();
+    if (!printer)
+        return FALSE;
+    if (paperId >= 1 && paperId <= std::size(ZivraAppImpl::kPapers)) {
+        const ZivraAppImpl::PaperSetting& paper = ZivraAppImpl::kPapers[paperId - 1];
+        printer->setPageSize(QPageSize(paper.size));
+        printer->setPageOrientation(paper.orientation);
+    }
+    return TRUE;
+}
+
+QPrinter* CZivraApp::GetPrinter()
+{
+    if (!m_bPrinterChosen) {
+        m_printer = CreateDefaultPrinter();
+        m_bPrinterChosen = true;
+    }
+    return m_printer.get();
+}
+
+std::unique_ptr<QPrinter> CZivraApp::CreateDefaultPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+BOOL CZivraApp::ProcessShellCommand(CCommandLineInfo& info)
+{
+    switch (info.m_nShellCommand) {
+    case CCommandLineInfo::FileNew:
+        m_nCmdShow = SW_SHOWNORMAL;
+        return TRUE;
+    case CCommandLineInfo::FileOpen: {
+        ClearOpenReadOnlyRequest();
+        CDocument* doc = OpenDocumentFile(info.m_strFileName);
+        m_nCmdShow = SW_SHOWNORMAL;
+        return doc != nullptr;
+    }
+    case CCommandLineInfo::FilePrint:
+    case CCommandLineInfo::FilePrintTo:
+        m_nCmdShow = SW_HIDE;
+        ClearOpenReadOnlyRequest();
+        return CWinApp::ProcessShellCommand(info);
+    case CCommandLineInfo::FileDDE:
+        m_nCmdShow = SW_HIDE;
+        return TRUE;
+    case CCommandLineInfo::AppRegister:
+    case CCommandLineInfo::AppUnregister:
+        return FALSE; // done before; the process ends
+    case CCommandLineInfo::FileNothing:
+        return TRUE;
+    }
+    return TRUE;
+}
+
+// The placement is restored with the show command the shell command chose; the framework's own
+// show command stays hidden meanwhile so that nothing shows the window early.
+void CZivraApp::ShowMainWindow()
+{
+    const int show = m_nCmdShow;
+    m_nCmdShow = SW_HIDE;
+    CMainFrame* frame = GetMainFrame();
+    frame->RestoreWindowPlacement(UINT(show));
+    frame->UpdateWindow();
+    m_nCmdShow = show;
+}
+
+int CZivraApp::Run()
+{
+    const int code = CWinApp::Run();
+    return m_nEndCode >= 0 ? m_nEndCode : code;
+}
+
+// --- Shutdown ---------------------------------------------------------------------------------
+
 int CZivraApp::ExitInstance()
 {
-    m_colorItemList.WriteColorItemsToReg();
-    m_pRegManList.reset();
-    return 0;
+    m_singleInstance.reset();
+    DeleteSettingsStore();
+    if (m_bPaletteLoaded)
+        m_colorItemList.WriteColorItemsToReg();
+    return CWinApp::ExitInstance();
+}
+
+// --- Accessors ----------------------------------------------------------------------------------
+
+CMainFrame* CZivraApp::GetMainFrame() const
+{
+    return DYNAMIC_DOWNCAST(CMainFrame, m_pMainWnd);
+}
+
+CBoxStyleList* CZivraApp::GetBoxStyleList() const
+{
+    CMainFrame* frame = GetMainFrame();
+    return frame ? frame->GetBoxStyleList() : nullptr;
+}
+
+CDocTemplate* CZivraApp::GetDocTemplate() const
+{
+    return GetDocTemplates().empty() ? nullptr : GetDocTemplates().front();
+}
+
+CView* CZivraApp::GetActiveBaseView() const
+{
+    CMainFrame* frame = GetMainFrame();
+    return frame ? frame->GetActiveBaseView() : nullptr;
+}
+
+CString CZivraApp::GetEditionText()
+{
+    return CString(u8"製品版");
+}
+
+void CZivraApp::SetStatusText(const CString& text)
+{
+    SetStatusText(text.GetString());
+}
+
+void CZivraApp::SetStatusText(LPCTSTR text)
+{
+    if (CMainFrame* frame = GetMainFrame())
+        frame->SetStatusText(text);
+}
+
+// --- The open dialog and the application's commands ----------------------------------------------
+
+BOOL CZivraApp::GetRecentFileFolder(CString& folder)
+{
+    const CString latest = Profile::GetProfileString("Recent File List", "File1");
+    if (latest.IsEmpty())
+        return FALSE;
+    CString name;
+    SplitFilePath(latest, name, folder);
+    if (folder.IsEmpty())
+        folder = latest;
+    return TRUE;
+}
+
+BOOL CZivraApp::PromptFileName(CString& fileName, UINT titleId, DWORD flags, BOOL openDialog, CDocTemplate* docTemplate,
+                               BOOL* readOnly)
+{
+    if (readOnly)
+        *readOnly = FALSE;
+    CFileDialog dialog(openDialog, flags, m_pMainWnd);
+    dialog.m_strTitle = LoadStringResource(titleId);
+    for (CDocTemplate* t : GetDocTemplates()) {
+        if (docTemplate && t != docTemplate)
+            continue;
+        CString name, ext;
+        if (!t->GetDocString(name, CDocTemplate::filterName) || !t->GetDocString(ext, CDocTemplate::filterExt) ||
+            name.IsEmpty() || ext.IsEmpty())
+            continue;
+        if (dialog.m_filters.empty()) {
+            dialog.m_strDefExt = ext.Mid(1);
+            dialog.m_nFilterIndex = 1;
+        }
+        dialog.m_filters.emplace_back(name, "*" + ext);
+    }
+    // Files without a dot count as files too here, so "all files" is every name.
+    dialog.m_filters.emplace_back(LoadStringResource(AFX_IDS_ALLFILTER), "*");
+    dialog.m_strFileName = fileName;
+
+    CString name, folder;
+    SplitFilePath(fileName, name, folder);
+    if (!m_bOpenedThroughDialog && name.IsEmpty() && GetRecentFileFolder(folder))
+        dialog.m_strInitialDir = folder;
+    if (dialog.DoModal() != IDOK)
+        return FALSE;
+    fileName = dialog.GetPathName();
+    if (readOnly)
+        *readOnly = dialog.GetReadOnlyPref();
+    return TRUE;
+}
+
+void CZivraApp::OnFileOpen()
+{
+    if (CMainFrame* frame = GetMainFrame())
+        frame->EndActiveTextEdit();
+    ClearOpenReadOnlyRequest();
+    CString fileName;
+    BOOL readOnly = FALSE;
+    if (!PromptFileName(fileName, AFX_IDS_OPENFILE, OFN_FILEMUSTEXIST, TRUE, nullptr, &readOnly))
+        return;
+    m_bOpenedThroughDialog = TRUE;
+    m_bOpenReadOnlyRequest = readOnly;
+    OpenDocumentFile(fileName);
+    // An open that never read the request (the file was open already, or failed early) must not
+    // hand it to the next one.
+    ClearOpenReadOnlyRequest();
+}
+
+void CZivraApp::OnAppAbout()
+{
+    CAboutBox about(m_pMainWnd);
+    about.DoModal();
+}
+
+void CZivraApp::OnCloseAll()
+{
+    CloseAllDocuments(FALSE);
 }

@@ -1,0 +1,406 @@
+// The application's start-up and shutdown, run through the real start-up order on a private
+// profile: first-run defaults, the store's write-back, the window placement across two runs,
+// disabled commands, the registration switches, the hand-over to a running instance, the own open
+// dialog and the printer paper.
+#include "foundation/ColorItemList.h"
+#include "objects/ObjectServices.h"
+#include "platform/profile/Profile.h"
+#include "platform/ui/CmdUI.h"
+#include "platform/ui/FileDialog.h"
+#include "shell/MainFrame.h"
+#include "shell/ShellRegistration.h"
+#include "shell/SingleInstance.h"
+#include "shell/ZivraApp.h"
+#include "tests/support/MessageScript.h"
+#include "view/FrameServices.h"
+
+#include <QCoreApplication>
+#include <QDirIterator>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+namespace StartUpTestImpl {
+
+// The application with the arguments and the printer the test gives it.
+class TestZivraApp : public CZivraApp
+{
+public:
+    explicit TestZivraApp(std::vector<CString> args = {}, bool hasPrinter = true)
+        : m_args(std::move(args)), m_hasPrinter(hasPrinter)
+    {
+    }
+
+protected:
+    void ParseStartCommandLine(CCommandLineInfo& info) override { info.ParseArguments(m_args); }
+    std::unique_ptr<QPrinter> CreateDefaultPrinter() override
+    {
+        if (!m_hasPrinter)
+            return nullptr;
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setPageSize(QPageSize(QPageSize::Letter));
+        return printer;
+    }
+
+private:
+    std::vector<CString> m_args;
+    bool m_hasPrinter;
+};
+
+// An environment variable set for the test's life.
+class ScopedEnv
+{
+public:
+    ScopedEnv(const char* name, const QString& value) : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name))
+    {
+        qputenv(name, value.toUtf8());
+    }
+    ~ScopedEnv() { m_had ? qputenv(m_name, m_old) : qunsetenv(m_name); }
+
+private:
+    const char* m_name;
+    QByteArray m_old;
+    bool m_had;
+};
+
+QStringList FilesUnder(const QString& folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next().mid(folder.size());
+    files.sort();
+    return files;
+}
+
+} // namespace StartUpTestImpl
+
+using StartUpTestImpl::TestZivraApp;
+
+class StartUp : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_profile.isValid() && m_runtime.isValid() && m_data.isValid());
+        m_previousProfile = QFileInfo(QFileInfo(Profile::FilePath()).absolutePath()).absolutePath();
+        Profile::SetDirectory(m_profile.path()); // an empty profile
+    }
+    void TearDown() override { Profile::SetDirectory(m_previousProfile); }
+
+    // Closes the main window as the user would, then shuts the application down.
+    static void CloseAndExit(CZivraApp& app)
+    {
+        if (CMainFrame* frame = app.GetMainFrame())
+            frame->SendMessage(WM_CLOSE);
+        app.ExitInstance();
+    }
+    static BOOL IsEnabled(CMainFrame* frame, UINT id)
+    {
+        CCmdUI state;
+        state.m_nID = id;
+        state.DoUpdate(frame, TRUE);
+        return state.IsEnabled();
+    }
+
+    QTemporaryDir m_profile;
+    QTemporaryDir m_runtime;
+    QTemporaryDir m_data;
+    StartUpTestImpl::ScopedEnv m_runtimeEnv{"XDG_RUNTIME_DIR", m_runtime.path()};
+    StartUpTestImpl::ScopedEnv m_dataEnv{"XDG_DATA_HOME", m_data.path()};
+    QString m_previousProfile;
+};
+
+TEST_F(StartUp, FirstRunWritesTheDefaultsAndShutdownWritesOnlyWhatChanged)
+{
+    {
+        TestZivraApp app;
+        ASSERT_TRUE(app.InitInstance());
+        CMainFrame* frame = app.GetMainFrame();
+        ASSERT_NE(frame, nullptr);
+        EXPECT_TRUE(frame->IsWindowVisible());
+        EXPECT_EQ(frame->MDIGetActive(), nullptr); // a plain start opens no document
+
+        const std::pair<const char*, int> page[] = {{"PaperID", 1},     {"PrintScale", 100}, {"MarginLeft", 150},
+                                                    {"MarginTop", 150}, {"MarginRight", 150}, {"MarginBottom", 150}};
+        for (const auto& [entry, value] : page)
+            EXPECT_EQ(Profile::GetProfileInt("Document Page", entry, -1), value) << entry;
+        EXPECT_EQ(Profile::GetProfileInt(COLORITEM_SECTION, "NumColorItem", 0), 16);
+        EXPECT_EQ(app.GetColorItemList()->GetCount(), 16);
+        // The 21 default data types are held, not written: the profile gets them when the user saves.
+        EXPECT_EQ(app.GetDataTypeList()->GetCount(), 21);
+        EXPECT_FALSE(Profile::HasProfileEntry("DataType", "NumDataType"));
+        // The printer follows the stored PaperID 1: A4 portrait.
+        const QPageLayout layout = app.GetPrinter()->pageLayout();
+        EXPECT_EQ(layout.pageSize().id(), QPageSize::A4);
+        EXPECT_EQ(layout.orientation(), QPageLayout::Portrait);
+
+        // The frame holds the marks and prototypes and answers the lower layers.
+        EXPECT_EQ(app.GetBoxStyleList()->GetCount(), 25);
+        EXPECT_NE(frame->FindPrototypeByKind(5, 0), nullptr);
+        EXPECT_EQ(GetObjectServices(), frame);
+        EXPECT_EQ(GetFrameServices(), frame);
+        EXPECT_EQ(app.GetLastObjectCommand(), 22009u);
+
+        frame->SetExcelExportOpt(0x12);                                     // changed through the store
+        EXPECT_EQ(Profile::GetProfileInt("ExcelExport", "ExportOpt", 0), 0); // not yet
+        CloseAndExit(app);
+        EXPECT_EQ(GetObjectServices(), nullptr);
+        EXPECT_EQ(app.GetRegManList(), nullptr);
+    }
+    EXPECT_EQ(Profile::GetProfileInt("ExcelExport", "ExportOpt", 0), 0x12);
+    // Read at start-up but never changed: not written.
+    EXPECT_FALSE(Profile::HasProfileEntry("InitialViewState", "ZoomScaleUpDown"));
+    EXPECT_FALSE(Profile::HasProfileEntry("Document Page", "ViewScale"));
+    EXPECT_TRUE(Profile::HasProfileEntry("Settings", "MainFramePos"));
+}
+
+TEST_F(StartUp, TheNextRunRestoresTheMaximisedWindowAndKeepsTheStoredSettings)
+{
+    {
+        TestZivraApp first;
+        ASSERT_TRUE(first.InitInstance());
+        CMainFrame* frame = first.GetMainFrame();
+        frame->ShowWindow(SW_SHOWNORMAL);
+        frame->MoveWindow(30, 40, 640, 480);
+        frame->ShowWindow(SW_SHOWMAXIMIZED);
+        CloseAndExit(first);
+    }
+    EXPECT_EQ(Profile::GetProfileString("Settings", "MainFramePos").Left(4), "2,3,");
+    Profile::WriteProfileInt("Document Page", "PaperID", 6);
+    Profile::WriteProfileString(COLORITEM_SECTION, "1", "255,Red,0");
+
+    TestZivraApp second;
+    ASSERT_TRUE(second.InitInstance());
+    CMainFrame* frame = second.GetMainFrame();
+    EXPECT_TRUE(frame->IsZoomed());
+    WINDOWPLACEMENT placement;
+    ASSERT_TRUE(frame->GetWindowPlacement(&placement));
+    EXPECT_EQ(placement.rcNormalPosition.right - placement.rcNormalPosition.left, 640);
+    EXPECT_EQ(Profile::GetProfileInt("Document Page", "PaperID", 0), 6); // not reset to the defaults
+    const QPageLayout layout = second.GetPrinter()->pageLayout();
+    EXPECT_EQ(layout.pageSize().id(), QPageSize::JisB5);
+    EXPECT_EQ(layout.orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(Profile::GetProfileString(COLORITEM_SECTION, "1"), "255,Red,0"); // read, not recreated
+    CloseAndExit(second);
+}
+
+TEST_F(StartUp, DisabledCommandsNeverReachTheirHandlers)
+{
+    TestZivraApp app;
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame* frame = app.GetMainFrame();
+    // Without a drawing view the arrow kinds and tools are disabled, and sending them changes nothing.
+    EXPECT_FALSE(IsEnabled(frame, 32919));
+    frame->SendMessage(WM_COMMAND, 32919);
+    EXPECT_EQ(frame->GetArrowKind(), 1);
+    EXPECT_FALSE(IsEnabled(frame, 32814));
+    frame->SendMessage(WM_COMMAND, 32814);
+    EXPECT_EQ(frame->GetCurrentTool(), 32810u);
+    // Commands of parts not built yet stay in the menus, greyed, and are harmless.
+    for (UINT id : {32871u, 32902u, 32959u, 32981u, 57606u}) {
+        EXPECT_FALSE(IsEnabled(frame, id)) << id;
+        frame->SendMessage(WM_COMMAND, id);
+    }
+    EXPECT_TRUE(IsEnabled(frame, ID_FILE_NEW));
+    EXPECT_TRUE(IsEnabled(frame, ID_APP_ABOUT));
+    CloseAndExit(app);
+}
+
+TEST_F(StartUp, AFileThatCannotBeOpenedIsReportedAndEndsTheStart)
+{
+    MessageScript script;
+    TestZivraApp app({CString(QFile::encodeName(m_data.filePath("missing.zvr")).constData())});
+    EXPECT_EQ(app.Run(), 1);
+    EXPECT_FALSE(script.Messages().empty()); // seen and answered here, never on screen
+    EXPECT_EQ(app.GetMainFrame(), nullptr);
+}
+
+TEST_F(StartUp, PrintSwitchesOpenTheFileReachThePrintingCommandAndEndTheProcess)
+{
+    const QString file = m_data.filePath("print.zvr");
+    {
+        TestZivraApp app;
+        ASSERT_TRUE(app.InitInstance());
+        app.GetMainFrame()->SendMessage(WM_COMMAND, ID_FILE_NEW);
+        CDocument* doc = app.GetMainFrame()->GetActiveDocument();
+        ASSERT_NE(doc, nullptr);
+        ASSERT_TRUE(doc->OnSaveDocument(QFile::encodeName(file).constData()));
+        CloseAndExit(app);
+    }
+    Profile::WriteProfileString("Settings", nullptr, nullptr);
+    for (const char* printSwitch : {"/p", "/pt"}) {
+        MessageScript script;
+        TestZivraApp app({printSwitch, CString(QFile::encodeName(file).constData()), "printer"});
+        EXPECT_NE(app.Run(), 0) << printSwitch;
+        ASSERT_EQ(script.Texts().size(), 1u) << printSwitch;
+        EXPECT_EQ(script.Texts()[0], "印刷はまだ使用できません。");
+        EXPECT_FALSE(Profile::HasProfileEntry("Settings", "MainFramePos")); // never shown
+    }
+}
+
+TEST_F(StartUp, RegisterAndUnregisterAddAndRemoveExactlyTheTwoDesktopFiles)
+{
+    {
+        TestZivraApp app({"--register"});
+        EXPECT_EQ(app.Run(), 0);
+    }
+    EXPECT_EQ(StartUpTestImpl::FilesUnder(m_data.path()),
+              (QStringList{"/applications/zivra.desktop", "/mime/packages/zivra.xml"}));
+    QFile desktop(ShellRegistration::DesktopEntryPath());
+    ASSERT_TRUE(desktop.open(QIODevice::ReadOnly));
+    const QByteArray entry = desktop.readAll();
+    EXPECT_TRUE(entry.contains("MimeType=application/x-zivra;"));
+    EXPECT_TRUE(entry.contains("Exec=\"" + QFile::encodeName(QCoreApplication::applicationFilePath()) + "\" %f"));
+    QFile mime(ShellRegistration::MimeTypePath());
+    ASSERT_TRUE(mime.open(QIODevice::ReadOnly));
+    const QByteArray info = mime.readAll();
+    EXPECT_TRUE(info.contains("<glob pattern=\"*.zvr\"/>"));
+    EXPECT_TRUE(info.contains(R"(value="\xd0\xcf\x11\xe0\xa1\xb1\x1a\xe1")"));
+
+    {
+        TestZivraApp app({"/Unregserver"});
+        EXPECT_EQ(app.Run(), 0);
+    }
+    EXPECT_TRUE(StartUpTestImpl::FilesUnder(m_data.path()).isEmpty());
+}
+
+TEST_F(StartUp, TheRunningInstanceTakesCommandsUpToTheLengthLimit)
+{
+    TestZivraApp app;
+    ASSERT_TRUE(app.InitInstance());
+    MessageScript script; // an accepted request goes on to open its (missing) file
+    std::atomic<int> done{0};
+    bool shortAcked = false, longAcked = true;
+    std::thread client([&] {
+        const SingleInstance channel;
+        shortAcked = channel.Send(QStringLiteral("[open(\"%1\")]").arg(QString(500, 'a')));
+        longAcked = channel.Send(QStringLiteral("[open(\"%1\")]").arg(QString(510, 'a'))); // 520 characters
+        done = 1;
+    });
+    while (!done)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    client.join();
+    EXPECT_TRUE(shortAcked);
+    EXPECT_FALSE(longAcked);
+    QCoreApplication::processEvents();
+    CloseAndExit(app);
+}
+
+TEST_F(StartUp, ASecondStartWithAFileHandsItToTheRunningInstance)
+{
+    std::atomic<bool> listening{false};
+    std::atomic<bool> stop{false};
+    QString received;
+    // The running instance listens in a thread of its own, with an event loop.
+    std::unique_ptr<QThread> running(QThread::create([&] {
+        SingleInstance instance;
+        listening = instance.Listen([&](const QString& command) {
+            received = command;
+            stop = true;
+            return true;
+        });
+        QEventLoop loop;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (stop)
+                loop.quit();
+        });
+        poll.start(5);
+        if (listening)
+            loop.exec();
+        else
+            stop = true;
+    }));
+    running->start();
+    while (!listening && !stop)
+        std::this_thread::yield();
+
+    const QString file = m_data.filePath("diagram.zvr");
+    TestZivraApp second({CString(QFile::encodeName(file).constData())});
+    EXPECT_EQ(second.Run(), 0);
+    EXPECT_EQ(second.GetMainFrame(), nullptr);
+    stop = true;
+    running->wait();
+    EXPECT_EQ(received, QStringLiteral("[open(\"%1\")]").arg(file));
+}
+
+TEST_F(StartUp, TheOwnOpenDialogStartsInTheRecentFolderUntilItFirstEndsWithOk)
+{
+    Profile::WriteProfileString("Recent File List", "File1", "/srv/diagrams/a.zvr");
+    TestZivraApp app;
+    ASSERT_TRUE(app.InitInstance());
+    std::vector<CString> folders;
+    int answer = IDCANCEL;
+    CFileDialog::SetHook([&](CFileDialog& dialog) {
+        folders.push_back(dialog.m_strInitialDir);
+        EXPECT_EQ(dialog.m_dwFlags, OFN_FILEMUSTEXIST); // the read-only box shows
+        EXPECT_EQ(Utf8(dialog.m_strTitle), "開く");
+        EXPECT_EQ(dialog.m_nFilterIndex, 1);
+        EXPECT_EQ(dialog.m_strDefExt, "zvr");
+        EXPECT_EQ(dialog.m_filters.size(), 2u);
+        if (dialog.m_filters.size() == 2) {
+            EXPECT_EQ(Utf8(dialog.m_filters[0].first), "Zivra ﾌｧｲﾙ (*.zvr)");
+            EXPECT_EQ(dialog.m_filters[0].second, "*.zvr");
+            EXPECT_EQ(Utf8(dialog.m_filters[1].first), "すべてのファイル (*.*)");
+        }
+        dialog.m_strFileName = "/nowhere/b.zvr";
+        dialog.m_dwFlags |= OFN_READONLY;
+        return answer;
+    });
+    MessageScript script;
+    app.GetMainFrame()->SendMessage(WM_COMMAND, ID_FILE_OPEN);
+    answer = IDOK;
+    app.GetMainFrame()->SendMessage(WM_COMMAND, ID_FILE_OPEN); // the open fails with a message; the dialog counts as used
+    EXPECT_FALSE(app.GetOpenReadOnlyRequest()); // never left for a later open
+    app.GetMainFrame()->SendMessage(WM_COMMAND, ID_FILE_OPEN);
+    CFileDialog::SetHook(nullptr);
+    EXPECT_EQ(folders, (std::vector<CString>{"/srv/diagrams", "/srv/diagrams", ""}));
+
+    CString name;
+    BOOL readOnly = FALSE;
+    CFileDialog::SetHook([](CFileDialog& dialog) {
+        dialog.m_dwFlags |= OFN_READONLY;
+        return IDOK;
+    });
+    EXPECT_TRUE(app.PromptFileName(name, AFX_IDS_OPENFILE, OFN_FILEMUSTEXIST, TRUE, nullptr, &readOnly));
+    EXPECT_TRUE(readOnly);
+    CFileDialog::SetHook(nullptr);
+    CloseAndExit(app);
+}
+
+TEST(PaperSetting, PaperIdsSetSizeAndOrientation)
+{
+    const struct
+    {
+        WORD id;
+        QPageSize::PageSizeId size;
+        QPageLayout::Orientation orientation;
+    } cases[] = {
+        {1, QPageSize::A4, QPageLayout::Portrait},     {2, QPageSize::A4, QPageLayout::Landscape},
+        {3, QPageSize::A3, QPageLayout::Portrait},     {4, QPageSize::A3, QPageLayout::Landscape},
+        {5, QPageSize::JisB5, QPageLayout::Portrait},  {6, QPageSize::JisB5, QPageLayout::Landscape},
+        {7, QPageSize::JisB4, QPageLayout::Portrait},  {8, QPageSize::JisB4, QPageLayout::Landscape},
+        {0, QPageSize::Letter, QPageLayout::Portrait}, {9, QPageSize::Letter, QPageLayout::Portrait},
+    };
+    for (const auto& c : cases) {
+        TestZivraApp app; // a fresh Letter portrait printer each time
+        EXPECT_TRUE(app.ApplyPaperSetting(c.id));
+        const QPageLayout layout = app.GetPrinter()->pageLayout();
+        EXPECT_EQ(layout.pageSize().id(), c.size) << c.id;
+        EXPECT_EQ(layout.orientation(), c.orientation) << c.id;
+    }
+    TestZivraApp noPrinter({}, false);
+    EXPECT_FALSE(noPrinter.ApplyPaperSetting(1));
+}
