@@ -396,26 +396,20 @@ void CBaseView::ScrollToDocPosition(int x, int y)
     ScrollToPosition(CPoint(position.cx, position.cy));
 }
 
-namespace BaseViewImpl {
-
-// Scrolls the view so that its top-left corner comes to the corner (view units), each axis only
-// when the view can scroll along it; FALSE when it can scroll along neither.
-BOOL ScrollTopLeftTo(CBaseView& view, CPoint corner)
+BOOL CBaseView::ScrollTopLeftTo(CPoint corner)
 {
-    const BOOL h = view.NeedsHorzScroll();
-    const BOOL v = view.NeedsVertScroll();
+    const BOOL h = NeedsHorzScroll();
+    const BOOL v = NeedsVertScroll();
     if (!h && !v)
         return FALSE;
-    const CPoint position = view.GetScrollPosition();
+    const CPoint position = GetScrollPosition();
     CSize total;
-    view.ScrollToViewUnits(total, view.GetTotalSize(), ViewGeometry::kTotalFactor, ViewGeometry::kTotalFactor);
+    ScrollToViewUnits(total, GetTotalSize(), ViewGeometry::kTotalFactor, ViewGeometry::kTotalFactor);
     const int x = h ? std::min(std::max(int(corner.x), 0), int(total.cx)) : int(position.x);
     const int y = v ? std::max(std::min(int(corner.y), 0), int(-total.cy)) : int(position.y);
-    view.ScrollToDocPosition(x, y);
+    ScrollToDocPosition(x, y);
     return TRUE;
 }
-
-} // namespace BaseViewImpl
 
 void CBaseView::ScrollSelectionIntoCentre()
 {
@@ -428,7 +422,7 @@ void CBaseView::ScrollSelectionIntoCentre()
     GetClientRectLogical(client);
     centre.x -= client.Width() / 2;
     centre.y -= client.Height() / 2;
-    BaseViewImpl::ScrollTopLeftTo(*this, centre);
+    ScrollTopLeftTo(centre);
 }
 
 int CBaseView::ScrollToCentrePoint(POINT point)
@@ -437,7 +431,7 @@ int CBaseView::ScrollToCentrePoint(POINT point)
     GetVisibleDocRect(visible);
     CPoint corner(point.x - visible.Width() / 2, point.y - visible.Height() / 2);
     ScalePointByZoom(corner, m_nZoom);
-    if (!BaseViewImpl::ScrollTopLeftTo(*this, corner))
+    if (!ScrollTopLeftTo(corner))
         return 0;
     Invalidate(TRUE);
     return 1;
@@ -563,11 +557,6 @@ void CBaseView::OnUpdate(CView*, LPARAM hint, CObject* hintObject)
 
 // --- Activation, size, timer, destruction -------------------------------------------------------
 
-BOOL CBaseView::IsToolAllowed(UINT) const
-{
-    return TRUE;
-}
-
 void CBaseView::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
 {
     CScrollView::OnActivateView(activate, activateView, deactiveView);
@@ -611,32 +600,6 @@ void CBaseView::OnDestroy()
 
 // --- Selection ----------------------------------------------------------------------------------
 
-CObject* CBaseView::GetLastSelected() const
-{
-    return m_selection.IsEmpty() ? nullptr : m_selection.GetHead();
-}
-
-BOOL CBaseView::GetSelectionBounds(CRect& bounds) const
-{
-    bounds.SetRectEmpty();
-    BOOL any = FALSE;
-    for (POSITION pos = m_selection.GetHeadPosition(); pos;) {
-        const CBaseObj* box = DrawObjects::AsBoxObject(m_selection.GetNext(pos));
-        if (!box)
-            continue;
-        CRect rect;
-        box->GetVisibleRect(rect, ModePrint);
-        if (rect.IsRectNull())
-            continue;
-        if (!any)
-            bounds = rect;
-        bounds = CRect(std::min(bounds.left, rect.left), std::max(bounds.top, rect.top),
-                       std::max(bounds.right, rect.right), std::min(bounds.bottom, rect.bottom));
-        any = TRUE;
-    }
-    return any;
-}
-
 void CBaseView::AddToSelection(CObject* object)
 {
     if (object && !m_selection.Find(object))
@@ -674,11 +637,6 @@ BOOL CBaseView::IsObjectIdSelected(WORD objectId) const
     return FALSE;
 }
 
-void CBaseView::EndInPlaceEditAndRefresh()
-{
-    // No in-place text editor is open in this view.
-}
-
 // --- Commands -----------------------------------------------------------------------------------
 
 const MessageMap* CBaseView::GetMessageMap() const
@@ -700,6 +658,10 @@ const MessageMap* CBaseView::GetMessageMap() const
         MapUpdate(ID_VIEW_FRAME_PRINT_SCALE, &CBaseView::OnUpdateFramePrintScale),
         MapCommand(ID_VIEW_FRAME_VIEW_SCALE, &CBaseView::OnFrameViewScale),
         MapUpdate(ID_VIEW_FRAME_VIEW_SCALE, &CBaseView::OnUpdateFrameViewScale),
+        MapCommand(ID_EDIT_UNDO, &CBaseView::OnEditUndo),
+        MapUpdate(ID_EDIT_UNDO, &CBaseView::OnUpdateEditUndo),
+        MapCommand(ID_EDIT_REDO, &CBaseView::OnEditRedo),
+        MapUpdate(ID_EDIT_REDO, &CBaseView::OnUpdateEditRedo),
     }};
     return &map;
 }

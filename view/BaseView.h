@@ -11,11 +11,15 @@
 #include "document/ViewServices.h"
 #include "platform/afx/List.h"
 #include "platform/ui/ScrollView.h"
+#include "view/TrackModes.h"
 #include "view/ViewGeometry.h"
+
+#include <functional>
 
 class CBaseDoc;
 class CBaseObj;
 class CCmdUI;
+class CFloatEdit;
 class DrawLog;
 
 // Command ids of the view's zoom and page-frame commands.
@@ -34,6 +38,10 @@ constexpr LPARAM HINT_HIDDEN_DEFINE_CHANGED = 20017;
 constexpr LPARAM HINT_HIDDEN_PRINT_CHANGED = 20018;
 // The view's one timer: the delay after a pick-an-object command starts.
 constexpr UINT_PTR PICK_DELAY_TIMER = 4;
+// Half the side of a handle and the body tolerance of hit tests, in units on the screen.
+constexpr int HANDLE_HIT_TOLERANCE = 7;
+// Hit codes of this value and above name a labelled part of an object.
+constexpr DWORD HIT_PART_FIRST = 0x10000000;
 
 class CBaseView : public CScrollView, public ViewServices
 {
@@ -90,6 +98,9 @@ public:
     int ScrollToCentrePoint(POINT point);
     int ScrollObjectIntoView(CObject* object, BOOL force);
     void ScrollSelectionIntoCentre();
+    // Scrolls so that the view's top-left corner comes to the corner (view units), each axis only
+    // when the view can scroll along it; FALSE when it can scroll along neither.
+    BOOL ScrollTopLeftTo(CPoint corner);
     void InvalidateGuides();
     void UpdateOtherViews(CObject* object);
     void ReportMousePosition(POINT point);
@@ -113,10 +124,49 @@ public:
     // The latest tracked point at the zoom; the guide trackers draw through it.
     void SetCurrentPoint(POINT point) { m_ptCurrent = point; }
 
-    // --- Selection ---------------------------------------------------------------------------
+    // --- Selection (selection order; the head is as a rule the most recently selected) -------
     const CObList& GetSelection() const { return m_selection; }
+    BOOL HasSelection() const;
+    BOOL IsSingleSelection() const;
+    BOOL IsMultipleSelection() const;
+    // The first non-null entry from the head, and from the tail.
+    CObject* GetFirstSelected() const;
     CObject* GetLastSelected() const;
+    BOOL IsKindSelected(WORD kind) const;
+    BOOL IsBoxObjectSelected() const;
+    int CountSelectedNotOfClass(const CRuntimeClass* runtimeClass) const;
+    // The union of the selected objects' visible rectangles; FALSE for an empty selection.
     BOOL GetSelectionBounds(CRect& bounds) const;
+    // What the drag in progress carries: a dragged part's rectangle, else the selection bounds.
+    BOOL GetTrackingBounds(CRect& bounds) const;
+    // Appends an unselected object (TRUE) or removes a selected one (FALSE); with draw its handles
+    // are drawn first, which shows or erases them.
+    BOOL ToggleSelection(CDC* dc, CObject* object, BOOL draw);
+    void DeselectOtherKinds(CDC* dc, CObject* object);
+    void DeselectAllButKind(WORD kind);
+    void DeselectKind(WORD kind);
+    void UpdateAllViewsForSelection();
+    CObject* GetCurrentObject() const { return m_pDragObject; }
+
+    // --- Hit tests (document points; handles take zoomed points) ------------------------------
+    BOOL HitTestObject(CObject* object, POINT point, BOOL frameOnly) const;
+    // On a hit m_nHitCode and m_nHitIndex hold the code and index.
+    BOOL HitTestObjectHandles(CObject* object, POINT zoomedPoint, UINT keyFlags, CPoint& handlePoint);
+    BOOL IsObjectInsideRect(CObject* object, const CRect& rect) const;
+    // The topmost object whose body is hit at the point, or null.
+    CObject* FindObjectAt(POINT point) const;
+    UINT GetHitCode() const { return m_nHitCode; }
+
+    // --- Handles, drag outlines and applying a drag ----------------------------------------------
+    void DrawSelectionHandles(CDC* dc);
+    void DrawObjectHandles(CDC* dc, CObject* object);
+    void DrawObjectDragOutline(CDC* dc, CObject* object, SIZE zoomedOffset);
+    BOOL ApplyTrackingToObject(CDC* dc, CObject* object, SIZE offset);
+    // Moves, resizes or reshapes every selected object by the offset in one undo step.
+    BOOL ApplyTrackingToSelection(SIZE offset);
+    BOOL RemoveObjectFromDocument(CObject* object);
+    BOOL IsLabelEditing() const { return m_pLabelEdit != nullptr; }
+    int EndInPlaceEdit();
 
     // --- What the document asks of its views -------------------------------------------------
     void AddToSelection(CObject* object) override;
@@ -128,6 +178,96 @@ public:
     BOOL IsObjectIdSelected(WORD objectId) const override;
     void EndInPlaceEditAndRefresh() override;
     void UpdateScrollSizes() override;
+
+    // --- Tools and the mouse ------------------------------------------------------------------
+    // Whether the view lets the tool be current: read-only documents and define mode forbid
+    // some, and tools whose objects cannot be built yet are refused.
+    virtual BOOL IsToolAllowed(UINT tool) const;
+    // Makes the tool current; FALSE when it already is or is not allowed.
+    BOOL SetCurrentTool(UINT tool);
+    static BOOL IsPointerOrZoomTool(UINT tool);
+    static BOOL IsViewOnlyTrackMode(UINT mode);
+    UINT GetTrackMode() const { return m_nTrackMode; }
+    // ZONE_* bits of a zoomed point.
+    UINT HitTestDocumentZones(POINT zoomedPoint) const;
+    void SetCursorForHitCode();
+    // Puts the description of the object in the status bar (DESCRIBE_*).
+    static void DescribeObjectForStatus(CBaseDoc* doc, CObject* object, int how);
+    // The description, empty for an object that is not described.
+    static CString FormatObjectDescription(const CObject* object, int how);
+    // Ends the drag in progress without applying it: its outline is erased, the mode and the
+    // capture are reset. The view loses the mouse capture this way (another window, a message).
+    void CancelTracking();
+
+    // Tool-handler arguments: key-state flags, device point, the prepared device context, the
+    // zoomed point and the document point.
+    virtual void OnPointerButtonDown(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
+    virtual void TrackSelectRect(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
+    virtual void OnPointerHover(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
+    virtual void OnToolHover(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc, UINT tool);
+    virtual void TrackZoomRect(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
+    // One object operation (22000 to 22999) on one object; TRUE when it acted.
+    virtual BOOL ApplyObjectOperation(CObject* object, UINT commandId);
+    void BeginZoomRect(CDC* dc, CPoint zoomed, CPoint doc);
+    void EndZoomRect(CDC* dc, CPoint zoomed, CPoint doc);
+    void EndPickObject(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
+
+    // The shape tools: press, rubber band and release.
+    void BeginShapeTracking(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
+    void TrackShapeRubberBand(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
+    void EndShapeTracking(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
+    void DrawRoundRectRubberBand(CDC* dc);
+    float GetDefaultRoundRate() const;
+    // Factories of the shape tools; TRUE when an object was added.
+    BOOL CreateRect(CDC* dc);
+    BOOL CreateRoundRect(CDC* dc);
+    // Scrolls by a line or a page when a captured move leaves the window; the feedback is erased
+    // first. FALSE when no scrolling is needed; the caller scrolls by the amount once the device
+    // context is gone.
+    BOOL AutoScrollWhileTracking(CDC* dc, CPoint point, CSize& scroll);
+    // Draws the feedback of the mode once more, which erases it.
+    void EraseTrackingFeedback(CDC* dc, UINT mode);
+
+    // The pointer tool.
+    void EndSelectRect(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
+    void TrackMoveResize(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
+    void EndMoveResize(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
+    void DrawSelectionDragOutlines(CDC* dc, SIZE zoomedOffset);
+    // 1 near the vertical guide, 2 near the horizontal one, 3 both, 0 neither.
+    UINT HitTestGuides(POINT point) const;
+    void TrackGuide(CDC* dc, CPoint zoomed, CPoint doc);
+    void EndGuideDrag(CDC* dc, CPoint zoomed, CPoint doc);
+    void BeginPagesAcrossDrag(CDC* dc);
+    void BeginPagesDownDrag(CDC* dc);
+    void TrackPagesAcross(CDC* dc, int x);
+    void TrackPagesDown(CDC* dc, int y);
+    void EndPageCountDrag(CDC* dc, CPoint zoomed);
+    void DrawPageCountOutline(CDC* dc, int across, int down);
+    CSize GetDragPages() const { return m_sizeDragPages; }
+
+    // Constraints of the drags; each returns whether it changed something.
+    BOOL ClampToDocumentAtZoom(POINT& zoomed) const;
+    BOOL ConstrainOrthogonal(POINT& zoomed, POINT& doc) const;
+    BOOL SnapAndClampPoint(POINT& zoomed, POINT& doc) const;
+    BOOL SnapMoveDelta(SIZE offset, POINT& zoomed, POINT& doc) const;
+    BOOL ClampSelectionDelta(SIZE offset, POINT& zoomed, POINT& doc) const;
+    BOOL ClampSelectionDeltaAtZoom(SIZE& zoomedOffset) const;
+    BOOL GetGridPlacementOffset(CObject* object, CSize& offset) const;
+    BOOL GetSelectionRange(CSize& lower, CSize& upper) const;
+    BOOL GetSelectionRangeAtZoom(CSize& lower, CSize& upper) const;
+    void MoveCursorToLogical(CDC* dc, POINT zoomed);
+
+    // Automatic placement of new conceptual files in rows.
+    void RestartAutoPlacement();
+    CPoint GetAutoPlacementPoint(CPoint& point, BOOL makeRowStart);
+    BOOL AdvanceAutoPlacementAcross(CObject* placed);
+    BOOL AdvanceAutoPlacementDown(CObject* placed);
+
+    // --- Undo and redo ---------------------------------------------------------------------------
+    void OnEditUndo();
+    void OnEditRedo();
+    void OnUpdateEditUndo(CCmdUI* cmdUI);
+    void OnUpdateEditRedo(CCmdUI* cmdUI);
 
     // --- Framework -----------------------------------------------------------------------------
     void OnPrepareDC(CDC* dc, CPrintInfo* info = nullptr) override;
@@ -156,8 +296,11 @@ protected:
     void OnSize(UINT type, int cx, int cy) override;
     void OnTimer(UINT_PTR idEvent) override;
     void OnDestroy() override;
-    // Whether the view lets the tool be current (the tool rules of the mouse handling narrow it).
-    virtual BOOL IsToolAllowed(UINT tool) const;
+    void OnLButtonDown(UINT flags, CPoint point) override;
+    void OnMouseMove(UINT flags, CPoint point) override;
+    void OnLButtonUp(UINT flags, CPoint point) override;
+    void OnCaptureChanged(CWnd* newCapture) override;
+    BOOL FilterWidgetEvent(QEvent* event) override;
 
     void OnUpdateZoomFit(CCmdUI* cmdUI);
     void OnUpdateZoomCustom(CCmdUI* cmdUI);
@@ -171,6 +314,32 @@ protected:
     void PrepareMappingDC(CDC& dc, DrawLog& log) const;
     // Invalidates a rectangle in view units, or takes it out of the invalid region.
     void InvalidateLogicalRect(CRect rect, BOOL validate);
+    // The zoomed and the document point of a device point.
+    void MapDevicePoint(POINT device, CPoint& zoomed, CPoint& doc) const;
+    CPoint ZoomedOf(POINT doc) const;
+    // The offset of the drag in progress (current less anchor point) at the zoom.
+    CSize GetZoomedDragOffset() const;
+    // Renders what waits to be painted, so that XOR feedback is drawn on the final picture.
+    void FlushPendingPaint();
+    // Sets the mode to none and lets go of the capture.
+    void EndTrackMode();
+    void ShowStatusText(const CString& text) const;
+    void ShowToolPrompt(UINT tool) const;
+    // The tracking mode of a shape tool whose objects can be built, else TRACK_NONE.
+    static UINT GetShapeTrackMode(UINT tool);
+    static BOOL IsShapeTrackMode(UINT mode);
+    void DrawShapeRubberBand(CDC* dc, UINT mode);
+    // Builds the object of a factory: prototype attributes, one undo step, added and selected.
+    BOOL AddCreatedObject(CBaseObj* object);
+    CRect GetDraggedRect() const;
+    // The constrained point of a move or resize drag; FALSE when the drag must stop here.
+    BOOL ConstrainMovePoint(CDC* dc, UINT flags, CPoint& zoomed, CPoint& doc, BOOL tracking);
+    // Takes a dragged page count, fitted to the document, and shows it.
+    void TrackPageCount(CDC* dc, CSize pages);
+    void RemoveSelectedWhere(CDC* dc, const std::function<bool(WORD kind)>& drop);
+    // Header-information objects whose rows are switched off are neither drawn nor hit.
+    BOOL IsHiddenHeaderObject(const CObject* object) const;
+    CSize GetDefaultFileSize() const;
     // Reads the settings of "InitialViewState" into the view.
     void ReadInitialViewState();
     // Whether the object is drawn: a drawing object that is not a hidden header-information
@@ -210,8 +379,14 @@ protected:
     CPoint m_ptCurrent;
     CPoint m_ptAnchor100;
     CPoint m_ptCurrent100;
+    DWORD m_nHitCode = 0;
+    DWORD m_nHitIndex = 0;
     DWORD DrawOpt = 0;
+    BOOL m_bOutlineShown = FALSE;
     int m_nPickDelay = 0;
+    CFloatEdit* m_pLabelEdit = nullptr;
+    CSize m_sizeDragPages;
+    CSize m_sizeDefaultFile{240, -160};
 };
 
 // Whether the drawing object's repaint bounds at the zoom and mode meet the clip (0.1 mm at 100 %).

@@ -1,5 +1,6 @@
 // What the drawing views need of the main frame, which lives higher up (shell): the current
-// drawing tool, the zoom options read at its creation and the cursor position of its status bar.
+// drawing tool, the zoom options read at its creation, the cursor position and the message of its
+// status bar.
 // The frame registers itself here; tests register a small stand-in.
 #pragma once
 
@@ -9,6 +10,7 @@
 // The pointer tool; every other drawing tool follows it up to 32834.
 constexpr UINT ID_TOOL_POINTER = 32810;
 constexpr UINT ID_TOOL_ZOOM = 32811;
+constexpr UINT ID_TOOL_LAST = 32834;
 
 class FrameServices
 {
@@ -23,6 +25,8 @@ public:
     virtual BOOL GetZoomFitToWnd() const = 0;
     // The position for the cursor pane, in 0.1 mm from the document origin; (-1, -1) for none.
     virtual void SetCursorPosition(POINT position) = 0;
+    // The message pane of the status bar (pane 0).
+    virtual void SetStatusText(LPCTSTR text) = 0;
 };
 
 // The registered main frame, or null when none is registered.

@@ -32,6 +32,7 @@ public:
     int GetZoomStep() const override { return zoomStep; }
     BOOL GetZoomFitToWnd() const override { return fitToWindow; }
     void SetCursorPosition(POINT p) override { cursor = p; }
+    void SetStatusText(LPCTSTR text) override { statusText = text; }
     // What the status bar's zoom pane shows for the active view.
     CString ZoomPane(const CView* active) const { return FormatZoomPaneText(active); }
 
@@ -40,6 +41,7 @@ public:
     int zoomStep = 25;
     BOOL fitToWindow = FALSE;
     CPoint cursor{-2, -2};
+    CString statusText;
 
 private:
     FrameServices* m_previous;

@@ -154,11 +154,15 @@ TEST_F(ViewTest, FitToWindowRefitsOnResizeAndNeverGoesBelowTen)
 TEST_F(ViewTest, ActivationRestoresTheToolAndThePickDelayCountsDown)
 {
     CZivraView& view = Open();
-    m_mainFrame.tool = 32815;
+    m_mainFrame.tool = 32816;
     const int before = m_mainFrame.toolSets;
     view.OnActivateView(TRUE, &view, nullptr);
     EXPECT_EQ(m_mainFrame.toolSets, before + 1);
-    EXPECT_EQ(m_mainFrame.tool, 32815u);
+    EXPECT_EQ(m_mainFrame.tool, 32816u);
+    // A tool the view refuses (lines are not built yet) gives way to the pointer.
+    m_mainFrame.tool = 32815;
+    view.OnActivateView(TRUE, &view, nullptr);
+    EXPECT_EQ(m_mainFrame.tool, 32810u);
 
     view.StartPickDelay();
     EXPECT_EQ(view.GetPickDelay(), 3);

@@ -1,0 +1,306 @@
+#include "tests/view/ViewTestSupport.h"
+
+#include "objects/ObjectServices.h"
+#include "platform/ui/CmdUI.h"
+
+#include <QMouseEvent>
+
+namespace view_mouse_test {
+
+// The default-attribute prototypes of the main frame: a plain and a rounded rectangle with
+// attributes no new object has by itself.
+class FakePrototypes : public ObjectServices
+{
+public:
+    FakePrototypes() : m_previous(SetObjectServices(this))
+    {
+        for (CRectObj* prototype : {&plain, &rounded}) {
+            prototype->SetPenColor(RGB(0x12, 0x34, 0x56));
+            prototype->SetPenWidth(5);
+            prototype->SetFill(TRUE);
+            prototype->SetFillColor(RGB(0xAB, 0xCD, 0xEF));
+        }
+        // A plain prototype that a profile made rounded: the rectangle tool still draws square corners.
+        plain.SetRounded(TRUE);
+    }
+    ~FakePrototypes() override { SetObjectServices(m_previous); }
+    FakePrototypes(const FakePrototypes&) = delete;
+    FakePrototypes& operator=(const FakePrototypes&) = delete;
+
+    CObject* FindDefaultPrototype(const CObject* object) override
+    {
+        const auto* rect = DYNAMIC_DOWNCAST(CRectObj, object);
+        return rect ? (rect->IsRounded() ? &rounded : &plain) : nullptr;
+    }
+    CObject* FindPrototypeByKind(WORD kind, DWORD subKey) override
+    {
+        return kind == OBJKIND_RECT ? (subKey ? &rounded : &plain) : nullptr;
+    }
+    BOOL SetDefaultAttributesFrom(const CObject*) override { return FALSE; }
+
+    CRectObj plain{0, CRect(0, 0, 100, -100)};
+    CRectObj rounded{0, CRect(0, 0, 100, -100), TRUE};
+
+private:
+    ObjectServices* m_previous;
+};
+
+constexpr UINT kRectTool = 32816;
+constexpr unsigned kBlack = 0x000000;
+constexpr unsigned kWhite = 0xFFFFFF;
+
+} // namespace view_mouse_test
+
+using view_mouse_test::FakePrototypes;
+using view_mouse_test::kRectTool;
+
+class ViewMouse : public ViewTest
+{
+protected:
+    void Send(QEvent::Type type, POINT doc, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys = Qt::NoModifier)
+    {
+        const CPoint pixel = PixelOf(doc);
+        QWidget* widget = m_view->GetSafeHwnd();
+        const QPointF local(pixel.x, pixel.y);
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, local, widget->mapToGlobal(local), button, buttons, keys);
+        QApplication::sendEvent(widget, &event);
+    }
+    void Press(POINT doc, Qt::KeyboardModifiers keys = Qt::NoModifier)
+    {
+        Send(QEvent::MouseButtonPress, doc, Qt::LeftButton, keys);
+    }
+    void MoveTo(POINT doc) { Send(QEvent::MouseMove, doc, Qt::LeftButton); }
+    void Release(POINT doc, Qt::KeyboardModifiers keys = Qt::NoModifier)
+    {
+        Send(QEvent::MouseButtonRelease, doc, Qt::NoButton, keys);
+    }
+    // A drag in a few steps, as a hand would make it.
+    void Drag(CPoint from, CPoint to, Qt::KeyboardModifiers keys = Qt::NoModifier)
+    {
+        Press(from, keys);
+        for (int step = 1; step <= 4; ++step)
+            MoveTo(from + CSize((to.x - from.x) * step / 4, (to.y - from.y) * step / 4));
+        Release(to, keys);
+    }
+    void Command(UINT id) { m_view->SendMessage(WM_COMMAND, id); }
+    BOOL IsEnabled(UINT id)
+    {
+        CCmdUI state;
+        state.m_nID = id;
+        m_view->OnCmdMsg(id, CN_UPDATE_COMMAND_UI, &state, nullptr);
+        return state.IsEnabled();
+    }
+    CRectObj* OnlyRect() const
+    {
+        const CObList* objects = m_doc->GetObjectList();
+        return objects->GetCount() == 1 ? DYNAMIC_DOWNCAST(CRectObj, objects->GetHead()) : nullptr;
+    }
+
+    FakePrototypes m_prototypes;
+};
+
+TEST_F(ViewMouse, RectangleToolDragCreatesOneSelectedRectangleInOneUndoStep)
+{
+    Open(1000, 900);
+    m_mainFrame.tool = kRectTool;
+    // Dragged from bottom-right to top-left: the same rectangle as the other way round.
+    Drag(CPoint(310, -250), CPoint(110, -110));
+
+    CRectObj* rect = OnlyRect();
+    ASSERT_NE(rect, nullptr);
+    EXPECT_EQ(rect->GetRect(), CRect(110, -110, 310, -250));
+    EXPECT_FALSE(rect->IsRounded());
+    EXPECT_EQ(rect->GetPenColor(), RGB(0x12, 0x34, 0x56));
+    EXPECT_EQ(rect->GetPenWidth(), 5);
+    EXPECT_EQ(rect->GetFillColor(), RGB(0xAB, 0xCD, 0xEF));
+    EXPECT_EQ(m_view->GetSelection().GetCount(), 1);
+    EXPECT_EQ(m_view->GetLastSelected(), rect);
+    EXPECT_EQ(m_view->GetCurrentObject(), rect);
+    EXPECT_TRUE(m_doc->IsModified());
+    EXPECT_EQ(m_mainFrame.tool, kRectTool);
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+    // Its handles show: the corner handle inverts the paper just outside the corner.
+    const CPoint besideCorner = PixelOf(CPoint(310, -110)) + CPoint(1, -1);
+    EXPECT_EQ(ColorAt(besideCorner), view_mouse_test::kBlack);
+
+    // Exactly one step: undo removes the rectangle and leaves nothing to undo; redo brings it back.
+    EXPECT_TRUE(IsEnabled(ID_EDIT_UNDO));
+    EXPECT_FALSE(IsEnabled(ID_EDIT_REDO));
+    Command(ID_EDIT_UNDO);
+    EXPECT_TRUE(m_doc->HasNoObjects());
+    EXPECT_FALSE(IsEnabled(ID_EDIT_UNDO));
+    EXPECT_EQ(ColorAt(besideCorner), view_mouse_test::kWhite);
+    Command(ID_EDIT_REDO);
+    rect = OnlyRect();
+    ASSERT_NE(rect, nullptr);
+    EXPECT_EQ(rect->GetRect(), CRect(110, -110, 310, -250));
+
+    // The rounded-rectangle tool draws rounded corners whatever the prototype says.
+    m_mainFrame.tool = kRectTool + 1;
+    m_prototypes.rounded.SetRounded(FALSE);
+    Drag(CPoint(410, -110), CPoint(610, -250));
+    ASSERT_EQ(m_doc->GetObjectList()->GetCount(), 2);
+    EXPECT_TRUE(static_cast<CRectObj*>(m_doc->GetObjectList()->GetTail())->IsRounded());
+}
+
+TEST_F(ViewMouse, ClickWithAShapeToolCreatesNothingAndReturnsToThePointer)
+{
+    Open(1000, 900);
+    m_mainFrame.tool = kRectTool;
+    Press(CPoint(210, -210));
+    Release(CPoint(210, -210));
+    EXPECT_TRUE(m_doc->HasNoObjects());
+    EXPECT_FALSE(m_doc->CanUndo());
+    EXPECT_EQ(m_mainFrame.tool, ID_TOOL_POINTER);
+    EXPECT_EQ(m_view->GetTrackMode(), UINT(TRACK_NONE));
+}
+
+TEST_F(ViewMouse, ToolPermission)
+{
+    Open();
+    const struct
+    {
+        BOOL readOnly;
+        BOOL printMode;
+        UINT tool;
+        BOOL allowed;
+    } cases[] = {
+        {FALSE, TRUE, kRectTool, TRUE},       {FALSE, TRUE, kRectTool + 1, TRUE},
+        {TRUE, TRUE, kRectTool, FALSE},       {TRUE, TRUE, ID_TOOL_POINTER, TRUE},
+        {TRUE, TRUE, ID_TOOL_ZOOM, TRUE},     {FALSE, FALSE, kRectTool, FALSE},
+        {FALSE, FALSE, ID_TOOL_ZOOM, TRUE},   {FALSE, TRUE, 32818, FALSE}, // ellipses are not built yet
+        {FALSE, TRUE, 32814, FALSE},          {FALSE, TRUE, 32829, FALSE},
+    };
+    for (const auto& c : cases) {
+        m_doc->SetReadOnly(c.readOnly);
+        m_view->SetPrintMode(c.printMode);
+        EXPECT_EQ(m_view->IsToolAllowed(c.tool), c.allowed) << c.tool << " read-only " << c.readOnly;
+    }
+}
+
+TEST_F(ViewMouse, ReadOnlyDocumentRefusesADrawingPressButStillSelects)
+{
+    CRectObj* rect = AddRect(CRect(110, -110, 310, -250));
+    Open(1000, 900);
+    m_doc->SetReadOnly(TRUE);
+    m_mainFrame.tool = kRectTool;
+    Drag(CPoint(410, -110), CPoint(610, -250));
+    EXPECT_EQ(m_doc->GetObjectList()->GetCount(), 1);
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+
+    // The pointer selects (an unfilled rectangle by its outline) but does not move.
+    m_mainFrame.tool = ID_TOOL_POINTER;
+    Drag(CPoint(110, -200), CPoint(400, -400));
+    EXPECT_EQ(m_view->GetLastSelected(), rect);
+    EXPECT_EQ(rect->GetRect(), CRect(110, -110, 310, -250));
+}
+
+TEST_F(ViewMouse, MoveWithTheGridLandsOnTheGridInOneUndoStep)
+{
+    CRectObj* rect = AddRect(CRect(110, -110, 310, -250));
+    Open(1000, 900);
+    const int undoIndex = m_doc->GetUndoIndex();
+    // About (27, -33) at the mouse's resolution: the offset rounds to (20, -40).
+    Drag(CPoint(110, -200), CPoint(137, -233));
+    EXPECT_EQ(rect->GetRect(), CRect(130, -150, 330, -290));
+    EXPECT_EQ(m_view->GetLastSelected(), rect);
+    Command(ID_EDIT_UNDO);
+    ASSERT_NE(OnlyRect(), nullptr);
+    EXPECT_EQ(OnlyRect()->GetRect(), CRect(110, -110, 310, -250));
+    EXPECT_EQ(m_doc->GetUndoIndex(), undoIndex);
+
+    // The offsets round to the nearest grid multiple, halves away from zero.
+    const struct
+    {
+        CSize offset;
+        CSize snapped;
+    } cases[] = {{{27, -33}, {20, -40}}, {{10, -10}, {20, -20}}, {{9, 29}, {0, 20}}, {{40, -20}, {40, -20}}};
+    for (const auto& c : cases) {
+        CPoint doc = CPoint(500, -500) + c.offset;
+        CPoint zoomed;
+        m_view->SnapMoveDelta(c.offset, zoomed, doc);
+        EXPECT_EQ(doc, CPoint(500, -500) + c.snapped);
+    }
+}
+
+TEST_F(ViewMouse, HandleDragResizesAndShiftKeepsAMoveStraight)
+{
+    CRectObj* rect = AddRect(CRect(110, -110, 310, -250));
+    Open(1000, 900);
+    Press(CPoint(110, -200));
+    Release(CPoint(110, -200));
+    ASSERT_EQ(m_view->GetLastSelected(), rect);
+    // The bottom-right handle, grabbed a little off its centre: the handle lands on the grid.
+    Drag(CPoint(312, -252), CPoint(412, -332));
+    EXPECT_EQ(rect->GetRect(), CRect(110, -110, 410, -330));
+
+    Drag(CPoint(110, -200), CPoint(210, -230), Qt::ShiftModifier);
+    EXPECT_EQ(rect->GetRect(), CRect(210, -110, 510, -330));
+}
+
+TEST_F(ViewMouse, LostCaptureCancelsTheDragAndLeavesThePictureClean)
+{
+    CRectObj* rect = AddRect(CRect(110, -110, 310, -250));
+    Open(1000, 900);
+    Press(CPoint(110, -200));
+    Release(CPoint(110, -200));
+    m_view->UpdateWindow();
+    const QImage before = m_view->GetScreenImage().copy();
+    const int undoIndex = m_doc->GetUndoIndex();
+
+    for (const UINT tool : {ID_TOOL_POINTER, kRectTool}) {
+        m_mainFrame.tool = tool;
+        Press(CPoint(110, -200));
+        MoveTo(CPoint(260, -260));
+        MoveTo(CPoint(330, -330));
+        ASSERT_NE(m_view->GetTrackMode(), UINT(TRACK_NONE));
+        CWnd::ReleaseCapture(); // as when another window takes the mouse
+        EXPECT_EQ(m_view->GetTrackMode(), UINT(TRACK_NONE));
+        Release(CPoint(330, -330));
+    }
+    EXPECT_EQ(rect->GetRect(), CRect(110, -110, 310, -250));
+    EXPECT_EQ(m_doc->GetObjectList()->GetCount(), 1);
+    EXPECT_EQ(m_doc->GetUndoIndex(), undoIndex);
+    // The rectangle tool's press cleared the selection; show it as before to compare.
+    m_view->AddToSelection(rect);
+    m_view->Invalidate();
+    m_view->UpdateWindow();
+    EXPECT_TRUE(m_view->GetScreenImage() == before);
+}
+
+TEST_F(ViewMouse, RubberBandAndCtrlClickSelect)
+{
+    CRectObj* first = AddRect(CRect(110, -110, 210, -210));
+    CRectObj* second = AddRect(CRect(410, -110, 510, -210));
+    Open(1000, 900);
+    Drag(CPoint(90, -90), CPoint(250, -250));
+    ASSERT_EQ(m_view->GetSelection().GetCount(), 1);
+    EXPECT_EQ(m_view->GetLastSelected(), first);
+
+    Press(CPoint(410, -160), Qt::ControlModifier);
+    Release(CPoint(410, -160), Qt::ControlModifier);
+    EXPECT_EQ(m_view->GetSelection().GetCount(), 2);
+    Press(CPoint(110, -160), Qt::ControlModifier);
+    Release(CPoint(110, -160), Qt::ControlModifier);
+    ASSERT_EQ(m_view->GetSelection().GetCount(), 1);
+    EXPECT_EQ(m_view->GetLastSelected(), second);
+    EXPECT_EQ(m_mainFrame.statusText, CString(u8"長方形ｵﾌﾞｼﾞｪｸﾄ の選択を解除"));
+
+    // A click on empty paper empties the selection.
+    Press(CPoint(700, -700));
+    Release(CPoint(700, -700));
+    EXPECT_FALSE(m_view->HasSelection());
+}
+
+TEST_F(ViewMouse, ZoomRectangleZoomsAndAClickReturnsToThePointer)
+{
+    Open(1000, 900);
+    m_mainFrame.tool = ID_TOOL_ZOOM;
+    Drag(CPoint(110, -110), CPoint(310, -310));
+    EXPECT_GT(m_view->GetZoom(), 100);
+    EXPECT_EQ(m_mainFrame.tool, ID_TOOL_ZOOM);
+    Press(CPoint(150, -150));
+    Release(CPoint(150, -150));
+    EXPECT_EQ(m_mainFrame.tool, ID_TOOL_POINTER);
+}

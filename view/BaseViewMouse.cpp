@@ -1,0 +1,525 @@
+// The mouse: a left-button press starts the current tool's drag with the mouse captured, every
+// captured move goes to the drag's tracker (XOR feedback), and the release to its finisher. Moves
+// without capture give hover feedback: the cursor and a status-bar description of what lies under
+// the mouse. A drag whose capture is taken away ends without being applied.
+#include "view/BaseView.h"
+
+#include "document/BaseDoc.h"
+#include "document/DrawObjects.h"
+#include "foundation/Trackers.h"
+#include "foundation/ZoomScale.h"
+#include "objects/BaseObj.h"
+#include "platform/afx/StringTable.h"
+#include "platform/gdi/DrawLog.h"
+#include "view/FrameServices.h"
+#include "view/ViewCursors.h"
+
+#include <QCursor>
+#include <QEvent>
+#include <QWidget>
+
+#include <algorithm>
+#include <iterator>
+
+namespace BaseViewMouse {
+
+constexpr COLORREF kPickLineColor = RGB(0, 0xFF, 0xFF);
+// The zoom rectangle is a silver frame, the width below which the hatched frame is one line.
+constexpr int kZoomFrameBand = 2;
+
+// Each pick command and the command that cancels it.
+constexpr struct
+{
+    UINT command;
+    UINT cancel;
+} kPickCancels[] = {{22019, 22021}, {22020, 22022}, {22031, 22032}, {22033, 22034}, {22043, 22044}};
+constexpr UINT kPickConnectorCommand = 22043;
+constexpr UINT kGridPlacementCommand = 22008;
+
+// A rectangle from two corners with left <= right and top >= bottom.
+CRect YUpRect(POINT a, POINT b)
+{
+    return CRect(std::min(a.x, b.x), std::max(a.y, b.y), std::max(a.x, b.x), std::min(a.y, b.y));
+}
+
+UINT CurrentTool()
+{
+    const FrameServices* frame = GetFrameServices();
+    return frame ? frame->GetCurrentTool() : ID_TOOL_POINTER;
+}
+
+} // namespace BaseViewMouse
+
+// --- Points, status and cursors -----------------------------------------------------------------
+
+void CBaseView::MapDevicePoint(POINT device, CPoint& zoomed, CPoint& doc) const
+{
+    DrawLog log;
+    CDC dc;
+    PrepareMappingDC(dc, log);
+    zoomed = device;
+    dc.DPtoLP(&zoomed);
+    doc = zoomed;
+    UnscalePointByZoom(doc, m_nZoom);
+}
+
+CPoint CBaseView::ZoomedOf(POINT doc) const
+{
+    CPoint zoomed = doc;
+    ScalePointByZoom(zoomed, m_nZoom);
+    return zoomed;
+}
+
+void CBaseView::FlushPendingPaint()
+{
+    if (!GetInvalidRegion().isEmpty())
+        UpdateWindow();
+}
+
+void CBaseView::EndTrackMode()
+{
+    m_nTrackMode = TRACK_NONE;
+    if (GetCapture() == this)
+        ReleaseCapture();
+}
+
+void CBaseView::ShowStatusText(const CString& text) const
+{
+    if (FrameServices* frame = GetFrameServices())
+        frame->SetStatusText(text);
+}
+
+void CBaseView::ShowToolPrompt(UINT tool) const
+{
+    CString prompt = LoadStringResource(tool);
+    const int lineFeed = prompt.Find('\n');
+    ShowStatusText(lineFeed >= 0 ? prompt.Left(lineFeed) : prompt);
+}
+
+void CBaseView::SetCursorForHitCode()
+{
+    const DWORD code = m_nHitCode;
+    const DWORD sides = code & (HIT_SIDE_TOP | HIT_SIDE_BOTTOM | HIT_SIDE_RIGHT | HIT_SIDE_LEFT);
+    const BOOL pointHandle = (code & (0x100 | 0x200 | 0x400)) != 0;
+    UINT cursor = 0;
+    if (code & HIT_BODY)
+        cursor = (code & 0x1000) ? IDC_OPEN_HAND_PLUS : IDC_OPEN_HAND;
+    else if (code & HIT_HANDLE)
+        cursor = (sides == 0x10 || sides == 0x20)   ? IDC_SIZE_NS
+                 : (sides == 0x40 || sides == 0x80) ? IDC_SIZE_WE
+                 : (sides == 0x60 || sides == 0x90) ? IDC_SIZE_NWSE
+                 : (sides == 0x50 || sides == 0xA0) ? IDC_SIZE_NESW
+                                                    : 0;
+    else if (code & HIT_SHAPE_HANDLE)
+        cursor = (code & 0x400000)                  ? IDC_POINT_HAND
+                 : (pointHandle && (code & 0x1000)) ? IDC_POINT_HAND_PLUS
+                 : (pointHandle && (code & 0x2000)) ? IDC_POINT_HAND_MINUS
+                 : pointHandle                      ? IDC_POINT_HAND
+                 : ((code & 0x800) && (code & 0x4000))                      ? IDC_BAR_WE
+                 : ((code & 0x800) && (code & (0x8000 | 0x10000 | 0x20000))) ? IDC_BAR_NS
+                                                                            : 0;
+    else
+        SetCursor(QCursor(Qt::ArrowCursor));
+    if (cursor != 0)
+        SetCursor(GetViewCursor(cursor));
+}
+
+CString CBaseView::FormatObjectDescription(const CObject* object, int how)
+{
+    const CBaseObj* box = DrawObjects::AsBoxObject(object);
+    if (!box)
+        return CString();
+    CString text;
+    box->GetTypeName(text);
+    switch (how) {
+    case DESCRIBE_SELECTED: text += CString(u8" を選択"); break;
+    case DESCRIBE_DESELECTED: text += CString(u8" の選択を解除"); break;
+    case DESCRIBE_CONNECTED: text += CString(u8" に接続"); break;
+    default: break;
+    }
+    return text;
+}
+
+void CBaseView::DescribeObjectForStatus(CBaseDoc*, CObject* object, int how)
+{
+    const CString text = FormatObjectDescription(object, how);
+    FrameServices* frame = GetFrameServices();
+    if (!text.IsEmpty() && frame)
+        frame->SetStatusText(text);
+}
+
+// --- Tools --------------------------------------------------------------------------------------
+
+BOOL CBaseView::IsPointerOrZoomTool(UINT tool)
+{
+    return tool == ID_TOOL_POINTER || tool == ID_TOOL_ZOOM;
+}
+
+BOOL CBaseView::IsViewOnlyTrackMode(UINT mode)
+{
+    return mode == TRACK_NONE || mode == TRACK_SELECT_RECT || mode == TRACK_ZOOM_RECT || mode == TRACK_GUIDE_X ||
+           mode == TRACK_GUIDE_Y;
+}
+
+BOOL CBaseView::SetCurrentTool(UINT tool)
+{
+    FrameServices* frame = GetFrameServices();
+    if (!frame || frame->GetCurrentTool() == tool || !IsToolAllowed(tool))
+        return FALSE;
+    frame->SetCurrentTool(tool);
+    return TRUE;
+}
+
+UINT CBaseView::HitTestDocumentZones(POINT zoomed) const
+{
+    CPoint topLeft, bottomRight;
+    GetDocumentTopLeftAtZoom(topLeft);
+    GetDocumentBottomRightAtZoom(bottomRight);
+    const int x = zoomed.x, y = zoomed.y;
+    UINT zone = 0;
+    if (bottomRight.x - 3 < x && x < bottomRight.x + 5 && y > bottomRight.y)
+        zone |= ZONE_RIGHT_EDGE;
+    if (bottomRight.y - 3 < y && y < bottomRight.y + 5 && x < bottomRight.x)
+        zone |= ZONE_BOTTOM_EDGE;
+    if (topLeft.x <= x && x <= bottomRight.x - 3 && bottomRight.y + 5 <= y && y <= topLeft.y)
+        zone |= ZONE_INSIDE;
+    return zone;
+}
+
+// --- The three mouse messages -------------------------------------------------------------------
+
+void CBaseView::OnLButtonDown(UINT flags, CPoint point)
+{
+    const BOOL readOnly = IsDocReadOnly();
+    const UINT tool = BaseViewMouse::CurrentTool();
+    EndInPlaceEditAndRefresh();
+    FlushPendingPaint();
+    CPoint zoomed, doc;
+    MapDevicePoint(point, zoomed, doc);
+    const UINT zone = HitTestDocumentZones(zoomed);
+    const BOOL picking = GetCapture() == this && IsPickTrackMode(m_nTrackMode);
+    if (zone == 0) {
+        // Outside the document a pending pick is dropped without running.
+        if (picking)
+            CancelTracking();
+        return;
+    }
+    CClientDC dc(this);
+    OnPrepareDC(&dc);
+    if (picking) {
+        EndPickObject(flags, point, &dc, zoomed, doc);
+        return;
+    }
+    if (FramePrintSize && (zone & (ZONE_RIGHT_EDGE | ZONE_BOTTOM_EDGE))) {
+        if (!readOnly)
+            (zone & ZONE_RIGHT_EDGE) ? BeginPagesAcrossDrag(&dc) : BeginPagesDownDrag(&dc);
+        return;
+    }
+    if (readOnly && !IsPointerOrZoomTool(tool))
+        return;
+    if (tool == ID_TOOL_ZOOM) {
+        BeginZoomRect(&dc, zoomed, doc);
+    } else if (const UINT mode = GetShapeTrackMode(tool)) {
+        m_nTrackMode = mode;
+        BeginShapeTracking(flags, point, &dc, zoomed, doc);
+    } else {
+        OnPointerButtonDown(flags, point, &dc, zoomed, doc);
+    }
+}
+
+void CBaseView::OnMouseMove(UINT flags, CPoint point)
+{
+    FlushPendingPaint();
+    CSize scroll;
+    BOOL scrolled = FALSE;
+    {
+        CPoint zoomed, doc;
+        MapDevicePoint(point, zoomed, doc);
+        CClientDC dc(this);
+        OnPrepareDC(&dc);
+        const UINT zone = HitTestDocumentZones(zoomed);
+        ReportMousePosition(zone != 0 ? doc : CPoint(-1, -1));
+        if (GetCapture() != this) {
+            const UINT tool = BaseViewMouse::CurrentTool();
+            if (zone == 0) {
+                ShowStatusText(CString(u8"ﾄﾞｷｭﾒﾝﾄ外"));
+                SetCursor(QCursor(Qt::ArrowCursor));
+            } else if (FramePrintSize && (zone & ZONE_RIGHT_EDGE)) {
+                ShowStatusText(CString(u8"横ページ数を変更"));
+                SetCursor(QCursor(Qt::SizeHorCursor));
+            } else if (FramePrintSize && (zone & ZONE_BOTTOM_EDGE)) {
+                ShowStatusText(CString(u8"縦ページ数を変更"));
+                SetCursor(QCursor(Qt::SizeVerCursor));
+            } else if (tool == ID_TOOL_POINTER) {
+                OnPointerHover(flags, point, &dc, zoomed, doc);
+            } else if (tool > ID_TOOL_POINTER && tool <= ID_TOOL_LAST) {
+                OnToolHover(flags, point, &dc, zoomed, doc, tool);
+            }
+            return;
+        }
+        scrolled = AutoScrollWhileTracking(&dc, point, scroll);
+        if (!scrolled) {
+            switch (m_nTrackMode) {
+            case TRACK_PAGES_ACROSS: TrackPagesAcross(&dc, zoomed.x); break;
+            case TRACK_PAGES_DOWN: TrackPagesDown(&dc, zoomed.y); break;
+            case TRACK_SELECT_RECT: TrackSelectRect(flags, point, &dc, zoomed, doc); break;
+            case TRACK_ZOOM_RECT: TrackZoomRect(flags, point, &dc, zoomed, doc); break;
+            case TRACK_MOVE: TrackMoveResize(flags, point, &dc, zoomed, doc); break;
+            case TRACK_GUIDE_X:
+            case TRACK_GUIDE_Y: TrackGuide(&dc, zoomed, doc); break;
+            default:
+                if (IsShapeTrackMode(m_nTrackMode))
+                    TrackShapeRubberBand(flags, point, &dc, zoomed, doc);
+                break;
+            }
+        }
+    }
+    // The picture moves under a scroll, so it scrolls only once nothing draws into it.
+    if (scrolled) {
+        OnScrollBy(scroll, TRUE);
+    }
+}
+
+void CBaseView::OnLButtonUp(UINT flags, CPoint point)
+{
+    if (GetCapture() != this)
+        return;
+    if (IsDocReadOnly() && !IsViewOnlyTrackMode(m_nTrackMode)) {
+        CancelTracking();
+        return;
+    }
+    FlushPendingPaint();
+    if (m_bOutlineShown) {
+        CClientDC screen(this);
+        OnPrepareDC(&screen);
+        EraseTrackingFeedback(&screen, m_nTrackMode);
+        m_bOutlineShown = FALSE;
+    }
+    // What a release applies may repaint, zoom or scroll the picture, so the finishers work on a
+    // device context that only maps points.
+    DrawLog log;
+    CDC dc;
+    PrepareMappingDC(dc, log);
+    CPoint zoomed, doc;
+    MapDevicePoint(point, zoomed, doc);
+    switch (m_nTrackMode) {
+    case TRACK_PAGES_ACROSS:
+    case TRACK_PAGES_DOWN: EndPageCountDrag(&dc, zoomed); break;
+    case TRACK_SELECT_RECT: EndSelectRect(flags, point, &dc, zoomed, doc); break;
+    case TRACK_ZOOM_RECT: EndZoomRect(&dc, zoomed, doc); break;
+    case TRACK_MOVE: EndMoveResize(flags, point, &dc, zoomed, doc); break;
+    case TRACK_GUIDE_X:
+    case TRACK_GUIDE_Y: EndGuideDrag(&dc, zoomed, doc); break;
+    default:
+        if (IsShapeTrackMode(m_nTrackMode))
+            EndShapeTracking(flags, point, &dc, zoomed, doc);
+        break;
+    }
+}
+
+// --- Losing the capture -------------------------------------------------------------------------
+
+void CBaseView::CancelTracking()
+{
+    const UINT mode = m_nTrackMode;
+    EndTrackMode();
+    if (m_bOutlineShown) {
+        FlushPendingPaint();
+        CClientDC dc(this);
+        OnPrepareDC(&dc);
+        EraseTrackingFeedback(&dc, mode);
+        m_bOutlineShown = FALSE;
+    }
+    SetCursor(QCursor(Qt::ArrowCursor));
+}
+
+void CBaseView::OnCaptureChanged(CWnd* newCapture)
+{
+    CScrollView::OnCaptureChanged(newCapture);
+    if (newCapture != this && m_nTrackMode != TRACK_NONE)
+        CancelTracking();
+}
+
+BOOL CBaseView::FilterWidgetEvent(QEvent* event)
+{
+    // A window switch or a dialog takes the mouse from a drag.
+    if (event->type() == QEvent::ActivationChange && GetCapture() == this) {
+        const QWidget* widget = GetSafeHwnd();
+        if (widget && !widget->isActiveWindow())
+            ReleaseCapture();
+    }
+    return CScrollView::FilterWidgetEvent(event);
+}
+
+// --- Hover --------------------------------------------------------------------------------------
+
+void CBaseView::OnPointerHover(UINT flags, CPoint, CDC*, CPoint zoomed, CPoint doc)
+{
+    CPoint handle;
+    if (IsSingleSelection()) {
+        CObject* selected = GetLastSelected();
+        if (HitTestObjectHandles(selected, zoomed, flags, handle)) {
+            SetCursorForHitCode();
+            DescribeObjectForStatus(GetDocument(), selected, DESCRIBE_SELECTED);
+            return;
+        }
+    } else if (IsMultipleSelection()) {
+        for (POSITION pos = m_selection.GetTailPosition(); pos;) {
+            CObject* selected = m_selection.GetPrev(pos);
+            if (!HitTestObjectHandles(selected, zoomed, flags, handle))
+                continue;
+            // In a multiple selection the points of lines move as bodies.
+            if (m_nHitCode & HIT_SHAPE_HANDLE && DrawObjects::AsLineObject(selected)) {
+                m_nHitCode = HIT_BODY;
+                m_nHitIndex = 0;
+            }
+            SetCursorForHitCode();
+            DescribeObjectForStatus(GetDocument(), selected, DESCRIBE_SELECTED);
+            return;
+        }
+    }
+    if (CObject* object = FindObjectAt(doc)) {
+        SetCursor(QCursor(Qt::ArrowCursor));
+        DescribeObjectForStatus(GetDocument(), object, DESCRIBE_UNDER_MOUSE);
+        return;
+    }
+    const UINT guide = HitTestGuides(doc);
+    if (guide & 1) {
+        ShowStatusText(CString(u8"縦ガイド・ラインを移動"));
+        SetCursor(GetViewCursor(IDC_BAR_WE));
+    } else if (guide & 2) {
+        ShowStatusText(CString(u8"横ガイド・ラインを移動"));
+        SetCursor(GetViewCursor(IDC_BAR_NS));
+    } else {
+        SetCursor(QCursor(Qt::ArrowCursor));
+        ShowToolPrompt(ID_TOOL_POINTER);
+    }
+}
+
+void CBaseView::OnToolHover(UINT, CPoint, CDC*, CPoint, CPoint doc, UINT tool)
+{
+    BOOL described = FALSE;
+    const CObList* objects = GetDocument()->GetObjectList();
+    for (POSITION pos = objects->GetTailPosition(); pos;) {
+        CObject* object = objects->GetPrev(pos);
+        if (HitTestObject(object, doc, TRUE)) {
+            DescribeObjectForStatus(GetDocument(), object, DESCRIBE_UNDER_MOUSE);
+            described = TRUE;
+        }
+    }
+    if (!described)
+        ShowToolPrompt(tool);
+    static const struct
+    {
+        UINT tool;
+        UINT cursor;
+    } toolCursors[] = {
+        {32811, IDC_TOOL_ZOOM},      {32814, IDC_TOOL_LINE},       {32815, IDC_TOOL_POLYLINE},
+        {32816, IDC_TOOL_RECT},      {32817, IDC_TOOL_ROUNDRECT},  {32818, IDC_TOOL_ELLIPSE},
+        {32819, IDC_TOOL_TEXT},      {32820, IDC_TOOL_ARC},        {32821, IDC_TOOL_FREEARC},
+        {32822, IDC_TOOL_CONNECTOR}, {32823, IDC_TOOL_DIAMOND},    {32824, IDC_TOOL_HEXAGON},
+        {32825, IDC_TOOL_OCTAGON},   {32826, IDC_TOOL_DATA},       {32827, IDC_TOOL_PROCESS},
+        {32828, IDC_TOOL_PROCESS},   {32829, IDC_TOOL_ARROW_OTHER}, {32830, IDC_TOOL_RECT},
+        {32831, IDC_TOOL_RECT},      {32832, IDC_TOOL_RECT},       {32833, IDC_TOOL_BALLOON},
+        {32834, IDC_TOOL_ELLIPSE},
+    };
+    for (const auto& entry : toolCursors)
+        if (entry.tool == tool)
+            SetCursor(GetViewCursor(entry.cursor));
+}
+
+// --- The zoom tool's rectangle ------------------------------------------------------------------
+
+void CBaseView::BeginZoomRect(CDC* dc, CPoint zoomed, CPoint doc)
+{
+    m_ptAnchor = m_ptCurrent = zoomed;
+    m_ptAnchor100 = m_ptCurrent100 = doc;
+    SetCapture();
+    m_nTrackMode = TRACK_ZOOM_RECT;
+    DrawHatchedFrame(dc, BaseViewMouse::YUpRect(m_ptAnchor, m_ptCurrent), BaseViewMouse::kZoomFrameBand);
+    m_bOutlineShown = TRUE;
+}
+
+void CBaseView::TrackZoomRect(UINT, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
+{
+    if (zoomed == m_ptCurrent)
+        return;
+    if (m_bOutlineShown)
+        DrawHatchedFrame(dc, BaseViewMouse::YUpRect(m_ptAnchor, m_ptCurrent), BaseViewMouse::kZoomFrameBand);
+    ClampToDocumentAtZoom(zoomed);
+    m_ptCurrent = zoomed;
+    DrawHatchedFrame(dc, BaseViewMouse::YUpRect(m_ptAnchor, m_ptCurrent), BaseViewMouse::kZoomFrameBand);
+    m_bOutlineShown = TRUE;
+    if (CObject* object = FindObjectAt(doc))
+        DescribeObjectForStatus(GetDocument(), object, DESCRIBE_UNDER_MOUSE);
+    else
+        ShowToolPrompt(ID_TOOL_ZOOM);
+}
+
+// --- Ending a pick ------------------------------------------------------------------------------
+
+void CBaseView::EndPickObject(UINT, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
+{
+    if (m_bOutlineShown) {
+        DrawTrackerLineColor(dc, m_ptAnchor.x, m_ptAnchor.y, m_ptCurrent.x, m_ptCurrent.y, BaseViewMouse::kPickLineColor);
+        m_bOutlineShown = FALSE;
+    }
+    EndTrackMode();
+    m_ptAnchor = zoomed;
+    m_ptAnchor100 = doc;
+    CObject* picked = FindObjectAt(doc);
+    UINT command = m_nHitCode;
+    // A copy: the operations may change the selection.
+    CObList selected;
+    selected.AddTail(&m_selection);
+    if (!picked) {
+        const auto* entry = std::find_if(std::begin(BaseViewMouse::kPickCancels), std::end(BaseViewMouse::kPickCancels),
+                                         [command](const auto& e) { return e.command == command; });
+        if (entry == std::end(BaseViewMouse::kPickCancels))
+            return;
+        for (POSITION pos = selected.GetHeadPosition(); pos;)
+            ApplyObjectOperation(selected.GetNext(pos), entry->cancel);
+        return;
+    }
+    // The circular connectors that a connector pick needs are not among the objects built yet.
+    if (command == BaseViewMouse::kPickConnectorCommand || !DrawObjects::IsDrawObject(picked))
+        return;
+    const WORD pickedId = DrawObjects::GetObjectId(picked);
+    m_nHitIndex = pickedId;
+    for (POSITION pos = selected.GetHeadPosition(); pos;) {
+        CObject* object = selected.GetNext(pos);
+        if (DrawObjects::GetObjectId(object) == pickedId)
+            break;
+        ApplyObjectOperation(object, command);
+    }
+}
+
+BOOL CBaseView::ApplyObjectOperation(CObject* object, UINT commandId)
+{
+    if (commandId < 22000 || commandId > 22999 || !DrawObjects::IsDrawObject(object))
+        return FALSE;
+    CBaseDoc* doc = GetDocument();
+    if (commandId == BaseViewMouse::kGridPlacementCommand) {
+        CSize offset;
+        if (!GetGridPlacementOffset(object, offset))
+            return FALSE;
+        if (offset == CSize(0, 0))
+            return TRUE;
+        InvalidateObject(object);
+        UpdateOtherViews(object);
+        m_nHitCode = HIT_BODY;
+        m_nHitIndex = 0;
+        if (doc->MoveOrResizeObject(object, ModePrint, &offset, HIT_BODY, 0)) {
+            InvalidateObject(object);
+            UpdateOtherViews(object);
+        }
+        return TRUE;
+    }
+    InvalidateObject(object);
+    UpdateOtherViews(object);
+    if (!doc->ExecuteObjectOperation(object, commandId, m_nHitCode, m_nHitIndex))
+        return FALSE;
+    InvalidateObject(object);
+    UpdateOtherViews(object);
+    return TRUE;
+}

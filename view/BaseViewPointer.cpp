@@ -1,0 +1,571 @@
+// The pointer tool: selecting by click, Ctrl-click and rubber band; moving the selection and
+// resizing by a handle, snapped to the grid, kept in the document and held horizontal or vertical
+// with Shift; dragging the guide lines and the page-count handles of the document frame; and the
+// constraint operations that the creation tools share.
+#include "view/BaseView.h"
+
+#include "document/BaseDoc.h"
+#include "document/DrawObjects.h"
+#include "foundation/Trackers.h"
+#include "foundation/ZoomScale.h"
+#include "objects/BaseObj.h"
+#include "view/ViewCursors.h"
+
+#include <QCursor>
+#include <QWidget>
+
+#include <cstdlib>
+
+namespace BaseViewPointer {
+
+constexpr int kPageFrameBand = 2;
+// How far a page-count handle must be dragged from the frame's edge before the count changes.
+constexpr int kPageCountSlack = 100;
+// The reach of a guide line in units on the screen.
+constexpr int kGuideTolerance = 5;
+
+CRect YUpRect(POINT a, POINT b)
+{
+    return CRect(std::min(a.x, b.x), std::max(a.y, b.y), std::max(a.x, b.x), std::min(a.y, b.y));
+}
+
+// An offset rounded to the nearest multiple of the step, halves away from zero.
+int RoundToStep(int value, int step)
+{
+    int q = value / step;
+    if (std::abs(value % step) >= step / 2 && value % step != 0)
+        q += value < 0 ? -1 : 1;
+    return q * step;
+}
+
+// A count of pages of the extent that covers the coordinate (both of one sign).
+int PagesCovering(int coordinate, int extent)
+{
+    return coordinate / extent + (coordinate % extent != 0 ? 1 : 0);
+}
+
+} // namespace BaseViewPointer
+
+CSize CBaseView::GetZoomedDragOffset() const
+{
+    CPoint offset(m_ptCurrent100.x - m_ptAnchor100.x, m_ptCurrent100.y - m_ptAnchor100.y);
+    ScalePointByZoom(offset, m_nZoom);
+    return CSize(offset.x, offset.y);
+}
+
+// --- The press ----------------------------------------------------------------------------------
+
+void CBaseView::OnPointerButtonDown(UINT flags, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
+{
+    const BOOL ctrl = (flags & MK_CONTROL) != 0;
+    const BOOL readOnly = IsDocReadOnly();
+    CBaseDoc* document = GetDocument();
+    m_ptAnchor = m_ptCurrent = zoomed;
+    m_ptAnchor100 = m_ptCurrent100 = doc;
+    const auto startMove = [this, readOnly] {
+        if (readOnly)
+            return;
+        SetCapture();
+        m_nTrackMode = TRACK_MOVE;
+    };
+    // With the grid on, a handle (not the body) is what lands on the grid.
+    const auto anchorOnHandle = [this](CPoint handle) {
+        if (!AdjustGrid || m_nHitCode == 0 || (m_nHitCode & HIT_BODY))
+            return;
+        m_ptAnchor = m_ptCurrent = handle;
+        UnscalePointByZoom(handle, m_nZoom);
+        m_ptAnchor100 = m_ptCurrent100 = handle;
+    };
+    CPoint handle;
+    if (IsSingleSelection()) {
+        CObject* selected = GetLastSelected();
+        if (HitTestObjectHandles(selected, zoomed, flags, handle)) {
+            startMove();
+            if (!readOnly)
+                SetCursorForHitCode();
+            anchorOnHandle(handle);
+            DescribeObjectForStatus(document, selected, DESCRIBE_SELECTED);
+            m_pDragObject = selected;
+            return;
+        }
+    } else if (IsMultipleSelection()) {
+        for (POSITION pos = m_selection.GetTailPosition(); pos;) {
+            CObject* selected = m_selection.GetPrev(pos);
+            if (!HitTestObjectHandles(selected, zoomed, flags, handle))
+                continue;
+            if (ctrl) {
+                const BOOL nowSelected = ToggleSelection(dc, selected, TRUE);
+                DescribeObjectForStatus(document, selected, nowSelected ? DESCRIBE_SELECTED : DESCRIBE_DESELECTED);
+                m_pDragObject = nowSelected ? selected : nullptr;
+                return;
+            }
+            startMove();
+            // In a multiple selection a grabbed point moves the whole selection.
+            if (m_nHitCode & HIT_SHAPE_HANDLE) {
+                m_nHitCode = HIT_BODY;
+                m_nHitIndex = 0;
+            }
+            SetCursorForHitCode();
+            if (handle != CPoint(0, 0))
+                anchorOnHandle(handle);
+            DescribeObjectForStatus(document, selected, DESCRIBE_SELECTED);
+            m_pDragObject = selected;
+            return;
+        }
+    }
+    if (CObject* hit = FindObjectAt(doc)) {
+        if (ctrl) {
+            const BOOL nowSelected = ToggleSelection(dc, hit, TRUE);
+            DescribeObjectForStatus(document, hit, nowSelected ? DESCRIBE_SELECTED : DESCRIBE_DESELECTED);
+            m_pDragObject = nowSelected ? hit : nullptr;
+            return;
+        }
+        InvalidateSelection();
+        ClearSelection();
+        AddToSelection(hit);
+        InvalidateSelection();
+        if (!readOnly) {
+            startMove();
+            m_nHitCode = HIT_BODY;
+            m_nHitIndex = 0;
+            SetCursor(GetViewCursor(IDC_OPEN_HAND));
+        }
+        DescribeObjectForStatus(document, hit, DESCRIBE_SELECTED);
+        m_pDragObject = hit;
+        return;
+    }
+    const UINT guide = HitTestGuides(doc);
+    if (guide != 0) {
+        SetCapture();
+        const BOOL vertical = (guide & 1) != 0;
+        m_nTrackMode = vertical ? TRACK_GUIDE_X : TRACK_GUIDE_Y;
+        m_ptAnchor100 = m_ptCurrent100 = vertical ? CPoint(m_ptGuide.x, doc.y) : CPoint(doc.x, m_ptGuide.y);
+        m_ptAnchor = m_ptCurrent = ZoomedOf(m_ptAnchor100);
+        vertical ? DrawVerticalGuideTracker(dc) : DrawHorizontalGuideTracker(dc);
+        m_bOutlineShown = TRUE;
+        return;
+    }
+    if (!ctrl && HasSelection()) {
+        InvalidateSelection();
+        ClearSelection();
+    }
+    SetCapture();
+    m_nTrackMode = TRACK_SELECT_RECT;
+    // The band is drawn from the first move on, over the picture repainted by then.
+    m_bOutlineShown = FALSE;
+}
+
+// --- Rubber-band selection ----------------------------------------------------------------------
+
+void CBaseView::TrackSelectRect(UINT, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
+{
+    if (zoomed == m_ptCurrent)
+        return;
+    if (ClampToDocumentAtZoom(zoomed))
+        MoveCursorToLogical(dc, zoomed);
+    if (zoomed == m_ptCurrent)
+        return;
+    if (m_bOutlineShown)
+        DrawTrackerRect(dc, BaseViewPointer::YUpRect(m_ptAnchor, m_ptCurrent));
+    m_ptCurrent = zoomed;
+    DrawTrackerRect(dc, BaseViewPointer::YUpRect(m_ptAnchor, m_ptCurrent));
+    m_bOutlineShown = TRUE;
+    if (CObject* object = FindObjectAt(doc))
+        DescribeObjectForStatus(GetDocument(), object, DESCRIBE_UNDER_MOUSE);
+    else
+        ShowToolPrompt(ID_TOOL_POINTER);
+}
+
+void CBaseView::EndSelectRect(UINT, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
+{
+    EndTrackMode();
+    if (m_bOutlineShown) {
+        DrawTrackerRect(dc, BaseViewPointer::YUpRect(m_ptAnchor, m_ptCurrent));
+        m_bOutlineShown = FALSE;
+    }
+    if (ClampToDocument(doc)) {
+        zoomed = ZoomedOf(doc);
+        MoveCursorToLogical(dc, zoomed);
+    }
+    m_ptCurrent = zoomed;
+    m_ptCurrent100 = doc;
+    if (m_ptCurrent100 == m_ptAnchor100)
+        return;
+    const CRect band = BaseViewPointer::YUpRect(m_ptAnchor100, m_ptCurrent100);
+    const CObList* objects = GetDocument()->GetObjectList();
+    for (POSITION pos = objects->GetHeadPosition(); pos;) {
+        CObject* object = objects->GetNext(pos);
+        if (IsObjectInsideRect(object, band))
+            ToggleSelection(dc, object, FALSE);
+    }
+    InvalidateSelection();
+}
+
+// --- Moving and resizing ------------------------------------------------------------------------
+
+BOOL CBaseView::ConstrainMovePoint(CDC* dc, UINT flags, CPoint& zoomed, CPoint& doc, BOOL tracking)
+{
+    if (m_nHitCode & HIT_BODY) {
+        SnapMoveDelta(doc - m_ptAnchor100, zoomed, doc);
+        if (ClampSelectionDelta(doc - m_ptAnchor100, zoomed, doc) && tracking)
+            MoveCursorToLogical(dc, zoomed);
+    } else {
+        if (SnapToGrid(doc))
+            zoomed = ZoomedOf(doc);
+        if (ClampToDocument(doc)) {
+            zoomed = ZoomedOf(doc);
+            if (tracking)
+                MoveCursorToLogical(dc, zoomed);
+        }
+    }
+    if (tracking && zoomed == m_ptCurrent)
+        return FALSE;
+    if (flags & MK_SHIFT)
+        ConstrainOrthogonal(zoomed, doc);
+    return TRUE;
+}
+
+void CBaseView::TrackMoveResize(UINT flags, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
+{
+    if (zoomed == m_ptCurrent || m_nHitCode == 0 || m_selection.IsEmpty())
+        return;
+    if (!ConstrainMovePoint(dc, flags, zoomed, doc, TRUE))
+        return;
+    if (m_bOutlineShown)
+        DrawSelectionDragOutlines(dc, GetZoomedDragOffset());
+    m_ptCurrent = zoomed;
+    m_ptCurrent100 = doc;
+    DrawSelectionDragOutlines(dc, GetZoomedDragOffset());
+    m_bOutlineShown = TRUE;
+}
+
+void CBaseView::EndMoveResize(UINT flags, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
+{
+    EndTrackMode();
+    if (m_selection.IsEmpty())
+        return;
+    if (m_bOutlineShown) {
+        DrawSelectionDragOutlines(dc, GetZoomedDragOffset());
+        m_bOutlineShown = FALSE;
+    }
+    ConstrainMovePoint(dc, flags, zoomed, doc, FALSE);
+    m_ptCurrent = zoomed;
+    m_ptCurrent100 = doc;
+    if (m_ptCurrent100 == m_ptAnchor100)
+        return;
+    InvalidateSelection();
+    UpdateAllViewsForSelection();
+    if (m_nHitCode != 0)
+        ApplyTrackingToSelection(m_ptCurrent100 - m_ptAnchor100);
+    InvalidateSelection();
+    UpdateAllViewsForSelection();
+}
+
+void CBaseView::DrawSelectionDragOutlines(CDC* dc, SIZE zoomedOffset)
+{
+    for (POSITION pos = m_selection.GetHeadPosition(); pos;)
+        DrawObjectDragOutline(dc, m_selection.GetNext(pos), zoomedOffset);
+}
+
+// --- Guides -------------------------------------------------------------------------------------
+
+UINT CBaseView::HitTestGuides(POINT point) const
+{
+    if (!DrawGuide || m_ptGuide == CPoint(-1, -1))
+        return 0;
+    int tolerance = BaseViewPointer::kGuideTolerance;
+    UnscaleValueByZoom(tolerance, m_nZoom);
+    UINT result = 0;
+    if (std::abs(int(point.x - m_ptGuide.x)) <= tolerance)
+        result |= 1;
+    if (std::abs(int(point.y - m_ptGuide.y)) <= tolerance)
+        result |= 2;
+    return result;
+}
+
+void CBaseView::TrackGuide(CDC* dc, CPoint zoomed, CPoint doc)
+{
+    if (zoomed == m_ptCurrent)
+        return;
+    if (SnapToGrid(doc))
+        zoomed = ZoomedOf(doc);
+    if (ClampToDocument(doc))
+        zoomed = ZoomedOf(doc);
+    if (zoomed == m_ptCurrent)
+        return;
+    const BOOL vertical = m_nTrackMode == TRACK_GUIDE_X;
+    const auto draw = [this, dc, vertical] {
+        vertical ? DrawVerticalGuideTracker(dc) : DrawHorizontalGuideTracker(dc);
+    };
+    if (m_bOutlineShown)
+        draw();
+    m_ptCurrent = zoomed;
+    m_ptCurrent100 = doc;
+    draw();
+    m_bOutlineShown = TRUE;
+    CString text;
+    if (vertical)
+        text.Format(CString(u8"縦ガイド・ラインを移動 : %.1f mm"), (doc.x - 10) / 10.0);
+    else
+        text.Format(CString(u8"横ガイド・ラインを移動 : %.1f mm"), -(doc.y + 10) / 10.0);
+    ShowStatusText(text);
+}
+
+void CBaseView::EndGuideDrag(CDC* dc, CPoint zoomed, CPoint doc)
+{
+    const BOOL vertical = m_nTrackMode == TRACK_GUIDE_X;
+    EndTrackMode();
+    if (m_bOutlineShown) {
+        vertical ? DrawVerticalGuideTracker(dc) : DrawHorizontalGuideTracker(dc);
+        m_bOutlineShown = FALSE;
+    }
+    if (zoomed == m_ptAnchor)
+        return;
+    if (SnapToGrid(doc))
+        zoomed = ZoomedOf(doc);
+    if (ClampToDocument(doc))
+        zoomed = ZoomedOf(doc);
+    if (zoomed == m_ptAnchor)
+        return;
+    if (vertical)
+        doc.y = m_ptGuide.y;
+    else
+        doc.x = m_ptGuide.x;
+    m_ptCurrent100 = doc;
+    m_ptCurrent = ZoomedOf(doc);
+    InvalidateGuides();
+    m_ptGuide = doc;
+    InvalidateGuides();
+}
+
+// --- Page-count handles -------------------------------------------------------------------------
+
+void CBaseView::BeginPagesAcrossDrag(CDC* dc)
+{
+    SetCapture();
+    m_nTrackMode = TRACK_PAGES_ACROSS;
+    m_sizeDragPages = GetDocument()->GetPages();
+    DrawPageCountOutline(dc, m_sizeDragPages.cx, m_sizeDragPages.cy);
+    m_bOutlineShown = TRUE;
+    SetCursor(QCursor(Qt::SizeHorCursor));
+}
+
+void CBaseView::BeginPagesDownDrag(CDC* dc)
+{
+    SetCapture();
+    m_nTrackMode = TRACK_PAGES_DOWN;
+    m_sizeDragPages = GetDocument()->GetPages();
+    DrawPageCountOutline(dc, m_sizeDragPages.cx, m_sizeDragPages.cy);
+    m_bOutlineShown = TRUE;
+    SetCursor(QCursor(Qt::SizeVerCursor));
+}
+
+void CBaseView::TrackPageCount(CDC* dc, CSize pages)
+{
+    if (pages == m_sizeDragPages)
+        return;
+    pages = GetDocument()->FitPageCount(pages.cx, pages.cy);
+    if (m_bOutlineShown)
+        DrawPageCountOutline(dc, m_sizeDragPages.cx, m_sizeDragPages.cy);
+    m_sizeDragPages = pages;
+    DrawPageCountOutline(dc, m_sizeDragPages.cx, m_sizeDragPages.cy);
+    m_bOutlineShown = TRUE;
+    CString text;
+    text.Format(CString(u8"横 %d x 縦 %d ﾍﾟｰｼﾞ"), int(pages.cx), int(pages.cy));
+    ShowStatusText(text);
+}
+
+void CBaseView::TrackPagesAcross(CDC* dc, int x)
+{
+    const CRect frame = GetPagesRectAtZoom(m_sizeDragPages.cx, m_sizeDragPages.cy);
+    if (x <= frame.right + BaseViewPointer::kPageCountSlack && x >= frame.right - BaseViewPointer::kPageCountSlack)
+        return;
+    int width = GetDocument()->GetPageExtent().cx;
+    ScaleValueByZoom(width, m_nZoom);
+    if (width != 0)
+        TrackPageCount(dc, CSize(BaseViewPointer::PagesCovering(x, width), m_sizeDragPages.cy));
+}
+
+void CBaseView::TrackPagesDown(CDC* dc, int y)
+{
+    const CRect frame = GetPagesRectAtZoom(m_sizeDragPages.cx, m_sizeDragPages.cy);
+    if (y <= frame.bottom + BaseViewPointer::kPageCountSlack && y >= frame.bottom - BaseViewPointer::kPageCountSlack)
+        return;
+    int height = GetDocument()->GetPageExtent().cy;
+    ScaleValueByZoom(height, m_nZoom);
+    if (height != 0)
+        TrackPageCount(dc, CSize(m_sizeDragPages.cx, BaseViewPointer::PagesCovering(y, height)));
+}
+
+void CBaseView::EndPageCountDrag(CDC* dc, CPoint)
+{
+    EndTrackMode();
+    SetCursor(QCursor(Qt::ArrowCursor));
+    if (m_bOutlineShown) {
+        DrawPageCountOutline(dc, m_sizeDragPages.cx, m_sizeDragPages.cy);
+        m_bOutlineShown = FALSE;
+    }
+    CBaseDoc* doc = GetDocument();
+    if (m_sizeDragPages == doc->GetPages())
+        return;
+    doc->SetPages(m_sizeDragPages.cx, m_sizeDragPages.cy);
+    if (m_bFitToWindow) {
+        RefitZoom();
+    } else {
+        UpdateScrollSizes();
+        Invalidate(TRUE);
+    }
+    CString text;
+    text.Format(CString(u8"ﾄﾞｷｭﾒﾝﾄを 横 %d x 縦 %d ﾍﾟｰｼﾞに変更しました"), int(m_sizeDragPages.cx), int(m_sizeDragPages.cy));
+    ShowStatusText(text);
+}
+
+void CBaseView::DrawPageCountOutline(CDC* dc, int across, int down)
+{
+    const CRect frame = GetPagesRectAtZoom(across, down);
+    DrawHatchedFrame(dc, frame, BaseViewPointer::kPageFrameBand);
+    const CSize extent = GetDocument()->GetPageExtent();
+    int width = extent.cx, height = extent.cy;
+    ScaleValueByZoom(width, m_nZoom);
+    ScaleValueByZoom(height, m_nZoom);
+    for (int i = 1; i < across; ++i)
+        DrawTrackerLine(dc, i * width, frame.top, i * width, frame.bottom);
+    for (int j = 1; j < down; ++j)
+        DrawTrackerLine(dc, frame.left, j * height, frame.right, j * height);
+}
+
+// --- Constraints --------------------------------------------------------------------------------
+
+BOOL CBaseView::ClampToDocumentAtZoom(POINT& zoomed) const
+{
+    CPoint nearCorner, farCorner;
+    GetDocumentTopLeftAtZoom(nearCorner);
+    GetDocumentBottomRightAtZoom(farCorner);
+    const CPoint before = zoomed;
+    if (zoomed.x < nearCorner.x)
+        zoomed.x = nearCorner.x;
+    if (zoomed.y > nearCorner.y)
+        zoomed.y = nearCorner.y;
+    if (zoomed.x > farCorner.x)
+        zoomed.x = farCorner.x;
+    if (zoomed.y < farCorner.y)
+        zoomed.y = farCorner.y;
+    return before != CPoint(zoomed);
+}
+
+BOOL CBaseView::ConstrainOrthogonal(POINT& zoomed, POINT& doc) const
+{
+    if (std::abs(int(doc.x - m_ptAnchor100.x)) < std::abs(int(doc.y - m_ptAnchor100.y))) {
+        doc.x = m_ptAnchor100.x;
+        zoomed.x = m_ptAnchor.x;
+    } else {
+        doc.y = m_ptAnchor100.y;
+        zoomed.y = m_ptAnchor.y;
+    }
+    return TRUE;
+}
+
+BOOL CBaseView::SnapAndClampPoint(POINT& zoomed, POINT& doc) const
+{
+    BOOL changed = SnapToGrid(doc);
+    changed |= ClampToDocument(doc);
+    if (changed)
+        zoomed = ZoomedOf(doc);
+    return changed;
+}
+
+BOOL CBaseView::SnapMoveDelta(SIZE offset, POINT& zoomed, POINT& doc) const
+{
+    const int g = GridWidth;
+    if (!AdjustGrid || (offset.cx % g == 0 && offset.cy % g == 0))
+        return FALSE;
+    doc.x += BaseViewPointer::RoundToStep(offset.cx, g) - offset.cx;
+    doc.y += BaseViewPointer::RoundToStep(offset.cy, g) - offset.cy;
+    zoomed = ZoomedOf(doc);
+    return TRUE;
+}
+
+BOOL CBaseView::GetSelectionRange(CSize& lower, CSize& upper) const
+{
+    CRect bounds;
+    if (!GetTrackingBounds(bounds))
+        return FALSE;
+    CPoint nearCorner, farCorner;
+    GetDocumentOrigin(nearCorner);
+    GetDocumentBottomRight(farCorner);
+    lower = CSize(nearCorner.x - bounds.left, nearCorner.y - bounds.top);
+    upper = CSize(farCorner.x - bounds.right, farCorner.y - bounds.bottom);
+    return TRUE;
+}
+
+BOOL CBaseView::GetSelectionRangeAtZoom(CSize& lower, CSize& upper) const
+{
+    CRect bounds;
+    if (!GetTrackingBounds(bounds))
+        return FALSE;
+    ScaleRectByZoom(bounds, m_nZoom);
+    CPoint nearCorner, farCorner;
+    GetDocumentTopLeftAtZoom(nearCorner);
+    GetDocumentBottomRightAtZoom(farCorner);
+    lower = CSize(nearCorner.x - bounds.left, nearCorner.y - bounds.top);
+    upper = CSize(farCorner.x - bounds.right, farCorner.y - bounds.bottom);
+    return TRUE;
+}
+
+BOOL CBaseView::ClampSelectionDelta(SIZE offset, POINT& zoomed, POINT& doc) const
+{
+    CSize lower, upper;
+    if (!GetSelectionRange(lower, upper))
+        return FALSE;
+    const CPoint before = doc;
+    if (offset.cx < lower.cx)
+        doc.x += lower.cx - offset.cx;
+    else if (offset.cx > upper.cx)
+        doc.x -= offset.cx - upper.cx;
+    if (offset.cy > lower.cy)
+        doc.y -= offset.cy - lower.cy;
+    else if (offset.cy < upper.cy)
+        doc.y += upper.cy - offset.cy;
+    if (before == CPoint(doc))
+        return FALSE;
+    zoomed = ZoomedOf(doc);
+    return TRUE;
+}
+
+BOOL CBaseView::ClampSelectionDeltaAtZoom(SIZE& offset) const
+{
+    CSize lower, upper;
+    if (!GetSelectionRangeAtZoom(lower, upper))
+        return FALSE;
+    const CSize before = offset;
+    offset.cx = std::min(std::max(offset.cx, lower.cx), upper.cx);
+    offset.cy = std::max(std::min(offset.cy, lower.cy), upper.cy);
+    return before != CSize(offset);
+}
+
+BOOL CBaseView::GetGridPlacementOffset(CObject* object, CSize& offset) const
+{
+    const CBaseObj* box = DrawObjects::AsBoxObject(object);
+    if (!box)
+        return FALSE;
+    CRect rect;
+    box->GetVisibleRect(rect, ModePrint);
+    if (rect.IsRectNull())
+        return FALSE;
+    CPoint origin;
+    GetDocumentOrigin(origin);
+    const int g = GridWidth;
+    const int qx = (rect.left - origin.x) / g;
+    const int qy = (rect.top - origin.y) / g;
+    offset = CSize(qx * g + origin.x - rect.left, qy * g + origin.y - rect.top);
+    return TRUE;
+}
+
+void CBaseView::MoveCursorToLogical(CDC* dc, POINT zoomed)
+{
+    CPoint device = zoomed;
+    dc->LPtoDP(&device);
+    ClientToScreen(&device);
+    if (QWidget* widget = GetSafeHwnd())
+        QCursor::setPos(widget->screen(), device.x, device.y);
+}

@@ -1,0 +1,306 @@
+// The view's selection: the selected objects in selection order, the queries and changes on it,
+// hit tests of one object (body, handles, inclusion in a rectangle), the topmost object under a
+// point, the bounds of the selection and of the drag, and the handles and drag outlines.
+#include "view/BaseView.h"
+
+#include "document/BaseDoc.h"
+#include "document/DrawObjects.h"
+#include "document/UndoStep.h"
+#include "foundation/ZoomScale.h"
+#include "objects/BaseObj.h"
+
+namespace BaseViewSelection {
+
+// The union of two y-up rectangles.
+CRect UnionYUp(const CRect& a, const CRect& b)
+{
+    return CRect(std::min(a.left, b.left), std::max(a.top, b.top), std::max(a.right, b.right),
+                 std::min(a.bottom, b.bottom));
+}
+
+WORD KindOf(const CObject* object)
+{
+    const CBaseObj* box = DrawObjects::AsBoxObject(object);
+    return box ? box->GetKind() : 0;
+}
+
+} // namespace BaseViewSelection
+
+// --- Queries ------------------------------------------------------------------------------------
+
+BOOL CBaseView::HasSelection() const
+{
+    return !m_selection.IsEmpty();
+}
+
+BOOL CBaseView::IsSingleSelection() const
+{
+    return m_selection.GetCount() == 1;
+}
+
+BOOL CBaseView::IsMultipleSelection() const
+{
+    return m_selection.GetCount() > 1;
+}
+
+CObject* CBaseView::GetFirstSelected() const
+{
+    for (POSITION pos = m_selection.GetHeadPosition(); pos;)
+        if (CObject* object = m_selection.GetNext(pos))
+            return object;
+    return nullptr;
+}
+
+CObject* CBaseView::GetLastSelected() const
+{
+    for (POSITION pos = m_selection.GetTailPosition(); pos;)
+        if (CObject* object = m_selection.GetPrev(pos))
+            return object;
+    return nullptr;
+}
+
+BOOL CBaseView::IsKindSelected(WORD kind) const
+{
+    for (POSITION pos = m_selection.GetHeadPosition(); pos;) {
+        const CObject* object = m_selection.GetNext(pos);
+        if (DrawObjects::IsDrawObject(object) && BaseViewSelection::KindOf(object) == kind)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CBaseView::IsBoxObjectSelected() const
+{
+    for (POSITION pos = m_selection.GetHeadPosition(); pos;)
+        if (DrawObjects::AsBoxObject(m_selection.GetNext(pos)))
+            return TRUE;
+    return FALSE;
+}
+
+int CBaseView::CountSelectedNotOfClass(const CRuntimeClass* runtimeClass) const
+{
+    int count = 0;
+    for (POSITION pos = m_selection.GetHeadPosition(); pos;) {
+        const CObject* object = m_selection.GetNext(pos);
+        if (!object || !object->IsKindOf(runtimeClass))
+            ++count;
+    }
+    return count;
+}
+
+BOOL CBaseView::GetSelectionBounds(CRect& bounds) const
+{
+    BOOL any = FALSE;
+    for (POSITION pos = m_selection.GetHeadPosition(); pos;) {
+        const CBaseObj* box = DrawObjects::AsBoxObject(m_selection.GetNext(pos));
+        if (!box)
+            continue;
+        CRect rect;
+        box->GetVisibleRect(rect, ModePrint);
+        bounds = any ? BaseViewSelection::UnionYUp(bounds, rect) : rect;
+        any = TRUE;
+    }
+    return any;
+}
+
+BOOL CBaseView::GetTrackingBounds(CRect& bounds) const
+{
+    if (m_selection.IsEmpty())
+        return FALSE;
+    if (IsSingleSelection() && m_nHitCode >= HIT_PART_FIRST) {
+        if (const CBaseObj* box = DrawObjects::AsBoxObject(GetLastSelected())) {
+            CRect part;
+            box->GetPartRect(part, ModePrint, m_nHitCode);
+            if (!part.IsRectNull()) {
+                bounds = part;
+                return TRUE;
+            }
+        }
+    }
+    if (!GetSelectionBounds(bounds))
+        bounds.SetRectEmpty();
+    return TRUE;
+}
+
+// --- Changes ------------------------------------------------------------------------------------
+
+BOOL CBaseView::ToggleSelection(CDC* dc, CObject* object, BOOL draw)
+{
+    if (draw)
+        DrawObjectHandles(dc, object);
+    if (POSITION pos = m_selection.Find(object)) {
+        m_selection.RemoveAt(pos);
+        return FALSE;
+    }
+    m_selection.AddTail(object);
+    return TRUE;
+}
+
+void CBaseView::RemoveSelectedWhere(CDC* dc, const std::function<bool(WORD kind)>& drop)
+{
+    for (POSITION pos = m_selection.GetHeadPosition(); pos;) {
+        const POSITION at = pos;
+        CObject* object = m_selection.GetNext(pos);
+        if (!drop(BaseViewSelection::KindOf(object)))
+            continue;
+        DrawObjectHandles(dc, object);
+        m_selection.RemoveAt(at);
+    }
+}
+
+void CBaseView::DeselectOtherKinds(CDC* dc, CObject* object)
+{
+    const WORD kind = BaseViewSelection::KindOf(object);
+    if (kind != 0)
+        RemoveSelectedWhere(dc, [kind](WORD k) { return k != kind; });
+}
+
+void CBaseView::DeselectAllButKind(WORD kind)
+{
+    if (kind == 0)
+        return;
+    CClientDC dc(this);
+    OnPrepareDC(&dc);
+    RemoveSelectedWhere(&dc, [kind](WORD k) { return k != kind; });
+}
+
+void CBaseView::DeselectKind(WORD kind)
+{
+    if (kind == 0)
+        return;
+    CClientDC dc(this);
+    OnPrepareDC(&dc);
+    RemoveSelectedWhere(&dc, [kind](WORD k) { return k == kind; });
+}
+
+void CBaseView::UpdateAllViewsForSelection()
+{
+    for (POSITION pos = m_selection.GetHeadPosition(); pos;)
+        UpdateOtherViews(m_selection.GetNext(pos));
+}
+
+// --- Hit tests ----------------------------------------------------------------------------------
+
+BOOL CBaseView::IsHiddenHeaderObject(const CObject* object) const
+{
+    // Header-information objects are hidden by their rows of the document's header settings; the
+    // document offers no per-row answer yet, so none of them is hidden.
+    (void)object;
+    return FALSE;
+}
+
+BOOL CBaseView::HitTestObject(CObject* object, POINT point, BOOL frameOnly) const
+{
+    const CBaseObj* box = DrawObjects::AsBoxObject(object);
+    if (!box || IsHiddenHeaderObject(object))
+        return FALSE;
+    int tolerance = HANDLE_HIT_TOLERANCE;
+    UnscaleValueByZoom(tolerance, m_nZoom);
+    return box->HitTest(point, tolerance, ModePrint, frameOnly);
+}
+
+BOOL CBaseView::HitTestObjectHandles(CObject* object, POINT zoomedPoint, UINT keyFlags, CPoint& handlePoint)
+{
+    const CBaseObj* box = DrawObjects::AsBoxObject(object);
+    if (!box || IsHiddenHeaderObject(object))
+        return FALSE;
+    DWORD code = 0, index = 0;
+    if (!box->HitTestHandles(m_nZoom, zoomedPoint, keyFlags, HANDLE_HIT_TOLERANCE, code, index, handlePoint, ModePrint))
+        return FALSE;
+    m_nHitCode = code;
+    m_nHitIndex = index;
+    return TRUE;
+}
+
+BOOL CBaseView::IsObjectInsideRect(CObject* object, const CRect& rect) const
+{
+    const CBaseObj* box = DrawObjects::AsBoxObject(object);
+    return box && !IsHiddenHeaderObject(object) && box->IsInsideRect(rect, ModePrint);
+}
+
+CObject* CBaseView::FindObjectAt(POINT point) const
+{
+    const CObList* objects = GetDocument()->GetObjectList();
+    for (POSITION pos = objects->GetTailPosition(); pos;) {
+        CObject* object = objects->GetPrev(pos);
+        if (HitTestObject(object, point, TRUE))
+            return object;
+    }
+    return nullptr;
+}
+
+// --- Handles, outlines and applying a drag -------------------------------------------------------
+
+void CBaseView::DrawSelectionHandles(CDC* dc)
+{
+    for (POSITION pos = m_selection.GetHeadPosition(); pos;)
+        DrawObjectHandles(dc, m_selection.GetNext(pos));
+}
+
+void CBaseView::DrawObjectHandles(CDC* dc, CObject* object)
+{
+    if (CBaseObj* box = DrawObjects::AsBoxObject(object))
+        box->DrawHandles(dc, m_nZoom, ModePrint);
+}
+
+void CBaseView::DrawObjectDragOutline(CDC* dc, CObject* object, SIZE offset)
+{
+    CBaseObj* box = DrawObjects::AsBoxObject(object);
+    if (!box)
+        return;
+    if (m_nHitCode & HIT_BODY)
+        box->DrawMoveTracker(dc, m_nZoom, offset, m_nHitCode, ModePrint);
+    else if (m_nHitCode & HIT_HANDLE)
+        box->DrawResizeTracker(dc, m_nZoom, offset, m_nHitCode, ModePrint);
+    else if (m_nHitCode & HIT_SHAPE_HANDLE)
+        box->DrawHandleDragTracker(dc, m_nZoom, offset, m_nHitCode, m_nHitIndex, ModePrint);
+}
+
+BOOL CBaseView::ApplyTrackingToObject(CDC*, CObject* object, SIZE offset)
+{
+    if (offset.cx == 0 && offset.cy == 0)
+        return FALSE;
+    const CSize size(offset);
+    return GetDocument()->MoveOrResizeObject(object, ModePrint, &size, m_nHitCode,
+                                              (m_nHitCode & HIT_BODY) ? 0 : m_nHitIndex);
+}
+
+BOOL CBaseView::ApplyTrackingToSelection(SIZE offset)
+{
+    CBaseDoc* doc = GetDocument();
+    if (doc->IsReadOnly() || m_selection.IsEmpty())
+        return FALSE;
+    CUndoStep step(doc);
+    if (!step.IsOpen())
+        return FALSE;
+    BOOL changed = FALSE;
+    // A snapshot: the document may take objects out of the selection while it moves them.
+    CObList objects;
+    objects.AddTail(&m_selection);
+    for (POSITION pos = objects.GetHeadPosition(); pos;)
+        changed |= ApplyTrackingToObject(nullptr, objects.GetNext(pos), offset);
+    return changed;
+}
+
+BOOL CBaseView::RemoveObjectFromDocument(CObject* object)
+{
+    return GetDocument()->RemoveObject(object);
+}
+
+// --- The in-place label editor ------------------------------------------------------------------
+
+int CBaseView::EndInPlaceEdit()
+{
+    // Objects open their editor through BeginEdit into m_pLabelEdit; none of the object classes
+    // built so far opens one, so the slot stays empty.
+    return 0;
+}
+
+void CBaseView::EndInPlaceEditAndRefresh()
+{
+    if (!IsLabelEditing())
+        return;
+    EndInPlaceEdit();
+    InvalidateSelection();
+    UpdateAllViewsForSelection();
+}
