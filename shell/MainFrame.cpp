@@ -14,8 +14,8 @@
 #include "platform/ui/UserMessages.h"
 #include "platform/ui/View.h"
 #include "platform/ui/WinApp.h"
-#include "shell/FrameViewServices.h"
 #include "shell/SplashWnd.h"
+#include "view/BaseView.h"
 
 #include <QDateTime>
 #include <QMainWindow>
@@ -207,16 +207,10 @@ BOOL CMainFrame::SetDefaultAttributesFrom(const CObject* object)
     return m_drawObjManager.SetDefaultAttributesFrom(object);
 }
 
-CView* CMainFrame::GetActiveBaseView() const
+CBaseView* CMainFrame::GetActiveBaseView() const
 {
     CMDIChildWnd* child = MDIGetActive();
-    CView* view = child ? child->GetActiveView() : nullptr;
-    return dynamic_cast<FrameViewServices*>(view) ? view : nullptr;
-}
-
-FrameViewServices* CMainFrame::GetActiveDrawingView() const
-{
-    return dynamic_cast<FrameViewServices*>(GetActiveBaseView());
+    return child ? DYNAMIC_DOWNCAST(CBaseView, child->GetActiveView()) : nullptr;
 }
 
 BOOL CMainFrame::IsActiveDocReadOnly() const
@@ -228,13 +222,13 @@ BOOL CMainFrame::IsActiveDocReadOnly() const
 
 BOOL CMainFrame::IsToolAllowed(UINT toolId) const
 {
-    FrameViewServices* view = GetActiveDrawingView();
+    CBaseView* view = GetActiveBaseView();
     return view && view->IsToolAllowed(toolId);
 }
 
 void CMainFrame::EndActiveTextEdit()
 {
-    if (FrameViewServices* view = GetActiveDrawingView())
+    if (CBaseView* view = GetActiveBaseView())
         view->EndInPlaceEditAndRefresh();
 }
 
@@ -320,11 +314,11 @@ CString CMainFrame::CursorPaneText() const
 
 CString CMainFrame::ZoomPaneText() const
 {
-    FrameViewServices* view = GetActiveDrawingView();
+    CBaseView* view = GetActiveBaseView();
     if (!view)
         return LoadStringResource(MainFrameImpl::kZoomPane);
     CString text;
-    text.Format("%d%%", view->GetZoomPercent());
+    text.Format("%d%%", view->GetZoom());
     return text;
 }
 

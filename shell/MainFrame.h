@@ -17,8 +17,7 @@
 
 #include <QObject>
 
-class CView;
-class FrameViewServices;
+class CBaseView;
 
 class CMainFrame : public CMDIFrameWnd, public ObjectServices, public FrameServices
 {
@@ -61,7 +60,7 @@ public:
     CPoint GetCursorPosition() const { return m_ptCursor; }
     CProgStatusBar& GetStatusBar() { return m_wndStatusBar; }
     // The message pane (pane 0), redrawn at once.
-    void SetStatusText(LPCTSTR text);
+    void SetStatusText(LPCTSTR text) override;
     CAnimToolBar& GetStandardToolBar() { return m_wndToolBar; }
     CAnimToolBar& GetFigureToolBar() { return m_wndFigureBar; }
     CAnimToolBar& GetToolPalette() { return m_wndToolPalette; }
@@ -81,9 +80,8 @@ public:
 
     // --- The active view ----------------------------------------------------------------------
     // The active child's view when it is a drawing view, else nullptr.
-    CView* GetActiveBaseView() const;
-    FrameViewServices* GetActiveDrawingView() const;
-    BOOL HasActiveBaseView() const { return GetActiveDrawingView() != nullptr; }
+    CBaseView* GetActiveBaseView() const;
+    BOOL HasActiveBaseView() const { return GetActiveBaseView() != nullptr; }
     BOOL IsActiveDocReadOnly() const;
     BOOL IsToolAllowed(UINT toolId) const;
     void EndActiveTextEdit();

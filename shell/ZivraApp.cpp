@@ -351,7 +351,7 @@ CDocTemplate* CZivraApp::GetDocTemplate() const
     return GetDocTemplates().empty() ? nullptr : GetDocTemplates().front();
 }
 
-CView* CZivraApp::GetActiveBaseView() const
+CBaseView* CZivraApp::GetActiveBaseView() const
 {
     CMainFrame* frame = GetMainFrame();
     return frame ? frame->GetActiveBaseView() : nullptr;

@@ -17,7 +17,7 @@
 class CBoxStyleList;
 class CDocTemplate;
 class CMainFrame;
-class CView;
+class CBaseView;
 class QPrinter;
 class SingleInstance;
 
@@ -76,7 +76,7 @@ public:
     CDataTypeList* GetDataTypeList() { return &m_dataTypeList; }
     CBoxStyleList* GetBoxStyleList() const;
     CDocTemplate* GetDocTemplate() const;
-    CView* GetActiveBaseView() const;
+    CBaseView* GetActiveBaseView() const;
     UINT GetLastObjectCommand() const { return m_nLastObjectCommand; }
     void SetLastObjectCommand(UINT command) { m_nLastObjectCommand = command; }
     WORD GetLoadedDocVersion() const override { return m_wLoadedDocVersion; }

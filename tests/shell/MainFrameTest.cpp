@@ -1,5 +1,6 @@
 // The main frame: tool and arrow-kind commands with their check rules, the information panes, the
 // profile settings it reads, its placement, the bars and their context menu, the read-only notice.
+#include "document/ZivraDoc.h"
 #include "platform/profile/Profile.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/DocTemplate.h"
@@ -9,10 +10,10 @@
 #include "platform/ui/UserMessages.h"
 #include "platform/ui/View.h"
 #include "platform/ui/WinApp.h"
-#include "shell/FrameViewServices.h"
 #include "shell/MainFrame.h"
 #include "tests/support/MessageScript.h"
 #include "tests/support/TestAppServices.h"
+#include "view/BaseView.h"
 
 #include <QApplication>
 #include <QToolBar>
@@ -22,24 +23,17 @@
 #include <set>
 
 // A drawing view that allows the tools of its set.
-class ToolTestView : public CView, public FrameViewServices
+class ToolTestView : public CBaseView
 {
     DECLARE_DYNCREATE(ToolTestView)
 public:
     BOOL IsToolAllowed(UINT toolId) const override { return allowed.count(toolId) != 0; }
-    int GetZoomPercent() const override { return 75; }
     void EndInPlaceEditAndRefresh() override { ++editsEnded; }
 
     static inline std::set<UINT> allowed;
     static inline int editsEnded = 0;
 };
-IMPLEMENT_DYNCREATE(ToolTestView, CView)
-
-class ToolTestDoc : public CDocument
-{
-    DECLARE_DYNCREATE(ToolTestDoc)
-};
-IMPLEMENT_DYNCREATE(ToolTestDoc, CDocument)
+IMPLEMENT_DYNCREATE(ToolTestView, CBaseView)
 
 class MainFrameFixture : public ::testing::Test
 {
@@ -66,7 +60,7 @@ protected:
     }
     void OpenDrawingView()
     {
-        m_app.AddDocTemplate(new CMultiDocTemplate(129, RUNTIME_CLASS(ToolTestDoc), RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(ToolTestView)));
+        m_app.AddDocTemplate(new CMultiDocTemplate(129, RUNTIME_CLASS(CZivraDoc), RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(ToolTestView)));
         ASSERT_NE(m_app.GetDocTemplates().front()->OpenDocumentFile(nullptr), nullptr);
     }
     CCmdUI Update(UINT id)
@@ -155,6 +149,7 @@ TEST_F(MainFrameFixture, InformationPanes)
     EXPECT_EQ(bar.GetPaneText(4).Find(':'), bar.GetPaneText(4).GetLength() - 3);
 
     OpenDrawingView();
+    m_frame->GetActiveBaseView()->SetZoom(75);
     m_frame->SetCursorPosition(CPoint(125, -300));
     m_frame->UpdateControlBarsCmdUI();
     EXPECT_EQ(Utf8(bar.GetPaneText(1)), "12.5 : 30.0");

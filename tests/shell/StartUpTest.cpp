@@ -218,6 +218,32 @@ TEST_F(StartUp, DisabledCommandsNeverReachTheirHandlers)
     CloseAndExit(app);
 }
 
+TEST_F(StartUp, ToolCommandsOfANewDrawingCheckOneToolAtATime)
+{
+    TestZivraApp app;
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame* frame = app.GetMainFrame();
+    frame->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    ASSERT_NE(app.GetActiveBaseView(), nullptr);
+    // Whichever tools the drawing allows, choosing one checks it and no other.
+    std::vector<UINT> allowed;
+    for (UINT id = CMainFrame::kFirstTool; id <= CMainFrame::kLastTool; ++id)
+        if (IsEnabled(frame, id))
+            allowed.push_back(id);
+    ASSERT_GE(allowed.size(), 2u);
+    for (UINT tool : {allowed.back(), allowed.front()}) {
+        frame->SendMessage(WM_COMMAND, tool);
+        EXPECT_EQ(frame->GetCurrentTool(), tool);
+        for (UINT id = CMainFrame::kFirstTool; id <= CMainFrame::kLastTool; ++id) {
+            CCmdUI state;
+            state.m_nID = id;
+            state.DoUpdate(frame, TRUE);
+            EXPECT_EQ(state.GetCheck(), id == tool ? 1 : 0) << tool << " " << id;
+        }
+    }
+    CloseAndExit(app);
+}
+
 TEST_F(StartUp, AFileThatCannotBeOpenedIsReportedAndEndsTheStart)
 {
     MessageScript script;
