@@ -118,17 +118,16 @@ void CZivraApp::RecordOsVersion()
 BOOL CZivraApp::InitInstance()
 {
     using namespace ZivraAppImpl;
-    // No OLE here: its initialisation cannot fail, and the server switches start a plain editor.
+    // No OLE here: its initialisation cannot fail, and with no server to be the "Embedding" and
+    // "Automation" switches start the editor as a plain start would (a hidden window would only
+    // leave a process nobody can reach).
     ParseStartCommandLine(m_cmdInfo);
-    const bool server = m_cmdInfo.m_bRunEmbedded || m_cmdInfo.m_bRunAutomated;
-    if (!server && HandOverToRunningInstance(m_cmdInfo)) {
+    if (HandOverToRunningInstance(m_cmdInfo)) {
         m_nEndCode = 0;
         return FALSE;
     }
-    if (!server) {
-        CSplashWnd::EnableSplashScreen(ShowsSplashForCommand(m_cmdInfo));
-        CSplashWnd::SetSplashTicks(kSplashTicks);
-    }
+    CSplashWnd::EnableSplashScreen(ShowsSplashForCommand(m_cmdInfo));
+    CSplashWnd::SetSplashTicks(kSplashTicks);
     RecordOsVersion();
     CreateSettingsStore();
     m_bOpenedThroughDialog = FALSE;
@@ -142,8 +141,6 @@ BOOL CZivraApp::InitInstance()
     ApplyStoredPaper();
     m_dataTypeList.LoadFromProfileOrDefaults();
 
-    if (server)
-        return TRUE; // the window stays hidden, as for an embedded start
     if (m_cmdInfo.m_nShellCommand == CCommandLineInfo::AppUnregister)
         m_nEndCode = ShellRegistration::Unregister() ? 0 : 1;
     if (m_cmdInfo.m_nShellCommand == CCommandLineInfo::AppRegister)

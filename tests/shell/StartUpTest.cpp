@@ -10,6 +10,7 @@
 #include "shell/MainFrame.h"
 #include "shell/ShellRegistration.h"
 #include "shell/SingleInstance.h"
+#include "shell/SplashWnd.h"
 #include "shell/ZivraApp.h"
 #include "tests/support/MessageScript.h"
 #include "view/FrameServices.h"
@@ -97,7 +98,11 @@ protected:
         m_previousProfile = QFileInfo(QFileInfo(Profile::FilePath()).absolutePath()).absolutePath();
         Profile::SetDirectory(m_profile.path()); // an empty profile
     }
-    void TearDown() override { Profile::SetDirectory(m_previousProfile); }
+    void TearDown() override
+    {
+        Profile::SetDirectory(m_previousProfile);
+        CSplashWnd::EnableSplashScreen(FALSE); // start-up enabled it for the whole process
+    }
 
     // Closes the main window as the user would, then shuts the application down.
     static void CloseAndExit(CZivraApp& app)
@@ -242,6 +247,17 @@ TEST_F(StartUp, ToolCommandsOfANewDrawingCheckOneToolAtATime)
         }
     }
     CloseAndExit(app);
+}
+
+TEST_F(StartUp, ServerSwitchesStartAPlainEditorWithoutSplash)
+{
+    for (const char* serverSwitch : {"-Embedding", "/Automation"}) {
+        TestZivraApp app({serverSwitch});
+        ASSERT_TRUE(app.InitInstance()) << serverSwitch;
+        EXPECT_TRUE(app.GetMainFrame()->IsWindowVisible()) << serverSwitch;
+        EXPECT_EQ(CSplashWnd::GetShown(), nullptr) << serverSwitch;
+        CloseAndExit(app);
+    }
 }
 
 TEST_F(StartUp, AFileThatCannotBeOpenedIsReportedAndEndsTheStart)
