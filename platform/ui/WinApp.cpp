@@ -14,10 +14,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QMouseEvent>
-#include <QStandardPaths>
 #include <QWidget>
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
@@ -53,13 +50,6 @@ public:
         return frame->PreTranslateMessage(&msg);
     }
 };
-
-const char* const kMimeType = "application/x-zivra";
-
-QString DataHome()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-}
 
 } // namespace WinAppImpl
 
@@ -225,10 +215,8 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& info)
     case CCommandLineInfo::FileDDE:
         return TRUE;
     case CCommandLineInfo::AppRegister:
-        RegisterShellFileTypes();
-        return FALSE;
     case CCommandLineInfo::AppUnregister:
-        UnregisterShellFileTypes();
+        // Registration with the desktop belongs to the application; the process ends after it.
         return FALSE;
     case CCommandLineInfo::FileNothing:
         return TRUE;
@@ -343,35 +331,3 @@ void CWinApp::OnUpdateRecentFileMenu(CCmdUI* cmdUI)
 }
 
 void CWinApp::EnableShellOpen() {}
-
-BOOL CWinApp::RegisterShellFileTypes(BOOL)
-{
-    const QString home = WinAppImpl::DataHome();
-    if (home.isEmpty())
-        return FALSE;
-    QDir().mkpath(home + "/applications");
-    QDir().mkpath(home + "/mime/packages");
-    QFile desktop(home + "/applications/zivra.desktop");
-    QFile mime(home + "/mime/packages/zivra.xml");
-    if (!desktop.open(QIODevice::WriteOnly | QIODevice::Truncate) || !mime.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return FALSE;
-    const QString exe = QCoreApplication::applicationFilePath();
-    desktop.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=\"%2\" %f\nMimeType=%3;\nTerminal=false\n")
-                      .arg(ToQString(m_pszAppName), exe, QLatin1String(WinAppImpl::kMimeType))
-                      .toUtf8());
-    mime.write(QStringLiteral("<?xml version=\"1.0\"?>\n<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-                              "  <mime-type type=\"%1\">\n    <comment>%2 Document</comment>\n"
-                              "    <sub-class-of type=\"application/x-ole-storage\"/>\n    <glob pattern=\"*.zvr\"/>\n"
-                              "  </mime-type>\n</mime-info>\n")
-                   .arg(QLatin1String(WinAppImpl::kMimeType), ToQString(m_pszAppName))
-                   .toUtf8());
-    return TRUE;
-}
-
-BOOL CWinApp::UnregisterShellFileTypes()
-{
-    const QString home = WinAppImpl::DataHome();
-    QFile::remove(home + "/applications/zivra.desktop");
-    QFile::remove(home + "/mime/packages/zivra.xml");
-    return TRUE;
-}

@@ -61,8 +61,6 @@ public:
 
     // Shell integration: a desktop entry and the document MIME type under ~/.local/share.
     void EnableShellOpen();
-    BOOL RegisterShellFileTypes(BOOL compat = FALSE);
-    BOOL UnregisterShellFileTypes();
 
     CWnd* m_pMainWnd = nullptr;
     int m_nCmdShow = 1; // SW_SHOWNORMAL
