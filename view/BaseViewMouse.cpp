@@ -16,6 +16,8 @@
 
 #include <QCursor>
 #include <QEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QWidget>
 
 #include <algorithm>
@@ -204,8 +206,7 @@ void CBaseView::OnLButtonDown(UINT flags, CPoint point)
             CancelTracking();
         return;
     }
-    CClientDC dc(this);
-    OnPrepareDC(&dc);
+    CFeedbackDC dc(this);
     if (picking) {
         EndPickObject(flags, point, &dc, zoomed, doc);
         return;
@@ -235,8 +236,7 @@ void CBaseView::OnMouseMove(UINT flags, CPoint point)
     {
         CPoint zoomed, doc;
         MapDevicePoint(point, zoomed, doc);
-        CClientDC dc(this);
-        OnPrepareDC(&dc);
+        CFeedbackDC dc(this);
         const UINT zone = HitTestDocumentZones(zoomed);
         ReportMousePosition(zone != 0 ? doc : CPoint(-1, -1));
         if (GetCapture() != this) {
@@ -290,8 +290,7 @@ void CBaseView::OnLButtonUp(UINT flags, CPoint point)
     }
     FlushPendingPaint();
     if (m_bOutlineShown) {
-        CClientDC screen(this);
-        OnPrepareDC(&screen);
+        CFeedbackDC screen(this);
         EraseTrackingFeedback(&screen, m_nTrackMode);
         m_bOutlineShown = FALSE;
     }
@@ -325,8 +324,7 @@ void CBaseView::CancelTracking()
     EndTrackMode();
     if (m_bOutlineShown) {
         FlushPendingPaint();
-        CClientDC dc(this);
-        OnPrepareDC(&dc);
+        CFeedbackDC dc(this);
         EraseTrackingFeedback(&dc, mode);
         m_bOutlineShown = FALSE;
     }
@@ -340,8 +338,27 @@ void CBaseView::OnCaptureChanged(CWnd* newCapture)
         CancelTracking();
 }
 
+CBaseView::CFeedbackDC::CFeedbackDC(CBaseView* view) : CClientDC(view), m_view(view)
+{
+    ++m_view->m_nFeedbackDCs;
+    m_view->OnPrepareDC(this);
+}
+
+CBaseView::CFeedbackDC::~CFeedbackDC()
+{
+    --m_view->m_nFeedbackDCs;
+}
+
 BOOL CBaseView::FilterWidgetEvent(QEvent* event)
 {
+    if (event->type() == QEvent::Paint && m_nFeedbackDCs > 0) {
+        QWidget* widget = GetSafeHwnd();
+        QPainter painter(widget);
+        for (const QRect& r : static_cast<QPaintEvent*>(event)->region())
+            painter.drawImage(r, GetScreenImage(), r);
+        widget->update(); // the invalid region, once the feedback is drawn
+        return TRUE;
+    }
     // A window switch or a dialog takes the mouse from a drag.
     if (event->type() == QEvent::ActivationChange && GetCapture() == this) {
         const QWidget* widget = GetSafeHwnd();

@@ -159,8 +159,7 @@ void CBaseView::DeselectAllButKind(WORD kind)
 {
     if (kind == 0)
         return;
-    CClientDC dc(this);
-    OnPrepareDC(&dc);
+    CFeedbackDC dc(this);
     RemoveSelectedWhere(&dc, [kind](WORD k) { return k != kind; });
 }
 
@@ -168,8 +167,7 @@ void CBaseView::DeselectKind(WORD kind)
 {
     if (kind == 0)
         return;
-    CClientDC dc(this);
-    OnPrepareDC(&dc);
+    CFeedbackDC dc(this);
     RemoveSelectedWhere(&dc, [kind](WORD k) { return k == kind; });
 }
 
