@@ -7,6 +7,8 @@
 #include "platform/profile/Profile.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/FileDialog.h"
+#include "document/ZivraDoc.h"
+#include "shell/ChildFrame.h"
 #include "shell/MainFrame.h"
 #include "shell/ShellRegistration.h"
 #include "shell/SingleInstance.h"
@@ -220,6 +222,21 @@ TEST_F(StartUp, DisabledCommandsNeverReachTheirHandlers)
     }
     EXPECT_TRUE(IsEnabled(frame, ID_FILE_NEW));
     EXPECT_TRUE(IsEnabled(frame, ID_APP_ABOUT));
+    CloseAndExit(app);
+}
+
+TEST_F(StartUp, FileNewOpensAnEditableDrawingInAChildFrame)
+{
+    TestZivraApp app;
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame* frame = app.GetMainFrame();
+    frame->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    CView* view = app.GetActiveBaseView();
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->GetDocument()->IsKindOf(RUNTIME_CLASS(CZivraDoc)));
+    EXPECT_TRUE(view->GetParentFrame()->IsKindOf(RUNTIME_CLASS(CChildFrame)));
+    frame->UpdateControlBarsCmdUI();
+    EXPECT_EQ(Utf8(frame->GetStatusBar().GetPaneText(3)), "書可");
     CloseAndExit(app);
 }
 
