@@ -50,13 +50,6 @@ void DrawLine(CDC* dc, int x1, int y1, int x2, int y2)
     dc->LineTo(x2, y2);
 }
 
-// The header-information objects are hidden by their rows of the document's header settings; the
-// document offers no per-row answer yet, so none of them is hidden.
-BOOL IsHiddenHeaderItem(const CBaseDoc*, WORD)
-{
-    return FALSE;
-}
-
 CSize ScaledSize(SIZE size, int zoom)
 {
     CPoint p(size.cx, size.cy);
@@ -78,8 +71,7 @@ BOOL IsObjectVisibleInRect(const CObject* object, const CRect& clip, int zoom, B
 
 BOOL CBaseView::IsObjectPainted(CObject* object, const CRect& clip) const
 {
-    const WORD id = DrawObjects::GetObjectId(object);
-    return !BaseViewPaint::IsHiddenHeaderItem(GetDocument(), id) && IsObjectVisibleInRect(object, clip, m_nZoom, ModePrint);
+    return !IsHiddenHeaderObject(object) && IsObjectVisibleInRect(object, clip, m_nZoom, ModePrint);
 }
 
 void CBaseView::OnDraw(CDC* dc)

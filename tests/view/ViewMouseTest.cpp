@@ -304,3 +304,40 @@ TEST_F(ViewMouse, ZoomRectangleZoomsAndAClickReturnsToThePointer)
     Release(CPoint(150, -150));
     EXPECT_EQ(m_mainFrame.tool, ID_TOOL_POINTER);
 }
+
+TEST_F(ViewMouse, HoverDescribesWhatLiesUnderTheMouse)
+{
+    AddRect(CRect(110, -110, 310, -250));
+    Open(1000, 900);
+    const struct
+    {
+        UINT tool;
+        CPoint point;
+        const char8_t* status;
+    } cases[] = {
+        {ID_TOOL_POINTER, {110, -180}, u8"長方形ｵﾌﾞｼﾞｪｸﾄ"},
+        {ID_TOOL_POINTER, {600, -600}, u8"ﾏｳｽにより描画ｵﾌﾞｼﾞｪｸﾄを操作"},
+        {kRectTool, {600, -600}, u8"長方形を描画"},
+        {kRectTool, {110, -180}, u8"長方形ｵﾌﾞｼﾞｪｸﾄ"},
+        {ID_TOOL_POINTER, {2, 2}, u8"ﾄﾞｷｭﾒﾝﾄ外"},
+    };
+    for (const auto& c : cases) {
+        m_mainFrame.tool = c.tool;
+        Send(QEvent::MouseMove, c.point, Qt::NoButton);
+        EXPECT_EQ(m_mainFrame.statusText, CString(c.status)) << c.tool << " " << c.point.x;
+    }
+}
+
+TEST_F(ViewMouse, DraggingTheRightEdgeChangesThePagesAcross)
+{
+    Open(1000, 900);
+    m_view->SetZoom(25);
+    const CSize pages = m_doc->GetPages();
+    const CSize extent = m_doc->GetPageExtent();
+    const int edge = pages.cx * extent.cx - 10;
+    Drag(CPoint(edge, -200), CPoint(edge + extent.cx / 2, -200));
+    EXPECT_EQ(m_doc->GetPages(), CSize(pages.cx + 1, pages.cy));
+    CString expected;
+    expected.Format(CString(u8"ﾄﾞｷｭﾒﾝﾄを 横 %d x 縦 %d ﾍﾟｰｼﾞに変更しました"), int(pages.cx + 1), int(pages.cy));
+    EXPECT_EQ(m_mainFrame.statusText, expected);
+}
