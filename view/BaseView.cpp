@@ -473,37 +473,31 @@ void CBaseView::InvalidateLogicalRect(CRect rect, BOOL validate)
 
 int CBaseView::InvalidateObject(CObject* object)
 {
-    const CBaseObj* box = DrawObjects::AsBoxObject(object);
-    if (!box)
-        return 0;
-    CRect rect;
-    box->GetRedrawRect(rect, m_nZoom, ModePrint);
-    ScaleRectByZoom(rect, m_nZoom);
-    InvalidateLogicalRect(rect, FALSE);
-    return 1;
+    return MarkObjectArea(object, FALSE, FALSE);
 }
 
 int CBaseView::InvalidateObjectFull(CObject* object)
 {
-    const CBaseObj* box = DrawObjects::AsBoxObject(object);
-    if (!box)
-        return 0;
-    CRect rect;
-    box->GetFullRedrawRect(rect, m_nZoom, ModePrint);
-    ScaleRectByZoom(rect, m_nZoom);
-    InvalidateLogicalRect(rect, FALSE);
-    return 1;
+    return MarkObjectArea(object, TRUE, FALSE);
 }
 
 int CBaseView::ValidateObject(CObject* object)
+{
+    return MarkObjectArea(object, TRUE, TRUE);
+}
+
+int CBaseView::MarkObjectArea(CObject* object, BOOL full, BOOL validate)
 {
     const CBaseObj* box = DrawObjects::AsBoxObject(object);
     if (!box)
         return 0;
     CRect rect;
-    box->GetFullRedrawRect(rect, m_nZoom, ModePrint);
+    if (full)
+        box->GetFullRedrawRect(rect, m_nZoom, ModePrint);
+    else
+        box->GetRedrawRect(rect, m_nZoom, ModePrint);
     ScaleRectByZoom(rect, m_nZoom);
-    InvalidateLogicalRect(rect, TRUE);
+    InvalidateLogicalRect(rect, validate);
     return 1;
 }
 

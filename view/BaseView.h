@@ -314,17 +314,13 @@ protected:
     void PrepareMappingDC(CDC& dc, DrawLog& log) const;
     // Invalidates a rectangle in view units, or takes it out of the invalid region.
     void InvalidateLogicalRect(CRect rect, BOOL validate);
-    // A client device context for XOR feedback, prepared. While one is open the picture has its
-    // painter, so paint events in between (a status-bar repaint, a message box) only show the
-    // picture as it stands and leave the invalid region for later.
+    // The same for a box object's redraw area (its full area with the handles when `full`).
+    int MarkObjectArea(CObject* object, BOOL full, BOOL validate);
+    // A client device context for XOR feedback, prepared like the window's.
     class CFeedbackDC : public CClientDC
     {
     public:
         explicit CFeedbackDC(CBaseView* view);
-        ~CFeedbackDC() override;
-
-    private:
-        CBaseView* m_view;
     };
     // The zoomed and the document point of a device point.
     void MapDevicePoint(POINT device, CPoint& zoomed, CPoint& doc) const;
@@ -399,7 +395,6 @@ protected:
     CFloatEdit* m_pLabelEdit = nullptr;
     CSize m_sizeDragPages;
     CSize m_sizeDefaultFile{240, -160};
-    int m_nFeedbackDCs = 0;
 };
 
 // Whether the drawing object's repaint bounds at the zoom and mode meet the clip (0.1 mm at 100 %).

@@ -16,8 +16,6 @@
 
 #include <QCursor>
 #include <QEvent>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QWidget>
 
 #include <algorithm>
@@ -338,27 +336,13 @@ void CBaseView::OnCaptureChanged(CWnd* newCapture)
         CancelTracking();
 }
 
-CBaseView::CFeedbackDC::CFeedbackDC(CBaseView* view) : CClientDC(view), m_view(view)
+CBaseView::CFeedbackDC::CFeedbackDC(CBaseView* view) : CClientDC(view)
 {
-    ++m_view->m_nFeedbackDCs;
-    m_view->OnPrepareDC(this);
-}
-
-CBaseView::CFeedbackDC::~CFeedbackDC()
-{
-    --m_view->m_nFeedbackDCs;
+    view->OnPrepareDC(this);
 }
 
 BOOL CBaseView::FilterWidgetEvent(QEvent* event)
 {
-    if (event->type() == QEvent::Paint && m_nFeedbackDCs > 0) {
-        QWidget* widget = GetSafeHwnd();
-        QPainter painter(widget);
-        for (const QRect& r : static_cast<QPaintEvent*>(event)->region())
-            painter.drawImage(r, GetScreenImage(), r);
-        widget->update(); // the invalid region, once the feedback is drawn
-        return TRUE;
-    }
     // A window switch or a dialog takes the mouse from a drag.
     if (event->type() == QEvent::ActivationChange && GetCapture() == this) {
         const QWidget* widget = GetSafeHwnd();

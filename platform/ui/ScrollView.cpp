@@ -282,13 +282,17 @@ CClientDC::CClientDC(CWnd* wnd) : m_view(DYNAMIC_DOWNCAST(CScrollView, wnd))
 {
     if (m_view && !m_view->CreateClientDC(*this))
         m_view = nullptr;
+    if (m_view)
+        ++m_view->m_nClientDCs;
 }
 
 CClientDC::~CClientDC()
 {
     DeleteDC();
-    if (m_view)
+    if (m_view) {
+        --m_view->m_nClientDCs;
         m_view->ShowClientDrawing();
+    }
 }
 
 // --- The picture --------------------------------------------------------------------------------
@@ -382,7 +386,10 @@ BOOL CScrollView::FilterWidgetEvent(QEvent* event)
 {
     switch (event->type()) {
     case QEvent::Paint: {
-        RenderInvalidRegion();
+        if (m_nClientDCs == 0)
+            RenderInvalidRegion();
+        else
+            ShowClientDrawing(); // the invalid region, once the client drawing is done
         QPainter painter(m_area->viewport());
         for (const QRect& r : static_cast<QPaintEvent*>(event)->region())
             painter.drawImage(r, m_image, r);

@@ -104,6 +104,11 @@ private:
     QImage m_image;
     QRegion m_invalid;
     BOOL m_bSettingBars = FALSE;
+    // Client device contexts open on the picture. While one is open the picture has its painter,
+    // so a paint event in between (a status-bar repaint, a message box) only shows the picture as
+    // it stands and leaves the invalid region for later.
+    int m_nClientDCs = 0;
+    friend class CClientDC;
 };
 
 // A device context on a view's window: draws into the picture of a scrolling view and shows it
