@@ -1,17 +1,11 @@
 // Dragging a selection of 1,000 rectangles in a document of 20,000 with the pointer tool: each
 // mouse move erases and redraws the XOR outline of every selected object, and the release moves
 // them all in one undo step and repaints what they covered.
-#include "document/UndoStep.h"
-#include "document/ZivraDoc.h"
+#include "bench/support/RectangleGridView.h"
 #include "foundation/ZoomScale.h"
-#include "objects/RectObj.h"
-#include "platform/ui/FrameWnd.h"
 #include "view/FrameServices.h"
-#include "view/ZivraView.h"
 
-#include <QApplication>
 #include <QMouseEvent>
-#include <QWidget>
 
 #include <benchmark/benchmark.h>
 
@@ -34,58 +28,40 @@ public:
     void SetStatusText(LPCTSTR) override {}
 };
 
+// The frame services stay registered while the view lives.
+class FrameServicesRegistration
+{
+public:
+    explicit FrameServicesRegistration(FrameServices* services) { SetFrameServices(services); }
+    ~FrameServicesRegistration() { SetFrameServices(nullptr); }
+    FrameServicesRegistration(const FrameServicesRegistration&) = delete;
+    FrameServicesRegistration& operator=(const FrameServicesRegistration&) = delete;
+};
+
 class DragBench
 {
 public:
-    DragBench()
+    DragBench() : m_registration(&m_frameServices), m_grid(kRows, kColumns, 9302)
     {
-        SetFrameServices(&m_frameServices);
-        m_doc.m_bAutoDelete = FALSE;
-        m_doc.SetPages(3, 2);
-        CUndoStep step(&m_doc);
-        for (int row = 0; row < kRows; ++row)
-            for (int column = 0; column < kColumns; ++column) {
-                const CRect rect(20 + column * 25, -20 - row * 30, 40 + column * 25, -40 - row * 30);
-                m_doc.AddObject(new CRectObj(m_doc.NewObjectId(), rect));
-            }
-        CCreateContext context;
-        context.m_pNewViewClass = RUNTIME_CLASS(CZivraView);
-        context.m_pCurrentDoc = &m_doc;
-        m_frame = new CFrameWnd;
-        m_frame->LoadFrame(9302, WS_OVERLAPPEDWINDOW, nullptr, &context);
-        m_view = static_cast<CZivraView*>(m_frame->GetActiveView());
-        m_view->SetScreenMetrics(96, 96, 1920, 1080);
-        m_frame->GetSafeHwnd()->resize(1920, 1200);
-        m_frame->ShowWindow(SW_SHOW);
-        QApplication::processEvents();
-        m_view->OnInitialUpdate();
-        const CObList* objects = m_doc.GetObjectList();
+        const CObList* objects = Doc().GetObjectList();
         POSITION pos = objects->GetHeadPosition();
         for (int i = 0; i < kSelectedRows * kColumns; ++i)
-            m_view->AppendToSelection(objects->GetNext(pos));
-        m_view->Invalidate();
-        m_view->UpdateWindow();
+            View().AppendToSelection(objects->GetNext(pos));
+        View().Invalidate();
+        View().UpdateWindow();
     }
-    ~DragBench()
-    {
-        m_frame->DestroyWindow();
-        QApplication::processEvents();
-        SetFrameServices(nullptr);
-    }
-    DragBench(const DragBench&) = delete;
-    DragBench& operator=(const DragBench&) = delete;
 
-    CZivraView& View() { return *m_view; }
-    CZivraDoc& Doc() { return m_doc; }
+    CZivraView& View() { return m_grid.View(); }
+    CZivraDoc& Doc() { return m_grid.Doc(); }
 
     // A mouse event at a document point.
     void Send(QEvent::Type type, POINT doc)
     {
         CPoint p = doc;
-        ScalePointByZoom(p, m_view->GetZoom());
+        ScalePointByZoom(p, View().GetZoom());
         CRect r(p.x, p.y, p.x, p.y);
-        m_view->DocToClient(r);
-        QWidget* widget = m_view->GetSafeHwnd();
+        View().DocToClient(r);
+        QWidget* widget = View().GetSafeHwnd();
         const QPointF local(r.left, r.top);
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
@@ -95,9 +71,8 @@ public:
 
 private:
     PointerFrame m_frameServices;
-    CZivraDoc m_doc;
-    CFrameWnd* m_frame = nullptr;
-    CZivraView* m_view = nullptr;
+    FrameServicesRegistration m_registration;
+    RectangleGridView m_grid;
 };
 
 DragBench* g_bench = nullptr;

@@ -1,13 +1,6 @@
 // Repainting a drawing view that shows 20,000 rectangles, at zoom 100 and 25, and scrolling it by
 // one page (the view repaints what comes into sight at once).
-#include "document/UndoStep.h"
-#include "document/ZivraDoc.h"
-#include "objects/RectObj.h"
-#include "platform/ui/FrameWnd.h"
-#include "view/ZivraView.h"
-
-#include <QApplication>
-#include <QWidget>
+#include "bench/support/RectangleGridView.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,50 +9,10 @@ namespace {
 constexpr int kColumns = 200;
 constexpr int kRows = 100;
 
-class ViewBench
-{
-public:
-    ViewBench()
-    {
-        m_doc.m_bAutoDelete = FALSE;
-        m_doc.SetPages(3, 2);
-        CUndoStep step(&m_doc);
-        for (int row = 0; row < kRows; ++row)
-            for (int column = 0; column < kColumns; ++column) {
-                const CRect rect(20 + column * 25, -20 - row * 30, 40 + column * 25, -40 - row * 30);
-                m_doc.AddObject(new CRectObj(m_doc.NewObjectId(), rect));
-            }
-        CCreateContext context;
-        context.m_pNewViewClass = RUNTIME_CLASS(CZivraView);
-        context.m_pCurrentDoc = &m_doc;
-        m_frame = new CFrameWnd;
-        m_frame->LoadFrame(9301, WS_OVERLAPPEDWINDOW, nullptr, &context);
-        m_view = static_cast<CZivraView*>(m_frame->GetActiveView());
-        m_view->SetScreenMetrics(96, 96, 1920, 1080);
-        m_frame->GetSafeHwnd()->resize(1920, 1200);
-        m_frame->ShowWindow(SW_SHOW);
-        QApplication::processEvents();
-        m_view->OnInitialUpdate();
-        m_view->UpdateWindow();
-    }
-    ~ViewBench()
-    {
-        m_frame->DestroyWindow();
-        QApplication::processEvents();
-    }
-
-    CZivraView& View() { return *m_view; }
-
-private:
-    CZivraDoc m_doc;
-    CFrameWnd* m_frame = nullptr;
-    CZivraView* m_view = nullptr;
-};
-
 // Made in main while the application lives.
-ViewBench* g_bench = nullptr;
+RectangleGridView* g_bench = nullptr;
 
-ViewBench& Bench()
+RectangleGridView& Bench()
 {
     return *g_bench;
 }
@@ -103,7 +56,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    ViewBench bench;
+    RectangleGridView bench(kRows, kColumns, 9301);
     g_bench = &bench;
     benchmark::RunSpecifiedBenchmarks();
     g_bench = nullptr;

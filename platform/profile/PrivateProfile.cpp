@@ -48,7 +48,7 @@ std::optional<IniLines> ReadLines(const char* fileName)
     const std::string text(bytes.constData(), std::size_t(bytes.size()));
     const std::size_t firstBreak = text.find('\n');
     if (firstBreak != std::string::npos && (firstBreak == 0 || text[firstBreak - 1] != '\r'))
-        ini.eol = "\n";
+        ini.eol.assign(1, '\n');
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
@@ -165,14 +165,17 @@ std::optional<SectionRange> FindSection(const IniLines& ini, const char* section
     return std::nullopt;
 }
 
-std::optional<std::size_t> FindKey(const IniLines& ini, const SectionRange& range, const char* key)
+// The index of the key's line in the section, or kNoLine.
+constexpr std::size_t kNoLine = std::size_t(-1);
+
+std::size_t FindKey(const IniLines& ini, const SectionRange& range, const char* key)
 {
     for (std::size_t i = range.begin + 1; i < range.end; ++i) {
         const std::optional<CString> name = KeyOf(ini.lines[i]);
         if (name && SameName(*name, key))
             return i;
     }
-    return std::nullopt;
+    return kNoLine;
 }
 
 std::optional<CString> ReadValue(const char* section, const char* key, const char* fileName)
@@ -185,10 +188,10 @@ std::optional<CString> ReadValue(const char* section, const char* key, const cha
     const std::optional<SectionRange> range = FindSection(*ini, section);
     if (!range)
         return std::nullopt;
-    const std::optional<std::size_t> line = FindKey(*ini, *range, key);
-    if (!line)
+    const std::size_t line = FindKey(*ini, *range, key);
+    if (line == kNoLine)
         return std::nullopt;
-    const std::string& text = ini->lines[*line];
+    const std::string& text = ini->lines[line];
     return Trimmed(text.substr(text.find('=') + 1));
 }
 
@@ -225,20 +228,20 @@ bool ApplyChange(IniLines& ini, const char* section, const char* key, const char
         ini.lines.erase(ini.lines.begin() + std::ptrdiff_t(range->begin), ini.lines.begin() + std::ptrdiff_t(range->end));
         return true;
     }
-    const std::optional<std::size_t> line = range ? FindKey(ini, *range, key) : std::nullopt;
+    const std::size_t line = range ? FindKey(ini, *range, key) : kNoLine;
     if (!value) {
-        if (!line)
+        if (line == kNoLine)
             return false;
-        ini.lines.erase(ini.lines.begin() + std::ptrdiff_t(*line));
+        ini.lines.erase(ini.lines.begin() + std::ptrdiff_t(line));
         return true;
     }
     const std::string entry = std::string(key) + "=" + value;
-    if (line)
-        ini.lines[*line] = entry;
+    if (line != kNoLine)
+        ini.lines[line] = entry;
     else if (range)
         ini.lines.insert(ini.lines.begin() + std::ptrdiff_t(EndOfEntries(ini, *range)), entry);
     else {
-        ini.lines.push_back("[" + std::string(section) + "]");
+        ini.lines.push_back(std::string(1, '[').append(section).append(1, ']'));
         ini.lines.push_back(entry);
     }
     return true;
