@@ -3,6 +3,7 @@
 #include "platform/ui/FrameworkIds.h"
 #include "platform/ui/Resources.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -392,6 +393,10 @@ QIcon DrawCommandIcon(UINT commandId)
 void InstallShellArtwork()
 {
     SetCommandIconProvider(&DrawCommandIcon);
+    QIcon windowIcon;
+    for (int size : {16, 32, 48, 64})
+        windowIcon.addPixmap(DrawApplicationIcon(size));
+    QApplication::setWindowIcon(windowIcon);
 }
 
 QPixmap DrawApplicationIcon(int size)

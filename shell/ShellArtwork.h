@@ -9,7 +9,8 @@
 
 #include <vector>
 
-// Installs the button pictures as the command icons of the window layer.
+// Installs the button pictures as the command icons of the window layer, and the application
+// icon as every window's icon.
 void InstallShellArtwork();
 // The picture of a command's button; a null icon for commands without one.
 QIcon DrawCommandIcon(UINT commandId);
