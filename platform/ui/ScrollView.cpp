@@ -28,9 +28,12 @@ int UnitsPerInch(int mapMode)
 constexpr int kWheelDelta = 120;
 constexpr int kWheelScrollLines = 3;
 
+// An empty rectangle stays empty (it covers no pixel).
 QRect ToQRect(const RECT& r)
 {
-    return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)).normalized();
+    CRect n(r);
+    n.NormalizeRect();
+    return QRect(n.left, n.top, n.Width(), n.Height());
 }
 
 } // namespace ScrollViewImpl
@@ -386,10 +389,10 @@ BOOL CScrollView::FilterWidgetEvent(QEvent* event)
 {
     switch (event->type()) {
     case QEvent::Paint: {
+        // While a client drawing is open the invalid region waits: closing it asks for the paint
+        // that renders it. Asking again from here would repaint over and over meanwhile.
         if (m_nClientDCs == 0)
             RenderInvalidRegion();
-        else
-            ShowClientDrawing(); // the invalid region, once the client drawing is done
         QPainter painter(m_area->viewport());
         for (const QRect& r : static_cast<QPaintEvent*>(event)->region())
             painter.drawImage(r, m_image, r);

@@ -117,6 +117,12 @@ TEST_F(ScrollViewTest, OnlyTheInvalidRegionIsPaintedAgain)
     m_view->ValidateRect(&part);
     m_view->UpdateWindow();
     EXPECT_TRUE(m_view->clips.empty());
+    // An empty rectangle covers no pixel, whichever way round it is given.
+    for (const CRect& flat : {CRect(10, 20, 10, 80), CRect(60, 20, 10, 20)}) {
+        m_view->InvalidateRect(&flat);
+        m_view->UpdateWindow();
+        EXPECT_TRUE(m_view->clips.empty()) << flat.left << " " << flat.right;
+    }
 }
 
 TEST_F(ScrollViewTest, ClientDrawingInXorTwiceRestoresThePixels)
@@ -132,4 +138,42 @@ TEST_F(ScrollViewTest, ClientDrawingInXorTwiceRestoresThePixels)
         dc.LineTo(200, 150);
     }
     EXPECT_EQ(m_view->GetScreenImage(), before);
+}
+
+namespace scroll_view_test {
+
+// Counts the paint events of a widget.
+class PaintCounter : public QObject
+{
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+    int paints = 0;
+};
+
+} // namespace scroll_view_test
+
+TEST_F(ScrollViewTest, APaintDuringClientDrawingWaitsForItWithoutRepaintingOverAndOver)
+{
+    m_view->UpdateWindow();
+    m_view->clips.clear();
+    scroll_view_test::PaintCounter counter;
+    m_view->GetSafeHwnd()->installEventFilter(&counter);
+    const CRect part(10, 20, 60, 80);
+    {
+        // A message box shown during a drag runs the event loop with the client drawing open.
+        CClientDC dc(m_view);
+        m_view->InvalidateRect(&part);
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+        EXPECT_TRUE(m_view->clips.empty());
+        EXPECT_LE(counter.paints, 1);
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(m_view->clips.size(), 1u);
+    m_view->GetSafeHwnd()->removeEventFilter(&counter);
 }
