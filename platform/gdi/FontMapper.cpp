@@ -58,7 +58,7 @@ QFont ToQFont(const LOGFONT& font, int emPixels)
 int EmPixels(const LOGFONT& font, const CoordinateMapping& mapping)
 {
     if (font.lfHeight < 0)
-        return mapping.LengthToDeviceY(-font.lfHeight);
+        return mapping.LengthToDeviceY(font.lfHeight);
     const int cell = font.lfHeight > 0 ? mapping.LengthToDeviceY(font.lfHeight) : kDefaultCellPixels;
     // The cell is ascent + descent; scale from a reference size to find the em that fills it.
     constexpr int reference = 100;

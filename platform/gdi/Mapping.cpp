@@ -1,25 +1,55 @@
 #include "platform/gdi/Mapping.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 namespace MappingFile {
 
+// The value held at the nearest end of the 32-bit range.
+int Saturated(__int128 v)
+{
+    return int(std::clamp<__int128>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
 // floor(numerator / denominator + 1/2): GDI rounds transformed coordinates to the nearest pixel.
-int RoundedQuotient(long long numerator, long long denominator)
+// 128 bits hold every product of a 33-bit offset and a 32-bit extent.
+__int128 RoundedQuotient(__int128 numerator, __int128 denominator)
 {
     if (denominator < 0)
         numerator = -numerator, denominator = -denominator;
-    const long long twice = 2 * numerator + denominator;
-    const long long d = 2 * denominator;
-    long long q = twice / d;
+    const __int128 twice = 2 * numerator + denominator;
+    const __int128 d = 2 * denominator;
+    __int128 q = twice / d;
     if (twice % d != 0 && twice < 0)
         --q;
-    return int(q);
+    return q;
 }
 
+// A coordinate far outside the device is held at the 32-bit limit rather than wrapping.
 int Transform(int value, int fromOrigin, int fromExtent, int toExtent, int toOrigin)
 {
-    return toOrigin + RoundedQuotient((long long)(value - fromOrigin) * toExtent, fromExtent);
+    const __int128 offset = __int128(value) - fromOrigin;
+    return Saturated(toOrigin + RoundedQuotient(offset * toExtent, fromExtent));
+}
+
+// The magnitude of an extent component, which is never 0 or INT_MIN (SetWindowExt refuses them).
+long long Magnitude(int v)
+{
+    return std::abs((long long)v);
+}
+
+// |length| scaled by |to| / |from|, rounded half up, held at INT_MAX.
+int ScaledMagnitude(int length, int to, int from)
+{
+    return Saturated(RoundedQuotient(__int128(Magnitude(length)) * Magnitude(to), Magnitude(from)));
+}
+
+// A length scaled by |to| / |from|, rounded half away from zero, keeping its sign.
+int ScaleLength(int length, int to, int from)
+{
+    const int magnitude = ScaledMagnitude(length, to, from);
+    return length < 0 ? -magnitude : magnitude;
 }
 
 int Sign(int v)
@@ -86,9 +116,16 @@ CPoint CoordinateMapping::SetViewportOrg(POINT origin)
     return previous;
 }
 
+bool CoordinateMapping::CanSetExtent(SIZE extent) const
+{
+    // INT_MIN has no magnitude in 32 bits.
+    const auto usable = [](int v) { return v != 0 && v != std::numeric_limits<int>::min(); };
+    return (m_mode == MM_ISOTROPIC || m_mode == MM_ANISOTROPIC) && usable(extent.cx) && usable(extent.cy);
+}
+
 bool CoordinateMapping::SetWindowExt(SIZE extent)
 {
-    if ((m_mode != MM_ISOTROPIC && m_mode != MM_ANISOTROPIC) || extent.cx == 0 || extent.cy == 0)
+    if (!CanSetExtent(extent))
         return false;
     m_windowExt = extent;
     FixIsotropic();
@@ -97,7 +134,7 @@ bool CoordinateMapping::SetWindowExt(SIZE extent)
 
 bool CoordinateMapping::SetViewportExt(SIZE extent)
 {
-    if ((m_mode != MM_ISOTROPIC && m_mode != MM_ANISOTROPIC) || extent.cx == 0 || extent.cy == 0)
+    if (!CanSetExtent(extent))
         return false;
     m_viewportExt = extent;
     FixIsotropic();
@@ -108,12 +145,14 @@ void CoordinateMapping::FixIsotropic()
 {
     if (m_mode != MM_ISOTROPIC)
         return;
-    const long long vx = std::abs(m_viewportExt.cx), vy = std::abs(m_viewportExt.cy);
-    const long long wx = std::abs(m_windowExt.cx), wy = std::abs(m_windowExt.cy);
+    using MappingFile::Magnitude;
+    const long long vx = Magnitude(m_viewportExt.cx), vy = Magnitude(m_viewportExt.cy);
+    const long long wx = Magnitude(m_windowExt.cx), wy = Magnitude(m_windowExt.cy);
+    // The shrunk extent stays at least 1, or the reverse conversion would divide by zero.
     if (vx * wy < vy * wx)
-        m_viewportExt.cy = MappingFile::Sign(m_viewportExt.cy) * MulDiv(int(wy), int(vx), int(wx));
+        m_viewportExt.cy = MappingFile::Sign(m_viewportExt.cy) * std::max(1, MulDiv(int(wy), int(vx), int(wx)));
     else if (vx * wy > vy * wx)
-        m_viewportExt.cx = MappingFile::Sign(m_viewportExt.cx) * MulDiv(int(wx), int(vy), int(wy));
+        m_viewportExt.cx = MappingFile::Sign(m_viewportExt.cx) * std::max(1, MulDiv(int(wx), int(vy), int(wy)));
 }
 
 CPoint CoordinateMapping::LPtoDP(POINT p) const
@@ -130,14 +169,14 @@ CPoint CoordinateMapping::DPtoLP(POINT p) const
 
 CSize CoordinateMapping::LPtoDP(SIZE s) const
 {
-    return CSize(MulDiv(s.cx, std::abs(m_viewportExt.cx), std::abs(m_windowExt.cx)),
-                 MulDiv(s.cy, std::abs(m_viewportExt.cy), std::abs(m_windowExt.cy)));
+    return CSize(MappingFile::ScaleLength(s.cx, m_viewportExt.cx, m_windowExt.cx),
+                 MappingFile::ScaleLength(s.cy, m_viewportExt.cy, m_windowExt.cy));
 }
 
 CSize CoordinateMapping::DPtoLP(SIZE s) const
 {
-    return CSize(MulDiv(s.cx, std::abs(m_windowExt.cx), std::abs(m_viewportExt.cx)),
-                 MulDiv(s.cy, std::abs(m_windowExt.cy), std::abs(m_viewportExt.cy)));
+    return CSize(MappingFile::ScaleLength(s.cx, m_windowExt.cx, m_viewportExt.cx),
+                 MappingFile::ScaleLength(s.cy, m_windowExt.cy, m_viewportExt.cy));
 }
 
 CRect CoordinateMapping::LPtoDP(const RECT& r) const
@@ -152,20 +191,20 @@ CRect CoordinateMapping::DPtoLP(const RECT& r) const
 
 int CoordinateMapping::LengthToDeviceX(int length) const
 {
-    return std::abs(LPtoDP(CSize(length, 0)).cx);
+    return MappingFile::ScaledMagnitude(length, m_viewportExt.cx, m_windowExt.cx);
 }
 
 int CoordinateMapping::LengthToDeviceY(int length) const
 {
-    return std::abs(LPtoDP(CSize(0, length)).cy);
+    return MappingFile::ScaledMagnitude(length, m_viewportExt.cy, m_windowExt.cy);
 }
 
 int CoordinateMapping::LengthToLogicalX(int pixels) const
 {
-    return std::abs(DPtoLP(CSize(pixels, 0)).cx);
+    return MappingFile::ScaledMagnitude(pixels, m_windowExt.cx, m_viewportExt.cx);
 }
 
 int CoordinateMapping::LengthToLogicalY(int pixels) const
 {
-    return std::abs(DPtoLP(CSize(0, pixels)).cy);
+    return MappingFile::ScaledMagnitude(pixels, m_windowExt.cy, m_viewportExt.cy);
 }

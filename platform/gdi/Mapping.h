@@ -18,7 +18,7 @@ public:
     CPoint GetWindowOrg() const { return m_windowOrg; }
     CPoint SetViewportOrg(POINT origin);
     CPoint GetViewportOrg() const { return m_viewportOrg; }
-    // Extents change only in MM_ISOTROPIC and MM_ANISOTROPIC; zero extents are refused.
+    // Extents change only in MM_ISOTROPIC and MM_ANISOTROPIC; zero (and INT_MIN) extents are refused.
     // MM_ISOTROPIC then shrinks one viewport extent so both axes have the same scale.
     bool SetWindowExt(SIZE extent);
     CSize GetWindowExt() const { return m_windowExt; }
@@ -27,14 +27,14 @@ public:
 
     CPoint LPtoDP(POINT p) const;
     CPoint DPtoLP(POINT p) const;
-    // Sizes scale by the magnitudes of the extents (MulDiv), keeping their signs.
+    // Sizes scale by the magnitudes of the extents, rounded half away from zero, keeping their signs.
     CSize LPtoDP(SIZE s) const;
     CSize DPtoLP(SIZE s) const;
     // Corner by corner, not normalised.
     CRect LPtoDP(const RECT& r) const;
     CRect DPtoLP(const RECT& r) const;
 
-    // Device pixels of a logical length along x or y (magnitude only).
+    // Device pixels of a logical length along x or y (magnitude only, held at INT_MAX).
     int LengthToDeviceX(int length) const;
     int LengthToDeviceY(int length) const;
     int LengthToLogicalX(int pixels) const;
@@ -43,6 +43,7 @@ public:
     bool IsYUp() const { return (m_windowExt.cy < 0) != (m_viewportExt.cy < 0); }
 
 private:
+    bool CanSetExtent(SIZE extent) const;
     void FixIsotropic();
 
     int m_mode = MM_TEXT;

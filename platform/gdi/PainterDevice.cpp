@@ -177,7 +177,9 @@ PainterDevice::PenShape PainterDevice::ShapeOf(const DCState& state) const
     const LOGPEN& pen = state.pen->log;
     const int style = int(pen.lopnStyle & PS_STYLE_MASK);
     shape.null = style == PS_NULL;
-    shape.width = pen.lopnWidth.x <= 1 ? 1 : std::max(1, state.mapping.LengthToDeviceX(pen.lopnWidth.x));
+    // Width 0 is one pixel at any scale; any other width is in logical units and scales with the
+    // map mode (0.1 mm is two pixels at 600 dpi), never below one pixel.
+    shape.width = pen.lopnWidth.x == 0 ? 1 : std::max(1, state.mapping.LengthToDeviceX(pen.lopnWidth.x));
     shape.cosmetic = shape.width <= 1;
     shape.inside = style == PS_INSIDEFRAME && !shape.cosmetic;
     return shape;
@@ -456,7 +458,7 @@ COLORREF PainterDevice::GetPixel(const DCState& state, POINT point)
 const PainterDevice::FontEntry& PainterDevice::FontFor(const DCState& state)
 {
     const LOGFONT& log = state.font->log;
-    const int height = log.lfHeight == 0 ? 0 : state.mapping.LengthToDeviceY(std::abs(int(log.lfHeight)));
+    const int height = log.lfHeight == 0 ? 0 : state.mapping.LengthToDeviceY(log.lfHeight);
     const int extra = state.charExtra ? state.mapping.LengthToDeviceX(state.charExtra) : 0;
     if (m_font.data != state.font || m_font.height != height || m_font.extra != extra)
     {

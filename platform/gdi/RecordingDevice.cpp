@@ -1,5 +1,6 @@
 #include "platform/gdi/RecordingDevice.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace RecordingFile {
@@ -7,7 +8,8 @@ namespace RecordingFile {
 int Em(const DCState& state)
 {
     const LONG h = state.font ? state.font->log.lfHeight : 0;
-    return h == 0 ? 16 : std::abs(int(h));
+    // Held well inside the 32-bit range: a damaged font height must not overflow the metrics.
+    return h == 0 ? 16 : int(std::min(std::abs((long long)h), 0x1000000LL));
 }
 
 } // namespace RecordingFile

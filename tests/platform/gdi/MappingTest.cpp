@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 class MappingTest : public ::testing::Test
@@ -119,6 +121,44 @@ TEST_F(MappingTest, DeviceCapsFollowTheFixedResolution)
     dc.SetMapMode(MM_LOMETRIC);
     dc.SetDeviceCaps(LOGPIXELSX, 192);
     EXPECT_EQ(ToDevice(254, 0).x, 192);
+}
+
+TEST_F(MappingTest, DegenerateExtentsNeverDivideByZero)
+{
+    // A very wide window on a tiny viewport: the isotropic fit would shrink the y extent to 0.
+    dc.SetMapMode(MM_ISOTROPIC);
+    dc.SetWindowExt(100000, 1);
+    dc.SetViewportExt(1, -1);
+    EXPECT_EQ(dc.GetViewportExt(), CSize(1, -1));
+    EXPECT_EQ(ToLogical(3, 3), CPoint(300000, -3));
+    CSize s(5, 5);
+    dc.DPtoLP(&s);
+    EXPECT_EQ(s, CSize(500000, 5));
+
+    // Zero and INT_MIN extents are refused and leave the extents as they were.
+    dc.SetMapMode(MM_ANISOTROPIC);
+    for (const CSize bad : {CSize(0, 1), CSize(1, 0), CSize(INT_MIN, 1), CSize(1, INT_MIN)}) {
+        EXPECT_EQ(dc.SetWindowExt(bad), CSize()) << bad.cx << "," << bad.cy;
+        EXPECT_EQ(dc.SetViewportExt(bad), CSize()) << bad.cx << "," << bad.cy;
+    }
+    EXPECT_EQ(dc.GetWindowExt(), CSize(100000, 1));
+    EXPECT_EQ(dc.GetViewportExt(), CSize(1, -1));
+}
+
+TEST_F(MappingTest, CoordinatesBeyondTheRangeAreHeldAtItsLimits)
+{
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(1, 1);
+    dc.SetViewportExt(INT_MAX, -INT_MAX);
+    dc.SetWindowOrg(INT_MIN, 0);
+    EXPECT_EQ(ToDevice(INT_MAX, 1), CPoint(INT_MAX, -INT_MAX));
+    EXPECT_EQ(ToDevice(INT_MIN, -1), CPoint(0, INT_MAX));
+    CSize s(-INT_MAX, INT_MAX);
+    dc.LPtoDP(&s);
+    EXPECT_EQ(s, CSize(-INT_MAX, INT_MAX));
+
+    dc.SetViewportOrg(INT_MAX, INT_MIN);
+    EXPECT_EQ(ToDevice(0, 5), CPoint(INT_MAX, INT_MIN));
 }
 
 } // namespace

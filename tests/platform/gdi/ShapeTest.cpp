@@ -70,6 +70,27 @@ TEST_F(ShapeTest, LinesLeaveOutTheirLastPixel)
     EXPECT_EQ(dc.GetCurrentPosition(), CPoint(20, 30));
 }
 
+TEST_F(ShapeTest, PenWidthsAreLogicalUnitsExceptZero)
+{
+    // At 600 dpi in MM_LOMETRIC (0.1 mm per unit) width 0 is one pixel, width 1 is 0.1 mm
+    // (2.36 pixels, 2), width 10 is 1 mm (23.6 pixels, 24).
+    struct Case { int width, pixels; } cases[] = {{0, 1}, {1, 2}, {10, 24}};
+    for (const Case& c : cases) {
+        Open(Qt::white, 400, 200);
+        dc.SetDeviceCaps(LOGPIXELSX, 600);
+        dc.SetDeviceCaps(LOGPIXELSY, 600);
+        dc.SetMapMode(MM_LOMETRIC);
+        CPen pen(PS_SOLID, c.width, RGB(0, 0, 0));
+        dc.SelectObject(&pen);
+        dc.MoveTo(50, -50); // device (118, 118)
+        dc.LineTo(120, -50);
+        int rows = 0;
+        for (int y = 0; y < image.height(); ++y)
+            rows += IsColor(200, y, Qt::black);
+        EXPECT_EQ(rows, c.pixels) << "width " << c.width;
+    }
+}
+
 TEST_F(ShapeTest, EllipseFitsTheBoxWithoutItsRightAndBottomEdges)
 {
     dc.Ellipse(10, 10, 50, 30);
