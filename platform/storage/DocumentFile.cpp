@@ -18,10 +18,11 @@ std::string FileSystemPath(const CString& path)
     return Cp932ToUtf8(path.Bytes());
 }
 
-// Opens a regular file; a folder or device is refused as a bad path.
+// Opens a regular file; a folder or device is refused as a bad path. The open does not wait, so a
+// named pipe in the file's place is refused instead of blocking until a writer comes.
 FileDescriptor OpenRegular(const std::string& path, int flags)
 {
-    FileDescriptor fd(open(path.c_str(), flags | O_CLOEXEC));
+    FileDescriptor fd(open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK));
     if (!fd.IsValid())
         throw StorageError::FromErrno(errno, "cannot open", path);
     struct stat st
@@ -31,6 +32,8 @@ FileDescriptor OpenRegular(const std::string& path, int flags)
         throw StorageError::FromErrno(errno, "cannot open", path);
     if (!S_ISREG(st.st_mode))
         throw StorageError::FromErrno(EISDIR, "cannot open", path);
+    if (fcntl(fd.Get(), F_SETFL, fcntl(fd.Get(), F_GETFL) & ~O_NONBLOCK) != 0)
+        throw StorageError::FromErrno(errno, "cannot open", path);
     return fd;
 }
 

@@ -150,6 +150,12 @@ TEST(DocumentFile, OpenFailuresNameTheirCause)
               StorageErrorCode::BadPath);
     EXPECT_EQ(ErrorOf([&] { DocumentFile().Save(folder.Path("no/such/folder.zvr"), [](CompoundFileWriter&) {}); }),
               StorageErrorCode::FileNotFound);
+    // A named pipe is no document: refused at once, neither opened nor saved over, never waited on.
+    ASSERT_EQ(mkfifo(folder.FileSystemPath("pipe.zvr").toLocal8Bit().constData(), 0600), 0);
+    for (const DocumentFileMode mode : {DocumentFileMode::Edit, DocumentFileMode::ReadOnly})
+        EXPECT_EQ(ErrorOf([&] { DocumentFile::Open(folder.Path("pipe.zvr"), mode); }), StorageErrorCode::BadPath);
+    EXPECT_EQ(ErrorOf([&] { DocumentFile().Save(folder.Path("pipe.zvr"), [](CompoundFileWriter&) {}); }),
+              StorageErrorCode::BadPath);
 
     try {
         DocumentFile::Open(folder.Path("missing.zvr"), DocumentFileMode::Edit);
