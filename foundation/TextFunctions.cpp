@@ -8,6 +8,7 @@
 #include "platform/gdi/DC.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
@@ -41,7 +42,13 @@ std::string LeadingBytes(const std::string& text, std::size_t maxBytes)
 // The line height of the font in 0.1 mm, negative (y up).
 int LineHeightTenthMm(const LOGFONT& font)
 {
-    return -std::abs(PixelsToTenthMm(font.lfHeight));
+    const int height = PixelsToTenthMm(font.lfHeight);
+    return height > 0 ? -height : height;
+}
+
+int Saturated(long long value)
+{
+    return int(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
 bool IsWindowsNt4()
@@ -130,9 +137,11 @@ int GetCharsPerRectWidth(const RECT& rect, const LOGFONT& font, BOOL narrow)
 
 CSize& GetMultiLineTextExtent(CSize& out, const CString& text, const LOGFONT& font, BOOL narrow)
 {
-    const int charWidth = GetFontCharWidth(font, narrow);
+    // Widths and heights are formed in 64 bits: a font as large as a damaged file may give must not
+    // overflow them.
+    const long long charWidth = GetFontCharWidth(font, narrow);
     const std::string& s = text.Bytes();
-    int widest = 0, lines = 0, lineBytes = 0;
+    long long widest = 0, lines = 0, lineBytes = 0;
     auto endLine = [&] {
         widest = std::max(widest, lineBytes * charWidth);
         ++lines;
@@ -145,13 +154,13 @@ CSize& GetMultiLineTextExtent(CSize& out, const CString& text, const LOGFONT& fo
             continue;
         }
         const std::size_t n = text_functions_cpp::CharLen(s, i);
-        lineBytes += int(n);
+        lineBytes += (long long)n;
         i += n;
     }
     if (lineBytes > 0)
         endLine();
-    const int lineHeight = text_functions_cpp::LineHeightTenthMm(font);
-    out = CSize(widest, lines > 1 ? lineHeight * lines - 20 : lineHeight * lines);
+    const long long height = text_functions_cpp::LineHeightTenthMm(font) * lines - (lines > 1 ? 20 : 0);
+    out = CSize(text_functions_cpp::Saturated(widest), text_functions_cpp::Saturated(height));
     return out;
 }
 

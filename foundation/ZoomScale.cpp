@@ -2,34 +2,35 @@
 
 #include "platform/gdi/DC.h"
 
+#include <algorithm>
 #include <climits>
-#include <cstdlib>
 
 namespace ZoomScale {
 
-// value x numerator / denominator in 64 bits, rounded half away from zero like MulDiv, but a result
-// beyond 32 bits is held at the nearest 32-bit bound instead of turning into -1.
-int MulDivClamped(int value, int numerator, int denominator)
+// value x numerator / denominator, rounded half away from zero like MulDiv, formed wide enough for
+// the differences of far-apart coordinates.
+__int128 MulDivWide(long long value, long long numerator, long long denominator)
 {
-    const long long product = static_cast<long long>(value) * numerator;
-    const long long d = denominator;
-    const long long magnitude = (std::llabs(product) + std::llabs(d) / 2) / std::llabs(d);
-    const long long result = ((product < 0) != (d < 0)) ? -magnitude : magnitude;
-    if (result > INT_MAX)
-        return INT_MAX;
-    if (result < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(result);
+    const __int128 product = static_cast<__int128>(value) * numerator;
+    const __int128 divisor = denominator < 0 ? -static_cast<__int128>(denominator) : denominator;
+    const __int128 magnitude = ((product < 0 ? -product : product) + divisor / 2) / divisor;
+    return (product < 0) != (denominator < 0) ? -magnitude : magnitude;
+}
+
+// A result beyond 32 bits is held at the nearest bound instead of turning into -1 as MulDiv's would.
+int Clamped(__int128 value)
+{
+    return int(std::clamp<__int128>(value, INT_MIN, INT_MAX));
 }
 
 int Scaled(int value, int zoom)
 {
-    return MulDivClamped(value, zoom, 100);
+    return Clamped(MulDivWide(value, zoom, 100));
 }
 
 int Unscaled(int value, int zoom)
 {
-    return zoom == 0 ? value : MulDivClamped(value, 100, zoom);
+    return zoom == 0 ? value : Clamped(MulDivWide(value, 100, zoom));
 }
 
 } // namespace ZoomScale
@@ -96,7 +97,7 @@ double TenthMmToMm(int value)
 
 int TenthMmToHimetric(int value)
 {
-    return value * 10;
+    return ZoomScale::Clamped(static_cast<__int128>(value) * 10);
 }
 
 int HimetricToTenthMm(int value)
@@ -121,10 +122,16 @@ CPoint TenthMmPointToHundredthInch(POINT point)
 
 void MapPointBetweenRects(POINT& point, const RECT& source, const RECT& target)
 {
+    // The differences of far-apart coordinates need more than 32 bits; the result is held in range.
+    auto map = [](LONG value, LONG sourceStart, LONG sourceEnd, LONG targetStart, LONG targetEnd) {
+        return ZoomScale::Clamped(targetStart + ZoomScale::MulDivWide((long long)value - sourceStart,
+                                                                      (long long)targetEnd - targetStart,
+                                                                      (long long)sourceEnd - sourceStart));
+    };
     if (source.right != source.left)
-        point.x = target.left + MulDiv(point.x - source.left, target.right - target.left, source.right - source.left);
+        point.x = map(point.x, source.left, source.right, target.left, target.right);
     if (source.bottom != source.top)
-        point.y = target.top + MulDiv(point.y - source.top, target.bottom - target.top, source.bottom - source.top);
+        point.y = map(point.y, source.top, source.bottom, target.top, target.bottom);
 }
 
 int FontHeightToDevice(const CDC* dc, int pixels)

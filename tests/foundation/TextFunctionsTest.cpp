@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <vector>
 
 namespace text_functions_test {
@@ -89,6 +91,13 @@ TEST(TextFunctions, MultiLineExtent)
         CSize extent;
         EXPECT_EQ(GetMultiLineTextExtent(extent, CString(c.text), font, FALSE), c.extent) << c.text;
     }
+
+    // A font height from a damaged file: the extent is held at the 32-bit bounds, nothing overflows.
+    CSize extent;
+    GetMultiLineTextExtent(extent, CString("A\r\nB\r\nC"), text_functions_test::FontOfHeight(-811647363), FALSE);
+    EXPECT_EQ(extent.cy, INT_MIN);
+    GetMultiLineTextExtent(extent, CString(std::string(20, 'W')), text_functions_test::FontOfHeight(-400000000), TRUE);
+    EXPECT_EQ(extent.cx, INT_MAX);
 }
 
 TEST(TextFunctions, WrappingAndSplittingBreakBetweenCharacters)

@@ -63,6 +63,8 @@ TEST(ZoomScale, FixedUnitConversions)
     EXPECT_EQ(TenthMmToHundredthInch(254), 100);
     EXPECT_DOUBLE_EQ(TenthMmToMm(-25), -2.5);
     EXPECT_EQ(TenthMmPointToHimetric({3, -4}), CPoint(30, -40));
+    EXPECT_EQ(TenthMmToHimetric(300000000), INT_MAX);
+    EXPECT_EQ(TenthMmToHimetric(-300000000), INT_MIN);
     EXPECT_EQ(TenthMmPointToHundredthInch({508, -254}), CPoint(200, -100));
 }
 
@@ -77,6 +79,16 @@ TEST(ZoomScale, MapPointBetweenRectsKeepsAnAxisWithoutExtent)
     MapPointBetweenRects(q, RECT{10, 0, 20, -100}, RECT{0, 0, 100, -50});
     EXPECT_EQ(q.x, 50);
     EXPECT_EQ(q.y, -13); // -12.5 rounds away from zero
+
+    // Frames whose extents need more than 32 bits still map exactly; a result out of range is held
+    // at the bound.
+    POINT wide{0, -50};
+    MapPointBetweenRects(wide, RECT{-2000000000, 0, 2000000000, -100}, RECT{0, 2000000000, 100, -2000000000});
+    EXPECT_EQ(wide.x, 50);
+    EXPECT_EQ(wide.y, 0);
+    POINT far{10, 0};
+    MapPointBetweenRects(far, RECT{0, 10, 1, 0}, RECT{2000000000, 10, 2100000000, 0});
+    EXPECT_EQ(far.x, INT_MAX);
 }
 
 TEST(ZoomScale, DeviceSizesGoThroughTheDeviceContextsHimetricConversion)
