@@ -1,6 +1,7 @@
 #include "foundation/Csv.h"
 
 #include <cstring>
+#include <string>
 
 namespace Csv {
 
@@ -70,14 +71,15 @@ int ParseCsvField(const char* line, int& position, char* field, int size)
 
 int SplitCsvLine(const CString& line, std::vector<CString>& fields)
 {
-    const CString copy = line;
-    const int length = copy.GetLength();
+    // The line ends at its first NUL byte, as the field parser sees it.
+    const std::string copy(line.GetString());
+    const int length = int(copy.size());
     char field[CSV_MAX_FIELD_BYTES + 10];
     int position = 0;
     int count = 0;
     bool done = false;
     while (!done) {
-        if (ParseCsvField(copy, position, field, int(sizeof field)) < 0)
+        if (ParseCsvField(copy.c_str(), position, field, int(sizeof field)) < 0)
             return -1;
         fields.emplace_back(field);
         ++count;

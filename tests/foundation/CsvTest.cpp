@@ -21,7 +21,7 @@ TEST(Csv, SplitsLinesAsTheFieldRulesSay)
 {
     struct Case
     {
-        const char* line;
+        std::string line;
         std::vector<std::string> fields;
     };
     const Case cases[] = {
@@ -38,10 +38,12 @@ TEST(Csv, SplitsLinesAsTheFieldRulesSay)
         {"a,\"closed at the end\"", {"a", "closed at the end"}},
         {"\"", {""}},
         {"\"a\",", {"a", ""}},
+        {std::string("a,b\0,c", 6), {"a", "b"}}, // the line ends at a NUL byte
+        {std::string("\0a", 2), {""}},
     };
     for (const Case& c : cases) {
         int n = 0;
-        EXPECT_EQ(Fields(c.line, &n), c.fields) << c.line;
+        EXPECT_EQ(Fields(CString(c.line), &n), c.fields) << c.line;
         EXPECT_EQ(n, int(c.fields.size())) << c.line;
     }
 }
