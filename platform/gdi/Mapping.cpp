@@ -26,11 +26,19 @@ __int128 RoundedQuotient(__int128 numerator, __int128 denominator)
     return q;
 }
 
-// A coordinate far outside the device is held at the 32-bit limit rather than wrapping.
-int Transform(int value, int fromOrigin, int fromExtent, int toExtent, int toOrigin)
+// Device coordinates stay within GDI's 28-bit device space, so that widths and heights of device
+// rectangles, and the coordinates handed to the painter, never overflow.
+constexpr int kDeviceLimit = (1 << 27) - 1;
+
+int DeviceClamped(__int128 v)
+{
+    return int(std::clamp<__int128>(v, -kDeviceLimit, kDeviceLimit));
+}
+
+__int128 Transform(int value, int fromOrigin, int fromExtent, int toExtent, int toOrigin)
 {
     const __int128 offset = __int128(value) - fromOrigin;
-    return Saturated(toOrigin + RoundedQuotient(offset * toExtent, fromExtent));
+    return toOrigin + RoundedQuotient(offset * toExtent, fromExtent);
 }
 
 // The magnitude of an extent component, which is never 0 or INT_MIN (SetWindowExt refuses them).
@@ -39,16 +47,16 @@ long long Magnitude(int v)
     return std::abs((long long)v);
 }
 
-// |length| scaled by |to| / |from|, rounded half up, held at INT_MAX.
-int ScaledMagnitude(int length, int to, int from)
+// |length| scaled by |to| / |from|, rounded half up.
+__int128 ScaledMagnitude(int length, int to, int from)
 {
-    return Saturated(RoundedQuotient(__int128(Magnitude(length)) * Magnitude(to), Magnitude(from)));
+    return RoundedQuotient(__int128(Magnitude(length)) * Magnitude(to), Magnitude(from));
 }
 
 // A length scaled by |to| / |from|, rounded half away from zero, keeping its sign.
-int ScaleLength(int length, int to, int from)
+__int128 ScaleLength(int length, int to, int from)
 {
-    const int magnitude = ScaledMagnitude(length, to, from);
+    const __int128 magnitude = ScaledMagnitude(length, to, from);
     return length < 0 ? -magnitude : magnitude;
 }
 
@@ -157,26 +165,30 @@ void CoordinateMapping::FixIsotropic()
 
 CPoint CoordinateMapping::LPtoDP(POINT p) const
 {
-    return CPoint(MappingFile::Transform(p.x, m_windowOrg.x, m_windowExt.cx, m_viewportExt.cx, m_viewportOrg.x),
-                  MappingFile::Transform(p.y, m_windowOrg.y, m_windowExt.cy, m_viewportExt.cy, m_viewportOrg.y));
+    using namespace MappingFile;
+    return CPoint(DeviceClamped(Transform(p.x, m_windowOrg.x, m_windowExt.cx, m_viewportExt.cx, m_viewportOrg.x)),
+                  DeviceClamped(Transform(p.y, m_windowOrg.y, m_windowExt.cy, m_viewportExt.cy, m_viewportOrg.y)));
 }
 
 CPoint CoordinateMapping::DPtoLP(POINT p) const
 {
-    return CPoint(MappingFile::Transform(p.x, m_viewportOrg.x, m_viewportExt.cx, m_windowExt.cx, m_windowOrg.x),
-                  MappingFile::Transform(p.y, m_viewportOrg.y, m_viewportExt.cy, m_windowExt.cy, m_windowOrg.y));
+    using namespace MappingFile;
+    return CPoint(Saturated(Transform(p.x, m_viewportOrg.x, m_viewportExt.cx, m_windowExt.cx, m_windowOrg.x)),
+                  Saturated(Transform(p.y, m_viewportOrg.y, m_viewportExt.cy, m_windowExt.cy, m_windowOrg.y)));
 }
 
 CSize CoordinateMapping::LPtoDP(SIZE s) const
 {
-    return CSize(MappingFile::ScaleLength(s.cx, m_viewportExt.cx, m_windowExt.cx),
-                 MappingFile::ScaleLength(s.cy, m_viewportExt.cy, m_windowExt.cy));
+    using namespace MappingFile;
+    return CSize(DeviceClamped(ScaleLength(s.cx, m_viewportExt.cx, m_windowExt.cx)),
+                 DeviceClamped(ScaleLength(s.cy, m_viewportExt.cy, m_windowExt.cy)));
 }
 
 CSize CoordinateMapping::DPtoLP(SIZE s) const
 {
-    return CSize(MappingFile::ScaleLength(s.cx, m_windowExt.cx, m_viewportExt.cx),
-                 MappingFile::ScaleLength(s.cy, m_windowExt.cy, m_viewportExt.cy));
+    using namespace MappingFile;
+    return CSize(Saturated(ScaleLength(s.cx, m_windowExt.cx, m_viewportExt.cx)),
+                 Saturated(ScaleLength(s.cy, m_windowExt.cy, m_viewportExt.cy)));
 }
 
 CRect CoordinateMapping::LPtoDP(const RECT& r) const
@@ -191,20 +203,20 @@ CRect CoordinateMapping::DPtoLP(const RECT& r) const
 
 int CoordinateMapping::LengthToDeviceX(int length) const
 {
-    return MappingFile::ScaledMagnitude(length, m_viewportExt.cx, m_windowExt.cx);
+    return MappingFile::DeviceClamped(MappingFile::ScaledMagnitude(length, m_viewportExt.cx, m_windowExt.cx));
 }
 
 int CoordinateMapping::LengthToDeviceY(int length) const
 {
-    return MappingFile::ScaledMagnitude(length, m_viewportExt.cy, m_windowExt.cy);
+    return MappingFile::DeviceClamped(MappingFile::ScaledMagnitude(length, m_viewportExt.cy, m_windowExt.cy));
 }
 
 int CoordinateMapping::LengthToLogicalX(int pixels) const
 {
-    return MappingFile::ScaledMagnitude(pixels, m_windowExt.cx, m_viewportExt.cx);
+    return MappingFile::Saturated(MappingFile::ScaledMagnitude(pixels, m_windowExt.cx, m_viewportExt.cx));
 }
 
 int CoordinateMapping::LengthToLogicalY(int pixels) const
 {
-    return MappingFile::ScaledMagnitude(pixels, m_windowExt.cy, m_viewportExt.cy);
+    return MappingFile::Saturated(MappingFile::ScaledMagnitude(pixels, m_windowExt.cy, m_viewportExt.cy));
 }

@@ -1,5 +1,7 @@
 // The logical-to-device transformation of a device context: map mode, window and viewport
 // origins and extents, converted in integer arithmetic with GDI's rounding to the nearest pixel.
+// Device coordinates and lengths are held within GDI's device space of +-(2^27 - 1); logical ones
+// within the 32-bit range.
 #pragma once
 
 #include "platform/gdi/GdiTypes.h"
@@ -34,7 +36,7 @@ public:
     CRect LPtoDP(const RECT& r) const;
     CRect DPtoLP(const RECT& r) const;
 
-    // Device pixels of a logical length along x or y (magnitude only, held at INT_MAX).
+    // Device pixels of a logical length along x or y (magnitude only).
     int LengthToDeviceX(int length) const;
     int LengthToDeviceY(int length) const;
     int LengthToLogicalX(int pixels) const;

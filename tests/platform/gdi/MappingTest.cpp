@@ -147,18 +147,27 @@ TEST_F(MappingTest, DegenerateExtentsNeverDivideByZero)
 
 TEST_F(MappingTest, CoordinatesBeyondTheRangeAreHeldAtItsLimits)
 {
+    // Device coordinates stop at GDI's device space, so device widths cannot overflow.
+    constexpr int device = (1 << 27) - 1;
     dc.SetMapMode(MM_ANISOTROPIC);
     dc.SetWindowExt(1, 1);
     dc.SetViewportExt(INT_MAX, -INT_MAX);
     dc.SetWindowOrg(INT_MIN, 0);
-    EXPECT_EQ(ToDevice(INT_MAX, 1), CPoint(INT_MAX, -INT_MAX));
-    EXPECT_EQ(ToDevice(INT_MIN, -1), CPoint(0, INT_MAX));
+    EXPECT_EQ(ToDevice(INT_MAX, 1), CPoint(device, -device));
+    EXPECT_EQ(ToDevice(INT_MIN, -1), CPoint(0, device));
     CSize s(-INT_MAX, INT_MAX);
     dc.LPtoDP(&s);
-    EXPECT_EQ(s, CSize(-INT_MAX, INT_MAX));
+    EXPECT_EQ(s, CSize(-device, device));
+    CRect r(INT_MIN, INT_MAX, INT_MAX, INT_MIN);
+    dc.LPtoDP(&r);
+    EXPECT_EQ(r.Width(), device);
 
+    // Logical coordinates stop at the 32-bit limits.
+    dc.SetWindowExt(INT_MAX, INT_MAX);
+    dc.SetViewportExt(1, 1);
+    dc.SetWindowOrg(0, 0);
     dc.SetViewportOrg(INT_MAX, INT_MIN);
-    EXPECT_EQ(ToDevice(0, 5), CPoint(INT_MAX, INT_MIN));
+    EXPECT_EQ(ToLogical(INT_MIN, INT_MAX), CPoint(INT_MIN, INT_MAX));
 }
 
 } // namespace
