@@ -22,13 +22,19 @@ constexpr int kRecordLinkFrom = 11;
 constexpr COLORREF kDefaultShadowColor = 0x828282;
 constexpr int kMaxShadowDepth = 20;
 
-// The area keeps to the drawing's quadrant x >= 0, y <= 0.
-void GrowClipped(CRect& rect, int margin)
+// The area keeps to the drawing's quadrant x >= 0, y <= 0. The margin is (dx, -dy) with dx, dy >= 0.
+void GrowClipped(CRect& rect, SIZE margin)
 {
-    rect.left = int(std::max<std::int64_t>(std::int64_t(rect.left) - margin, 0));
-    rect.top = int(std::min<std::int64_t>(std::int64_t(rect.top) + margin, 0));
-    rect.right = int(std::min<std::int64_t>(std::int64_t(rect.right) + margin, INT_MAX));
-    rect.bottom = int(std::max<std::int64_t>(std::int64_t(rect.bottom) - margin, -INT_MAX));
+    rect.left = int(std::max<std::int64_t>(std::int64_t(rect.left) - margin.cx, 0));
+    rect.top = int(std::min<std::int64_t>(std::int64_t(rect.top) - margin.cy, 0));
+    rect.right = int(std::min<std::int64_t>(std::int64_t(rect.right) + margin.cx, INT_MAX));
+    rect.bottom = int(std::max<std::int64_t>(std::int64_t(rect.bottom) + margin.cy, -INT_MAX));
+}
+
+// A coordinate held to the range every object computes in (see OBJECT_COORDINATE_LIMIT).
+int HoldCoordinate(std::int64_t value)
+{
+    return int(std::clamp<std::int64_t>(value, -OBJECT_COORDINATE_LIMIT, OBJECT_COORDINATE_LIMIT));
 }
 
 // One profile key of the class defaults: the current value is the default.
@@ -59,7 +65,8 @@ CRect GetNormalizedRect(const RECT& rect)
 
 int AbsInt(int value)
 {
-    return value < 0 ? -value : value;
+    // INT_MIN has no positive counterpart; the nearest value stands in for it.
+    return value == INT_MIN ? INT_MAX : value < 0 ? -value : value;
 }
 
 void ApplyResizeHandleOffset(CRect& rect, SIZE offset, DWORD hitCode)
@@ -124,7 +131,9 @@ void CBaseObj::Serialize(CArchive& ar)
     ar >> m_wVersion >> m_wKind >> m_wObjectId;
     ar >> left >> top >> right >> bottom;
     ar >> penStyle >> penColor >> penWidth >> fill >> fillColor >> hideDefine >> canDelete;
-    m_rect.SetRect(left, top, right, bottom);
+    // A damaged record may hold any 32-bit value; see OBJECT_COORDINATE_LIMIT.
+    m_rect.SetRect(baseobj::HoldCoordinate(left), baseobj::HoldCoordinate(top), baseobj::HoldCoordinate(right),
+                   baseobj::HoldCoordinate(bottom));
     m_nPenStyle = penStyle;
     m_crPen = penColor;
     m_nPenWidth = penWidth;
@@ -238,11 +247,11 @@ void CBaseObj::GetRedrawRect(CRect& rect, int zoom, BOOL printMode) const
     GetVisibleRect(rect, printMode);
     int margin = 2 * HANDLE_HALF_SIZE;
     UnscaleValueByZoom(margin, zoom);
-    baseobj::GrowClipped(rect, margin);
+    baseobj::GrowClipped(rect, CSize(margin, -margin));
     if (HasShadow(printMode)) {
         CSize shadow;
         GetMaxShadowOffset(shadow);
-        baseobj::GrowClipped(rect, shadow.cx);
+        baseobj::GrowClipped(rect, shadow);
     }
 }
 
@@ -284,8 +293,6 @@ void CBaseObj::MoveAllParts(SIZE offset)
 
 void CBaseObj::ResizeByHandle(SIZE offset, DWORD hitCode)
 {
-    if (!(hitCode & HIT_HANDLE))
-        return;
     CRect rect = m_rect;
     ApplyResizeHandleOffset(rect, offset, hitCode);
     NormalizeRect(rect);
@@ -342,7 +349,7 @@ void CBaseObj::DestroyObject()
 
 void CBaseObj::CopySizeFrom(const CBaseObj& other)
 {
-    NormalizeRect(CRect(m_rect.TopLeft(), other.GetSize()));
+    SetSizeFromTopLeft(other.GetSize());
 }
 
 void CBaseObj::CopyAttributes(const CBaseObj& other)
@@ -358,46 +365,46 @@ void CBaseObj::CopyAttributes(const CBaseObj& other)
     m_crShadow = other.m_crShadow;
 }
 
-void CBaseObj::LoadDefaultAttributes(CRegItemObj& carrier)
+template <class Visit>
+void CBaseObj::VisitDefaultKeys(Visit&& visit)
+{
+    visit("PenStyle", m_nPenStyle);
+    visit("PenColor", m_crPen);
+    visit("PenWidth", m_nPenWidth);
+    visit("Fill", m_bFill);
+    visit("FillColor", m_crFill);
+    visit("HideDefine", m_bHideDefine);
+    visit("CanDelete", m_bCanDelete);
+    visit("ObjShadow", m_wShadowDepth);
+    visit("ObjShadowColor", m_crShadow);
+}
+
+void CBaseObj::PrepareDefaultsCarrier(CRegItemObj& carrier) const
 {
     if (carrier.GetSection().IsEmpty()) {
         CString section;
         carrier.SetSection(GetProfileSection(section));
     }
+}
+
+void CBaseObj::LoadDefaultAttributes(CRegItemObj& carrier)
+{
+    PrepareDefaultsCarrier(carrier);
     carrier.SetFlags(REGITEM_INT | REGITEM_NO_WRITEBACK);
     carrier.SetStringValue("");
-    baseobj::LoadKey(carrier, "PenStyle", m_nPenStyle);
-    baseobj::LoadKey(carrier, "PenColor", m_crPen);
-    baseobj::LoadKey(carrier, "PenWidth", m_nPenWidth);
-    baseobj::LoadKey(carrier, "Fill", m_bFill);
-    baseobj::LoadKey(carrier, "FillColor", m_crFill);
-    baseobj::LoadKey(carrier, "HideDefine", m_bHideDefine);
-    baseobj::LoadKey(carrier, "CanDelete", m_bCanDelete);
-    baseobj::LoadKey(carrier, "ObjShadow", m_wShadowDepth);
-    baseobj::LoadKey(carrier, "ObjShadowColor", m_crShadow);
+    VisitDefaultKeys([&carrier](const char* key, auto& field) { baseobj::LoadKey(carrier, key, field); });
     CSize size = GetSize();
     baseobj::LoadKey(carrier, "SizeObjDefCx", size.cx);
     baseobj::LoadKey(carrier, "SizeObjDefCy", size.cy);
-    NormalizeRect(CRect(m_rect.TopLeft(), size));
+    SetSizeFromTopLeft(size);
 }
 
 void CBaseObj::SaveDefaultAttributes(CRegItemObj& carrier)
 {
-    if (carrier.GetSection().IsEmpty()) {
-        CString section;
-        carrier.SetSection(GetProfileSection(section));
-    }
+    PrepareDefaultsCarrier(carrier);
     carrier.SetFlags(REGITEM_INT | REGITEM_NO_WRITEBACK);
     carrier.SetStringValue("");
-    baseobj::SaveKey(carrier, "PenStyle", m_nPenStyle);
-    baseobj::SaveKey(carrier, "PenColor", m_crPen);
-    baseobj::SaveKey(carrier, "PenWidth", m_nPenWidth);
-    baseobj::SaveKey(carrier, "Fill", m_bFill);
-    baseobj::SaveKey(carrier, "FillColor", m_crFill);
-    baseobj::SaveKey(carrier, "HideDefine", m_bHideDefine);
-    baseobj::SaveKey(carrier, "CanDelete", m_bCanDelete);
-    baseobj::SaveKey(carrier, "ObjShadow", m_wShadowDepth);
-    baseobj::SaveKey(carrier, "ObjShadowColor", m_crShadow);
+    VisitDefaultKeys([&carrier](const char* key, auto& field) { baseobj::SaveKey(carrier, key, field); });
 }
 
 BOOL CBaseObj::ClearNumber(DWORD)
@@ -498,10 +505,7 @@ BOOL CBaseObj::ResetToStandardSize()
 {
     CSize size;
     GetStandardSize(size);
-    if (size == GetSize())
-        return FALSE;
-    NormalizeRect(CRect(m_rect.TopLeft(), size));
-    return TRUE;
+    return ResetSizeTo(size);
 }
 
 void CBaseObj::GetStandardSize(CSize& size) const
@@ -513,9 +517,14 @@ BOOL CBaseObj::ResetToDefaultSize()
 {
     CSize size;
     GetDefaultSize(size);
-    if (size == GetSize())
+    return ResetSizeTo(size);
+}
+
+BOOL CBaseObj::ResetSizeTo(SIZE size)
+{
+    if (CSize(size) == GetSize())
         return FALSE;
-    NormalizeRect(CRect(m_rect.TopLeft(), size));
+    SetSizeFromTopLeft(size);
     return TRUE;
 }
 
@@ -588,7 +597,7 @@ DWORD CBaseObj::GetQuadrantSide(POINT point) const
             return point.x > r.left ? SIDE_RIGHT : SIDE_LEFT;
         return point.y < r.bottom ? SIDE_BOTTOM : point.y < r.top ? SIDE_LEFT : SIDE_TOP;
     }
-    const float slope = float(r.top - r.bottom) / float(r.left - r.right);
+    const float slope = float(std::int64_t(r.top) - r.bottom) / float(std::int64_t(r.left) - r.right);
     const float dx = float(std::int64_t(point.x) - r.left);
     // Truncated toward zero as the integer y of each diagonal at the point's x.
     const double firstY = std::trunc(double(slope * dx + float(r.top)));
@@ -736,6 +745,13 @@ BOOL CBaseObj::IsInRegion(const CRgn& region) const
 void CBaseObj::NormalizeRect(const RECT& rect)
 {
     m_rect = GetNormalizedRect(rect);
+}
+
+void CBaseObj::SetSizeFromTopLeft(SIZE size)
+{
+    // Sizes come from the profile too, so the far corner is computed wide and held in range.
+    NormalizeRect(CRect(m_rect.left, m_rect.top, baseobj::HoldCoordinate(std::int64_t(m_rect.left) + size.cx),
+                        baseobj::HoldCoordinate(std::int64_t(m_rect.top) + size.cy)));
 }
 
 DWORD CBaseObj::HitTestSides(POINT point, int tolerance) const

@@ -69,9 +69,14 @@ constexpr DWORD SIDE_RIGHT = RECT_EDGE_RIGHT;
 // The version word every record writes today.
 constexpr WORD OBJECT_RECORD_VERSION = 1001;
 
+// Coordinates read from a file or sizes read from the profile are held to +-10 km (in 0.1 mm):
+// at the largest zoom (400 %) a rectangle's width and the sum of two of its coordinates then
+// still fit in 32 bits. Real drawings stay far inside this.
+constexpr int OBJECT_COORDINATE_LIMIT = 100000000;
+
 // A copy of the rectangle with left <= right and top >= bottom.
 CRect GetNormalizedRect(const RECT& rect);
-// Absolute value of a signed 32-bit integer.
+// Absolute value of a signed 32-bit integer (INT_MAX for INT_MIN).
 int AbsInt(int value);
 // Moves the sides that a resize-handle hit code names by the offset (corners move two sides);
 // any other combination of side bits leaves the rectangle alone. Not normalised.
@@ -241,12 +246,18 @@ public:
 
     // Stores the rectangle with left <= right and top >= bottom.
     void NormalizeRect(const RECT& rect);
+    // Stores (left, top, left + cx, top + cy) normalised: the top-left corner stays.
+    void SetSizeFromTopLeft(SIZE size);
     // The sides (SIDE_*) the point lies near; 0 outside the rectangle grown by the tolerance.
     DWORD HitTestSides(POINT point, int tolerance) const;
     // The span along which the end of a relation arrow of that kind may slide.
     void GetArrowEndRange(int arrowKind, BOOL firstFlag, POINT point, CRect& range, BOOL secondFlag) const;
 
 protected:
+    // Sets the carrier's section to this class's profile section when it has none yet.
+    void PrepareDefaultsCarrier(CRegItemObj& carrier) const;
+    // The size reset of the standard- and default-size commands: FALSE when the size is already so.
+    BOOL ResetSizeTo(SIZE size);
     // The side of the rectangle whose diagonal quarter holds the point (SIDE_*).
     DWORD GetQuadrantSide(POINT point) const;
     // True when the object counts as absent in this mode (define mode and HideDefine).
@@ -266,4 +277,9 @@ protected:
     WORD m_wShadowDepth;
     COLORREF m_crShadow;
     WORD m_wLinkObjectId;
+
+private:
+    // The profile keys of the box attributes in their order, each with its field.
+    template <class Visit>
+    void VisitDefaultKeys(Visit&& visit);
 };

@@ -8,6 +8,7 @@
 #include "platform/gdi/DC.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -29,7 +30,7 @@ int TruncToInt(double value)
 }
 
 // The decimal value at the start of the text in the C locale (leading blanks skipped); text that
-// is no number gives 0.
+// is no number, infinity, NaN or a value beyond the float range gives 0.
 float ParseDecimal(const CString& text)
 {
     const char* first = text.GetString();
@@ -38,10 +39,17 @@ float ParseDecimal(const CString& text)
         ++first;
     if (first != last && *first == '+')
         ++first;
-    float value = 0;
-    if (std::from_chars(first, last, value).ec != std::errc())
+    double value = 0;
+    if (std::from_chars(first, last, value).ec != std::errc() || !(std::fabs(value) <= FLT_MAX))
         return 0;
-    return value;
+    return float(value);
+}
+
+CString FormatRoundRate(float rate)
+{
+    CString text;
+    text.Format("%0.4f", double(rate));
+    return text;
 }
 
 bool IsRoundHandleCode(DWORD hitCode)
@@ -51,10 +59,10 @@ bool IsRoundHandleCode(DWORD hitCode)
 
 } // namespace rectobj
 
-int CalcRoundCornerSize(const RECT& rect, float rate)
+int CalcRoundCornerSize(const RECT& rect, double rate)
 {
     const int shorter = std::min(rect.right - rect.left, AbsInt(rect.bottom - rect.top));
-    return rectobj::TruncToInt(float(shorter) * rate);
+    return rectobj::TruncToInt(shorter * rate);
 }
 
 // --- Construction and record ------------------------------------------------------------------
@@ -332,21 +340,16 @@ void CRectObj::CopyAttributes(const CBaseObj& other)
 
 void CRectObj::LoadDefaultAttributes(CRegItemObj& carrier)
 {
-    if (carrier.GetSection().IsEmpty()) {
-        CString section;
-        carrier.SetSection(GetProfileSection(section));
-    }
+    PrepareDefaultsCarrier(carrier);
     carrier.SetFlags(REGITEM_INT | REGITEM_NO_WRITEBACK);
     carrier.SetEntry("Round");
     carrier.SetIntValue(m_bRounded);
     carrier.LoadSetting();
     m_bRounded = LOWORD(DWORD(carrier.GetIntValue()));
 
-    CString rate;
-    rate.Format("%0.4f", double(m_fRoundRate));
     carrier.SetFlags(REGITEM_STRING | REGITEM_NO_WRITEBACK);
     carrier.SetEntry("RoundRate");
-    carrier.SetStringValue(rate);
+    carrier.SetStringValue(rectobj::FormatRoundRate(m_fRoundRate));
     carrier.LoadSetting();
     m_fRoundRate = rectobj::ParseDecimal(carrier.GetStringValue());
 
@@ -355,20 +358,15 @@ void CRectObj::LoadDefaultAttributes(CRegItemObj& carrier)
 
 void CRectObj::SaveDefaultAttributes(CRegItemObj& carrier)
 {
-    if (carrier.GetSection().IsEmpty()) {
-        CString section;
-        carrier.SetSection(GetProfileSection(section));
-    }
+    PrepareDefaultsCarrier(carrier);
     carrier.SetFlags(REGITEM_INT | REGITEM_NO_WRITEBACK);
     carrier.SetEntry("Round");
     carrier.SetIntValue(m_bRounded);
     carrier.SaveSetting();
 
-    CString rate;
-    rate.Format("%0.4f", double(m_fRoundRate));
     carrier.SetFlags(REGITEM_STRING | REGITEM_NO_WRITEBACK);
     carrier.SetEntry("RoundRate");
-    carrier.SetStringValue(rate);
+    carrier.SetStringValue(rectobj::FormatRoundRate(m_fRoundRate));
     carrier.SaveSetting();
 
     CBaseObj::SaveDefaultAttributes(carrier);

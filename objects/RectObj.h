@@ -9,8 +9,9 @@
 constexpr DWORD HIT_ROUND_HANDLE = 0x200;
 constexpr float DEFAULT_ROUND_RATE = 0.25f;
 
-// Corner size of a rounded rectangle: the shorter side times the rate, truncated toward zero.
-int CalcRoundCornerSize(const RECT& rect, float rate);
+// Corner size of a rounded rectangle: the shorter side times the rate in double precision,
+// truncated toward zero.
+int CalcRoundCornerSize(const RECT& rect, double rate);
 
 class CRectObj : public CBaseObj
 {

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 // A rectangle 200 wide and 100 high with its top-left corner at (100, -100).
@@ -113,6 +115,18 @@ TEST(BoxResize, EachHandleMovesItsSidesAndTheResultIsNormalised)
         box.ResizeByHandle(c.offset, c.code);
         EXPECT_EQ(box.GetRect(), c.expected) << std::hex << c.code;
     }
+}
+
+TEST(BoxResize, NormalisedCopiesAndAbsoluteValues)
+{
+    EXPECT_EQ(GetNormalizedRect(CRect(300, -200, 100, -100)), kBox);
+    EXPECT_EQ(GetNormalizedRect(kBox), kBox);
+    struct Case {
+        int value, expected;
+    };
+    const Case cases[] = {{0, 0}, {7, 7}, {-7, 7}, {INT_MAX, INT_MAX}, {-INT_MAX, INT_MAX}, {INT_MIN, INT_MAX}};
+    for (const Case& c : cases)
+        EXPECT_EQ(AbsInt(c.value), c.expected) << c.value;
 }
 
 TEST(BoxMove, BodyOrPartsOnly)

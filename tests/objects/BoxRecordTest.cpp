@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 
 namespace {
@@ -156,6 +157,30 @@ TEST(BoxRecord, WordFieldsAreZeroExtendedAndATruncatedRecordThrows)
     EXPECT_THROW(LoadObject<CRectObj>(truncated), CArchiveException);
 }
 
+TEST(BoxRecord, CoordinatesOfADamagedRecordAreHeldInRange)
+{
+    RecordBytes record;
+    record.Word(0xFFFF).Word(1).Word(8).Text("CRectObj");
+    record.Word(1001).Word(OBJKIND_RECT).Word(1).Long(INT_MIN).Long(INT_MAX).Long(INT_MAX).Long(INT_MIN);
+    record.Word(0).Dword(0).Word(4).Word(1).Dword(0).Word(1).Word(1).Word(20).Dword(0).Word(0);
+    record.Word(1).Float(0.25f);
+    const auto loaded = LoadObject<CRectObj>(record.Bytes());
+    ASSERT_NE(loaded, nullptr);
+    const int limit = OBJECT_COORDINATE_LIMIT;
+    EXPECT_EQ(loaded->GetRect(), CRect(-limit, limit, limit, -limit));
+
+    // Everything an open document does with its objects stays within 32 bits, even at 400 %.
+    CRect area;
+    loaded->GetRedrawRect(area, 400, TRUE);
+    EXPECT_EQ(area, CRect(0, 0, limit + 24, -limit - 24));
+    DWORD hit = 0, part = 0;
+    CPoint handle, out;
+    EXPECT_TRUE(loaded->HitTestHandles(400, CPoint(0, 0), 0, 7, hit, part, handle, TRUE));
+    EXPECT_EQ(loaded->GetConnectionPoint(out, CPoint(0, INT_MAX)), CPoint(0, limit));
+    EXPECT_EQ(loaded->GetRoundCornerSize(), limit / 2);
+    EXPECT_TRUE(loaded->GetRoundHandlePos(handle));
+}
+
 TEST(BoxAttributes, CopiesAndCopiedAttributes)
 {
     CRectObj source(3, CRect(0, 0, 40, -40), TRUE);
@@ -238,7 +263,10 @@ TEST_F(BoxDefaultsTest, RoundRateIsReadAsDecimalTextInTheCLocale)
         const char* text;
         float expected;
     };
-    const Case cases[] = {{"0.3000", 0.3f}, {" 0.5", 0.5f}, {"1", 1.0f}, {"abc", 0.0f}, {"", 0.0f}};
+    const Case cases[] = {
+        {"0.3000", 0.3f}, {" 0.5", 0.5f}, {"1", 1.0f},  {"0.2x", 0.2f}, {"abc", 0.0f},
+        {"", 0.0f},       {"inf", 0.0f},  {"nan", 0.0f}, {"1e50", 0.0f},
+    };
     for (const Case& c : cases) {
         Profile::WriteProfileString("RoundRectObj Properties", "RoundRate", c.text);
         CRectObj rect(1, CRect(), TRUE);
@@ -277,6 +305,14 @@ TEST_F(BoxDefaultsTest, SavedKeysReadBackAndAnEmptyProfileChangesNothing)
     EXPECT_EQ(loaded.GetShadowColor(), 0x010203u);
     EXPECT_FLOAT_EQ(loaded.GetRoundRate(), 0.1235f);
     EXPECT_EQ(loaded.GetRect(), CRect(5, -5, 75, -6)) << "width from the profile, height kept";
+
+    // A size that would carry the far corner out of range stops at the coordinate limit.
+    Profile::WriteProfileInt("RoundRectObj Properties", "SizeObjDefCx", INT_MAX);
+    Profile::WriteProfileInt("RoundRectObj Properties", "SizeObjDefCy", INT_MIN);
+    CRectObj huge(4, CRect(5, -5, 6, -6), TRUE);
+    CRegItemObj third;
+    huge.LoadDefaultAttributes(third);
+    EXPECT_EQ(huge.GetRect(), CRect(5, -5, OBJECT_COORDINATE_LIMIT, -OBJECT_COORDINATE_LIMIT));
 }
 
 } // namespace

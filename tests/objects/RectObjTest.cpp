@@ -139,6 +139,29 @@ TEST(RectRoundHandle, PositionOnTheShorterSide)
     EXPECT_EQ(CRectObj(1, CRect(0, 0, 400, -100), TRUE).GetRoundCornerSize(), 25);
 }
 
+TEST(RectRoundHandle, CornerSizeIsTheShorterSideTimesTheRateInDoublePrecision)
+{
+    struct Case {
+        CRect rect;
+        float rate;
+        int corner;
+    };
+    const Case cases[] = {
+        {{0, 0, 400, -100}, 0.25f, 25},
+        {{0, 0, 100, -400}, 0.25f, 25},
+        // 0.7f and 0.45f lie just below 0.7 and 0.45: a float product would round up to 7 and 45.
+        {{0, 0, 10, -100}, 0.7f, 6},
+        {{0, 0, 400, -100}, 0.45f, 44},
+        {{0, 0, 0, -100}, 0.5f, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CalcRoundCornerSize(c.rect, c.rate), c.corner) << c.rect << " " << c.rate;
+        CRectObj rect(1, c.rect, TRUE);
+        rect.SetRoundRate(c.rate);
+        EXPECT_EQ(rect.GetRoundCornerSize(), c.corner);
+    }
+}
+
 TEST(RectRoundHandle, HitBeforeTheResizeHandlesAtEachZoom)
 {
     CRectObj rect(1, CRect(0, 0, 400, -100), TRUE); // rounding handle at (0, -12)
