@@ -18,13 +18,6 @@ namespace BaseViewImpl {
 constexpr int kPickDelayTicks = 3;
 constexpr UINT kPickDelayMs = 10;
 
-CSize Scaled(SIZE size, int zoom)
-{
-    POINT p{size.cx, size.cy};
-    ScalePointByZoom(p, zoom);
-    return CSize(p.x, p.y);
-}
-
 } // namespace BaseViewImpl
 
 CBaseView::CBaseView()
@@ -124,6 +117,13 @@ void CBaseView::DocToClient(CRect& rect) const
 
 // --- Sizes and corners --------------------------------------------------------------------------
 
+CSize CBaseView::ZoomedSize(SIZE size) const
+{
+    POINT p{size.cx, size.cy};
+    ScalePointByZoom(p, m_nZoom);
+    return CSize(p.x, p.y);
+}
+
 void CBaseView::GetPrintableSize(CSize& size) const
 {
     size = GetDocument()->GetPrintableSize();
@@ -131,23 +131,23 @@ void CBaseView::GetPrintableSize(CSize& size) const
 
 void CBaseView::GetPageSizeAtZoom(CSize& size) const
 {
-    size = BaseViewImpl::Scaled(GetDocument()->GetPrintableSize(), m_nZoom);
+    size = ZoomedSize(GetDocument()->GetPrintableSize());
 }
 
 void CBaseView::GetGridSizeAtZoom(CSize& size) const
 {
-    size = BaseViewImpl::Scaled(CSize(GridWidth, GridWidth), m_nZoom);
+    size = ZoomedSize(CSize(GridWidth, GridWidth));
 }
 
 void CBaseView::GetTotalExtent(CSize& size) const
 {
-    const CSize total = BaseViewImpl::Scaled(ViewGeometry::TotalExtentAt100(GetDocument()->GetDocumentSize()), m_nZoom);
+    const CSize total = ZoomedSize(ViewGeometry::TotalExtentAt100(GetDocument()->GetDocumentSize()));
     ViewToScrollUnits(size, total, ViewGeometry::kTotalFactor, ViewGeometry::kTotalFactor);
 }
 
 void CBaseView::GetPageCountAtZoom(CSize& pages) const
 {
-    const CSize zoomed = BaseViewImpl::Scaled(GetDocument()->GetDocumentSize(), m_nZoom);
+    const CSize zoomed = ZoomedSize(GetDocument()->GetDocumentSize());
     const CSize printable = GetDocument()->GetPrintableSize();
     const auto count = [](LONG extent, LONG page) {
         return page == 0 ? 0 : extent / page + (extent % page != 0 ? 1 : 0);
@@ -200,7 +200,7 @@ void CBaseView::GetDocumentBottomRightAtZoom(CPoint& point) const
         ScalePointByZoom(point, m_nZoom);
         return;
     }
-    const CSize size = BaseViewImpl::Scaled(GetDocument()->GetDocumentSize(), m_nZoom);
+    const CSize size = ZoomedSize(GetDocument()->GetDocumentSize());
     CPoint origin;
     GetDocumentTopLeftAtZoom(origin);
     point = CPoint(size.cx - origin.x, size.cy - origin.y);
@@ -586,7 +586,7 @@ void CBaseView::OnTimer(UINT_PTR idEvent)
 
 void CBaseView::OnDestroy()
 {
-    EndInPlaceEditAndRefresh();
+    EndInPlaceEdit();
     if (m_nPickDelay > 0)
         KillTimer(PICK_DELAY_TIMER);
     CScrollView::OnDestroy();

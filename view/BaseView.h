@@ -152,6 +152,9 @@ public:
     BOOL HitTestObject(CObject* object, POINT point, BOOL frameOnly) const;
     // On a hit m_nHitCode and m_nHitIndex hold the code and index.
     BOOL HitTestObjectHandles(CObject* object, POINT zoomedPoint, UINT keyFlags, CPoint& handlePoint);
+    // In a multiple selection, the last selected object whose handle is hit, tested from the tail;
+    // a grabbed point counts as the body, as it moves the whole selection. Null otherwise.
+    CObject* HitTestSelectedHandles(POINT zoomedPoint, UINT keyFlags, CPoint& handlePoint);
     BOOL IsObjectInsideRect(CObject* object, const CRect& rect) const;
     // The topmost object whose body is hit at the point, or null.
     CObject* FindObjectAt(POINT point) const;
@@ -325,6 +328,12 @@ protected:
     // The zoomed and the document point of a device point.
     void MapDevicePoint(POINT device, CPoint& zoomed, CPoint& doc) const;
     CPoint ZoomedOf(POINT doc) const;
+    CSize ZoomedSize(SIZE size) const;
+    // The rectangle of the drag from the anchor to the current point, at the zoom.
+    CRect GetTrackedRect() const;
+    // The XOR feedback of the zoom tool and of a pick; drawn a second time it is gone.
+    void DrawZoomRectFeedback(CDC* dc);
+    void DrawPickLine(CDC* dc);
     // The offset of the drag in progress (current less anchor point) at the zoom.
     CSize GetZoomedDragOffset() const;
     // Renders what waits to be painted, so that XOR feedback is drawn on the final picture.
@@ -342,6 +351,8 @@ protected:
     CRect GetDraggedRect() const;
     // The constrained point of a move or resize drag; FALSE when the drag must stop here.
     BOOL ConstrainMovePoint(CDC* dc, UINT flags, CPoint& zoomed, CPoint& doc, BOOL tracking);
+    // Starts the drag of a page-count handle in TRACK_PAGES_ACROSS or TRACK_PAGES_DOWN.
+    void BeginPageCountDrag(CDC* dc, UINT mode);
     // Takes a dragged page count, fitted to the document, and shows it.
     void TrackPageCount(CDC* dc, CSize pages);
     void RemoveSelectedWhere(CDC* dc, const std::function<bool(WORD kind)>& drop);

@@ -23,8 +23,9 @@
 
 namespace BaseViewMouse {
 
+// A pick is a cyan line from the anchor, the zoom rectangle a silver frame (a hatched frame
+// narrower than 3 is one line).
 constexpr COLORREF kPickLineColor = RGB(0, 0xFF, 0xFF);
-// The zoom rectangle is a silver frame, the width below which the hatched frame is one line.
 constexpr int kZoomFrameBand = 2;
 
 // Each pick command and the command that cancels it.
@@ -35,12 +36,6 @@ constexpr struct
 } kPickCancels[] = {{22019, 22021}, {22020, 22022}, {22031, 22032}, {22033, 22034}, {22043, 22044}};
 constexpr UINT kPickConnectorCommand = 22043;
 constexpr UINT kGridPlacementCommand = 22008;
-
-// A rectangle from two corners with left <= right and top >= bottom.
-CRect YUpRect(POINT a, POINT b)
-{
-    return CRect(std::min(a.x, b.x), std::max(a.y, b.y), std::max(a.x, b.x), std::min(a.y, b.y));
-}
 
 UINT CurrentTool()
 {
@@ -68,6 +63,21 @@ CPoint CBaseView::ZoomedOf(POINT doc) const
     CPoint zoomed = doc;
     ScalePointByZoom(zoomed, m_nZoom);
     return zoomed;
+}
+
+CRect CBaseView::GetTrackedRect() const
+{
+    return ViewGeometry::RectFromCorners(m_ptAnchor, m_ptCurrent);
+}
+
+void CBaseView::DrawZoomRectFeedback(CDC* dc)
+{
+    DrawHatchedFrame(dc, GetTrackedRect(), BaseViewMouse::kZoomFrameBand);
+}
+
+void CBaseView::DrawPickLine(CDC* dc)
+{
+    DrawTrackerLineColor(dc, m_ptAnchor.x, m_ptAnchor.y, m_ptCurrent.x, m_ptCurrent.y, BaseViewMouse::kPickLineColor);
 }
 
 void CBaseView::FlushPendingPaint()
@@ -364,20 +374,10 @@ void CBaseView::OnPointerHover(UINT flags, CPoint, CDC*, CPoint zoomed, CPoint d
             DescribeObjectForStatus(GetDocument(), selected, DESCRIBE_SELECTED);
             return;
         }
-    } else if (IsMultipleSelection()) {
-        for (POSITION pos = m_selection.GetTailPosition(); pos;) {
-            CObject* selected = m_selection.GetPrev(pos);
-            if (!HitTestObjectHandles(selected, zoomed, flags, handle))
-                continue;
-            // In a multiple selection the points of lines move as bodies.
-            if (m_nHitCode & HIT_SHAPE_HANDLE && DrawObjects::AsLineObject(selected)) {
-                m_nHitCode = HIT_BODY;
-                m_nHitIndex = 0;
-            }
-            SetCursorForHitCode();
-            DescribeObjectForStatus(GetDocument(), selected, DESCRIBE_SELECTED);
-            return;
-        }
+    } else if (CObject* selected = HitTestSelectedHandles(zoomed, flags, handle)) {
+        SetCursorForHitCode();
+        DescribeObjectForStatus(GetDocument(), selected, DESCRIBE_SELECTED);
+        return;
     }
     if (CObject* object = FindObjectAt(doc)) {
         SetCursor(QCursor(Qt::ArrowCursor));
@@ -437,7 +437,7 @@ void CBaseView::BeginZoomRect(CDC* dc, CPoint zoomed, CPoint doc)
     m_ptAnchor100 = m_ptCurrent100 = doc;
     SetCapture();
     m_nTrackMode = TRACK_ZOOM_RECT;
-    DrawHatchedFrame(dc, BaseViewMouse::YUpRect(m_ptAnchor, m_ptCurrent), BaseViewMouse::kZoomFrameBand);
+    DrawZoomRectFeedback(dc);
     m_bOutlineShown = TRUE;
 }
 
@@ -446,10 +446,10 @@ void CBaseView::TrackZoomRect(UINT, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
     if (zoomed == m_ptCurrent)
         return;
     if (m_bOutlineShown)
-        DrawHatchedFrame(dc, BaseViewMouse::YUpRect(m_ptAnchor, m_ptCurrent), BaseViewMouse::kZoomFrameBand);
+        DrawZoomRectFeedback(dc);
     ClampToDocumentAtZoom(zoomed);
     m_ptCurrent = zoomed;
-    DrawHatchedFrame(dc, BaseViewMouse::YUpRect(m_ptAnchor, m_ptCurrent), BaseViewMouse::kZoomFrameBand);
+    DrawZoomRectFeedback(dc);
     m_bOutlineShown = TRUE;
     if (CObject* object = FindObjectAt(doc))
         DescribeObjectForStatus(GetDocument(), object, DESCRIBE_UNDER_MOUSE);
@@ -462,7 +462,7 @@ void CBaseView::TrackZoomRect(UINT, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
 void CBaseView::EndPickObject(UINT, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
 {
     if (m_bOutlineShown) {
-        DrawTrackerLineColor(dc, m_ptAnchor.x, m_ptAnchor.y, m_ptCurrent.x, m_ptCurrent.y, BaseViewMouse::kPickLineColor);
+        DrawPickLine(dc);
         m_bOutlineShown = FALSE;
     }
     EndTrackMode();

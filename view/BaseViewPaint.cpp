@@ -50,13 +50,6 @@ void DrawLine(CDC* dc, int x1, int y1, int x2, int y2)
     dc->LineTo(x2, y2);
 }
 
-CSize ScaledSize(SIZE size, int zoom)
-{
-    CPoint p(size.cx, size.cy);
-    ScalePointByZoom(p, zoom);
-    return CSize(p.x, p.y);
-}
-
 } // namespace BaseViewPaint
 
 BOOL IsObjectVisibleInRect(const CObject* object, const CRect& clip, int zoom, BOOL printMode)
@@ -115,8 +108,8 @@ void CBaseView::OnDraw(CDC* dc)
 void CBaseView::DrawPrintScalePageFrames(CDC* dc)
 {
     const CBaseDoc* doc = GetDocument();
-    const CSize zoomed = BaseViewPaint::ScaledSize(doc->GetDocumentSize(), m_nZoom);
-    const CSize extent = BaseViewPaint::ScaledSize(doc->GetPageExtent(), m_nZoom);
+    const CSize zoomed = ZoomedSize(doc->GetDocumentSize());
+    const CSize extent = ZoomedSize(doc->GetPageExtent());
     CPoint origin;
     GetDocumentTopLeftAtZoom(origin);
     const CRect frame(origin.x, origin.y, zoomed.cx - origin.x, zoomed.cy - origin.y);
@@ -126,7 +119,7 @@ void CBaseView::DrawPrintScalePageFrames(CDC* dc)
 void CBaseView::DrawViewScalePageFrames(CDC* dc)
 {
     const CBaseDoc* doc = GetDocument();
-    const CSize step = BaseViewPaint::ScaledSize(doc->GetPrintableSize(), m_nZoom);
+    const CSize step = ZoomedSize(doc->GetPrintableSize());
     CPoint nearCorner, farCorner;
     GetDocumentTopLeftAtZoom(nearCorner);
     const CSize area = doc->GetPrintedAreaSize();
@@ -263,7 +256,7 @@ void CBaseView::DrawHorizontalGuideTracker(CDC* dc)
 
 CRect CBaseView::GetPagesRectAtZoom(int across, int down) const
 {
-    const CSize extent = BaseViewPaint::ScaledSize(GetDocument()->GetPageExtent(), m_nZoom);
+    const CSize extent = ZoomedSize(GetDocument()->GetPageExtent());
     CPoint origin;
     GetDocumentTopLeftAtZoom(origin);
     return CRect(origin.x, origin.y, extent.cx * across - origin.x, extent.cy * down - origin.y);

@@ -24,11 +24,6 @@ constexpr int kPageCountSlack = 100;
 // The reach of a guide line in units on the screen.
 constexpr int kGuideTolerance = 5;
 
-CRect YUpRect(POINT a, POINT b)
-{
-    return CRect(std::min(a.x, b.x), std::max(a.y, b.y), std::max(a.x, b.x), std::min(a.y, b.y));
-}
-
 // An offset rounded to the nearest multiple of the step, halves away from zero.
 int RoundToStep(int value, int step)
 {
@@ -88,30 +83,20 @@ void CBaseView::OnPointerButtonDown(UINT flags, CPoint, CDC* dc, CPoint zoomed, 
             m_pDragObject = selected;
             return;
         }
-    } else if (IsMultipleSelection()) {
-        for (POSITION pos = m_selection.GetTailPosition(); pos;) {
-            CObject* selected = m_selection.GetPrev(pos);
-            if (!HitTestObjectHandles(selected, zoomed, flags, handle))
-                continue;
-            if (ctrl) {
-                const BOOL nowSelected = ToggleSelection(dc, selected, TRUE);
-                DescribeObjectForStatus(document, selected, nowSelected ? DESCRIBE_SELECTED : DESCRIBE_DESELECTED);
-                m_pDragObject = nowSelected ? selected : nullptr;
-                return;
-            }
-            startMove();
-            // In a multiple selection a grabbed point moves the whole selection.
-            if (m_nHitCode & HIT_SHAPE_HANDLE) {
-                m_nHitCode = HIT_BODY;
-                m_nHitIndex = 0;
-            }
-            SetCursorForHitCode();
-            if (handle != CPoint(0, 0))
-                anchorOnHandle(handle);
-            DescribeObjectForStatus(document, selected, DESCRIBE_SELECTED);
-            m_pDragObject = selected;
+    } else if (CObject* selected = HitTestSelectedHandles(zoomed, flags, handle)) {
+        if (ctrl) {
+            const BOOL nowSelected = ToggleSelection(dc, selected, TRUE);
+            DescribeObjectForStatus(document, selected, nowSelected ? DESCRIBE_SELECTED : DESCRIBE_DESELECTED);
+            m_pDragObject = nowSelected ? selected : nullptr;
             return;
         }
+        startMove();
+        SetCursorForHitCode();
+        if (handle != CPoint(0, 0))
+            anchorOnHandle(handle);
+        DescribeObjectForStatus(document, selected, DESCRIBE_SELECTED);
+        m_pDragObject = selected;
+        return;
     }
     if (CObject* hit = FindObjectAt(doc)) {
         if (ctrl) {
@@ -166,9 +151,9 @@ void CBaseView::TrackSelectRect(UINT, CPoint, CDC* dc, CPoint zoomed, CPoint doc
     if (zoomed == m_ptCurrent)
         return;
     if (m_bOutlineShown)
-        DrawTrackerRect(dc, BaseViewPointer::YUpRect(m_ptAnchor, m_ptCurrent));
+        DrawTrackerRect(dc, GetTrackedRect());
     m_ptCurrent = zoomed;
-    DrawTrackerRect(dc, BaseViewPointer::YUpRect(m_ptAnchor, m_ptCurrent));
+    DrawTrackerRect(dc, GetTrackedRect());
     m_bOutlineShown = TRUE;
     if (CObject* object = FindObjectAt(doc))
         DescribeObjectForStatus(GetDocument(), object, DESCRIBE_UNDER_MOUSE);
@@ -180,7 +165,7 @@ void CBaseView::EndSelectRect(UINT, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
 {
     EndTrackMode();
     if (m_bOutlineShown) {
-        DrawTrackerRect(dc, BaseViewPointer::YUpRect(m_ptAnchor, m_ptCurrent));
+        DrawTrackerRect(dc, GetTrackedRect());
         m_bOutlineShown = FALSE;
     }
     if (ClampToDocument(doc)) {
@@ -191,7 +176,7 @@ void CBaseView::EndSelectRect(UINT, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
     m_ptCurrent100 = doc;
     if (m_ptCurrent100 == m_ptAnchor100)
         return;
-    const CRect band = BaseViewPointer::YUpRect(m_ptAnchor100, m_ptCurrent100);
+    const CRect band = GetDraggedRect();
     const CObList* objects = GetDocument()->GetObjectList();
     for (POSITION pos = objects->GetHeadPosition(); pos;) {
         CObject* object = objects->GetNext(pos);
@@ -342,22 +327,22 @@ void CBaseView::EndGuideDrag(CDC* dc, CPoint zoomed, CPoint doc)
 
 void CBaseView::BeginPagesAcrossDrag(CDC* dc)
 {
-    SetCapture();
-    m_nTrackMode = TRACK_PAGES_ACROSS;
-    m_sizeDragPages = GetDocument()->GetPages();
-    DrawPageCountOutline(dc, m_sizeDragPages.cx, m_sizeDragPages.cy);
-    m_bOutlineShown = TRUE;
-    SetCursor(QCursor(Qt::SizeHorCursor));
+    BeginPageCountDrag(dc, TRACK_PAGES_ACROSS);
 }
 
 void CBaseView::BeginPagesDownDrag(CDC* dc)
 {
+    BeginPageCountDrag(dc, TRACK_PAGES_DOWN);
+}
+
+void CBaseView::BeginPageCountDrag(CDC* dc, UINT mode)
+{
     SetCapture();
-    m_nTrackMode = TRACK_PAGES_DOWN;
+    m_nTrackMode = mode;
     m_sizeDragPages = GetDocument()->GetPages();
     DrawPageCountOutline(dc, m_sizeDragPages.cx, m_sizeDragPages.cy);
     m_bOutlineShown = TRUE;
-    SetCursor(QCursor(Qt::SizeVerCursor));
+    SetCursor(QCursor(mode == TRACK_PAGES_ACROSS ? Qt::SizeHorCursor : Qt::SizeVerCursor));
 }
 
 void CBaseView::TrackPageCount(CDC* dc, CSize pages)

@@ -210,6 +210,24 @@ BOOL CBaseView::HitTestObjectHandles(CObject* object, POINT zoomedPoint, UINT ke
     return TRUE;
 }
 
+CObject* CBaseView::HitTestSelectedHandles(POINT zoomedPoint, UINT keyFlags, CPoint& handlePoint)
+{
+    if (!IsMultipleSelection())
+        return nullptr;
+    for (POSITION pos = m_selection.GetTailPosition(); pos;) {
+        CObject* selected = m_selection.GetPrev(pos);
+        if (!HitTestObjectHandles(selected, zoomedPoint, keyFlags, handlePoint))
+            continue;
+        // In a multiple selection a grabbed point moves the whole selection.
+        if (m_nHitCode & HIT_SHAPE_HANDLE) {
+            m_nHitCode = HIT_BODY;
+            m_nHitIndex = 0;
+        }
+        return selected;
+    }
+    return nullptr;
+}
+
 BOOL CBaseView::IsObjectInsideRect(CObject* object, const CRect& rect) const
 {
     const CBaseObj* box = DrawObjects::AsBoxObject(object);

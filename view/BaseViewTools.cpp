@@ -22,8 +22,6 @@ namespace BaseViewTools {
 
 // Every creation outline is yellow.
 constexpr COLORREF kRubberBandColor = RGB(0xFF, 0xFF, 0);
-constexpr COLORREF kPickLineColor = RGB(0, 0xFF, 0xFF);
-constexpr int kZoomFrameBand = 2;
 // A zoom rectangle must be larger than this in both directions (0.1 mm).
 constexpr int kMinZoomRectExtent = 39;
 // The largest document extent the page settings allow.
@@ -87,11 +85,6 @@ const ShapeTool* FindByMode(UINT mode)
         if (entry.mode == mode && entry.factory)
             return &entry;
     return nullptr;
-}
-
-CRect YUpRect(POINT a, POINT b)
-{
-    return CRect(std::min(a.x, b.x), std::max(a.y, b.y), std::max(a.x, b.x), std::min(a.y, b.y));
 }
 
 // Copies the attributes of the object's default prototype onto it; FALSE without a prototype.
@@ -175,7 +168,7 @@ void CBaseView::DrawShapeRubberBand(CDC* dc, UINT mode)
     const ShapeTool* entry = FindByMode(mode);
     if (!entry)
         return;
-    const CRect rect = YUpRect(m_ptAnchor, m_ptCurrent);
+    const CRect rect = GetTrackedRect();
     switch (entry->outline) {
     case Outline::Rect: DrawTrackerRectColor(dc, rect, kRubberBandColor); break;
     case Outline::RoundRect: DrawRoundRectRubberBand(dc); break;
@@ -186,7 +179,7 @@ void CBaseView::DrawShapeRubberBand(CDC* dc, UINT mode)
 
 void CBaseView::DrawRoundRectRubberBand(CDC* dc)
 {
-    const CRect rect = BaseViewTools::YUpRect(m_ptAnchor, m_ptCurrent);
+    const CRect rect = GetTrackedRect();
     const int corner = CalcRoundCornerSize(rect, GetDefaultRoundRate());
     DrawTrackerRoundRectColor(dc, rect, CSize(corner, -corner), BaseViewTools::kRubberBandColor);
 }
@@ -232,7 +225,7 @@ void CBaseView::EndShapeTracking(UINT, CPoint, CDC* dc, CPoint zoomed, CPoint do
 
 CRect CBaseView::GetDraggedRect() const
 {
-    return BaseViewTools::YUpRect(m_ptAnchor100, m_ptCurrent100);
+    return ViewGeometry::RectFromCorners(m_ptAnchor100, m_ptCurrent100);
 }
 
 BOOL CBaseView::AddCreatedObject(CBaseObj* object)
@@ -320,11 +313,10 @@ BOOL CBaseView::AutoScrollWhileTracking(CDC* dc, CPoint point, CSize& scroll)
 void CBaseView::EraseTrackingFeedback(CDC* dc, UINT mode)
 {
     using namespace BaseViewTools;
-    const CRect rect = YUpRect(m_ptAnchor, m_ptCurrent);
     switch (mode) {
-    case TRACK_SELECT_RECT: DrawTrackerRect(dc, rect); break;
+    case TRACK_SELECT_RECT: DrawTrackerRect(dc, GetTrackedRect()); break;
     case TRACK_MOVE: DrawSelectionDragOutlines(dc, GetZoomedDragOffset()); break;
-    case TRACK_ZOOM_RECT: DrawHatchedFrame(dc, rect, kZoomFrameBand); break;
+    case TRACK_ZOOM_RECT: DrawZoomRectFeedback(dc); break;
     case TRACK_GUIDE_X: DrawVerticalGuideTracker(dc); break;
     case TRACK_GUIDE_Y: DrawHorizontalGuideTracker(dc); break;
     case TRACK_PAGES_ACROSS:
@@ -336,7 +328,7 @@ void CBaseView::EraseTrackingFeedback(CDC* dc, UINT mode)
         break;
     default:
         if (IsPickTrackMode(mode))
-            DrawTrackerLineColor(dc, m_ptAnchor.x, m_ptAnchor.y, m_ptCurrent.x, m_ptCurrent.y, kPickLineColor);
+            DrawPickLine(dc);
         else
             DrawShapeRubberBand(dc, mode);
         break;
@@ -350,7 +342,7 @@ void CBaseView::EndZoomRect(CDC* dc, CPoint zoomed, CPoint doc)
     using namespace BaseViewTools;
     EndTrackMode();
     if (m_bOutlineShown) {
-        DrawHatchedFrame(dc, YUpRect(m_ptAnchor, m_ptCurrent), kZoomFrameBand);
+        DrawZoomRectFeedback(dc);
         m_bOutlineShown = FALSE;
     }
     if (zoomed == m_ptAnchor) {

@@ -118,6 +118,11 @@ BOOL SnapToGrid(POINT& point, int gridWidth)
     return TRUE;
 }
 
+CRect RectFromCorners(POINT a, POINT b)
+{
+    return CRect(std::min(a.x, b.x), std::max(a.y, b.y), std::max(a.x, b.x), std::min(a.y, b.y));
+}
+
 BOOL RectsIntersectAbsY(const RECT& a, const RECT& b)
 {
     // Turning y up into y down by negation keeps rectangles that reach above the origin whole.

@@ -51,6 +51,9 @@ BOOL ClampToFrame(POINT& point, POINT farCorner);
 // away from the origin); TRUE when it moved.
 BOOL SnapToGrid(POINT& point, int gridWidth);
 
+// The y-up rectangle with the two points as opposite corners: left <= right, top >= bottom.
+CRect RectFromCorners(POINT a, POINT b);
+
 // Whether two y-up rectangles meet, taking the absolute values of their tops and bottoms.
 BOOL RectsIntersectAbsY(const RECT& a, const RECT& b);
 

@@ -239,6 +239,29 @@ TEST_F(ViewMouse, HandleDragResizesAndShiftKeepsAMoveStraight)
     EXPECT_EQ(rect->GetRect(), CRect(210, -110, 510, -330));
 }
 
+TEST_F(ViewMouse, InAMultipleSelectionAShapeHandleCountsAsTheBody)
+{
+    CRectObj* plain = AddRect(CRect(510, -110, 610, -210));
+    auto* rounded = new CRectObj(m_doc->NewObjectId(), CRect(110, -110, 310, -250), TRUE);
+    {
+        CUndoStep step(m_doc);
+        ASSERT_TRUE(m_doc->AddObject(rounded));
+    }
+    Open(1000, 900);
+    CPoint handle;
+    ASSERT_TRUE(rounded->GetRoundHandlePos(handle));
+    m_view->AddToSelection(rounded);
+    Send(QEvent::MouseMove, handle, Qt::NoButton);
+    EXPECT_EQ(m_view->GetHitCode(), HIT_SHAPE_HANDLE | HIT_ROUND_HANDLE);
+    // Hover and press agree: with another object selected the handle moves the whole selection.
+    m_view->AddToSelection(plain);
+    Send(QEvent::MouseMove, handle, Qt::NoButton);
+    EXPECT_EQ(m_view->GetHitCode(), HIT_BODY);
+    Press(handle);
+    EXPECT_EQ(m_view->GetHitCode(), HIT_BODY);
+    Release(handle);
+}
+
 TEST_F(ViewMouse, LostCaptureCancelsTheDragAndLeavesThePictureClean)
 {
     CRectObj* rect = AddRect(CRect(110, -110, 310, -250));
