@@ -124,8 +124,10 @@ CSize CBaseDoc::GetContentExtent() const
 CSize CBaseDoc::FitPageCount(int across, int down) const
 {
     const CSize page = GetPageExtent();
-    across = std::min(across, kMaxDocumentExtent / int(page.cx));
-    down = std::min(down, -kMaxDocumentExtent / int(page.cy));
+    // A request below one page fits like a request of none (the objects decide), without the
+    // product with the page size running out of range.
+    across = std::clamp(across, 0, kMaxDocumentExtent / int(page.cx));
+    down = std::clamp(down, 0, -kMaxDocumentExtent / int(page.cy));
     const CSize objects = GetObjectsExtent();
     if (page.cx * across < objects.cx)
         across = PageGeometry::CeilDivide(objects.cx, page.cx);
@@ -181,6 +183,18 @@ void CBaseDoc::SetPageSettings(WORD paperId, DWORD printScale, CSize leftTop, CS
     m_nMarginRight = rightBottom.cx;
     m_nMarginBottom = rightBottom.cy;
     NormalizePageSettings();
+}
+
+void CBaseDoc::NormalizePageCounts()
+{
+    // At least one page each way, and no more than fitting the grid could have given: the most
+    // pages within the extent limit, or as many as the objects need.
+    const CSize page = GetPageExtent();
+    const CSize objects = GetObjectsExtent();
+    const int maxAcross = std::max(kMaxDocumentExtent / int(page.cx), PageGeometry::CeilDivide(objects.cx, page.cx));
+    const int maxDown = std::max(-kMaxDocumentExtent / int(page.cy), PageGeometry::CeilDivide(objects.cy, page.cy));
+    m_nPagesAcross = std::clamp(m_nPagesAcross, 1, maxAcross);
+    m_nPagesDown = std::clamp(m_nPagesDown, 1, maxDown);
 }
 
 void CBaseDoc::NormalizePageSettings()

@@ -179,6 +179,7 @@ void CBaseDoc::LoadRecord(CArchive& ar, WORD version)
     SerializeObjectList(ar);
     if (version >= kItemListFrom)
         OleObjectPolicy::SerializeItemList(ar);
+    NormalizePageCounts();
 }
 
 void CBaseDoc::SerializeDrawingFont(CArchive& ar)

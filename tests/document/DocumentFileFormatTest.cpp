@@ -166,6 +166,8 @@ struct GatedRecord
     std::string objectClass = "CRectObj";
     bool refDoc = true;
     int objects = 2;
+    std::int32_t pagesAcross = 2;
+    std::int32_t pagesDown = 3;
 };
 
 // The document record of a file of that version, built from the format with every gated part
@@ -174,7 +176,7 @@ std::string DocumentRecord(WORD version, const GatedRecord& options = {})
 {
     ArchiveBytes a;
     a.Word(version).Str("作成者").Str("更新者").Date(2001, 2, 3, 4, 5, 6).Date(2002, 3, 4, 5, 6, 7);
-    a.Str("表題").Str("備考").Word(3).Long(2).Long(3).Word(150).Long(100).Long(110).Long(120).Long(130);
+    a.Str("表題").Str("備考").Word(3).Long(options.pagesAcross).Long(options.pagesDown).Word(150).Long(100).Long(110).Long(120).Long(130);
     if (version >= 2)
         a.Word(5);
     a.Word(40);
@@ -396,6 +398,32 @@ TEST_F(DocumentFileFormat, DamagedFilesAreRefusedAsInvalidFormat)
         EXPECT_FALSE(OpenBytes(doc, c.bytes));
         EXPECT_EQ(script.Texts(), std::vector<std::string>({kInvalidFormat}));
         EXPECT_TRUE(doc.HasNoObjects());
+    }
+}
+
+TEST_F(DocumentFileFormat, DamagedPageCountsAreKeptWithinWhatTheGridFitGives)
+{
+    // The record's page: A3 portrait with a header area, margins 100/110/120/130, 150 %: a page
+    // extent of (1800, -2473), so at most 48 pages across and 35 down.
+    struct Case
+    {
+        std::int32_t across, down;
+        CSize pages;
+    };
+    const Case cases[] = {
+        {2, 3, {2, 3}},
+        {48, 35, {48, 35}},
+        {1000, 36, {48, 35}},
+        {0x7FFFFFFF, -5, {48, 1}},
+        {0, INT32_MIN, {1, 1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.across << ' ' << c.down);
+        FieldDoc doc;
+        LoadRecord(doc, DocumentRecord(1001, {"CRectObj", false, 2, c.across, c.down}));
+        ASSERT_EQ(doc.GetPageExtent(), CSize(1800, -2473));
+        EXPECT_EQ(doc.GetPages(), c.pages);
+        EXPECT_EQ(doc.GetDocumentSize(), CSize(1800 * c.pages.cx, -2473 * c.pages.cy));
     }
 }
 

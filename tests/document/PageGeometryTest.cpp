@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 
+#include <climits>
+
 #include "tests/support/MessageScript.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +29,7 @@ TEST_F(PageGeometryTest, DefaultPage)
     // An empty document: the objects reach (10, -10) and the content is the page.
     EXPECT_EQ(m_doc.GetObjectsExtent(), CSize(10, -10));
     EXPECT_EQ(m_doc.FitPageCount(0, 0), CSize(1, 1));
+    EXPECT_EQ(m_doc.FitPageCount(-3, INT_MIN), CSize(1, 1));
     EXPECT_EQ(m_doc.GetContentExtent(), m_doc.GetPageExtent());
 }
 
