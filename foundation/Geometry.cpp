@@ -3,10 +3,24 @@
 #include "platform/gdi/DC.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
 namespace geometry_cpp {
+
+// Half the distance from start to end, truncated toward zero. Always within 32 bits, even where
+// the distance itself is not.
+int HalfExtent(LONG start, LONG end)
+{
+    return int(((long long)end - start) / 2);
+}
+
+// A rotated or projected coordinate, truncated toward zero and held within 32 bits.
+int TruncatedToInt(double value)
+{
+    return int(std::clamp(value, double(INT_MIN), double(INT_MAX)));
+}
 
 double LineAngle(POINT first, POINT second)
 {
@@ -116,8 +130,8 @@ BOOL RectInRectWithTolerance(const RECT& inner, const RECT& outer, int tolerance
 
 BOOL PointInEllipse(const RECT& bounds, POINT point, int tolerance, BOOL outlineOnly)
 {
-    const int a = (bounds.right - bounds.left) / 2;
-    const int b = (bounds.bottom - bounds.top) / 2; // <= 0 with y up
+    const int a = geometry_cpp::HalfExtent(bounds.left, bounds.right);
+    const int b = geometry_cpp::HalfExtent(bounds.top, bounds.bottom); // <= 0 with y up
     if (a == 0 || b == 0)
         return FALSE;
     const double dx = double(point.x) - (double(bounds.right) - a);
@@ -181,8 +195,8 @@ BOOL PointInPolygonShape(const POINT* points, int count, POINT point, int tolera
 
 CPoint& PointOnEllipseTowards(CPoint& out, const RECT& bounds, POINT point)
 {
-    const int a = (bounds.right - bounds.left) / 2;
-    const int b = (bounds.bottom - bounds.top) / 2;
+    const int a = geometry_cpp::HalfExtent(bounds.left, bounds.right);
+    const int b = geometry_cpp::HalfExtent(bounds.top, bounds.bottom);
     if (a == 0 || b == 0) {
         out = point;
         return out;
@@ -224,7 +238,7 @@ void RotatePoint(CPoint& point, double angle)
 {
     const double c = std::cos(angle), s = std::sin(angle);
     const double x = point.x, y = point.y;
-    point = CPoint(int(x * c - y * s), int(x * s + y * c));
+    point = CPoint(geometry_cpp::TruncatedToInt(x * c - y * s), geometry_cpp::TruncatedToInt(x * s + y * c));
 }
 
 void DrawBlackLine(CDC* dc, int x1, int y1, int x2, int y2)
@@ -277,7 +291,8 @@ BOOL RotateOffsetToLine(POINT first, POINT second, SIZE offset, CSize& out)
 BOOL CalcLightningPoints(POINT first, POINT second, SIZE offset, CPoint& cornerA, CPoint& cornerB)
 {
     const CSize r = geometry_cpp::RotatedOffset(offset.cx, -offset.cy, geometry_cpp::LineAngle(first, second));
-    const CPoint middle(first.x + (second.x - first.x) / 2, first.y + (second.y - first.y) / 2);
+    const CPoint middle(first.x + geometry_cpp::HalfExtent(first.x, second.x),
+                        first.y + geometry_cpp::HalfExtent(first.y, second.y));
     cornerA = middle + r;
     cornerB = middle - r;
     return TRUE;
@@ -295,16 +310,16 @@ int XOnLineAtY(POINT first, POINT second, int y)
 
 int EllipseInsetAtY(const RECT& bounds, int depth)
 {
-    const int h = bounds.bottom - bounds.top;
-    const int a = (bounds.right - bounds.left) / 2;
+    const long long h = (long long)bounds.bottom - bounds.top;
+    const int a = geometry_cpp::HalfExtent(bounds.left, bounds.right);
     if (depth > 0 || depth < h || bounds.right == bounds.left || h == 0)
         return 0;
     if (depth == 0 || depth == h)
         return a;
-    const int half = h / 2;
+    const int half = geometry_cpp::HalfExtent(bounds.top, bounds.bottom);
     if (depth == half)
         return 0;
-    const int d = depth < half ? h - depth : depth;
+    const long long d = depth < half ? h - depth : depth;
     const double off = double(d) - half;
     const double t = double(a) * a - off * off * double(a) * a / (double(half) * half);
     return t <= 0 ? a : a - int(std::sqrt(t));

@@ -3,6 +3,7 @@
 #include "platform/gdi/DC.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace trackers_cpp {
@@ -47,10 +48,16 @@ void WithOutlinePen(CDC* dc, int style, COLORREF color, Draw draw)
     draw();
 }
 
+// One side of a handle, held within 32 bits for a centre at the edge of the coordinate range.
+LONG HandleSide(LONG centre, int offset)
+{
+    return LONG(std::clamp<long long>((long long)centre + offset, INT_MIN, INT_MAX));
+}
+
 RECT HandleRect(POINT centre)
 {
-    return {centre.x - HANDLE_HALF_SIZE, centre.y + HANDLE_HALF_SIZE, centre.x + HANDLE_HALF_SIZE,
-            centre.y - HANDLE_HALF_SIZE};
+    return {HandleSide(centre.x, -HANDLE_HALF_SIZE), HandleSide(centre.y, HANDLE_HALF_SIZE),
+            HandleSide(centre.x, HANDLE_HALF_SIZE), HandleSide(centre.y, -HANDLE_HALF_SIZE)};
 }
 
 void Rect(CDC* dc, const RECT& rect, int style, COLORREF color)
@@ -131,10 +138,12 @@ void DrawHandleSquare(CDC* dc, POINT centre)
 void DrawRectHandles(CDC* dc, const RECT& rect)
 {
     DrawHandleSquare(dc, {rect.left, rect.top});
-    if (std::abs(rect.right - rect.left) < HANDLE_HALF_SIZE && std::abs(rect.bottom - rect.top) < HANDLE_HALF_SIZE)
+    // Formed in 64 bits: the rectangle may span more than 32 bits at a high zoom.
+    const long long width = (long long)rect.right - rect.left, height = (long long)rect.bottom - rect.top;
+    if (std::llabs(width) < HANDLE_HALF_SIZE && std::llabs(height) < HANDLE_HALF_SIZE)
         return;
-    const int midX = (rect.left + rect.right) / 2;
-    const int midY = (rect.top + rect.bottom) / 2;
+    const int midX = int(((long long)rect.left + rect.right) / 2);
+    const int midY = int(((long long)rect.top + rect.bottom) / 2);
     for (const POINT centre : {POINT{rect.right, rect.top}, POINT{rect.left, rect.bottom}, POINT{rect.right, rect.bottom},
                                POINT{rect.left, midY}, POINT{rect.right, midY}, POINT{midX, rect.top},
                                POINT{midX, rect.bottom}})
@@ -185,7 +194,7 @@ void DrawTrackerRoundRectColor(CDC* dc, const RECT& rect, SIZE corner, COLORREF 
 
 void DrawTrackerRoundRectAuto(CDC* dc, const RECT& rect)
 {
-    const int corner = std::min((rect.right - rect.left) / 4, (rect.bottom - rect.top) / 4);
+    const int corner = int(std::min(((long long)rect.right - rect.left) / 4, ((long long)rect.bottom - rect.top) / 4));
     DrawTrackerRoundRect(dc, rect, CSize(corner, corner));
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <numbers>
 
 TEST(Geometry, RectanglePointAndEdgeTests)
@@ -82,6 +84,8 @@ TEST(Geometry, PointInEllipse)
         {CRect(0, 0, 100, -1), {50, 0}, 7, FALSE, FALSE}, // half height 0
         {CRect(0, 0, 14, -14), {7, -7}, 7, TRUE, TRUE},   // shrunk by the tolerance nothing is left inside
         {CRect(14, 0, 0, -14), {7, -7}, 7, FALSE, FALSE}, // mirrored: grown half width 0, no inside
+        {CRect(-2000000000, 2000000000, 2000000000, -2000000000), {0, 0}, 7, TRUE, FALSE}, // wider than 32 bits
+        {CRect(-2000000000, 2000000000, 2000000000, -2000000000), {2000000000, 0}, 7, TRUE, TRUE},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(PointInEllipse(c.bounds, c.point, c.tolerance, FALSE), c.filled) << c.point.x << "," << c.point.y;
@@ -159,6 +163,8 @@ TEST(Geometry, PointOnEllipseTowards)
     EXPECT_EQ(PointOnEllipseTowards(out, circle, CPoint(50, 200)), CPoint(50, 100));
     EXPECT_EQ(PointOnEllipseTowards(out, circle, CPoint(-10, 50)), CPoint(0, 50));
     EXPECT_EQ(PointOnEllipseTowards(out, CRect(0, 100, 1, 0), CPoint(7, 8)), CPoint(7, 8));
+    EXPECT_EQ(PointOnEllipseTowards(out, CRect(-2000000000, 2000000000, 2000000000, -2000000000), CPoint(2100000000, 0)),
+              CPoint(2000000000, 0)); // wider than 32 bits
 }
 
 TEST(Geometry, RotationsAndLineEnds)
@@ -169,6 +175,12 @@ TEST(Geometry, RotationsAndLineEnds)
     p = CPoint(10, 0);
     RotatePoint(p, std::numbers::pi / 4);
     EXPECT_EQ(p, CPoint(7, 7));
+    p = CPoint(2000000000, 2000000000); // rotated beyond 32 bits: held at the bound
+    RotatePoint(p, std::numbers::pi / 4);
+    EXPECT_EQ(p, CPoint(0, INT_MAX));
+    CPoint cornerA, cornerB;
+    CalcLightningPoints({-2000000000, 0}, {2000000000, 0}, CSize(0, 0), cornerA, cornerB);
+    EXPECT_EQ(cornerA, CPoint(0, 0));
 
     POINT atFirst[2] = {{-1, -1}, {-1, -1}}, atSecond[2] = {{-1, -1}, {-1, -1}};
     EXPECT_FALSE(CalcArrowBarbPoints({0, 0}, {100, 0}, 0, CSize(20, 10), atFirst, atSecond));
@@ -227,6 +239,7 @@ TEST(Geometry, DepthFunctions)
         {box, -10, 13}, {box, -50, 13}, // mirrored into the upper half
         {CRect(0, 0, 0, -60), -10, 0}, {CRect(0, 0, 100, 0), 0, 0},
         {CRect(0, 0, 100, -1), -1, 50},
+        {CRect(-2000000000, 2000000000, 2000000000, -2000000000), INT_MIN, 5445270}, // taller than 32 bits
     };
     for (const auto& c : insets)
         EXPECT_EQ(EllipseInsetAtY(c.bounds, c.depth), c.inset) << c.depth;

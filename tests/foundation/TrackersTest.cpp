@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -95,6 +97,10 @@ TEST(Trackers, RectangleHandles)
         {CRect(0, 0, 6, -6), {{0, 0}}}, // smaller than a handle: one handle
         {CRect(0, 0, 7, -2), {{0, 0}, {7, 0}, {0, -2}, {7, -2}, {0, -1}, {7, -1}, {3, 0}, {3, -2}}},
         {CRect(-10, 40, 30, 0), {{-10, 40}, {30, 40}, {-10, 0}, {30, 0}, {-10, 20}, {30, 20}, {10, 40}, {10, 0}}},
+        // wider than 32 bits can count
+        {CRect(-2000000000, 2000000000, 2000000000, -2000000000),
+         {{-2000000000, 2000000000}, {2000000000, 2000000000}, {-2000000000, -2000000000}, {2000000000, -2000000000},
+          {-2000000000, 0}, {2000000000, 0}, {0, 2000000000}, {0, -2000000000}}},
     };
     for (const auto& c : cases) {
         trackers_test::Recording rec;
@@ -111,6 +117,12 @@ TEST(Trackers, RectangleHandles)
             EXPECT_EQ(call.brush.lbColor, 0xFFFFFFu);
         }
     }
+
+    // A handle at the end of the coordinate range is cut there.
+    trackers_test::Recording rec;
+    DrawRectHandles(&rec.dc, CRect(INT_MAX - 3, INT_MIN + 3, INT_MAX - 3, INT_MIN + 3));
+    ASSERT_EQ(rec.log.calls.size(), 1u);
+    EXPECT_EQ(rec.log.calls[0].args, (std::vector<int>{INT_MAX - 10, INT_MIN + 10, INT_MAX, INT_MIN}));
 }
 
 TEST(Trackers, PatternHandles)
@@ -152,6 +164,10 @@ TEST(Trackers, OutlinePensAndShapes)
         EXPECT_EQ(call.brush.lbStyle, BS_NULL) << call.op;
         EXPECT_EQ(call.rop2, R2_XORPEN) << call.op;
     }
+
+    trackers_test::Recording wide; // a width beyond 32 bits still gives a quarter of it
+    DrawTrackerRoundRectAuto(&wide.dc, CRect(-2000000000, 0, 2000000000, -2000000000));
+    EXPECT_EQ(wide.log.calls[0].args, (std::vector<int>{-2000000000, 0, 2000000000, -2000000000, -500000000, -500000000}));
 }
 
 TEST(Trackers, HatchedFrame)
