@@ -3,6 +3,7 @@
 #include "document/BaseDoc.h"
 
 #include "document/DocumentShellServices.h"
+#include "foundation/TextFunctions.h"
 
 #include "platform/afx/Archive.h"
 #include "platform/afx/MemFile.h"
@@ -55,12 +56,6 @@ bool IsSamePath(const CString& a, const CString& b)
         return a == b;
     const auto canonicalB = std::filesystem::weakly_canonical(ToFileSystemPath(b), error);
     return !error && canonicalA == canonicalB;
-}
-
-CString FileNameOf(const CString& path)
-{
-    const int separator = std::max(path.ReverseFind('/'), path.ReverseFind('\\'));
-    return path.Mid(separator + 1);
 }
 
 // Tells the user why the file could not be read or written; call from inside a catch block.
@@ -202,7 +197,8 @@ void CBaseDoc::SendReadOnlyNotice(const CString& path, LPARAM reason) const
     CWnd* mainWnd = AfxGetMainWnd();
     if (!mainWnd)
         return;
-    const CString name = base_doc_file::FileNameOf(path);
+    CString name, folder;
+    SplitFilePath(path, name, folder);
     mainWnd->SendMessage(UM_SHOW_READONLY_NOTICE, WPARAM(name.GetString()), reason);
 }
 

@@ -2,6 +2,7 @@
 
 #include "document/BaseDoc.h"
 #include "document/ZivraDoc.h"
+#include "foundation/TextFunctions.h"
 
 #include "platform/afx/Archive.h"
 #include "platform/afx/MessageSink.h"
@@ -11,17 +12,13 @@ IMPLEMENT_SERIAL(CRefDoc, CObject, 1)
 
 namespace refdoc {
 
-// The file name of a path written on either system.
-CString BareFileName(const CString& path)
+// The file of that name (a path written on either system) in the folder of another path.
+CString SameNameInFolderOf(const CString& path, const CString& other)
 {
-    const int separator = std::max(path.ReverseFind('/'), path.ReverseFind('\\'));
-    return path.Mid(separator + 1);
-}
-
-CString FolderOf(const CString& path)
-{
-    const int separator = std::max(path.ReverseFind('/'), path.ReverseFind('\\'));
-    return separator < 0 ? CString() : path.Left(separator + 1);
+    CString name, folder;
+    SplitFilePath(path, name, folder);
+    const int separator = std::max(other.ReverseFind('/'), other.ReverseFind('\\'));
+    return other.Left(separator + 1) + name;
 }
 
 // Whether the file can be opened for reading, shared with everybody.
@@ -79,7 +76,7 @@ CString CRefDoc::LocateFile(const CString& referencingPath) const
 {
     if (refdoc::CanOpenForReading(m_strPath))
         return m_strPath;
-    const CString nextToReferencing = refdoc::FolderOf(referencingPath) + refdoc::BareFileName(m_strPath);
+    const CString nextToReferencing = refdoc::SameNameInFolderOf(m_strPath, referencingPath);
     if (nextToReferencing != m_strPath && refdoc::CanOpenForReading(nextToReferencing))
         return nextToReferencing;
     return CString();
