@@ -222,15 +222,18 @@ void CBaseDoc::ApplyDeletedRecord(CSaveObj* record)
     // An object with that id already in the list would be a duplicate; the record stays as it is.
     if (!object || FindObjectPosition(objectId))
         return;
+    POSITION pos = nullptr;
     try {
-        NoteObjectPosition(objectId, InsertRestoredObject(record->GetObjectId(), object));
+        pos = InsertRestoredObject(record->GetObjectId(), object);
     } catch (...) {
         ReportCurrentException(
             CString(u8"ﾒﾓﾘ不足のため、削除したｵﾌﾞｼﾞｪｸﾄをﾄﾞｷｭﾒﾝﾄに再度追加できません。"),
             CString(u8"予期せぬｴﾗｰのため、削除したｵﾌﾞｼﾞｪｸﾄをﾄﾞｷｭﾒﾝﾄに再度追加できません。"));
         return;
     }
+    // The list owns the object from here on; only then may anything else fail.
     record->Reset(CSaveObj::kindAdded, objectId, nullptr);
+    NoteObjectPosition(objectId, pos);
     SelectObjectInViews(object);
 }
 
@@ -272,8 +275,9 @@ void CBaseDoc::ApplyMovedRecord(CSaveObj* record)
         return;
     CObject* moved = m_objects.GetAt(pos);
     const WORD formerPredecessorId = GetPredecessorId(pos);
+    POSITION movedPos = nullptr;
     try {
-        NoteObjectPosition(record->GetSecondId(), MoveObjectAfter(pos, predecessorPos));
+        movedPos = MoveObjectAfter(pos, predecessorPos);
     } catch (...) {
         ReportCurrentException(
             CString(u8"ﾒﾓﾘ不足のため、位置移動したｵﾌﾞｼﾞｪｸﾄをﾄﾞｷｭﾒﾝﾄに再度追加できません。"),
@@ -281,5 +285,6 @@ void CBaseDoc::ApplyMovedRecord(CSaveObj* record)
         return;
     }
     record->SetObjectId(formerPredecessorId);
+    NoteObjectPosition(record->GetSecondId(), movedPos);
     SelectObjectInViews(moved);
 }
