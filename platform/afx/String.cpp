@@ -6,8 +6,10 @@
 
 #include <clocale>
 #include <cstdio>
+#include <cstdint>
 #include <cstring>
 #include <locale.h>
+#include <unordered_map>
 
 namespace {
 
@@ -42,6 +44,66 @@ std::string FoldCase(const std::string& s)
         if (CharLen(out, i) == 1)
             out[i] = AsciiUpper(out[i]);
     return out;
+}
+
+// The case partners of the double-byte letters (full-width Latin, Greek, Cyrillic, Roman numerals):
+// the Unicode case mapping of each double-byte character, kept where the partner is a double-byte
+// character too, so a case change never changes a byte position.
+struct DoubleByteCase
+{
+    std::unordered_map<std::uint16_t, std::uint16_t> upper;
+    std::unordered_map<std::uint16_t, std::uint16_t> lower;
+};
+
+std::uint16_t DoubleByteCode(std::string_view bytes)
+{
+    return std::uint16_t((BYTE(bytes[0]) << 8) | BYTE(bytes[1]));
+}
+
+const DoubleByteCase& DoubleByteCaseTable()
+{
+    static const DoubleByteCase table = [] {
+        DoubleByteCase t;
+        const auto partner = [](const std::string& from, QChar (QChar::*change)() const) -> std::string {
+            const QString text = QString::fromStdString(Cp932ToUtf8(from));
+            if (text.size() != 1 || text[0] == QChar::ReplacementCharacter)
+                return {};
+            const QChar changed = (text[0].*change)();
+            if (changed == text[0])
+                return {};
+            const std::string back = Utf8ToCp932(QString(changed).toStdString());
+            return back.size() == 2 && Cp932CharLength(back, 0) == 2 ? back : std::string();
+        };
+        for (int lead = 0x81; lead <= 0xFC; ++lead) {
+            if (!IsDBCSLeadByte(BYTE(lead)))
+                continue;
+            for (int trail = 0x40; trail <= 0xFC; ++trail) {
+                const std::string ch{char(lead), char(trail)};
+                if (const std::string up = partner(ch, &QChar::toUpper); !up.empty())
+                    t.upper.emplace(DoubleByteCode(ch), DoubleByteCode(up));
+                if (const std::string low = partner(ch, &QChar::toLower); !low.empty())
+                    t.lower.emplace(DoubleByteCode(ch), DoubleByteCode(low));
+            }
+        }
+        return t;
+    }();
+    return table;
+}
+
+// Changes the case of every character: single-byte letters by ASCII, double-byte letters by the table.
+void ChangeCase(std::string& s, char (*single)(char), const std::unordered_map<std::uint16_t, std::uint16_t>& pairs)
+{
+    for (std::size_t i = 0; i < s.size(); i += CharLen(s, i)) {
+        if (CharLen(s, i) == 1) {
+            s[i] = single(s[i]);
+            continue;
+        }
+        const auto found = pairs.find(DoubleByteCode(std::string_view(s).substr(i, 2)));
+        if (found != pairs.end()) {
+            s[i] = char(found->second >> 8);
+            s[i + 1] = char(found->second & 0xFF);
+        }
+    }
 }
 
 // The process may run in a user locale (Qt sets it); numbers in files and the profile are always C.
@@ -253,15 +315,13 @@ int CString::Delete(int index, int count)
 
 CString& CString::MakeUpper()
 {
-    m_s = FoldCase(m_s);
+    ChangeCase(m_s, AsciiUpper, DoubleByteCaseTable().upper);
     return *this;
 }
 
 CString& CString::MakeLower()
 {
-    for (std::size_t i = 0; i < m_s.size(); i += CharLen(m_s, i))
-        if (CharLen(m_s, i) == 1)
-            m_s[i] = AsciiLower(m_s[i]);
+    ChangeCase(m_s, AsciiLower, DoubleByteCaseTable().lower);
     return *this;
 }
 

@@ -1,5 +1,7 @@
 // CString: a string of code page 932 bytes, as the system's text always was. A lead byte and its
-// trail byte are one character: searches never match from a trail byte and case changes skip them.
+// trail byte are one character: searches never match from a trail byte. Case changes act on
+// single-byte letters and on double-byte letters (ａ and Ａ), never on a trail byte, and keep
+// every character's length.
 #pragma once
 
 #include "platform/afx/WinTypes.h"

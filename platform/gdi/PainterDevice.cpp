@@ -178,8 +178,10 @@ PainterDevice::PenShape PainterDevice::ShapeOf(const DCState& state) const
     const int style = int(pen.lopnStyle & PS_STYLE_MASK);
     shape.null = style == PS_NULL;
     // Width 0 is one pixel at any scale; any other width is in logical units and scales with the
-    // map mode (0.1 mm is two pixels at 600 dpi), never below one pixel.
-    shape.width = pen.lopnWidth.x == 0 ? 1 : std::max(1, state.mapping.LengthToDeviceX(pen.lopnWidth.x));
+    // map mode (0.1 mm is two pixels at 600 dpi), never below one pixel nor above the widest pen
+    // the painter takes.
+    constexpr int widestPen = (1 << 15) - 1;
+    shape.width = pen.lopnWidth.x == 0 ? 1 : std::clamp(state.mapping.LengthToDeviceX(pen.lopnWidth.x), 1, widestPen);
     shape.cosmetic = shape.width <= 1;
     shape.inside = style == PS_INSIDEFRAME && !shape.cosmetic;
     return shape;

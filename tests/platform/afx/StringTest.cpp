@@ -70,12 +70,20 @@ TEST(CString, SlicesClampLikeTheFramework)
     EXPECT_EQ(s.Find("", 2), 2);
 }
 
-TEST(CString, CaseChangesSkipDoubleByteCharacters)
+TEST(CString, CaseChangesKeepTrailBytesAndReachDoubleByteLetters)
 {
     // The trail byte 0x61 of the double-byte character 0x82 0x61 reads as 'a' and must not change.
     CString s(std::string("a\x82\x61z"));
     s.MakeUpper();
     EXPECT_EQ(s.Bytes(), "A\x82\x61Z");
+    // Double-byte letters change case too, in place; kana and kanji stay as they are.
+    const struct { const char8_t* lower; const char8_t* upper; } letters[] = {
+        {u8"ａｂｃｚ", u8"ＡＢＣＺ"}, {u8"αω", u8"ΑΩ"}, {u8"яё", u8"ЯЁ"}, {u8"表ｘかカ", u8"表Ｘかカ"},
+    };
+    for (const auto& c : letters) {
+        EXPECT_EQ(CString(c.lower).MakeUpper(), CString(c.upper)) << ToQString(CString(c.lower)).toStdString();
+        EXPECT_EQ(CString(c.upper).MakeLower(), CString(c.lower)) << ToQString(CString(c.upper)).toStdString();
+    }
     EXPECT_EQ(CString("abc").CompareNoCase("ABC"), 0);
     EXPECT_LT(CString("abc").Compare("abd"), 0);
 }

@@ -89,6 +89,14 @@ TEST_F(ShapeTest, PenWidthsAreLogicalUnitsExceptZero)
             rows += IsColor(200, y, Qt::black);
         EXPECT_EQ(rows, c.pixels) << "width " << c.width;
     }
+
+    // A pen wider than the painter takes is drawn at its widest instead of falling back to one pixel.
+    Open(Qt::white, 100, 100);
+    CPen huge(PS_SOLID, 1 << 20, RGB(0, 0, 0));
+    dc.SelectObject(&huge);
+    dc.MoveTo(50, 50);
+    dc.LineTo(60, 50);
+    EXPECT_EQ(CountColor(Qt::black), 100 * 100);
 }
 
 TEST_F(ShapeTest, EllipseFitsTheBoxWithoutItsRightAndBottomEdges)
