@@ -1,5 +1,6 @@
 #include "tests/view/ViewTestSupport.h"
 
+#include "foundation/RegManList.h"
 #include "objects/ObjectServices.h"
 #include "platform/ui/CmdUI.h"
 
@@ -363,4 +364,29 @@ TEST_F(ViewMouse, DraggingTheRightEdgeChangesThePagesAcross)
     CString expected;
     expected.Format(CString(u8"ﾄﾞｷｭﾒﾝﾄを 横 %d x 縦 %d ﾍﾟｰｼﾞに変更しました"), int(pages.cx + 1), int(pages.cy));
     EXPECT_EQ(m_mainFrame.statusText, expected);
+}
+
+TEST_F(ViewMouse, GuideDragMovesTheVerticalGuideAndStopsAtTheDocumentEdge)
+{
+    // Cached only: the values never reach the profile that the other tests read.
+    const WORD flags = REGITEM_INT | REGITEM_PER_USER | REGITEM_NO_WRITEBACK;
+    m_app.GetRegManList()->SetRegInt("InitialViewState", "DrawGuide", 1, flags);
+    m_app.GetRegManList()->SetRegInt("InitialViewState", "AdjustGrid", 0, flags);
+    Open(1000, 900);
+    ASSERT_EQ(m_view->GetGuidePoint(), CPoint(210, -210));
+
+    Drag(CPoint(210, -500), CPoint(135, -500));
+    const CPoint moved = m_view->GetGuidePoint();
+    EXPECT_NEAR(moved.x, 135, 3);
+    EXPECT_EQ(moved.y, -210); // the horizontal guide stays
+    CString expected;
+    expected.Format(CString(u8"縦ガイド・ラインを移動 : %.1f mm"), (moved.x - 10) / 10.0);
+    EXPECT_EQ(m_mainFrame.statusText, expected);
+
+    // Released where it was pressed, the guide stays; dragged past the edge, it stops there.
+    Press(moved);
+    Release(moved);
+    EXPECT_EQ(m_view->GetGuidePoint(), moved);
+    Drag(moved, CPoint(-100, -500));
+    EXPECT_EQ(m_view->GetGuidePoint(), CPoint(10, -210));
 }
