@@ -107,12 +107,15 @@ CString ReplaceCrLf(const CString& text, const char* replacement)
     return CString(std::move(result));
 }
 
-// Maps a coordinate along one axis from the old extent onto the new one.
-int MapAlongExtent(int value, int oldStart, int oldExtent, int newStart, int newExtent)
+// Maps a coordinate along one axis from the old extent onto the new one. Extents are formed in
+// 64 bits and the result is held within 32 bits.
+int MapAlongExtent(int value, int oldStart, int oldEnd, int newStart, int newEnd)
 {
+    const long long oldExtent = (long long)oldEnd - oldStart, newExtent = (long long)newEnd - newStart;
     if (oldExtent == newExtent || oldExtent == 0)
         return value;
-    return newStart + int((double(value) - oldStart) * newExtent / oldExtent);
+    const double mapped = newStart + std::trunc((double(value) - oldStart) * double(newExtent) / double(oldExtent));
+    return int(std::clamp(mapped, double(INT_MIN), double(INT_MAX)));
 }
 
 } // namespace text_functions_cpp
@@ -401,11 +404,12 @@ CPoint& MapEdgePointBetweenRects(CPoint& out, const RECT& a, POINT p, const RECT
 {
     const int code = ClassifyPointInRect(a, p);
     if (!(code & POINT_ON_EDGE)) {
-        out = CPoint(p.x - a.left + b.left, p.y - a.top + b.top);
+        out = CPoint(text_functions_cpp::Saturated((long long)p.x - a.left + b.left),
+                     text_functions_cpp::Saturated((long long)p.y - a.top + b.top));
         return out;
     }
-    const int x = text_functions_cpp::MapAlongExtent(p.x, a.left, a.right - a.left, b.left, b.right - b.left);
-    const int y = text_functions_cpp::MapAlongExtent(p.y, a.top, a.bottom - a.top, b.top, b.bottom - b.top);
+    const int x = text_functions_cpp::MapAlongExtent(p.x, a.left, a.right, b.left, b.right);
+    const int y = text_functions_cpp::MapAlongExtent(p.y, a.top, a.bottom, b.top, b.bottom);
     switch (code & 0xF0) {
     case POINT_SIDE_TOP: out = CPoint(x, b.top); break;
     case POINT_SIDE_BOTTOM: out = CPoint(x, b.bottom); break;

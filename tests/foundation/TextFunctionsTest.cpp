@@ -326,4 +326,10 @@ TEST(TextFunctions, PointClassificationAndEdgeMapping)
     CPoint out;
     EXPECT_EQ(MapEdgePointBetweenRects(out, rect, CPoint(150, 100), CRect(10, 90, 210, 10)), CPoint(150, 90));
     EXPECT_EQ(MapEdgePointBetweenRects(out, rect, CPoint(50, 50), CRect(10, 90, 210, 10)), CPoint(60, 40));
+
+    // Rectangles spanning more than 32 bits: edges map exactly, a moved point is held at the bound.
+    const CRect huge(-2000000000, 2000000000, 2000000000, -2000000000);
+    EXPECT_EQ(MapEdgePointBetweenRects(out, huge, CPoint(0, 2000000000), CRect(0, 10, 100, 0)), CPoint(50, 10));
+    EXPECT_EQ(MapEdgePointBetweenRects(out, huge, CPoint(0, 0), CRect(2000000000, 0, 2100000000, -10)),
+              CPoint(INT_MAX, -2000000000));
 }
