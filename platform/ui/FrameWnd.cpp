@@ -407,7 +407,9 @@ void CFrameWnd::OnDestroy()
     m_menus.clear();
     if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == this) {
         app->m_pMainWnd = nullptr;
-        QCoreApplication::quit();
+        // Ends the event loop without quit()'s closing of every window: this one is being
+        // destroyed already and must not hear a second close.
+        QCoreApplication::exit(0);
     }
 }
 

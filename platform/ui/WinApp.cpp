@@ -15,6 +15,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWidget>
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
@@ -27,28 +28,50 @@ CWinApp*& Current()
     return app;
 }
 
-// Hands right-button releases to the main frame first (the bars' context menu).
+// Hands right-button releases to the main frame first (the bars' context menu), once per release:
+// a release that its widget ignores travels on to the parents, and those deliveries are the same
+// release, not new ones.
 class PreTranslateFilter : public QObject
 {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (event->type() == QEvent::MouseButtonPress)
+            m_lastTarget.clear();
         if (event->type() != QEvent::MouseButtonRelease || !watched->isWidgetType())
             return false;
         auto* e = static_cast<QMouseEvent*>(event);
+        auto* widget = static_cast<QWidget*>(watched);
         CWinApp* app = AfxGetApp();
         auto* frame = app ? DYNAMIC_DOWNCAST(CFrameWnd, app->m_pMainWnd) : nullptr;
-        if (e->button() != Qt::RightButton || !frame)
+        if (e->button() != Qt::RightButton || !frame || IsPropagationOfLast(widget, e))
             return false;
         MSG msg;
-        msg.hwnd = static_cast<QWidget*>(watched);
+        msg.hwnd = widget;
         msg.message = WM_RBUTTONUP;
         const QPoint p = e->position().toPoint();
         msg.lParam = LPARAM(MAKELONG(WORD(p.x()), WORD(p.y())));
         const QPoint g = e->globalPosition().toPoint();
         msg.pt = POINT{g.x(), g.y()};
-        return frame->PreTranslateMessage(&msg);
+        const QPointer<QWidget> target(widget);
+        const bool handled = frame->PreTranslateMessage(&msg);
+        // Set afterwards: clicks in a popup menu that the frame opened are releases of their own.
+        m_lastTarget = target;
+        m_lastGlobal = e->globalPosition();
+        return handled;
     }
+
+private:
+    bool IsPropagationOfLast(QWidget* widget, const QMouseEvent* e)
+    {
+        if (!m_lastTarget || m_lastTarget->parentWidget() != widget || e->globalPosition() != m_lastGlobal)
+            return false;
+        m_lastTarget = widget;
+        return true;
+    }
+
+    QPointer<QWidget> m_lastTarget;
+    QPointF m_lastGlobal;
 };
 
 } // namespace WinAppImpl

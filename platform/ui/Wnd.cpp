@@ -150,7 +150,8 @@ CWnd* CWnd::FromHandle(const QWidget* widget)
 BOOL CWnd::DestroyWindow()
 {
     QWidget* widget = m_hWnd.data();
-    if (!widget)
+    // A window already on its way out (a close that arrives while it is being destroyed) stays so.
+    if (!widget || m_bDestroying)
         return FALSE;
     // The windows inside go first, innermost first, while this one still stands.
     WndImpl::DestroyInnerWindows(widget);
@@ -165,6 +166,7 @@ void CWnd::OnWidgetDestroyed()
 
 void CWnd::EndWindow(BOOL deleteWidget)
 {
+    m_bDestroying = TRUE;
     if (GetCapture() == this)
         ReleaseCapture();
     for (const auto& [id, qtId] : m_timers)
@@ -601,7 +603,8 @@ BOOL CWnd::FilterWidgetEvent(QEvent* event)
     case QEvent::Close:
         if (m_hWnd && m_hWnd->isWindow() && !qobject_cast<QDialog*>(m_hWnd.data())) {
             event->ignore();
-            SendMessage(WM_CLOSE);
+            if (!m_bDestroying)
+                SendMessage(WM_CLOSE);
             return TRUE;
         }
         return FALSE;

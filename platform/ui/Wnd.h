@@ -153,6 +153,7 @@ private:
 
     QPointer<QWidget> m_hWnd;
     BOOL m_ownsWidget = FALSE;
+    BOOL m_bDestroying = FALSE;
     BOOL m_routeInput = FALSE;
     BOOL m_routePaint = FALSE;
     std::unique_ptr<CWndBridge> m_bridge;
