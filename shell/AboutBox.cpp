@@ -1,6 +1,7 @@
 #include "shell/AboutBox.h"
 
 #include "platform/afx/StringTable.h"
+#include "shell/ZivraApp.h"
 
 #include <QDialog>
 #include <QFrame>
@@ -45,7 +46,7 @@ BOOL CAboutBox::OnInitDialog()
     if (!title.IsEmpty())
         SetWindowText(title + CString(u8" のバージョン情報"));
     SetDlgItemText(IDC_PRODUCT, LoadStringResource(192));
-    SetDlgItemText(IDC_VERSION, LoadStringResource(190) + " (" + CString(u8"製品版") + ")");
+    SetDlgItemText(IDC_VERSION, LoadStringResource(190) + " (" + CZivraApp::GetEditionText() + ")");
     SetDlgItemText(IDC_RIGHTS, LoadStringResource(191));
     m_icon.SubclassDlgItem(IDC_BIGICON, this);
     m_icon.SizeToContent();

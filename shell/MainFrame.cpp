@@ -308,7 +308,8 @@ CString CMainFrame::CursorPaneText() const
     if (!MDIGetActive() || m_ptCursor == CPoint(-1, -1))
         return LoadStringResource(MainFrameImpl::kCursorPane);
     CString text;
-    text.Format("%.1f : %.1f", m_ptCursor.x / 10.0, -(m_ptCursor.y / 10.0));
+    // Downward positive; the row at y = 0 reads 0.0, not -0.0.
+    text.Format("%.1f : %.1f", m_ptCursor.x / 10.0, 0.0 - m_ptCursor.y / 10.0);
     return text;
 }
 
@@ -394,16 +395,30 @@ BOOL CMainFrame::OnDdeExecute(const CString& command)
 
 void CMainFrame::ExecuteDdeCommand(const CString& command)
 {
-    // [open("file")] and [print("file")], as the shell sends them.
-    static const QRegularExpression pattern(QStringLiteral(R"re(^\s*\[\s*(open|print)\s*\(\s*"([^"]*)"\s*\)\s*\]\s*$)re"),
+    // [open("file")] and [print("file")], as the shell sends them. The name runs to the last quote:
+    // file names here may hold quotes themselves.
+    static const QRegularExpression pattern(QStringLiteral(R"re(^\s*\[\s*(open|print)\s*\(\s*"(.*)"\s*\)\s*\]\s*$)re"),
                                             QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = pattern.match(ToQString(command));
     CWinApp* app = AfxGetApp();
     if (!match.hasMatch() || !app)
         return;
     CDocument* doc = app->OpenDocumentFile(FromQString(match.captured(2)));
-    if (doc && match.captured(1).compare(QStringLiteral("print"), Qt::CaseInsensitive) == 0)
+    if (!doc)
+        return;
+    if (match.captured(1).compare(QStringLiteral("print"), Qt::CaseInsensitive) == 0)
         SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT, 0);
+    else
+        ShowOpenedFile();
+}
+
+// A file handed over by another start is there to be seen: a window still hidden (a start that
+// waited for the shell) is shown as it was placed, a minimised one restored, and it comes to the front.
+void CMainFrame::ShowOpenedFile()
+{
+    if (!IsWindowVisible())
+        RestoreWindowPlacement(SW_SHOWNORMAL);
+    ActivateFrame(IsIconic() ? SW_RESTORE : SW_SHOW);
 }
 
 BOOL CMainFrame::PreTranslateMessage(MSG* msg)

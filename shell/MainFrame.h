@@ -120,6 +120,7 @@ private:
     BOOL InitPrototypes();
     BOOL LoadBoxStyles();
     void ExecuteDdeCommand(const CString& command);
+    void ShowOpenedFile();
     void DockControlBarLeftOf(CControlBar* bar, CControlBar* leftOf);
     void ToggleBar(CControlBar& bar);
     CString CursorPaneText() const;

@@ -161,6 +161,9 @@ BOOL CZivraApp::HandOverToRunningInstance(const CCommandLineInfo& info)
     if (info.m_nShellCommand != CCommandLineInfo::FileOpen)
         return FALSE;
     const QString path = QFileInfo(ToQString(info.m_strFileName)).absoluteFilePath();
+    // The request is one line; a name with a line break is opened here instead.
+    if (path.contains(QLatin1Char('\n')))
+        return FALSE;
     return SingleInstance().Send(QStringLiteral("[open(\"%1\")]").arg(path));
 }
 

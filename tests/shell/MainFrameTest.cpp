@@ -16,6 +16,8 @@
 #include "view/BaseView.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -155,6 +157,9 @@ TEST_F(MainFrameFixture, InformationPanes)
     EXPECT_EQ(Utf8(bar.GetPaneText(1)), "12.5 : 30.0");
     EXPECT_EQ(Utf8(bar.GetPaneText(2)), "75%");
     EXPECT_EQ(Utf8(bar.GetPaneText(3)), "書可");
+    m_frame->SetCursorPosition(CPoint(0, 0));
+    m_frame->UpdateControlBarsCmdUI();
+    EXPECT_EQ(Utf8(bar.GetPaneText(1)), "0.0 : 0.0"); // never "-0.0"
     m_frame->SetCursorPosition(CPoint(-1, -1));
     m_frame->UpdateControlBarsCmdUI();
     EXPECT_EQ(Utf8(bar.GetPaneText(1)), "ｶｰｿﾙ座標(mm)   ");
@@ -228,4 +233,22 @@ TEST_F(MainFrameFixture, ReadOnlyNoticeAndDdeLimit)
 
     EXPECT_FALSE(m_frame->OnDdeExecute(CString('x', 520)));
     EXPECT_TRUE(m_frame->OnDdeExecute(CString('x', 519)));
+}
+
+TEST_F(MainFrameFixture, AHandedOverFileOpensAndIsShownEvenWithQuotesInItsName)
+{
+    MakeFrame();
+    OpenDrawingView();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("say \"hi\".zvr"));
+    ASSERT_TRUE(m_frame->GetActiveDocument()->OnSaveDocument(QFile::encodeName(path).constData()));
+    m_app.CloseAllDocuments(FALSE);
+    m_frame->ShowWindow(SW_HIDE); // a start that waited for the shell's request
+
+    EXPECT_TRUE(m_frame->OnDdeExecute(FromQString(QStringLiteral("[open(\"%1\")]").arg(path))));
+    QApplication::processEvents(); // the request runs from the event loop
+    CDocument* doc = m_frame->GetActiveDocument();
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(ToQString(doc->GetPathName()), path);
+    EXPECT_TRUE(m_frame->IsWindowVisible());
 }
