@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
@@ -601,7 +602,10 @@ BOOL CWnd::FilterWidgetEvent(QEvent* event)
     using namespace WndImpl;
     switch (event->type()) {
     case QEvent::Close:
-        if (m_hWnd && m_hWnd->isWindow() && !qobject_cast<QDialog*>(m_hWnd.data())) {
+        // A frame's close button asks the frame (WM_CLOSE), which may ask to save and closes the
+        // document with its last frame; an MDI child's would otherwise only hide it.
+        if (m_hWnd && (m_hWnd->isWindow() || qobject_cast<QMdiSubWindow*>(m_hWnd.data())) &&
+            !qobject_cast<QDialog*>(m_hWnd.data())) {
             event->ignore();
             if (!m_bDestroying)
                 SendMessage(WM_CLOSE);

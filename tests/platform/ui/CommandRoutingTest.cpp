@@ -9,6 +9,8 @@
 #include "platform/ui/WinApp.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -154,6 +156,16 @@ TEST_F(CommandRouting, ItemsWithoutHandlerAreDisabledAndClosingTheLastViewCloses
 
     ASSERT_EQ(m_frame->GetChildFrames().size(), 1u);
     m_frame->GetChildFrames().front()->SendMessage(WM_CLOSE);
+    EXPECT_TRUE(m_app.GetDocTemplates().front()->GetDocuments().empty());
+    EXPECT_TRUE(m_frame->GetChildFrames().empty());
+}
+
+TEST_F(CommandRouting, AChildWindowsCloseButtonClosesItsDocument)
+{
+    CMDIChildWnd* child = m_frame->MDIGetActive();
+    ASSERT_NE(child, nullptr);
+    child->GetSafeHwnd()->close();
+    QCoreApplication::processEvents();
     EXPECT_TRUE(m_app.GetDocTemplates().front()->GetDocuments().empty());
     EXPECT_TRUE(m_frame->GetChildFrames().empty());
 }
