@@ -2,6 +2,9 @@
 
 #include "platform/afx/Cp932.h"
 
+#include <QDir>
+#include <QString>
+
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
@@ -21,17 +24,6 @@ std::size_t NameStart(const std::string& path)
         if (path[i] == '/' || path[i] == '\\')
             start = i + 1;
     return start;
-}
-
-CString AbsolutePath(const char* fileName)
-{
-    const CString name(fileName ? fileName : "");
-    if (name.IsEmpty() || name[0] == '/' || name[0] == '\\')
-        return name;
-    char cwd[PATH_MAX];
-    if (!getcwd(cwd, sizeof cwd))
-        return name;
-    return FromFileSystemPath(cwd) + "/" + name;
 }
 
 int OpenFlagsFor(UINT openFlags)
@@ -77,6 +69,15 @@ void FillStatus(const struct stat& info, bool writable, CFileStatus& status)
 
 } // namespace FileSystem
 
+CString AfxFullPath(const char* fileName)
+{
+    const CString name(fileName ? fileName : "");
+    if (name.IsEmpty())
+        return name;
+    const QString path = QString::fromStdString(ToFileSystemPath(name));
+    return FromFileSystemPath(QDir::cleanPath(QDir::current().absoluteFilePath(path)).toStdString());
+}
+
 std::string ToFileSystemPath(const CString& fileName)
 {
     std::string path = Cp932ToUtf8(fileName.Bytes());
@@ -104,7 +105,7 @@ CFile::~CFile()
 
 BOOL CFile::Open(const char* fileName, UINT openFlags, CFileException* error)
 {
-    const CString path = FileSystem::AbsolutePath(fileName);
+    const CString path = AfxFullPath(fileName);
     const auto fail = [&](int osError) {
         if (error)
             *error = CFileException(CFileException::OsErrorToException(osError), osError, path);
@@ -258,7 +259,7 @@ BOOL CFile::GetStatus(CFileStatus& status) const
 
 BOOL CFile::GetStatus(const char* fileName, CFileStatus& status)
 {
-    const CString path = FileSystem::AbsolutePath(fileName);
+    const CString path = AfxFullPath(fileName);
     const std::string fsPath = ToFileSystemPath(path);
     struct stat info;
     if (path.IsEmpty() || ::stat(fsPath.c_str(), &info) != 0)

@@ -24,6 +24,9 @@ struct CFileStatus
 // A code page 932 file name as the file system's UTF-8 path; '\' separates folders as '/' does.
 std::string ToFileSystemPath(const CString& fileName);
 CString FromFileSystemPath(const std::string& path);
+// The absolute, cleaned form of a file name ("." and ".." resolved, links left alone), so that one
+// file has one name however it was given.
+CString AfxFullPath(const char* fileName);
 
 class CFile : public CObject
 {

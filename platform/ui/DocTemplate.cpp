@@ -1,5 +1,6 @@
 #include "platform/ui/DocTemplate.h"
 
+#include "platform/afx/File.h"
 #include "platform/afx/StringTable.h"
 #include "platform/ui/Document.h"
 #include "platform/ui/FrameWnd.h"
@@ -84,8 +85,9 @@ void CDocTemplate::InitialUpdateFrame(CFrameWnd* frame, CDocument* doc, BOOL mak
 CDocTemplate::Confidence CDocTemplate::MatchDocType(LPCTSTR path, CDocument*& match)
 {
     match = nullptr;
+    const CString fullPath = AfxFullPath(path);
     for (CDocument* doc : m_docs)
-        if (doc->GetPathName() == path) {
+        if (doc->GetPathName() == fullPath) {
             match = doc;
             return yesAlreadyOpen;
         }

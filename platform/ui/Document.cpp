@@ -1,5 +1,6 @@
 #include "platform/ui/Document.h"
 
+#include "platform/afx/File.h"
 #include "platform/afx/MessageSink.h"
 #include "platform/afx/StringTable.h"
 #include "platform/ui/DocTemplate.h"
@@ -58,7 +59,7 @@ void CDocument::SetTitle(LPCTSTR title)
 
 void CDocument::SetPathName(LPCTSTR path, BOOL addToMRU)
 {
-    m_strPathName = path;
+    m_strPathName = AfxFullPath(path);
     SetTitle(DocumentImpl::FileNameOf(m_strPathName));
     if (addToMRU && AfxGetApp())
         AfxGetApp()->AddToRecentFileList(m_strPathName);

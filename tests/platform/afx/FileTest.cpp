@@ -1,6 +1,7 @@
 #include "platform/afx/MemFile.h"
 #include "platform/afx/StdioFile.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -128,4 +129,22 @@ TEST(MemFile, GrowsReadsShortAndHandsOverItsBuffer)
     EXPECT_EQ(fixed[2], 9);
     EXPECT_THROW(view.Write("abc", 3), CMemoryException);
     EXPECT_EQ(view.Detach(), fixed);
+}
+
+TEST(FullPath, OneFileHasOneNameHoweverItWasGiven)
+{
+    const CString cwd = FromFileSystemPath(QDir::currentPath().toStdString());
+    const struct
+    {
+        const char* given;
+        CString expected;
+    } cases[] = {
+        {"a.zvr", cwd + "/a.zvr"},
+        {"./sub/../a.zvr", cwd + "/a.zvr"},
+        {"/tmp//x/./a.zvr", "/tmp/x/a.zvr"},
+        {"/tmp\\x\\a.zvr", "/tmp/x/a.zvr"},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AfxFullPath(c.given), c.expected) << c.given;
 }

@@ -1,5 +1,6 @@
 // Command routing through view, document, child frame, main frame and application, and the rule
 // that a command disabled by its update handler never runs.
+#include "platform/afx/File.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/DocTemplate.h"
 #include "platform/ui/Document.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -168,4 +170,14 @@ TEST_F(CommandRouting, AChildWindowsCloseButtonClosesItsDocument)
     QCoreApplication::processEvents();
     EXPECT_TRUE(m_app.GetDocTemplates().front()->GetDocuments().empty());
     EXPECT_TRUE(m_frame->GetChildFrames().empty());
+}
+
+TEST_F(CommandRouting, AFileAlreadyOpenIsFoundUnderAnyFormOfItsName)
+{
+    m_doc->SetPathName("diagram.zvr", FALSE);
+    const CString absolute = FromFileSystemPath(QDir::currentPath().toStdString()) + "/diagram.zvr";
+    EXPECT_EQ(m_doc->GetPathName(), absolute);
+    EXPECT_EQ(m_app.OpenDocumentFile(absolute), m_doc);
+    EXPECT_EQ(m_app.OpenDocumentFile("./sub/../diagram.zvr"), m_doc);
+    EXPECT_EQ(m_app.GetDocTemplates().front()->GetDocuments().size(), 1u);
 }
