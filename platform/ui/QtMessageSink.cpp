@@ -44,7 +44,15 @@ QMessageBox::Icon IconOf(UINT type)
     case MB_ICONQUESTION: return QMessageBox::Question;
     case MB_ICONEXCLAMATION: return QMessageBox::Warning;
     case MB_ICONASTERISK: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    default:
+        // A box that names no icon gets the one its buttons suggest, as the framework gave it.
+        switch (type & MB_TYPEMASK) {
+        case MB_OK:
+        case MB_OKCANCEL: return QMessageBox::Warning;
+        case MB_YESNO:
+        case MB_YESNOCANCEL: return QMessageBox::Question;
+        default: return QMessageBox::NoIcon;
+        }
     }
 }
 
