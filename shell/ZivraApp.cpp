@@ -279,6 +279,9 @@ BOOL CZivraApp::ProcessShellCommand(CCommandLineInfo& info)
 {
     switch (info.m_nShellCommand) {
     case CCommandLineInfo::FileNew:
+    case CCommandLineInfo::FileDDE:
+        // No desktop here sends commands after a "dde" start, so it starts as a plain one would:
+        // a hidden window would leave a process nobody can reach.
         m_nCmdShow = SW_SHOWNORMAL;
         return TRUE;
     case CCommandLineInfo::FileOpen: {
@@ -292,9 +295,6 @@ BOOL CZivraApp::ProcessShellCommand(CCommandLineInfo& info)
         m_nCmdShow = SW_HIDE;
         ClearOpenReadOnlyRequest();
         return CWinApp::ProcessShellCommand(info);
-    case CCommandLineInfo::FileDDE:
-        m_nCmdShow = SW_HIDE;
-        return TRUE;
     case CCommandLineInfo::AppRegister:
     case CCommandLineInfo::AppUnregister:
         return FALSE; // done before; the process ends

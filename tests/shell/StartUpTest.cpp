@@ -266,9 +266,9 @@ TEST_F(StartUp, ToolCommandsOfANewDrawingCheckOneToolAtATime)
     CloseAndExit(app);
 }
 
-TEST_F(StartUp, ServerSwitchesStartAPlainEditorWithoutSplash)
+TEST_F(StartUp, ServerAndDdeSwitchesStartAPlainEditorWithoutSplash)
 {
-    for (const char* serverSwitch : {"-Embedding", "/Automation"}) {
+    for (const char* serverSwitch : {"-Embedding", "/Automation", "/dde"}) {
         TestZivraApp app({serverSwitch});
         ASSERT_TRUE(app.InitInstance()) << serverSwitch;
         EXPECT_TRUE(app.GetMainFrame()->IsWindowVisible()) << serverSwitch;
