@@ -45,6 +45,13 @@ float ParseDecimal(const CString& text)
     return float(value);
 }
 
+// The corner ratio read from a file or the profile, held to what the rounding handle can set:
+// 0 (square corners) to 1 (the corner as large as the shorter side); NaN gives 0.
+float HoldRoundRate(float rate)
+{
+    return rate > 0 ? std::min(rate, 1.0f) : 0.0f;
+}
+
 CString FormatRoundRate(float rate)
 {
     CString text;
@@ -94,8 +101,10 @@ void CRectObj::Serialize(CArchive& ar)
     ar >> rounded;
     m_bRounded = rounded;
     m_fRoundRate = DEFAULT_ROUND_RATE;
-    if (m_wVersion >= rectobj::kRecordRoundRateFrom)
+    if (m_wVersion >= rectobj::kRecordRoundRateFrom) {
         ar >> m_fRoundRate;
+        m_fRoundRate = rectobj::HoldRoundRate(m_fRoundRate);
+    }
 }
 
 CString& CRectObj::GetTypeName(CString& name) const
@@ -351,7 +360,7 @@ void CRectObj::LoadDefaultAttributes(CRegItemObj& carrier)
     carrier.SetEntry("RoundRate");
     carrier.SetStringValue(rectobj::FormatRoundRate(m_fRoundRate));
     carrier.LoadSetting();
-    m_fRoundRate = rectobj::ParseDecimal(carrier.GetStringValue());
+    m_fRoundRate = rectobj::HoldRoundRate(rectobj::ParseDecimal(carrier.GetStringValue()));
 
     CBaseObj::LoadDefaultAttributes(carrier);
 }

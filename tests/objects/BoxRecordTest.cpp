@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -181,6 +182,21 @@ TEST(BoxRecord, CoordinatesOfADamagedRecordAreHeldInRange)
     EXPECT_TRUE(loaded->GetRoundHandlePos(handle));
 }
 
+TEST(BoxRecord, ACornerRatioOutsideZeroToOneIsHeldThere)
+{
+    struct Case {
+        float stored, loaded;
+    };
+    const Case cases[] = {
+        {0.5f, 0.5f}, {1.0f, 1.0f}, {3.0f, 1.0f}, {-1.0f, 0.0f}, {std::numeric_limits<float>::quiet_NaN(), 0.0f},
+        {std::numeric_limits<float>::infinity(), 1.0f},
+    };
+    for (const Case& c : cases) {
+        const auto loaded = LoadObject<CRectObj>(RectRecordHead(1001).Word(0).Dword(0).Word(0).Word(1).Float(c.stored).Bytes());
+        EXPECT_EQ(loaded->GetRoundRate(), c.loaded) << c.stored;
+    }
+}
+
 TEST(BoxAttributes, CopiesAndCopiedAttributes)
 {
     CRectObj source(3, CRect(0, 0, 40, -40), TRUE);
@@ -265,7 +281,7 @@ TEST_F(BoxDefaultsTest, RoundRateIsReadAsDecimalTextInTheCLocale)
     };
     const Case cases[] = {
         {"0.3000", 0.3f}, {" 0.5", 0.5f}, {"1", 1.0f},  {"0.2x", 0.2f}, {"abc", 0.0f},
-        {"", 0.0f},       {"inf", 0.0f},  {"nan", 0.0f}, {"1e50", 0.0f},
+        {"", 0.0f},       {"inf", 0.0f},  {"nan", 0.0f}, {"1e50", 0.0f}, {"1.5", 1.0f}, {"-0.5", 0.0f},
     };
     for (const Case& c : cases) {
         Profile::WriteProfileString("RoundRectObj Properties", "RoundRate", c.text);
