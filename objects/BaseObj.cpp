@@ -293,6 +293,8 @@ void CBaseObj::MoveAllParts(SIZE offset)
 
 void CBaseObj::ResizeByHandle(SIZE offset, DWORD hitCode)
 {
+    if (!(hitCode & HIT_HANDLE))
+        return;
     CRect rect = m_rect;
     ApplyResizeHandleOffset(rect, offset, hitCode);
     NormalizeRect(rect);
