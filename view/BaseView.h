@@ -359,6 +359,18 @@ protected:
     // Header-information objects whose rows are switched off are neither drawn nor hit.
     BOOL IsHiddenHeaderObject(const CObject* object) const;
     CSize GetDefaultFileSize() const;
+    // The first step of both automatic-placement advances: past the placed object, with what the
+    // rest of the step needs. FALSE for an object that is not a box object.
+    struct AutoAdvance
+    {
+        CSize size;
+        CPoint far;
+        CPoint origin;
+        int gap = 0;
+    };
+    BOOL BeginAutoAdvance(CObject* placed, AutoAdvance& step);
+    // The row of automatic placement starts again at the anchor.
+    void StartAutoRowAtAnchor();
     // Reads the settings of "InitialViewState" into the view.
     void ReadInitialViewState();
     // Whether the object is drawn: a drawing object that is not a hidden header-information

@@ -403,40 +403,42 @@ CPoint CBaseView::GetAutoPlacementPoint(CPoint& point, BOOL makeRowStart)
     return point;
 }
 
-namespace BaseViewTools {
-
-// Step 1 of both advances: the cursor moves past the object, the row extent takes it in.
-void AdvancePastObject(CPoint& cursor, CSize& rowExtent, const CBaseObj& placed, int gap)
-{
-    const CSize size = placed.GetSize();
-    cursor.x += size.cx + gap;
-    rowExtent.cx = std::max(rowExtent.cx, size.cx);
-    rowExtent.cy = std::min(rowExtent.cy, size.cy);
-}
-
-} // namespace BaseViewTools
-
-BOOL CBaseView::AdvanceAutoPlacementAcross(CObject* placed)
+BOOL CBaseView::BeginAutoAdvance(CObject* placed, AutoAdvance& step)
 {
     const CBaseObj* box = DrawObjects::AsBoxObject(placed);
     if (!box)
         return FALSE;
-    const int gap = 2 * GridWidth;
-    const CSize size = box->GetSize();
-    BaseViewTools::AdvancePastObject(m_ptAnchor100, m_sizeDefaultFile, *box, gap);
+    // The cursor moves past the object, and the row extent takes it in.
+    step.gap = 2 * GridWidth;
+    step.size = box->GetSize();
+    m_ptAnchor100.x += step.size.cx + step.gap;
+    m_sizeDefaultFile.cx = std::max(m_sizeDefaultFile.cx, step.size.cx);
+    m_sizeDefaultFile.cy = std::min(m_sizeDefaultFile.cy, step.size.cy);
+    GetDocumentBottomRight(step.far);
+    GetDocumentOrigin(step.origin);
+    return TRUE;
+}
+
+void CBaseView::StartAutoRowAtAnchor()
+{
+    m_ptCurrent100 = m_ptAnchor100;
+    m_ptCurrent = ZoomedOf(m_ptCurrent100);
+}
+
+BOOL CBaseView::AdvanceAutoPlacementAcross(CObject* placed)
+{
+    AutoAdvance step;
+    if (!BeginAutoAdvance(placed, step))
+        return FALSE;
     BOOL newBand = FALSE;
-    CPoint far, origin;
-    GetDocumentBottomRight(far);
-    GetDocumentOrigin(origin);
-    if (m_ptAnchor100.x + size.cx > far.x) {
-        m_ptAnchor100.y += m_sizeDefaultFile.cy - gap;
-        if (m_ptAnchor100.y + size.cy < far.y) {
-            if (m_ptAnchor100.x + size.cx < BaseViewTools::kMaxDocumentExtent + 1)
-                m_ptAnchor100.y = origin.y - gap;
+    if (m_ptAnchor100.x + step.size.cx > step.far.x) {
+        m_ptAnchor100.y += m_sizeDefaultFile.cy - step.gap;
+        if (m_ptAnchor100.y + step.size.cy < step.far.y) {
+            if (m_ptAnchor100.x + step.size.cx < BaseViewTools::kMaxDocumentExtent + 1)
+                m_ptAnchor100.y = step.origin.y - step.gap;
             else
-                m_ptAnchor100.x = origin.x + gap;
-            m_ptCurrent100 = m_ptAnchor100;
-            m_ptCurrent = ZoomedOf(m_ptCurrent100);
+                m_ptAnchor100.x = step.origin.x + step.gap;
+            StartAutoRowAtAnchor();
             newBand = TRUE;
         } else {
             m_ptAnchor100.x = m_ptCurrent100.x;
@@ -449,24 +451,17 @@ BOOL CBaseView::AdvanceAutoPlacementAcross(CObject* placed)
 
 BOOL CBaseView::AdvanceAutoPlacementDown(CObject* placed)
 {
-    const CBaseObj* box = DrawObjects::AsBoxObject(placed);
-    if (!box)
+    AutoAdvance step;
+    if (!BeginAutoAdvance(placed, step))
         return FALSE;
-    const int gap = 2 * GridWidth;
-    const CSize size = box->GetSize();
-    BaseViewTools::AdvancePastObject(m_ptAnchor100, m_sizeDefaultFile, *box, gap);
     BOOL pastBottom = FALSE;
-    CPoint far, origin;
-    GetDocumentBottomRight(far);
-    GetDocumentOrigin(origin);
-    if (m_ptAnchor100.x + size.cx > far.x) {
-        m_ptAnchor100.y += m_sizeDefaultFile.cy - gap;
-        pastBottom = m_ptAnchor100.y + size.cy < far.y;
+    if (m_ptAnchor100.x + step.size.cx > step.far.x) {
+        m_ptAnchor100.y += m_sizeDefaultFile.cy - step.gap;
+        pastBottom = m_ptAnchor100.y + step.size.cy < step.far.y;
         m_ptAnchor100.x = m_ptCurrent100.x;
-        if (m_ptAnchor100.y + size.cy < -BaseViewTools::kMaxDocumentExtent) {
-            m_ptAnchor100.y = origin.y - gap;
-            m_ptCurrent100 = m_ptAnchor100;
-            m_ptCurrent = ZoomedOf(m_ptCurrent100);
+        if (m_ptAnchor100.y + step.size.cy < -BaseViewTools::kMaxDocumentExtent) {
+            m_ptAnchor100.y = step.origin.y - step.gap;
+            StartAutoRowAtAnchor();
         }
         m_sizeDefaultFile = GetDefaultFileSize();
     }
