@@ -2,6 +2,7 @@
 // file and put in place safely, and the file read back into a new document. Each benchmark also
 // reports the peak resident memory while it ran (peak_rss_mb, the kernel's high-water mark reset
 // at its start) and how far that peak rose above the memory in use at its start (peak_rise_mb).
+#include "bench/support/QtBenchmark.h"
 #include "document/UndoStep.h"
 #include "document/ZivraDoc.h"
 #include "objects/RectObj.h"
@@ -107,10 +108,5 @@ BENCHMARK(BM_OpenDocument)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return QtBenchmark<QApplication>(argc, argv).Run();
 }

@@ -1,6 +1,7 @@
 // The document's object list and undo log under load: filling a document with rectangles through
 // AddObject (ids, added-records, modified stamp), and undoing and redoing one step that changed a
 // thousand objects of a large document.
+#include "bench/support/QtBenchmark.h"
 #include "document/UndoStep.h"
 #include "document/ZivraDoc.h"
 #include "objects/RectObj.h"
@@ -73,10 +74,5 @@ BENCHMARK(BM_UndoRedoStepOfThousandChanges)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return QtBenchmark<QApplication>(argc, argv).Run();
 }

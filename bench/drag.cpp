@@ -1,6 +1,7 @@
 // Dragging a selection of 1,000 rectangles in a document of 20,000 with the pointer tool: each
 // mouse move erases and redraws the XOR outline of every selected object, and the release moves
 // them all in one undo step and repaints what they covered.
+#include "bench/support/QtBenchmark.h"
 #include "bench/support/RectangleGridView.h"
 #include "foundation/ZoomScale.h"
 #include "view/FrameServices.h"
@@ -126,14 +127,8 @@ BENCHMARK(BM_DragRelease)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
+    QtBenchmark<QApplication> qt(argc, argv);
     DragBench bench;
     g_bench = &bench;
-    benchmark::RunSpecifiedBenchmarks();
-    g_bench = nullptr;
-    benchmark::Shutdown();
-    return 0;
+    return qt.Run();
 }

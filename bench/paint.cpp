@@ -1,4 +1,5 @@
 // Painting through CDC into a 2000 x 2000 image: rectangles, lines and text.
+#include "bench/support/QtBenchmark.h"
 #include "platform/gdi/DC.h"
 
 #include <QGuiApplication>
@@ -89,10 +90,5 @@ BENCHMARK(BM_BoxesWithText)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return QtBenchmark<QGuiApplication>(argc, argv).Run();
 }

@@ -1,5 +1,6 @@
 // Repainting a drawing view that shows 20,000 rectangles, at zoom 100 and 25, and scrolling it by
 // one page (the view repaints what comes into sight at once).
+#include "bench/support/QtBenchmark.h"
 #include "bench/support/RectangleGridView.h"
 
 #include <benchmark/benchmark.h>
@@ -52,14 +53,8 @@ BENCHMARK(BM_ScrollOnePage)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
+    QtBenchmark<QApplication> qt(argc, argv);
     RectangleGridView bench(kRows, kColumns, 9301);
     g_bench = &bench;
-    benchmark::RunSpecifiedBenchmarks();
-    g_bench = nullptr;
-    benchmark::Shutdown();
-    return 0;
+    return qt.Run();
 }
