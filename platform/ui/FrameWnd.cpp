@@ -175,8 +175,10 @@ void CFrameWnd::BuildMenuBar(UINT menuId)
         return;
     QMenuBar* bar = window->menuBar();
     bar->clear();
+    // A command chosen in one of these menus can swap the menu bar (closing the last document)
+    // while that menu is still handling the key or click: it goes once control returns to the loop.
     for (QMenu* menu : m_menus)
-        delete menu;
+        menu->deleteLater();
     m_menus.clear();
     for (const MenuItemResource& item : *items) {
         if (!item.IsPopup())

@@ -22,6 +22,11 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -237,6 +242,34 @@ TEST_F(StartUp, FileNewOpensAnEditableDrawingInAChildFrame)
     EXPECT_TRUE(view->GetParentFrame()->IsKindOf(RUNTIME_CLASS(CChildFrame)));
     frame->UpdateControlBarsCmdUI();
     EXPECT_EQ(Utf8(frame->GetStatusBar().GetPaneText(3)), "書可");
+    CloseAndExit(app);
+}
+
+TEST_F(StartUp, ClosingTheLastDocumentFromItsOwnMenuKeepsThatMenuAliveUntilItHasReturned)
+{
+    // Closing the last document swaps the menu bar while the file menu is still inside the key
+    // press that chose the item; the menu it runs in must outlive that press.
+    TestZivraApp app;
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame* frame = app.GetMainFrame();
+    frame->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    ASSERT_NE(frame->GetActiveDocument(), nullptr);
+    QMenu* fileMenu = frame->GetMainWindowWidget()->menuBar()->actions().front()->menu();
+    ASSERT_NE(fileMenu, nullptr);
+    QAction* close = nullptr;
+    for (QAction* action : fileMenu->actions())
+        if (action->data().toUInt() == ID_FILE_CLOSE)
+            close = action;
+    ASSERT_NE(close, nullptr);
+    fileMenu->popup(QPoint(10, 10));
+    const QPointer<QMenu> alive(fileMenu);
+    QKeyEvent mnemonic(QEvent::KeyPress, Qt::Key_C, Qt::NoModifier, "c"); // 閉じる(&C)
+    QCoreApplication::sendEvent(fileMenu, &mnemonic);
+    EXPECT_EQ(frame->GetActiveDocument(), nullptr);
+    EXPECT_FALSE(alive.isNull());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull()); // gone once the press is over
+    EXPECT_EQ(frame->GetMainWindowWidget()->menuBar()->actions().size(), 4); // the main window's menu again
     CloseAndExit(app);
 }
 
