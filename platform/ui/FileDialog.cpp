@@ -3,8 +3,11 @@
 #include "platform/ui/Wnd.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
+#include <QStandardPaths>
 
 namespace FileDialogImpl {
 
@@ -12,6 +15,29 @@ CFileDialog::Hook& CurrentHook()
 {
     static CFileDialog::Hook hook;
     return hook;
+}
+
+QString& LastFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+// Filter names usually show their patterns already ("Zivra ﾌｧｲﾙ (*.zvr)"); Qt reads the patterns
+// from the last parentheses, so they are added only where the name lacks them.
+QString FilterText(const CString& name, const CString& pattern)
+{
+    const QString text = ToQString(name);
+    const QString patterns = ToQString(pattern).replace(';', ' ');
+    const QString shown = QLatin1Char('(') + patterns + QLatin1Char(')');
+    return text.endsWith(shown) ? text : text + QLatin1Char(' ') + shown;
+}
+
+int Remember(int result, const CString& chosen)
+{
+    if (result == IDOK)
+        LastFolder() = QFileInfo(ToQString(chosen)).absolutePath();
+    return result;
 }
 
 } // namespace FileDialogImpl
@@ -29,7 +55,7 @@ CFileDialog::Hook CFileDialog::SetHook(Hook hook)
 int CFileDialog::DoModal()
 {
     if (const Hook& hook = FileDialogImpl::CurrentHook())
-        return hook(*this);
+        return FileDialogImpl::Remember(hook(*this), m_strFileName);
     QFileDialog dialog(m_pParent ? m_pParent->GetSafeHwnd() : nullptr, ToQString(m_strTitle));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(m_bOpen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
@@ -38,14 +64,13 @@ int CFileDialog::DoModal()
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     QStringList filters;
     for (const auto& [name, pattern] : m_filters)
-        filters << ToQString(name) + QStringLiteral(" (") + ToQString(pattern).replace(';', ' ') + QLatin1Char(')');
+        filters << FileDialogImpl::FilterText(name, pattern);
     dialog.setNameFilters(filters);
     if (m_nFilterIndex >= 1 && m_nFilterIndex <= filters.size())
         dialog.selectNameFilter(filters[m_nFilterIndex - 1]);
     if (!m_strDefExt.IsEmpty())
         dialog.setDefaultSuffix(ToQString(m_strDefExt));
-    if (!m_strInitialDir.IsEmpty())
-        dialog.setDirectory(ToQString(m_strInitialDir));
+    dialog.setDirectory(ToQString(StartFolder()));
     if (!m_strFileName.IsEmpty())
         dialog.selectFile(ToQString(m_strFileName));
     QCheckBox* readOnly = nullptr;
@@ -59,8 +84,22 @@ int CFileDialog::DoModal()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return IDCANCEL;
     m_strFileName = FromQString(dialog.selectedFiles().first());
+    FileDialogImpl::Remember(IDOK, m_strFileName);
     m_nFilterIndex = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
     if (readOnly)
         m_dwFlags = readOnly->isChecked() ? (m_dwFlags | OFN_READONLY) : (m_dwFlags & ~OFN_READONLY);
     return IDOK;
+}
+
+CString CFileDialog::StartFolder() const
+{
+    if (!m_strInitialDir.IsEmpty())
+        return m_strInitialDir;
+    const QFileInfo proposed(ToQString(m_strFileName));
+    if (!m_strFileName.IsEmpty() && !proposed.isRelative())
+        return FromQString(proposed.absolutePath());
+    if (!FileDialogImpl::LastFolder().isEmpty())
+        return FromQString(FileDialogImpl::LastFolder());
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return FromQString(QDir(documents).exists() ? documents : QDir::homePath());
 }

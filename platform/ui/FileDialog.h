@@ -35,6 +35,9 @@ public:
     CString GetPathName() const { return m_strFileName; }
     BOOL GetReadOnlyPref() const { return (m_dwFlags & OFN_READONLY) != 0; }
     BOOL IsOpenDialog() const { return m_bOpen; }
+    // The folder the dialog opens in: m_strInitialDir, else the folder of the proposed name, else
+    // the folder the last dialog ended in with OK during this run, else the user's documents.
+    CString StartFolder() const;
 
     // Tests answer the dialog: the hook sets m_strFileName (and flags) and returns IDOK or IDCANCEL.
     using Hook = std::function<int(CFileDialog& dialog)>;
