@@ -147,7 +147,8 @@ BOOL CZivraApp::InitInstance()
         m_nEndCode = ShellRegistration::Register(QCoreApplication::applicationFilePath()) ? 0 : 1;
     if (!ProcessShellCommand(m_cmdInfo))
         return FALSE;
-    ShowMainWindow();
+    if (!GetMainFrame()->IsWindowVisible())
+        ShowMainWindow();
     return TRUE;
 }
 
@@ -284,12 +285,14 @@ BOOL CZivraApp::ProcessShellCommand(CCommandLineInfo& info)
         // a hidden window would leave a process nobody can reach.
         m_nCmdShow = SW_SHOWNORMAL;
         return TRUE;
-    case CCommandLineInfo::FileOpen: {
+    case CCommandLineInfo::FileOpen:
+        // The editor shows first and stays: a file that cannot be opened is reported in front of
+        // it, as when the same file is chosen with the open command.
         ClearOpenReadOnlyRequest();
-        CDocument* doc = OpenDocumentFile(info.m_strFileName);
         m_nCmdShow = SW_SHOWNORMAL;
-        return doc != nullptr;
-    }
+        ShowMainWindow();
+        OpenDocumentFile(info.m_strFileName);
+        return TRUE;
     case CCommandLineInfo::FilePrint:
     case CCommandLineInfo::FilePrintTo:
         m_nCmdShow = SW_HIDE;

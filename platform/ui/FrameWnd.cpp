@@ -158,7 +158,7 @@ void CFrameWnd::FillMenu(QMenu* menu, const std::vector<MenuItemResource>& items
         } else if (item.IsPopup()) {
             QMenu* sub = menu->addMenu(item.text);
             FillMenu(sub, item.items);
-            QObject::connect(sub, &QMenu::aboutToShow, sub, [this, sub] { UpdateMenuCmdUI(sub); });
+            QObject::connect(sub, &QMenu::aboutToShow, sub, [this, sub] { OnMenuAboutToShow(sub); });
         } else {
             QAction* action = GetCommandAction(item.id);
             action->setText(item.text);
@@ -185,7 +185,7 @@ void CFrameWnd::BuildMenuBar(UINT menuId)
             continue;
         auto* menu = new QMenu(item.text, bar);
         FillMenu(menu, item.items);
-        QObject::connect(menu, &QMenu::aboutToShow, menu, [this, menu] { UpdateMenuCmdUI(menu); });
+        QObject::connect(menu, &QMenu::aboutToShow, menu, [this, menu] { OnMenuAboutToShow(menu); });
         QObject::connect(menu, &QMenu::aboutToHide, menu, [this] { SetMessageText(AFX_IDS_IDLEMESSAGE); });
         bar->addMenu(menu);
         m_menus.push_back(menu);
@@ -199,6 +199,11 @@ void CFrameWnd::LoadAccelTable(UINT tableId)
         keys[accel.id].push_back(accel.key);
     for (const auto& [id, list] : keys)
         GetCommandAction(id)->setShortcuts(list);
+}
+
+void CFrameWnd::OnMenuAboutToShow(QMenu* menu)
+{
+    UpdateMenuCmdUI(menu);
 }
 
 void CFrameWnd::UpdateMenuCmdUI(QMenu* menu)

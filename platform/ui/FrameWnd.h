@@ -107,6 +107,8 @@ protected:
     virtual QWidget* CreateFrameWidget(CWnd* parent);
     // The menu bar of the menu resource, with the accelerators of the same id.
     void BuildMenuBar(UINT menuId);
+    // A menu of the menu bar is about to show: its items' update handlers run.
+    virtual void OnMenuAboutToShow(QMenu* menu);
     void LoadAccelTable(UINT tableId);
     // The frame that holds the command actions and bars (the top-level one).
     CFrameWnd* CommandFrame();

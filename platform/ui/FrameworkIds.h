@@ -53,6 +53,10 @@ constexpr UINT ID_DEFAULT_HELP = 0xE147;  // 57671
 
 constexpr UINT ID_OLE_INSERT_NEW = 0xE200; // 57856
 
+// The window menu's list of document windows: the first of nine.
+constexpr UINT AFX_IDM_FIRST_MDICHILD = 0xFF00;
+constexpr UINT kMaxMdiChildrenListed = 9;
+
 // Control bars and their toggles.
 constexpr UINT AFX_IDW_TOOLBAR = 0xE800;    // 59392
 constexpr UINT AFX_IDW_STATUS_BAR = 0xE801; // 59393

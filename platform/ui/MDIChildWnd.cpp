@@ -6,6 +6,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QRect>
 
 IMPLEMENT_DYNCREATE(CMDIChildWnd, CFrameWnd)
 
@@ -21,10 +22,11 @@ QWidget* CMDIChildWnd::CreateFrameWidget(CWnd* parent)
         return new QMdiSubWindow;
     if (!mainFrame->GetMdiArea())
         return new QMdiSubWindow;
+    const int index = int(mainFrame->GetMdiArea()->subWindowList().size());
     auto* sub = new QMdiSubWindow;
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     mainFrame->GetMdiArea()->addSubWindow(sub);
-    sub->resize(640, 480);
+    sub->setGeometry(mainFrame->CascadeGeometry(index));
     return sub;
 }
 

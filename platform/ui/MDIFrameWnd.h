@@ -6,6 +6,7 @@
 
 class CMDIChildWnd;
 class QMdiArea;
+class QRect;
 
 class CMDIFrameWnd : public CFrameWnd
 {
@@ -21,6 +22,10 @@ public:
     CMDIChildWnd* MDIGetActive() const;
     void MDIActivate(CMDIChildWnd* child);
     std::vector<CMDIChildWnd*> GetChildFrames() const;
+    // Where the index-th document window of a cascade goes: a title bar's height further down and
+    // right than the one before, three quarters of the area in size, starting again at the top
+    // left before a window would leave the area.
+    QRect CascadeGeometry(int index) const;
 
     CFrameWnd* GetActiveFrame() override;
     CDocument* GetActiveDocument() override;
@@ -37,10 +42,16 @@ protected:
     void OnWindowTile();
     void OnWindowArrange();
     void OnUpdateMDIWindowCmd(CCmdUI* cmdUI);
+    BOOL OnWindowListItem(UINT id);
+    void OnUpdateWindowListItem(CCmdUI* cmdUI);
+    // The window menu lists the document windows, numbered, the active one checked.
+    void OnMenuAboutToShow(QMenu* menu) override;
 
     BOOL OnCreateClient(CCreateContext* context) override;
 
 private:
+    std::vector<CMDIChildWnd*> ListedChildFrames() const;
+
     QMdiArea* m_mdiArea = nullptr;
     UINT m_nMenuShown = 0;
 };

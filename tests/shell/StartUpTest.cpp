@@ -25,6 +25,8 @@
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPageLayout>
@@ -273,6 +275,50 @@ TEST_F(StartUp, ClosingTheLastDocumentFromItsOwnMenuKeepsThatMenuAliveUntilItHas
     CloseAndExit(app);
 }
 
+TEST_F(StartUp, DocumentWindowsStayInsideTheAreaAtAUsefulSizeAndAreListedInTheWindowMenu)
+{
+    TestZivraApp app;
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame* frame = app.GetMainFrame();
+    for (int i = 0; i < 12; ++i)
+        frame->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    QMdiArea* area = frame->GetMdiArea();
+    const QRect inside = area->viewport()->rect();
+    const auto checkAll = [&](const char* when) {
+        for (QMdiSubWindow* sub : area->subWindowList()) {
+            EXPECT_TRUE(inside.contains(sub->geometry())) << when;
+            EXPECT_GE(sub->width(), inside.width() / 2) << when;
+            EXPECT_GE(sub->height(), inside.height() / 2) << when;
+        }
+    };
+    checkAll("opened");
+    area->subWindowList().front()->setGeometry(5, 5, 60, 40);
+    frame->SendMessage(WM_COMMAND, ID_WINDOW_CASCADE);
+    checkAll("cascaded");
+
+    // The window menu lists nine of the twelve, numbered, and choosing one activates it.
+    QMenu* windowMenu = frame->GetMainWindowWidget()->menuBar()->actions().at(5)->menu();
+    ASSERT_NE(windowMenu, nullptr);
+    for (int shown = 0; shown < 2; ++shown) { // the list is rebuilt, never doubled
+        emit windowMenu->aboutToShow();
+        QStringList listed;
+        for (QAction* action : windowMenu->actions())
+            if (action->data().toUInt() >= AFX_IDM_FIRST_MDICHILD)
+                listed << action->text() + (action->isChecked() ? QStringLiteral(" *") : QString());
+        ASSERT_EQ(listed.size(), 9);
+        EXPECT_EQ(listed.front(), QStringLiteral(u"&1 Zivra1"));
+        EXPECT_EQ(listed.back(), QStringLiteral(u"&9 Zivra9"));
+    }
+    frame->SendMessage(WM_COMMAND, AFX_IDM_FIRST_MDICHILD + 1);
+    EXPECT_EQ(Utf8(frame->GetActiveDocument()->GetTitle()), "Zivra2");
+    emit windowMenu->aboutToShow();
+    for (QAction* action : windowMenu->actions())
+        if (action->data().toUInt() >= AFX_IDM_FIRST_MDICHILD)
+            EXPECT_EQ(action->isChecked(), action->data().toUInt() == AFX_IDM_FIRST_MDICHILD + 1);
+    app.CloseAllDocuments(FALSE);
+    CloseAndExit(app);
+}
+
 TEST_F(StartUp, ToolCommandsOfANewDrawingCheckOneToolAtATime)
 {
     TestZivraApp app;
@@ -310,13 +356,25 @@ TEST_F(StartUp, ServerAndDdeSwitchesStartAPlainEditorWithoutSplash)
     }
 }
 
-TEST_F(StartUp, AFileThatCannotBeOpenedIsReportedAndEndsTheStart)
+TEST_F(StartUp, AFileThatCannotBeOpenedIsReportedInFrontOfTheEditorWhichStays)
 {
-    MessageScript script;
-    TestZivraApp app({CString(QFile::encodeName(m_data.filePath("missing.zvr")).constData())});
-    EXPECT_EQ(app.Run(), 1);
-    EXPECT_FALSE(script.Messages().empty()); // seen and answered here, never on screen
-    EXPECT_EQ(app.GetMainFrame(), nullptr);
+    QFile empty(m_data.filePath("empty.zvr"));
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    QFile garbage(m_data.filePath("garbage.zvr"));
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write(QByteArray(600, 'x'));
+    garbage.close();
+    for (const char* name : {"missing.zvr", "", "empty.zvr", "garbage.zvr"}) {
+        MessageScript script;
+        TestZivraApp app({CString(QFile::encodeName(m_data.filePath(name)).constData())});
+        ASSERT_TRUE(app.InitInstance()) << name;
+        EXPECT_FALSE(script.Messages().empty()) << name;
+        ASSERT_NE(app.GetMainFrame(), nullptr) << name;
+        EXPECT_TRUE(app.GetMainFrame()->IsWindowVisible()) << name;
+        EXPECT_EQ(app.GetMainFrame()->GetActiveDocument(), nullptr) << name;
+        CloseAndExit(app);
+    }
 }
 
 TEST_F(StartUp, PrintSwitchesOpenTheFileReachThePrintingCommandAndEndTheProcess)
