@@ -10,7 +10,7 @@
 #include "platform/afx/Archive.h"
 #include "platform/afx/MessageSink.h"
 
-#include <unordered_set>
+#include <memory>
 
 namespace base_doc_serialize {
 
@@ -213,17 +213,12 @@ void CBaseDoc::SerializeObjectList(CArchive& ar)
         m_objects.Serialize(ar);
         return;
     }
-    std::unordered_set<const CObject*> seen;
-    for (POSITION pos = m_objects.GetHeadPosition(); pos;)
-        seen.insert(m_objects.GetNext(pos));
+    // Only drawing objects enter the list, each created by its own read: the list owns them, so a
+    // reference back to an object read before (which has its owner) is refused.
     for (DWORD_PTR count = ar.ReadCount(); count > 0; --count) {
-        CObject* object = ar.ReadObject(RUNTIME_CLASS(CObject));
-        // Only drawing objects, each once, may enter the list that owns them. What else a damaged
-        // file names is not deleted here: a reference to an object read before belongs to the
-        // object that holds it.
-        if (!DrawObjects::IsDrawObject(object) || !seen.insert(object).second)
-            AfxThrowArchiveException(CArchiveException::badClass, ar.m_strFileName);
-        m_objects.AddTail(object);
+        std::unique_ptr<CObject> object = ar.ReadNewObject(RUNTIME_CLASS(CObject), &DrawObjects::IsDrawObjectClass);
+        m_objects.AddTail(object.get());
+        object.release();
     }
 }
 

@@ -364,6 +364,10 @@ TEST_F(DocumentFileFormat, DamagedFilesAreRefusedAsInvalidFormat)
     const GatedRecord noRefs{"CRectObj", false, 2};
     const std::string valid = DocumentRecord(1001, noRefs);
     const std::size_t objectsAt = valid.find("CRectObj") - 8; // the object count before the class tag
+    // The valid record with its object list replaced.
+    const auto objectListOf = [&](const ArchiveBytes& list) {
+        return valid.substr(0, objectsAt) + list.Bytes() + valid.substr(valid.size() - 4);
+    };
     struct Case
     {
         const char* name;
@@ -390,6 +394,8 @@ TEST_F(DocumentFileFormat, DamagedFilesAreRefusedAsInvalidFormat)
          }()},
         {"null object", valid.substr(0, objectsAt) + std::string("\x01\x00\x00\x00", 4) +
                             valid.substr(valid.size() - 4)},
+        {"referenced diagram in the object list", objectListOf(ArchiveBytes().Word(1).NewClass("CRefDoc").Word(1001).Word(3).Str("a.zvr").Str("t"))},
+        {"list of referenced diagrams in the object list", objectListOf(ArchiveBytes().Word(1).NewClass("CRefDocList").Word(1).NewClass("CRefDoc").Word(1001).Word(3).Str("a.zvr").Str("t"))},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
