@@ -31,17 +31,33 @@ bool CanReadVersion(WORD version)
     return version <= kLastEarlyVersion || (version >= kPhysicalOptionsFrom && version <= DOCUMENT_FILE_VERSION);
 }
 
+// A date that the file does not hold: what a damaged date loads as. It is stored as six zero
+// words, so a file's empty date stays empty however often it is saved.
+constexpr CTime kNoDate(std::time_t(-1));
+
 void StoreDate(CArchive& ar, const CTime& time)
 {
+    if (time == kNoDate) {
+        for (int part = 0; part < 6; ++part)
+            ar << WORD(0);
+        return;
+    }
     ar << WORD(time.GetYear()) << WORD(time.GetMonth()) << WORD(time.GetDay()) << WORD(time.GetHour())
        << WORD(time.GetMinute()) << WORD(time.GetSecond());
 }
 
+// A date from its six parts in local time; parts out of their ranges, or a day the month does not
+// have, make no date.
 CTime LoadDate(CArchive& ar)
 {
     WORD year, month, day, hour, minute, second;
     ar >> year >> month >> day >> hour >> minute >> second;
-    return CTime(year, month, day, hour, minute, second);
+    if (year < 1900 || month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59 || second > 61)
+        return kNoDate;
+    const CTime time(year, month, day, hour, minute, second);
+    if (time == kNoDate || time.GetYear() != year || time.GetMonth() != month || time.GetDay() != day)
+        return kNoDate;
+    return time;
 }
 
 // A 16-bit flag or number of the file held in a 32-bit field.
