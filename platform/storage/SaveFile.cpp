@@ -36,7 +36,10 @@ constexpr std::size_t kRandomPartLength = 8;
 
 std::string TemporaryPrefix(const std::string& target)
 {
-    return "." + target.substr(target.find_last_of('/') + 1).substr(0, 200) + ".";
+    std::string prefix(".");
+    prefix.append(target, target.find_last_of('/') + 1, 200);
+    prefix += '.';
+    return prefix;
 }
 
 std::string TemporaryName(const std::string& target)

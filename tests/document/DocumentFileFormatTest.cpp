@@ -498,6 +498,7 @@ TEST_F(DocumentFileFormat, DamagedFilesAreRefusedAsInvalidFormat)
         EXPECT_FALSE(OpenBytes(doc, c.bytes));
         EXPECT_EQ(script.Texts(), std::vector<std::string>({kInvalidFormat}));
         EXPECT_TRUE(doc.HasNoObjects());
+        EXPECT_FALSE(LeakSanitizerFindsLeaks());
     }
 }
 
