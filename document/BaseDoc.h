@@ -19,6 +19,8 @@
 #include "platform/storage/DocumentFile.h"
 #include "platform/ui/Document.h"
 
+#include <QByteArray>
+
 #include <cstdint>
 #include <unordered_map>
 

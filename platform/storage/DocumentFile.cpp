@@ -80,26 +80,6 @@ bool DocumentFile::HasReadOnlyAttribute(const CString& path)
     return access(target.c_str(), F_OK) == 0 && !FileAccess::IsWritable(target);
 }
 
-QByteArray DocumentFile::ReadAll() const
-{
-    const std::string where = document_file::FileSystemPath(m_path);
-    if (!IsOpen())
-        throw StorageError(StorageErrorCode::Generic, "no file is open");
-    QByteArray bytes;
-    char buffer[1 << 16];
-    for (off_t offset = 0;;) {
-        const ssize_t n = pread(m_fd.Get(), buffer, sizeof buffer, offset);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            throw StorageError::FromErrno(errno, "cannot read", where);
-        if (n == 0)
-            return bytes;
-        bytes.append(buffer, qsizetype(n));
-        offset += n;
-    }
-}
-
 bool DocumentFile::IsCompoundFile() const
 {
     unsigned char head[8] = {};

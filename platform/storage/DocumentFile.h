@@ -1,14 +1,11 @@
 // A document's file on disk while the document is open: opened for editing under the advisory
 // editing lock, or read-only with the reason, read as an archive where it lies, and replaced safely
-// on save. File names
-// are code page 932 strings, as the system's file names are everywhere else.
+// on save. File names are code page 932 strings, as the system's file names are everywhere else.
 #pragma once
 
 #include "platform/afx/String.h"
 #include "platform/storage/CompoundFileWriter.h"
 #include "platform/storage/FileDescriptor.h"
-
-#include <QByteArray>
 
 #include <functional>
 #include <memory>
@@ -45,9 +42,6 @@ public:
     bool IsReadOnly() const { return m_reason != ReadOnlyReason::None; }
     ReadOnlyReason GetReadOnlyReason() const { return m_reason; }
     const CString& GetPath() const { return m_path; }
-
-    // The whole content of the open file. Throws StorageError on a read failure.
-    QByteArray ReadAll() const;
 
     // True when the open file starts with the compound-file signature.
     bool IsCompoundFile() const;
