@@ -58,8 +58,23 @@ bool IsTemporaryOf(const std::string& entry, const std::string& prefix)
            entry.compare(entry.size() - 4, 4, ".tmp") == 0;
 }
 
-// Removes the named temporary files of the target that no save holds any more: a save locks its
-// temporary file before the file has a name, and the lock ends with the process that held it.
+// Whether a named temporary file is left from a save that no process runs any more: a save locks
+// its temporary file before the file has a name, and the lock ends with the process that held it.
+bool IsStale(const std::string& path)
+{
+    const FileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    struct stat st
+    {
+    };
+    try {
+        return fd.IsValid() && fstat(fd.Get(), &st) == 0 && S_ISREG(st.st_mode) &&
+               !FileLock::IsLockedByAnother(fd.Get());
+    } catch (const StorageError&) {
+        return false; // a file whose lock cannot be asked about is left alone
+    }
+}
+
+// Removes the named temporary files of the target that killed saves left.
 void RemoveStaleTemporaries(const std::string& target)
 {
     const std::string folder = FileAccess::FolderOf(target);
@@ -71,11 +86,7 @@ void RemoveStaleTemporaries(const std::string& target)
         if (!IsTemporaryOf(entry->d_name, prefix))
             continue;
         const std::string path = folder + "/" + entry->d_name;
-        const FileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
-        struct stat st
-        {
-        };
-        if (fd.IsValid() && fstat(fd.Get(), &st) == 0 && S_ISREG(st.st_mode) && !FileLock::IsLockedByAnother(fd.Get()))
+        if (IsStale(path))
             unlink(path.c_str());
     }
 }
