@@ -19,6 +19,8 @@
 #include "platform/storage/DocumentFile.h"
 #include "platform/ui/Document.h"
 
+#include <QByteArray>
+
 #include <cstdint>
 #include <unordered_map>
 
@@ -341,7 +343,7 @@ private:
     // Reads the file into the document; on failure empties it, lets go of the file and tells the
     // user. FALSE on failure.
     BOOL LoadDocumentFile(LPCTSTR path, DocumentFileMode mode);
-    void LoadFromBytes(const QByteArray& bytes);
+    void LoadArchive(CFile& file, BOOL compound);
     QByteArray StoreToBytes();
     BOOL ReadFileStatus(const CString& path);
     // Whether the file changed since it was read or saved; asks the user. FALSE: do not write.

@@ -6,10 +6,10 @@
 #include "foundation/TextFunctions.h"
 
 #include "platform/afx/Archive.h"
+#include "platform/afx/File.h"
 #include "platform/afx/MemFile.h"
 #include "platform/afx/MessageSink.h"
 #include "platform/afx/StringTable.h"
-#include "platform/storage/CompoundFileReader.h"
 #include "platform/storage/StorageError.h"
 #include "platform/ui/FrameworkIds.h"
 #include "platform/ui/UserMessages.h"
@@ -23,6 +23,20 @@
 namespace base_doc_file {
 
 constexpr const char* kContentsStream = "Contents";
+
+// The reason the read-only notice gives: 1 locked by another opener, 2 a folder that no save can
+// write in, 0 the read-only attribute.
+LPARAM ReadOnlyNoticeReason(ReadOnlyReason reason)
+{
+    switch (reason) {
+    case ReadOnlyReason::LockedByAnother:
+        return 1;
+    case ReadOnlyReason::FolderNotWritable:
+        return 2;
+    default:
+        return 0;
+    }
+}
 
 CString StatusUnreadableText()
 {
@@ -86,6 +100,17 @@ void ReportFileFailure(const CString& path, BOOL loading, const CString& fallbac
     }
 }
 
+// Only a compound file can come from a newer version of the program: a plain file whose first
+// word would be a newer version is no document at all, and gets no newer-version message.
+void RefuseGarbageAsNewerVersion(CFile& file)
+{
+    WORD version = 0;
+    const UINT read = file.Read(&version, sizeof version);
+    file.SeekToBegin();
+    if (read == sizeof version && version > DOCUMENT_FILE_VERSION)
+        AfxThrowArchiveException(CArchiveException::badSchema, file.GetFilePath());
+}
+
 } // namespace base_doc_file
 
 // --- Reading -------------------------------------------------------------------------------
@@ -97,7 +122,9 @@ BOOL CBaseDoc::OnOpenDocument(LPCTSTR path)
         return FALSE;
     const CString fileName(path);
     if (!ReadFileStatus(fileName)) {
-        AfxMessageBox(CString(u8"ﾌｧｲﾙのｵｰﾌﾟﾝに失敗しました。\nﾌｧｲﾙが存在していることを確認してください。"), MB_OK);
+        AfxMessageBox(CString(u8"ﾌｧｲﾙのｵｰﾌﾟﾝに失敗しました。\nﾌｧｲﾙが存在していることを確認してください。\n") +
+                          fileName,
+                      MB_OK);
         return FALSE;
     }
     DocumentShellServices* shell = GetDocumentShellServices();
@@ -115,7 +142,7 @@ BOOL CBaseDoc::OnOpenDocument(LPCTSTR path)
         if (!LoadDocumentFile(path, DocumentFileMode::Edit))
             return FALSE;
         if (UpdateReadOnlyFromStorage())
-            SendReadOnlyNotice(fileName, m_file.GetReadOnlyReason() == ReadOnlyReason::LockedByAnother ? 1 : 0);
+            SendReadOnlyNotice(fileName, ReadOnlyNoticeReason(m_file.GetReadOnlyReason()));
     }
     const int failed = m_refDocList.OpenAll(fileName, GetDocTemplate());
     if (failed > 0) {
@@ -155,7 +182,7 @@ BOOL CBaseDoc::LoadDocumentFile(LPCTSTR path, DocumentFileMode mode)
     SetModifiedFlag(TRUE);
     try {
         m_file = DocumentFile::Open(CString(path), mode);
-        LoadFromBytes(m_file.ReadAll());
+        LoadArchive(*m_file.OpenArchive(base_doc_file::kContentsStream), m_file.IsCompoundFile());
     } catch (...) {
         DeleteContents();
         ReleaseFile();
@@ -168,16 +195,16 @@ BOOL CBaseDoc::LoadDocumentFile(LPCTSTR path, DocumentFileMode mode)
 }
 
 // A compound file holds the archive in its "Contents" stream; any other file is read as the
-// archive itself.
-void CBaseDoc::LoadFromBytes(const QByteArray& bytes)
+// archive itself. The record is the whole archive: bytes after it mean the file is not a document.
+void CBaseDoc::LoadArchive(CFile& file, BOOL compound)
 {
-    QByteArray contents = CompoundFileReader::IsCompoundFile(bytes)
-                              ? CompoundFileReader(bytes).ReadStream(base_doc_file::kContentsStream)
-                              : bytes;
-    CMemFile file(reinterpret_cast<BYTE*>(contents.data()), UINT(contents.size()));
+    if (!compound)
+        base_doc_file::RefuseGarbageAsNewerVersion(file);
     CArchive ar(&file, CArchive::load);
     ar.m_pDocument = this;
     Serialize(ar);
+    if (ar.GetRemainingLength() != 0)
+        AfxThrowArchiveException(CArchiveException::genericException, ar.m_strFileName);
     ar.Close();
 }
 

@@ -10,7 +10,7 @@
 #include "platform/afx/Archive.h"
 #include "platform/afx/MessageSink.h"
 
-#include <unordered_set>
+#include <memory>
 
 namespace base_doc_serialize {
 
@@ -31,17 +31,33 @@ bool CanReadVersion(WORD version)
     return version <= kLastEarlyVersion || (version >= kPhysicalOptionsFrom && version <= DOCUMENT_FILE_VERSION);
 }
 
+// A date that the file does not hold: what a damaged date loads as. It is stored as six zero
+// words, so a file's empty date stays empty however often it is saved.
+constexpr CTime kNoDate(std::time_t(-1));
+
 void StoreDate(CArchive& ar, const CTime& time)
 {
+    if (time == kNoDate) {
+        for (int part = 0; part < 6; ++part)
+            ar << WORD(0);
+        return;
+    }
     ar << WORD(time.GetYear()) << WORD(time.GetMonth()) << WORD(time.GetDay()) << WORD(time.GetHour())
        << WORD(time.GetMinute()) << WORD(time.GetSecond());
 }
 
+// A date from its six parts in local time; parts out of their ranges, or a day the month does not
+// have, make no date.
 CTime LoadDate(CArchive& ar)
 {
     WORD year, month, day, hour, minute, second;
     ar >> year >> month >> day >> hour >> minute >> second;
-    return CTime(year, month, day, hour, minute, second);
+    if (year < 1900 || month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59 || second > 61)
+        return kNoDate;
+    const CTime time(year, month, day, hour, minute, second);
+    if (time == kNoDate || time.GetYear() != year || time.GetMonth() != month || time.GetDay() != day)
+        return kNoDate;
+    return time;
 }
 
 // A 16-bit flag or number of the file held in a 32-bit field.
@@ -213,17 +229,12 @@ void CBaseDoc::SerializeObjectList(CArchive& ar)
         m_objects.Serialize(ar);
         return;
     }
-    std::unordered_set<const CObject*> seen;
-    for (POSITION pos = m_objects.GetHeadPosition(); pos;)
-        seen.insert(m_objects.GetNext(pos));
+    // Only drawing objects enter the list, each created by its own read: the list owns them, so a
+    // reference back to an object read before (which has its owner) is refused.
     for (DWORD_PTR count = ar.ReadCount(); count > 0; --count) {
-        CObject* object = ar.ReadObject(RUNTIME_CLASS(CObject));
-        // Only drawing objects, each once, may enter the list that owns them. What else a damaged
-        // file names is not deleted here: a reference to an object read before belongs to the
-        // object that holds it.
-        if (!DrawObjects::IsDrawObject(object) || !seen.insert(object).second)
-            AfxThrowArchiveException(CArchiveException::badClass, ar.m_strFileName);
-        m_objects.AddTail(object);
+        std::unique_ptr<CObject> object = ar.ReadNewObject(RUNTIME_CLASS(CObject), &DrawObjects::IsDrawObjectClass);
+        m_objects.AddTail(object.get());
+        object.release();
     }
 }
 

@@ -26,6 +26,11 @@ BOOL IsDrawObject(const CObject* object)
     return AsBoxObject(object) != nullptr;
 }
 
+BOOL IsDrawObjectClass(const CRuntimeClass* runtimeClass)
+{
+    return runtimeClass && runtimeClass->IsDerivedFrom(RUNTIME_CLASS(CBaseObj));
+}
+
 WORD GetObjectId(const CObject* object)
 {
     const CBaseObj* box = AsBoxObject(object);

@@ -18,6 +18,8 @@ const CBaseObj* AsBoxObject(const CObject* object);
 CPolyObj* AsLineObject(CObject* object);
 // TRUE for a box or a line object: the classes a document manages.
 BOOL IsDrawObject(const CObject* object);
+// TRUE for the class of a box or a line object, so a loader can refuse others before creating one.
+BOOL IsDrawObjectClass(const CRuntimeClass* runtimeClass);
 // The object id of a box or line object; 0 for null and any other class.
 WORD GetObjectId(const CObject* object);
 // The CanDelete flag of a box or line object; TRUE for anything else.

@@ -4,7 +4,7 @@
 
 #include "platform/afx/Archive.h"
 
-#include <unordered_set>
+#include <memory>
 
 IMPLEMENT_SERIAL(CRefDocList, CObList, 1)
 
@@ -25,17 +25,12 @@ void CRefDocList::Serialize(CArchive& ar)
         CObList::Serialize(ar);
         return;
     }
-    std::unordered_set<const CObject*> seen;
-    for (POSITION pos = GetHeadPosition(); pos;)
-        seen.insert(GetNext(pos));
+    // The list owns its entries: each must be a new entry of its own, never null or a reference
+    // back to an object read before.
     for (DWORD_PTR count = ar.ReadCount(); count > 0; --count) {
-        CRefDoc* entry = nullptr;
-        ar >> entry;
-        // A null entry or a second reference to one already held would leave the list with an
-        // entry it cannot own.
-        if (!entry || !seen.insert(entry).second)
-            AfxThrowArchiveException(CArchiveException::badIndex, ar.m_strFileName);
-        AddTail(entry);
+        std::unique_ptr<CObject> entry = ar.ReadNewObject(RUNTIME_CLASS(CRefDoc));
+        AddTail(entry.get());
+        entry.release();
     }
 }
 

@@ -15,8 +15,8 @@ public:
     CRefDocList(const CRefDocList&) = delete;
     CRefDocList& operator=(const CRefDocList&) = delete;
 
-    // A count and the entries with their class tags. Loading refuses anything but distinct
-    // entries.
+    // A count and the entries with their class tags. Loading takes only entries created by their
+    // own read (never null or a reference back to an object read before).
     void Serialize(CArchive& ar) override;
 
     CRefDoc* GetNextRefDoc(POSITION& pos) const;

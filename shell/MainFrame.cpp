@@ -355,7 +355,10 @@ LRESULT CMainFrame::OnShowReadOnlyNotice(WPARAM wParam, LPARAM lParam)
     CString text;
     if (!fileName.IsEmpty())
         text = fileName + CString(u8" は、");
-    text += lParam != 0 ? CString(u8"編集のためﾛｯｸされています。") : CString(u8"読み取り専用属性が設定されています。");
+    if (lParam == 2)
+        text += CString(u8"置かれているﾌｫﾙﾀﾞに書込みできません。");
+    else
+        text += lParam != 0 ? CString(u8"編集のためﾛｯｸされています。") : CString(u8"読み取り専用属性が設定されています。");
     text += CString(u8"\n読み取り専用で開きます。");
     AfxMessageBox(text, MB_OK);
     return 1;

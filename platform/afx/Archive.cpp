@@ -2,8 +2,9 @@
 
 #include "platform/afx/Cp932.h"
 
+#include <algorithm>
 #include <cstring>
-#include <memory>
+#include <utility>
 
 namespace ArchiveFormat {
 
@@ -430,6 +431,26 @@ CObject* CArchive::ReadObject(const CRuntimeClass* expected)
     }
     UINT schema = 0;
     const CRuntimeClass* runtimeClass = ClassOfTag(tag, expected, schema);
+    return LoadNewObject(runtimeClass, schema).release();
+}
+
+std::unique_ptr<CObject> CArchive::ReadNewObject(const CRuntimeClass* expected, ClassFilter admit)
+{
+    CheckLoading();
+    const Tag tag = ReadTag();
+    if (tag.kind == Tag::object)
+        Fail(CArchiveException::badIndex);
+    UINT schema = 0;
+    const CRuntimeClass* runtimeClass = ClassOfTag(tag, expected, schema);
+    if (admit && !admit(runtimeClass))
+        Fail(CArchiveException::badClass);
+    return LoadNewObject(runtimeClass, schema);
+}
+
+// Creates an object of the class and reads its record; a half-read object is deleted with what it
+// already owns.
+std::unique_ptr<CObject> CArchive::LoadNewObject(const CRuntimeClass* runtimeClass, UINT schema)
+{
     if (m_nDepth >= ArchiveFormat::maxObjectDepth)
         Fail(CArchiveException::genericException);
     std::unique_ptr<CObject> object(runtimeClass->CreateObject());
@@ -443,14 +464,13 @@ CObject* CArchive::ReadObject(const CRuntimeClass* expected)
     try {
         object->Serialize(*this);
     } catch (...) {
-        // The half-read object is of no use: it is deleted with what it already owns.
         --m_nDepth;
         m_loadArray[slot].pointer = nullptr;
         throw;
     }
     --m_nDepth;
     m_nObjectSchema = savedSchema;
-    return object.release();
+    return object;
 }
 
 // ---- value types

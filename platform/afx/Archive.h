@@ -20,6 +20,7 @@
 #include "platform/afx/Time.h"
 
 #include <bit>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -68,6 +69,12 @@ public:
     void WriteObject(const CObject* object);
     // The next object, which must be a kind of expected (when given).
     CObject* ReadObject(const CRuntimeClass* expected);
+    // The next object as a new one that the caller owns from here on: only an object created by
+    // this very read can take an owner, so null and a reference back to an object read before
+    // (which has its owner) are refused (badIndex). A class that `admit` (when given) turns down
+    // is refused (badClass) before anything is created.
+    using ClassFilter = BOOL (*)(const CRuntimeClass*);
+    std::unique_ptr<CObject> ReadNewObject(const CRuntimeClass* expected, ClassFilter admit = nullptr);
     void WriteClass(const CRuntimeClass* runtimeClass);
     // The next class reference; with a schema pointer the stored schema is given back.
     const CRuntimeClass* ReadClass(const CRuntimeClass* expected = nullptr, UINT* schema = nullptr);
@@ -160,6 +167,7 @@ private:
     Tag ReadTag();
     const CRuntimeClass* LoadNewClass(UINT& schema);
     const CRuntimeClass* ClassOfTag(Tag tag, const CRuntimeClass* expected, UINT& schema);
+    std::unique_ptr<CObject> LoadNewObject(const CRuntimeClass* runtimeClass, UINT schema);
 
     CFile* m_pFile;
     UINT m_nMode;

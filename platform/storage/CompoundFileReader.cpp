@@ -3,8 +3,11 @@
 #include "platform/storage/GsfSupport.h"
 #include "platform/storage/StorageError.h"
 
+#include <QString>
+
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace compound_file_reader {
 
@@ -64,10 +67,27 @@ StorageTree ReadStorageTree(GsfInfile* storage, const std::string& name)
     return tree;
 }
 
+// The names of a storage's entries compare as the compound-file format compares them: without
+// regard to case.
+bool IsSameEntryName(const char* entry, const std::string& name)
+{
+    return entry && QString::fromUtf8(entry).compare(QString::fromUtf8(name.c_str()), Qt::CaseInsensitive) == 0;
+}
+
+// The child of that name, or null.
+GsfHandle<GsfInput> ChildNamed(GsfInfile* storage, const std::string& name)
+{
+    for (int i = 0, n = gsf_infile_num_children(storage); i < n; ++i) {
+        if (IsSameEntryName(gsf_infile_name_by_index(storage, i), name))
+            return GsfHandle<GsfInput>(gsf_infile_child_by_index(storage, i));
+    }
+    return nullptr;
+}
+
 // The child of that name, checked to be a stream (wantStorage false) or a storage.
 GsfHandle<GsfInput> ChildOfKind(GsfInfile* root, const std::string& name, bool wantStorage)
 {
-    GsfHandle<GsfInput> child(gsf_infile_child_by_name(root, name.c_str()));
+    GsfHandle<GsfInput> child = ChildNamed(root, name);
     if (!child || IsStorage(child.get()) != wantStorage)
         throw StorageError(StorageErrorCode::InvalidFile,
                            (wantStorage ? "no storage '" : "no stream '") + name + "' in the compound file");
@@ -89,9 +109,13 @@ std::vector<std::string> ChildNames(GsfInfile* storage, bool wantStorages)
 
 bool CompoundFileReader::IsCompoundFile(const QByteArray& bytes)
 {
+    return IsCompoundFile(reinterpret_cast<const unsigned char*>(bytes.constData()), std::size_t(bytes.size()));
+}
+
+bool CompoundFileReader::IsCompoundFile(const unsigned char* bytes, std::size_t size)
+{
     using compound_file_reader::kSignature;
-    return bytes.size() >= qsizetype(sizeof kSignature) &&
-           std::memcmp(bytes.constData(), kSignature, sizeof kSignature) == 0;
+    return size >= sizeof kSignature && std::memcmp(bytes, kSignature, sizeof kSignature) == 0;
 }
 
 CompoundFileReader::CompoundFileReader(QByteArray bytes) : m_bytes(std::move(bytes))
@@ -99,10 +123,21 @@ CompoundFileReader::CompoundFileReader(QByteArray bytes) : m_bytes(std::move(byt
     if (!IsCompoundFile(m_bytes))
         throw StorageError(StorageErrorCode::InvalidFile, "not a compound file");
     EnsureGsfInitialized();
-    GsfHandle<GsfInput> input(
+    m_input.reset(
         gsf_input_memory_new(reinterpret_cast<const guint8*>(m_bytes.constData()), gsf_off_t(m_bytes.size()), FALSE));
+    OpenDirectory();
+}
+
+CompoundFileReader::CompoundFileReader(GsfHandle<_GsfInput> input) : m_input(std::move(input))
+{
+    EnsureGsfInitialized();
+    OpenDirectory();
+}
+
+void CompoundFileReader::OpenDirectory()
+{
     GError* error = nullptr;
-    m_root.reset(gsf_infile_msole_new(input.get(), &error));
+    m_root.reset(gsf_infile_msole_new(m_input.get(), &error));
     if (!m_root)
         throw StorageError(StorageErrorCode::InvalidFile,
                            "damaged compound file: " + TakeGErrorMessage(error, "unreadable directory"));
@@ -129,7 +164,7 @@ std::vector<std::string> CompoundFileReader::StorageNames() const
 
 bool CompoundFileReader::HasStream(const std::string& name) const
 {
-    GsfHandle<GsfInput> child(gsf_infile_child_by_name(m_root.get(), name.c_str()));
+    const GsfHandle<GsfInput> child = compound_file_reader::ChildNamed(m_root.get(), name);
     return child && !compound_file_reader::IsStorage(child.get());
 }
 
@@ -137,6 +172,15 @@ QByteArray CompoundFileReader::ReadStream(const std::string& name) const
 {
     const auto child = compound_file_reader::ChildOfKind(m_root.get(), name, false);
     return compound_file_reader::ReadAll(child.get());
+}
+
+std::unique_ptr<StorageStreamFile> CompoundFileReader::OpenStream(const std::string& name, const CString& path) const
+{
+    GsfHandle<GsfInput> child = compound_file_reader::ChildOfKind(m_root.get(), name, false);
+    if (gsf_input_size(child.get()) > gsf_input_size(m_input.get()))
+        throw compound_file_reader::Damaged("stream '" + name + "' is larger than the file");
+    g_object_ref(m_root.get());
+    return std::make_unique<StorageStreamFile>(std::move(child), GsfHandle<_GsfInfile>(m_root.get()), path);
 }
 
 StorageTree CompoundFileReader::ReadStorage(const std::string& name) const

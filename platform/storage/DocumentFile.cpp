@@ -1,12 +1,15 @@
 #include "platform/storage/DocumentFile.h"
 
 #include "platform/afx/Cp932.h"
+#include "platform/storage/CompoundFileReader.h"
 #include "platform/storage/FileAccess.h"
 #include "platform/storage/FileLock.h"
+#include "platform/storage/GsfSupport.h"
 #include "platform/storage/SaveFile.h"
 #include "platform/storage/StorageError.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -57,6 +60,8 @@ DocumentFile DocumentFile::Open(const CString& path, DocumentFileMode mode)
         return DocumentFile(path, OpenRegular(target, O_RDONLY), ReadOnlyReason::Requested);
     if (!FileAccess::IsWritable(target))
         return DocumentFile(path, OpenRegular(target, O_RDONLY), ReadOnlyReason::NotWritable);
+    if (!FileAccess::IsFolderWritable(target))
+        return DocumentFile(path, OpenRegular(target, O_RDONLY), ReadOnlyReason::FolderNotWritable);
     FileDescriptor fd;
     try {
         fd = OpenRegular(target, O_RDWR);
@@ -75,24 +80,38 @@ bool DocumentFile::HasReadOnlyAttribute(const CString& path)
     return access(target.c_str(), F_OK) == 0 && !FileAccess::IsWritable(target);
 }
 
-QByteArray DocumentFile::ReadAll() const
+bool DocumentFile::IsCompoundFile() const
+{
+    unsigned char head[8] = {};
+    ssize_t n;
+    do
+        n = IsOpen() ? pread(m_fd.Get(), head, sizeof head, 0) : -1;
+    while (n < 0 && errno == EINTR);
+    return n > 0 && CompoundFileReader::IsCompoundFile(head, std::size_t(n));
+}
+
+std::unique_ptr<CFile> DocumentFile::OpenArchive(const std::string& streamName) const
 {
     const std::string where = document_file::FileSystemPath(m_path);
     if (!IsOpen())
         throw StorageError(StorageErrorCode::Generic, "no file is open");
-    QByteArray bytes;
-    char buffer[1 << 16];
-    for (off_t offset = 0;;) {
-        const ssize_t n = pread(m_fd.Get(), buffer, sizeof buffer, offset);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            throw StorageError::FromErrno(errno, "cannot read", where);
-        if (n == 0)
-            return bytes;
-        bytes.append(buffer, qsizetype(n));
-        offset += n;
+    const int fd = fcntl(m_fd.Get(), F_DUPFD_CLOEXEC, 0);
+    FILE* stream = fd >= 0 ? fdopen(fd, "rb") : nullptr;
+    if (!stream) {
+        const int err = errno;
+        if (fd >= 0)
+            close(fd);
+        throw StorageError::FromErrno(err, "cannot read", where);
     }
+    EnsureGsfInitialized();
+    GsfHandle<GsfInput> input(gsf_input_stdio_new_FILE(where.c_str(), stream, FALSE));
+    if (!input) {
+        fclose(stream);
+        throw StorageError(StorageErrorCode::Generic, "cannot read '" + where + "'");
+    }
+    if (IsCompoundFile())
+        return CompoundFileReader(std::move(input)).OpenStream(streamName, m_path);
+    return std::make_unique<StorageStreamFile>(std::move(input), nullptr, m_path);
 }
 
 bool DocumentFile::HoldsLockOn(const std::string& target) const
@@ -125,11 +144,9 @@ void DocumentFile::Save(const CString& path, const std::function<void(CompoundFi
 {
     const std::string target = document_file::FileSystemPath(path);
     CheckSaveTarget(target);
+    // The new file holds the editing lock before it takes the target's name, so no other open can
+    // get in between.
     SaveFile save(target);
-    // The lock goes on the new file before it takes the target's name, so no other open can get in
-    // between.
-    if (!FileLock::TryLockForEditing(save.Descriptor()))
-        throw StorageError(StorageErrorCode::SharingViolation, "cannot lock the new '" + target + "'", EAGAIN);
     {
         CompoundFileWriter writer(save.Descriptor());
         write(writer);

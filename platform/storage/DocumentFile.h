@@ -1,15 +1,17 @@
 // A document's file on disk while the document is open: opened for editing under the advisory
-// editing lock, or read-only with the reason, read whole, and replaced safely on save. File names
-// are code page 932 strings, as the system's file names are everywhere else.
+// editing lock, or read-only with the reason, read as an archive where it lies, and replaced safely
+// on save. File names are code page 932 strings, as the system's file names are everywhere else.
 #pragma once
 
 #include "platform/afx/String.h"
 #include "platform/storage/CompoundFileWriter.h"
 #include "platform/storage/FileDescriptor.h"
 
-#include <QByteArray>
-
 #include <functional>
+#include <memory>
+#include <string>
+
+class CFile;
 
 enum class DocumentFileMode {
     Edit,     // for writing, unless the file is read-only or another open holds it for editing
@@ -21,6 +23,7 @@ enum class ReadOnlyReason {
     Requested,       // opened with DocumentFileMode::ReadOnly
     NotWritable,     // the file has the read-only attribute (see FileAccess::IsWritable)
     LockedByAnother, // another open holds the file for editing
+    FolderNotWritable, // the file may be written but its folder not, so no save can replace it
 };
 
 class DocumentFile
@@ -40,8 +43,12 @@ public:
     ReadOnlyReason GetReadOnlyReason() const { return m_reason; }
     const CString& GetPath() const { return m_path; }
 
-    // The whole content of the open file. Throws StorageError on a read failure.
-    QByteArray ReadAll() const;
+    // True when the open file starts with the compound-file signature.
+    bool IsCompoundFile() const;
+    // The archive held in the file, to be read as it lies: the stream of that name when the file
+    // is a compound file, else the whole file. Throws StorageError (InvalidFile when the compound
+    // file is damaged or has no such stream).
+    std::unique_ptr<CFile> OpenArchive(const std::string& streamName) const;
 
     // Writes a new compound file at path through `write` (which adds streams and storages; it
     // need not close the writer) and puts it in place of any file there, safely (see SaveFile).

@@ -11,12 +11,24 @@ std::string FileAccess::FolderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-bool FileAccess::IsWritable(const std::string& path)
+namespace file_access {
+
+bool OwnerMayWrite(const std::string& path, int mode)
 {
     struct stat st
     {
     };
-    if (stat(path.c_str(), &st) != 0 || !(st.st_mode & S_IWUSR))
-        return false;
-    return access(path.c_str(), W_OK) == 0 && access(FolderOf(path).c_str(), W_OK | X_OK) == 0;
+    return stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) && access(path.c_str(), mode) == 0;
+}
+
+} // namespace file_access
+
+bool FileAccess::IsWritable(const std::string& path)
+{
+    return file_access::OwnerMayWrite(path, W_OK);
+}
+
+bool FileAccess::IsFolderWritable(const std::string& path)
+{
+    return file_access::OwnerMayWrite(FolderOf(path), W_OK | X_OK);
 }

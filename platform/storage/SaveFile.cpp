@@ -1,14 +1,18 @@
 #include "platform/storage/SaveFile.h"
 
 #include "platform/storage/FileAccess.h"
+#include "platform/storage/FileLock.h"
 #include "platform/storage/StorageError.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <random>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,31 +30,103 @@ std::string ResolvedTarget(const std::string& path)
     return realpath(path.c_str(), resolved) ? std::string(resolved) : path;
 }
 
-// A hidden name beside the target with a random part; the file name is shortened so that the
-// temporary name stays within the file system's name limit.
+// The hidden names of the temporary files of a target: ".name.XXXXXXXX.tmp" beside it, the file
+// name shortened so that the temporary name stays within the file system's name limit.
+constexpr std::size_t kRandomPartLength = 8;
+
+std::string TemporaryPrefix(const std::string& target)
+{
+    std::string prefix(".");
+    prefix.append(target, target.find_last_of('/') + 1, 200);
+    prefix += '.';
+    return prefix;
+}
+
 std::string TemporaryName(const std::string& target)
 {
     static const char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
     std::random_device random;
     std::string suffix;
-    for (int i = 0; i < 8; ++i)
+    for (std::size_t i = 0; i < kRandomPartLength; ++i)
         suffix += kDigits[random() % (sizeof kDigits - 1)];
+    return FileAccess::FolderOf(target) + "/" + TemporaryPrefix(target) + suffix + ".tmp";
+}
+
+bool IsTemporaryOf(const std::string& entry, const std::string& prefix)
+{
+    return entry.size() == prefix.size() + kRandomPartLength + 4 && entry.compare(0, prefix.size(), prefix) == 0 &&
+           entry.compare(entry.size() - 4, 4, ".tmp") == 0;
+}
+
+// Whether a named temporary file is left from a save that no process runs any more: a save locks
+// its temporary file before the file has a name, and the lock ends with the process that held it.
+bool IsStale(const std::string& path)
+{
+    const FileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    struct stat st
+    {
+    };
+    try {
+        return fd.IsValid() && fstat(fd.Get(), &st) == 0 && S_ISREG(st.st_mode) &&
+               !FileLock::IsLockedByAnother(fd.Get());
+    } catch (const StorageError&) {
+        return false; // a file whose lock cannot be asked about is left alone
+    }
+}
+
+// Removes the named temporary files of the target that killed saves left.
+void RemoveStaleTemporaries(const std::string& target)
+{
     const std::string folder = FileAccess::FolderOf(target);
-    const std::string base = target.substr(target.find_last_of('/') + 1).substr(0, 200);
-    return folder + "/." + base + "." + suffix + ".tmp";
+    const std::string prefix = TemporaryPrefix(target);
+    const std::unique_ptr<DIR, int (*)(DIR*)> listing(opendir(folder.c_str()), &closedir);
+    if (!listing)
+        return;
+    while (const dirent* entry = readdir(listing.get())) {
+        if (!IsTemporaryOf(entry->d_name, prefix))
+            continue;
+        const std::string path = folder + "/" + entry->d_name;
+        if (IsStale(path))
+            unlink(path.c_str());
+    }
+}
+
+// A file without a name in the target's folder, or an invalid descriptor where the file system
+// cannot make one.
+FileDescriptor CreateUnnamed(const std::string& target)
+{
+    // 0666 lets the process's umask decide the bits of a file that is new.
+    return FileDescriptor(open(FileAccess::FolderOf(target).c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666));
 }
 
 FileDescriptor CreateExclusive(const std::string& target, std::string& temporary)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = TemporaryName(target);
-        // 0666 lets the process's umask decide the bits of a file that is new.
         const int fd = open(temporary.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0)
             return FileDescriptor(fd);
         if (errno != EEXIST)
             throw StorageError::FromErrno(errno, "cannot create a file beside", target);
     }
+    throw StorageError(StorageErrorCode::Generic, "no free temporary name beside '" + target + "'", EEXIST);
+}
+
+// Gives the unnamed file a temporary name beside the target, from which it is renamed.
+void NameUnnamed(int fd, const std::string& target, std::string& temporary)
+{
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = TemporaryName(target);
+        if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return;
+        if (errno != EEXIST) {
+            const int err = errno;
+            temporary.clear();
+            throw StorageError::FromErrno(err, "cannot save", target);
+        }
+    }
+    temporary.clear();
     throw StorageError(StorageErrorCode::Generic, "no free temporary name beside '" + target + "'", EEXIST);
 }
 
@@ -69,14 +145,21 @@ void SyncFolder(const std::string& folder)
 
 SaveFile::SaveFile(const std::string& targetPath) : m_target(save_file::ResolvedTarget(targetPath))
 {
-    m_fd = save_file::CreateExclusive(m_target, m_temporary);
+    save_file::RemoveStaleTemporaries(m_target);
+    m_fd = save_file::CreateUnnamed(m_target);
+    if (!m_fd.IsValid())
+        m_fd = save_file::CreateExclusive(m_target, m_temporary);
     struct stat old
     {
     };
-    if (stat(m_target.c_str(), &old) == 0 && fchmod(m_fd.Get(), old.st_mode & 07777) != 0) {
-        const int err = errno;
+    int err = 0;
+    if (!FileLock::TryLockForEditing(m_fd.Get()))
+        err = EAGAIN;
+    else if (stat(m_target.c_str(), &old) == 0 && fchmod(m_fd.Get(), old.st_mode & 07777) != 0)
+        err = errno;
+    if (err != 0) {
         Discard();
-        throw StorageError::FromErrno(err, "cannot keep the permissions of", m_target);
+        throw StorageError::FromErrno(err, "cannot prepare the new", m_target);
     }
 }
 
@@ -89,15 +172,22 @@ SaveFile::~SaveFile()
 void SaveFile::Discard()
 {
     m_fd.Reset();
-    unlink(m_temporary.c_str());
+    if (!m_temporary.empty())
+        unlink(m_temporary.c_str());
 }
 
 FileDescriptor SaveFile::Commit()
 {
-    if (fsync(m_fd.Get()) != 0 || rename(m_temporary.c_str(), m_target.c_str()) != 0) {
-        const int err = errno;
+    try {
+        if (fsync(m_fd.Get()) != 0)
+            throw StorageError::FromErrno(errno, "cannot save", m_target);
+        if (m_temporary.empty())
+            save_file::NameUnnamed(m_fd.Get(), m_target, m_temporary);
+        if (rename(m_temporary.c_str(), m_target.c_str()) != 0)
+            throw StorageError::FromErrno(errno, "cannot save", m_target);
+    } catch (...) {
         Discard();
-        throw StorageError::FromErrno(err, "cannot save", m_target);
+        throw;
     }
     save_file::SyncFolder(FileAccess::FolderOf(m_target));
     return std::move(m_fd);

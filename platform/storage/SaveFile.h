@@ -1,7 +1,11 @@
 // Replacing a file safely: the new content goes to a temporary file beside the target, is flushed
 // to disk and renamed over the target in one step, so the target is at every moment either the old
 // file or the complete new one. A save that is not committed removes its temporary file and leaves
-// the target untouched. Everything that depends on the operating system lives in SaveFile.cpp.
+// the target untouched. The temporary file has no name until the commit where the file system
+// allows it, so a save killed on the way leaves nothing behind; a named temporary file holds the
+// editing lock from its creation, and one left by a killed save (no process holds its lock any
+// more) is removed by the next save of the same file. Everything that depends on the operating
+// system lives in SaveFile.cpp.
 #pragma once
 
 #include "platform/storage/FileDescriptor.h"
@@ -18,10 +22,10 @@ public:
     SaveFile(const SaveFile&) = delete;
     SaveFile& operator=(const SaveFile&) = delete;
 
-    // Open for reading and writing, positioned at the start of the empty temporary file.
+    // Open for reading and writing, positioned at the start of the empty temporary file, and
+    // holding the editing lock.
     int Descriptor() const { return m_fd.Get(); }
     const std::string& TargetPath() const { return m_target; }
-    const std::string& TemporaryPath() const { return m_temporary; }
 
     // Syncs the new content, renames it over the target and syncs the folder. Returns the
     // descriptor, which from now on is an open of the target. On failure the temporary file is
@@ -32,6 +36,6 @@ private:
     void Discard();
 
     std::string m_target;
-    std::string m_temporary;
+    std::string m_temporary; // empty while the temporary file has no name
     FileDescriptor m_fd;
 };

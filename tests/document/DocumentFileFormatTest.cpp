@@ -7,6 +7,7 @@
 #include "platform/afx/Archive.h"
 #include "platform/afx/MemFile.h"
 #include "platform/storage/CompoundFileReader.h"
+#include "platform/storage/DocumentFile.h"
 
 #include <QProcess>
 
@@ -255,6 +256,15 @@ protected:
         WriteFileBytes(ToQString(path), bytes);
         return doc.OnOpenDocument(path);
     }
+    // Opens bytes written as the stream of that name in a compound file.
+    BOOL OpenCompound(CBaseDoc& doc, const std::string& bytes, const char* stream = "Contents")
+    {
+        const CString path = PathIn(m_dir, "compound.zvr");
+        DocumentFile().Save(path, [&](CompoundFileWriter& writer) {
+            writer.WriteStream(stream, QByteArray::fromStdString(bytes));
+        });
+        return doc.OnOpenDocument(path);
+    }
     static QString ToQString(const CString& path) { return QString::fromStdString(ToFileSystemPath(path)); }
 
     FileTestApp m_app;
@@ -337,14 +347,93 @@ TEST_F(DocumentFileFormat, EachVersionReadsItsGatedFieldsAndDefaultsTheRest)
 
 TEST_F(DocumentFileFormat, NewerAndUnknownVersionsAreRefused)
 {
-    for (WORD version : {22, 999, 1002, 0xFFFF}) {
-        SCOPED_TRACE(version);
+    // Only a compound file can come from a newer program: a plain file whose first word would be
+    // a newer version is not a document, and is not sent to a newer version.
+    const struct
+    {
+        WORD version;
+        bool compound;
+        bool newer;
+    } cases[] = {{22, false, true},   {999, false, true},   {1002, true, true},
+                 {0xFFFF, true, true}, {1002, false, false}, {0xFFFF, false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.version << (c.compound ? " compound" : " plain"));
         FieldDoc doc;
         MessageScript script;
-        EXPECT_FALSE(OpenBytes(doc, DocumentRecord(version)));
-        EXPECT_EQ(script.Texts(), std::vector<std::string>({kNewerVersion, kInvalidFormat}));
-        EXPECT_EQ(script.Messages()[0].type, UINT(MB_OK | MB_ICONSTOP));
+        EXPECT_FALSE(c.compound ? OpenCompound(doc, DocumentRecord(c.version)) : OpenBytes(doc, DocumentRecord(c.version)));
+        EXPECT_EQ(script.Texts(), c.newer ? std::vector<std::string>({kNewerVersion, kInvalidFormat})
+                                          : std::vector<std::string>({kInvalidFormat}));
+        if (c.newer)
+            EXPECT_EQ(script.Messages()[0].type, UINT(MB_OK | MB_ICONSTOP));
         EXPECT_TRUE(doc.HasNoObjects());
+    }
+}
+
+// The format compares entry names without regard to case.
+TEST_F(DocumentFileFormat, TheStreamIsFoundWhateverTheCaseOfItsName)
+{
+    for (const char* name : {"CONTENTS", "contents"}) {
+        SCOPED_TRACE(name);
+        FieldDoc doc;
+        MessageScript script; // the referenced diagram is missing
+        ASSERT_TRUE(OpenCompound(doc, DocumentRecord(1001), name));
+        EXPECT_EQ(DrawingOrder(doc), std::vector<WORD>({1, 2}));
+    }
+}
+
+// Sparse 2 GB files: zeros read as a plain archive whose record ends long before the file does,
+// and zeros after the compound-file signature. Reading either whole took a minute and 4 GB.
+TEST_F(DocumentFileFormat, HugeFilesAreRefusedWithoutBeingReadWhole)
+{
+    for (const bool signature : {false, true}) {
+        SCOPED_TRACE(signature);
+        const QString path = m_dir.filePath("x.zvr");
+        {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            if (signature)
+                file.write("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+            ASSERT_TRUE(file.resize(qint64(2) << 30));
+        }
+        FieldDoc doc;
+        MessageScript script;
+        EXPECT_FALSE(doc.OnOpenDocument(PathIn(m_dir, "x.zvr")));
+        EXPECT_EQ(script.Texts(), std::vector<std::string>({kInvalidFormat}));
+        EXPECT_TRUE(doc.HasNoObjects());
+    }
+}
+
+// A damaged date loads as no date, which is stored as zeros, so it never turns into another date.
+TEST_F(DocumentFileFormat, DamagedDatesLoadAsNoDateAndStayZeroWhenSaved)
+{
+    const std::string created = ArchiveBytes().Date(2001, 2, 3, 4, 5, 6).Bytes();
+    const std::string zeros(created.size(), '\0');
+    const struct
+    {
+        const char* name;
+        std::string stored;
+        std::string saved;
+    } cases[] = {
+        {"zero", zeros, zeros},
+        {"month 13", ArchiveBytes().Date(2001, 13, 3, 4, 5, 6).Bytes(), zeros},
+        {"30 February", ArchiveBytes().Date(2001, 2, 30, 4, 5, 6).Bytes(), zeros},
+        {"hour 24", ArchiveBytes().Date(2001, 2, 3, 24, 0, 0).Bytes(), zeros},
+        {"valid", created, created},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string record = DocumentRecord(1001);
+        const std::size_t at = record.find(created);
+        record.replace(at, created.size(), c.stored);
+        std::string bytes = record;
+        for (int save = 0; save < 2; ++save) {
+            FieldDoc doc;
+            MessageScript script; // the referenced diagram is missing
+            ASSERT_TRUE(save == 0 ? OpenBytes(doc, bytes) : OpenCompound(doc, bytes));
+            ASSERT_TRUE(doc.OnSaveDocument(PathIn(m_dir, "dated.zvr")));
+            bytes = CompoundFileReader(ReadFileBytes(m_dir.filePath("dated.zvr"))).ReadStream("Contents").toStdString();
+            EXPECT_EQ(bytes.substr(at, created.size()), c.saved);
+        }
     }
 }
 
@@ -364,6 +453,10 @@ TEST_F(DocumentFileFormat, DamagedFilesAreRefusedAsInvalidFormat)
     const GatedRecord noRefs{"CRectObj", false, 2};
     const std::string valid = DocumentRecord(1001, noRefs);
     const std::size_t objectsAt = valid.find("CRectObj") - 8; // the object count before the class tag
+    // The valid record with its object list replaced.
+    const auto objectListOf = [&](const ArchiveBytes& list) {
+        return valid.substr(0, objectsAt) + list.Bytes() + valid.substr(valid.size() - 4);
+    };
     struct Case
     {
         const char* name;
@@ -373,6 +466,7 @@ TEST_F(DocumentFileFormat, DamagedFilesAreRefusedAsInvalidFormat)
         {"header only", valid.substr(0, 1)},
         {"mid-record", valid.substr(0, valid.size() / 2)},
         {"last byte missing", valid.substr(0, valid.size() - 1)},
+        {"a byte after the record", valid + std::string(1, '\0')},
         {"absurd string length", std::string(valid.substr(0, 2)) + "\xFF\xFF\xFF\xFF\xFF\xFF\x7F" + valid.substr(2)},
         {"absurd list count", valid.substr(0, objectsAt) + "\xFF\xFF\xFF\xFF\xFF\x7F" + valid.substr(objectsAt + 2)},
         {"unknown class", DocumentRecord(1001, {"CNoSuchObj", false, 2})},
@@ -390,6 +484,12 @@ TEST_F(DocumentFileFormat, DamagedFilesAreRefusedAsInvalidFormat)
          }()},
         {"null object", valid.substr(0, objectsAt) + std::string("\x01\x00\x00\x00", 4) +
                             valid.substr(valid.size() - 4)},
+        // Registered classes that are not drawing objects.
+        {"referenced diagram in the object list",
+         objectListOf(ArchiveBytes().Word(1).NewClass("CRefDoc").Word(1001).Word(3).Str("a.zvr").Str("t"))},
+        {"list of referenced diagrams in the object list",
+         objectListOf(ArchiveBytes().Word(1).NewClass("CRefDocList").Word(1).NewClass("CRefDoc").Word(1001).Word(3)
+                          .Str("a.zvr").Str("t"))},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -398,6 +498,7 @@ TEST_F(DocumentFileFormat, DamagedFilesAreRefusedAsInvalidFormat)
         EXPECT_FALSE(OpenBytes(doc, c.bytes));
         EXPECT_EQ(script.Texts(), std::vector<std::string>({kInvalidFormat}));
         EXPECT_TRUE(doc.HasNoObjects());
+        EXPECT_FALSE(LeakSanitizerFindsLeaks());
     }
 }
 

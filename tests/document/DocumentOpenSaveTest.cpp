@@ -2,6 +2,8 @@
 
 #include "tests/support/MessageScript.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -150,7 +152,27 @@ TEST_F(DocumentOpenSave, AMissingFileIsReportedAndNotOpened)
     MessageScript script;
     EXPECT_FALSE(doc.OnOpenDocument(PathIn(m_dir, "none.zvr")));
     EXPECT_EQ(script.Texts(),
-              std::vector<std::string>({"ﾌｧｲﾙのｵｰﾌﾟﾝに失敗しました。\nﾌｧｲﾙが存在していることを確認してください。"}));
+              std::vector<std::string>({"ﾌｧｲﾙのｵｰﾌﾟﾝに失敗しました。\nﾌｧｲﾙが存在していることを確認してください。\n" +
+                                        m_dir.filePath("none.zvr").toStdString()}));
+}
+
+// A safe save writes its new file in the folder, so a file that may be written is still read-only
+// where its folder may not, and the notice says so.
+TEST_F(DocumentOpenSave, AWritableFileInAFolderThatCannotBeWrittenOpensReadOnly)
+{
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("shut"));
+    const std::string folder = m_dir.filePath("shut").toStdString();
+    const CString path = FromFileSystemPath(folder + "/doc.zvr");
+    SaveNew(path, 1);
+    std::filesystem::permissions(folder, std::filesystem::perms(0555));
+    TestDoc doc;
+    ASSERT_TRUE(Open(doc, path));
+    EXPECT_TRUE(doc.IsReadOnly());
+    EXPECT_EQ(m_mainWnd.m_notices, (std::vector<std::pair<std::string, LPARAM>>{{"doc.zvr", 2}}));
+    MessageScript script;
+    EXPECT_FALSE(doc.OnSaveDocument(path));
+    EXPECT_EQ(script.Texts(), std::vector<std::string>({kNotWritable}));
+    std::filesystem::permissions(folder, std::filesystem::perms(0755));
 }
 
 // A save killed at any moment leaves the file as it was before or as it is after that save.
@@ -188,4 +210,8 @@ TEST_F(DocumentOpenSave, ASaveKilledAtAnyMomentLeavesAWholeFile)
         for (WORD id = 1; id <= kRects; ++id)
             ASSERT_EQ(ObjectById(reopened, id)->GetRect(), CRect(id - 1, -(id - 1), id + 49, -id - 49));
     }
+    // Whatever the killed saves left behind is gone after one good save.
+    SaveNew(path, 1);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"killed.zvr"});
 }

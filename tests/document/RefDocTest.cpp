@@ -97,20 +97,27 @@ TEST_F(ReferencedDiagrams, OpeningADocumentOpensItsDiagramsAndCountsTheFailures)
     docTemplate.RemoveDocument(&doc);
 }
 
+// A diagram cut short, and a sparse 2 GB file of zeros, which was read whole before it was refused.
 TEST_F(ReferencedDiagrams, ADiagramThatCannotBeReadIsReportedByItsOpen)
 {
-    const CString broken = PathIn(m_dir, "broken.zvr");
-    WriteFileBytes(QString::fromStdString(ToFileSystemPath(broken)), std::string("\xE9\x03\x01", 3)); // cut short
-    const CString referencing = PathIn(m_dir, "main.zvr");
-    {
+    for (const qint64 size : {qint64(0), qint64(2) << 30}) {
+        SCOPED_TRACE(size);
+        const CString broken = PathIn(m_dir, "broken.zvr");
+        const QString brokenOnDisk = QString::fromStdString(ToFileSystemPath(broken));
+        WriteFileBytes(brokenOnDisk, std::string("\xE9\x03\x01", 3)); // cut short
+        if (size > 0)
+            ASSERT_TRUE(QFile::resize(brokenOnDisk, size)); // zeros after the version word
+        const CString referencing = PathIn(m_dir, "main.zvr");
+        {
+            RefTestDoc doc;
+            doc.AddEntry(1, broken);
+            ASSERT_TRUE(doc.OnSaveDocument(referencing));
+        }
         RefTestDoc doc;
-        doc.AddEntry(1, broken);
-        ASSERT_TRUE(doc.OnSaveDocument(referencing));
+        MessageScript script;
+        ASSERT_TRUE(doc.OnOpenDocument(referencing));
+        EXPECT_EQ(script.Texts(), std::vector<std::string>({"予期しないファイル形式です。",
+                                                            "参照している構造図のうち 1件の構造図が正常に開けませんでした。"}));
+        EXPECT_FALSE(doc.FindRefDocByNumber(1)->IsLoaded());
     }
-    RefTestDoc doc;
-    MessageScript script;
-    ASSERT_TRUE(doc.OnOpenDocument(referencing));
-    EXPECT_EQ(script.Texts(), std::vector<std::string>({"予期しないファイル形式です。",
-                                                        "参照している構造図のうち 1件の構造図が正常に開けませんでした。"}));
-    EXPECT_FALSE(doc.FindRefDocByNumber(1)->IsLoaded());
 }

@@ -226,9 +226,11 @@ TEST_F(MainFrameFixture, ReadOnlyNoticeAndDdeLimit)
     const CString name("a.zvr");
     EXPECT_EQ(m_frame->SendMessage(UM_SHOW_READONLY_NOTICE, WPARAM(name.GetString()), 1), 1);
     m_frame->SendMessage(UM_SHOW_READONLY_NOTICE, 0, 0);
-    ASSERT_EQ(script.Texts().size(), 2u);
+    m_frame->SendMessage(UM_SHOW_READONLY_NOTICE, WPARAM(name.GetString()), 2);
+    ASSERT_EQ(script.Texts().size(), 3u);
     EXPECT_EQ(script.Texts()[0], "a.zvr は、編集のためﾛｯｸされています。\n読み取り専用で開きます。");
     EXPECT_EQ(script.Texts()[1], "読み取り専用属性が設定されています。\n読み取り専用で開きます。");
+    EXPECT_EQ(script.Texts()[2], "a.zvr は、置かれているﾌｫﾙﾀﾞに書込みできません。\n読み取り専用で開きます。");
     EXPECT_EQ(script.Messages()[0].type, MB_OK);
 
     EXPECT_FALSE(m_frame->OnDdeExecute(CString('x', 520)));

@@ -197,6 +197,48 @@ TEST(Archive, ObjectsClassesAndBackReferences)
     });
 }
 
+// A reader that owns what it reads takes only objects created by that read; a refused class is
+// not even created (a CArcGroup would read the list after it).
+TEST(Archive, NewObjectsAreTheReadersOwnAndEverythingElseIsRefused)
+{
+    const std::string item = NewClass("CArcItem", 1) + Le32(7);
+    Load(item + Le16(0x8001) + Le32(8), [](CArchive& ar) {
+        std::unique_ptr<CObject> first = ar.ReadNewObject(RUNTIME_CLASS(CArcItem));
+        std::unique_ptr<CObject> second = ar.ReadNewObject(RUNTIME_CLASS(CObject));
+        EXPECT_EQ(static_cast<CArcItem*>(first.get())->value, 7);
+        EXPECT_EQ(static_cast<CArcItem*>(second.get())->value, 8);
+    });
+    const auto noGroups = [](const CRuntimeClass* runtimeClass) -> BOOL {
+        return !runtimeClass->IsDerivedFrom(RUNTIME_CLASS(CArcGroup));
+    };
+    const struct
+    {
+        const char* name;
+        std::string before; // read first as a new object
+        std::string refused;
+        int cause;
+        std::size_t unread;
+    } cases[] = {
+        {"null", "", Le16(0), CArchiveException::badIndex, 0},
+        {"back-reference", item, Le16(2), CArchiveException::badIndex, 0},
+        // The group's class tag is read, its record (a list holding one item) is not.
+        {"filtered class", "", NewClass("CArcGroup", 1) + Le16(1) + item, CArchiveException::badClass, 2 + item.size()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Load(c.before + c.refused, [&](CArchive& ar) {
+            const std::unique_ptr<CObject> before = c.before.empty() ? nullptr : ar.ReadNewObject(nullptr);
+            try {
+                ar.ReadNewObject(RUNTIME_CLASS(CObject), noGroups);
+                ADD_FAILURE() << "not refused";
+            } catch (const CArchiveException& error) {
+                EXPECT_EQ(error.m_cause, c.cause);
+            }
+            EXPECT_EQ(ar.GetRemainingLength(), c.unread);
+        });
+    }
+}
+
 // Past index 0x7FFE, object references and class references take the escape and a DWORD.
 TEST(Archive, LargeIndicesUseTheLongForms)
 {

@@ -82,7 +82,7 @@ TEST(CompoundFile, WritesContentsAndEmbeddingsAndReadsThemBackExactly)
     ASSERT_TRUE(raw.open(QIODevice::ReadOnly)) << "the name on disk is the UTF-8 form";
     EXPECT_EQ(raw.read(8), QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8));
 
-    const CompoundFileReader reader(file.ReadAll());
+    const CompoundFileReader reader(FileBytes(file));
     EXPECT_EQ(reader.StreamNames(), std::vector<std::string>{"Contents"});
     EXPECT_EQ(reader.StorageNames(), std::vector<std::string>{"Embedding 1"});
     EXPECT_TRUE(reader.HasStream("Contents"));
@@ -96,11 +96,11 @@ TEST(CompoundFile, OpaqueEmbeddingSurvivesAResaveByteForByte)
     StorageFolder folder;
     DocumentFile first;
     SaveDocument(first, folder.Path("first.zvr"), "old", {SampleEmbedding()});
-    const CompoundFileReader original(first.ReadAll());
+    const CompoundFileReader original(FileBytes(first));
 
     DocumentFile second;
     SaveDocument(second, folder.Path("second.zvr"), "new", {original.ReadStorage("Embedding 1")});
-    const CompoundFileReader copy(second.ReadAll());
+    const CompoundFileReader copy(FileBytes(second));
 
     EXPECT_EQ(copy.ReadStream("Contents"), QByteArray("new"));
     StorageTree expected = original.ReadTree();
@@ -114,7 +114,7 @@ TEST(CompoundFile, RootClassIdIsKept)
     StorageTree root{"", {9, 8, 7, 6, 5, 4, 3, 2, 1}, {{"Contents", "x"}}, {SampleEmbedding()}};
     DocumentFile file;
     file.Save(folder.Path("a.zvr"), [&](CompoundFileWriter& writer) { writer.WriteTree(root); });
-    EXPECT_EQ(Sorted(CompoundFileReader(file.ReadAll()).ReadTree()), Sorted(root));
+    EXPECT_EQ(Sorted(CompoundFileReader(FileBytes(file)).ReadTree()), Sorted(root));
 }
 
 TEST(CompoundFile, OtherToolsSeeTheSameDirectory)
@@ -160,7 +160,7 @@ TEST(CompoundFile, MissingOrMistypedEntriesAreInvalidFileErrors)
     StorageFolder folder;
     DocumentFile file;
     SaveDocument(file, folder.Path("a.zvr"), "data", {SampleEmbedding()});
-    const CompoundFileReader reader(file.ReadAll());
+    const CompoundFileReader reader(FileBytes(file));
     for (const auto& read : std::vector<std::function<void()>>{
              [&] { reader.ReadStream("Missing"); },
              [&] { reader.ReadStream("Embedding 1"); },

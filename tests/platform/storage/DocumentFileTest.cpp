@@ -1,11 +1,14 @@
 #include "tests/platform/storage/StorageTestSupport.h"
 
 #include "platform/afx/Exception.h"
+#include "platform/storage/FileLock.h"
 #include "platform/storage/StorageError.h"
 
 #include <QFile>
 
 #include <cstring>
+#include <fcntl.h>
+#include <memory>
 #include <random>
 #include <signal.h>
 #include <sys/stat.h>
@@ -99,7 +102,7 @@ TEST(DocumentFile, EditingLockMakesEveryOtherEditorReadOnlyUntilClosed)
     // Two opens in one process conflict just as two programs do.
     DocumentFile second = DocumentFile::Open(path, DocumentFileMode::Edit);
     EXPECT_EQ(second.GetReadOnlyReason(), ReadOnlyReason::LockedByAnother);
-    EXPECT_EQ(second.ReadAll(), editor.ReadAll());
+    EXPECT_EQ(ReadArchive(second), QByteArray("one"));
     EXPECT_EQ(ErrorOf([&] { SaveDocument(second, path, "two"); }), StorageErrorCode::SharingViolation);
     EXPECT_EQ(DocumentFile::Open(path, DocumentFileMode::ReadOnly).GetReadOnlyReason(), ReadOnlyReason::Requested);
 
@@ -141,6 +144,81 @@ TEST(DocumentFile, ReadOnlyAttributeHoldsEvenForRootAndRefusesTheSave)
     EXPECT_FALSE(DocumentFile::HasReadOnlyAttribute(folder.Path("missing.zvr")));
 }
 
+// A save replaces the file through a new one in its folder: where the folder cannot be written,
+// the file opens read-only with its own reason, though it may be written itself.
+TEST(DocumentFile, AFolderThatCannotBeWrittenMakesTheFileReadOnly)
+{
+    StorageFolder folder;
+    ASSERT_TRUE(QDir(folder.FileSystemPath("")).mkdir("shut"));
+    const CString path = folder.Path("shut/doc.zvr");
+    DocumentFile writer;
+    SaveDocument(writer, path, "kept");
+    writer.Close();
+    SetMode(folder.FileSystemPath("shut"), 0555);
+    EXPECT_FALSE(DocumentFile::HasReadOnlyAttribute(path));
+    EXPECT_EQ(DocumentFile::Open(path, DocumentFileMode::Edit).GetReadOnlyReason(), ReadOnlyReason::FolderNotWritable);
+    SetMode(folder.FileSystemPath("shut"), 0755);
+    EXPECT_EQ(DocumentFile::Open(path, DocumentFileMode::Edit).GetReadOnlyReason(), ReadOnlyReason::None);
+}
+
+// The archive is read from the file as it lies: the stream of a compound file found without regard
+// to the case of its name, or the whole of a plain file.
+TEST(DocumentFile, TheArchiveIsReadWhereItLies)
+{
+    StorageFolder folder;
+    const CString compound = folder.Path("compound.zvr");
+    DocumentFile().Save(compound, [](CompoundFileWriter& writer) { writer.WriteStream("CONTENTS", "record"); });
+    QFile plain(folder.FileSystemPath("plain.zvr"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.write("\x01\x00plain archive", 15);
+    plain.close();
+    const struct
+    {
+        CString path;
+        bool compound;
+        QByteArray bytes;
+    } cases[] = {{compound, true, "record"}, {folder.Path("plain.zvr"), false, QByteArray("\x01\x00plain archive", 15)}};
+    for (const auto& c : cases) {
+        const DocumentFile file = DocumentFile::Open(c.path, DocumentFileMode::ReadOnly);
+        EXPECT_EQ(file.IsCompoundFile(), c.compound);
+        const std::unique_ptr<CFile> archive = file.OpenArchive("Contents");
+        ASSERT_EQ(archive->GetLength(), ULONGLONG(c.bytes.size()));
+        QByteArray bytes(c.bytes.size() + 4, '\0');
+        EXPECT_EQ(archive->Read(bytes.data(), UINT(bytes.size())), UINT(c.bytes.size()));
+        EXPECT_EQ(bytes.left(c.bytes.size()), c.bytes);
+        EXPECT_EQ(archive->GetRemainingLength(), 0u);
+        archive->SeekToBegin();
+        EXPECT_EQ(archive->GetRemainingLength(), ULONGLONG(c.bytes.size()));
+    }
+    const DocumentFile file = DocumentFile::Open(compound, DocumentFileMode::ReadOnly);
+    EXPECT_EQ(ErrorOf([&] { file.OpenArchive("Other"); }), StorageErrorCode::InvalidFile);
+}
+
+// Temporary files of saves that were killed (no process holds their lock any more) go with the next
+// save of the same file; those of a save still running and of other files stay.
+TEST(DocumentFile, ASaveRemovesTheTemporaryFilesOfKilledSaves)
+{
+    StorageFolder folder;
+    const CString path = folder.Path("doc.zvr");
+    const auto create = [&](const char* name) {
+        QFile file(folder.FileSystemPath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    };
+    create(".doc.zvr.k1lled00.tmp");
+    create(".doc.zvr.k1lled01.tmp");
+    create(".other.zvr.k1lled00.tmp");
+    create(".doc.zvr.mine.tmp");
+    create(".doc.zvr.running0.tmp");
+    const FileDescriptor running(open(folder.FileSystemPath(".doc.zvr.running0.tmp").toLocal8Bit().constData(), O_RDWR));
+    ASSERT_TRUE(FileLock::TryLockForEditing(running.Get()));
+
+    DocumentFile file;
+    SaveDocument(file, path, "new");
+    EXPECT_EQ(folder.Entries(), QStringList({".doc.zvr.mine.tmp", ".doc.zvr.running0.tmp", ".other.zvr.k1lled00.tmp",
+                                             "doc.zvr"}));
+    EXPECT_EQ(ReadContents(path), QByteArray("new"));
+}
+
 TEST(DocumentFile, OpenFailuresNameTheirCause)
 {
     StorageFolder folder;
@@ -166,20 +244,6 @@ TEST(DocumentFile, OpenFailuresNameTheirCause)
         EXPECT_EQ(framework.m_lOsError, ENOENT);
         EXPECT_EQ(framework.m_strFileName, CString("missing.zvr"));
     }
-}
-
-TEST(DocumentFile, PlainFileIsReadAsItsBytes)
-{
-    StorageFolder folder;
-    QFile plain(folder.FileSystemPath("old.zvr"));
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-    plain.write("\x01\x00plain archive", 15);
-    plain.close();
-
-    const DocumentFile file = DocumentFile::Open(folder.Path("old.zvr"), DocumentFileMode::Edit);
-    const QByteArray bytes = file.ReadAll();
-    EXPECT_FALSE(CompoundFileReader::IsCompoundFile(bytes));
-    EXPECT_EQ(bytes, QByteArray("\x01\x00plain archive", 15));
 }
 
 // A process killed at any moment of a save leaves the target as either the old or a new document,
@@ -215,4 +279,7 @@ TEST(DocumentFile, KilledSaveLeavesACompleteDocument)
         const QByteArray contents = ReadContents(path);
         EXPECT_TRUE(IsWholeGeneration(contents, kSize)) << "round " << round;
     }
+    // Nothing of the killed saves is left after one good save.
+    SaveDocument(first, path, Generation(1, kSize));
+    EXPECT_EQ(folder.Entries(), QStringList{"doc.zvr"});
 }

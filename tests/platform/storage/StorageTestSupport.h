@@ -11,8 +11,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <memory>
 #include <ostream>
-
 #include <vector>
 
 class StorageFolder
@@ -54,8 +54,23 @@ inline void SaveDocument(DocumentFile& file, const CString& path, const QByteArr
     });
 }
 
+// The whole file on disk of an open document file.
+inline QByteArray FileBytes(const DocumentFile& file)
+{
+    QFile onDisk(QString::fromStdString(ToFileSystemPath(file.GetPath())));
+    return onDisk.open(QIODevice::ReadOnly) ? onDisk.readAll() : QByteArray();
+}
+
+// The archive of an open document file, as the document reads it.
+inline QByteArray ReadArchive(const DocumentFile& file)
+{
+    const std::unique_ptr<CFile> archive = file.OpenArchive("Contents");
+    QByteArray bytes(qsizetype(archive->GetLength()), '\0');
+    bytes.resize(archive->Read(bytes.data(), UINT(bytes.size())));
+    return bytes;
+}
+
 inline QByteArray ReadContents(const CString& path)
 {
-    const DocumentFile file = DocumentFile::Open(path, DocumentFileMode::ReadOnly);
-    return CompoundFileReader(file.ReadAll()).ReadStream("Contents");
+    return ReadArchive(DocumentFile::Open(path, DocumentFileMode::ReadOnly));
 }
