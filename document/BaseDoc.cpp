@@ -66,8 +66,6 @@ CBaseDoc::CBaseDoc()
       m_wRemarksItemId(0),
       m_bRemarksShown(0),
       m_wNextObjectId(1),
-      m_undoSteps{},
-      m_nUndoIndex(-1),
       m_lfDrawingFont{},
       m_wUpdateRightMode(2),
       m_wSecondMode(2),
