@@ -259,6 +259,8 @@ public:
     BOOL GetSelectionRange(CSize& lower, CSize& upper) const;
     BOOL GetSelectionRangeAtZoom(CSize& lower, CSize& upper) const;
     void MoveCursorToLogical(CDC* dc, POINT zoomed);
+    // Whether the mouse cursor is still at the client device point.
+    BOOL IsCursorAt(POINT device) const;
 
     // Automatic placement of new conceptual files in rows.
     void RestartAutoPlacement();

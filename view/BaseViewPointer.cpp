@@ -546,6 +546,13 @@ BOOL CBaseView::GetGridPlacementOffset(CObject* object, CSize& offset) const
     return TRUE;
 }
 
+BOOL CBaseView::IsCursorAt(POINT device) const
+{
+    CPoint screenPoint = device;
+    ClientToScreen(&screenPoint);
+    return QCursor::pos() == QPoint(screenPoint.x, screenPoint.y);
+}
+
 void CBaseView::MoveCursorToLogical(CDC* dc, POINT zoomed)
 {
     CPoint device = zoomed;

@@ -128,14 +128,16 @@ BOOL CBaseView::IsToolAllowed(UINT tool) const
 
 // --- Press, rubber band and release ---------------------------------------------------------------
 
-void CBaseView::BeginShapeTracking(UINT, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
+void CBaseView::BeginShapeTracking(UINT, CPoint point, CDC* dc, CPoint zoomed, CPoint doc)
 {
     if (HasSelection()) {
         InvalidateSelection();
         ClearSelection();
     }
     SetCapture();
-    if (SnapAndClampPoint(zoomed, doc))
+    // A hand that has moved on since the press keeps its place: pulling the cursor back to the
+    // anchor would make the release land there, and the drag would count as a click.
+    if (SnapAndClampPoint(zoomed, doc) && IsCursorAt(point))
         MoveCursorToLogical(dc, zoomed);
     m_ptAnchor = m_ptCurrent = zoomed;
     m_ptAnchor100 = m_ptCurrent100 = doc;

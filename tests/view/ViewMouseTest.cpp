@@ -4,7 +4,9 @@
 #include "objects/ObjectServices.h"
 #include "platform/ui/CmdUI.h"
 
+#include <QCursor>
 #include <QMouseEvent>
+#include <QTest>
 
 namespace view_mouse_test {
 
@@ -155,6 +157,42 @@ TEST_F(ViewMouse, ClickWithAShapeToolCreatesNothingAndReturnsToThePointer)
     EXPECT_FALSE(m_doc->CanUndo());
     EXPECT_EQ(m_mainFrame.tool, ID_TOOL_POINTER);
     EXPECT_EQ(m_view->GetTrackMode(), UINT(TRACK_NONE));
+}
+
+TEST_F(ViewMouse, AQuickDragWithFewMovesStillCreatesTheObject)
+{
+    Open(1000, 900);
+    QWidget* widget = m_view->GetSafeHwnd();
+    const auto pixel = [this](POINT doc) { return QPoint(PixelOf(doc).x, PixelOf(doc).y); };
+    // The press is off the grid. A fast hand leaves few moves of the drag, or none: by the time the
+    // press is handled the mouse may already be further on, and the window system reports the
+    // release wherever the cursor then is.
+    const CPoint press(113, -127), middle(200, -180), end(293, -247);
+    const struct
+    {
+        CPoint cursorAtPress;
+        std::vector<CPoint> moves;
+    } cases[] = {
+        {press, {end}},
+        {middle, {end}},
+        {end, {}},
+    };
+    for (const auto& c : cases) {
+        m_mainFrame.tool = kRectTool;
+        QCursor::setPos(widget->mapToGlobal(pixel(c.cursorAtPress)));
+        QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, pixel(press));
+        for (const CPoint& move : c.moves) {
+            QCursor::setPos(widget->mapToGlobal(pixel(move)));
+            QTest::mouseMove(widget, pixel(move));
+        }
+        QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, widget->mapFromGlobal(QCursor::pos()));
+        const CRectObj* rect = OnlyRect();
+        ASSERT_NE(rect, nullptr) << c.moves.size() << " moves, cursor at x " << c.cursorAtPress.x;
+        EXPECT_EQ(rect->GetRect(), CRect(110, -130, 290, -250));
+        EXPECT_EQ(m_mainFrame.tool, kRectTool);
+        EXPECT_EQ(CWnd::GetCapture(), nullptr);
+        Command(ID_EDIT_UNDO);
+    }
 }
 
 TEST_F(ViewMouse, ToolPermission)
