@@ -1,10 +1,10 @@
 #include "document/BaseDoc.h"
 
-#include "document/DrawObjects.h"
 #include "document/ModelHooks.h"
 #include "document/ViewServices.h"
 #include "foundation/ErrorReport.h"
 #include "objects/BaseObj.h"
+#include "objects/DrawObjects.h"
 
 #include "platform/afx/MessageSink.h"
 #include "platform/ui/CmdUI.h"

@@ -3,9 +3,9 @@
 // modified when the object reports a change.
 #include "document/BaseDoc.h"
 
-#include "document/DrawObjects.h"
 #include "document/ModelHooks.h"
 #include "objects/BaseObj.h"
+#include "objects/DrawObjects.h"
 
 namespace {
 

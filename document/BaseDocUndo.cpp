@@ -2,8 +2,8 @@
 // of a step against the object list.
 #include "document/BaseDoc.h"
 
-#include "document/DrawObjects.h"
 #include "foundation/ErrorReport.h"
+#include "objects/DrawObjects.h"
 
 void CBaseDoc::InitUndoBuffer()
 {

@@ -5,10 +5,10 @@
 #include "view/BaseView.h"
 
 #include "document/BaseDoc.h"
-#include "document/DrawObjects.h"
 #include "foundation/Trackers.h"
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
+#include "objects/DrawObjects.h"
 #include "view/ViewCursors.h"
 
 #include <QCursor>

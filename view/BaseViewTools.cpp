@@ -4,10 +4,10 @@
 #include "view/BaseView.h"
 
 #include "document/BaseDoc.h"
-#include "document/DrawObjects.h"
 #include "document/UndoStep.h"
 #include "foundation/Trackers.h"
 #include "foundation/ZoomScale.h"
+#include "objects/DrawObjects.h"
 #include "objects/ObjectServices.h"
 #include "objects/RectObj.h"
 #include "view/FrameServices.h"
