@@ -53,7 +53,7 @@ public:
     virtual CSize GetDocumentSize() const;
     virtual BOOL CanAddObject(const CObject* object) const;
     virtual BOOL IsManagedType(const CObject* object) const;
-    // Object operations 22000 to 22999 on one object, with undo recording; TRUE when it acted.
+    // Object operations (ID_OPERATION_FIRST to ID_OPERATION_LAST) on one object, with undo recording; TRUE when it acted.
     virtual BOOL ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hitCode, DWORD partWord);
     virtual void LoadProfileSettings();
 
@@ -163,7 +163,7 @@ public:
     UINT GetObjectEditCommand(CObject* object, DWORD hitCode, DWORD displayOptions);
 
     // --- Object commands -------------------------------------------------------------------
-    // Attribute commands 20000 to 21999; TRUE when the object changed.
+    // Attribute commands (ID_ATTRIBUTE_FIRST to ID_ATTRIBUTE_LAST); TRUE when the object changed.
     BOOL ApplyObjectCommand(CObject* object, UINT commandId, CObject* argument, DWORD hitCode);
     // Moves (flag 1), resizes (flag 2) or reshapes (flag 4) the object by the offset with undo.
     BOOL MoveOrResizeObject(CObject* object, BOOL printMode, const CSize* offset, DWORD hitCode, DWORD extra);

@@ -1,6 +1,7 @@
 #include "view/BaseView.h"
 
 #include "document/BaseDoc.h"
+#include "foundation/CommandIds.h"
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"

@@ -23,17 +23,6 @@ class CCmdUI;
 class CFloatEdit;
 class DrawLog;
 
-// Command ids of the view's zoom and page-frame commands.
-constexpr UINT ID_VIEW_FRAME_PRINT_SCALE = 32777;
-constexpr UINT ID_VIEW_FRAME_VIEW_SCALE = 32778;
-constexpr UINT ID_VIEW_ZOOM_FIT = 32783;
-constexpr UINT ID_VIEW_ZOOM_CUSTOM = 32784;
-constexpr UINT ID_VIEW_ZOOM_FIT_TOGGLE = 32785;
-constexpr UINT ID_VIEW_ZOOM_IN = 32786;
-constexpr UINT ID_VIEW_ZOOM_OUT = 32787;
-constexpr UINT ID_VIEW_ZOOM_100 = 32788;
-// The status-bar pane of the zoom and its idle text.
-constexpr UINT ID_INDICATOR_ZOOM = 32894;
 // Hints of a document update: an object's hidden flag changed for define mode or print mode.
 constexpr LPARAM HINT_HIDDEN_DEFINE_CHANGED = 20017;
 constexpr LPARAM HINT_HIDDEN_PRINT_CHANGED = 20018;
@@ -209,7 +198,7 @@ public:
     virtual void OnPointerHover(const ToolEvent& event);
     virtual void OnToolHover(const ToolEvent& event);
     virtual void TrackZoomRect(const ToolEvent& event);
-    // One object operation (22000 to 22999) on one object; TRUE when it acted.
+    // One object operation (ID_OPERATION_FIRST to ID_OPERATION_LAST) on one object; TRUE when it acted.
     virtual BOOL ApplyObjectOperation(CObject* object, UINT commandId);
     void BeginZoomRect(const ToolEvent& event);
     void EndZoomRect(const ToolEvent& event);

@@ -6,6 +6,7 @@
 #include "view/BaseView.h"
 
 #include "document/BaseDoc.h"
+#include "foundation/CommandIds.h"
 #include "foundation/Trackers.h"
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
@@ -36,9 +37,13 @@ constexpr struct
 {
     UINT command;
     UINT cancel;
-} kPickCancels[] = {{22019, 22021}, {22020, 22022}, {22031, 22032}, {22033, 22034}, {22043, 22044}};
-constexpr UINT kPickConnectorCommand = 22043;
-constexpr UINT kGridPlacementCommand = 22008;
+} kPickCancels[] = {
+    {ID_OBJ_PICK_START_CONNECTION, ID_OBJ_CLEAR_START_CONNECTION},
+    {ID_OBJ_PICK_END_CONNECTION, ID_OBJ_CLEAR_END_CONNECTION},
+    {ID_OBJ_PICK_LINK, ID_OBJ_CLEAR_LINK},
+    {ID_OBJ_PICK_CLONE_SOURCE, ID_OBJ_CANCEL_CLONE_SOURCE},
+    {ID_OBJ_PICK_CONNECTOR, ID_OBJ_CANCEL_CONNECTOR},
+};
 
 UINT CurrentTool()
 {
@@ -424,14 +429,28 @@ void CBaseView::OnToolHover(const ToolEvent& event)
         UINT tool;
         UINT cursor;
     } toolCursors[] = {
-        {32811, IDC_TOOL_ZOOM},      {32814, IDC_TOOL_LINE},       {32815, IDC_TOOL_POLYLINE},
-        {32816, IDC_TOOL_RECT},      {32817, IDC_TOOL_ROUNDRECT},  {32818, IDC_TOOL_ELLIPSE},
-        {32819, IDC_TOOL_TEXT},      {32820, IDC_TOOL_ARC},        {32821, IDC_TOOL_FREEARC},
-        {32822, IDC_TOOL_CONNECTOR}, {32823, IDC_TOOL_DIAMOND},    {32824, IDC_TOOL_HEXAGON},
-        {32825, IDC_TOOL_OCTAGON},   {32826, IDC_TOOL_DATA},       {32827, IDC_TOOL_PROCESS},
-        {32828, IDC_TOOL_PROCESS},   {32829, IDC_TOOL_ARROW_OTHER}, {32830, IDC_TOOL_RECT},
-        {32831, IDC_TOOL_RECT},      {32832, IDC_TOOL_RECT},       {32833, IDC_TOOL_BALLOON},
-        {32834, IDC_TOOL_ELLIPSE},
+        {ID_TOOL_ZOOM, IDC_TOOL_ZOOM},
+        {ID_TOOL_LINE, IDC_TOOL_LINE},
+        {ID_TOOL_POLYLINE, IDC_TOOL_POLYLINE},
+        {ID_TOOL_RECT, IDC_TOOL_RECT},
+        {ID_TOOL_ROUNDRECT, IDC_TOOL_ROUNDRECT},
+        {ID_TOOL_ELLIPSE, IDC_TOOL_ELLIPSE},
+        {ID_TOOL_TEXT, IDC_TOOL_TEXT},
+        {ID_TOOL_ARC, IDC_TOOL_ARC},
+        {ID_TOOL_FREEARC, IDC_TOOL_FREEARC},
+        {ID_TOOL_CONNECTOR, IDC_TOOL_CONNECTOR},
+        {ID_TOOL_DIAMOND, IDC_TOOL_DIAMOND},
+        {ID_TOOL_HEXAGON, IDC_TOOL_HEXAGON},
+        {ID_TOOL_OCTAGON, IDC_TOOL_OCTAGON},
+        {ID_TOOL_DATA, IDC_TOOL_DATA},
+        {ID_TOOL_PROCESS, IDC_TOOL_PROCESS},
+        {ID_TOOL_FILE, IDC_TOOL_PROCESS},
+        {ID_TOOL_RELARROW, IDC_TOOL_ARROW_OTHER},
+        {ID_TOOL_TASK, IDC_TOOL_RECT},
+        {ID_TOOL_CLONE, IDC_TOOL_RECT},
+        {ID_TOOL_OLE, IDC_TOOL_RECT},
+        {ID_TOOL_BALLOON, IDC_TOOL_BALLOON},
+        {ID_TOOL_CIRCLE_CONNECTOR, IDC_TOOL_ELLIPSE},
     };
     for (const auto& entry : toolCursors)
         if (entry.tool == tool)
@@ -484,7 +503,7 @@ void CBaseView::EndPickObject(const ToolEvent& event)
         return;
     }
     // The circular connectors that a connector pick needs are not among the objects built yet.
-    if (command == BaseViewMouse::kPickConnectorCommand || !DrawObjects::IsDrawObject(picked))
+    if (command == ID_OBJ_PICK_CONNECTOR || !DrawObjects::IsDrawObject(picked))
         return;
     const WORD pickedId = DrawObjects::GetObjectId(picked);
     m_nHitIndex = pickedId;
@@ -498,10 +517,10 @@ void CBaseView::EndPickObject(const ToolEvent& event)
 
 BOOL CBaseView::ApplyObjectOperation(CObject* object, UINT commandId)
 {
-    if (commandId < 22000 || commandId > 22999 || !DrawObjects::IsDrawObject(object))
+    if (commandId < ID_OPERATION_FIRST || commandId > ID_OPERATION_LAST || !DrawObjects::IsDrawObject(object))
         return FALSE;
     CBaseDoc* doc = GetDocument();
-    if (commandId == BaseViewMouse::kGridPlacementCommand) {
+    if (commandId == ID_OBJ_SNAP_TO_GRID) {
         CSize offset;
         if (!GetGridPlacementOffset(object, offset))
             return FALSE;

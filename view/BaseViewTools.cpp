@@ -6,6 +6,7 @@
 
 #include "document/BaseDoc.h"
 #include "document/UndoStep.h"
+#include "foundation/CommandIds.h"
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
@@ -41,7 +42,7 @@ BOOL CBaseView::IsToolAllowed(UINT tool) const
         return FALSE;
     if (ModePrint || !drawingTool)
         return TRUE;
-    return tool == 32824 || tool == 32825 || tool == 32828;
+    return tool == ID_TOOL_HEXAGON || tool == ID_TOOL_OCTAGON || tool == ID_TOOL_FILE;
 }
 
 // --- Press, rubber band and release ---------------------------------------------------------------

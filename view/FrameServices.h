@@ -4,7 +4,6 @@
 // The frame registers itself here; tests register a small stand-in.
 #pragma once
 
-#include "foundation/CommandIds.h"
 #include "platform/afx/Point.h"
 #include "platform/afx/WinTypes.h"
 

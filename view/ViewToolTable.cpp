@@ -1,6 +1,6 @@
 #include "view/ViewToolTable.h"
 
-#include "view/FrameServices.h"
+#include "foundation/CommandIds.h"
 #include "view/PointerTool.h"
 #include "view/RectTool.h"
 #include "view/RoundRectTool.h"
