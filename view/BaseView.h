@@ -174,7 +174,7 @@ public:
 
     // --- Tools and the mouse ------------------------------------------------------------------
     // Whether the view lets the tool be current: read-only documents and define mode forbid
-    // some, and tools whose objects cannot be built yet are refused.
+    // some, and a drawing tool without a class in the tool table is refused.
     virtual BOOL IsToolAllowed(UINT tool) const;
     // Makes the tool current; FALSE when it already is or is not allowed.
     BOOL SetCurrentTool(UINT tool);

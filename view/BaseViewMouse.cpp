@@ -246,6 +246,9 @@ void CBaseView::OnLButtonDown(UINT flags, CPoint point)
     const ViewTool* tool = onFrameEdge ? &pageCount : FindViewTool(event.tool);
     m_pDragTool = tool ? tool : FindViewTool(ID_TOOL_POINTER);
     m_pDragTool->Press(*this, event);
+    // A press that started no drag (a click that selects) leaves no tool behind.
+    if (m_nTrackMode == TRACK_NONE)
+        m_pDragTool = nullptr;
 }
 
 void CBaseView::OnMouseMove(UINT flags, CPoint point)
