@@ -3,6 +3,7 @@
 // them all in one undo step and repaints what they covered.
 #include "bench/support/QtBenchmark.h"
 #include "bench/support/RectangleGridView.h"
+#include "foundation/CommandIds.h"
 #include "foundation/ZoomScale.h"
 #include "view/FrameServices.h"
 

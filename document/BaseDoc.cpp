@@ -1,10 +1,11 @@
 #include "document/BaseDoc.h"
 
-#include "document/DrawObjects.h"
 #include "document/ModelHooks.h"
 #include "document/ViewServices.h"
+#include "foundation/CommandIds.h"
 #include "foundation/ErrorReport.h"
 #include "objects/BaseObj.h"
+#include "objects/DrawObjects.h"
 
 #include "platform/afx/MessageSink.h"
 #include "platform/ui/CmdUI.h"
@@ -18,11 +19,6 @@
 IMPLEMENT_DYNCREATE(CBaseDoc, CDocument)
 
 namespace {
-
-// Commands of the document's own command map.
-constexpr UINT ID_DOCUMENT_INFO_CMD = 32771;
-constexpr UINT ID_PAGE_LAYOUT_CMD = 32772;
-constexpr UINT ID_EXPORT_EXCEL_CMD = 32774;
 
 // The file-status time that means "no time stamp known".
 CTime NoKnownFileTime()
@@ -66,8 +62,6 @@ CBaseDoc::CBaseDoc()
       m_wRemarksItemId(0),
       m_bRemarksShown(0),
       m_wNextObjectId(1),
-      m_undoSteps{},
-      m_nUndoIndex(-1),
       m_lfDrawingFont{},
       m_wUpdateRightMode(2),
       m_wSecondMode(2),
@@ -417,9 +411,9 @@ const MessageMap* CBaseDoc::GetMessageMap() const
     static const MessageMap map{CDocument::GetMessageMap(),
                                 {
                                     MapUpdate(ID_FILE_SAVE, &CBaseDoc::OnUpdateFileSave),
-                                    MapUpdate(ID_DOCUMENT_INFO_CMD, &CBaseDoc::OnUpdateNeedsBaseView),
-                                    MapUpdate(ID_PAGE_LAYOUT_CMD, &CBaseDoc::OnUpdateNeedsBaseView),
-                                    MapUpdate(ID_EXPORT_EXCEL_CMD, &CBaseDoc::OnUpdateExportExcel),
+                                    MapUpdate(ID_DOCUMENT_INFO, &CBaseDoc::OnUpdateNeedsBaseView),
+                                    MapUpdate(ID_PAGE_LAYOUT, &CBaseDoc::OnUpdateNeedsBaseView),
+                                    MapUpdate(ID_EXPORT_EXCEL, &CBaseDoc::OnUpdateExportExcel),
                                 }};
     return &map;
 }

@@ -10,6 +10,7 @@
 
 #include "document/RefDocList.h"
 #include "document/SaveList.h"
+#include "document/UndoLog.h"
 
 #include "platform/afx/File.h"
 #include "platform/afx/List.h"
@@ -37,7 +38,6 @@ constexpr WORD DOCUMENT_FILE_VERSION = 1001;
 // ids above it.
 constexpr WORD MAX_OBJECT_ID = 0xFF00;
 constexpr WORD FIRST_HEADER_ITEM_ID = 0xFF01;
-constexpr int UNDO_STEP_COUNT = 20;
 
 class CBaseDoc : public CDocument
 {
@@ -55,7 +55,7 @@ public:
     virtual CSize GetDocumentSize() const;
     virtual BOOL CanAddObject(const CObject* object) const;
     virtual BOOL IsManagedType(const CObject* object) const;
-    // Object operations 22000 to 22999 on one object, with undo recording; TRUE when it acted.
+    // Object operations (ID_OPERATION_FIRST to ID_OPERATION_LAST) on one object, with undo recording; TRUE when it acted.
     virtual BOOL ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hitCode, DWORD partWord);
     virtual void LoadProfileSettings();
 
@@ -165,12 +165,12 @@ public:
     UINT GetObjectEditCommand(CObject* object, DWORD hitCode, DWORD displayOptions);
 
     // --- Object commands -------------------------------------------------------------------
-    // Attribute commands 20000 to 21999; TRUE when the object changed.
+    // Attribute commands (ID_ATTRIBUTE_FIRST to ID_ATTRIBUTE_LAST); TRUE when the object changed.
     BOOL ApplyObjectCommand(CObject* object, UINT commandId, CObject* argument, DWORD hitCode);
     // Moves (flag 1), resizes (flag 2) or reshapes (flag 4) the object by the offset with undo.
     BOOL MoveOrResizeObject(CObject* object, BOOL printMode, const CSize* offset, DWORD hitCode, DWORD extra);
 
-    // --- Undo log --------------------------------------------------------------------------
+    // --- Undo log (each forwards to CUndoLog) ----------------------------------------------
     // Opens a step for the next edit (an empty current step is reused, redo steps are dropped, the
     // oldest of 20 goes); FALSE when the step could not be made. Commands open steps through
     // CUndoStep, which also keeps nested openings within one step.
@@ -191,7 +191,8 @@ public:
     void InitUndoBuffer();
     // The step at the current index, or null.
     CSaveList* GetCurrentUndoStep() const;
-    int GetUndoIndex() const { return m_nUndoIndex; }
+    int GetUndoIndex() const { return m_undoLog.GetIndex(); }
+    CUndoLog& GetUndoLog() { return m_undoLog; }
 
     // --- Page geometry (sizes are (cx, cy) in 0.1 mm with cy <= 0) --------------------------
     int GetHeaderAreaHeight() const;
@@ -284,8 +285,7 @@ protected:
     // 4. Objects and undo.
     WORD m_wNextObjectId;
     CObList m_objects;
-    CSaveList* m_undoSteps[UNDO_STEP_COUNT];
-    int m_nUndoIndex;
+    CUndoLog m_undoLog;
     // 5. The document file as last opened or saved; a modification time of 1990-01-01 00:00:00
     // means that none is known.
     CFileStatus m_fileStatus;
@@ -357,7 +357,4 @@ private:
     // same second is seen; 0 while none is known.
     std::int64_t m_fileTimeNs = 0;
     PositionIndex* m_pReplayIndex = nullptr;
-    // Undo steps opened by CUndoStep guards and not ended yet, nested ones included.
-    int m_nUndoStepDepth = 0;
-    friend class CUndoStep;
 };

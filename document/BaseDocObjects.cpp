@@ -3,18 +3,13 @@
 // modified when the object reports a change.
 #include "document/BaseDoc.h"
 
-#include "document/DrawObjects.h"
 #include "document/ModelHooks.h"
+#include "foundation/CommandIds.h"
 #include "objects/BaseObj.h"
+#include "objects/DrawObjects.h"
 
 namespace {
 
-constexpr UINT FIRST_ATTRIBUTE_COMMAND = 20000;
-constexpr UINT LAST_ATTRIBUTE_COMMAND = 21999;
-constexpr UINT FIRST_OPERATION_COMMAND = 22000;
-constexpr UINT LAST_OPERATION_COMMAND = 22999;
-constexpr UINT CMD_STANDARD_SIZE = 22023;
-constexpr UINT CMD_DEFAULT_SIZE = 22045;
 // The resize handle of the bottom-right corner: resizing with it keeps the top-left corner.
 constexpr DWORD HIT_BOTTOM_RIGHT = HIT_HANDLE | HIT_SIDE_BOTTOM | HIT_SIDE_RIGHT;
 
@@ -23,11 +18,11 @@ constexpr DWORD HIT_BOTTOM_RIGHT = HIT_HANDLE | HIT_SIDE_BOTTOM | HIT_SIDE_RIGHT
 BOOL TakesDocumentArgument(UINT commandId)
 {
     switch (commandId) {
-    case 22009:
-    case 22048:
-    case 22049:
-    case 22051:
-    case 22052:
+    case ID_OBJ_FILE_DIALOG:
+    case ID_OBJ_SUBTYPE_DIALOG:
+    case ID_OBJ_SUBTYPE_DIALOG_CURRENT:
+    case ID_OBJ_ONE_TO_MANY_DIALOG:
+    case ID_OBJ_ONE_TO_MANY_DIALOG_CURRENT:
         return TRUE;
     default:
         return FALSE;
@@ -38,7 +33,7 @@ BOOL TakesDocumentArgument(UINT commandId)
 
 BOOL CBaseDoc::ApplyObjectCommand(CObject* object, UINT commandId, CObject* argument, DWORD hitCode)
 {
-    if (commandId < FIRST_ATTRIBUTE_COMMAND || commandId > LAST_ATTRIBUTE_COMMAND)
+    if (commandId < ID_ATTRIBUTE_FIRST || commandId > ID_ATTRIBUTE_LAST)
         return FALSE;
     // A read-only document lets through only the commands that change nothing in it; until the
     // object commands name those, it refuses them all.
@@ -60,14 +55,14 @@ BOOL CBaseDoc::ApplyObjectCommand(CObject* object, UINT commandId, CObject* argu
 
 BOOL CBaseDoc::ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hitCode, DWORD partWord)
 {
-    if (commandId < FIRST_OPERATION_COMMAND || commandId > LAST_OPERATION_COMMAND || m_bReadOnly)
+    if (commandId < ID_OPERATION_FIRST || commandId > ID_OPERATION_LAST || m_bReadOnly)
         return FALSE;
     CBaseObj* box = DrawObjects::AsBoxObject(object);
     if (!box)
         return FALSE; // line objects take their operations here once they exist
-    if (commandId == CMD_STANDARD_SIZE || commandId == CMD_DEFAULT_SIZE) {
+    if (commandId == ID_OBJ_STANDARD_SIZE || commandId == ID_OBJ_DEFAULT_SIZE) {
         CSize size;
-        if (commandId == CMD_STANDARD_SIZE)
+        if (commandId == ID_OBJ_STANDARD_SIZE)
             box->GetStandardSize(size);
         else
             box->GetDefaultSize(size);

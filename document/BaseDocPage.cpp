@@ -2,10 +2,10 @@
 // extent of the objects. Lengths in 0.1 mm; a size is (cx >= 0, cy <= 0).
 #include "document/BaseDoc.h"
 
-#include "document/DrawObjects.h"
 #include "document/PageGeometry.h"
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
+#include "objects/DrawObjects.h"
 
 #include "platform/afx/MessageSink.h"
 #include "platform/ui/Controls.h"

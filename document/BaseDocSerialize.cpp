@@ -2,10 +2,10 @@
 #include "document/BaseDoc.h"
 
 #include "document/DocumentClasses.h"
-#include "document/DrawObjects.h"
 #include "document/ModelHooks.h"
 #include "document/OleObjectPolicy.h"
 #include "foundation/AppServices.h"
+#include "objects/DrawObjects.h"
 
 #include "platform/afx/Archive.h"
 #include "platform/afx/MessageSink.h"

@@ -1,89 +1,48 @@
-// The undo log of CBaseDoc: 20 step slots and the index of the newest step done; the slots above
-// the index hold the steps that were undone and can be redone.
+// Undo and redo of CBaseDoc: the document's operations on its undo log (CUndoLog), and the replay
+// of a step against the object list.
 #include "document/BaseDoc.h"
 
-#include "document/DrawObjects.h"
 #include "foundation/ErrorReport.h"
-
-#include "platform/afx/MessageSink.h"
+#include "objects/DrawObjects.h"
 
 void CBaseDoc::InitUndoBuffer()
 {
-    for (CSaveList*& step : m_undoSteps)
-        step = nullptr;
-    m_nUndoIndex = -1;
+    m_undoLog.Clear();
 }
 
 void CBaseDoc::ClearUndoBuffer()
 {
-    for (CSaveList*& step : m_undoSteps) {
-        delete step;
-        step = nullptr;
-    }
-    m_nUndoIndex = -1;
+    m_undoLog.Clear();
 }
 
 CSaveList* CBaseDoc::GetCurrentUndoStep() const
 {
-    return m_nUndoIndex >= 0 ? m_undoSteps[m_nUndoIndex] : nullptr;
+    return m_undoLog.GetCurrentStep();
 }
 
 BOOL CBaseDoc::BeginUndoStep()
 {
-    // An empty current step is used again; so is the slot of a step that could not be created.
-    if (m_nUndoIndex >= 0) {
-        const CSaveList* current = m_undoSteps[m_nUndoIndex];
-        if (current && current->IsEmpty())
-            return TRUE;
-        if (current)
-            ++m_nUndoIndex;
-    } else {
-        m_nUndoIndex = 0;
-    }
-    if (m_nUndoIndex == UNDO_STEP_COUNT) {
-        delete m_undoSteps[0];
-        std::move(m_undoSteps + 1, m_undoSteps + UNDO_STEP_COUNT, m_undoSteps);
-        m_undoSteps[UNDO_STEP_COUNT - 1] = nullptr;
-        m_nUndoIndex = UNDO_STEP_COUNT - 1;
-    }
-    for (int i = m_nUndoIndex; i < UNDO_STEP_COUNT; ++i) {
-        delete m_undoSteps[i];
-        m_undoSteps[i] = nullptr;
-    }
-    try {
-        m_undoSteps[m_nUndoIndex] = new CSaveList;
-    } catch (...) {
-        AfxMessageBox(CString(u8"Undoﾊﾞｯﾌｧの作成時にｴﾗｰが発生しました。"), MB_OK);
-        return FALSE;
-    }
-    return TRUE;
+    return m_undoLog.BeginStep();
 }
-
-// Without an open step (none begun, or its creation failed) nothing is recorded: every editing
-// command opens one first.
 
 void CBaseDoc::RecordAddedForUndo(WORD objectId)
 {
-    if (CSaveList* step = GetCurrentUndoStep())
-        step->AddAddedRecord(objectId);
+    m_undoLog.RecordAdded(objectId);
 }
 
 void CBaseDoc::RecordChangedForUndo(const CObject* object)
 {
-    if (CSaveList* step = GetCurrentUndoStep())
-        step->AddChangedRecord(object);
+    m_undoLog.RecordChanged(object);
 }
 
 BOOL CBaseDoc::RecordDeletedForUndo(WORD predecessorId, CObject* object)
 {
-    CSaveList* step = GetCurrentUndoStep();
-    return step && step->AddDeletedRecord(predecessorId, object);
+    return m_undoLog.RecordDeleted(predecessorId, object);
 }
 
 void CBaseDoc::RecordMovedForUndo(WORD predecessorId, WORD movedId)
 {
-    if (CSaveList* step = GetCurrentUndoStep())
-        step->AddMovedRecord(predecessorId, movedId);
+    m_undoLog.RecordMoved(predecessorId, movedId);
 }
 
 void CBaseDoc::RecordChangedOnce(const CObject* object)
@@ -94,34 +53,27 @@ void CBaseDoc::RecordChangedOnce(const CObject* object)
 
 BOOL CBaseDoc::IsRecordedForUndo(WORD objectId) const
 {
-    const CSaveList* step = GetCurrentUndoStep();
-    return step && step->IsRecorded(objectId);
+    return m_undoLog.IsRecorded(objectId);
 }
 
 BOOL CBaseDoc::IsChangeRecordedForUndo(WORD objectId) const
 {
-    const CSaveList* step = GetCurrentUndoStep();
-    return step && step->IsChangeRecorded(objectId);
+    return m_undoLog.IsChangeRecorded(objectId);
 }
 
 BOOL CBaseDoc::IsDeleteRecordedForUndo(WORD objectId) const
 {
-    const CSaveList* step = GetCurrentUndoStep();
-    return step && step->IsDeleteRecorded(objectId);
+    return m_undoLog.IsDeleteRecorded(objectId);
 }
 
 BOOL CBaseDoc::CanUndo() const
 {
-    const CSaveList* step = GetCurrentUndoStep();
-    return !m_bReadOnly && step && !step->IsEmpty();
+    return !m_bReadOnly && m_undoLog.HasUndoStep();
 }
 
 BOOL CBaseDoc::CanRedo() const
 {
-    if (m_bReadOnly || m_nUndoIndex >= UNDO_STEP_COUNT - 1)
-        return FALSE;
-    const CSaveList* next = m_undoSteps[m_nUndoIndex + 1];
-    return next && !next->IsEmpty();
+    return !m_bReadOnly && m_undoLog.HasRedoStep();
 }
 
 void CBaseDoc::Undo()
@@ -130,8 +82,8 @@ void CBaseDoc::Undo()
         return;
     DeselectAllInViews();
     // Backwards: the last change of the step is reversed first.
-    ReplayStep(GetCurrentUndoStep(), FALSE);
-    --m_nUndoIndex;
+    ReplayStep(m_undoLog.GetCurrentStep(), FALSE);
+    m_undoLog.StepUndone();
 }
 
 void CBaseDoc::Redo()
@@ -142,12 +94,12 @@ void CBaseDoc::Redo()
     // Forwards, in the order the changes were first made: each record then finds the list as it
     // was when it was recorded, so the drawing order comes back exactly also when objects were
     // added and removed again within the step.
-    CSaveList* step = m_undoSteps[m_nUndoIndex + 1];
+    CSaveList* step = m_undoLog.GetRedoStep();
     BOOL removesAgain = FALSE;
     for (POSITION pos = step->GetHeadPosition(); pos;)
         removesAgain |= static_cast<CSaveObj*>(step->GetNext(pos))->GetKind() == CSaveObj::kindAdded;
     ReplayStep(step, TRUE);
-    ++m_nUndoIndex;
+    m_undoLog.StepRedone();
     if (removesAgain)
         DeselectAllInViews();
 }

@@ -1,8 +1,8 @@
 #include "document/SaveList.h"
 
-#include "document/DrawObjects.h"
 #include "foundation/ErrorReport.h"
 #include "foundation/ListElements.h"
+#include "objects/DrawObjects.h"
 
 IMPLEMENT_DYNCREATE(CSaveList, CObList)
 

@@ -1,6 +1,6 @@
 #include "document/SaveObj.h"
 
-#include "document/DrawObjects.h"
+#include "objects/DrawObjects.h"
 
 IMPLEMENT_DYNCREATE(CSaveObj, CObject)
 

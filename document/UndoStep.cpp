@@ -1,16 +1,16 @@
 #include "document/UndoStep.h"
 
 #include "document/BaseDoc.h"
+#include "document/UndoLog.h"
 
 CUndoStep::CUndoStep(CBaseDoc* document)
-    : m_pDocument(document),
-      m_bOpen(document->m_nUndoStepDepth > 0 ? document->GetCurrentUndoStep() != nullptr
-                                             : document->BeginUndoStep())
+    : m_log(document->GetUndoLog()),
+      m_bOpen(m_log.GetGuardDepth() > 0 ? m_log.GetCurrentStep() != nullptr : document->BeginUndoStep())
 {
-    ++m_pDocument->m_nUndoStepDepth;
+    m_log.EnterGuard();
 }
 
 CUndoStep::~CUndoStep()
 {
-    --m_pDocument->m_nUndoStepDepth;
+    m_log.LeaveGuard();
 }

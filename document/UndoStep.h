@@ -1,7 +1,9 @@
-// CUndoStep: opens one undo step for an editing command and ends it when the command's scope
-// ends, on every way out, exceptions included. Guards opened while another is alive on the same
-// document (a command calling another command's code) join the outer step instead of opening
-// their own, so one command stays one step.
+// CUndoStep: the guard of one editing command's undo step. The outermost guard on a document opens
+// a new step (CBaseDoc::BeginUndoStep); guards opened while another is alive on the same document
+// (a command calling another command's code) join the step of the outer one, so one command stays
+// one step. Destroying the guard does not close the step: the step stays current, and an empty one
+// is reused by the next command. What the guard marks is that a command is running: changes are
+// recorded only while a guard is alive, and Debug builds stop on a change recorded without one.
 //
 //     CUndoStep step(doc);
 //     if (!step.IsOpen())
@@ -12,6 +14,7 @@
 #include "platform/afx/WinTypes.h"
 
 class CBaseDoc;
+class CUndoLog;
 
 class CUndoStep
 {
@@ -25,6 +28,6 @@ public:
     BOOL IsOpen() const { return m_bOpen; }
 
 private:
-    CBaseDoc* m_pDocument;
+    CUndoLog& m_log;
     BOOL m_bOpen;
 };

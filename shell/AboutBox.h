@@ -1,4 +1,4 @@
-// CAboutBox: the version-information dialog of command 57664, with the application icon drawn
+// CAboutBox: the version-information dialog of command ID_APP_ABOUT, with the application icon drawn
 // enlarged.
 #pragma once
 

@@ -2,6 +2,7 @@
 
 #include "document/BaseDoc.h"
 #include "foundation/AppServices.h"
+#include "foundation/CommandIds.h"
 #include "foundation/Placement.h"
 #include "foundation/RegItemObj.h"
 #include "foundation/RegManList.h"
@@ -29,10 +30,10 @@ IMPLEMENT_DYNCREATE(CMainFrame, CMDIFrameWnd)
 
 namespace MainFrameImpl {
 
-constexpr UINT kCursorPane = 32893;
-constexpr UINT kZoomPane = 32894;
-constexpr UINT kClockPane = 32895;
-constexpr UINT kWriteStatePane = 32896;
+constexpr UINT kCursorPane = ID_INDICATOR_CURSOR;
+constexpr UINT kZoomPane = ID_INDICATOR_ZOOM;
+constexpr UINT kClockPane = ID_INDICATOR_CLOCK;
+constexpr UINT kWriteStatePane = ID_INDICATOR_WRITE_STATE;
 constexpr UINT kBarMenu = 140;
 constexpr int kDdeCommandLimit = 520;
 
@@ -81,15 +82,15 @@ const MessageMap* CMainFrame::GetMessageMap() const
     static const MessageMap map{CMDIFrameWnd::GetMessageMap(), {
         MapCommandRange(kFirstTool, kLastTool, &CMainFrame::OnToolCommand),
         MapUpdateRange(kFirstTool, kLastTool, &CMainFrame::OnUpdateToolCommand),
-        MapCommandRange(32918, 32920, &CMainFrame::OnArrowKind),
-        MapUpdateRange(32918, 32920, &CMainFrame::OnUpdateArrowKind),
-        MapCommandRange(32941, 32944, &CMainFrame::OnArrowTool),
-        MapUpdateRange(32941, 32944, &CMainFrame::OnUpdateArrowTool),
-        MapCommand(32790, &CMainFrame::OnToolPalette),
-        MapUpdate(32790, &CMainFrame::OnUpdateToolPalette),
-        MapCommand(32791, &CMainFrame::OnFigureToolBar),
-        MapUpdate(32791, &CMainFrame::OnUpdateFigureToolBar),
-        MapUpdateRange(32890, 32896, &CMainFrame::OnUpdatePane),
+        MapCommandRange(ID_ARROW_KIND_ONE_TO_MANY, ID_ARROW_KIND_SUBSTRUCTURE, &CMainFrame::OnArrowKind),
+        MapUpdateRange(ID_ARROW_KIND_ONE_TO_MANY, ID_ARROW_KIND_SUBSTRUCTURE, &CMainFrame::OnUpdateArrowKind),
+        MapCommandRange(ID_ARROW_TOOL_ONE_TO_MANY, ID_ARROW_TOOL_SUPERTYPE, &CMainFrame::OnArrowTool),
+        MapUpdateRange(ID_ARROW_TOOL_ONE_TO_MANY, ID_ARROW_TOOL_SUPERTYPE, &CMainFrame::OnUpdateArrowTool),
+        MapCommand(ID_VIEW_TOOL_PALETTE, &CMainFrame::OnToolPalette),
+        MapUpdate(ID_VIEW_TOOL_PALETTE, &CMainFrame::OnUpdateToolPalette),
+        MapCommand(ID_VIEW_FIGURE_TOOLBAR, &CMainFrame::OnFigureToolBar),
+        MapUpdate(ID_VIEW_FIGURE_TOOLBAR, &CMainFrame::OnUpdateFigureToolBar),
+        MapUpdateRange(ID_INDICATOR_FIRST, ID_INDICATOR_WRITE_STATE, &CMainFrame::OnUpdatePane),
         MapMessage(UM_SHOW_READONLY_NOTICE, &CMainFrame::OnShowReadOnlyNotice),
     }};
     return &map;
@@ -248,14 +249,14 @@ void CMainFrame::OnUpdateToolCommand(CCmdUI* cmdUI)
 
 void CMainFrame::OnArrowKind(UINT id)
 {
-    m_wArrowKind = WORD(id - 32917);
+    m_wArrowKind = WORD(id - ID_ARROW_KIND_ONE_TO_MANY + 1);
     EndActiveTextEdit();
 }
 
 void CMainFrame::OnUpdateArrowKind(CCmdUI* cmdUI)
 {
     cmdUI->Enable(HasActiveBaseView());
-    cmdUI->SetCheck(cmdUI->m_nID - 32917 == m_wArrowKind);
+    cmdUI->SetCheck(cmdUI->m_nID - ID_ARROW_KIND_ONE_TO_MANY + 1 == m_wArrowKind);
 }
 
 void CMainFrame::OnArrowTool(UINT id)
@@ -263,14 +264,14 @@ void CMainFrame::OnArrowTool(UINT id)
     if (!IsToolAllowed(kRelationArrowTool))
         return;
     m_nCurrentTool = kRelationArrowTool;
-    m_wArrowKind = WORD(id - 32940);
+    m_wArrowKind = WORD(id - ID_ARROW_TOOL_ONE_TO_MANY + 1);
     EndActiveTextEdit();
 }
 
 void CMainFrame::OnUpdateArrowTool(CCmdUI* cmdUI)
 {
     cmdUI->Enable(IsToolAllowed(kRelationArrowTool));
-    cmdUI->SetCheck(m_nCurrentTool == kRelationArrowTool && cmdUI->m_nID - 32940 == m_wArrowKind);
+    cmdUI->SetCheck(m_nCurrentTool == kRelationArrowTool && cmdUI->m_nID - ID_ARROW_TOOL_ONE_TO_MANY + 1 == m_wArrowKind);
 }
 
 void CMainFrame::ToggleBar(CControlBar& bar)

@@ -7,6 +7,7 @@
 // placement in the profile.
 #pragma once
 
+#include "foundation/CommandIds.h"
 #include "model/BoxStyleList.h"
 #include "objects/DrawObjManager.h"
 #include "objects/ObjectServices.h"
@@ -23,10 +24,10 @@ class CMainFrame : public CMDIFrameWnd, public ObjectServices, public FrameServi
 {
     DECLARE_DYNCREATE(CMainFrame)
 public:
-    static constexpr UINT kFirstTool = 32810;
-    static constexpr UINT kLastTool = 32834;
-    static constexpr UINT kPointerTool = 32810;
-    static constexpr UINT kRelationArrowTool = 32829;
+    static constexpr UINT kFirstTool = ID_TOOL_FIRST;
+    static constexpr UINT kLastTool = ID_TOOL_LAST;
+    static constexpr UINT kPointerTool = ID_TOOL_POINTER;
+    static constexpr UINT kRelationArrowTool = ID_TOOL_RELARROW;
     static constexpr UINT kFigureToolBarId = 142;
     static constexpr UINT kToolPaletteId = 141;
     static constexpr int kHeaderFontSizes = 7;

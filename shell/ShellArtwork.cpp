@@ -1,5 +1,6 @@
 #include "shell/ShellArtwork.h"
 
+#include "foundation/CommandIds.h"
 #include "platform/ui/FrameworkIds.h"
 #include "platform/ui/Resources.h"
 
@@ -189,23 +190,23 @@ bool Paint(QPainter& p, UINT id)
         return true;
     case ID_EDIT_UNDO: CurvedArrow(p, false); return true;
     case ID_EDIT_REDO: CurvedArrow(p, true); return true;
-    case 32785: // fit to window
+    case ID_VIEW_ZOOM_FIT_TOGGLE: // fit to window
         p.drawRect(QRectF(1.5, 1.5, 13, 13));
         p.setPen(QPen(kBlue, 1.2));
         Arrow(p, QPointF(8, 8), QPointF(3.5, 3.5));
         Arrow(p, QPointF(8, 8), QPointF(12.5, 12.5));
         return true;
-    case 32786: Magnifier(p, QPointF(6.5, 6.5), 4.5, 1); return true;
-    case 32787: Magnifier(p, QPointF(6.5, 6.5), 4.5, -1); return true;
-    case 32811: Magnifier(p, QPointF(6.5, 6.5), 4.5, 0); return true;
-    case 32779: // grid
+    case ID_VIEW_ZOOM_IN: Magnifier(p, QPointF(6.5, 6.5), 4.5, 1); return true;
+    case ID_VIEW_ZOOM_OUT: Magnifier(p, QPointF(6.5, 6.5), 4.5, -1); return true;
+    case ID_TOOL_ZOOM: Magnifier(p, QPointF(6.5, 6.5), 4.5, 0); return true;
+    case ID_VIEW_GRID: // grid
         p.setPen(QPen(QColor(120, 120, 130), 1));
         for (int i = 2; i <= 14; i += 4) {
             p.drawLine(QPointF(i + 0.5, 1), QPointF(i + 0.5, 15));
             p.drawLine(QPointF(1, i + 0.5), QPointF(15, i + 0.5));
         }
         return true;
-    case 32780: // guides
+    case ID_VIEW_GUIDE: // guides
         p.setPen(QPen(kBlue, 1, Qt::DashLine));
         p.drawLine(QPointF(8.5, 0), QPointF(8.5, 16));
         p.drawLine(QPointF(0, 8.5), QPointF(16, 8.5));
@@ -217,47 +218,47 @@ bool Paint(QPainter& p, UINT id)
         p.setFont(QFont(QStringLiteral("Sans"), 8, QFont::Bold));
         p.drawText(QRectF(8, 2, 8, 12), Qt::AlignCenter, QStringLiteral("?"));
         return true;
-    case 32810: // pointer
+    case ID_TOOL_POINTER: // pointer
         p.setBrush(kPaper);
         p.drawPolygon(QPolygonF() << QPointF(4.5, 1.5) << QPointF(4.5, 13.5) << QPointF(7.5, 10.5) << QPointF(9.5, 14.5) << QPointF(11, 13.8) << QPointF(9, 9.8) << QPointF(13, 9.8));
         return true;
-    case 32814: p.setPen(QPen(kInk, 1.3)); p.drawLine(QPointF(2, 14), QPointF(14, 2)); return true;
-    case 32815: p.setPen(QPen(kInk, 1.3)); p.drawPolyline(QPolygonF() << QPointF(1.5, 13) << QPointF(5, 4) << QPointF(10, 11) << QPointF(14.5, 3)); return true;
-    case 32816: p.setBrush(kLightBlue); p.drawRect(QRectF(1.5, 3.5, 13, 9)); return true;
-    case 32817: p.setBrush(kLightBlue); p.drawRoundedRect(QRectF(1.5, 3.5, 13, 9), 3.5, 3.5); return true;
-    case 32818: p.setBrush(kLightBlue); p.drawEllipse(QRectF(1.5, 3.5, 13, 9)); return true;
-    case 32819:
+    case ID_TOOL_LINE: p.setPen(QPen(kInk, 1.3)); p.drawLine(QPointF(2, 14), QPointF(14, 2)); return true;
+    case ID_TOOL_POLYLINE: p.setPen(QPen(kInk, 1.3)); p.drawPolyline(QPolygonF() << QPointF(1.5, 13) << QPointF(5, 4) << QPointF(10, 11) << QPointF(14.5, 3)); return true;
+    case ID_TOOL_RECT: p.setBrush(kLightBlue); p.drawRect(QRectF(1.5, 3.5, 13, 9)); return true;
+    case ID_TOOL_ROUNDRECT: p.setBrush(kLightBlue); p.drawRoundedRect(QRectF(1.5, 3.5, 13, 9), 3.5, 3.5); return true;
+    case ID_TOOL_ELLIPSE: p.setBrush(kLightBlue); p.drawEllipse(QRectF(1.5, 3.5, 13, 9)); return true;
+    case ID_TOOL_TEXT:
         p.setFont(QFont(QStringLiteral("Serif"), 11, QFont::Bold));
         p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("A"));
         return true;
-    case 32820: p.setPen(QPen(kInk, 1.3)); p.drawArc(QRectF(2, 3, 12, 16), 30 * 16, 120 * 16); return true;
-    case 32821: {
+    case ID_TOOL_ARC: p.setPen(QPen(kInk, 1.3)); p.drawArc(QRectF(2, 3, 12, 16), 30 * 16, 120 * 16); return true;
+    case ID_TOOL_FREEARC: {
         QPainterPath path(QPointF(2, 13));
         path.cubicTo(3, 2, 13, 2, 14, 10);
         p.setPen(QPen(kInk, 1.3));
         p.drawPath(path);
         return true;
     }
-    case 32822:
+    case ID_TOOL_CONNECTOR:
         p.drawLine(QPointF(4, 12), QPointF(12, 4));
         p.setBrush(kInk);
         p.drawEllipse(QPointF(3.5, 12.5), 2, 2);
         p.drawEllipse(QPointF(12.5, 3.5), 2, 2);
         return true;
-    case 32823: p.setBrush(kLightBlue); p.drawPolygon(Regular(4, QPointF(8, 8), 6.5, 0)); return true;
-    case 32824: p.setBrush(kLightBlue); p.drawPolygon(Regular(6, QPointF(8, 8), 6.5, 0)); return true;
-    case 32825: p.setBrush(kLightBlue); p.drawPolygon(Regular(8, QPointF(8, 8), 6.5, 22.5)); return true;
-    case 32826: // data: a parallelogram
+    case ID_TOOL_DIAMOND: p.setBrush(kLightBlue); p.drawPolygon(Regular(4, QPointF(8, 8), 6.5, 0)); return true;
+    case ID_TOOL_HEXAGON: p.setBrush(kLightBlue); p.drawPolygon(Regular(6, QPointF(8, 8), 6.5, 0)); return true;
+    case ID_TOOL_OCTAGON: p.setBrush(kLightBlue); p.drawPolygon(Regular(8, QPointF(8, 8), 6.5, 22.5)); return true;
+    case ID_TOOL_DATA: // data: a parallelogram
         p.setBrush(QColor(210, 235, 210));
         p.drawPolygon(QPolygonF() << QPointF(4.5, 3.5) << QPointF(15, 3.5) << QPointF(11.5, 12.5) << QPointF(1, 12.5));
         return true;
-    case 32827: // process: a box with side bars
+    case ID_TOOL_PROCESS: // process: a box with side bars
         p.setBrush(QColor(250, 230, 200));
         p.drawRect(QRectF(1.5, 3.5, 13, 9));
         p.drawLine(QPointF(3.5, 3.5), QPointF(3.5, 12.5));
         p.drawLine(QPointF(12.5, 3.5), QPointF(12.5, 12.5));
         return true;
-    case 32828: // conceptual file: a box with a title band
+    case ID_TOOL_FILE: // conceptual file: a box with a title band
         p.setBrush(kPaper);
         p.drawRect(QRectF(1.5, 2.5, 13, 11));
         p.setBrush(kBlue);
@@ -265,24 +266,24 @@ bool Paint(QPainter& p, UINT id)
         p.drawLine(QPointF(3, 8.5), QPointF(12, 8.5));
         p.drawLine(QPointF(3, 10.5), QPointF(10, 10.5));
         return true;
-    case 32830: // task: a box with a flag corner
+    case ID_TOOL_TASK: // task: a box with a flag corner
         p.setBrush(QColor(255, 245, 200));
         p.drawRect(QRectF(1.5, 3.5, 13, 10));
         p.setBrush(kRed);
         p.drawPolygon(QPolygonF() << QPointF(9.5, 3.5) << QPointF(14.5, 3.5) << QPointF(14.5, 8.5));
         return true;
-    case 32831: // clone: two stacked conceptual boxes, the front one dashed
+    case ID_TOOL_CLONE: // clone: two stacked conceptual boxes, the front one dashed
         p.setBrush(kPaper);
         p.drawRect(QRectF(4.5, 1.5, 10, 9));
         p.setPen(QPen(kBlue, 1, Qt::DashLine));
         p.drawRect(QRectF(1.5, 5.5, 10, 9));
         return true;
-    case 32832:
+    case ID_TOOL_OLE:
         p.drawRect(QRectF(1.5, 3.5, 13, 9));
         p.setFont(QFont(QStringLiteral("Sans"), 5, QFont::Bold));
         p.drawText(QRectF(1, 3, 14, 10), Qt::AlignCenter, QStringLiteral("OLE"));
         return true;
-    case 32833: { // balloon
+    case ID_TOOL_BALLOON: { // balloon
         QPainterPath path;
         path.addRoundedRect(QRectF(1.5, 1.5, 13, 9), 3, 3);
         QPainterPath tail;
@@ -291,19 +292,19 @@ bool Paint(QPainter& p, UINT id)
         p.drawPath(path.united(tail));
         return true;
     }
-    case 32834:
+    case ID_TOOL_CIRCLE_CONNECTOR:
         p.setBrush(kLightBlue);
         p.drawEllipse(QPointF(8, 8), 6, 6);
         p.drawLine(QPointF(2, 8), QPointF(14, 8));
         return true;
-    case 32941: RelationArrow(p, 1); return true;
-    case 32942: RelationArrow(p, 2); return true;
-    case 32943: RelationArrow(p, 3); return true;
-    case 32944: RelationArrow(p, 4); return true;
-    case 32856: // redraw
+    case ID_ARROW_TOOL_ONE_TO_MANY: RelationArrow(p, 1); return true;
+    case ID_ARROW_TOOL_SUBTYPE: RelationArrow(p, 2); return true;
+    case ID_ARROW_TOOL_SUBSTRUCTURE: RelationArrow(p, 3); return true;
+    case ID_ARROW_TOOL_SUPERTYPE: RelationArrow(p, 4); return true;
+    case ID_VIEW_REDRAW: // redraw
         CurvedArrow(p, true);
         return true;
-    case 32840: // snap to grid
+    case ID_ARRANGE_SNAP_TO_GRID: // snap to grid
         p.setPen(QPen(QColor(150, 150, 160), 1));
         for (int i = 3; i <= 15; i += 4) {
             p.drawLine(QPointF(i + 0.5, 0), QPointF(i + 0.5, 16));
@@ -312,22 +313,22 @@ bool Paint(QPainter& p, UINT id)
         p.setPen(QPen(kInk, 1));
         Boxes(p, {QRectF(3.5, 3.5, 8, 8)}, kLightBlue);
         return true;
-    case 32861: // automatic connection
+    case ID_AUTO_CONNECT_LINES: // automatic connection
         Boxes(p, {QRectF(0.5, 1.5, 6, 5), QRectF(9.5, 9.5, 6, 5)}, kLightBlue);
         p.setPen(QPen(kBlue, 1.3));
         p.drawLine(QPointF(6.5, 4), QPointF(12.5, 9.5));
         return true;
-    case 32915:
+    case ID_LINE_NO_AUTO_SHAPE:
         p.setPen(QPen(kBlue, 1.5));
         p.drawLine(QPointF(3, 3), QPointF(13, 13));
         return true;
-    case 32913: Crank(p, true); return true;
-    case 32914: Crank(p, false); return true;
-    case 32916:
+    case ID_LINE_VERTICAL_CRANK: Crank(p, true); return true;
+    case ID_LINE_HORIZONTAL_CRANK: Crank(p, false); return true;
+    case ID_LINE_RIGHT_ANGLE:
         p.setPen(QPen(kBlue, 1.5));
         p.drawPolyline(QPolygonF() << QPointF(3, 3) << QPointF(3, 13) << QPointF(13, 13));
         return true;
-    case 32917:
+    case ID_LINE_AUTO_ADJUST_POINTS:
         p.setPen(QPen(kBlue, 1.3));
         p.drawPolyline(QPolygonF() << QPointF(2, 13) << QPointF(6, 4) << QPointF(10, 11) << QPointF(14, 3));
         p.setBrush(kInk);
@@ -335,38 +336,38 @@ bool Paint(QPainter& p, UINT id)
         for (QPointF pt : {QPointF(6, 4), QPointF(10, 11)})
             p.drawRect(QRectF(pt - QPointF(1.5, 1.5), QSizeF(3, 3)));
         return true;
-    case 32843: // front-most: the front box highlighted
-    case 32841:
+    case ID_ARRANGE_TO_FRONT: // front-most: the front box highlighted
+    case ID_ARRANGE_FORWARD:
         Boxes(p, {QRectF(1.5, 1.5, 9, 8)}, QColor(220, 220, 220));
-        Boxes(p, {QRectF(5.5, 6.5, 9, 8)}, id == 32843 ? kBlue : kLightBlue);
+        Boxes(p, {QRectF(5.5, 6.5, 9, 8)}, id == ID_ARRANGE_TO_FRONT ? kBlue : kLightBlue);
         return true;
-    case 32844: // back-most
-    case 32842:
-        Boxes(p, {QRectF(1.5, 1.5, 9, 8)}, id == 32844 ? kBlue : kLightBlue);
+    case ID_ARRANGE_TO_BACK: // back-most
+    case ID_ARRANGE_BACKWARD:
+        Boxes(p, {QRectF(1.5, 1.5, 9, 8)}, id == ID_ARRANGE_TO_BACK ? kBlue : kLightBlue);
         Boxes(p, {QRectF(5.5, 6.5, 9, 8)}, QColor(220, 220, 220));
         return true;
-    case 32859:
+    case ID_GROUP:
         p.setPen(QPen(kInk, 1, Qt::DotLine));
         p.drawRect(QRectF(0.5, 0.5, 15, 15));
         p.setPen(QPen(kInk, 1));
         Boxes(p, {QRectF(2.5, 2.5, 6, 5), QRectF(7.5, 8.5, 6, 5)}, kLightBlue);
         return true;
-    case 32860:
+    case ID_UNGROUP:
         Boxes(p, {QRectF(1.5, 1.5, 6, 5), QRectF(8.5, 9.5, 6, 5)}, kLightBlue);
         return true;
-    case 32845: AlignBar(p, QLineF(1.5, 0, 1.5, 16)); Boxes(p, {QRectF(2.5, 2.5, 10, 4), QRectF(2.5, 9.5, 6, 4)}, kLightBlue); return true;
-    case 32846: AlignBar(p, QLineF(14.5, 0, 14.5, 16)); Boxes(p, {QRectF(3.5, 2.5, 10, 4), QRectF(7.5, 9.5, 6, 4)}, kLightBlue); return true;
-    case 32847: AlignBar(p, QLineF(0, 1.5, 16, 1.5)); Boxes(p, {QRectF(2.5, 2.5, 4, 10), QRectF(9.5, 2.5, 4, 6)}, kLightBlue); return true;
-    case 32848: AlignBar(p, QLineF(0, 14.5, 16, 14.5)); Boxes(p, {QRectF(2.5, 3.5, 4, 10), QRectF(9.5, 7.5, 4, 6)}, kLightBlue); return true;
-    case 32857: AlignBar(p, QLineF(8, 0, 8, 16)); Boxes(p, {QRectF(2.5, 2.5, 11, 4), QRectF(4.5, 9.5, 7, 4)}, kLightBlue); return true;
-    case 32858: AlignBar(p, QLineF(0, 8, 16, 8)); Boxes(p, {QRectF(2.5, 2.5, 4, 11), QRectF(9.5, 4.5, 4, 7)}, kLightBlue); return true;
-    case 32850: Boxes(p, {QRectF(0.5, 5.5, 3, 5), QRectF(6.5, 5.5, 3, 5), QRectF(12.5, 5.5, 3, 5)}, kLightBlue); return true;
-    case 32849: Boxes(p, {QRectF(5.5, 0.5, 5, 3), QRectF(5.5, 6.5, 5, 3), QRectF(5.5, 12.5, 5, 3)}, kLightBlue); return true;
-    case 32851: Boxes(p, {QRectF(0.5, 0.5, 8, 6), QRectF(3.5, 4.5, 8, 6), QRectF(6.5, 8.5, 8, 6)}, kLightBlue); return true;
-    case 32852: Boxes(p, {QRectF(6.5, 0.5, 8, 6), QRectF(3.5, 4.5, 8, 6), QRectF(0.5, 8.5, 8, 6)}, kLightBlue); return true;
-    case 32853: Boxes(p, {QRectF(2.5, 1.5, 11, 5), QRectF(2.5, 9.5, 11, 5)}, kLightBlue); return true;
-    case 32854: Boxes(p, {QRectF(1.5, 2.5, 5, 11), QRectF(9.5, 2.5, 5, 11)}, kLightBlue); return true;
-    case 32855: Boxes(p, {QRectF(1.5, 1.5, 6, 6), QRectF(8.5, 8.5, 6, 6)}, kLightBlue); return true;
+    case ID_ALIGN_LEFT: AlignBar(p, QLineF(1.5, 0, 1.5, 16)); Boxes(p, {QRectF(2.5, 2.5, 10, 4), QRectF(2.5, 9.5, 6, 4)}, kLightBlue); return true;
+    case ID_ALIGN_RIGHT: AlignBar(p, QLineF(14.5, 0, 14.5, 16)); Boxes(p, {QRectF(3.5, 2.5, 10, 4), QRectF(7.5, 9.5, 6, 4)}, kLightBlue); return true;
+    case ID_ALIGN_TOP: AlignBar(p, QLineF(0, 1.5, 16, 1.5)); Boxes(p, {QRectF(2.5, 2.5, 4, 10), QRectF(9.5, 2.5, 4, 6)}, kLightBlue); return true;
+    case ID_ALIGN_BOTTOM: AlignBar(p, QLineF(0, 14.5, 16, 14.5)); Boxes(p, {QRectF(2.5, 3.5, 4, 10), QRectF(9.5, 7.5, 4, 6)}, kLightBlue); return true;
+    case ID_CENTER_HORIZONTAL: AlignBar(p, QLineF(8, 0, 8, 16)); Boxes(p, {QRectF(2.5, 2.5, 11, 4), QRectF(4.5, 9.5, 7, 4)}, kLightBlue); return true;
+    case ID_CENTER_VERTICAL: AlignBar(p, QLineF(0, 8, 16, 8)); Boxes(p, {QRectF(2.5, 2.5, 4, 11), QRectF(9.5, 4.5, 4, 7)}, kLightBlue); return true;
+    case ID_SPACE_HORIZONTAL: Boxes(p, {QRectF(0.5, 5.5, 3, 5), QRectF(6.5, 5.5, 3, 5), QRectF(12.5, 5.5, 3, 5)}, kLightBlue); return true;
+    case ID_SPACE_VERTICAL: Boxes(p, {QRectF(5.5, 0.5, 5, 3), QRectF(5.5, 6.5, 5, 3), QRectF(5.5, 12.5, 5, 3)}, kLightBlue); return true;
+    case ID_CASCADE_FROM_TOP_LEFT: Boxes(p, {QRectF(0.5, 0.5, 8, 6), QRectF(3.5, 4.5, 8, 6), QRectF(6.5, 8.5, 8, 6)}, kLightBlue); return true;
+    case ID_CASCADE_FROM_TOP_RIGHT: Boxes(p, {QRectF(6.5, 0.5, 8, 6), QRectF(3.5, 4.5, 8, 6), QRectF(0.5, 8.5, 8, 6)}, kLightBlue); return true;
+    case ID_SAME_WIDTH: Boxes(p, {QRectF(2.5, 1.5, 11, 5), QRectF(2.5, 9.5, 11, 5)}, kLightBlue); return true;
+    case ID_SAME_HEIGHT: Boxes(p, {QRectF(1.5, 2.5, 5, 11), QRectF(9.5, 2.5, 5, 11)}, kLightBlue); return true;
+    case ID_SAME_SIZE: Boxes(p, {QRectF(1.5, 1.5, 6, 6), QRectF(8.5, 8.5, 6, 6)}, kLightBlue); return true;
     default: return false;
     }
 }

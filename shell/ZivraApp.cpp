@@ -1,6 +1,7 @@
 #include "shell/ZivraApp.h"
 
 #include "document/ZivraDoc.h"
+#include "foundation/CommandIds.h"
 #include "foundation/TextFunctions.h"
 #include "model/BoxStyleList.h"
 #include "model/DataModelClasses.h"
@@ -36,7 +37,6 @@ constexpr UINT kMainFrameId = 128;
 constexpr UINT kContainerResource = 6;
 constexpr UINT kServerResourceEmbedded = 5;
 constexpr UINT kServerResourceInPlace = 4;
-constexpr UINT ID_FILE_CLOSE_ALL = 32880;
 constexpr int kRecentFiles = 4;
 constexpr int kSplashTicks = 8;
 constexpr const char* kPageSection = "Document Page";
@@ -98,7 +98,7 @@ const MessageMap* CZivraApp::GetMessageMap() const
     static const MessageMap map{CWinApp::GetMessageMap(), {
         MapCommand(ID_APP_ABOUT, &CZivraApp::OnAppAbout),
         MapCommand(ID_FILE_OPEN, &CZivraApp::OnFileOpen),
-        MapCommand(ZivraAppImpl::ID_FILE_CLOSE_ALL, &CZivraApp::OnCloseAll),
+        MapCommand(ID_FILE_CLOSE_ALL, &CZivraApp::OnCloseAll),
     }};
     return &map;
 }

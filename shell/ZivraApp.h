@@ -7,6 +7,7 @@
 
 #include "document/DocumentShellServices.h"
 #include "foundation/AppServices.h"
+#include "foundation/CommandIds.h"
 #include "foundation/ColorItemList.h"
 #include "foundation/RegManList.h"
 #include "physical/DataTypeList.h"
@@ -26,7 +27,7 @@ class CZivraApp : public CWinApp, public AppServices, public DocumentShellServic
     DECLARE_DYNAMIC(CZivraApp)
 public:
     // The object operation the conceptual-file dialog runs; the last object command at start.
-    static constexpr UINT kInitialObjectCommand = 22009;
+    static constexpr UINT kInitialObjectCommand = ID_OBJ_FILE_DIALOG;
 
     // The one application: registers itself as such and as the lower layers' services.
     CZivraApp();

@@ -1,9 +1,10 @@
 #include "view/BaseView.h"
 
 #include "document/BaseDoc.h"
-#include "document/DrawObjects.h"
+#include "foundation/CommandIds.h"
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
+#include "objects/DrawObjects.h"
 #include "platform/afx/StringTable.h"
 #include "platform/gdi/DrawLog.h"
 #include "platform/ui/CmdUI.h"

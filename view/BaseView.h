@@ -13,6 +13,7 @@
 #include "platform/ui/ScrollView.h"
 #include "view/TrackModes.h"
 #include "view/ViewGeometry.h"
+#include "view/ViewTool.h"
 
 #include <functional>
 
@@ -22,17 +23,6 @@ class CCmdUI;
 class CFloatEdit;
 class DrawLog;
 
-// Command ids of the view's zoom and page-frame commands.
-constexpr UINT ID_VIEW_FRAME_PRINT_SCALE = 32777;
-constexpr UINT ID_VIEW_FRAME_VIEW_SCALE = 32778;
-constexpr UINT ID_VIEW_ZOOM_FIT = 32783;
-constexpr UINT ID_VIEW_ZOOM_CUSTOM = 32784;
-constexpr UINT ID_VIEW_ZOOM_FIT_TOGGLE = 32785;
-constexpr UINT ID_VIEW_ZOOM_IN = 32786;
-constexpr UINT ID_VIEW_ZOOM_OUT = 32787;
-constexpr UINT ID_VIEW_ZOOM_100 = 32788;
-// The status-bar pane of the zoom and its idle text.
-constexpr UINT ID_INDICATOR_ZOOM = 32894;
 // Hints of a document update: an object's hidden flag changed for define mode or print mode.
 constexpr LPARAM HINT_HIDDEN_DEFINE_CHANGED = 20017;
 constexpr LPARAM HINT_HIDDEN_PRINT_CHANGED = 20018;
@@ -184,7 +174,7 @@ public:
 
     // --- Tools and the mouse ------------------------------------------------------------------
     // Whether the view lets the tool be current: read-only documents and define mode forbid
-    // some, and tools whose objects cannot be built yet are refused.
+    // some, and a drawing tool without a class in the tool table is refused.
     virtual BOOL IsToolAllowed(UINT tool) const;
     // Makes the tool current; FALSE when it already is or is not allowed.
     BOOL SetCurrentTool(UINT tool);
@@ -202,49 +192,52 @@ public:
     // capture are reset. The view loses the mouse capture this way (another window, a message).
     void CancelTracking();
 
-    // Tool-handler arguments: key-state flags, device point, the prepared device context, the
-    // zoomed point and the document point.
-    virtual void OnPointerButtonDown(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
-    virtual void TrackSelectRect(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
-    virtual void OnPointerHover(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
-    virtual void OnToolHover(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc, UINT tool);
-    virtual void TrackZoomRect(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
-    // One object operation (22000 to 22999) on one object; TRUE when it acted.
+    // What the tools (ViewTool) do with the view. Each handler takes the mouse event.
+    virtual void OnPointerButtonDown(const ToolEvent& event);
+    virtual void TrackSelectRect(const ToolEvent& event);
+    virtual void OnPointerHover(const ToolEvent& event);
+    virtual void OnToolHover(const ToolEvent& event);
+    virtual void TrackZoomRect(const ToolEvent& event);
+    // One object operation (ID_OPERATION_FIRST to ID_OPERATION_LAST) on one object; TRUE when it acted.
     virtual BOOL ApplyObjectOperation(CObject* object, UINT commandId);
-    void BeginZoomRect(CDC* dc, CPoint zoomed, CPoint doc);
-    void EndZoomRect(CDC* dc, CPoint zoomed, CPoint doc);
-    void EndPickObject(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
+    void BeginZoomRect(const ToolEvent& event);
+    void EndZoomRect(const ToolEvent& event);
+    void DrawZoomRectFeedback(CDC* dc);
+    void EndPickObject(const ToolEvent& event);
 
-    // The shape tools: press, rubber band and release.
-    void BeginShapeTracking(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
-    void TrackShapeRubberBand(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
-    void EndShapeTracking(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
-    void DrawRoundRectRubberBand(CDC* dc);
-    float GetDefaultRoundRate() const;
-    // Factories of the shape tools; TRUE when an object was added.
-    BOOL CreateRect(CDC* dc);
-    BOOL CreateRoundRect(CDC* dc);
+    // The creation tools: press (in the tool's tracking mode), outline and release. The release
+    // returns TRUE when the tool is to build its object over the dragged rectangle, FALSE for a
+    // click, which returns to the pointer.
+    void BeginShapeTracking(const ToolEvent& event, UINT mode);
+    void TrackShapeRubberBand(const ToolEvent& event);
+    BOOL EndShapeTracking(const ToolEvent& event);
+    // Builds the object of a creation tool: prototype attributes, one undo step, added and selected.
+    BOOL AddCreatedObject(CBaseObj* object);
+    // The rectangle of the drag from the anchor to the current point, at the zoom, and in document
+    // units.
+    CRect GetTrackedRect() const;
+    CRect GetDraggedRect() const;
     // Scrolls by a line or a page when a captured move leaves the window; the feedback is erased
     // first. FALSE when no scrolling is needed; the caller scrolls by the amount once the device
     // context is gone.
     BOOL AutoScrollWhileTracking(CDC* dc, CPoint point, CSize& scroll);
-    // Draws the feedback of the mode once more, which erases it.
-    void EraseTrackingFeedback(CDC* dc, UINT mode);
 
     // The pointer tool.
-    void EndSelectRect(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
-    void TrackMoveResize(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
-    void EndMoveResize(UINT flags, CPoint point, CDC* dc, CPoint zoomed, CPoint doc);
+    void EndSelectRect(const ToolEvent& event);
+    void DrawSelectRectFeedback(CDC* dc);
+    void TrackMoveResize(const ToolEvent& event);
+    void EndMoveResize(const ToolEvent& event);
+    void DrawMoveFeedback(CDC* dc);
     void DrawSelectionDragOutlines(CDC* dc, SIZE zoomedOffset);
     // 1 near the vertical guide, 2 near the horizontal one, 3 both, 0 neither.
     UINT HitTestGuides(POINT point) const;
-    void TrackGuide(CDC* dc, CPoint zoomed, CPoint doc);
-    void EndGuideDrag(CDC* dc, CPoint zoomed, CPoint doc);
+    void TrackGuide(const ToolEvent& event);
+    void EndGuideDrag(const ToolEvent& event);
     void BeginPagesAcrossDrag(CDC* dc);
     void BeginPagesDownDrag(CDC* dc);
     void TrackPagesAcross(CDC* dc, int x);
     void TrackPagesDown(CDC* dc, int y);
-    void EndPageCountDrag(CDC* dc, CPoint zoomed);
+    void EndPageCountDrag(const ToolEvent& event);
     void DrawPageCountOutline(CDC* dc, int across, int down);
     CSize GetDragPages() const { return m_sizeDragPages; }
 
@@ -259,6 +252,8 @@ public:
     BOOL GetSelectionRange(CSize& lower, CSize& upper) const;
     BOOL GetSelectionRangeAtZoom(CSize& lower, CSize& upper) const;
     void MoveCursorToLogical(CDC* dc, POINT zoomed);
+    // Whether the mouse cursor is still at the client device point.
+    BOOL IsCursorAt(POINT device) const;
 
     // Automatic placement of new conceptual files in rows.
     void RestartAutoPlacement();
@@ -329,26 +324,26 @@ protected:
     void MapDevicePoint(POINT device, CPoint& zoomed, CPoint& doc) const;
     CPoint ZoomedOf(POINT doc) const;
     CSize ZoomedSize(SIZE size) const;
-    // The rectangle of the drag from the anchor to the current point, at the zoom.
-    CRect GetTrackedRect() const;
-    // The XOR feedback of the zoom tool and of a pick; drawn a second time it is gone.
-    void DrawZoomRectFeedback(CDC* dc);
-    void DrawPickLine(CDC* dc);
     // The offset of the drag in progress (current less anchor point) at the zoom.
     CSize GetZoomedDragOffset() const;
     // Renders what waits to be painted, so that XOR feedback is drawn on the final picture.
     void FlushPendingPaint();
-    // Sets the mode to none and lets go of the capture.
+    // The XOR feedback of a pick; drawn a second time it is gone.
+    void DrawPickLine(CDC* dc);
+    // Sets the mode to none, forgets the drag's tool and lets go of the capture.
     void EndTrackMode();
+    // The feedback of the drag in progress, drawn by the tool that started it: drawn (it shows),
+    // erased when it shows (drawn once more), and drawn as the drag's first outline.
+    void DrawDragFeedback(CDC* dc);
+    void EraseDragFeedback(CDC* dc);
+    void ShowDragFeedback(CDC* dc);
+    // The status text while a rectangle is dragged: the object under the mouse, else the tool's
+    // prompt.
+    void DescribeUnderMouseOrPrompt(CPoint doc, UINT tool);
+    // The event of a device point for the current tool, with the points mapped.
+    ToolEvent MakeToolEvent(UINT flags, CPoint point, CDC* dc) const;
     void ShowStatusText(const CString& text) const;
     void ShowToolPrompt(UINT tool) const;
-    // The tracking mode of a shape tool whose objects can be built, else TRACK_NONE.
-    static UINT GetShapeTrackMode(UINT tool);
-    static BOOL IsShapeTrackMode(UINT mode);
-    void DrawShapeRubberBand(CDC* dc, UINT mode);
-    // Builds the object of a factory: prototype attributes, one undo step, added and selected.
-    BOOL AddCreatedObject(CBaseObj* object);
-    CRect GetDraggedRect() const;
     // The constrained point of a move or resize drag; FALSE when the drag must stop here.
     BOOL ConstrainMovePoint(CDC* dc, UINT flags, CPoint& zoomed, CPoint& doc, BOOL tracking);
     // Starts the drag of a page-count handle in TRACK_PAGES_ACROSS or TRACK_PAGES_DOWN.
@@ -406,6 +401,8 @@ protected:
     CObList m_selection{10};
     CObject* m_pDragObject = nullptr;
     UINT m_nTrackMode = 0;
+    // The tool whose drag is in progress, null while none is.
+    const ViewTool* m_pDragTool = nullptr;
     CPoint m_ptAnchor;
     CPoint m_ptCurrent;
     CPoint m_ptAnchor100;

@@ -1,18 +1,22 @@
-// The mouse: a left-button press starts the current tool's drag with the mouse captured, every
-// captured move goes to the drag's tracker (XOR feedback), and the release to its finisher. Moves
-// without capture give hover feedback: the cursor and a status-bar description of what lies under
-// the mouse. A drag whose capture is taken away ends without being applied.
+// The mouse: a left-button press goes to the current tool (ViewTool), which may start a drag with
+// the mouse captured; every captured move goes to that tool's tracker (XOR feedback), and the
+// release to its finisher. Moves without capture give hover feedback: the cursor and a status-bar
+// description of what lies under the mouse. A drag whose capture is taken away ends without being
+// applied.
 #include "view/BaseView.h"
 
 #include "document/BaseDoc.h"
-#include "document/DrawObjects.h"
+#include "foundation/CommandIds.h"
 #include "foundation/Trackers.h"
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
+#include "objects/DrawObjects.h"
 #include "platform/afx/StringTable.h"
 #include "platform/gdi/DrawLog.h"
 #include "view/FrameServices.h"
+#include "view/PageCountTool.h"
 #include "view/ViewCursors.h"
+#include "view/ViewToolTable.h"
 
 #include <QCursor>
 #include <QEvent>
@@ -33,9 +37,13 @@ constexpr struct
 {
     UINT command;
     UINT cancel;
-} kPickCancels[] = {{22019, 22021}, {22020, 22022}, {22031, 22032}, {22033, 22034}, {22043, 22044}};
-constexpr UINT kPickConnectorCommand = 22043;
-constexpr UINT kGridPlacementCommand = 22008;
+} kPickCancels[] = {
+    {ID_OBJ_PICK_START_CONNECTION, ID_OBJ_CLEAR_START_CONNECTION},
+    {ID_OBJ_PICK_END_CONNECTION, ID_OBJ_CLEAR_END_CONNECTION},
+    {ID_OBJ_PICK_LINK, ID_OBJ_CLEAR_LINK},
+    {ID_OBJ_PICK_CLONE_SOURCE, ID_OBJ_CANCEL_CLONE_SOURCE},
+    {ID_OBJ_PICK_CONNECTOR, ID_OBJ_CANCEL_CONNECTOR},
+};
 
 UINT CurrentTool()
 {
@@ -89,6 +97,7 @@ void CBaseView::FlushPendingPaint()
 void CBaseView::EndTrackMode()
 {
     m_nTrackMode = TRACK_NONE;
+    m_pDragTool = nullptr;
     if (GetCapture() == this)
         ReleaseCapture();
 }
@@ -198,15 +207,24 @@ UINT CBaseView::HitTestDocumentZones(POINT zoomed) const
 
 // --- The three mouse messages -------------------------------------------------------------------
 
+ToolEvent CBaseView::MakeToolEvent(UINT flags, CPoint point, CDC* dc) const
+{
+    ToolEvent event;
+    event.tool = BaseViewMouse::CurrentTool();
+    event.flags = flags;
+    event.device = point;
+    event.dc = dc;
+    MapDevicePoint(point, event.zoomed, event.doc);
+    return event;
+}
+
 void CBaseView::OnLButtonDown(UINT flags, CPoint point)
 {
     const BOOL readOnly = IsDocReadOnly();
-    const UINT tool = BaseViewMouse::CurrentTool();
     EndInPlaceEditAndRefresh();
     FlushPendingPaint();
-    CPoint zoomed, doc;
-    MapDevicePoint(point, zoomed, doc);
-    const UINT zone = HitTestDocumentZones(zoomed);
+    ToolEvent event = MakeToolEvent(flags, point, nullptr);
+    const UINT zone = HitTestDocumentZones(event.zoomed);
     const BOOL picking = GetCapture() == this && IsPickTrackMode(m_nTrackMode);
     if (zone == 0) {
         // Outside the document a pending pick is dropped without running.
@@ -215,25 +233,22 @@ void CBaseView::OnLButtonDown(UINT flags, CPoint point)
         return;
     }
     CFeedbackDC dc(this);
+    event.dc = &dc;
     if (picking) {
-        EndPickObject(flags, point, &dc, zoomed, doc);
+        EndPickObject(event);
         return;
     }
-    if (FramePrintSize && (zone & (ZONE_RIGHT_EDGE | ZONE_BOTTOM_EDGE))) {
-        if (!readOnly)
-            (zone & ZONE_RIGHT_EDGE) ? BeginPagesAcrossDrag(&dc) : BeginPagesDownDrag(&dc);
+    static const PageCountTool pageCount;
+    const BOOL onFrameEdge = FramePrintSize && (zone & (ZONE_RIGHT_EDGE | ZONE_BOTTOM_EDGE));
+    if (readOnly && (onFrameEdge || !IsPointerOrZoomTool(event.tool)))
         return;
-    }
-    if (readOnly && !IsPointerOrZoomTool(tool))
-        return;
-    if (tool == ID_TOOL_ZOOM) {
-        BeginZoomRect(&dc, zoomed, doc);
-    } else if (const UINT mode = GetShapeTrackMode(tool)) {
-        m_nTrackMode = mode;
-        BeginShapeTracking(flags, point, &dc, zoomed, doc);
-    } else {
-        OnPointerButtonDown(flags, point, &dc, zoomed, doc);
-    }
+    // Any other tool id acts as the pointer.
+    const ViewTool* tool = onFrameEdge ? &pageCount : FindViewTool(event.tool);
+    m_pDragTool = tool ? tool : FindViewTool(ID_TOOL_POINTER);
+    m_pDragTool->Press(*this, event);
+    // A press that started no drag (a click that selects) leaves no tool behind.
+    if (m_nTrackMode == TRACK_NONE)
+        m_pDragTool = nullptr;
 }
 
 void CBaseView::OnMouseMove(UINT flags, CPoint point)
@@ -242,13 +257,11 @@ void CBaseView::OnMouseMove(UINT flags, CPoint point)
     CSize scroll;
     BOOL scrolled = FALSE;
     {
-        CPoint zoomed, doc;
-        MapDevicePoint(point, zoomed, doc);
         CFeedbackDC dc(this);
-        const UINT zone = HitTestDocumentZones(zoomed);
-        ReportMousePosition(zone != 0 ? doc : CPoint(-1, -1));
+        const ToolEvent event = MakeToolEvent(flags, point, &dc);
+        const UINT zone = HitTestDocumentZones(event.zoomed);
+        ReportMousePosition(zone != 0 ? event.doc : CPoint(-1, -1));
         if (GetCapture() != this) {
-            const UINT tool = BaseViewMouse::CurrentTool();
             if (zone == 0) {
                 ShowStatusText(CString(u8"ﾄﾞｷｭﾒﾝﾄ外"));
                 SetCursor(QCursor(Qt::ArrowCursor));
@@ -258,29 +271,14 @@ void CBaseView::OnMouseMove(UINT flags, CPoint point)
             } else if (FramePrintSize && (zone & ZONE_BOTTOM_EDGE)) {
                 ShowStatusText(CString(u8"縦ページ数を変更"));
                 SetCursor(QCursor(Qt::SizeVerCursor));
-            } else if (tool == ID_TOOL_POINTER) {
-                OnPointerHover(flags, point, &dc, zoomed, doc);
-            } else if (tool > ID_TOOL_POINTER && tool <= ID_TOOL_LAST) {
-                OnToolHover(flags, point, &dc, zoomed, doc, tool);
+            } else if (const ViewTool* tool = FindViewTool(event.tool)) {
+                tool->Hover(*this, event);
             }
             return;
         }
         scrolled = AutoScrollWhileTracking(&dc, point, scroll);
-        if (!scrolled) {
-            switch (m_nTrackMode) {
-            case TRACK_PAGES_ACROSS: TrackPagesAcross(&dc, zoomed.x); break;
-            case TRACK_PAGES_DOWN: TrackPagesDown(&dc, zoomed.y); break;
-            case TRACK_SELECT_RECT: TrackSelectRect(flags, point, &dc, zoomed, doc); break;
-            case TRACK_ZOOM_RECT: TrackZoomRect(flags, point, &dc, zoomed, doc); break;
-            case TRACK_MOVE: TrackMoveResize(flags, point, &dc, zoomed, doc); break;
-            case TRACK_GUIDE_X:
-            case TRACK_GUIDE_Y: TrackGuide(&dc, zoomed, doc); break;
-            default:
-                if (IsShapeTrackMode(m_nTrackMode))
-                    TrackShapeRubberBand(flags, point, &dc, zoomed, doc);
-                break;
-            }
-        }
+        if (!scrolled && m_nTrackMode != TRACK_NONE && m_pDragTool)
+            m_pDragTool->Track(*this, event);
     }
     // The picture moves under a scroll, so it scrolls only once nothing draws into it.
     if (scrolled) {
@@ -299,43 +297,59 @@ void CBaseView::OnLButtonUp(UINT flags, CPoint point)
     FlushPendingPaint();
     if (m_bOutlineShown) {
         CFeedbackDC screen(this);
-        EraseTrackingFeedback(&screen, m_nTrackMode);
-        m_bOutlineShown = FALSE;
+        EraseDragFeedback(&screen);
     }
     // What a release applies may repaint, zoom or scroll the picture, so the finishers work on a
     // device context that only maps points.
     DrawLog log;
     CDC dc;
     PrepareMappingDC(dc, log);
-    CPoint zoomed, doc;
-    MapDevicePoint(point, zoomed, doc);
-    switch (m_nTrackMode) {
-    case TRACK_PAGES_ACROSS:
-    case TRACK_PAGES_DOWN: EndPageCountDrag(&dc, zoomed); break;
-    case TRACK_SELECT_RECT: EndSelectRect(flags, point, &dc, zoomed, doc); break;
-    case TRACK_ZOOM_RECT: EndZoomRect(&dc, zoomed, doc); break;
-    case TRACK_MOVE: EndMoveResize(flags, point, &dc, zoomed, doc); break;
-    case TRACK_GUIDE_X:
-    case TRACK_GUIDE_Y: EndGuideDrag(&dc, zoomed, doc); break;
-    default:
-        if (IsShapeTrackMode(m_nTrackMode))
-            EndShapeTracking(flags, point, &dc, zoomed, doc);
-        break;
-    }
+    if (const ViewTool* tool = m_nTrackMode != TRACK_NONE ? m_pDragTool : nullptr)
+        tool->Release(*this, MakeToolEvent(flags, point, &dc));
+}
+
+// --- The drag's feedback ------------------------------------------------------------------------
+
+void CBaseView::DrawDragFeedback(CDC* dc)
+{
+    if (IsPickTrackMode(m_nTrackMode))
+        DrawPickLine(dc);
+    else if (m_pDragTool)
+        m_pDragTool->DrawFeedback(*this, dc);
+}
+
+void CBaseView::EraseDragFeedback(CDC* dc)
+{
+    if (!m_bOutlineShown)
+        return;
+    DrawDragFeedback(dc);
+    m_bOutlineShown = FALSE;
+}
+
+void CBaseView::ShowDragFeedback(CDC* dc)
+{
+    DrawDragFeedback(dc);
+    m_bOutlineShown = TRUE;
+}
+
+void CBaseView::DescribeUnderMouseOrPrompt(CPoint doc, UINT tool)
+{
+    if (CObject* object = FindObjectAt(doc))
+        DescribeObjectForStatus(GetDocument(), object, DESCRIBE_UNDER_MOUSE);
+    else
+        ShowToolPrompt(tool);
 }
 
 // --- Losing the capture -------------------------------------------------------------------------
 
 void CBaseView::CancelTracking()
 {
-    const UINT mode = m_nTrackMode;
-    EndTrackMode();
     if (m_bOutlineShown) {
         FlushPendingPaint();
         CFeedbackDC dc(this);
-        EraseTrackingFeedback(&dc, mode);
-        m_bOutlineShown = FALSE;
+        EraseDragFeedback(&dc);
     }
+    EndTrackMode();
     SetCursor(QCursor(Qt::ArrowCursor));
 }
 
@@ -364,8 +378,10 @@ BOOL CBaseView::FilterWidgetEvent(QEvent* event)
 
 // --- Hover --------------------------------------------------------------------------------------
 
-void CBaseView::OnPointerHover(UINT flags, CPoint, CDC*, CPoint zoomed, CPoint doc)
+void CBaseView::OnPointerHover(const ToolEvent& event)
 {
+    const UINT flags = event.flags;
+    const CPoint zoomed = event.zoomed, doc = event.doc;
     CPoint handle;
     if (IsSingleSelection()) {
         CObject* selected = GetLastSelected();
@@ -397,13 +413,14 @@ void CBaseView::OnPointerHover(UINT flags, CPoint, CDC*, CPoint zoomed, CPoint d
     }
 }
 
-void CBaseView::OnToolHover(UINT, CPoint, CDC*, CPoint, CPoint doc, UINT tool)
+void CBaseView::OnToolHover(const ToolEvent& event)
 {
+    const UINT tool = event.tool;
     BOOL described = FALSE;
     const CObList* objects = GetDocument()->GetObjectList();
     for (POSITION pos = objects->GetTailPosition(); pos;) {
         CObject* object = objects->GetPrev(pos);
-        if (HitTestObject(object, doc, TRUE)) {
+        if (HitTestObject(object, event.doc, TRUE)) {
             DescribeObjectForStatus(GetDocument(), object, DESCRIBE_UNDER_MOUSE);
             described = TRUE;
         }
@@ -415,14 +432,28 @@ void CBaseView::OnToolHover(UINT, CPoint, CDC*, CPoint, CPoint doc, UINT tool)
         UINT tool;
         UINT cursor;
     } toolCursors[] = {
-        {32811, IDC_TOOL_ZOOM},      {32814, IDC_TOOL_LINE},       {32815, IDC_TOOL_POLYLINE},
-        {32816, IDC_TOOL_RECT},      {32817, IDC_TOOL_ROUNDRECT},  {32818, IDC_TOOL_ELLIPSE},
-        {32819, IDC_TOOL_TEXT},      {32820, IDC_TOOL_ARC},        {32821, IDC_TOOL_FREEARC},
-        {32822, IDC_TOOL_CONNECTOR}, {32823, IDC_TOOL_DIAMOND},    {32824, IDC_TOOL_HEXAGON},
-        {32825, IDC_TOOL_OCTAGON},   {32826, IDC_TOOL_DATA},       {32827, IDC_TOOL_PROCESS},
-        {32828, IDC_TOOL_PROCESS},   {32829, IDC_TOOL_ARROW_OTHER}, {32830, IDC_TOOL_RECT},
-        {32831, IDC_TOOL_RECT},      {32832, IDC_TOOL_RECT},       {32833, IDC_TOOL_BALLOON},
-        {32834, IDC_TOOL_ELLIPSE},
+        {ID_TOOL_ZOOM, IDC_TOOL_ZOOM},
+        {ID_TOOL_LINE, IDC_TOOL_LINE},
+        {ID_TOOL_POLYLINE, IDC_TOOL_POLYLINE},
+        {ID_TOOL_RECT, IDC_TOOL_RECT},
+        {ID_TOOL_ROUNDRECT, IDC_TOOL_ROUNDRECT},
+        {ID_TOOL_ELLIPSE, IDC_TOOL_ELLIPSE},
+        {ID_TOOL_TEXT, IDC_TOOL_TEXT},
+        {ID_TOOL_ARC, IDC_TOOL_ARC},
+        {ID_TOOL_FREEARC, IDC_TOOL_FREEARC},
+        {ID_TOOL_CONNECTOR, IDC_TOOL_CONNECTOR},
+        {ID_TOOL_DIAMOND, IDC_TOOL_DIAMOND},
+        {ID_TOOL_HEXAGON, IDC_TOOL_HEXAGON},
+        {ID_TOOL_OCTAGON, IDC_TOOL_OCTAGON},
+        {ID_TOOL_DATA, IDC_TOOL_DATA},
+        {ID_TOOL_PROCESS, IDC_TOOL_PROCESS},
+        {ID_TOOL_FILE, IDC_TOOL_PROCESS},
+        {ID_TOOL_RELARROW, IDC_TOOL_ARROW_OTHER},
+        {ID_TOOL_TASK, IDC_TOOL_RECT},
+        {ID_TOOL_CLONE, IDC_TOOL_RECT},
+        {ID_TOOL_OLE, IDC_TOOL_RECT},
+        {ID_TOOL_BALLOON, IDC_TOOL_BALLOON},
+        {ID_TOOL_CIRCLE_CONNECTOR, IDC_TOOL_ELLIPSE},
     };
     for (const auto& entry : toolCursors)
         if (entry.tool == tool)
@@ -431,44 +462,36 @@ void CBaseView::OnToolHover(UINT, CPoint, CDC*, CPoint, CPoint doc, UINT tool)
 
 // --- The zoom tool's rectangle ------------------------------------------------------------------
 
-void CBaseView::BeginZoomRect(CDC* dc, CPoint zoomed, CPoint doc)
+void CBaseView::BeginZoomRect(const ToolEvent& event)
 {
-    m_ptAnchor = m_ptCurrent = zoomed;
-    m_ptAnchor100 = m_ptCurrent100 = doc;
+    m_ptAnchor = m_ptCurrent = event.zoomed;
+    m_ptAnchor100 = m_ptCurrent100 = event.doc;
     SetCapture();
     m_nTrackMode = TRACK_ZOOM_RECT;
-    DrawZoomRectFeedback(dc);
-    m_bOutlineShown = TRUE;
+    ShowDragFeedback(event.dc);
 }
 
-void CBaseView::TrackZoomRect(UINT, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
+void CBaseView::TrackZoomRect(const ToolEvent& event)
 {
+    CPoint zoomed = event.zoomed;
     if (zoomed == m_ptCurrent)
         return;
-    if (m_bOutlineShown)
-        DrawZoomRectFeedback(dc);
+    EraseDragFeedback(event.dc);
     ClampToDocumentAtZoom(zoomed);
     m_ptCurrent = zoomed;
-    DrawZoomRectFeedback(dc);
-    m_bOutlineShown = TRUE;
-    if (CObject* object = FindObjectAt(doc))
-        DescribeObjectForStatus(GetDocument(), object, DESCRIBE_UNDER_MOUSE);
-    else
-        ShowToolPrompt(ID_TOOL_ZOOM);
+    ShowDragFeedback(event.dc);
+    DescribeUnderMouseOrPrompt(event.doc, ID_TOOL_ZOOM);
 }
 
 // --- Ending a pick ------------------------------------------------------------------------------
 
-void CBaseView::EndPickObject(UINT, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
+void CBaseView::EndPickObject(const ToolEvent& event)
 {
-    if (m_bOutlineShown) {
-        DrawPickLine(dc);
-        m_bOutlineShown = FALSE;
-    }
+    EraseDragFeedback(event.dc);
     EndTrackMode();
-    m_ptAnchor = zoomed;
-    m_ptAnchor100 = doc;
-    CObject* picked = FindObjectAt(doc);
+    m_ptAnchor = event.zoomed;
+    m_ptAnchor100 = event.doc;
+    CObject* picked = FindObjectAt(event.doc);
     UINT command = m_nHitCode;
     // A copy: the operations may change the selection.
     CObList selected;
@@ -483,7 +506,7 @@ void CBaseView::EndPickObject(UINT, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
         return;
     }
     // The circular connectors that a connector pick needs are not among the objects built yet.
-    if (command == BaseViewMouse::kPickConnectorCommand || !DrawObjects::IsDrawObject(picked))
+    if (command == ID_OBJ_PICK_CONNECTOR || !DrawObjects::IsDrawObject(picked))
         return;
     const WORD pickedId = DrawObjects::GetObjectId(picked);
     m_nHitIndex = pickedId;
@@ -497,10 +520,10 @@ void CBaseView::EndPickObject(UINT, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
 
 BOOL CBaseView::ApplyObjectOperation(CObject* object, UINT commandId)
 {
-    if (commandId < 22000 || commandId > 22999 || !DrawObjects::IsDrawObject(object))
+    if (commandId < ID_OPERATION_FIRST || commandId > ID_OPERATION_LAST || !DrawObjects::IsDrawObject(object))
         return FALSE;
     CBaseDoc* doc = GetDocument();
-    if (commandId == BaseViewMouse::kGridPlacementCommand) {
+    if (commandId == ID_OBJ_SNAP_TO_GRID) {
         CSize offset;
         if (!GetGridPlacementOffset(object, offset))
             return FALSE;

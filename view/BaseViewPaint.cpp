@@ -3,10 +3,10 @@
 #include "view/BaseView.h"
 
 #include "document/BaseDoc.h"
-#include "document/DrawObjects.h"
 #include "foundation/Trackers.h"
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
+#include "objects/DrawObjects.h"
 
 namespace BaseViewPaint {
 

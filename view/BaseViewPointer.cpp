@@ -5,10 +5,11 @@
 #include "view/BaseView.h"
 
 #include "document/BaseDoc.h"
-#include "document/DrawObjects.h"
+#include "foundation/CommandIds.h"
 #include "foundation/Trackers.h"
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
+#include "objects/DrawObjects.h"
 #include "view/ViewCursors.h"
 
 #include <QCursor>
@@ -50,8 +51,11 @@ CSize CBaseView::GetZoomedDragOffset() const
 
 // --- The press ----------------------------------------------------------------------------------
 
-void CBaseView::OnPointerButtonDown(UINT flags, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
+void CBaseView::OnPointerButtonDown(const ToolEvent& event)
 {
+    const UINT flags = event.flags;
+    CDC* dc = event.dc;
+    const CPoint zoomed = event.zoomed, doc = event.doc;
     const BOOL ctrl = (flags & MK_CONTROL) != 0;
     const BOOL readOnly = IsDocReadOnly();
     CBaseDoc* document = GetDocument();
@@ -126,8 +130,7 @@ void CBaseView::OnPointerButtonDown(UINT flags, CPoint, CDC* dc, CPoint zoomed, 
         m_nTrackMode = vertical ? TRACK_GUIDE_X : TRACK_GUIDE_Y;
         m_ptAnchor100 = m_ptCurrent100 = vertical ? CPoint(m_ptGuide.x, doc.y) : CPoint(doc.x, m_ptGuide.y);
         m_ptAnchor = m_ptCurrent = ZoomedOf(m_ptAnchor100);
-        vertical ? DrawVerticalGuideTracker(dc) : DrawHorizontalGuideTracker(dc);
-        m_bOutlineShown = TRUE;
+        ShowDragFeedback(dc);
         return;
     }
     if (!ctrl && HasSelection()) {
@@ -142,32 +145,31 @@ void CBaseView::OnPointerButtonDown(UINT flags, CPoint, CDC* dc, CPoint zoomed, 
 
 // --- Rubber-band selection ----------------------------------------------------------------------
 
-void CBaseView::TrackSelectRect(UINT, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
+void CBaseView::TrackSelectRect(const ToolEvent& event)
 {
+    CPoint zoomed = event.zoomed;
     if (zoomed == m_ptCurrent)
         return;
     if (ClampToDocumentAtZoom(zoomed))
-        MoveCursorToLogical(dc, zoomed);
+        MoveCursorToLogical(event.dc, zoomed);
     if (zoomed == m_ptCurrent)
         return;
-    if (m_bOutlineShown)
-        DrawTrackerRect(dc, GetTrackedRect());
+    EraseDragFeedback(event.dc);
     m_ptCurrent = zoomed;
-    DrawTrackerRect(dc, GetTrackedRect());
-    m_bOutlineShown = TRUE;
-    if (CObject* object = FindObjectAt(doc))
-        DescribeObjectForStatus(GetDocument(), object, DESCRIBE_UNDER_MOUSE);
-    else
-        ShowToolPrompt(ID_TOOL_POINTER);
+    ShowDragFeedback(event.dc);
+    DescribeUnderMouseOrPrompt(event.doc, ID_TOOL_POINTER);
 }
 
-void CBaseView::EndSelectRect(UINT, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
+void CBaseView::DrawSelectRectFeedback(CDC* dc)
 {
+    DrawTrackerRect(dc, GetTrackedRect());
+}
+
+void CBaseView::EndSelectRect(const ToolEvent& event)
+{
+    CDC* dc = event.dc;
+    CPoint zoomed = event.zoomed, doc = event.doc;
     EndTrackMode();
-    if (m_bOutlineShown) {
-        DrawTrackerRect(dc, GetTrackedRect());
-        m_bOutlineShown = FALSE;
-    }
     if (ClampToDocument(doc)) {
         zoomed = ZoomedOf(doc);
         MoveCursorToLogical(dc, zoomed);
@@ -210,30 +212,31 @@ BOOL CBaseView::ConstrainMovePoint(CDC* dc, UINT flags, CPoint& zoomed, CPoint& 
     return TRUE;
 }
 
-void CBaseView::TrackMoveResize(UINT flags, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
+void CBaseView::TrackMoveResize(const ToolEvent& event)
 {
+    CPoint zoomed = event.zoomed, doc = event.doc;
     if (zoomed == m_ptCurrent || m_nHitCode == 0 || m_selection.IsEmpty())
         return;
-    if (!ConstrainMovePoint(dc, flags, zoomed, doc, TRUE))
+    if (!ConstrainMovePoint(event.dc, event.flags, zoomed, doc, TRUE))
         return;
-    if (m_bOutlineShown)
-        DrawSelectionDragOutlines(dc, GetZoomedDragOffset());
+    EraseDragFeedback(event.dc);
     m_ptCurrent = zoomed;
     m_ptCurrent100 = doc;
-    DrawSelectionDragOutlines(dc, GetZoomedDragOffset());
-    m_bOutlineShown = TRUE;
+    ShowDragFeedback(event.dc);
 }
 
-void CBaseView::EndMoveResize(UINT flags, CPoint, CDC* dc, CPoint zoomed, CPoint doc)
+void CBaseView::DrawMoveFeedback(CDC* dc)
 {
+    DrawSelectionDragOutlines(dc, GetZoomedDragOffset());
+}
+
+void CBaseView::EndMoveResize(const ToolEvent& event)
+{
+    CPoint zoomed = event.zoomed, doc = event.doc;
     EndTrackMode();
     if (m_selection.IsEmpty())
         return;
-    if (m_bOutlineShown) {
-        DrawSelectionDragOutlines(dc, GetZoomedDragOffset());
-        m_bOutlineShown = FALSE;
-    }
-    ConstrainMovePoint(dc, flags, zoomed, doc, FALSE);
+    ConstrainMovePoint(event.dc, event.flags, zoomed, doc, FALSE);
     m_ptCurrent = zoomed;
     m_ptCurrent100 = doc;
     if (m_ptCurrent100 == m_ptAnchor100)
@@ -268,8 +271,9 @@ UINT CBaseView::HitTestGuides(POINT point) const
     return result;
 }
 
-void CBaseView::TrackGuide(CDC* dc, CPoint zoomed, CPoint doc)
+void CBaseView::TrackGuide(const ToolEvent& event)
 {
+    CPoint zoomed = event.zoomed, doc = event.doc;
     if (zoomed == m_ptCurrent)
         return;
     if (SnapToGrid(doc))
@@ -279,15 +283,10 @@ void CBaseView::TrackGuide(CDC* dc, CPoint zoomed, CPoint doc)
     if (zoomed == m_ptCurrent)
         return;
     const BOOL vertical = m_nTrackMode == TRACK_GUIDE_X;
-    const auto draw = [this, dc, vertical] {
-        vertical ? DrawVerticalGuideTracker(dc) : DrawHorizontalGuideTracker(dc);
-    };
-    if (m_bOutlineShown)
-        draw();
+    EraseDragFeedback(event.dc);
     m_ptCurrent = zoomed;
     m_ptCurrent100 = doc;
-    draw();
-    m_bOutlineShown = TRUE;
+    ShowDragFeedback(event.dc);
     CString text;
     if (vertical)
         text.Format(CString(u8"縦ガイド・ラインを移動 : %.1f mm"), (doc.x - 10) / 10.0);
@@ -296,14 +295,11 @@ void CBaseView::TrackGuide(CDC* dc, CPoint zoomed, CPoint doc)
     ShowStatusText(text);
 }
 
-void CBaseView::EndGuideDrag(CDC* dc, CPoint zoomed, CPoint doc)
+void CBaseView::EndGuideDrag(const ToolEvent& event)
 {
+    CPoint zoomed = event.zoomed, doc = event.doc;
     const BOOL vertical = m_nTrackMode == TRACK_GUIDE_X;
     EndTrackMode();
-    if (m_bOutlineShown) {
-        vertical ? DrawVerticalGuideTracker(dc) : DrawHorizontalGuideTracker(dc);
-        m_bOutlineShown = FALSE;
-    }
     if (zoomed == m_ptAnchor)
         return;
     if (SnapToGrid(doc))
@@ -340,8 +336,7 @@ void CBaseView::BeginPageCountDrag(CDC* dc, UINT mode)
     SetCapture();
     m_nTrackMode = mode;
     m_sizeDragPages = GetDocument()->GetPages();
-    DrawPageCountOutline(dc, m_sizeDragPages.cx, m_sizeDragPages.cy);
-    m_bOutlineShown = TRUE;
+    ShowDragFeedback(dc);
     SetCursor(QCursor(mode == TRACK_PAGES_ACROSS ? Qt::SizeHorCursor : Qt::SizeVerCursor));
 }
 
@@ -350,11 +345,9 @@ void CBaseView::TrackPageCount(CDC* dc, CSize pages)
     if (pages == m_sizeDragPages)
         return;
     pages = GetDocument()->FitPageCount(pages.cx, pages.cy);
-    if (m_bOutlineShown)
-        DrawPageCountOutline(dc, m_sizeDragPages.cx, m_sizeDragPages.cy);
+    EraseDragFeedback(dc);
     m_sizeDragPages = pages;
-    DrawPageCountOutline(dc, m_sizeDragPages.cx, m_sizeDragPages.cy);
-    m_bOutlineShown = TRUE;
+    ShowDragFeedback(dc);
     CString text;
     text.Format(CString(u8"横 %d x 縦 %d ﾍﾟｰｼﾞ"), int(pages.cx), int(pages.cy));
     ShowStatusText(text);
@@ -382,14 +375,10 @@ void CBaseView::TrackPagesDown(CDC* dc, int y)
         TrackPageCount(dc, CSize(m_sizeDragPages.cx, BaseViewPointer::PagesCovering(y, height)));
 }
 
-void CBaseView::EndPageCountDrag(CDC* dc, CPoint)
+void CBaseView::EndPageCountDrag(const ToolEvent&)
 {
     EndTrackMode();
     SetCursor(QCursor(Qt::ArrowCursor));
-    if (m_bOutlineShown) {
-        DrawPageCountOutline(dc, m_sizeDragPages.cx, m_sizeDragPages.cy);
-        m_bOutlineShown = FALSE;
-    }
     CBaseDoc* doc = GetDocument();
     if (m_sizeDragPages == doc->GetPages())
         return;
@@ -544,6 +533,13 @@ BOOL CBaseView::GetGridPlacementOffset(CObject* object, CSize& offset) const
     const int qy = (rect.top - origin.y) / g;
     offset = CSize(qx * g + origin.x - rect.left, qy * g + origin.y - rect.top);
     return TRUE;
+}
+
+BOOL CBaseView::IsCursorAt(POINT device) const
+{
+    CPoint screenPoint = device;
+    ClientToScreen(&screenPoint);
+    return QCursor::pos() == QPoint(screenPoint.x, screenPoint.y);
 }
 
 void CBaseView::MoveCursorToLogical(CDC* dc, POINT zoomed)

@@ -1,5 +1,7 @@
 #include "view/FrameServices.h"
 
+#include <utility>
+
 namespace FrameServicesImpl {
 
 FrameServices*& Registered()

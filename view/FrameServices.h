@@ -7,11 +7,6 @@
 #include "platform/afx/Point.h"
 #include "platform/afx/WinTypes.h"
 
-// The pointer tool; every other drawing tool follows it up to 32834.
-constexpr UINT ID_TOOL_POINTER = 32810;
-constexpr UINT ID_TOOL_ZOOM = 32811;
-constexpr UINT ID_TOOL_LAST = 32834;
-
 class FrameServices
 {
 public:

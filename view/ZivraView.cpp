@@ -1,7 +1,7 @@
 #include "view/ZivraView.h"
 
-#include "document/DrawObjects.h"
 #include "objects/BaseObj.h"
+#include "objects/DrawObjects.h"
 #include "platform/afx/MessageSink.h"
 #include "platform/afx/StringTable.h"
 #include "platform/ui/FrameworkIds.h"

@@ -2,6 +2,7 @@
 
 #include "tests/support/MessageScript.h"
 
+#include "foundation/CommandIds.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/FrameworkIds.h"
 
@@ -157,12 +158,12 @@ TEST_F(DocumentCore, ObjectOperationsRecordTheStateBeforeThem)
     CRectObj* obj = AddRect(m_doc, CRect(100, -100, 500, -400));
     {
         CUndoStep step(&m_doc);
-        ASSERT_TRUE(m_doc.ExecuteObjectOperation(obj, 22023, 0, 0)); // standard size
+        ASSERT_TRUE(m_doc.ExecuteObjectOperation(obj, ID_OBJ_STANDARD_SIZE, 0, 0)); // standard size
         const CSize offset(10, 20);
         ASSERT_TRUE(m_doc.MoveOrResizeObject(obj, TRUE, &offset, 1, 0));
     }
     EXPECT_EQ(ObjectById(m_doc, 1)->GetRect(), CRect(110, -80, 350, -240));
-    EXPECT_FALSE(m_doc.ExecuteObjectOperation(ObjectById(m_doc, 1), 22023, 0, 0)); // already that size
+    EXPECT_FALSE(m_doc.ExecuteObjectOperation(ObjectById(m_doc, 1), ID_OBJ_STANDARD_SIZE, 0, 0)); // already that size
 
     m_doc.Undo();
     EXPECT_EQ(ObjectById(m_doc, 1)->GetRect(), CRect(100, -100, 500, -400));
@@ -177,8 +178,8 @@ TEST_F(DocumentCore, ReadOnlyDocumentRefusesObjectCommands)
     const CSize offset(10, 10);
     CUndoStep step(&m_doc);
     EXPECT_FALSE(m_doc.MoveOrResizeObject(obj, TRUE, &offset, 1, 0));
-    EXPECT_FALSE(m_doc.ExecuteObjectOperation(obj, 22023, 0, 0));
-    EXPECT_FALSE(m_doc.ApplyObjectCommand(obj, 20000, nullptr, 1));
+    EXPECT_FALSE(m_doc.ExecuteObjectOperation(obj, ID_OBJ_STANDARD_SIZE, 0, 0));
+    EXPECT_FALSE(m_doc.ApplyObjectCommand(obj, ID_ATTRIBUTE_FIRST, nullptr, 1));
     EXPECT_EQ(obj->GetRect(), CRect(100, -100, 200, -200));
 }
 
@@ -194,8 +195,8 @@ TEST_F(DocumentCore, CommandUpdatesFollowTheDocumentState)
     const Case cases[] = {
         {ID_FILE_SAVE, FALSE, TRUE},
         {ID_FILE_SAVE, TRUE, FALSE},
-        {32772, FALSE, FALSE},
-        {32774, FALSE, FALSE},
+        {ID_PAGE_LAYOUT, FALSE, FALSE},
+        {ID_EXPORT_EXCEL, FALSE, FALSE},
     };
     for (const Case& c : cases) {
         m_doc.SetReadOnly(c.readOnly);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 using Order = std::vector<WORD>;
@@ -250,4 +252,17 @@ TEST_F(UndoLog, ClearingTheLogEndsUndoAndRedo)
     EXPECT_FALSE(m_doc.CanUndo());
     EXPECT_FALSE(m_doc.CanRedo());
     EXPECT_EQ(m_doc.GetUndoIndex(), -1);
+}
+
+TEST_F(UndoLog, AChangeRecordedWithNoOpenStepStopsADebugBuild)
+{
+    // The previous command's step is still current: without the check the change would join it.
+    AddRects(2);
+    const std::function<void()> unguardedEdits[] = {
+        [this] { m_doc.AddObject(new CRectObj(m_doc.NewObjectId(), CRect(0, 0, 10, -10))); },
+        [this] { m_doc.RemoveObject(ObjectById(m_doc, 1)); },
+        [this] { Move(2, 10); },
+    };
+    for (const auto& edit : unguardedEdits)
+        EXPECT_DEBUG_DEATH(edit(), "no CUndoStep open");
 }

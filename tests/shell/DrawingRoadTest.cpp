@@ -1,6 +1,7 @@
 // The whole road of drawing in the running editor: a new drawing, rectangles drawn and moved with
 // the mouse through the tool commands, undo, a saved file, and the file opened again.
 #include "document/BaseDoc.h"
+#include "foundation/CommandIds.h"
 #include "foundation/ZoomScale.h"
 #include "objects/RectObj.h"
 #include "platform/profile/Profile.h"
@@ -80,14 +81,14 @@ TEST(DrawingRoad, DrawMoveUndoSaveAndOpenAgain)
         ASSERT_NE(view, nullptr);
         CBaseDoc* doc = view->GetDocument();
 
-        frame->SendMessage(WM_COMMAND, 32816); // the rectangle tool
+        frame->SendMessage(WM_COMMAND, ID_TOOL_RECT); // the rectangle tool
         ASSERT_EQ(frame->GetCurrentTool(), 32816u);
         for (const CRect& rect : drawn)
             DragInView(*view, rect.TopLeft(), rect.BottomRight());
         ASSERT_EQ(RectsOf(*doc), std::vector<CRect>(std::begin(drawn), std::end(drawn)));
 
         // The second one moves, and undo puts it back.
-        frame->SendMessage(WM_COMMAND, 32810);
+        frame->SendMessage(WM_COMMAND, ID_TOOL_POINTER);
         DragInView(*view, CPoint(410, -180), CPoint(450, -220));
         EXPECT_EQ(RectsOf(*doc)[1], CRect(450, -150, 650, -290));
         frame->SendMessage(WM_COMMAND, ID_EDIT_UNDO);

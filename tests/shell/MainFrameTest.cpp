@@ -1,10 +1,12 @@
 // The main frame: tool and arrow-kind commands with their check rules, the information panes, the
 // profile settings it reads, its placement, the bars and their context menu, the read-only notice.
 #include "document/ZivraDoc.h"
+#include "foundation/CommandIds.h"
 #include "platform/profile/Profile.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/DocTemplate.h"
 #include "platform/ui/Document.h"
+#include "platform/ui/FrameworkIds.h"
 #include "platform/ui/MDIChildWnd.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/UserMessages.h"
@@ -44,7 +46,7 @@ protected:
     {
         Profile::WriteProfileString("InitialViewState", nullptr, nullptr);
         Profile::WriteProfileString("Settings", nullptr, nullptr);
-        ToolTestView::allowed = {32810, 32811, 32814, 32829};
+        ToolTestView::allowed = {ID_TOOL_POINTER, ID_TOOL_ZOOM, ID_TOOL_LINE, ID_TOOL_RELARROW};
         ToolTestView::editsEnded = 0;
     }
     void TearDown() override
@@ -82,20 +84,20 @@ protected:
 TEST_F(MainFrameFixture, ToolsNeedADrawingViewThatAllowsThemAndOneToolIsCheckedAtATime)
 {
     MakeFrame();
-    EXPECT_FALSE(Update(32814).IsEnabled()); // no view
-    Command(32814);
+    EXPECT_FALSE(Update(ID_TOOL_LINE).IsEnabled()); // no view
+    Command(ID_TOOL_LINE);
     EXPECT_EQ(m_frame->GetCurrentTool(), 32810u);
 
     OpenDrawingView();
-    Command(32814);
+    Command(ID_TOOL_LINE);
     EXPECT_EQ(m_frame->GetCurrentTool(), 32814u);
     EXPECT_EQ(ToolTestView::editsEnded, 1);
-    Command(32816); // not allowed by the view: nothing changes
+    Command(ID_TOOL_RECT); // not allowed by the view: nothing changes
     EXPECT_EQ(m_frame->GetCurrentTool(), 32814u);
-    for (UINT id = 32810; id <= 32834; ++id) {
+    for (UINT id = ID_TOOL_FIRST; id <= ID_TOOL_LAST; ++id) {
         const CCmdUI state = Update(id);
         EXPECT_EQ(state.IsEnabled(), ToolTestView::allowed.count(id) != 0) << id;
-        EXPECT_EQ(state.GetCheck(), id == 32814 ? 1 : 0) << id;
+        EXPECT_EQ(state.GetCheck(), id == ID_TOOL_LINE ? 1 : 0) << id;
     }
 }
 
@@ -103,22 +105,22 @@ TEST_F(MainFrameFixture, ArrowKindsAndArrowTools)
 {
     MakeFrame();
     OpenDrawingView();
-    Command(32919); // subtype kind: the pointer stays current
+    Command(ID_ARROW_KIND_SUBTYPE); // subtype kind: the pointer stays current
     EXPECT_EQ(m_frame->GetCurrentTool(), 32810u);
     EXPECT_EQ(m_frame->GetArrowKind(), 2);
-    EXPECT_EQ(Update(32919).GetCheck(), 1);
-    EXPECT_EQ(Update(32942).GetCheck(), 0); // the arrow tool is not current
+    EXPECT_EQ(Update(ID_ARROW_KIND_SUBTYPE).GetCheck(), 1);
+    EXPECT_EQ(Update(ID_ARROW_TOOL_SUBTYPE).GetCheck(), 0); // the arrow tool is not current
 
-    Command(32944); // supertype button: the relation-arrow tool with kind 4
+    Command(ID_ARROW_TOOL_SUPERTYPE); // supertype button: the relation-arrow tool with kind 4
     EXPECT_EQ(m_frame->GetCurrentTool(), 32829u);
     EXPECT_EQ(m_frame->GetArrowKind(), 4);
-    EXPECT_EQ(Update(32944).GetCheck(), 1);
-    for (UINT id = 32918; id <= 32920; ++id)
+    EXPECT_EQ(Update(ID_ARROW_TOOL_SUPERTYPE).GetCheck(), 1);
+    for (UINT id = ID_ARROW_KIND_ONE_TO_MANY; id <= ID_ARROW_KIND_SUBSTRUCTURE; ++id)
         EXPECT_EQ(Update(id).GetCheck(), 0) << "kind 4 has no arrow-kind item";
 
-    ToolTestView::allowed.erase(32829);
-    EXPECT_FALSE(Update(32941).IsEnabled());
-    Command(32941);
+    ToolTestView::allowed.erase(ID_TOOL_RELARROW);
+    EXPECT_FALSE(Update(ID_ARROW_TOOL_ONE_TO_MANY).IsEnabled());
+    Command(ID_ARROW_TOOL_ONE_TO_MANY);
     EXPECT_EQ(m_frame->GetArrowKind(), 4);
 }
 
@@ -178,10 +180,10 @@ TEST_F(MainFrameFixture, BarsHaveTheirButtonsCaptionsAndToggles)
     EXPECT_EQ(Utf8(caption), "図形");
 
     m_frame->ShowWindow(SW_SHOW);
-    EXPECT_EQ(Update(32790).GetCheck(), 1);
-    Command(32790);
+    EXPECT_EQ(Update(ID_VIEW_TOOL_PALETTE).GetCheck(), 1);
+    Command(ID_VIEW_TOOL_PALETTE);
     EXPECT_FALSE(m_frame->GetToolPalette().IsWindowVisible());
-    EXPECT_EQ(Update(32790).GetCheck(), 0);
+    EXPECT_EQ(Update(ID_VIEW_TOOL_PALETTE).GetCheck(), 0);
 
     // A right click on the figure toolbar opens the bar menu; its figure toolbar item hides it.
     std::vector<UINT> offered;
@@ -196,7 +198,7 @@ TEST_F(MainFrameFixture, BarsHaveTheirButtonsCaptionsAndToggles)
     m_frame->PreTranslateMessage(&msg);
     CMenu::SetPopupHook(nullptr);
     QApplication::processEvents();
-    EXPECT_EQ(offered, (std::vector<UINT>{59392, 32791, 32790, 59393}));
+    EXPECT_EQ(offered, (std::vector<UINT>{ID_VIEW_TOOLBAR, ID_VIEW_FIGURE_TOOLBAR, ID_VIEW_TOOL_PALETTE, ID_VIEW_STATUS_BAR}));
     EXPECT_FALSE(m_frame->GetFigureToolBar().IsWindowVisible());
 }
 

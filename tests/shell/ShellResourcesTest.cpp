@@ -1,10 +1,22 @@
 // The shell's menu items and strings read as the program shows them: the settings commands stand
 // only in the menu shown without a document, and the texts are the program's own.
+#include "foundation/CommandIds.h"
 #include "platform/afx/StringTable.h"
+#include "platform/ui/FrameworkIds.h"
 #include "platform/ui/Resources.h"
 #include "tests/support/MessageScript.h"
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
 
 namespace ShellResourcesTest {
 
@@ -20,7 +32,56 @@ const MenuItemResource* FindItem(const std::vector<MenuItemResource>& items, UIN
     return nullptr;
 }
 
+// The numbers the command-id headers name, each with its name.
+std::map<UINT, std::string> NamedCommandIds()
+{
+    std::map<UINT, std::string> named;
+    const QRegularExpression definition(QStringLiteral(R"(^constexpr UINT (ID_\w+) = (0x[0-9A-Fa-f]+|\d+);)"),
+                                        QRegularExpression::MultilineOption);
+    for (const char* header : {"foundation/CommandIds.h", "platform/ui/FrameworkIds.h"}) {
+        QFile file(QStringLiteral(ZIVRA_SOURCE_DIR "/") + QString::fromUtf8(header));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << header;
+        const QString text = QString::fromUtf8(file.readAll());
+        for (auto it = definition.globalMatch(text); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const UINT id = m.captured(2).toUInt(nullptr, 0);
+            const auto [at, fresh] = named.emplace(id, m.captured(1).toStdString());
+            EXPECT_TRUE(fresh) << at->second << " and " << m.captured(1).toStdString() << " are both " << id;
+        }
+    }
+    return named;
+}
+
+// Every command id that the menus, accelerators and tool bars of the resources use.
+void CollectCommandIds(const QJsonValue& value, std::set<UINT>& ids)
+{
+    if (value.isArray()) {
+        for (const QJsonValue& element : value.toArray())
+            element.isDouble() ? void(ids.insert(UINT(element.toInt()))) : CollectCommandIds(element, ids);
+    } else if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it)
+            it.key() == QLatin1String("id") ? void(ids.insert(UINT(it->toInt()))) : CollectCommandIds(*it, ids);
+    }
+}
+
 } // namespace ShellResourcesTest
+
+TEST(ShellResources, EveryCommandOfTheResourceTablesHasAName)
+{
+    const std::map<UINT, std::string> named = ShellResourcesTest::NamedCommandIds();
+    ASSERT_TRUE(named.count(ID_TOOL_RECT) && named.count(ID_FILE_NEW));
+    QFile file(QStringLiteral(":/ui.json"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    std::set<UINT> used;
+    ShellResourcesTest::CollectCommandIds(QJsonDocument::fromJson(file.readAll()).object(), used);
+    ASSERT_GT(used.size(), 100u);
+    for (const UINT id : used) {
+        // The recent files are numbered entries of one range.
+        const bool recentFile = id >= ID_FILE_MRU_FILE1 && id <= ID_FILE_MRU_FILE16;
+        EXPECT_TRUE(id == ID_SEPARATOR || recentFile || named.count(id)) << id << " has no name";
+    }
+}
 
 TEST(ShellResources, MenuItemsAndStrings)
 {
@@ -34,11 +95,11 @@ TEST(ShellResources, MenuItemsAndStrings)
         const char* text;
         bool inDocumentMenu;
     } items[] = {
-        {32902, "DBｲﾝﾀﾌｪｰｽ形式Exceｼｰﾄからｲﾝﾎﾟｰﾄ(&I)", true},
-        {32959, "ﾃﾞｰﾀﾀｲﾌﾟの設定(&D)...", false},
-        {32871, "ﾌｧｲﾙ類型の設定(&B)...", false},
-        {32870, "ｵﾌﾟｼｮﾝ(&O)...", false},
-        {32901, "描画ﾌｫﾝﾄ設定(&F)...", false},
+        {ID_IMPORT_EXCEL_DB_INTERFACE, "DBｲﾝﾀﾌｪｰｽ形式Exceｼｰﾄからｲﾝﾎﾟｰﾄ(&I)", true},
+        {ID_DATA_TYPE_SETTINGS, "ﾃﾞｰﾀﾀｲﾌﾟの設定(&D)...", false},
+        {ID_FILE_KIND_SETTINGS, "ﾌｧｲﾙ類型の設定(&B)...", false},
+        {ID_OPTIONS, "ｵﾌﾟｼｮﾝ(&O)...", false},
+        {ID_DRAWING_FONT, "描画ﾌｫﾝﾄ設定(&F)...", false},
     };
     for (const auto& item : items) {
         const MenuItemResource* found = FindItem(*mainMenu, item.id);
@@ -52,17 +113,17 @@ TEST(ShellResources, MenuItemsAndStrings)
         UINT id;
         const char* text;
     } strings[] = {
-        {32902, "DBｲﾝﾀﾌｪｰｽ形式のExcelｼｰﾄからｲﾝﾎﾟｰﾄする\nDBｲﾝﾀﾌｪｰｽ形式Exceｼｰﾄからｲﾝﾎﾟｰﾄ"},
-        {32959, "ﾃﾞｰﾀﾀｲﾌﾟを設定する"},
-        {32871, "概念ﾌｧｲﾙ ｵﾌﾞｼﾞｪｸﾄのﾌｧｲﾙ類型を設定する"},
-        {32870, "ｵﾌﾟｼｮﾝの変更"},
-        {32901, "ﾃﾞｰﾀ､ｼｮﾘ､ﾌｧｲﾙなどの描画で使用するﾃﾞｨﾌｫﾙﾄのﾌｫﾝﾄを設定\n描画ﾌｫﾝﾄ設定"},
+        {ID_IMPORT_EXCEL_DB_INTERFACE, "DBｲﾝﾀﾌｪｰｽ形式のExcelｼｰﾄからｲﾝﾎﾟｰﾄする\nDBｲﾝﾀﾌｪｰｽ形式Exceｼｰﾄからｲﾝﾎﾟｰﾄ"},
+        {ID_DATA_TYPE_SETTINGS, "ﾃﾞｰﾀﾀｲﾌﾟを設定する"},
+        {ID_FILE_KIND_SETTINGS, "概念ﾌｧｲﾙ ｵﾌﾞｼﾞｪｸﾄのﾌｧｲﾙ類型を設定する"},
+        {ID_OPTIONS, "ｵﾌﾟｼｮﾝの変更"},
+        {ID_DRAWING_FONT, "ﾃﾞｰﾀ､ｼｮﾘ､ﾌｧｲﾙなどの描画で使用するﾃﾞｨﾌｫﾙﾄのﾌｫﾝﾄを設定\n描画ﾌｫﾝﾄ設定"},
         {129, "\nZivra\nZivra\nZivra ﾌｧｲﾙ (*.zvr)\n.zvr\nZivra.Document\nZivra Document"},
         {193, "OLE の初期化に失敗しました。OLE ﾗｲﾌﾞﾗﾘが正しいﾊﾞｰｼﾞｮﾝのものか確認してください。"},
-        {32893, "ｶｰｿﾙ座標(mm)   "},
-        {32894, "倍率 "},
-        {32895, "99:99"},
-        {32896, "書禁"},
+        {ID_INDICATOR_CURSOR, "ｶｰｿﾙ座標(mm)   "},
+        {ID_INDICATOR_ZOOM, "倍率 "},
+        {ID_INDICATOR_CLOCK, "99:99"},
+        {ID_INDICATOR_WRITE_STATE, "書禁"},
         {61440, "開く"},
         {61442, "すべてのファイル (*.*)"},
     };

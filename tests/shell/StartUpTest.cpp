@@ -2,6 +2,7 @@
 // profile: first-run defaults, the store's write-back, the window placement across two runs,
 // disabled commands, the registration switches, the hand-over to a running instance, the own open
 // dialog and the printer paper.
+#include "foundation/CommandIds.h"
 #include "foundation/ColorItemList.h"
 #include "objects/ObjectServices.h"
 #include "platform/profile/Profile.h"
@@ -216,11 +217,11 @@ TEST_F(StartUp, DisabledCommandsNeverReachTheirHandlers)
     ASSERT_TRUE(app.InitInstance());
     CMainFrame* frame = app.GetMainFrame();
     // Without a drawing view the arrow kinds and tools are disabled, and sending them changes nothing.
-    EXPECT_FALSE(IsEnabled(frame, 32919));
-    frame->SendMessage(WM_COMMAND, 32919);
+    EXPECT_FALSE(IsEnabled(frame, ID_ARROW_KIND_SUBTYPE));
+    frame->SendMessage(WM_COMMAND, ID_ARROW_KIND_SUBTYPE);
     EXPECT_EQ(frame->GetArrowKind(), 1);
-    EXPECT_FALSE(IsEnabled(frame, 32814));
-    frame->SendMessage(WM_COMMAND, 32814);
+    EXPECT_FALSE(IsEnabled(frame, ID_TOOL_LINE));
+    frame->SendMessage(WM_COMMAND, ID_TOOL_LINE);
     EXPECT_EQ(frame->GetCurrentTool(), 32810u);
     // Commands of parts not built yet stay in the menus, greyed, and are harmless.
     for (UINT id : {32871u, 32902u, 32959u, 32981u, 57606u}) {

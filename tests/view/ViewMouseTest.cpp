@@ -1,10 +1,13 @@
 #include "tests/view/ViewTestSupport.h"
 
+#include "foundation/CommandIds.h"
 #include "foundation/RegManList.h"
 #include "objects/ObjectServices.h"
 #include "platform/ui/CmdUI.h"
 
+#include <QCursor>
 #include <QMouseEvent>
+#include <QTest>
 
 namespace view_mouse_test {
 
@@ -46,14 +49,12 @@ private:
     ObjectServices* m_previous;
 };
 
-constexpr UINT kRectTool = 32816;
 constexpr unsigned kBlack = 0x000000;
 constexpr unsigned kWhite = 0xFFFFFF;
 
 } // namespace view_mouse_test
 
 using view_mouse_test::FakePrototypes;
-using view_mouse_test::kRectTool;
 
 class ViewMouse : public ViewTest
 {
@@ -104,7 +105,7 @@ protected:
 TEST_F(ViewMouse, RectangleToolDragCreatesOneSelectedRectangleInOneUndoStep)
 {
     Open(1000, 900);
-    m_mainFrame.tool = kRectTool;
+    m_mainFrame.tool = ID_TOOL_RECT;
     // Dragged from bottom-right to top-left: the same rectangle as the other way round.
     Drag(CPoint(310, -250), CPoint(110, -110));
 
@@ -119,7 +120,7 @@ TEST_F(ViewMouse, RectangleToolDragCreatesOneSelectedRectangleInOneUndoStep)
     EXPECT_EQ(m_view->GetLastSelected(), rect);
     EXPECT_EQ(m_view->GetCurrentObject(), rect);
     EXPECT_TRUE(m_doc->IsModified());
-    EXPECT_EQ(m_mainFrame.tool, kRectTool);
+    EXPECT_EQ(m_mainFrame.tool, ID_TOOL_RECT);
     EXPECT_EQ(CWnd::GetCapture(), nullptr);
     // Its handles show: the corner handle inverts the paper just outside the corner.
     const CPoint besideCorner = PixelOf(CPoint(310, -110)) + CPoint(1, -1);
@@ -138,7 +139,7 @@ TEST_F(ViewMouse, RectangleToolDragCreatesOneSelectedRectangleInOneUndoStep)
     EXPECT_EQ(rect->GetRect(), CRect(110, -110, 310, -250));
 
     // The rounded-rectangle tool draws rounded corners whatever the prototype says.
-    m_mainFrame.tool = kRectTool + 1;
+    m_mainFrame.tool = ID_TOOL_ROUNDRECT;
     m_prototypes.rounded.SetRounded(FALSE);
     Drag(CPoint(410, -110), CPoint(610, -250));
     ASSERT_EQ(m_doc->GetObjectList()->GetCount(), 2);
@@ -148,13 +149,49 @@ TEST_F(ViewMouse, RectangleToolDragCreatesOneSelectedRectangleInOneUndoStep)
 TEST_F(ViewMouse, ClickWithAShapeToolCreatesNothingAndReturnsToThePointer)
 {
     Open(1000, 900);
-    m_mainFrame.tool = kRectTool;
+    m_mainFrame.tool = ID_TOOL_RECT;
     Press(CPoint(210, -210));
     Release(CPoint(210, -210));
     EXPECT_TRUE(m_doc->HasNoObjects());
     EXPECT_FALSE(m_doc->CanUndo());
     EXPECT_EQ(m_mainFrame.tool, ID_TOOL_POINTER);
     EXPECT_EQ(m_view->GetTrackMode(), UINT(TRACK_NONE));
+}
+
+TEST_F(ViewMouse, AQuickDragWithFewMovesStillCreatesTheObject)
+{
+    Open(1000, 900);
+    QWidget* widget = m_view->GetSafeHwnd();
+    const auto pixel = [this](POINT doc) { return QPoint(PixelOf(doc).x, PixelOf(doc).y); };
+    // The press is off the grid. A fast hand leaves few moves of the drag, or none: by the time the
+    // press is handled the mouse may already be further on, and the window system reports the
+    // release wherever the cursor then is.
+    const CPoint press(113, -127), middle(200, -180), end(293, -247);
+    const struct
+    {
+        CPoint cursorAtPress;
+        std::vector<CPoint> moves;
+    } cases[] = {
+        {press, {end}},
+        {middle, {end}},
+        {end, {}},
+    };
+    for (const auto& c : cases) {
+        m_mainFrame.tool = ID_TOOL_RECT;
+        QCursor::setPos(widget->mapToGlobal(pixel(c.cursorAtPress)));
+        QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, pixel(press));
+        for (const CPoint& move : c.moves) {
+            QCursor::setPos(widget->mapToGlobal(pixel(move)));
+            QTest::mouseMove(widget, pixel(move));
+        }
+        QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, widget->mapFromGlobal(QCursor::pos()));
+        const CRectObj* rect = OnlyRect();
+        ASSERT_NE(rect, nullptr) << c.moves.size() << " moves, cursor at x " << c.cursorAtPress.x;
+        EXPECT_EQ(rect->GetRect(), CRect(110, -130, 290, -250));
+        EXPECT_EQ(m_mainFrame.tool, ID_TOOL_RECT);
+        EXPECT_EQ(CWnd::GetCapture(), nullptr);
+        Command(ID_EDIT_UNDO);
+    }
 }
 
 TEST_F(ViewMouse, ToolPermission)
@@ -167,11 +204,16 @@ TEST_F(ViewMouse, ToolPermission)
         UINT tool;
         BOOL allowed;
     } cases[] = {
-        {FALSE, TRUE, kRectTool, TRUE},       {FALSE, TRUE, kRectTool + 1, TRUE},
-        {TRUE, TRUE, kRectTool, FALSE},       {TRUE, TRUE, ID_TOOL_POINTER, TRUE},
-        {TRUE, TRUE, ID_TOOL_ZOOM, TRUE},     {FALSE, FALSE, kRectTool, FALSE},
-        {FALSE, FALSE, ID_TOOL_ZOOM, TRUE},   {FALSE, TRUE, 32818, FALSE}, // ellipses are not built yet
-        {FALSE, TRUE, 32814, FALSE},          {FALSE, TRUE, 32829, FALSE},
+        {FALSE, TRUE, ID_TOOL_RECT, TRUE},
+        {FALSE, TRUE, ID_TOOL_ROUNDRECT, TRUE},
+        {TRUE, TRUE, ID_TOOL_RECT, FALSE},
+        {TRUE, TRUE, ID_TOOL_POINTER, TRUE},
+        {TRUE, TRUE, ID_TOOL_ZOOM, TRUE},
+        {FALSE, FALSE, ID_TOOL_RECT, FALSE},
+        {FALSE, FALSE, ID_TOOL_ZOOM, TRUE},
+        {FALSE, TRUE, ID_TOOL_ELLIPSE, FALSE}, // no ellipse tool
+        {FALSE, TRUE, ID_TOOL_LINE, FALSE},
+        {FALSE, TRUE, ID_TOOL_RELARROW, FALSE},
     };
     for (const auto& c : cases) {
         m_doc->SetReadOnly(c.readOnly);
@@ -185,7 +227,7 @@ TEST_F(ViewMouse, ReadOnlyDocumentRefusesADrawingPressButStillSelects)
     CRectObj* rect = AddRect(CRect(110, -110, 310, -250));
     Open(1000, 900);
     m_doc->SetReadOnly(TRUE);
-    m_mainFrame.tool = kRectTool;
+    m_mainFrame.tool = ID_TOOL_RECT;
     Drag(CPoint(410, -110), CPoint(610, -250));
     EXPECT_EQ(m_doc->GetObjectList()->GetCount(), 1);
     EXPECT_EQ(CWnd::GetCapture(), nullptr);
@@ -273,7 +315,7 @@ TEST_F(ViewMouse, LostCaptureCancelsTheDragAndLeavesThePictureClean)
     const QImage before = m_view->GetScreenImage().copy();
     const int undoIndex = m_doc->GetUndoIndex();
 
-    for (const UINT tool : {ID_TOOL_POINTER, kRectTool}) {
+    for (const UINT tool : {ID_TOOL_POINTER, ID_TOOL_RECT}) {
         m_mainFrame.tool = tool;
         Press(CPoint(110, -200));
         MoveTo(CPoint(260, -260));
@@ -341,8 +383,8 @@ TEST_F(ViewMouse, HoverDescribesWhatLiesUnderTheMouse)
     } cases[] = {
         {ID_TOOL_POINTER, {110, -180}, u8"長方形ｵﾌﾞｼﾞｪｸﾄ"},
         {ID_TOOL_POINTER, {600, -600}, u8"ﾏｳｽにより描画ｵﾌﾞｼﾞｪｸﾄを操作"},
-        {kRectTool, {600, -600}, u8"長方形を描画"},
-        {kRectTool, {110, -180}, u8"長方形ｵﾌﾞｼﾞｪｸﾄ"},
+        {ID_TOOL_RECT, {600, -600}, u8"長方形を描画"},
+        {ID_TOOL_RECT, {110, -180}, u8"長方形ｵﾌﾞｼﾞｪｸﾄ"},
         {ID_TOOL_POINTER, {2, 2}, u8"ﾄﾞｷｭﾒﾝﾄ外"},
     };
     for (const auto& c : cases) {

@@ -7,6 +7,7 @@
 
 #include "document/UndoStep.h"
 #include "document/ZivraDoc.h"
+#include "foundation/CommandIds.h"
 #include "foundation/ZoomScale.h"
 #include "objects/RectObj.h"
 #include "platform/ui/FrameWnd.h"

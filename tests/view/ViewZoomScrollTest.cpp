@@ -1,5 +1,6 @@
 #include "tests/view/ViewTestSupport.h"
 
+#include "foundation/CommandIds.h"
 #include "foundation/RegManList.h"
 #include "platform/ui/CmdUI.h"
 
@@ -154,15 +155,15 @@ TEST_F(ViewTest, FitToWindowRefitsOnResizeAndNeverGoesBelowTen)
 TEST_F(ViewTest, ActivationRestoresTheToolAndThePickDelayCountsDown)
 {
     CZivraView& view = Open();
-    m_mainFrame.tool = 32816;
+    m_mainFrame.tool = ID_TOOL_RECT;
     const int before = m_mainFrame.toolSets;
     view.OnActivateView(TRUE, &view, nullptr);
     EXPECT_EQ(m_mainFrame.toolSets, before + 1);
-    EXPECT_EQ(m_mainFrame.tool, 32816u);
-    // A tool the view refuses (lines are not built yet) gives way to the pointer.
-    m_mainFrame.tool = 32815;
+    EXPECT_EQ(m_mainFrame.tool, ID_TOOL_RECT);
+    // A tool the view refuses (no polyline tool) gives way to the pointer.
+    m_mainFrame.tool = ID_TOOL_POLYLINE;
     view.OnActivateView(TRUE, &view, nullptr);
-    EXPECT_EQ(m_mainFrame.tool, 32810u);
+    EXPECT_EQ(m_mainFrame.tool, ID_TOOL_POINTER);
 
     view.StartPickDelay();
     EXPECT_EQ(view.GetPickDelay(), 3);

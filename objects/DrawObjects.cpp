@@ -1,4 +1,4 @@
-#include "document/DrawObjects.h"
+#include "objects/DrawObjects.h"
 
 #include "objects/BaseObj.h"
 #include "objects/RectObj.h"

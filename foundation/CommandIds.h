@@ -1,0 +1,168 @@
+// The command ids of the system: menus, tool bars, accelerators, status-bar panes and the code that
+// handles them name the numbers here. The numbers are the ones the program has always had: string
+// resources and help contexts are keyed by them. The framework's own commands (file, edit, window,
+// help, tool bar and status bar) are in platform/ui/FrameworkIds.h.
+#pragma once
+
+#include "platform/afx/WinTypes.h"
+
+// --- Document ----------------------------------------------------------------------------------
+constexpr UINT ID_DOCUMENT_INFO = 32771;
+constexpr UINT ID_PAGE_LAYOUT = 32772;
+constexpr UINT ID_EXPORT_EXCEL = 32774;
+constexpr UINT ID_FILE_CLOSE_ALL = 32880;
+constexpr UINT ID_IMPORT_EXCEL_DB_INTERFACE = 32902;
+
+// --- View --------------------------------------------------------------------------------------
+constexpr UINT ID_VIEW_FRAME_PRINT_SCALE = 32777;
+constexpr UINT ID_VIEW_FRAME_VIEW_SCALE = 32778;
+constexpr UINT ID_VIEW_GRID = 32779;
+constexpr UINT ID_VIEW_GUIDE = 32780;
+constexpr UINT ID_VIEW_DISPLAY_SETTINGS = 32782;
+constexpr UINT ID_VIEW_ZOOM_FIT = 32783;
+constexpr UINT ID_VIEW_ZOOM_CUSTOM = 32784;
+constexpr UINT ID_VIEW_ZOOM_FIT_TOGGLE = 32785;
+constexpr UINT ID_VIEW_ZOOM_IN = 32786;
+constexpr UINT ID_VIEW_ZOOM_OUT = 32787;
+constexpr UINT ID_VIEW_ZOOM_100 = 32788;
+constexpr UINT ID_VIEW_ZOOM = 32789;
+constexpr UINT ID_VIEW_TOOL_PALETTE = 32790;
+constexpr UINT ID_VIEW_FIGURE_TOOLBAR = 32791;
+constexpr UINT ID_VIEW_REDRAW = 32856;
+
+// --- Drawing tools: the pointer, then every other tool up to ID_TOOL_LAST ----------------------
+constexpr UINT ID_TOOL_POINTER = 32810;
+constexpr UINT ID_TOOL_ZOOM = 32811;
+constexpr UINT ID_TOOL_LINE = 32814;
+constexpr UINT ID_TOOL_POLYLINE = 32815;
+constexpr UINT ID_TOOL_RECT = 32816;
+constexpr UINT ID_TOOL_ROUNDRECT = 32817;
+constexpr UINT ID_TOOL_ELLIPSE = 32818;
+constexpr UINT ID_TOOL_TEXT = 32819;
+constexpr UINT ID_TOOL_ARC = 32820;
+constexpr UINT ID_TOOL_FREEARC = 32821;
+constexpr UINT ID_TOOL_CONNECTOR = 32822;
+constexpr UINT ID_TOOL_DIAMOND = 32823;
+constexpr UINT ID_TOOL_HEXAGON = 32824;
+constexpr UINT ID_TOOL_OCTAGON = 32825;
+constexpr UINT ID_TOOL_DATA = 32826;
+constexpr UINT ID_TOOL_PROCESS = 32827;
+constexpr UINT ID_TOOL_FILE = 32828;
+constexpr UINT ID_TOOL_RELARROW = 32829;
+constexpr UINT ID_TOOL_TASK = 32830;
+constexpr UINT ID_TOOL_CLONE = 32831;
+constexpr UINT ID_TOOL_OLE = 32832;
+constexpr UINT ID_TOOL_BALLOON = 32833;
+constexpr UINT ID_TOOL_CIRCLE_CONNECTOR = 32834;
+constexpr UINT ID_TOOL_FIRST = ID_TOOL_POINTER;
+constexpr UINT ID_TOOL_LAST = ID_TOOL_CIRCLE_CONNECTOR;
+
+// --- Arrangement of the selection --------------------------------------------------------------
+constexpr UINT ID_ARRANGE_SNAP_TO_GRID = 32840;
+constexpr UINT ID_ARRANGE_FORWARD = 32841;
+constexpr UINT ID_ARRANGE_BACKWARD = 32842;
+constexpr UINT ID_ARRANGE_TO_FRONT = 32843;
+constexpr UINT ID_ARRANGE_TO_BACK = 32844;
+constexpr UINT ID_ALIGN_LEFT = 32845;
+constexpr UINT ID_ALIGN_RIGHT = 32846;
+constexpr UINT ID_ALIGN_TOP = 32847;
+constexpr UINT ID_ALIGN_BOTTOM = 32848;
+constexpr UINT ID_SPACE_VERTICAL = 32849;
+constexpr UINT ID_SPACE_HORIZONTAL = 32850;
+constexpr UINT ID_CASCADE_FROM_TOP_LEFT = 32851;
+constexpr UINT ID_CASCADE_FROM_TOP_RIGHT = 32852;
+constexpr UINT ID_SAME_WIDTH = 32853;
+constexpr UINT ID_SAME_HEIGHT = 32854;
+constexpr UINT ID_SAME_SIZE = 32855;
+constexpr UINT ID_CENTER_HORIZONTAL = 32857;
+constexpr UINT ID_CENTER_VERTICAL = 32858;
+constexpr UINT ID_GROUP = 32859;
+constexpr UINT ID_UNGROUP = 32860;
+
+// --- Lines and relation arrows -----------------------------------------------------------------
+constexpr UINT ID_AUTO_CONNECT_LINES = 32861;
+constexpr UINT ID_CONNECT_ON_FRAME = 32912;
+constexpr UINT ID_LINE_VERTICAL_CRANK = 32913;
+constexpr UINT ID_LINE_HORIZONTAL_CRANK = 32914;
+constexpr UINT ID_LINE_NO_AUTO_SHAPE = 32915;
+constexpr UINT ID_LINE_RIGHT_ANGLE = 32916;
+constexpr UINT ID_LINE_AUTO_ADJUST_POINTS = 32917;
+// The kind of relation arrow the arrow tool draws (1 to 3 in this order).
+constexpr UINT ID_ARROW_KIND_ONE_TO_MANY = 32918;
+constexpr UINT ID_ARROW_KIND_SUBTYPE = 32919;
+constexpr UINT ID_ARROW_KIND_SUBSTRUCTURE = 32920;
+// The tool-palette buttons of the relation-arrow tool, one per kind (1 to 4 in this order).
+constexpr UINT ID_ARROW_TOOL_ONE_TO_MANY = 32941;
+constexpr UINT ID_ARROW_TOOL_SUBTYPE = 32942;
+constexpr UINT ID_ARROW_TOOL_SUBSTRUCTURE = 32943;
+constexpr UINT ID_ARROW_TOOL_SUPERTYPE = 32944;
+
+// --- Settings ----------------------------------------------------------------------------------
+constexpr UINT ID_OPTIONS = 32870;
+constexpr UINT ID_FILE_KIND_SETTINGS = 32871;
+constexpr UINT ID_DRAWING_FONT = 32901;
+constexpr UINT ID_DATA_TYPE_SETTINGS = 32959;
+constexpr UINT ID_COLOR_MENU_SETTINGS = 32981;
+
+// --- Header information of the document ----------------------------------------------------------
+constexpr UINT ID_EDIT_FIND_NEXT = 32903;
+constexpr UINT ID_HEADER_SHOW_ALL = 32904;
+constexpr UINT ID_HEADER_HIDE_ALL = 32905;
+constexpr UINT ID_HEADER_TITLE = 32906;
+constexpr UINT ID_HEADER_AUTHOR = 32907;
+constexpr UINT ID_HEADER_UPDATER = 32908;
+constexpr UINT ID_HEADER_CREATED = 32909;
+constexpr UINT ID_HEADER_UPDATED = 32910;
+constexpr UINT ID_HEADER_REMARKS = 32911;
+
+// --- The data model ----------------------------------------------------------------------------
+constexpr UINT ID_SELECT_ALL_FILES = 32936;
+constexpr UINT ID_MERGE_FILES = 32940;
+constexpr UINT ID_MODEL_SHOW_NAMES = 32964;
+constexpr UINT ID_MODEL_SHOW_TABLE_NAMES = 32965;
+constexpr UINT ID_MODEL_SHOW_DATA_TYPES = 32966;
+constexpr UINT ID_MODEL_SHOW_IMPLEMENTED_ONLY = 32967;
+constexpr UINT ID_MODEL_SHOW_ALTERNATE_NAMES = 32968;
+constexpr UINT ID_MODEL_SHORT_DATA_TYPES = 32969;
+constexpr UINT ID_MODEL_NORMAL_DISPLAY = 32970;
+constexpr UINT ID_MODEL_SHOW_MERGE_MARKS = 32971;
+constexpr UINT ID_MODEL_SHOW_PHYSICAL_ITEMS = 32973;
+constexpr UINT ID_MODEL_SHOW_FOREIGN_KEYS = 32976;
+constexpr UINT ID_MODEL_SHOW_NULL_OPTIONS = 32977;
+constexpr UINT ID_MODEL_XJ_NOTATION = 32978;
+constexpr UINT ID_MODEL_IDEF_NOTATION = 32979;
+constexpr UINT ID_MODEL_SHOW_CARDINALITY = 32980;
+
+// --- Status-bar panes (the pane ids run from ID_INDICATOR_FIRST) ---------------------------------
+constexpr UINT ID_INDICATOR_FIRST = 32890;
+constexpr UINT ID_INDICATOR_CURSOR = 32893;
+constexpr UINT ID_INDICATOR_ZOOM = 32894;
+constexpr UINT ID_INDICATOR_CLOCK = 32895;
+constexpr UINT ID_INDICATOR_WRITE_STATE = 32896;
+
+// --- Commands on single objects: attributes, then operations -------------------------------------
+constexpr UINT ID_ATTRIBUTE_FIRST = 20000;
+constexpr UINT ID_ATTRIBUTE_LAST = 21999;
+constexpr UINT ID_OPERATION_FIRST = 22000;
+constexpr UINT ID_OPERATION_LAST = 22999;
+constexpr UINT ID_OBJ_SNAP_TO_GRID = 22008;
+constexpr UINT ID_OBJ_FILE_DIALOG = 22009;
+// The pick-an-object operations wait for a click on the target; each has the operation that a
+// click on empty paper runs instead.
+constexpr UINT ID_OBJ_PICK_START_CONNECTION = 22019;
+constexpr UINT ID_OBJ_PICK_END_CONNECTION = 22020;
+constexpr UINT ID_OBJ_CLEAR_START_CONNECTION = 22021;
+constexpr UINT ID_OBJ_CLEAR_END_CONNECTION = 22022;
+constexpr UINT ID_OBJ_STANDARD_SIZE = 22023;
+constexpr UINT ID_OBJ_PICK_LINK = 22031;
+constexpr UINT ID_OBJ_CLEAR_LINK = 22032;
+constexpr UINT ID_OBJ_PICK_CLONE_SOURCE = 22033;
+constexpr UINT ID_OBJ_CANCEL_CLONE_SOURCE = 22034;
+constexpr UINT ID_OBJ_PICK_CONNECTOR = 22043;
+constexpr UINT ID_OBJ_CANCEL_CONNECTOR = 22044;
+constexpr UINT ID_OBJ_DEFAULT_SIZE = 22045;
+// The settings dialogs of relation arrows: on the selection, and on the current arrow only.
+constexpr UINT ID_OBJ_SUBTYPE_DIALOG = 22048;
+constexpr UINT ID_OBJ_SUBTYPE_DIALOG_CURRENT = 22049;
+constexpr UINT ID_OBJ_ONE_TO_MANY_DIALOG = 22051;
+constexpr UINT ID_OBJ_ONE_TO_MANY_DIALOG_CURRENT = 22052;

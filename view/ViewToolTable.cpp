@@ -1,0 +1,38 @@
+#include "view/ViewToolTable.h"
+
+#include "foundation/CommandIds.h"
+#include "view/PointerTool.h"
+#include "view/RectTool.h"
+#include "view/RoundRectTool.h"
+#include "view/ZoomTool.h"
+
+namespace ViewToolTable {
+
+// One instance of each tool class serves every view.
+template <class Tool>
+const ViewTool& Instance()
+{
+    static const Tool tool;
+    return tool;
+}
+
+constexpr struct
+{
+    UINT id;
+    const ViewTool& (*tool)();
+} kTools[] = {
+    {ID_TOOL_POINTER, &Instance<PointerTool>},
+    {ID_TOOL_ZOOM, &Instance<ZoomTool>},
+    {ID_TOOL_RECT, &Instance<RectTool>},
+    {ID_TOOL_ROUNDRECT, &Instance<RoundRectTool>},
+};
+
+} // namespace ViewToolTable
+
+const ViewTool* FindViewTool(UINT toolId)
+{
+    for (const auto& row : ViewToolTable::kTools)
+        if (row.id == toolId)
+            return &row.tool();
+    return nullptr;
+}
