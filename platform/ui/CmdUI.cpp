@@ -31,7 +31,9 @@ BOOL CCmdUI::DoUpdate(CCmdTarget* target, BOOL disableIfNoHandler)
 {
     m_bEnableChanged = FALSE;
     const BOOL handled = target->OnCmdMsg(m_nID, CN_UPDATE_COMMAND_UI, this, nullptr);
-    if (!handled && disableIfNoHandler && !m_bEnableChanged) {
+    // An update handler that leaves the state alone (it only sets a check, say) leaves the item
+    // enabled exactly when a command handler is there.
+    if (disableIfNoHandler && !m_bEnableChanged) {
         AFX_CMDHANDLERINFO info;
         Enable(target->OnCmdMsg(m_nID, CN_COMMAND, this, &info));
     }

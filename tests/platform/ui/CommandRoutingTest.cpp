@@ -24,6 +24,7 @@ namespace RoutingTest {
 constexpr UINT kVisitAll = 40000;  // every target logs it and lets it go on
 constexpr UINT kDisabled = 40002;  // handled by the view, disabled by the main frame
 constexpr UINT kFrameOnly = 40003; // only the main frame handles it
+constexpr UINT kCheckOnly = 40004; // the view handles it; its update handler only sets the check
 
 std::vector<std::string>& Log()
 {
@@ -54,11 +55,15 @@ class RouteView : public CView
 protected:
     BOOL OnVisit(UINT) { Log().push_back("view"); return FALSE; }
     void OnDisabledCommand() { Log().push_back("disabled ran"); }
+    void OnCheckOnly() {}
+    void OnUpdateCheckOnly(CCmdUI* ui) { ui->SetCheck(1); }
     const MessageMap* GetMessageMap() const override
     {
         static const MessageMap map{CView::GetMessageMap(), {
             MapCommandEx(RoutingTest::kVisitAll, RoutingTest::kVisitAll, &RouteView::OnVisit),
             MapCommand(RoutingTest::kDisabled, &RouteView::OnDisabledCommand),
+            MapCommand(RoutingTest::kCheckOnly, &RouteView::OnCheckOnly),
+            MapUpdate(RoutingTest::kCheckOnly, &RouteView::OnUpdateCheckOnly),
         }};
         return &map;
     }
@@ -160,6 +165,22 @@ TEST_F(CommandRouting, ItemsWithoutHandlerAreDisabledAndClosingTheLastViewCloses
     m_frame->GetChildFrames().front()->SendMessage(WM_CLOSE);
     EXPECT_TRUE(m_app.GetDocTemplates().front()->GetDocuments().empty());
     EXPECT_TRUE(m_frame->GetChildFrames().empty());
+}
+
+TEST_F(CommandRouting, AnUpdateHandlerThatLeavesTheStateAloneEnablesTheItemByItsCommandHandler)
+{
+    // A toolbar button greyed while no document was open comes back with the document's view.
+    QAction* action = m_frame->GetCommandAction(RoutingTest::kCheckOnly);
+    action->setEnabled(false);
+    CActionCmdUI state(action);
+    state.m_nID = RoutingTest::kCheckOnly;
+    state.DoUpdate(m_frame, TRUE);
+    EXPECT_TRUE(action->isEnabled());
+    EXPECT_TRUE(action->isChecked());
+
+    m_app.CloseAllDocuments(FALSE);
+    state.DoUpdate(m_frame, TRUE);
+    EXPECT_FALSE(action->isEnabled());
 }
 
 TEST_F(CommandRouting, AChildWindowsCloseButtonClosesItsDocument)
