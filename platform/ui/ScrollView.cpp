@@ -206,9 +206,20 @@ BOOL CScrollView::OnMouseWheel(UINT flags, short delta, CPoint)
     // Zooming and other wheel uses with a key held belong to the views that want them.
     if (flags & (MK_SHIFT | MK_CONTROL))
         return FALSE;
-    const bool vertical = m_totalDev.cy > ClientSize().height();
-    const bool horizontal = m_totalDev.cx > ClientSize().width();
-    if (!vertical && !horizontal)
+    // Without a vertical range the wheel scrolls sideways.
+    return ScrollByWheel(m_totalDev.cy > ClientSize().height(), delta);
+}
+
+BOOL CScrollView::OnMouseHWheel(UINT flags, short delta, CPoint)
+{
+    if (flags & MK_CONTROL)
+        return FALSE;
+    return ScrollByWheel(false, delta);
+}
+
+BOOL CScrollView::ScrollByWheel(bool vertical, short delta)
+{
+    if (vertical ? m_totalDev.cy <= ClientSize().height() : m_totalDev.cx <= ClientSize().width())
         return FALSE;
     const int lines = MulDiv(-delta, ScrollViewImpl::kWheelScrollLines, ScrollViewImpl::kWheelDelta);
     const int line = vertical ? m_lineDev.cy : m_lineDev.cx;
@@ -410,7 +421,13 @@ BOOL CScrollView::FilterWidgetEvent(QEvent* event)
         if (e->modifiers() & Qt::ShiftModifier)
             flags |= MK_SHIFT;
         const QPoint p = e->position().toPoint();
-        OnMouseWheel(flags, short(e->angleDelta().y()), CPoint(p.x(), p.y()));
+        const QPoint angle = e->angleDelta();
+        if (angle.x() != 0)
+            OnMouseHWheel(flags, short(angle.x()), CPoint(p.x(), p.y()));
+        else if ((flags & (MK_SHIFT | MK_CONTROL)) == MK_SHIFT)
+            OnMouseHWheel(flags & ~MK_SHIFT, short(angle.y()), CPoint(p.x(), p.y()));
+        else
+            OnMouseWheel(flags, short(angle.y()), CPoint(p.x(), p.y()));
         return TRUE;
     }
     default: break;

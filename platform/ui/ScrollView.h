@@ -44,6 +44,8 @@ public:
     virtual BOOL OnScrollBy(CSize sizeScroll, BOOL doScroll = TRUE);
     // The wheel: 120 per notch, positive away from the user; TRUE when handled.
     virtual BOOL OnMouseWheel(UINT flags, short delta, CPoint point);
+    // The sideways wheel (a tilted wheel, a touchpad, Shift with the wheel): positive to the left.
+    virtual BOOL OnMouseHWheel(UINT flags, short delta, CPoint point);
 
     // Sets the scroll mapping: the map mode and the viewport origin at the scroll position.
     virtual void OnPrepareDC(CDC* dc, CPrintInfo* info = nullptr);
@@ -79,6 +81,7 @@ protected:
     void ApplyScreenMetrics(CDC& dc) const;
 
 private:
+    BOOL ScrollByWheel(bool vertical, short delta);
     friend class ScrollViewArea;
     void OnBarMoved();
     void ResizePicture(QSize size);

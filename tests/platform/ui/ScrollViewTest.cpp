@@ -97,6 +97,22 @@ TEST_F(ScrollViewTest, WheelScrollsThreeLinesAndLeavesKeyedWheelsToTheView)
     EXPECT_EQ(m_view->GetDeviceScrollPosition(), CPoint(0, 3 * 96));
 }
 
+TEST_F(ScrollViewTest, SidewaysWheelsAndShiftWithTheWheelScrollHorizontally)
+{
+    QWidget* viewport = m_view->GetSafeHwnd();
+    const auto wheel = [viewport](QPoint angle, Qt::KeyboardModifiers keys) {
+        QWheelEvent event(QPointF(10, 10), viewport->mapToGlobal(QPointF(10, 10)), QPoint(), angle, Qt::NoButton,
+                          keys, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &event);
+    };
+    wheel(QPoint(-120, 0), Qt::NoModifier); // tilted right
+    EXPECT_EQ(m_view->GetDeviceScrollPosition(), CPoint(3 * 96, 0));
+    wheel(QPoint(120, 0), Qt::NoModifier);
+    EXPECT_EQ(m_view->GetDeviceScrollPosition(), CPoint(0, 0));
+    wheel(QPoint(0, -120), Qt::ShiftModifier);
+    EXPECT_EQ(m_view->GetDeviceScrollPosition(), CPoint(3 * 96, 0));
+}
+
 TEST_F(ScrollViewTest, OnlyTheInvalidRegionIsPaintedAgain)
 {
     m_view->UpdateWindow();
