@@ -1,7 +1,7 @@
 // The document type's place in the desktop: a freedesktop desktop entry that opens .zvr files with
-// the program, and a MIME type for them (the .zvr pattern and the compound-file signature), both in
-// the user's data folder ($XDG_DATA_HOME, else ~/.local/share). No template for a new empty
-// document is installed.
+// the program, its icon, and a MIME type for them (the .zvr pattern), all in the user's data folder
+// ($XDG_DATA_HOME, else ~/.local/share), with the desktop's caches refreshed where their tools are
+// installed. No template for a new empty document is installed.
 #pragma once
 
 #include <QString>
@@ -9,15 +9,17 @@
 namespace ShellRegistration {
 
 inline constexpr const char* kMimeType = "application/x-zivra";
+inline constexpr int kIconSize = 64;
 
-// The two files, under the user's data folder.
+// The three files, under the user's data folder.
 QString DesktopEntryPath();
 QString MimeTypePath();
+QString IconPath();
 
-// Writes both files; the entry starts the given program. False when one could not be written
-// (neither is left behind then).
+// Writes the files; the entry starts the given program. False when one could not be written
+// (none is left behind then).
 bool Register(const QString& executable);
-// Removes both files; true when neither is left.
+// Removes the files; true when none is left.
 bool Unregister();
 
 } // namespace ShellRegistration
