@@ -9,6 +9,7 @@
 #include "foundation/Trackers.h"
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
+#include "view/FrameServices.h"
 #include "view/ViewCursors.h"
 
 #include <QCursor>

@@ -15,6 +15,7 @@
 #include "shell/SplashWnd.h"
 #include "shell/ZivraApp.h"
 #include "tests/support/MessageScript.h"
+#include "view/BaseView.h"
 #include "view/FrameServices.h"
 
 #include <QCoreApplication>
@@ -215,7 +216,7 @@ TEST_F(StartUp, DisabledCommandsNeverReachTheirHandlers)
     EXPECT_FALSE(IsEnabled(frame, 32814));
     frame->SendMessage(WM_COMMAND, 32814);
     EXPECT_EQ(frame->GetCurrentTool(), 32810u);
-    // Commands of parts not built yet stay in the menus, greyed, and are harmless.
+    // Commands that no part of the program handles stay in the menus, greyed, and are harmless.
     for (UINT id : {32871u, 32902u, 32959u, 32981u, 57606u}) {
         EXPECT_FALSE(IsEnabled(frame, id)) << id;
         frame->SendMessage(WM_COMMAND, id);
