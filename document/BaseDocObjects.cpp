@@ -40,13 +40,12 @@ BOOL CBaseDoc::ApplyObjectCommand(CObject* object, UINT commandId, CObject* argu
 {
     if (commandId < FIRST_ATTRIBUTE_COMMAND || commandId > LAST_ATTRIBUTE_COMMAND)
         return FALSE;
-    // A read-only document lets through only the commands that change nothing in it; until the
-    // object commands name those, it refuses them all.
+    // A read-only document refuses every attribute command.
     if (m_bReadOnly)
         return FALSE;
     CBaseObj* box = DrawObjects::AsBoxObject(object);
     if (!box)
-        return FALSE; // line objects take their commands here once they exist
+        return FALSE; // only box objects take attribute commands
     RecordChangedOnce(box);
     BOOL changed = FALSE;
     DocumentModelHooks* model = GetDocumentModelHooks();
@@ -64,7 +63,7 @@ BOOL CBaseDoc::ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hit
         return FALSE;
     CBaseObj* box = DrawObjects::AsBoxObject(object);
     if (!box)
-        return FALSE; // line objects take their operations here once they exist
+        return FALSE; // only box objects take shape operations
     if (commandId == CMD_STANDARD_SIZE || commandId == CMD_DEFAULT_SIZE) {
         CSize size;
         if (commandId == CMD_STANDARD_SIZE)
@@ -90,7 +89,7 @@ BOOL CBaseDoc::MoveOrResizeObject(CObject* object, BOOL /*printMode*/, const CSi
 {
     CBaseObj* box = DrawObjects::AsBoxObject(object);
     if (!box || m_bReadOnly)
-        return FALSE; // line objects move and reshape here once they exist
+        return FALSE; // only box objects move and reshape
     RecordChangedOnce(box);
     if (hitCode & HIT_BODY)
         box->MoveBy(*offset, hitCode);
@@ -98,7 +97,6 @@ BOOL CBaseDoc::MoveOrResizeObject(CObject* object, BOOL /*printMode*/, const CSi
         box->ResizeByHandle(*offset, hitCode);
     else if (hitCode & HIT_SHAPE_HANDLE)
         box->ApplyHandleDrag(*offset, hitCode, extra);
-    // The lines attached to a moved or resized box follow it here once line objects exist.
     SetModified(TRUE);
     return TRUE;
 }
