@@ -90,8 +90,7 @@ int CBoxStyleList::FillCombo(CComboBox* combo, bool shownUserNames) const
         ++visited;
         if (shownUserNames && !style->GetShown())
             continue;
-        if (!AddElementComboRow(combo, shownUserNames ? style->GetUserName() : style->GetMarkName(), style,
-                                "BoxStyle"))
+        if (!AddElementComboRow(combo, shownUserNames ? style->GetUserName() : style->GetMarkName(), style, "BoxStyle"))
             return 0;
         ++added;
     }
