@@ -64,11 +64,6 @@ int StopImport(const char8_t* format, int line)
 
 } // namespace ColorItemList
 
-CColorItemList::~CColorItemList()
-{
-    DeleteAllElements(*this);
-}
-
 BOOL CColorItemList::AddColorItemDirect(CColorItem* item)
 {
     return AddOwnedTail(*this, item, "CColorItemList::AddColorItemDirect");

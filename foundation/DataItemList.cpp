@@ -2,11 +2,6 @@
 
 #include "foundation/ListElements.h"
 
-CDataItemList::~CDataItemList()
-{
-    DeleteAllElements(*this);
-}
-
 BOOL CDataItemList::AddDataItemDirect(CDataItem* item)
 {
     return AddOwnedTail(*this, item, "CDataItemList::AddDataItemDirect");

@@ -10,6 +10,15 @@ class CComboBox;
 // Removes every element from the head on and deletes each one that is not null.
 void DeleteAllElements(CObList& list);
 
+// A typed pointer list that owns its elements: destroying it deletes each one.
+template <class TYPE>
+class OwnedPtrList : public CTypedPtrList<CObList, TYPE*>
+{
+public:
+    OwnedPtrList() : CTypedPtrList<CObList, TYPE*>(10) {}
+    ~OwnedPtrList() override { DeleteAllElements(*this); }
+};
+
 // The element at the zero-based index, or null when there is none.
 template <class BASE_CLASS, class TYPE>
 TYPE GetElementAtIndex(const CTypedPtrList<BASE_CLASS, TYPE>& list, INT_PTR index)

@@ -2,11 +2,6 @@
 
 #include "foundation/ListElements.h"
 
-CRegManList::~CRegManList()
-{
-    DeleteAllElements(*this);
-}
-
 void CRegManList::DeleteAllItems()
 {
     DeleteAllElements(*this);

@@ -18,11 +18,6 @@ const char8_t* const kModelDiagramNames[BOXSTYLE_MARK_COUNT] = {
 
 } // namespace BoxStyleList
 
-CBoxStyleList::~CBoxStyleList()
-{
-    DeleteAllElements(*this);
-}
-
 BOOL CBoxStyleList::AddBoxStyleDirect(CBoxStyle* style)
 {
     return AddOwnedTail(*this, style, "CBoxStyleList::AddBoxStyleDirect");

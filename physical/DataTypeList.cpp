@@ -69,11 +69,6 @@ BOOL WriteProfileCount(int count)
 
 } // namespace DataTypeList
 
-CDataTypeList::~CDataTypeList()
-{
-    DeleteAllElements(*this);
-}
-
 BOOL CDataTypeList::AddDataTypeDirect(CDataType* type)
 {
     return AddOwnedTail(*this, type, "CDataTypeList::AddDataTypeDirect");
