@@ -35,13 +35,12 @@ BOOL CBaseDoc::ApplyObjectCommand(CObject* object, UINT commandId, CObject* argu
 {
     if (commandId < ID_ATTRIBUTE_FIRST || commandId > ID_ATTRIBUTE_LAST)
         return FALSE;
-    // A read-only document lets through only the commands that change nothing in it; until the
-    // object commands name those, it refuses them all.
+    // A read-only document refuses every attribute command.
     if (m_bReadOnly)
         return FALSE;
     CBaseObj* box = DrawObjects::AsBoxObject(object);
     if (!box)
-        return FALSE; // line objects take their commands here once they exist
+        return FALSE; // only box objects take attribute commands
     RecordChangedOnce(box);
     BOOL changed = FALSE;
     DocumentModelHooks* model = GetDocumentModelHooks();
@@ -59,7 +58,7 @@ BOOL CBaseDoc::ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hit
         return FALSE;
     CBaseObj* box = DrawObjects::AsBoxObject(object);
     if (!box)
-        return FALSE; // line objects take their operations here once they exist
+        return FALSE; // only box objects take shape operations
     if (commandId == ID_OBJ_STANDARD_SIZE || commandId == ID_OBJ_DEFAULT_SIZE) {
         CSize size;
         if (commandId == ID_OBJ_STANDARD_SIZE)
@@ -85,7 +84,7 @@ BOOL CBaseDoc::MoveOrResizeObject(CObject* object, BOOL /*printMode*/, const CSi
 {
     CBaseObj* box = DrawObjects::AsBoxObject(object);
     if (!box || m_bReadOnly)
-        return FALSE; // line objects move and reshape here once they exist
+        return FALSE; // only box objects move and reshape
     RecordChangedOnce(box);
     if (hitCode & HIT_BODY)
         box->MoveBy(*offset, hitCode);
@@ -93,7 +92,6 @@ BOOL CBaseDoc::MoveOrResizeObject(CObject* object, BOOL /*printMode*/, const CSi
         box->ResizeByHandle(*offset, hitCode);
     else if (hitCode & HIT_SHAPE_HANDLE)
         box->ApplyHandleDrag(*offset, hitCode, extra);
-    // The lines attached to a moved or resized box follow it here once line objects exist.
     SetModified(TRUE);
     return TRUE;
 }

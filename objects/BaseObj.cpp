@@ -4,6 +4,7 @@
 #include "foundation/RegItemObj.h"
 #include "foundation/Trackers.h"
 #include "foundation/ZoomScale.h"
+#include "objects/DefaultKeys.h"
 #include "objects/ObjectServices.h"
 #include "platform/afx/Archive.h"
 #include "platform/gdi/Rgn.h"
@@ -35,24 +36,6 @@ void GrowClipped(CRect& rect, SIZE margin)
 int HoldCoordinate(std::int64_t value)
 {
     return int(std::clamp<std::int64_t>(value, -OBJECT_COORDINATE_LIMIT, OBJECT_COORDINATE_LIMIT));
-}
-
-// One profile key of the class defaults: the current value is the default.
-template <typename Field>
-void LoadKey(CRegItemObj& carrier, const char* key, Field& field)
-{
-    carrier.SetEntry(key);
-    carrier.SetIntValue(int(field));
-    carrier.LoadSetting();
-    field = Field(carrier.GetIntValue());
-}
-
-template <typename Field>
-void SaveKey(CRegItemObj& carrier, const char* key, Field field)
-{
-    carrier.SetEntry(key);
-    carrier.SetIntValue(int(field));
-    carrier.SaveSetting();
 }
 
 } // namespace baseobj
@@ -367,18 +350,17 @@ void CBaseObj::CopyAttributes(const CBaseObj& other)
     m_crShadow = other.m_crShadow;
 }
 
-template <class Visit>
-void CBaseObj::VisitDefaultKeys(Visit&& visit)
+void CBaseObj::VisitDefaultKeys(DefaultKeys& keys)
 {
-    visit("PenStyle", m_nPenStyle);
-    visit("PenColor", m_crPen);
-    visit("PenWidth", m_nPenWidth);
-    visit("Fill", m_bFill);
-    visit("FillColor", m_crFill);
-    visit("HideDefine", m_bHideDefine);
-    visit("CanDelete", m_bCanDelete);
-    visit("ObjShadow", m_wShadowDepth);
-    visit("ObjShadowColor", m_crShadow);
+    keys.Number("PenStyle", m_nPenStyle);
+    keys.Number("PenColor", m_crPen);
+    keys.Number("PenWidth", m_nPenWidth);
+    keys.Number("Fill", m_bFill);
+    keys.Number("FillColor", m_crFill);
+    keys.Number("HideDefine", m_bHideDefine);
+    keys.Number("CanDelete", m_bCanDelete);
+    keys.Number("ObjShadow", m_wShadowDepth);
+    keys.Number("ObjShadowColor", m_crShadow);
 }
 
 void CBaseObj::PrepareDefaultsCarrier(CRegItemObj& carrier) const
@@ -392,21 +374,19 @@ void CBaseObj::PrepareDefaultsCarrier(CRegItemObj& carrier) const
 void CBaseObj::LoadDefaultAttributes(CRegItemObj& carrier)
 {
     PrepareDefaultsCarrier(carrier);
-    carrier.SetFlags(REGITEM_INT | REGITEM_NO_WRITEBACK);
-    carrier.SetStringValue("");
-    VisitDefaultKeys([&carrier](const char* key, auto& field) { baseobj::LoadKey(carrier, key, field); });
+    DefaultKeys keys(carrier, DefaultKeys::Direction::Load);
+    VisitDefaultKeys(keys);
     CSize size = GetSize();
-    baseobj::LoadKey(carrier, "SizeObjDefCx", size.cx);
-    baseobj::LoadKey(carrier, "SizeObjDefCy", size.cy);
+    keys.Number("SizeObjDefCx", size.cx);
+    keys.Number("SizeObjDefCy", size.cy);
     SetSizeFromTopLeft(size);
 }
 
 void CBaseObj::SaveDefaultAttributes(CRegItemObj& carrier)
 {
     PrepareDefaultsCarrier(carrier);
-    carrier.SetFlags(REGITEM_INT | REGITEM_NO_WRITEBACK);
-    carrier.SetStringValue("");
-    VisitDefaultKeys([&carrier](const char* key, auto& field) { baseobj::SaveKey(carrier, key, field); });
+    DefaultKeys keys(carrier, DefaultKeys::Direction::Save);
+    VisitDefaultKeys(keys);
 }
 
 BOOL CBaseObj::ClearNumber(DWORD)

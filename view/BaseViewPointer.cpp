@@ -10,6 +10,7 @@
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
+#include "view/FrameServices.h"
 #include "view/ViewCursors.h"
 
 #include <QCursor>
