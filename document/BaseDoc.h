@@ -15,6 +15,7 @@
 #include "platform/afx/File.h"
 #include "platform/afx/List.h"
 #include "platform/afx/Point.h"
+#include "platform/afx/Rect.h"
 #include "platform/afx/Time.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/storage/DocumentFile.h"
@@ -333,6 +334,8 @@ private:
     void CleanUpRemovedDrawObject(WORD removedId);
     // Records the object as changed unless the current step holds it already.
     void RecordChangedOnce(const CObject* object);
+    // The ends of the lines connected to a box that was moved or resized follow it.
+    void MoveAttachedLineEnds(WORD boxId, const CRect& before, const CRect& after);
 
     // The document record's parts (BaseDocSerialize.cpp).
     void StoreRecord(CArchive& ar);

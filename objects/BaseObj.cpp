@@ -4,6 +4,7 @@
 #include "foundation/RegItemObj.h"
 #include "foundation/Trackers.h"
 #include "foundation/ZoomScale.h"
+#include "objects/ObjectSupport.h"
 #include "objects/ObjectServices.h"
 #include "platform/afx/Archive.h"
 #include "platform/gdi/Rgn.h"
@@ -21,39 +22,6 @@ constexpr int kRecordShadowFrom = 5;
 constexpr int kRecordLinkFrom = 11;
 constexpr COLORREF kDefaultShadowColor = 0x828282;
 constexpr int kMaxShadowDepth = 20;
-
-// The area keeps to the drawing's quadrant x >= 0, y <= 0. The margin is (dx, -dy) with dx, dy >= 0.
-void GrowClipped(CRect& rect, SIZE margin)
-{
-    rect.left = int(std::max<std::int64_t>(std::int64_t(rect.left) - margin.cx, 0));
-    rect.top = int(std::min<std::int64_t>(std::int64_t(rect.top) - margin.cy, 0));
-    rect.right = int(std::min<std::int64_t>(std::int64_t(rect.right) + margin.cx, INT_MAX));
-    rect.bottom = int(std::max<std::int64_t>(std::int64_t(rect.bottom) + margin.cy, -INT_MAX));
-}
-
-// A coordinate held to the range every object computes in (see OBJECT_COORDINATE_LIMIT).
-int HoldCoordinate(std::int64_t value)
-{
-    return int(std::clamp<std::int64_t>(value, -OBJECT_COORDINATE_LIMIT, OBJECT_COORDINATE_LIMIT));
-}
-
-// One profile key of the class defaults: the current value is the default.
-template <typename Field>
-void LoadKey(CRegItemObj& carrier, const char* key, Field& field)
-{
-    carrier.SetEntry(key);
-    carrier.SetIntValue(int(field));
-    carrier.LoadSetting();
-    field = Field(carrier.GetIntValue());
-}
-
-template <typename Field>
-void SaveKey(CRegItemObj& carrier, const char* key, Field field)
-{
-    carrier.SetEntry(key);
-    carrier.SetIntValue(int(field));
-    carrier.SaveSetting();
-}
 
 } // namespace baseobj
 
@@ -132,8 +100,8 @@ void CBaseObj::Serialize(CArchive& ar)
     ar >> left >> top >> right >> bottom;
     ar >> penStyle >> penColor >> penWidth >> fill >> fillColor >> hideDefine >> canDelete;
     // A damaged record may hold any 32-bit value; see OBJECT_COORDINATE_LIMIT.
-    m_rect.SetRect(baseobj::HoldCoordinate(left), baseobj::HoldCoordinate(top), baseobj::HoldCoordinate(right),
-                   baseobj::HoldCoordinate(bottom));
+    m_rect.SetRect(HoldObjectCoordinate(left), HoldObjectCoordinate(top), HoldObjectCoordinate(right),
+                   HoldObjectCoordinate(bottom));
     m_nPenStyle = penStyle;
     m_crPen = penColor;
     m_nPenWidth = penWidth;
@@ -209,17 +177,7 @@ BOOL CBaseObj::HitTestHandles(int zoom, POINT point, UINT, int, DWORD& hitCode, 
     CRect r;
     GetVisibleRect(r, printMode);
     ScaleRectByZoom(r, zoom);
-    const int midX = (r.left + r.right) / 2;
-    const int midY = (r.top + r.bottom) / 2;
-    const struct {
-        CPoint centre;
-        DWORD code;
-    } handles[] = {
-        {{r.left, r.top}, 0x92},  {{r.right, r.top}, 0x52}, {{r.right, r.bottom}, 0x62},
-        {{r.left, r.bottom}, 0xA2}, {{midX, r.top}, 0x12},  {{midX, r.bottom}, 0x22},
-        {{r.right, midY}, 0x42},  {{r.left, midY}, 0x82},
-    };
-    for (const auto& handle : handles) {
+    for (const RectHandle& handle : GetRectHandles(r)) {
         if (PointNearPoint(handle.centre, point, HANDLE_HALF_SIZE)) {
             hitCode |= handle.code;
             handlePoint = handle.centre;
@@ -247,11 +205,11 @@ void CBaseObj::GetRedrawRect(CRect& rect, int zoom, BOOL printMode) const
     GetVisibleRect(rect, printMode);
     int margin = 2 * HANDLE_HALF_SIZE;
     UnscaleValueByZoom(margin, zoom);
-    baseobj::GrowClipped(rect, CSize(margin, -margin));
+    GrowRedrawRect(rect, CSize(margin, -margin));
     if (HasShadow(printMode)) {
         CSize shadow;
         GetMaxShadowOffset(shadow);
-        baseobj::GrowClipped(rect, shadow);
+        GrowRedrawRect(rect, shadow);
     }
 }
 
@@ -394,10 +352,10 @@ void CBaseObj::LoadDefaultAttributes(CRegItemObj& carrier)
     PrepareDefaultsCarrier(carrier);
     carrier.SetFlags(REGITEM_INT | REGITEM_NO_WRITEBACK);
     carrier.SetStringValue("");
-    VisitDefaultKeys([&carrier](const char* key, auto& field) { baseobj::LoadKey(carrier, key, field); });
+    VisitDefaultKeys([&carrier](const char* key, auto& field) { LoadDefaultKey(carrier, key, field); });
     CSize size = GetSize();
-    baseobj::LoadKey(carrier, "SizeObjDefCx", size.cx);
-    baseobj::LoadKey(carrier, "SizeObjDefCy", size.cy);
+    LoadDefaultKey(carrier, "SizeObjDefCx", size.cx);
+    LoadDefaultKey(carrier, "SizeObjDefCy", size.cy);
     SetSizeFromTopLeft(size);
 }
 
@@ -406,7 +364,7 @@ void CBaseObj::SaveDefaultAttributes(CRegItemObj& carrier)
     PrepareDefaultsCarrier(carrier);
     carrier.SetFlags(REGITEM_INT | REGITEM_NO_WRITEBACK);
     carrier.SetStringValue("");
-    VisitDefaultKeys([&carrier](const char* key, auto& field) { baseobj::SaveKey(carrier, key, field); });
+    VisitDefaultKeys([&carrier](const char* key, auto& field) { SaveDefaultKey(carrier, key, field); });
 }
 
 BOOL CBaseObj::ClearNumber(DWORD)
@@ -752,8 +710,8 @@ void CBaseObj::NormalizeRect(const RECT& rect)
 void CBaseObj::SetSizeFromTopLeft(SIZE size)
 {
     // Sizes come from the profile too, so the far corner is computed wide and held in range.
-    NormalizeRect(CRect(m_rect.left, m_rect.top, baseobj::HoldCoordinate(std::int64_t(m_rect.left) + size.cx),
-                        baseobj::HoldCoordinate(std::int64_t(m_rect.top) + size.cy)));
+    NormalizeRect(CRect(m_rect.left, m_rect.top, HoldObjectCoordinate(std::int64_t(m_rect.left) + size.cx),
+                        HoldObjectCoordinate(std::int64_t(m_rect.top) + size.cy)));
 }
 
 DWORD CBaseObj::HitTestSides(POINT point, int tolerance) const

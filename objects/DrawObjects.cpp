@@ -1,6 +1,7 @@
 #include "objects/DrawObjects.h"
 
 #include "objects/BaseObj.h"
+#include "objects/PolyObj.h"
 #include "objects/RectObj.h"
 
 namespace DrawObjects {
@@ -15,38 +16,49 @@ const CBaseObj* AsBoxObject(const CObject* object)
     return DYNAMIC_DOWNCAST(CBaseObj, object);
 }
 
-CPolyObj* AsLineObject(CObject*)
+CPolyObj* AsLineObject(CObject* object)
 {
-    // Line objects join here, with a branch in each function below, when their classes exist.
-    return nullptr;
+    return DYNAMIC_DOWNCAST(CPolyObj, object);
+}
+
+const CPolyObj* AsLineObject(const CObject* object)
+{
+    return DYNAMIC_DOWNCAST(CPolyObj, object);
 }
 
 BOOL IsDrawObject(const CObject* object)
 {
-    return AsBoxObject(object) != nullptr;
+    return AsBoxObject(object) != nullptr || AsLineObject(object) != nullptr;
 }
 
 BOOL IsDrawObjectClass(const CRuntimeClass* runtimeClass)
 {
-    return runtimeClass && runtimeClass->IsDerivedFrom(RUNTIME_CLASS(CBaseObj));
+    return runtimeClass &&
+           (runtimeClass->IsDerivedFrom(RUNTIME_CLASS(CBaseObj)) || runtimeClass->IsDerivedFrom(RUNTIME_CLASS(CPolyObj)));
 }
 
 WORD GetObjectId(const CObject* object)
 {
-    const CBaseObj* box = AsBoxObject(object);
-    return box ? box->GetObjectId() : 0;
+    if (const CBaseObj* box = AsBoxObject(object))
+        return box->GetObjectId();
+    const CPolyObj* line = AsLineObject(object);
+    return line ? line->GetObjectId() : 0;
 }
 
 BOOL GetCanDelete(const CObject* object)
 {
-    const CBaseObj* box = AsBoxObject(object);
-    return box ? box->GetCanDelete() : TRUE;
+    if (const CBaseObj* box = AsBoxObject(object))
+        return box->GetCanDelete();
+    const CPolyObj* line = AsLineObject(object);
+    return line ? line->GetCanDelete() : TRUE;
 }
 
 void Destroy(CObject* object)
 {
     if (CBaseObj* box = AsBoxObject(object))
         box->DestroyObject();
+    else if (CPolyObj* line = AsLineObject(object))
+        line->DestroyObject();
     else
         delete object;
 }
@@ -62,6 +74,8 @@ CObject* Clone(const CObject* object)
         return new CRectObj(*static_cast<const CRectObj*>(object));
     if (runtimeClass == RUNTIME_CLASS(CBaseObj))
         return new CBaseObj(*static_cast<const CBaseObj*>(object));
+    if (runtimeClass == RUNTIME_CLASS(CPolyObj))
+        return new CPolyObj(*static_cast<const CPolyObj*>(object));
     return nullptr;
 }
 

@@ -14,8 +14,9 @@ namespace DrawObjects {
 // The box object, or null for any other class.
 CBaseObj* AsBoxObject(CObject* object);
 const CBaseObj* AsBoxObject(const CObject* object);
-// The line object, or null for any other class. Line objects do not exist yet: always null.
+// The line object, or null for any other class.
 CPolyObj* AsLineObject(CObject* object);
+const CPolyObj* AsLineObject(const CObject* object);
 // TRUE for a box or a line object: the classes a document manages.
 BOOL IsDrawObject(const CObject* object);
 // TRUE for the class of a box or a line object, so a loader can refuse others before creating one.

@@ -4,9 +4,12 @@
 
 #include "objects/DrawObjManager.h"
 #include "objects/ObjectServices.h"
+#include "platform/afx/Archive.h"
+#include "platform/afx/MemFile.h"
 #include "platform/afx/Rect.h"
 
 #include <cstring>
+#include <memory>
 #include <ostream>
 #include <vector>
 
@@ -67,3 +70,28 @@ private:
     }
     std::vector<BYTE> m_bytes;
 };
+
+// The archive bytes of one object, class header included.
+inline std::vector<BYTE> StoreObject(const CObject* object)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        ar << object;
+        ar.Close();
+    }
+    const auto length = UINT(file.GetLength());
+    std::vector<BYTE> bytes(length);
+    file.SeekToBegin();
+    file.Read(bytes.data(), length);
+    return bytes;
+}
+
+template <class T>
+std::unique_ptr<T> LoadObject(const std::vector<BYTE>& bytes)
+{
+    std::vector<BYTE> copy = bytes;
+    CMemFile file(copy.data(), UINT(copy.size()));
+    CArchive ar(&file, CArchive::load);
+    return std::unique_ptr<T>(static_cast<T*>(ar.ReadObject(RUNTIME_CLASS(T))));
+}
