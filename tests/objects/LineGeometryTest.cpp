@@ -13,14 +13,6 @@
 
 namespace {
 
-CPolyObj MakeLine(std::initializer_list<CPoint> points)
-{
-    CPolyObj line(1);
-    for (const CPoint& p : points)
-        line.AddPoint(p);
-    return line;
-}
-
 // The centres of the handle squares drawn, in order, and whether a silver frame was drawn.
 struct HandleDrawing
 {
@@ -60,9 +52,7 @@ TEST(LineGeometry, BoundingAndRepaintRectangles)
         {{{500, -500}, {400, -600}, {450, -300}}, 1, 200, {400, -300, 500, -600}, {390, -290, 510, -610}},
     };
     for (const auto& c : cases) {
-        CPolyObj line(1);
-        for (const CPoint& p : c.points)
-            line.AddPoint(p);
+        CPolyObj line = MakeLine(c.points);
         line.SetPenWidth(c.penWidth);
         CRect rect;
         line.GetRect(rect);
@@ -178,9 +168,7 @@ TEST(LineGeometry, ResizingByTheBoundingHandles)
         {{{7, -7}, {7, -7}, {8, -8}}, {10, -10}, 0x62, {{7, -7}, {7, -7}, {8, -8}}}, // a dot: the first only
     };
     for (const auto& c : cases) {
-        CPolyObj line(1);
-        for (const CPoint& p : c.points)
-            line.AddPoint(p);
+        CPolyObj line = MakeLine(c.points);
         line.ResizeByHandle(c.offset, c.hitCode);
         EXPECT_EQ(line.GetPointArray(), c.result) << "hit " << c.hitCode;
     }
@@ -218,9 +206,7 @@ TEST(LineGeometry, PointEditingByHandle)
         {bend, {30, 20}, 0x404, 3, bend},
     };
     for (const auto& c : cases) {
-        CPolyObj line(1);
-        for (const CPoint& p : c.points)
-            line.AddPoint(p);
+        CPolyObj line = MakeLine(c.points);
         line.MovePointByHandle(c.offset, c.hitCode, c.index);
         EXPECT_EQ(line.GetPointArray(), c.result) << "hit " << std::hex << c.hitCode << " index " << c.index;
     }

@@ -4,6 +4,7 @@
 
 #include "objects/DrawObjManager.h"
 #include "objects/ObjectServices.h"
+#include "objects/PolyObj.h"
 #include "platform/afx/Archive.h"
 #include "platform/afx/MemFile.h"
 #include "platform/afx/Rect.h"
@@ -94,4 +95,13 @@ std::unique_ptr<T> LoadObject(const std::vector<BYTE>& bytes)
     CMemFile file(copy.data(), UINT(copy.size()));
     CArchive ar(&file, CArchive::load);
     return std::unique_ptr<T>(static_cast<T*>(ar.ReadObject(RUNTIME_CLASS(T))));
+}
+
+// A line (object id 1) through the points.
+inline CPolyObj MakeLine(const std::vector<CPoint>& points)
+{
+    CPolyObj line(1);
+    for (const CPoint& p : points)
+        line.AddPoint(p);
+    return line;
 }
