@@ -184,12 +184,8 @@ namespace {
 void SavePicture(const char* name, const std::vector<CPolyObj*>& lines, int zoom = 100)
 {
     QImage image(900, 560, QImage::Format_RGB32);
-    image.fill(Qt::white);
     CDC dc;
-    ASSERT_TRUE(dc.CreateOnDevice(&image));
-    dc.SetMapMode(MM_ANISOTROPIC);
-    dc.SetWindowExt(1, 1);
-    dc.SetViewportExt(1, -1);
+    ASSERT_TRUE(StartReviewPicture(image, dc));
     for (CPolyObj* line : lines)
         line->CPolyLine::Draw(&dc, zoom, FALSE);
     dc.DeleteDC();

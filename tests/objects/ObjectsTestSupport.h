@@ -7,6 +7,9 @@
 #include "objects/PolyObj.h"
 #include "platform/afx/Archive.h"
 #include "platform/afx/MemFile.h"
+#include "platform/gdi/DC.h"
+
+#include <QImage>
 #include "platform/afx/Rect.h"
 
 #include <cstring>
@@ -104,4 +107,16 @@ inline CPolyObj MakeLine(const std::vector<CPoint>& points)
     for (const CPoint& p : points)
         line.AddPoint(p);
     return line;
+}
+
+// Makes the picture white and the device context draw on it with y up, one pixel per logical unit.
+inline bool StartReviewPicture(QImage& image, CDC& dc)
+{
+    image.fill(Qt::white);
+    if (!dc.CreateOnDevice(&image))
+        return false;
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(1, 1);
+    dc.SetViewportExt(1, -1);
+    return true;
 }
