@@ -79,4 +79,120 @@ CObject* Clone(const CObject* object)
     return nullptr;
 }
 
+// --- The view's operations ----------------------------------------------------------------------
+
+void Draw(CObject* object, CDC* pDC, int zoom, BOOL withHandles, BOOL printMode, const LOGFONT* font,
+          DWORD displayOptions, CBaseDoc* document)
+{
+    if (CBaseObj* box = AsBoxObject(object))
+        box->Draw(pDC, zoom, withHandles, printMode, font, displayOptions, document);
+    else if (CPolyObj* line = AsLineObject(object))
+        line->Draw(pDC, zoom, withHandles, printMode, font, displayOptions, document);
+}
+
+void DrawHandles(CObject* object, CDC* pDC, int zoom, BOOL printMode)
+{
+    if (CBaseObj* box = AsBoxObject(object))
+        box->DrawHandles(pDC, zoom, printMode);
+    else if (CPolyObj* line = AsLineObject(object))
+        line->DrawHandles(pDC, zoom, printMode);
+}
+
+void DrawDragOutline(CObject* object, CDC* pDC, int zoom, SIZE offset, DWORD hitCode, DWORD index, BOOL printMode)
+{
+    CBaseObj* box = AsBoxObject(object);
+    CPolyObj* line = box ? nullptr : AsLineObject(object);
+    if (hitCode & HIT_BODY) {
+        if (box)
+            box->DrawMoveTracker(pDC, zoom, offset, hitCode, printMode);
+        else if (line)
+            line->DrawMoveTracker(pDC, zoom, offset, hitCode, printMode);
+    } else if (hitCode & HIT_HANDLE) {
+        if (box)
+            box->DrawResizeTracker(pDC, zoom, offset, hitCode, printMode);
+        else if (line)
+            line->DrawResizeTracker(pDC, zoom, offset, hitCode, printMode);
+    } else if (hitCode & HIT_SHAPE_HANDLE) {
+        if (box)
+            box->DrawHandleDragTracker(pDC, zoom, offset, hitCode, index, printMode);
+        else if (line)
+            line->DrawHandleDragTracker(pDC, zoom, offset, hitCode, index, printMode);
+    }
+}
+
+BOOL HitTest(const CObject* object, POINT point, int tolerance, BOOL printMode, BOOL outlineOnly)
+{
+    if (const CBaseObj* box = AsBoxObject(object))
+        return box->HitTest(point, tolerance, printMode, outlineOnly);
+    const CPolyObj* line = AsLineObject(object);
+    return line && line->HitTest(point, tolerance, printMode, outlineOnly);
+}
+
+BOOL HitTestHandles(const CObject* object, int zoom, POINT point, UINT keyFlags, int tolerance, DWORD& hitCode,
+                    DWORD& index, CPoint& handlePoint, BOOL printMode)
+{
+    if (const CBaseObj* box = AsBoxObject(object))
+        return box->HitTestHandles(zoom, point, keyFlags, tolerance, hitCode, index, handlePoint, printMode);
+    const CPolyObj* line = AsLineObject(object);
+    return line && line->HitTestHandles(zoom, point, keyFlags, tolerance, hitCode, index, handlePoint, printMode);
+}
+
+BOOL IsInsideRect(const CObject* object, const CRect& rect, BOOL printMode)
+{
+    if (const CBaseObj* box = AsBoxObject(object))
+        return box->IsInsideRect(rect, printMode);
+    const CPolyObj* line = AsLineObject(object);
+    return line && line->IsInsideRect(rect, printMode);
+}
+
+BOOL GetVisibleRect(const CObject* object, CRect& rect, BOOL printMode)
+{
+    rect.SetRectEmpty();
+    if (const CBaseObj* box = AsBoxObject(object))
+        box->GetVisibleRect(rect, printMode);
+    else if (const CPolyObj* line = AsLineObject(object))
+        line->GetVisibleRect(rect, printMode);
+    else
+        return FALSE;
+    return TRUE;
+}
+
+BOOL GetRedrawRect(const CObject* object, CRect& rect, int zoom, BOOL printMode, BOOL full)
+{
+    rect.SetRectEmpty();
+    if (const CBaseObj* box = AsBoxObject(object)) {
+        if (full)
+            box->GetFullRedrawRect(rect, zoom, printMode);
+        else
+            box->GetRedrawRect(rect, zoom, printMode);
+    } else if (const CPolyObj* line = AsLineObject(object)) {
+        if (full)
+            line->GetFullRedrawRect(rect, zoom);
+        else
+            line->GetRedrawRect(rect, zoom, printMode);
+    } else {
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL GetTypeName(const CObject* object, CString& name)
+{
+    if (const CBaseObj* box = AsBoxObject(object))
+        box->GetTypeName(name);
+    else if (const CPolyObj* line = AsLineObject(object))
+        line->GetTypeName(name);
+    else
+        return FALSE;
+    return TRUE;
+}
+
+WORD GetKind(const CObject* object)
+{
+    if (const CBaseObj* box = AsBoxObject(object))
+        return box->GetKind();
+    const CPolyObj* line = AsLineObject(object);
+    return line ? line->GetKind() : 0;
+}
+
 } // namespace DrawObjects

@@ -145,11 +145,9 @@ void CBaseView::SetCursorForHitCode()
 
 CString CBaseView::FormatObjectDescription(const CObject* object, int how)
 {
-    const CBaseObj* box = DrawObjects::AsBoxObject(object);
-    if (!box)
-        return CString();
     CString text;
-    box->GetTypeName(text);
+    if (!DrawObjects::GetTypeName(object, text))
+        return CString();
     switch (how) {
     case DESCRIBE_SELECTED: text += CString(u8" を選択"); break;
     case DESCRIBE_DESELECTED: text += CString(u8" の選択を解除"); break;

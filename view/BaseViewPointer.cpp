@@ -519,11 +519,9 @@ BOOL CBaseView::ClampSelectionDeltaAtZoom(SIZE& offset) const
 
 BOOL CBaseView::GetGridPlacementOffset(CObject* object, CSize& offset) const
 {
-    const CBaseObj* box = DrawObjects::AsBoxObject(object);
-    if (!box)
-        return FALSE;
     CRect rect;
-    box->GetVisibleRect(rect, ModePrint);
+    if (!DrawObjects::GetVisibleRect(object, rect, ModePrint))
+        return FALSE;
     if (rect.IsRectNull())
         return FALSE;
     CPoint origin;
