@@ -24,6 +24,7 @@
 #include <QByteArray>
 
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
 
 class CBaseObj;
@@ -113,6 +114,12 @@ public:
     BOOL HasNoObjects() const { return m_objects.IsEmpty(); }
     CObList* GetObjectList() { return &m_objects; }
     const CObList* GetObjectList() const { return &m_objects; }
+    // The polyline a view is collecting points for, owned by the document until it is taken back
+    // (it is not in the object list; every view paints it). Setting another, or null, destroys
+    // the one before.
+    CPolyObj* GetPolyLineInProgress() const { return m_pPolyLineInProgress.get(); }
+    void SetPolyLineInProgress(CPolyObj* line);
+    CPolyObj* ReleasePolyLineInProgress() { return m_pPolyLineInProgress.release(); }
     // The id of the last box or line object before the object in the list; 0 when there is none.
     WORD GetPredecessorId(POSITION pos) const;
     // Moves the object at pos within the list to just after the one at predecessorPos (null: to
@@ -286,6 +293,7 @@ protected:
     // 4. Objects and undo.
     WORD m_wNextObjectId;
     CObList m_objects;
+    std::unique_ptr<CPolyObj> m_pPolyLineInProgress;
     CUndoLog m_undoLog;
     // 5. The document file as last opened or saved; a modification time of 1990-01-01 00:00:00
     // means that none is known.

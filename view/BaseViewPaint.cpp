@@ -7,6 +7,7 @@
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
+#include "objects/PolyObj.h"
 
 namespace BaseViewPaint {
 
@@ -99,7 +100,9 @@ void CBaseView::OnDraw(CDC* dc)
         if (object && IsObjectPainted(object, clip))
             DrawObjects::Draw(object, dc, m_nZoom, TRUE, ModePrint, doc->GetDrawingFont(), DrawOpt, doc);
     }
-    // The polyline under construction is drawn last once line objects exist.
+    // The polyline whose points are being collected, in any view of the document.
+    if (CPolyObj* polyline = doc->GetPolyLineInProgress())
+        polyline->CPolyLine::Draw(dc, m_nZoom, FALSE);
 }
 
 void CBaseView::DrawPrintScalePageFrames(CDC* dc)

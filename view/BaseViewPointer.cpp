@@ -10,6 +10,7 @@
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
+#include "objects/PolyObj.h"
 #include "view/ViewCursors.h"
 
 #include <QCursor>
@@ -79,6 +80,15 @@ void CBaseView::OnPointerButtonDown(const ToolEvent& event)
     if (IsSingleSelection()) {
         CObject* selected = GetLastSelected();
         if (HitTestObjectHandles(selected, zoomed, flags, handle)) {
+            // Shift on a point of a line removes the point at once, in its own undo step.
+            if ((m_nHitCode & HIT_LINE_DELETE) && DrawObjects::AsLineObject(selected)) {
+                InvalidateSelection();
+                UpdateAllViewsForSelection();
+                if (!readOnly) {
+                    ApplyTrackingToSelection(CSize(1, 1));
+                    return;
+                }
+            }
             startMove();
             if (!readOnly)
                 SetCursorForHitCode();
