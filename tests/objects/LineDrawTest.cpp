@@ -1,6 +1,7 @@
 // Line drawing on the recording device: pens at each zoom, the shapes of the closed, filled and
 // Bézier variants, the line-end marks and the shortened line at solid marks; and one picture per
 // variant for review.
+#include "objects/BaseObj.h"
 #include "objects/PolyObj.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/DrawLog.h"

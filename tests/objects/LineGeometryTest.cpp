@@ -1,5 +1,6 @@
 // Line geometry: bounding and repaint rectangles, handles, hit tests, moving, resizing and point
 // editing.
+#include "objects/BaseObj.h"
 #include "objects/PolyObj.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/DrawLog.h"

@@ -1,5 +1,6 @@
 // Line records in the document archive at each version gate, copies, attributes, class defaults and
 // the document-object behaviour of CPolyObj (define mode, connections, command 20017).
+#include "objects/BaseObj.h"
 #include "objects/PolyObj.h"
 #include "foundation/CommandIds.h"
 #include "foundation/RegItemObj.h"
