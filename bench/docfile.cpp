@@ -3,10 +3,9 @@
 // files. Each benchmark also
 // reports the peak resident memory while it ran (peak_rss_mb, the kernel's high-water mark reset
 // at its start) and how far that peak rose above the memory in use at its start (peak_rise_mb).
+#include "bench/support/DocumentFill.h"
 #include "bench/support/QtBenchmark.h"
-#include "document/UndoStep.h"
 #include "document/ZivraDoc.h"
-#include "objects/RectObj.h"
 
 #include "platform/afx/MessageSink.h"
 
@@ -43,16 +42,6 @@ double StartMemoryWatch()
     malloc_trim(0);
     std::ofstream("/proc/self/clear_refs") << "5";
     return StatusMegabytes("VmRSS");
-}
-
-void FillDocument(CBaseDoc& doc, int count)
-{
-    CUndoStep step(&doc);
-    for (int i = 0; i < count; ++i) {
-        const int x = (i % 200) * 40;
-        const int y = -(i / 200) * 40;
-        doc.AddObject(new CRectObj(doc.NewObjectId(), CRect(x, y, x + 30, y - 30)));
-    }
 }
 
 void ReportMemory(benchmark::State& state, double inUseAtStart)

@@ -1,10 +1,10 @@
 // The document's object list and undo log under load: filling a document with rectangles through
 // AddObject (ids, added-records, modified stamp), and undoing and redoing one step that changed a
 // thousand objects of a large document.
+#include "bench/support/DocumentFill.h"
 #include "bench/support/QtBenchmark.h"
 #include "document/UndoStep.h"
 #include "document/ZivraDoc.h"
-#include "objects/RectObj.h"
 
 #include <QApplication>
 
@@ -16,17 +16,6 @@ namespace {
 
 constexpr int kDocumentObjects = 60000;
 constexpr int kChangedObjects = 1000;
-
-// Adds count rectangles in one undo step.
-void FillDocument(CBaseDoc& doc, int count)
-{
-    CUndoStep step(&doc);
-    for (int i = 0; i < count; ++i) {
-        const int x = (i % 200) * 40;
-        const int y = -(i / 200) * 40;
-        doc.AddObject(new CRectObj(doc.NewObjectId(), CRect(x, y, x + 30, y - 30)));
-    }
-}
 
 void BM_AddRectangles(benchmark::State& state)
 {

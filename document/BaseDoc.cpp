@@ -384,7 +384,7 @@ BOOL CBaseDoc::CanEditObjectText(CObject* object, DWORD hitCode, DWORD displayOp
         return FALSE;
     if (CBaseObj* box = DrawObjects::AsBoxObject(object))
         return !IsStampedHeaderValue(box->GetObjectId()) && box->CanEditText(this, hitCode, displayOptions);
-    // Line objects answer through their own CanEditText once they exist.
+    // Any other object is not refused here.
     return TRUE;
 }
 

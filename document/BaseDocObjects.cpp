@@ -38,8 +38,7 @@ BOOL CBaseDoc::ApplyObjectCommand(CObject* object, UINT commandId, CObject* argu
 {
     if (commandId < ID_ATTRIBUTE_FIRST || commandId > ID_ATTRIBUTE_LAST)
         return FALSE;
-    // A read-only document lets through only the commands that change nothing in it; until the
-    // object commands name those, it refuses them all.
+    // A read-only document refuses every attribute command.
     if (m_bReadOnly)
         return FALSE;
     if (CPolyObj* line = DrawObjects::AsLineObject(object)) {
@@ -69,7 +68,7 @@ BOOL CBaseDoc::ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hit
         return FALSE;
     CBaseObj* box = DrawObjects::AsBoxObject(object);
     if (!box)
-        return FALSE; // line objects take their operations here once they exist
+        return FALSE; // only box objects take shape operations
     if (commandId == ID_OBJ_STANDARD_SIZE || commandId == ID_OBJ_DEFAULT_SIZE) {
         CSize size;
         if (commandId == ID_OBJ_STANDARD_SIZE)

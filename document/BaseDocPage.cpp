@@ -74,7 +74,7 @@ void ForEachObjectExtentRect(const CObList& objects, Function function)
 {
     for (POSITION pos = objects.GetHeadPosition(); pos;) {
         const CBaseObj* box = DrawObjects::AsBoxObject(objects.GetNext(pos));
-        // Line objects take part with their bounding rectangles once they exist.
+        // Only box objects take part.
         if (!box)
             continue;
         CRect rect;

@@ -3,6 +3,7 @@
 // application registers one implementation; without it no open is requested read-only.
 #pragma once
 
+#include "foundation/ServiceSlot.h"
 #include "platform/afx/WinTypes.h"
 
 class DocumentShellServices
@@ -14,6 +15,6 @@ public:
     virtual void ClearOpenReadOnlyRequest() = 0;
 };
 
-DocumentShellServices* GetDocumentShellServices();
-// Registers the application (null unregisters) and returns the one it replaces.
-DocumentShellServices* SetDocumentShellServices(DocumentShellServices* services);
+// The registered application, or null; registering returns the one it replaces.
+constexpr auto GetDocumentShellServices = &ServiceSlot<DocumentShellServices>::Get;
+constexpr auto SetDocumentShellServices = &ServiceSlot<DocumentShellServices>::Set;

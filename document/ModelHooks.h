@@ -3,6 +3,7 @@
 // the document treats every object as a plain drawing object.
 #pragma once
 
+#include "foundation/ServiceSlot.h"
 #include "platform/afx/Object.h"
 
 class CBaseDoc;
@@ -28,6 +29,6 @@ public:
     virtual void ConvertOldFileObject(CBaseDoc* /*document*/, CObject* /*object*/) {}
 };
 
-DocumentModelHooks* GetDocumentModelHooks();
-// Registers the model (null unregisters) and returns the one it replaces.
-DocumentModelHooks* SetDocumentModelHooks(DocumentModelHooks* hooks);
+// The registered model, or null; registering returns the one it replaces.
+constexpr auto GetDocumentModelHooks = &ServiceSlot<DocumentModelHooks>::Get;
+constexpr auto SetDocumentModelHooks = &ServiceSlot<DocumentModelHooks>::Set;

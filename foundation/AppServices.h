@@ -2,6 +2,7 @@
 // higher up (shell). The application registers itself here; tests register a small stand-in.
 #pragma once
 
+#include "foundation/ServiceSlot.h"
 #include "platform/afx/OsVersionInfo.h"
 #include "platform/afx/WinTypes.h"
 
@@ -24,7 +25,6 @@ public:
     virtual const OSVERSIONINFO& GetOsVersionInfo() const = 0;
 };
 
-// The registered application, or null when none is registered.
-AppServices* GetAppServices();
-// Registers the application (null unregisters) and returns the one it replaces.
-AppServices* SetAppServices(AppServices* services);
+// The registered application, or null; registering returns the one it replaces.
+constexpr auto GetAppServices = &ServiceSlot<AppServices>::Get;
+constexpr auto SetAppServices = &ServiceSlot<AppServices>::Set;

@@ -64,33 +64,14 @@ int StopImport(const char8_t* format, int line)
 
 } // namespace ColorItemList
 
-CColorItemList::~CColorItemList()
-{
-    DeleteAllElements(*this);
-}
-
 BOOL CColorItemList::AddColorItemDirect(CColorItem* item)
 {
-    try {
-        AddTail(item);
-        return TRUE;
-    } catch (...) {
-        delete item;
-        ReportCurrentException("CColorItemList::AddColorItemDirect");
-        return FALSE;
-    }
+    return AddOwnedTail(*this, item, "CColorItemList::AddColorItemDirect");
 }
 
 BOOL CColorItemList::AddColorItemDirectHead(CColorItem* item)
 {
-    try {
-        AddHead(item);
-        return TRUE;
-    } catch (...) {
-        delete item;
-        ReportCurrentException("CColorItemList::AddColorItemDirectHead");
-        return FALSE;
-    }
+    return AddOwnedHead(*this, item, "CColorItemList::AddColorItemDirectHead");
 }
 
 int CColorItemList::InsertBeforeColorItemByPos(CColorItem* item, int index)
@@ -98,37 +79,12 @@ int CColorItemList::InsertBeforeColorItemByPos(CColorItem* item, int index)
     const POSITION pos = FindIndex(index);
     if (!pos)
         return AddColorItemDirectHead(item) ? 0 : -1;
-    try {
-        InsertBefore(pos, item);
-        return index;
-    } catch (...) {
-        delete item;
-        ReportCurrentException("CColorItemList::InsertBeforeColorItemByPos");
-        return -1;
-    }
+    return InsertOwnedBefore(*this, pos, item, "CColorItemList::InsertBeforeColorItemByPos") ? index : -1;
 }
 
 int CColorItemList::MoveColorItemPosByIndex(int from, int to)
 {
-    const POSITION fromPos = FindIndex(from);
-    if (from == to || !fromPos)
-        return -1;
-    CColorItem* item = GetAt(fromPos);
-    const POSITION toPos = FindIndex(to);
-    try {
-        if (toPos)
-            InsertBefore(toPos, item);
-        else
-            AddTail(item);
-    } catch (...) {
-        ReportCurrentException("CColorItemList::MoveColorItemPosByIndex");
-        return -1;
-    }
-    // The old entry goes by its own position, so no other item can be dropped in its place.
-    RemoveAt(fromPos);
-    if (!toPos)
-        return int(GetCount()) - 1;
-    return from < to ? to - 1 : to;
+    return MoveElementByIndex(*this, from, to, "CColorItemList::MoveColorItemPosByIndex");
 }
 
 BOOL CColorItemList::RemoveColorItemAt(int index)

@@ -3,20 +3,14 @@
 #pragma once
 
 #include "foundation/ColorItem.h"
-
-#include "platform/afx/List.h"
+#include "foundation/ListElements.h"
 
 class CCmdUI;
 class CStdioFile;
 
-class CColorItemList : public CTypedPtrList<CObList, CColorItem*>
+class CColorItemList : public OwnedPtrList<CColorItem>
 {
 public:
-    CColorItemList() : CTypedPtrList(10) {}
-    ~CColorItemList() override;
-    CColorItemList(const CColorItemList&) = delete;
-    CColorItemList& operator=(const CColorItemList&) = delete;
-
     // Adding and inserting take the item over; on failure they delete it, tell the user and
     // return their failure value with the list as it was.
     BOOL AddColorItemDirect(CColorItem* item);

@@ -1,35 +1,16 @@
 #include "foundation/DataItemList.h"
 
-#include "foundation/ErrorReport.h"
 #include "foundation/ListElements.h"
-
-CDataItemList::~CDataItemList()
-{
-    DeleteAllElements(*this);
-}
 
 BOOL CDataItemList::AddDataItemDirect(CDataItem* item)
 {
-    try {
-        AddTail(item);
-        return TRUE;
-    } catch (...) {
-        delete item;
-        ReportCurrentException("CDataItemList::AddDataItemDirect");
-        return FALSE;
-    }
+    return AddOwnedTail(*this, item, "CDataItemList::AddDataItemDirect");
 }
 
 BOOL CDataItemList::AddDataItem(const CDataItem& item)
 {
-    CDataItem* copy = nullptr;
-    try {
-        copy = new CDataItem(item);
-    } catch (...) {
-        ReportCurrentException("CDataItemList::AddDataItem");
-        return FALSE;
-    }
-    return AddDataItemDirect(copy);
+    CDataItem* copy = NewElementCopy(item, "CDataItemList::AddDataItem");
+    return copy && AddDataItemDirect(copy);
 }
 
 int CDataItemList::FindDataItemIndex(const CString& text) const

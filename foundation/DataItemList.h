@@ -2,14 +2,11 @@
 #pragma once
 
 #include "foundation/DataItem.h"
-#include "platform/afx/List.h"
+#include "foundation/ListElements.h"
 
-class CDataItemList : public CTypedPtrList<CObList, CDataItem*>
+class CDataItemList : public OwnedPtrList<CDataItem>
 {
 public:
-    CDataItemList() : CTypedPtrList(10) {}
-    ~CDataItemList() override;
-
     // Appends the entry, which the list then owns; TRUE. On a failure the entry is deleted, the
     // user is told and the result is FALSE.
     BOOL AddDataItemDirect(CDataItem* item);

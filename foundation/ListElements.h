@@ -1,10 +1,23 @@
 // Helpers shared by the system's typed pointer lists, which own the objects they hold.
 #pragma once
 
+#include "foundation/ErrorReport.h"
+
 #include "platform/afx/List.h"
+
+class CComboBox;
 
 // Removes every element from the head on and deletes each one that is not null.
 void DeleteAllElements(CObList& list);
+
+// A typed pointer list that owns its elements: destroying it deletes each one.
+template <class TYPE>
+class OwnedPtrList : public CTypedPtrList<CObList, TYPE*>
+{
+public:
+    OwnedPtrList() : CTypedPtrList<CObList, TYPE*>(10) {}
+    ~OwnedPtrList() override { DeleteAllElements(*this); }
+};
 
 // The element at the zero-based index, or null when there is none.
 template <class BASE_CLASS, class TYPE>
@@ -13,3 +26,33 @@ TYPE GetElementAtIndex(const CTypedPtrList<BASE_CLASS, TYPE>& list, INT_PTR inde
     const POSITION pos = list.FindIndex(index);
     return pos ? list.GetAt(pos) : nullptr;
 }
+
+// Adding and inserting take the element over: TRUE. When the list cannot take it, the element is
+// deleted, the user is told (naming the caller) and the list stays as it was: FALSE.
+BOOL AddOwnedTail(CObList& list, CObject* element, const char* caller);
+BOOL AddOwnedHead(CObList& list, CObject* element, const char* caller);
+// A null position inserts at the head (before) or the tail (after).
+BOOL InsertOwnedBefore(CObList& list, POSITION pos, CObject* element, const char* caller);
+BOOL InsertOwnedAfter(CObList& list, POSITION pos, CObject* element, const char* caller);
+
+// Puts the element at from just before the element at to (last when there is none): its new index,
+// or -1 when from names none or equals to, or the list could not take it (the user is told).
+int MoveElementByIndex(CObList& list, int from, int to, const char* caller);
+
+// A copy of the element for a list to take over, or null after the user was told (naming the
+// caller) why it could not be made.
+template <class TYPE>
+TYPE* NewElementCopy(const TYPE& element, const char* caller)
+{
+    try {
+        return new TYPE(element);
+    } catch (...) {
+        ReportCurrentException(caller);
+        return nullptr;
+    }
+}
+
+// Adds a combo row showing the text and carrying the element as its item data. When the combo
+// refuses the row, the user is told that the combo of the named list could not be filled and the
+// combo is emptied: FALSE.
+BOOL AddElementComboRow(CComboBox* combo, const CString& text, CObject* element, const char* listName);

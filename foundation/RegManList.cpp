@@ -1,12 +1,6 @@
 #include "foundation/RegManList.h"
 
-#include "foundation/ErrorReport.h"
 #include "foundation/ListElements.h"
-
-CRegManList::~CRegManList()
-{
-    DeleteAllElements(*this);
-}
 
 void CRegManList::DeleteAllItems()
 {
@@ -25,14 +19,7 @@ CRegItemObj* CRegManList::FindRegItemObj(const char* section, const char* entry)
 
 BOOL CRegManList::AddRegItemObjDirect(CRegItemObj* item)
 {
-    try {
-        AddTail(item);
-        return TRUE;
-    } catch (...) {
-        delete item;
-        ReportCurrentException("CRegManList::AddRegItemObjDirect");
-        return FALSE;
-    }
+    return AddOwnedTail(*this, item, "CRegManList::AddRegItemObjDirect");
 }
 
 int CRegManList::GetRegInt(const char* section, const char* entry, int defaultValue, WORD flags)

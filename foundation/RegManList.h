@@ -2,19 +2,12 @@
 // the cached value, and every changed item is written back when the store is emptied or destroyed.
 #pragma once
 
+#include "foundation/ListElements.h"
 #include "foundation/RegItemObj.h"
 
-#include "platform/afx/List.h"
-
-class CRegManList : public CTypedPtrList<CObList, CRegItemObj*>
+class CRegManList : public OwnedPtrList<CRegItemObj>
 {
 public:
-    CRegManList() : CTypedPtrList(10) {}
-    // Deletes every item; each changed item writes itself back.
-    ~CRegManList() override;
-    CRegManList(const CRegManList&) = delete;
-    CRegManList& operator=(const CRegManList&) = delete;
-
     // Deletes every item (writing back the changed ones) and empties the cache; later reads load
     // fresh from the profile.
     void DeleteAllItems();

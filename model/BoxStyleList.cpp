@@ -1,9 +1,7 @@
 #include "model/BoxStyleList.h"
 
-#include "foundation/ErrorReport.h"
 #include "foundation/ListElements.h"
 
-#include "platform/afx/MessageSink.h"
 #include "platform/ui/Controls.h"
 
 namespace BoxStyleList {
@@ -18,42 +16,17 @@ const char8_t* const kModelDiagramNames[BOXSTYLE_MARK_COUNT] = {
     nullptr,          nullptr,         nullptr,      u8"演算",     u8"簡易ｻﾌﾞﾀｲﾌﾟ",
 };
 
-int ComboFailed(CComboBox* combo, int row)
-{
-    AfxMessageBox(CString(row == CB_ERR ? u8"BoxStyleｺﾝﾎﾞﾎﾞｯｸｽの初期化中にｴﾗｰが発生しました。"
-                                        : u8"ﾒﾓﾘ不足のためBoxStyleｺﾝﾎﾞﾎﾞｯｸｽを初期化できません。"),
-                  MB_ICONEXCLAMATION);
-    combo->ResetContent();
-    return 0;
-}
-
 } // namespace BoxStyleList
-
-CBoxStyleList::~CBoxStyleList()
-{
-    DeleteAllElements(*this);
-}
 
 BOOL CBoxStyleList::AddBoxStyleDirect(CBoxStyle* style)
 {
-    try {
-        AddTail(style);
-        return TRUE;
-    } catch (...) {
-        delete style;
-        ReportCurrentException("CBoxStyleList::AddBoxStyleDirect");
-        return FALSE;
-    }
+    return AddOwnedTail(*this, style, "CBoxStyleList::AddBoxStyleDirect");
 }
 
 BOOL CBoxStyleList::AddBoxStyleCopy(const CBoxStyle& style)
 {
-    try {
-        return AddBoxStyleDirect(new CBoxStyle(style));
-    } catch (...) {
-        ReportCurrentException("CBoxStyleList::AddBoxStyleDirect");
-        return FALSE;
-    }
+    CBoxStyle* copy = NewElementCopy(style, "CBoxStyleList::AddBoxStyleDirect");
+    return copy && AddBoxStyleDirect(copy);
 }
 
 int CBoxStyleList::LoadFromProfile()
@@ -112,11 +85,8 @@ int CBoxStyleList::FillCombo(CComboBox* combo, bool shownUserNames) const
         ++visited;
         if (shownUserNames && !style->GetShown())
             continue;
-        const int row = combo->AddString(shownUserNames ? style->GetUserName() : style->GetMarkName());
-        if (row < 0)
-            return BoxStyleList::ComboFailed(combo, row);
-        if (combo->SetItemData(row, reinterpret_cast<DWORD_PTR>(style)) == CB_ERR)
-            return BoxStyleList::ComboFailed(combo, CB_ERR);
+        if (!AddElementComboRow(combo, shownUserNames ? style->GetUserName() : style->GetMarkName(), style, "BoxStyle"))
+            return 0;
         ++added;
     }
     return shownUserNames ? visited : added;

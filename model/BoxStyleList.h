@@ -2,20 +2,14 @@
 // the system reads; the file-type dialog edits a working list of its own. The list owns its styles.
 #pragma once
 
+#include "foundation/ListElements.h"
 #include "model/BoxStyle.h"
-
-#include "platform/afx/List.h"
 
 class CComboBox;
 
-class CBoxStyleList : public CTypedPtrList<CObList, CBoxStyle*>
+class CBoxStyleList : public OwnedPtrList<CBoxStyle>
 {
 public:
-    CBoxStyleList() : CTypedPtrList(10) {}
-    ~CBoxStyleList() override;
-    CBoxStyleList(const CBoxStyleList&) = delete;
-    CBoxStyleList& operator=(const CBoxStyleList&) = delete;
-
     // Takes the style over; on failure deletes it, tells the user and returns FALSE.
     BOOL AddBoxStyleDirect(CBoxStyle* style);
 

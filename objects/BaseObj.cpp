@@ -4,6 +4,7 @@
 #include "foundation/RegItemObj.h"
 #include "foundation/Trackers.h"
 #include "foundation/ZoomScale.h"
+#include "objects/DefaultKeys.h"
 #include "objects/ObjectSupport.h"
 #include "objects/ObjectServices.h"
 #include "platform/afx/Archive.h"
@@ -325,18 +326,17 @@ void CBaseObj::CopyAttributes(const CBaseObj& other)
     m_crShadow = other.m_crShadow;
 }
 
-template <class Visit>
-void CBaseObj::VisitDefaultKeys(Visit&& visit)
+void CBaseObj::VisitDefaultKeys(DefaultKeys& keys)
 {
-    visit("PenStyle", m_nPenStyle);
-    visit("PenColor", m_crPen);
-    visit("PenWidth", m_nPenWidth);
-    visit("Fill", m_bFill);
-    visit("FillColor", m_crFill);
-    visit("HideDefine", m_bHideDefine);
-    visit("CanDelete", m_bCanDelete);
-    visit("ObjShadow", m_wShadowDepth);
-    visit("ObjShadowColor", m_crShadow);
+    keys.Number("PenStyle", m_nPenStyle);
+    keys.Number("PenColor", m_crPen);
+    keys.Number("PenWidth", m_nPenWidth);
+    keys.Number("Fill", m_bFill);
+    keys.Number("FillColor", m_crFill);
+    keys.Number("HideDefine", m_bHideDefine);
+    keys.Number("CanDelete", m_bCanDelete);
+    keys.Number("ObjShadow", m_wShadowDepth);
+    keys.Number("ObjShadowColor", m_crShadow);
 }
 
 void CBaseObj::PrepareDefaultsCarrier(CRegItemObj& carrier) const
@@ -350,21 +350,19 @@ void CBaseObj::PrepareDefaultsCarrier(CRegItemObj& carrier) const
 void CBaseObj::LoadDefaultAttributes(CRegItemObj& carrier)
 {
     PrepareDefaultsCarrier(carrier);
-    carrier.SetFlags(REGITEM_INT | REGITEM_NO_WRITEBACK);
-    carrier.SetStringValue("");
-    VisitDefaultKeys([&carrier](const char* key, auto& field) { LoadDefaultKey(carrier, key, field); });
+    DefaultKeys keys(carrier, DefaultKeys::Direction::Load);
+    VisitDefaultKeys(keys);
     CSize size = GetSize();
-    LoadDefaultKey(carrier, "SizeObjDefCx", size.cx);
-    LoadDefaultKey(carrier, "SizeObjDefCy", size.cy);
+    keys.Number("SizeObjDefCx", size.cx);
+    keys.Number("SizeObjDefCy", size.cy);
     SetSizeFromTopLeft(size);
 }
 
 void CBaseObj::SaveDefaultAttributes(CRegItemObj& carrier)
 {
     PrepareDefaultsCarrier(carrier);
-    carrier.SetFlags(REGITEM_INT | REGITEM_NO_WRITEBACK);
-    carrier.SetStringValue("");
-    VisitDefaultKeys([&carrier](const char* key, auto& field) { SaveDefaultKey(carrier, key, field); });
+    DefaultKeys keys(carrier, DefaultKeys::Direction::Save);
+    VisitDefaultKeys(keys);
 }
 
 BOOL CBaseObj::ClearNumber(DWORD)

@@ -23,6 +23,7 @@ class CRegItemObj;
 class CBaseDoc;
 class CFloatEdit;
 class CExcelDispatch;
+class DefaultKeys;
 
 // Object kinds (16-bit code of every object).
 enum ObjectKind : WORD
@@ -136,8 +137,7 @@ public:
     virtual void MapToRect(const CRect& oldFrame, const CRect& newFrame);
     virtual void ApplyHandleDrag(SIZE offset, DWORD hitCode, DWORD word);
 
-    // --- Right-click menu and commands (the base menu and commands come with the attribute
-    // commands; until then the base shows nothing and handles nothing) -------------------------
+    // --- Right-click menu and commands (the base shows no menu and handles no command) ---------
     virtual void ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode,
                                    BOOL severalSelected);
     virtual void PartContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode,
@@ -262,6 +262,9 @@ protected:
     DWORD GetQuadrantSide(POINT point) const;
     // True when the object counts as absent in this mode (define mode and HideDefine).
     BOOL IsHiddenIn(BOOL printMode) const { return !printMode && m_bHideDefine; }
+    // The profile keys of the class defaults in their order, each with its field. A class with
+    // keys of its own visits them first, then its base class's.
+    virtual void VisitDefaultKeys(DefaultKeys& keys);
 
     WORD m_wVersion;
     WORD m_wKind;
@@ -277,9 +280,4 @@ protected:
     WORD m_wShadowDepth;
     COLORREF m_crShadow;
     WORD m_wLinkObjectId;
-
-private:
-    // The profile keys of the box attributes in their order, each with its field.
-    template <class Visit>
-    void VisitDefaultKeys(Visit&& visit);
 };

@@ -2,6 +2,7 @@
 // default-attribute prototypes. The frame registers itself here; tests register a small stand-in.
 #pragma once
 
+#include "foundation/ServiceSlot.h"
 #include "platform/afx/WinTypes.h"
 
 class CObject;
@@ -20,7 +21,6 @@ public:
     virtual BOOL SetDefaultAttributesFrom(const CObject* object) = 0;
 };
 
-// The registered main frame, or null when none is registered.
-ObjectServices* GetObjectServices();
-// Registers the main frame (null unregisters) and returns the one it replaces.
-ObjectServices* SetObjectServices(ObjectServices* services);
+// The registered main frame, or null; registering returns the one it replaces.
+constexpr auto GetObjectServices = &ServiceSlot<ObjectServices>::Get;
+constexpr auto SetObjectServices = &ServiceSlot<ObjectServices>::Set;

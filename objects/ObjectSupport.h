@@ -1,8 +1,7 @@
-// Helpers shared by the drawing objects: coordinates read from records, class-default keys and
-// repaint areas.
+// Helpers shared by the drawing objects: coordinates read from records, repaint areas and the
+// resize handles of a rectangle.
 #pragma once
 
-#include "foundation/RegItemObj.h"
 #include "objects/BaseObj.h"
 
 #include <algorithm>
@@ -14,24 +13,6 @@
 inline int HoldObjectCoordinate(std::int64_t value)
 {
     return int(std::clamp<std::int64_t>(value, -OBJECT_COORDINATE_LIMIT, OBJECT_COORDINATE_LIMIT));
-}
-
-// One profile key of the class defaults: the current value is the default.
-template <typename Field>
-void LoadDefaultKey(CRegItemObj& carrier, const char* key, Field& field)
-{
-    carrier.SetEntry(key);
-    carrier.SetIntValue(int(field));
-    carrier.LoadSetting();
-    field = Field(carrier.GetIntValue());
-}
-
-template <typename Field>
-void SaveDefaultKey(CRegItemObj& carrier, const char* key, Field field)
-{
-    carrier.SetEntry(key);
-    carrier.SetIntValue(int(field));
-    carrier.SaveSetting();
 }
 
 // Grows a repaint area by the margin (dx, -dy with dx, dy >= 0); the area keeps to the drawing's

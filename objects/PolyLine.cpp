@@ -4,7 +4,7 @@
 #include "foundation/ErrorReport.h"
 #include "foundation/RegItemObj.h"
 #include "objects/BaseObj.h"
-#include "objects/ObjectSupport.h"
+#include "objects/DefaultKeys.h"
 #include "platform/afx/Archive.h"
 
 #include <memory>
@@ -161,43 +161,39 @@ void CPolyLine::CopyAttributes(const CPolyLine& other)
     m_nFillMode = other.m_nFillMode;
 }
 
-template <class Visit>
-void CPolyLine::VisitDefaultKeys(Visit&& visit)
+void CPolyLine::VisitDefaultKeys(DefaultKeys& keys)
 {
-    visit("PenStyle", m_nPenStyle);
-    visit("PenColor", m_crPen);
-    visit("PenWidth", m_nPenWidth);
-    visit("ArrowStart", m_wStartMark);
-    visit("ArrowEnd", m_wEndMark);
+    keys.Number("PenStyle", m_nPenStyle);
+    keys.Number("PenColor", m_crPen);
+    keys.Number("PenWidth", m_nPenWidth);
+    keys.Number("ArrowStart", m_wStartMark);
+    keys.Number("ArrowEnd", m_wEndMark);
     // The flags are kept to 16 bits in the profile, as in the record.
     WORD flags = WORD(m_dwFlags);
-    visit("ArrowStyle", flags);
+    keys.Number("ArrowStyle", flags);
     m_dwFlags = flags;
-    visit("FillColor", m_crFill);
-    visit("PolyFillMode", m_nFillMode);
+    keys.Number("FillColor", m_crFill);
+    keys.Number("PolyFillMode", m_nFillMode);
 }
 
-void CPolyLine::PrepareDefaultsCarrier(CRegItemObj& carrier) const
+void CPolyLine::TransferDefaultAttributes(CRegItemObj& carrier, BOOL load)
 {
     if (carrier.GetSection().IsEmpty()) {
         CString section;
         carrier.SetSection(GetProfileSection(section));
     }
-    carrier.SetFlags(REGITEM_INT | REGITEM_NO_WRITEBACK);
+    DefaultKeys keys(carrier, load ? DefaultKeys::Direction::Load : DefaultKeys::Direction::Save);
+    VisitDefaultKeys(keys);
 }
 
 void CPolyLine::LoadDefaultAttributes(CRegItemObj& carrier)
 {
-    PrepareDefaultsCarrier(carrier);
-    carrier.SetStringValue("");
-    VisitDefaultKeys([&carrier](const char* key, auto& field) { LoadDefaultKey(carrier, key, field); });
+    TransferDefaultAttributes(carrier, TRUE);
 }
 
 void CPolyLine::SaveDefaultAttributes(CRegItemObj& carrier)
 {
-    PrepareDefaultsCarrier(carrier);
-    carrier.SetStringValue("");
-    VisitDefaultKeys([&carrier](const char* key, auto& field) { SaveDefaultKey(carrier, key, field); });
+    TransferDefaultAttributes(carrier, FALSE);
 }
 
 int CPolyLine::SetPenStyle(int style)

@@ -17,6 +17,7 @@
 class CArchive;
 class CDC;
 class CRegItemObj;
+class DefaultKeys;
 
 // Flag bits: the style of each end's mark (exactly one of the pair is set by the commands) and
 // the shape.
@@ -233,8 +234,8 @@ public:
 
 protected:
     void SetFlag(DWORD flag, BOOL on);
-    // Sets the carrier's section to this class's profile section when it has none yet.
-    void PrepareDefaultsCarrier(CRegItemObj& carrier) const;
+    // The profile keys of the class defaults in their order, each with its field.
+    virtual void VisitDefaultKeys(DefaultKeys& keys);
     // The point at a 0-based index, or null.
     CPointObj* GetPointObjAt(INT_PTR index) const;
 
@@ -250,8 +251,9 @@ protected:
     WORD m_wEndObjectId;
 
 private:
-    template <class Visit>
-    void VisitDefaultKeys(Visit&& visit);
+    // Loads or saves the keys under the carrier's section, this class's profile section when it
+    // has none yet.
+    void TransferDefaultAttributes(CRegItemObj& carrier, BOOL load);
     BOOL IsPointInArea(POINT point) const;
     void DrawShape(CDC* pDC, const std::vector<CPoint>& points, int zoomedWidth) const;
     // The mark of an end with the drawing function of its code; code 0 and codes above 15 draw

@@ -1,9 +1,8 @@
 #include "objects/PolyObj.h"
 
 #include "foundation/CommandIds.h"
-#include "foundation/RegItemObj.h"
 #include "objects/BaseObj.h"
-#include "objects/ObjectSupport.h"
+#include "objects/DefaultKeys.h"
 #include "platform/afx/Archive.h"
 #include "platform/ui/CmdUI.h"
 
@@ -148,22 +147,11 @@ void CPolyObj::CopyAttributes(const CPolyLine& other)
     CPolyLine::CopyAttributes(other);
 }
 
-void CPolyObj::LoadDefaultAttributes(CRegItemObj& carrier)
+void CPolyObj::VisitDefaultKeys(DefaultKeys& keys)
 {
-    PrepareDefaultsCarrier(carrier);
-    carrier.SetStringValue("");
-    LoadDefaultKey(carrier, "HideDefine", m_bHideDefine);
-    LoadDefaultKey(carrier, "CanDelete", m_bCanDelete);
-    CPolyLine::LoadDefaultAttributes(carrier);
-}
-
-void CPolyObj::SaveDefaultAttributes(CRegItemObj& carrier)
-{
-    PrepareDefaultsCarrier(carrier);
-    carrier.SetStringValue("");
-    SaveDefaultKey(carrier, "HideDefine", m_bHideDefine);
-    SaveDefaultKey(carrier, "CanDelete", m_bCanDelete);
-    CPolyLine::SaveDefaultAttributes(carrier);
+    keys.Number("HideDefine", m_bHideDefine);
+    keys.Number("CanDelete", m_bCanDelete);
+    CPolyLine::VisitDefaultKeys(keys);
 }
 
 WORD CPolyObj::SetStartObjectId(WORD objectId)

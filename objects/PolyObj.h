@@ -66,8 +66,6 @@ public:
     // --- Attributes --------------------------------------------------------------------------
     // HideDefine and CanDelete, then the line's attributes.
     void CopyAttributes(const CPolyLine& other) override;
-    void LoadDefaultAttributes(CRegItemObj& carrier) override;
-    void SaveDefaultAttributes(CRegItemObj& carrier) override;
     // A line is never connected to itself: its own id is stored as 0.
     WORD SetStartObjectId(WORD objectId) override;
     WORD SetEndObjectId(WORD objectId) override;
@@ -85,6 +83,8 @@ public:
 
 protected:
     CPolyObj(WORD kind, WORD objectId);
+    // "HideDefine" and "CanDelete" before the line's keys.
+    void VisitDefaultKeys(DefaultKeys& keys) override;
     // True when the line counts as absent in this mode (define mode and HideDefine).
     BOOL IsHiddenIn(BOOL printMode) const { return !printMode && m_bHideDefine; }
 

@@ -1,15 +1,13 @@
 #include "objects/RectObj.h"
 
 #include "foundation/Geometry.h"
-#include "foundation/RegItemObj.h"
 #include "foundation/Trackers.h"
 #include "foundation/ZoomScale.h"
+#include "objects/DefaultKeys.h"
 #include "platform/afx/Archive.h"
 #include "platform/gdi/DC.h"
 
 #include <algorithm>
-#include <cfloat>
-#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -29,34 +27,11 @@ int TruncToInt(double value)
     return int(std::clamp(std::trunc(value), double(INT_MIN), double(INT_MAX)));
 }
 
-// The decimal value at the start of the text in the C locale (leading blanks skipped); text that
-// is no number, infinity, NaN or a value beyond the float range gives 0.
-float ParseDecimal(const CString& text)
-{
-    const char* first = text.GetString();
-    const char* last = first + text.GetLength();
-    while (first != last && (*first == ' ' || *first == '\t'))
-        ++first;
-    if (first != last && *first == '+')
-        ++first;
-    double value = 0;
-    if (std::from_chars(first, last, value).ec != std::errc() || !(std::fabs(value) <= FLT_MAX))
-        return 0;
-    return float(value);
-}
-
 // The corner ratio read from a file or the profile, held to what the rounding handle can set:
 // 0 (square corners) to 1 (the corner as large as the shorter side); NaN gives 0.
 float HoldRoundRate(float rate)
 {
     return rate > 0 ? std::min(rate, 1.0f) : 0.0f;
-}
-
-CString FormatRoundRate(float rate)
-{
-    CString text;
-    text.Format("%0.4f", double(rate));
-    return text;
 }
 
 bool IsRoundHandleCode(DWORD hitCode)
@@ -347,38 +322,11 @@ void CRectObj::CopyAttributes(const CBaseObj& other)
     CBaseObj::CopyAttributes(other);
 }
 
-void CRectObj::LoadDefaultAttributes(CRegItemObj& carrier)
+void CRectObj::VisitDefaultKeys(DefaultKeys& keys)
 {
-    PrepareDefaultsCarrier(carrier);
-    carrier.SetFlags(REGITEM_INT | REGITEM_NO_WRITEBACK);
-    carrier.SetEntry("Round");
-    carrier.SetIntValue(m_bRounded);
-    carrier.LoadSetting();
-    m_bRounded = LOWORD(DWORD(carrier.GetIntValue()));
-
-    carrier.SetFlags(REGITEM_STRING | REGITEM_NO_WRITEBACK);
-    carrier.SetEntry("RoundRate");
-    carrier.SetStringValue(rectobj::FormatRoundRate(m_fRoundRate));
-    carrier.LoadSetting();
-    m_fRoundRate = rectobj::HoldRoundRate(rectobj::ParseDecimal(carrier.GetStringValue()));
-
-    CBaseObj::LoadDefaultAttributes(carrier);
-}
-
-void CRectObj::SaveDefaultAttributes(CRegItemObj& carrier)
-{
-    PrepareDefaultsCarrier(carrier);
-    carrier.SetFlags(REGITEM_INT | REGITEM_NO_WRITEBACK);
-    carrier.SetEntry("Round");
-    carrier.SetIntValue(m_bRounded);
-    carrier.SaveSetting();
-
-    carrier.SetFlags(REGITEM_STRING | REGITEM_NO_WRITEBACK);
-    carrier.SetEntry("RoundRate");
-    carrier.SetStringValue(rectobj::FormatRoundRate(m_fRoundRate));
-    carrier.SaveSetting();
-
-    CBaseObj::SaveDefaultAttributes(carrier);
+    keys.WordFlag("Round", m_bRounded);
+    keys.Decimal("RoundRate", m_fRoundRate, rectobj::HoldRoundRate);
+    CBaseObj::VisitDefaultKeys(keys);
 }
 
 // --- Connection points and depth line -----------------------------------------------------------

@@ -47,8 +47,6 @@ public:
     void ApplyHandleDrag(SIZE offset, DWORD hitCode, DWORD word) override;
 
     void CopyAttributes(const CBaseObj& other) override;
-    void LoadDefaultAttributes(CRegItemObj& carrier) override;
-    void SaveDefaultAttributes(CRegItemObj& carrier) override;
 
     // The point moved onto the side that faces it.
     CPoint& GetConnectionPoint(CPoint& out, POINT point) const override;
@@ -67,6 +65,9 @@ public:
 protected:
     // For the classes built on the rectangle, each with its own kind.
     CRectObj(WORD kind, WORD objectId, const CRect& rect);
+
+    // The rounding keys, then the base keys.
+    void VisitDefaultKeys(DefaultKeys& keys) override;
 
     BOOL m_bRounded;
     float m_fRoundRate;

@@ -1,6 +1,5 @@
 #include "physical/DataTypeList.h"
 
-#include "foundation/ErrorReport.h"
 #include "foundation/ListElements.h"
 #include "foundation/RegItemObj.h"
 
@@ -68,49 +67,20 @@ BOOL WriteProfileCount(int count)
     return carrier.SaveSetting();
 }
 
-int ComboFailed(CComboBox* combo, int row)
-{
-    AfxMessageBox(CString(row == CB_ERR ? u8"DataTypeｺﾝﾎﾞﾎﾞｯｸｽの初期化中にｴﾗｰが発生しました。"
-                                        : u8"ﾒﾓﾘ不足のためDataTypeｺﾝﾎﾞﾎﾞｯｸｽを初期化できません。"),
-                  MB_ICONEXCLAMATION);
-    combo->ResetContent();
-    return 0;
-}
-
 } // namespace DataTypeList
-
-CDataTypeList::~CDataTypeList()
-{
-    DeleteAllElements(*this);
-}
 
 BOOL CDataTypeList::AddDataTypeDirect(CDataType* type)
 {
-    try {
-        AddTail(type);
-        return TRUE;
-    } catch (...) {
-        delete type;
-        ReportCurrentException("CDataTypeList::AddDataTypeDirect");
-        return FALSE;
-    }
+    return AddOwnedTail(*this, type, "CDataTypeList::AddDataTypeDirect");
 }
 
 int CDataTypeList::InsertAfterDataType(CDataType* type, int index)
 {
+    // No position appends at the tail.
     const POSITION pos = index >= 0 ? FindIndex(index) : nullptr;
-    try {
-        if (!pos) {
-            AddTail(type);
-            return int(GetCount()) - 1;
-        }
-        InsertAfter(pos, type);
-        return index + 1;
-    } catch (...) {
-        delete type;
-        ReportCurrentException("CDataTypeList::InsertAfterDataType");
+    if (!InsertOwnedAfter(*this, pos, type, "CDataTypeList::InsertAfterDataType"))
         return -1;
-    }
+    return pos ? index + 1 : int(GetCount()) - 1;
 }
 
 int CDataTypeList::SetDefaultDataTypes()
@@ -255,11 +225,8 @@ int CDataTypeList::FillDataTypeCombo(CComboBox* combo) const
         CDataType* type = GetNext(pos);
         if (type->GetDoNotUse())
             continue;
-        const int row = combo->AddString(type->GetLabel());
-        if (row < 0)
-            return DataTypeList::ComboFailed(combo, row);
-        if (combo->SetItemData(row, reinterpret_cast<DWORD_PTR>(type)) == CB_ERR)
-            return DataTypeList::ComboFailed(combo, CB_ERR);
+        if (!AddElementComboRow(combo, type->GetLabel(), type, "DataType"))
+            return 0;
         ++added;
     }
     return added;

@@ -2,22 +2,16 @@
 // data-type dialog edits a working list of its own. The list owns its types.
 #pragma once
 
+#include "foundation/ListElements.h"
 #include "physical/DataType.h"
-
-#include "platform/afx/List.h"
 
 class CComboBox;
 
 constexpr int DATATYPE_DEFAULT_COUNT = 21;
 
-class CDataTypeList : public CTypedPtrList<CObList, CDataType*>
+class CDataTypeList : public OwnedPtrList<CDataType>
 {
 public:
-    CDataTypeList() : CTypedPtrList(10) {}
-    ~CDataTypeList() override;
-    CDataTypeList(const CDataTypeList&) = delete;
-    CDataTypeList& operator=(const CDataTypeList&) = delete;
-
     // Adding and inserting take the type over; on failure they delete it, tell the user and return
     // FALSE / -1. Inserting puts the type after the one at index (appends for -1 or an index past
     // the end) and returns its new index.

@@ -529,7 +529,7 @@ void CBaseView::EndPickObject(const ToolEvent& event)
             ApplyObjectOperation(selected.GetNext(pos), entry->cancel);
         return;
     }
-    // The circular connectors that a connector pick needs are not among the objects built yet.
+    // A connector pick needs a circular connector; no drawing holds one, so it picks nothing.
     if (command == ID_OBJ_PICK_CONNECTOR || !DrawObjects::IsDrawObject(picked))
         return;
     const WORD pickedId = DrawObjects::GetObjectId(picked);

@@ -11,6 +11,7 @@
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
 #include "objects/PolyObj.h"
+#include "view/FrameServices.h"
 #include "view/ViewCursors.h"
 
 #include <QCursor>

@@ -178,8 +178,8 @@ void CBaseView::UpdateAllViewsForSelection()
 
 BOOL CBaseView::IsHiddenHeaderObject(const CObject* object) const
 {
-    // Header-information objects are hidden by their rows of the document's header settings; the
-    // document offers no per-row answer yet, so none of them is hidden.
+    // Header-information objects would be hidden by their rows of the document's header settings;
+    // the document keeps no such rows, so none is hidden.
     (void)object;
     return FALSE;
 }

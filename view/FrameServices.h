@@ -4,6 +4,7 @@
 // The frame registers itself here; tests register a small stand-in.
 #pragma once
 
+#include "foundation/ServiceSlot.h"
 #include "platform/afx/Point.h"
 #include "platform/afx/WinTypes.h"
 
@@ -24,7 +25,6 @@ public:
     virtual void SetStatusText(LPCTSTR text) = 0;
 };
 
-// The registered main frame, or null when none is registered.
-FrameServices* GetFrameServices();
-// Registers the main frame (null unregisters) and returns the one it replaces.
-FrameServices* SetFrameServices(FrameServices* services);
+// The registered main frame, or null; registering returns the one it replaces.
+constexpr auto GetFrameServices = &ServiceSlot<FrameServices>::Get;
+constexpr auto SetFrameServices = &ServiceSlot<FrameServices>::Set;

@@ -23,7 +23,7 @@ public:
     UINT GetSelectionHelpContext() const;
     // The frame's help command: opens the help at the selection's context.
     void OnHelp();
-    // Print and print preview: reports that printing is not available yet.
+    // Print and print preview: reports that printing is not available.
     void OnFilePrint();
 
 protected:

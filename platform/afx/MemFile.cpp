@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 IMPLEMENT_DYNAMIC(CMemFile, CFile)
 

@@ -2,7 +2,10 @@
 
 #include "platform/afx/StringTable.h"
 
+#include <QString>
+
 #include <cstdio>
+#include <utility>
 
 namespace {
 

@@ -2,6 +2,8 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <utility>
 #include <unistd.h>
 
 IMPLEMENT_DYNAMIC(CStdioFile, CFile)

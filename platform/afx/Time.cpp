@@ -1,5 +1,7 @@
 #include "platform/afx/Time.h"
 
+#include <cstring>
+
 namespace TimeFormat {
 
 CString Strftime(const char* format, const std::tm& parts)

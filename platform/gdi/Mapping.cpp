@@ -65,10 +65,11 @@ int Sign(int v)
     return v < 0 ? -1 : 1;
 }
 
-// Logical units per inch of the fixed-scale modes.
-int UnitsPerInch(int mode)
+} // namespace MappingFile
+
+int UnitsPerInch(int mapMode)
 {
-    switch (mode)
+    switch (mapMode)
     {
     case MM_LOMETRIC: return 254;
     case MM_HIMETRIC: return 2540;
@@ -79,13 +80,11 @@ int UnitsPerInch(int mode)
     }
 }
 
-} // namespace MappingFile
-
 void CoordinateMapping::SetResolution(int dpiX, int dpiY)
 {
     m_dpiX = dpiX > 0 ? dpiX : 96;
     m_dpiY = dpiY > 0 ? dpiY : 96;
-    if (MappingFile::UnitsPerInch(m_mode))
+    if (UnitsPerInch(m_mode))
         SetMapMode(m_mode);
 }
 
@@ -100,7 +99,7 @@ int CoordinateMapping::SetMapMode(int mode)
         m_windowExt = CSize(1, 1);
         m_viewportExt = CSize(1, 1);
     }
-    else if (const int units = MappingFile::UnitsPerInch(mode))
+    else if (const int units = UnitsPerInch(mode))
     {
         m_windowExt = CSize(units, units);
         m_viewportExt = CSize(m_dpiX, -m_dpiY);

@@ -6,6 +6,9 @@
 
 #include "platform/gdi/GdiTypes.h"
 
+// Logical units per inch of the fixed-scale map modes; 0 for the pixel and the scalable modes.
+int UnitsPerInch(int mapMode);
+
 class CoordinateMapping
 {
 public:

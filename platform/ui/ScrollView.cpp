@@ -1,5 +1,7 @@
 #include "platform/ui/ScrollView.h"
 
+#include "platform/gdi/Mapping.h"
+
 #include <QAbstractScrollArea>
 #include <QPaintEvent>
 #include <QPainter>
@@ -11,19 +13,6 @@
 IMPLEMENT_DYNAMIC(CScrollView, CView)
 
 namespace ScrollViewImpl {
-
-// Logical units per inch of the fixed-scale map modes; 0 for the pixel mode.
-int UnitsPerInch(int mapMode)
-{
-    switch (mapMode) {
-    case MM_LOMETRIC: return 254;
-    case MM_HIMETRIC: return 2540;
-    case MM_LOENGLISH: return 100;
-    case MM_HIENGLISH: return 1000;
-    case MM_TWIPS: return 1440;
-    default: return 0;
-    }
-}
 
 constexpr int kWheelDelta = 120;
 constexpr int kWheelScrollLines = 3;
@@ -114,7 +103,7 @@ void CScrollView::ApplyScreenMetrics(CDC& dc) const
 
 CSize CScrollView::ToDevice(SIZE logical) const
 {
-    const int perInch = ScrollViewImpl::UnitsPerInch(m_nMapMode);
+    const int perInch = UnitsPerInch(m_nMapMode);
     if (perInch == 0)
         return CSize(std::abs(logical.cx), std::abs(logical.cy));
     return CSize(std::abs(MulDiv(logical.cx, m_dpiX, perInch)), std::abs(MulDiv(logical.cy, m_dpiY, perInch)));
@@ -165,7 +154,7 @@ CSize CScrollView::MaxScrollPosition() const
 
 CPoint CScrollView::GetScrollPosition() const
 {
-    const int perInch = ScrollViewImpl::UnitsPerInch(m_nMapMode);
+    const int perInch = UnitsPerInch(m_nMapMode);
     if (perInch == 0)
         return m_posDev;
     return CPoint(MulDiv(m_posDev.x, perInch, m_dpiX), -MulDiv(m_posDev.y, perInch, m_dpiY));
@@ -174,7 +163,7 @@ CPoint CScrollView::GetScrollPosition() const
 void CScrollView::ScrollToPosition(POINT point)
 {
     CPoint device(point);
-    if (const int perInch = ScrollViewImpl::UnitsPerInch(m_nMapMode))
+    if (const int perInch = UnitsPerInch(m_nMapMode))
         device = CPoint(MulDiv(point.x, m_dpiX, perInch), -MulDiv(point.y, m_dpiY, perInch));
     const CSize limit = MaxScrollPosition();
     device.x = std::clamp(int(device.x), 0, int(limit.cx));

@@ -1,6 +1,7 @@
 #include "tests/document/DocumentTestSupport.h"
 
 #include "platform/profile/Profile.h"
+#include "tests/support/MessageScript.h"
 
 #include <gtest/gtest.h>
 

@@ -390,8 +390,9 @@ TEST_F(DocumentFileFormat, NewerAndUnknownVersionsAreRefused)
         EXPECT_FALSE(c.compound ? OpenCompound(doc, DocumentRecord(c.version)) : OpenBytes(doc, DocumentRecord(c.version)));
         EXPECT_EQ(script.Texts(), c.newer ? std::vector<std::string>({kNewerVersion, kInvalidFormat})
                                           : std::vector<std::string>({kInvalidFormat}));
-        if (c.newer)
+        if (c.newer) {
             EXPECT_EQ(script.Messages()[0].type, UINT(MB_OK | MB_ICONSTOP));
+        }
         EXPECT_TRUE(doc.HasNoObjects());
     }
 }

@@ -105,8 +105,9 @@ TEST_F(ReferencedDiagrams, ADiagramThatCannotBeReadIsReportedByItsOpen)
         const CString broken = PathIn(m_dir, "broken.zvr");
         const QString brokenOnDisk = QString::fromStdString(ToFileSystemPath(broken));
         WriteFileBytes(brokenOnDisk, std::string("\xE9\x03\x01", 3)); // cut short
-        if (size > 0)
+        if (size > 0) {
             ASSERT_TRUE(QFile::resize(brokenOnDisk, size)); // zeros after the version word
+        }
         const CString referencing = PathIn(m_dir, "main.zvr");
         {
             RefTestDoc doc;

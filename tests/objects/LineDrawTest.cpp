@@ -89,8 +89,9 @@ TEST(LineDraw, ClosedFilledAndBezierShapes)
         EXPECT_EQ(Ops(calls), c.ops) << "flags " << c.flags << " points " << c.points.size();
         ASSERT_FALSE(calls.empty());
         EXPECT_EQ(calls[0].brush.lbStyle == BS_SOLID, c.brushFilled) << "flags " << c.flags;
-        if (c.ops.size() == 2)
+        if (c.ops.size() == 2) {
             EXPECT_EQ(calls[0].pen.lopnStyle & PS_STYLE_MASK, UINT(PS_NULL));
+        }
     }
 }
 

@@ -97,8 +97,9 @@ TEST(LineGeometry, HandleHitCodesWithTheirKeys)
         EXPECT_EQ(c.line->HitTestHandles(100, c.point, c.keys, 7, code, index, handle, TRUE), c.hit) << c.point;
         EXPECT_EQ(code, c.code) << c.point;
         EXPECT_EQ(index, c.index) << c.point;
-        if (c.code & (HIT_HANDLE | HIT_SHAPE_HANDLE))
+        if (c.code & (HIT_HANDLE | HIT_SHAPE_HANDLE)) {
             EXPECT_EQ(handle, c.handle) << c.point;
+        }
     }
     // Handles keep their size on screen: at zoom 200 the first point's handle is 7 device units wide.
     DWORD code = 0, index = 0;

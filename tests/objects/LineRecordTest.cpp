@@ -50,6 +50,8 @@ RecordBytes LineObjectTail(WORD version)
     return bytes;
 }
 
+} // namespace
+
 class LineRecord : public ::testing::Test
 {
 protected:
@@ -60,8 +62,6 @@ protected:
     }
     TestAppServices m_app;
 };
-
-} // namespace
 
 TEST_F(LineRecord, EachVersionGateReadsItsFieldsAndStoresTheCurrentRecord)
 {

@@ -16,6 +16,7 @@
 #include "shell/SplashWnd.h"
 #include "shell/ZivraApp.h"
 #include "tests/support/MessageScript.h"
+#include "view/BaseView.h"
 #include "view/FrameServices.h"
 
 #include <QCoreApplication>
@@ -225,7 +226,7 @@ TEST_F(StartUp, DisabledCommandsNeverReachTheirHandlers)
     EXPECT_FALSE(IsEnabled(frame, ID_TOOL_LINE));
     frame->SendMessage(WM_COMMAND, ID_TOOL_LINE);
     EXPECT_EQ(frame->GetCurrentTool(), 32810u);
-    // Commands of parts not built yet stay in the menus, greyed, and are harmless.
+    // Commands that no part of the program handles stay in the menus, greyed, and are harmless.
     for (UINT id : {32871u, 32902u, 32959u, 32981u, 57606u}) {
         EXPECT_FALSE(IsEnabled(frame, id)) << id;
         frame->SendMessage(WM_COMMAND, id);
@@ -315,9 +316,11 @@ TEST_F(StartUp, DocumentWindowsStayInsideTheAreaAtAUsefulSizeAndAreListedInTheWi
     frame->SendMessage(WM_COMMAND, AFX_IDM_FIRST_MDICHILD + 1);
     EXPECT_EQ(Utf8(frame->GetActiveDocument()->GetTitle()), "Zivra2");
     emit windowMenu->aboutToShow();
-    for (QAction* action : windowMenu->actions())
-        if (action->data().toUInt() >= AFX_IDM_FIRST_MDICHILD)
+    for (QAction* action : windowMenu->actions()) {
+        if (action->data().toUInt() >= AFX_IDM_FIRST_MDICHILD) {
             EXPECT_EQ(action->isChecked(), action->data().toUInt() == AFX_IDM_FIRST_MDICHILD + 1);
+        }
+    }
     app.CloseAllDocuments(FALSE);
     CloseAndExit(app);
 }
@@ -413,8 +416,9 @@ TEST_F(StartUp, RegisterAndUnregisterAddAndRemoveTheDesktopEntryTheIconAndTheMim
     const QStringList registered = StartUpTestImpl::FilesUnder(m_data.path());
     for (const QString& file : ours)
         EXPECT_TRUE(registered.contains(file)) << file.toStdString();
-    if (!QStandardPaths::findExecutable("update-mime-database").isEmpty())
+    if (!QStandardPaths::findExecutable("update-mime-database").isEmpty()) {
         EXPECT_TRUE(registered.contains("/mime/mime.cache")); // the desktop's cache was refreshed
+    }
     QFile desktop(ShellRegistration::DesktopEntryPath());
     ASSERT_TRUE(desktop.open(QIODevice::ReadOnly));
     const QByteArray entry = desktop.readAll();
