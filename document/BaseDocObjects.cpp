@@ -137,9 +137,12 @@ void CBaseDoc::MoveAttachedLineEnds(WORD boxId, const CRect& before, const CRect
         if (!line || !line->IsConnectedTo(boxId) || line->GetCount() < 2)
             continue;
         RecordChangedOnce(line);
+        // The views repaint the line where it was and where it goes.
+        UpdateObjectInViews(line);
         if (line->IsStartObject(boxId))
             line->MoveStartPoint(offsetFor(line->GetStartPoint()));
         if (line->IsEndObject(boxId))
             line->MoveEndPoint(offsetFor(line->GetEndPoint()));
+        UpdateObjectInViews(line);
     }
 }

@@ -99,8 +99,8 @@ void CPolyLine::Serialize(CArchive& ar)
         ar.WriteCount(DWORD_PTR(GetCount()));
         for (POSITION pos = GetHeadPosition(); pos;)
             ar << GetNext(pos);
-        ar << WORD(m_nPenStyle) << DWORD(m_crPen) << WORD(m_nPenWidth) << m_wStartMark << m_wEndMark
-           << WORD(m_dwFlags) << DWORD(m_crFill) << DWORD(m_nFillMode) << m_wStartObjectId << m_wEndObjectId;
+        ar << WORD(m_nPenStyle) << DWORD(m_crPen) << WORD(m_nPenWidth) << m_wStartMark << m_wEndMark << WORD(m_dwFlags)
+           << DWORD(m_crFill) << DWORD(m_nFillMode) << m_wStartObjectId << m_wEndObjectId;
         return;
     }
     RemoveAllPoints();

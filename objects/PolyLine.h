@@ -32,8 +32,7 @@ constexpr DWORD LINE_BEZIER = 0x40;
 constexpr DWORD LINE_DEFAULT_FLAGS = LINE_START_LINE_MARK | LINE_END_LINE_MARK;
 
 // Line-end mark codes; the same codes serve both ends.
-enum LineMark : WORD
-{
+enum LineMark : WORD {
     MARK_NONE = 0,
     MARK_ARROW = 1,
     MARK_DOUBLE_ARROW = 2,
@@ -53,8 +52,7 @@ enum LineMark : WORD
 };
 
 // Which end of a line; the values are the end bits of the line-end constructions.
-enum LineEnd : int
-{
+enum LineEnd : int {
     LINEEND_START = 1,
     LINEEND_END = 2,
 };
@@ -110,8 +108,8 @@ public:
     virtual BOOL HitTest(POINT point, int tolerance, BOOL outlineOnly) const;
     // Zoomed point; the hit code (HIT_LINE_* or the bounding-rectangle handles), the handle index
     // and the zoomed handle point. Key flags: MK_CONTROL inserts, MK_SHIFT deletes a point.
-    virtual BOOL HitTestHandles(int zoom, POINT point, UINT keyFlags, int tolerance, DWORD& hitCode,
-                                DWORD& index, CPoint& handlePoint) const;
+    virtual BOOL HitTestHandles(int zoom, POINT point, UINT keyFlags, int tolerance, DWORD& hitCode, DWORD& index,
+                                CPoint& handlePoint) const;
     // The bounding rectangle of the points, never empty (a flat side is made 1 unit thick).
     virtual void GetRect(CRect& rect) const;
     virtual void GetRedrawRect(CRect& rect, int zoom) const;

@@ -131,7 +131,8 @@ int CPolyLine::CalcArrowHeads(LineEnd end, int zoom, POINT heads[2][3]) const
     ScalePointByZoom(p, zoom);
     ScalePointByZoom(q, zoom);
     const CPoint e = end == LINEEND_START ? p : q;
-    const CSize size = IsSmallArrowMark(end) ? polylinedraw::ZoomedSize(10, 10, zoom) : polylinedraw::ZoomedSize(30, 10, zoom);
+    const CSize size =
+        IsSmallArrowMark(end) ? polylinedraw::ZoomedSize(10, 10, zoom) : polylinedraw::ZoomedSize(30, 10, zoom);
     POINT barbsAtFirst[2] = {}, barbsAtSecond[2] = {};
     CalcArrowBarbPoints(p, q, end, size, barbsAtFirst, barbsAtSecond);
     const POINT* barbs = end == LINEEND_START ? barbsAtFirst : barbsAtSecond;
@@ -170,7 +171,8 @@ BOOL CPolyLine::CalcMarkInset(LineEnd end, int zoom, CSize& inset) const
         return FALSE;
     CPoint p, q;
     GetEndSegment(end, p, q);
-    CPoint offset(polylinedraw::OffsetAtEnd(end, p, q, CSize(polylinedraw::MarkInset(GetMark(end), IsFilledMark(end)), 0)));
+    CPoint offset(
+        polylinedraw::OffsetAtEnd(end, p, q, CSize(polylinedraw::MarkInset(GetMark(end), IsFilledMark(end)), 0)));
     ScalePointByZoom(offset, zoom);
     inset = CSize(offset.x, offset.y);
     return TRUE;
@@ -293,9 +295,7 @@ void CPolyLine::DrawMark(CDC* pDC, LineEnd end, int zoom, int zoomedWidth) const
     case MARK_ARROW:
     case MARK_DOUBLE_ARROW:
     case MARK_SMALL_ARROW:
-    case MARK_SMALL_DOUBLE_ARROW:
-        DrawArrowMark(pDC, end, zoom, zoomedWidth);
-        break;
+    case MARK_SMALL_DOUBLE_ARROW: DrawArrowMark(pDC, end, zoom, zoomedWidth); break;
     case MARK_DOT: {
         CPen pen(PS_SOLID, 0, m_crPen);
         CBrush brush(m_crPen);
@@ -303,9 +303,7 @@ void CPolyLine::DrawMark(CDC* pDC, LineEnd end, int zoom, int zoomedWidth) const
         pDC->Ellipse(CalcMarkCircleRect(end, zoom));
         break;
     }
-    case MARK_CIRCLE:
-        DrawMarkCircle(pDC, end, zoom, zoomedWidth, FALSE);
-        break;
+    case MARK_CIRCLE: DrawMarkCircle(pDC, end, zoom, zoomedWidth, FALSE); break;
     case MARK_SMALL_ARROW_CIRCLE:
     case MARK_SMALL_DOUBLE_ARROW_CIRCLE:
         DrawArrowMark(pDC, end, zoom, zoomedWidth);
@@ -319,16 +317,12 @@ void CPolyLine::DrawMark(CDC* pDC, LineEnd end, int zoom, int zoomedWidth) const
         if (GetMark(end) != MARK_BAR)
             DrawMarkCircle(pDC, end, zoom, zoomedWidth, TRUE);
         break;
-    case MARK_THREE_LEGS:
-        DrawThreeLegMark(pDC, end, zoom, zoomedWidth);
-        break;
+    case MARK_THREE_LEGS: DrawThreeLegMark(pDC, end, zoom, zoomedWidth); break;
     case MARK_THREE_LEGS_CIRCLE:
         DrawThreeLegMark(pDC, end, zoom, zoomedWidth);
         DrawMarkCircle(pDC, end, zoom, zoomedWidth, TRUE);
         break;
-    case MARK_DIAMOND:
-        DrawDiamondMark(pDC, end, zoom, zoomedWidth);
-        break;
+    case MARK_DIAMOND: DrawDiamondMark(pDC, end, zoom, zoomedWidth); break;
     case MARK_CIRCLE_DOUBLE_BAR:
         CalcBarPoints(end, zoom, bar);
         DrawBar(pDC, bar, zoomedWidth);
@@ -336,8 +330,7 @@ void CPolyLine::DrawMark(CDC* pDC, LineEnd end, int zoom, int zoomedWidth) const
         CalcSecondBarPoints(end, zoom, bar);
         DrawBar(pDC, bar, zoomedWidth);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

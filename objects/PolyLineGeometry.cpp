@@ -124,12 +124,13 @@ void MapResized(std::vector<CPoint>& points, const CRect& old, const CRect& resi
         const double rx = (double(resized.right) - resized.left) / w;
         const double ry = (double(resized.bottom) - resized.top) / h;
         for (CPoint& p : points)
-            p.SetPoint(HoldObjectCoordinate(std::int64_t(resized.left) + std::int64_t(std::trunc((p.x - old.left) * rx))),
-                       HoldObjectCoordinate(std::int64_t(resized.top) + std::int64_t(std::trunc((p.y - old.top) * ry))));
+            p.SetPoint(
+                HoldObjectCoordinate(std::int64_t(resized.left) + std::int64_t(std::trunc((p.x - old.left) * rx))),
+                HoldObjectCoordinate(std::int64_t(resized.top) + std::int64_t(std::trunc((p.y - old.top) * ry))));
         return;
     }
-    const size_t mapped = AbsInt(w) <= 1 && AbsInt(h) <= 1 && !mapAllOfAPoint ? std::min<size_t>(1, points.size())
-                                                                                : points.size();
+    const size_t mapped =
+        AbsInt(w) <= 1 && AbsInt(h) <= 1 && !mapAllOfAPoint ? std::min<size_t>(1, points.size()) : points.size();
     for (size_t i = 0; i < mapped; ++i)
         points[i] = MapOnStroke(points[i], old, resized);
 }
@@ -266,7 +267,8 @@ BOOL CPolyLine::HitTest(POINT point, int tolerance, BOOL outlineOnly) const
     if (polylinegeometry::PointNearAnySegment(points, point, tolerance))
         return TRUE;
     const BOOL spline = IsValidBezier();
-    if (IsClosed() && points.size() >= 2 && !spline && PointNearSegment(points.back(), points.front(), point, tolerance))
+    if (IsClosed() && points.size() >= 2 && !spline &&
+        PointNearSegment(points.back(), points.front(), point, tolerance))
         return TRUE;
     if (IsFilled() && points.size() > 2 && !spline)
         return IsPointInArea(point);

@@ -89,7 +89,8 @@ BOOL CPolyObj::HitTest(POINT point, int tolerance, BOOL printMode, BOOL outlineO
 BOOL CPolyObj::HitTestHandles(int zoom, POINT point, UINT keyFlags, int tolerance, DWORD& hitCode, DWORD& index,
                               CPoint& handlePoint, BOOL printMode) const
 {
-    return !IsHiddenIn(printMode) && CPolyLine::HitTestHandles(zoom, point, keyFlags, tolerance, hitCode, index, handlePoint);
+    return !IsHiddenIn(printMode) &&
+           CPolyLine::HitTestHandles(zoom, point, keyFlags, tolerance, hitCode, index, handlePoint);
 }
 
 void CPolyObj::GetVisibleRect(CRect& rect, BOOL printMode) const

@@ -39,17 +39,16 @@ public:
 
     // --- The view's operations with the print-mode check -------------------------------------
     // The font, display options and document serve the labels of the subclasses.
-    virtual void Draw(CDC* pDC, int zoom, BOOL withHandles, BOOL printMode, const LOGFONT* font,
-                      DWORD displayOptions, CBaseDoc* document);
+    virtual void Draw(CDC* pDC, int zoom, BOOL withHandles, BOOL printMode, const LOGFONT* font, DWORD displayOptions,
+                      CBaseDoc* document);
     virtual void DrawMoveTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitFlags, BOOL printMode);
     virtual void DrawResizeTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitCode, BOOL printMode);
-    virtual void DrawHandleDragTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitCode, DWORD index,
-                                       BOOL printMode);
+    virtual void DrawHandleDragTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitCode, DWORD index, BOOL printMode);
     virtual void DrawHandles(CDC* pDC, int zoom, BOOL printMode);
     virtual BOOL HitTest(POINT point, int tolerance, BOOL printMode, BOOL outlineOnly) const;
     // When hidden the out values are left alone.
-    virtual BOOL HitTestHandles(int zoom, POINT point, UINT keyFlags, int tolerance, DWORD& hitCode,
-                                DWORD& index, CPoint& handlePoint, BOOL printMode) const;
+    virtual BOOL HitTestHandles(int zoom, POINT point, UINT keyFlags, int tolerance, DWORD& hitCode, DWORD& index,
+                                CPoint& handlePoint, BOOL printMode) const;
     virtual void GetVisibleRect(CRect& rect, BOOL printMode) const;
     virtual void GetRedrawRect(CRect& rect, int zoom, BOOL printMode) const;
     // The repaint area whatever the mode (a line that has just been hidden must still go).

@@ -27,7 +27,8 @@ constexpr double kFreehandStepSquared = 1960.0;
 void CopyPrototypeAttributes(CPolyObj* line)
 {
     ObjectServices* services = GetObjectServices();
-    if (const CPolyObj* prototype = services ? DrawObjects::AsLineObject(services->FindDefaultPrototype(line)) : nullptr)
+    if (const CPolyObj* prototype =
+            services ? DrawObjects::AsLineObject(services->FindDefaultPrototype(line)) : nullptr)
         line->CopyAttributes(*prototype);
 }
 

@@ -39,13 +39,14 @@ std::vector<std::string> Ops(const std::vector<DrawCall>& calls)
 
 TEST(LineDraw, PenWidthAndStyleAtEachZoom)
 {
-    const struct {
+    const struct
+    {
         int style, width, zoom;
         UINT drawnStyle;
         int drawnWidth;
     } cases[] = {
-        {PS_SOLID, 4, 25, PS_SOLID, 1}, {PS_SOLID, 2, 10, PS_SOLID, 1}, {PS_SOLID, 1, 400, PS_SOLID, 1},
-        {PS_SOLID, 0, 200, PS_SOLID, 0}, {PS_DASH, 4, 100, PS_SOLID, 4}, {PS_DASH, 4, 25, PS_DASH, 0},
+        {PS_SOLID, 4, 25, PS_SOLID, 1},  {PS_SOLID, 2, 10, PS_SOLID, 1},   {PS_SOLID, 1, 400, PS_SOLID, 1},
+        {PS_SOLID, 0, 200, PS_SOLID, 0}, {PS_DASH, 4, 100, PS_SOLID, 4},   {PS_DASH, 4, 25, PS_DASH, 0},
         {PS_DOT, 1, 100, PS_DOT, 0},     {PS_SOLID, 8, 200, PS_SOLID, 16},
     };
     for (const auto& c : cases) {
@@ -64,7 +65,8 @@ TEST(LineDraw, ClosedFilledAndBezierShapes)
 {
     const std::vector<CPoint> four{{0, 0}, {300, 0}, {300, -300}, {0, -300}};
     const std::vector<CPoint> five{{0, 0}, {300, 0}, {300, -300}, {0, -300}, {-100, -100}};
-    const struct {
+    const struct
+    {
         std::vector<CPoint> points;
         DWORD flags;
         std::vector<std::string> ops;
@@ -97,16 +99,19 @@ TEST(LineDraw, ClosedFilledAndBezierShapes)
 
 TEST(LineDraw, SolidMarksShortenTheLineAndLineMarksLetItRunToTheTip)
 {
-    const struct {
+    const struct
+    {
         WORD mark;
         bool filled;
         int zoom;
         int lineEndX; // the zoomed x where the line stops (the end point is at x = 400)
     } cases[] = {
-        {MARK_ARROW, true, 100, 370},  {MARK_ARROW, true, 50, 185},   {MARK_ARROW, false, 100, 400},
-        {MARK_DOUBLE_ARROW, true, 100, 350}, {MARK_SMALL_ARROW, true, 100, 390}, {MARK_SMALL_DOUBLE_ARROW, true, 100, 380},
-        {MARK_DOT, false, 100, 394},   {MARK_CIRCLE, true, 100, 390}, {MARK_CIRCLE, false, 100, 380},
-        {MARK_DIAMOND, false, 100, 384}, {MARK_BAR, true, 100, 400},  {MARK_THREE_LEGS, true, 200, 800},
+        {MARK_ARROW, true, 100, 370},       {MARK_ARROW, true, 50, 185},
+        {MARK_ARROW, false, 100, 400},      {MARK_DOUBLE_ARROW, true, 100, 350},
+        {MARK_SMALL_ARROW, true, 100, 390}, {MARK_SMALL_DOUBLE_ARROW, true, 100, 380},
+        {MARK_DOT, false, 100, 394},        {MARK_CIRCLE, true, 100, 390},
+        {MARK_CIRCLE, false, 100, 380},     {MARK_DIAMOND, false, 100, 384},
+        {MARK_BAR, true, 100, 400},         {MARK_THREE_LEGS, true, 200, 800},
     };
     for (const auto& c : cases) {
         CPolyObj line = MakeLine({{0, 0}, {400, 0}});
@@ -116,7 +121,8 @@ TEST(LineDraw, SolidMarksShortenTheLineAndLineMarksLetItRunToTheTip)
         const std::vector<DrawCall> calls = Record(line, c.zoom);
         ASSERT_FALSE(calls.empty());
         ASSERT_EQ(calls[0].op, "Polyline");
-        EXPECT_EQ(calls[0].args, (std::vector<int>{0, 0, c.lineEndX, 0})) << "mark " << c.mark << " filled " << c.filled;
+        EXPECT_EQ(calls[0].args, (std::vector<int>{0, 0, c.lineEndX, 0}))
+            << "mark " << c.mark << " filled " << c.filled;
     }
 }
 
@@ -137,7 +143,8 @@ TEST(LineDraw, MarkShapes)
     ASSERT_EQ(Ops(calls), (std::vector<std::string>{"Polyline", "SetPixel"}));
     EXPECT_EQ(calls[0].args, (std::vector<int>{30, 10, 0, 0, 30, -10}));
     // Coinciding first points: the mark is built as for a line leaving in +x.
-    EXPECT_EQ(marksOf(MARK_ARROW, false, {{0, 0}, {0, 0}, {400, -400}})[0].args, (std::vector<int>{30, 10, 0, 0, 30, -10}));
+    EXPECT_EQ(marksOf(MARK_ARROW, false, {{0, 0}, {0, 0}, {400, -400}})[0].args,
+              (std::vector<int>{30, 10, 0, 0, 30, -10}));
     // A filled double arrow: two triangles, the second 20 further in; on a spline only one.
     calls = marksOf(MARK_DOUBLE_ARROW, true, {{0, 0}, {400, 0}});
     ASSERT_EQ(Ops(calls), (std::vector<std::string>{"Polygon", "Polygon"}));

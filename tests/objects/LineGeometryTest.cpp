@@ -41,12 +41,13 @@ HandleDrawing RecordHandles(CPolyObj& line, int zoom)
 
 TEST(LineGeometry, BoundingAndRepaintRectangles)
 {
-    const struct {
+    const struct
+    {
         std::vector<CPoint> points;
         int penWidth, zoom;
         CRect bounds, redraw;
     } cases[] = {
-        {{{0, 0}, {100, 0}}, 1, 100, {0, 0, 100, -1}, {0, 0, 114, -15}},                  // left and top held at 0
+        {{{0, 0}, {100, 0}}, 1, 100, {0, 0, 100, -1}, {0, 0, 114, -15}}, // left and top held at 0
         {{{5, 0}, {5, -50}}, 1, 100, {5, 0, 6, -50}, {0, 0, 20, -64}},
         {{{100, -100}, {300, -250}}, 1, 50, {100, -100, 300, -250}, {72, -72, 328, -278}},  // 14 x 100 / 50
         {{{100, -100}, {300, -250}}, 30, 50, {100, -100, 300, -250}, {60, -60, 340, -290}}, // the pen wins
@@ -67,7 +68,8 @@ TEST(LineGeometry, HandleHitCodesWithTheirKeys)
 {
     const CPolyObj two = MakeLine({{0, 0}, {200, 0}});
     const CPolyObj three = MakeLine({{0, 0}, {200, 0}, {200, -200}});
-    const struct {
+    const struct
+    {
         const CPolyObj* line;
         CPoint point;
         UINT keys;
@@ -76,19 +78,19 @@ TEST(LineGeometry, HandleHitCodesWithTheirKeys)
         CPoint handle;
     } cases[] = {
         {&two, {3, -7}, 0, TRUE, 0x104, 1, {0, 0}},
-        {&two, {0, 0}, MK_SHIFT, TRUE, 0x104, 1, {0, 0}},              // two points: never deleted
+        {&two, {0, 0}, MK_SHIFT, TRUE, 0x104, 1, {0, 0}}, // two points: never deleted
         {&two, {200, 0}, MK_SHIFT, TRUE, 0x404, 1, {200, 0}},
         {&two, {200, 0}, MK_SHIFT | MK_CONTROL, TRUE, 0x1404, 1, {200, 0}},
-        {&two, {100, 0}, MK_SHIFT, TRUE, 0x204, 1, {100, 0}},          // the only midpoint
-        {&two, {100, 8}, 0, FALSE, 0, 0, {}},                            // one past the tolerance
+        {&two, {100, 0}, MK_SHIFT, TRUE, 0x204, 1, {100, 0}}, // the only midpoint
+        {&two, {100, 8}, 0, FALSE, 0, 0, {}},                 // one past the tolerance
         {&two, {60, 5}, 0, TRUE, HIT_BODY, 0, {}},
         {&three, {0, 0}, MK_SHIFT, TRUE, 0x2104, 1, {0, 0}},
         {&three, {200, -200}, MK_SHIFT, TRUE, 0x2404, 2, {200, -200}},
-        {&three, {200, -100}, MK_SHIFT, TRUE, 0x204, 2, {200, -100}},   // a midpoint is never deleted
+        {&three, {200, -100}, MK_SHIFT, TRUE, 0x204, 2, {200, -100}}, // a midpoint is never deleted
         {&three, {200, -100}, MK_CONTROL, TRUE, 0x1204, 2, {200, -100}},
-        {&three, {0, -200}, 0, TRUE, 0xA2, 0, {0, -200}},               // bottom-left corner
-        {&three, {100, -200}, 0, TRUE, 0x22, 0, {100, -200}},           // bottom centre
-        {&three, {150, -50}, 0, TRUE, HIT_BODY, 0, {}},                  // inside the triangle of its points
+        {&three, {0, -200}, 0, TRUE, 0xA2, 0, {0, -200}},     // bottom-left corner
+        {&three, {100, -200}, 0, TRUE, 0x22, 0, {100, -200}}, // bottom centre
+        {&three, {150, -50}, 0, TRUE, HIT_BODY, 0, {}},       // inside the triangle of its points
         {&three, {50, -100}, 0, FALSE, 0, 0, {}},
     };
     for (const auto& c : cases) {
@@ -143,20 +145,23 @@ TEST(LineGeometry, HandlesOfTwoPointAndLongerLines)
     drawing = RecordHandles(diagonal, 100);
     EXPECT_TRUE(drawing.frame);
     // Two points and the midpoint, then the side centres and corners not already covered.
-    EXPECT_EQ(drawing.centres, (std::vector<CPoint>{{0, 0}, {50, -50}, {100, -100}, {50, 0}, {50, -100}, {100, -50},
-                                                    {0, -50}, {100, 0}, {0, -100}}));
+    EXPECT_EQ(drawing.centres,
+              (std::vector<CPoint>{
+                  {0, 0}, {50, -50}, {100, -100}, {50, 0}, {50, -100}, {100, -50}, {0, -50}, {100, 0}, {0, -100}}));
 
     CPolyObj closed = MakeLine({{0, 0}, {200, 0}, {0, -200}, {0, 0}});
     drawing = RecordHandles(closed, 50);
     EXPECT_FALSE(drawing.frame);
-    EXPECT_EQ(drawing.centres, (std::vector<CPoint>{{0, 0}, {50, 0}, {100, 0}, {50, -50}, {0, -100}, {0, -50},
-                                                    {50, -100}, {100, -50}, {100, -100}}))
+    EXPECT_EQ(drawing.centres,
+              (std::vector<CPoint>{
+                  {0, 0}, {50, 0}, {100, 0}, {50, -50}, {0, -100}, {0, -50}, {50, -100}, {100, -50}, {100, -100}}))
         << "the repeated first point gets no second handle; sides and corners on handles are left out";
 }
 
 TEST(LineGeometry, ResizingByTheBoundingHandles)
 {
-    const struct {
+    const struct
+    {
         std::vector<CPoint> points;
         CSize offset;
         DWORD hitCode;
@@ -166,7 +171,7 @@ TEST(LineGeometry, ResizingByTheBoundingHandles)
         {{{5, 0}, {5, -50}}, {100, 0}, 0x42, {{5, 0}, {106, -50}}},
         {{{0, 0}, {100, -100}, {200, 0}}, {0, -100}, 0x22, {{0, 0}, {100, -200}, {200, 0}}},
         {{{0, 0}, {100, -100}, {200, 0}}, {-200, 0}, 0x82, {{-200, 0}, {0, -100}, {200, 0}}},
-        {{{0, 0}, {100, -100}}, {50, 50}, HIT_BODY, {{0, 0}, {100, -100}}}, // no resize handle
+        {{{0, 0}, {100, -100}}, {50, 50}, HIT_BODY, {{0, 0}, {100, -100}}},          // no resize handle
         {{{7, -7}, {7, -7}, {8, -8}}, {10, -10}, 0x62, {{7, -7}, {7, -7}, {8, -8}}}, // a dot: the first only
     };
     for (const auto& c : cases) {
@@ -179,7 +184,8 @@ TEST(LineGeometry, ResizingByTheBoundingHandles)
 TEST(LineGeometry, PointEditingByHandle)
 {
     const std::vector<CPoint> bend{{0, 0}, {200, 0}, {200, -200}};
-    const struct {
+    const struct
+    {
         std::vector<CPoint> points;
         CSize offset;
         DWORD hitCode, index;
@@ -216,21 +222,22 @@ TEST(LineGeometry, PointEditingByHandle)
 
 TEST(LineGeometry, ShiftLineEndWithNeighbour)
 {
-    const struct {
+    const struct
+    {
         CPoint a, b, c;
         bool withD;
         CPoint d;
         CPoint newB;
     } cases[] = {
-        {{0, 0}, {100, 3}, {100, -100}, false, {}, {100, 10}},     // A-B horizontal: B follows in y
-        {{0, 0}, {3, -100}, {100, -100}, false, {}, {8, -100}},    // A-B vertical: B follows in x
-        {{0, 0}, {100, -50}, {200, -50}, false, {}, {100, -43}},   // flat slant: y
-        {{0, 0}, {50, -100}, {200, -100}, false, {}, {55, -100}},  // steep slant: x
-        {{0, 0}, {2, 2}, {100, 2}, false, {}, {7, 2}},             // A = B, B-C horizontal: x
-        {{0, 0}, {2, 2}, {100, 80}, false, {}, {2, 9}},            // A = B, B-C slanted: y
-        {{0, 0}, {2, 2}, {2, 100}, false, {}, {2, 9}},             // A = B, B-C vertical: y
-        {{0, 0}, {2, 2}, {2, 2}, false, {}, {7, 2}},               // all three together, no D: x
-        {{0, 0}, {2, 2}, {2, 2}, true, {100, 2}, {2, 9}},          // then D level with C: y
+        {{0, 0}, {100, 3}, {100, -100}, false, {}, {100, 10}},    // A-B horizontal: B follows in y
+        {{0, 0}, {3, -100}, {100, -100}, false, {}, {8, -100}},   // A-B vertical: B follows in x
+        {{0, 0}, {100, -50}, {200, -50}, false, {}, {100, -43}},  // flat slant: y
+        {{0, 0}, {50, -100}, {200, -100}, false, {}, {55, -100}}, // steep slant: x
+        {{0, 0}, {2, 2}, {100, 2}, false, {}, {7, 2}},            // A = B, B-C horizontal: x
+        {{0, 0}, {2, 2}, {100, 80}, false, {}, {2, 9}},           // A = B, B-C slanted: y
+        {{0, 0}, {2, 2}, {2, 100}, false, {}, {2, 9}},            // A = B, B-C vertical: y
+        {{0, 0}, {2, 2}, {2, 2}, false, {}, {7, 2}},              // all three together, no D: x
+        {{0, 0}, {2, 2}, {2, 2}, true, {100, 2}, {2, 9}},         // then D level with C: y
         {{0, 0}, {2, 2}, {2, 2}, true, {2, 100}, {7, 2}},
     };
     for (const auto& c : cases) {

@@ -65,13 +65,14 @@ protected:
 
 TEST_F(LineRecord, EachVersionGateReadsItsFieldsAndStoresTheCurrentRecord)
 {
-    const struct {
+    const struct
+    {
         WORD docVersion;
         WORD storedFlags;
         DWORD loadedFlags;
     } cases[] = {
-        {2, 0x16, 0x1E},   {5, 0x1, 0x5},     {5, 0x2, 0xA},     {5, 0x3, 0x7},
-        {5, 0x16, 0x1E},   {5, 0x60, 0x60},   {6, 0x16, 0x16},   {1001, 0x2, 0x2},
+        {2, 0x16, 0x1E}, {5, 0x1, 0x5},   {5, 0x2, 0xA},   {5, 0x3, 0x7},
+        {5, 0x16, 0x1E}, {5, 0x60, 0x60}, {6, 0x16, 0x16}, {1001, 0x2, 0x2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "version " << c.docVersion << " flags " << c.storedFlags);

@@ -504,12 +504,15 @@ TEST_F(ViewLineTools, LineToolConnectsTheEndsToTheBoxesFrames)
     Command(ID_EDIT_REDO);
     line = LastLine();
     ASSERT_NE(line, nullptr);
+    const CPoint onTheLine = PixelOf(CPoint(450, -190));
+    EXPECT_EQ(ColorAt(onTheLine), 0x123456u);
     const CSize offset(0, -40);
     {
         CUndoStep step(m_doc);
         ASSERT_TRUE(m_doc->MoveOrResizeObject(to, TRUE, &offset, HIT_BODY, 0));
     }
     EXPECT_EQ(line->GetEndPoint(), CPoint(500, -230));
+    EXPECT_NE(ColorAt(onTheLine), 0x123456u) << "the line is repainted where it was";
 }
 
 TEST_F(ViewLineTools, WithoutTheFrameOptionTheEndsStayAndOnPaperNothingConnects)
