@@ -1,7 +1,9 @@
 // Repainting a drawing view that shows 20,000 rectangles, at zoom 100 and 25, and scrolling it by
-// one page (the view repaints what comes into sight at once).
+// one page (the view repaints what comes into sight at once); repainting and hit testing 20,000
+// polylines of 6 points.
 #include "bench/support/QtBenchmark.h"
 #include "bench/support/RectangleGridView.h"
+#include "objects/PolyObj.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,10 +14,22 @@ constexpr int kRows = 100;
 
 // Made in main while the application lives.
 RectangleGridView* g_bench = nullptr;
+RectangleGridView* g_polylines = nullptr;
 
 RectangleGridView& Bench()
 {
     return *g_bench;
+}
+
+// A zigzag of 6 points with a filled arrow at its end, inside its cell.
+CObject* MakePolyline(WORD id, CPoint cell)
+{
+    auto* line = new CPolyObj(id);
+    for (int i = 0; i < 6; ++i)
+        line->AddPoint(CPoint(cell.x + 4 * i, cell.y - (i % 2 ? 20 : 0)));
+    line->SetMark(LINEEND_END, MARK_ARROW);
+    line->SetFilledMark(LINEEND_END);
+    return line;
 }
 
 void BM_FullRepaint(benchmark::State& state)
@@ -49,6 +63,30 @@ void BM_ScrollOnePage(benchmark::State& state)
 }
 BENCHMARK(BM_ScrollOnePage)->Unit(benchmark::kMillisecond);
 
+void BM_FullRepaintPolylines(benchmark::State& state)
+{
+    CZivraView& view = g_polylines->View();
+    view.SetZoom(int(state.range(0)));
+    view.UpdateWindow();
+    for (auto _ : state) {
+        view.Invalidate();
+        view.UpdateWindow();
+    }
+    state.counters["objects"] = kColumns * kRows;
+}
+BENCHMARK(BM_FullRepaintPolylines)->Arg(100)->Arg(25)->Unit(benchmark::kMillisecond);
+
+// A point between the cells: every polyline is tested (segments, then its area) and none is hit.
+void BM_HitTestPolylines(benchmark::State& state)
+{
+    CZivraView& view = g_polylines->View();
+    view.SetZoom(100);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(view.FindObjectAt(CPoint(20 + 25 * kColumns / 2 - 2, -20 - 30 * kRows / 2 - 25)));
+    state.counters["objects"] = kColumns * kRows;
+}
+BENCHMARK(BM_HitTestPolylines)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -56,5 +94,7 @@ int main(int argc, char** argv)
     QtBenchmark<QApplication> qt(argc, argv);
     RectangleGridView bench(kRows, kColumns, 9301);
     g_bench = &bench;
+    RectangleGridView polylines(kRows, kColumns, 9302, &MakePolyline);
+    g_polylines = &polylines;
     return qt.Run();
 }

@@ -6,6 +6,7 @@
 #include "foundation/ErrorReport.h"
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
+#include "objects/PolyObj.h"
 
 #include "platform/afx/MessageSink.h"
 #include "platform/ui/CmdUI.h"
@@ -88,6 +89,11 @@ CBaseDoc::~CBaseDoc()
         DrawObjects::Destroy(m_objects.RemoveHead());
 }
 
+void CBaseDoc::SetPolyLineInProgress(CPolyObj* line)
+{
+    m_pPolyLineInProgress.reset(line);
+}
+
 CString CBaseDoc::GetProductName() const
 {
     return CString("Document");
@@ -96,6 +102,7 @@ CString CBaseDoc::GetProductName() const
 void CBaseDoc::DeleteContents()
 {
     ClearUndoBuffer();
+    m_pPolyLineInProgress.reset();
     m_refDocList.DeleteAll();
     CDocument::DeleteContents();
     while (!m_objects.IsEmpty())

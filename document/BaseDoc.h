@@ -15,6 +15,7 @@
 #include "platform/afx/File.h"
 #include "platform/afx/List.h"
 #include "platform/afx/Point.h"
+#include "platform/afx/Rect.h"
 #include "platform/afx/Time.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/storage/DocumentFile.h"
@@ -23,6 +24,7 @@
 #include <QByteArray>
 
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
 
 class CBaseObj;
@@ -112,6 +114,12 @@ public:
     BOOL HasNoObjects() const { return m_objects.IsEmpty(); }
     CObList* GetObjectList() { return &m_objects; }
     const CObList* GetObjectList() const { return &m_objects; }
+    // The polyline a view is collecting points for, owned by the document until it is taken back
+    // (it is not in the object list; every view paints it). Setting another, or null, destroys
+    // the one before.
+    CPolyObj* GetPolyLineInProgress() const { return m_pPolyLineInProgress.get(); }
+    void SetPolyLineInProgress(CPolyObj* line);
+    CPolyObj* ReleasePolyLineInProgress() { return m_pPolyLineInProgress.release(); }
     // The id of the last box or line object before the object in the list; 0 when there is none.
     WORD GetPredecessorId(POSITION pos) const;
     // Moves the object at pos within the list to just after the one at predecessorPos (null: to
@@ -285,6 +293,7 @@ protected:
     // 4. Objects and undo.
     WORD m_wNextObjectId;
     CObList m_objects;
+    std::unique_ptr<CPolyObj> m_pPolyLineInProgress;
     CUndoLog m_undoLog;
     // 5. The document file as last opened or saved; a modification time of 1990-01-01 00:00:00
     // means that none is known.
@@ -333,6 +342,8 @@ private:
     void CleanUpRemovedDrawObject(WORD removedId);
     // Records the object as changed unless the current step holds it already.
     void RecordChangedOnce(const CObject* object);
+    // The ends of the lines connected to a box that was moved or resized follow it.
+    void MoveAttachedLineEnds(WORD boxId, const CRect& before, const CRect& after);
 
     // The document record's parts (BaseDocSerialize.cpp).
     void StoreRecord(CArchive& ar);

@@ -5,8 +5,11 @@
 
 #include "document/ModelHooks.h"
 #include "foundation/CommandIds.h"
+#include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
+#include "objects/PolyObj.h"
+#include "platform/afx/Rect.h"
 
 namespace {
 
@@ -38,9 +41,16 @@ BOOL CBaseDoc::ApplyObjectCommand(CObject* object, UINT commandId, CObject* argu
     // A read-only document refuses every attribute command.
     if (m_bReadOnly)
         return FALSE;
+    if (CPolyObj* line = DrawObjects::AsLineObject(object)) {
+        RecordChangedOnce(line);
+        if (!line->ApplyAttributeCommand(commandId, argument, hitCode))
+            return FALSE;
+        SetModified(TRUE);
+        return TRUE;
+    }
     CBaseObj* box = DrawObjects::AsBoxObject(object);
     if (!box)
-        return FALSE; // only box objects take attribute commands
+        return FALSE;
     RecordChangedOnce(box);
     BOOL changed = FALSE;
     DocumentModelHooks* model = GetDocumentModelHooks();
@@ -82,16 +92,57 @@ BOOL CBaseDoc::ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hit
 BOOL CBaseDoc::MoveOrResizeObject(CObject* object, BOOL /*printMode*/, const CSize* offset, DWORD hitCode,
                                   DWORD extra)
 {
+    if (m_bReadOnly)
+        return FALSE;
+    if (CPolyObj* line = DrawObjects::AsLineObject(object)) {
+        RecordChangedOnce(line);
+        if (hitCode & HIT_BODY)
+            line->MoveBy(*offset, hitCode);
+        else if (hitCode & HIT_HANDLE)
+            line->ResizeByHandle(*offset, hitCode);
+        else if (hitCode & HIT_SHAPE_HANDLE)
+            line->MovePointByHandle(*offset, hitCode, extra);
+        SetModified(TRUE);
+        return TRUE;
+    }
     CBaseObj* box = DrawObjects::AsBoxObject(object);
-    if (!box || m_bReadOnly)
-        return FALSE; // only box objects move and reshape
+    if (!box)
+        return FALSE;
     RecordChangedOnce(box);
+    const CRect before = box->GetRect();
     if (hitCode & HIT_BODY)
         box->MoveBy(*offset, hitCode);
     else if (hitCode & HIT_HANDLE)
         box->ResizeByHandle(*offset, hitCode);
     else if (hitCode & HIT_SHAPE_HANDLE)
         box->ApplyHandleDrag(*offset, hitCode, extra);
+    if ((hitCode & (HIT_BODY | HIT_HANDLE)) && !(hitCode & HIT_PARTS))
+        MoveAttachedLineEnds(box->GetObjectId(), before, box->GetRect());
     SetModified(TRUE);
     return TRUE;
+}
+
+void CBaseDoc::MoveAttachedLineEnds(WORD boxId, const CRect& before, const CRect& after)
+{
+    if (boxId == 0)
+        return;
+    // Each end keeps its place relative to the box: a move carries it along, a resize maps it.
+    auto offsetFor = [&](POINT end) {
+        CPoint moved(end);
+        MapPointBetweenRects(moved, before, after);
+        return moved - end;
+    };
+    for (POSITION pos = m_objects.GetHeadPosition(); pos;) {
+        CPolyObj* line = DrawObjects::AsLineObject(m_objects.GetNext(pos));
+        if (!line || !line->IsConnectedTo(boxId) || line->GetCount() < 2)
+            continue;
+        RecordChangedOnce(line);
+        // The views repaint the line where it was and where it goes.
+        UpdateObjectInViews(line);
+        if (line->IsStartObject(boxId))
+            line->MoveStartPoint(offsetFor(line->GetStartPoint()));
+        if (line->IsEndObject(boxId))
+            line->MoveEndPoint(offsetFor(line->GetEndPoint()));
+        UpdateObjectInViews(line);
+    }
 }

@@ -143,6 +143,8 @@ constexpr UINT ID_INDICATOR_WRITE_STATE = 32896;
 // --- Commands on single objects: attributes, then operations -------------------------------------
 constexpr UINT ID_ATTRIBUTE_FIRST = 20000;
 constexpr UINT ID_ATTRIBUTE_LAST = 21999;
+// Hidden in define mode, on or off.
+constexpr UINT ID_ATTR_HIDE_DEFINE = 20017;
 constexpr UINT ID_OPERATION_FIRST = 22000;
 constexpr UINT ID_OPERATION_LAST = 22999;
 constexpr UINT ID_OBJ_SNAP_TO_GRID = 22008;

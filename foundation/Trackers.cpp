@@ -233,6 +233,16 @@ void DrawTrackerPolylineColor(CDC* dc, const POINT* points, int count, COLORREF 
     trackers_cpp::WithOutlinePen(dc, PS_SOLID, color, [&] { dc->Polyline(points, count); });
 }
 
+void DrawTrackerPolyline(CDC* dc, const POINT* points, int count)
+{
+    trackers_cpp::WithOutlinePen(dc, PS_DOT, trackers_cpp::kBlack, [&] { dc->Polyline(points, count); });
+}
+
+void DrawTrackerBezier(CDC* dc, const POINT* points, int count)
+{
+    trackers_cpp::WithOutlinePen(dc, PS_DOT, trackers_cpp::kBlack, [&] { dc->PolyBezier(points, count); });
+}
+
 void DrawHatchedFrame(CDC* dc, const RECT& rect, int bandPixels)
 {
     if (bandPixels < 3) {

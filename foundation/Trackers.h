@@ -42,6 +42,9 @@ void DrawTrackerArcColor(CDC* dc, const RECT& bounds, POINT start, POINT end, WO
 void DrawTrackerPolygon(CDC* dc, const POINT* points, int count);
 void DrawTrackerPolygonColor(CDC* dc, const POINT* points, int count, COLORREF color);
 void DrawTrackerPolylineColor(CDC* dc, const POINT* points, int count, COLORREF color);
+void DrawTrackerPolyline(CDC* dc, const POINT* points, int count);
+// A dotted Bézier spline through 3n + 1 points.
+void DrawTrackerBezier(CDC* dc, const POINT* points, int count);
 
 // The selection frame: below 3 pixels a silver outline, else four hatched bands of that many
 // pixels inside the rectangle.

@@ -5,6 +5,7 @@
 #include "foundation/Trackers.h"
 #include "foundation/ZoomScale.h"
 #include "objects/DefaultKeys.h"
+#include "objects/ObjectSupport.h"
 #include "objects/ObjectServices.h"
 #include "platform/afx/Archive.h"
 #include "platform/gdi/Rgn.h"
@@ -22,21 +23,6 @@ constexpr int kRecordShadowFrom = 5;
 constexpr int kRecordLinkFrom = 11;
 constexpr COLORREF kDefaultShadowColor = 0x828282;
 constexpr int kMaxShadowDepth = 20;
-
-// The area keeps to the drawing's quadrant x >= 0, y <= 0. The margin is (dx, -dy) with dx, dy >= 0.
-void GrowClipped(CRect& rect, SIZE margin)
-{
-    rect.left = int(std::max<std::int64_t>(std::int64_t(rect.left) - margin.cx, 0));
-    rect.top = int(std::min<std::int64_t>(std::int64_t(rect.top) - margin.cy, 0));
-    rect.right = int(std::min<std::int64_t>(std::int64_t(rect.right) + margin.cx, INT_MAX));
-    rect.bottom = int(std::max<std::int64_t>(std::int64_t(rect.bottom) + margin.cy, -INT_MAX));
-}
-
-// A coordinate held to the range every object computes in (see OBJECT_COORDINATE_LIMIT).
-int HoldCoordinate(std::int64_t value)
-{
-    return int(std::clamp<std::int64_t>(value, -OBJECT_COORDINATE_LIMIT, OBJECT_COORDINATE_LIMIT));
-}
 
 } // namespace baseobj
 
@@ -115,8 +101,8 @@ void CBaseObj::Serialize(CArchive& ar)
     ar >> left >> top >> right >> bottom;
     ar >> penStyle >> penColor >> penWidth >> fill >> fillColor >> hideDefine >> canDelete;
     // A damaged record may hold any 32-bit value; see OBJECT_COORDINATE_LIMIT.
-    m_rect.SetRect(baseobj::HoldCoordinate(left), baseobj::HoldCoordinate(top), baseobj::HoldCoordinate(right),
-                   baseobj::HoldCoordinate(bottom));
+    m_rect.SetRect(HoldObjectCoordinate(left), HoldObjectCoordinate(top), HoldObjectCoordinate(right),
+                   HoldObjectCoordinate(bottom));
     m_nPenStyle = penStyle;
     m_crPen = penColor;
     m_nPenWidth = penWidth;
@@ -192,17 +178,7 @@ BOOL CBaseObj::HitTestHandles(int zoom, POINT point, UINT, int, DWORD& hitCode, 
     CRect r;
     GetVisibleRect(r, printMode);
     ScaleRectByZoom(r, zoom);
-    const int midX = (r.left + r.right) / 2;
-    const int midY = (r.top + r.bottom) / 2;
-    const struct {
-        CPoint centre;
-        DWORD code;
-    } handles[] = {
-        {{r.left, r.top}, 0x92},  {{r.right, r.top}, 0x52}, {{r.right, r.bottom}, 0x62},
-        {{r.left, r.bottom}, 0xA2}, {{midX, r.top}, 0x12},  {{midX, r.bottom}, 0x22},
-        {{r.right, midY}, 0x42},  {{r.left, midY}, 0x82},
-    };
-    for (const auto& handle : handles) {
+    for (const RectHandle& handle : GetRectHandles(r)) {
         if (PointNearPoint(handle.centre, point, HANDLE_HALF_SIZE)) {
             hitCode |= handle.code;
             handlePoint = handle.centre;
@@ -230,11 +206,11 @@ void CBaseObj::GetRedrawRect(CRect& rect, int zoom, BOOL printMode) const
     GetVisibleRect(rect, printMode);
     int margin = 2 * HANDLE_HALF_SIZE;
     UnscaleValueByZoom(margin, zoom);
-    baseobj::GrowClipped(rect, CSize(margin, -margin));
+    GrowRedrawRect(rect, CSize(margin, -margin));
     if (HasShadow(printMode)) {
         CSize shadow;
         GetMaxShadowOffset(shadow);
-        baseobj::GrowClipped(rect, shadow);
+        GrowRedrawRect(rect, shadow);
     }
 }
 
@@ -732,8 +708,8 @@ void CBaseObj::NormalizeRect(const RECT& rect)
 void CBaseObj::SetSizeFromTopLeft(SIZE size)
 {
     // Sizes come from the profile too, so the far corner is computed wide and held in range.
-    NormalizeRect(CRect(m_rect.left, m_rect.top, baseobj::HoldCoordinate(std::int64_t(m_rect.left) + size.cx),
-                        baseobj::HoldCoordinate(std::int64_t(m_rect.top) + size.cy)));
+    NormalizeRect(CRect(m_rect.left, m_rect.top, HoldObjectCoordinate(std::int64_t(m_rect.left) + size.cx),
+                        HoldObjectCoordinate(std::int64_t(m_rect.top) + size.cy)));
 }
 
 DWORD CBaseObj::HitTestSides(POINT point, int tolerance) const

@@ -3,6 +3,7 @@
 #include "foundation/ErrorReport.h"
 #include "foundation/ListElements.h"
 #include "foundation/RegItemObj.h"
+#include "objects/PolyObj.h"
 #include "objects/RectObj.h"
 #include "platform/afx/MessageSink.h"
 
@@ -14,6 +15,7 @@ using PrototypeFactory = CObject* (*)();
 
 // The prototypes in list order, which is also the order of the lookup.
 const PrototypeFactory kPrototypeRows[] = {
+    []() -> CObject* { return new CPolyObj; },
     []() -> CObject* { return new CRectObj; },
     []() -> CObject* { auto* rounded = new CRectObj; rounded->SetRounded(TRUE); return rounded; },
 };
@@ -27,11 +29,15 @@ bool HasSubKey(WORD kind)
 // The kind and sub-key of a drawing object; FALSE for an object that is no drawing object.
 BOOL GetPrototypeKey(const CObject* object, WORD& kind, DWORD& subKey)
 {
+    subKey = 0;
+    if (const CPolyObj* line = DYNAMIC_DOWNCAST(CPolyObj, object)) {
+        kind = line->GetKind();
+        return TRUE;
+    }
     const CBaseObj* box = DYNAMIC_DOWNCAST(CBaseObj, object);
     if (!box)
         return FALSE;
     kind = box->GetKind();
-    subKey = 0;
     if (const CRectObj* rect = DYNAMIC_DOWNCAST(CRectObj, box); rect && kind == OBJKIND_RECT)
         subKey = LOWORD(DWORD(rect->IsRounded()));
     return TRUE;
@@ -83,10 +89,12 @@ void CDrawObjManager::LoadDrawObjDefaults()
 {
     CRegItemObj carrier;
     for (POSITION pos = GetHeadPosition(); pos;) {
-        CBaseObj* box = DYNAMIC_DOWNCAST(CBaseObj, GetNext(pos));
+        CObject* prototype = GetNext(pos);
         carrier.SetSection("");
-        if (box)
+        if (CBaseObj* box = DYNAMIC_DOWNCAST(CBaseObj, prototype))
             box->LoadDefaultAttributes(carrier);
+        else if (CPolyObj* line = DYNAMIC_DOWNCAST(CPolyObj, prototype))
+            line->LoadDefaultAttributes(carrier);
     }
 }
 
@@ -115,16 +123,26 @@ CObject* CDrawObjManager::FindDrawObjForObject(const CObject* object) const
 
 BOOL CDrawObjManager::SetDefaultAttributesFrom(const CObject* object)
 {
-    CBaseObj* prototype = DYNAMIC_DOWNCAST(CBaseObj, FindDrawObjForObject(object));
+    CObject* found = FindDrawObjForObject(object);
+    CBaseObj* boxPrototype = DYNAMIC_DOWNCAST(CBaseObj, found);
+    CPolyObj* linePrototype = DYNAMIC_DOWNCAST(CPolyObj, found);
     const CBaseObj* box = DYNAMIC_DOWNCAST(CBaseObj, object);
-    if (!prototype || !box)
+    const CPolyObj* line = DYNAMIC_DOWNCAST(CPolyObj, object);
+    if (boxPrototype && box) {
+        boxPrototype->CopyAttributes(*box);
+        boxPrototype->CopySizeFrom(*box);
+    } else if (linePrototype && line) {
+        linePrototype->CopyAttributes(*line);
+    } else {
         return FALSE;
-    prototype->CopyAttributes(*box);
-    prototype->CopySizeFrom(*box);
+    }
     if (AfxMessageBox(CString(u8"次回起動したときにもこのﾃﾞｨﾌｫﾙﾄ属性が有効になるように設定を更新しますか。"),
                       MB_YESNO | MB_ICONQUESTION) == IDYES) {
         CRegItemObj carrier;
-        prototype->SaveDefaultAttributes(carrier);
+        if (boxPrototype)
+            boxPrototype->SaveDefaultAttributes(carrier);
+        else
+            linePrototype->SaveDefaultAttributes(carrier);
     }
     return TRUE;
 }

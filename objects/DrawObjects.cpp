@@ -1,6 +1,7 @@
 #include "objects/DrawObjects.h"
 
 #include "objects/BaseObj.h"
+#include "objects/PolyObj.h"
 #include "objects/RectObj.h"
 
 namespace DrawObjects {
@@ -15,38 +16,49 @@ const CBaseObj* AsBoxObject(const CObject* object)
     return DYNAMIC_DOWNCAST(CBaseObj, object);
 }
 
-CPolyObj* AsLineObject(CObject*)
+CPolyObj* AsLineObject(CObject* object)
 {
-    // Line objects join here, with a branch in each function below, when their classes exist.
-    return nullptr;
+    return DYNAMIC_DOWNCAST(CPolyObj, object);
+}
+
+const CPolyObj* AsLineObject(const CObject* object)
+{
+    return DYNAMIC_DOWNCAST(CPolyObj, object);
 }
 
 BOOL IsDrawObject(const CObject* object)
 {
-    return AsBoxObject(object) != nullptr;
+    return AsBoxObject(object) != nullptr || AsLineObject(object) != nullptr;
 }
 
 BOOL IsDrawObjectClass(const CRuntimeClass* runtimeClass)
 {
-    return runtimeClass && runtimeClass->IsDerivedFrom(RUNTIME_CLASS(CBaseObj));
+    return runtimeClass &&
+           (runtimeClass->IsDerivedFrom(RUNTIME_CLASS(CBaseObj)) || runtimeClass->IsDerivedFrom(RUNTIME_CLASS(CPolyObj)));
 }
 
 WORD GetObjectId(const CObject* object)
 {
-    const CBaseObj* box = AsBoxObject(object);
-    return box ? box->GetObjectId() : 0;
+    if (const CBaseObj* box = AsBoxObject(object))
+        return box->GetObjectId();
+    const CPolyObj* line = AsLineObject(object);
+    return line ? line->GetObjectId() : 0;
 }
 
 BOOL GetCanDelete(const CObject* object)
 {
-    const CBaseObj* box = AsBoxObject(object);
-    return box ? box->GetCanDelete() : TRUE;
+    if (const CBaseObj* box = AsBoxObject(object))
+        return box->GetCanDelete();
+    const CPolyObj* line = AsLineObject(object);
+    return line ? line->GetCanDelete() : TRUE;
 }
 
 void Destroy(CObject* object)
 {
     if (CBaseObj* box = AsBoxObject(object))
         box->DestroyObject();
+    else if (CPolyObj* line = AsLineObject(object))
+        line->DestroyObject();
     else
         delete object;
 }
@@ -62,7 +74,125 @@ CObject* Clone(const CObject* object)
         return new CRectObj(*static_cast<const CRectObj*>(object));
     if (runtimeClass == RUNTIME_CLASS(CBaseObj))
         return new CBaseObj(*static_cast<const CBaseObj*>(object));
+    if (runtimeClass == RUNTIME_CLASS(CPolyObj))
+        return new CPolyObj(*static_cast<const CPolyObj*>(object));
     return nullptr;
+}
+
+// --- The view's operations ----------------------------------------------------------------------
+
+void Draw(CObject* object, CDC* pDC, int zoom, BOOL withHandles, BOOL printMode, const LOGFONT* font,
+          DWORD displayOptions, CBaseDoc* document)
+{
+    if (CBaseObj* box = AsBoxObject(object))
+        box->Draw(pDC, zoom, withHandles, printMode, font, displayOptions, document);
+    else if (CPolyObj* line = AsLineObject(object))
+        line->Draw(pDC, zoom, withHandles, printMode, font, displayOptions, document);
+}
+
+void DrawHandles(CObject* object, CDC* pDC, int zoom, BOOL printMode)
+{
+    if (CBaseObj* box = AsBoxObject(object))
+        box->DrawHandles(pDC, zoom, printMode);
+    else if (CPolyObj* line = AsLineObject(object))
+        line->DrawHandles(pDC, zoom, printMode);
+}
+
+void DrawDragOutline(CObject* object, CDC* pDC, int zoom, SIZE offset, DWORD hitCode, DWORD index, BOOL printMode)
+{
+    CBaseObj* box = AsBoxObject(object);
+    CPolyObj* line = box ? nullptr : AsLineObject(object);
+    if (hitCode & HIT_BODY) {
+        if (box)
+            box->DrawMoveTracker(pDC, zoom, offset, hitCode, printMode);
+        else if (line)
+            line->DrawMoveTracker(pDC, zoom, offset, hitCode, printMode);
+    } else if (hitCode & HIT_HANDLE) {
+        if (box)
+            box->DrawResizeTracker(pDC, zoom, offset, hitCode, printMode);
+        else if (line)
+            line->DrawResizeTracker(pDC, zoom, offset, hitCode, printMode);
+    } else if (hitCode & HIT_SHAPE_HANDLE) {
+        if (box)
+            box->DrawHandleDragTracker(pDC, zoom, offset, hitCode, index, printMode);
+        else if (line)
+            line->DrawHandleDragTracker(pDC, zoom, offset, hitCode, index, printMode);
+    }
+}
+
+BOOL HitTest(const CObject* object, POINT point, int tolerance, BOOL printMode, BOOL outlineOnly)
+{
+    if (const CBaseObj* box = AsBoxObject(object))
+        return box->HitTest(point, tolerance, printMode, outlineOnly);
+    const CPolyObj* line = AsLineObject(object);
+    return line && line->HitTest(point, tolerance, printMode, outlineOnly);
+}
+
+BOOL HitTestHandles(const CObject* object, int zoom, POINT point, UINT keyFlags, int tolerance, DWORD& hitCode,
+                    DWORD& index, CPoint& handlePoint, BOOL printMode)
+{
+    if (const CBaseObj* box = AsBoxObject(object))
+        return box->HitTestHandles(zoom, point, keyFlags, tolerance, hitCode, index, handlePoint, printMode);
+    const CPolyObj* line = AsLineObject(object);
+    return line && line->HitTestHandles(zoom, point, keyFlags, tolerance, hitCode, index, handlePoint, printMode);
+}
+
+BOOL IsInsideRect(const CObject* object, const CRect& rect, BOOL printMode)
+{
+    if (const CBaseObj* box = AsBoxObject(object))
+        return box->IsInsideRect(rect, printMode);
+    const CPolyObj* line = AsLineObject(object);
+    return line && line->IsInsideRect(rect, printMode);
+}
+
+BOOL GetVisibleRect(const CObject* object, CRect& rect, BOOL printMode)
+{
+    rect.SetRectEmpty();
+    if (const CBaseObj* box = AsBoxObject(object))
+        box->GetVisibleRect(rect, printMode);
+    else if (const CPolyObj* line = AsLineObject(object))
+        line->GetVisibleRect(rect, printMode);
+    else
+        return FALSE;
+    return TRUE;
+}
+
+BOOL GetRedrawRect(const CObject* object, CRect& rect, int zoom, BOOL printMode, BOOL full)
+{
+    rect.SetRectEmpty();
+    if (const CBaseObj* box = AsBoxObject(object)) {
+        if (full)
+            box->GetFullRedrawRect(rect, zoom, printMode);
+        else
+            box->GetRedrawRect(rect, zoom, printMode);
+    } else if (const CPolyObj* line = AsLineObject(object)) {
+        if (full)
+            line->GetFullRedrawRect(rect, zoom);
+        else
+            line->GetRedrawRect(rect, zoom, printMode);
+    } else {
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL GetTypeName(const CObject* object, CString& name)
+{
+    if (const CBaseObj* box = AsBoxObject(object))
+        box->GetTypeName(name);
+    else if (const CPolyObj* line = AsLineObject(object))
+        line->GetTypeName(name);
+    else
+        return FALSE;
+    return TRUE;
+}
+
+WORD GetKind(const CObject* object)
+{
+    if (const CBaseObj* box = AsBoxObject(object))
+        return box->GetKind();
+    const CPolyObj* line = AsLineObject(object);
+    return line ? line->GetKind() : 0;
 }
 
 } // namespace DrawObjects

@@ -5,8 +5,13 @@
 #pragma once
 
 #include "platform/afx/Object.h"
+#include "platform/afx/Rect.h"
+#include "platform/afx/String.h"
+#include "platform/gdi/GdiTypes.h"
 
 class CBaseObj;
+class CBaseDoc;
+class CDC;
 class CPolyObj;
 
 namespace DrawObjects {
@@ -14,8 +19,9 @@ namespace DrawObjects {
 // The box object, or null for any other class.
 CBaseObj* AsBoxObject(CObject* object);
 const CBaseObj* AsBoxObject(const CObject* object);
-// The line object, or null for any other class. Line objects do not exist yet: always null.
+// The line object, or null for any other class.
 CPolyObj* AsLineObject(CObject* object);
+const CPolyObj* AsLineObject(const CObject* object);
 // TRUE for a box or a line object: the classes a document manages.
 BOOL IsDrawObject(const CObject* object);
 // TRUE for the class of a box or a line object, so a loader can refuse others before creating one.
@@ -30,5 +36,23 @@ void Destroy(CObject* object);
 // A deep copy of a box or line object with every field, the object id included; null when the
 // class cannot be copied.
 CObject* Clone(const CObject* object);
+
+
+// The view's operations on a box or a line object, each forwarded to the object's own; for any
+// other class they do nothing and answer FALSE, 0 or an empty rectangle.
+void Draw(CObject* object, CDC* pDC, int zoom, BOOL withHandles, BOOL printMode, const LOGFONT* font,
+          DWORD displayOptions, CBaseDoc* document);
+void DrawHandles(CObject* object, CDC* pDC, int zoom, BOOL printMode);
+// The outline of a move (HIT_BODY), a resize (HIT_HANDLE) or a handle drag (HIT_SHAPE_HANDLE).
+void DrawDragOutline(CObject* object, CDC* pDC, int zoom, SIZE offset, DWORD hitCode, DWORD index, BOOL printMode);
+BOOL HitTest(const CObject* object, POINT point, int tolerance, BOOL printMode, BOOL outlineOnly);
+BOOL HitTestHandles(const CObject* object, int zoom, POINT point, UINT keyFlags, int tolerance, DWORD& hitCode,
+                    DWORD& index, CPoint& handlePoint, BOOL printMode);
+BOOL IsInsideRect(const CObject* object, const CRect& rect, BOOL printMode);
+BOOL GetVisibleRect(const CObject* object, CRect& rect, BOOL printMode);
+// The repaint area in this mode, or (full) whatever the mode.
+BOOL GetRedrawRect(const CObject* object, CRect& rect, int zoom, BOOL printMode, BOOL full);
+BOOL GetTypeName(const CObject* object, CString& name);
+WORD GetKind(const CObject* object);
 
 } // namespace DrawObjects

@@ -440,15 +440,13 @@ int CBaseView::ScrollToCentrePoint(POINT point)
 
 int CBaseView::ScrollObjectIntoView(CObject* object, BOOL force)
 {
-    const CBaseObj* box = DrawObjects::AsBoxObject(object);
-    if (!box)
+    CRect rect;
+    if (!DrawObjects::GetVisibleRect(object, rect, ModePrint))
         return 0;
     CRect visible;
     GetVisibleDocRect(visible);
-    if (!force && box->IsInsideRect(visible, ModePrint))
+    if (!force && DrawObjects::IsInsideRect(object, visible, ModePrint))
         return 0;
-    CRect rect;
-    box->GetVisibleRect(rect, ModePrint);
     return ScrollToCentrePoint(CPoint(rect.left + rect.Width() / 2, rect.top + rect.Height() / 2));
 }
 
@@ -489,14 +487,9 @@ int CBaseView::ValidateObject(CObject* object)
 
 int CBaseView::MarkObjectArea(CObject* object, BOOL full, BOOL validate)
 {
-    const CBaseObj* box = DrawObjects::AsBoxObject(object);
-    if (!box)
-        return 0;
     CRect rect;
-    if (full)
-        box->GetFullRedrawRect(rect, m_nZoom, ModePrint);
-    else
-        box->GetRedrawRect(rect, m_nZoom, ModePrint);
+    if (!DrawObjects::GetRedrawRect(object, rect, m_nZoom, ModePrint, full))
+        return 0;
     ScaleRectByZoom(rect, m_nZoom);
     InvalidateLogicalRect(rect, validate);
     return 1;

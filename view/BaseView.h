@@ -21,6 +21,7 @@ class CBaseDoc;
 class CBaseObj;
 class CCmdUI;
 class CFloatEdit;
+class CPolyObj;
 class DrawLog;
 
 // Hints of a document update: an object's hidden flag changed for define mode or print mode.
@@ -211,8 +212,9 @@ public:
     void BeginShapeTracking(const ToolEvent& event, UINT mode);
     void TrackShapeRubberBand(const ToolEvent& event);
     BOOL EndShapeTracking(const ToolEvent& event);
-    // Builds the object of a creation tool: prototype attributes, one undo step, added and selected.
-    BOOL AddCreatedObject(CBaseObj* object);
+    // Adds the object a creation tool built in one undo step and selects it; FALSE (the object is
+    // gone) when it cannot be added.
+    BOOL AddCreatedObject(CObject* object);
     // The rectangle of the drag from the anchor to the current point, at the zoom, and in document
     // units.
     CRect GetTrackedRect() const;
@@ -221,6 +223,35 @@ public:
     // first. FALSE when no scrolling is needed; the caller scrolls by the amount once the device
     // context is gone.
     BOOL AutoScrollWhileTracking(CDC* dc, CPoint point, CSize& scroll);
+
+    // The line and polyline tools (BaseViewLines.cpp). A line is dragged from its start to its end;
+    // a polyline takes a point at each press, or follows a held button freehand, until the right
+    // button or a double click ends it.
+    void BeginLine(const ToolEvent& event);
+    void TrackLine(const ToolEvent& event);
+    void EndLine(const ToolEvent& event);
+    void AddPolylinePoint(const ToolEvent& event);
+    // Ends the polyline in progress at the point (the right button or a double click): the last
+    // point, then the polyline becomes an object.
+    void FinishPolyline(const ToolEvent& event);
+    void AddPolylineEndPoint(const ToolEvent& event);
+    // The polyline's next point on the grid (Shift: level or upright with the last one); FALSE
+    // when it is the last fixed point again.
+    BOOL GetNextPolylinePoint(const ToolEvent& event, CPoint& zoomed, CPoint& doc);
+    BOOL EndPolyline();
+    // The line of the line tool from the anchor to the current point; TRUE when it was added.
+    BOOL CreateLine();
+    // Drops the polyline in progress and returns to the pointer.
+    void DiscardPolyline();
+    // The rubber band from the last fixed point to the mouse.
+    void DrawLineRubberBand(CDC* dc);
+    // Connects the ends of a new line to the topmost object under each (boxes move the end onto
+    // their frame when the view says so).
+    void ConnectLineEnds(CPolyObj* line);
+    CObject* FindObjectAtLineStart(const CPolyObj* line) const;
+    CObject* FindObjectAtLineEnd(const CPolyObj* line) const;
+    // The topmost object other than the line whose body holds the point.
+    CObject* FindObjectUnderLine(const CPolyObj* line, POINT point) const;
 
     // The pointer tool.
     void EndSelectRect(const ToolEvent& event);
@@ -297,6 +328,8 @@ protected:
     void OnLButtonDown(UINT flags, CPoint point) override;
     void OnMouseMove(UINT flags, CPoint point) override;
     void OnLButtonUp(UINT flags, CPoint point) override;
+    void OnLButtonDblClk(UINT flags, CPoint point) override;
+    void OnRButtonDown(UINT flags, CPoint point) override;
     void OnCaptureChanged(CWnd* newCapture) override;
     BOOL FilterWidgetEvent(QEvent* event) override;
 
@@ -337,6 +370,8 @@ protected:
     void DrawDragFeedback(CDC* dc);
     void EraseDragFeedback(CDC* dc);
     void ShowDragFeedback(CDC* dc);
+    // The drag's current point moves there, its feedback with it.
+    void MoveDragFeedbackTo(CDC* dc, POINT zoomed, POINT doc);
     // The status text while a rectangle is dragged: the object under the mouse, else the tool's
     // prompt.
     void DescribeUnderMouseOrPrompt(CPoint doc, UINT tool);

@@ -145,11 +145,9 @@ void CBaseView::SetCursorForHitCode()
 
 CString CBaseView::FormatObjectDescription(const CObject* object, int how)
 {
-    const CBaseObj* box = DrawObjects::AsBoxObject(object);
-    if (!box)
-        return CString();
     CString text;
-    box->GetTypeName(text);
+    if (!DrawObjects::GetTypeName(object, text))
+        return CString();
     switch (how) {
     case DESCRIBE_SELECTED: text += CString(u8" を選択"); break;
     case DESCRIBE_DESELECTED: text += CString(u8" の選択を解除"); break;
@@ -308,6 +306,21 @@ void CBaseView::OnLButtonUp(UINT flags, CPoint point)
         tool->Release(*this, MakeToolEvent(flags, point, &dc));
 }
 
+void CBaseView::OnLButtonDblClk(UINT flags, CPoint point)
+{
+    OnRButtonDown(flags, point);
+}
+
+void CBaseView::OnRButtonDown(UINT flags, CPoint point)
+{
+    // Both end the polyline in progress; the right button's menu comes with the object menus.
+    if (GetCapture() != this || m_nTrackMode != TRACK_POLYLINE)
+        return;
+    FlushPendingPaint();
+    CFeedbackDC dc(this);
+    FinishPolyline(MakeToolEvent(flags, point, &dc));
+}
+
 // --- The drag's feedback ------------------------------------------------------------------------
 
 void CBaseView::DrawDragFeedback(CDC* dc)
@@ -332,6 +345,14 @@ void CBaseView::ShowDragFeedback(CDC* dc)
     m_bOutlineShown = TRUE;
 }
 
+void CBaseView::MoveDragFeedbackTo(CDC* dc, POINT zoomed, POINT doc)
+{
+    EraseDragFeedback(dc);
+    m_ptCurrent = zoomed;
+    m_ptCurrent100 = doc;
+    ShowDragFeedback(dc);
+}
+
 void CBaseView::DescribeUnderMouseOrPrompt(CPoint doc, UINT tool)
 {
     if (CObject* object = FindObjectAt(doc))
@@ -349,7 +370,10 @@ void CBaseView::CancelTracking()
         CFeedbackDC dc(this);
         EraseDragFeedback(&dc);
     }
+    const BOOL collectingPolyline = m_nTrackMode == TRACK_POLYLINE;
     EndTrackMode();
+    if (collectingPolyline)
+        DiscardPolyline();
     SetCursor(QCursor(Qt::ArrowCursor));
 }
 

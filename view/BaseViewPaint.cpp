@@ -7,6 +7,7 @@
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
+#include "objects/PolyObj.h"
 
 namespace BaseViewPaint {
 
@@ -54,12 +55,9 @@ void DrawLine(CDC* dc, int x1, int y1, int x2, int y2)
 
 BOOL IsObjectVisibleInRect(const CObject* object, const CRect& clip, int zoom, BOOL printMode)
 {
-    const CBaseObj* box = DrawObjects::AsBoxObject(object);
-    if (!box)
-        return FALSE;
     CRect bounds;
-    box->GetRedrawRect(bounds, zoom, printMode);
-    return ViewGeometry::RectsIntersectAbsY(bounds, clip);
+    return DrawObjects::GetRedrawRect(object, bounds, zoom, printMode, FALSE) &&
+           ViewGeometry::RectsIntersectAbsY(bounds, clip);
 }
 
 BOOL CBaseView::IsObjectPainted(CObject* object, const CRect& clip) const
@@ -91,7 +89,7 @@ void CBaseView::OnDraw(CDC* dc)
     for (POSITION pos = objects->GetHeadPosition(); pos;) {
         CObject* object = objects->GetNext(pos);
         if (IsObjectPainted(object, clip))
-            DrawObjects::AsBoxObject(object)->Draw(dc, m_nZoom, FALSE, ModePrint, doc->GetDrawingFont(), DrawOpt, doc);
+            DrawObjects::Draw(object, dc, m_nZoom, FALSE, ModePrint, doc->GetDrawingFont(), DrawOpt, doc);
     }
     // The printed-page decorations belong to printing, which paints each page through here.
     if (printing)
@@ -100,9 +98,11 @@ void CBaseView::OnDraw(CDC* dc)
     for (POSITION pos = m_selection.GetHeadPosition(); pos;) {
         CObject* object = m_selection.GetNext(pos);
         if (object && IsObjectPainted(object, clip))
-            DrawObjects::AsBoxObject(object)->Draw(dc, m_nZoom, TRUE, ModePrint, doc->GetDrawingFont(), DrawOpt, doc);
+            DrawObjects::Draw(object, dc, m_nZoom, TRUE, ModePrint, doc->GetDrawingFont(), DrawOpt, doc);
     }
-    // The polyline under construction is drawn last once line objects exist.
+    // The polyline whose points are being collected, in any view of the document.
+    if (CPolyObj* polyline = doc->GetPolyLineInProgress())
+        polyline->CPolyLine::Draw(dc, m_nZoom, FALSE);
 }
 
 void CBaseView::DrawPrintScalePageFrames(CDC* dc)

@@ -10,6 +10,7 @@
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
+#include "objects/PolyObj.h"
 #include "view/FrameServices.h"
 #include "view/ViewCursors.h"
 
@@ -80,6 +81,15 @@ void CBaseView::OnPointerButtonDown(const ToolEvent& event)
     if (IsSingleSelection()) {
         CObject* selected = GetLastSelected();
         if (HitTestObjectHandles(selected, zoomed, flags, handle)) {
+            // Shift on a point of a line removes the point at once, in its own undo step.
+            if ((m_nHitCode & HIT_LINE_DELETE) && DrawObjects::AsLineObject(selected)) {
+                InvalidateSelection();
+                UpdateAllViewsForSelection();
+                if (!readOnly) {
+                    ApplyTrackingToSelection(CSize(1, 1));
+                    return;
+                }
+            }
             startMove();
             if (!readOnly)
                 SetCursorForHitCode();
@@ -520,11 +530,9 @@ BOOL CBaseView::ClampSelectionDeltaAtZoom(SIZE& offset) const
 
 BOOL CBaseView::GetGridPlacementOffset(CObject* object, CSize& offset) const
 {
-    const CBaseObj* box = DrawObjects::AsBoxObject(object);
-    if (!box)
-        return FALSE;
     CRect rect;
-    box->GetVisibleRect(rect, ModePrint);
+    if (!DrawObjects::GetVisibleRect(object, rect, ModePrint))
+        return FALSE;
     if (rect.IsRectNull())
         return FALSE;
     CPoint origin;

@@ -20,8 +20,7 @@ CRect UnionYUp(const CRect& a, const CRect& b)
 
 WORD KindOf(const CObject* object)
 {
-    const CBaseObj* box = DrawObjects::AsBoxObject(object);
-    return box ? box->GetKind() : 0;
+    return DrawObjects::GetKind(object);
 }
 
 } // namespace BaseViewSelection
@@ -92,11 +91,9 @@ BOOL CBaseView::GetSelectionBounds(CRect& bounds) const
 {
     BOOL any = FALSE;
     for (POSITION pos = m_selection.GetHeadPosition(); pos;) {
-        const CBaseObj* box = DrawObjects::AsBoxObject(m_selection.GetNext(pos));
-        if (!box)
-            continue;
         CRect rect;
-        box->GetVisibleRect(rect, ModePrint);
+        if (!DrawObjects::GetVisibleRect(m_selection.GetNext(pos), rect, ModePrint))
+            continue;
         bounds = any ? BaseViewSelection::UnionYUp(bounds, rect) : rect;
         any = TRUE;
     }
@@ -189,21 +186,20 @@ BOOL CBaseView::IsHiddenHeaderObject(const CObject* object) const
 
 BOOL CBaseView::HitTestObject(CObject* object, POINT point, BOOL frameOnly) const
 {
-    const CBaseObj* box = DrawObjects::AsBoxObject(object);
-    if (!box || IsHiddenHeaderObject(object))
+    if (IsHiddenHeaderObject(object))
         return FALSE;
     int tolerance = HANDLE_HIT_TOLERANCE;
     UnscaleValueByZoom(tolerance, m_nZoom);
-    return box->HitTest(point, tolerance, ModePrint, frameOnly);
+    return DrawObjects::HitTest(object, point, tolerance, ModePrint, frameOnly);
 }
 
 BOOL CBaseView::HitTestObjectHandles(CObject* object, POINT zoomedPoint, UINT keyFlags, CPoint& handlePoint)
 {
-    const CBaseObj* box = DrawObjects::AsBoxObject(object);
-    if (!box || IsHiddenHeaderObject(object))
+    if (IsHiddenHeaderObject(object))
         return FALSE;
     DWORD code = 0, index = 0;
-    if (!box->HitTestHandles(m_nZoom, zoomedPoint, keyFlags, HANDLE_HIT_TOLERANCE, code, index, handlePoint, ModePrint))
+    if (!DrawObjects::HitTestHandles(object, m_nZoom, zoomedPoint, keyFlags, HANDLE_HIT_TOLERANCE, code, index,
+                                     handlePoint, ModePrint))
         return FALSE;
     m_nHitCode = code;
     m_nHitIndex = index;
@@ -230,8 +226,7 @@ CObject* CBaseView::HitTestSelectedHandles(POINT zoomedPoint, UINT keyFlags, CPo
 
 BOOL CBaseView::IsObjectInsideRect(CObject* object, const CRect& rect) const
 {
-    const CBaseObj* box = DrawObjects::AsBoxObject(object);
-    return box && !IsHiddenHeaderObject(object) && box->IsInsideRect(rect, ModePrint);
+    return !IsHiddenHeaderObject(object) && DrawObjects::IsInsideRect(object, rect, ModePrint);
 }
 
 CObject* CBaseView::FindObjectAt(POINT point) const
@@ -255,21 +250,12 @@ void CBaseView::DrawSelectionHandles(CDC* dc)
 
 void CBaseView::DrawObjectHandles(CDC* dc, CObject* object)
 {
-    if (CBaseObj* box = DrawObjects::AsBoxObject(object))
-        box->DrawHandles(dc, m_nZoom, ModePrint);
+    DrawObjects::DrawHandles(object, dc, m_nZoom, ModePrint);
 }
 
 void CBaseView::DrawObjectDragOutline(CDC* dc, CObject* object, SIZE offset)
 {
-    CBaseObj* box = DrawObjects::AsBoxObject(object);
-    if (!box)
-        return;
-    if (m_nHitCode & HIT_BODY)
-        box->DrawMoveTracker(dc, m_nZoom, offset, m_nHitCode, ModePrint);
-    else if (m_nHitCode & HIT_HANDLE)
-        box->DrawResizeTracker(dc, m_nZoom, offset, m_nHitCode, ModePrint);
-    else if (m_nHitCode & HIT_SHAPE_HANDLE)
-        box->DrawHandleDragTracker(dc, m_nZoom, offset, m_nHitCode, m_nHitIndex, ModePrint);
+    DrawObjects::DrawDragOutline(object, dc, m_nZoom, offset, m_nHitCode, m_nHitIndex, ModePrint);
 }
 
 BOOL CBaseView::ApplyTrackingToObject(CDC*, CObject* object, SIZE offset)

@@ -78,10 +78,7 @@ void CBaseView::TrackShapeRubberBand(const ToolEvent& event)
     }
     if (zoomed == m_ptCurrent)
         return;
-    EraseDragFeedback(event.dc);
-    m_ptCurrent = zoomed;
-    m_ptCurrent100 = doc;
-    ShowDragFeedback(event.dc);
+    MoveDragFeedbackTo(event.dc, zoomed, doc);
 }
 
 BOOL CBaseView::EndShapeTracking(const ToolEvent& event)
@@ -114,7 +111,7 @@ CRect CBaseView::GetDraggedRect() const
     return ViewGeometry::RectFromCorners(m_ptAnchor100, m_ptCurrent100);
 }
 
-BOOL CBaseView::AddCreatedObject(CBaseObj* object)
+BOOL CBaseView::AddCreatedObject(CObject* object)
 {
     CBaseDoc* doc = GetDocument();
     CUndoStep step(doc);

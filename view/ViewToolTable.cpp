@@ -1,7 +1,9 @@
 #include "view/ViewToolTable.h"
 
 #include "foundation/CommandIds.h"
+#include "view/LineTool.h"
 #include "view/PointerTool.h"
+#include "view/PolylineTool.h"
 #include "view/RectTool.h"
 #include "view/RoundRectTool.h"
 #include "view/ZoomTool.h"
@@ -23,6 +25,8 @@ constexpr struct
 } kTools[] = {
     {ID_TOOL_POINTER, &Instance<PointerTool>},
     {ID_TOOL_ZOOM, &Instance<ZoomTool>},
+    {ID_TOOL_LINE, &Instance<LineTool>},
+    {ID_TOOL_POLYLINE, &Instance<PolylineTool>},
     {ID_TOOL_RECT, &Instance<RectTool>},
     {ID_TOOL_ROUNDRECT, &Instance<RoundRectTool>},
 };

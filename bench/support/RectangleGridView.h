@@ -1,5 +1,6 @@
-// A drawing view on a document holding a grid of small rectangles (rows × columns, 25 × 30 apart),
-// shown in a 1920 × 1200 frame at fixed 96 dpi metrics: the scene the view benchmarks measure.
+// A drawing view on a document holding a grid of small objects (rows × columns, 25 × 30 apart;
+// rectangles unless a factory makes others), shown in a 1920 × 1200 frame at fixed 96 dpi metrics:
+// the scene the view benchmarks measure.
 #pragma once
 
 #include "document/UndoStep.h"
@@ -11,20 +12,29 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <functional>
+
 class RectangleGridView
 {
 public:
+    // Makes the object with that id in the cell whose top-left corner is given.
+    using Factory = std::function<CObject*(WORD id, CPoint cell)>;
+
     RectangleGridView(int rows, int columns, UINT frameId)
+        : RectangleGridView(rows, columns, frameId, [](WORD id, CPoint cell) {
+              return new CRectObj(id, CRect(cell.x, cell.y, cell.x + 20, cell.y - 20));
+          })
+    {
+    }
+    RectangleGridView(int rows, int columns, UINT frameId, const Factory& make)
     {
         m_doc.m_bAutoDelete = FALSE;
         m_doc.SetPages(3, 2);
         {
             CUndoStep step(&m_doc);
             for (int row = 0; row < rows; ++row)
-                for (int column = 0; column < columns; ++column) {
-                    const CRect rect(20 + column * 25, -20 - row * 30, 40 + column * 25, -40 - row * 30);
-                    m_doc.AddObject(new CRectObj(m_doc.NewObjectId(), rect));
-                }
+                for (int column = 0; column < columns; ++column)
+                    m_doc.AddObject(make(m_doc.NewObjectId(), CPoint(20 + column * 25, -20 - row * 30)));
         }
         CCreateContext context;
         context.m_pNewViewClass = RUNTIME_CLASS(CZivraView);

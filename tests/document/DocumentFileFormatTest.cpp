@@ -4,6 +4,8 @@
 
 #include "document/ModelHooks.h"
 #include "document/RefDoc.h"
+#include "objects/DrawObjects.h"
+#include "objects/PolyObj.h"
 #include "platform/afx/Archive.h"
 #include "platform/afx/MemFile.h"
 #include "platform/storage/CompoundFileReader.h"
@@ -152,7 +154,19 @@ public:
             << text(m_strPrimaryKeyNameSuffix) << ',' << text(m_strTableTablespace) << ','
             << text(m_strIndexTablespace) << '|' << m_dwDrawOpt << ',' << m_dwScale << '|';
         for (POSITION pos = m_objects.GetHeadPosition(); pos;) {
-            const auto* box = static_cast<const CBaseObj*>(m_objects.GetNext(pos));
+            const CObject* object = m_objects.GetNext(pos);
+            if (const CPolyObj* line = DrawObjects::AsLineObject(object)) {
+                out << "CPolyObj" << line->GetObjectId() << '[' << line->GetPenStyle() << ',' << line->GetPenColor()
+                    << ',' << line->GetPenWidth() << ',' << line->GetMark(LINEEND_START) << ','
+                    << line->GetMark(LINEEND_END) << ',' << line->GetFlags() << ',' << line->GetFillColor() << ','
+                    << line->GetFillMode() << ',' << line->GetStartObjectId() << ',' << line->GetEndObjectId() << ','
+                    << line->GetHideDefine() << ',' << line->GetCanDelete() << ']';
+                for (const CPoint& p : line->GetPointArray())
+                    out << '(' << p.x << ',' << p.y << ')';
+                out << ';';
+                continue;
+            }
+            const auto* box = static_cast<const CBaseObj*>(object);
             const CRect r = box->GetRect();
             out << box->GetRuntimeClass()->m_lpszClassName << box->GetObjectId() << '(' << r.left << ',' << r.top
                 << ',' << r.right << ',' << r.bottom << ");";
@@ -280,6 +294,19 @@ TEST_F(DocumentFileFormat, SaveAsWritesACompoundFileThatReopensWithEveryField)
         original.FillEveryField();
         AddRect(original, CRect(10, -20, 300, -400));
         AddRect(original, CRect(-50, -60, 70, -80));
+        CPolyObj* line = AddLine(original, {CPoint(10, -20), CPoint(300, -20), CPoint(300, -400)});
+        line->SetPenStyle(PS_DASH);
+        line->SetPenColor(0x123456);
+        line->SetMark(LINEEND_START, MARK_DIAMOND);
+        line->SetMark(LINEEND_END, MARK_CIRCLE_DOUBLE_BAR);
+        line->SetFilledMark(LINEEND_END);
+        line->SetClosed(TRUE);
+        line->SetFillColor(0x00FF00);
+        line->SetFillMode(WINDING);
+        line->SetStartObjectId(1);
+        line->SetEndObjectId(2);
+        line->SetHideDefine(FALSE);
+        AddLine(original, {CPoint(0, 0), CPoint(5, -5)});
         ASSERT_TRUE(original.OnSaveDocument(path));
         EXPECT_FALSE(original.CanUndo()); // every save empties the undo log
         saved = original.Dump();

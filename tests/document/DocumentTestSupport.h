@@ -8,10 +8,12 @@
 #include "document/ZivraDoc.h"
 #include "foundation/AppServices.h"
 #include "foundation/RegManList.h"
+#include "objects/PolyObj.h"
 #include "objects/RectObj.h"
 #include "platform/ui/View.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -70,6 +72,16 @@ inline CRectObj* AddRect(CBaseDoc& doc, const CRect& rect = CRect(100, -100, 200
     CUndoStep step(&doc);
     auto* obj = new CRectObj(doc.NewObjectId(), rect);
     return doc.AddObject(obj) ? obj : nullptr;
+}
+
+// A line added in its own undo step, through the points given.
+inline CPolyObj* AddLine(CBaseDoc& doc, std::initializer_list<CPoint> points)
+{
+    CUndoStep step(&doc);
+    auto* line = new CPolyObj(doc.NewObjectId());
+    for (const CPoint& p : points)
+        line->AddPoint(p);
+    return doc.AddObject(line) ? line : nullptr;
 }
 
 // The object ids in drawing order, back to front.

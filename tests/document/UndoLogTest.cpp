@@ -2,6 +2,10 @@
 
 #include "tests/support/MessageScript.h"
 
+#include "foundation/CommandIds.h"
+#include "objects/DrawObjects.h"
+#include "objects/PolyObj.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -265,4 +269,42 @@ TEST_F(UndoLog, AChangeRecordedWithNoOpenStepStopsADebugBuild)
     };
     for (const auto& edit : unguardedEdits)
         EXPECT_DEBUG_DEATH(edit(), "no CUndoStep open");
+}
+
+TEST_F(UndoLog, LinesFollowTheirBoxesAndComeBackWithThem)
+{
+    const auto LineById = [this](WORD id) {
+        CObject* object = nullptr;
+        m_doc.FindObjectById(id, object);
+        return DrawObjects::AsLineObject(object);
+    };
+    AddRects(1); // (100, -100, 200, -200)
+    CPolyObj* line = AddLine(m_doc, {CPoint(200, -150), CPoint(400, -150), CPoint(400, -300)});
+    ASSERT_NE(line, nullptr);
+    line->SetStartObjectId(1);
+    const std::vector<CPoint> drawn = line->GetPointArray();
+    {
+        CUndoStep step(&m_doc);
+        Move(1, 10);
+        const CSize offset(0, -20);
+        // Control on the midpoint of the second segment: a point is inserted there.
+        ASSERT_TRUE(m_doc.MoveOrResizeObject(line, TRUE, &offset, HIT_SHAPE_HANDLE | HIT_LINE_MIDPOINT | HIT_LINE_INSERT, 2));
+        ASSERT_TRUE(m_doc.ApplyObjectCommand(line, ID_ATTR_HIDE_DEFINE, nullptr, 0));
+    }
+    line = LineById(2);
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->GetPointArray(),
+              (std::vector<CPoint>{{210, -150}, {400, -150}, {400, -245}, {400, -300}}))
+        << "the start follows the box along its horizontal segment; the new point lies below the midpoint";
+    EXPECT_FALSE(line->GetHideDefine());
+    m_doc.Undo();
+    line = LineById(2);
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->GetPointArray(), drawn);
+    EXPECT_TRUE(line->GetHideDefine());
+    EXPECT_EQ(Left(1), 100);
+    m_doc.Redo();
+    line = LineById(2);
+    EXPECT_EQ(line->GetCount(), 4);
+    EXPECT_EQ(line->GetStartObjectId(), 1);
 }

@@ -14,30 +14,6 @@
 
 namespace {
 
-std::vector<BYTE> StoreObject(const CObject* object)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        ar << object;
-        ar.Close();
-    }
-    const auto length = UINT(file.GetLength());
-    std::vector<BYTE> bytes(length);
-    file.SeekToBegin();
-    file.Read(bytes.data(), length);
-    return bytes;
-}
-
-template <class T>
-std::unique_ptr<T> LoadObject(const std::vector<BYTE>& bytes)
-{
-    std::vector<BYTE> copy = bytes;
-    CMemFile file(copy.data(), UINT(copy.size()));
-    CArchive ar(&file, CArchive::load);
-    return std::unique_ptr<T>(static_cast<T*>(ar.ReadObject(RUNTIME_CLASS(T))));
-}
-
 // The class header of a first object of the class, then the box record up to CanDelete.
 RecordBytes RectRecordHead(WORD version)
 {

@@ -1,6 +1,7 @@
 // The default-attribute prototypes: lookup by kind and sub-key, loading from the profile, and
 // making an object's attributes the default.
 #include "objects/DrawObjManager.h"
+#include "objects/PolyObj.h"
 #include "objects/RectObj.h"
 #include "platform/profile/Profile.h"
 #include "tests/objects/ObjectsTestSupport.h"
@@ -33,9 +34,13 @@ TEST_F(DrawObjManagerTest, PlainAndRoundedRectanglesFindTheirOwnPrototypes)
 {
     CDrawObjManager manager;
     ASSERT_TRUE(manager.InitDrawObjs());
-    ASSERT_EQ(manager.GetCount(), 2);
-    const CObject* plainProto = manager.GetHead();
+    ASSERT_EQ(manager.GetCount(), 3);
+    const CObject* lineProto = manager.GetHead();
+    const CObject* plainProto = manager.GetAt(manager.FindIndex(1));
     const CObject* roundProto = manager.GetTail();
+    const CPolyObj line(4, CPoint(0, 0), CPoint(10, 0));
+    EXPECT_EQ(manager.FindDrawObjForObject(&line), lineProto);
+    EXPECT_EQ(manager.FindDrawObjByKind(OBJKIND_LINE, 7), lineProto) << "a line's sub-key does not count";
 
     const CRectObj plain(1, CRect(0, 0, 10, -10));
     const CRectObj rounded(2, CRect(0, 0, 10, -10), TRUE);

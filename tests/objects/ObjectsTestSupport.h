@@ -4,9 +4,16 @@
 
 #include "objects/DrawObjManager.h"
 #include "objects/ObjectServices.h"
+#include "objects/PolyObj.h"
+#include "platform/afx/Archive.h"
+#include "platform/afx/MemFile.h"
+#include "platform/gdi/DC.h"
+
+#include <QImage>
 #include "platform/afx/Rect.h"
 
 #include <cstring>
+#include <memory>
 #include <ostream>
 #include <vector>
 
@@ -67,3 +74,49 @@ private:
     }
     std::vector<BYTE> m_bytes;
 };
+
+// The archive bytes of one object, class header included.
+inline std::vector<BYTE> StoreObject(const CObject* object)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        ar << object;
+        ar.Close();
+    }
+    const auto length = UINT(file.GetLength());
+    std::vector<BYTE> bytes(length);
+    file.SeekToBegin();
+    file.Read(bytes.data(), length);
+    return bytes;
+}
+
+template <class T>
+std::unique_ptr<T> LoadObject(const std::vector<BYTE>& bytes)
+{
+    std::vector<BYTE> copy = bytes;
+    CMemFile file(copy.data(), UINT(copy.size()));
+    CArchive ar(&file, CArchive::load);
+    return std::unique_ptr<T>(static_cast<T*>(ar.ReadObject(RUNTIME_CLASS(T))));
+}
+
+// A line (object id 1) through the points.
+inline CPolyObj MakeLine(const std::vector<CPoint>& points)
+{
+    CPolyObj line(1);
+    for (const CPoint& p : points)
+        line.AddPoint(p);
+    return line;
+}
+
+// Makes the picture white and the device context draw on it with y up, one pixel per logical unit.
+inline bool StartReviewPicture(QImage& image, CDC& dc)
+{
+    image.fill(Qt::white);
+    if (!dc.CreateOnDevice(&image))
+        return false;
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(1, 1);
+    dc.SetViewportExt(1, -1);
+    return true;
+}

@@ -91,12 +91,8 @@ TEST(RectDraw, PlainUnfilledBrokenPenHiddenAndHandles)
 TEST(RectDraw, PictureForReview)
 {
     QImage image(700, 420, QImage::Format_RGB32);
-    image.fill(Qt::white);
     CDC dc;
-    ASSERT_TRUE(dc.CreateOnDevice(&image));
-    dc.SetMapMode(MM_ANISOTROPIC);
-    dc.SetWindowExt(1, 1);
-    dc.SetViewportExt(1, -1);
+    ASSERT_TRUE(StartReviewPicture(image, dc));
     CRectObj plain = MakeStyled(FALSE);
     CRectObj rounded = MakeStyled(TRUE);
     rounded.MoveAll(CSize(0, -160));

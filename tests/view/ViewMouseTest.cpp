@@ -3,6 +3,8 @@
 #include "foundation/CommandIds.h"
 #include "foundation/RegManList.h"
 #include "objects/ObjectServices.h"
+#include "objects/PolyObj.h"
+#include "platform/profile/Profile.h"
 #include "platform/ui/CmdUI.h"
 
 #include <QCursor>
@@ -26,6 +28,12 @@ public:
         }
         // A plain prototype that a profile made rounded: the rectangle tool still draws square corners.
         plain.SetRounded(TRUE);
+        // A closed, filled spline with marks: a new line takes the marks but stays open and straight.
+        line.SetPenColor(RGB(0x12, 0x34, 0x56));
+        line.SetMark(LINEEND_END, MARK_ARROW);
+        line.SetClosed(TRUE);
+        line.SetFilled(TRUE);
+        line.SetBezier(TRUE);
     }
     ~FakePrototypes() override { SetObjectServices(m_previous); }
     FakePrototypes(const FakePrototypes&) = delete;
@@ -33,6 +41,8 @@ public:
 
     CObject* FindDefaultPrototype(const CObject* object) override
     {
+        if (DYNAMIC_DOWNCAST(CPolyObj, object))
+            return &line;
         const auto* rect = DYNAMIC_DOWNCAST(CRectObj, object);
         return rect ? (rect->IsRounded() ? &rounded : &plain) : nullptr;
     }
@@ -44,6 +54,7 @@ public:
 
     CRectObj plain{0, CRect(0, 0, 100, -100)};
     CRectObj rounded{0, CRect(0, 0, 100, -100), TRUE};
+    CPolyObj line;
 
 private:
     ObjectServices* m_previous;
@@ -64,7 +75,9 @@ protected:
         const CPoint pixel = PixelOf(doc);
         QWidget* widget = m_view->GetSafeHwnd();
         const QPointF local(pixel.x, pixel.y);
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton
+                                       : buttons & Qt::RightButton ? Qt::RightButton
+                                                                   : Qt::LeftButton;
         QMouseEvent event(type, local, widget->mapToGlobal(local), button, buttons, keys);
         QApplication::sendEvent(widget, &event);
     }
@@ -212,7 +225,9 @@ TEST_F(ViewMouse, ToolPermission)
         {FALSE, FALSE, ID_TOOL_RECT, FALSE},
         {FALSE, FALSE, ID_TOOL_ZOOM, TRUE},
         {FALSE, TRUE, ID_TOOL_ELLIPSE, FALSE}, // no ellipse tool
-        {FALSE, TRUE, ID_TOOL_LINE, FALSE},
+        {FALSE, TRUE, ID_TOOL_LINE, TRUE},
+        {FALSE, TRUE, ID_TOOL_POLYLINE, TRUE},
+        {FALSE, FALSE, ID_TOOL_LINE, FALSE},
         {FALSE, TRUE, ID_TOOL_RELARROW, FALSE},
     };
     for (const auto& c : cases) {
@@ -431,4 +446,190 @@ TEST_F(ViewMouse, GuideDragMovesTheVerticalGuideAndStopsAtTheDocumentEdge)
     EXPECT_EQ(m_view->GetGuidePoint(), moved);
     Drag(moved, CPoint(-100, -500));
     EXPECT_EQ(m_view->GetGuidePoint(), CPoint(10, -210));
+}
+
+// --- The line tools -----------------------------------------------------------------------------
+
+class ViewLineTools : public ViewMouse
+{
+protected:
+    void TearDown() override
+    {
+        Profile::WriteProfileString("InitialViewState", nullptr, nullptr);
+        ViewMouse::TearDown();
+    }
+    CPolyObj* LastLine() const
+    {
+        const CObList* objects = m_doc->GetObjectList();
+        return objects->IsEmpty() ? nullptr : DYNAMIC_DOWNCAST(CPolyObj, objects->GetTail());
+    }
+    void RightClick(POINT doc)
+    {
+        Send(QEvent::MouseButtonPress, doc, Qt::RightButton);
+        Send(QEvent::MouseButtonRelease, doc, Qt::NoButton);
+    }
+    void Click(POINT doc)
+    {
+        Press(doc);
+        Release(doc);
+    }
+};
+
+TEST_F(ViewLineTools, LineToolConnectsTheEndsToTheBoxesFrames)
+{
+    Open(1000, 900);
+    CRectObj* from = AddRect(CRect(100, -100, 300, -300));
+    CRectObj* to = AddRect(CRect(500, -100, 700, -300));
+    m_doc->ClearUndoBuffer();
+    m_mainFrame.tool = ID_TOOL_LINE;
+    Drag(CPoint(270, -190), CPoint(530, -190));
+
+    CPolyObj* line = LastLine();
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->GetPointArray(), (std::vector<CPoint>{{300, -190}, {500, -190}})) << "moved onto the frames";
+    EXPECT_EQ(line->GetStartObjectId(), from->GetObjectId());
+    EXPECT_EQ(line->GetEndObjectId(), to->GetObjectId());
+    EXPECT_EQ(line->GetPenColor(), RGB(0x12, 0x34, 0x56));
+    EXPECT_EQ(line->GetMark(LINEEND_END), MARK_ARROW);
+    EXPECT_FALSE(line->IsClosed() || line->IsFilled() || line->IsBezier());
+    EXPECT_EQ(m_view->GetLastSelected(), line);
+    EXPECT_EQ(m_mainFrame.tool, ID_TOOL_LINE);
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+    // One step: undo takes the line away and nothing else.
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(m_doc->GetObjectList()->GetCount(), 2);
+    EXPECT_FALSE(m_doc->CanUndo());
+
+    // A box moved afterwards takes the end with it.
+    Command(ID_EDIT_REDO);
+    line = LastLine();
+    ASSERT_NE(line, nullptr);
+    const CPoint onTheLine = PixelOf(CPoint(450, -190));
+    EXPECT_EQ(ColorAt(onTheLine), 0x123456u);
+    const CSize offset(0, -40);
+    {
+        CUndoStep step(m_doc);
+        ASSERT_TRUE(m_doc->MoveOrResizeObject(to, TRUE, &offset, HIT_BODY, 0));
+    }
+    EXPECT_EQ(line->GetEndPoint(), CPoint(500, -230));
+    EXPECT_NE(ColorAt(onTheLine), 0x123456u) << "the line is repainted where it was";
+}
+
+TEST_F(ViewLineTools, WithoutTheFrameOptionTheEndsStayAndOnPaperNothingConnects)
+{
+    Profile::WriteProfileInt("InitialViewState", "AutoConnectFrame", 0);
+    Open(1000, 900);
+    CRectObj* box = AddRect(CRect(100, -100, 300, -300));
+    m_mainFrame.tool = ID_TOOL_LINE;
+    Drag(CPoint(270, -190), CPoint(530, -190));
+    CPolyObj* line = LastLine();
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->GetPointArray(), (std::vector<CPoint>{{270, -190}, {530, -190}}));
+    EXPECT_EQ(line->GetStartObjectId(), box->GetObjectId());
+    EXPECT_EQ(line->GetEndObjectId(), 0);
+
+    // Shift keeps the line level or upright; a click draws nothing and returns to the pointer.
+    Drag(CPoint(410, -410), CPoint(610, -450), Qt::ShiftModifier);
+    EXPECT_EQ(LastLine()->GetPointArray(), (std::vector<CPoint>{{410, -410}, {610, -410}}));
+    const INT_PTR count = m_doc->GetObjectList()->GetCount();
+    Click(CPoint(410, -510));
+    EXPECT_EQ(m_doc->GetObjectList()->GetCount(), count);
+    EXPECT_EQ(m_mainFrame.tool, ID_TOOL_POINTER);
+}
+
+TEST_F(ViewLineTools, PolylineCollectsPressesUntilTheRightButton)
+{
+    Open(1000, 900);
+    m_mainFrame.tool = ID_TOOL_POLYLINE;
+    Click(CPoint(110, -110));
+    EXPECT_EQ(m_view->GetTrackMode(), UINT(TRACK_POLYLINE));
+    ASSERT_NE(m_doc->GetPolyLineInProgress(), nullptr);
+    Click(CPoint(310, -110));
+    Click(CPoint(310, -310));
+    EXPECT_TRUE(m_doc->HasNoObjects()) << "nothing is added before the polyline ends";
+    EXPECT_EQ(m_doc->GetPolyLineInProgress()->GetCount(), 3);
+    RightClick(CPoint(510, -310));
+
+    CPolyObj* line = LastLine();
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->GetPointArray(), (std::vector<CPoint>{{110, -110}, {310, -110}, {310, -310}, {510, -310}}));
+    EXPECT_NE(line->GetObjectId(), 0);
+    EXPECT_TRUE(line->IsClosed()) << "a polyline keeps the prototype's shape bits";
+    EXPECT_EQ(m_doc->GetPolyLineInProgress(), nullptr);
+    EXPECT_EQ(m_mainFrame.tool, ID_TOOL_POINTER);
+    EXPECT_EQ(m_view->GetTrackMode(), UINT(TRACK_NONE));
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+    Command(ID_EDIT_UNDO);
+    EXPECT_TRUE(m_doc->HasNoObjects());
+    EXPECT_FALSE(m_doc->CanUndo());
+
+    // A double click ends it too, at the point of its press.
+    m_mainFrame.tool = ID_TOOL_POLYLINE;
+    Click(CPoint(110, -410));
+    Click(CPoint(310, -410));
+    Send(QEvent::MouseButtonDblClick, CPoint(310, -410), Qt::LeftButton);
+    Release(CPoint(310, -410));
+    line = LastLine();
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->GetPointArray(), (std::vector<CPoint>{{110, -410}, {310, -410}}));
+}
+
+TEST_F(ViewLineTools, FreehandTakesAPointOnlyBeyondTheDistanceAndAlonePolylinesVanish)
+{
+    Open(1000, 900);
+    m_mainFrame.tool = ID_TOOL_POLYLINE;
+    Press(CPoint(210, -210));
+    // A screen pixel is about 2.6 units: 40 units stays below the distance, 50 goes beyond it.
+    MoveTo(CPoint(250, -210));
+    EXPECT_EQ(m_doc->GetPolyLineInProgress()->GetCount(), 1);
+    MoveTo(CPoint(260, -210));
+    MoveTo(CPoint(280, -240));
+    ASSERT_EQ(m_doc->GetPolyLineInProgress()->GetCount(), 2);
+    MoveTo(CPoint(290, -250));
+    EXPECT_EQ(m_doc->GetPolyLineInProgress()->GetCount(), 3);
+    const CPoint second = m_doc->GetPolyLineInProgress()->GetSecondPoint();
+    EXPECT_NEAR(second.x, 260, 3);
+    EXPECT_NEAR(second.y, -210, 3);
+    Release(CPoint(290, -250));
+    RightClick(CPoint(290, -250));
+    ASSERT_NE(LastLine(), nullptr);
+    EXPECT_EQ(LastLine()->GetCount(), 3);
+
+    // A polyline of one point is no object; losing the mouse drops one in progress.
+    m_mainFrame.tool = ID_TOOL_POLYLINE;
+    Click(CPoint(610, -610));
+    RightClick(CPoint(610, -610));
+    EXPECT_EQ(m_doc->GetObjectList()->GetCount(), 1);
+    EXPECT_EQ(m_doc->GetPolyLineInProgress(), nullptr);
+    EXPECT_EQ(m_mainFrame.tool, ID_TOOL_POINTER);
+    m_mainFrame.tool = ID_TOOL_POLYLINE;
+    Click(CPoint(610, -610));
+    Click(CPoint(710, -610));
+    CWnd::ReleaseCapture();
+    EXPECT_EQ(m_doc->GetPolyLineInProgress(), nullptr);
+    EXPECT_EQ(m_view->GetTrackMode(), UINT(TRACK_NONE));
+    EXPECT_EQ(m_doc->GetObjectList()->GetCount(), 1);
+}
+
+TEST_F(ViewLineTools, PointsAreEditedWithTheirHandles)
+{
+    Open(1000, 900);
+    m_mainFrame.tool = ID_TOOL_POLYLINE;
+    Click(CPoint(110, -110));
+    Click(CPoint(310, -110));
+    RightClick(CPoint(310, -310));
+    ASSERT_NE(LastLine(), nullptr);
+    ASSERT_EQ(m_view->GetLastSelected(), LastLine());
+    // Control on the midpoint of the second segment pulls a new point out of it.
+    Drag(CPoint(310, -210), CPoint(410, -210), Qt::ControlModifier);
+    EXPECT_EQ(LastLine()->GetPointArray(), (std::vector<CPoint>{{110, -110}, {310, -110}, {410, -210}, {310, -310}}));
+    // A plain drag of a point moves it.
+    Drag(CPoint(110, -110), CPoint(110, -170));
+    EXPECT_EQ(LastLine()->GetStartPoint(), CPoint(110, -170));
+    // Shift on a point removes it at once, in one undo step.
+    Press(CPoint(310, -110), Qt::ShiftModifier);
+    Release(CPoint(310, -110), Qt::ShiftModifier);
+    EXPECT_EQ(LastLine()->GetPointArray(), (std::vector<CPoint>{{110, -170}, {410, -210}, {310, -310}}));
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(LastLine()->GetCount(), 4);
 }

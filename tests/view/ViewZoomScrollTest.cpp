@@ -160,8 +160,8 @@ TEST_F(ViewTest, ActivationRestoresTheToolAndThePickDelayCountsDown)
     view.OnActivateView(TRUE, &view, nullptr);
     EXPECT_EQ(m_mainFrame.toolSets, before + 1);
     EXPECT_EQ(m_mainFrame.tool, ID_TOOL_RECT);
-    // A tool the view refuses (no polyline tool) gives way to the pointer.
-    m_mainFrame.tool = ID_TOOL_POLYLINE;
+    // A tool the view refuses (no ellipse tool) gives way to the pointer.
+    m_mainFrame.tool = ID_TOOL_ELLIPSE;
     view.OnActivateView(TRUE, &view, nullptr);
     EXPECT_EQ(m_mainFrame.tool, ID_TOOL_POINTER);
 
