@@ -35,9 +35,8 @@ BOOL CBaseDoc::ApplyObjectCommand(CObject* object, UINT commandId, CObject* argu
 {
     if (commandId < ID_ATTRIBUTE_FIRST || commandId > ID_ATTRIBUTE_LAST)
         return FALSE;
-    // A read-only document lets through only the commands that change nothing in it; until the
-    // object commands name those, it refuses them all.
-    if (m_bReadOnly)
+    // A read-only document lets through only the commands that change nothing in it.
+    if (m_bReadOnly && !IsReadOnlySafeAttributeCommand(commandId))
         return FALSE;
     CBaseObj* box = DrawObjects::AsBoxObject(object);
     if (!box)
