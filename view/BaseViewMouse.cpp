@@ -6,6 +6,7 @@
 #include "view/BaseView.h"
 
 #include "document/BaseDoc.h"
+#include "document/UndoStep.h"
 #include "foundation/CommandIds.h"
 #include "foundation/Trackers.h"
 #include "foundation/ZoomScale.h"
@@ -493,6 +494,10 @@ void CBaseView::EndPickObject(const ToolEvent& event)
     m_ptAnchor100 = event.doc;
     CObject* picked = FindObjectAt(event.doc);
     UINT command = m_nHitCode;
+    // The command's step (empty since the pick began) takes what the pick changes.
+    CUndoStep step(GetDocument());
+    if (!step.IsOpen())
+        return;
     // A copy: the operations may change the selection.
     CObList selected;
     selected.AddTail(&m_selection);

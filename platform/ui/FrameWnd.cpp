@@ -238,9 +238,12 @@ void CFrameWnd::UpdatePopupCmdUI(QMenu* menu)
             UpdatePopupCmdUI(action->menu());
         } else if (!action->isSeparator()) {
             // A tracked popup lives only while it is shown: its items show their prompts here.
+            static const char* const kPromptConnected = "zivraPromptConnected";
+            if (action->property(kPromptConnected).toBool())
+                continue;
             const UINT id = action->data().toUInt();
-            QObject::connect(action, &QAction::hovered, action, [this, id] { ShowCommandPrompt(id); },
-                             Qt::UniqueConnection);
+            QObject::connect(action, &QAction::hovered, action, [this, id] { ShowCommandPrompt(id); });
+            action->setProperty(kPromptConnected, true);
         }
     }
 }
