@@ -38,8 +38,8 @@ BOOL CBaseDoc::ApplyObjectCommand(CObject* object, UINT commandId, CObject* argu
 {
     if (commandId < ID_ATTRIBUTE_FIRST || commandId > ID_ATTRIBUTE_LAST)
         return FALSE;
-    // A read-only document refuses every attribute command.
-    if (m_bReadOnly)
+    // A read-only document lets through only the commands that change nothing in it.
+    if (m_bReadOnly && !IsReadOnlySafeAttributeCommand(commandId))
         return FALSE;
     if (CPolyObj* line = DrawObjects::AsLineObject(object)) {
         RecordChangedOnce(line);

@@ -6,6 +6,8 @@
 
 #include "platform/afx/WinTypes.h"
 
+#include <initializer_list>
+
 // --- Document ----------------------------------------------------------------------------------
 constexpr UINT ID_DOCUMENT_INFO = 32771;
 constexpr UINT ID_PAGE_LAYOUT = 32772;
@@ -141,12 +143,49 @@ constexpr UINT ID_INDICATOR_CLOCK = 32895;
 constexpr UINT ID_INDICATOR_WRITE_STATE = 32896;
 
 // --- Commands on single objects: attributes, then operations -------------------------------------
-constexpr UINT ID_ATTRIBUTE_FIRST = 20000;
+// Pen styles: solid width 1, the four patterned styles (style = id - ID_PEN_SOLID_THIN, width 0),
+// solid width 4 and 8.
+constexpr UINT ID_PEN_SOLID_THIN = 20000;
+constexpr UINT ID_ATTRIBUTE_FIRST = ID_PEN_SOLID_THIN;
 constexpr UINT ID_ATTRIBUTE_LAST = 21999;
-// Hidden in define mode, on or off.
-constexpr UINT ID_ATTR_HIDE_DEFINE = 20017;
+constexpr UINT ID_PEN_DASH = 20001;
+constexpr UINT ID_PEN_DOT = 20002;
+constexpr UINT ID_PEN_DASHDOT = 20003;
+constexpr UINT ID_PEN_DASHDOTDOT = 20004;
+constexpr UINT ID_PEN_SOLID_MEDIUM = 20005;
+constexpr UINT ID_PEN_SOLID_THICK = 20006;
+constexpr UINT ID_OBJ_FILL = 20011;
+constexpr UINT ID_OBJ_HIDE_DEFINE = 20017;
+// Colour menus: base + i picks palette entry i, base + COLOR_MENU_DIALOG runs the colour dialog,
+// base + COLOR_MENU_FROM_OBJECT (internal) takes the colour of the object passed along.
+constexpr UINT COLOR_MENU_DIALOG = 16;
+constexpr UINT COLOR_MENU_FROM_OBJECT = 17;
+constexpr UINT ID_PEN_COLOR_BASE = 21000;
+constexpr UINT ID_FILL_COLOR_BASE = 21020;
+constexpr UINT ID_TEXT_COLOR_BASE = 21040;
+constexpr UINT ID_TEXT_SHADOW_COLOR_BASE = 21140;
+constexpr UINT ID_TEXT_OUTLINE_COLOR_BASE = 21180;
+constexpr UINT ID_SHADOW_COLOR_BASE = 21280;
+// Line-end marks 0 to 15 at the start and at the end of a line.
+constexpr UINT ID_ARROW_START_BASE = 21210;
+constexpr UINT ID_ARROW_END_BASE = 21226;
+constexpr UINT ID_RECT_ROUNDED = 21249;
+constexpr UINT ID_SET_DEFAULT_ATTRIBUTES = 21250;
+constexpr UINT ID_COPY_DEFAULT_ATTRIBUTES = 21251;
+// Object shadow depths 0, 6, 10 and 20.
+constexpr UINT ID_SHADOW_NONE = 21259;
+constexpr UINT ID_SHADOW_SMALL = 21260;
+constexpr UINT ID_SHADOW_MEDIUM = 21261;
+constexpr UINT ID_SHADOW_LARGE = 21262;
+// The commands that change nothing in the document (allowed on a read-only one).
+constexpr UINT ID_READONLY_SAFE_FIRST = 21354;
+constexpr UINT ID_READONLY_SAFE_LAST = 21356;
 constexpr UINT ID_OPERATION_FIRST = 22000;
 constexpr UINT ID_OPERATION_LAST = 22999;
+constexpr UINT ID_OBJ_SQUARE_BY_HEIGHT = 22004;
+constexpr UINT ID_OBJ_SQUARE_BY_WIDTH = 22005;
+constexpr UINT ID_OBJ_SQUARE_BY_LONGER = 22006;
+constexpr UINT ID_OBJ_SQUARE_BY_SHORTER = 22007;
 constexpr UINT ID_OBJ_SNAP_TO_GRID = 22008;
 constexpr UINT ID_OBJ_FILE_DIALOG = 22009;
 // The pick-an-object operations wait for a click on the target; each has the operation that a
@@ -160,6 +199,7 @@ constexpr UINT ID_OBJ_PICK_LINK = 22031;
 constexpr UINT ID_OBJ_CLEAR_LINK = 22032;
 constexpr UINT ID_OBJ_PICK_CLONE_SOURCE = 22033;
 constexpr UINT ID_OBJ_CANCEL_CLONE_SOURCE = 22034;
+constexpr UINT ID_OBJ_CLEAR_NUMBER = 22040;
 constexpr UINT ID_OBJ_PICK_CONNECTOR = 22043;
 constexpr UINT ID_OBJ_CANCEL_CONNECTOR = 22044;
 constexpr UINT ID_OBJ_DEFAULT_SIZE = 22045;
@@ -168,3 +208,20 @@ constexpr UINT ID_OBJ_SUBTYPE_DIALOG = 22048;
 constexpr UINT ID_OBJ_SUBTYPE_DIALOG_CURRENT = 22049;
 constexpr UINT ID_OBJ_ONE_TO_MANY_DIALOG = 22051;
 constexpr UINT ID_OBJ_ONE_TO_MANY_DIALOG_CURRENT = 22052;
+
+// The colour-dialog entry of any colour menu of the system.
+constexpr BOOL IsColorDialogCommand(UINT id)
+{
+    for (UINT base : {ID_PEN_COLOR_BASE, ID_FILL_COLOR_BASE, ID_TEXT_COLOR_BASE, ID_TEXT_SHADOW_COLOR_BASE,
+                      ID_TEXT_OUTLINE_COLOR_BASE, ID_SHADOW_COLOR_BASE}) {
+        if (id == base + COLOR_MENU_DIALOG)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+// The attribute commands that leave the document alone and so run on a read-only document too.
+constexpr BOOL IsReadOnlySafeAttributeCommand(UINT id)
+{
+    return id == ID_SET_DEFAULT_ATTRIBUTES || (id >= ID_READONLY_SAFE_FIRST && id <= ID_READONLY_SAFE_LAST);
+}

@@ -275,32 +275,6 @@ void CBaseObj::MapToRect(const CRect& oldFrame, const CRect& newFrame)
 
 void CBaseObj::ApplyHandleDrag(SIZE, DWORD, DWORD) {}
 
-// --- Menu and commands --------------------------------------------------------------------------
-
-void CBaseObj::ObjectContextMenu(CPoint, CWnd*, DWORD, BOOL, BOOL) {}
-
-void CBaseObj::PartContextMenu(CPoint, CWnd*, DWORD, BOOL, BOOL) {}
-
-BOOL CBaseObj::UpdateCommandUI(CCmdUI*, CBaseDoc*, DWORD, BOOL, BOOL)
-{
-    return FALSE;
-}
-
-UINT CBaseObj::GetKeyCommand(UINT, UINT, UINT)
-{
-    return 0;
-}
-
-BOOL CBaseObj::ApplyAttributeCommand(UINT, CObject*, DWORD)
-{
-    return FALSE;
-}
-
-BOOL CBaseObj::ApplyShapeOperation(UINT, DWORD, UINT_PTR)
-{
-    return FALSE;
-}
-
 // --- Lifetime and attribute copies --------------------------------------------------------------
 
 void CBaseObj::DestroyObject()

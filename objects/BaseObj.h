@@ -15,6 +15,7 @@
 #include "platform/gdi/GdiTypes.h"
 
 class CArchive;
+class CMenu;
 class CDC;
 class CRgn;
 class CWnd;
@@ -137,7 +138,9 @@ public:
     virtual void MapToRect(const CRect& oldFrame, const CRect& newFrame);
     virtual void ApplyHandleDrag(SIZE offset, DWORD hitCode, DWORD word);
 
-    // --- Right-click menu and commands (the base shows no menu and handles no command) ---------
+    // --- Right-click menu and commands ------------------------------------------------------
+    // The base menu: hiding, pen, fill, shadow, the defaults and the shape operations, tracked at
+    // the screen point with the main window as owner.
     virtual void ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode,
                                    BOOL severalSelected);
     virtual void PartContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode,
@@ -145,8 +148,11 @@ public:
     virtual BOOL UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
                                  BOOL severalSelected);
     virtual UINT GetKeyCommand(UINT key, UINT repeatCount, UINT keyFlags);
-    // Returns TRUE when the object changed.
+    // Returns TRUE when the object changed. The argument is the object whose colour (base + 17)
+    // or attributes (21251, the prototype) are taken over.
     virtual BOOL ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD hitCode);
+    // Returns TRUE when the object changed. Moving onto the grid takes the offset as (hit code,
+    // argument); linking takes the picked object's id as the argument.
     virtual BOOL ApplyShapeOperation(UINT commandId, DWORD hitCode, UINT_PTR operationArgument);
 
     // --- Lifetime and attribute copies -----------------------------------------------------
@@ -254,6 +260,27 @@ public:
     void GetArrowEndRange(int arrowKind, BOOL firstFlag, POINT point, CRect& range, BOOL secondFlag) const;
 
 protected:
+    // The pieces of the box menus, appended in menu order: the pen-style and pen-colour popups;
+    // a separator, fill (checked as given), fill colour and the shadow popup (greyed when not
+    // filled); a separator, the two default entries, a separator and the operations popup.
+    void AppendPenMenus(CMenu& menu) const;
+    void AppendFillAndShadowMenus(CMenu& menu, UINT fillCheck) const;
+    void AppendDefaultsAndOperations(CMenu& menu) const;
+    // Tracks an object menu with the right button; the main window (else the view's frame) owns it
+    // and routes the chosen command.
+    static void TrackObjectMenu(CMenu& menu, CPoint screenPoint, CWnd* view);
+    // Sets the check of a colour-menu entry for the colour (the dialog entry when the palette
+    // lacks it).
+    static void UpdateColorCheck(CCmdUI* cmdUI, COLORREF color, UINT baseId);
+    // Sets the check of the shape operations' and shadow entries; FALSE for other ids.
+    BOOL UpdateShadowCommandUI(CCmdUI* cmdUI) const;
+    BOOL UpdateLinkCommandUI(CCmdUI* cmdUI) const;
+    // The pen, fill and shadow colour commands (palette, dialog, from the object passed); FALSE
+    // for other ids and when the colour stays.
+    BOOL ApplyColorCommand(UINT commandId, CObject* argument);
+    // The squares of the four square operations; FALSE when already square.
+    BOOL MakeSquare(UINT commandId);
+
     // Sets the carrier's section to this class's profile section when it has none yet.
     void PrepareDefaultsCarrier(CRegItemObj& carrier) const;
     // The size reset of the standard- and default-size commands: FALSE when the size is already so.

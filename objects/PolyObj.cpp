@@ -123,7 +123,7 @@ BOOL CPolyObj::IsInsideRect(const CRect& rect, BOOL printMode) const
 
 BOOL CPolyObj::UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc*, DWORD, BOOL, BOOL)
 {
-    if (cmdUI->m_nID != ID_ATTR_HIDE_DEFINE)
+    if (cmdUI->m_nID != ID_OBJ_HIDE_DEFINE)
         return FALSE;
     cmdUI->SetCheck(m_bHideDefine ? 1 : 0);
     return TRUE;
@@ -131,7 +131,7 @@ BOOL CPolyObj::UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc*, DWORD, BOOL, BOOL)
 
 BOOL CPolyObj::ApplyAttributeCommand(UINT commandId, CObject*, DWORD)
 {
-    if (commandId != ID_ATTR_HIDE_DEFINE)
+    if (commandId != ID_OBJ_HIDE_DEFINE)
         return FALSE;
     ToggleHideDefine();
     return TRUE;

@@ -1,11 +1,14 @@
 #include "objects/RectObj.h"
 
+#include "foundation/CommandIds.h"
 #include "foundation/Geometry.h"
 #include "foundation/Trackers.h"
 #include "foundation/ZoomScale.h"
 #include "objects/DefaultKeys.h"
 #include "platform/afx/Archive.h"
 #include "platform/gdi/DC.h"
+#include "platform/ui/CmdUI.h"
+#include "platform/ui/Menu.h"
 
 #include <algorithm>
 #include <climits>
@@ -312,6 +315,36 @@ void CRectObj::ApplyHandleDrag(SIZE offset, DWORD hitCode, DWORD)
 }
 
 // --- Attributes ---------------------------------------------------------------------------------
+
+void CRectObj::ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD, BOOL printMode, BOOL)
+{
+    if (IsHiddenIn(printMode))
+        return;
+    CMenu menu;
+    menu.CreatePopupMenu();
+    AppendPenMenus(menu);
+    menu.AppendMenu(MF_STRING, ID_RECT_ROUNDED, CString(u8"面取り"));
+    AppendFillAndShadowMenus(menu, MF_UNCHECKED);
+    AppendDefaultsAndOperations(menu);
+    TrackObjectMenu(menu, screenPoint, view);
+}
+
+BOOL CRectObj::UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
+                               BOOL severalSelected)
+{
+    if (cmdUI->m_nID != ID_RECT_ROUNDED)
+        return CBaseObj::UpdateCommandUI(cmdUI, document, hitCode, printMode, severalSelected);
+    cmdUI->SetCheck(m_bRounded);
+    return TRUE;
+}
+
+BOOL CRectObj::ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD hitCode)
+{
+    if (commandId != ID_RECT_ROUNDED)
+        return CBaseObj::ApplyAttributeCommand(commandId, argument, hitCode);
+    m_bRounded = !m_bRounded;
+    return TRUE;
+}
 
 void CRectObj::CopyAttributes(const CBaseObj& other)
 {

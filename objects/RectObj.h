@@ -46,6 +46,14 @@ public:
     // Drags the rounding handle: the corner grows or shrinks by twice the offset, up to the side.
     void ApplyHandleDrag(SIZE offset, DWORD hitCode, DWORD word) override;
 
+    // The base menu without the hiding entry and with the rounding switch after the pen; nothing
+    // for a rectangle hidden in define mode.
+    void ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode,
+                           BOOL severalSelected) override;
+    BOOL UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
+                         BOOL severalSelected) override;
+    BOOL ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD hitCode) override;
+
     void CopyAttributes(const CBaseObj& other) override;
 
     // The point moved onto the side that faces it.

@@ -650,6 +650,10 @@ const MessageMap* CBaseView::GetMessageMap() const
         MapUpdate(ID_EDIT_UNDO, &CBaseView::OnUpdateEditUndo),
         MapCommand(ID_EDIT_REDO, &CBaseView::OnEditRedo),
         MapUpdate(ID_EDIT_REDO, &CBaseView::OnUpdateEditRedo),
+        MapCommandRange(ID_ATTRIBUTE_FIRST, ID_ATTRIBUTE_LAST, &CBaseView::OnObjectAttributeCommand),
+        MapUpdateRange(ID_ATTRIBUTE_FIRST, ID_ATTRIBUTE_LAST, &CBaseView::OnUpdateObjectAttributeCommand),
+        MapCommandRange(ID_OPERATION_FIRST, ID_OPERATION_LAST, &CBaseView::OnObjectOperationCommand),
+        MapUpdateRange(ID_OPERATION_FIRST, ID_OPERATION_LAST, &CBaseView::OnUpdateObjectOperationCommand),
     }};
     return &map;
 }

@@ -234,6 +234,8 @@ public:
     // Ends the polyline in progress at the point (the right button or a double click): the last
     // point, then the polyline becomes an object.
     void FinishPolyline(const ToolEvent& event);
+    // The right button and a double click end the polyline in progress; FALSE when none is.
+    BOOL EndPolylineInProgress(UINT flags, CPoint point);
     void AddPolylineEndPoint(const ToolEvent& event);
     // The polyline's next point on the grid (Shift: level or upright with the last one); FALSE
     // when it is the last fixed point again.
@@ -308,6 +310,25 @@ public:
 
     // Starts the pick delay of three ticks (the pick-an-object commands).
     void StartPickDelay();
+
+    // --- Object menus, object commands and keys ------------------------------------------------
+    // The menu of drawing tools that the right button opens on empty paper.
+    virtual void ToolPopupMenu(CPoint screenPoint);
+    // An attribute command (ID_ATTRIBUTE_FIRST to ID_ATTRIBUTE_LAST) spread over the selection in
+    // one undo step; a dialog runs once on the current object and the others take over its choice.
+    void OnObjectAttributeCommand(UINT id);
+    void OnUpdateObjectAttributeCommand(CCmdUI* cmdUI);
+    // One attribute command on one object, repainted; TRUE when it changed.
+    BOOL ApplyAttributeCommandToObject(CObject* object, UINT id, CObject* argument);
+    // An operation over the selection in one undo step; the pick operations wait for a target.
+    void OnObjectOperationCommand(UINT id);
+    void OnUpdateObjectOperationCommand(CCmdUI* cmdUI);
+    // The captured move of a pick: the line from the object and the status of what lies below.
+    void TrackPickObject(const ToolEvent& event);
+    // The XOR feedback of a pick; drawn a second time it is gone.
+    void DrawPickLine(CDC* dc);
+    // Removes the deletable selected objects in one undo step.
+    void DeleteSelection();
     int GetPickDelay() const { return m_nPickDelay; }
 
     // --- Commands --------------------------------------------------------------------------
@@ -331,6 +352,7 @@ protected:
     void OnLButtonDblClk(UINT flags, CPoint point) override;
     void OnRButtonDown(UINT flags, CPoint point) override;
     void OnCaptureChanged(CWnd* newCapture) override;
+    void OnKeyDown(UINT vkey, UINT repeat, UINT flags) override;
     BOOL FilterWidgetEvent(QEvent* event) override;
 
     void OnUpdateZoomFit(CCmdUI* cmdUI);
@@ -361,8 +383,6 @@ protected:
     CSize GetZoomedDragOffset() const;
     // Renders what waits to be painted, so that XOR feedback is drawn on the final picture.
     void FlushPendingPaint();
-    // The XOR feedback of a pick; drawn a second time it is gone.
-    void DrawPickLine(CDC* dc);
     // Sets the mode to none, forgets the drag's tool and lets go of the capture.
     void EndTrackMode();
     // The feedback of the drag in progress, drawn by the tool that started it: drawn (it shows),
@@ -401,6 +421,20 @@ protected:
     BOOL BeginAutoAdvance(CObject* placed, AutoAdvance& step);
     // The row of automatic placement starts again at the anchor.
     void StartAutoRowAtAnchor();
+    // The object's own menu, opened as the current object (several: on one of a selection).
+    void OpenObjectMenu(CObject* object, CPoint screenPoint, BOOL severalSelected);
+    // The check and enable state the current object gives; disabled on a read-only document
+    // unless the command is safe there.
+    void UpdateObjectCommand(CCmdUI* cmdUI, BOOL readOnlySafe);
+    // Starts the pick mode of a pick operation from the current object; FALSE for other ids.
+    BOOL BeginPickMode(UINT id);
+    void BeginPickTracking(UINT mode);
+    // The keys: a nudge of the selection in one undo step, the scroll keys without a selection,
+    // and the context-menu key at the selection's corner or at a zoomed point kept in the window.
+    void NudgeSelection(CSize offset);
+    void ScrollByKey(UINT vkey);
+    void OpenMenuAtSelection();
+    void OpenMenuAtLogical(CPoint zoomed);
     // Reads the settings of "InitialViewState" into the view.
     void ReadInitialViewState();
     // Whether the object is drawn: a drawing object that is not a hidden header-information
@@ -451,6 +485,9 @@ protected:
     CSize m_sizeDragPages;
     CSize m_sizeDefaultFile{240, -160};
 };
+
+// FALSE for the keys that edit (arrows, Delete, F2), which a read-only document ignores.
+BOOL IsKeyAllowedWhenReadOnly(UINT vkey);
 
 // Whether the drawing object's repaint bounds at the zoom and mode meet the clip (0.1 mm at 100 %).
 BOOL IsObjectVisibleInRect(const CObject* object, const CRect& clip, int zoom, BOOL printMode);

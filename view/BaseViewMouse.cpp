@@ -6,6 +6,7 @@
 #include "view/BaseView.h"
 
 #include "document/BaseDoc.h"
+#include "document/UndoStep.h"
 #include "foundation/CommandIds.h"
 #include "foundation/Trackers.h"
 #include "foundation/ZoomScale.h"
@@ -308,17 +309,17 @@ void CBaseView::OnLButtonUp(UINT flags, CPoint point)
 
 void CBaseView::OnLButtonDblClk(UINT flags, CPoint point)
 {
-    OnRButtonDown(flags, point);
+    EndPolylineInProgress(flags, point);
 }
 
-void CBaseView::OnRButtonDown(UINT flags, CPoint point)
+BOOL CBaseView::EndPolylineInProgress(UINT flags, CPoint point)
 {
-    // Both end the polyline in progress; the right button's menu comes with the object menus.
     if (GetCapture() != this || m_nTrackMode != TRACK_POLYLINE)
-        return;
+        return FALSE;
     FlushPendingPaint();
     CFeedbackDC dc(this);
     FinishPolyline(MakeToolEvent(flags, point, &dc));
+    return TRUE;
 }
 
 // --- The drag's feedback ------------------------------------------------------------------------
@@ -517,6 +518,10 @@ void CBaseView::EndPickObject(const ToolEvent& event)
     m_ptAnchor100 = event.doc;
     CObject* picked = FindObjectAt(event.doc);
     UINT command = m_nHitCode;
+    // The command's step (empty since the pick began) takes what the pick changes.
+    CUndoStep step(GetDocument());
+    if (!step.IsOpen())
+        return;
     // A copy: the operations may change the selection.
     CObList selected;
     selected.AddTail(&m_selection);

@@ -33,6 +33,9 @@ constexpr UINT IDC_TOOL_CONNECTOR = 238;
 constexpr UINT IDC_TOOL_DIAMOND = 239;
 constexpr UINT IDC_TOOL_DATA = 240;
 constexpr UINT IDC_TOOL_PROCESS = 241;
+// A pick over empty paper, and over an object it can take.
+constexpr UINT IDC_PICK_NONE = 242;
+constexpr UINT IDC_PICK_TARGET = 243;
 constexpr UINT IDC_TOOL_HEXAGON = 305;
 constexpr UINT IDC_TOOL_OCTAGON = 306;
 constexpr UINT IDC_TOOL_ARROW_ONE_TO_MANY = 312;

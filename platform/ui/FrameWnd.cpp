@@ -141,9 +141,7 @@ QAction* CFrameWnd::GetCommandAction(UINT id)
     action->setIcon(LoadCommandIcon(id));
     action->setToolTip(CommandTip(id));
     QObject::connect(action, &QAction::triggered, action, [this, id] { SendMessage(WM_COMMAND, id, 0); });
-    QObject::connect(action, &QAction::hovered, action, [this, id] {
-        SetMessageText(CommandPrompt(id).isEmpty() ? LoadStringResource(AFX_IDS_IDLEMESSAGE) : FromQString(CommandPrompt(id)));
-    });
+    QObject::connect(action, &QAction::hovered, action, [this, id] { ShowCommandPrompt(id); });
     if (widget)
         widget->addAction(action);
     m_actions[id] = action;
@@ -221,13 +219,32 @@ void CFrameWnd::UpdateMenuCmdUI(QMenu* menu)
     }
 }
 
+void CFrameWnd::ShowCommandPrompt(UINT id)
+{
+    SetMessageText(CommandPrompt(id).isEmpty() ? LoadStringResource(AFX_IDS_IDLEMESSAGE) : FromQString(CommandPrompt(id)));
+}
+
 void CFrameWnd::UpdateMenuCmdUI(CMenu* menu)
 {
-    if (QMenu* qmenu = menu->GetSafeHmenu()) {
-        UpdateMenuCmdUI(qmenu);
-        for (QAction* action : qmenu->actions())
-            if (action->menu())
-                UpdateMenuCmdUI(action->menu());
+    if (QMenu* qmenu = menu->GetSafeHmenu())
+        UpdatePopupCmdUI(qmenu);
+}
+
+void CFrameWnd::UpdatePopupCmdUI(QMenu* menu)
+{
+    UpdateMenuCmdUI(menu);
+    for (QAction* action : menu->actions()) {
+        if (action->menu()) {
+            UpdatePopupCmdUI(action->menu());
+        } else if (!action->isSeparator()) {
+            // A tracked popup lives only while it is shown: its items show their prompts here.
+            static const char* const kPromptConnected = "zivraPromptConnected";
+            if (action->property(kPromptConnected).toBool())
+                continue;
+            const UINT id = action->data().toUInt();
+            QObject::connect(action, &QAction::hovered, action, [this, id] { ShowCommandPrompt(id); });
+            action->setProperty(kPromptConnected, true);
+        }
     }
 }
 

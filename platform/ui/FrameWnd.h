@@ -87,6 +87,7 @@ public:
 
     // Update handlers: the bars at idle, a menu before it shows.
     void UpdateControlBarsCmdUI();
+    // Updates a popup and every popup in it, and lets its items show their status-bar prompts.
     void UpdateMenuCmdUI(CMenu* menu);
     void UpdateMenuCmdUI(QMenu* menu);
 
@@ -127,6 +128,8 @@ protected:
     CView* m_pViewActive = nullptr;
 
 private:
+    void UpdatePopupCmdUI(QMenu* menu);
+    void ShowCommandPrompt(UINT id);
     void FillMenu(QMenu* menu, const std::vector<struct MenuItemResource>& items);
 
     std::map<UINT, QAction*> m_actions;

@@ -289,7 +289,7 @@ TEST_F(UndoLog, LinesFollowTheirBoxesAndComeBackWithThem)
         const CSize offset(0, -20);
         // Control on the midpoint of the second segment: a point is inserted there.
         ASSERT_TRUE(m_doc.MoveOrResizeObject(line, TRUE, &offset, HIT_SHAPE_HANDLE | HIT_LINE_MIDPOINT | HIT_LINE_INSERT, 2));
-        ASSERT_TRUE(m_doc.ApplyObjectCommand(line, ID_ATTR_HIDE_DEFINE, nullptr, 0));
+        ASSERT_TRUE(m_doc.ApplyObjectCommand(line, ID_OBJ_HIDE_DEFINE, nullptr, 0));
     }
     line = LineById(2);
     ASSERT_NE(line, nullptr);

@@ -232,14 +232,14 @@ TEST(LineObject, NeverConnectedToItselfAndCommand20017TogglesHideDefine)
     EXPECT_FALSE(line.IsConnectedTo(7));
 
     CCmdUI cmdUI;
-    cmdUI.m_nID = ID_ATTR_HIDE_DEFINE;
-    EXPECT_TRUE(line.ApplyAttributeCommand(ID_ATTR_HIDE_DEFINE, nullptr, 0));
+    cmdUI.m_nID = ID_OBJ_HIDE_DEFINE;
+    EXPECT_TRUE(line.ApplyAttributeCommand(ID_OBJ_HIDE_DEFINE, nullptr, 0));
     EXPECT_FALSE(line.GetHideDefine());
     EXPECT_TRUE(line.UpdateCommandUI(&cmdUI, nullptr, 0, TRUE, FALSE));
-    EXPECT_TRUE(line.ApplyAttributeCommand(ID_ATTR_HIDE_DEFINE, nullptr, 0));
+    EXPECT_TRUE(line.ApplyAttributeCommand(ID_OBJ_HIDE_DEFINE, nullptr, 0));
     EXPECT_TRUE(line.GetHideDefine());
-    EXPECT_FALSE(line.ApplyAttributeCommand(ID_ATTR_HIDE_DEFINE + 1, nullptr, 0));
-    cmdUI.m_nID = ID_ATTR_HIDE_DEFINE + 1;
+    EXPECT_FALSE(line.ApplyAttributeCommand(ID_OBJ_HIDE_DEFINE + 1, nullptr, 0));
+    cmdUI.m_nID = ID_OBJ_HIDE_DEFINE + 1;
     EXPECT_FALSE(line.UpdateCommandUI(&cmdUI, nullptr, 0, TRUE, FALSE));
 }
 

@@ -1,0 +1,312 @@
+// The view's object commands: the right button and the objects' menus, commands spread over the
+// selection in one undo step, and the keys.
+#include "tests/view/ViewTestSupport.h"
+
+#include "foundation/ListElements.h"
+#include "platform/ui/CmdUI.h"
+#include "platform/ui/ColorDialog.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/VirtualKeys.h"
+#include "view/BaseView.h"
+
+#include <QMouseEvent>
+#include <QTest>
+
+#include <functional>
+#include <vector>
+
+namespace view_commands_test {
+
+const CRect kFirst(200, -200, 500, -300);
+const CRect kSecond(600, -200, 800, -500);
+
+// The state of a rectangle that a command may change.
+struct RectState
+{
+    CRect rect;
+    int penStyle;
+    int penWidth;
+    COLORREF fillColor;
+    BOOL fill;
+    WORD shadow;
+    BOOL rounded;
+    bool operator==(const RectState&) const = default;
+};
+
+RectState StateOf(const CRectObj& r)
+{
+    return {r.GetRect(), r.GetPenStyle(), r.GetPenWidth(), r.GetFillColor(), r.GetFill(), r.GetShadowDepth(),
+            r.IsRounded()};
+}
+
+} // namespace view_commands_test
+
+using view_commands_test::RectState;
+using view_commands_test::StateOf;
+
+class ViewCommands : public ViewTest
+{
+protected:
+    void SetUp() override
+    {
+        ViewTest::SetUp();
+        ASSERT_EQ(m_app.GetColorItemList()->CreateDefaultColorItems(), 16);
+        Open();
+        m_first = AddRect(view_commands_test::kFirst);
+        m_second = AddRect(view_commands_test::kSecond);
+        m_firstId = m_first->GetObjectId();
+        m_secondId = m_second->GetObjectId();
+        for (CRectObj* r : {m_first, m_second})
+            r->SetFill(TRUE);
+        m_doc->ClearUndoBuffer();
+        m_doc->SetModifiedFlag(FALSE);
+    }
+    void TearDown() override
+    {
+        CMenu::SetPopupHook(nullptr);
+        SetColorDialogSink(nullptr);
+        ViewTest::TearDown();
+    }
+
+    void RightClick(POINT doc)
+    {
+        const CPoint pixel = PixelOf(doc);
+        QWidget* widget = m_view->GetSafeHwnd();
+        const QPointF local(pixel.x, pixel.y);
+        QMouseEvent event(QEvent::MouseButtonPress, local, widget->mapToGlobal(local), Qt::RightButton,
+                          Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+        QApplication::processEvents(); // the chosen command is posted to the frame
+    }
+    void Key(Qt::Key key)
+    {
+        QTest::keyClick(m_view->GetSafeHwnd(), key);
+        QApplication::processEvents();
+    }
+    // Both rectangles selected, the first one last (it is the menu's object).
+    void SelectBoth()
+    {
+        m_view->AddToSelection(m_second);
+        m_view->AppendToSelection(m_first);
+    }
+    // Answers the next popups with the id; records every menu shown.
+    void Choose(UINT id)
+    {
+        CMenu::SetPopupHook([this, id](CMenu& menu) {
+            m_shown.push_back(&menu);
+            m_firstItems.push_back(menu.GetMenuItemID(0));
+            return id;
+        });
+    }
+
+    // Undo puts copies in place of changed objects: the rectangles are looked up again after it.
+    void Refetch()
+    {
+        m_first = ById(m_firstId);
+        m_second = ById(m_secondId);
+    }
+    CRectObj* ById(WORD id) const
+    {
+        CObject* object = nullptr;
+        return m_doc->FindObjectById(id, object) ? DYNAMIC_DOWNCAST(CRectObj, object) : nullptr;
+    }
+
+    CRectObj* m_first = nullptr;
+    CRectObj* m_second = nullptr;
+    WORD m_firstId = 0;
+    WORD m_secondId = 0;
+    std::vector<CMenu*> m_shown;
+    std::vector<UINT> m_firstItems;
+};
+
+TEST_F(ViewCommands, MenuCommandsChangeEverySelectedRectangleInOneUndoStep)
+{
+    const COLORREF paletteRed = GetElementAtIndex(*m_app.GetColorItemList(), 1)->GetColor();
+    struct Row
+    {
+        UINT id;
+        std::function<bool(const CRectObj&)> holds;
+    };
+    const Row rows[] = {
+        {ID_PEN_SOLID_THICK, [](const CRectObj& r) { return r.GetPenWidth() == 8 && r.GetPenStyle() == 0; }},
+        {ID_PEN_DOT, [](const CRectObj& r) { return r.GetPenStyle() == 2 && r.GetPenWidth() == 0; }},
+        {ID_FILL_COLOR_BASE + 1, [paletteRed](const CRectObj& r) { return r.GetFillColor() == paletteRed; }},
+        {ID_SHADOW_LARGE, [](const CRectObj& r) { return r.GetShadowDepth() == 20; }},
+        {ID_SHADOW_NONE, [](const CRectObj& r) { return r.GetShadowDepth() == 0; }},
+        {ID_RECT_ROUNDED, [](const CRectObj& r) { return r.IsRounded(); }},
+        {ID_OBJ_SQUARE_BY_SHORTER,
+         [](const CRectObj& r) { return r.GetRect().Width() == r.GetRect().top - r.GetRect().bottom; }},
+    };
+    for (const Row& row : rows) {
+        for (CRectObj* r : {m_first, m_second}) {
+            r->SetFill(TRUE);
+            r->SetShadowDepth(row.id == ID_SHADOW_NONE ? 10 : 0);
+        }
+        const RectState first = StateOf(*m_first);
+        const RectState second = StateOf(*m_second);
+        SelectBoth();
+        Choose(row.id);
+        RightClick(m_first->GetCenter());
+        ASSERT_EQ(m_shown.size(), 1u) << row.id;
+        m_shown.clear();
+        EXPECT_TRUE(row.holds(*m_first) && row.holds(*m_second)) << row.id;
+        EXPECT_TRUE(m_doc->IsModified()) << row.id;
+        m_doc->Undo();
+        Refetch();
+        EXPECT_EQ(StateOf(*m_first), first) << row.id;
+        EXPECT_EQ(StateOf(*m_second), second) << row.id;
+        EXPECT_FALSE(m_doc->CanUndo()) << row.id;
+        m_doc->ClearUndoBuffer();
+    }
+}
+
+TEST_F(ViewCommands, MenuStatesComeFromTheObjectAndTheDocument)
+{
+    m_first->SetFill(FALSE);
+    m_first->SetRounded(TRUE);
+    const CPoint edge(350, -200); // an unfilled rectangle is hit on its outline
+    UINT rounded = 0, shadow = 0, makeDefault = 0, thick = 0;
+    CMenu::SetPopupHook([&](CMenu& menu) -> UINT {
+        rounded = menu.GetMenuState(ID_RECT_ROUNDED, MF_BYCOMMAND);
+        shadow = menu.GetSubMenu(6)->GetMenuState(ID_SHADOW_SMALL, MF_BYCOMMAND);
+        makeDefault = menu.GetMenuState(ID_SET_DEFAULT_ATTRIBUTES, MF_BYCOMMAND);
+        thick = menu.GetSubMenu(0)->GetMenuState(ID_PEN_SOLID_THICK, MF_BYCOMMAND);
+        return 0;
+    });
+    RightClick(edge);
+    EXPECT_EQ(rounded, UINT(MF_CHECKED));
+    EXPECT_EQ(shadow, UINT(MF_GRAYED));
+    EXPECT_EQ(makeDefault, 0u);
+    EXPECT_EQ(thick, 0u);
+    // Read-only: everything but making the defaults is disabled; several selected, that one too.
+    m_doc->SetReadOnly(TRUE);
+    RightClick(edge);
+    EXPECT_EQ(rounded, UINT(MF_CHECKED | MF_GRAYED));
+    EXPECT_EQ(makeDefault, 0u);
+    EXPECT_EQ(thick, UINT(MF_GRAYED));
+    m_doc->SetReadOnly(FALSE);
+    SelectBoth();
+    RightClick(edge);
+    EXPECT_EQ(makeDefault, UINT(MF_GRAYED));
+}
+
+TEST_F(ViewCommands, RightButtonChoosesTheMenuByWhatItHits)
+{
+    Choose(0);
+    // On empty paper the selection goes and the tool menu opens.
+    SelectBoth();
+    RightClick(CPoint(1000, -900));
+    EXPECT_FALSE(m_view->HasSelection());
+    ASSERT_EQ(m_firstItems.size(), 1u);
+    EXPECT_EQ(m_firstItems.back(), ID_TOOL_POINTER);
+    // On an unselected object while another is selected: that one alone, its own menu.
+    m_view->AddToSelection(m_first);
+    RightClick(m_second->GetCenter());
+    EXPECT_TRUE(m_view->IsSingleSelection());
+    EXPECT_EQ(m_view->GetLastSelected(), m_second);
+    EXPECT_EQ(m_view->GetCurrentObject(), m_second);
+    EXPECT_EQ(m_firstItems.back(), UINT(-1)); // the rectangle's menu starts with the pen popup
+    // A rectangle hidden in define mode is not there: the tool menu opens.
+    m_view->ClearSelection();
+    m_second->SetHideDefine(TRUE);
+    m_view->SetPrintMode(FALSE);
+    RightClick(m_second->GetCenter());
+    EXPECT_EQ(m_firstItems.back(), ID_TOOL_POINTER);
+}
+
+TEST_F(ViewCommands, ColourDialogRunsOnceAndTheOthersTakeItsColour)
+{
+    SelectBoth();
+    int dialogs = 0;
+    BOOL confirm = FALSE;
+    SetColorDialogSink([&](COLORREF, COLORREF& picked) { return ++dialogs, picked = RGB(1, 2, 3), confirm; });
+    Choose(ID_FILL_COLOR_BASE + COLOR_MENU_DIALOG);
+    const COLORREF before = m_second->GetFillColor();
+    RightClick(m_first->GetCenter());
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(m_second->GetFillColor(), before);
+    confirm = TRUE;
+    RightClick(m_first->GetCenter());
+    EXPECT_EQ(dialogs, 2);
+    EXPECT_EQ(m_first->GetFillColor(), RGB(1, 2, 3));
+    EXPECT_EQ(m_second->GetFillColor(), RGB(1, 2, 3));
+}
+
+TEST_F(ViewCommands, CommandsOnAnEmptySelectionOrOutOfRangeDoNothing)
+{
+    const RectState first = StateOf(*m_first);
+    for (UINT id : {ID_PEN_SOLID_THICK, ID_OBJ_SQUARE_BY_SHORTER, ID_RECT_ROUNDED})
+        m_view->SendMessage(WM_COMMAND, id);
+    SelectBoth();
+    m_view->OnObjectAttributeCommand(ID_OPERATION_FIRST);
+    m_view->OnObjectOperationCommand(ID_ATTRIBUTE_LAST);
+    EXPECT_EQ(StateOf(*m_first), first);
+    EXPECT_FALSE(m_doc->CanUndo());
+    EXPECT_FALSE(m_doc->IsModified());
+}
+
+TEST_F(ViewCommands, ArrowKeysNudgeTheSelectionInOneStepOrScroll)
+{
+    SelectBoth();
+    struct Row
+    {
+        Qt::Key key;
+        CSize offset;
+    };
+    for (const Row& row : {Row{Qt::Key_Left, {-2, 0}}, Row{Qt::Key_Right, {2, 0}}, Row{Qt::Key_Up, {0, 2}},
+                           Row{Qt::Key_Down, {0, -2}}}) {
+        Key(row.key);
+        EXPECT_EQ(m_first->GetRect(), view_commands_test::kFirst + row.offset) << row.key;
+        EXPECT_EQ(m_second->GetRect(), view_commands_test::kSecond + row.offset) << row.key;
+        m_doc->Undo();
+        Refetch();
+        EXPECT_EQ(m_first->GetRect(), view_commands_test::kFirst) << row.key;
+        EXPECT_FALSE(m_doc->CanUndo());
+    }
+    m_doc->SetReadOnly(TRUE);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(m_first->GetRect(), view_commands_test::kFirst);
+    m_doc->SetReadOnly(FALSE);
+
+    // Without a selection the keys scroll: Down by a line, Right by a page.
+    m_view->ClearSelection();
+    m_view->SetZoom(400);
+    ASSERT_TRUE(m_view->NeedsVertScroll() && m_view->NeedsHorzScroll());
+    const CPoint start = m_view->GetDeviceScrollPosition();
+    Key(Qt::Key_Down);
+    const CPoint down = m_view->GetDeviceScrollPosition();
+    EXPECT_EQ(down.x, start.x);
+    EXPECT_GT(down.y, start.y);
+    Key(Qt::Key_Right);
+    EXPECT_GT(m_view->GetDeviceScrollPosition().x - down.x, down.y - start.y);
+    EXPECT_EQ(m_first->GetRect(), view_commands_test::kFirst);
+    EXPECT_FALSE(m_doc->CanUndo());
+}
+
+TEST_F(ViewCommands, DeleteRemovesTheSelectionInOneUndoStep)
+{
+    SelectBoth();
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(m_doc->GetObjectList()->GetCount(), 0);
+    m_doc->Undo();
+    EXPECT_EQ(m_doc->GetObjectList()->GetCount(), 2);
+}
+
+TEST_F(ViewCommands, LinkPickWaitsForTheTargetAndLinksInOneStep)
+{
+    m_view->AddToSelection(m_first);
+    Choose(ID_OBJ_PICK_LINK);
+    RightClick(m_first->GetCenter());
+    EXPECT_EQ(m_view->GetTrackMode(), UINT(TRACK_PICK_LINK));
+    EXPECT_EQ(m_view->GetPickDelay(), 3);
+    const CPoint target = PixelOf(m_second->GetCenter());
+    QTest::mouseClick(m_view->GetSafeHwnd(), Qt::LeftButton, Qt::NoModifier, QPoint(target.x, target.y));
+    EXPECT_EQ(m_view->GetTrackMode(), UINT(TRACK_NONE));
+    EXPECT_EQ(m_first->GetLinkObjectId(), m_secondId);
+    // The link is a change of the document.
+    EXPECT_TRUE(m_doc->IsModified());
+    m_doc->Undo();
+    Refetch();
+    EXPECT_EQ(m_first->GetLinkObjectId(), 0);
+    EXPECT_FALSE(m_doc->CanUndo());
+}
