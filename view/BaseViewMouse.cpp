@@ -313,7 +313,7 @@ void CBaseView::OnLButtonDblClk(UINT flags, CPoint point)
 
 void CBaseView::OnRButtonDown(UINT flags, CPoint point)
 {
-    // Both end the polyline in progress; the right button's menu comes with the object menus.
+    // Both end the polyline in progress; otherwise they do nothing here.
     if (GetCapture() != this || m_nTrackMode != TRACK_POLYLINE)
         return;
     FlushPendingPaint();
