@@ -102,8 +102,7 @@ BOOL CBaseView::CreateLine()
     line->SetBezier(FALSE);
     if (AutoConnect)
         ConnectLineEnds(line);
-    // The automatic crank and right-angle shapes (AutoCmdLineMethod) come with the line-shape
-    // operations; until then the line stays straight.
+    // The line is added straight; AutoCmdLineMethod names no shape this view applies.
     return AddCreatedObject(line);
 }
 
@@ -187,7 +186,7 @@ BOOL CBaseView::EndPolyline()
     BaseViewLines::CopyPrototypeAttributes(polyline);
     if (AutoConnect)
         ConnectLineEnds(polyline);
-    // Straightening the segments (AutoPolyInOrder) comes with the line-shape operations.
+    // The segments are added as drawn, whatever AutoPolyInOrder says.
     // Its segments were drawn straight onto the picture, also where it does not end up.
     InvalidateObjectFull(polyline);
     const BOOL added = AddCreatedObject(doc->ReleasePolyLineInProgress());

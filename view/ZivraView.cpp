@@ -1,6 +1,5 @@
 #include "view/ZivraView.h"
 
-#include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
 #include "platform/afx/MessageSink.h"
 #include "platform/afx/StringTable.h"
@@ -29,8 +28,7 @@ UINT CZivraView::GetSelectionHelpContext() const
 {
     if (GetSelection().GetCount() != 1)
         return HELP_CONTEXT_DRAWING;
-    const CBaseObj* box = DrawObjects::AsBoxObject(GetLastSelected());
-    const WORD kind = box ? box->GetKind() : 0;
+    const WORD kind = DrawObjects::GetKind(GetLastSelected());
     return kind != 0 ? HELP_CONTEXT_KIND_BASE + kind : HELP_CONTEXT_DRAWING;
 }
 

@@ -13,6 +13,7 @@ namespace {
 
 const char* const kRectSection = "RectObj Properties";
 const char* const kRoundSection = "RoundRectObj Properties";
+const char* const kLineSection = "PolyObj Properties";
 
 class DrawObjManagerTest : public ::testing::Test
 {
@@ -23,6 +24,7 @@ protected:
     {
         Profile::WriteProfileString(kRectSection, nullptr, nullptr);
         Profile::WriteProfileString(kRoundSection, nullptr, nullptr);
+        Profile::WriteProfileString(kLineSection, nullptr, nullptr);
     }
     const CRectObj* Prototype(const CDrawObjManager& manager, const CRectObj& object)
     {
@@ -157,6 +159,33 @@ TEST_F(DrawObjManagerTest, MakingTheDefaultAsksAndSavesOnlyOnYes)
     EXPECT_EQ(loaded->GetPenWidth(), 4);
     EXPECT_TRUE(loaded->GetFill());
     EXPECT_FLOAT_EQ(loaded->GetRoundRate(), 0.5f);
+}
+
+TEST_F(DrawObjManagerTest, TheLinePrototypeLoadsAndTakesNewDefaults)
+{
+    Profile::WriteProfileInt(kLineSection, "ArrowEnd", MARK_DIAMOND);
+    Profile::WriteProfileInt(kLineSection, "HideDefine", 0);
+    CDrawObjManager manager;
+    ASSERT_TRUE(manager.InitDrawObjs());
+    manager.LoadDrawObjDefaults();
+    const CPolyObj line(9, CPoint(0, 0), CPoint(100, 0));
+    const auto* prototype = DYNAMIC_DOWNCAST(CPolyObj, manager.FindDrawObjForObject(&line));
+    ASSERT_NE(prototype, nullptr);
+    EXPECT_EQ(prototype->GetMark(LINEEND_END), MARK_DIAMOND);
+    EXPECT_FALSE(prototype->GetHideDefine());
+    EXPECT_EQ(prototype->GetFlags(), LINE_DEFAULT_FLAGS);
+
+    CPolyObj styled(10, CPoint(0, 0), CPoint(100, 0));
+    styled.SetPenColor(0x00AA00);
+    styled.SetClosed(TRUE);
+    MessageScript script;
+    script.Answer(IDYES);
+    EXPECT_TRUE(manager.SetDefaultAttributesFrom(&styled));
+    EXPECT_EQ(script.Messages().size(), 1u);
+    EXPECT_EQ(prototype->GetPenColor(), 0x00AA00u);
+    EXPECT_EQ(prototype->GetMark(LINEEND_END), MARK_NONE) << "every attribute of the line";
+    EXPECT_EQ(Profile::GetProfileInt(kLineSection, "PenColor", -1), 0x00AA00);
+    EXPECT_EQ(Profile::GetProfileInt(kLineSection, "ArrowStyle", -1), int(LINE_DEFAULT_FLAGS | LINE_CLOSED));
 }
 
 TEST_F(DrawObjManagerTest, AnObjectWithoutPrototypeChangesNothingAndAsksNothing)
