@@ -16,10 +16,15 @@ constexpr UINT ID_FILE_CLOSE_ALL = 32880;
 constexpr UINT ID_IMPORT_EXCEL_DB_INTERFACE = 32902;
 
 // --- View --------------------------------------------------------------------------------------
+// The view's mode: print mode shows every object, define mode leaves out those hidden in it.
+constexpr UINT ID_VIEW_PRINT_MODE = 32775;
+constexpr UINT ID_VIEW_DEFINE_MODE = 32776;
 constexpr UINT ID_VIEW_FRAME_PRINT_SCALE = 32777;
 constexpr UINT ID_VIEW_FRAME_VIEW_SCALE = 32778;
 constexpr UINT ID_VIEW_GRID = 32779;
 constexpr UINT ID_VIEW_GUIDE = 32780;
+// Switches bit 0x1 of the display word, which no model display mode uses.
+constexpr UINT ID_VIEW_DISPLAY_BIT0 = 32781;
 constexpr UINT ID_VIEW_DISPLAY_SETTINGS = 32782;
 constexpr UINT ID_VIEW_ZOOM_FIT = 32783;
 constexpr UINT ID_VIEW_ZOOM_CUSTOM = 32784;

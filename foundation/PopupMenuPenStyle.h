@@ -10,4 +10,7 @@ public:
     void BuildPenStyleMenu();
     // The label of a pen-style command; empty for any other id.
     static CString GetLabel(UINT id);
+
+    void DrawItem(DRAWITEMSTRUCT* item) override;
+    void MeasureItem(MEASUREITEMSTRUCT* item) override;
 };

@@ -340,6 +340,24 @@ public:
     void OnZoom100();
     void OnFramePrintScale();
     void OnFrameViewScale();
+    // The switches of the view (grid, guides, snapping, automatic connection, point adjustment).
+    void OnViewSwitch(UINT id);
+    void OnUpdateViewSwitch(CCmdUI* cmdUI);
+    // The automatic shaping of new lines.
+    void OnLineShape(UINT id);
+    void OnUpdateLineShape(CCmdUI* cmdUI);
+    void OnPrintMode();
+    void OnDefineMode();
+    void OnUpdatePrintMode(CCmdUI* cmdUI);
+    void OnUpdateDefineMode(CCmdUI* cmdUI);
+    void OnDisplayBit0();
+    void OnUpdateDisplayBit0(CCmdUI* cmdUI);
+    // The data model's display modes: the display word changes in the view and the document.
+    void OnDisplayMode(UINT id);
+    void OnUpdateDisplayMode(CCmdUI* cmdUI);
+    // Puts the guide cross at the selection's top-left corner, or, while it has no place yet, ten
+    // grid steps inside the document.
+    void PlaceGuidesAtSelection();
 
 protected:
     const MessageMap* GetMessageMap() const override;
@@ -421,6 +439,11 @@ protected:
     BOOL BeginAutoAdvance(CObject* placed, AutoAdvance& step);
     // The row of automatic placement starts again at the anchor.
     void StartAutoRowAtAnchor();
+    // The field of a view switch, null for another id.
+    BOOL* FindSwitch(UINT id);
+    // Print mode (TRUE) or define mode, which drops the selected objects hidden in it; either
+    // returns to the pointer from a drawing tool.
+    void SwitchMode(BOOL printMode);
     // The object's own menu, opened as the current object (several: on one of a selection).
     void OpenObjectMenu(CObject* object, CPoint screenPoint, BOOL severalSelected);
     // The check and enable state the current object gives; disabled on a read-only document

@@ -50,10 +50,8 @@ void CBaseView::ReadInitialViewState()
     AdjustGrid = ReadFlag("AdjustGrid", TRUE);
     DrawGuide = ReadFlag("DrawGuide", FALSE);
     SystemFlowVertical = ReadFlag("SystemFlowVertical", FALSE);
-    CRect selected;
-    m_ptGuide = GetSelectionBounds(selected)
-                    ? selected.TopLeft()
-                    : CPoint(ViewGeometry::kFrameInset + 10 * GridWidth, -ViewGeometry::kFrameInset - 10 * GridWidth);
+    m_ptGuide = CPoint(-1, -1);
+    PlaceGuidesAtSelection();
     DrawCanvasBack = ReadFlag("DrawCanvasBack", TRUE);
     AutoConnect = ReadFlag("AutoConnect", TRUE);
     AutoConnectFrame = ReadFlag("AutoConnectFrame", TRUE);

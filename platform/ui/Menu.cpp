@@ -3,10 +3,17 @@
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/FrameWnd.h"
 #include "platform/ui/Resources.h"
+#include "platform/ui/SystemColors.h"
 #include "platform/ui/Wnd.h"
+
+#include "platform/gdi/DC.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QPaintEvent>
+#include <QPointer>
+#include <QWidget>
+#include <QWidgetAction>
 
 namespace MenuImpl {
 
@@ -26,6 +33,77 @@ UINT ActionId(const QAction* action)
         return kPopupId;
     return action->data().toUInt();
 }
+
+// The widget of an owner-drawn item: it paints through the menu object's DrawItem with a device
+// context on itself and leaves the mouse to the menu, which hovers, checks and chooses as usual.
+class OwnerDrawItem : public QWidget
+{
+public:
+    OwnerDrawItem(CMenu* owner, QAction* action, UINT_PTR itemData, QWidget* parent)
+        : QWidget(parent), m_owner(owner), m_action(action), m_itemData(itemData)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        MEASUREITEMSTRUCT measure;
+        measure.itemID = action->data().toUInt();
+        measure.itemData = itemData;
+        owner->MeasureItem(&measure);
+        m_size = QSize(int(measure.itemWidth), int(measure.itemHeight));
+    }
+    QSize sizeHint() const override { return m_size; }
+    QSize minimumSizeHint() const override { return m_size; }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!m_action)
+            return;
+        CDC dc;
+        dc.CreateOnDevice(this);
+        // What the desktop puts into a menu's device context: its font and colours.
+        dc.SelectStockObject(DEFAULT_GUI_FONT);
+        dc.SetBkColor(GetSysColor(COLOR_MENU));
+        dc.SetTextColor(GetSysColor(COLOR_MENUTEXT));
+        DRAWITEMSTRUCT item;
+        item.itemID = m_action->data().toUInt();
+        item.itemAction = ODA_DRAWENTIRE;
+        const auto* menu = qobject_cast<const QMenu*>(parentWidget());
+        item.itemState = (m_action->isChecked() ? ODS_CHECKED : 0) | (m_action->isEnabled() ? 0 : ODS_GRAYED) |
+                         (menu && menu->activeAction() == m_action ? ODS_SELECTED : 0);
+        item.pDC = &dc;
+        item.rcItem = RECT{0, 0, width(), height()};
+        item.itemData = m_itemData;
+        m_owner->DrawItem(&item);
+    }
+
+private:
+    CMenu* m_owner;
+    QPointer<QAction> m_action;
+    UINT_PTR m_itemData;
+    QSize m_size;
+};
+
+class OwnerDrawAction : public QWidgetAction
+{
+public:
+    OwnerDrawAction(CMenu* owner, UINT_PTR itemData, QObject* parent)
+        : QWidgetAction(parent), m_owner(owner), m_itemData(itemData)
+    {
+    }
+
+protected:
+    QWidget* createWidget(QWidget* parent) override
+    {
+        auto* widget = new OwnerDrawItem(m_owner, this, m_itemData, parent);
+        // The highlight follows the menu's current item.
+        if (auto* menu = qobject_cast<QMenu*>(parent))
+            QObject::connect(menu, &QMenu::hovered, widget, [widget] { widget->update(); });
+        return widget;
+    }
+
+private:
+    CMenu* m_owner;
+    UINT_PTR m_itemData;
+};
 
 } // namespace MenuImpl
 
@@ -89,6 +167,23 @@ BOOL CMenu::AppendMenu(UINT flags, UINT_PTR id, LPCTSTR text)
     action->setEnabled((flags & (MF_GRAYED | MF_DISABLED)) == 0);
     return TRUE;
 }
+
+BOOL CMenu::AppendOwnerDrawItem(UINT id, UINT_PTR itemData, UINT flags)
+{
+    if (!m_menu)
+        return FALSE;
+    auto* action = new MenuImpl::OwnerDrawAction(this, itemData, m_menu.get());
+    action->setData(id);
+    action->setCheckable((flags & MF_CHECKED) != 0);
+    action->setChecked((flags & MF_CHECKED) != 0);
+    action->setEnabled((flags & (MF_GRAYED | MF_DISABLED)) == 0);
+    m_menu->addAction(action);
+    return TRUE;
+}
+
+void CMenu::DrawItem(DRAWITEMSTRUCT*) {}
+
+void CMenu::MeasureItem(MEASUREITEMSTRUCT*) {}
 
 BOOL CMenu::AppendPopup(std::unique_ptr<CMenu> popup, LPCTSTR text, UINT flags)
 {

@@ -11,6 +11,7 @@
 
 class QMenu;
 class QAction;
+class CDC;
 class CWnd;
 struct MenuItemResource;
 struct RECT;
@@ -28,6 +29,34 @@ constexpr UINT MF_OWNERDRAW = 0x0100;
 constexpr UINT MF_BYPOSITION = 0x0400;
 constexpr UINT MF_SEPARATOR = 0x0800;
 
+// What an owner-drawn item is asked to paint (itemAction) and the state it is in (itemState).
+constexpr UINT ODA_DRAWENTIRE = 0x0001;
+constexpr UINT ODA_SELECT = 0x0002;
+constexpr UINT ODS_SELECTED = 0x0001;
+constexpr UINT ODS_GRAYED = 0x0002;
+constexpr UINT ODS_CHECKED = 0x0008;
+
+// One owner-drawn item to paint: its command id, what to paint, its state, the device context of
+// the menu (device pixels, y down), the item's rectangle there and the data it was appended with.
+struct DRAWITEMSTRUCT
+{
+    UINT itemID = 0;
+    UINT itemAction = 0;
+    UINT itemState = 0;
+    CDC* pDC = nullptr;
+    RECT rcItem{};
+    UINT_PTR itemData = 0;
+};
+
+// The size of an owner-drawn item, asked for before the menu shows.
+struct MEASUREITEMSTRUCT
+{
+    UINT itemID = 0;
+    UINT itemWidth = 0;
+    UINT itemHeight = 0;
+    UINT_PTR itemData = 0;
+};
+
 constexpr UINT TPM_LEFTALIGN = 0x0000;
 constexpr UINT TPM_LEFTBUTTON = 0x0000;
 constexpr UINT TPM_RIGHTBUTTON = 0x0002;
@@ -38,7 +67,7 @@ class CMenu
 {
 public:
     CMenu();
-    ~CMenu();
+    virtual ~CMenu();
     CMenu(const CMenu&) = delete;
     CMenu& operator=(const CMenu&) = delete;
 
@@ -49,6 +78,12 @@ public:
     QMenu* GetSafeHmenu() const { return m_menu.get(); }
 
     BOOL AppendMenu(UINT flags, UINT_PTR idOrPopup = 0, LPCTSTR text = nullptr);
+    // An item that this menu object measures and paints itself (MeasureItem, DrawItem); the menu
+    // keeps hover and check state and chooses it like any other item.
+    BOOL AppendOwnerDrawItem(UINT id, UINT_PTR itemData, UINT flags = MF_STRING);
+    // The painting of owner-drawn items; the base paints nothing and measures nothing.
+    virtual void DrawItem(DRAWITEMSTRUCT* item);
+    virtual void MeasureItem(MEASUREITEMSTRUCT* item);
     // A popup item; the menu keeps the popup.
     BOOL AppendPopup(std::unique_ptr<CMenu> popup, LPCTSTR text, UINT flags = MF_STRING);
     CMenu* GetSubMenu(int position) const;
