@@ -3,6 +3,7 @@
 #include "platform/afx/String.h"
 
 #include <QFontMetricsF>
+#include <QStringList>
 
 #include <cmath>
 #include <cstdlib>

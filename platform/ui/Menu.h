@@ -2,8 +2,9 @@
 // their command ids; a tracked popup sends the chosen command to its owner.
 #pragma once
 
-#include "platform/afx/String.h"
 #include "platform/afx/Object.h"
+#include "platform/afx/Point.h"
+#include "platform/afx/String.h"
 
 #include <functional>
 #include <memory>
@@ -14,7 +15,6 @@ class QAction;
 class CDC;
 class CWnd;
 struct MenuItemResource;
-struct RECT;
 using LPCRECT = const RECT*;
 
 constexpr UINT MF_STRING = 0x0000;

@@ -78,9 +78,10 @@ protected:
         QApplication::sendEvent(widget, &event);
         QApplication::processEvents(); // the chosen command is posted to the frame
     }
+    // Keys arrive where the program's focus is: the scrolling area around the view's window.
     void Key(Qt::Key key)
     {
-        QTest::keyClick(m_view->GetSafeHwnd(), key);
+        QTest::keyClick(m_view->GetSafeHwnd()->parentWidget(), key);
         QApplication::processEvents();
     }
     // Both rectangles selected, the first one last (it is the menu's object).
@@ -247,6 +248,7 @@ TEST_F(ViewCommands, CommandsOnAnEmptySelectionOrOutOfRangeDoNothing)
 
 TEST_F(ViewCommands, ArrowKeysNudgeTheSelectionInOneStepOrScroll)
 {
+    m_view->SetZoom(400); // the scroll bars are there
     SelectBoth();
     struct Row
     {
@@ -255,7 +257,9 @@ TEST_F(ViewCommands, ArrowKeysNudgeTheSelectionInOneStepOrScroll)
     };
     for (const Row& row : {Row{Qt::Key_Left, {-2, 0}}, Row{Qt::Key_Right, {2, 0}}, Row{Qt::Key_Up, {0, 2}},
                            Row{Qt::Key_Down, {0, -2}}}) {
+        const CPoint scrolled = m_view->GetDeviceScrollPosition();
         Key(row.key);
+        EXPECT_EQ(m_view->GetDeviceScrollPosition(), scrolled) << row.key; // a nudge does not scroll
         EXPECT_EQ(m_first->GetRect(), view_commands_test::kFirst + row.offset) << row.key;
         EXPECT_EQ(m_second->GetRect(), view_commands_test::kSecond + row.offset) << row.key;
         m_doc->Undo();
@@ -270,7 +274,6 @@ TEST_F(ViewCommands, ArrowKeysNudgeTheSelectionInOneStepOrScroll)
 
     // Without a selection the keys scroll: Down by a line, Right by a page.
     m_view->ClearSelection();
-    m_view->SetZoom(400);
     ASSERT_TRUE(m_view->NeedsVertScroll() && m_view->NeedsHorzScroll());
     const CPoint start = m_view->GetDeviceScrollPosition();
     Key(Qt::Key_Down);
@@ -279,6 +282,11 @@ TEST_F(ViewCommands, ArrowKeysNudgeTheSelectionInOneStepOrScroll)
     EXPECT_GT(down.y, start.y);
     Key(Qt::Key_Right);
     EXPECT_GT(m_view->GetDeviceScrollPosition().x - down.x, down.y - start.y);
+    // Once, not also by the scroll area: a line is what the view's line step says.
+    int mapMode = 0;
+    CSize total, page, line;
+    m_view->GetDeviceScrollSizes(mapMode, total, page, line);
+    EXPECT_EQ(down.y - start.y, line.cy);
     EXPECT_EQ(m_first->GetRect(), view_commands_test::kFirst);
     EXPECT_FALSE(m_doc->CanUndo());
 }
