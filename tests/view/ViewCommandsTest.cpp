@@ -7,6 +7,7 @@
 #include "platform/ui/ColorDialog.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/VirtualKeys.h"
+#include "objects/ObjectServices.h"
 #include "view/BaseView.h"
 
 #include <QMouseEvent>
@@ -317,4 +318,48 @@ TEST_F(ViewCommands, LinkPickWaitsForTheTargetAndLinksInOneStep)
     Refetch();
     EXPECT_EQ(m_first->GetLinkObjectId(), 0);
     EXPECT_FALSE(m_doc->CanUndo());
+}
+
+TEST_F(ViewCommands, ContextMenuKeyOpensTheMenuOfTheSelectionOrTheToolMenu)
+{
+    Choose(0);
+    m_view->AddToSelection(m_first);
+    Key(Qt::Key_Menu);
+    ASSERT_EQ(m_firstItems.size(), 1u);
+    EXPECT_EQ(m_firstItems.back(), UINT(-1)); // the rectangle's menu
+    EXPECT_EQ(m_view->GetLastSelected(), m_first);
+    m_view->ClearSelection();
+    Key(Qt::Key_Menu);
+    ASSERT_EQ(m_firstItems.size(), 2u);
+    EXPECT_EQ(m_firstItems.back(), ID_TOOL_POINTER);
+}
+
+TEST_F(ViewCommands, CopyDefaultsTakesEachObjectsPrototypeAndPassesOverOthers)
+{
+    // A main frame with a prototype for the rounded rectangles only.
+    class Prototypes : public ObjectServices
+    {
+    public:
+        Prototypes() : m_previous(SetObjectServices(this)) { rounded.SetPenWidth(8); }
+        ~Prototypes() override { SetObjectServices(m_previous); }
+        CObject* FindDefaultPrototype(const CObject* object) override
+        {
+            const auto* rect = DYNAMIC_DOWNCAST(CRectObj, object);
+            return rect && rect->IsRounded() ? &rounded : nullptr;
+        }
+        CObject* FindPrototypeByKind(WORD, DWORD) override { return nullptr; }
+        BOOL SetDefaultAttributesFrom(const CObject*) override { return FALSE; }
+        CRectObj rounded{0, CRect(0, 0, 100, -100), TRUE};
+
+    private:
+        ObjectServices* m_previous;
+    } prototypes;
+    m_second->SetRounded(TRUE);
+    m_first->SetPenWidth(1);
+    m_second->SetPenWidth(1);
+    SelectBoth();
+    Choose(ID_COPY_DEFAULT_ATTRIBUTES);
+    RightClick(m_first->GetCenter());
+    EXPECT_EQ(m_first->GetPenWidth(), 1);
+    EXPECT_EQ(m_second->GetPenWidth(), 8);
 }
