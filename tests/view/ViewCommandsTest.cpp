@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace view_commands_test {
@@ -80,6 +81,15 @@ protected:
         QApplication::processEvents(); // the chosen command is posted to the frame
     }
     // Keys arrive where the program's focus is: the scrolling area around the view's window.
+    void MoveTo(POINT doc)
+    {
+        const CPoint pixel = PixelOf(doc);
+        QWidget* widget = m_view->GetSafeHwnd();
+        const QPointF local(pixel.x, pixel.y);
+        QMouseEvent event(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
     void Key(Qt::Key key)
     {
         QTest::keyClick(m_view->GetSafeHwnd()->parentWidget(), key);
@@ -308,6 +318,16 @@ TEST_F(ViewCommands, LinkPickWaitsForTheTargetAndLinksInOneStep)
     RightClick(m_first->GetCenter());
     EXPECT_EQ(m_view->GetTrackMode(), UINT(TRACK_PICK_LINK));
     EXPECT_EQ(m_view->GetPickDelay(), 3);
+    // For the first 30 ms a move shows nothing; then the prompt over paper, the object over one.
+    m_mainFrame.statusText.Empty();
+    MoveTo(CPoint(1000, -900));
+    EXPECT_TRUE(m_mainFrame.statusText.IsEmpty());
+    QTest::qWait(60);
+    MoveTo(CPoint(1000, -900));
+    EXPECT_EQ(m_mainFrame.statusText, CString(u8"ﾘﾝｸするｵﾌﾞｼﾞｪｸﾄをﾋｯﾄしてください"));
+    MoveTo(m_second->GetCenter());
+    EXPECT_TRUE(std::string(m_mainFrame.statusText).ends_with(std::string(CString(u8" に接続"))))
+        << m_mainFrame.statusText;
     const CPoint target = PixelOf(m_second->GetCenter());
     QTest::mouseClick(m_view->GetSafeHwnd(), Qt::LeftButton, Qt::NoModifier, QPoint(target.x, target.y));
     EXPECT_EQ(m_view->GetTrackMode(), UINT(TRACK_NONE));
