@@ -71,7 +71,8 @@ constexpr struct
 };
 
 // The operations that change nothing in the document (dialogs that only show the model).
-constexpr UINT kReadOnlySafeOperations[] = {22009, 22030, ID_OBJ_SUBTYPE_DIALOG, ID_OBJ_SUBTYPE_DIALOG_CURRENT,
+constexpr UINT kReadOnlySafeOperations[] = {ID_OBJ_FILE_DIALOG,        ID_OBJ_DATA_ITEM_DIALOG,
+                                            ID_OBJ_SUBTYPE_DIALOG,     ID_OBJ_SUBTYPE_DIALOG_CURRENT,
                                             ID_OBJ_ONE_TO_MANY_DIALOG, ID_OBJ_ONE_TO_MANY_DIALOG_CURRENT};
 
 // A nudge by an arrow key moves the selection this far (0.1 mm).

@@ -14,6 +14,7 @@
 #include "objects/DrawObjects.h"
 #include "platform/afx/StringTable.h"
 #include "platform/gdi/DrawLog.h"
+#include "platform/ui/VirtualKeys.h"
 #include "view/FrameServices.h"
 #include "view/PageCountTool.h"
 #include "view/ViewCursors.h"
@@ -21,6 +22,7 @@
 
 #include <QCursor>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -45,6 +47,12 @@ constexpr struct
     {ID_OBJ_PICK_CLONE_SOURCE, ID_OBJ_CANCEL_CLONE_SOURCE},
     {ID_OBJ_PICK_CONNECTOR, ID_OBJ_CANCEL_CONNECTOR},
 };
+
+// The keys that OnKeyDown handles: the scroll and arrow keys, Delete and the context-menu key.
+bool IsViewKey(UINT vkey)
+{
+    return (vkey >= VK_PRIOR && vkey <= VK_DOWN) || vkey == VK_DELETE || vkey == VK_APPS;
+}
 
 UINT CurrentTool()
 {
@@ -398,7 +406,12 @@ BOOL CBaseView::FilterWidgetEvent(QEvent* event)
         if (widget && !widget->isActiveWindow())
             ReleaseCapture();
     }
-    return CScrollView::FilterWidgetEvent(event);
+    const BOOL handled = CScrollView::FilterWidgetEvent(event);
+    // The keys the view acts on are its own: the scroll area must not scroll by them as well.
+    if (event->type() == QEvent::KeyPress &&
+        BaseViewMouse::IsViewKey(VirtualKeyFromQt(static_cast<const QKeyEvent*>(event)->key())))
+        return TRUE;
+    return handled;
 }
 
 // --- Hover --------------------------------------------------------------------------------------

@@ -3,6 +3,8 @@
 #include "platform/gdi/Mapping.h"
 
 #include <QAbstractScrollArea>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -42,6 +44,19 @@ public:
 
 protected:
     void scrollContentsBy(int, int) override { m_view->OnBarMoved(); }
+    // The keyboard focus is normally the area's (the viewport hands it over), so keys reach the
+    // view's window from here; the area scrolls only by the keys the view leaves to it. A key that
+    // the focused viewport left has been to the view already.
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (QApplication::focusWidget() == viewport() || !m_view->FilterWidgetEvent(event))
+            QAbstractScrollArea::keyPressEvent(event);
+    }
+    void keyReleaseEvent(QKeyEvent* event) override
+    {
+        if (QApplication::focusWidget() == viewport() || !m_view->FilterWidgetEvent(event))
+            QAbstractScrollArea::keyReleaseEvent(event);
+    }
 
 private:
     CScrollView* m_view;

@@ -7,12 +7,14 @@
 #include "platform/ui/ColorDialog.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/VirtualKeys.h"
+#include "objects/ObjectServices.h"
 #include "view/BaseView.h"
 
 #include <QMouseEvent>
 #include <QTest>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace view_commands_test {
@@ -78,9 +80,19 @@ protected:
         QApplication::sendEvent(widget, &event);
         QApplication::processEvents(); // the chosen command is posted to the frame
     }
+    // Keys arrive where the program's focus is: the scrolling area around the view's window.
+    void MoveTo(POINT doc)
+    {
+        const CPoint pixel = PixelOf(doc);
+        QWidget* widget = m_view->GetSafeHwnd();
+        const QPointF local(pixel.x, pixel.y);
+        QMouseEvent event(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
     void Key(Qt::Key key)
     {
-        QTest::keyClick(m_view->GetSafeHwnd(), key);
+        QTest::keyClick(m_view->GetSafeHwnd()->parentWidget(), key);
         QApplication::processEvents();
     }
     // Both rectangles selected, the first one last (it is the menu's object).
@@ -247,6 +259,7 @@ TEST_F(ViewCommands, CommandsOnAnEmptySelectionOrOutOfRangeDoNothing)
 
 TEST_F(ViewCommands, ArrowKeysNudgeTheSelectionInOneStepOrScroll)
 {
+    m_view->SetZoom(400); // the scroll bars are there
     SelectBoth();
     struct Row
     {
@@ -255,7 +268,9 @@ TEST_F(ViewCommands, ArrowKeysNudgeTheSelectionInOneStepOrScroll)
     };
     for (const Row& row : {Row{Qt::Key_Left, {-2, 0}}, Row{Qt::Key_Right, {2, 0}}, Row{Qt::Key_Up, {0, 2}},
                            Row{Qt::Key_Down, {0, -2}}}) {
+        const CPoint scrolled = m_view->GetDeviceScrollPosition();
         Key(row.key);
+        EXPECT_EQ(m_view->GetDeviceScrollPosition(), scrolled) << row.key; // a nudge does not scroll
         EXPECT_EQ(m_first->GetRect(), view_commands_test::kFirst + row.offset) << row.key;
         EXPECT_EQ(m_second->GetRect(), view_commands_test::kSecond + row.offset) << row.key;
         m_doc->Undo();
@@ -270,7 +285,6 @@ TEST_F(ViewCommands, ArrowKeysNudgeTheSelectionInOneStepOrScroll)
 
     // Without a selection the keys scroll: Down by a line, Right by a page.
     m_view->ClearSelection();
-    m_view->SetZoom(400);
     ASSERT_TRUE(m_view->NeedsVertScroll() && m_view->NeedsHorzScroll());
     const CPoint start = m_view->GetDeviceScrollPosition();
     Key(Qt::Key_Down);
@@ -279,6 +293,11 @@ TEST_F(ViewCommands, ArrowKeysNudgeTheSelectionInOneStepOrScroll)
     EXPECT_GT(down.y, start.y);
     Key(Qt::Key_Right);
     EXPECT_GT(m_view->GetDeviceScrollPosition().x - down.x, down.y - start.y);
+    // Once, not also by the scroll area: a line is what the view's line step says.
+    int mapMode = 0;
+    CSize total, page, line;
+    m_view->GetDeviceScrollSizes(mapMode, total, page, line);
+    EXPECT_EQ(down.y - start.y, line.cy);
     EXPECT_EQ(m_first->GetRect(), view_commands_test::kFirst);
     EXPECT_FALSE(m_doc->CanUndo());
 }
@@ -299,6 +318,16 @@ TEST_F(ViewCommands, LinkPickWaitsForTheTargetAndLinksInOneStep)
     RightClick(m_first->GetCenter());
     EXPECT_EQ(m_view->GetTrackMode(), UINT(TRACK_PICK_LINK));
     EXPECT_EQ(m_view->GetPickDelay(), 3);
+    // For the first 30 ms a move shows nothing; then the prompt over paper, the object over one.
+    m_mainFrame.statusText.Empty();
+    MoveTo(CPoint(1000, -900));
+    EXPECT_TRUE(m_mainFrame.statusText.IsEmpty());
+    QTest::qWait(60);
+    MoveTo(CPoint(1000, -900));
+    EXPECT_EQ(m_mainFrame.statusText, CString(u8"ﾘﾝｸするｵﾌﾞｼﾞｪｸﾄをﾋｯﾄしてください"));
+    MoveTo(m_second->GetCenter());
+    EXPECT_TRUE(std::string(m_mainFrame.statusText).ends_with(std::string(CString(u8" に接続"))))
+        << m_mainFrame.statusText;
     const CPoint target = PixelOf(m_second->GetCenter());
     QTest::mouseClick(m_view->GetSafeHwnd(), Qt::LeftButton, Qt::NoModifier, QPoint(target.x, target.y));
     EXPECT_EQ(m_view->GetTrackMode(), UINT(TRACK_NONE));
@@ -309,4 +338,48 @@ TEST_F(ViewCommands, LinkPickWaitsForTheTargetAndLinksInOneStep)
     Refetch();
     EXPECT_EQ(m_first->GetLinkObjectId(), 0);
     EXPECT_FALSE(m_doc->CanUndo());
+}
+
+TEST_F(ViewCommands, ContextMenuKeyOpensTheMenuOfTheSelectionOrTheToolMenu)
+{
+    Choose(0);
+    m_view->AddToSelection(m_first);
+    Key(Qt::Key_Menu);
+    ASSERT_EQ(m_firstItems.size(), 1u);
+    EXPECT_EQ(m_firstItems.back(), UINT(-1)); // the rectangle's menu
+    EXPECT_EQ(m_view->GetLastSelected(), m_first);
+    m_view->ClearSelection();
+    Key(Qt::Key_Menu);
+    ASSERT_EQ(m_firstItems.size(), 2u);
+    EXPECT_EQ(m_firstItems.back(), ID_TOOL_POINTER);
+}
+
+TEST_F(ViewCommands, CopyDefaultsTakesEachObjectsPrototypeAndPassesOverOthers)
+{
+    // A main frame with a prototype for the rounded rectangles only.
+    class Prototypes : public ObjectServices
+    {
+    public:
+        Prototypes() : m_previous(SetObjectServices(this)) { rounded.SetPenWidth(8); }
+        ~Prototypes() override { SetObjectServices(m_previous); }
+        CObject* FindDefaultPrototype(const CObject* object) override
+        {
+            const auto* rect = DYNAMIC_DOWNCAST(CRectObj, object);
+            return rect && rect->IsRounded() ? &rounded : nullptr;
+        }
+        CObject* FindPrototypeByKind(WORD, DWORD) override { return nullptr; }
+        BOOL SetDefaultAttributesFrom(const CObject*) override { return FALSE; }
+        CRectObj rounded{0, CRect(0, 0, 100, -100), TRUE};
+
+    private:
+        ObjectServices* m_previous;
+    } prototypes;
+    m_second->SetRounded(TRUE);
+    m_first->SetPenWidth(1);
+    m_second->SetPenWidth(1);
+    SelectBoth();
+    Choose(ID_COPY_DEFAULT_ATTRIBUTES);
+    RightClick(m_first->GetCenter());
+    EXPECT_EQ(m_first->GetPenWidth(), 1);
+    EXPECT_EQ(m_second->GetPenWidth(), 8);
 }
