@@ -106,7 +106,8 @@ void BM_RefuseHugeFile(benchmark::State& state)
     const CString path = BenchPath(dir);
     {
         QFile file(dir.filePath("bench.zvr"));
-        if (!file.open(QIODevice::WriteOnly) || (state.range(0) == 1 && file.write("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) != 8) ||
+        if (!file.open(QIODevice::WriteOnly) ||
+            (state.range(0) == 1 && file.write("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) != 8) ||
             !file.resize(qint64(2) << 30)) {
             state.SkipWithError("cannot make the file");
             return;

@@ -36,8 +36,14 @@ struct Canvas
 };
 
 // Positions spread over the picture (5290 x 5290 units of 0.1 mm).
-int X(int i) { return (i * 7919) % 5000; }
-int Y(int i) { return -((i * 104729) % 5000); }
+int X(int i)
+{
+    return (i * 7919) % 5000;
+}
+int Y(int i)
+{
+    return -((i * 104729) % 5000);
+}
 
 void BM_Rectangles(benchmark::State& state)
 {
@@ -59,8 +65,7 @@ void BM_Lines(benchmark::State& state)
     CPen pen(PS_SOLID, 5, RGB(0, 0, 0));
     canvas.dc.SelectObject(&pen);
     for (auto _ : state)
-        for (int i = 0; i < kShapes; ++i)
-        {
+        for (int i = 0; i < kShapes; ++i) {
             canvas.dc.MoveTo(X(i), Y(i));
             canvas.dc.LineTo(X(i + 1), Y(i + 1));
         }
@@ -74,8 +79,7 @@ void BM_BoxesWithText(benchmark::State& state)
     Canvas canvas;
     const CString label(u8"顧客マスタ");
     for (auto _ : state)
-        for (int i = 0; i < kShapes; ++i)
-        {
+        for (int i = 0; i < kShapes; ++i) {
             CRect box(X(i), Y(i), X(i) + 300, Y(i) - 100);
             canvas.dc.Rectangle(&box);
             canvas.dc.DrawText(label, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

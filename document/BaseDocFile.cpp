@@ -29,12 +29,9 @@ constexpr const char* kContentsStream = "Contents";
 LPARAM ReadOnlyNoticeReason(ReadOnlyReason reason)
 {
     switch (reason) {
-    case ReadOnlyReason::LockedByAnother:
-        return 1;
-    case ReadOnlyReason::FolderNotWritable:
-        return 2;
-    default:
-        return 0;
+    case ReadOnlyReason::LockedByAnother: return 1;
+    case ReadOnlyReason::FolderNotWritable: return 2;
+    default: return 0;
     }
 }
 
@@ -122,8 +119,7 @@ BOOL CBaseDoc::OnOpenDocument(LPCTSTR path)
         return FALSE;
     const CString fileName(path);
     if (!ReadFileStatus(fileName)) {
-        AfxMessageBox(CString(u8"ﾌｧｲﾙのｵｰﾌﾟﾝに失敗しました。\nﾌｧｲﾙが存在していることを確認してください。\n") +
-                          fileName,
+        AfxMessageBox(CString(u8"ﾌｧｲﾙのｵｰﾌﾟﾝに失敗しました。\nﾌｧｲﾙが存在していることを確認してください。\n") + fileName,
                       MB_OK);
         return FALSE;
     }

@@ -25,10 +25,8 @@ BOOL TakesDocumentArgument(UINT commandId)
     case ID_OBJ_SUBTYPE_DIALOG:
     case ID_OBJ_SUBTYPE_DIALOG_CURRENT:
     case ID_OBJ_ONE_TO_MANY_DIALOG:
-    case ID_OBJ_ONE_TO_MANY_DIALOG_CURRENT:
-        return TRUE;
-    default:
-        return FALSE;
+    case ID_OBJ_ONE_TO_MANY_DIALOG_CURRENT: return TRUE;
+    default: return FALSE;
     }
 }
 
@@ -89,8 +87,7 @@ BOOL CBaseDoc::ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hit
     return TRUE;
 }
 
-BOOL CBaseDoc::MoveOrResizeObject(CObject* object, BOOL /*printMode*/, const CSize* offset, DWORD hitCode,
-                                  DWORD extra)
+BOOL CBaseDoc::MoveOrResizeObject(CObject* object, BOOL /*printMode*/, const CSize* offset, DWORD hitCode, DWORD extra)
 {
     if (m_bReadOnly)
         return FALSE;

@@ -186,8 +186,8 @@ void CBaseDoc::LoadRecord(CArchive& ar, WORD version)
     if (version >= kPhysicalOptionsFrom) {
         ar >> m_dwImplCreateNameTableOpt >> m_dwImplCreateNameIndexPrimaryOpt >> m_dwImplCreateNameColumnOpt >>
             m_dwDdlOptTable >> m_dwDdlOptColumn;
-        ar >> m_strTableNamePrefix >> m_strPrimaryKeyNamePrefix >> m_strPrimaryKeyNameSuffix >>
-            m_strTableTablespace >> m_strIndexTablespace;
+        ar >> m_strTableNamePrefix >> m_strPrimaryKeyNamePrefix >> m_strPrimaryKeyNameSuffix >> m_strTableTablespace >>
+            m_strIndexTablespace;
         ar >> m_dwDrawOpt >> m_dwScale;
     }
     // A damaged page layout is brought into the ranges every page computation relies on.

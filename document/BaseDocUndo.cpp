@@ -137,20 +137,11 @@ void CBaseDoc::NoteObjectPosition(WORD objectId, POSITION pos)
 void CBaseDoc::ApplyRecord(CSaveObj* record)
 {
     switch (record->GetKind()) {
-    case CSaveObj::kindAdded:
-        ApplyAddedRecord(record);
-        break;
-    case CSaveObj::kindChanged:
-        ApplyChangedRecord(record);
-        break;
-    case CSaveObj::kindDeleted:
-        ApplyDeletedRecord(record);
-        break;
-    case CSaveObj::kindMoved:
-        ApplyMovedRecord(record);
-        break;
-    default:
-        break;
+    case CSaveObj::kindAdded: ApplyAddedRecord(record); break;
+    case CSaveObj::kindChanged: ApplyChangedRecord(record); break;
+    case CSaveObj::kindDeleted: ApplyDeletedRecord(record); break;
+    case CSaveObj::kindMoved: ApplyMovedRecord(record); break;
+    default: break;
     }
 }
 
@@ -178,9 +169,8 @@ void CBaseDoc::ApplyDeletedRecord(CSaveObj* record)
     try {
         pos = InsertRestoredObject(record->GetObjectId(), object);
     } catch (...) {
-        ReportCurrentException(
-            CString(u8"ﾒﾓﾘ不足のため、削除したｵﾌﾞｼﾞｪｸﾄをﾄﾞｷｭﾒﾝﾄに再度追加できません。"),
-            CString(u8"予期せぬｴﾗｰのため、削除したｵﾌﾞｼﾞｪｸﾄをﾄﾞｷｭﾒﾝﾄに再度追加できません。"));
+        ReportCurrentException(CString(u8"ﾒﾓﾘ不足のため、削除したｵﾌﾞｼﾞｪｸﾄをﾄﾞｷｭﾒﾝﾄに再度追加できません。"),
+                               CString(u8"予期せぬｴﾗｰのため、削除したｵﾌﾞｼﾞｪｸﾄをﾄﾞｷｭﾒﾝﾄに再度追加できません。"));
         return;
     }
     // The list owns the object from here on; only then may anything else fail.
@@ -231,9 +221,8 @@ void CBaseDoc::ApplyMovedRecord(CSaveObj* record)
     try {
         movedPos = MoveObjectAfter(pos, predecessorPos);
     } catch (...) {
-        ReportCurrentException(
-            CString(u8"ﾒﾓﾘ不足のため、位置移動したｵﾌﾞｼﾞｪｸﾄをﾄﾞｷｭﾒﾝﾄに再度追加できません。"),
-            CString(u8"予期せぬｴﾗｰのため、位置移動したｵﾌﾞｼﾞｪｸﾄをﾄﾞｷｭﾒﾝﾄに再度追加できません。"));
+        ReportCurrentException(CString(u8"ﾒﾓﾘ不足のため、位置移動したｵﾌﾞｼﾞｪｸﾄをﾄﾞｷｭﾒﾝﾄに再度追加できません。"),
+                               CString(u8"予期せぬｴﾗｰのため、位置移動したｵﾌﾞｼﾞｪｸﾄをﾄﾞｷｭﾒﾝﾄに再度追加できません。"));
         return;
     }
     record->SetObjectId(formerPredecessorId);

@@ -6,10 +6,12 @@
 namespace {
 
 constexpr PaperInfo kPaperTable[kPaperCount] = {
+    // clang-format off
     {1, u8"A4 縦", 2050, 2920, 9, 1},  {2, u8"A4 横", 2920, 2050, 9, 2},
     {3, u8"A3 縦", 2920, 4150, 8, 1},  {4, u8"A3 横", 4150, 2920, 8, 2},
     {5, u8"B5 縦", 1770, 2520, 13, 1}, {6, u8"B5 横", 2520, 1770, 13, 2},
     {7, u8"B4 縦", 2520, 3590, 12, 1}, {8, u8"B4 横", 3590, 2520, 12, 2},
+    // clang-format on
 };
 
 } // namespace

@@ -20,9 +20,8 @@ BOOL CSaveList::AppendRecord(WORD kind, WORD objectId, CObject* object, WORD sec
         return TRUE;
     } catch (...) {
         if (kind == CSaveObj::kindChanged)
-            ReportCurrentException(
-                CString(u8"ﾒﾓﾘ不足のため、Undoﾘｽﾄにｵﾌﾞｼﾞｪｸﾄの変形前の状態を追加できません。"),
-                CString(u8"予期せぬｴﾗｰのため、Undoﾘｽﾄにｵﾌﾞｼﾞｪｸﾄの変形前の状態を追加できません。"));
+            ReportCurrentException(CString(u8"ﾒﾓﾘ不足のため、Undoﾘｽﾄにｵﾌﾞｼﾞｪｸﾄの変形前の状態を追加できません。"),
+                                   CString(u8"予期せぬｴﾗｰのため、Undoﾘｽﾄにｵﾌﾞｼﾞｪｸﾄの変形前の状態を追加できません。"));
         else
             ReportCurrentException(CString(u8"ﾒﾓﾘ不足のため、Undoﾘｽﾄにｵﾌﾞｼﾞｪｸﾄを追加できません。"),
                                    CString(u8"予期せぬｴﾗｰのため、Undoﾘｽﾄにｵﾌﾞｼﾞｪｸﾄを追加できません。"));

@@ -14,8 +14,7 @@ class CSaveObj : public CObject
 {
     DECLARE_DYNCREATE(CSaveObj)
 public:
-    enum Kind : WORD
-    {
+    enum Kind : WORD {
         kindAdded = 1,
         kindChanged = 2,
         kindDeleted = 3,

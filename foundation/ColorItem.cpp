@@ -57,7 +57,10 @@ CColorItem::CColorItem(WORD id, COLORREF color, const char* name, int recent)
 }
 
 CColorItem::CColorItem(const CColorItem& other)
-    : CObject(other), m_wId(other.m_wId), m_crColor(other.m_crColor), m_strName(other.m_strName),
+    : CObject(other),
+      m_wId(other.m_wId),
+      m_crColor(other.m_crColor),
+      m_strName(other.m_strName),
       m_nRecent(other.m_nRecent)
 {
 }
@@ -101,7 +104,8 @@ BOOL CColorItem::WriteToReg() const
                                      m_strName.GetString(), m_nRecent);
     if (length < 0 || length >= int(sizeof record))
         return FALSE;
-    CRegItemObj carrier(COLORITEM_SECTION, ColorItem::KeyOf(m_wId), record, WORD(REGITEM_NO_LOAD | REGITEM_NO_WRITEBACK));
+    CRegItemObj carrier(COLORITEM_SECTION, ColorItem::KeyOf(m_wId), record,
+                        WORD(REGITEM_NO_LOAD | REGITEM_NO_WRITEBACK));
     return carrier.SaveSetting();
 }
 

@@ -25,10 +25,12 @@ struct DefaultColor
 };
 
 const DefaultColor kDefaults[16] = {
+    // clang-format off
     {0x000000, u8"黒"},   {0xFF0000, u8"青"},     {0xFFFF00, u8"水色"}, {0x00FF00, u8"黄緑"},
     {0xFF00FF, u8"明るい紫"}, {0x0000FF, u8"赤"}, {0x00FFFF, u8"黄"},   {0xFFFFFF, u8"白"},
     {0x800000, u8"濃紺"}, {0x808000, u8"緑青"},   {0x008000, u8"緑"},   {0x800080, u8"紫"},
     {0x828282, u8"灰色"}, {0xC0C0C0, u8"銀"},     {0x000080, u8"最近使った色"}, {0x008080, u8"最近使った色"},
+    // clang-format on
 };
 constexpr int kFirstDefaultRecent = 14;
 
@@ -286,13 +288,15 @@ int CColorItemList::ImportColorItemsCsv(CStdioFile& file)
             const int count = SplitCsvLine(line, fields);
             if (count == -1)
                 return ColorItemList::StopImport(
-                    u8"%d 行目のﾚｺｰﾄﾞの項目で読込み可能最大桁数の2048ﾊﾞｲﾄをｵｰﾊﾞｰした項目があるため、ｲﾝﾎﾟｰﾄ処理を中止します。", n);
+                    u8"%d 行目のﾚｺｰﾄﾞの項目で読込み可能最大桁数の2048ﾊﾞｲﾄをｵｰﾊﾞｰした項目があるため、ｲﾝﾎﾟｰﾄ処理を中止します。",
+                    n);
             if (count != 3)
                 return ColorItemList::StopImport(
                     u8"%d 行目のﾚｺｰﾄﾞの項目数が色ｱｲﾃﾑのｲﾝﾎﾟｰﾄ用CSVﾌｧｲﾙの項目数である3項目ではないため、ｲﾝﾎﾟｰﾄ処理を中止します。",
                     n);
             if (fields[0].IsEmpty())
-                return ColorItemList::StopImport(u8"%d 行目のﾚｺｰﾄﾞの色が指定されていないため、ｲﾝﾎﾟｰﾄ処理を中止します。", n);
+                return ColorItemList::StopImport(u8"%d 行目のﾚｺｰﾄﾞの色が指定されていないため、ｲﾝﾎﾟｰﾄ処理を中止します。",
+                                                 n);
             if (n == 1 && fields[0] == CString(u8"色"))
                 continue;
             if (fields[1].Find(',') >= 0)

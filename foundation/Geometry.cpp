@@ -53,7 +53,8 @@ bool OnInnerSideOfEdge(POINT from, POINT to, POINT point, int tolerance, bool be
         return insideToTheRight ? (long long)point.x >= (long long)from.x - tolerance
                                 : (long long)point.x <= (long long)from.x + tolerance;
     }
-    const long double line = dx == 0 ? 0.0L : (long double)dy / (long double)dx * (long double)((long long)point.x - from.x);
+    const long double line =
+        dx == 0 ? 0.0L : (long double)dy / (long double)dx * (long double)((long long)point.x - from.x);
     const long double offset = (long double)((long long)point.y - from.y);
     return below ? offset <= line + tolerance : offset >= line - tolerance;
 }
@@ -95,13 +96,14 @@ BOOL EndOffsets(POINT first, POINT second, int endBits, int x, int y, CSize& off
 BOOL PointInRectWithTolerance(const RECT& rect, POINT point, int tolerance)
 {
     const long long x = point.x, y = point.y;
-    return x >= (long long)rect.left - tolerance && x <= (long long)rect.right + tolerance
-        && y >= (long long)rect.bottom - tolerance && y <= (long long)rect.top + tolerance;
+    return x >= (long long)rect.left - tolerance && x <= (long long)rect.right + tolerance &&
+           y >= (long long)rect.bottom - tolerance && y <= (long long)rect.top + tolerance;
 }
 
 BOOL PointNearPoint(POINT centre, POINT point, int tolerance)
 {
-    return std::llabs((long long)point.x - centre.x) <= tolerance && std::llabs((long long)point.y - centre.y) <= tolerance;
+    return std::llabs((long long)point.x - centre.x) <= tolerance &&
+           std::llabs((long long)point.y - centre.y) <= tolerance;
 }
 
 DWORD HitTestRectEdge(const RECT& rect, POINT point, int tolerance)
@@ -159,25 +161,28 @@ BOOL PointInDiamond(const POINT* p, POINT point, int tolerance, BOOL outlineOnly
 {
     if (outlineOnly)
         return geometry_cpp::NearClosedOutline(p, 4, point, tolerance);
-    return geometry_cpp::BelowEdge(p[0], p[1], point, tolerance) && geometry_cpp::BelowEdge(p[1], p[2], point, tolerance)
-        && geometry_cpp::AboveEdge(p[3], p[2], point, tolerance) && geometry_cpp::AboveEdge(p[0], p[3], point, tolerance);
+    return geometry_cpp::BelowEdge(p[0], p[1], point, tolerance) &&
+           geometry_cpp::BelowEdge(p[1], p[2], point, tolerance) &&
+           geometry_cpp::AboveEdge(p[3], p[2], point, tolerance) &&
+           geometry_cpp::AboveEdge(p[0], p[3], point, tolerance);
 }
 
 BOOL PointInHexagon(const POINT* p, POINT point, int tolerance)
 {
     const long long y = point.y;
-    return geometry_cpp::BelowEdge(p[0], p[1], point, tolerance) && y <= (long long)p[1].y + tolerance
-        && geometry_cpp::BelowEdge(p[2], p[3], point, tolerance) && geometry_cpp::AboveEdge(p[4], p[3], point, tolerance)
-        && y >= (long long)p[5].y - tolerance && geometry_cpp::AboveEdge(p[0], p[5], point, tolerance);
+    return geometry_cpp::BelowEdge(p[0], p[1], point, tolerance) && y <= (long long)p[1].y + tolerance &&
+           geometry_cpp::BelowEdge(p[2], p[3], point, tolerance) &&
+           geometry_cpp::AboveEdge(p[4], p[3], point, tolerance) && y >= (long long)p[5].y - tolerance &&
+           geometry_cpp::AboveEdge(p[0], p[5], point, tolerance);
 }
 
 BOOL PointInOctagon(const POINT* p, POINT point, int tolerance)
 {
     const long long x = point.x, y = point.y;
-    return geometry_cpp::BelowEdge(p[0], p[1], point, tolerance) && y <= (long long)p[1].y + tolerance
-        && geometry_cpp::BelowEdge(p[2], p[3], point, tolerance) && x <= (long long)p[3].x + tolerance
-        && geometry_cpp::AboveEdge(p[5], p[4], point, tolerance) && y >= (long long)p[6].y - tolerance
-        && geometry_cpp::AboveEdge(p[7], p[6], point, tolerance) && x >= (long long)p[0].x - tolerance;
+    return geometry_cpp::BelowEdge(p[0], p[1], point, tolerance) && y <= (long long)p[1].y + tolerance &&
+           geometry_cpp::BelowEdge(p[2], p[3], point, tolerance) && x <= (long long)p[3].x + tolerance &&
+           geometry_cpp::AboveEdge(p[5], p[4], point, tolerance) && y >= (long long)p[6].y - tolerance &&
+           geometry_cpp::AboveEdge(p[7], p[6], point, tolerance) && x >= (long long)p[0].x - tolerance;
 }
 
 BOOL PointInPolygonShape(const POINT* points, int count, POINT point, int tolerance, BOOL outlineOnly)

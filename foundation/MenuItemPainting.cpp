@@ -19,8 +19,8 @@ void DrawLabel(CDC& dc, const CString& label, const CRect& textRect, COLORREF te
 
 } // namespace MenuItemPaintingImpl
 
-void PaintMenuItem(const DRAWITEMSTRUCT& item, const CString& label, const CRect& textRect,
-                   const MenuItemPart& picture, const MenuItemPart& checkMark)
+void PaintMenuItem(const DRAWITEMSTRUCT& item, const CString& label, const CRect& textRect, const MenuItemPart& picture,
+                   const MenuItemPart& checkMark)
 {
     CDC& dc = *item.pDC;
     const COLORREF menu = GetSysColor(COLOR_MENU);

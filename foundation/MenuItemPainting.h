@@ -17,8 +17,8 @@ using MenuItemPart = std::function<void(CDC& dc)>;
 // in the text rectangle; when selected, the highlight (2 pixels left of the text and 1 pixel taller
 // at each end) with the label again in the highlight colours; when only deselected, the highlight
 // rectangle back in the menu colours.
-void PaintMenuItem(const DRAWITEMSTRUCT& item, const CString& label, const CRect& textRect,
-                   const MenuItemPart& picture, const MenuItemPart& checkMark);
+void PaintMenuItem(const DRAWITEMSTRUCT& item, const CString& label, const CRect& textRect, const MenuItemPart& picture,
+                   const MenuItemPart& checkMark);
 
 // The check mark of the pen-style and line-end items: a white box from the corner (L + 4, T + 4)
 // to (x, B - 4), crossed by its two diagonals.

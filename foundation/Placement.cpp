@@ -32,10 +32,10 @@ bool ReadNumber(const char*& text, long long low, long long high, long long& val
 BOOL WritePlacementToProfile(const char* section, const char* entry, const WINDOWPLACEMENT& p)
 {
     char text[Placement::kRecordBytes];
-    const int length = std::snprintf(text, sizeof text, "%u,%u,%d,%d,%d,%d,%d,%d,%d,%d", p.flags, p.showCmd,
-                                     p.ptMinPosition.x, p.ptMinPosition.y, p.ptMaxPosition.x, p.ptMaxPosition.y,
-                                     p.rcNormalPosition.left, p.rcNormalPosition.top, p.rcNormalPosition.right,
-                                     p.rcNormalPosition.bottom);
+    const int length =
+        std::snprintf(text, sizeof text, "%u,%u,%d,%d,%d,%d,%d,%d,%d,%d", p.flags, p.showCmd, p.ptMinPosition.x,
+                      p.ptMinPosition.y, p.ptMaxPosition.x, p.ptMaxPosition.y, p.rcNormalPosition.left,
+                      p.rcNormalPosition.top, p.rcNormalPosition.right, p.rcNormalPosition.bottom);
     if (length < 0 || length >= int(sizeof text))
         return FALSE;
     return Profile::WriteProfileString(section, entry, text);

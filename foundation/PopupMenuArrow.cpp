@@ -11,8 +11,9 @@
 namespace PopupMenuArrowImpl {
 
 constexpr const char8_t* kMarkNames[] = {
-    u8"ﾏｰｸなし", u8"矢印",     u8"二重矢印", u8"点",       u8"円",     u8"矢印小",       u8"二重矢印小", u8"矢印小＋円",
-    u8"二重矢印小＋円", u8"縦棒", u8"三本足", u8"縦棒＋円", u8"三本足＋円", u8"菱形", u8"円＋縦棒",   u8"円＋二重縦棒",
+    u8"ﾏｰｸなし",    u8"矢印",       u8"二重矢印",       u8"点",           u8"円",     u8"矢印小",
+    u8"二重矢印小", u8"矢印小＋円", u8"二重矢印小＋円", u8"縦棒",         u8"三本足", u8"縦棒＋円",
+    u8"三本足＋円", u8"菱形",       u8"円＋縦棒",       u8"円＋二重縦棒",
 };
 constexpr int kMarkCount = int(std::size(kMarkNames));
 constexpr UINT kItemWidth = 160;
@@ -54,7 +55,9 @@ void Stroke(CDC& dc, POINT from, POINT to)
 void ArrowHead(const MarkEnd& end, CSize size, int shift)
 {
     const CPoint tip(end.p.x + end.dir * shift, end.Y());
-    const POINT points[] = {{tip.x + end.dir * size.cx, tip.y + size.cy}, tip, {tip.x + end.dir * size.cx, tip.y - size.cy}};
+    const POINT points[] = {{tip.x + end.dir * size.cx, tip.y + size.cy},
+                            tip,
+                            {tip.x + end.dir * size.cx, tip.y - size.cy}};
     if (end.fill) {
         CGdiObject* old = end.dc.SelectStockObject(BLACK_BRUSH);
         end.dc.Polygon(points, 3);
@@ -101,19 +104,13 @@ int DrawMark(const MarkEnd& end, int mark)
     const int y = end.Y();
     const int d = end.dir;
     switch (mark) {
-    case 1:
-        ArrowHead(end, end.large, 0);
-        break;
+    case 1: ArrowHead(end, end.large, 0); break;
     case 2:
         ArrowHead(end, end.large, 0);
         ArrowHead(end, end.large, 2 * end.large.cx / 3);
         break;
-    case 3:
-        EndCircle(end, 4, 2, 3, BLACK_BRUSH);
-        return 2;
-    case 4:
-        EndCircle(end, 8, 4, 5, end.fill ? BLACK_BRUSH : NULL_BRUSH);
-        return 4;
+    case 3: EndCircle(end, 4, 2, 3, BLACK_BRUSH); return 2;
+    case 4: EndCircle(end, 8, 4, 5, end.fill ? BLACK_BRUSH : NULL_BRUSH); return 4;
     case 5:
     case 7:
         ArrowHead(end, ls, 0);
@@ -143,7 +140,9 @@ int DrawMark(const MarkEnd& end, int mark)
         break;
     }
     case 13: {
-        const POINT points[] = {end.p, {end.p.x + d * ls.cx, y + ls.cy}, {end.p.x + 2 * d * ls.cx, y},
+        const POINT points[] = {end.p,
+                                {end.p.x + d * ls.cx, y + ls.cy},
+                                {end.p.x + 2 * d * ls.cx, y},
                                 {end.p.x + d * ls.cx, y - ls.cy}};
         CGdiObject* old = end.dc.SelectStockObject(end.fill ? BLACK_BRUSH : NULL_BRUSH);
         end.dc.Polygon(points, 4);
@@ -157,8 +156,7 @@ int DrawMark(const MarkEnd& end, int mark)
         if (mark == 15)
             Bar(end, 4 * ls.cx);
         break;
-    default:
-        break;
+    default: break;
     }
     return 0;
 }

@@ -21,14 +21,10 @@ constexpr int kItemWidth = 140;
 std::unique_ptr<CPen> MakeSamplePen(UINT id)
 {
     switch (id) {
-    case ID_PEN_SOLID_MEDIUM:
-        return std::make_unique<CPen>(PS_SOLID, 2, RGB(0, 0, 0));
-    case ID_PEN_SOLID_THICK:
-        return std::make_unique<CPen>(PS_SOLID, 4, RGB(0, 0, 0));
-    case ID_PEN_SOLID_THIN:
-        return nullptr;
-    default:
-        return std::make_unique<CPen>(int(id - ID_PEN_SOLID_THIN), 0, RGB(0, 0, 0));
+    case ID_PEN_SOLID_MEDIUM: return std::make_unique<CPen>(PS_SOLID, 2, RGB(0, 0, 0));
+    case ID_PEN_SOLID_THICK: return std::make_unique<CPen>(PS_SOLID, 4, RGB(0, 0, 0));
+    case ID_PEN_SOLID_THIN: return nullptr;
+    default: return std::make_unique<CPen>(int(id - ID_PEN_SOLID_THIN), 0, RGB(0, 0, 0));
     }
 }
 

@@ -18,7 +18,9 @@ WORD ItemFlags(WORD flags, WORD kind)
 } // namespace RegItemObj
 
 CRegItemObj::CRegItemObj(const char* section, const char* entry, const char* defaultValue, WORD flags)
-    : m_strSection(section), m_strEntry(entry), m_wFlags(RegItemObj::ItemFlags(flags, REGITEM_STRING)),
+    : m_strSection(section),
+      m_strEntry(entry),
+      m_wFlags(RegItemObj::ItemFlags(flags, REGITEM_STRING)),
       m_strValue(defaultValue)
 {
     if (!(m_wFlags & REGITEM_NO_LOAD))
@@ -26,7 +28,9 @@ CRegItemObj::CRegItemObj(const char* section, const char* entry, const char* def
 }
 
 CRegItemObj::CRegItemObj(const char* section, const char* entry, int defaultValue, WORD flags)
-    : m_strSection(section), m_strEntry(entry), m_wFlags(RegItemObj::ItemFlags(flags, REGITEM_INT)),
+    : m_strSection(section),
+      m_strEntry(entry),
+      m_wFlags(RegItemObj::ItemFlags(flags, REGITEM_INT)),
       m_nValue(defaultValue)
 {
     if (!(m_wFlags & REGITEM_NO_LOAD))

@@ -6,12 +6,12 @@
 #include "platform/afx/String.h"
 
 // Item flags.
-constexpr WORD REGITEM_INT = 0x1;         // whole-number value
-constexpr WORD REGITEM_STRING = 0x2;      // string value
-constexpr WORD REGITEM_NO_LOAD = 0x4;     // not loaded when constructed
+constexpr WORD REGITEM_INT = 0x1;          // whole-number value
+constexpr WORD REGITEM_STRING = 0x2;       // string value
+constexpr WORD REGITEM_NO_LOAD = 0x4;      // not loaded when constructed
 constexpr WORD REGITEM_NO_WRITEBACK = 0x8; // not written back when destroyed
-constexpr WORD REGITEM_PER_USER = 0x10;   // the per-user profile
-constexpr WORD REGITEM_MACHINE = 0x20;    // the machine-wide profile (kept for the record; see LoadSetting)
+constexpr WORD REGITEM_PER_USER = 0x10;    // the per-user profile
+constexpr WORD REGITEM_MACHINE = 0x20;     // the machine-wide profile (kept for the record; see LoadSetting)
 
 class CRegItemObj : public CObject
 {

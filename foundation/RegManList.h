@@ -20,8 +20,7 @@ public:
     // The cached value; a setting not cached yet is loaded (default when the profile has none).
     // -1 (or an empty string) when it cannot be cached.
     int GetRegInt(const char* section, const char* entry, int defaultValue, WORD flags);
-    CString& GetRegString(CString& out, const char* section, const char* entry, const char* defaultValue,
-                          WORD flags);
+    CString& GetRegString(CString& out, const char* section, const char* entry, const char* defaultValue, WORD flags);
     // Changes the cached value (a new setting is cached as changed); FALSE when it cannot be cached.
     BOOL SetRegInt(const char* section, const char* entry, int value, WORD flags);
     BOOL SetRegString(const char* section, const char* entry, const char* value, WORD flags);

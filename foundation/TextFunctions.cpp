@@ -345,8 +345,7 @@ BOOL ReplaceAllText(const CString& source, const CString& find, const CString& r
     std::string result;
     bool found = false;
     int start = 0;
-    for (int at; start < source.GetLength() && (at = search.Find(find, start)) >= 0;
-         start = at + find.GetLength()) {
+    for (int at; start < source.GetLength() && (at = search.Find(find, start)) >= 0; start = at + find.GetLength()) {
         found = true;
         result.append(source.Bytes(), std::size_t(start), std::size_t(at - start));
         result += replacement.Bytes();

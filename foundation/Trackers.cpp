@@ -17,7 +17,9 @@ class XorSelection
 {
 public:
     XorSelection(CDC* dc, CPen* pen, CBrush* brush)
-        : m_dc(dc), m_oldPen(dc->SelectObject(pen)), m_oldBrush(dc->SelectObject(brush)),
+        : m_dc(dc),
+          m_oldPen(dc->SelectObject(pen)),
+          m_oldBrush(dc->SelectObject(brush)),
           m_oldRop(dc->SetROP2(R2_XORPEN))
     {
     }
@@ -75,7 +77,8 @@ void Line(CDC* dc, int x1, int y1, int x2, int y2, int style, COLORREF color)
 
 void RoundRect(CDC* dc, const RECT& rect, SIZE corner, int style, COLORREF color)
 {
-    WithOutlinePen(dc, style, color, [&] { dc->RoundRect(rect.left, rect.top, rect.right, rect.bottom, corner.cx, corner.cy); });
+    WithOutlinePen(dc, style, color,
+                   [&] { dc->RoundRect(rect.left, rect.top, rect.right, rect.bottom, corner.cx, corner.cy); });
 }
 
 void Ellipse(CDC* dc, const RECT& bounds, int style, COLORREF color)
@@ -144,9 +147,9 @@ void DrawRectHandles(CDC* dc, const RECT& rect)
         return;
     const int midX = int(((long long)rect.left + rect.right) / 2);
     const int midY = int(((long long)rect.top + rect.bottom) / 2);
-    for (const POINT centre : {POINT{rect.right, rect.top}, POINT{rect.left, rect.bottom}, POINT{rect.right, rect.bottom},
-                               POINT{rect.left, midY}, POINT{rect.right, midY}, POINT{midX, rect.top},
-                               POINT{midX, rect.bottom}})
+    for (const POINT centre :
+         {POINT{rect.right, rect.top}, POINT{rect.left, rect.bottom}, POINT{rect.right, rect.bottom},
+          POINT{rect.left, midY}, POINT{rect.right, midY}, POINT{midX, rect.top}, POINT{midX, rect.bottom}})
         DrawHandleSquare(dc, centre);
 }
 

@@ -8,12 +8,30 @@ namespace BoxStyle {
 
 // The drawing-style names of the 25 file-type marks, by mark id.
 const char8_t* const kMarkNames[BOXSTYLE_MARK_COUNT] = {
-    u8"ﾏｰｸなし",       u8"四角",             u8"四角塗りつぶし", u8"ｸﾛｽ",
-    u8"ｽﾗｯｼｭ",         u8"逆ｽﾗｯｼｭ",          u8"ｽﾗｯｼｭ上塗りつぶし", u8"ｽﾗｯｼｭ下塗りつぶし",
-    u8"円",             u8"円塗りつぶし",     u8"平行四辺形",     u8"平行四辺形塗りつぶし",
-    u8"下矢印",         u8"三角",             u8"三角塗りつぶし", u8"菱形",
-    u8"菱形塗りつぶし", u8"水平線",           u8"水平線上塗りつぶし", u8"水平線下塗りつぶし",
-    u8"垂直線",         u8"垂直線左塗つぶし", u8"垂直線右塗つぶし", u8"ｱｽﾀﾘｽｸ",
+    u8"ﾏｰｸなし",
+    u8"四角",
+    u8"四角塗りつぶし",
+    u8"ｸﾛｽ",
+    u8"ｽﾗｯｼｭ",
+    u8"逆ｽﾗｯｼｭ",
+    u8"ｽﾗｯｼｭ上塗りつぶし",
+    u8"ｽﾗｯｼｭ下塗りつぶし",
+    u8"円",
+    u8"円塗りつぶし",
+    u8"平行四辺形",
+    u8"平行四辺形塗りつぶし",
+    u8"下矢印",
+    u8"三角",
+    u8"三角塗りつぶし",
+    u8"菱形",
+    u8"菱形塗りつぶし",
+    u8"水平線",
+    u8"水平線上塗りつぶし",
+    u8"水平線下塗りつぶし",
+    u8"垂直線",
+    u8"垂直線左塗つぶし",
+    u8"垂直線右塗つぶし",
+    u8"ｱｽﾀﾘｽｸ",
     u8"ﾀﾞﾌﾞﾙｺｰﾃｰｼｮﾝ",
 };
 
@@ -37,8 +55,12 @@ CBoxStyle::CBoxStyle(WORD markId, const char* markName, const char* userName, in
 }
 
 CBoxStyle::CBoxStyle(const CBoxStyle& other)
-    : CObject(other), m_wMarkId(other.m_wMarkId), m_strMarkName(other.m_strMarkName),
-      m_strUserName(other.m_strUserName), m_nShown(other.m_nShown), m_nChanged(other.m_nChanged)
+    : CObject(other),
+      m_wMarkId(other.m_wMarkId),
+      m_strMarkName(other.m_strMarkName),
+      m_strUserName(other.m_strUserName),
+      m_nShown(other.m_nShown),
+      m_nChanged(other.m_nChanged)
 {
 }
 

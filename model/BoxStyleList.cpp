@@ -9,11 +9,10 @@ namespace BoxStyleList {
 // The file types of the XJ model diagram by mark id; null: the mark keeps its mark name and is not
 // offered.
 const char8_t* const kModelDiagramNames[BOXSTYLE_MARK_COUNT] = {
-    nullptr,          u8"ｵｶﾚﾝｽ･ﾘｿｰｽ", u8"ｲﾍﾞﾝﾄ",   u8"在庫",     u8"要約",
-    u8"断面",         u8"計画･要約",   nullptr,      u8"ﾀｲﾌﾟ･ﾘｿｰｽ", nullptr,
-    nullptr,          nullptr,         u8"断面･要約", nullptr,      nullptr,
-    u8"関連ﾘｿｰｽ",     u8"異動ｲﾍﾞﾝﾄ",   nullptr,      u8"契約",     nullptr,
-    nullptr,          nullptr,         nullptr,      u8"演算",     u8"簡易ｻﾌﾞﾀｲﾌﾟ",
+    nullptr, u8"ｵｶﾚﾝｽ･ﾘｿｰｽ", u8"ｲﾍﾞﾝﾄ",     u8"在庫",        u8"要約", u8"断面",      u8"計画･要約",
+    nullptr, u8"ﾀｲﾌﾟ･ﾘｿｰｽ",  nullptr,       nullptr,         nullptr,  u8"断面･要約", nullptr,
+    nullptr, u8"関連ﾘｿｰｽ",   u8"異動ｲﾍﾞﾝﾄ", nullptr,         u8"契約", nullptr,       nullptr,
+    nullptr, nullptr,        u8"演算",      u8"簡易ｻﾌﾞﾀｲﾌﾟ",
 };
 
 } // namespace BoxStyleList

@@ -28,8 +28,8 @@ constexpr int kMaxShadowDepth = 20;
 
 CRect GetNormalizedRect(const RECT& rect)
 {
-    return CRect(std::min(rect.left, rect.right), std::max(rect.top, rect.bottom),
-                 std::max(rect.left, rect.right), std::min(rect.top, rect.bottom));
+    return CRect(std::min(rect.left, rect.right), std::max(rect.top, rect.bottom), std::max(rect.left, rect.right),
+                 std::min(rect.top, rect.bottom));
 }
 
 int AbsInt(int value)
@@ -170,8 +170,8 @@ BOOL CBaseObj::HitTest(POINT point, int tolerance, BOOL printMode, BOOL outlineO
     return PointInRectWithTolerance(rect, point, tolerance);
 }
 
-BOOL CBaseObj::HitTestHandles(int zoom, POINT point, UINT, int, DWORD& hitCode, DWORD& partWord,
-                              CPoint& handlePoint, BOOL printMode) const
+BOOL CBaseObj::HitTestHandles(int zoom, POINT point, UINT, int, DWORD& hitCode, DWORD& partWord, CPoint& handlePoint,
+                              BOOL printMode) const
 {
     hitCode = 0;
     partWord = 0;
@@ -463,8 +463,7 @@ BOOL CBaseObj::ResetSizeTo(SIZE size)
 void CBaseObj::GetDefaultSize(CSize& size) const
 {
     ObjectServices* services = GetObjectServices();
-    const CBaseObj* prototype =
-        services ? DYNAMIC_DOWNCAST(CBaseObj, services->FindDefaultPrototype(this)) : nullptr;
+    const CBaseObj* prototype = services ? DYNAMIC_DOWNCAST(CBaseObj, services->FindDefaultPrototype(this)) : nullptr;
     size = (prototype ? prototype : this)->GetSize();
 }
 

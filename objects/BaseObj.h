@@ -27,8 +27,7 @@ class CExcelDispatch;
 class DefaultKeys;
 
 // Object kinds (16-bit code of every object).
-enum ObjectKind : WORD
-{
+enum ObjectKind : WORD {
     OBJKIND_LINE = 4,
     OBJKIND_RECT = 5,
     OBJKIND_ELLIPSE = 7,
@@ -105,20 +104,19 @@ public:
     virtual CString& GetProfileSection(CString& section) const;
 
     // --- Drawing and tracking outlines -----------------------------------------------------
-    virtual void Draw(CDC* pDC, int zoom, BOOL withHandles, BOOL printMode, const LOGFONT* font,
-                      DWORD displayOptions, CBaseDoc* document);
+    virtual void Draw(CDC* pDC, int zoom, BOOL withHandles, BOOL printMode, const LOGFONT* font, DWORD displayOptions,
+                      CBaseDoc* document);
     virtual void DrawMoveTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitFlags, BOOL printMode);
     virtual void DrawResizeTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitCode, BOOL printMode);
-    virtual void DrawHandleDragTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitCode, DWORD partWord,
-                                       BOOL printMode);
+    virtual void DrawHandleDragTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitCode, DWORD partWord, BOOL printMode);
     virtual void DrawHandles(CDC* pDC, int zoom, BOOL printMode);
 
     // --- Hit tests and rectangles ----------------------------------------------------------
     // Point and tolerance in 0.1 mm.
     virtual BOOL HitTest(POINT point, int tolerance, BOOL printMode, BOOL outlineOnly) const;
     // Zoomed point; fills the hit code, part word and zoomed handle centre.
-    virtual BOOL HitTestHandles(int zoom, POINT point, UINT keyFlags, int tolerance, DWORD& hitCode,
-                                DWORD& partWord, CPoint& handlePoint, BOOL printMode) const;
+    virtual BOOL HitTestHandles(int zoom, POINT point, UINT keyFlags, int tolerance, DWORD& hitCode, DWORD& partWord,
+                                CPoint& handlePoint, BOOL printMode) const;
     virtual void GetVisibleRect(CRect& rect, BOOL printMode) const;
     virtual void GetPartRect(CRect& rect, BOOL printMode, DWORD partFlags) const;
     // The area to repaint, in 0.1 mm, handles and shadow included.
@@ -141,10 +139,8 @@ public:
     // --- Right-click menu and commands ------------------------------------------------------
     // The base menu: hiding, pen, fill, shadow, the defaults and the shape operations, tracked at
     // the screen point with the main window as owner.
-    virtual void ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode,
-                                   BOOL severalSelected);
-    virtual void PartContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode,
-                                 BOOL severalSelected);
+    virtual void ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode, BOOL severalSelected);
+    virtual void PartContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode, BOOL severalSelected);
     virtual BOOL UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
                                  BOOL severalSelected);
     virtual UINT GetKeyCommand(UINT key, UINT repeatCount, UINT keyFlags);
@@ -194,8 +190,8 @@ public:
     // --- In-place text editing -------------------------------------------------------------
     virtual BOOL CanEditText(CBaseDoc* document, DWORD hitCode, DWORD displayOptions) const;
     virtual UINT GetEditCommand(CBaseDoc* document, DWORD hitCode, DWORD displayOptions) const;
-    virtual BOOL BeginEdit(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId,
-                           DWORD hitCode, const LOGFONT* font, DWORD editFlags);
+    virtual BOOL BeginEdit(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId, DWORD hitCode,
+                           const LOGFONT* font, DWORD editFlags);
     virtual BOOL EndEdit(CFloatEdit*& editor, DWORD editFlags);
 
     // --- Spreadsheet export ----------------------------------------------------------------

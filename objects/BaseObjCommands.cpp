@@ -21,18 +21,22 @@ namespace boxmenu {
 constexpr WORD kShadowDepths[] = {0, 6, 10, 20};
 
 constexpr PopupMenuItem kShadowItems[] = {
+    // clang-format off
     {MF_STRING, ID_SHADOW_NONE, u8"影なし"},
     {MF_STRING, ID_SHADOW_SMALL, u8"影小"},
     {MF_STRING, ID_SHADOW_MEDIUM, u8"影中"},
     {MF_STRING, ID_SHADOW_LARGE, u8"影大"},
+    // clang-format on
 };
 
 constexpr PopupMenuItem kOperationItems[] = {
+    // clang-format off
     {MF_STRING, ID_OBJ_SNAP_TO_GRID, u8"ｸﾞﾘｯﾄﾞに配置"},
     {MF_STRING, ID_OBJ_SQUARE_BY_HEIGHT, u8"高さで正方形"},
     {MF_STRING, ID_OBJ_SQUARE_BY_WIDTH, u8"幅で正方形"},
     {MF_STRING, ID_OBJ_SQUARE_BY_LONGER, u8"長辺で正方形"},
     {MF_STRING, ID_OBJ_SQUARE_BY_SHORTER, u8"短辺で正方形"},
+    // clang-format on
 };
 
 std::unique_ptr<CMenu> MakeColorMenu(UINT baseId)
@@ -137,22 +141,16 @@ BOOL CBaseObj::UpdateShadowCommandUI(CCmdUI* cmdUI) const
 BOOL CBaseObj::UpdateLinkCommandUI(CCmdUI* cmdUI) const
 {
     switch (cmdUI->m_nID) {
-    case ID_OBJ_PICK_LINK:
-        cmdUI->SetCheck(m_wLinkObjectId != 0);
-        return TRUE;
-    case ID_OBJ_CLEAR_LINK:
-        cmdUI->Enable(m_wLinkObjectId != 0);
-        return TRUE;
+    case ID_OBJ_PICK_LINK: cmdUI->SetCheck(m_wLinkObjectId != 0); return TRUE;
+    case ID_OBJ_CLEAR_LINK: cmdUI->Enable(m_wLinkObjectId != 0); return TRUE;
     case ID_OBJ_SQUARE_BY_HEIGHT:
     case ID_OBJ_SQUARE_BY_WIDTH:
     case ID_OBJ_SQUARE_BY_LONGER:
     case ID_OBJ_SQUARE_BY_SHORTER:
     case ID_OBJ_SNAP_TO_GRID:
     case ID_OBJ_STANDARD_SIZE:
-    case ID_OBJ_DEFAULT_SIZE:
-        return TRUE;
-    default:
-        return FALSE;
+    case ID_OBJ_DEFAULT_SIZE: return TRUE;
+    default: return FALSE;
     }
 }
 
@@ -207,20 +205,15 @@ BOOL CBaseObj::ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD)
         return TRUE;
     }
     switch (commandId) {
-    case ID_OBJ_FILL:
-        ToggleFill();
-        return TRUE;
-    case ID_OBJ_HIDE_DEFINE:
-        ToggleHideDefine();
-        return TRUE;
+    case ID_OBJ_FILL: ToggleFill(); return TRUE;
+    case ID_OBJ_HIDE_DEFINE: ToggleHideDefine(); return TRUE;
     case ID_COPY_DEFAULT_ATTRIBUTES:
         if (const CBaseObj* prototype = DYNAMIC_DOWNCAST(CBaseObj, argument)) {
             CopyAttributes(*prototype);
             return TRUE;
         }
         return FALSE;
-    default:
-        break;
+    default: break;
     }
     if (commandId >= ID_SHADOW_NONE && commandId <= ID_SHADOW_LARGE) {
         const WORD depth = boxmenu::kShadowDepths[commandId - ID_SHADOW_NONE];
@@ -242,9 +235,11 @@ BOOL CBaseObj::ApplyColorCommand(UINT commandId, CObject* argument)
         COLORREF (CBaseObj::*set)(COLORREF);
     };
     static constexpr ColorMenu kMenus[] = {
+        // clang-format off
         {ID_PEN_COLOR_BASE, &CBaseObj::m_crPen, &CBaseObj::SetPenColor},
         {ID_FILL_COLOR_BASE, &CBaseObj::m_crFill, &CBaseObj::SetFillColor},
         {ID_SHADOW_COLOR_BASE, &CBaseObj::m_crShadow, nullptr},
+        // clang-format on
     };
     for (const ColorMenu& menu : kMenus) {
         if (!boxmenu::IsColorCommand(commandId, menu.baseId))
@@ -258,8 +253,8 @@ BOOL CBaseObj::ApplyColorCommand(UINT commandId, CObject* argument)
             color = source->*menu.field;
         } else {
             CColorItemList* palette = boxmenu::Palette();
-            if (!palette ||
-                !palette->SelectColorByCommandId(commandId, menu.baseId, menu.baseId + COLOR_MENU_DIALOG, current, color))
+            if (!palette || !palette->SelectColorByCommandId(commandId, menu.baseId, menu.baseId + COLOR_MENU_DIALOG,
+                                                             current, color))
                 return FALSE;
         }
         if (color == current)
@@ -299,8 +294,7 @@ BOOL CBaseObj::ApplyShapeOperation(UINT commandId, DWORD hitCode, UINT_PTR opera
     case ID_OBJ_SQUARE_BY_HEIGHT:
     case ID_OBJ_SQUARE_BY_WIDTH:
     case ID_OBJ_SQUARE_BY_LONGER:
-    case ID_OBJ_SQUARE_BY_SHORTER:
-        return MakeSquare(commandId);
+    case ID_OBJ_SQUARE_BY_SHORTER: return MakeSquare(commandId);
     case ID_OBJ_SNAP_TO_GRID: {
         const CSize offset{int(hitCode), int(operationArgument)};
         if (offset == CSize(0, 0))
@@ -308,12 +302,9 @@ BOOL CBaseObj::ApplyShapeOperation(UINT commandId, DWORD hitCode, UINT_PTR opera
         MoveBy(offset, 0);
         return TRUE;
     }
-    case ID_OBJ_STANDARD_SIZE:
-        return ResetToStandardSize();
-    case ID_OBJ_DEFAULT_SIZE:
-        return ResetToDefaultSize();
-    case ID_OBJ_CLEAR_NUMBER:
-        return ClearNumber(DWORD(operationArgument));
+    case ID_OBJ_STANDARD_SIZE: return ResetToStandardSize();
+    case ID_OBJ_DEFAULT_SIZE: return ResetToDefaultSize();
+    case ID_OBJ_CLEAR_NUMBER: return ClearNumber(DWORD(operationArgument));
     case ID_OBJ_PICK_LINK:
     case ID_OBJ_CLEAR_LINK: {
         // A new link is a change of the document, which must then count as modified.
@@ -323,7 +314,6 @@ BOOL CBaseObj::ApplyShapeOperation(UINT commandId, DWORD hitCode, UINT_PTR opera
         SetLinkObjectId(target);
         return TRUE;
     }
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }

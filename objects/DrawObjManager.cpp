@@ -17,7 +17,11 @@ using PrototypeFactory = CObject* (*)();
 const PrototypeFactory kPrototypeRows[] = {
     []() -> CObject* { return new CPolyObj; },
     []() -> CObject* { return new CRectObj; },
-    []() -> CObject* { auto* rounded = new CRectObj; rounded->SetRounded(TRUE); return rounded; },
+    []() -> CObject* {
+        auto* rounded = new CRectObj;
+        rounded->SetRounded(TRUE);
+        return rounded;
+    },
 };
 
 // Kinds whose prototypes are told apart by a sub-key.

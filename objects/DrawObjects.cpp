@@ -33,8 +33,8 @@ BOOL IsDrawObject(const CObject* object)
 
 BOOL IsDrawObjectClass(const CRuntimeClass* runtimeClass)
 {
-    return runtimeClass &&
-           (runtimeClass->IsDerivedFrom(RUNTIME_CLASS(CBaseObj)) || runtimeClass->IsDerivedFrom(RUNTIME_CLASS(CPolyObj)));
+    return runtimeClass && (runtimeClass->IsDerivedFrom(RUNTIME_CLASS(CBaseObj)) ||
+                            runtimeClass->IsDerivedFrom(RUNTIME_CLASS(CPolyObj)));
 }
 
 WORD GetObjectId(const CObject* object)

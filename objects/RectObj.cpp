@@ -232,8 +232,8 @@ BOOL CRectObj::HitTest(POINT point, int tolerance, BOOL printMode, BOOL outlineO
     return !IsHiddenIn(printMode) && CBaseObj::HitTest(point, tolerance, printMode, outlineOnly);
 }
 
-BOOL CRectObj::HitTestHandles(int zoom, POINT point, UINT keyFlags, int tolerance, DWORD& hitCode,
-                              DWORD& partWord, CPoint& handlePoint, BOOL printMode) const
+BOOL CRectObj::HitTestHandles(int zoom, POINT point, UINT keyFlags, int tolerance, DWORD& hitCode, DWORD& partWord,
+                              CPoint& handlePoint, BOOL printMode) const
 {
     if (IsHiddenIn(printMode))
         return FALSE;
@@ -329,8 +329,7 @@ void CRectObj::ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD, BOOL pri
     TrackObjectMenu(menu, screenPoint, view);
 }
 
-BOOL CRectObj::UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
-                               BOOL severalSelected)
+BOOL CRectObj::UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode, BOOL severalSelected)
 {
     if (cmdUI->m_nID != ID_RECT_ROUNDED)
         return CBaseObj::UpdateCommandUI(cmdUI, document, hitCode, printMode, severalSelected);

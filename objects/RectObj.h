@@ -27,18 +27,17 @@ public:
     CString& GetTypeName(CString& name) const override;
     CString& GetProfileSection(CString& section) const override;
 
-    void Draw(CDC* pDC, int zoom, BOOL withHandles, BOOL printMode, const LOGFONT* font,
-              DWORD displayOptions, CBaseDoc* document) override;
+    void Draw(CDC* pDC, int zoom, BOOL withHandles, BOOL printMode, const LOGFONT* font, DWORD displayOptions,
+              CBaseDoc* document) override;
     void DrawMoveTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitFlags, BOOL printMode) override;
     void DrawResizeTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitCode, BOOL printMode) override;
-    void DrawHandleDragTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitCode, DWORD partWord,
-                               BOOL printMode) override;
+    void DrawHandleDragTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitCode, DWORD partWord, BOOL printMode) override;
     void DrawHandles(CDC* pDC, int zoom, BOOL printMode) override;
 
     BOOL HitTest(POINT point, int tolerance, BOOL printMode, BOOL outlineOnly) const override;
     // The rounding handle (HIT_SHAPE_HANDLE | HIT_ROUND_HANDLE) is tested before the resize handles.
-    BOOL HitTestHandles(int zoom, POINT point, UINT keyFlags, int tolerance, DWORD& hitCode,
-                        DWORD& partWord, CPoint& handlePoint, BOOL printMode) const override;
+    BOOL HitTestHandles(int zoom, POINT point, UINT keyFlags, int tolerance, DWORD& hitCode, DWORD& partWord,
+                        CPoint& handlePoint, BOOL printMode) const override;
     void GetVisibleRect(CRect& rect, BOOL printMode) const override;
     void GetRedrawRect(CRect& rect, int zoom, BOOL printMode) const override;
     BOOL IsInsideRect(const CRect& rect, BOOL printMode) const override;

@@ -138,8 +138,8 @@ BOOL CDataType::CheckStorable() const
         const CString& text;
         const char8_t* title;
     };
-    for (const Field& field : {Field{m_strName, u8"ﾃﾞｰﾀﾀｲﾌﾟ"}, Field{m_strEnclosure, u8"囲み文字"},
-                               Field{m_strPrefix, u8"ｶﾗﾑ名ﾌﾟﾚﾌｨｯｸｽ"}}) {
+    for (const Field& field :
+         {Field{m_strName, u8"ﾃﾞｰﾀﾀｲﾌﾟ"}, Field{m_strEnclosure, u8"囲み文字"}, Field{m_strPrefix, u8"ｶﾗﾑ名ﾌﾟﾚﾌｨｯｸｽ"}}) {
         if (!DataType::HoldsSeparator(field.text))
             continue;
         CString message;

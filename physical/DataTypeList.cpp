@@ -20,6 +20,7 @@ struct DefaultType
 };
 
 const DefaultType kDefaults[DATATYPE_DEFAULT_COUNT] = {
+    // clang-format off
     {"CHAR", 1, "'", "C_"},        {"CHARACTER", 1, "'", "C_"},  {"DATE", 0, "", "D_"},
     {"DECIMAL", 1, "", "DEC_"},    {"DECIMAL", 2, "", "DEC_"},   {"FLOAT", 0, "", "F_"},
     {"INTEGER", 0, "", "I_"},      {"LONG", 0, "", "L_"},        {"LONG RAW", 0, "", "LR_"},
@@ -27,6 +28,7 @@ const DefaultType kDefaults[DATATYPE_DEFAULT_COUNT] = {
     {"NUMBER", 1, "", "N_"},       {"NUMBER(*)", 0, "", "N_"},   {"NUMBER", 2, "", "N_"},
     {"RAW MLSLABEL", 0, "", "RM_"}, {"RAW", 1, "", "R_"},        {"ROWID", 0, "", "RID_"},
     {"SMALLINT", 0, "", "SI_"},    {"VARCHAR", 1, "'", "V_"},    {"VARCHAR2", 1, "'", "V_"},
+    // clang-format on
 };
 
 CString KeyOf(int id)

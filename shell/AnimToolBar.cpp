@@ -17,7 +17,9 @@ class ButtonWatcher : public QObject
 {
 public:
     ButtonWatcher(QWidget* barWidget, std::function<void(bool, CPoint)> notify)
-        : m_barWidget(barWidget), m_notify(std::move(notify)) {}
+        : m_barWidget(barWidget), m_notify(std::move(notify))
+    {
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -102,7 +104,8 @@ void CAnimToolBar::OnLButtonUp(UINT, CPoint point)
 
 void CAnimToolBar::StartAnimation(int buttonPosition)
 {
-    if (buttonPosition < 0 || std::size_t(buttonPosition) >= m_clipTable.size() || m_clipTable[std::size_t(buttonPosition)] == 0)
+    if (buttonPosition < 0 || std::size_t(buttonPosition) >= m_clipTable.size() ||
+        m_clipTable[std::size_t(buttonPosition)] == 0)
         return;
     QToolBar* bar = GetToolBarWidget();
     if (!bar)

@@ -79,20 +79,22 @@ CMainFrame::~CMainFrame()
 
 const MessageMap* CMainFrame::GetMessageMap() const
 {
-    static const MessageMap map{CMDIFrameWnd::GetMessageMap(), {
-        MapCommandRange(kFirstTool, kLastTool, &CMainFrame::OnToolCommand),
-        MapUpdateRange(kFirstTool, kLastTool, &CMainFrame::OnUpdateToolCommand),
-        MapCommandRange(ID_ARROW_KIND_ONE_TO_MANY, ID_ARROW_KIND_SUBSTRUCTURE, &CMainFrame::OnArrowKind),
-        MapUpdateRange(ID_ARROW_KIND_ONE_TO_MANY, ID_ARROW_KIND_SUBSTRUCTURE, &CMainFrame::OnUpdateArrowKind),
-        MapCommandRange(ID_ARROW_TOOL_ONE_TO_MANY, ID_ARROW_TOOL_SUPERTYPE, &CMainFrame::OnArrowTool),
-        MapUpdateRange(ID_ARROW_TOOL_ONE_TO_MANY, ID_ARROW_TOOL_SUPERTYPE, &CMainFrame::OnUpdateArrowTool),
-        MapCommand(ID_VIEW_TOOL_PALETTE, &CMainFrame::OnToolPalette),
-        MapUpdate(ID_VIEW_TOOL_PALETTE, &CMainFrame::OnUpdateToolPalette),
-        MapCommand(ID_VIEW_FIGURE_TOOLBAR, &CMainFrame::OnFigureToolBar),
-        MapUpdate(ID_VIEW_FIGURE_TOOLBAR, &CMainFrame::OnUpdateFigureToolBar),
-        MapUpdateRange(ID_INDICATOR_FIRST, ID_INDICATOR_WRITE_STATE, &CMainFrame::OnUpdatePane),
-        MapMessage(UM_SHOW_READONLY_NOTICE, &CMainFrame::OnShowReadOnlyNotice),
-    }};
+    static const MessageMap map{
+        CMDIFrameWnd::GetMessageMap(),
+        {
+            MapCommandRange(kFirstTool, kLastTool, &CMainFrame::OnToolCommand),
+            MapUpdateRange(kFirstTool, kLastTool, &CMainFrame::OnUpdateToolCommand),
+            MapCommandRange(ID_ARROW_KIND_ONE_TO_MANY, ID_ARROW_KIND_SUBSTRUCTURE, &CMainFrame::OnArrowKind),
+            MapUpdateRange(ID_ARROW_KIND_ONE_TO_MANY, ID_ARROW_KIND_SUBSTRUCTURE, &CMainFrame::OnUpdateArrowKind),
+            MapCommandRange(ID_ARROW_TOOL_ONE_TO_MANY, ID_ARROW_TOOL_SUPERTYPE, &CMainFrame::OnArrowTool),
+            MapUpdateRange(ID_ARROW_TOOL_ONE_TO_MANY, ID_ARROW_TOOL_SUPERTYPE, &CMainFrame::OnUpdateArrowTool),
+            MapCommand(ID_VIEW_TOOL_PALETTE, &CMainFrame::OnToolPalette),
+            MapUpdate(ID_VIEW_TOOL_PALETTE, &CMainFrame::OnUpdateToolPalette),
+            MapCommand(ID_VIEW_FIGURE_TOOLBAR, &CMainFrame::OnFigureToolBar),
+            MapUpdate(ID_VIEW_FIGURE_TOOLBAR, &CMainFrame::OnUpdateFigureToolBar),
+            MapUpdateRange(ID_INDICATOR_FIRST, ID_INDICATOR_WRITE_STATE, &CMainFrame::OnUpdatePane),
+            MapMessage(UM_SHOW_READONLY_NOTICE, &CMainFrame::OnShowReadOnlyNotice),
+        }};
     return &map;
 }
 
@@ -108,7 +110,8 @@ int CMainFrame::OnCreate(CCreateContext* context)
         return -1;
     // The figure toolbar and the tool palette never animate.
     const std::vector<UINT> noClips(64, 0);
-    constexpr DWORD paletteStyle = barStyle | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_HIDE_INPLACE | CBRS_SIZE_DYNAMIC;
+    constexpr DWORD paletteStyle =
+        barStyle | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_HIDE_INPLACE | CBRS_SIZE_DYNAMIC;
     if (!m_wndFigureBar.CreateBar(this, noClips.data(), int(noClips.size()), paletteStyle, kFigureToolBarId) ||
         !m_wndFigureBar.LoadBitmap(kFigureToolBarId) || !m_wndFigureBar.LoadToolBar(kFigureToolBarId))
         return -1;
@@ -271,7 +274,8 @@ void CMainFrame::OnArrowTool(UINT id)
 void CMainFrame::OnUpdateArrowTool(CCmdUI* cmdUI)
 {
     cmdUI->Enable(IsToolAllowed(kRelationArrowTool));
-    cmdUI->SetCheck(m_nCurrentTool == kRelationArrowTool && cmdUI->m_nID - ID_ARROW_TOOL_ONE_TO_MANY + 1 == m_wArrowKind);
+    cmdUI->SetCheck(m_nCurrentTool == kRelationArrowTool &&
+                    cmdUI->m_nID - ID_ARROW_TOOL_ONE_TO_MANY + 1 == m_wArrowKind);
 }
 
 void CMainFrame::ToggleBar(CControlBar& bar)
@@ -359,7 +363,8 @@ LRESULT CMainFrame::OnShowReadOnlyNotice(WPARAM wParam, LPARAM lParam)
     if (lParam == 2)
         text += CString(u8"置かれているﾌｫﾙﾀﾞに書込みできません。");
     else
-        text += lParam != 0 ? CString(u8"編集のためﾛｯｸされています。") : CString(u8"読み取り専用属性が設定されています。");
+        text +=
+            lParam != 0 ? CString(u8"編集のためﾛｯｸされています。") : CString(u8"読み取り専用属性が設定されています。");
     text += CString(u8"\n読み取り専用で開きます。");
     AfxMessageBox(text, MB_OK);
     return 1;

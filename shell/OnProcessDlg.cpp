@@ -11,10 +11,11 @@ IMPLEMENT_DYNAMIC(COnProcessDlg, CDialog)
 
 const MessageMap* COnProcessDlg::GetMessageMap() const
 {
-    static const MessageMap map{CDialog::GetMessageMap(), {
-        MapMessage(UM_PROCESS_SET_COUNT_TEXT, &COnProcessDlg::OnSetCountText),
-        MapMessage(UM_PROCESS_SET_PHASE_TEXT, &COnProcessDlg::OnSetPhaseText),
-    }};
+    static const MessageMap map{CDialog::GetMessageMap(),
+                                {
+                                    MapMessage(UM_PROCESS_SET_COUNT_TEXT, &COnProcessDlg::OnSetCountText),
+                                    MapMessage(UM_PROCESS_SET_PHASE_TEXT, &COnProcessDlg::OnSetPhaseText),
+                                }};
     return &map;
 }
 

@@ -34,7 +34,8 @@ QPolygonF Regular(int sides, QPointF centre, double radius, double startDeg)
 void Page(QPainter& p, QRectF r)
 {
     QPolygonF page;
-    page << r.topLeft() << QPointF(r.right() - 3, r.top()) << QPointF(r.right(), r.top() + 3) << r.bottomRight() << r.bottomLeft();
+    page << r.topLeft() << QPointF(r.right() - 3, r.top()) << QPointF(r.right(), r.top() + 3) << r.bottomRight()
+         << r.bottomLeft();
     p.setBrush(kPaper);
     p.drawPolygon(page);
     p.drawLine(QPointF(r.right() - 3, r.top()), QPointF(r.right() - 3, r.top() + 3));
@@ -148,9 +149,11 @@ bool Paint(QPainter& p, UINT id)
     case ID_FILE_NEW: Page(p, QRectF(3.5, 1.5, 9, 13)); return true;
     case ID_FILE_OPEN:
         p.setBrush(kYellow);
-        p.drawPolygon(QPolygonF() << QPointF(1.5, 4.5) << QPointF(6, 4.5) << QPointF(7.5, 6) << QPointF(13.5, 6) << QPointF(13.5, 13.5) << QPointF(1.5, 13.5));
+        p.drawPolygon(QPolygonF() << QPointF(1.5, 4.5) << QPointF(6, 4.5) << QPointF(7.5, 6) << QPointF(13.5, 6)
+                                  << QPointF(13.5, 13.5) << QPointF(1.5, 13.5));
         p.setBrush(QColor(250, 225, 130));
-        p.drawPolygon(QPolygonF() << QPointF(3.5, 8.5) << QPointF(15.5, 8.5) << QPointF(13.5, 13.5) << QPointF(1.5, 13.5));
+        p.drawPolygon(QPolygonF() << QPointF(3.5, 8.5) << QPointF(15.5, 8.5) << QPointF(13.5, 13.5)
+                                  << QPointF(1.5, 13.5));
         return true;
     case ID_FILE_SAVE:
         p.setBrush(kBlue);
@@ -213,25 +216,45 @@ bool Paint(QPainter& p, UINT id)
         return true;
     case ID_CONTEXT_HELP:
         p.setBrush(kPaper);
-        p.drawPolygon(QPolygonF() << QPointF(1.5, 1.5) << QPointF(1.5, 11.5) << QPointF(4, 9) << QPointF(6, 13) << QPointF(7.5, 12.5) << QPointF(5.5, 8.5) << QPointF(8.5, 8.5));
+        p.drawPolygon(QPolygonF() << QPointF(1.5, 1.5) << QPointF(1.5, 11.5) << QPointF(4, 9) << QPointF(6, 13)
+                                  << QPointF(7.5, 12.5) << QPointF(5.5, 8.5) << QPointF(8.5, 8.5));
         p.setPen(QPen(kBlue, 1.5));
         p.setFont(QFont(QStringLiteral("Sans"), 8, QFont::Bold));
         p.drawText(QRectF(8, 2, 8, 12), Qt::AlignCenter, QStringLiteral("?"));
         return true;
     case ID_TOOL_POINTER: // pointer
         p.setBrush(kPaper);
-        p.drawPolygon(QPolygonF() << QPointF(4.5, 1.5) << QPointF(4.5, 13.5) << QPointF(7.5, 10.5) << QPointF(9.5, 14.5) << QPointF(11, 13.8) << QPointF(9, 9.8) << QPointF(13, 9.8));
+        p.drawPolygon(QPolygonF() << QPointF(4.5, 1.5) << QPointF(4.5, 13.5) << QPointF(7.5, 10.5) << QPointF(9.5, 14.5)
+                                  << QPointF(11, 13.8) << QPointF(9, 9.8) << QPointF(13, 9.8));
         return true;
-    case ID_TOOL_LINE: p.setPen(QPen(kInk, 1.3)); p.drawLine(QPointF(2, 14), QPointF(14, 2)); return true;
-    case ID_TOOL_POLYLINE: p.setPen(QPen(kInk, 1.3)); p.drawPolyline(QPolygonF() << QPointF(1.5, 13) << QPointF(5, 4) << QPointF(10, 11) << QPointF(14.5, 3)); return true;
-    case ID_TOOL_RECT: p.setBrush(kLightBlue); p.drawRect(QRectF(1.5, 3.5, 13, 9)); return true;
-    case ID_TOOL_ROUNDRECT: p.setBrush(kLightBlue); p.drawRoundedRect(QRectF(1.5, 3.5, 13, 9), 3.5, 3.5); return true;
-    case ID_TOOL_ELLIPSE: p.setBrush(kLightBlue); p.drawEllipse(QRectF(1.5, 3.5, 13, 9)); return true;
+    case ID_TOOL_LINE:
+        p.setPen(QPen(kInk, 1.3));
+        p.drawLine(QPointF(2, 14), QPointF(14, 2));
+        return true;
+    case ID_TOOL_POLYLINE:
+        p.setPen(QPen(kInk, 1.3));
+        p.drawPolyline(QPolygonF() << QPointF(1.5, 13) << QPointF(5, 4) << QPointF(10, 11) << QPointF(14.5, 3));
+        return true;
+    case ID_TOOL_RECT:
+        p.setBrush(kLightBlue);
+        p.drawRect(QRectF(1.5, 3.5, 13, 9));
+        return true;
+    case ID_TOOL_ROUNDRECT:
+        p.setBrush(kLightBlue);
+        p.drawRoundedRect(QRectF(1.5, 3.5, 13, 9), 3.5, 3.5);
+        return true;
+    case ID_TOOL_ELLIPSE:
+        p.setBrush(kLightBlue);
+        p.drawEllipse(QRectF(1.5, 3.5, 13, 9));
+        return true;
     case ID_TOOL_TEXT:
         p.setFont(QFont(QStringLiteral("Serif"), 11, QFont::Bold));
         p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("A"));
         return true;
-    case ID_TOOL_ARC: p.setPen(QPen(kInk, 1.3)); p.drawArc(QRectF(2, 3, 12, 16), 30 * 16, 120 * 16); return true;
+    case ID_TOOL_ARC:
+        p.setPen(QPen(kInk, 1.3));
+        p.drawArc(QRectF(2, 3, 12, 16), 30 * 16, 120 * 16);
+        return true;
     case ID_TOOL_FREEARC: {
         QPainterPath path(QPointF(2, 13));
         path.cubicTo(3, 2, 13, 2, 14, 10);
@@ -245,9 +268,18 @@ bool Paint(QPainter& p, UINT id)
         p.drawEllipse(QPointF(3.5, 12.5), 2, 2);
         p.drawEllipse(QPointF(12.5, 3.5), 2, 2);
         return true;
-    case ID_TOOL_DIAMOND: p.setBrush(kLightBlue); p.drawPolygon(Regular(4, QPointF(8, 8), 6.5, 0)); return true;
-    case ID_TOOL_HEXAGON: p.setBrush(kLightBlue); p.drawPolygon(Regular(6, QPointF(8, 8), 6.5, 0)); return true;
-    case ID_TOOL_OCTAGON: p.setBrush(kLightBlue); p.drawPolygon(Regular(8, QPointF(8, 8), 6.5, 22.5)); return true;
+    case ID_TOOL_DIAMOND:
+        p.setBrush(kLightBlue);
+        p.drawPolygon(Regular(4, QPointF(8, 8), 6.5, 0));
+        return true;
+    case ID_TOOL_HEXAGON:
+        p.setBrush(kLightBlue);
+        p.drawPolygon(Regular(6, QPointF(8, 8), 6.5, 0));
+        return true;
+    case ID_TOOL_OCTAGON:
+        p.setBrush(kLightBlue);
+        p.drawPolygon(Regular(8, QPointF(8, 8), 6.5, 22.5));
+        return true;
     case ID_TOOL_DATA: // data: a parallelogram
         p.setBrush(QColor(210, 235, 210));
         p.drawPolygon(QPolygonF() << QPointF(4.5, 3.5) << QPointF(15, 3.5) << QPointF(11.5, 12.5) << QPointF(1, 12.5));
@@ -352,19 +384,43 @@ bool Paint(QPainter& p, UINT id)
         p.setPen(QPen(kInk, 1));
         Boxes(p, {QRectF(2.5, 2.5, 6, 5), QRectF(7.5, 8.5, 6, 5)}, kLightBlue);
         return true;
-    case ID_UNGROUP:
-        Boxes(p, {QRectF(1.5, 1.5, 6, 5), QRectF(8.5, 9.5, 6, 5)}, kLightBlue);
+    case ID_UNGROUP: Boxes(p, {QRectF(1.5, 1.5, 6, 5), QRectF(8.5, 9.5, 6, 5)}, kLightBlue); return true;
+    case ID_ALIGN_LEFT:
+        AlignBar(p, QLineF(1.5, 0, 1.5, 16));
+        Boxes(p, {QRectF(2.5, 2.5, 10, 4), QRectF(2.5, 9.5, 6, 4)}, kLightBlue);
         return true;
-    case ID_ALIGN_LEFT: AlignBar(p, QLineF(1.5, 0, 1.5, 16)); Boxes(p, {QRectF(2.5, 2.5, 10, 4), QRectF(2.5, 9.5, 6, 4)}, kLightBlue); return true;
-    case ID_ALIGN_RIGHT: AlignBar(p, QLineF(14.5, 0, 14.5, 16)); Boxes(p, {QRectF(3.5, 2.5, 10, 4), QRectF(7.5, 9.5, 6, 4)}, kLightBlue); return true;
-    case ID_ALIGN_TOP: AlignBar(p, QLineF(0, 1.5, 16, 1.5)); Boxes(p, {QRectF(2.5, 2.5, 4, 10), QRectF(9.5, 2.5, 4, 6)}, kLightBlue); return true;
-    case ID_ALIGN_BOTTOM: AlignBar(p, QLineF(0, 14.5, 16, 14.5)); Boxes(p, {QRectF(2.5, 3.5, 4, 10), QRectF(9.5, 7.5, 4, 6)}, kLightBlue); return true;
-    case ID_CENTER_HORIZONTAL: AlignBar(p, QLineF(8, 0, 8, 16)); Boxes(p, {QRectF(2.5, 2.5, 11, 4), QRectF(4.5, 9.5, 7, 4)}, kLightBlue); return true;
-    case ID_CENTER_VERTICAL: AlignBar(p, QLineF(0, 8, 16, 8)); Boxes(p, {QRectF(2.5, 2.5, 4, 11), QRectF(9.5, 4.5, 4, 7)}, kLightBlue); return true;
-    case ID_SPACE_HORIZONTAL: Boxes(p, {QRectF(0.5, 5.5, 3, 5), QRectF(6.5, 5.5, 3, 5), QRectF(12.5, 5.5, 3, 5)}, kLightBlue); return true;
-    case ID_SPACE_VERTICAL: Boxes(p, {QRectF(5.5, 0.5, 5, 3), QRectF(5.5, 6.5, 5, 3), QRectF(5.5, 12.5, 5, 3)}, kLightBlue); return true;
-    case ID_CASCADE_FROM_TOP_LEFT: Boxes(p, {QRectF(0.5, 0.5, 8, 6), QRectF(3.5, 4.5, 8, 6), QRectF(6.5, 8.5, 8, 6)}, kLightBlue); return true;
-    case ID_CASCADE_FROM_TOP_RIGHT: Boxes(p, {QRectF(6.5, 0.5, 8, 6), QRectF(3.5, 4.5, 8, 6), QRectF(0.5, 8.5, 8, 6)}, kLightBlue); return true;
+    case ID_ALIGN_RIGHT:
+        AlignBar(p, QLineF(14.5, 0, 14.5, 16));
+        Boxes(p, {QRectF(3.5, 2.5, 10, 4), QRectF(7.5, 9.5, 6, 4)}, kLightBlue);
+        return true;
+    case ID_ALIGN_TOP:
+        AlignBar(p, QLineF(0, 1.5, 16, 1.5));
+        Boxes(p, {QRectF(2.5, 2.5, 4, 10), QRectF(9.5, 2.5, 4, 6)}, kLightBlue);
+        return true;
+    case ID_ALIGN_BOTTOM:
+        AlignBar(p, QLineF(0, 14.5, 16, 14.5));
+        Boxes(p, {QRectF(2.5, 3.5, 4, 10), QRectF(9.5, 7.5, 4, 6)}, kLightBlue);
+        return true;
+    case ID_CENTER_HORIZONTAL:
+        AlignBar(p, QLineF(8, 0, 8, 16));
+        Boxes(p, {QRectF(2.5, 2.5, 11, 4), QRectF(4.5, 9.5, 7, 4)}, kLightBlue);
+        return true;
+    case ID_CENTER_VERTICAL:
+        AlignBar(p, QLineF(0, 8, 16, 8));
+        Boxes(p, {QRectF(2.5, 2.5, 4, 11), QRectF(9.5, 4.5, 4, 7)}, kLightBlue);
+        return true;
+    case ID_SPACE_HORIZONTAL:
+        Boxes(p, {QRectF(0.5, 5.5, 3, 5), QRectF(6.5, 5.5, 3, 5), QRectF(12.5, 5.5, 3, 5)}, kLightBlue);
+        return true;
+    case ID_SPACE_VERTICAL:
+        Boxes(p, {QRectF(5.5, 0.5, 5, 3), QRectF(5.5, 6.5, 5, 3), QRectF(5.5, 12.5, 5, 3)}, kLightBlue);
+        return true;
+    case ID_CASCADE_FROM_TOP_LEFT:
+        Boxes(p, {QRectF(0.5, 0.5, 8, 6), QRectF(3.5, 4.5, 8, 6), QRectF(6.5, 8.5, 8, 6)}, kLightBlue);
+        return true;
+    case ID_CASCADE_FROM_TOP_RIGHT:
+        Boxes(p, {QRectF(6.5, 0.5, 8, 6), QRectF(3.5, 4.5, 8, 6), QRectF(0.5, 8.5, 8, 6)}, kLightBlue);
+        return true;
     case ID_SAME_WIDTH: Boxes(p, {QRectF(2.5, 1.5, 11, 5), QRectF(2.5, 9.5, 11, 5)}, kLightBlue); return true;
     case ID_SAME_HEIGHT: Boxes(p, {QRectF(1.5, 2.5, 5, 11), QRectF(9.5, 2.5, 5, 11)}, kLightBlue); return true;
     case ID_SAME_SIZE: Boxes(p, {QRectF(1.5, 1.5, 6, 6), QRectF(8.5, 8.5, 6, 6)}, kLightBlue); return true;
@@ -445,7 +501,7 @@ QPixmap DrawSplashBitmap()
 
 std::vector<QPixmap> DrawClipFrames(UINT clipId, QSize buttonSize)
 {
-    static const std::pair<UINT, UINT> clips[] = {{171, ID_FILE_OPEN}, {172, ID_FILE_NEW},  {173, ID_FILE_SAVE},
+    static const std::pair<UINT, UINT> clips[] = {{171, ID_FILE_OPEN},  {172, ID_FILE_NEW}, {173, ID_FILE_SAVE},
                                                   {176, ID_FILE_PRINT}, {177, ID_EDIT_CUT}, {178, ID_EDIT_COPY},
                                                   {179, ID_EDIT_PASTE}};
     UINT command = 0;

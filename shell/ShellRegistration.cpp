@@ -76,7 +76,8 @@ void RefreshDesktopCaches()
 {
     const QString data = DataHome();
     const std::pair<const char*, QString> tools[] = {{"update-mime-database", data + QStringLiteral("/mime")},
-                                                     {"update-desktop-database", data + QStringLiteral("/applications")}};
+                                                     {"update-desktop-database",
+                                                      data + QStringLiteral("/applications")}};
     for (const auto& [tool, folder] : tools) {
         const QString program = QStandardPaths::findExecutable(QLatin1String(tool));
         if (!program.isEmpty() && QFileInfo(folder).isDir())

@@ -95,11 +95,12 @@ CZivraApp* CZivraApp::GetApp()
 
 const MessageMap* CZivraApp::GetMessageMap() const
 {
-    static const MessageMap map{CWinApp::GetMessageMap(), {
-        MapCommand(ID_APP_ABOUT, &CZivraApp::OnAppAbout),
-        MapCommand(ID_FILE_OPEN, &CZivraApp::OnFileOpen),
-        MapCommand(ID_FILE_CLOSE_ALL, &CZivraApp::OnCloseAll),
-    }};
+    static const MessageMap map{CWinApp::GetMessageMap(),
+                                {
+                                    MapCommand(ID_APP_ABOUT, &CZivraApp::OnAppAbout),
+                                    MapCommand(ID_FILE_OPEN, &CZivraApp::OnFileOpen),
+                                    MapCommand(ID_FILE_CLOSE_ALL, &CZivraApp::OnCloseAll),
+                                }};
     return &map;
 }
 
@@ -204,7 +205,8 @@ BOOL CZivraApp::CreateMainFrame()
     EnableShellOpen();
     // The running instance takes the files of later starts (the shell's open request).
     m_singleInstance = std::make_unique<SingleInstance>();
-    m_singleInstance->Listen([this](const QString& command) { return OnInstanceRequest(FromQString(command)) != FALSE; });
+    m_singleInstance->Listen(
+        [this](const QString& command) { return OnInstanceRequest(FromQString(command)) != FALSE; });
     return TRUE;
 }
 
@@ -242,7 +244,8 @@ BOOL CZivraApp::LoadColorPalette()
 
 void CZivraApp::ApplyStoredPaper()
 {
-    const int paperId = m_pRegManList->GetRegInt(ZivraAppImpl::kPageSection, "PaperID", 2, REGITEM_INT | REGITEM_PER_USER);
+    const int paperId =
+        m_pRegManList->GetRegInt(ZivraAppImpl::kPageSection, "PaperID", 2, REGITEM_INT | REGITEM_PER_USER);
     ApplyPaperSetting(WORD(paperId));
 }
 
@@ -299,10 +302,8 @@ BOOL CZivraApp::ProcessShellCommand(CCommandLineInfo& info)
         ClearOpenReadOnlyRequest();
         return CWinApp::ProcessShellCommand(info);
     case CCommandLineInfo::AppRegister:
-    case CCommandLineInfo::AppUnregister:
-        return FALSE; // done before; the process ends
-    case CCommandLineInfo::FileNothing:
-        return TRUE;
+    case CCommandLineInfo::AppUnregister: return FALSE; // done before; the process ends
+    case CCommandLineInfo::FileNothing: return TRUE;
     }
     return TRUE;
 }

@@ -65,8 +65,10 @@ constexpr struct
     UINT command;
     UINT mode;
 } kPickModes[] = {
-    {ID_OBJ_PICK_START_CONNECTION, TRACK_PICK_START}, {ID_OBJ_PICK_END_CONNECTION, TRACK_PICK_END},
-    {ID_OBJ_PICK_LINK, TRACK_PICK_LINK},               {ID_OBJ_PICK_CLONE_SOURCE, TRACK_PICK_CLONE_SOURCE},
+    {ID_OBJ_PICK_START_CONNECTION, TRACK_PICK_START},
+    {ID_OBJ_PICK_END_CONNECTION, TRACK_PICK_END},
+    {ID_OBJ_PICK_LINK, TRACK_PICK_LINK},
+    {ID_OBJ_PICK_CLONE_SOURCE, TRACK_PICK_CLONE_SOURCE},
     {ID_OBJ_PICK_CONNECTOR, TRACK_PICK_CONNECTOR},
 };
 
@@ -111,10 +113,8 @@ BOOL IsKeyAllowedWhenReadOnly(UINT vkey)
     case VK_RIGHT:
     case VK_DOWN:
     case VK_DELETE:
-    case BaseViewCommands::VK_F2:
-        return FALSE;
-    default:
-        return TRUE;
+    case BaseViewCommands::VK_F2: return FALSE;
+    default: return TRUE;
     }
 }
 
@@ -264,8 +264,8 @@ void CBaseView::UpdateObjectCommand(CCmdUI* cmdUI, BOOL readOnlySafe)
         cmdUI->Enable(FALSE);
         return;
     }
-    if (box->UpdateCommandUI(cmdUI, GetDocument(), m_nHitCode, ModePrint, IsMultipleSelection()) &&
-        IsDocReadOnly() && !readOnlySafe)
+    if (box->UpdateCommandUI(cmdUI, GetDocument(), m_nHitCode, ModePrint, IsMultipleSelection()) && IsDocReadOnly() &&
+        !readOnlySafe)
         cmdUI->Enable(FALSE);
 }
 
@@ -336,28 +336,17 @@ void CBaseView::OnKeyDown(UINT vkey, UINT repeat, UINT flags)
         return;
     m_nHitCode = HIT_BODY;
     switch (vkey) {
-    case VK_LEFT:
-        NudgeSelection(CSize(-BaseViewCommands::kNudgeStep, 0));
-        return;
-    case VK_RIGHT:
-        NudgeSelection(CSize(BaseViewCommands::kNudgeStep, 0));
-        return;
-    case VK_UP:
-        NudgeSelection(CSize(0, BaseViewCommands::kNudgeStep));
-        return;
-    case VK_DOWN:
-        NudgeSelection(CSize(0, -BaseViewCommands::kNudgeStep));
-        return;
+    case VK_LEFT: NudgeSelection(CSize(-BaseViewCommands::kNudgeStep, 0)); return;
+    case VK_RIGHT: NudgeSelection(CSize(BaseViewCommands::kNudgeStep, 0)); return;
+    case VK_UP: NudgeSelection(CSize(0, BaseViewCommands::kNudgeStep)); return;
+    case VK_DOWN: NudgeSelection(CSize(0, -BaseViewCommands::kNudgeStep)); return;
     case VK_DELETE:
         InvalidateSelection();
         UpdateAllViewsForSelection();
         DeleteSelection();
         break;
-    case VK_APPS:
-        OpenMenuAtSelection();
-        return;
-    default:
-        break;
+    case VK_APPS: OpenMenuAtSelection(); return;
+    default: break;
     }
     if (!IsSingleSelection())
         return;
@@ -400,32 +389,15 @@ void CBaseView::ScrollByKey(UINT vkey)
     if (vertical ? !NeedsVertScroll() : !NeedsHorzScroll())
         return;
     switch (vkey) {
-    case VK_PRIOR:
-        OnScrollBy(CSize(0, -page.cy));
-        break;
-    case VK_NEXT:
-        OnScrollBy(CSize(0, page.cy));
-        break;
-    case VK_HOME:
-        OnScrollBy(CSize(0, -INT_MAX / 2));
-        break;
-    case VK_END:
-        OnScrollBy(CSize(0, INT_MAX / 2));
-        break;
-    case VK_UP:
-        OnScrollBy(CSize(0, -line.cy));
-        break;
-    case VK_DOWN:
-        OnScrollBy(CSize(0, line.cy));
-        break;
-    case VK_LEFT:
-        OnScrollBy(CSize(-page.cx, 0));
-        break;
-    case VK_RIGHT:
-        OnScrollBy(CSize(page.cx, 0));
-        break;
-    default:
-        break;
+    case VK_PRIOR: OnScrollBy(CSize(0, -page.cy)); break;
+    case VK_NEXT: OnScrollBy(CSize(0, page.cy)); break;
+    case VK_HOME: OnScrollBy(CSize(0, -INT_MAX / 2)); break;
+    case VK_END: OnScrollBy(CSize(0, INT_MAX / 2)); break;
+    case VK_UP: OnScrollBy(CSize(0, -line.cy)); break;
+    case VK_DOWN: OnScrollBy(CSize(0, line.cy)); break;
+    case VK_LEFT: OnScrollBy(CSize(-page.cx, 0)); break;
+    case VK_RIGHT: OnScrollBy(CSize(page.cx, 0)); break;
+    default: break;
     }
 }
 

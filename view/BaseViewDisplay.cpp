@@ -74,16 +74,11 @@ DWORD NextDrawOpt(UINT id, DWORD word)
         if (toggle.id == id)
             return word ^ toggle.bit;
     switch (id) {
-    case ID_MODEL_NORMAL_DISPLAY:
-        return IsNormal(word) ? word : (word & ~kNormalMask) | kConceptualNames;
-    case ID_MODEL_SHOW_NAMES:
-        return word & kConceptualNames ? word : (word & ~kTableNames) | kConceptualNames;
-    case ID_MODEL_SHOW_TABLE_NAMES:
-        return word & kTableNames ? word : (word & ~kConceptualNames) | kTableNames;
-    case ID_MODEL_XJ_NOTATION:
-        return word & ~kIdefNotation;
-    default:
-        return word;
+    case ID_MODEL_NORMAL_DISPLAY: return IsNormal(word) ? word : (word & ~kNormalMask) | kConceptualNames;
+    case ID_MODEL_SHOW_NAMES: return word & kConceptualNames ? word : (word & ~kTableNames) | kConceptualNames;
+    case ID_MODEL_SHOW_TABLE_NAMES: return word & kTableNames ? word : (word & ~kConceptualNames) | kTableNames;
+    case ID_MODEL_XJ_NOTATION: return word & ~kIdefNotation;
+    default: return word;
     }
 }
 
@@ -97,12 +92,8 @@ void GetDrawOptState(UINT id, DWORD word, BOOL& checked, BOOL& enabled)
         checked = IsNormal(word);
         enabled = !checked;
         return;
-    case ID_MODEL_SHOW_NAMES:
-        checked = (word & kConceptualNames) != 0;
-        return;
-    case ID_MODEL_SHOW_TABLE_NAMES:
-        checked = (word & kTableNames) != 0;
-        return;
+    case ID_MODEL_SHOW_NAMES: checked = (word & kConceptualNames) != 0; return;
+    case ID_MODEL_SHOW_TABLE_NAMES: checked = (word & kTableNames) != 0; return;
     case ID_MODEL_XJ_NOTATION:
         checked = !idef;
         enabled = idef;
@@ -111,20 +102,11 @@ void GetDrawOptState(UINT id, DWORD word, BOOL& checked, BOOL& enabled)
         checked = idef;
         enabled = !idef;
         return;
-    case ID_MODEL_SHORT_DATA_TYPES:
-        enabled = (word & kDataTypes) != 0;
-        break;
-    case ID_MODEL_SHOW_FOREIGN_KEYS:
-        enabled = !IsNormal(word);
-        break;
-    case ID_MODEL_SHOW_ALTERNATE_NAMES:
-        enabled = (word & kTableNames) != 0;
-        break;
-    case ID_MODEL_SHOW_CARDINALITY:
-        enabled = idef;
-        break;
-    default:
-        break;
+    case ID_MODEL_SHORT_DATA_TYPES: enabled = (word & kDataTypes) != 0; break;
+    case ID_MODEL_SHOW_FOREIGN_KEYS: enabled = !IsNormal(word); break;
+    case ID_MODEL_SHOW_ALTERNATE_NAMES: enabled = (word & kTableNames) != 0; break;
+    case ID_MODEL_SHOW_CARDINALITY: enabled = idef; break;
+    default: break;
     }
     // A switch is checked while its bit is set.
     checked = (word ^ NextDrawOpt(id, word)) & word ? TRUE : FALSE;
@@ -137,20 +119,13 @@ void GetDrawOptState(UINT id, DWORD word, BOOL& checked, BOOL& enabled)
 BOOL* CBaseView::FindSwitch(UINT id)
 {
     switch (id) {
-    case ID_VIEW_GRID:
-        return &DrawGrid;
-    case ID_VIEW_GUIDE:
-        return &DrawGuide;
-    case ID_ARRANGE_SNAP_TO_GRID:
-        return &AdjustGrid;
-    case ID_AUTO_CONNECT_LINES:
-        return &AutoConnect;
-    case ID_CONNECT_ON_FRAME:
-        return &AutoConnectFrame;
-    case ID_LINE_AUTO_ADJUST_POINTS:
-        return &AutoPolyInOrder;
-    default:
-        return nullptr;
+    case ID_VIEW_GRID: return &DrawGrid;
+    case ID_VIEW_GUIDE: return &DrawGuide;
+    case ID_ARRANGE_SNAP_TO_GRID: return &AdjustGrid;
+    case ID_AUTO_CONNECT_LINES: return &AutoConnect;
+    case ID_CONNECT_ON_FRAME: return &AutoConnectFrame;
+    case ID_LINE_AUTO_ADJUST_POINTS: return &AutoPolyInOrder;
+    default: return nullptr;
     }
 }
 

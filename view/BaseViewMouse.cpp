@@ -139,13 +139,13 @@ void CBaseView::SetCursorForHitCode()
                  : (sides == 0x50 || sides == 0xA0) ? IDC_SIZE_NESW
                                                     : 0;
     else if (code & HIT_SHAPE_HANDLE)
-        cursor = (code & 0x400000)                  ? IDC_POINT_HAND
-                 : (pointHandle && (code & 0x1000)) ? IDC_POINT_HAND_PLUS
-                 : (pointHandle && (code & 0x2000)) ? IDC_POINT_HAND_MINUS
-                 : pointHandle                      ? IDC_POINT_HAND
-                 : ((code & 0x800) && (code & 0x4000))                      ? IDC_BAR_WE
+        cursor = (code & 0x400000)                                           ? IDC_POINT_HAND
+                 : (pointHandle && (code & 0x1000))                          ? IDC_POINT_HAND_PLUS
+                 : (pointHandle && (code & 0x2000))                          ? IDC_POINT_HAND_MINUS
+                 : pointHandle                                               ? IDC_POINT_HAND
+                 : ((code & 0x800) && (code & 0x4000))                       ? IDC_BAR_WE
                  : ((code & 0x800) && (code & (0x8000 | 0x10000 | 0x20000))) ? IDC_BAR_NS
-                                                                            : 0;
+                                                                             : 0;
     else
         SetCursor(QCursor(Qt::ArrowCursor));
     if (cursor != 0)

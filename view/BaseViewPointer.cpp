@@ -401,7 +401,8 @@ void CBaseView::EndPageCountDrag(const ToolEvent&)
         Invalidate(TRUE);
     }
     CString text;
-    text.Format(CString(u8"ﾄﾞｷｭﾒﾝﾄを 横 %d x 縦 %d ﾍﾟｰｼﾞに変更しました"), int(m_sizeDragPages.cx), int(m_sizeDragPages.cy));
+    text.Format(CString(u8"ﾄﾞｷｭﾒﾝﾄを 横 %d x 縦 %d ﾍﾟｰｼﾞに変更しました"), int(m_sizeDragPages.cx),
+                int(m_sizeDragPages.cy));
     ShowStatusText(text);
 }
 

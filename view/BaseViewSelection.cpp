@@ -264,7 +264,7 @@ BOOL CBaseView::ApplyTrackingToObject(CDC*, CObject* object, SIZE offset)
         return FALSE;
     const CSize size(offset);
     return GetDocument()->MoveOrResizeObject(object, ModePrint, &size, m_nHitCode,
-                                              (m_nHitCode & HIT_BODY) ? 0 : m_nHitIndex);
+                                             (m_nHitCode & HIT_BODY) ? 0 : m_nHitIndex);
 }
 
 BOOL CBaseView::ApplyTrackingToSelection(SIZE offset)

@@ -34,8 +34,8 @@ void CBaseView::ReadInitialViewState()
     const CBaseDoc* doc = GetDocument();
     ModePrint = ReadFlag("ModePrint", TRUE);
     // A zoom stored in a damaged file is brought into the view's limits.
-    m_nZoom = std::clamp(int(std::min<DWORD>(doc->GetScale(), DWORD(ViewGeometry::kMaxZoom))),
-                         ViewGeometry::kMinZoom, GetMaxZoom());
+    m_nZoom = std::clamp(int(std::min<DWORD>(doc->GetScale(), DWORD(ViewGeometry::kMaxZoom))), ViewGeometry::kMinZoom,
+                         GetMaxZoom());
     m_nZoomSaved = m_nZoom;
     PrintViewScale = ReadFlag("PrintViewScale", FALSE);
     FramePrintSize = ReadFlag("FramePrintSize", TRUE);

@@ -210,7 +210,8 @@ void CBaseView::EndZoomRect(const ToolEvent& event)
 CSize CBaseView::GetDefaultFileSize() const
 {
     ObjectServices* services = GetObjectServices();
-    const CBaseObj* prototype = services ? DrawObjects::AsBoxObject(services->FindPrototypeByKind(OBJKIND_FILECOMP, 0)) : nullptr;
+    const CBaseObj* prototype =
+        services ? DrawObjects::AsBoxObject(services->FindPrototypeByKind(OBJKIND_FILECOMP, 0)) : nullptr;
     return prototype ? prototype->GetSize() : CSize(240, -160);
 }
 

@@ -11,7 +11,8 @@ namespace RoundRectToolImpl {
 float DefaultRoundRate()
 {
     ObjectServices* services = GetObjectServices();
-    const auto* prototype = services ? DYNAMIC_DOWNCAST(CRectObj, services->FindPrototypeByKind(OBJKIND_RECT, 1)) : nullptr;
+    const auto* prototype =
+        services ? DYNAMIC_DOWNCAST(CRectObj, services->FindPrototypeByKind(OBJKIND_RECT, 1)) : nullptr;
     return prototype ? prototype->GetRoundRate() : DEFAULT_ROUND_RATE;
 }
 

@@ -5,8 +5,7 @@
 
 #include "platform/afx/WinTypes.h"
 
-enum TrackMode : UINT
-{
+enum TrackMode : UINT {
     TRACK_NONE = 0,
     TRACK_PAGES_ACROSS = 1,
     TRACK_PAGES_DOWN = 3,

@@ -118,7 +118,10 @@ QPainterPath ToolPicture(UINT cursorId)
         path.moveTo(21.0, 19.0);
         path.lineTo(21.0, 23.0);
         break;
-    case IDC_TOOL_LINE: path.moveTo(17.5, 29.5); path.lineTo(29.5, 17.5); break;
+    case IDC_TOOL_LINE:
+        path.moveTo(17.5, 29.5);
+        path.lineTo(29.5, 17.5);
+        break;
     case IDC_TOOL_POLYLINE: path = Polyline({{17.5, 29.5}, {20.5, 18.5}, {25.5, 26.5}, {29.5, 17.5}}, false); break;
     case IDC_TOOL_RECT: path.addRect(QRectF(17.5, 19.5, 12, 9)); break;
     case IDC_TOOL_ROUNDRECT: path.addRoundedRect(QRectF(17.5, 19.5, 12, 9), 3, 3); break;
@@ -136,7 +139,9 @@ QPainterPath ToolPicture(UINT cursorId)
         path.moveTo(29.5, 18.5);
         path.arcTo(QRectF(17.5, 18.5, 24, 16), 90.0, 90.0);
         break;
-    case IDC_TOOL_CONNECTOR: path = Polyline({{17.5, 19.5}, {25.5, 19.5}, {29.5, 24.0}, {25.5, 28.5}, {17.5, 28.5}}, true); break;
+    case IDC_TOOL_CONNECTOR:
+        path = Polyline({{17.5, 19.5}, {25.5, 19.5}, {29.5, 24.0}, {25.5, 28.5}, {17.5, 28.5}}, true);
+        break;
     case IDC_TOOL_DIAMOND: path = Polyline({{23.5, 16.5}, {30.5, 23.5}, {23.5, 30.5}, {16.5, 23.5}}, true); break;
     case IDC_TOOL_DATA: path = Polyline({{19.5, 19.5}, {30.5, 19.5}, {27.5, 28.5}, {16.5, 28.5}}, true); break;
     case IDC_TOOL_PROCESS:

@@ -23,12 +23,14 @@ constexpr struct
     UINT id;
     const ViewTool& (*tool)();
 } kTools[] = {
+    // clang-format off
     {ID_TOOL_POINTER, &Instance<PointerTool>},
     {ID_TOOL_ZOOM, &Instance<ZoomTool>},
     {ID_TOOL_LINE, &Instance<LineTool>},
     {ID_TOOL_POLYLINE, &Instance<PolylineTool>},
     {ID_TOOL_RECT, &Instance<RectTool>},
     {ID_TOOL_ROUNDRECT, &Instance<RoundRectTool>},
+    // clang-format on
 };
 
 } // namespace ViewToolTable

@@ -49,11 +49,12 @@ void CZivraView::OnFilePrint()
 
 const MessageMap* CZivraView::GetMessageMap() const
 {
-    static const MessageMap map{CBaseView::GetMessageMap(), {
-        MapCommand(ID_FILE_PRINT, &CZivraView::OnFilePrint),
-        MapCommand(ID_FILE_PRINT_DIRECT, &CZivraView::OnFilePrint),
-        MapCommand(ID_FILE_PRINT_PREVIEW, &CZivraView::OnFilePrint),
-        MapCommand(ID_HELP, &CZivraView::OnHelp),
-    }};
+    static const MessageMap map{CBaseView::GetMessageMap(),
+                                {
+                                    MapCommand(ID_FILE_PRINT, &CZivraView::OnFilePrint),
+                                    MapCommand(ID_FILE_PRINT_DIRECT, &CZivraView::OnFilePrint),
+                                    MapCommand(ID_FILE_PRINT_PREVIEW, &CZivraView::OnFilePrint),
+                                    MapCommand(ID_HELP, &CZivraView::OnHelp),
+                                }};
     return &map;
 }

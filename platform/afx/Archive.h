@@ -29,8 +29,7 @@ class CDocument;
 class CArchive
 {
 public:
-    enum Mode : UINT
-    {
+    enum Mode : UINT {
         store = 0,
         load = 1,
         bNoFlushOnDelete = 2,

@@ -125,38 +125,27 @@ BOOL CFileException::GetErrorMessage(CString& message) const
 int CFileException::OsErrorToException(LONG osError)
 {
     switch (osError) {
-    case 0:
-        return none;
-    case ENOENT:
-        return fileNotFound;
+    case 0: return none;
+    case ENOENT: return fileNotFound;
     case ENOTDIR:
     case ENAMETOOLONG:
-    case ELOOP:
-        return badPath;
+    case ELOOP: return badPath;
     case EMFILE:
-    case ENFILE:
-        return tooManyOpenFiles;
+    case ENFILE: return tooManyOpenFiles;
     case EACCES:
     case EPERM:
     case EROFS:
     case EISDIR:
-    case ETXTBSY:
-        return accessDenied;
-    case EBADF:
-        return invalidFile;
+    case ETXTBSY: return accessDenied;
+    case EBADF: return invalidFile;
     case EINVAL:
-    case ESPIPE:
-        return badSeek;
-    case EIO:
-        return hardIO;
-    case EWOULDBLOCK:
-        return sharingViolation;
+    case ESPIPE: return badSeek;
+    case EIO: return hardIO;
+    case EWOULDBLOCK: return sharingViolation;
     case ENOSPC:
     case EDQUOT:
-    case EFBIG:
-        return diskFull;
-    default:
-        return genericException;
+    case EFBIG: return diskFull;
+    default: return genericException;
     }
 }
 

@@ -55,8 +55,7 @@ class CArchiveException : public CException
 {
     DECLARE_DYNAMIC(CArchiveException)
 public:
-    enum
-    {
+    enum {
         none,
         genericException,
         readOnly,
@@ -84,8 +83,7 @@ class CFileException : public CException
 {
     DECLARE_DYNAMIC(CFileException)
 public:
-    enum
-    {
+    enum {
         none,
         genericException,
         fileNotFound,

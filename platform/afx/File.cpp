@@ -30,14 +30,9 @@ int OpenFlagsFor(UINT openFlags)
 {
     int flags = O_CLOEXEC;
     switch (openFlags & 3) {
-    case CFile::modeWrite:
-        flags |= O_WRONLY;
-        break;
-    case CFile::modeReadWrite:
-        flags |= O_RDWR;
-        break;
-    default:
-        flags |= O_RDONLY;
+    case CFile::modeWrite: flags |= O_WRONLY; break;
+    case CFile::modeReadWrite: flags |= O_RDWR; break;
+    default: flags |= O_RDONLY;
     }
     if (openFlags & CFile::modeCreate)
         flags |= O_CREAT;
@@ -215,9 +210,7 @@ ULONGLONG CFile::GetRemainingLength() const
     return position < length ? length - position : 0;
 }
 
-void CFile::Flush()
-{
-}
+void CFile::Flush() {}
 
 void CFile::Close()
 {

@@ -32,8 +32,7 @@ class CFile : public CObject
 {
     DECLARE_DYNAMIC(CFile)
 public:
-    enum OpenFlags : UINT
-    {
+    enum OpenFlags : UINT {
         modeRead = 0x0000,
         modeWrite = 0x0001,
         modeReadWrite = 0x0002,
@@ -48,8 +47,7 @@ public:
         typeText = 0x4000,
         typeBinary = 0x8000,
     };
-    enum Attribute : BYTE
-    {
+    enum Attribute : BYTE {
         normal = 0x00,
         readOnly = 0x01,
         hidden = 0x02,
@@ -58,8 +56,7 @@ public:
         directory = 0x10,
         archive = 0x20,
     };
-    enum SeekPosition : UINT
-    {
+    enum SeekPosition : UINT {
         begin = 0,
         current = 1,
         end = 2,

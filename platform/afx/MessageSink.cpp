@@ -36,8 +36,8 @@ BeepSink SetBeepSink(BeepSink sink)
 int DefaultMessageAnswer(UINT type)
 {
     static const int buttons[][3] = {
-        {IDOK, IDOK, IDOK},            {IDOK, IDCANCEL, IDCANCEL}, {IDABORT, IDRETRY, IDIGNORE},
-        {IDYES, IDNO, IDCANCEL},       {IDYES, IDNO, IDNO},        {IDRETRY, IDCANCEL, IDCANCEL},
+        {IDOK, IDOK, IDOK},      {IDOK, IDCANCEL, IDCANCEL}, {IDABORT, IDRETRY, IDIGNORE},
+        {IDYES, IDNO, IDCANCEL}, {IDYES, IDNO, IDNO},        {IDRETRY, IDCANCEL, IDCANCEL},
     };
     const UINT kind = type & MB_TYPEMASK;
     const UINT index = (type & MB_DEFMASK) >> 8;

@@ -71,8 +71,6 @@ BOOL CObject::IsSerializable() const
     return GetRuntimeClass()->m_wSchema != AFX_NO_SCHEMA;
 }
 
-void CObject::Serialize(CArchive&)
-{
-}
+void CObject::Serialize(CArchive&) {}
 
 static const AfxClassInit afxClassInit_CObject(&CObject::classCObject);

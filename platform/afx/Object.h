@@ -81,40 +81,51 @@ CObject* AfxReadObject(CArchive& ar, const CRuntimeClass* expected);
 
 #define RUNTIME_CLASS(class_name) (class_name::GetThisClass())
 
-#define DECLARE_DYNAMIC(class_name)                                                                  \
-public:                                                                                              \
-    static const CRuntimeClass class##class_name;                                                   \
-    static const CRuntimeClass* GetThisClass() { return &class_name::class##class_name; }           \
+#define DECLARE_DYNAMIC(class_name)                                                                                    \
+public:                                                                                                                \
+    static const CRuntimeClass class##class_name;                                                                      \
+    static const CRuntimeClass* GetThisClass()                                                                         \
+    {                                                                                                                  \
+        return &class_name::class##class_name;                                                                         \
+    }                                                                                                                  \
     const CRuntimeClass* GetRuntimeClass() const override;
 
-#define DECLARE_DYNCREATE(class_name)                                                                \
-    DECLARE_DYNAMIC(class_name)                                                                      \
+#define DECLARE_DYNCREATE(class_name)                                                                                  \
+    DECLARE_DYNAMIC(class_name)                                                                                        \
     static CObject* CreateObject();
 
-#define DECLARE_SERIAL(class_name)                                                                   \
-    DECLARE_DYNCREATE(class_name)                                                                    \
-    friend CArchive& operator>>(CArchive& ar, class_name*& object)                                  \
-    {                                                                                                \
-        object = static_cast<class_name*>(AfxReadObject(ar, &class_name::class##class_name));       \
-        return ar;                                                                                   \
+#define DECLARE_SERIAL(class_name)                                                                                     \
+    DECLARE_DYNCREATE(class_name)                                                                                      \
+    friend CArchive& operator>>(CArchive& ar, class_name*& object)                                                     \
+    {                                                                                                                  \
+        object = static_cast<class_name*>(AfxReadObject(ar, &class_name::class##class_name));                          \
+        return ar;                                                                                                     \
     }
 
-#define AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, schema, create)                     \
-    const CRuntimeClass class_name::class##class_name = {#class_name, int(sizeof(class_name)),      \
-                                                         UINT(schema), create,                      \
-                                                         &base_class_name::GetThisClass};           \
-    const CRuntimeClass* class_name::GetRuntimeClass() const { return &class_name::class##class_name; } \
+#define AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, schema, create)                                        \
+    const CRuntimeClass class_name::class##class_name = {#class_name, int(sizeof(class_name)), UINT(schema), create,   \
+                                                         &base_class_name::GetThisClass};                              \
+    const CRuntimeClass* class_name::GetRuntimeClass() const                                                           \
+    {                                                                                                                  \
+        return &class_name::class##class_name;                                                                         \
+    }                                                                                                                  \
     static const AfxClassInit afxClassInit_##class_name(&class_name::class##class_name);
 
-#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                               \
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                                                 \
     AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, AFX_NO_SCHEMA, nullptr)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                             \
-    CObject* class_name::CreateObject() { return new class_name; }                                  \
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                                               \
+    CObject* class_name::CreateObject()                                                                                \
+    {                                                                                                                  \
+        return new class_name;                                                                                         \
+    }                                                                                                                  \
     AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, AFX_NO_SCHEMA, &class_name::CreateObject)
 
-#define IMPLEMENT_SERIAL(class_name, base_class_name, schema)                                        \
-    CObject* class_name::CreateObject() { return new class_name; }                                  \
+#define IMPLEMENT_SERIAL(class_name, base_class_name, schema)                                                          \
+    CObject* class_name::CreateObject()                                                                                \
+    {                                                                                                                  \
+        return new class_name;                                                                                         \
+    }                                                                                                                  \
     AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, schema, &class_name::CreateObject)
 
 // The object as a T when it is one (IsKindOf), else nullptr.

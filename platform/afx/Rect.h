@@ -37,8 +37,10 @@ public:
 
     constexpr void NormalizeRect()
     {
-        if (left > right) std::swap(left, right);
-        if (top > bottom) std::swap(top, bottom);
+        if (left > right)
+            std::swap(left, right);
+        if (top > bottom)
+            std::swap(top, bottom);
     }
     constexpr void OffsetRect(int dx, int dy) { left += dx, right += dx, top += dy, bottom += dy; }
     constexpr void OffsetRect(POINT p) { OffsetRect(p.x, p.y); }
@@ -66,12 +68,42 @@ public:
     constexpr void operator-=(POINT p) { OffsetRect(-p.x, -p.y); }
     constexpr void operator+=(SIZE s) { OffsetRect(s); }
     constexpr void operator-=(SIZE s) { OffsetRect(-s.cx, -s.cy); }
-    constexpr CRect operator+(POINT p) const { CRect r(*this); r.OffsetRect(p); return r; }
-    constexpr CRect operator-(POINT p) const { CRect r(*this); r.OffsetRect(-p.x, -p.y); return r; }
-    constexpr CRect operator+(SIZE s) const { CRect r(*this); r.OffsetRect(s); return r; }
-    constexpr CRect operator-(SIZE s) const { CRect r(*this); r.OffsetRect(-s.cx, -s.cy); return r; }
-    CRect operator&(const RECT& o) const { CRect r; r.IntersectRect(this, &o); return r; }
-    CRect operator|(const RECT& o) const { CRect r; r.UnionRect(this, &o); return r; }
+    constexpr CRect operator+(POINT p) const
+    {
+        CRect r(*this);
+        r.OffsetRect(p);
+        return r;
+    }
+    constexpr CRect operator-(POINT p) const
+    {
+        CRect r(*this);
+        r.OffsetRect(-p.x, -p.y);
+        return r;
+    }
+    constexpr CRect operator+(SIZE s) const
+    {
+        CRect r(*this);
+        r.OffsetRect(s);
+        return r;
+    }
+    constexpr CRect operator-(SIZE s) const
+    {
+        CRect r(*this);
+        r.OffsetRect(-s.cx, -s.cy);
+        return r;
+    }
+    CRect operator&(const RECT& o) const
+    {
+        CRect r;
+        r.IntersectRect(this, &o);
+        return r;
+    }
+    CRect operator|(const RECT& o) const
+    {
+        CRect r;
+        r.UnionRect(this, &o);
+        return r;
+    }
     void operator&=(const RECT& o) { IntersectRect(this, &o); }
     void operator|=(const RECT& o) { UnionRect(this, &o); }
 };

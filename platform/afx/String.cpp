@@ -33,8 +33,14 @@ bool InSet(const char* set, const std::string& s, std::size_t i, std::size_t len
     return false;
 }
 
-char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+char AsciiUpper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
+char AsciiLower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
 
 // Folds single-byte letters to upper case, leaving double-byte characters alone.
 std::string FoldCase(const std::string& s)
@@ -367,13 +373,34 @@ CString& CString::TrimRight(const char* set)
     return TrimRightWhere([&](std::size_t i, std::size_t len) { return InSet(set, m_s, i, len); });
 }
 
-CString& CString::TrimLeft() { return TrimLeft(kWhitespace); }
-CString& CString::TrimRight() { return TrimRight(kWhitespace); }
-CString& CString::TrimLeft(char ch) { return TrimLeft(std::string(1, ch).c_str()); }
-CString& CString::TrimRight(char ch) { return TrimRight(std::string(1, ch).c_str()); }
-CString& CString::Trim() { return TrimRight().TrimLeft(); }
-CString& CString::Trim(char ch) { return TrimRight(ch).TrimLeft(ch); }
-CString& CString::Trim(const char* set) { return TrimRight(set).TrimLeft(set); }
+CString& CString::TrimLeft()
+{
+    return TrimLeft(kWhitespace);
+}
+CString& CString::TrimRight()
+{
+    return TrimRight(kWhitespace);
+}
+CString& CString::TrimLeft(char ch)
+{
+    return TrimLeft(std::string(1, ch).c_str());
+}
+CString& CString::TrimRight(char ch)
+{
+    return TrimRight(std::string(1, ch).c_str());
+}
+CString& CString::Trim()
+{
+    return TrimRight().TrimLeft();
+}
+CString& CString::Trim(char ch)
+{
+    return TrimRight(ch).TrimLeft(ch);
+}
+CString& CString::Trim(const char* set)
+{
+    return TrimRight(set).TrimLeft(set);
+}
 
 void CString::FormatV(const char* format, va_list args)
 {

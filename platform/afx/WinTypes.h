@@ -31,23 +31,53 @@ constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b)
 {
     return COLORREF(r) | (COLORREF(g) << 8) | (COLORREF(b) << 16);
 }
-constexpr BYTE GetRValue(COLORREF c) { return BYTE(c & 0xFF); }
-constexpr BYTE GetGValue(COLORREF c) { return BYTE((c >> 8) & 0xFF); }
-constexpr BYTE GetBValue(COLORREF c) { return BYTE((c >> 16) & 0xFF); }
+constexpr BYTE GetRValue(COLORREF c)
+{
+    return BYTE(c & 0xFF);
+}
+constexpr BYTE GetGValue(COLORREF c)
+{
+    return BYTE((c >> 8) & 0xFF);
+}
+constexpr BYTE GetBValue(COLORREF c)
+{
+    return BYTE((c >> 16) & 0xFF);
+}
 
-constexpr WORD LOWORD(DWORD v) { return WORD(v & 0xFFFF); }
-constexpr WORD HIWORD(DWORD v) { return WORD((v >> 16) & 0xFFFF); }
-constexpr BYTE LOBYTE(WORD v) { return BYTE(v & 0xFF); }
-constexpr BYTE HIBYTE(WORD v) { return BYTE((v >> 8) & 0xFF); }
-constexpr DWORD MAKELONG(WORD lo, WORD hi) { return DWORD(lo) | (DWORD(hi) << 16); }
-constexpr WORD MAKEWORD(BYTE lo, BYTE hi) { return WORD(lo | (WORD(hi) << 8)); }
+constexpr WORD LOWORD(DWORD v)
+{
+    return WORD(v & 0xFFFF);
+}
+constexpr WORD HIWORD(DWORD v)
+{
+    return WORD((v >> 16) & 0xFFFF);
+}
+constexpr BYTE LOBYTE(WORD v)
+{
+    return BYTE(v & 0xFF);
+}
+constexpr BYTE HIBYTE(WORD v)
+{
+    return BYTE((v >> 8) & 0xFF);
+}
+constexpr DWORD MAKELONG(WORD lo, WORD hi)
+{
+    return DWORD(lo) | (DWORD(hi) << 16);
+}
+constexpr WORD MAKEWORD(BYTE lo, BYTE hi)
+{
+    return WORD(lo | (WORD(hi) << 8));
+}
 
 // Multiplies two 32-bit values into 64 bits and divides, rounding half away from zero.
 // Returns -1 for a zero divisor or a result that does not fit in 32 bits.
 int MulDiv(int number, int numerator, int denominator);
 
 // Code page 932 lead-byte ranges: 0x81-0x9F and 0xE0-0xFC.
-constexpr bool IsDBCSLeadByte(BYTE b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+constexpr bool IsDBCSLeadByte(BYTE b)
+{
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
 
 // Message box styles and answers.
 constexpr UINT MB_OK = 0x0;

@@ -35,8 +35,13 @@ int CBitmap::GetBitmap(BITMAP* info) const
     const BitmapData* data = DataAs<BitmapData>();
     if (!data || !info)
         return 0;
-    *info = BITMAP{0, data->image.width(), data->image.height(), LONG(data->image.bytesPerLine()), 1,
-                   WORD(data->image.depth()), nullptr};
+    *info = BITMAP{0,
+                   data->image.width(),
+                   data->image.height(),
+                   LONG(data->image.bytesPerLine()),
+                   1,
+                   WORD(data->image.depth()),
+                   nullptr};
     return int(sizeof(BITMAP));
 }
 

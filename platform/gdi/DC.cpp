@@ -122,8 +122,7 @@ int CDC::GetDeviceCaps(int index) const
     if (m_attrib)
         return m_attrib->GetDeviceCaps(index);
     // The physical size follows the resolution, so fixing LOGPIXELSX keeps them consistent.
-    if (index == HORZSIZE || index == VERTSIZE)
-    {
+    if (index == HORZSIZE || index == VERTSIZE) {
         const int pixels = GetDeviceCaps(index == HORZSIZE ? HORZRES : VERTRES);
         const int dpi = GetDeviceCaps(index == HORZSIZE ? LOGPIXELSX : LOGPIXELSY);
         return dpi > 0 ? int(std::lround(pixels * 25.4 / dpi)) : 0;
@@ -241,8 +240,7 @@ void CDC::DPtoLP(LPSIZE size) const
 void CDC::HIMETRICtoDP(LPSIZE size) const
 {
     const int mode = GetMapMode();
-    if (mode != MM_TEXT && mode < MM_ISOTROPIC)
-    {
+    if (mode != MM_TEXT && mode < MM_ISOTROPIC) {
         CoordinateMapping himetric = m_state.mapping;
         himetric.SetMapMode(MM_HIMETRIC);
         *size = himetric.LPtoDP(*size);
@@ -255,8 +253,7 @@ void CDC::HIMETRICtoDP(LPSIZE size) const
 void CDC::DPtoHIMETRIC(LPSIZE size) const
 {
     const int mode = GetMapMode();
-    if (mode != MM_TEXT && mode < MM_ISOTROPIC)
-    {
+    if (mode != MM_TEXT && mode < MM_ISOTROPIC) {
         CoordinateMapping himetric = m_state.mapping;
         himetric.SetMapMode(MM_HIMETRIC);
         *size = himetric.DPtoLP(*size);
@@ -287,8 +284,7 @@ CGdiObject* CDC::Wrapper(const std::shared_ptr<GdiObjectData>& data)
     if (CGdiObject* owner = data->Owner())
         return owner;
     std::unique_ptr<CGdiObject> wrapper;
-    switch (data->GetKind())
-    {
+    switch (data->GetKind()) {
     case GdiObjectData::Kind::Pen: wrapper = std::make_unique<CPen>(); break;
     case GdiObjectData::Kind::Brush: wrapper = std::make_unique<CBrush>(); break;
     case GdiObjectData::Kind::Font: wrapper = std::make_unique<CFont>(); break;
@@ -340,8 +336,7 @@ CGdiObject* CDC::SelectObject(CGdiObject* object)
     HGDIOBJ handle = object ? object->GetSafeHandle() : nullptr;
     if (!handle)
         return nullptr;
-    switch (handle->GetKind())
-    {
+    switch (handle->GetKind()) {
     case GdiObjectData::Kind::Pen: return SelectObject(static_cast<CPen*>(object));
     case GdiObjectData::Kind::Brush: return SelectObject(static_cast<CBrush*>(object));
     case GdiObjectData::Kind::Font: return SelectObject(static_cast<CFont*>(object));
@@ -501,8 +496,7 @@ int CDC::ExcludeClipRect(int left, int top, int right, int bottom)
 
 int CDC::SelectClipRgn(CRgn* region)
 {
-    if (!region)
-    {
+    if (!region) {
         m_state.clip.reset();
         return SIMPLEREGION;
     }
@@ -515,8 +509,8 @@ int CDC::SelectClipRgn(CRgn* region)
 
 int CDC::GetClipBox(LPRECT rect) const
 {
-    const QRect box = m_state.clip ? m_state.clip->boundingRect()
-                                   : QRect(0, 0, GetDeviceCaps(HORZRES), GetDeviceCaps(VERTRES));
+    const QRect box =
+        m_state.clip ? m_state.clip->boundingRect() : QRect(0, 0, GetDeviceCaps(HORZRES), GetDeviceCaps(VERTRES));
     const bool empty = m_state.clip && m_state.clip->isEmpty();
     *rect = empty ? CRect() : m_state.mapping.DPtoLP(CRect(box.left(), box.top(), box.right() + 1, box.bottom() + 1));
     return ClipType();
@@ -669,8 +663,8 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int
 {
     if (!CanDraw() || !source || !source->m_device)
         return FALSE;
-    m_device->BitBlt(m_state, RECT{x, y, x + width, y + height}, *source->m_device, source->m_state,
-                     POINT{xSrc, ySrc}, rop);
+    m_device->BitBlt(m_state, RECT{x, y, x + width, y + height}, *source->m_device, source->m_state, POINT{xSrc, ySrc},
+                     rop);
     return TRUE;
 }
 
@@ -725,8 +719,7 @@ int CDC::DrawText(LPCTSTR text, int count, LPRECT rect, UINT format)
     const TEXTMETRIC tm = Measurer().Metrics(m_state);
     const TextLayout layout(s, *rect, format, {int(tm.tmHeight), int(tm.tmAveCharWidth), m_state.mapping.IsYUp()},
                             [this](const CString& piece) { return int(Measurer().MeasureText(m_state, piece).cx); });
-    if (format & DT_CALCRECT)
-    {
+    if (format & DT_CALCRECT) {
         rect->right = layout.Bounds().right;
         rect->bottom = layout.Bounds().bottom;
         return layout.Height();
@@ -735,7 +728,8 @@ int CDC::DrawText(LPCTSTR text, int count, LPRECT rect, UINT format)
     const UINT align = std::exchange(m_state.textAlign, TA_LEFT | TA_TOP);
     const bool clipped = !(format & DT_NOCLIP);
     for (const TextLayout::Piece& piece : layout.Pieces())
-        m_device->Text(m_state, "DrawTextLine", piece.at, piece.text, clipped ? ETO_CLIPPED : 0, clipped ? rect : nullptr);
+        m_device->Text(m_state, "DrawTextLine", piece.at, piece.text, clipped ? ETO_CLIPPED : 0,
+                       clipped ? rect : nullptr);
     m_state.textAlign = align;
     return layout.Height();
 }

@@ -144,18 +144,30 @@ public:
     BOOL Rectangle(int left, int top, int right, int bottom);
     BOOL Rectangle(LPCRECT r) { return Rectangle(r->left, r->top, r->right, r->bottom); }
     BOOL RoundRect(int left, int top, int right, int bottom, int width, int height);
-    BOOL RoundRect(LPCRECT r, POINT corner) { return RoundRect(r->left, r->top, r->right, r->bottom, corner.x, corner.y); }
+    BOOL RoundRect(LPCRECT r, POINT corner)
+    {
+        return RoundRect(r->left, r->top, r->right, r->bottom, corner.x, corner.y);
+    }
     BOOL Ellipse(int left, int top, int right, int bottom);
     BOOL Ellipse(LPCRECT r) { return Ellipse(r->left, r->top, r->right, r->bottom); }
     // The outline of the ellipse in the rectangle from the ray through start to the ray through
     // end, counter-clockwise as seen on the device; Chord closes it with a line, Pie through the
     // centre.
     BOOL Arc(int l, int t, int r, int b, int x3, int y3, int x4, int y4);
-    BOOL Arc(LPCRECT r, POINT start, POINT end) { return Arc(r->left, r->top, r->right, r->bottom, start.x, start.y, end.x, end.y); }
+    BOOL Arc(LPCRECT r, POINT start, POINT end)
+    {
+        return Arc(r->left, r->top, r->right, r->bottom, start.x, start.y, end.x, end.y);
+    }
     BOOL Chord(int l, int t, int r, int b, int x3, int y3, int x4, int y4);
-    BOOL Chord(LPCRECT r, POINT start, POINT end) { return Chord(r->left, r->top, r->right, r->bottom, start.x, start.y, end.x, end.y); }
+    BOOL Chord(LPCRECT r, POINT start, POINT end)
+    {
+        return Chord(r->left, r->top, r->right, r->bottom, start.x, start.y, end.x, end.y);
+    }
     BOOL Pie(int l, int t, int r, int b, int x3, int y3, int x4, int y4);
-    BOOL Pie(LPCRECT r, POINT start, POINT end) { return Pie(r->left, r->top, r->right, r->bottom, start.x, start.y, end.x, end.y); }
+    BOOL Pie(LPCRECT r, POINT start, POINT end)
+    {
+        return Pie(r->left, r->top, r->right, r->bottom, start.x, start.y, end.x, end.y);
+    }
 
     // --- Fills and blocks -------------------------------------------------------------------
     void FillRect(LPCRECT rect, CBrush* brush);

@@ -21,10 +21,12 @@ struct Substitution
 // The Windows Japanese faces and their metric-compatible IPA counterparts; the proportional
 // faces map to the proportional IPA fonts.
 constexpr Substitution kSubstitutions[] = {
+    // clang-format off
     {"ＭＳ Ｐゴシック", "IPAPGothic"}, {"ＭＳ ゴシック", "IPAGothic"}, {"ＭＳ Ｐ明朝", "IPAPMincho"},
     {"ＭＳ 明朝", "IPAMincho"},        {"MS PGothic", "IPAPGothic"},  {"MS Gothic", "IPAGothic"},
     {"MS PMincho", "IPAPMincho"},      {"MS Mincho", "IPAMincho"},    {"MS UI Gothic", "IPAPGothic"},
     {"ＭＳ ＵＩ ゴシック", "IPAPGothic"}, {"System", "IPAGothic"},     {"", "IPAPGothic"},
+    // clang-format on
 };
 
 constexpr int kDefaultCellPixels = 16;

@@ -88,8 +88,7 @@ const Table& Objects()
 HGDIOBJ GetStockObject(int index)
 {
     const GdiStock::Table& stock = GdiStock::Objects();
-    switch (index)
-    {
+    switch (index) {
     case WHITE_BRUSH: return stock.white;
     case LTGRAY_BRUSH: return stock.lightGray;
     case GRAY_BRUSH: return stock.gray;

@@ -16,7 +16,7 @@ constexpr int LF_FACESIZE = 32;
 
 struct LOGFONT
 {
-    LONG lfHeight;       // < 0: character height, > 0: cell height, 0: default; logical units
+    LONG lfHeight; // < 0: character height, > 0: cell height, 0: default; logical units
     LONG lfWidth;
     LONG lfEscapement;
     LONG lfOrientation;

@@ -69,8 +69,7 @@ int Sign(int v)
 
 int UnitsPerInch(int mapMode)
 {
-    switch (mapMode)
-    {
+    switch (mapMode) {
     case MM_LOMETRIC: return 254;
     case MM_HIMETRIC: return 2540;
     case MM_LOENGLISH: return 100;
@@ -94,17 +93,13 @@ int CoordinateMapping::SetMapMode(int mode)
         return 0;
     const int previous = m_mode;
     m_mode = mode;
-    if (mode == MM_TEXT)
-    {
+    if (mode == MM_TEXT) {
         m_windowExt = CSize(1, 1);
         m_viewportExt = CSize(1, 1);
-    }
-    else if (const int units = UnitsPerInch(mode))
-    {
+    } else if (const int units = UnitsPerInch(mode)) {
         m_windowExt = CSize(units, units);
         m_viewportExt = CSize(m_dpiX, -m_dpiY);
-    }
-    else
+    } else
         FixIsotropic();
     return previous;
 }

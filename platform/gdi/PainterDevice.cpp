@@ -25,8 +25,7 @@ COLORREF ToColorRef(QRgb c)
 std::optional<QPainter::CompositionMode> RopComposition(int rop2)
 {
     using M = QPainter::CompositionMode;
-    switch (rop2)
-    {
+    switch (rop2) {
     case R2_XORPEN: return M::RasterOp_SourceXorDestination;
     case R2_NOTXORPEN: return M::RasterOp_NotSourceXorDestination;
     case R2_NOT: return M::RasterOp_NotDestination;
@@ -56,8 +55,7 @@ QColor RopColor(int rop2, COLORREF color)
 // Dash patterns of one-pixel pens, in pixels.
 QList<qreal> DashPattern(int style)
 {
-    switch (style)
-    {
+    switch (style) {
     case PS_DASH: return {18, 6};
     case PS_DOT: return {3, 3};
     case PS_DASHDOT: return {9, 6, 3, 6};
@@ -68,8 +66,7 @@ QList<qreal> DashPattern(int style)
 
 QBrush MakeBrush(const BrushData& brush, int rop2)
 {
-    switch (brush.log.lbStyle)
-    {
+    switch (brush.log.lbStyle) {
     case BS_SOLID: return QBrush(RopColor(rop2, brush.log.lbColor));
     case BS_PATTERN: return QBrush(brush.pattern);
     default: return Qt::NoBrush;
@@ -79,8 +76,7 @@ QBrush MakeBrush(const BrushData& brush, int rop2)
 std::optional<QPainter::CompositionMode> BlockComposition(DWORD rop)
 {
     using M = QPainter::CompositionMode;
-    switch (rop)
-    {
+    switch (rop) {
     case PATCOPY:
     case SRCCOPY: return M::CompositionMode_Source;
     case PATINVERT:
@@ -149,8 +145,7 @@ int PainterDevice::DeviceCaps(int index) const
         return 0;
     const auto* paged = dynamic_cast<const QPagedPaintDevice*>(m_device);
     const int dpi = m_device->logicalDpiX();
-    switch (index)
-    {
+    switch (index) {
     case HORZRES: return m_device->width();
     case VERTRES: return m_device->height();
     case LOGPIXELSX: return m_device->logicalDpiX();
@@ -221,7 +216,8 @@ void PainterDevice::DrawShape(const DCState& state, const PenShape& shape, bool 
     m_painter.setBrush(withBrush ? PainterFile::MakeBrush(*state.brush, state.rop2) : QBrush(Qt::NoBrush));
     const QList<qreal> dashes =
         shape.cosmetic ? PainterFile::DashPattern(int(state.pen->log.lopnStyle & PS_STYLE_MASK)) : QList<qreal>();
-    QPen pen = shape.null ? QPen(Qt::NoPen) : MakePen(shape, PainterFile::RopColor(state.rop2, state.pen->log.lopnColor), join);
+    QPen pen = shape.null ? QPen(Qt::NoPen)
+                          : MakePen(shape, PainterFile::RopColor(state.rop2, state.pen->log.lopnColor), join);
     if (!dashes.isEmpty())
         pen.setDashPattern(dashes);
     m_painter.setPen(pen);
@@ -252,8 +248,7 @@ QRect PainterDevice::DeviceBox(const DCState& state, const RECT& rect) const
 // is centred on that, and an inside-frame pen stays within the box.
 QRectF PainterDevice::ShapeRect(const QRect& box, const PenShape& shape, bool curved) const
 {
-    if (shape.inside)
-    {
+    if (shape.inside) {
         const double half = shape.width / 2.0;
         return QRectF(box.x() + half, box.y() + half, std::max(0, box.width() - shape.width),
                       std::max(0, box.height() - shape.width));
@@ -420,7 +415,8 @@ void PainterDevice::PatBlt(const DCState& state, int x, int y, int width, int he
         return;
     ApplyClip(state);
     m_painter.setCompositionMode(*mode);
-    m_painter.fillRect(DeviceBox(state, RECT{x, y, x + width, y + height}), PainterFile::MakeBrush(*state.brush, R2_COPYPEN));
+    m_painter.fillRect(DeviceBox(state, RECT{x, y, x + width, y + height}),
+                       PainterFile::MakeBrush(*state.brush, R2_COPYPEN));
 }
 
 void PainterDevice::BitBlt(const DCState& state, const RECT& target, DCDevice& source, const DCState& sourceState,
@@ -462,8 +458,7 @@ const PainterDevice::FontEntry& PainterDevice::FontFor(const DCState& state)
     const LOGFONT& log = state.font->log;
     const int height = log.lfHeight == 0 ? 0 : state.mapping.LengthToDeviceY(log.lfHeight);
     const int extra = state.charExtra ? state.mapping.LengthToDeviceX(state.charExtra) : 0;
-    if (m_font.data != state.font || m_font.height != height || m_font.extra != extra)
-    {
+    if (m_font.data != state.font || m_font.height != height || m_font.extra != extra) {
         m_font.data = state.font;
         m_font.height = height;
         m_font.extra = extra;
@@ -505,8 +500,7 @@ void PainterDevice::Text(const DCState& state, const char*, POINT at, const CStr
     else if (state.bkMode == OPAQUE)
         m_painter.fillRect(QRect(x, baseline - fm.ascent(), width, fm.height()), background);
     const bool clipped = rect && (options & ETO_CLIPPED);
-    if (clipped)
-    {
+    if (clipped) {
         m_painter.save();
         m_painter.setClipRect(DeviceBox(state, *rect), state.clip ? Qt::IntersectClip : Qt::ReplaceClip);
     }

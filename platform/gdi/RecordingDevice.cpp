@@ -16,8 +16,7 @@ int Em(const DCState& state)
 
 int RecordingDevice::DeviceCaps(int index) const
 {
-    switch (index)
-    {
+    switch (index) {
     case LOGPIXELSX:
     case LOGPIXELSY: return 96;
     case HORZRES:
@@ -159,8 +158,7 @@ CSize RecordingDevice::MeasureText(const DCState& state, const CString& text)
     const int em = RecordingFile::Em(state);
     const std::string& s = text.Bytes();
     int width = 0;
-    for (std::size_t i = 0; i < s.size(); ++i)
-    {
+    for (std::size_t i = 0; i < s.size(); ++i) {
         const bool wide = IsDBCSLeadByte(BYTE(s[i])) && i + 1 < s.size();
         width += (wide ? em : (em + 1) / 2) + state.charExtra;
         i += wide ? 1 : 0;

@@ -61,8 +61,7 @@ int CRgn::CombineRgn(const CRgn* a, const CRgn* b, int mode)
     if (!ra || (mode != RGN_COPY && !rb))
         return ERROR;
     QRegion result;
-    switch (mode)
-    {
+    switch (mode) {
     case RGN_AND: result = *ra & *rb; break;
     case RGN_OR: result = *ra | *rb; break;
     case RGN_XOR: result = *ra ^ *rb; break;
@@ -102,7 +101,8 @@ BOOL CRgn::PtInRegion(int x, int y) const
 BOOL CRgn::RectInRegion(LPCRECT rect) const
 {
     const QRegion* region = GetRegion();
-    return region && rect && region->intersects(RgnFile::NormalisedRect(rect->left, rect->top, rect->right, rect->bottom));
+    return region && rect &&
+           region->intersects(RgnFile::NormalisedRect(rect->left, rect->top, rect->right, rect->bottom));
 }
 
 const QRegion* CRgn::GetRegion() const

@@ -21,10 +21,8 @@ CString StripPrefixes(const CString& text)
 {
     const std::string& s = text.Bytes();
     std::string out;
-    for (std::size_t i = 0; i < s.size();)
-    {
-        if (s[i] == '&')
-        {
+    for (std::size_t i = 0; i < s.size();) {
+        if (s[i] == '&') {
             ++i;
             if (i >= s.size())
                 break;
@@ -58,15 +56,13 @@ TextLayout::TextLayout(const CString& text, const RECT& rect, UINT format, const
 std::vector<CString> TextLayout::BreakLines(const CString& text) const
 {
     std::vector<CString> lines;
-    if (m_format & DT_SINGLELINE)
-    {
+    if (m_format & DT_SINGLELINE) {
         lines.push_back(text);
         return lines;
     }
     const std::string& s = text.Bytes();
     std::size_t start = 0;
-    while (start <= s.size())
-    {
+    while (start <= s.size()) {
         std::size_t end = start;
         while (end < s.size() && s[end] != '\r' && s[end] != '\n')
             end += std::size_t(TextLayoutFile::CharBytes(s, end));
@@ -82,8 +78,7 @@ std::vector<CString> TextLayout::BreakLines(const CString& text) const
 
 void TextLayout::BreakParagraph(const CString& paragraph, std::vector<CString>& lines) const
 {
-    if (!(m_format & DT_WORDBREAK))
-    {
+    if (!(m_format & DT_WORDBREAK)) {
         lines.push_back(paragraph);
         return;
     }
@@ -91,22 +86,19 @@ void TextLayout::BreakParagraph(const CString& paragraph, std::vector<CString>& 
     CString line;
     bool continuation = false; // a line opened by a break drops the blanks at the break
     std::size_t i = 0;
-    while (i < s.size())
-    {
+    while (i < s.size()) {
         std::size_t unitStart = i;
         while (unitStart < s.size() && TextLayoutFile::IsBlank(s[unitStart]))
             ++unitStart;
         const CString blanks(s.substr(i, unitStart - i));
-        if (unitStart >= s.size())
-        {
+        if (unitStart >= s.size()) {
             line += blanks;
             break;
         }
         const std::size_t unitEnd = TextLayoutFile::UnitEnd(s, unitStart);
         const CString unit(s.substr(unitStart, unitEnd - unitStart));
         i = unitEnd;
-        if (!line.IsEmpty() && LineWidth(line + blanks + unit) > m_width)
-        {
+        if (!line.IsEmpty() && LineWidth(line + blanks + unit) > m_width) {
             lines.push_back(line);
             line.Empty();
             continuation = true;
@@ -124,12 +116,10 @@ void TextLayout::BreakParagraph(const CString& paragraph, std::vector<CString>& 
 void TextLayout::BreakLongWord(const CString& word, CString& line, std::vector<CString>& lines) const
 {
     const std::string& s = word.Bytes();
-    for (std::size_t i = 0; i < s.size();)
-    {
+    for (std::size_t i = 0; i < s.size();) {
         const int n = TextLayoutFile::CharBytes(s, i);
         const CString ch(s.substr(i, std::size_t(n)));
-        if (!line.IsEmpty() && LineWidth(line + ch) > m_width)
-        {
+        if (!line.IsEmpty() && LineWidth(line + ch) > m_width) {
             lines.push_back(line);
             line.Empty();
         }
@@ -146,8 +136,7 @@ int TextLayout::LineWidth(const CString& line) const
     const std::string& s = line.Bytes();
     int x = 0;
     std::size_t start = 0;
-    for (std::size_t tab = s.find('\t'); tab != std::string::npos; tab = s.find('\t', start))
-    {
+    for (std::size_t tab = s.find('\t'); tab != std::string::npos; tab = s.find('\t', start)) {
         x += m_measure(CString(s.substr(start, tab - start)));
         x = (x / stop + 1) * stop;
         start = tab + 1;
@@ -162,8 +151,7 @@ void TextLayout::Place(const std::vector<CString>& lines, const RECT& rect)
     const int total = int(lines.size()) * h;
     const int boxHeight = std::abs(rect.bottom - rect.top);
     int offset = 0;
-    if (m_format & DT_SINGLELINE)
-    {
+    if (m_format & DT_SINGLELINE) {
         if (m_format & DT_VCENTER)
             offset = (boxHeight - h) / 2;
         else if (m_format & DT_BOTTOM)
@@ -172,8 +160,7 @@ void TextLayout::Place(const std::vector<CString>& lines, const RECT& rect)
     m_height = offset + total;
 
     int widest = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-    {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
         const int width = LineWidth(lines[i]);
         widest = std::max(widest, width);
         const int lineTop = offset + int(i) * h;
@@ -192,16 +179,14 @@ void TextLayout::Place(const std::vector<CString>& lines, const RECT& rect)
 
 void TextLayout::PlaceLine(const CString& line, CPoint at)
 {
-    if (!(m_format & DT_EXPANDTABS))
-    {
+    if (!(m_format & DT_EXPANDTABS)) {
         if (!line.IsEmpty())
             m_pieces.push_back(Piece{at, line});
         return;
     }
     const std::string& s = line.Bytes();
     std::size_t start = 0;
-    while (start <= s.size())
-    {
+    while (start <= s.size()) {
         const std::size_t tab = s.find('\t', start);
         const std::size_t end = tab == std::string::npos ? s.size() : tab;
         const CString piece(s.substr(start, end - start));

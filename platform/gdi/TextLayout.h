@@ -13,7 +13,7 @@ class TextLayout
 public:
     struct Piece
     {
-        CPoint at;   // the top-left of the piece, logical units
+        CPoint at; // the top-left of the piece, logical units
         CString text;
     };
     struct Metrics

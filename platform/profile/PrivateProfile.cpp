@@ -80,7 +80,9 @@ bool WriteAll(int fd, const std::string& text)
 // An existing file keeps its permission bits; a new one gets those of any new file.
 mode_t FileModeFor(const std::string& target)
 {
-    struct stat old {};
+    struct stat old
+    {
+    };
     if (::stat(target.c_str(), &old) == 0)
         return old.st_mode & 07777;
     const mode_t mask = ::umask(0);
@@ -225,7 +227,8 @@ bool ApplyChange(IniLines& ini, const char* section, const char* key, const char
     if (!key) {
         if (!range)
             return false;
-        ini.lines.erase(ini.lines.begin() + std::ptrdiff_t(range->begin), ini.lines.begin() + std::ptrdiff_t(range->end));
+        ini.lines.erase(ini.lines.begin() + std::ptrdiff_t(range->begin),
+                        ini.lines.begin() + std::ptrdiff_t(range->end));
         return true;
     }
     const std::size_t line = range ? FindKey(ini, *range, key) : kNoLine;
@@ -249,8 +252,8 @@ bool ApplyChange(IniLines& ini, const char* section, const char* key, const char
 
 } // namespace PrivateProfile
 
-DWORD GetPrivateProfileString(const char* section, const char* key, const char* defaultValue, char* buffer,
-                              DWORD size, const char* fileName)
+DWORD GetPrivateProfileString(const char* section, const char* key, const char* defaultValue, char* buffer, DWORD size,
+                              const char* fileName)
 {
     if (!buffer || size == 0)
         return 0;

@@ -9,8 +9,8 @@
 // Copies the value of the key into buffer (at most size - 1 bytes, cut on a character boundary,
 // always terminated) and returns the number of bytes copied. A missing file, section or key, or a
 // null section or key, gives the default (null: empty).
-DWORD GetPrivateProfileString(const char* section, const char* key, const char* defaultValue, char* buffer,
-                              DWORD size, const char* fileName);
+DWORD GetPrivateProfileString(const char* section, const char* key, const char* defaultValue, char* buffer, DWORD size,
+                              const char* fileName);
 
 // The value of the key read as a whole number (ParseProfileNumber), or the default when the key is
 // missing.

@@ -19,10 +19,10 @@ enum class DocumentFileMode {
 };
 
 enum class ReadOnlyReason {
-    None,            // open for editing, the editing lock held
-    Requested,       // opened with DocumentFileMode::ReadOnly
-    NotWritable,     // the file has the read-only attribute (see FileAccess::IsWritable)
-    LockedByAnother, // another open holds the file for editing
+    None,              // open for editing, the editing lock held
+    Requested,         // opened with DocumentFileMode::ReadOnly
+    NotWritable,       // the file has the read-only attribute (see FileAccess::IsWritable)
+    LockedByAnother,   // another open holds the file for editing
     FolderNotWritable, // the file may be written but its folder not, so no save can replace it
 };
 

@@ -9,4 +9,5 @@ struct GsfUnref
     void operator()(void* object) const;
 };
 
-template <typename T> using GsfHandle = std::unique_ptr<T, GsfUnref>;
+template <typename T>
+using GsfHandle = std::unique_ptr<T, GsfUnref>;

@@ -8,31 +8,23 @@
 StorageErrorCode StorageErrorCodeFromErrno(int osError)
 {
     switch (osError) {
-    case ENOENT:
-        return StorageErrorCode::FileNotFound;
+    case ENOENT: return StorageErrorCode::FileNotFound;
     case ENOTDIR:
     case ENAMETOOLONG:
     case ELOOP:
-    case EISDIR:
-        return StorageErrorCode::BadPath;
+    case EISDIR: return StorageErrorCode::BadPath;
     case EMFILE:
-    case ENFILE:
-        return StorageErrorCode::TooManyOpenFiles;
+    case ENFILE: return StorageErrorCode::TooManyOpenFiles;
     case EACCES:
     case EPERM:
     case EROFS:
-    case ETXTBSY:
-        return StorageErrorCode::AccessDenied;
-    case EAGAIN:
-        return StorageErrorCode::SharingViolation;
+    case ETXTBSY: return StorageErrorCode::AccessDenied;
+    case EAGAIN: return StorageErrorCode::SharingViolation;
     case ENOSPC:
     case EDQUOT:
-    case EFBIG:
-        return StorageErrorCode::DiskFull;
-    case EIO:
-        return StorageErrorCode::HardIO;
-    default:
-        return StorageErrorCode::Generic;
+    case EFBIG: return StorageErrorCode::DiskFull;
+    case EIO: return StorageErrorCode::HardIO;
+    default: return StorageErrorCode::Generic;
     }
 }
 
@@ -46,24 +38,15 @@ CFileException StorageError::ToFileException(const CString& fileName) const
 {
     const int cause = [this] {
         switch (m_code) {
-        case StorageErrorCode::Generic:
-            return int(CFileException::genericException);
-        case StorageErrorCode::FileNotFound:
-            return int(CFileException::fileNotFound);
-        case StorageErrorCode::BadPath:
-            return int(CFileException::badPath);
-        case StorageErrorCode::TooManyOpenFiles:
-            return int(CFileException::tooManyOpenFiles);
-        case StorageErrorCode::AccessDenied:
-            return int(CFileException::accessDenied);
-        case StorageErrorCode::InvalidFile:
-            return int(CFileException::invalidFile);
-        case StorageErrorCode::HardIO:
-            return int(CFileException::hardIO);
-        case StorageErrorCode::SharingViolation:
-            return int(CFileException::sharingViolation);
-        case StorageErrorCode::DiskFull:
-            return int(CFileException::diskFull);
+        case StorageErrorCode::Generic: return int(CFileException::genericException);
+        case StorageErrorCode::FileNotFound: return int(CFileException::fileNotFound);
+        case StorageErrorCode::BadPath: return int(CFileException::badPath);
+        case StorageErrorCode::TooManyOpenFiles: return int(CFileException::tooManyOpenFiles);
+        case StorageErrorCode::AccessDenied: return int(CFileException::accessDenied);
+        case StorageErrorCode::InvalidFile: return int(CFileException::invalidFile);
+        case StorageErrorCode::HardIO: return int(CFileException::hardIO);
+        case StorageErrorCode::SharingViolation: return int(CFileException::sharingViolation);
+        case StorageErrorCode::DiskFull: return int(CFileException::diskFull);
         }
         return int(CFileException::genericException);
     }();

@@ -8,8 +8,7 @@
 #include <string>
 #include <utility>
 
-StorageStreamFile::StorageStreamFile(GsfHandle<_GsfInput> input, GsfHandle<_GsfInfile> container,
-                                     const CString& path)
+StorageStreamFile::StorageStreamFile(GsfHandle<_GsfInput> input, GsfHandle<_GsfInfile> container, const CString& path)
     : m_input(std::move(input)), m_container(std::move(container))
 {
     m_strFileName = path;

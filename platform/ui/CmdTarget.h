@@ -50,8 +50,7 @@ struct MessageMapEntry
 
 struct MessageMap
 {
-    MessageMap(const MessageMap* baseMap, std::initializer_list<MessageMapEntry> list)
-        : base(baseMap), entries(list) {}
+    MessageMap(const MessageMap* baseMap, std::initializer_list<MessageMapEntry> list) : base(baseMap), entries(list) {}
     const MessageMap* base;
     std::vector<MessageMapEntry> entries;
 };
@@ -62,45 +61,72 @@ const MessageMapEntry* FindMessageMapEntry(const MessageMap* map, MessageMapEntr
 template <class T>
 MessageMapEntry MapCommand(UINT id, void (T::*handler)())
 {
-    return {MessageMapEntry::Kind::Command, id, id,
-            [handler](CCmdTarget& t, UINT) { (static_cast<T&>(t).*handler)(); return TRUE; }, {}, {}};
+    return {MessageMapEntry::Kind::Command,
+            id,
+            id,
+            [handler](CCmdTarget& t, UINT) {
+                (static_cast<T&>(t).*handler)();
+                return TRUE;
+            },
+            {},
+            {}};
 }
 
 // The handler gets the command id.
 template <class T>
 MessageMapEntry MapCommandRange(UINT first, UINT last, void (T::*handler)(UINT))
 {
-    return {MessageMapEntry::Kind::Command, first, last,
-            [handler](CCmdTarget& t, UINT id) { (static_cast<T&>(t).*handler)(id); return TRUE; }, {}, {}};
+    return {MessageMapEntry::Kind::Command,
+            first,
+            last,
+            [handler](CCmdTarget& t, UINT id) {
+                (static_cast<T&>(t).*handler)(id);
+                return TRUE;
+            },
+            {},
+            {}};
 }
 
 // The handler decides: FALSE lets the command go on to the next target.
 template <class T>
 MessageMapEntry MapCommandEx(UINT first, UINT last, BOOL (T::*handler)(UINT))
 {
-    return {MessageMapEntry::Kind::Command, first, last,
-            [handler](CCmdTarget& t, UINT id) { return (static_cast<T&>(t).*handler)(id); }, {}, {}};
+    return {MessageMapEntry::Kind::Command,
+            first,
+            last,
+            [handler](CCmdTarget& t, UINT id) { return (static_cast<T&>(t).*handler)(id); },
+            {},
+            {}};
 }
 
 template <class T>
 MessageMapEntry MapUpdate(UINT id, void (T::*handler)(CCmdUI*))
 {
-    return {MessageMapEntry::Kind::Update, id, id, {},
-            [handler](CCmdTarget& t, CCmdUI* ui) { (static_cast<T&>(t).*handler)(ui); }, {}};
+    return {MessageMapEntry::Kind::Update,
+            id,
+            id,
+            {},
+            [handler](CCmdTarget& t, CCmdUI* ui) { (static_cast<T&>(t).*handler)(ui); },
+            {}};
 }
 
 template <class T>
 MessageMapEntry MapUpdateRange(UINT first, UINT last, void (T::*handler)(CCmdUI*))
 {
-    return {MessageMapEntry::Kind::Update, first, last, {},
-            [handler](CCmdTarget& t, CCmdUI* ui) { (static_cast<T&>(t).*handler)(ui); }, {}};
+    return {MessageMapEntry::Kind::Update,
+            first,
+            last,
+            {},
+            [handler](CCmdTarget& t, CCmdUI* ui) { (static_cast<T&>(t).*handler)(ui); },
+            {}};
 }
 
 template <class T>
 MessageMapEntry MapMessage(UINT message, LRESULT (T::*handler)(WPARAM, LPARAM))
 {
-    return {MessageMapEntry::Kind::Message, message, message, {}, {},
-            [handler](CCmdTarget& t, WPARAM w, LPARAM l) { return (static_cast<T&>(t).*handler)(w, l); }};
+    return {MessageMapEntry::Kind::Message, message, message, {}, {}, [handler](CCmdTarget& t, WPARAM w, LPARAM l) {
+                return (static_cast<T&>(t).*handler)(w, l);
+            }};
 }
 
 class CCmdTarget : public CObject

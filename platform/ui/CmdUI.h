@@ -18,9 +18,9 @@ public:
     UINT m_nID = 0;
     UINT m_nIndex = 0;
     UINT m_nIndexMax = 0;
-    CMenu* m_pMenu = nullptr;    // the menu being shown, for menu items
+    CMenu* m_pMenu = nullptr; // the menu being shown, for menu items
     CMenu* m_pSubMenu = nullptr;
-    CWnd* m_pOther = nullptr;    // the toolbar or status bar, for their items
+    CWnd* m_pOther = nullptr; // the toolbar or status bar, for their items
     BOOL m_bEnableChanged = FALSE;
     BOOL m_bContinueRouting = FALSE;
 

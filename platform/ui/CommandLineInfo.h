@@ -10,7 +10,16 @@
 class CCommandLineInfo
 {
 public:
-    enum ShellCommand { FileNew, FileOpen, FilePrint, FilePrintTo, FileDDE, AppRegister, AppUnregister, FileNothing = -1 };
+    enum ShellCommand {
+        FileNew,
+        FileOpen,
+        FilePrint,
+        FilePrintTo,
+        FileDDE,
+        AppRegister,
+        AppUnregister,
+        FileNothing = -1
+    };
 
     CCommandLineInfo() = default;
     virtual ~CCommandLineInfo() = default;

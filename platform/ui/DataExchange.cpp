@@ -16,7 +16,8 @@
 
 namespace DataExchangeImpl {
 
-[[noreturn]] void FailWithMessage(CDataExchange* dx, UINT promptId, const char* arg1 = nullptr, const char* arg2 = nullptr)
+[[noreturn]] void FailWithMessage(CDataExchange* dx, UINT promptId, const char* arg1 = nullptr,
+                                  const char* arg2 = nullptr)
 {
     CString prompt;
     if (arg2)

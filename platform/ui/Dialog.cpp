@@ -41,10 +41,11 @@ CDialog::~CDialog()
 
 const MessageMap* CDialog::GetMessageMap() const
 {
-    static const MessageMap map{CWnd::GetMessageMap(), {
-        MapCommand(IDOK, &CDialog::OnOK),
-        MapCommand(IDCANCEL, &CDialog::OnCancel),
-    }};
+    static const MessageMap map{CWnd::GetMessageMap(),
+                                {
+                                    MapCommand(IDOK, &CDialog::OnOK),
+                                    MapCommand(IDCANCEL, &CDialog::OnCancel),
+                                }};
     return &map;
 }
 
@@ -66,7 +67,8 @@ void CDialog::RegisterControl(int id, QWidget* widget)
 {
     widget->setProperty("zivraCtrlId", id);
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        QObject::connect(button, &QAbstractButton::clicked, button, [this, id] { SendMessage(WM_COMMAND, WPARAM(id), 0); });
+        QObject::connect(button, &QAbstractButton::clicked, button,
+                         [this, id] { SendMessage(WM_COMMAND, WPARAM(id), 0); });
         if (auto* push = qobject_cast<QPushButton*>(button); push && id == IDOK)
             push->setDefault(true);
     }

@@ -35,11 +35,12 @@ CDocument::~CDocument()
 
 const MessageMap* CDocument::GetMessageMap() const
 {
-    static const MessageMap map{CCmdTarget::GetMessageMap(), {
-        MapCommand(ID_FILE_CLOSE, &CDocument::OnFileClose),
-        MapCommand(ID_FILE_SAVE, &CDocument::OnFileSave),
-        MapCommand(ID_FILE_SAVE_AS, &CDocument::OnFileSaveAs),
-    }};
+    static const MessageMap map{CCmdTarget::GetMessageMap(),
+                                {
+                                    MapCommand(ID_FILE_CLOSE, &CDocument::OnFileClose),
+                                    MapCommand(ID_FILE_SAVE, &CDocument::OnFileSave),
+                                    MapCommand(ID_FILE_SAVE_AS, &CDocument::OnFileSaveAs),
+                                }};
     return &map;
 }
 

@@ -46,14 +46,16 @@ CFrameWnd::~CFrameWnd() = default;
 
 const MessageMap* CFrameWnd::GetMessageMap() const
 {
-    static const MessageMap map{CWnd::GetMessageMap(), {
-        MapCommandEx(AFX_IDW_TOOLBAR, AFX_IDW_STATUS_BAR, &CFrameWnd::OnBarCheck),
-        MapUpdateRange(AFX_IDW_TOOLBAR, AFX_IDW_STATUS_BAR, &CFrameWnd::OnUpdateControlBarMenu),
-        MapCommand(ID_HELP, &CFrameWnd::OnHelp),
-        MapCommand(ID_HELP_FINDER, &CFrameWnd::OnHelp),
-        MapCommand(ID_DEFAULT_HELP, &CFrameWnd::OnHelp),
-        MapCommand(ID_CONTEXT_HELP, &CFrameWnd::OnHelp),
-    }};
+    static const MessageMap map{CWnd::GetMessageMap(),
+                                {
+                                    MapCommandEx(AFX_IDW_TOOLBAR, AFX_IDW_STATUS_BAR, &CFrameWnd::OnBarCheck),
+                                    MapUpdateRange(AFX_IDW_TOOLBAR, AFX_IDW_STATUS_BAR,
+                                                   &CFrameWnd::OnUpdateControlBarMenu),
+                                    MapCommand(ID_HELP, &CFrameWnd::OnHelp),
+                                    MapCommand(ID_HELP_FINDER, &CFrameWnd::OnHelp),
+                                    MapCommand(ID_DEFAULT_HELP, &CFrameWnd::OnHelp),
+                                    MapCommand(ID_CONTEXT_HELP, &CFrameWnd::OnHelp),
+                                }};
     return &map;
 }
 
@@ -221,7 +223,8 @@ void CFrameWnd::UpdateMenuCmdUI(QMenu* menu)
 
 void CFrameWnd::ShowCommandPrompt(UINT id)
 {
-    SetMessageText(CommandPrompt(id).isEmpty() ? LoadStringResource(AFX_IDS_IDLEMESSAGE) : FromQString(CommandPrompt(id)));
+    SetMessageText(CommandPrompt(id).isEmpty() ? LoadStringResource(AFX_IDS_IDLEMESSAGE)
+                                               : FromQString(CommandPrompt(id)));
 }
 
 void CFrameWnd::UpdateMenuCmdUI(CMenu* menu)

@@ -54,8 +54,8 @@ public:
 
     // Creates the frame with the menu and accelerators of the resource id and the title of its
     // string; a context creates the view inside. FALSE when OnCreate refuses.
-    virtual BOOL LoadFrame(UINT resourceId, DWORD style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
-                           CWnd* parent = nullptr, CCreateContext* context = nullptr);
+    virtual BOOL LoadFrame(UINT resourceId, DWORD style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, CWnd* parent = nullptr,
+                           CCreateContext* context = nullptr);
     // The QMainWindow of a top-level frame; nullptr for frames inside another.
     virtual QMainWindow* GetMainWindowWidget() const;
 

@@ -22,10 +22,10 @@ constexpr UINT ID_FILE_MRU_FILE16 = 0xE11F;
 // Edit commands.
 constexpr UINT ID_EDIT_CLEAR = 0xE120;
 constexpr UINT ID_EDIT_CLEAR_ALL = 0xE121;
-constexpr UINT ID_EDIT_COPY = 0xE122;       // 57634
-constexpr UINT ID_EDIT_CUT = 0xE123;        // 57635
-constexpr UINT ID_EDIT_FIND = 0xE124;       // 57636
-constexpr UINT ID_EDIT_PASTE = 0xE125;      // 57637
+constexpr UINT ID_EDIT_COPY = 0xE122;  // 57634
+constexpr UINT ID_EDIT_CUT = 0xE123;   // 57635
+constexpr UINT ID_EDIT_FIND = 0xE124;  // 57636
+constexpr UINT ID_EDIT_PASTE = 0xE125; // 57637
 constexpr UINT ID_EDIT_PASTE_LINK = 0xE126;
 constexpr UINT ID_EDIT_PASTE_SPECIAL = 0xE127;
 constexpr UINT ID_EDIT_REPEAT = 0xE128;
@@ -42,14 +42,14 @@ constexpr UINT ID_WINDOW_TILE_HORZ = 0xE133;
 constexpr UINT ID_WINDOW_TILE_VERT = 0xE134;
 
 // Application and help commands.
-constexpr UINT ID_APP_ABOUT = 0xE140;     // 57664
-constexpr UINT ID_APP_EXIT = 0xE141;      // 57665
+constexpr UINT ID_APP_ABOUT = 0xE140; // 57664
+constexpr UINT ID_APP_EXIT = 0xE141;  // 57665
 constexpr UINT ID_HELP_INDEX = 0xE142;
-constexpr UINT ID_HELP_FINDER = 0xE143;   // 57667
+constexpr UINT ID_HELP_FINDER = 0xE143; // 57667
 constexpr UINT ID_HELP_USING = 0xE144;
-constexpr UINT ID_CONTEXT_HELP = 0xE145;  // 57669
-constexpr UINT ID_HELP = 0xE146;          // 57670
-constexpr UINT ID_DEFAULT_HELP = 0xE147;  // 57671
+constexpr UINT ID_CONTEXT_HELP = 0xE145; // 57669
+constexpr UINT ID_HELP = 0xE146;         // 57670
+constexpr UINT ID_DEFAULT_HELP = 0xE147; // 57671
 
 constexpr UINT ID_OLE_INSERT_NEW = 0xE200; // 57856
 
@@ -66,12 +66,12 @@ constexpr UINT ID_VIEW_STATUS_BAR = 0xE801;
 constexpr UINT ID_SEPARATOR = 0;
 
 // Framework strings.
-constexpr UINT AFX_IDS_APP_TITLE = 0xE000;     // 57344
-constexpr UINT AFX_IDS_IDLEMESSAGE = 0xE001;   // 57345
-constexpr UINT AFX_IDS_OPENFILE = 0xF000;      // 61440
-constexpr UINT AFX_IDS_SAVEFILE = 0xF001;      // 61441
-constexpr UINT AFX_IDS_ALLFILTER = 0xF002;     // 61442
-constexpr UINT AFX_IDS_UNTITLED = 0xF003;      // 61443
+constexpr UINT AFX_IDS_APP_TITLE = 0xE000;   // 57344
+constexpr UINT AFX_IDS_IDLEMESSAGE = 0xE001; // 57345
+constexpr UINT AFX_IDS_OPENFILE = 0xF000;    // 61440
+constexpr UINT AFX_IDS_SAVEFILE = 0xF001;    // 61441
+constexpr UINT AFX_IDS_ALLFILTER = 0xF002;   // 61442
+constexpr UINT AFX_IDS_UNTITLED = 0xF003;    // 61443
 constexpr UINT AFX_IDP_ASK_TO_SAVE = 0xF10A;
 constexpr UINT AFX_IDP_FAILED_TO_OPEN_DOC = 0xF104;
 constexpr UINT AFX_IDP_FAILED_TO_SAVE_DOC = 0xF105;

@@ -36,17 +36,19 @@ CMDIFrameWnd::~CMDIFrameWnd() = default;
 
 const MessageMap* CMDIFrameWnd::GetMessageMap() const
 {
-    static const MessageMap map{CFrameWnd::GetMessageMap(), {
-        MapCommand(ID_WINDOW_CASCADE, &CMDIFrameWnd::OnWindowCascade),
-        MapCommand(ID_WINDOW_TILE_HORZ, &CMDIFrameWnd::OnWindowTile),
-        MapCommand(ID_WINDOW_TILE_VERT, &CMDIFrameWnd::OnWindowTile),
-        MapCommand(ID_WINDOW_ARRANGE, &CMDIFrameWnd::OnWindowArrange),
-        MapUpdateRange(ID_WINDOW_ARRANGE, ID_WINDOW_TILE_VERT, &CMDIFrameWnd::OnUpdateMDIWindowCmd),
-        MapCommandEx(AFX_IDM_FIRST_MDICHILD, AFX_IDM_FIRST_MDICHILD + kMaxMdiChildrenListed - 1,
-                     &CMDIFrameWnd::OnWindowListItem),
-        MapUpdateRange(AFX_IDM_FIRST_MDICHILD, AFX_IDM_FIRST_MDICHILD + kMaxMdiChildrenListed - 1,
-                       &CMDIFrameWnd::OnUpdateWindowListItem),
-    }};
+    static const MessageMap map{
+        CFrameWnd::GetMessageMap(),
+        {
+            MapCommand(ID_WINDOW_CASCADE, &CMDIFrameWnd::OnWindowCascade),
+            MapCommand(ID_WINDOW_TILE_HORZ, &CMDIFrameWnd::OnWindowTile),
+            MapCommand(ID_WINDOW_TILE_VERT, &CMDIFrameWnd::OnWindowTile),
+            MapCommand(ID_WINDOW_ARRANGE, &CMDIFrameWnd::OnWindowArrange),
+            MapUpdateRange(ID_WINDOW_ARRANGE, ID_WINDOW_TILE_VERT, &CMDIFrameWnd::OnUpdateMDIWindowCmd),
+            MapCommandEx(AFX_IDM_FIRST_MDICHILD, AFX_IDM_FIRST_MDICHILD + kMaxMdiChildrenListed - 1,
+                         &CMDIFrameWnd::OnWindowListItem),
+            MapUpdateRange(AFX_IDM_FIRST_MDICHILD, AFX_IDM_FIRST_MDICHILD + kMaxMdiChildrenListed - 1,
+                           &CMDIFrameWnd::OnUpdateWindowListItem),
+        }};
     return &map;
 }
 
@@ -66,13 +68,15 @@ BOOL CMDIFrameWnd::OnCreateClient(CCreateContext*)
     m_mdiArea = new QMdiArea(window);
     m_mdiArea->setBackground(window->palette().dark());
     window->setCentralWidget(m_mdiArea);
-    QObject::connect(m_mdiArea, &QMdiArea::subWindowActivated, m_mdiArea, [this](QMdiSubWindow*) { OnChildrenChanged(); });
+    QObject::connect(m_mdiArea, &QMdiArea::subWindowActivated, m_mdiArea,
+                     [this](QMdiSubWindow*) { OnChildrenChanged(); });
     return TRUE;
 }
 
 CMDIChildWnd* CMDIFrameWnd::MDIGetActive() const
 {
-    return m_mdiArea ? DYNAMIC_DOWNCAST(CMDIChildWnd, CWnd::FromHandlePermanent(m_mdiArea->currentSubWindow())) : nullptr;
+    return m_mdiArea ? DYNAMIC_DOWNCAST(CMDIChildWnd, CWnd::FromHandlePermanent(m_mdiArea->currentSubWindow()))
+                     : nullptr;
 }
 
 void CMDIFrameWnd::MDIActivate(CMDIChildWnd* child)
@@ -149,7 +153,8 @@ QRect CMDIFrameWnd::CascadeGeometry(int index) const
     const QSize area = m_mdiArea->viewport()->size().expandedTo(QSize(200, 150));
     const int step = std::max(16, m_mdiArea->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4);
     const QSize size(area.width() * 3 / 4, area.height() * 3 / 4);
-    const int room = std::max(1, std::min((area.width() - size.width()) / step, (area.height() - size.height()) / step) + 1);
+    const int room =
+        std::max(1, std::min((area.width() - size.width()) / step, (area.height() - size.height()) / step) + 1);
     const int offset = (index % room) * step;
     return QRect(QPoint(offset, offset), size);
 }

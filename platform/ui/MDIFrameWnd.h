@@ -15,8 +15,8 @@ public:
     CMDIFrameWnd();
     ~CMDIFrameWnd() override;
 
-    BOOL LoadFrame(UINT resourceId, DWORD style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
-                   CWnd* parent = nullptr, CCreateContext* context = nullptr) override;
+    BOOL LoadFrame(UINT resourceId, DWORD style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, CWnd* parent = nullptr,
+                   CCreateContext* context = nullptr) override;
     QMdiArea* GetMdiArea() const { return m_mdiArea; }
     // The active child frame, or nullptr.
     CMDIChildWnd* MDIGetActive() const;

@@ -28,7 +28,8 @@ std::vector<ButtonSpec> ButtonsOf(UINT type)
     switch (type & MB_TYPEMASK) {
     case MB_OKCANCEL: return {ok, cancel};
     case MB_ABORTRETRYIGNORE:
-        return {{IDABORT, "中止(&A)", QMessageBox::RejectRole}, {IDRETRY, "再試行(&R)", QMessageBox::AcceptRole},
+        return {{IDABORT, "中止(&A)", QMessageBox::RejectRole},
+                {IDRETRY, "再試行(&R)", QMessageBox::AcceptRole},
                 {IDIGNORE, "無視(&I)", QMessageBox::AcceptRole}};
     case MB_YESNOCANCEL: return {yes, no, cancel};
     case MB_YESNO: return {yes, no};

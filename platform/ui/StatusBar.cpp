@@ -83,7 +83,8 @@ BOOL CStatusBar::SetIndicators(const UINT* ids, int count)
             pane.text = LoadStringResource(pane.id);
             pane.label->setText(ToQString(pane.text));
         }
-        const int width = pane.id == ID_SEPARATOR ? 0 : QFontMetrics(pane.label->font()).horizontalAdvance(pane.label->text());
+        const int width =
+            pane.id == ID_SEPARATOR ? 0 : QFontMetrics(pane.label->font()).horizontalAdvance(pane.label->text());
         if (i == 0)
             bar->addWidget(pane.label, 1);
         else

@@ -25,16 +25,11 @@ COLORREF ColorOf(QPalette::ColorRole role)
 COLORREF GetSysColor(int index)
 {
     switch (index) {
-    case COLOR_MENU:
-        return SystemColorsImpl::ColorOf(QPalette::Window);
-    case COLOR_MENUTEXT:
-        return SystemColorsImpl::ColorOf(QPalette::WindowText);
-    case COLOR_HIGHLIGHT:
-        return SystemColorsImpl::ColorOf(QPalette::Highlight);
-    case COLOR_HIGHLIGHTTEXT:
-        return SystemColorsImpl::ColorOf(QPalette::HighlightedText);
-    default:
-        return 0;
+    case COLOR_MENU: return SystemColorsImpl::ColorOf(QPalette::Window);
+    case COLOR_MENUTEXT: return SystemColorsImpl::ColorOf(QPalette::WindowText);
+    case COLOR_HIGHLIGHT: return SystemColorsImpl::ColorOf(QPalette::Highlight);
+    case COLOR_HIGHLIGHTTEXT: return SystemColorsImpl::ColorOf(QPalette::HighlightedText);
+    default: return 0;
     }
 }
 

@@ -26,8 +26,8 @@ BOOL CToolBar::CreateEx(CFrameWnd* parent, DWORD, DWORD style, CRect, UINT id)
     auto* bar = new QToolBar(window);
     bar->setObjectName(QStringLiteral("bar%1").arg(id));
     bar->setIconSize(QSize(16, 16));
-    const Qt::ToolBarArea area = (style & CBRS_ALIGN_BOTTOM) ? Qt::BottomToolBarArea
-                                 : (style & CBRS_ALIGN_LEFT) ? Qt::LeftToolBarArea
+    const Qt::ToolBarArea area = (style & CBRS_ALIGN_BOTTOM)  ? Qt::BottomToolBarArea
+                                 : (style & CBRS_ALIGN_LEFT)  ? Qt::LeftToolBarArea
                                  : (style & CBRS_ALIGN_RIGHT) ? Qt::RightToolBarArea
                                                               : Qt::TopToolBarArea;
     window->addToolBar(area, bar);

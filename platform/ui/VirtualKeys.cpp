@@ -7,6 +7,7 @@
 namespace VirtualKeysTable {
 
 const std::pair<int, UINT> kKeys[] = {
+    // clang-format off
     {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Tab, VK_TAB},         {Qt::Key_Return, VK_RETURN},
     {Qt::Key_Enter, VK_RETURN},   {Qt::Key_Shift, VK_SHIFT},     {Qt::Key_Control, VK_CONTROL},
     {Qt::Key_Alt, VK_MENU},       {Qt::Key_Escape, VK_ESCAPE},   {Qt::Key_Space, VK_SPACE},
@@ -14,6 +15,7 @@ const std::pair<int, UINT> kKeys[] = {
     {Qt::Key_Home, VK_HOME},      {Qt::Key_Left, VK_LEFT},       {Qt::Key_Up, VK_UP},
     {Qt::Key_Right, VK_RIGHT},    {Qt::Key_Down, VK_DOWN},       {Qt::Key_Insert, VK_INSERT},
     {Qt::Key_Delete, VK_DELETE},  {Qt::Key_Menu, VK_APPS},
+    // clang-format on
 };
 
 } // namespace VirtualKeysTable

@@ -108,13 +108,15 @@ CWinApp::~CWinApp()
 
 const MessageMap* CWinApp::GetMessageMap() const
 {
-    static const MessageMap map{CCmdTarget::GetMessageMap(), {
-        MapCommand(ID_FILE_NEW, &CWinApp::OnFileNew),
-        MapCommand(ID_FILE_OPEN, &CWinApp::OnFileOpen),
-        MapCommand(ID_APP_EXIT, &CWinApp::OnAppExit),
-        MapCommandEx(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, &CWinApp::OnOpenRecentFile),
-        MapUpdateRange(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, &CWinApp::OnUpdateRecentFileMenu),
-    }};
+    static const MessageMap map{CCmdTarget::GetMessageMap(),
+                                {
+                                    MapCommand(ID_FILE_NEW, &CWinApp::OnFileNew),
+                                    MapCommand(ID_FILE_OPEN, &CWinApp::OnFileOpen),
+                                    MapCommand(ID_APP_EXIT, &CWinApp::OnAppExit),
+                                    MapCommandEx(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, &CWinApp::OnOpenRecentFile),
+                                    MapUpdateRange(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16,
+                                                   &CWinApp::OnUpdateRecentFileMenu),
+                                }};
     return &map;
 }
 
@@ -149,8 +151,8 @@ void CWinApp::InstallIdleHook()
         m_eventHook = std::make_unique<WinAppImpl::PreTranslateFilter>();
         qApp->installEventFilter(m_eventHook.get());
     }
-    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-                     m_eventHook.get(), [this] { OnIdle(0); });
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, m_eventHook.get(),
+                     [this] { OnIdle(0); });
 }
 
 BOOL CWinApp::OnIdle(LONG)
@@ -191,8 +193,8 @@ void CWinApp::LoadStdProfileSettings(UINT maxMRU)
     m_pRecentFileList.reset();
     if (maxMRU == 0)
         return;
-    m_pRecentFileList = std::make_unique<CRecentFileList>(ID_FILE_MRU_FILE1, "Recent File List", "File%d",
-                                                          int(std::min(maxMRU, 16u)));
+    m_pRecentFileList =
+        std::make_unique<CRecentFileList>(ID_FILE_MRU_FILE1, "Recent File List", "File%d", int(std::min(maxMRU, 16u)));
     m_pRecentFileList->ReadList();
 }
 
@@ -220,11 +222,8 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& info)
 BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& info)
 {
     switch (info.m_nShellCommand) {
-    case CCommandLineInfo::FileNew:
-        OnFileNew();
-        return TRUE;
-    case CCommandLineInfo::FileOpen:
-        return OpenDocumentFile(info.m_strFileName) != nullptr;
+    case CCommandLineInfo::FileNew: OnFileNew(); return TRUE;
+    case CCommandLineInfo::FileOpen: return OpenDocumentFile(info.m_strFileName) != nullptr;
     case CCommandLineInfo::FilePrint:
     case CCommandLineInfo::FilePrintTo: {
         if (!OpenDocumentFile(info.m_strFileName))
@@ -235,14 +234,12 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& info)
         m_pCmdInfo = nullptr;
         return FALSE;
     }
-    case CCommandLineInfo::FileDDE:
-        return TRUE;
+    case CCommandLineInfo::FileDDE: return TRUE;
     case CCommandLineInfo::AppRegister:
     case CCommandLineInfo::AppUnregister:
         // Registration with the desktop belongs to the application; the process ends after it.
         return FALSE;
-    case CCommandLineInfo::FileNothing:
-        return TRUE;
+    case CCommandLineInfo::FileNothing: return TRUE;
     }
     return TRUE;
 }
@@ -344,8 +341,8 @@ BOOL CWinApp::OnOpenRecentFile(UINT id)
 void CWinApp::OnUpdateRecentFileMenu(CCmdUI* cmdUI)
 {
     const int index = int(cmdUI->m_nID - ID_FILE_MRU_FILE1);
-    const bool present = m_pRecentFileList && index < m_pRecentFileList->GetSize() &&
-                         !(*m_pRecentFileList)[index].IsEmpty();
+    const bool present =
+        m_pRecentFileList && index < m_pRecentFileList->GetSize() && !(*m_pRecentFileList)[index].IsEmpty();
     if (present)
         cmdUI->SetText(m_pRecentFileList->GetDisplayName(index));
     cmdUI->Enable(present);

@@ -57,7 +57,8 @@ public:
     void CloseAllDocuments(BOOL endSession);
     BOOL SaveAllModified();
     // The file dialog over every template's filter (or the given one's) plus "all files".
-    virtual BOOL DoPromptFileName(CString& fileName, UINT titleId, DWORD flags, BOOL openDialog, CDocTemplate* docTemplate);
+    virtual BOOL DoPromptFileName(CString& fileName, UINT titleId, DWORD flags, BOOL openDialog,
+                                  CDocTemplate* docTemplate);
 
     // Shell integration: a desktop entry and the document MIME type under ~/.local/share.
     void EnableShellOpen();

@@ -239,8 +239,8 @@ void CWnd::GetWindowRect(LPRECT rect) const
         *rect = RECT{0, 0, 0, 0};
         return;
     }
-    const QRect r = m_hWnd->isWindow() ? m_hWnd->frameGeometry()
-                                       : QRect(m_hWnd->mapToGlobal(QPoint(0, 0)), m_hWnd->size());
+    const QRect r =
+        m_hWnd->isWindow() ? m_hWnd->frameGeometry() : QRect(m_hWnd->mapToGlobal(QPoint(0, 0)), m_hWnd->size());
     *rect = RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
@@ -634,11 +634,15 @@ BOOL CWnd::FilterWidgetEvent(QEvent* event)
         const bool left = e->button() == Qt::LeftButton;
         const bool right = e->button() == Qt::RightButton;
         if (event->type() == QEvent::MouseButtonPress) {
-            if (left) OnLButtonDown(flags, PointOf(e));
-            if (right) OnRButtonDown(flags, PointOf(e));
+            if (left)
+                OnLButtonDown(flags, PointOf(e));
+            if (right)
+                OnRButtonDown(flags, PointOf(e));
         } else if (event->type() == QEvent::MouseButtonRelease) {
-            if (left) OnLButtonUp(flags, PointOf(e));
-            if (right) OnRButtonUp(flags, PointOf(e));
+            if (left)
+                OnLButtonUp(flags, PointOf(e));
+            if (right)
+                OnRButtonUp(flags, PointOf(e));
         } else if (left) {
             OnLButtonDblClk(flags, PointOf(e));
         }
@@ -684,7 +688,8 @@ BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* placement) const
     QRect normal = w->normalGeometry();
     if (normal.isEmpty())
         normal = w->geometry();
-    placement->rcNormalPosition = RECT{normal.left(), normal.top(), normal.left() + normal.width(), normal.top() + normal.height()};
+    placement->rcNormalPosition =
+        RECT{normal.left(), normal.top(), normal.left() + normal.width(), normal.top() + normal.height()};
     return TRUE;
 }
 

@@ -35,8 +35,7 @@ IMPLEMENT_SERIAL(CVersionProbe, CRectObj, 1)
 namespace {
 
 const std::string kInvalidFormat = "予期しないファイル形式です。";
-const std::string kNewerVersion =
-    "このﾊﾞｰｼﾞｮﾝでは読込めないﾌｧｲﾙ形式です。新しいﾊﾞｰｼﾞｮﾝのZivraから開いてください。";
+const std::string kNewerVersion = "このﾊﾞｰｼﾞｮﾝでは読込めないﾌｧｲﾙ形式です。新しいﾊﾞｰｼﾞｮﾝのZivraから開いてください。";
 const std::string kEmbedded = "この構造図には、このシステムで扱えない埋め込みオブジェクトが含まれています。";
 
 // A document whose every stored field a test can set and read.
@@ -87,9 +86,9 @@ public:
         m_bPageNumInMargin = 0;
         m_wHeaderStyle = 1;
         WORD id = 0xFF01;
-        for (WORD* field : {&m_wTitleItemId, &m_wAuthorValueId, &m_wAuthorLabelId, &m_wUpdaterValueId,
-                            &m_wUpdaterLabelId, &m_wCreatedValueId, &m_wCreatedLabelId, &m_wUpdatedValueId,
-                            &m_wUpdatedLabelId, &m_wRemarksItemId})
+        for (WORD* field :
+             {&m_wTitleItemId, &m_wAuthorValueId, &m_wAuthorLabelId, &m_wUpdaterValueId, &m_wUpdaterLabelId,
+              &m_wCreatedValueId, &m_wCreatedLabelId, &m_wUpdatedValueId, &m_wUpdatedLabelId, &m_wRemarksItemId})
             *field = id++;
         m_bTitleShown = 1;
         m_bAuthorShown = 0;
@@ -124,18 +123,16 @@ public:
     {
         std::ostringstream out;
         const auto text = [](const CString& s) { return Utf8(s); };
-        out << m_wFileVersion << '|' << text(m_strAuthor) << '|' << text(m_strUpdater) << '|'
-            << m_timeCreated.GetTime() << '|' << m_timeUpdated.GetTime() << '|' << text(m_strTitle) << '|'
-            << text(m_strRemarks) << '|' << m_wPaperID << ',' << m_nPagesAcross << ',' << m_nPagesDown << ','
-            << m_dwPrintScale << ',' << m_nMarginLeft << ',' << m_nMarginTop << ',' << m_nMarginRight << ','
-            << m_nMarginBottom << '|' << m_wFooterStartPage << ',' << m_bAutoTotalPages << ',' << m_wUserTotalPages
-            << ',' << m_wPageNumStyle << ',' << m_wPageNumPos << ',' << m_bPageNumInMargin << ',' << m_wHeaderStyle
-            << '|';
+        out << m_wFileVersion << '|' << text(m_strAuthor) << '|' << text(m_strUpdater) << '|' << m_timeCreated.GetTime()
+            << '|' << m_timeUpdated.GetTime() << '|' << text(m_strTitle) << '|' << text(m_strRemarks) << '|'
+            << m_wPaperID << ',' << m_nPagesAcross << ',' << m_nPagesDown << ',' << m_dwPrintScale << ','
+            << m_nMarginLeft << ',' << m_nMarginTop << ',' << m_nMarginRight << ',' << m_nMarginBottom << '|'
+            << m_wFooterStartPage << ',' << m_bAutoTotalPages << ',' << m_wUserTotalPages << ',' << m_wPageNumStyle
+            << ',' << m_wPageNumPos << ',' << m_bPageNumInMargin << ',' << m_wHeaderStyle << '|';
         for (DWORD v : {DWORD(m_wTitleItemId), m_bTitleShown, DWORD(m_wAuthorValueId), DWORD(m_wAuthorLabelId),
                         m_bAuthorShown, DWORD(m_wUpdaterValueId), DWORD(m_wUpdaterLabelId), m_bUpdaterShown,
-                        DWORD(m_wCreatedValueId), DWORD(m_wCreatedLabelId), m_bCreatedShown,
-                        DWORD(m_wUpdatedValueId), DWORD(m_wUpdatedLabelId), m_bUpdatedShown,
-                        DWORD(m_wRemarksItemId), m_bRemarksShown})
+                        DWORD(m_wCreatedValueId), DWORD(m_wCreatedLabelId), m_bCreatedShown, DWORD(m_wUpdatedValueId),
+                        DWORD(m_wUpdatedLabelId), m_bUpdatedShown, DWORD(m_wRemarksItemId), m_bRemarksShown})
             out << v << ',';
         const LOGFONT& f = m_lfDrawingFont;
         out << '|' << m_wNextObjectId << '|' << f.lfHeight << ',' << f.lfWidth << ',' << f.lfEscapement << ','
@@ -151,8 +148,8 @@ public:
         out << '|' << m_dwEditFlgs << ',' << m_dwImplCreateNameTableOpt << ',' << m_dwImplCreateNameIndexPrimaryOpt
             << ',' << m_dwImplCreateNameColumnOpt << ',' << m_dwDdlOptTable << ',' << m_dwDdlOptColumn << ','
             << text(m_strTableNamePrefix) << ',' << text(m_strPrimaryKeyNamePrefix) << ','
-            << text(m_strPrimaryKeyNameSuffix) << ',' << text(m_strTableTablespace) << ','
-            << text(m_strIndexTablespace) << '|' << m_dwDrawOpt << ',' << m_dwScale << '|';
+            << text(m_strPrimaryKeyNameSuffix) << ',' << text(m_strTableTablespace) << ',' << text(m_strIndexTablespace)
+            << '|' << m_dwDrawOpt << ',' << m_dwScale << '|';
         for (POSITION pos = m_objects.GetHeadPosition(); pos;) {
             const CObject* object = m_objects.GetNext(pos);
             if (const CPolyObj* line = DrawObjects::AsLineObject(object)) {
@@ -168,8 +165,8 @@ public:
             }
             const auto* box = static_cast<const CBaseObj*>(object);
             const CRect r = box->GetRect();
-            out << box->GetRuntimeClass()->m_lpszClassName << box->GetObjectId() << '(' << r.left << ',' << r.top
-                << ',' << r.right << ',' << r.bottom << ");";
+            out << box->GetRuntimeClass()->m_lpszClassName << box->GetObjectId() << '(' << r.left << ',' << r.top << ','
+                << r.right << ',' << r.bottom << ");";
         }
         return out.str();
     }
@@ -191,7 +188,16 @@ std::string DocumentRecord(WORD version, const GatedRecord& options = {})
 {
     ArchiveBytes a;
     a.Word(version).Str("作成者").Str("更新者").Date(2001, 2, 3, 4, 5, 6).Date(2002, 3, 4, 5, 6, 7);
-    a.Str("表題").Str("備考").Word(3).Long(options.pagesAcross).Long(options.pagesDown).Word(150).Long(100).Long(110).Long(120).Long(130);
+    a.Str("表題")
+        .Str("備考")
+        .Word(3)
+        .Long(options.pagesAcross)
+        .Long(options.pagesDown)
+        .Word(150)
+        .Long(100)
+        .Long(110)
+        .Long(120)
+        .Long(130);
     if (version >= 2)
         a.Word(5);
     a.Word(40);
@@ -316,8 +322,8 @@ TEST_F(DocumentFileFormat, SaveAsWritesACompoundFileThatReopensWithEveryField)
     EXPECT_EQ(bytes.left(8).toHex(), QByteArray("d0cf11e0a1b11ae1"));
     if (QProcess::execute("/usr/bin/python3", {"-c", "import olefile"}) == 0) {
         QProcess lister;
-        lister.start("/usr/bin/python3", {"-c", "import olefile,sys; print(olefile.OleFileIO(sys.argv[1]).listdir())",
-                                          ToQString(path)});
+        lister.start("/usr/bin/python3",
+                     {"-c", "import olefile,sys; print(olefile.OleFileIO(sys.argv[1]).listdir())", ToQString(path)});
         ASSERT_TRUE(lister.waitForFinished());
         EXPECT_TRUE(lister.readAllStandardOutput().contains("['Contents']"));
     }
@@ -381,13 +387,14 @@ TEST_F(DocumentFileFormat, NewerAndUnknownVersionsAreRefused)
         WORD version;
         bool compound;
         bool newer;
-    } cases[] = {{22, false, true},   {999, false, true},   {1002, true, true},
+    } cases[] = {{22, false, true},    {999, false, true},   {1002, true, true},
                  {0xFFFF, true, true}, {1002, false, false}, {0xFFFF, false, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.version << (c.compound ? " compound" : " plain"));
         FieldDoc doc;
         MessageScript script;
-        EXPECT_FALSE(c.compound ? OpenCompound(doc, DocumentRecord(c.version)) : OpenBytes(doc, DocumentRecord(c.version)));
+        EXPECT_FALSE(c.compound ? OpenCompound(doc, DocumentRecord(c.version))
+                                : OpenBytes(doc, DocumentRecord(c.version)));
         EXPECT_EQ(script.Texts(), c.newer ? std::vector<std::string>({kNewerVersion, kInvalidFormat})
                                           : std::vector<std::string>({kInvalidFormat}));
         if (c.newer) {
@@ -442,11 +449,13 @@ TEST_F(DocumentFileFormat, DamagedDatesLoadAsNoDateAndStayZeroWhenSaved)
         std::string stored;
         std::string saved;
     } cases[] = {
+        // clang-format off
         {"zero", zeros, zeros},
         {"month 13", ArchiveBytes().Date(2001, 13, 3, 4, 5, 6).Bytes(), zeros},
         {"30 February", ArchiveBytes().Date(2001, 2, 30, 4, 5, 6).Bytes(), zeros},
         {"hour 24", ArchiveBytes().Date(2001, 2, 3, 24, 0, 0).Bytes(), zeros},
         {"valid", created, created},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -491,6 +500,7 @@ TEST_F(DocumentFileFormat, DamagedFilesAreRefusedAsInvalidFormat)
         std::string bytes;
     };
     std::vector<Case> cases = {
+        // clang-format off
         {"header only", valid.substr(0, 1)},
         {"mid-record", valid.substr(0, valid.size() / 2)},
         {"last byte missing", valid.substr(0, valid.size() - 1)},
@@ -498,26 +508,35 @@ TEST_F(DocumentFileFormat, DamagedFilesAreRefusedAsInvalidFormat)
         {"absurd string length", std::string(valid.substr(0, 2)) + "\xFF\xFF\xFF\xFF\xFF\xFF\x7F" + valid.substr(2)},
         {"absurd list count", valid.substr(0, objectsAt) + "\xFF\xFF\xFF\xFF\xFF\x7F" + valid.substr(objectsAt + 2)},
         {"unknown class", DocumentRecord(1001, {"CNoSuchObj", false, 2})},
-        {"wrong schema", [&] {
+        // clang-format on
+        {"wrong schema",
+         [&] {
              std::string bytes = valid;
              bytes[objectsAt + 4] = 2;
              return bytes;
          }()},
-        {"object referred to twice", [&] {
+        {"object referred to twice",
+         [&] {
              std::string bytes = valid;
              const std::size_t second = bytes.find(std::string("\x01\x80", 2), objectsAt);
              bytes[second] = 2; // the first object's index in place of its class
              bytes[second + 1] = 0;
              return bytes;
          }()},
-        {"null object", valid.substr(0, objectsAt) + std::string("\x01\x00\x00\x00", 4) +
-                            valid.substr(valid.size() - 4)},
+        {"null object",
+         valid.substr(0, objectsAt) + std::string("\x01\x00\x00\x00", 4) + valid.substr(valid.size() - 4)},
         // Registered classes that are not drawing objects.
         {"referenced diagram in the object list",
          objectListOf(ArchiveBytes().Word(1).NewClass("CRefDoc").Word(1001).Word(3).Str("a.zvr").Str("t"))},
-        {"list of referenced diagrams in the object list",
-         objectListOf(ArchiveBytes().Word(1).NewClass("CRefDocList").Word(1).NewClass("CRefDoc").Word(1001).Word(3)
-                          .Str("a.zvr").Str("t"))},
+        {"list of referenced diagrams in the object list", objectListOf(ArchiveBytes()
+                                                                            .Word(1)
+                                                                            .NewClass("CRefDocList")
+                                                                            .Word(1)
+                                                                            .NewClass("CRefDoc")
+                                                                            .Word(1001)
+                                                                            .Word(3)
+                                                                            .Str("a.zvr")
+                                                                            .Str("t"))},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -540,11 +559,13 @@ TEST_F(DocumentFileFormat, DamagedPageCountsAreKeptWithinWhatTheGridFitGives)
         CSize pages;
     };
     const Case cases[] = {
+        // clang-format off
         {2, 3, {2, 3}},
         {48, 35, {48, 35}},
         {1000, 36, {48, 35}},
         {0x7FFFFFFF, -5, {48, 1}},
         {0, INT32_MIN, {1, 1}},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.across << ' ' << c.down);

@@ -113,8 +113,12 @@ public:
     }
     ArchiveBytes& Date(int y, int mo, int d, int h, int mi, int s)
     {
-        return Word(std::uint16_t(y)).Word(std::uint16_t(mo)).Word(std::uint16_t(d)).Word(std::uint16_t(h))
-            .Word(std::uint16_t(mi)).Word(std::uint16_t(s));
+        return Word(std::uint16_t(y))
+            .Word(std::uint16_t(mo))
+            .Word(std::uint16_t(d))
+            .Word(std::uint16_t(h))
+            .Word(std::uint16_t(mi))
+            .Word(std::uint16_t(s));
     }
     // A new class tag with its schema and name.
     ArchiveBytes& NewClass(const std::string& name, std::uint16_t schema = 1)

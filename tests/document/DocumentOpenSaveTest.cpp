@@ -65,7 +65,8 @@ TEST_F(DocumentOpenSave, ReadOnlyFilesAndRequestsOpenReadOnly)
     };
     for (const Case& c : std::vector<Case>{{true, false, {{"ro.zvr", 0}}}, {true, true, {}}, {false, true, {}}}) {
         SCOPED_TRACE(testing::Message() << c.attribute << c.request);
-        std::filesystem::permissions(FsPath(path), c.attribute ? std::filesystem::perms(0444) : std::filesystem::perms(0644));
+        std::filesystem::permissions(FsPath(path),
+                                     c.attribute ? std::filesystem::perms(0444) : std::filesystem::perms(0644));
         m_app.m_readOnlyRequest = c.request;
         m_mainWnd.m_notices.clear();
         TestDoc doc;

@@ -59,8 +59,9 @@ TEST_F(ReferencedDiagrams, OpeningADocumentOpensItsDiagramsAndCountsTheFailures)
     docTemplate.AddDocument(&doc);
     MessageScript script;
     ASSERT_TRUE(doc.OnOpenDocument(referencing));
-    EXPECT_EQ(script.Texts(), std::vector<std::string>({"参照先に設定している構造図が見つかりません。\n/no/such/folder/lost.zvr",
-                                                        "参照している構造図のうち 2件の構造図が正常に開けませんでした。"}));
+    EXPECT_EQ(script.Texts(),
+              std::vector<std::string>({"参照先に設定している構造図が見つかりません。\n/no/such/folder/lost.zvr",
+                                        "参照している構造図のうち 2件の構造図が正常に開けませんでした。"}));
     // The hidden documents belong to their entries, not to the template's open documents.
     EXPECT_EQ(docTemplate.GetDocuments(), std::vector<CDocument*>({&doc}));
 
@@ -117,8 +118,9 @@ TEST_F(ReferencedDiagrams, ADiagramThatCannotBeReadIsReportedByItsOpen)
         RefTestDoc doc;
         MessageScript script;
         ASSERT_TRUE(doc.OnOpenDocument(referencing));
-        EXPECT_EQ(script.Texts(), std::vector<std::string>({"予期しないファイル形式です。",
-                                                            "参照している構造図のうち 1件の構造図が正常に開けませんでした。"}));
+        EXPECT_EQ(script.Texts(),
+                  std::vector<std::string>({"予期しないファイル形式です。",
+                                            "参照している構造図のうち 1件の構造図が正常に開けませんでした。"}));
         EXPECT_FALSE(doc.FindRefDocByNumber(1)->IsLoaded());
     }
 }

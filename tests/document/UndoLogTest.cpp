@@ -84,10 +84,12 @@ TEST_F(UndoLog, DeletionsComeBackInPlace)
         Order after;
     };
     const Case cases[] = {
+        // clang-format off
         {{1}, {2, 3}},       // the first object goes back to the head
         {{3}, {1, 2}},       // the last to the tail
         {{2, 1}, {3}},       // two in one step
         {{1, 2, 3}, {}},     // all of them
+        // clang-format on
     };
     for (const Case& c : cases) {
         TestDoc doc;
@@ -288,13 +290,13 @@ TEST_F(UndoLog, LinesFollowTheirBoxesAndComeBackWithThem)
         Move(1, 10);
         const CSize offset(0, -20);
         // Control on the midpoint of the second segment: a point is inserted there.
-        ASSERT_TRUE(m_doc.MoveOrResizeObject(line, TRUE, &offset, HIT_SHAPE_HANDLE | HIT_LINE_MIDPOINT | HIT_LINE_INSERT, 2));
+        ASSERT_TRUE(
+            m_doc.MoveOrResizeObject(line, TRUE, &offset, HIT_SHAPE_HANDLE | HIT_LINE_MIDPOINT | HIT_LINE_INSERT, 2));
         ASSERT_TRUE(m_doc.ApplyObjectCommand(line, ID_OBJ_HIDE_DEFINE, nullptr, 0));
     }
     line = LineById(2);
     ASSERT_NE(line, nullptr);
-    EXPECT_EQ(line->GetPointArray(),
-              (std::vector<CPoint>{{210, -150}, {400, -150}, {400, -245}, {400, -300}}))
+    EXPECT_EQ(line->GetPointArray(), (std::vector<CPoint>{{210, -150}, {400, -150}, {400, -245}, {400, -300}}))
         << "the start follows the box along its horizontal segment; the new point lies below the midpoint";
     EXPECT_FALSE(line->GetHideDefine());
     m_doc.Undo();

@@ -96,12 +96,14 @@ TEST_F(ColorPalette, StoredRecordsReadAsFarAsTheyGo)
         Entry expected;
     };
     const Case cases[] = {
+        // clang-format off
         {u8"255,名前,1", TRUE, {1, 255, "名前", 1}},
         {u8"255,名前", FALSE, {1, 255, "", 0}},
         {u8"255,", FALSE, {1, 255, "", 0}},
         {u8"no comma", FALSE, {1, 0, "", 0}},
         {u8"", FALSE, {1, 0, "", 0}},
         {u8"4294967295,a,b,1", TRUE, {1, 0xFFFFFFFF, "a", 0}},
+        // clang-format on
     };
     for (const Case& c : cases) {
         Profile::WriteProfileString(COLORITEM_SECTION, "1", CString(c.record));
@@ -150,8 +152,9 @@ TEST_F(ColorPalette, NamesThatCannotBeReadBackAreRefusedNotCut)
     CStdioFile file(PathOf("out.csv"), CFile::modeCreate | CFile::modeWrite);
     MessageScript script;
     EXPECT_EQ(palette.ExportColorItemsCsv(file), -1);
-    EXPECT_EQ(script.Texts(), std::vector<std::string>{"色名「\"水色\"」にｶﾝﾏ(,)またはﾀﾞﾌﾞﾙｸｫｰﾃｰｼｮﾝ(\")が含まれているため、"
-                                                       "ｴｸｽﾎﾟｰﾄ処理を中止します。"});
+    EXPECT_EQ(script.Texts(),
+              std::vector<std::string>{"色名「\"水色\"」にｶﾝﾏ(,)またはﾀﾞﾌﾞﾙｸｫｰﾃｰｼｮﾝ(\")が含まれているため、"
+                                       "ｴｸｽﾎﾟｰﾄ処理を中止します。"});
 }
 
 TEST_F(ColorPalette, LongNamesAreCutOnACharacterBoundary)
@@ -174,9 +177,11 @@ TEST_F(ColorPalette, MovePlacesTheItemBeforeTheTargetOrLast)
         std::vector<COLORREF> order;
     };
     const Case cases[] = {
+        // clang-format off
         {0, 2, 1, {1, 0, 2, 3, 4}}, {3, 1, 1, {0, 3, 1, 2, 4}}, {1, 9, 4, {0, 2, 3, 4, 1}},
         {1, -1, 4, {0, 2, 3, 4, 1}}, {4, 0, 0, {4, 0, 1, 2, 3}}, {2, 2, -1, {0, 1, 2, 3, 4}},
         {7, 1, -1, {0, 1, 2, 3, 4}}, {-1, 1, -1, {0, 1, 2, 3, 4}},
+        // clang-format on
     };
     for (const Case& c : cases) {
         CColorItemList list;
@@ -249,9 +254,11 @@ TEST_F(ColorPalette, PickingFromTheMenuMovesOnlyALaterRecentColorToTheFront)
     std::vector<COLORREF> swapped = defaults;
     std::swap(swapped[14], swapped[15]);
     const Case cases[] = {
+        // clang-format off
         {21000 + 15, TRUE, 0x008080, swapped},  {21000 + 14, TRUE, 0x000080, defaults},
         {21000 + 2, TRUE, 0xFFFF00, defaults},  {21000 + 17, FALSE, 0x123456, defaults},
         {20999, FALSE, 0x123456, defaults},
+        // clang-format on
     };
     for (const Case& c : cases) {
         CColorItemList palette;
@@ -274,12 +281,14 @@ TEST_F(ColorPalette, DialogColoursEnterTheRecentBlock)
         std::vector<COLORREF> order;
     };
     const Case cases[] = {
+        // clang-format off
         {3, TRUE, 1, {0, 1, 2, 1, 3}},  // equals an ordinary colour: still a new recent head, oldest dropped
         {3, TRUE, 4, {0, 1, 2, 4, 3}},  // already the second recent slot: moved to the head
         {3, TRUE, 3, {0, 1, 2, 3, 4}},  // already the head
         {3, TRUE, 9, {0, 1, 2, 9, 3}},  // new
         {-1, TRUE, 9, {0, 1, 2, 3, 4}}, // no recent block: returned, palette unchanged
         {3, FALSE, 9, {0, 1, 2, 3, 4}}, // cancelled
+        // clang-format on
     };
     for (const Case& c : cases) {
         CColorItemList palette;
@@ -348,16 +357,22 @@ TEST_F(ColorPalette, CsvImportStopsAtTheFirstBadLineWithItsNumber)
         std::string message;
     };
     const Case cases[] = {
+        // clang-format off
         {u8"\"255\",\"赤\",\"yEs\"\n\"0\",\"黒\",\"no\"\n", 2, {{1, 255, "赤", 1}, {2, 0, "黒", 0}}, ""},
         {u8"\"1\",\"a\",\"NO\"\n\"色\",\"色名\",\"最近使った色\"\n", 2, {{1, 1, "a", 0}, {2, 0, "色名", 0}}, ""},
         {u8"\"色\",\"色名\",\"最近使った色\"\n\"1\",\"a\",\"NO\"\n\n\"2\",\"b\",\"NO\"\n", 1, {{1, 1, "a", 0}}, ""},
         {u8"\"1\",\"a\",\"NO\"\n\"2\",\"b\"\n", -1, {{1, 1, "a", 0}},
+         // clang-format on
          "2 行目のﾚｺｰﾄﾞの項目数が色ｱｲﾃﾑのｲﾝﾎﾟｰﾄ用CSVﾌｧｲﾙの項目数である3項目ではないため、ｲﾝﾎﾟｰﾄ処理を中止します。"},
-        {u8"\"1\",\"a\",\"NO\",\"x\"\n", -1, {},
+        {u8"\"1\",\"a\",\"NO\",\"x\"\n",
+         -1,
+         {},
          "1 行目のﾚｺｰﾄﾞの項目数が色ｱｲﾃﾑのｲﾝﾎﾟｰﾄ用CSVﾌｧｲﾙの項目数である3項目ではないため、ｲﾝﾎﾟｰﾄ処理を中止します。"},
+        // clang-format off
         {u8"\"\",\"a\",\"NO\"\n", -1, {}, "1 行目のﾚｺｰﾄﾞの色が指定されていないため、ｲﾝﾎﾟｰﾄ処理を中止します。"},
         {u8"\"1\",\"a,b\",\"NO\"\n", -1, {}, "1 行目のﾚｺｰﾄﾞの色名にｶﾝﾏ(,)が含まれているため、ｲﾝﾎﾟｰﾄ処理を中止します。"},
         {u8"TOOLONG", -1, {},
+         // clang-format on
          "1 行目のﾚｺｰﾄﾞの項目で読込み可能最大桁数の2048ﾊﾞｲﾄをｵｰﾊﾞｰした項目があるため、ｲﾝﾎﾟｰﾄ処理を中止します。"},
     };
     for (const Case& c : cases) {

@@ -15,6 +15,7 @@ TEST(DataItemList, FindsNamesByteForByte)
         const char8_t* text;
         int index;
     } cases[] = {
+        // clang-format off
         {u8"ABC", 0},  // the first of two equal names
         {u8"ＡＢＣ", 1}, // full-width is not half-width
         {u8"abc", 2},  // case matters
@@ -22,6 +23,7 @@ TEST(DataItemList, FindsNamesByteForByte)
         {u8"ｺｰﾄﾞ", 5},
         {u8"Abc", -1},
         {u8"", -1},
+        // clang-format on
     };
     for (const auto& c : cases)
         EXPECT_EQ(list.FindDataItemIndex(CString(c.text)), c.index) << reinterpret_cast<const char*>(c.text);

@@ -16,6 +16,7 @@ TEST(Geometry, RectanglePointAndEdgeTests)
         BOOL inRect;
         DWORD edge;
     } cases[] = {
+        // clang-format off
         {{0, 0}, 0, TRUE, RECT_EDGE_BOTTOM}, // bottom-left corner: bottom comes before left
         {{200, 100}, 0, TRUE, RECT_EDGE_TOP},                       // top-right corner: top wins over right
         {{100, 50}, 0, TRUE, 0},
@@ -24,6 +25,7 @@ TEST(Geometry, RectanglePointAndEdgeTests)
         {{206, 50}, 5, FALSE, 0},
         {{-3, 50}, 5, TRUE, RECT_EDGE_LEFT},
         {{100, -5}, 5, TRUE, RECT_EDGE_BOTTOM},
+        // clang-format on
     };
     for (const auto& c : cases) {
         EXPECT_EQ(PointInRectWithTolerance(rect, c.point, c.tolerance), c.inRect) << c.point.x << "," << c.point.y;
@@ -45,6 +47,7 @@ TEST(Geometry, PointNearSegmentMeasuresAlongTheShorterAxis)
         CPoint a, b, point;
         BOOL near;
     } cases[] = {
+        // clang-format off
         {{0, 0}, {100, 0}, {50, 7}, TRUE},
         {{0, 0}, {100, 0}, {-7, 0}, TRUE},
         {{0, 0}, {100, 0}, {50, 8}, FALSE},
@@ -56,6 +59,7 @@ TEST(Geometry, PointNearSegmentMeasuresAlongTheShorterAxis)
         {{0, 0}, {10, 100}, {13, 50}, FALSE},
         {{0, 0}, {10, -100}, {-1, -50}, TRUE},
         {{0, 0}, {10, -100}, {12, -50}, TRUE},
+        // clang-format on
         // The slope -0.1 kept in single precision puts the lower bound just above -2.
         {{0, 0}, {10, -100}, {-2, -50}, FALSE},
         {{0, 0}, {100, 50}, {120, 60}, FALSE}, // outside the grown box
@@ -74,6 +78,7 @@ TEST(Geometry, PointInEllipse)
         int tolerance;
         BOOL filled, outline;
     } cases[] = {
+        // clang-format off
         {ellipse, {50, -25}, 0, TRUE, FALSE},
         {ellipse, {100, -25}, 0, TRUE, TRUE},
         {ellipse, {105, -25}, 7, TRUE, TRUE},
@@ -86,6 +91,7 @@ TEST(Geometry, PointInEllipse)
         {CRect(14, 0, 0, -14), {7, -7}, 7, FALSE, FALSE}, // mirrored: grown half width 0, no inside
         {CRect(-2000000000, 2000000000, 2000000000, -2000000000), {0, 0}, 7, TRUE, FALSE}, // wider than 32 bits
         {CRect(-2000000000, 2000000000, 2000000000, -2000000000), {2000000000, 0}, 7, TRUE, TRUE},
+        // clang-format on
     };
     for (const auto& c : cases) {
         EXPECT_EQ(PointInEllipse(c.bounds, c.point, c.tolerance, FALSE), c.filled) << c.point.x << "," << c.point.y;
@@ -134,7 +140,7 @@ TEST(Geometry, SlantedEdgesOfZeroWidthBoundTheShapeInX)
         CPoint point;
         BOOL hit;
     } hexagonCases[] = {
-        {{50, -50}, TRUE}, {{-7, -20}, TRUE}, {{-8, -20}, FALSE}, {{107, -80}, TRUE},
+        {{50, -50}, TRUE},   {{-7, -20}, TRUE}, {{-8, -20}, FALSE}, {{107, -80}, TRUE},
         {{108, -80}, FALSE}, {{-7, -80}, TRUE}, {{107, -20}, TRUE}, {{50, 8}, FALSE},
     };
     for (const auto& c : hexagonCases)
@@ -163,7 +169,8 @@ TEST(Geometry, PointOnEllipseTowards)
     EXPECT_EQ(PointOnEllipseTowards(out, circle, CPoint(50, 200)), CPoint(50, 100));
     EXPECT_EQ(PointOnEllipseTowards(out, circle, CPoint(-10, 50)), CPoint(0, 50));
     EXPECT_EQ(PointOnEllipseTowards(out, CRect(0, 100, 1, 0), CPoint(7, 8)), CPoint(7, 8));
-    EXPECT_EQ(PointOnEllipseTowards(out, CRect(-2000000000, 2000000000, 2000000000, -2000000000), CPoint(2100000000, 0)),
+    EXPECT_EQ(PointOnEllipseTowards(out, CRect(-2000000000, 2000000000, 2000000000, -2000000000),
+                                    CPoint(2100000000, 0)),
               CPoint(2000000000, 0)); // wider than 32 bits
 }
 
@@ -220,11 +227,13 @@ TEST(Geometry, DepthFunctions)
         CPoint first, second;
         int y, x;
     } lines[] = {
+        // clang-format off
         {{0, -50}, {40, 0}, -25, 20},
         {{0, -50}, {40, 0}, -1, 40}, // the division truncates toward zero
         {{0, -50}, {40, 0}, -50, 0},
         {{0, 0}, {40, 0}, 0, 0},   // horizontal: the chord keeps its full width
         {{0, 0}, {40, 0}, -7, 0},
+        // clang-format on
     };
     for (const auto& c : lines)
         EXPECT_EQ(XOnLineAtY(c.first, c.second, c.y), c.x) << c.y;
@@ -235,11 +244,13 @@ TEST(Geometry, DepthFunctions)
         CRect bounds;
         int depth, inset;
     } insets[] = {
+        // clang-format off
         {box, 0, 50}, {box, -60, 50}, {box, -30, 0}, {box, 1, 0}, {box, -61, 0},
         {box, -10, 13}, {box, -50, 13}, // mirrored into the upper half
         {CRect(0, 0, 0, -60), -10, 0}, {CRect(0, 0, 100, 0), 0, 0},
         {CRect(0, 0, 100, -1), -1, 50},
         {CRect(-2000000000, 2000000000, 2000000000, -2000000000), INT_MIN, 5445270}, // taller than 32 bits
+        // clang-format on
     };
     for (const auto& c : insets)
         EXPECT_EQ(EllipseInsetAtY(c.bounds, c.depth), c.inset) << c.depth;

@@ -42,12 +42,12 @@ TEST(Placement, RoundTripsThroughTheProfileText)
 TEST(Placement, MalformedTextLeavesThePlacementAlone)
 {
     const char* texts[] = {
-        "",                                  // missing
-        "0,1,-1,-1,-1,-1,10,20,30",          // nine numbers
-        "0,1,-1,-1,-1,-1,0,0,0,0",           // empty normal rectangle
-        "0,1,-1,-1,-1,-1,10,20,x,40",        // not a number
-        "0;1;-1;-1;-1;-1;10;20;30;40",       // other separators
-        "-1,1,-1,-1,-1,-1,10,20,30,40",      // negative flags
+        "",                                     // missing
+        "0,1,-1,-1,-1,-1,10,20,30",             // nine numbers
+        "0,1,-1,-1,-1,-1,0,0,0,0",              // empty normal rectangle
+        "0,1,-1,-1,-1,-1,10,20,x,40",           // not a number
+        "0;1;-1;-1;-1;-1;10;20;30;40",          // other separators
+        "-1,1,-1,-1,-1,-1,10,20,30,40",         // negative flags
         "0,1,-1,-1,-1,-1,10,20,30,99999999999", // beyond 32 bits
     };
     for (const char* text : texts) {

@@ -81,11 +81,13 @@ TEST(TextFunctions, MultiLineExtent)
         std::string text;
         CSize extent;
     } cases[] = {
+        // clang-format off
         {"A\r\nB", {16, -88}}, // the LF after the CR counts in no line
         {"", {0, 0}},
         {"ABC", {48, -34}},
         {"AB\r\n", {32, -34}},
         {"A\r\n" + text_functions_test::kA + text_functions_test::kA, {64, -88}}, // a double-byte character counts two bytes
+        // clang-format on
     };
     for (const auto& c : cases) {
         CSize extent;
@@ -108,11 +110,13 @@ TEST(TextFunctions, WrappingAndSplittingBreakBetweenCharacters)
         int units;
         std::string wrapped;
     } wraps[] = {
+        // clang-format off
         {"ABCDEFG", 6, "ABC\r\nDEF\r\nG"},
         {text_functions_test::kA + text_functions_test::kA + text_functions_test::kA, 6, text_functions_test::kA + text_functions_test::kA + text_functions_test::kA}, // the third character ends the text
         {text_functions_test::kA + "BC" + text_functions_test::kA, 4, text_functions_test::kA + "B\r\nC" + text_functions_test::kA},
         {"AB\r\nCDE", 4, "AB\r\nCD\r\nE"}, // no break before an existing CR
         {"", 4, ""},
+        // clang-format on
     };
     for (const auto& c : wraps) {
         CString out("stale");
@@ -125,10 +129,12 @@ TEST(TextFunctions, WrappingAndSplittingBreakBetweenCharacters)
         int units;
         std::vector<std::string> lines;
     } splits[] = {
+        // clang-format off
         {"ABCDE", 4, {"AB", "CD", "E"}},
         {"A\r\n\r\nB", 10, {"A", "", "B"}},
         {text_functions_test::kA + "B" + text_functions_test::kA, 4, {text_functions_test::kA + "B", text_functions_test::kA}},
         {"", 4, {}},
+        // clang-format on
     };
     for (const auto& c : splits) {
         CDataItemList list;
@@ -140,13 +146,16 @@ TEST(TextFunctions, WrappingAndSplittingBreakBetweenCharacters)
     // line; the list is emptied first.
     CDataItemList list;
     list.AddDataItemDirect(new CDataItem(CString("old")));
-    EXPECT_EQ(SplitTextToRectLines(CString("ABCDEFGH"), CRect(0, 0, 100, -50), text_functions_test::FontOfHeight(-13), list), 3);
+    EXPECT_EQ(SplitTextToRectLines(CString("ABCDEFGH"), CRect(0, 0, 100, -50), text_functions_test::FontOfHeight(-13),
+                                   list),
+              3);
     EXPECT_EQ(text_functions_test::Names(list), (std::vector<std::string>{"ABC", "DEF", "GH"}));
     EXPECT_EQ(SplitTextToRectLines(CString(), CRect(0, 0, 100, -50), text_functions_test::FontOfHeight(-13), list), 0);
     EXPECT_TRUE(list.IsEmpty());
 
     CString wrapped;
-    EXPECT_EQ(WrapTextToRect(wrapped, CString("ABCDEFGH"), CRect(0, 0, 48, -50), text_functions_test::FontOfHeight(-13)).Bytes(),
+    EXPECT_EQ(WrapTextToRect(wrapped, CString("ABCDEFGH"), CRect(0, 0, 48, -50), text_functions_test::FontOfHeight(-13))
+                  .Bytes(),
               "AB\r\nCD\r\nEF\r\nGH"); // three characters of width 16 fit 48 units
 }
 
@@ -162,16 +171,19 @@ TEST(TextFunctions, SplitByMeasuredExtent)
         int width;
         std::vector<std::string> lines;
     } cases[] = {
+        // clang-format off
         {"ABCDE", 20, {"AB", "CD", "E"}},
         {"A\r\nB", 20, {"A", "B"}},
         {text_functions_test::kA + "B" + text_functions_test::kA, 24, {text_functions_test::kA + "B", text_functions_test::kA}},
         {"AB", 5, {"A", "B"}}, // too narrow for any character: one per line, no empty line
         {"", 20, {}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         CDataItemList list;
         list.AddDataItemDirect(new CDataItem(CString("old")));
-        EXPECT_EQ(SplitTextByExtent(&dc, CString(c.text), CRect(0, 0, c.width, -50), list), int(c.lines.size())) << c.text;
+        EXPECT_EQ(SplitTextByExtent(&dc, CString(c.text), CRect(0, 0, c.width, -50), list), int(c.lines.size()))
+            << c.text;
         EXPECT_EQ(text_functions_test::Names(list), c.lines) << c.text;
     }
 }
@@ -187,12 +199,14 @@ TEST(TextFunctions, CountingAndCuttingKeepCharactersWhole)
         int n;
         std::string bytes, chars;
     } cases[] = {
+        // clang-format off
         {text_functions_test::kA + text_functions_test::kHyo, 3, text_functions_test::kA, text_functions_test::kA + text_functions_test::kHyo},
         {"A" + text_functions_test::kA + "B", 2, "A", "A" + text_functions_test::kA},
         {"A" + text_functions_test::kA + "B", 3, "A" + text_functions_test::kA, "A" + text_functions_test::kA + "B"},
         {"ABC", 5, "ABC", "ABC"},
         {"ABC", 0, "", ""},
         {"", 3, "", ""},
+        // clang-format on
     };
     for (const auto& c : cases) {
         CString out;
@@ -250,6 +264,7 @@ TEST(TextFunctions, ReplaceAll)
         BOOL result;
         std::string out;
     } cases[] = {
+        // clang-format off
         {"abcab", "ab", "x", TRUE, TRUE, "xcx"},
         {"abcab", "zz", "x", TRUE, FALSE, ""},
         {"aBcAb", "AB", "x", FALSE, TRUE, "xcx"},  // the source keeps its own case around the matches
@@ -257,6 +272,7 @@ TEST(TextFunctions, ReplaceAll)
         {"aaa", "aa", "b", TRUE, TRUE, "ba"},
         {text_functions_test::kHyo + "\\", "\\", "/", TRUE, TRUE, text_functions_test::kHyo + "/"}, // a trail byte 0x5C is no match
         {"abc", "", "x", TRUE, FALSE, "abc"},             // an empty find text finds nothing
+        // clang-format on
     };
     for (const auto& c : cases) {
         CString out("stale");
@@ -273,6 +289,7 @@ TEST(TextFunctions, SplitFilePathAtTheLastSeparator)
     {
         std::string path, name, folder;
     } cases[] = {
+        // clang-format off
         {"file.zvr", "file.zvr", ""},
         {"", "", ""},
         {"C:\\work\\file.zvr", "file.zvr", "C:\\work"},
@@ -281,6 +298,7 @@ TEST(TextFunctions, SplitFilePathAtTheLastSeparator)
         {"dir\\" + text_functions_test::kHyo + ".zvr", text_functions_test::kHyo + ".zvr", "dir"}, // the trail byte of 表 is no separator
         {text_functions_test::kHyo, text_functions_test::kHyo, ""},
         {"dir/", "", "dir"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         CString name("stale"), folder("stale");
@@ -298,9 +316,11 @@ TEST(TextFunctions, PointClassificationAndEdgeMapping)
         CPoint point;
         int code;
     } classes[] = {
+        // clang-format off
         {{0, 100}, 0x92},   {{-1, 101}, 0x94}, {{100, 50}, 0x01}, {{100, 100}, 0x12}, {{100, 0}, 0x22},
         {{200, 50}, 0x42},  {{0, 50}, 0x82},   {{200, 0}, 0x62},  {{-5, 100}, 0x94},  {{300, 50}, 0x44},
         {{100, -1}, 0x24},  {{201, -1}, 0x64},
+        // clang-format on
     };
     for (const auto& c : classes)
         EXPECT_EQ(ClassifyPointInRect(rect, c.point), c.code) << c.point.x << "," << c.point.y;
@@ -310,6 +330,7 @@ TEST(TextFunctions, PointClassificationAndEdgeMapping)
     {
         CPoint point, mapped;
     } maps[] = {
+        // clang-format off
         {{50, 100}, {100, 100}},    // a quarter along the top edge stays a quarter along
         {{50, 0}, {100, -100}},     // bottom edge
         {{200, 50}, {400, 0}},      // right edge: 100 + (50 - 100) * -200 / -100
@@ -318,6 +339,7 @@ TEST(TextFunctions, PointClassificationAndEdgeMapping)
         {{0, 0}, {0, -100}},
         {{100, 50}, {100, 50}},     // inside: moves with the top-left corner
         {{-10, 120}, {-10, 120}},
+        // clang-format on
     };
     for (const auto& c : maps) {
         CPoint out;

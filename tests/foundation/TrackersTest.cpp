@@ -40,6 +40,7 @@ std::vector<std::pair<std::string, std::function<void(CDC*)>>> EveryTracker()
     static const POINT polygon[] = {{40, -40}, {500, -90}, {300, -600}, {60, -300}};
     const CRect rect(50, -60, 600, -500);
     return {
+        // clang-format off
         {"HandleSquare", [](CDC* dc) { DrawHandleSquare(dc, {100, -100}); }},
         {"RectHandles", [rect](CDC* dc) { DrawRectHandles(dc, rect); }},
         {"PatternHandle", [](CDC* dc) { DrawPatternHandle(dc, {200, -200}, IDB_PATTERN_HANDLE, kYellow); }},
@@ -61,6 +62,7 @@ std::vector<std::pair<std::string, std::function<void(CDC*)>>> EveryTracker()
         {"PolylineColor", [](CDC* dc) { DrawTrackerPolylineColor(dc, polygon, 4, kYellow); }},
         {"ThinFrame", [rect](CDC* dc) { DrawHatchedFrame(dc, rect, 1); }},
         {"HatchedFrame", [rect](CDC* dc) { DrawHatchedFrame(dc, rect, 6); }},
+        // clang-format on
     };
 }
 
@@ -94,13 +96,21 @@ TEST(Trackers, RectangleHandles)
         CRect rect;
         std::vector<POINT> centres;
     } cases[] = {
+        // clang-format off
         {CRect(0, 0, 6, -6), {{0, 0}}}, // smaller than a handle: one handle
         {CRect(0, 0, 7, -2), {{0, 0}, {7, 0}, {0, -2}, {7, -2}, {0, -1}, {7, -1}, {3, 0}, {3, -2}}},
         {CRect(-10, 40, 30, 0), {{-10, 40}, {30, 40}, {-10, 0}, {30, 0}, {-10, 20}, {30, 20}, {10, 40}, {10, 0}}},
+        // clang-format on
         // wider than 32 bits can count
         {CRect(-2000000000, 2000000000, 2000000000, -2000000000),
-         {{-2000000000, 2000000000}, {2000000000, 2000000000}, {-2000000000, -2000000000}, {2000000000, -2000000000},
-          {-2000000000, 0}, {2000000000, 0}, {0, 2000000000}, {0, -2000000000}}},
+         {{-2000000000, 2000000000},
+          {2000000000, 2000000000},
+          {-2000000000, -2000000000},
+          {2000000000, -2000000000},
+          {-2000000000, 0},
+          {2000000000, 0},
+          {0, 2000000000},
+          {0, -2000000000}}},
     };
     for (const auto& c : cases) {
         trackers_test::Recording rec;
@@ -151,8 +161,8 @@ TEST(Trackers, OutlinePensAndShapes)
         DrawTrackerArc(&rec.dc, rect, {100, 0}, {0, -40}, kind);
     DrawTrackerLine(&rec.dc, 1, 2, 3, 4);
 
-    EXPECT_EQ(trackers_test::Ops(rec.log), (std::vector<std::string>{"Rectangle", "RoundRect", "RoundRect", "Arc", "Arc",
-                                                                     "Chord", "Pie", "Arc", "LineTo"}));
+    EXPECT_EQ(trackers_test::Ops(rec.log), (std::vector<std::string>{"Rectangle", "RoundRect", "RoundRect", "Arc",
+                                                                     "Arc", "Chord", "Pie", "Arc", "LineTo"}));
     EXPECT_EQ(rec.log.calls[1].args, (std::vector<int>{0, 0, 100, -40, -10, -10}));
     EXPECT_EQ(rec.log.calls[2].args, (std::vector<int>{0, 0, 100, -40, 12, -8}));
     EXPECT_EQ(rec.log.calls[8].args, (std::vector<int>{1, 2, 3, 4}));
@@ -167,7 +177,8 @@ TEST(Trackers, OutlinePensAndShapes)
 
     trackers_test::Recording wide; // a width beyond 32 bits still gives a quarter of it
     DrawTrackerRoundRectAuto(&wide.dc, CRect(-2000000000, 0, 2000000000, -2000000000));
-    EXPECT_EQ(wide.log.calls[0].args, (std::vector<int>{-2000000000, 0, 2000000000, -2000000000, -500000000, -500000000}));
+    EXPECT_EQ(wide.log.calls[0].args,
+              (std::vector<int>{-2000000000, 0, 2000000000, -2000000000, -500000000, -500000000}));
 }
 
 TEST(Trackers, HatchedFrame)
@@ -188,10 +199,12 @@ TEST(Trackers, HatchedFrame)
     DrawHatchedFrame(&wide.dc, rect, 3);
     ASSERT_EQ(wide.log.calls.size(), 4u);
     const std::vector<int> bands[] = {
+        // clang-format off
         {0, 0, 200, -8, int(PATINVERT)},
         {0, -92, 200, -8, int(PATINVERT)},
         {0, -8, 8, -84, int(PATINVERT)},
         {192, -8, 8, -84, int(PATINVERT)},
+        // clang-format on
     };
     for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(wide.log.calls[i].op, "PatBlt");

@@ -15,10 +15,18 @@ TEST(ZoomScale, ValuesRoundHalfAwayFromZeroAndClampInsteadOfOverflowing)
         int value, zoom, expected;
     };
     const Case cases[] = {
-        {false, 150, 50, 75},        {false, -75, 50, -38},         {false, 7, 400, 28},
-        {true, 14, 400, 4},          {true, 14, 10, 140},           {true, -14, 400, -4},
-        {true, 7, 100, 7},           {true, INT_MAX, 10, INT_MAX},  {true, INT_MIN, 10, INT_MIN},
-        {true, 300000000, 10, INT_MAX}, {false, INT_MAX, 400, INT_MAX}, {true, 55, 0, 55},
+        {false, 150, 50, 75},
+        {false, -75, 50, -38},
+        {false, 7, 400, 28},
+        {true, 14, 400, 4},
+        {true, 14, 10, 140},
+        {true, -14, 400, -4},
+        {true, 7, 100, 7},
+        {true, INT_MAX, 10, INT_MAX},
+        {true, INT_MIN, 10, INT_MIN},
+        {true, 300000000, 10, INT_MAX},
+        {false, INT_MAX, 400, INT_MAX},
+        {true, 55, 0, 55},
         {false, 55, 0, 0},
     };
     for (const Case& c : cases) {

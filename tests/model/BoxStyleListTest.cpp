@@ -38,11 +38,31 @@ TEST_F(BoxStyles, AnEmptyProfileGivesEveryMarkItsMarkNameShown)
 {
     CBoxStyleList list;
     ASSERT_EQ(list.LoadFromProfile(), 25);
-    const std::vector<std::string> markNames = {
-        "ﾏｰｸなし", "四角", "四角塗りつぶし", "ｸﾛｽ", "ｽﾗｯｼｭ", "逆ｽﾗｯｼｭ", "ｽﾗｯｼｭ上塗りつぶし", "ｽﾗｯｼｭ下塗りつぶし",
-        "円", "円塗りつぶし", "平行四辺形", "平行四辺形塗りつぶし", "下矢印", "三角", "三角塗りつぶし", "菱形",
-        "菱形塗りつぶし", "水平線", "水平線上塗りつぶし", "水平線下塗りつぶし", "垂直線", "垂直線左塗つぶし",
-        "垂直線右塗つぶし", "ｱｽﾀﾘｽｸ", "ﾀﾞﾌﾞﾙｺｰﾃｰｼｮﾝ"};
+    const std::vector<std::string> markNames = {"ﾏｰｸなし",
+                                                "四角",
+                                                "四角塗りつぶし",
+                                                "ｸﾛｽ",
+                                                "ｽﾗｯｼｭ",
+                                                "逆ｽﾗｯｼｭ",
+                                                "ｽﾗｯｼｭ上塗りつぶし",
+                                                "ｽﾗｯｼｭ下塗りつぶし",
+                                                "円",
+                                                "円塗りつぶし",
+                                                "平行四辺形",
+                                                "平行四辺形塗りつぶし",
+                                                "下矢印",
+                                                "三角",
+                                                "三角塗りつぶし",
+                                                "菱形",
+                                                "菱形塗りつぶし",
+                                                "水平線",
+                                                "水平線上塗りつぶし",
+                                                "水平線下塗りつぶし",
+                                                "垂直線",
+                                                "垂直線左塗つぶし",
+                                                "垂直線右塗つぶし",
+                                                "ｱｽﾀﾘｽｸ",
+                                                "ﾀﾞﾌﾞﾙｺｰﾃｰｼｮﾝ"};
     EXPECT_EQ(UserNames(list), markNames);
     int mark = 0;
     for (POSITION pos = list.GetHeadPosition(); pos; ++mark) {
@@ -98,8 +118,9 @@ TEST_F(BoxStyles, ModelDiagramPresetNamesThirteenMarksAndSavesAll)
     list.LoadFromProfile();
     ASSERT_TRUE(list.ApplyModelDiagramPreset());
     ASSERT_EQ(list.GetCount(), 25);
-    const std::vector<std::string> named = {"ｵｶﾚﾝｽ･ﾘｿｰｽ", "ｲﾍﾞﾝﾄ", "在庫", "要約", "断面", "計画･要約", "ﾀｲﾌﾟ･ﾘｿｰｽ",
-                                            "断面･要約", "関連ﾘｿｰｽ", "異動ｲﾍﾞﾝﾄ", "契約", "演算", "簡易ｻﾌﾞﾀｲﾌﾟ"};
+    const std::vector<std::string> named = {"ｵｶﾚﾝｽ･ﾘｿｰｽ", "ｲﾍﾞﾝﾄ",     "在庫",       "要約",     "断面",
+                                            "計画･要約",  "ﾀｲﾌﾟ･ﾘｿｰｽ", "断面･要約",  "関連ﾘｿｰｽ", "異動ｲﾍﾞﾝﾄ",
+                                            "契約",       "演算",      "簡易ｻﾌﾞﾀｲﾌﾟ"};
     std::vector<std::string> shown;
     std::vector<int> hidden;
     for (POSITION pos = list.GetHeadPosition(); pos;) {

@@ -30,7 +30,10 @@ void Load(std::string bytes, const std::function<void(CArchive&)>& read)
     read(ar);
 }
 
-std::string Le16(WORD v) { return std::string{char(v & 0xFF), char(v >> 8)}; }
+std::string Le16(WORD v)
+{
+    return std::string{char(v & 0xFF), char(v >> 8)};
+}
 
 } // namespace ComplexItemTestSupport
 
@@ -39,21 +42,30 @@ TEST(ComplexItem, RecordLayoutByVersion)
     // Written: version 1001, three strings, a WORD and the 32-bit value as a WORD.
     CComplexItem item;
     EXPECT_EQ(ComplexItemTestSupport::Store([&](CArchive& ar) { item.Serialize(ar); }),
-              ComplexItemTestSupport::Le16(1001) + std::string(3, '\0') + ComplexItemTestSupport::Le16(0) + ComplexItemTestSupport::Le16(0));
+              ComplexItemTestSupport::Le16(1001) + std::string(3, '\0') + ComplexItemTestSupport::Le16(0) +
+                  ComplexItemTestSupport::Le16(0));
 
     // Version 8 holds only its version word: the next bytes belong to whoever reads on.
-    ComplexItemTestSupport::Load(ComplexItemTestSupport::Le16(8) + ComplexItemTestSupport::Le16(0xBEEF), [](CArchive& ar) {
-        CComplexItem old;
-        old.Serialize(ar);
-        WORD next = 0;
-        ar >> next;
-        EXPECT_EQ(old.GetVersion(), 8);
-        EXPECT_EQ(next, 0xBEEF);
-        EXPECT_TRUE(old.GetText(0).IsEmpty() && old.GetText(1).IsEmpty() && old.GetText(2).IsEmpty());
-    });
+    ComplexItemTestSupport::Load(ComplexItemTestSupport::Le16(8) + ComplexItemTestSupport::Le16(0xBEEF),
+                                 [](CArchive& ar) {
+                                     CComplexItem old;
+                                     old.Serialize(ar);
+                                     WORD next = 0;
+                                     ar >> next;
+                                     EXPECT_EQ(old.GetVersion(), 8);
+                                     EXPECT_EQ(next, 0xBEEF);
+                                     EXPECT_TRUE(old.GetText(0).IsEmpty() && old.GetText(1).IsEmpty() &&
+                                                 old.GetText(2).IsEmpty());
+                                 });
 
     // From version 9 on every field is there; the stored WORD widens to the 32-bit value.
-    const std::string full = ComplexItemTestSupport::Le16(9) + "\x01" "a" + std::string(1, '\0') + "\x03" "xyz" + ComplexItemTestSupport::Le16(7) + ComplexItemTestSupport::Le16(0xFFFF);
+    const std::string full = ComplexItemTestSupport::Le16(9) +
+                             "\x01"
+                             "a" +
+                             std::string(1, '\0') +
+                             "\x03"
+                             "xyz" +
+                             ComplexItemTestSupport::Le16(7) + ComplexItemTestSupport::Le16(0xFFFF);
     ComplexItemTestSupport::Load(full, [](CArchive& ar) {
         CComplexItem loaded;
         loaded.Serialize(ar);
@@ -64,7 +76,13 @@ TEST(ComplexItem, RecordLayoutByVersion)
         EXPECT_EQ(loaded.GetValue(), 0xFFFFu);
         // Storing it again writes the current version.
         EXPECT_EQ(ComplexItemTestSupport::Store([&](CArchive& out) { loaded.Serialize(out); }),
-                  ComplexItemTestSupport::Le16(1001) + "\x01" "a" + std::string(1, '\0') + "\x03" "xyz" + ComplexItemTestSupport::Le16(7) + ComplexItemTestSupport::Le16(0xFFFF));
+                  ComplexItemTestSupport::Le16(1001) +
+                      "\x01"
+                      "a" +
+                      std::string(1, '\0') +
+                      "\x03"
+                      "xyz" +
+                      ComplexItemTestSupport::Le16(7) + ComplexItemTestSupport::Le16(0xFFFF));
     });
 
     ComplexItemTestSupport::Load(ComplexItemTestSupport::Le16(9) + "\x01", [](CArchive& ar) {

@@ -22,10 +22,7 @@ class BoxCommands : public ::testing::Test
 protected:
     void SetUp() override { ASSERT_EQ(m_app.GetColorItemList()->CreateDefaultColorItems(), 16); }
 
-    COLORREF PaletteColor(int index)
-    {
-        return GetElementAtIndex(*m_app.GetColorItemList(), index)->GetColor();
-    }
+    COLORREF PaletteColor(int index) { return GetElementAtIndex(*m_app.GetColorItemList(), index)->GetColor(); }
 
     TestAppServices m_app;
 };

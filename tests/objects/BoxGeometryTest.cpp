@@ -15,7 +15,8 @@ const CRect kBox(100, -100, 300, -200);
 
 TEST(BoxHandles, EachHandleGivesItsCodeAndCentreAtZoom100And200)
 {
-    struct Case {
+    struct Case
+    {
         CPoint centre; // in 0.1 mm
         DWORD code;
     };
@@ -44,16 +45,19 @@ TEST(BoxHandles, EachHandleGivesItsCodeAndCentreAtZoom100And200)
 TEST(BoxHandles, BodyWithinSevenAndMissBeyond)
 {
     CBaseObj box(OBJKIND_RECT, 1, kBox);
-    struct Case {
+    struct Case
+    {
         int zoom;
         CPoint point; // zoomed
         BOOL hit;
         DWORD code;
     };
     const Case cases[] = {
+        // clang-format off
         {100, {150, -130}, TRUE, 1},  {200, {300, -260}, TRUE, 1},  {100, {250, -93}, TRUE, 1},
         {100, {250, -92}, FALSE, 0},  {200, {450, -193}, TRUE, 1},  {200, {450, -192}, FALSE, 0},
         {100, {307, -130}, TRUE, 1},  {100, {308, -130}, FALSE, 0},
+        // clang-format on
     };
     for (const Case& c : cases) {
         DWORD hit = 0xDEAD, part = 0;
@@ -87,12 +91,14 @@ TEST(BoxHitTest, OutlineOnlyMissesTheInsideOfAnUnfilledObject)
 
 TEST(BoxResize, EachHandleMovesItsSidesAndTheResultIsNormalised)
 {
-    struct Case {
+    struct Case
+    {
         DWORD code;
         CSize offset;
         CRect expected;
     };
     const Case cases[] = {
+        // clang-format off
         {0x92, {-10, 20}, {90, -80, 300, -200}},
         {0x52, {10, 20}, {100, -80, 310, -200}},
         {0x62, {10, -20}, {100, -100, 310, -220}},
@@ -101,14 +107,17 @@ TEST(BoxResize, EachHandleMovesItsSidesAndTheResultIsNormalised)
         {0x22, {50, -20}, {100, -100, 300, -220}},
         {0x42, {10, 50}, {100, -100, 310, -200}},
         {0x82, {-10, 50}, {90, -100, 300, -200}},
+        // clang-format on
         // Dragged past the opposite side, the rectangle turns over.
         {0x52, {30, -400}, {100, -200, 330, -500}},
         {0x82, {250, 0}, {300, -100, 350, -200}},
         // Not a resize handle, or no valid combination of sides: nothing happens.
+        // clang-format off
         {0x32, {10, 10}, kBox},
         {0xF2, {10, 10}, kBox},
         {0x90, {10, 10}, kBox},
         {0x204, {10, 10}, kBox},
+        // clang-format on
     };
     for (const Case& c : cases) {
         CBaseObj box(OBJKIND_RECT, 1, kBox);
@@ -121,7 +130,8 @@ TEST(BoxResize, NormalisedCopiesAndAbsoluteValues)
 {
     EXPECT_EQ(GetNormalizedRect(CRect(300, -200, 100, -100)), kBox);
     EXPECT_EQ(GetNormalizedRect(kBox), kBox);
-    struct Case {
+    struct Case
+    {
         int value, expected;
     };
     const Case cases[] = {{0, 0}, {7, 7}, {-7, 7}, {INT_MAX, INT_MAX}, {-INT_MAX, INT_MAX}, {INT_MIN, INT_MAX}};
@@ -142,7 +152,8 @@ TEST(BoxMove, BodyOrPartsOnly)
 
 TEST(BoxRedrawRect, GrowsByTwoHandlesAndTheShadowButStaysInTheQuadrant)
 {
-    struct Case {
+    struct Case
+    {
         CRect rect;
         BOOL fill;
         WORD shadow;
@@ -150,6 +161,7 @@ TEST(BoxRedrawRect, GrowsByTwoHandlesAndTheShadowButStaysInTheQuadrant)
         CRect expected;
     };
     const Case cases[] = {
+        // clang-format off
         {kBox, FALSE, 0, 100, {86, -86, 314, -214}},
         {kBox, FALSE, 0, 200, {93, -93, 307, -207}},
         {kBox, FALSE, 0, 400, {96, -96, 304, -204}}, // 14 x 100 / 400 = 3.5 rounds to 4
@@ -158,6 +170,7 @@ TEST(BoxRedrawRect, GrowsByTwoHandlesAndTheShadowButStaysInTheQuadrant)
         {{0, 0, 50, -50}, TRUE, 20, 100, {0, 0, 84, -84}},
         {{5, -3, 50, -50}, FALSE, 0, 10, {0, 0, 190, -190}},
         {{0, 0, 10, -2147483640}, TRUE, 10, 100, {0, 0, 44, -2147483647}},
+        // clang-format on
     };
     for (const Case& c : cases) {
         CBaseObj box(OBJKIND_RECT, 1, c.rect);
@@ -200,16 +213,19 @@ TEST(BoxConnection, SideCentreOfTheDiagonalQuarterHoldingThePoint)
 {
     CBaseObj box(OBJKIND_RECT, 1, kBox); // centre (200, -150)
     CRectObj rect(1, kBox);
-    struct Case {
+    struct Case
+    {
         CPoint point;
         CPoint base;      // side centre
         CPoint rectangle; // the point moved onto that side
     };
     const Case cases[] = {
+        // clang-format off
         {{200, 0}, {200, -100}, {200, -100}},
         {{210, -400}, {200, -200}, {210, -200}},
         {{0, -140}, {100, -150}, {100, -140}},
         {{500, -160}, {300, -150}, {300, -160}},
+        // clang-format on
         // On the rising diagonal right of the centre: below neither diagonal, so the top.
         {{260, -120}, {200, -100}, {260, -100}},
         // On the falling diagonal right of the centre: below the rising one only, so the right.
@@ -225,12 +241,13 @@ TEST(BoxConnection, SideCentreOfTheDiagonalQuarterHoldingThePoint)
 TEST(BoxConnection, ZeroWidthOrHeightClassifiesWithoutDividingByZero)
 {
     CBaseObj line(OBJKIND_RECT, 1, CRect(100, -100, 100, -200));
-    struct Case {
+    struct Case
+    {
         CPoint point;
         CPoint expected;
     };
     const Case vertical[] = {
-        {{150, -150}, {100, -150}}, {{50, -150}, {100, -150}}, {{100, 0}, {100, -100}},
+        {{150, -150}, {100, -150}}, {{50, -150}, {100, -150}},  {{100, 0}, {100, -100}},
         {{100, -300}, {100, -200}}, {{100, -150}, {100, -150}},
     };
     for (const Case& c : vertical) {
@@ -249,17 +266,20 @@ TEST(BoxConnection, StartAndEndPointsBySideFlags)
 {
     CBaseObj box(OBJKIND_RECT, 1, kBox);
     const CPoint right(500, -150), left(0, -150);
-    struct Case {
+    struct Case
+    {
         DWORD flags;
         CPoint first, second;
         CPoint start, end;
     };
     const Case cases[] = {
+        // clang-format off
         {0x3000000, left, right, {200, -100}, {200, -100}}, // top wins over bottom
         {0x2000000, left, right, {200, -200}, {200, -200}},
         {0x4000000, right, left, {100, -150}, {300, -150}},
         {0x8000000, left, right, {300, -150}, {100, -150}},
         {0, left, right, {-1, -1}, {-1, -1}}, // no side: the point is left as it was
+        // clang-format on
     };
     for (const Case& c : cases) {
         CPoint start(-1, -1), end(-1, -1);
@@ -286,16 +306,19 @@ TEST(BoxConnection, SidesNearAPointAndTheirSpan)
     box.GetConnectSideSpan(0, CPoint(), span);
     EXPECT_EQ(span, CRect());
 
-    struct Case {
+    struct Case
+    {
         int kind;
         BOOL first, second;
         CRect expected;
     };
     const CRect vertical(0, -100, 0, -200), horizontal(100, 0, 300, 0);
     const Case ranges[] = {
+        // clang-format off
         {1, TRUE, TRUE, vertical}, {1, TRUE, FALSE, horizontal}, {2, TRUE, FALSE, vertical},
         {2, FALSE, TRUE, horizontal}, {3, FALSE, FALSE, vertical}, {4, FALSE, FALSE, vertical},
         {4, TRUE, FALSE, horizontal},
+        // clang-format on
     };
     for (const Case& c : ranges) {
         CRect range(9, 9, 9, 9);
@@ -311,17 +334,20 @@ TEST(BoxConnection, RelationArrowEnds)
 {
     CBaseObj box(OBJKIND_RECT, 1, kBox);
     const CPoint a(150, -120), b(400, -500);
-    struct Case {
+    struct Case
+    {
         int kind;
         BOOL flag;
         CPoint start, end;
     };
     const Case cases[] = {
+        // clang-format off
         {1, FALSE, {150, -200}, {400, -100}},
         {1, TRUE, {300, -120}, {400, -100}},
         {2, FALSE, {300, -120}, {400, -100}},
         {3, FALSE, {300, -120}, {100, -100}},
         {4, FALSE, {150, -200}, {100, -500}},
+        // clang-format on
     };
     for (const Case& c : cases) {
         CPoint start, end;

@@ -77,12 +77,13 @@ TEST(BoxRecord, NewRectangleStoresVersion1001AndReloadsEqual)
 
 TEST(BoxRecord, OlderRecordsTakeTheDefaultsOfTheFieldsTheyLackAndStoreBackAs1001)
 {
-    struct Case {
+    struct Case
+    {
         WORD version;
         bool shadow, rate, link;
     };
     const Case cases[] = {
-        {4, false, false, false}, {5, true, true, false}, {10, true, true, false},
+        {4, false, false, false}, {5, true, true, false},   {10, true, true, false},
         {11, true, true, true},   {1001, true, true, true}, {2000, true, true, true},
     };
     for (const Case& c : cases) {
@@ -160,15 +161,21 @@ TEST(BoxRecord, CoordinatesOfADamagedRecordAreHeldInRange)
 
 TEST(BoxRecord, ACornerRatioOutsideZeroToOneIsHeldThere)
 {
-    struct Case {
+    struct Case
+    {
         float stored, loaded;
     };
     const Case cases[] = {
-        {0.5f, 0.5f}, {1.0f, 1.0f}, {3.0f, 1.0f}, {-1.0f, 0.0f}, {std::numeric_limits<float>::quiet_NaN(), 0.0f},
+        {0.5f, 0.5f},
+        {1.0f, 1.0f},
+        {3.0f, 1.0f},
+        {-1.0f, 0.0f},
+        {std::numeric_limits<float>::quiet_NaN(), 0.0f},
         {std::numeric_limits<float>::infinity(), 1.0f},
     };
     for (const Case& c : cases) {
-        const auto loaded = LoadObject<CRectObj>(RectRecordHead(1001).Word(0).Dword(0).Word(0).Word(1).Float(c.stored).Bytes());
+        const auto loaded =
+            LoadObject<CRectObj>(RectRecordHead(1001).Word(0).Dword(0).Word(0).Word(1).Float(c.stored).Bytes());
         EXPECT_EQ(loaded->GetRoundRate(), c.loaded) << c.stored;
     }
 }
@@ -210,13 +217,17 @@ TEST(BoxAttributes, CopiesAndCopiedAttributes)
 
 TEST(BoxAttributes, ShadowOnlyForFilledObjectsInPrintMode)
 {
-    struct Case {
+    struct Case
+    {
         BOOL printMode, fill;
         WORD depth;
         BOOL expected;
     };
     const Case cases[] = {
-        {TRUE, TRUE, 6, TRUE}, {TRUE, FALSE, 20, FALSE}, {FALSE, TRUE, 20, FALSE}, {TRUE, TRUE, 0, FALSE},
+        {TRUE, TRUE, 6, TRUE},
+        {TRUE, FALSE, 20, FALSE},
+        {FALSE, TRUE, 20, FALSE},
+        {TRUE, TRUE, 0, FALSE},
     };
     for (const Case& c : cases) {
         CBaseObj box(OBJKIND_RECT, 1);
@@ -251,13 +262,14 @@ protected:
 
 TEST_F(BoxDefaultsTest, RoundRateIsReadAsDecimalTextInTheCLocale)
 {
-    struct Case {
+    struct Case
+    {
         const char* text;
         float expected;
     };
     const Case cases[] = {
-        {"0.3000", 0.3f}, {" 0.5", 0.5f}, {"1", 1.0f},  {"0.2x", 0.2f}, {"abc", 0.0f},
-        {"", 0.0f},       {"inf", 0.0f},  {"nan", 0.0f}, {"1e50", 0.0f}, {"1.5", 1.0f}, {"-0.5", 0.0f},
+        {"0.3000", 0.3f}, {" 0.5", 0.5f}, {"1", 1.0f},    {"0.2x", 0.2f}, {"abc", 0.0f},  {"", 0.0f},
+        {"inf", 0.0f},    {"nan", 0.0f},  {"1e50", 0.0f}, {"1.5", 1.0f},  {"-0.5", 0.0f},
     };
     for (const Case& c : cases) {
         Profile::WriteProfileString("RoundRectObj Properties", "RoundRate", c.text);

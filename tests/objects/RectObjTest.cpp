@@ -39,7 +39,8 @@ std::vector<DrawCall> Record(CRectObj& rect, int zoom, BOOL withHandles = FALSE,
 
 TEST(RectDraw, ShadowThenFilledFrameAtEachZoom)
 {
-    struct Case {
+    struct Case
+    {
         int zoom;
         std::vector<int> shadow, frame; // rectangle and corner size
         UINT penStyle;
@@ -47,9 +48,11 @@ TEST(RectDraw, ShadowThenFilledFrameAtEachZoom)
     };
     const Case cases[] = {
         // 4 x 25 / 100 = 1: a thin pen keeps the stored style; the shadow offset 10 becomes 3.
+        // clang-format off
         {25, {28, -28, 128, -53, 6, -6}, {25, -25, 125, -50, 6, -6}, PS_SOLID, 1},
         {100, {110, -110, 510, -210, 25, -25}, {100, -100, 500, -200, 25, -25}, PS_INSIDEFRAME, 4},
         {200, {220, -220, 1020, -420, 50, -50}, {200, -200, 1000, -400, 50, -50}, PS_INSIDEFRAME, 8},
+        // clang-format on
     };
     for (const Case& c : cases) {
         CRectObj rect = MakeStyled(TRUE);
@@ -112,17 +115,20 @@ TEST(RectDraw, PictureForReview)
 
 TEST(RectRoundHandle, PositionOnTheShorterSide)
 {
-    struct Case {
+    struct Case
+    {
         CRect rect;
         BOOL exists;
         CPoint handle;
     };
     const Case cases[] = {
+        // clang-format off
         {{0, 0, 400, -100}, TRUE, {0, -12}},   // wide: on the left side, half a corner below the top
         {{0, 0, 100, -400}, TRUE, {12, 0}},    // tall: on the top side
         {{0, 0, 100, -100}, TRUE, {0, -12}},
         {{0, 0, 0, -100}, FALSE, {}},
         {{0, 0, 100, 0}, FALSE, {}},
+        // clang-format on
     };
     for (const Case& c : cases) {
         CRectObj rect(1, c.rect, TRUE);
@@ -137,7 +143,8 @@ TEST(RectRoundHandle, PositionOnTheShorterSide)
 
 TEST(RectRoundHandle, CornerSizeIsTheShorterSideTimesTheRateInDoublePrecision)
 {
-    struct Case {
+    struct Case
+    {
         CRect rect;
         float rate;
         int corner;
@@ -146,9 +153,11 @@ TEST(RectRoundHandle, CornerSizeIsTheShorterSideTimesTheRateInDoublePrecision)
         {{0, 0, 400, -100}, 0.25f, 25},
         {{0, 0, 100, -400}, 0.25f, 25},
         // 0.7f and 0.45f lie just below 0.7 and 0.45: a float product would round up to 7 and 45.
+        // clang-format off
         {{0, 0, 10, -100}, 0.7f, 6},
         {{0, 0, 400, -100}, 0.45f, 44},
         {{0, 0, 0, -100}, 0.5f, 0},
+        // clang-format on
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CalcRoundCornerSize(c.rect, c.rate), c.corner) << c.rect << " " << c.rate;
@@ -161,13 +170,14 @@ TEST(RectRoundHandle, CornerSizeIsTheShorterSideTimesTheRateInDoublePrecision)
 TEST(RectRoundHandle, HitBeforeTheResizeHandlesAtEachZoom)
 {
     CRectObj rect(1, CRect(0, 0, 400, -100), TRUE); // rounding handle at (0, -12)
-    struct Case {
+    struct Case
+    {
         int zoom;
         CPoint point;
         DWORD code;
     };
     const Case cases[] = {
-        {100, {0, -12}, 0x204}, {100, {0, -5}, 0x204}, {100, {0, -4}, 0x92},
+        {100, {0, -12}, 0x204}, {100, {0, -5}, 0x204},  {100, {0, -4}, 0x92},
         {200, {0, -24}, 0x204}, {200, {7, -31}, 0x204}, {200, {0, -7}, 0x92},
     };
     for (const Case& c : cases) {
@@ -192,18 +202,21 @@ TEST(RectRoundHandle, HitBeforeTheResizeHandlesAtEachZoom)
 
 TEST(RectRoundHandle, DragChangesTheRateUpToTheFullSide)
 {
-    struct Case {
+    struct Case
+    {
         CRect rect;
         CSize offset;
         float rate;
     };
     const Case cases[] = {
+        // clang-format off
         {{0, 0, 400, -100}, {0, -10}, 0.45f},  // wide: downward drag grows the corner by 20
         {{0, 0, 400, -100}, {0, 5}, 0.15f},
         {{0, 0, 400, -100}, {0, -500}, 1.0f},  // capped at the full height
         {{0, 0, 400, -100}, {0, 50}, 0.0f},    // below 1 it is 0
         {{0, 0, 100, -400}, {10, 0}, 0.45f},   // tall: rightward drag
         {{0, 0, 100, -400}, {900, 0}, 1.0f},
+        // clang-format on
     };
     for (const Case& c : cases) {
         CRectObj rect(1, c.rect, TRUE);

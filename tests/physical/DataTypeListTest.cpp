@@ -43,7 +43,10 @@ protected:
     void SetUp() override { Profile::WriteProfileString(DATATYPE_SECTION, nullptr, nullptr); }
 
     CString DtyPath() const { return FromFileSystemPath(m_dir.path().toStdString()) + CString(u8"/型.dty"); }
-    void PutDty(const std::string& bytes) const { std::ofstream(ToFileSystemPath(DtyPath()), std::ios::binary) << bytes; }
+    void PutDty(const std::string& bytes) const
+    {
+        std::ofstream(ToFileSystemPath(DtyPath()), std::ios::binary) << bytes;
+    }
     std::string DtyBytes() const
     {
         std::ifstream in(ToFileSystemPath(DtyPath()), std::ios::binary);
@@ -54,8 +57,7 @@ protected:
     // A list of n types named T1.. with ids 1..n.
     static void FillNamed(CDataTypeList& list, int n)
     {
-        for (int i = 1; i <= n; ++i)
-        {
+        for (int i = 1; i <= n; ++i) {
             CString name;
             name.Format("T%d", i);
             list.AddDataTypeDirect(new CDataType(WORD(i), name, 0, "", ""));
@@ -71,6 +73,7 @@ TEST_F(DataTypes, DefaultsAreTheTwentyOneTypesInOrder)
     FillNamed(list, 3);
     ASSERT_EQ(list.SetDefaultDataTypes(), 21);
     const std::vector<Row> expected = {
+        // clang-format off
         {1, "CHAR", 1, "'", "C_", 0},        {2, "CHARACTER", 1, "'", "C_", 0},  {3, "DATE", 0, "", "D_", 0},
         {4, "DECIMAL", 1, "", "DEC_", 0},    {5, "DECIMAL", 2, "", "DEC_", 0},   {6, "FLOAT", 0, "", "F_", 0},
         {7, "INTEGER", 0, "", "I_", 0},      {8, "LONG", 0, "", "L_", 0},        {9, "LONG RAW", 0, "", "LR_", 0},
@@ -78,13 +81,18 @@ TEST_F(DataTypes, DefaultsAreTheTwentyOneTypesInOrder)
         {13, "NUMBER", 1, "", "N_", 0},      {14, "NUMBER(*)", 0, "", "N_", 0},  {15, "NUMBER", 2, "", "N_", 0},
         {16, "RAW MLSLABEL", 0, "", "RM_", 0}, {17, "RAW", 1, "", "R_", 0},      {18, "ROWID", 0, "", "RID_", 0},
         {19, "SMALLINT", 0, "", "SI_", 0},   {20, "VARCHAR", 1, "'", "V_", 0},   {21, "VARCHAR2", 1, "'", "V_", 0},
+        // clang-format on
     };
     EXPECT_EQ(Rows(list), expected);
 }
 
 TEST_F(DataTypes, StartUpFallsBackToTheDefaultsWithoutWritingThem)
 {
-    struct Case { const char* count; const char* entry1; };
+    struct Case
+    {
+        const char* count;
+        const char* entry1;
+    };
     for (const Case& c : {Case{nullptr, nullptr}, Case{"0", "CHAR,1,',C_,0"}, Case{"1", "CHAR,1"},
                           Case{"2", "CHAR,1,',C_,0"} /* entry 2 missing */, Case{"-1", "CHAR,1,',C_,0"},
                           Case{"65536", "CHAR,1,',C_,0"}}) {
@@ -127,7 +135,16 @@ TEST_F(DataTypes, ProfileRoundTripRemovesTheEntriesOfALongerList)
 TEST_F(DataTypes, EntriesParseFieldByFieldAndStopAtAMissingSeparator)
 {
     // entry, loads, then the fields as they stand afterwards
-    struct Case { const char* entry; bool ok; const char* name; int kind; const char* enclosure; const char* prefix; unsigned flag; };
+    struct Case
+    {
+        const char* entry;
+        bool ok;
+        const char* name;
+        int kind;
+        const char* enclosure;
+        const char* prefix;
+        unsigned flag;
+    };
     for (const Case& c : {
              Case{"NUMBER,2,,N_,0", true, "NUMBER", 2, "", "N_", 0},
              Case{"X, 7,',P,1,more", true, "X", 7, "'", "P", 1},
@@ -160,7 +177,8 @@ TEST_F(DataTypes, DtyFileRoundTripKeepsTheRestOfTheFile)
     list.GetTail()->SetDoNotUse(1);
     ASSERT_TRUE(list.WriteDtyFile(DtyPath()));
     const std::string bytes = DtyBytes();
-    EXPECT_EQ(bytes.rfind("[Note]\r\nby=hand\r\n[DataType]\r\nNumDataType=21\r\nkeep=me\r\n1=CHAR,1,',C_,0\r\n", 0), 0u);
+    EXPECT_EQ(bytes.rfind("[Note]\r\nby=hand\r\n[DataType]\r\nNumDataType=21\r\nkeep=me\r\n1=CHAR,1,',C_,0\r\n", 0),
+              0u);
     EXPECT_NE(bytes.find("\r\n21=VARCHAR2,1,',V_,1\r\n"), std::string::npos);
     EXPECT_EQ(bytes.find("22="), std::string::npos);
 
@@ -176,7 +194,8 @@ TEST_F(DataTypes, DtyFileMissingEntriesReadEmptyAndBadOnesFail)
     PutDty("[DataType]\r\nNumDataType=3\r\n1=DATE,0,,D_,0\r\n");
     CDataTypeList list;
     EXPECT_EQ(list.ReadDtyFile(DtyPath()), 3);
-    EXPECT_EQ(Rows(list), (std::vector<Row>{{1, "DATE", 0, "", "D_", 0}, {2, "", 0, "", "", 0}, {3, "", 0, "", "", 0}}));
+    EXPECT_EQ(Rows(list),
+              (std::vector<Row>{{1, "DATE", 0, "", "D_", 0}, {2, "", 0, "", "", 0}, {3, "", 0, "", "", 0}}));
 
     PutDty("[DataType]\r\nNumDataType=3\r\n1=DATE,0,,D_,0\r\n2=BROKEN,1\r\n3=INTEGER,0,,I_,0\r\n");
     EXPECT_EQ(list.ReadDtyFile(DtyPath()), -1);
@@ -209,7 +228,8 @@ TEST_F(DataTypes, AFieldHoldingTheSeparatorIsRefusedBeforeAnythingIsWritten)
         MessageScript script;
         EXPECT_FALSE(list.SaveToProfile());
         EXPECT_FALSE(list.WriteDtyFile(DtyPath()));
-        const std::string message = "ﾃﾞｰﾀﾀｲﾌﾟ「T2(桁数)」のｶﾗﾑ名ﾌﾟﾚﾌｨｯｸｽにｶﾝﾏ(,)または改行が含まれているため、ﾃﾞｰﾀﾀｲﾌﾟを保存できません。";
+        const std::string message =
+            "ﾃﾞｰﾀﾀｲﾌﾟ「T2(桁数)」のｶﾗﾑ名ﾌﾟﾚﾌｨｯｸｽにｶﾝﾏ(,)または改行が含まれているため、ﾃﾞｰﾀﾀｲﾌﾟを保存できません。";
         EXPECT_EQ(script.Texts(), (std::vector<std::string>{message, message}));
         EXPECT_EQ(script.Messages().at(0).type, UINT(MB_ICONEXCLAMATION));
     }
@@ -234,7 +254,15 @@ TEST_F(DataTypes, AFieldHoldingTheSeparatorIsRefusedBeforeAnythingIsWritten)
 
 TEST(DataTypeTexts, FullLabelAndShortTexts)
 {
-    struct Case { CString name; int kind; CString prefix; const char* full; const char* label; CString shortText; };
+    struct Case
+    {
+        CString name;
+        int kind;
+        CString prefix;
+        const char* full;
+        const char* label;
+        CString shortText;
+    };
     const CString dbcsPrefix("\x83\x5F"); // one double-byte character whose second byte is '_'
     for (const Case& c : {
              Case{"VARCHAR2", 1, "V_", "VARCHAR2(20)", "VARCHAR2(桁数)", "V(20)"},
@@ -288,7 +316,8 @@ TEST_F(DataTypes, InsertAfterAnIndexAndRenumber)
     std::vector<std::pair<int, std::string>> got;
     for (const Row& r : Rows(list))
         got.emplace_back(std::get<0>(r), std::get<1>(r));
-    EXPECT_EQ(got, (std::vector<std::pair<int, std::string>>{{1, "T1"}, {2, "A"}, {3, "T2"}, {4, "T3"}, {5, "B"}, {6, "C"}}));
+    EXPECT_EQ(
+        got, (std::vector<std::pair<int, std::string>>{{1, "T1"}, {2, "A"}, {3, "T2"}, {4, "T3"}, {5, "B"}, {6, "C"}}));
 }
 
 TEST_F(DataTypes, ComboOffersTheTypesInUse)

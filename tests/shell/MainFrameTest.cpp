@@ -64,7 +64,8 @@ protected:
     }
     void OpenDrawingView()
     {
-        m_app.AddDocTemplate(new CMultiDocTemplate(129, RUNTIME_CLASS(CZivraDoc), RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(ToolTestView)));
+        m_app.AddDocTemplate(new CMultiDocTemplate(129, RUNTIME_CLASS(CZivraDoc), RUNTIME_CLASS(CMDIChildWnd),
+                                                   RUNTIME_CLASS(ToolTestView)));
         ASSERT_NE(m_app.GetDocTemplates().front()->OpenDocumentFile(nullptr), nullptr);
     }
     CCmdUI Update(UINT id)
@@ -198,7 +199,8 @@ TEST_F(MainFrameFixture, BarsHaveTheirButtonsCaptionsAndToggles)
     m_frame->PreTranslateMessage(&msg);
     CMenu::SetPopupHook(nullptr);
     QApplication::processEvents();
-    EXPECT_EQ(offered, (std::vector<UINT>{ID_VIEW_TOOLBAR, ID_VIEW_FIGURE_TOOLBAR, ID_VIEW_TOOL_PALETTE, ID_VIEW_STATUS_BAR}));
+    EXPECT_EQ(offered,
+              (std::vector<UINT>{ID_VIEW_TOOLBAR, ID_VIEW_FIGURE_TOOLBAR, ID_VIEW_TOOL_PALETTE, ID_VIEW_STATUS_BAR}));
     EXPECT_FALSE(m_frame->GetFigureToolBar().IsWindowVisible());
 }
 

@@ -58,7 +58,8 @@ TEST(AnimToolBar, ClipPlaysFiftyTicksAndStopsOnTheNextPress)
     // A press anywhere on the bar stops the clip at once.
     QWidget* saveButton = bar.GetSafeHwnd()->childAt(other.CenterPoint().x, other.CenterPoint().y);
     ASSERT_NE(saveButton, nullptr);
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), saveButton->mapToGlobal(QPointF(2, 2)), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), saveButton->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(saveButton, &press);
     EXPECT_EQ(bar.GetAnimatedButton(), CAnimToolBar::kNoButton);
 

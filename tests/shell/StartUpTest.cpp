@@ -76,7 +76,8 @@ private:
 class ScopedEnv
 {
 public:
-    ScopedEnv(const char* name, const QString& value) : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name))
+    ScopedEnv(const char* name, const QString& value)
+        : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name))
     {
         qputenv(name, value.toUtf8());
     }
@@ -150,7 +151,7 @@ TEST_F(StartUp, FirstRunWritesTheDefaultsAndShutdownWritesOnlyWhatChanged)
         EXPECT_TRUE(frame->IsWindowVisible());
         EXPECT_EQ(frame->MDIGetActive(), nullptr); // a plain start opens no document
 
-        const std::pair<const char*, int> page[] = {{"PaperID", 1},     {"PrintScale", 100}, {"MarginLeft", 150},
+        const std::pair<const char*, int> page[] = {{"PaperID", 1},     {"PrintScale", 100},  {"MarginLeft", 150},
                                                     {"MarginTop", 150}, {"MarginRight", 150}, {"MarginBottom", 150}};
         for (const auto& [entry, value] : page)
             EXPECT_EQ(Profile::GetProfileInt("Document Page", entry, -1), value) << entry;
@@ -171,7 +172,7 @@ TEST_F(StartUp, FirstRunWritesTheDefaultsAndShutdownWritesOnlyWhatChanged)
         EXPECT_EQ(GetFrameServices(), frame);
         EXPECT_EQ(app.GetLastObjectCommand(), 22009u);
 
-        frame->SetExcelExportOpt(0x12);                                     // changed through the store
+        frame->SetExcelExportOpt(0x12);                                      // changed through the store
         EXPECT_EQ(Profile::GetProfileInt("ExcelExport", "ExportOpt", 0), 0); // not yet
         CloseAndExit(app);
         EXPECT_EQ(GetObjectServices(), nullptr);
@@ -274,7 +275,7 @@ TEST_F(StartUp, ClosingTheLastDocumentFromItsOwnMenuKeepsThatMenuAliveUntilItHas
     EXPECT_EQ(frame->GetActiveDocument(), nullptr);
     EXPECT_FALSE(alive.isNull());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(alive.isNull()); // gone once the press is over
+    EXPECT_TRUE(alive.isNull());                                             // gone once the press is over
     EXPECT_EQ(frame->GetMainWindowWidget()->menuBar()->actions().size(), 4); // the main window's menu again
     CloseAndExit(app);
 }
@@ -412,7 +413,8 @@ TEST_F(StartUp, RegisterAndUnregisterAddAndRemoveTheDesktopEntryTheIconAndTheMim
         TestZivraApp app({"--register"});
         EXPECT_EQ(app.Run(), 0);
     }
-    const QStringList ours{"/applications/zivra.desktop", "/icons/hicolor/64x64/apps/zivra.png", "/mime/packages/zivra.xml"};
+    const QStringList ours{"/applications/zivra.desktop", "/icons/hicolor/64x64/apps/zivra.png",
+                           "/mime/packages/zivra.xml"};
     const QStringList registered = StartUpTestImpl::FilesUnder(m_data.path());
     for (const QString& file : ours)
         EXPECT_TRUE(registered.contains(file)) << file.toStdString();
@@ -527,8 +529,9 @@ TEST_F(StartUp, TheOwnOpenDialogStartsInTheRecentFolderUntilItFirstEndsWithOk)
     MessageScript script;
     app.GetMainFrame()->SendMessage(WM_COMMAND, ID_FILE_OPEN);
     answer = IDOK;
-    app.GetMainFrame()->SendMessage(WM_COMMAND, ID_FILE_OPEN); // the open fails with a message; the dialog counts as used
-    EXPECT_FALSE(app.GetOpenReadOnlyRequest()); // never left for a later open
+    app.GetMainFrame()->SendMessage(WM_COMMAND,
+                                    ID_FILE_OPEN); // the open fails with a message; the dialog counts as used
+    EXPECT_FALSE(app.GetOpenReadOnlyRequest());    // never left for a later open
     app.GetMainFrame()->SendMessage(WM_COMMAND, ID_FILE_OPEN);
     CFileDialog::SetHook(nullptr);
     EXPECT_EQ(folders, (std::vector<CString>{"/srv/diagrams", "/srv/diagrams", ""}));
@@ -553,11 +556,13 @@ TEST(PaperSetting, PaperIdsSetSizeAndOrientation)
         QPageSize::PageSizeId size;
         QPageLayout::Orientation orientation;
     } cases[] = {
+        // clang-format off
         {1, QPageSize::A4, QPageLayout::Portrait},     {2, QPageSize::A4, QPageLayout::Landscape},
         {3, QPageSize::A3, QPageLayout::Portrait},     {4, QPageSize::A3, QPageLayout::Landscape},
         {5, QPageSize::JisB5, QPageLayout::Portrait},  {6, QPageSize::JisB5, QPageLayout::Landscape},
         {7, QPageSize::JisB4, QPageLayout::Portrait},  {8, QPageSize::JisB4, QPageLayout::Landscape},
         {0, QPageSize::Letter, QPageLayout::Portrait}, {9, QPageSize::Letter, QPageLayout::Portrait},
+        // clang-format on
     };
     for (const auto& c : cases) {
         TestZivraApp app; // a fresh Letter portrait printer each time

@@ -37,8 +37,8 @@ struct RectState
 
 RectState StateOf(const CRectObj& r)
 {
-    return {r.GetRect(), r.GetPenStyle(), r.GetPenWidth(), r.GetFillColor(), r.GetFill(), r.GetShadowDepth(),
-            r.IsRounded()};
+    return {r.GetRect(), r.GetPenStyle(),    r.GetPenWidth(), r.GetFillColor(),
+            r.GetFill(), r.GetShadowDepth(), r.IsRounded()};
 }
 
 } // namespace view_commands_test
@@ -75,8 +75,8 @@ protected:
         const CPoint pixel = PixelOf(doc);
         QWidget* widget = m_view->GetSafeHwnd();
         const QPointF local(pixel.x, pixel.y);
-        QMouseEvent event(QEvent::MouseButtonPress, local, widget->mapToGlobal(local), Qt::RightButton,
-                          Qt::RightButton, Qt::NoModifier);
+        QMouseEvent event(QEvent::MouseButtonPress, local, widget->mapToGlobal(local), Qt::RightButton, Qt::RightButton,
+                          Qt::NoModifier);
         QApplication::sendEvent(widget, &event);
         QApplication::processEvents(); // the chosen command is posted to the frame
     }

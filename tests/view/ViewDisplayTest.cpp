@@ -33,6 +33,7 @@ TEST_F(ViewDisplay, DisplayModesChangeTheWordInViewAndDocument)
         DWORD to;
     };
     const Row rows[] = {
+        // clang-format off
         {0x2650000, ID_MODEL_NORMAL_DISPLAY, 0x2610000},
         {0x2610000, ID_MODEL_NORMAL_DISPLAY, 0x2610000},
         {0x2610000, ID_MODEL_SHOW_NAMES, 0x2610000},
@@ -46,14 +47,17 @@ TEST_F(ViewDisplay, DisplayModesChangeTheWordInViewAndDocument)
         {0x2610000, ID_MODEL_SHOW_IMPLEMENTED_ONLY, 0x2710000},
         {0x2610000, ID_MODEL_SHOW_PHYSICAL_ITEMS, 0x3610000},
         {0x2620000, ID_MODEL_SHOW_ALTERNATE_NAMES, 0x2220000},
+        // clang-format on
         // Disabled commands do not run: short names while data types are hidden, cardinality in
         // the XJ notation.
+        // clang-format off
         {0x2610000, ID_MODEL_SHORT_DATA_TYPES, 0x2610000},
         {0x2610000, ID_MODEL_SHOW_CARDINALITY, 0x2610000},
         {0x12610000, ID_MODEL_XJ_NOTATION, 0x2610000},
         {0x2610000, ID_MODEL_XJ_NOTATION, 0x2610000},
         {0x2610000, ID_MODEL_IDEF_NOTATION, 0x12610000},
         {0x12610000, ID_MODEL_SHOW_CARDINALITY, 0x32610000},
+        // clang-format on
     };
     for (const Row& row : rows) {
         Reopen(row.from);
@@ -87,6 +91,7 @@ TEST_F(ViewDisplay, DisplayModeChecksAndEnables)
         BOOL enabled;
     };
     const Row rows[] = {
+        // clang-format off
         {0x2610000, ID_MODEL_NORMAL_DISPLAY, 1, FALSE},
         {0x2650000, ID_MODEL_NORMAL_DISPLAY, 0, TRUE},
         {0x2610000, ID_MODEL_SHOW_CARDINALITY, 0, FALSE},
@@ -102,6 +107,7 @@ TEST_F(ViewDisplay, DisplayModeChecksAndEnables)
         {0x2610000, ID_MODEL_SHOW_DATA_TYPES, 0, TRUE},
         {0x2610000, ID_MODEL_SHOW_NAMES, 1, TRUE},
         {0x2610000, ID_MODEL_SHOW_TABLE_NAMES, 0, TRUE},
+        // clang-format on
     };
     for (const Row& row : rows) {
         Reopen(row.word);
@@ -126,7 +132,8 @@ TEST_F(ViewDisplay, SwitchesToggleWithTheirChecks)
     }
     // The guides of a fresh view with nothing selected sit ten grid steps inside.
     EXPECT_EQ(m_view->GetGuidePoint(), CPoint(210, -210));
-    const UINT shapes[] = {ID_LINE_VERTICAL_CRANK, ID_LINE_HORIZONTAL_CRANK, ID_LINE_RIGHT_ANGLE, ID_LINE_NO_AUTO_SHAPE};
+    const UINT shapes[] = {ID_LINE_VERTICAL_CRANK, ID_LINE_HORIZONTAL_CRANK, ID_LINE_RIGHT_ANGLE,
+                           ID_LINE_NO_AUTO_SHAPE};
     for (UINT id : shapes) {
         Command(id);
         for (UINT other : shapes)

@@ -15,19 +15,24 @@ TEST(ViewGeometry, MaxZoomKeepsTheZoomedDocumentWithin31Bits)
 
 TEST(ViewGeometry, ZoomStepsSnapAroundOneHundred)
 {
-    struct Case { int candidate, step, expected; };
+    struct Case
+    {
+        int candidate, step, expected;
+    };
     // Zoom in (zoom + 25) from 100, 80, 30, 10; zoom out (zoom - 25) from 100, 80, 120, 35, 30;
     // zoom in at 390; a half wheel notch at 80.
-    const Case cases[] = {{125, 25, 125}, {105, 25, 100}, {55, 25, 75}, {35, 25, 50},  {75, 25, 75},
-                          {55, 25, 75},   {95, 25, 100},  {10, 25, 25}, {5, 25, 10},   {415, 25, 400},
-                          {80, 25, 100},  {130, 0, 130}};
+    const Case cases[] = {{125, 25, 125}, {105, 25, 100}, {55, 25, 75}, {35, 25, 50},   {75, 25, 75},  {55, 25, 75},
+                          {95, 25, 100},  {10, 25, 25},   {5, 25, 10},  {415, 25, 400}, {80, 25, 100}, {130, 0, 130}};
     for (const Case& c : cases)
         EXPECT_EQ(SnapZoomToStep(c.candidate, c.step), c.expected) << c.candidate << " step " << c.step;
 }
 
 TEST(ViewGeometry, TotalExtentAddsAMarginBelowTheExtentLimit)
 {
-    struct Case { int width, expected; };
+    struct Case
+    {
+        int width, expected;
+    };
     const Case cases[] = {{1800, 2000}, {87000, 87200}, {87450, 87550}, {87500, 87500}, {87600, 87600}};
     for (const Case& c : cases)
         EXPECT_EQ(TotalExtentAt100(CSize(c.width, -c.width)), CSize(c.expected, c.expected)) << c.width;
@@ -35,8 +40,12 @@ TEST(ViewGeometry, TotalExtentAddsAMarginBelowTheExtentLimit)
 
 TEST(ViewGeometry, SnapToGridRoundsHalfStepsAwayFromTheOrigin)
 {
-    struct Case { CPoint in, out; BOOL moved; };
-    const Case cases[] = {{{29, -10}, {30, -10}, TRUE}, {{20, -10}, {30, -10}, TRUE}, {{19, -10}, {10, -10}, TRUE},
+    struct Case
+    {
+        CPoint in, out;
+        BOOL moved;
+    };
+    const Case cases[] = {{{29, -10}, {30, -10}, TRUE}, {{20, -10}, {30, -10}, TRUE},  {{19, -10}, {10, -10}, TRUE},
                           {{10, -29}, {10, -30}, TRUE}, {{30, -30}, {30, -30}, FALSE}, {{5, 3}, {10, -10}, TRUE}};
     for (const Case& c : cases) {
         POINT p = c.in;
@@ -53,7 +62,11 @@ TEST(ViewGeometry, SnapToGridRoundsHalfStepsAwayFromTheOrigin)
 TEST(ViewGeometry, ClampKeepsPointsInsideTheFrame)
 {
     const CPoint far(1790, -2460);
-    struct Case { CPoint in, out; BOOL changed; };
+    struct Case
+    {
+        CPoint in, out;
+        BOOL changed;
+    };
     const Case cases[] = {{{5, 0}, {10, -10}, TRUE},
                           {{100, -100}, {100, -100}, FALSE},
                           {{5000, -9000}, {1790, -2460}, TRUE},

@@ -75,7 +75,7 @@ protected:
         const CPoint pixel = PixelOf(doc);
         QWidget* widget = m_view->GetSafeHwnd();
         const QPointF local(pixel.x, pixel.y);
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton
+        const Qt::MouseButton button = type == QEvent::MouseMove   ? Qt::NoButton
                                        : buttons & Qt::RightButton ? Qt::RightButton
                                                                    : Qt::LeftButton;
         QMouseEvent event(type, local, widget->mapToGlobal(local), button, buttons, keys);
@@ -185,9 +185,11 @@ TEST_F(ViewMouse, AQuickDragWithFewMovesStillCreatesTheObject)
         CPoint cursorAtPress;
         std::vector<CPoint> moves;
     } cases[] = {
+        // clang-format off
         {press, {end}},
         {middle, {end}},
         {end, {}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         m_mainFrame.tool = ID_TOOL_RECT;
@@ -217,6 +219,7 @@ TEST_F(ViewMouse, ToolPermission)
         UINT tool;
         BOOL allowed;
     } cases[] = {
+        // clang-format off
         {FALSE, TRUE, ID_TOOL_RECT, TRUE},
         {FALSE, TRUE, ID_TOOL_ROUNDRECT, TRUE},
         {TRUE, TRUE, ID_TOOL_RECT, FALSE},
@@ -229,6 +232,7 @@ TEST_F(ViewMouse, ToolPermission)
         {FALSE, TRUE, ID_TOOL_POLYLINE, TRUE},
         {FALSE, FALSE, ID_TOOL_LINE, FALSE},
         {FALSE, TRUE, ID_TOOL_RELARROW, FALSE},
+        // clang-format on
     };
     for (const auto& c : cases) {
         m_doc->SetReadOnly(c.readOnly);
@@ -396,11 +400,13 @@ TEST_F(ViewMouse, HoverDescribesWhatLiesUnderTheMouse)
         CPoint point;
         const char8_t* status;
     } cases[] = {
+        // clang-format off
         {ID_TOOL_POINTER, {110, -180}, u8"長方形ｵﾌﾞｼﾞｪｸﾄ"},
         {ID_TOOL_POINTER, {600, -600}, u8"ﾏｳｽにより描画ｵﾌﾞｼﾞｪｸﾄを操作"},
         {ID_TOOL_RECT, {600, -600}, u8"長方形を描画"},
         {ID_TOOL_RECT, {110, -180}, u8"長方形ｵﾌﾞｼﾞｪｸﾄ"},
         {ID_TOOL_POINTER, {2, 2}, u8"ﾄﾞｷｭﾒﾝﾄ外"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         m_mainFrame.tool = c.tool;

@@ -167,6 +167,6 @@ TEST_F(ViewPaint, HelpAndPrintTellTheUser)
     view.SendMessage(WM_COMMAND, ID_HELP);
     view.SendMessage(WM_COMMAND, ID_FILE_PRINT);
     view.SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
-    EXPECT_EQ(script.Texts(), (std::vector<std::string>{"ヘルプはインストールされていません。", "印刷はまだ使用できません。",
-                                                        "印刷はまだ使用できません。"}));
+    EXPECT_EQ(script.Texts(), (std::vector<std::string>{"ヘルプはインストールされていません。",
+                                                        "印刷はまだ使用できません。", "印刷はまだ使用できません。"}));
 }

@@ -26,10 +26,15 @@ TEST_F(ViewTest, ZoomCommandsFollowTheStepTableAndTheZoomPaneShowsTheZoom)
     EXPECT_EQ(m_mainFrame.ZoomPane(&view), CString("125%"));
     EXPECT_EQ(m_doc->GetScale(), 125u);
 
-    struct Step { int from; UINT command; int to; };
-    const Step steps[] = {{80, ID_VIEW_ZOOM_IN, 100},   {30, ID_VIEW_ZOOM_IN, 75},   {10, ID_VIEW_ZOOM_IN, 50},
-                          {100, ID_VIEW_ZOOM_OUT, 75},  {120, ID_VIEW_ZOOM_OUT, 100}, {35, ID_VIEW_ZOOM_OUT, 25},
-                          {30, ID_VIEW_ZOOM_OUT, 10},   {390, ID_VIEW_ZOOM_IN, 400},  {250, ID_VIEW_ZOOM_100, 100}};
+    struct Step
+    {
+        int from;
+        UINT command;
+        int to;
+    };
+    const Step steps[] = {{80, ID_VIEW_ZOOM_IN, 100},  {30, ID_VIEW_ZOOM_IN, 75},    {10, ID_VIEW_ZOOM_IN, 50},
+                          {100, ID_VIEW_ZOOM_OUT, 75}, {120, ID_VIEW_ZOOM_OUT, 100}, {35, ID_VIEW_ZOOM_OUT, 25},
+                          {30, ID_VIEW_ZOOM_OUT, 10},  {390, ID_VIEW_ZOOM_IN, 400},  {250, ID_VIEW_ZOOM_100, 100}};
     for (const Step& s : steps) {
         view.SetZoom(s.from);
         view.SendMessage(WM_COMMAND, s.command);
@@ -112,10 +117,10 @@ TEST_F(ViewTest, SettingsComeFromTheProfileAndTheDocument)
     CZivraView& view = Open();
     EXPECT_EQ(view.GetZoom(), 150);
     EXPECT_EQ(view.GetDrawOpt(), 0x2610000u);
-    EXPECT_EQ(view.GetGridWidth(), 1);   // never a zero divisor
+    EXPECT_EQ(view.GetGridWidth(), 1); // never a zero divisor
     EXPECT_FALSE(view.GetFramePrintSize());
     EXPECT_EQ(view.GetGuidePoint(), CPoint(20, -20));
-    view.OnZoomIn();                     // a zoom step of 0 is taken as 1
+    view.OnZoomIn(); // a zoom step of 0 is taken as 1
     EXPECT_EQ(view.GetZoom(), 151);
 
     view.SendMessage(WM_COMMAND, ID_VIEW_FRAME_PRINT_SCALE);

@@ -78,9 +78,18 @@ void Load(const std::string& bytes, const std::function<void(CArchive&)>& read)
     read(ar);
 }
 
-std::string Le16(WORD v) { return std::string{char(v & 0xFF), char(v >> 8)}; }
-std::string Le32(DWORD v) { return Le16(WORD(v & 0xFFFF)) + Le16(WORD(v >> 16)); }
-std::string NewClass(const char* name, WORD schema) { return Le16(0xFFFF) + Le16(schema) + Le16(WORD(std::strlen(name))) + name; }
+std::string Le16(WORD v)
+{
+    return std::string{char(v & 0xFF), char(v >> 8)};
+}
+std::string Le32(DWORD v)
+{
+    return Le16(WORD(v & 0xFFFF)) + Le16(WORD(v >> 16));
+}
+std::string NewClass(const char* name, WORD schema)
+{
+    return Le16(0xFFFF) + Le16(schema) + Le16(WORD(std::strlen(name))) + name;
+}
 
 } // namespace ArchiveTestSupport
 
@@ -250,7 +259,8 @@ TEST(Archive, LargeIndicesUseTheLongForms)
             ar << &item; // indices 2 .. 0x8000
         ar << &items.back() << &v1 << &v2;
     });
-    const std::string tail = Le16(0x7FFF) + Le32(0x8000) + NewClass("CArcVersioned", 2) + Le16(0x7FFF) + Le32(0x80008001);
+    const std::string tail =
+        Le16(0x7FFF) + Le32(0x8000) + NewClass("CArcVersioned", 2) + Le16(0x7FFF) + Le32(0x80008001);
     EXPECT_EQ(bytes.substr(bytes.size() - tail.size()), tail);
 
     Load(bytes, [&](CArchive& ar) {
@@ -293,7 +303,11 @@ TEST(Archive, StringCollectionsAndNumberArraysRoundTrip)
         strings.Serialize(ar);
         numbers.Serialize(ar);
     });
-    EXPECT_EQ(bytes, Le16(2) + "\x01" "a" "\x02\x95\x5C" + Le16(2) + Le32(1) + Le32(0x01020304));
+    EXPECT_EQ(bytes, Le16(2) +
+                         "\x01"
+                         "a"
+                         "\x02\x95\x5C" +
+                         Le16(2) + Le32(1) + Le32(0x01020304));
     Load(bytes, [](CArchive& ar) {
         CStringArray texts;
         texts.Serialize(ar); // the same format as the list

@@ -25,7 +25,10 @@ class FileTest : public ::testing::Test
 {
 protected:
     // A CP932 name whose second byte of 表 is '\', inside a private folder.
-    CString Path(const char8_t* name) const { return FromFileSystemPath(dir.path().toStdString()) + "/" + CString(name); }
+    CString Path(const char8_t* name) const
+    {
+        return FromFileSystemPath(dir.path().toStdString()) + "/" + CString(name);
+    }
     QTemporaryDir dir;
 };
 

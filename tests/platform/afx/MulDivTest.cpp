@@ -8,9 +8,17 @@ TEST(MulDiv, RoundsHalfAwayFromZeroAndReportsOverflow)
     {
         int a, b, c, expected;
     } cases[] = {
-        {5, 1, 2, 3},          {-5, 1, 2, -3},          {5, -1, 2, -3},      {7, 100, 300, 2},
-        {1, 1, 3, 0},          {2, 1, 3, 1},            {10, 1, 0, -1},      {0x7FFFFFFF, 2, 1, -1},
-        {0x7FFFFFFF, 2, 2, 0x7FFFFFFF}, {-0x7FFFFFFF - 1, 1, 1, -0x7FFFFFFF - 1}, {254, 96, 254, 96},
+        {5, 1, 2, 3},
+        {-5, 1, 2, -3},
+        {5, -1, 2, -3},
+        {7, 100, 300, 2},
+        {1, 1, 3, 0},
+        {2, 1, 3, 1},
+        {10, 1, 0, -1},
+        {0x7FFFFFFF, 2, 1, -1},
+        {0x7FFFFFFF, 2, 2, 0x7FFFFFFF},
+        {-0x7FFFFFFF - 1, 1, 1, -0x7FFFFFFF - 1},
+        {254, 96, 254, 96},
     };
     for (const auto& c : cases)
         EXPECT_EQ(MulDiv(c.a, c.b, c.c), c.expected) << c.a << "*" << c.b << "/" << c.c;

@@ -77,8 +77,15 @@ TEST(CString, CaseChangesKeepTrailBytesAndReachDoubleByteLetters)
     s.MakeUpper();
     EXPECT_EQ(s.Bytes(), "A\x82\x61Z");
     // Double-byte letters change case too, in place; kana and kanji stay as they are.
-    const struct { const char8_t* lower; const char8_t* upper; } letters[] = {
-        {u8"ａｂｃｚ", u8"ＡＢＣＺ"}, {u8"αω", u8"ΑΩ"}, {u8"яё", u8"ЯЁ"}, {u8"表ｘかカ", u8"表Ｘかカ"},
+    const struct
+    {
+        const char8_t* lower;
+        const char8_t* upper;
+    } letters[] = {
+        {u8"ａｂｃｚ", u8"ＡＢＣＺ"},
+        {u8"αω", u8"ΑΩ"},
+        {u8"яё", u8"ЯЁ"},
+        {u8"表ｘかカ", u8"表Ｘかカ"},
     };
     for (const auto& c : letters) {
         EXPECT_EQ(CString(c.lower).MakeUpper(), CString(c.upper)) << ToQString(CString(c.lower)).toStdString();

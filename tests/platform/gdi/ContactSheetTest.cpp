@@ -42,8 +42,7 @@ void DrawSheet(CDC& dc)
     // Pens: the five styles at width 0, then widths 1, 5 and 10 (0.1 mm) solid and inside frame.
     const int styles[] = {PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT};
     dc.TextOut(20, -20, CString(u8"ペン"));
-    for (int i = 0; i < 5; ++i)
-    {
+    for (int i = 0; i < 5; ++i) {
         CPen pen(styles[i], 0, RGB(0, 0, 0));
         CPen* old = dc.SelectObject(&pen);
         dc.MoveTo(20, -80 - i * 30);
@@ -51,8 +50,7 @@ void DrawSheet(CDC& dc)
         dc.SelectObject(old);
     }
     const int widths[] = {1, 5, 10};
-    for (int i = 0; i < 3; ++i)
-    {
+    for (int i = 0; i < 3; ++i) {
         CPen pen(PS_SOLID, widths[i], RGB(0, 0, 200));
         CPen inside(PS_INSIDEFRAME, widths[i] * 3, RGB(200, 0, 0));
         dc.SelectObject(&pen);
@@ -67,8 +65,7 @@ void DrawSheet(CDC& dc)
     // Brushes: solid colours, stock grey, the three pattern bitmaps.
     dc.TextOut(20, -250, CString(u8"ブラシ"));
     const COLORREF colours[] = {RGB(255, 0, 0), RGB(0, 160, 0), RGB(0, 0, 255), RGB(255, 255, 0)};
-    for (int i = 0; i < 4; ++i)
-    {
+    for (int i = 0; i < 4; ++i) {
         CBrush brush(colours[i]);
         dc.SelectObject(&brush);
         dc.Rectangle(20 + i * 150, -300, 150 + i * 150, -430);
@@ -76,8 +73,7 @@ void DrawSheet(CDC& dc)
     }
     dc.SelectStockObject(LTGRAY_BRUSH);
     dc.Ellipse(620, -300, 750, -430);
-    for (int i = 0; i < 3; ++i)
-    {
+    for (int i = 0; i < 3; ++i) {
         CBitmap bitmap;
         bitmap.LoadBitmap(151 + UINT(i));
         CBrush pattern(&bitmap);
@@ -100,14 +96,18 @@ void DrawSheet(CDC& dc)
     dc.SelectStockObject(WHITE_BRUSH);
 
     // Text in the four Japanese faces, bold, italic, underlined, and a wrapped DrawText.
-    struct Sample { const char8_t* face; LONG weight; BYTE italic, underline; } samples[] = {
+    struct Sample
+    {
+        const char8_t* face;
+        LONG weight;
+        BYTE italic, underline;
+    } samples[] = {
         {u8"ＭＳ Ｐゴシック", FW_NORMAL, 0, 0},
         {u8"ＭＳ ゴシック", FW_BOLD, 0, 0},
         {u8"ＭＳ Ｐ明朝", FW_NORMAL, 1, 0},
         {u8"ＭＳ 明朝", FW_NORMAL, 0, 1},
     };
-    for (int i = 0; i < 4; ++i)
-    {
+    for (int i = 0; i < 4; ++i) {
         LOGFONT lf = Font(samples[i].face, -40, samples[i].weight);
         lf.lfItalic = samples[i].italic;
         lf.lfUnderline = samples[i].underline;
@@ -122,8 +122,8 @@ void DrawSheet(CDC& dc)
     CRect box(1100, -520, 1850, -1150);
     dc.SelectStockObject(NULL_BRUSH);
     dc.Rectangle(&box);
-    dc.DrawText(CString(u8"ワードブレーク：日本語の文は文字と文字の間で折り返し、English words break at spaces."),
-                &box, DT_WORDBREAK | DT_NOPREFIX | DT_CENTER);
+    dc.DrawText(CString(u8"ワードブレーク：日本語の文は文字と文字の間で折り返し、English words break at spaces."), &box,
+                DT_WORDBREAK | DT_NOPREFIX | DT_CENTER);
     CRect single(1100, -1160, 1850, -1190);
     dc.DrawText(CString(u8"一行で縦中央"), &single, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
 

@@ -44,7 +44,9 @@ protected:
 TEST_F(DrawTextTest, WordBreaksFallBetweenDoubleByteCharactersAndAtSpaces)
 {
     const std::vector<Line> japanese = Draw(CString(u8"日本語のテキスト"), CRect(0, 0, 35, 100), DT_WORDBREAK);
-    const std::vector<Line> expected = {{0, 0, CString(u8"日本語")}, {0, 10, CString(u8"のテキ")}, {0, 20, CString(u8"スト")}};
+    const std::vector<Line> expected = {{0, 0, CString(u8"日本語")},
+                                        {0, 10, CString(u8"のテキ")},
+                                        {0, 20, CString(u8"スト")}};
     EXPECT_TRUE(japanese == expected);
 
     // The space at a break is dropped; a double-byte character may follow a word directly.
@@ -74,14 +76,17 @@ TEST_F(DrawTextTest, LineEndsBreakLinesExceptInSingleLineMode)
 
 TEST_F(DrawTextTest, VerticalPlacementAppliesOnlyToASingleLine)
 {
-    struct Case { UINT format; int y; } cases[] = {
+    struct Case
+    {
+        UINT format;
+        int y;
+    } cases[] = {
         {DT_SINGLELINE | DT_VCENTER, 20},
         {DT_SINGLELINE | DT_BOTTOM, 40},
         {DT_VCENTER, 0},
         {DT_BOTTOM | DT_WORDBREAK, 0},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         const std::vector<Line> lines = Draw("ab", CRect(0, 0, 100, 50), c.format);
         ASSERT_EQ(lines.size(), 1u);
         EXPECT_EQ(lines[0].y, c.y) << c.format;

@@ -37,7 +37,11 @@ TEST_F(MappingTest, AnisotropicWithUpwardYRoundsToTheNearestPixel)
     dc.SetViewportExt(2, -2);
     dc.SetWindowOrg(10, 20);
     dc.SetViewportOrg(100, 200);
-    struct Case { int lx, ly, dx, dy; } cases[] = {
+    struct Case
+    {
+        int lx, ly, dx, dy;
+    } cases[] = {
+        // clang-format off
         {10, 20, 100, 200},
         {11, 21, 101, 199},  // 0.667 -> 1
         {12, 22, 101, 199},  // 1.333 -> 1
@@ -45,6 +49,7 @@ TEST_F(MappingTest, AnisotropicWithUpwardYRoundsToTheNearestPixel)
         {9, 19, 99, 201},    // -0.667 -> -1
         {8, 18, 99, 201},    // -1.333 -> -1
         {10, 17, 100, 202},  // y: 3 down -> +2 pixels
+        // clang-format on
     };
     for (const Case& c : cases)
         EXPECT_EQ(ToDevice(c.lx, c.ly), CPoint(c.dx, c.dy)) << c.lx << "," << c.ly;

@@ -87,8 +87,7 @@ TEST_F(ObjectsTest, RecordingKeepsAttributesAndRestoreDCBringsThemBack)
 
 TEST_F(ObjectsTest, ResourceBitmapsLoadByIdAndMakePatternBrushes)
 {
-    for (UINT id : {151u, 152u, 153u})
-    {
+    for (UINT id : {151u, 152u, 153u}) {
         CBitmap bitmap;
         ASSERT_TRUE(bitmap.LoadBitmap(id)) << id;
         BITMAP info{};
@@ -128,14 +127,17 @@ TEST(RgnTest, RegionsHoldTheirInteriorWithoutRightAndBottomEdges)
 
 TEST(FontMapperTest, WindowsJapaneseFacesResolveToInstalledIpaFonts)
 {
-    struct Case { const char8_t* face; const char* family; } cases[] = {
+    struct Case
+    {
+        const char8_t* face;
+        const char* family;
+    } cases[] = {
         {u8"ＭＳ Ｐゴシック", "IPAPGothic"},
         {u8"ＭＳ ゴシック", "IPAGothic"},
         {u8"ＭＳ Ｐ明朝", "IPAPMincho"},
         {u8"ＭＳ 明朝", "IPAMincho"},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         LOGFONT lf{};
         std::strcpy(lf.lfFaceName, CString(c.face).GetString());
         EXPECT_EQ(FontMapper::ResolveFamily(lf), QString::fromLatin1(c.family));

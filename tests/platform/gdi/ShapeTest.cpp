@@ -74,7 +74,10 @@ TEST_F(ShapeTest, PenWidthsAreLogicalUnitsExceptZero)
 {
     // At 600 dpi in MM_LOMETRIC (0.1 mm per unit) width 0 is one pixel, width 1 is 0.1 mm
     // (2.36 pixels, 2), width 10 is 1 mm (23.6 pixels, 24).
-    struct Case { int width, pixels; } cases[] = {{0, 1}, {1, 2}, {10, 24}};
+    struct Case
+    {
+        int width, pixels;
+    } cases[] = {{0, 1}, {1, 2}, {10, 24}};
     for (const Case& c : cases) {
         Open(Qt::white, 400, 200);
         dc.SetDeviceCaps(LOGPIXELSX, 600);

@@ -12,7 +12,12 @@ TEST_F(XorTest, EveryOutlineDrawnTwiceRestoresThePicture)
 {
     const POINT polygon[] = {{20, 20}, {180, 40}, {90, 170}, {30, 120}};
     const POINT bezier[] = {{10, 10}, {60, 190}, {140, -20}, {190, 180}};
-    struct Shape { const char* name; std::function<void(CDC&)> draw; } shapes[] = {
+    struct Shape
+    {
+        const char* name;
+        std::function<void(CDC&)> draw;
+    } shapes[] = {
+        // clang-format off
         {"rectangle", [](CDC& d) { d.Rectangle(10, 10, 150, 120); }},
         {"line", [](CDC& d) { d.MoveTo(5, 190); d.LineTo(190, 7); }},
         {"ellipse", [](CDC& d) { d.Ellipse(10, 20, 170, 150); }},
@@ -22,12 +27,15 @@ TEST_F(XorTest, EveryOutlineDrawnTwiceRestoresThePicture)
         {"arc", [](CDC& d) { d.Arc(20, 20, 180, 160, 180, 90, 100, 20); }},
         {"pie", [](CDC& d) { d.Pie(20, 20, 180, 160, 180, 90, 100, 20); }},
         {"bezier", [&](CDC& d) { d.PolyBezier(bezier, 4); }},
+        // clang-format on
     };
-    struct Pen { int style, width; } pens[] = {{PS_DOT, 0}, {PS_SOLID, 0}, {PS_SOLID, 5}, {PS_INSIDEFRAME, 4}};
+    struct Pen
+    {
+        int style, width;
+    } pens[] = {{PS_DOT, 0}, {PS_SOLID, 0}, {PS_SOLID, 5}, {PS_INSIDEFRAME, 4}};
     for (int rop : {R2_XORPEN, R2_NOTXORPEN, R2_NOT})
         for (const Pen& p : pens)
-            for (const Shape& shape : shapes)
-            {
+            for (const Shape& shape : shapes) {
                 OpenNoise();
                 const QImage before = image.copy();
                 CPen pen(p.style, p.width, RGB(0x5A, 0xC3, 0x0F));
@@ -54,8 +62,7 @@ TEST_F(XorTest, DottedXorRectangleIsVisibleOnWhite)
     EXPECT_EQ(Changed(Qt::white), QRect(20, 20, 100, 60));
     // Along the top edge the inverted gaps and the untouched dots take turns.
     int black = 0, runs = 0;
-    for (int x = 20; x < 120; ++x)
-    {
+    for (int x = 20; x < 120; ++x) {
         black += IsColor(x, 20, Qt::black);
         runs += IsColor(x, 20, Qt::black) != IsColor(x + 1, 20, Qt::black);
     }
@@ -86,8 +93,7 @@ TEST_F(XorTest, PatternInvertTwiceRestoresAlsoWithNegativeHeights)
     int changed = 0;
     for (int y = 0; y < 200; ++y)
         for (int x = 0; x < 200; ++x)
-            if (once.pixel(x, y) != before.pixel(x, y))
-            {
+            if (once.pixel(x, y) != before.pixel(x, y)) {
                 ++changed;
                 EXPECT_TRUE(x >= 38 && x < 113 && y >= 38 && y < 49) << x << "," << y;
             }

@@ -44,16 +44,17 @@ protected:
 TEST_F(IniFile, WritesKeepEveryOtherLineInItsOrder)
 {
     Put("; types\r\n[Other]\r\nA=1\r\n\r\n[DataType]\r\nNumDataType=1\r\n1=CHAR,1,',C_,0\r\n\r\n[Tail]\r\nZ = z\r\n");
-    EXPECT_TRUE(WritePrivateProfileString("DataType", "1", "DATE,0,,D_,0", Path()));   // replaced in place
+    EXPECT_TRUE(WritePrivateProfileString("DataType", "1", "DATE,0,,D_,0", Path()));    // replaced in place
     EXPECT_TRUE(WritePrivateProfileString("datatype", "2", "INTEGER,0,,I_,0", Path())); // after the last key
-    EXPECT_TRUE(WritePrivateProfileString("New", "k", "v", Path()));                   // new section at the end
+    EXPECT_TRUE(WritePrivateProfileString("New", "k", "v", Path()));                    // new section at the end
     EXPECT_EQ(Bytes(), "; types\r\n[Other]\r\nA=1\r\n\r\n[DataType]\r\nNumDataType=1\r\n1=DATE,0,,D_,0\r\n"
                        "2=INTEGER,0,,I_,0\r\n\r\n[Tail]\r\nZ = z\r\n[New]\r\nk=v\r\n");
 
     EXPECT_TRUE(WritePrivateProfileString("DataType", "1", nullptr, Path()));
     EXPECT_TRUE(WritePrivateProfileString("Other", nullptr, nullptr, Path()));
     EXPECT_TRUE(WritePrivateProfileString("Absent", "x", nullptr, Path())); // nothing to remove is no failure
-    EXPECT_EQ(Bytes(), "; types\r\n[DataType]\r\nNumDataType=1\r\n2=INTEGER,0,,I_,0\r\n\r\n[Tail]\r\nZ = z\r\n[New]\r\nk=v\r\n");
+    EXPECT_EQ(Bytes(),
+              "; types\r\n[DataType]\r\nNumDataType=1\r\n2=INTEGER,0,,I_,0\r\n\r\n[Tail]\r\nZ = z\r\n[New]\r\nk=v\r\n");
 }
 
 TEST_F(IniFile, ReadsKeysWithoutRegardToCaseOrBlanks)
@@ -68,8 +69,8 @@ TEST_F(IniFile, ReadsKeysWithoutRegardToCaseOrBlanks)
 
     // A file that uses bare line feeds keeps them.
     EXPECT_TRUE(WritePrivateProfileString("DataType", "2", "X", Path()));
-    EXPECT_EQ(Bytes(), "[Tail]\nZ=wrong section\n[DataType]\n  numdatatype =  21 \n1=" + CString(u8"数値,2,,N_,0").Bytes() +
-                           "\n2=X\n");
+    EXPECT_EQ(Bytes(), "[Tail]\nZ=wrong section\n[DataType]\n  numdatatype =  21 \n1=" +
+                           CString(u8"数値,2,,N_,0").Bytes() + "\n2=X\n");
 }
 
 TEST_F(IniFile, MissingFileGivesDefaultsAndIsCreatedOnWrite)
@@ -93,7 +94,12 @@ TEST_F(IniFile, CutsLongValuesOnACharacterBoundary)
 TEST_F(IniFile, RefusesWhatCannotBeOneLine)
 {
     Put("[S]\r\nk=v\r\n");
-    struct Case { const char* section; const char* key; const char* value; };
+    struct Case
+    {
+        const char* section;
+        const char* key;
+        const char* value;
+    };
     for (const Case& c : {Case{"S", "k", "two\r\nlines"}, Case{"S", "a=b", "v"}, Case{"S]", "k", "v"},
                           Case{"S", "\nk", "v"}, Case{"", "k", "v"}, Case{nullptr, "k", "v"}}) {
         EXPECT_FALSE(WritePrivateProfileString(c.section, c.key, c.value, Path())) << (c.key ? c.key : "");
@@ -124,7 +130,11 @@ TEST_F(IniFile, AFailedWriteLeavesTheOldFileWhole)
 
 TEST(ProfileNumber, ParsesLikeTheStandardConversionInTheCLocale)
 {
-    struct Case { const char* text; long long value; };
+    struct Case
+    {
+        const char* text;
+        long long value;
+    };
     for (const Case& c : {Case{"42", 42}, Case{"  \t-3", -3}, Case{"+7", 7}, Case{"12abc", 12}, Case{"1,5", 1},
                           Case{"abc", 0}, Case{"", 0}, Case{"- 4", 0}, Case{"99999999999999999999", LLONG_MAX},
                           Case{"-99999999999999999999", LLONG_MIN}}) {

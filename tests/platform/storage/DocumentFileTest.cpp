@@ -33,7 +33,8 @@ void SetMode(const QString& path, mode_t mode)
     ASSERT_EQ(chmod(path.toLocal8Bit().constData(), mode), 0);
 }
 
-template <typename Action> StorageErrorCode ErrorOf(Action action)
+template <typename Action>
+StorageErrorCode ErrorOf(Action action)
 {
     try {
         action();
@@ -177,7 +178,8 @@ TEST(DocumentFile, TheArchiveIsReadWhereItLies)
         CString path;
         bool compound;
         QByteArray bytes;
-    } cases[] = {{compound, true, "record"}, {folder.Path("plain.zvr"), false, QByteArray("\x01\x00plain archive", 15)}};
+    } cases[] = {{compound, true, "record"},
+                 {folder.Path("plain.zvr"), false, QByteArray("\x01\x00plain archive", 15)}};
     for (const auto& c : cases) {
         const DocumentFile file = DocumentFile::Open(c.path, DocumentFileMode::ReadOnly);
         EXPECT_EQ(file.IsCompoundFile(), c.compound);
@@ -209,13 +211,14 @@ TEST(DocumentFile, ASaveRemovesTheTemporaryFilesOfKilledSaves)
     create(".other.zvr.k1lled00.tmp");
     create(".doc.zvr.mine.tmp");
     create(".doc.zvr.running0.tmp");
-    const FileDescriptor running(open(folder.FileSystemPath(".doc.zvr.running0.tmp").toLocal8Bit().constData(), O_RDWR));
+    const FileDescriptor running(
+        open(folder.FileSystemPath(".doc.zvr.running0.tmp").toLocal8Bit().constData(), O_RDWR));
     ASSERT_TRUE(FileLock::TryLockForEditing(running.Get()));
 
     DocumentFile file;
     SaveDocument(file, path, "new");
-    EXPECT_EQ(folder.Entries(), QStringList({".doc.zvr.mine.tmp", ".doc.zvr.running0.tmp", ".other.zvr.k1lled00.tmp",
-                                             "doc.zvr"}));
+    EXPECT_EQ(folder.Entries(),
+              QStringList({".doc.zvr.mine.tmp", ".doc.zvr.running0.tmp", ".other.zvr.k1lled00.tmp", "doc.zvr"}));
     EXPECT_EQ(ReadContents(path), QByteArray("new"));
 }
 

@@ -40,10 +40,15 @@ class RouteDoc : public CDocument
 {
     DECLARE_DYNCREATE(RouteDoc)
 protected:
-    BOOL OnVisit(UINT) { Log().push_back("document"); return FALSE; }
+    BOOL OnVisit(UINT)
+    {
+        Log().push_back("document");
+        return FALSE;
+    }
     const MessageMap* GetMessageMap() const override
     {
-        static const MessageMap map{CDocument::GetMessageMap(), {MapCommandEx(RoutingTest::kVisitAll, RoutingTest::kVisitAll, &RouteDoc::OnVisit)}};
+        static const MessageMap map{CDocument::GetMessageMap(),
+                                    {MapCommandEx(RoutingTest::kVisitAll, RoutingTest::kVisitAll, &RouteDoc::OnVisit)}};
         return &map;
     }
 };
@@ -53,18 +58,24 @@ class RouteView : public CView
 {
     DECLARE_DYNCREATE(RouteView)
 protected:
-    BOOL OnVisit(UINT) { Log().push_back("view"); return FALSE; }
+    BOOL OnVisit(UINT)
+    {
+        Log().push_back("view");
+        return FALSE;
+    }
     void OnDisabledCommand() { Log().push_back("disabled ran"); }
     void OnCheckOnly() {}
     void OnUpdateCheckOnly(CCmdUI* ui) { ui->SetCheck(1); }
     const MessageMap* GetMessageMap() const override
     {
-        static const MessageMap map{CView::GetMessageMap(), {
-            MapCommandEx(RoutingTest::kVisitAll, RoutingTest::kVisitAll, &RouteView::OnVisit),
-            MapCommand(RoutingTest::kDisabled, &RouteView::OnDisabledCommand),
-            MapCommand(RoutingTest::kCheckOnly, &RouteView::OnCheckOnly),
-            MapUpdate(RoutingTest::kCheckOnly, &RouteView::OnUpdateCheckOnly),
-        }};
+        static const MessageMap map{CView::GetMessageMap(),
+                                    {
+                                        MapCommandEx(RoutingTest::kVisitAll, RoutingTest::kVisitAll,
+                                                     &RouteView::OnVisit),
+                                        MapCommand(RoutingTest::kDisabled, &RouteView::OnDisabledCommand),
+                                        MapCommand(RoutingTest::kCheckOnly, &RouteView::OnCheckOnly),
+                                        MapUpdate(RoutingTest::kCheckOnly, &RouteView::OnUpdateCheckOnly),
+                                    }};
         return &map;
     }
 };
@@ -74,10 +85,16 @@ class RouteChild : public CMDIChildWnd
 {
     DECLARE_DYNCREATE(RouteChild)
 protected:
-    BOOL OnVisit(UINT) { Log().push_back("child frame"); return FALSE; }
+    BOOL OnVisit(UINT)
+    {
+        Log().push_back("child frame");
+        return FALSE;
+    }
     const MessageMap* GetMessageMap() const override
     {
-        static const MessageMap map{CMDIChildWnd::GetMessageMap(), {MapCommandEx(RoutingTest::kVisitAll, RoutingTest::kVisitAll, &RouteChild::OnVisit)}};
+        static const MessageMap map{CMDIChildWnd::GetMessageMap(),
+                                    {MapCommandEx(RoutingTest::kVisitAll, RoutingTest::kVisitAll,
+                                                  &RouteChild::OnVisit)}};
         return &map;
     }
 };
@@ -86,16 +103,22 @@ IMPLEMENT_DYNCREATE(RouteChild, CMDIChildWnd)
 class RouteMainFrame : public CMDIFrameWnd
 {
 protected:
-    BOOL OnVisit(UINT) { Log().push_back("main frame"); return FALSE; }
+    BOOL OnVisit(UINT)
+    {
+        Log().push_back("main frame");
+        return FALSE;
+    }
     void OnUpdateDisabled(CCmdUI* ui) { ui->Enable(FALSE); }
     void OnFrameOnly() { Log().push_back("frame only"); }
     const MessageMap* GetMessageMap() const override
     {
-        static const MessageMap map{CMDIFrameWnd::GetMessageMap(), {
-            MapCommandEx(RoutingTest::kVisitAll, RoutingTest::kVisitAll, &RouteMainFrame::OnVisit),
-            MapUpdate(RoutingTest::kDisabled, &RouteMainFrame::OnUpdateDisabled),
-            MapCommand(RoutingTest::kFrameOnly, &RouteMainFrame::OnFrameOnly),
-        }};
+        static const MessageMap map{CMDIFrameWnd::GetMessageMap(),
+                                    {
+                                        MapCommandEx(RoutingTest::kVisitAll, RoutingTest::kVisitAll,
+                                                     &RouteMainFrame::OnVisit),
+                                        MapUpdate(RoutingTest::kDisabled, &RouteMainFrame::OnUpdateDisabled),
+                                        MapCommand(RoutingTest::kFrameOnly, &RouteMainFrame::OnFrameOnly),
+                                    }};
         return &map;
     }
 };
@@ -103,10 +126,15 @@ protected:
 class RouteApp : public CWinApp
 {
 protected:
-    BOOL OnVisit(UINT) { Log().push_back("application"); return FALSE; }
+    BOOL OnVisit(UINT)
+    {
+        Log().push_back("application");
+        return FALSE;
+    }
     const MessageMap* GetMessageMap() const override
     {
-        static const MessageMap map{CWinApp::GetMessageMap(), {MapCommandEx(RoutingTest::kVisitAll, RoutingTest::kVisitAll, &RouteApp::OnVisit)}};
+        static const MessageMap map{CWinApp::GetMessageMap(),
+                                    {MapCommandEx(RoutingTest::kVisitAll, RoutingTest::kVisitAll, &RouteApp::OnVisit)}};
         return &map;
     }
 };
@@ -120,7 +148,8 @@ protected:
         m_frame = new RouteMainFrame;
         ASSERT_TRUE(m_frame->LoadFrame(9001));
         m_app.m_pMainWnd = m_frame;
-        m_app.AddDocTemplate(new CMultiDocTemplate(9002, RUNTIME_CLASS(RouteDoc), RUNTIME_CLASS(RouteChild), RUNTIME_CLASS(RouteView)));
+        m_app.AddDocTemplate(
+            new CMultiDocTemplate(9002, RUNTIME_CLASS(RouteDoc), RUNTIME_CLASS(RouteChild), RUNTIME_CLASS(RouteView)));
         m_doc = m_app.GetDocTemplates().front()->OpenDocumentFile(nullptr);
         ASSERT_NE(m_doc, nullptr);
     }

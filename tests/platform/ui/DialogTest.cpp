@@ -113,7 +113,8 @@ TEST(Dialog, ValidationFailureKeepsTheDialogOpenAndSelectsTheBadText)
             EditOf(d, 1002)->setText(QString::fromUtf8(c.count));
             d.SendMessage(WM_COMMAND, IDOK);
             EXPECT_TRUE(d.GetDialogWidget() != nullptr) << c.name;
-            EXPECT_TRUE(EditOf(d, c.faultyControl)->hasSelectedText() || EditOf(d, c.faultyControl)->text().isEmpty()) << c.name;
+            EXPECT_TRUE(EditOf(d, c.faultyControl)->hasSelectedText() || EditOf(d, c.faultyControl)->text().isEmpty())
+                << c.name;
             d.SendMessage(WM_COMMAND, IDCANCEL);
         });
         EXPECT_EQ(dialog.DoModal(), IDCANCEL) << c.name;

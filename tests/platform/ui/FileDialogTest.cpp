@@ -45,9 +45,11 @@ TEST(FileDialog, ShowsJapaneseTextsAndEachFilterOnce)
 {
     ASSERT_TRUE(InstallQtTranslations());
     CFileDialog dialog(FALSE);
-    dialog.m_filters = {{CString(u8"Zivra ﾌｧｲﾙ (*.zvr)"), CString("*.zvr")}, {CString(u8"ﾃｷｽﾄ"), CString("*.txt;*.csv")}};
+    dialog.m_filters = {{CString(u8"Zivra ﾌｧｲﾙ (*.zvr)"), CString("*.zvr")},
+                        {CString(u8"ﾃｷｽﾄ"), CString("*.txt;*.csv")}};
     const FileDialogTest::Seen seen = FileDialogTest::ShowAndCancel(dialog);
-    EXPECT_EQ(seen.filters, QStringList({QStringLiteral(u"Zivra ﾌｧｲﾙ (*.zvr)"), QStringLiteral(u"ﾃｷｽﾄ (*.txt *.csv)")}));
+    EXPECT_EQ(seen.filters,
+              QStringList({QStringLiteral(u"Zivra ﾌｧｲﾙ (*.zvr)"), QStringLiteral(u"ﾃｷｽﾄ (*.txt *.csv)")}));
     EXPECT_TRUE(seen.labels.contains(QStringLiteral(u"ファイル名(&N):"))) << seen.labels.join('|').toStdString();
 }
 

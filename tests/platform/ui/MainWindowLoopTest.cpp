@@ -48,7 +48,10 @@ private:
 class LoopApp : public CWinApp
 {
 public:
-    LoopApp(Record& record, std::function<void(LoopFrame*)> steps) : CWinApp("Loop"), m_record(record), m_steps(std::move(steps)) {}
+    LoopApp(Record& record, std::function<void(LoopFrame*)> steps)
+        : CWinApp("Loop"), m_record(record), m_steps(std::move(steps))
+    {
+    }
     BOOL InitInstance() override
     {
         auto* frame = new LoopFrame(m_record);
@@ -79,8 +82,8 @@ using namespace MainWindowLoopTest;
 TEST(MainWindowLoop, ClosingTheMainWindowEndsTheLoopAndDestroysItOnce)
 {
     const std::function<void(LoopFrame*)> closes[] = {
-        [](LoopFrame* frame) { frame->SendMessage(WM_CLOSE); },     // the exit command's way
-        [](LoopFrame* frame) { frame->GetSafeHwnd()->close(); },     // the window's close button
+        [](LoopFrame* frame) { frame->SendMessage(WM_CLOSE); },  // the exit command's way
+        [](LoopFrame* frame) { frame->GetSafeHwnd()->close(); }, // the window's close button
     };
     for (const auto& close : closes) {
         Record record;

@@ -16,10 +16,10 @@ TEST(RecentFileList, KeepsFourNewestFirstAndWritesOnlyUsedEntries)
     ASSERT_EQ(list.GetSize(), 4);
     EXPECT_STREQ(list[0], "/d/one.zvr");
 
-    app.AddToRecentFileList("/d/two.zvr");   // moves up
-    app.AddToRecentFileList("/d/TWO.zvr");   // another file: names are case-sensitive
+    app.AddToRecentFileList("/d/two.zvr"); // moves up
+    app.AddToRecentFileList("/d/TWO.zvr"); // another file: names are case-sensitive
     app.AddToRecentFileList("/d/three.zvr");
-    app.AddToRecentFileList("/d/four.zvr");  // the oldest (one) drops off
+    app.AddToRecentFileList("/d/four.zvr"); // the oldest (one) drops off
     EXPECT_STREQ(list[0], "/d/four.zvr");
     EXPECT_STREQ(list[1], "/d/three.zvr");
     EXPECT_STREQ(list[2], "/d/TWO.zvr");

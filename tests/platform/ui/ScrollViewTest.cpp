@@ -89,8 +89,8 @@ TEST_F(ScrollViewTest, PositionsAreLogicalAndClampedToTheRange)
 TEST_F(ScrollViewTest, WheelScrollsThreeLinesAndLeavesKeyedWheelsToTheView)
 {
     QWidget* viewport = m_view->GetSafeHwnd();
-    QWheelEvent wheel(QPointF(10, 10), viewport->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(QPointF(10, 10), viewport->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(viewport, &wheel);
     EXPECT_EQ(m_view->GetDeviceScrollPosition(), CPoint(0, 3 * 96));
     EXPECT_FALSE(m_view->OnMouseWheel(MK_CONTROL, -120, CPoint()));
@@ -101,8 +101,8 @@ TEST_F(ScrollViewTest, SidewaysWheelsAndShiftWithTheWheelScrollHorizontally)
 {
     QWidget* viewport = m_view->GetSafeHwnd();
     const auto wheel = [viewport](QPoint angle, Qt::KeyboardModifiers keys) {
-        QWheelEvent event(QPointF(10, 10), viewport->mapToGlobal(QPointF(10, 10)), QPoint(), angle, Qt::NoButton,
-                          keys, Qt::NoScrollPhase, false);
+        QWheelEvent event(QPointF(10, 10), viewport->mapToGlobal(QPointF(10, 10)), QPoint(), angle, Qt::NoButton, keys,
+                          Qt::NoScrollPhase, false);
         QApplication::sendEvent(viewport, &event);
     };
     wheel(QPoint(-120, 0), Qt::NoModifier); // tilted right
