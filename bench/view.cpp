@@ -32,9 +32,9 @@ CObject* MakePolyline(WORD id, CPoint cell)
     return line;
 }
 
-void BM_FullRepaint(benchmark::State& state)
+// Repaints the whole view at the zoom of the benchmark's argument.
+void RepaintFully(benchmark::State& state, CZivraView& view)
 {
-    CZivraView& view = Bench().View();
     view.SetZoom(int(state.range(0)));
     view.UpdateWindow();
     for (auto _ : state) {
@@ -42,6 +42,11 @@ void BM_FullRepaint(benchmark::State& state)
         view.UpdateWindow();
     }
     state.counters["objects"] = kColumns * kRows;
+}
+
+void BM_FullRepaint(benchmark::State& state)
+{
+    RepaintFully(state, Bench().View());
 }
 BENCHMARK(BM_FullRepaint)->Arg(100)->Arg(25)->Unit(benchmark::kMillisecond);
 
@@ -65,14 +70,7 @@ BENCHMARK(BM_ScrollOnePage)->Unit(benchmark::kMillisecond);
 
 void BM_FullRepaintPolylines(benchmark::State& state)
 {
-    CZivraView& view = g_polylines->View();
-    view.SetZoom(int(state.range(0)));
-    view.UpdateWindow();
-    for (auto _ : state) {
-        view.Invalidate();
-        view.UpdateWindow();
-    }
-    state.counters["objects"] = kColumns * kRows;
+    RepaintFully(state, g_polylines->View());
 }
 BENCHMARK(BM_FullRepaintPolylines)->Arg(100)->Arg(25)->Unit(benchmark::kMillisecond);
 
