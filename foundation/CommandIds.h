@@ -159,6 +159,11 @@ constexpr UINT ID_PEN_DASHDOT = 20003;
 constexpr UINT ID_PEN_DASHDOTDOT = 20004;
 constexpr UINT ID_PEN_SOLID_MEDIUM = 20005;
 constexpr UINT ID_PEN_SOLID_THICK = 20006;
+// How a line draws the mark at each end: as lines or filled.
+constexpr UINT ID_START_LINE_MARK = 20007;
+constexpr UINT ID_START_FILLED_MARK = 20008;
+constexpr UINT ID_END_LINE_MARK = 20009;
+constexpr UINT ID_END_FILLED_MARK = 20010;
 constexpr UINT ID_OBJ_FILL = 20011;
 constexpr UINT ID_OBJ_HIDE_DEFINE = 20017;
 // Colour menus: base + i picks palette entry i, base + COLOR_MENU_DIALOG runs the colour dialog,
@@ -171,6 +176,11 @@ constexpr UINT ID_TEXT_COLOR_BASE = 21040;
 constexpr UINT ID_TEXT_SHADOW_COLOR_BASE = 21140;
 constexpr UINT ID_TEXT_OUTLINE_COLOR_BASE = 21180;
 constexpr UINT ID_SHADOW_COLOR_BASE = 21280;
+// A line's shape switches and its fill mode (1 alternate, 2 winding).
+constexpr UINT ID_LINE_CLOSED = 21119;
+constexpr UINT ID_FILL_MODE_ALTERNATE = 21120;
+constexpr UINT ID_FILL_MODE_WINDING = 21121;
+constexpr UINT ID_LINE_BEZIER = 21122;
 // Line-end marks 0 to 15 at the start and at the end of a line.
 constexpr UINT ID_ARROW_START_BASE = 21210;
 constexpr UINT ID_ARROW_END_BASE = 21226;
@@ -187,12 +197,20 @@ constexpr UINT ID_READONLY_SAFE_FIRST = 21354;
 constexpr UINT ID_READONLY_SAFE_LAST = 21356;
 constexpr UINT ID_OPERATION_FIRST = 22000;
 constexpr UINT ID_OPERATION_LAST = 22999;
+// The shape operations of a line.
+constexpr UINT ID_OP_LINE_ADJUST_POINTS = 22000;
+constexpr UINT ID_OP_LINE_VERTICAL_CRANK = 22001;
+constexpr UINT ID_OP_LINE_HORIZONTAL_CRANK = 22002;
+constexpr UINT ID_OP_LINE_STRAIGHTEN = 22003;
 constexpr UINT ID_OBJ_SQUARE_BY_HEIGHT = 22004;
 constexpr UINT ID_OBJ_SQUARE_BY_WIDTH = 22005;
 constexpr UINT ID_OBJ_SQUARE_BY_LONGER = 22006;
 constexpr UINT ID_OBJ_SQUARE_BY_SHORTER = 22007;
 constexpr UINT ID_OBJ_SNAP_TO_GRID = 22008;
 constexpr UINT ID_OBJ_FILE_DIALOG = 22009;
+constexpr UINT ID_OP_LINE_LIGHTNING = 22015;
+constexpr UINT ID_OP_LINE_SMOOTH = 22016;
+constexpr UINT ID_OP_LINE_BREAK = 22017;
 // The pick-an-object operations wait for a click on the target; each has the operation that a
 // click on empty paper runs instead.
 constexpr UINT ID_OBJ_PICK_START_CONNECTION = 22019;
@@ -200,6 +218,7 @@ constexpr UINT ID_OBJ_PICK_END_CONNECTION = 22020;
 constexpr UINT ID_OBJ_CLEAR_START_CONNECTION = 22021;
 constexpr UINT ID_OBJ_CLEAR_END_CONNECTION = 22022;
 constexpr UINT ID_OBJ_STANDARD_SIZE = 22023;
+constexpr UINT ID_OP_LINE_RIGHT_ANGLE = 22024;
 // The dialog of a conceptual file's data items.
 constexpr UINT ID_OBJ_DATA_ITEM_DIALOG = 22030;
 constexpr UINT ID_OBJ_PICK_LINK = 22031;
@@ -215,6 +234,8 @@ constexpr UINT ID_OBJ_SUBTYPE_DIALOG = 22048;
 constexpr UINT ID_OBJ_SUBTYPE_DIALOG_CURRENT = 22049;
 constexpr UINT ID_OBJ_ONE_TO_MANY_DIALOG = 22051;
 constexpr UINT ID_OBJ_ONE_TO_MANY_DIALOG_CURRENT = 22052;
+constexpr UINT ID_OP_LINE_SELF_REFERENCE = 22054;
+constexpr UINT ID_OP_LINE_REVERSE_RIGHT_ANGLE = 22055;
 
 // The colour-dialog entry of any colour menu of the system.
 constexpr BOOL IsColorDialogCommand(UINT id)

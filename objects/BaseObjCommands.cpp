@@ -2,15 +2,11 @@
 // commands and shape operations.
 #include "objects/BaseObj.h"
 
-#include "foundation/AppServices.h"
 #include "foundation/ColorItemList.h"
 #include "foundation/CommandIds.h"
 #include "foundation/PopupMenu.h"
-#include "foundation/PopupMenuColorItem.h"
-#include "foundation/PopupMenuPenStyle.h"
+#include "objects/ObjectMenus.h"
 #include "platform/ui/CmdUI.h"
-#include "platform/ui/FrameWnd.h"
-#include "platform/ui/WinApp.h"
 
 #include <iterator>
 #include <memory>
@@ -39,18 +35,8 @@ constexpr PopupMenuItem kOperationItems[] = {
     // clang-format on
 };
 
-std::unique_ptr<CMenu> MakeColorMenu(UINT baseId)
-{
-    auto menu = std::make_unique<CPopupMenuColorItem>();
-    menu->BuildColorMenu(baseId);
-    return menu;
-}
-
-CColorItemList* Palette()
-{
-    AppServices* services = GetAppServices();
-    return services ? services->GetColorItemList() : nullptr;
-}
+using objectmenus::MakeColorMenu;
+using objectmenus::Palette;
 
 BOOL InColorMenu(UINT id, UINT baseId)
 {
@@ -68,10 +54,7 @@ BOOL IsColorCommand(UINT id, UINT baseId)
 
 void CBaseObj::AppendPenMenus(CMenu& menu) const
 {
-    auto penStyles = std::make_unique<CPopupMenuPenStyle>();
-    penStyles->BuildPenStyleMenu();
-    menu.AppendPopup(std::move(penStyles), CString(u8"線種"));
-    menu.AppendPopup(boxmenu::MakeColorMenu(ID_PEN_COLOR_BASE), CString(u8"線の色"));
+    objectmenus::AppendPenMenus(menu);
 }
 
 void CBaseObj::AppendFillAndShadowMenus(CMenu& menu, UINT fillCheck) const
@@ -98,10 +81,7 @@ void CBaseObj::AppendDefaultsAndOperations(CMenu& menu) const
 
 void CBaseObj::TrackObjectMenu(CMenu& menu, CPoint screenPoint, CWnd* view)
 {
-    CWnd* owner = AfxGetMainWnd();
-    if (!owner && view)
-        owner = view->GetTopLevelFrame();
-    menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, owner);
+    objectmenus::TrackObjectMenu(menu, screenPoint, view);
 }
 
 void CBaseObj::ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD, BOOL, BOOL)
@@ -121,8 +101,7 @@ void CBaseObj::PartContextMenu(CPoint, CWnd*, DWORD, BOOL, BOOL) {}
 
 void CBaseObj::UpdateColorCheck(CCmdUI* cmdUI, COLORREF color, UINT baseId)
 {
-    if (const CColorItemList* palette = boxmenu::Palette())
-        palette->UpdateColorMenuCheck(cmdUI, color, baseId, baseId + COLOR_MENU_DIALOG);
+    objectmenus::UpdateColorCheck(cmdUI, color, baseId);
 }
 
 BOOL CBaseObj::UpdateShadowCommandUI(CCmdUI* cmdUI) const
@@ -157,11 +136,8 @@ BOOL CBaseObj::UpdateLinkCommandUI(CCmdUI* cmdUI) const
 BOOL CBaseObj::UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc*, DWORD, BOOL, BOOL severalSelected)
 {
     const UINT id = cmdUI->m_nID;
-    if (id == ID_PEN_SOLID_THIN || id == ID_PEN_SOLID_MEDIUM || id == ID_PEN_SOLID_THICK) {
-        const int width = id == ID_PEN_SOLID_THIN ? 1 : id == ID_PEN_SOLID_MEDIUM ? 4 : 8;
-        cmdUI->SetCheck(m_nPenStyle == 0 && m_nPenWidth == width);
-    } else if (id >= ID_PEN_DASH && id <= ID_PEN_DASHDOTDOT) {
-        cmdUI->SetCheck(m_nPenStyle == int(id - ID_PEN_SOLID_THIN));
+    if (objectmenus::UpdatePenCheck(cmdUI, m_nPenStyle, m_nPenWidth)) {
+        return TRUE;
     } else if (id == ID_OBJ_FILL) {
         cmdUI->SetCheck(m_bFill);
     } else if (id == ID_OBJ_HIDE_DEFINE) {
@@ -187,17 +163,9 @@ UINT CBaseObj::GetKeyCommand(UINT, UINT, UINT)
 
 BOOL CBaseObj::ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD)
 {
-    if (commandId >= ID_PEN_SOLID_THIN && commandId <= ID_PEN_SOLID_THICK) {
-        int style = 0;
-        int width = 0;
-        if (commandId == ID_PEN_SOLID_THIN)
-            width = 1;
-        else if (commandId == ID_PEN_SOLID_MEDIUM)
-            width = 4;
-        else if (commandId == ID_PEN_SOLID_THICK)
-            width = 8;
-        else
-            style = int(commandId - ID_PEN_SOLID_THIN);
+    int style = 0;
+    int width = 0;
+    if (objectmenus::GetPenCommandValues(commandId, style, width)) {
         if (m_nPenStyle == style && m_nPenWidth == width)
             return FALSE;
         SetPenStyle(style);

@@ -15,7 +15,10 @@
 #include <vector>
 
 class CArchive;
+class CBaseDoc;
+class CCmdUI;
 class CDC;
+class CWnd;
 class CRegItemObj;
 class DefaultKeys;
 
@@ -140,6 +143,16 @@ public:
     virtual WORD SetStartObjectId(WORD objectId);
     virtual WORD SetEndObjectId(WORD objectId);
 
+    // --- Commands ----------------------------------------------------------------------------
+    // The right-click menu at the screen point, owned by the main window.
+    virtual void ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode, BOOL severalSelected);
+    // The check and enable state of a line command; FALSE (left alone) for any other id.
+    virtual BOOL UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
+                                 BOOL severalSelected);
+    // Pen, colours, marks, mark style, fill and shape switches; TRUE when the line changed. The
+    // argument is the object whose colour (21017, 21037) or attributes (21251) are taken.
+    virtual BOOL ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD hitCode);
+
     // --- Points ------------------------------------------------------------------------------
     // Appends a point; on failure the user is told and FALSE returned.
     BOOL AddPoint(POINT point);
@@ -249,6 +262,11 @@ protected:
     WORD m_wEndObjectId;
 
 private:
+    BOOL ApplyPenCommand(UINT commandId);
+    BOOL ApplyMarkCommand(UINT commandId);
+    BOOL ApplyColorCommand(UINT commandId, CObject* argument);
+    BOOL UpdateBezierRuledCommandUI(CCmdUI* cmdUI) const;
+    BOOL UpdateOperationCommandUI(CCmdUI* cmdUI) const;
     // Loads or saves the keys under the carrier's section, this class's profile section when it
     // has none yet.
     void TransferDefaultAttributes(CRegItemObj& carrier, BOOL load);

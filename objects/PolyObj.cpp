@@ -121,18 +121,18 @@ BOOL CPolyObj::IsInsideRect(const CRect& rect, BOOL printMode) const
 
 // --- Commands -----------------------------------------------------------------------------------
 
-BOOL CPolyObj::UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc*, DWORD, BOOL, BOOL)
+BOOL CPolyObj::UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode, BOOL severalSelected)
 {
     if (cmdUI->m_nID != ID_OBJ_HIDE_DEFINE)
-        return FALSE;
+        return CPolyLine::UpdateCommandUI(cmdUI, document, hitCode, printMode, severalSelected);
     cmdUI->SetCheck(m_bHideDefine ? 1 : 0);
     return TRUE;
 }
 
-BOOL CPolyObj::ApplyAttributeCommand(UINT commandId, CObject*, DWORD)
+BOOL CPolyObj::ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD hitCode)
 {
     if (commandId != ID_OBJ_HIDE_DEFINE)
-        return FALSE;
+        return CPolyLine::ApplyAttributeCommand(commandId, argument, hitCode);
     ToggleHideDefine();
     return TRUE;
 }

@@ -56,11 +56,11 @@ public:
     virtual BOOL IsInsideRect(const CRect& rect, BOOL printMode) const;
 
     // --- Commands ----------------------------------------------------------------------------
-    // Command 20017 shows HideDefine as its check mark; TRUE when the command was handled.
-    virtual BOOL UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
-                                 BOOL severalSelected);
-    // Command 20017 toggles HideDefine; TRUE when the line changed.
-    virtual BOOL ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD hitCode);
+    // Command 20017 shows HideDefine as its check mark, the rest are the line's.
+    BOOL UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
+                         BOOL severalSelected) override;
+    // Command 20017 toggles HideDefine, the rest are the line's; TRUE when the line changed.
+    BOOL ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD hitCode) override;
 
     // --- Attributes --------------------------------------------------------------------------
     // HideDefine and CanDelete, then the line's attributes.

@@ -11,6 +11,7 @@
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
 #include "objects/ObjectServices.h"
+#include "objects/PolyObj.h"
 #include "platform/afx/StringTable.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/DrawLog.h"
@@ -177,7 +178,8 @@ void CBaseView::OpenObjectMenu(CObject* object, CPoint screenPoint, BOOL several
     CBaseDoc::ClassifyObject(object, box, line);
     if (box)
         box->ObjectContextMenu(screenPoint, this, m_nHitCode, ModePrint, severalSelected);
-    // Line objects open their own menu here once they exist.
+    else if (line)
+        line->ObjectContextMenu(screenPoint, this, m_nHitCode, ModePrint, severalSelected);
 }
 
 void CBaseView::ToolPopupMenu(CPoint screenPoint)
@@ -259,13 +261,14 @@ void CBaseView::UpdateObjectCommand(CCmdUI* cmdUI, BOOL readOnlySafe)
     CPolyObj* line = nullptr;
     if (m_pDragObject)
         CBaseDoc::ClassifyObject(m_pDragObject, box, line);
-    // Line objects answer here once they exist.
-    if (!box) {
+    if (!box && !line) {
         cmdUI->Enable(FALSE);
         return;
     }
-    if (box->UpdateCommandUI(cmdUI, GetDocument(), m_nHitCode, ModePrint, IsMultipleSelection()) && IsDocReadOnly() &&
-        !readOnlySafe)
+    const BOOL handled =
+        box ? box->UpdateCommandUI(cmdUI, GetDocument(), m_nHitCode, ModePrint, IsMultipleSelection())
+            : line->UpdateCommandUI(cmdUI, GetDocument(), m_nHitCode, ModePrint, IsMultipleSelection());
+    if (handled && IsDocReadOnly() && !readOnlySafe)
         cmdUI->Enable(FALSE);
 }
 

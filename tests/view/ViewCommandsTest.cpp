@@ -8,6 +8,7 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/VirtualKeys.h"
 #include "objects/ObjectServices.h"
+#include "objects/PolyObj.h"
 #include "view/BaseView.h"
 
 #include <QMouseEvent>
@@ -382,4 +383,39 @@ TEST_F(ViewCommands, CopyDefaultsTakesEachObjectsPrototypeAndPassesOverOthers)
     RightClick(m_first->GetCenter());
     EXPECT_EQ(m_first->GetPenWidth(), 1);
     EXPECT_EQ(m_second->GetPenWidth(), 8);
+}
+
+TEST_F(ViewCommands, LineMenuMarksEverySelectedLineInOneUndoStep)
+{
+    CPolyObj* lines[2] = {};
+    WORD ids[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        CUndoStep step(m_doc);
+        lines[i] = new CPolyObj(m_doc->NewObjectId(), CPoint(200, -600 - 100 * i), CPoint(800, -600 - 100 * i));
+        lines[i]->SetHideDefine(FALSE);
+        ASSERT_TRUE(m_doc->AddObject(lines[i]));
+        ids[i] = lines[i]->GetObjectId();
+    }
+    m_doc->ClearUndoBuffer();
+    m_view->AddToSelection(lines[1]);
+    m_view->AppendToSelection(lines[0]);
+    UINT endMarkState = 0;
+    CMenu::SetPopupHook([&](CMenu& menu) -> UINT {
+        m_shown.push_back(&menu);
+        endMarkState = menu.GetMenuState(ID_ARROW_END_BASE, MF_BYCOMMAND);
+        return ID_ARROW_END_BASE + MARK_DOT;
+    });
+    RightClick(CPoint(500, -600));
+    ASSERT_EQ(m_shown.size(), 1u);
+    EXPECT_EQ(endMarkState, UINT(MF_CHECKED)); // no end mark yet
+    for (CPolyObj* line : lines)
+        EXPECT_EQ(line->GetMark(LINEEND_END), MARK_DOT);
+    EXPECT_TRUE(m_doc->IsModified());
+    m_doc->Undo();
+    EXPECT_FALSE(m_doc->CanUndo());
+    for (WORD id : ids) {
+        CObject* object = nullptr;
+        ASSERT_TRUE(m_doc->FindObjectById(id, object));
+        EXPECT_EQ(DYNAMIC_DOWNCAST(CPolyObj, object)->GetMark(LINEEND_END), MARK_NONE);
+    }
 }

@@ -1,0 +1,79 @@
+#include "objects/ObjectMenus.h"
+
+#include "foundation/AppServices.h"
+#include "foundation/ColorItemList.h"
+#include "foundation/CommandIds.h"
+#include "foundation/PopupMenuColorItem.h"
+#include "foundation/PopupMenuPenStyle.h"
+#include "platform/afx/String.h"
+#include "platform/ui/CmdUI.h"
+#include "platform/ui/FrameWnd.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/WinApp.h"
+
+namespace objectmenus {
+
+CColorItemList* Palette()
+{
+    AppServices* services = GetAppServices();
+    return services ? services->GetColorItemList() : nullptr;
+}
+
+std::unique_ptr<CMenu> MakeColorMenu(UINT baseId)
+{
+    auto menu = std::make_unique<CPopupMenuColorItem>();
+    menu->BuildColorMenu(baseId);
+    return menu;
+}
+
+void AppendPenMenus(CMenu& menu)
+{
+    auto penStyles = std::make_unique<CPopupMenuPenStyle>();
+    penStyles->BuildPenStyleMenu();
+    menu.AppendPopup(std::move(penStyles), CString(u8"線種"));
+    menu.AppendPopup(MakeColorMenu(ID_PEN_COLOR_BASE), CString(u8"線の色"));
+}
+
+void TrackObjectMenu(CMenu& menu, CPoint screenPoint, CWnd* view)
+{
+    CWnd* owner = AfxGetMainWnd();
+    if (!owner && view)
+        owner = view->GetTopLevelFrame();
+    menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, owner);
+}
+
+void UpdateColorCheck(CCmdUI* cmdUI, COLORREF color, UINT baseId)
+{
+    if (const CColorItemList* palette = Palette())
+        palette->UpdateColorMenuCheck(cmdUI, color, baseId, baseId + COLOR_MENU_DIALOG);
+}
+
+BOOL GetPenCommandValues(UINT id, int& style, int& width)
+{
+    if (id < ID_PEN_SOLID_THIN || id > ID_PEN_SOLID_THICK)
+        return FALSE;
+    style = 0;
+    width = 0;
+    if (id == ID_PEN_SOLID_THIN)
+        width = 1;
+    else if (id == ID_PEN_SOLID_MEDIUM)
+        width = 4;
+    else if (id == ID_PEN_SOLID_THICK)
+        width = 8;
+    else
+        style = int(id - ID_PEN_SOLID_THIN);
+    return TRUE;
+}
+
+BOOL UpdatePenCheck(CCmdUI* cmdUI, int style, int width)
+{
+    int commandStyle = 0;
+    int commandWidth = 0;
+    if (!GetPenCommandValues(cmdUI->m_nID, commandStyle, commandWidth))
+        return FALSE;
+    // The patterned styles are checked whatever the width.
+    cmdUI->SetCheck(style == commandStyle && (commandStyle != 0 || width == commandWidth));
+    return TRUE;
+}
+
+} // namespace objectmenus

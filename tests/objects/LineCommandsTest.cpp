@@ -1,0 +1,183 @@
+// The line's right-click menu states and its attribute commands.
+#include "foundation/CommandIds.h"
+#include "foundation/ListElements.h"
+#include "objects/PolyObj.h"
+#include "objects/RectObj.h"
+#include "platform/ui/CmdUI.h"
+#include "platform/ui/ColorDialog.h"
+#include "tests/support/TestAppServices.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+class LineCommands : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_EQ(m_app.GetColorItemList()->CreateDefaultColorItems(), 16); }
+    void TearDown() override { SetColorDialogSink(nullptr); }
+
+    COLORREF PaletteColor(int index) { return GetElementAtIndex(*m_app.GetColorItemList(), index)->GetColor(); }
+
+    // A line through count points (0, 0), (100, 0), (200, 0), ...
+    static void AddPoints(CPolyObj& line, int count)
+    {
+        for (int i = 0; i < count; ++i)
+            ASSERT_TRUE(line.AddPoint(CPoint(100 * i, 0)));
+    }
+
+    TestAppServices m_app;
+};
+
+struct LineAttributeCase
+{
+    const char* name;
+    std::function<void(CPolyObj&)> setUp;
+    UINT id;
+    BOOL changed;
+    std::function<bool(const CPolyObj&)> holds;
+};
+
+TEST_F(LineCommands, AttributeCommandsChangeOrReportNoChange)
+{
+    const COLORREF red = PaletteColor(1);
+    const auto none = [](CPolyObj&) {};
+    const std::vector<LineAttributeCase> cases = {
+        {"dot already", [](CPolyObj& l) { l.SetPenStyle(2), l.SetPenWidth(0); }, ID_PEN_DOT, FALSE,
+         [](const CPolyObj& l) { return l.GetPenStyle() == 2 && l.GetPenWidth() == 0; }},
+        {"dot from width 4", [](CPolyObj& l) { l.SetPenStyle(2), l.SetPenWidth(4); }, ID_PEN_DOT, TRUE,
+         [](const CPolyObj& l) { return l.GetPenStyle() == 2 && l.GetPenWidth() == 0; }},
+        {"thick pen", none, ID_PEN_SOLID_THICK, TRUE,
+         [](const CPolyObj& l) { return l.GetPenStyle() == 0 && l.GetPenWidth() == 8; }},
+        {"start line mark already", none, ID_START_LINE_MARK, FALSE,
+         [](const CPolyObj& l) { return l.IsLineMark(LINEEND_START); }},
+        {"start filled mark", none, ID_START_FILLED_MARK, TRUE,
+         [](const CPolyObj& l) { return (l.GetFlags() & 0x3) == LINE_START_FILLED_MARK; }},
+        {"end filled mark", none, ID_END_FILLED_MARK, TRUE,
+         [](const CPolyObj& l) { return (l.GetFlags() & 0xC) == LINE_END_FILLED_MARK; }},
+        {"end line mark from filled", [](CPolyObj& l) { l.SetFilledMark(LINEEND_END); }, ID_END_LINE_MARK, TRUE,
+         [](const CPolyObj& l) { return (l.GetFlags() & 0xC) == LINE_END_LINE_MARK; }},
+        {"fill toggles", none, ID_OBJ_FILL, TRUE, [](const CPolyObj& l) { return l.IsFilled(); }},
+        {"closed toggles", none, ID_LINE_CLOSED, TRUE, [](const CPolyObj& l) { return l.IsClosed(); }},
+        {"Bezier toggles off", [](CPolyObj& l) { l.SetBezier(TRUE); }, ID_LINE_BEZIER, TRUE,
+         [](const CPolyObj& l) { return !l.IsBezier(); }},
+        {"fill mode already alternate", [](CPolyObj& l) { l.SetFillMode(1); }, ID_FILL_MODE_ALTERNATE, TRUE,
+         [](const CPolyObj& l) { return l.GetFillMode() == 1; }},
+        {"winding", none, ID_FILL_MODE_WINDING, TRUE, [](const CPolyObj& l) { return l.GetFillMode() == 2; }},
+        {"start mark 15", none, ID_ARROW_START_BASE + 15, TRUE,
+         [](const CPolyObj& l) { return l.GetMark(LINEEND_START) == 15; }},
+        {"end mark 0", [](CPolyObj& l) { l.SetMark(LINEEND_END, 3); }, ID_ARROW_END_BASE, TRUE,
+         [](const CPolyObj& l) { return l.GetMark(LINEEND_END) == 0; }},
+        {"pen colour from palette", none, ID_PEN_COLOR_BASE + 1, TRUE,
+         [red](const CPolyObj& l) { return l.GetPenColor() == red; }},
+        {"fill colour already", [red](CPolyObj& l) { l.SetFillColor(red); }, ID_FILL_COLOR_BASE + 1, FALSE,
+         [red](const CPolyObj& l) { return l.GetFillColor() == red; }},
+        {"hide toggles", none, ID_OBJ_HIDE_DEFINE, TRUE, [](const CPolyObj& l) { return l.GetHideDefine(); }},
+        {"copy defaults without prototype", none, ID_COPY_DEFAULT_ATTRIBUTES, FALSE,
+         [](const CPolyObj& l) { return l.GetPenWidth() == 1; }},
+        {"unknown id", none, 21999, FALSE, [](const CPolyObj& l) { return !l.IsFilled(); }},
+    };
+    for (const LineAttributeCase& c : cases) {
+        CPolyObj line(1, CPoint(0, 0), CPoint(100, -100));
+        line.SetPenStyle(0);
+        line.SetPenWidth(1);
+        line.SetHideDefine(FALSE);
+        c.setUp(line);
+        EXPECT_EQ(line.ApplyAttributeCommand(c.id, nullptr, HIT_BODY), c.changed) << c.name;
+        EXPECT_TRUE(c.holds(line)) << c.name;
+    }
+}
+
+TEST_F(LineCommands, ColoursFromOtherObjectsAndTheDialog)
+{
+    CRectObj box(2, CRect(0, 0, 100, -100));
+    box.SetFillColor(RGB(1, 2, 3));
+    CPolyObj source(3, CPoint(0, 0), CPoint(10, 10));
+    source.SetPenColor(RGB(4, 5, 6));
+    CPolyObj line(1, CPoint(0, 0), CPoint(100, -100));
+    EXPECT_TRUE(line.ApplyAttributeCommand(ID_FILL_COLOR_BASE + COLOR_MENU_FROM_OBJECT, &box, 0));
+    EXPECT_EQ(line.GetFillColor(), RGB(1, 2, 3));
+    EXPECT_FALSE(line.ApplyAttributeCommand(ID_FILL_COLOR_BASE + COLOR_MENU_FROM_OBJECT, &box, 0));
+    EXPECT_TRUE(line.ApplyAttributeCommand(ID_PEN_COLOR_BASE + COLOR_MENU_FROM_OBJECT, &source, 0));
+    EXPECT_EQ(line.GetPenColor(), RGB(4, 5, 6));
+    EXPECT_FALSE(line.ApplyAttributeCommand(ID_PEN_COLOR_BASE + COLOR_MENU_FROM_OBJECT, nullptr, 0));
+
+    BOOL confirm = FALSE;
+    SetColorDialogSink([&confirm](COLORREF, COLORREF& picked) { return picked = RGB(9, 9, 9), confirm; });
+    EXPECT_FALSE(line.ApplyAttributeCommand(ID_PEN_COLOR_BASE + COLOR_MENU_DIALOG, nullptr, 0));
+    EXPECT_EQ(line.GetPenColor(), RGB(4, 5, 6));
+    confirm = TRUE;
+    EXPECT_TRUE(line.ApplyAttributeCommand(ID_FILL_COLOR_BASE + COLOR_MENU_DIALOG, nullptr, 0));
+    EXPECT_EQ(line.GetFillColor(), RGB(9, 9, 9));
+}
+
+TEST_F(LineCommands, CheckAndEnableStatesFollowTheBezierRules)
+{
+    struct Row
+    {
+        UINT id;
+        int points;
+        BOOL handled;
+        int check;
+        BOOL enabled;
+    };
+    // Every line has the Bezier bit, pen style 2 width 4, end mark 7, a filled start mark, an end
+    // connection and HideDefine; four points make it a spline, five do not.
+    const Row rows[] = {
+        {ID_OBJ_FILL, 4, TRUE, 0, FALSE},
+        {ID_OBJ_FILL, 5, TRUE, 0, TRUE},
+        {ID_LINE_CLOSED, 4, TRUE, 0, FALSE},
+        {ID_FILL_MODE_ALTERNATE, 4, TRUE, 1, FALSE},
+        {ID_FILL_MODE_WINDING, 5, TRUE, 0, TRUE},
+        {ID_LINE_BEZIER, 4, TRUE, 1, TRUE},
+        {ID_LINE_BEZIER, 5, TRUE, 1, FALSE},
+        {ID_ARROW_START_BASE + 2, 4, TRUE, 0, FALSE},
+        {ID_ARROW_START_BASE + 5, 4, TRUE, 0, TRUE},
+        {ID_ARROW_END_BASE + 7, 4, TRUE, 1, FALSE},
+        {ID_ARROW_END_BASE + 7, 5, TRUE, 1, TRUE},
+        {ID_ARROW_END_BASE + 1, 4, TRUE, 0, TRUE},
+        {ID_PEN_DOT, 4, TRUE, 1, TRUE},
+        {ID_PEN_SOLID_MEDIUM, 4, TRUE, 0, TRUE},
+        {ID_START_FILLED_MARK, 4, TRUE, 1, TRUE},
+        {ID_START_LINE_MARK, 4, TRUE, 0, TRUE},
+        {ID_END_LINE_MARK, 4, TRUE, 1, TRUE},
+        {ID_OP_LINE_STRAIGHTEN, 2, TRUE, 0, FALSE},
+        {ID_OP_LINE_STRAIGHTEN, 3, TRUE, 0, TRUE},
+        {ID_OP_LINE_SMOOTH, 3, TRUE, 0, FALSE},
+        {ID_OP_LINE_SMOOTH, 4, TRUE, 0, TRUE},
+        {ID_OP_LINE_VERTICAL_CRANK, 2, TRUE, 0, TRUE},
+        {ID_OBJ_PICK_END_CONNECTION, 2, TRUE, 1, TRUE},
+        {ID_OBJ_CLEAR_START_CONNECTION, 2, TRUE, 0, FALSE},
+        {ID_OBJ_CLEAR_END_CONNECTION, 2, TRUE, 0, TRUE},
+        {ID_OBJ_HIDE_DEFINE, 2, TRUE, 1, TRUE},
+        {ID_OBJ_SQUARE_BY_WIDTH, 2, FALSE, 0, TRUE},
+    };
+    for (const Row& row : rows) {
+        CPolyObj line(1);
+        AddPoints(line, row.points);
+        line.SetBezier(TRUE);
+        line.SetPenStyle(2);
+        line.SetPenWidth(4);
+        line.SetMark(LINEEND_END, 7);
+        line.SetFilledMark(LINEEND_START);
+        line.SetFillMode(1);
+        line.SetEndObjectId(9);
+        line.SetHideDefine(TRUE);
+        CCmdUI ui;
+        ui.m_nID = row.id;
+        EXPECT_EQ(line.UpdateCommandUI(&ui, nullptr, HIT_BODY, TRUE, FALSE), row.handled) << row.id;
+        EXPECT_EQ(ui.GetCheck(), row.check) << row.id << " on " << row.points;
+        EXPECT_EQ(ui.IsEnabled(), row.enabled) << row.id << " on " << row.points;
+    }
+    // Setting the defaults from one object only.
+    CPolyObj line(1, CPoint(0, 0), CPoint(10, 10));
+    CCmdUI ui;
+    ui.m_nID = ID_SET_DEFAULT_ATTRIBUTES;
+    EXPECT_TRUE(line.UpdateCommandUI(&ui, nullptr, HIT_BODY, TRUE, TRUE));
+    EXPECT_FALSE(ui.IsEnabled());
+}
+
+} // namespace
