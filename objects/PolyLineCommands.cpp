@@ -221,7 +221,8 @@ BOOL CPolyLine::ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD)
     }
     if (linemenu::InRange(commandId, ID_ARROW_START_BASE, ID_ARROW_END_BASE + MARK_CIRCLE_DOUBLE_BAR)) {
         const BOOL start = commandId < ID_ARROW_END_BASE;
-        SetMark(start ? LINEEND_START : LINEEND_END, WORD(commandId - (start ? ID_ARROW_START_BASE : ID_ARROW_END_BASE)));
+        SetMark(start ? LINEEND_START : LINEEND_END,
+                WORD(commandId - (start ? ID_ARROW_START_BASE : ID_ARROW_END_BASE)));
         return TRUE;
     }
     return ApplyPenCommand(commandId) || ApplyMarkCommand(commandId) || ApplyColorCommand(commandId, argument);
@@ -268,8 +269,7 @@ BOOL CPolyLine::ApplyColorCommand(UINT commandId, CObject* argument)
             return FALSE;
     } else {
         CColorItemList* palette = objectmenus::Palette();
-        if (!palette ||
-            !palette->SelectColorByCommandId(commandId, baseId, baseId + COLOR_MENU_DIALOG, current, color))
+        if (!palette || !palette->SelectColorByCommandId(commandId, baseId, baseId + COLOR_MENU_DIALOG, current, color))
             return FALSE;
     }
     if (color == current)
