@@ -64,9 +64,16 @@ BOOL CBaseDoc::ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hit
 {
     if (commandId < ID_OPERATION_FIRST || commandId > ID_OPERATION_LAST || m_bReadOnly)
         return FALSE;
+    if (CPolyObj* line = DrawObjects::AsLineObject(object)) {
+        RecordChangedOnce(line);
+        if (!line->ApplyShapeOperation(commandId, hitCode, partWord))
+            return FALSE;
+        SetModified(TRUE);
+        return TRUE;
+    }
     CBaseObj* box = DrawObjects::AsBoxObject(object);
     if (!box)
-        return FALSE; // only box objects take shape operations
+        return FALSE;
     if (commandId == ID_OBJ_STANDARD_SIZE || commandId == ID_OBJ_DEFAULT_SIZE) {
         CSize size;
         if (commandId == ID_OBJ_STANDARD_SIZE)

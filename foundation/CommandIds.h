@@ -195,7 +195,7 @@ constexpr UINT ID_SHADOW_LARGE = 21262;
 // The commands that change nothing in the document (allowed on a read-only one).
 constexpr UINT ID_READONLY_SAFE_FIRST = 21354;
 constexpr UINT ID_READONLY_SAFE_LAST = 21356;
-// The shape operations of a line.
+// The shape operations of a line come first.
 constexpr UINT ID_OP_LINE_ADJUST_POINTS = 22000;
 constexpr UINT ID_OPERATION_FIRST = ID_OP_LINE_ADJUST_POINTS;
 constexpr UINT ID_OPERATION_LAST = 22999;

@@ -152,6 +152,10 @@ public:
     // Pen, colours, marks, mark style, fill and shape switches; TRUE when the line changed. The
     // argument is the object whose colour (21017, 21037) or attributes (21251) are taken.
     virtual BOOL ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD hitCode);
+    // Reshapes the points or sets an end's connection (B the picked object id; (A, B) the offset
+    // of 22008); TRUE when the line changed. A reshaping that cannot add its points leaves the line
+    // as it was.
+    virtual BOOL ApplyShapeOperation(UINT commandId, DWORD argumentA, UINT_PTR argumentB);
 
     // --- Points ------------------------------------------------------------------------------
     // Appends a point; on failure the user is told and FALSE returned.
@@ -262,6 +266,14 @@ protected:
     WORD m_wEndObjectId;
 
 private:
+    // The points of a rebuilt line between its first and last point; FALSE when the operation
+    // does not rebuild or leaves the line as it is.
+    BOOL CalcRebuiltPoints(UINT commandId, std::vector<CPoint>& points) const;
+    // Replaces every point by the new ones; all or nothing (reported on failure).
+    BOOL ReplacePoints(const std::vector<CPoint>& points);
+    BOOL AdjustPoints();
+    BOOL SmoothLine();
+    BOOL SetConnection(UINT commandId, WORD objectId);
     BOOL ApplyPenCommand(UINT commandId);
     BOOL ApplyMarkCommand(UINT commandId);
     BOOL ApplyColorCommand(UINT commandId, CObject* argument);

@@ -1,5 +1,6 @@
 // The line's right-click menu states and its attribute commands.
 #include "foundation/CommandIds.h"
+#include "foundation/Geometry.h"
 #include "foundation/ListElements.h"
 #include "objects/PolyObj.h"
 #include "objects/RectObj.h"
@@ -178,6 +179,120 @@ TEST_F(LineCommands, CheckAndEnableStatesFollowTheBezierRules)
     ui.m_nID = ID_SET_DEFAULT_ATTRIBUTES;
     EXPECT_TRUE(line.UpdateCommandUI(&ui, nullptr, HIT_BODY, TRUE, TRUE));
     EXPECT_FALSE(ui.IsEnabled());
+}
+
+TEST_F(LineCommands, ShapeOperationsRebuildThePoints)
+{
+    using Points = std::vector<CPoint>;
+    struct Row
+    {
+        const char* name;
+        UINT id;
+        Points from;
+        BOOL changed;
+        Points to;
+    };
+    const Row rows[] = {
+        {"vertical crank",
+         ID_OP_LINE_VERTICAL_CRANK,
+         {{0, 0}, {101, -51}},
+         TRUE,
+         {{0, 0}, {0, -25}, {101, -25}, {101, -51}}},
+        {"horizontal crank",
+         ID_OP_LINE_HORIZONTAL_CRANK,
+         {{0, 0}, {50, 7}, {101, -51}},
+         TRUE,
+         {{0, 0}, {50, 0}, {50, -51}, {101, -51}}},
+        {"right angle", ID_OP_LINE_RIGHT_ANGLE, {{0, 0}, {100, -50}}, TRUE, {{0, 0}, {100, 0}, {100, -50}}},
+        {"reverse right angle",
+         ID_OP_LINE_REVERSE_RIGHT_ANGLE,
+         {{0, 0}, {100, -50}},
+         TRUE,
+         {{0, 0}, {0, -50}, {100, -50}}},
+        {"line break left and lower",
+         ID_OP_LINE_BREAK,
+         {{0, 0}, {-200, -100}},
+         TRUE,
+         {{0, 0}, {60, 0}, {60, -50}, {-260, -50}, {-260, -100}, {-200, -100}}},
+        {"line break right and higher",
+         ID_OP_LINE_BREAK,
+         {{0, 0}, {200, 100}},
+         TRUE,
+         {{0, 0}, {0, -60}, {100, -60}, {100, 160}, {200, 160}, {200, 100}}},
+        {"line break right, same height",
+         ID_OP_LINE_BREAK,
+         {{0, 0}, {200, 0}},
+         TRUE,
+         {{0, 0}, {-60, 0}, {-60, 140}, {260, 140}, {260, 0}, {200, 0}}},
+        {"line break lower, same x",
+         ID_OP_LINE_BREAK,
+         {{0, 0}, {0, -100}},
+         TRUE,
+         {{0, 0}, {0, 60}, {-180, 60}, {-180, -160}, {0, -160}, {0, -100}}},
+        {"line break on one spot", ID_OP_LINE_BREAK, {{0, 0}, {0, 0}}, FALSE, {{0, 0}, {0, 0}}},
+        {"straighten two points", ID_OP_LINE_STRAIGHTEN, {{0, 0}, {5, 5}}, FALSE, {{0, 0}, {5, 5}}},
+        {"straighten on one spot", ID_OP_LINE_STRAIGHTEN, {{10, 10}, {10, 10}, {10, 10}}, TRUE, {{10, 10}, {30, 10}}},
+        {"straighten to the first other point",
+         ID_OP_LINE_STRAIGHTEN,
+         {{0, 0}, {7, 8}, {9, 9}, {0, 0}},
+         TRUE,
+         {{0, 0}, {7, 8}}},
+        {"self reference",
+         ID_OP_LINE_SELF_REFERENCE,
+         {{0, 0}, {30, 30}, {40, 40}, {0, -100}},
+         TRUE,
+         {{0, 0}, {60, 0}, {60, -40}, {0, -40}, {0, -100}}},
+        {"adjust points",
+         ID_OP_LINE_ADJUST_POINTS,
+         {{0, 0}, {100, 10}, {95, 100}},
+         TRUE,
+         {{0, 0}, {100, 0}, {100, 100}}},
+        {"smooth open",
+         ID_OP_LINE_SMOOTH,
+         {{0, 0}, {100, 0}, {100, 100}, {0, 100}},
+         TRUE,
+         {{0, 0}, {50, 50}, {25, 75}, {0, 100}}},
+        {"smooth closed",
+         ID_OP_LINE_SMOOTH,
+         {{0, 0}, {100, 0}, {100, 100}, {0, 100}, {20, 10}},
+         TRUE,
+         {{36, 46}, {50, 50}, {25, 75}, {22, 42}, {36, 46}}},
+        {"smooth three points",
+         ID_OP_LINE_SMOOTH,
+         {{0, 0}, {100, 0}, {100, 100}},
+         FALSE,
+         {{0, 0}, {100, 0}, {100, 100}}},
+        {"grid without offset", ID_OBJ_SNAP_TO_GRID, {{0, 0}, {100, 0}}, FALSE, {{0, 0}, {100, 0}}},
+        {"not a line operation", ID_OBJ_SQUARE_BY_WIDTH, {{0, 0}, {100, 0}}, FALSE, {{0, 0}, {100, 0}}},
+    };
+    for (const Row& row : rows) {
+        CPolyObj line(1);
+        for (const CPoint& p : row.from)
+            ASSERT_TRUE(line.AddPoint(p));
+        EXPECT_EQ(line.ApplyShapeOperation(row.id, 0, 0), row.changed) << row.name;
+        EXPECT_EQ(line.GetPointArray(), row.to) << row.name;
+    }
+}
+
+TEST_F(LineCommands, LightningAndConnections)
+{
+    CPolyObj line(5, CPoint(0, 0), CPoint(200, 0));
+    EXPECT_TRUE(line.ApplyShapeOperation(ID_OP_LINE_LIGHTNING, 0, 0));
+    CPoint a;
+    CPoint b;
+    CalcLightningPoints(CPoint(0, 0), CPoint(200, 0), CSize(20, 20), a, b);
+    EXPECT_EQ(line.GetPointArray(), (std::vector<CPoint>{{0, 0}, a, b, {200, 0}}));
+
+    // A connection set or cleared is a change; the line's own id is stored as none.
+    EXPECT_TRUE(line.ApplyShapeOperation(ID_OBJ_PICK_START_CONNECTION, 0, 7));
+    EXPECT_EQ(line.GetStartObjectId(), 7);
+    EXPECT_FALSE(line.ApplyShapeOperation(ID_OBJ_PICK_START_CONNECTION, 0, 7));
+    EXPECT_FALSE(line.ApplyShapeOperation(ID_OBJ_PICK_END_CONNECTION, 0, 5));
+    EXPECT_EQ(line.GetEndObjectId(), 0);
+    EXPECT_TRUE(line.ApplyShapeOperation(ID_OBJ_CLEAR_START_CONNECTION, 0, 0));
+    EXPECT_EQ(line.GetStartObjectId(), 0);
+    EXPECT_TRUE(line.ApplyShapeOperation(ID_OBJ_SNAP_TO_GRID, 10, UINT_PTR(-20)));
+    EXPECT_EQ(line.GetStartPoint(), CPoint(10, -20));
 }
 
 } // namespace

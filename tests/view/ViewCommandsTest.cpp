@@ -418,4 +418,14 @@ TEST_F(ViewCommands, LineMenuMarksEverySelectedLineInOneUndoStep)
         ASSERT_TRUE(m_doc->FindObjectById(id, object));
         EXPECT_EQ(DYNAMIC_DOWNCAST(CPolyObj, object)->GetMark(LINEEND_END), MARK_NONE);
     }
+    // A crank from the operations submenu, undone as one step.
+    CObject* object = nullptr;
+    ASSERT_TRUE(m_doc->FindObjectById(ids[0], object));
+    m_view->ClearSelection();
+    Choose(ID_OP_LINE_VERTICAL_CRANK);
+    RightClick(CPoint(500, -600));
+    EXPECT_EQ(DYNAMIC_DOWNCAST(CPolyObj, object)->GetCount(), 4);
+    m_doc->Undo();
+    ASSERT_TRUE(m_doc->FindObjectById(ids[0], object));
+    EXPECT_EQ(DYNAMIC_DOWNCAST(CPolyObj, object)->GetPointArray(), (std::vector<CPoint>{{200, -600}, {800, -600}}));
 }
