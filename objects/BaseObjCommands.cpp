@@ -38,15 +38,8 @@ constexpr PopupMenuItem kOperationItems[] = {
 using objectmenus::MakeColorMenu;
 using objectmenus::Palette;
 
-BOOL InColorMenu(UINT id, UINT baseId)
-{
-    return id >= baseId && id <= baseId + COLOR_MENU_DIALOG;
-}
-
-BOOL IsColorCommand(UINT id, UINT baseId)
-{
-    return id >= baseId && id <= baseId + COLOR_MENU_FROM_OBJECT;
-}
+using objectmenus::InColorMenu;
+using objectmenus::IsColorCommand;
 
 } // namespace boxmenu
 

@@ -76,4 +76,14 @@ BOOL UpdatePenCheck(CCmdUI* cmdUI, int style, int width)
     return TRUE;
 }
 
+BOOL InColorMenu(UINT id, UINT baseId)
+{
+    return id >= baseId && id <= baseId + COLOR_MENU_DIALOG;
+}
+
+BOOL IsColorCommand(UINT id, UINT baseId)
+{
+    return id >= baseId && id <= baseId + COLOR_MENU_FROM_OBJECT;
+}
+
 } // namespace objectmenus

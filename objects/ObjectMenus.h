@@ -18,6 +18,10 @@ namespace objectmenus {
 // The application's palette; null without application services.
 CColorItemList* Palette();
 std::unique_ptr<CMenu> MakeColorMenu(UINT baseId);
+// An item of the colour menu at baseId: a palette entry or the dialog.
+BOOL InColorMenu(UINT id, UINT baseId);
+// A colour command of that menu: its items, or taking the colour of another object.
+BOOL IsColorCommand(UINT id, UINT baseId);
 // "線種" and "線の色" (pen colour menu).
 void AppendPenMenus(CMenu& menu);
 // Tracks the menu at the screen point, owned by the main window (the view's frame without one).

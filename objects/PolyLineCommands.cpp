@@ -140,9 +140,9 @@ BOOL CPolyLine::UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc*, DWORD, BOOL, BOOL seve
         const LineEnd end = id <= ID_START_FILLED_MARK ? LINEEND_START : LINEEND_END;
         const BOOL filled = id == ID_START_FILLED_MARK || id == ID_END_FILLED_MARK;
         cmdUI->SetCheck(filled ? IsFilledMark(end) : IsLineMark(end));
-    } else if (InRange(id, ID_PEN_COLOR_BASE, ID_PEN_COLOR_BASE + COLOR_MENU_DIALOG)) {
+    } else if (objectmenus::InColorMenu(id, ID_PEN_COLOR_BASE)) {
         objectmenus::UpdateColorCheck(cmdUI, m_crPen, ID_PEN_COLOR_BASE);
-    } else if (InRange(id, ID_FILL_COLOR_BASE, ID_FILL_COLOR_BASE + COLOR_MENU_DIALOG)) {
+    } else if (objectmenus::InColorMenu(id, ID_FILL_COLOR_BASE)) {
         objectmenus::UpdateColorCheck(cmdUI, m_crFill, ID_FILL_COLOR_BASE);
     } else if (id == ID_LINE_BEZIER) {
         cmdUI->SetCheck(IsBezier());
@@ -258,9 +258,9 @@ BOOL CPolyLine::ApplyMarkCommand(UINT commandId)
 
 BOOL CPolyLine::ApplyColorCommand(UINT commandId, CObject* argument)
 {
-    const BOOL fill = linemenu::InRange(commandId, ID_FILL_COLOR_BASE, ID_FILL_COLOR_BASE + COLOR_MENU_FROM_OBJECT);
+    const BOOL fill = objectmenus::IsColorCommand(commandId, ID_FILL_COLOR_BASE);
     const UINT baseId = fill ? ID_FILL_COLOR_BASE : ID_PEN_COLOR_BASE;
-    if (!fill && !linemenu::InRange(commandId, baseId, baseId + COLOR_MENU_FROM_OBJECT))
+    if (!fill && !objectmenus::IsColorCommand(commandId, baseId))
         return FALSE;
     const COLORREF current = fill ? m_crFill : m_crPen;
     COLORREF color = current;
