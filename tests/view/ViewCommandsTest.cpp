@@ -507,3 +507,28 @@ TEST_F(ViewCommands, LineConnectionPickSetsTheEndsObjectInOneStep)
     m_doc->Undo();
     EXPECT_EQ(lineNow()->GetStartObjectId(), m_firstId);
 }
+
+TEST_F(ViewCommands, LineShapeOperationsLeaveThePictureAFullRepaintWouldShow)
+{
+    // A slanted line, right-clicked while not selected: its handles are drawn at once, then the
+    // operation reshapes it within, across or inside its old bounding rectangle.
+    const CPoint start(200, -600), end(700, -900);
+    for (const UINT id : {ID_OP_LINE_VERTICAL_CRANK, ID_OP_LINE_BREAK, ID_OP_LINE_LIGHTNING, ID_OP_LINE_SELF_REFERENCE,
+                          ID_OP_LINE_ADJUST_POINTS}) {
+        CPolyObj* line = AddLine(start, end);
+        ASSERT_TRUE(line);
+        m_view->ClearSelection();
+        m_view->Invalidate();
+        m_view->UpdateWindow();
+        Choose(id);
+        RightClick(CPoint((3 * start.x + end.x) / 4, (3 * start.y + end.y) / 4));
+        ASSERT_NE(line->GetPointArray(), (std::vector<CPoint>{start, end})) << id;
+        m_view->UpdateWindow();
+        const QImage afterCommand = m_view->GetScreenImage().copy();
+        m_view->Invalidate();
+        m_view->UpdateWindow();
+        EXPECT_TRUE(afterCommand == m_view->GetScreenImage()) << id;
+        CUndoStep step(m_doc);
+        m_doc->RemoveObject(line);
+    }
+}
