@@ -422,8 +422,13 @@ void CBaseView::ScrollByKey(UINT vkey)
 void CBaseView::OpenMenuAtSelection()
 {
     EndInPlaceEditAndRefresh();
-    const CBaseObj* box = DrawObjects::AsBoxObject(GetLastSelected());
-    // A line object opens its menu at the anchor here once line objects exist.
+    CObject* object = GetLastSelected();
+    // A line has no corner to open at: its menu opens where the mouse last pressed.
+    if (DrawObjects::AsLineObject(object)) {
+        OpenMenuAtLogical(m_ptAnchor);
+        return;
+    }
+    const CBaseObj* box = DrawObjects::AsBoxObject(object);
     if (!box)
         return;
     // A balloon opens at its stored rectangle once it exists; every other box at its visible one.

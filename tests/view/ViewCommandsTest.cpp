@@ -369,6 +369,18 @@ TEST_F(ViewCommands, ContextMenuKeyOpensTheMenuOfTheSelectionOrTheToolMenu)
     Key(Qt::Key_Menu);
     ASSERT_EQ(m_firstItems.size(), 2u);
     EXPECT_EQ(m_firstItems.back(), ID_TOOL_POINTER);
+    // A line's menu opens where the mouse last pressed: here on the line that the press selected.
+    CPolyObj* line = AddLine(CPoint(200, -600), CPoint(800, -600));
+    LeftClick(CPoint(400, -600));
+    ASSERT_EQ(m_view->GetLastSelected(), line);
+    UINT bezierState = UINT(-1);
+    CMenu::SetPopupHook([&](CMenu& menu) -> UINT {
+        bezierState = menu.GetMenuState(ID_LINE_BEZIER, MF_BYCOMMAND);
+        return 0;
+    });
+    Key(Qt::Key_Menu);
+    EXPECT_NE(bezierState, UINT(-1));
+    EXPECT_EQ(m_view->GetLastSelected(), line);
 }
 
 TEST_F(ViewCommands, CopyDefaultsTakesEachObjectsPrototypeAndPassesOverOthers)
