@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace view_commands_test {
@@ -523,10 +524,13 @@ TEST_F(ViewCommands, LineConnectionPickSetsTheEndsObjectInOneStep)
 TEST_F(ViewCommands, LineShapeOperationsLeaveThePictureAFullRepaintWouldShow)
 {
     // A slanted line, right-clicked while not selected: its handles are drawn at once, then the
-    // operation reshapes it within, across or inside its old bounding rectangle.
+    // operation reshapes it within, across or inside its old bounding rectangle. Handles keep
+    // their size on screen, so the zoom changes how far they reach beyond the line.
     const CPoint start(200, -600), end(700, -900);
-    for (const UINT id : {ID_OP_LINE_VERTICAL_CRANK, ID_OP_LINE_BREAK, ID_OP_LINE_LIGHTNING, ID_OP_LINE_SELF_REFERENCE,
-                          ID_OP_LINE_ADJUST_POINTS}) {
+    for (const auto& [zoom, id] : {std::pair{100, ID_OP_LINE_VERTICAL_CRANK}, std::pair{100, ID_OP_LINE_BREAK},
+                                   std::pair{75, ID_OP_LINE_LIGHTNING}, std::pair{200, ID_OP_LINE_SELF_REFERENCE},
+                                   std::pair{75, ID_OP_LINE_ADJUST_POINTS}, std::pair{200, ID_OP_LINE_ADJUST_POINTS}}) {
+        m_view->SetZoom(zoom);
         CPolyObj* line = AddLine(start, end);
         ASSERT_TRUE(line);
         m_view->ClearSelection();
@@ -534,12 +538,12 @@ TEST_F(ViewCommands, LineShapeOperationsLeaveThePictureAFullRepaintWouldShow)
         m_view->UpdateWindow();
         Choose(id);
         RightClick(CPoint((3 * start.x + end.x) / 4, (3 * start.y + end.y) / 4));
-        ASSERT_NE(line->GetPointArray(), (std::vector<CPoint>{start, end})) << id;
+        ASSERT_NE(line->GetPointArray(), (std::vector<CPoint>{start, end})) << id << " at " << zoom;
         m_view->UpdateWindow();
         const QImage afterCommand = m_view->GetScreenImage().copy();
         m_view->Invalidate();
         m_view->UpdateWindow();
-        EXPECT_TRUE(afterCommand == m_view->GetScreenImage()) << id;
+        EXPECT_TRUE(afterCommand == m_view->GetScreenImage()) << id << " at " << zoom;
         CUndoStep step(m_doc);
         m_doc->RemoveObject(line);
     }
