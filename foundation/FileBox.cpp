@@ -30,8 +30,20 @@ Layout LayOut(int zoom, POINT origin, SIZE size, const FileBoxBands& bands, cons
     const SymbolScale s = ScaleSymbol(zoom, origin, size, font);
     POINT caption{FILE_BOX_MARK_COLUMN, bands.compCapCx};
     ScalePointByZoom(caption, zoom);
-    Layout l{s.x, s.y, s.W, s.H, caption.x, caption.y, bands.fileCodeCx, bands.keyItemCy, bands.codeSampleCx,
-             FILE_BOX_MARGIN, GetRoundBoxCornerSize(0), s.h, s.x, s.y};
+    Layout l{s.x,
+             s.y,
+             s.W,
+             s.H,
+             caption.x,
+             caption.y,
+             bands.fileCodeCx,
+             bands.keyItemCy,
+             bands.codeSampleCx,
+             FILE_BOX_MARGIN,
+             GetRoundBoxCornerSize(0),
+             s.h,
+             s.x,
+             s.y};
     for (int* value : {&l.f, &l.k, &l.e, &l.m, &l.r})
         ScaleValueByZoom(*value, zoom);
     return l;
@@ -119,8 +131,7 @@ void DrawInnerLines(CDC* dc, const Layout& l, DWORD flags)
         Line(dc, l.lineLeft, l.y + l.H + l.e, right, l.y + l.H + l.e);
 }
 
-void DrawTexts(CDC* dc, const Layout& l, const FileBoxTexts& texts, int compCapCx, const LOGFONT& font,
-               DWORD flags)
+void DrawTexts(CDC* dc, const Layout& l, const FileBoxTexts& texts, int compCapCx, const LOGFONT& font, DWORD flags)
 {
     const auto draw = [&](const CString& text, const CRect& rect, UINT format) {
         DrawSymbolText(dc, text, rect, format, l.h, font, flags);
@@ -142,8 +153,7 @@ void DrawTexts(CDC* dc, const Layout& l, const FileBoxTexts& texts, int compCapC
         draw(texts.dataItems, CRect(l.x + l.m, l.y + l.a + l.k - l.m, l.x + l.W - l.m, l.y + l.H + l.e + l.m),
              kWrappedFormat);
     if (l.e > 0)
-        draw(texts.examples, CRect(l.x + l.m, l.y + l.H + l.e - l.m, l.x + l.W - l.m, l.y + l.H + l.m),
-             kWrappedFormat);
+        draw(texts.examples, CRect(l.x + l.m, l.y + l.H + l.e - l.m, l.x + l.W - l.m, l.y + l.H + l.m), kWrappedFormat);
 }
 
 } // namespace file_box_cpp

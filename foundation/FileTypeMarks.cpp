@@ -123,8 +123,8 @@ void DrawFileTypeMark(CDC* dc, int zoom, const RECT& rect, WORD markId, COLORREF
     if (markId == 23)
         file_type_marks_cpp::DrawTextMark(dc, zoom, "*", CRect(rect), color, flags);
     else if (markId == 24)
-        file_type_marks_cpp::DrawTextMark(dc, zoom, CString(u8"”"),
-                                          CRect(m.L, m.T + m.h / 3, m.R, m.B + m.h / 3), color, flags);
+        file_type_marks_cpp::DrawTextMark(dc, zoom, CString(u8"”"), CRect(m.L, m.T + m.h / 3, m.R, m.B + m.h / 3),
+                                          color, flags);
     else
         file_type_marks_cpp::DrawShapeMark(dc, m, markId, color);
 }

@@ -61,7 +61,8 @@ TEST(FileTypeMarks, MarksOfTheTable)
         {9, MM_LOMETRIC, {{"Ellipse", box, true}}},
         {10, MM_LOMETRIC, {{"Polygon", {25, 0, 100, 0, 75, -100, 0, -100}}}},
         // On a screen the arrow's right stroke starts two units left of the right edge.
-        {12, MM_LOMETRIC,
+        {12,
+         MM_LOMETRIC,
          {{"Rectangle", box}, {"LineTo", {50, 0, 50, -99}}, {"LineTo", {0, 0, 50, -99}}, {"LineTo", {98, 0, 50, -99}}}},
         {14, MM_LOMETRIC, {{"Polygon", {50, 0, 0, -100, 100, -100}, true}}},
         {15, MM_LOMETRIC, {{"Polygon", {0, -50, 50, 0, 100, -50, 50, -100}}}},
