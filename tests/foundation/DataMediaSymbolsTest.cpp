@@ -102,9 +102,9 @@ TEST(DataMediaSymbols, CompositeKindsAtSmallZoom)
         bool sameAtZoom25;
     };
     const Case cases[] = {
-        {5, 4, true},   {6, 4, true},   {9, 1, true},   {12, 11, true}, {15, 14, true},
-        {18, 7, true},  {28, 27, true}, {30, 27, true}, {32, 27, true}, {34, 27, true},
-        {47, 1, true},  {51, 50, true}, {2, 1, false},  {8, 7, false},  {41, 3, false},
+        {5, 4, true},  {6, 4, true},   {9, 1, true},   {12, 11, true}, {15, 14, true},
+        {18, 7, true}, {28, 27, true}, {30, 27, true}, {32, 27, true}, {34, 27, true},
+        {47, 1, true}, {51, 50, true}, {2, 1, false},  {8, 7, false},  {41, 3, false},
     };
     for (const Case& c : cases) {
         Recording kind, base;
@@ -128,7 +128,10 @@ TEST(DataMediaSymbols, StockPaperHoles)
     };
     // Holes of 6 every 12 from 46 below the top while they stay above 4/5 of the height; at zoom
     // 26 they are 1 wide, every 2 units from 11 to 31 below the top (4/5 of the height is 34).
-    const Case cases[] = {{100, {240, -160}, 14}, {100, {240, -50}, 0}, {26, {240, -160}, 2 * 11}, {25, {240, -160}, 0}};
+    const Case cases[] = {{100, {240, -160}, 14},
+                          {100, {240, -50}, 0},
+                          {26, {240, -160}, 2 * 11},
+                          {25, {240, -160}, 0}};
     for (const Case& c : cases) {
         Recording r;
         Draw(r, 15, c.zoom, c.size);

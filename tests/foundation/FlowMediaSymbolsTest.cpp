@@ -24,8 +24,8 @@ constexpr COLORREF kRed = 0x0000FF;
 
 void Draw(Recording& r, WORD kind, int zoom = 100, WORD shadow = 0, SIZE size = {240, -160}, DWORD flags = 0)
 {
-    DrawFlowMediaSymbol(&r.dc, zoom, {"FIRST", "SECOND", "THIRD"}, {0, 0}, size, kind, FALSE, kBlue, 0,
-                        DefaultFont(), flags, shadow, kRed);
+    DrawFlowMediaSymbol(&r.dc, zoom, {"FIRST", "SECOND", "THIRD"}, {0, 0}, size, kind, FALSE, kBlue, 0, DefaultFont(),
+                        flags, shadow, kRed);
 }
 
 std::vector<std::pair<std::string, std::vector<int>>> Texts(const DrawLog& log, const char* op = "DrawText")
@@ -45,9 +45,7 @@ TEST(FlowMediaSymbols, BandsAndTheirTexts)
         std::vector<std::pair<std::string, std::vector<int>>> texts;
     };
     const Case cases[] = {
-        {1,
-         {{0, -39, 240, -39}},
-         {{"FIRST", {17, -9, 223, -35, 0x825}}, {"SECOND", {17, -44, 223, -138, 0x811}}}},
+        {1, {{0, -39, 240, -39}}, {{"FIRST", {17, -9, 223, -35, 0x825}}, {"SECOND", {17, -44, 223, -138, 0x811}}}},
         {2,
          {{0, -39, 240, -39}, {0, -121, 240, -121}},
          {{"THIRD", {10, -9, 220, -35, 0x825}},
@@ -90,10 +88,10 @@ TEST(FlowMediaSymbols, OutlinesWithAndWithoutShadow)
         std::vector<std::string> ops;
     };
     const Case cases[] = {
-        {1, 0, {"Rectangle", "Rectangle", "LineTo"}},    // white, then framed
-        {1, 10, {"Rectangle", "Rectangle", "LineTo"}},   // shadow, then the white symbol
-        {4, 0, {"Rectangle", "RoundRect", "LineTo"}},    // the whole rectangle white first
-        {4, 10, {"RoundRect", "RoundRect", "LineTo"}},   // nothing white between the corners
+        {1, 0, {"Rectangle", "Rectangle", "LineTo"}},  // white, then framed
+        {1, 10, {"Rectangle", "Rectangle", "LineTo"}}, // shadow, then the white symbol
+        {4, 0, {"Rectangle", "RoundRect", "LineTo"}},  // the whole rectangle white first
+        {4, 10, {"RoundRect", "RoundRect", "LineTo"}}, // nothing white between the corners
         {7, 10, {"Ellipse", "Ellipse", "LineTo"}},
     };
     for (const Case& c : cases) {
