@@ -96,8 +96,8 @@ void DrawTexts(const SymbolCanvas& c, const FlowTexts& texts, Note note, COLORRE
     });
 }
 
-void DrawFlow(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, COLORREF penColor,
-              COLORREF textColor, const LOGFONT& font, WORD shadowDepth, COLORREF shadowColor, DWORD flags, Shape shape)
+void DrawFlow(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, COLORREF penColor, COLORREF textColor,
+              const LOGFONT& font, WORD shadowDepth, COLORREF shadowColor, DWORD flags, Shape shape)
 {
     const SymbolCanvas canvas(dc, zoom, origin, size, penColor, font, flags);
     DrawBody(canvas, shape.outline, shadowDepth, shadowColor);
@@ -120,70 +120,94 @@ constexpr std::array<Shape, FLOW_MEDIA_KIND_COUNT> kShapes{{
 
 } // namespace flow_media_symbols_cpp
 
-void DrawFlowMediaSymbol(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, WORD kind,
-                         BOOL asterisk, COLORREF penColor, COLORREF textColor, const LOGFONT& font, DWORD flags,
-                         WORD shadowDepth, COLORREF shadowColor)
+void DrawFlowMediaSymbol(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, WORD kind, BOOL asterisk,
+                         COLORREF penColor, COLORREF textColor, const LOGFONT& font, DWORD flags, WORD shadowDepth,
+                         COLORREF shadowColor)
 {
     if (kind == 0 || kind >= FLOW_MEDIA_KIND_COUNT) {
         DrawLabeledBox(dc, zoom, texts.first, texts.second, origin, size, FALSE, TRUE, asterisk, penColor, textColor,
                        font, flags);
         return;
     }
-    flow_media_symbols_cpp::DrawFlow(dc, zoom, texts, origin, size, penColor, textColor, font, shadowDepth,
-                                     shadowColor, flags, flow_media_symbols_cpp::kShapes[kind]);
+    flow_media_symbols_cpp::DrawFlow(dc, zoom, texts, origin, size, penColor, textColor, font, shadowDepth, shadowColor,
+                                     flags, flow_media_symbols_cpp::kShapes[kind]);
 }
 
-void DrawFlowRectangle(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL, COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth, COLORREF shadowColor, DWORD flags)
+void DrawFlowRectangle(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL, COLORREF penColor,
+                       COLORREF textColor, const LOGFONT& font, WORD shadowDepth, COLORREF shadowColor, DWORD flags)
 {
-    flow_media_symbols_cpp::DrawFlow(dc, zoom, texts, origin, size, penColor, textColor, font, shadowDepth, shadowColor, flags,
+    flow_media_symbols_cpp::DrawFlow(dc, zoom, texts, origin, size, penColor, textColor, font, shadowDepth, shadowColor,
+                                     flags,
                                      {flow_media_symbols_cpp::Outline::Rectangle, flow_media_symbols_cpp::Note::None});
 }
 
-void DrawFlowRectangleTopNote(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL, COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth, COLORREF shadowColor, DWORD flags)
+void DrawFlowRectangleTopNote(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL,
+                              COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth,
+                              COLORREF shadowColor, DWORD flags)
 {
-    flow_media_symbols_cpp::DrawFlow(dc, zoom, texts, origin, size, penColor, textColor, font, shadowDepth, shadowColor, flags,
+    flow_media_symbols_cpp::DrawFlow(dc, zoom, texts, origin, size, penColor, textColor, font, shadowDepth, shadowColor,
+                                     flags,
                                      {flow_media_symbols_cpp::Outline::Rectangle, flow_media_symbols_cpp::Note::Top});
 }
 
-void DrawFlowRectangleBottomNote(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL, COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth, COLORREF shadowColor, DWORD flags)
+void DrawFlowRectangleBottomNote(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL,
+                                 COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth,
+                                 COLORREF shadowColor, DWORD flags)
 {
-    flow_media_symbols_cpp::DrawFlow(dc, zoom, texts, origin, size, penColor, textColor, font, shadowDepth, shadowColor, flags,
-                                     {flow_media_symbols_cpp::Outline::Rectangle, flow_media_symbols_cpp::Note::Bottom});
+    flow_media_symbols_cpp::DrawFlow(dc, zoom, texts, origin, size, penColor, textColor, font, shadowDepth, shadowColor,
+                                     flags,
+                                     {flow_media_symbols_cpp::Outline::Rectangle,
+                                      flow_media_symbols_cpp::Note::Bottom});
 }
 
-void DrawFlowRoundRect(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL, COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth, COLORREF shadowColor, DWORD flags)
+void DrawFlowRoundRect(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL, COLORREF penColor,
+                       COLORREF textColor, const LOGFONT& font, WORD shadowDepth, COLORREF shadowColor, DWORD flags)
 {
-    flow_media_symbols_cpp::DrawFlow(dc, zoom, texts, origin, size, penColor, textColor, font, shadowDepth, shadowColor, flags,
+    flow_media_symbols_cpp::DrawFlow(dc, zoom, texts, origin, size, penColor, textColor, font, shadowDepth, shadowColor,
+                                     flags,
                                      {flow_media_symbols_cpp::Outline::Round, flow_media_symbols_cpp::Note::None});
 }
 
-void DrawFlowRoundRectTopNote(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL, COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth, COLORREF shadowColor, DWORD flags)
+void DrawFlowRoundRectTopNote(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL,
+                              COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth,
+                              COLORREF shadowColor, DWORD flags)
 {
-    flow_media_symbols_cpp::DrawFlow(dc, zoom, texts, origin, size, penColor, textColor, font, shadowDepth, shadowColor, flags,
+    flow_media_symbols_cpp::DrawFlow(dc, zoom, texts, origin, size, penColor, textColor, font, shadowDepth, shadowColor,
+                                     flags,
                                      {flow_media_symbols_cpp::Outline::Round, flow_media_symbols_cpp::Note::Top});
 }
 
-void DrawFlowRoundRectBottomNote(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL, COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth, COLORREF shadowColor, DWORD flags)
+void DrawFlowRoundRectBottomNote(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL,
+                                 COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth,
+                                 COLORREF shadowColor, DWORD flags)
 {
-    flow_media_symbols_cpp::DrawFlow(dc, zoom, texts, origin, size, penColor, textColor, font, shadowDepth, shadowColor, flags,
+    flow_media_symbols_cpp::DrawFlow(dc, zoom, texts, origin, size, penColor, textColor, font, shadowDepth, shadowColor,
+                                     flags,
                                      {flow_media_symbols_cpp::Outline::Round, flow_media_symbols_cpp::Note::Bottom});
 }
 
-void DrawFlowEllipse(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL, COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth, COLORREF shadowColor, DWORD flags)
+void DrawFlowEllipse(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL, COLORREF penColor,
+                     COLORREF textColor, const LOGFONT& font, WORD shadowDepth, COLORREF shadowColor, DWORD flags)
 {
-    flow_media_symbols_cpp::DrawFlow(dc, zoom, texts, origin, size, penColor, textColor, font, shadowDepth, shadowColor, flags,
+    flow_media_symbols_cpp::DrawFlow(dc, zoom, texts, origin, size, penColor, textColor, font, shadowDepth, shadowColor,
+                                     flags,
                                      {flow_media_symbols_cpp::Outline::Ellipse, flow_media_symbols_cpp::Note::None});
 }
 
-void DrawFlowEllipseTopNote(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL, COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth, COLORREF shadowColor, DWORD flags)
+void DrawFlowEllipseTopNote(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL, COLORREF penColor,
+                            COLORREF textColor, const LOGFONT& font, WORD shadowDepth, COLORREF shadowColor,
+                            DWORD flags)
 {
-    flow_media_symbols_cpp::DrawFlow(dc, zoom, texts, origin, size, penColor, textColor, font, shadowDepth, shadowColor, flags,
+    flow_media_symbols_cpp::DrawFlow(dc, zoom, texts, origin, size, penColor, textColor, font, shadowDepth, shadowColor,
+                                     flags,
                                      {flow_media_symbols_cpp::Outline::Ellipse, flow_media_symbols_cpp::Note::Top});
 }
 
-void DrawFlowEllipseBottomNote(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL, COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth, COLORREF shadowColor, DWORD flags)
+void DrawFlowEllipseBottomNote(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL,
+                               COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth,
+                               COLORREF shadowColor, DWORD flags)
 {
-    flow_media_symbols_cpp::DrawFlow(dc, zoom, texts, origin, size, penColor, textColor, font, shadowDepth, shadowColor, flags,
+    flow_media_symbols_cpp::DrawFlow(dc, zoom, texts, origin, size, penColor, textColor, font, shadowDepth, shadowColor,
+                                     flags,
                                      {flow_media_symbols_cpp::Outline::Ellipse, flow_media_symbols_cpp::Note::Bottom});
 }
-

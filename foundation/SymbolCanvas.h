@@ -67,7 +67,6 @@ public:
     CPoint At(POINT point) const;
 
 private:
-
     CDC* m_dc;
     int m_zoom;
     SymbolScale m_scale;

@@ -8,6 +8,7 @@
 #include "foundation/PopupMenuPenStyle.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/DrawLog.h"
+#include "tests/foundation/MenuTesting.h"
 #include "tests/support/TestAppServices.h"
 
 #include <gtest/gtest.h>
@@ -20,14 +21,6 @@
 #include <vector>
 
 namespace popup_menus_test {
-
-std::vector<UINT> ItemIds(const CMenu& menu)
-{
-    std::vector<UINT> ids;
-    for (int i = 0; i < menu.GetMenuItemCount(); ++i)
-        ids.push_back(menu.GetMenuItemID(i));
-    return ids;
-}
 
 std::vector<DrawCall> Paint(CMenu& menu, UINT id, UINT_PTR data, UINT state)
 {
@@ -53,8 +46,8 @@ bool Has(const std::vector<DrawCall>& calls, const char* op, std::vector<int> ar
 
 } // namespace popup_menus_test
 
+using menu_testing::ItemIds;
 using popup_menus_test::Has;
-using popup_menus_test::ItemIds;
 using popup_menus_test::Paint;
 
 TEST(PopupMenus, TableMenuMakesSeparatorsOfItsMarkerAndTakesTheCount)

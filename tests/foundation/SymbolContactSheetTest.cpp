@@ -67,17 +67,17 @@ int AddSymbols(std::vector<Cell>& cells, int top, int zoom)
     const auto at = [zoom](POINT p) { return POINT{p.x * 100 / zoom + 30, p.y * 100 / zoom - 25}; };
     top = AddGrid(cells, {20, top}, cell, 8, DATA_MEDIA_KIND_COUNT, [&](int kind, CRect rect) {
         return Cell{rect, [=](CDC* dc, POINT p) {
-                        DrawDataMediaSymbol(dc, zoom, std::to_string(kind).c_str(), GetDataMediaName(WORD(kind)),
-                                            at(p), kSymbol, WORD(kind), FALSE, kInk, kText, font, 0);
+                        DrawDataMediaSymbol(dc, zoom, std::to_string(kind).c_str(), GetDataMediaName(WORD(kind)), at(p),
+                                            kSymbol, WORD(kind), FALSE, kInk, kText, font, 0);
                     }};
     });
     top = AddGrid(cells, {20, top}, cell, 8, FLOW_MEDIA_KIND_COUNT, [&](int kind, CRect rect) {
-        return Cell{rect, [=](CDC* dc, POINT p) {
-                        const FlowTexts texts{std::to_string(kind).c_str(), GetFlowMediaName(WORD(kind)),
-                                              CString(u8"補足")};
-                        DrawFlowMediaSymbol(dc, zoom, texts, at(p), kSymbol, WORD(kind), FALSE, kInk, kText, font, 0,
-                                            kind % 3 == 0 ? 15 : 0, 0xC0C0C0);
-                    }};
+        return Cell{
+            rect, [=](CDC* dc, POINT p) {
+                const FlowTexts texts{std::to_string(kind).c_str(), GetFlowMediaName(WORD(kind)), CString(u8"補足")};
+                DrawFlowMediaSymbol(dc, zoom, texts, at(p), kSymbol, WORD(kind), FALSE, kInk, kText, font, 0,
+                                    kind % 3 == 0 ? 15 : 0, 0xC0C0C0);
+            }};
     });
     return AddGrid(cells, {20, top}, cell, 8, FILE_TYPE_MARK_COUNT, [&](int mark, CRect rect) {
         return Cell{rect, [=](CDC* dc, POINT p) {
