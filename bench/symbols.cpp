@@ -1,34 +1,19 @@
 // Drawing conceptual-file boxes with their file-type marks and texts at zoom 100 into a
 // 2000 x 2000 image, as a large data model diagram paints them; once with the platform's text
 // drawing and once with the program's own text layout.
+#include "bench/support/ImageCanvas.h"
 #include "bench/support/QtBenchmark.h"
 #include "foundation/FileTypeMarks.h"
 #include "foundation/SymbolPrimitives.h"
 #include "platform/gdi/DC.h"
 
 #include <QGuiApplication>
-#include <QImage>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
 constexpr int kBoxes = 5000;
-
-struct Canvas
-{
-    QImage image{2000, 2000, QImage::Format_RGB32};
-    CDC dc;
-
-    Canvas()
-    {
-        image.fill(Qt::white);
-        dc.CreateOnDevice(&image);
-        dc.SetDeviceCaps(LOGPIXELSX, 96);
-        dc.SetDeviceCaps(LOGPIXELSY, 96);
-        dc.SetMapMode(MM_LOMETRIC);
-    }
-};
 
 // Origins spread over the picture (5290 x 5290 units of 0.1 mm).
 POINT Origin(int i)
@@ -38,7 +23,7 @@ POINT Origin(int i)
 
 void DrawBoxes(benchmark::State& state, DWORD flags)
 {
-    Canvas canvas;
+    ImageCanvas canvas;
     LOGFONT font;
     InitDefaultLogFont(font);
     const FileBoxTexts texts{"E0123", CString(u8"顧客マスタ"), CString(u8"顧客番号"),

@@ -20,32 +20,3 @@ struct FlowTexts
 void DrawFlowMediaSymbol(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, WORD kind, BOOL asterisk,
                          COLORREF penColor, COLORREF textColor, const LOGFONT& font, DWORD flags, WORD shadowDepth,
                          COLORREF shadowColor);
-
-// The pictogram of each kind 1..9; the plain kinds 1, 4 and 7 do not show the third text.
-void DrawFlowRectangle(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL asterisk,
-                       COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth,
-                       COLORREF shadowColor, DWORD flags);
-void DrawFlowRectangleTopNote(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL asterisk,
-                              COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth,
-                              COLORREF shadowColor, DWORD flags);
-void DrawFlowRectangleBottomNote(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL asterisk,
-                                 COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth,
-                                 COLORREF shadowColor, DWORD flags);
-void DrawFlowRoundRect(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL asterisk,
-                       COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth,
-                       COLORREF shadowColor, DWORD flags);
-void DrawFlowRoundRectTopNote(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL asterisk,
-                              COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth,
-                              COLORREF shadowColor, DWORD flags);
-void DrawFlowRoundRectBottomNote(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL asterisk,
-                                 COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth,
-                                 COLORREF shadowColor, DWORD flags);
-void DrawFlowEllipse(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL asterisk,
-                     COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth, COLORREF shadowColor,
-                     DWORD flags);
-void DrawFlowEllipseTopNote(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL asterisk,
-                            COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth,
-                            COLORREF shadowColor, DWORD flags);
-void DrawFlowEllipseBottomNote(CDC* dc, int zoom, const FlowTexts& texts, POINT origin, SIZE size, BOOL asterisk,
-                               COLORREF penColor, COLORREF textColor, const LOGFONT& font, WORD shadowDepth,
-                               COLORREF shadowColor, DWORD flags);

@@ -7,22 +7,15 @@
 
 #include "platform/gdi/DC.h"
 
-#include <numeric>
-#include <vector>
 
 void CPopupMenuDataMedia::BuildMediaMenu()
 {
-    std::vector<WORD> kinds(DATA_MEDIA_KIND_COUNT - 1);
-    std::iota(kinds.begin(), kinds.end(), WORD(1));
-    BuildFromKinds(kinds);
+    BuildFromKinds(ValidSymbolKinds(DATA_MEDIA_KIND_COUNT));
 }
 
 void CPopupMenuDataMedia::BuildFromKinds(std::span<const WORD> kinds)
 {
-    CreatePopupMenu();
-    for (const WORD kind : kinds)
-        if (!AppendOwnerDrawItem(ID_DATA_MEDIA_BASE + kind, kind))
-            return;
+    BuildSymbolMenu(*this, ID_DATA_MEDIA_BASE, kinds);
 }
 
 void CPopupMenuDataMedia::MeasureItem(MEASUREITEMSTRUCT* item)

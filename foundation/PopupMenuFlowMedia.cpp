@@ -9,10 +9,7 @@
 
 void CPopupMenuFlowMedia::BuildMediaMenu()
 {
-    CreatePopupMenu();
-    for (WORD kind = 1; kind < FLOW_MEDIA_KIND_COUNT; ++kind)
-        if (!AppendOwnerDrawItem(ID_FLOW_MEDIA_BASE + kind, kind))
-            return;
+    BuildSymbolMenu(*this, ID_FLOW_MEDIA_BASE, ValidSymbolKinds(FLOW_MEDIA_KIND_COUNT));
 }
 
 void CPopupMenuFlowMedia::MeasureItem(MEASUREITEMSTRUCT* item)

@@ -5,6 +5,8 @@
 #include "platform/gdi/DC.h"
 #include "platform/ui/Menu.h"
 
+#include <numeric>
+
 namespace symbol_menu_item_cpp {
 
 constexpr UINT kItemWidth = 200;
@@ -15,6 +17,21 @@ constexpr int kSymbolPixels = 26;
 constexpr UINT kLabelFormat = DT_SINGLELINE | DT_VCENTER;
 
 } // namespace symbol_menu_item_cpp
+
+void BuildSymbolMenu(CMenu& menu, UINT idBase, std::span<const WORD> kinds)
+{
+    menu.CreatePopupMenu();
+    for (const WORD kind : kinds)
+        if (!menu.AppendOwnerDrawItem(idBase + kind, kind))
+            return;
+}
+
+std::vector<WORD> ValidSymbolKinds(int count)
+{
+    std::vector<WORD> kinds(std::size_t(count > 1 ? count - 1 : 0));
+    std::iota(kinds.begin(), kinds.end(), WORD(1));
+    return kinds;
+}
 
 void MeasureSymbolMenuItem(MEASUREITEMSTRUCT* item)
 {

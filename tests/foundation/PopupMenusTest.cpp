@@ -24,18 +24,7 @@ namespace popup_menus_test {
 
 std::vector<DrawCall> Paint(CMenu& menu, UINT id, UINT_PTR data, UINT state)
 {
-    DrawLog log;
-    CDC dc;
-    dc.CreateRecording(&log);
-    DRAWITEMSTRUCT item;
-    item.itemID = id;
-    item.itemAction = ODA_DRAWENTIRE;
-    item.itemState = state;
-    item.pDC = &dc;
-    item.rcItem = RECT{0, 0, 160, 20};
-    item.itemData = data;
-    menu.DrawItem(&item);
-    return log.calls;
+    return menu_testing::PaintItem(menu, id, data, ODA_DRAWENTIRE, state, RECT{0, 0, 160, 20}).calls;
 }
 
 bool Has(const std::vector<DrawCall>& calls, const char* op, std::vector<int> args = {})

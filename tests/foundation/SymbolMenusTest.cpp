@@ -35,22 +35,10 @@ using menu_testing::ItemIds;
 using symbol_recording::Ops;
 using symbol_recording::RectsOf;
 
-// Paints one item on a recording device in the menu's pixel mapping.
+// Paints one item 200 x 30 pixels, 60 pixels down the menu.
 DrawLog PaintItem(CMenu& menu, UINT id, UINT_PTR data, UINT action, UINT state = 0)
 {
-    DrawLog log;
-    CDC dc;
-    dc.CreateRecording(&log);
-    DRAWITEMSTRUCT item;
-    item.itemID = id;
-    item.itemAction = action;
-    item.itemState = state;
-    item.pDC = &dc;
-    item.rcItem = RECT{0, 60, 200, 90};
-    item.itemData = data;
-    menu.DrawItem(&item);
-    EXPECT_EQ(dc.GetMapMode(), MM_TEXT);
-    return log;
+    return menu_testing::PaintItem(menu, id, data, action, state, RECT{0, 60, 200, 90});
 }
 
 TEST(SymbolMenus, MediaGroupsCoverEveryKindOnce)
