@@ -120,6 +120,14 @@ constexpr COLORREF kButtonShadow = 0x828282;
 constexpr COLORREF kInactiveCaption = 0x808080;
 constexpr COLORREF kInactiveCaptionText = 0xC0C0C0;
 
+// A face read from a file may lack its terminator: the copy always has one, and zeros after it.
+void CopyFaceName(char (&destination)[LF_FACESIZE], const char* source)
+{
+    const std::size_t length = strnlen(source, LF_FACESIZE - 1);
+    std::memset(destination, 0, LF_FACESIZE);
+    std::memcpy(destination, source, length);
+}
+
 std::vector<CString> Converted(std::span<const char8_t* const> table)
 {
     std::vector<CString> names;
@@ -223,8 +231,7 @@ void InitDefaultLogFont(LOGFONT& font)
     font.lfQuality = 1;
     font.lfPitchAndFamily = 0x34;
     static const CString face(u8"ＭＳ Ｐゴシック");
-    std::memset(font.lfFaceName, 0, sizeof font.lfFaceName);
-    std::strncpy(font.lfFaceName, face.Bytes().c_str(), LF_FACESIZE - 1);
+    symbol_primitives_cpp::CopyFaceName(font.lfFaceName, face.Bytes().c_str());
 }
 
 void CopyLogFont(LOGFONT& destination, const LOGFONT& source)
@@ -242,9 +249,7 @@ void CopyLogFont(LOGFONT& destination, const LOGFONT& source)
     destination.lfClipPrecision = source.lfClipPrecision;
     destination.lfQuality = source.lfQuality;
     destination.lfPitchAndFamily = source.lfPitchAndFamily;
-    // A face read from a file may lack its terminator: the copy always has one.
-    std::memset(destination.lfFaceName, 0, sizeof destination.lfFaceName);
-    std::strncpy(destination.lfFaceName, source.lfFaceName, LF_FACESIZE - 1);
+    symbol_primitives_cpp::CopyFaceName(destination.lfFaceName, source.lfFaceName);
 }
 
 const CString& GetDataMediaName(WORD kind)
