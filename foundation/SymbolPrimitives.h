@@ -52,9 +52,8 @@ void DrawTextLinesInRect(CDC* dc, const LOGFONT& font, const CString& text, cons
 
 // The generic symbol box: in full style a white box outlined in the pen colour with a name band;
 // in caption style a small window whose caption shows the active state and the letter marks.
-void DrawLabeledBox(CDC* dc, int zoom, const CString& name, const CString& text, POINT origin, SIZE size,
-                    BOOL active, BOOL full, BOOL asterisk, COLORREF penColor, COLORREF textColor,
-                    const LOGFONT& font, DWORD flags);
+void DrawLabeledBox(CDC* dc, int zoom, const CString& name, const CString& text, POINT origin, SIZE size, BOOL active,
+                    BOOL full, BOOL asterisk, COLORREF penColor, COLORREF textColor, const LOGFONT& font, DWORD flags);
 
 // The frame of a symbol scaled to the zoom: origin, size, the name band b, the margins mx and my,
 // the small gaps g2 and g5, and the text height h (font height and line step, negative).
@@ -88,6 +87,22 @@ private:
     BOOL m_ready = FALSE;
 };
 
+// Keeps the selected pen and brush and puts them back when it goes. Declare it after the pens and
+// brushes the drawing creates, so that it lets go of them before they die.
+class PenBrushRestorer
+{
+public:
+    explicit PenBrushRestorer(CDC* dc);
+    ~PenBrushRestorer();
+    PenBrushRestorer(const PenBrushRestorer&) = delete;
+    PenBrushRestorer& operator=(const PenBrushRestorer&) = delete;
+
+private:
+    CDC* m_dc;
+    CPen* m_oldPen;
+    CBrush* m_oldBrush;
+};
+
 // Selects a solid pen of width 1 in the colour and the stock null brush for the lifetime of the
 // scope: every stroke is then an outline in that colour.
 class SymbolPenScope
@@ -108,5 +123,5 @@ private:
 
 // Draws a symbol text with the platform's DrawText, or with the own layout when the flags ask for
 // it: one-line formats go to DrawTextLineInRect, wrapped ones to DrawTextLinesInRect.
-void DrawSymbolText(CDC* dc, const CString& text, const RECT& rect, UINT format, int lineHeight,
-                    const LOGFONT& font, DWORD flags);
+void DrawSymbolText(CDC* dc, const CString& text, const RECT& rect, UINT format, int lineHeight, const LOGFONT& font,
+                    DWORD flags);
