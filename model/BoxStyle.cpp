@@ -1,39 +1,11 @@
 #include "model/BoxStyle.h"
 
 #include "foundation/RegItemObj.h"
+#include "foundation/SymbolPrimitives.h"
 
 IMPLEMENT_DYNCREATE(CBoxStyle, CObject)
 
 namespace BoxStyle {
-
-// The drawing-style names of the 25 file-type marks, by mark id.
-const char8_t* const kMarkNames[BOXSTYLE_MARK_COUNT] = {
-    u8"ﾏｰｸなし",
-    u8"四角",
-    u8"四角塗りつぶし",
-    u8"ｸﾛｽ",
-    u8"ｽﾗｯｼｭ",
-    u8"逆ｽﾗｯｼｭ",
-    u8"ｽﾗｯｼｭ上塗りつぶし",
-    u8"ｽﾗｯｼｭ下塗りつぶし",
-    u8"円",
-    u8"円塗りつぶし",
-    u8"平行四辺形",
-    u8"平行四辺形塗りつぶし",
-    u8"下矢印",
-    u8"三角",
-    u8"三角塗りつぶし",
-    u8"菱形",
-    u8"菱形塗りつぶし",
-    u8"水平線",
-    u8"水平線上塗りつぶし",
-    u8"水平線下塗りつぶし",
-    u8"垂直線",
-    u8"垂直線左塗つぶし",
-    u8"垂直線右塗つぶし",
-    u8"ｱｽﾀﾘｽｸ",
-    u8"ﾀﾞﾌﾞﾙｺｰﾃｰｼｮﾝ",
-};
 
 CString EntryOf(WORD markId)
 {
@@ -46,7 +18,7 @@ CString EntryOf(WORD markId)
 
 CString CBoxStyle::MarkNameOf(WORD markId)
 {
-    return markId < BOXSTYLE_MARK_COUNT ? CString(BoxStyle::kMarkNames[markId]) : CString();
+    return GetFileTypeMarkName(markId);
 }
 
 CBoxStyle::CBoxStyle(WORD markId, const char* markName, const char* userName, int shown, int changed)
