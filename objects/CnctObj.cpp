@@ -197,8 +197,7 @@ void CCnctObj::ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD, BOOL pri
         TrackShapeMenu(screenPoint, view, cnctobj::kSwitches, kSnapOnlyOperations);
 }
 
-BOOL CCnctObj::UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
-                               BOOL severalSelected)
+BOOL CCnctObj::UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode, BOOL severalSelected)
 {
     const UINT id = cmdUI->m_nID;
     if (cnctobj::IsTypeCommand(id))

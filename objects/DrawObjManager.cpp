@@ -3,9 +3,11 @@
 #include "foundation/ErrorReport.h"
 #include "foundation/ListElements.h"
 #include "foundation/RegItemObj.h"
+#include "objects/ArcObj.h"
 #include "objects/CnctObj.h"
 #include "objects/DiamondObj.h"
 #include "objects/ElliObj.h"
+#include "objects/FarcObj.h"
 #include "objects/PolyObj.h"
 #include "objects/PolygonObj.h"
 #include "objects/RectObj.h"
@@ -27,6 +29,8 @@ const PrototypeFactory kPrototypeRows[] = {
         return rounded;
     },
     []() -> CObject* { return new CElliObj; },
+    []() -> CObject* { return new CArcObj; },
+    []() -> CObject* { return new CFarcObj; },
     []() -> CObject* { return new CCnctObj; },
     []() -> CObject* { return new CDiamondObj; },
     []() -> CObject* { return new CPolygonObj; },

@@ -1,9 +1,11 @@
 #include "objects/DrawObjects.h"
 
+#include "objects/ArcObj.h"
 #include "objects/BaseObj.h"
 #include "objects/CnctObj.h"
 #include "objects/DiamondObj.h"
 #include "objects/ElliObj.h"
+#include "objects/FarcObj.h"
 #include "objects/PolyObj.h"
 #include "objects/PolygonObj.h"
 #include "objects/RectObj.h"
@@ -78,6 +80,10 @@ CObject* Clone(const CObject* object)
         return new CRectObj(*static_cast<const CRectObj*>(object));
     if (runtimeClass == RUNTIME_CLASS(CElliObj))
         return new CElliObj(*static_cast<const CElliObj*>(object));
+    if (runtimeClass == RUNTIME_CLASS(CArcObj))
+        return new CArcObj(*static_cast<const CArcObj*>(object));
+    if (runtimeClass == RUNTIME_CLASS(CFarcObj))
+        return new CFarcObj(*static_cast<const CFarcObj*>(object));
     if (runtimeClass == RUNTIME_CLASS(CCnctObj))
         return new CCnctObj(*static_cast<const CCnctObj*>(object));
     if (runtimeClass == RUNTIME_CLASS(CDiamondObj))

@@ -44,7 +44,8 @@ void CElliObj::Draw(CDC* pDC, int zoom, BOOL withHandles, BOOL printMode, const 
     if (IsHiddenIn(printMode))
         return;
     const CRect rect = GetScaledRect(zoom, printMode);
-    DrawShapeSequence(pDC, zoom, printMode, [&](CDC* dc, POINT shift, ShapePass) { dc->Ellipse(rect + CPoint(shift)); });
+    DrawShapeSequence(pDC, zoom, printMode,
+                      [&](CDC* dc, POINT shift, ShapePass) { dc->Ellipse(rect + CPoint(shift)); });
     if (withHandles)
         DrawHandles(pDC, zoom, printMode);
 }

@@ -44,16 +44,16 @@ int CalcPolygonPoints(const RECT& r, WORD sides, float ratio, POINT* p)
     if (sides == POLYGON_HEXAGON) {
         const int inset = TruncToInt((r.right - r.left) * double(ratio));
         const int midY = r.top - TruncToInt((r.bottom - r.top) * -0.5);
-        const POINT points[] = {{r.left, midY},          {r.left + inset, r.top},  {r.right - inset, r.top},
-                                {r.right, midY},         {r.right - inset, r.bottom}, {r.left + inset, r.bottom}};
+        const POINT points[] = {{r.left, midY},  {r.left + inset, r.top},     {r.right - inset, r.top},
+                                {r.right, midY}, {r.right - inset, r.bottom}, {r.left + inset, r.bottom}};
         std::copy(std::begin(points), std::end(points), p);
         return POLYGON_HEXAGON;
     }
     if (sides == POLYGON_OCTAGON) {
         const int c = polygonobj::OctagonCut(r, ratio);
-        const POINT points[] = {{r.left, r.top - c},     {r.left + c, r.top},     {r.right - c, r.top},
-                                {r.right, r.top - c},    {r.right, r.bottom + c}, {r.right - c, r.bottom},
-                                {r.left + c, r.bottom},  {r.left, r.bottom + c}};
+        const POINT points[] = {{r.left, r.top - c},    {r.left + c, r.top},     {r.right - c, r.top},
+                                {r.right, r.top - c},   {r.right, r.bottom + c}, {r.right - c, r.bottom},
+                                {r.left + c, r.bottom}, {r.left, r.bottom + c}};
         std::copy(std::begin(points), std::end(points), p);
         return POLYGON_OCTAGON;
     }

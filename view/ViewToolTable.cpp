@@ -1,9 +1,11 @@
 #include "view/ViewToolTable.h"
 
 #include "foundation/CommandIds.h"
+#include "view/ArcTool.h"
 #include "view/ConnectorTool.h"
 #include "view/DiamondTool.h"
 #include "view/EllipseTool.h"
+#include "view/FreeArcTool.h"
 #include "view/LineTool.h"
 #include "view/PointerTool.h"
 #include "view/PolygonTool.h"
@@ -35,6 +37,8 @@ constexpr struct
     {ID_TOOL_RECT, &Instance<RectTool>},
     {ID_TOOL_ROUNDRECT, &Instance<RoundRectTool>},
     {ID_TOOL_ELLIPSE, &Instance<EllipseTool>},
+    {ID_TOOL_ARC, &Instance<ArcTool>},
+    {ID_TOOL_FREEARC, &Instance<FreeArcTool>},
     {ID_TOOL_CONNECTOR, &Instance<ConnectorTool>},
     {ID_TOOL_DIAMOND, &Instance<DiamondTool>},
     {ID_TOOL_HEXAGON, &Instance<HexagonTool>},

@@ -25,8 +25,7 @@ std::vector<CPoint> Outline(const COutlineObj& object)
 
 TEST(Diamond, CornersShadowAndRefusedRounding)
 {
-    EXPECT_EQ(Outline(CDiamondObj(1, CRect(0, 0, 5, -3))),
-              (std::vector<CPoint>{{0, -1}, {2, 0}, {5, -1}, {2, -3}}))
+    EXPECT_EQ(Outline(CDiamondObj(1, CRect(0, 0, 5, -3))), (std::vector<CPoint>{{0, -1}, {2, 0}, {5, -1}, {2, -3}}))
         << "odd sides: the truncated half";
 
     // The shadow moves down by the depth and right by two fifths of it; a rectangle's by the depth.
@@ -37,8 +36,8 @@ TEST(Diamond, CornersShadowAndRefusedRounding)
         const std::vector<DrawCall> calls = RecordDraw(diamond, 100);
         ASSERT_EQ(calls.size(), 2u);
         EXPECT_EQ(calls[0].op, "Polygon");
-        EXPECT_EQ(calls[0].args, (std::vector<int>{right, -30 - depth, 50 + right, -depth, 100 + right,
-                                                   -30 - depth, 50 + right, -60 - depth}));
+        EXPECT_EQ(calls[0].args, (std::vector<int>{right, -30 - depth, 50 + right, -depth, 100 + right, -30 - depth,
+                                                   50 + right, -60 - depth}));
     }
 
     CDiamondObj diamond(1, CRect(0, 0, 100, -60));
@@ -92,8 +91,9 @@ TEST(Polygon, OutlinesAtAQuarter)
     CPolygonObj octagon(1, CRect(0, 0, 100, -60), POLYGON_OCTAGON);
     EXPECT_FLOAT_EQ(octagon.GetRoundRate(), 0.33f);
     octagon.SetRoundRate(0.25f);
-    EXPECT_EQ(Outline(octagon), (std::vector<CPoint>{{0, -15}, {15, 0}, {85, 0}, {100, -15}, {100, -45}, {85, -60},
-                                                     {15, -60}, {0, -45}}));
+    EXPECT_EQ(
+        Outline(octagon),
+        (std::vector<CPoint>{{0, -15}, {15, 0}, {85, 0}, {100, -15}, {100, -45}, {85, -60}, {15, -60}, {0, -45}}));
     CPolygonObj other(1, CRect(0, 0, 100, -60), 7);
     EXPECT_EQ(other.GetSideCount(), POLYGON_HEXAGON);
     EXPECT_FLOAT_EQ(other.GetRoundRate(), 0.25f);
@@ -303,7 +303,8 @@ TEST(Connector, SwitchesDragDirectionAndRecord)
     };
     const Case cases[] = {
         {{0, 0}, {100, -100}, CONNECTOR_RIGHT}, // a diagonal counts as horizontal
-        {{0, 0}, {-100, 100}, CONNECTOR_LEFT},  {{0, 0}, {10, 100}, CONNECTOR_UP},
+        {{0, 0}, {-100, 100}, CONNECTOR_LEFT},
+        {{0, 0}, {10, 100}, CONNECTOR_UP},
         {{0, 0}, {10, -100}, CONNECTOR_DOWN},
     };
     for (const Case& c : cases)

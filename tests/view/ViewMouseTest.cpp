@@ -2,9 +2,11 @@
 
 #include "foundation/CommandIds.h"
 #include "foundation/RegManList.h"
+#include "objects/ArcObj.h"
 #include "objects/CnctObj.h"
 #include "objects/DiamondObj.h"
 #include "objects/ElliObj.h"
+#include "objects/FarcObj.h"
 #include "objects/ObjectServices.h"
 #include "objects/PolygonObj.h"
 #include "objects/PolyObj.h"
@@ -690,6 +692,25 @@ TEST_F(ViewMouse, EachShapeToolCreatesItsShapeInOneUndoStep)
          [](const CBaseObj& o) {
              const auto* polygon = DYNAMIC_DOWNCAST(CPolygonObj, &o);
              return polygon && polygon->GetSideCount() == 8 && polygon->GetRoundRate() == 0.33f;
+         }},
+        // Dragged right and down: the centre lies at the top right, the lower-left quarter shows.
+        {ID_TOOL_ARC,
+         {110, -110},
+         {310, -250},
+         OBJKIND_ARC,
+         "quadrant 1",
+         [](const CBaseObj& o) {
+             const auto* arc = DYNAMIC_DOWNCAST(CArcObj, &o);
+             return arc && arc->GetQuadrant() == ARC_CENTRE_TOP_RIGHT;
+         }},
+        {ID_TOOL_FREEARC,
+         {310, -110},
+         {110, -250},
+         OBJKIND_FREEARC,
+         "three quarters",
+         [](const CBaseObj& o) {
+             const auto* arc = DYNAMIC_DOWNCAST(CFarcObj, &o);
+             return arc && arc->GetStartPoint() == CPoint(210, -250) && arc->GetEndPoint() == CPoint(110, -180);
          }},
         // Dragged more across than up, towards the left: the connector points left.
         {ID_TOOL_CONNECTOR,
