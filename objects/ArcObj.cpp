@@ -23,8 +23,8 @@ constexpr PopupMenuItem kOperations[] = {
 
 bool IsKnownQuadrant(WORD quadrant)
 {
-    return quadrant == ARC_CENTRE_TOP_LEFT || quadrant == ARC_CENTRE_TOP_RIGHT ||
-           quadrant == ARC_CENTRE_BOTTOM_LEFT || quadrant == ARC_CENTRE_BOTTOM_RIGHT;
+    return quadrant == ARC_CENTRE_TOP_LEFT || quadrant == ARC_CENTRE_TOP_RIGHT || quadrant == ARC_CENTRE_BOTTOM_LEFT ||
+           quadrant == ARC_CENTRE_BOTTOM_RIGHT;
 }
 
 // The corner of the rectangle that is the centre of the full ellipse.
@@ -41,9 +41,7 @@ void CalcQuarterArc(const RECT& r, WORD quadrant, CRect& ellipse, CPoint& first,
     switch (quadrant) {
     case ARC_CENTRE_TOP_LEFT: ellipse.SetRect(2 * L - R, 2 * T - B, R, B), first = {L, B}, second = {R, T}; break;
     case ARC_CENTRE_TOP_RIGHT: ellipse.SetRect(L, 2 * T - B, 2 * R - L, B), first = {L, T}, second = {R, B}; break;
-    case ARC_CENTRE_BOTTOM_RIGHT:
-        ellipse.SetRect(L, T, 2 * R - L, 2 * B - T), first = {R, T}, second = {L, B};
-        break;
+    case ARC_CENTRE_BOTTOM_RIGHT: ellipse.SetRect(L, T, 2 * R - L, 2 * B - T), first = {R, T}, second = {L, B}; break;
     default: ellipse.SetRect(2 * L - R, T, R, 2 * B - T), first = {R, B}, second = {L, T}; break;
     }
 }
