@@ -51,8 +51,8 @@ int CalcConnectorOutline(const RECT& r, WORD type, WORD direction, float ratio, 
     const int L = r.left, T = r.top, R = r.right, B = r.bottom;
     const int midX = L + (R - L) / 2;
     const int midY = T + (B - T) / 2;
-    const int dW = TruncToInt((R - L) * double(ratio));
-    const int dH = TruncToInt((B - T) * double(ratio));
+    const int dW = ScaleByRatio(R - L, ratio);
+    const int dH = ScaleByRatio(B - T, ratio);
     const int count = GetConnectorPointCount(type);
     if (count == 3) {
         switch (direction) {
@@ -162,12 +162,11 @@ BOOL CCnctObj::CalcRatioHandlePos(const RECT& r, CPoint& handle) const
     const int height = r.bottom - r.top;
     if ((m_wConnectType != CONNECTOR_PENTAGON && m_wConnectType != CONNECTOR_NOTCHED) || width == 0 || height == 0)
         return FALSE;
-    const double ratio = m_fPointRatio;
     switch (m_wDirection) {
-    case CONNECTOR_RIGHT: handle = CPoint(r.right - TruncToInt(ratio * width), r.top); break;
-    case CONNECTOR_LEFT: handle = CPoint(r.left + TruncToInt(ratio * width), r.top); break;
-    case CONNECTOR_UP: handle = CPoint(r.left, r.top + TruncToInt(ratio * height)); break;
-    default: handle = CPoint(r.left, r.bottom - TruncToInt(ratio * height)); break;
+    case CONNECTOR_RIGHT: handle = CPoint(r.right - ScaleByRatio(width, m_fPointRatio), r.top); break;
+    case CONNECTOR_LEFT: handle = CPoint(r.left + ScaleByRatio(width, m_fPointRatio), r.top); break;
+    case CONNECTOR_UP: handle = CPoint(r.left, r.top + ScaleByRatio(height, m_fPointRatio)); break;
+    default: handle = CPoint(r.left, r.bottom - ScaleByRatio(height, m_fPointRatio)); break;
     }
     return TRUE;
 }

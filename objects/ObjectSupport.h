@@ -24,6 +24,13 @@ inline int TruncToInt(double value)
     return int(std::clamp(std::trunc(value), double(INT_MIN), double(INT_MAX)));
 }
 
+// A length times a ratio stored as a float, worked out in float arithmetic like the ratio itself (so
+// a ratio that a handle drag set from a whole length gives that length back), truncated toward zero.
+inline int ScaleByRatio(int length, float ratio)
+{
+    return TruncToInt(float(length) * ratio);
+}
+
 // Grows a repaint area by the margin (dx, -dy with dx, dy >= 0); the area keeps to the drawing's
 // quadrant x >= 0, y <= 0.
 inline void GrowRedrawRect(CRect& rect, SIZE margin)

@@ -34,7 +34,7 @@ int OctagonCut(const RECT& r, float ratio)
     const int width = r.right - r.left;
     const int height = r.bottom - r.top;
     const int side = AbsInt(width) > AbsInt(height) ? height : width;
-    return AbsInt(TruncToInt(side * double(ratio)));
+    return AbsInt(ScaleByRatio(side, ratio));
 }
 
 } // namespace polygonobj
@@ -42,7 +42,7 @@ int OctagonCut(const RECT& r, float ratio)
 int CalcPolygonPoints(const RECT& r, WORD sides, float ratio, POINT* p)
 {
     if (sides == POLYGON_HEXAGON) {
-        const int inset = TruncToInt((r.right - r.left) * double(ratio));
+        const int inset = ScaleByRatio(r.right - r.left, ratio);
         const int midY = r.top - TruncToInt((r.bottom - r.top) * -0.5);
         const POINT points[] = {{r.left, midY},  {r.left + inset, r.top},     {r.right - inset, r.top},
                                 {r.right, midY}, {r.right - inset, r.bottom}, {r.left + inset, r.bottom}};
@@ -135,7 +135,7 @@ BOOL CPolygonObj::CalcRatioHandlePos(const RECT& r, CPoint& handle) const
     if (m_wSideCount == POLYGON_OCTAGON)
         handle = CPoint(r.left, r.top - polygonobj::OctagonCut(r, m_fRoundRate));
     else
-        handle = CPoint(r.left + TruncToInt(double(m_fRoundRate) * width), r.top);
+        handle = CPoint(r.left + ScaleByRatio(width, m_fRoundRate), r.top);
     return TRUE;
 }
 

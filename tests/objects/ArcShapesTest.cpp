@@ -249,4 +249,25 @@ TEST(FreeArc, RecordKeepsPointsAndStyle)
     EXPECT_EQ(loaded->GetArcStyle(), ARC_STYLE_CHORD);
 }
 
+TEST(ArcTrackers, ResizeMirrorsAndPointDragsFollowTheHandle)
+{
+    DrawLog log;
+    CDC dc;
+    dc.CreateRecording(&log);
+    CArcObj arc(1, CPoint(100, 0), CPoint(0, -60)); // quadrant 0
+    arc.DrawResizeTracker(&dc, 100, CSize(0, 100), 0x22, TRUE);
+    CFarcObj freeArc(1, kQuarter);
+    freeArc.DrawHandleDragTracker(&dc, 200, CSize(10, 0), 0x104, 0, TRUE);
+    freeArc.DrawResizeTracker(&dc, 100, CSize(100, 0), 0x42, TRUE);
+    const std::vector<DrawCall> arcs = log.Of("Arc");
+    ASSERT_EQ(arcs.size(), 3u);
+    // The bottom dragged above the top: the upper-right quarter of the new rectangle.
+    EXPECT_EQ(arcs[0].args, (std::vector<int>{-100, 40, 100, -40, 100, 0, 0, 40}));
+    EXPECT_EQ(arcs[1].args, (std::vector<int>{0, 0, 200, -120, 110, -120, 0, -60}));
+    // Twice as wide: the points are carried along.
+    EXPECT_EQ(arcs[2].args, (std::vector<int>{0, 0, 200, -60, 100, -60, 0, -30}));
+    for (const DrawCall& call : arcs)
+        EXPECT_EQ(call.rop2, R2_XORPEN);
+}
+
 } // namespace

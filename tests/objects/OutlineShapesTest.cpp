@@ -317,4 +317,24 @@ TEST(Connector, SwitchesDragDirectionAndRecord)
     EXPECT_FLOAT_EQ(loaded->GetPointRatio(), 0.125f);
 }
 
+TEST(OutlineTrackers, RatioDragAndResizeOutlines)
+{
+    DrawLog log;
+    CDC dc;
+    dc.CreateRecording(&log);
+    CPolygonObj hexagon(1, CRect(0, 0, 100, -60), POLYGON_HEXAGON);
+    // At 200 %: the handle at (50, 0) dragged 20 right gives the ratio 0.35 of the 200 wide outline.
+    hexagon.DrawHandleDragTracker(&dc, 200, CSize(20, 0), 0x204, 0, TRUE);
+    CDiamondObj diamond(1, CRect(0, 0, 100, -60));
+    diamond.DrawResizeTracker(&dc, 100, CSize(-150, 0), 0x42, TRUE); // not normalised
+    CCnctObj connector(1, CRect(0, 0, 200, -80), CONNECTOR_TRIANGLE, CONNECTOR_RIGHT);
+    connector.DrawResizeTracker(&dc, 100, CSize(-300, 0), 0x42, TRUE); // normalised
+    const std::vector<DrawCall> outlines = log.Of("Polygon");
+    ASSERT_EQ(outlines.size(), 3u);
+    EXPECT_EQ(outlines[0].args, (std::vector<int>{0, -60, 70, 0, 130, 0, 200, -60, 130, -120, 70, -120}));
+    EXPECT_EQ(outlines[1].args, (std::vector<int>{0, -30, -25, 0, -50, -30, -25, -60}));
+    EXPECT_EQ(outlines[2].args, (std::vector<int>{-100, 0, 0, -40, -100, -80}));
+    EXPECT_FLOAT_EQ(hexagon.GetRoundRate(), 0.25f) << "the tracker changes nothing";
+}
+
 } // namespace
