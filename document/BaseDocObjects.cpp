@@ -11,6 +11,8 @@
 #include "objects/PolyObj.h"
 #include "platform/afx/Rect.h"
 
+#include <memory>
+
 namespace {
 
 // The resize handle of the bottom-right corner: resizing with it keeps the top-left corner.
@@ -49,13 +51,23 @@ BOOL CBaseDoc::ApplyObjectCommand(CObject* object, UINT commandId, CObject* argu
     CBaseObj* box = DrawObjects::AsBoxObject(object);
     if (!box)
         return FALSE;
-    RecordChangedOnce(box);
+    // The box as it was is kept aside and recorded only when the command changes it, so that a
+    // command the object refuses leaves nothing in the step. A class that cannot be copied is
+    // recorded up front.
+    std::unique_ptr<CObject, void (*)(CObject*)> before(nullptr, &DrawObjects::Destroy);
+    if (!IsChangeRecordedForUndo(box->GetObjectId())) {
+        before.reset(DrawObjects::Clone(box));
+        if (!before)
+            RecordChangedForUndo(box);
+    }
     BOOL changed = FALSE;
     DocumentModelHooks* model = GetDocumentModelHooks();
     if (!model || !model->ApplyModelCommand(this, box, commandId, &changed))
         changed = box->ApplyAttributeCommand(commandId, argument, hitCode);
     if (!changed)
         return FALSE;
+    if (before)
+        RecordChangedForUndo(before.get());
     SetModified(TRUE);
     return TRUE;
 }

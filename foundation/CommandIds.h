@@ -181,24 +181,40 @@ constexpr UINT ID_LINE_CLOSED = 21119;
 constexpr UINT ID_FILL_MODE_ALTERNATE = 21120;
 constexpr UINT ID_FILL_MODE_WINDING = 21121;
 constexpr UINT ID_LINE_BEZIER = 21122;
+// The three ways of drawing an arc: open, closed by its chord, closed by its radii (pie).
+constexpr UINT ID_ARC_STYLE_ARC = 21116;
+constexpr UINT ID_ARC_STYLE_CHORD = 21117;
+constexpr UINT ID_ARC_STYLE_PIE = 21118;
 // Line-end marks 0 to 15 at the start and at the end of a line.
 constexpr UINT ID_ARROW_START_BASE = 21210;
 constexpr UINT ID_ARROW_END_BASE = 21226;
 constexpr UINT ID_RECT_ROUNDED = 21249;
 constexpr UINT ID_SET_DEFAULT_ATTRIBUTES = 21250;
 constexpr UINT ID_COPY_DEFAULT_ATTRIBUTES = 21251;
-// The symbol menus: file-type mark, data-media kind and process kind added to the base.
-constexpr UINT ID_FILE_TYPE_MARK_BASE = 21700;
-constexpr UINT ID_DATA_MEDIA_BASE = 21800;
-constexpr UINT ID_FLOW_MEDIA_BASE = 21900;
+// The connector's outline (type = id - ID_CONNECTOR_TRIANGLE) and direction (right, left, up,
+// down: direction = id - ID_CONNECTOR_RIGHT).
+constexpr UINT ID_CONNECTOR_TRIANGLE = 21252;
+constexpr UINT ID_CONNECTOR_PENTAGON = 21253;
+constexpr UINT ID_CONNECTOR_NOTCHED = 21254;
+constexpr UINT ID_CONNECTOR_RIGHT = 21255;
+constexpr UINT ID_CONNECTOR_LEFT = 21256;
+constexpr UINT ID_CONNECTOR_UP = 21257;
+constexpr UINT ID_CONNECTOR_DOWN = 21258;
 // Object shadow depths 0, 6, 10 and 20.
 constexpr UINT ID_SHADOW_NONE = 21259;
 constexpr UINT ID_SHADOW_SMALL = 21260;
 constexpr UINT ID_SHADOW_MEDIUM = 21261;
 constexpr UINT ID_SHADOW_LARGE = 21262;
+// The side count of a polygon object.
+constexpr UINT ID_POLYGON_HEXAGON = 21335;
+constexpr UINT ID_POLYGON_OCTAGON = 21336;
 // The commands that change nothing in the document (allowed on a read-only one).
 constexpr UINT ID_READONLY_SAFE_FIRST = 21354;
 constexpr UINT ID_READONLY_SAFE_LAST = 21356;
+// The symbol menus: file-type mark, data-media kind and process kind added to the base.
+constexpr UINT ID_FILE_TYPE_MARK_BASE = 21700;
+constexpr UINT ID_DATA_MEDIA_BASE = 21800;
+constexpr UINT ID_FLOW_MEDIA_BASE = 21900;
 // The shape operations of a line come first.
 constexpr UINT ID_OP_LINE_ADJUST_POINTS = 22000;
 constexpr UINT ID_OPERATION_FIRST = ID_OP_LINE_ADJUST_POINTS;

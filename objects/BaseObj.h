@@ -9,10 +9,13 @@
 #pragma once
 
 #include "foundation/Geometry.h"
+#include "foundation/PopupMenu.h"
 #include "platform/afx/Object.h"
 #include "platform/afx/Rect.h"
 #include "platform/afx/String.h"
 #include "platform/gdi/GdiTypes.h"
+
+#include <span>
 
 class CArchive;
 class CMenu;
@@ -262,6 +265,8 @@ protected:
     void AppendPenMenus(CMenu& menu) const;
     void AppendFillAndShadowMenus(CMenu& menu, UINT fillCheck) const;
     void AppendDefaultsAndOperations(CMenu& menu) const;
+    // The same with the shape's own operations popup.
+    void AppendDefaultsAndOperations(CMenu& menu, std::span<const PopupMenuItem> operations) const;
     // Tracks an object menu with the right button; the main window (else the view's frame) owns it
     // and routes the chosen command.
     static void TrackObjectMenu(CMenu& menu, CPoint screenPoint, CWnd* view);

@@ -63,13 +63,18 @@ void CBaseObj::AppendFillAndShadowMenus(CMenu& menu, UINT fillCheck) const
 
 void CBaseObj::AppendDefaultsAndOperations(CMenu& menu) const
 {
+    AppendDefaultsAndOperations(menu, boxmenu::kOperationItems);
+}
+
+void CBaseObj::AppendDefaultsAndOperations(CMenu& menu, std::span<const PopupMenuItem> operations) const
+{
     menu.AppendMenu(MF_SEPARATOR);
     menu.AppendMenu(MF_STRING, ID_SET_DEFAULT_ATTRIBUTES, CString(u8"ﾃﾞｨﾌｫﾙﾄ属性に設定"));
     menu.AppendMenu(MF_STRING, ID_COPY_DEFAULT_ATTRIBUTES, CString(u8"ﾃﾞｨﾌｫﾙﾄ属性からｺﾋﾟｰ"));
     menu.AppendMenu(MF_SEPARATOR);
-    auto operations = std::make_unique<CPopupMenu>();
-    operations->BuildFromItems(boxmenu::kOperationItems, int(std::size(boxmenu::kOperationItems)));
-    menu.AppendPopup(std::move(operations), CString(u8"操作"));
+    auto popup = std::make_unique<CPopupMenu>();
+    popup->BuildFromItems(operations.data(), int(operations.size()));
+    menu.AppendPopup(std::move(popup), CString(u8"操作"));
 }
 
 void CBaseObj::TrackObjectMenu(CMenu& menu, CPoint screenPoint, CWnd* view)

@@ -3,7 +3,13 @@
 #include "foundation/ErrorReport.h"
 #include "foundation/ListElements.h"
 #include "foundation/RegItemObj.h"
+#include "objects/ArcObj.h"
+#include "objects/CnctObj.h"
+#include "objects/DiamondObj.h"
+#include "objects/ElliObj.h"
+#include "objects/FarcObj.h"
 #include "objects/PolyObj.h"
+#include "objects/PolygonObj.h"
 #include "objects/RectObj.h"
 #include "platform/afx/MessageSink.h"
 
@@ -21,6 +27,17 @@ const PrototypeFactory kPrototypeRows[] = {
         auto* rounded = new CRectObj;
         rounded->SetRounded(TRUE);
         return rounded;
+    },
+    []() -> CObject* { return new CElliObj; },
+    []() -> CObject* { return new CArcObj; },
+    []() -> CObject* { return new CFarcObj; },
+    []() -> CObject* { return new CCnctObj; },
+    []() -> CObject* { return new CDiamondObj; },
+    []() -> CObject* { return new CPolygonObj; },
+    []() -> CObject* {
+        auto* octagon = new CPolygonObj;
+        octagon->SetSideCount(POLYGON_OCTAGON);
+        return octagon;
     },
 };
 
@@ -44,6 +61,8 @@ BOOL GetPrototypeKey(const CObject* object, WORD& kind, DWORD& subKey)
     kind = box->GetKind();
     if (const CRectObj* rect = DYNAMIC_DOWNCAST(CRectObj, box); rect && kind == OBJKIND_RECT)
         subKey = LOWORD(DWORD(rect->IsRounded()));
+    else if (const CPolygonObj* polygon = DYNAMIC_DOWNCAST(CPolygonObj, box))
+        subKey = polygon->GetSideCount();
     return TRUE;
 }
 

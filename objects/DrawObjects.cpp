@@ -1,7 +1,13 @@
 #include "objects/DrawObjects.h"
 
+#include "objects/ArcObj.h"
 #include "objects/BaseObj.h"
+#include "objects/CnctObj.h"
+#include "objects/DiamondObj.h"
+#include "objects/ElliObj.h"
+#include "objects/FarcObj.h"
 #include "objects/PolyObj.h"
+#include "objects/PolygonObj.h"
 #include "objects/RectObj.h"
 
 namespace DrawObjects {
@@ -72,6 +78,18 @@ CObject* Clone(const CObject* object)
     const CRuntimeClass* runtimeClass = object->GetRuntimeClass();
     if (runtimeClass == RUNTIME_CLASS(CRectObj))
         return new CRectObj(*static_cast<const CRectObj*>(object));
+    if (runtimeClass == RUNTIME_CLASS(CElliObj))
+        return new CElliObj(*static_cast<const CElliObj*>(object));
+    if (runtimeClass == RUNTIME_CLASS(CArcObj))
+        return new CArcObj(*static_cast<const CArcObj*>(object));
+    if (runtimeClass == RUNTIME_CLASS(CFarcObj))
+        return new CFarcObj(*static_cast<const CFarcObj*>(object));
+    if (runtimeClass == RUNTIME_CLASS(CCnctObj))
+        return new CCnctObj(*static_cast<const CCnctObj*>(object));
+    if (runtimeClass == RUNTIME_CLASS(CDiamondObj))
+        return new CDiamondObj(*static_cast<const CDiamondObj*>(object));
+    if (runtimeClass == RUNTIME_CLASS(CPolygonObj))
+        return new CPolygonObj(*static_cast<const CPolygonObj*>(object));
     if (runtimeClass == RUNTIME_CLASS(CBaseObj))
         return new CBaseObj(*static_cast<const CBaseObj*>(object));
     if (runtimeClass == RUNTIME_CLASS(CPolyObj))

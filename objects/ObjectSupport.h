@@ -7,12 +7,28 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 
 // A coordinate held to the range every object computes in (see OBJECT_COORDINATE_LIMIT).
 inline int HoldObjectCoordinate(std::int64_t value)
 {
     return int(std::clamp<std::int64_t>(value, -OBJECT_COORDINATE_LIMIT, OBJECT_COORDINATE_LIMIT));
+}
+
+// Truncates toward zero into the int range; a value that is no number gives 0.
+inline int TruncToInt(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    return int(std::clamp(std::trunc(value), double(INT_MIN), double(INT_MAX)));
+}
+
+// A length times a ratio stored as a float, worked out in float arithmetic like the ratio itself (so
+// a ratio that a handle drag set from a whole length gives that length back), truncated toward zero.
+inline int ScaleByRatio(int length, float ratio)
+{
+    return TruncToInt(float(length) * ratio);
 }
 
 // Grows a repaint area by the margin (dx, -dy with dx, dy >= 0); the area keeps to the drawing's

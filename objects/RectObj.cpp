@@ -5,6 +5,7 @@
 #include "foundation/Trackers.h"
 #include "foundation/ZoomScale.h"
 #include "objects/DefaultKeys.h"
+#include "objects/ObjectSupport.h"
 #include "platform/afx/Archive.h"
 #include "platform/gdi/DC.h"
 #include "platform/ui/CmdUI.h"
@@ -15,20 +16,12 @@
 #include <cmath>
 #include <cstdint>
 
-IMPLEMENT_SERIAL(CRectObj, CBaseObj, 1)
+IMPLEMENT_SERIAL(CRectObj, CShapeObj, 1)
 
 namespace rectobj {
 
 constexpr int kRecordRoundRateFrom = 5;
 constexpr COLORREF kRoundHandleFrame = 0x00FFFF;
-
-// Truncates toward zero into the int range; a value that is no number gives 0.
-int TruncToInt(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    return int(std::clamp(std::trunc(value), double(INT_MIN), double(INT_MAX)));
-}
 
 // The corner ratio read from a file or the profile, held to what the rounding handle can set:
 // 0 (square corners) to 1 (the corner as large as the shorter side); NaN gives 0.
@@ -47,7 +40,7 @@ bool IsRoundHandleCode(DWORD hitCode)
 int CalcRoundCornerSize(const RECT& rect, double rate)
 {
     const int shorter = std::min(rect.right - rect.left, AbsInt(rect.bottom - rect.top));
-    return rectobj::TruncToInt(shorter * rate);
+    return TruncToInt(shorter * rate);
 }
 
 // --- Construction and record ------------------------------------------------------------------
@@ -62,7 +55,7 @@ CRectObj::CRectObj(WORD objectId, const CRect& rect, BOOL rounded) : CRectObj(OB
 }
 
 CRectObj::CRectObj(WORD kind, WORD objectId, const CRect& rect)
-    : CBaseObj(kind, objectId, rect), m_bRounded(FALSE), m_fRoundRate(DEFAULT_ROUND_RATE)
+    : CShapeObj(kind, objectId, rect), m_bRounded(FALSE), m_fRoundRate(DEFAULT_ROUND_RATE)
 {
 }
 
@@ -111,47 +104,14 @@ void CRectObj::Draw(CDC* pDC, int zoom, BOOL withHandles, BOOL printMode, const 
 {
     if (IsHiddenIn(printMode))
         return;
-    CRect rect;
-    GetVisibleRect(rect, printMode);
-    ScaleRectByZoom(rect, zoom);
+    const CRect rect = GetScaledRect(zoom, printMode);
     int corner = 0;
     if (m_bRounded) {
         corner = GetRoundCornerSize();
         ScaleValueByZoom(corner, zoom);
     }
-    // Wide pens stay inside the frame; broken styles only show with the thin widths.
-    int penWidth = m_nPenWidth;
-    if (penWidth > 1) {
-        ScaleValueByZoom(penWidth, zoom);
-        penWidth = std::max(penWidth, 1);
-    }
-    CPen pen(penWidth > 1 ? PS_INSIDEFRAME : m_nPenStyle, penWidth, m_crPen);
-
-    CPen* oldPen = pDC->GetCurrentPen();
-    CBrush* oldBrush = pDC->GetCurrentBrush();
-    if (HasShadow(printMode)) {
-        CSize offset;
-        GetShadowOffset(offset);
-        CPoint shift(offset);
-        ScalePointByZoom(shift, zoom);
-        CBrush shadowBrush(m_crShadow);
-        pDC->SelectStockObject(NULL_PEN);
-        pDC->SelectObject(&shadowBrush);
-        DrawOutline(pDC, rect + shift, corner);
-        pDC->SelectObject(oldBrush);
-    }
-    CBrush fillBrush;
-    if (m_bFill) {
-        fillBrush.CreateSolidBrush(m_crFill);
-        pDC->SelectObject(&fillBrush);
-    } else {
-        pDC->SelectStockObject(NULL_BRUSH);
-    }
-    pDC->SelectObject(&pen);
-    DrawOutline(pDC, rect, corner);
-    pDC->SelectObject(oldPen);
-    pDC->SelectObject(oldBrush);
-
+    DrawShapeSequence(pDC, zoom, printMode,
+                      [&](CDC* dc, POINT shift, ShapePass) { DrawOutline(dc, rect + CPoint(shift), corner); });
     if (withHandles)
         DrawHandles(pDC, zoom, printMode);
 }
@@ -253,27 +213,6 @@ BOOL CRectObj::HitTestHandles(int zoom, POINT point, UINT keyFlags, int toleranc
     return CBaseObj::HitTestHandles(zoom, point, keyFlags, tolerance, hitCode, partWord, handlePoint, printMode);
 }
 
-void CRectObj::GetVisibleRect(CRect& rect, BOOL printMode) const
-{
-    if (IsHiddenIn(printMode))
-        rect.SetRectEmpty();
-    else
-        rect = m_rect;
-}
-
-void CRectObj::GetRedrawRect(CRect& rect, int zoom, BOOL printMode) const
-{
-    if (IsHiddenIn(printMode))
-        rect.SetRectEmpty();
-    else
-        CBaseObj::GetRedrawRect(rect, zoom, printMode);
-}
-
-BOOL CRectObj::IsInsideRect(const CRect& rect, BOOL printMode) const
-{
-    return !IsHiddenIn(printMode) && CBaseObj::IsInsideRect(rect, printMode);
-}
-
 // --- Rounding handle ----------------------------------------------------------------------------
 
 int CRectObj::GetRoundCornerSize() const
@@ -293,9 +232,9 @@ BOOL CRectObj::GetRoundHandlePos(CPoint& point) const
         return FALSE;
     // Half a corner from the top-left corner, along the shorter side's direction.
     if (AbsInt(height) > width)
-        point = CPoint(rect.left - rectobj::TruncToInt(double(m_fRoundRate) * width * -0.5), rect.top);
+        point = CPoint(rect.left - TruncToInt(double(m_fRoundRate) * width * -0.5), rect.top);
     else
-        point = CPoint(rect.left, rect.top - rectobj::TruncToInt(double(m_fRoundRate) * height * -0.5));
+        point = CPoint(rect.left, rect.top - TruncToInt(double(m_fRoundRate) * height * -0.5));
     return TRUE;
 }
 

@@ -3,7 +3,7 @@
 // objects built on a rectangle, which take over its record and its default-attribute keys.
 #pragma once
 
-#include "objects/BaseObj.h"
+#include "objects/ShapeObj.h"
 
 // Bit of the rounding handle in a shape-handle hit code (HIT_SHAPE_HANDLE | this).
 constexpr DWORD HIT_ROUND_HANDLE = 0x200;
@@ -13,7 +13,7 @@ constexpr float DEFAULT_ROUND_RATE = 0.25f;
 // truncated toward zero.
 int CalcRoundCornerSize(const RECT& rect, double rate);
 
-class CRectObj : public CBaseObj
+class CRectObj : public CShapeObj
 {
     DECLARE_SERIAL(CRectObj)
 public:
@@ -38,9 +38,6 @@ public:
     // The rounding handle (HIT_SHAPE_HANDLE | HIT_ROUND_HANDLE) is tested before the resize handles.
     BOOL HitTestHandles(int zoom, POINT point, UINT keyFlags, int tolerance, DWORD& hitCode, DWORD& partWord,
                         CPoint& handlePoint, BOOL printMode) const override;
-    void GetVisibleRect(CRect& rect, BOOL printMode) const override;
-    void GetRedrawRect(CRect& rect, int zoom, BOOL printMode) const override;
-    BOOL IsInsideRect(const CRect& rect, BOOL printMode) const override;
 
     // Drags the rounding handle: the corner grows or shrinks by twice the offset, up to the side.
     void ApplyHandleDrag(SIZE offset, DWORD hitCode, DWORD word) override;

@@ -219,6 +219,12 @@ public:
     // units.
     CRect GetTrackedRect() const;
     CRect GetDraggedRect() const;
+    // The drag's press and current points, at the zoom and in document units (the tools whose
+    // object depends on the direction of the drag).
+    CPoint GetTrackAnchor() const { return m_ptAnchor; }
+    CPoint GetTrackCurrent() const { return m_ptCurrent; }
+    CPoint GetDragAnchor() const { return m_ptAnchor100; }
+    CPoint GetDragCurrent() const { return m_ptCurrent100; }
     // Scrolls by a line or a page when a captured move leaves the window; the feedback is erased
     // first. FALSE when no scrolling is needed; the caller scrolls by the amount once the device
     // context is gone.

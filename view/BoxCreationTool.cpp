@@ -1,5 +1,6 @@
 #include "view/BoxCreationTool.h"
 
+#include "document/BaseDoc.h"
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
 #include "objects/ObjectServices.h"
@@ -36,4 +37,15 @@ BOOL BoxCreationTool::CopyPrototypeAttributes(CBaseObj* object)
         return FALSE;
     object->CopyAttributes(*prototype);
     return TRUE;
+}
+
+WORD BoxCreationTool::NewObjectId(CBaseView& view)
+{
+    return view.GetDocument()->NewObjectId();
+}
+
+BOOL BoxCreationTool::AddWithDefaults(CBaseView& view, CBaseObj* object)
+{
+    CopyPrototypeAttributes(object);
+    return view.AddCreatedObject(object);
 }

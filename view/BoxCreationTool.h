@@ -29,6 +29,10 @@ protected:
     virtual BOOL Create(CBaseView& view) const = 0;
     // Copies the attributes of the object's default prototype onto it; FALSE without a prototype.
     static BOOL CopyPrototypeAttributes(CBaseObj* object);
+    // A new id from the view's document; 0 (and the document's message) when none is left.
+    static WORD NewObjectId(CBaseView& view);
+    // Gives a new object its prototype's attributes and adds it as the view's new selection.
+    static BOOL AddWithDefaults(CBaseView& view, CBaseObj* object);
 
 private:
     UINT m_nTrackMode;

@@ -1,6 +1,5 @@
 #include "view/RectTool.h"
 
-#include "document/BaseDoc.h"
 #include "foundation/Trackers.h"
 #include "objects/RectObj.h"
 #include "view/BaseView.h"
@@ -12,7 +11,7 @@ void RectTool::DrawFeedback(CBaseView& view, CDC* dc) const
 
 BOOL RectTool::Create(CBaseView& view) const
 {
-    const WORD id = view.GetDocument()->NewObjectId();
+    const WORD id = NewObjectId(view);
     if (id == 0)
         return FALSE;
     auto* rect = new CRectObj(id, view.GetDraggedRect(), m_bRounded);

@@ -1,8 +1,14 @@
 #include "view/ViewToolTable.h"
 
 #include "foundation/CommandIds.h"
+#include "view/ArcTool.h"
+#include "view/ConnectorTool.h"
+#include "view/DiamondTool.h"
+#include "view/EllipseTool.h"
+#include "view/FreeArcTool.h"
 #include "view/LineTool.h"
 #include "view/PointerTool.h"
+#include "view/PolygonTool.h"
 #include "view/PolylineTool.h"
 #include "view/RectTool.h"
 #include "view/RoundRectTool.h"
@@ -30,6 +36,13 @@ constexpr struct
     {ID_TOOL_POLYLINE, &Instance<PolylineTool>},
     {ID_TOOL_RECT, &Instance<RectTool>},
     {ID_TOOL_ROUNDRECT, &Instance<RoundRectTool>},
+    {ID_TOOL_ELLIPSE, &Instance<EllipseTool>},
+    {ID_TOOL_ARC, &Instance<ArcTool>},
+    {ID_TOOL_FREEARC, &Instance<FreeArcTool>},
+    {ID_TOOL_CONNECTOR, &Instance<ConnectorTool>},
+    {ID_TOOL_DIAMOND, &Instance<DiamondTool>},
+    {ID_TOOL_HEXAGON, &Instance<HexagonTool>},
+    {ID_TOOL_OCTAGON, &Instance<OctagonTool>},
     // clang-format on
 };
 

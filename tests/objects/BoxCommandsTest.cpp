@@ -1,6 +1,12 @@
 // The box objects' right-click menu and its commands: check states, attributes and shapes.
 #include "foundation/CommandIds.h"
 #include "foundation/ListElements.h"
+#include "objects/ArcObj.h"
+#include "objects/CnctObj.h"
+#include "objects/DiamondObj.h"
+#include "objects/ElliObj.h"
+#include "objects/FarcObj.h"
+#include "objects/PolygonObj.h"
 #include "objects/RectObj.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/ColorDialog.h"
@@ -10,7 +16,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QString>
+
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -241,6 +251,65 @@ TEST_F(BoxCommands, RectangleMenu)
     rect.ObjectContextMenu(CPoint(10, 10), nullptr, HIT_BODY, TRUE, FALSE);
     EXPECT_EQ(shown, 2);
     CMenu::SetPopupHook(previous);
+}
+
+TEST_F(BoxCommands, ShapeMenusCarryTheirSwitchesAndOperations)
+{
+    const UINT popup = UINT(-1);
+    // Pen style, pen colour, separator, fill, fill colour, shadow: every shape starts so.
+    const std::vector<UINT> head{popup, popup, 0, ID_OBJ_FILL, popup, popup};
+    const std::vector<UINT> defaults{0, ID_SET_DEFAULT_ATTRIBUTES, ID_COPY_DEFAULT_ATTRIBUTES, 0, popup};
+    struct Case
+    {
+        std::unique_ptr<CBaseObj> shape;
+        std::vector<UINT> switches, operations;
+        const char* snapText;
+    };
+    Case cases[] = {
+        {std::make_unique<CElliObj>(1, kRect), {}, {22008, 22004, 22005, 22006, 22007}, "ｸﾞﾘｯﾄﾞに配置"},
+        {std::make_unique<CArcObj>(1, CPoint(0, 0), CPoint(100, -60)),
+         {0, ID_ARC_STYLE_ARC, ID_ARC_STYLE_CHORD, ID_ARC_STYLE_PIE},
+         {22004, 22008, 22005, 22006, 22007},
+         "ｸﾞﾘｯﾄﾞに配置"},
+        {std::make_unique<CFarcObj>(1, kRect),
+         {0, ID_ARC_STYLE_ARC, ID_ARC_STYLE_CHORD, ID_ARC_STYLE_PIE},
+         {22008, 22004, 22005, 22006, 22007},
+         "グリッドに配置"},
+        {std::make_unique<CDiamondObj>(1, kRect), {}, {22008, 22004, 22005, 22006, 22007}, "ｸﾞﾘｯﾄﾞに配置"},
+        {std::make_unique<CPolygonObj>(1, kRect, 6),
+         {0, ID_POLYGON_HEXAGON, ID_POLYGON_OCTAGON},
+         {22008},
+         "ｸﾞﾘｯﾄﾞに配置"},
+        {std::make_unique<CCnctObj>(1, kRect, 1, 0),
+         {0, ID_CONNECTOR_TRIANGLE, ID_CONNECTOR_PENTAGON, ID_CONNECTOR_NOTCHED, 0, ID_CONNECTOR_RIGHT,
+          ID_CONNECTOR_LEFT, ID_CONNECTOR_UP, ID_CONNECTOR_DOWN},
+         {22008},
+         "ｸﾞﾘｯﾄﾞに配置"},
+    };
+    for (Case& c : cases) {
+        std::vector<UINT> top, operations;
+        QString snapText;
+        UINT shadowState = 0;
+        const CMenu::PopupHook previous = CMenu::SetPopupHook([&](CMenu& menu) -> UINT {
+            top = ItemIds(menu);
+            const CMenu* ops = menu.GetSubMenu(menu.GetMenuItemCount() - 1);
+            operations = ItemIds(*ops);
+            snapText = ops->FindAction(ID_OBJ_SNAP_TO_GRID)->text();
+            shadowState = menu.GetMenuState(5, MF_BYPOSITION);
+            return 0;
+        });
+        c.shape->ObjectContextMenu(CPoint(10, 10), nullptr, HIT_BODY, TRUE, FALSE);
+        CMenu::SetPopupHook(previous);
+        std::vector<UINT> expected = head;
+        expected.insert(expected.end(), c.switches.begin(), c.switches.end());
+        expected.insert(expected.end(), defaults.begin(), defaults.end());
+        CString type;
+        c.shape->GetTypeName(type);
+        EXPECT_EQ(top, expected) << type.GetString();
+        EXPECT_EQ(operations, c.operations) << type.GetString();
+        EXPECT_EQ(snapText, QString::fromUtf8(c.snapText));
+        EXPECT_TRUE(shadowState & MF_GRAYED) << "unfilled: no shadow";
+    }
 }
 
 } // namespace

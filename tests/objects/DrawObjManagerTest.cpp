@@ -1,6 +1,12 @@
 // The default-attribute prototypes: lookup by kind and sub-key, loading from the profile, and
 // making an object's attributes the default.
+#include "objects/ArcObj.h"
+#include "objects/CnctObj.h"
+#include "objects/DiamondObj.h"
 #include "objects/DrawObjManager.h"
+#include "objects/ElliObj.h"
+#include "objects/FarcObj.h"
+#include "objects/PolygonObj.h"
 #include "objects/PolyObj.h"
 #include "objects/RectObj.h"
 #include "platform/profile/Profile.h"
@@ -36,10 +42,10 @@ TEST_F(DrawObjManagerTest, PlainAndRoundedRectanglesFindTheirOwnPrototypes)
 {
     CDrawObjManager manager;
     ASSERT_TRUE(manager.InitDrawObjs());
-    ASSERT_EQ(manager.GetCount(), 3);
+    ASSERT_GE(manager.GetCount(), 3);
     const CObject* lineProto = manager.GetHead();
     const CObject* plainProto = manager.GetAt(manager.FindIndex(1));
-    const CObject* roundProto = manager.GetTail();
+    const CObject* roundProto = manager.GetAt(manager.FindIndex(2));
     const CPolyObj line(4, CPoint(0, 0), CPoint(10, 0));
     EXPECT_EQ(manager.FindDrawObjForObject(&line), lineProto);
     EXPECT_EQ(manager.FindDrawObjByKind(OBJKIND_LINE, 7), lineProto) << "a line's sub-key does not count";
@@ -49,7 +55,7 @@ TEST_F(DrawObjManagerTest, PlainAndRoundedRectanglesFindTheirOwnPrototypes)
     EXPECT_EQ(manager.FindDrawObjForObject(&plain), plainProto);
     EXPECT_EQ(manager.FindDrawObjForObject(&rounded), roundProto);
     EXPECT_EQ(manager.FindDrawObjByKind(OBJKIND_RECT, 0x10001), roundProto) << "the sub-key is a 16-bit value";
-    EXPECT_EQ(manager.FindDrawObjByKind(OBJKIND_ELLIPSE, 0), nullptr);
+    EXPECT_EQ(manager.FindDrawObjByKind(OBJKIND_GROUP, 0), nullptr);
     const CBaseObj group(OBJKIND_GROUP, 3);
     EXPECT_EQ(manager.FindDrawObjForObject(&group), nullptr);
     EXPECT_EQ(manager.FindDrawObjForObject(nullptr), nullptr);
@@ -223,6 +229,52 @@ TEST_F(DrawObjManagerTest, DefaultSizeComesFromThePrototypeOfTheKind)
     CBaseObj group(OBJKIND_GROUP, 4, CRect(10, -10, 20, -20));
     EXPECT_FALSE(group.ResetToDefaultSize());
     EXPECT_EQ(group.GetRect(), CRect(10, -10, 20, -20));
+}
+
+TEST_F(DrawObjManagerTest, EachShapeFindsItsPrototypeAndPolygonsTheirSideCount)
+{
+    const char* const octagonSection = "PolygonObjHachi Properties";
+    Profile::WriteProfileString(octagonSection, "RoundRate", "0.4000");
+    CDrawObjManager manager;
+    ASSERT_TRUE(manager.InitDrawObjs());
+    manager.LoadDrawObjDefaults();
+    Profile::WriteProfileString(octagonSection, nullptr, nullptr);
+
+    const CElliObj ellipse(1, CRect());
+    const CArcObj arc;
+    const CFarcObj freeArc;
+    const CCnctObj connector;
+    const CDiamondObj diamond;
+    for (const CBaseObj* shape :
+         std::initializer_list<const CBaseObj*>{&ellipse, &arc, &freeArc, &connector, &diamond}) {
+        const CObject* prototype = manager.FindDrawObjForObject(shape);
+        ASSERT_NE(prototype, nullptr) << shape->GetKind();
+        EXPECT_EQ(prototype->GetRuntimeClass(), shape->GetRuntimeClass());
+    }
+    const CPolygonObj hexagon(1, CRect(), POLYGON_HEXAGON);
+    const CPolygonObj octagon(1, CRect(), POLYGON_OCTAGON);
+    const auto* hexagonProto = DYNAMIC_DOWNCAST(CPolygonObj, manager.FindDrawObjForObject(&hexagon));
+    const auto* octagonProto = DYNAMIC_DOWNCAST(CPolygonObj, manager.FindDrawObjForObject(&octagon));
+    ASSERT_NE(hexagonProto, nullptr);
+    ASSERT_NE(octagonProto, nullptr);
+    EXPECT_NE(hexagonProto, octagonProto);
+    EXPECT_EQ(octagonProto->GetSideCount(), POLYGON_OCTAGON);
+    EXPECT_FLOAT_EQ(hexagonProto->GetRoundRate(), 0.25f);
+    EXPECT_FLOAT_EQ(octagonProto->GetRoundRate(), 0.4f);
+    EXPECT_EQ(manager.FindDrawObjByKind(OBJKIND_POLYGON, 7), nullptr);
+}
+
+TEST_F(DrawObjManagerTest, AnUnknownSideCountInTheProfileMakesAHexagon)
+{
+    const char* const octagonSection = "PolygonObjHachi Properties";
+    Profile::WriteProfileInt(octagonSection, "PolygonPoints", 9);
+    CDrawObjManager manager;
+    ASSERT_TRUE(manager.InitDrawObjs());
+    manager.LoadDrawObjDefaults();
+    Profile::WriteProfileString(octagonSection, nullptr, nullptr);
+    const auto* prototype = DYNAMIC_DOWNCAST(CPolygonObj, manager.FindDrawObjByKind(OBJKIND_POLYGON, 8));
+    ASSERT_NE(prototype, nullptr) << "the prototype keeps its slot";
+    EXPECT_EQ(prototype->GetSideCount(), POLYGON_HEXAGON);
 }
 
 } // namespace

@@ -7,7 +7,9 @@
 #include "objects/PolyObj.h"
 #include "platform/afx/Archive.h"
 #include "platform/afx/MemFile.h"
+#include "objects/BaseObj.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/DrawLog.h"
 
 #include <QImage>
 #include "platform/afx/Rect.h"
@@ -119,4 +121,14 @@ inline bool StartReviewPicture(QImage& image, CDC& dc)
     dc.SetWindowExt(1, 1);
     dc.SetViewportExt(1, -1);
     return true;
+}
+
+// The calls of one Draw of a box object on the recording device.
+inline std::vector<DrawCall> RecordDraw(CBaseObj& object, int zoom, BOOL withHandles = FALSE, BOOL printMode = TRUE)
+{
+    DrawLog log;
+    CDC dc;
+    dc.CreateRecording(&log);
+    object.Draw(&dc, zoom, withHandles, printMode, nullptr, 0, nullptr);
+    return log.calls;
 }

@@ -2,7 +2,13 @@
 
 #include "foundation/CommandIds.h"
 #include "foundation/RegManList.h"
+#include "objects/ArcObj.h"
+#include "objects/CnctObj.h"
+#include "objects/DiamondObj.h"
+#include "objects/ElliObj.h"
+#include "objects/FarcObj.h"
 #include "objects/ObjectServices.h"
+#include "objects/PolygonObj.h"
 #include "objects/PolyObj.h"
 #include "platform/profile/Profile.h"
 #include "platform/ui/CmdUI.h"
@@ -10,6 +16,8 @@
 #include <QCursor>
 #include <QMouseEvent>
 #include <QTest>
+
+#include <functional>
 
 namespace view_mouse_test {
 
@@ -43,7 +51,10 @@ public:
     {
         if (DYNAMIC_DOWNCAST(CPolyObj, object))
             return &line;
-        const auto* rect = DYNAMIC_DOWNCAST(CRectObj, object);
+        // Only rectangles: the shapes built on the rectangle have no prototype here.
+        const auto* rect = object && object->GetRuntimeClass() == RUNTIME_CLASS(CRectObj)
+                               ? static_cast<const CRectObj*>(object)
+                               : nullptr;
         return rect ? (rect->IsRounded() ? &rounded : &plain) : nullptr;
     }
     CObject* FindPrototypeByKind(WORD kind, DWORD subKey) override
@@ -227,7 +238,8 @@ TEST_F(ViewMouse, ToolPermission)
         {TRUE, TRUE, ID_TOOL_ZOOM, TRUE},
         {FALSE, FALSE, ID_TOOL_RECT, FALSE},
         {FALSE, FALSE, ID_TOOL_ZOOM, TRUE},
-        {FALSE, TRUE, ID_TOOL_ELLIPSE, FALSE}, // no ellipse tool
+        {FALSE, TRUE, ID_TOOL_ELLIPSE, TRUE},
+        {FALSE, TRUE, ID_TOOL_DATA, FALSE}, // no data-symbol tool
         {FALSE, TRUE, ID_TOOL_LINE, TRUE},
         {FALSE, TRUE, ID_TOOL_POLYLINE, TRUE},
         {FALSE, FALSE, ID_TOOL_LINE, FALSE},
@@ -638,4 +650,139 @@ TEST_F(ViewLineTools, PointsAreEditedWithTheirHandles)
     EXPECT_EQ(LastLine()->GetPointArray(), (std::vector<CPoint>{{110, -170}, {410, -210}, {310, -310}}));
     Command(ID_EDIT_UNDO);
     EXPECT_EQ(LastLine()->GetCount(), 4);
+}
+
+TEST_F(ViewMouse, EachShapeToolCreatesItsShapeInOneUndoStep)
+{
+    struct Case
+    {
+        UINT tool;
+        CPoint from, to;
+        WORD kind;
+        const char* check;
+        std::function<bool(const CBaseObj&)> holds;
+    };
+    const Case cases[] = {
+        {ID_TOOL_ELLIPSE,
+         {310, -250},
+         {110, -110},
+         OBJKIND_ELLIPSE,
+         "ellipse",
+         [](const CBaseObj& o) { return DYNAMIC_DOWNCAST(CElliObj, &o) != nullptr; }},
+        {ID_TOOL_DIAMOND,
+         {110, -110},
+         {310, -250},
+         OBJKIND_DIAMOND,
+         "diamond",
+         [](const CBaseObj& o) { return DYNAMIC_DOWNCAST(CDiamondObj, &o) != nullptr; }},
+        {ID_TOOL_HEXAGON,
+         {110, -110},
+         {310, -250},
+         OBJKIND_POLYGON,
+         "six sides",
+         [](const CBaseObj& o) {
+             const auto* polygon = DYNAMIC_DOWNCAST(CPolygonObj, &o);
+             return polygon && polygon->GetSideCount() == 6 && polygon->GetRoundRate() == 0.25f;
+         }},
+        {ID_TOOL_OCTAGON,
+         {110, -110},
+         {310, -250},
+         OBJKIND_POLYGON,
+         "eight sides",
+         [](const CBaseObj& o) {
+             const auto* polygon = DYNAMIC_DOWNCAST(CPolygonObj, &o);
+             return polygon && polygon->GetSideCount() == 8 && polygon->GetRoundRate() == 0.33f;
+         }},
+        // Dragged right and down: the centre lies at the top right, the lower-left quarter shows.
+        {ID_TOOL_ARC,
+         {110, -110},
+         {310, -250},
+         OBJKIND_ARC,
+         "quadrant 1",
+         [](const CBaseObj& o) {
+             const auto* arc = DYNAMIC_DOWNCAST(CArcObj, &o);
+             return arc && arc->GetQuadrant() == ARC_CENTRE_TOP_RIGHT;
+         }},
+        {ID_TOOL_FREEARC,
+         {310, -110},
+         {110, -250},
+         OBJKIND_FREEARC,
+         "three quarters",
+         [](const CBaseObj& o) {
+             const auto* arc = DYNAMIC_DOWNCAST(CFarcObj, &o);
+             return arc && arc->GetStartPoint() == CPoint(210, -250) && arc->GetEndPoint() == CPoint(110, -180);
+         }},
+        // Dragged more across than up, towards the left: the connector points left.
+        {ID_TOOL_CONNECTOR,
+         {310, -250},
+         {110, -110},
+         OBJKIND_CONNECTOR,
+         "points left",
+         [](const CBaseObj& o) {
+             const auto* connector = DYNAMIC_DOWNCAST(CCnctObj, &o);
+             return connector && connector->GetDirection() == CONNECTOR_LEFT &&
+                    connector->GetConnectType() == CONNECTOR_PENTAGON;
+         }},
+    };
+    Open(1000, 900);
+    for (const Case& c : cases) {
+        m_mainFrame.tool = c.tool;
+        Drag(c.from, c.to);
+        const CObList* objects = m_doc->GetObjectList();
+        ASSERT_EQ(objects->GetCount(), 1) << c.check;
+        const auto* shape = DYNAMIC_DOWNCAST(CBaseObj, objects->GetHead());
+        ASSERT_NE(shape, nullptr);
+        EXPECT_EQ(shape->GetKind(), c.kind) << c.check;
+        EXPECT_EQ(shape->GetRect(), CRect(110, -110, 310, -250)) << c.check;
+        EXPECT_TRUE(c.holds(*shape)) << c.check;
+        EXPECT_EQ(m_view->GetLastSelected(), shape);
+        EXPECT_EQ(m_mainFrame.tool, c.tool);
+        Command(ID_EDIT_UNDO);
+        EXPECT_TRUE(m_doc->HasNoObjects()) << c.check;
+        EXPECT_FALSE(IsEnabled(ID_EDIT_UNDO)) << c.check << ": one step";
+    }
+}
+
+TEST_F(ViewMouse, DraggingTheRatioHandleChangesTheRatioInOneUndoStep)
+{
+    auto* hexagon = new CPolygonObj(m_doc->NewObjectId(), CRect(110, -110, 310, -250), 6); // handle at (160, -110)
+    {
+        CUndoStep step(m_doc);
+        ASSERT_TRUE(m_doc->AddObject(hexagon));
+    }
+    m_doc->ClearUndoBuffer();
+    Open(1000, 900);
+    m_view->AddToSelection(hexagon);
+    // The handle lands on the grid (20 units from the page origin at 10).
+    Drag(CPoint(160, -110), CPoint(170, -110));
+    EXPECT_FLOAT_EQ(hexagon->GetRoundRate(), 0.3f);
+    EXPECT_EQ(hexagon->GetRect(), CRect(110, -110, 310, -250));
+    Command(ID_EDIT_UNDO);
+    const auto* restored = DYNAMIC_DOWNCAST(CPolygonObj, m_doc->GetObjectList()->GetHead());
+    ASSERT_NE(restored, nullptr);
+    EXPECT_FLOAT_EQ(restored->GetRoundRate(), 0.25f);
+}
+
+TEST_F(ViewMouse, RoundingLeavesTheDiamondAndRecordsNothingForIt)
+{
+    CRectObj* rect = AddRect(CRect(510, -110, 610, -210));
+    auto* diamond = new CDiamondObj(m_doc->NewObjectId(), CRect(110, -110, 310, -250));
+    {
+        CUndoStep step(m_doc);
+        ASSERT_TRUE(m_doc->AddObject(diamond));
+    }
+    m_doc->ClearUndoBuffer();
+    {
+        CUndoStep step(m_doc);
+        EXPECT_TRUE(m_doc->ApplyObjectCommand(rect, ID_RECT_ROUNDED, nullptr, HIT_BODY));
+        EXPECT_FALSE(m_doc->ApplyObjectCommand(diamond, ID_RECT_ROUNDED, nullptr, HIT_BODY));
+        EXPECT_TRUE(m_doc->IsChangeRecordedForUndo(rect->GetObjectId()));
+        EXPECT_FALSE(m_doc->IsChangeRecordedForUndo(diamond->GetObjectId()));
+    }
+    EXPECT_TRUE(rect->IsRounded());
+    EXPECT_FALSE(diamond->IsRounded());
+    m_doc->Undo();
+    const auto* restored = DYNAMIC_DOWNCAST(CRectObj, m_doc->GetObjectList()->GetHead());
+    ASSERT_NE(restored, nullptr);
+    EXPECT_FALSE(restored->IsRounded());
 }

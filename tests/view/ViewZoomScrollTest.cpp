@@ -165,8 +165,8 @@ TEST_F(ViewTest, ActivationRestoresTheToolAndThePickDelayCountsDown)
     view.OnActivateView(TRUE, &view, nullptr);
     EXPECT_EQ(m_mainFrame.toolSets, before + 1);
     EXPECT_EQ(m_mainFrame.tool, ID_TOOL_RECT);
-    // A tool the view refuses (no ellipse tool) gives way to the pointer.
-    m_mainFrame.tool = ID_TOOL_ELLIPSE;
+    // A tool the view refuses (no data-symbol tool) gives way to the pointer.
+    m_mainFrame.tool = ID_TOOL_DATA;
     view.OnActivateView(TRUE, &view, nullptr);
     EXPECT_EQ(m_mainFrame.tool, ID_TOOL_POINTER);
 
