@@ -477,8 +477,10 @@ void CColorItemDlg::OnImportCsv()
     ShowRows(0);
     Invalidate();
     CString done;
-    done.Format(CString(u8"%d件の色ﾒﾆｭｰをCSVﾌｧｲﾙから読込みました。\n読込んだ色ﾒﾆｭｰの設定を有効にするには、OKボタンでﾀﾞｲｱﾛｸﾞを終了してください。"),
-                count);
+    done.Format(
+        CString(
+            u8"%d件の色ﾒﾆｭｰをCSVﾌｧｲﾙから読込みました。\n読込んだ色ﾒﾆｭｰの設定を有効にするには、OKボタンでﾀﾞｲｱﾛｸﾞを終了してください。"),
+        count);
     AfxMessageBox(done, MB_ICONINFORMATION);
 }
 
@@ -491,6 +493,8 @@ void CColorItemDlg::OnResetDefaults()
         return;
     ShowRows(0);
     Invalidate();
-    AfxMessageBox(CString(u8"色ﾒﾆｭｰ設定を初期値に戻しました。\n色ﾒﾆｭｰの設定を有効にするには、OKボタンでﾀﾞｲｱﾛｸﾞを終了してください。"),
-                  MB_ICONINFORMATION);
+    AfxMessageBox(
+        CString(
+            u8"色ﾒﾆｭｰ設定を初期値に戻しました。\n色ﾒﾆｭｰの設定を有効にするには、OKボタンでﾀﾞｲｱﾛｸﾞを終了してください。"),
+        MB_ICONINFORMATION);
 }

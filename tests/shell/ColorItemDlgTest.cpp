@@ -26,8 +26,9 @@ namespace color_item_dlg_test {
 
 const char* const kRecent = "最近使った色";
 const char* const kEmptyName = "ﾒﾆｭｰ表示名が指定されていません。ﾒﾆｭｰ表示名を入力してください。";
-const char* const kRenameQuestion = "最近使った色がﾁｪｯｸされている以降の行で、ﾒﾆｭｰ表示名が「最近使った色」以外のものがあります。"
-                                    "\nﾒﾆｭｰ表示名を「最近使った色」に変更しますか。";
+const char* const kRenameQuestion =
+    "最近使った色がﾁｪｯｸされている以降の行で、ﾒﾆｭｰ表示名が「最近使った色」以外のものがあります。"
+    "\nﾒﾆｭｰ表示名を「最近使った色」に変更しますか。";
 const char* const kOrdinaryQuestion = "最近使った色のﾁｪｯｸよりも前の行で、ﾒﾆｭｰ表示名が「最近使った色」のものがあります。"
                                       "\nよろしいですか。";
 
@@ -124,6 +125,10 @@ TEST_F(ColorItemDialog, OkChecksTheNamesAndTheRecentBlock)
         int focusRow; // where the focus is left when the dialog stays open
         std::vector<std::pair<int, std::string>> names;
     };
+    const auto noBlockRow3Recent = [](CColorItemDlg& d) {
+        Click(d, CColorItemDlg::IDC_NO_RECENT);
+        NameEdit(d, 3)->setText(QString::fromUtf8(kRecent));
+    };
     const Case cases[] = {
         {"row 5 empty", [](CColorItemDlg& d) { NameEdit(d, 5)->clear(); }, {}, {kEmptyName}, IDCANCEL, 5, {}},
         {"block from 14, row 15 black, Yes",
@@ -144,28 +149,21 @@ TEST_F(ColorItemDialog, OkChecksTheNamesAndTheRecentBlock)
          IDOK,
          -1,
          {{13, "銀"}, {14, kRecent}}},
-        {"block from 13, Cancel", [](CColorItemDlg& d) { Click(d, CColorItemDlg::IDC_RECENT_FROM + 13); }, {IDCANCEL},
-         {kRenameQuestion}, IDCANCEL, 13, {}},
+        {"block from 13, Cancel",
+         [](CColorItemDlg& d) { Click(d, CColorItemDlg::IDC_RECENT_FROM + 13); },
+         {IDCANCEL},
+         {kRenameQuestion},
+         IDCANCEL,
+         13,
+         {}},
         {"none, row 3 named as recent, OK",
-         [](CColorItemDlg& d) {
-             Click(d, CColorItemDlg::IDC_NO_RECENT);
-             NameEdit(d, 3)->setText(QString::fromUtf8(kRecent));
-         },
+         noBlockRow3Recent,
          {IDOK},
          {kOrdinaryQuestion},
          IDOK,
          -1,
          {{3, kRecent}, {14, kRecent}}},
-        {"none, row 3 named as recent, Cancel",
-         [](CColorItemDlg& d) {
-             Click(d, CColorItemDlg::IDC_NO_RECENT);
-             NameEdit(d, 3)->setText(QString::fromUtf8(kRecent));
-         },
-         {IDCANCEL},
-         {kOrdinaryQuestion},
-         IDCANCEL,
-         3,
-         {}},
+        {"none, row 3 named as recent, Cancel", noBlockRow3Recent, {IDCANCEL}, {kOrdinaryQuestion}, IDCANCEL, 3, {}},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -232,8 +230,9 @@ TEST_F(ColorItemDialog, MovingRowsKeepsTheBlockInPlaceAndStopsAtTheEnds)
         EXPECT_EQ(Names(d.GetWorkingList())[14], "銀");
         EXPECT_EQ(RecentFlags(d.GetWorkingList())[13], 0);
         EXPECT_EQ(RecentFlags(d.GetWorkingList())[14], 1);
-        EXPECT_EQ(qobject_cast<QRadioButton*>(d.GetDlgItem(CColorItemDlg::IDC_RECENT_FROM + 14)->GetSafeHwnd())->isChecked(),
-                  true);
+        EXPECT_EQ(
+            qobject_cast<QRadioButton*>(d.GetDlgItem(CColorItemDlg::IDC_RECENT_FROM + 14)->GetSafeHwnd())->isChecked(),
+            true);
     });
 }
 
@@ -350,8 +349,8 @@ TEST_F(ColorItemDialog, ExportThenImportGivesTheSameRows)
         d.SendMessage(WM_COMMAND, CColorItemDlg::IDC_IMPORT_CSV);
         EXPECT_EQ(Names(d.GetWorkingList()), exported);
         EXPECT_EQ(RecentFlags(d.GetWorkingList()), flags);
-        EXPECT_TRUE(qobject_cast<QRadioButton*>(d.GetDlgItem(CColorItemDlg::IDC_RECENT_FROM + 12)->GetSafeHwnd())
-                        ->isChecked());
+        EXPECT_TRUE(
+            qobject_cast<QRadioButton*>(d.GetDlgItem(CColorItemDlg::IDC_RECENT_FROM + 12)->GetSafeHwnd())->isChecked());
         d.SendMessage(WM_COMMAND, IDOK);
     });
     SetDesktopOpenSink(previous);
