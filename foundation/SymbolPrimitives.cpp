@@ -263,7 +263,7 @@ void CopyLogFont(LOGFONT& destination, const LOGFONT& source)
     destination.lfPitchAndFamily = source.lfPitchAndFamily;
     // A face read from a file may lack its terminator: the copy always has one.
     std::memset(destination.lfFaceName, 0, sizeof destination.lfFaceName);
-    std::strncpy(destination.lfFaceName, source.lfFaceName, LF_FACESIZE - 1);
+    std::memcpy(destination.lfFaceName, source.lfFaceName, strnlen(source.lfFaceName, LF_FACESIZE - 1));
 }
 
 const CString& GetDataMediaName(WORD kind)
