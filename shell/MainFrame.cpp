@@ -15,6 +15,7 @@
 #include "platform/ui/UserMessages.h"
 #include "platform/ui/View.h"
 #include "platform/ui/WinApp.h"
+#include "shell/ColorItemDlg.h"
 #include "shell/SplashWnd.h"
 #include "view/BaseView.h"
 
@@ -92,6 +93,7 @@ const MessageMap* CMainFrame::GetMessageMap() const
             MapUpdate(ID_VIEW_TOOL_PALETTE, &CMainFrame::OnUpdateToolPalette),
             MapCommand(ID_VIEW_FIGURE_TOOLBAR, &CMainFrame::OnFigureToolBar),
             MapUpdate(ID_VIEW_FIGURE_TOOLBAR, &CMainFrame::OnUpdateFigureToolBar),
+            MapCommand(ID_COLOR_MENU_SETTINGS, &CMainFrame::OnColorMenuSettings),
             MapUpdateRange(ID_INDICATOR_FIRST, ID_INDICATOR_WRITE_STATE, &CMainFrame::OnUpdatePane),
             MapMessage(UM_SHOW_READONLY_NOTICE, &CMainFrame::OnShowReadOnlyNotice),
         }};
@@ -291,6 +293,15 @@ void CMainFrame::OnToolPalette()
 void CMainFrame::OnUpdateToolPalette(CCmdUI* cmdUI)
 {
     cmdUI->SetCheck(m_wndToolPalette.IsWindowVisible());
+}
+
+void CMainFrame::OnColorMenuSettings()
+{
+    AppServices* app = GetAppServices();
+    if (!app)
+        return;
+    CColorItemDlg dialog(app->GetColorItemList(), this);
+    dialog.DoModal();
 }
 
 void CMainFrame::OnFigureToolBar()

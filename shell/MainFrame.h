@@ -112,6 +112,7 @@ protected:
     void OnUpdateToolPalette(CCmdUI* cmdUI);
     void OnFigureToolBar();
     void OnUpdateFigureToolBar(CCmdUI* cmdUI);
+    void OnColorMenuSettings();
     void OnUpdatePane(CCmdUI* cmdUI);
     // wParam: the file name (LPCTSTR, may be null); lParam: 0 read-only attribute, else locked.
     LRESULT OnShowReadOnlyNotice(WPARAM wParam, LPARAM lParam);

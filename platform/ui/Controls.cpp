@@ -1,5 +1,7 @@
 #include "platform/ui/Controls.h"
 
+#include "platform/afx/Cp932.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,6 +12,7 @@
 #include <QProgressBar>
 #include <QSpinBox>
 #include <QTextCursor>
+#include <QValidator>
 
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
 IMPLEMENT_DYNAMIC(CButton, CWnd)
@@ -18,6 +21,41 @@ IMPLEMENT_DYNAMIC(CListBox, CWnd)
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 IMPLEMENT_DYNAMIC(CProgressCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)
+
+namespace ControlsImpl {
+
+// Keeps an edit's text within a number of code page 932 bytes, cutting only between characters, so
+// that typed or pasted text beyond the limit is dropped rather than split.
+class Cp932ByteLimit : public QValidator
+{
+public:
+    Cp932ByteLimit(int maxBytes, QObject* parent) : QValidator(parent), m_maxBytes(std::size_t(maxBytes)) {}
+
+    State validate(QString& input, int& pos) const override
+    {
+        std::size_t bytes = 0;
+        qsizetype end = 0;
+        while (end < input.size()) {
+            const qsizetype next = end + (input[end].isHighSurrogate() && end + 1 < input.size() ? 2 : 1);
+            const std::u16string_view character(reinterpret_cast<const char16_t*>(input.constData()) + end,
+                                                std::size_t(next - end));
+            bytes += Utf16ToCp932(character).size();
+            if (bytes > m_maxBytes)
+                break;
+            end = next;
+        }
+        if (end < input.size()) {
+            input.truncate(end);
+            pos = std::min(pos, int(end));
+        }
+        return Acceptable;
+    }
+
+private:
+    std::size_t m_maxBytes;
+};
+
+} // namespace ControlsImpl
 
 // Edit positions are character positions of the widget's text.
 
@@ -62,8 +100,14 @@ void CEdit::ReplaceSel(LPCTSTR text, BOOL)
 
 void CEdit::LimitText(int maxChars)
 {
-    if (auto* line = qobject_cast<QLineEdit*>(GetSafeHwnd()))
-        line->setMaxLength(maxChars > 0 ? maxChars : 32767);
+    auto* line = qobject_cast<QLineEdit*>(GetSafeHwnd());
+    if (!line)
+        return;
+    line->setMaxLength(32767);
+    const QValidator* old = line->validator();
+    line->setValidator(maxChars > 0 ? new ControlsImpl::Cp932ByteLimit(maxChars, line) : nullptr);
+    if (old && old->parent() == line)
+        delete old;
 }
 
 BOOL CEdit::SetReadOnly(BOOL readOnly)

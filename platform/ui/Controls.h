@@ -24,6 +24,7 @@ public:
     void SetSel(int start, int end, BOOL noScroll = FALSE);
     void GetSel(int& start, int& end) const;
     void ReplaceSel(LPCTSTR text, BOOL canUndo = FALSE);
+    // At most maxChars code page 932 bytes, whole characters only (0: no limit).
     void LimitText(int maxChars = 0);
     BOOL SetReadOnly(BOOL readOnly = TRUE);
     void Copy();
