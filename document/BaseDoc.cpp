@@ -94,6 +94,11 @@ void CBaseDoc::SetPolyLineInProgress(CPolyObj* line)
     m_pPolyLineInProgress.reset(line);
 }
 
+CString CBaseDoc::FormatHeaderDate(const CTime& date)
+{
+    return date.Format(CString(u8"%Y年 %m月 %d日"));
+}
+
 CString CBaseDoc::GetProductName() const
 {
     return CString("Document");

@@ -185,6 +185,17 @@ void CBaseDoc::SetPageSettings(WORD paperId, DWORD printScale, CSize leftTop, CS
     NormalizePageSettings();
 }
 
+void CBaseDoc::SetFooterSettings(WORD firstPage, BOOL autoTotal, WORD totalGiven, WORD style, WORD position,
+                                 BOOL inMargin)
+{
+    m_wFooterStartPage = firstPage;
+    m_bAutoTotalPages = autoTotal ? 1 : 0;
+    m_wUserTotalPages = totalGiven;
+    m_wPageNumStyle = style;
+    m_wPageNumPos = position;
+    m_bPageNumInMargin = inMargin ? 1 : 0;
+}
+
 void CBaseDoc::NormalizePageCounts()
 {
     // At least one page each way, and no more than fitting the grid could have given: the most

@@ -8,6 +8,7 @@
 #include "platform/afx/StringTable.h"
 #include "platform/gdi/DrawLog.h"
 #include "platform/ui/CmdUI.h"
+#include "platform/ui/PrintInfo.h"
 #include "view/FrameServices.h"
 
 #include <cmath>
@@ -54,6 +55,19 @@ void CBaseView::OnPrepareDC(CDC* dc, CPrintInfo* info)
     const int vy = MulDiv(window.cy, 100, 254) * dc->GetDeviceCaps(LOGPIXELSY) / 100;
     dc->SetWindowExt(window);
     dc->SetViewportExt(vx, -vy);
+    if (!info)
+        return;
+    // A printed page shows its cell of the drawing in its body.
+    if (info->GetToPage() < info->m_nCurPage) {
+        info->m_bContinuePrinting = FALSE;
+        return;
+    }
+    CSize cell;
+    GetPageColumnRow(cell, int(info->m_nCurPage) - 1);
+    CPoint origin;
+    GetPageOrigin(origin, cell.cx, cell.cy);
+    dc->LPtoDP(&origin);
+    dc->SetViewportOrg(origin);
 }
 
 void CBaseView::PrepareMappingDC(CDC& dc, DrawLog& log) const
