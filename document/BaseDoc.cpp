@@ -424,6 +424,7 @@ const MessageMap* CBaseDoc::GetMessageMap() const
                                 {
                                     MapUpdate(ID_FILE_SAVE, &CBaseDoc::OnUpdateFileSave),
                                     MapUpdate(ID_DOCUMENT_INFO, &CBaseDoc::OnUpdateNeedsBaseView),
+                                    MapCommand(ID_PAGE_LAYOUT, &CBaseDoc::OnPageLayout),
                                     MapUpdate(ID_PAGE_LAYOUT, &CBaseDoc::OnUpdateNeedsBaseView),
                                     MapUpdate(ID_EXPORT_EXCEL, &CBaseDoc::OnUpdateExportExcel),
                                 }};

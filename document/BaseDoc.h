@@ -256,6 +256,10 @@ public:
     // --- Profile defaults ------------------------------------------------------------------
     void LoadObjectFont();
 
+    // --- Commands --------------------------------------------------------------------------
+    // The page-layout dialog; on OK the layout is stored and the page grid fitted anew from one page.
+    void OnPageLayout();
+
     // --- Command update handlers -----------------------------------------------------------
     void OnUpdateFileSave(CCmdUI* cmdUI);
     void OnUpdateNeedsBaseView(CCmdUI* cmdUI);

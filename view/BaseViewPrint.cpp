@@ -230,9 +230,10 @@ void CBaseView::DrawPrintHeader(CDC* dc, CPrintInfo* info, BOOL withDocType)
         }
         const HeaderFont font(dc, fonts, small ? fonts.itemSmall : fonts.itemLarge);
         const int columns = small ? 5 : 6;
-        const int cw = std::min(int(dc->GetTextExtent(CString(u8"１２３４５６７８９０")).cx) + 4 * p, (R - L - pw) / columns);
-        const CString labels[] = {CString(u8"作成者名"), CString(u8"更新者名"), CString(u8"作成日"), CString(u8"更新日"),
-                                  CString(u8"出力日")};
+        const int cw =
+            std::min(int(dc->GetTextExtent(CString(u8"１２３４５６７８９０")).cx) + 4 * p, (R - L - pw) / columns);
+        const CString labels[] = {CString(u8"作成者名"), CString(u8"更新者名"), CString(u8"作成日"),
+                                  CString(u8"更新日"), CString(u8"出力日")};
         const CString values[] = {doc->GetAuthorName(), doc->GetUpdaterName(), doc->FormatCreatedDate(),
                                   doc->FormatUpdatedDate(), CBaseDoc::FormatHeaderDate(CTime::GetCurrentTime())};
         for (int i = 0; i < 5; ++i) {
@@ -255,7 +256,8 @@ void CBaseView::DrawPrintHeader(CDC* dc, CPrintInfo* info, BOOL withDocType)
             const int mw = pw / across, mh = (B - y40) / down;
             const int x0 = R - pw;
             CBrush grey(kPageMapColor);
-            const CRect current(x0 + mw * cell.cx, y40 + mh * cell.cy, x0 + mw * (cell.cx + 1), y40 + mh * (cell.cy + 1));
+            const CRect current(x0 + mw * cell.cx, y40 + mh * cell.cy, x0 + mw * (cell.cx + 1),
+                                y40 + mh * (cell.cy + 1));
             dc->FillRect(&current, &grey);
             for (int i = 0; i < across; ++i)
                 DrawLine(dc, x0 + mw * i, y40, x0 + mw * i, B);

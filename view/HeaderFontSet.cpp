@@ -22,9 +22,12 @@ HeaderFontSet LoadHeaderFontSet()
     // A longer name is cut where it fits, never inside a double-byte character.
     MbcsLeftBytes(fonts.faceName, face, HeaderFontSetImpl::kFaceNameBytes - 1);
     const std::pair<const char*, int*> sizes[] = {
-        {"DocTypeLarge", &fonts.docTypeLarge}, {"DocTypeSmall", &fonts.docTypeSmall},
-        {"TitleLarge", &fonts.titleLarge},     {"TitleSmall", &fonts.titleSmall},
-        {"ItemLarge", &fonts.itemLarge},       {"ItemSmall", &fonts.itemSmall},
+        {"DocTypeLarge", &fonts.docTypeLarge},
+        {"DocTypeSmall", &fonts.docTypeSmall},
+        {"TitleLarge", &fonts.titleLarge},
+        {"TitleSmall", &fonts.titleSmall},
+        {"ItemLarge", &fonts.itemLarge},
+        {"ItemSmall", &fonts.itemSmall},
         {"Note", &fonts.note},
     };
     for (const auto& [key, size] : sizes)

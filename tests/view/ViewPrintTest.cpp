@@ -94,8 +94,7 @@ TEST_F(ViewPrint, PageNumbersFollowTheDocumentsStyle)
         {4, 1, 28, 1, TRUE, 0, 28, "AB1"},  // the row as letters
         {2, 2, 2, 5, TRUE, 0, 1, "5 / 4"},  // the total computed, from the first number
         {2, 2, 2, 1, FALSE, 9, 3, "3 / 9"}, // the user's total
-        {1, 2, 2, 1, TRUE, 0, 3, "- 3 - "},
-        {7, 2, 2, 4, TRUE, 0, 1, "- 4 - "}, // an unknown style numbers as style 1
+        {1, 2, 2, 1, TRUE, 0, 3, "- 3 - "}, {7, 2, 2, 4, TRUE, 0, 1, "- 4 - "}, // an unknown style numbers as style 1
     };
     CZivraView& view = Open();
     for (const Case& c : cases) {
