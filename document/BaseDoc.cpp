@@ -423,6 +423,7 @@ const MessageMap* CBaseDoc::GetMessageMap() const
     static const MessageMap map{CDocument::GetMessageMap(),
                                 {
                                     MapUpdate(ID_FILE_SAVE, &CBaseDoc::OnUpdateFileSave),
+                                    MapCommand(ID_DOCUMENT_INFO, &CBaseDoc::OnDocumentInfo),
                                     MapUpdate(ID_DOCUMENT_INFO, &CBaseDoc::OnUpdateNeedsBaseView),
                                     MapCommand(ID_PAGE_LAYOUT, &CBaseDoc::OnPageLayout),
                                     MapUpdate(ID_PAGE_LAYOUT, &CBaseDoc::OnUpdateNeedsBaseView),

@@ -259,6 +259,9 @@ public:
     // --- Commands --------------------------------------------------------------------------
     // The page-layout dialog; on OK the layout is stored and the page grid fitted anew from one page.
     void OnPageLayout();
+    // The document-information dialog; what changed is stored and marks the document modified
+    // without stamping the updated date.
+    void OnDocumentInfo();
 
     // --- Command update handlers -----------------------------------------------------------
     void OnUpdateFileSave(CCmdUI* cmdUI);

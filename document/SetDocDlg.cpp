@@ -59,9 +59,10 @@ constexpr int kStyleRadios[4] = {IDC_STYLE_DASH, IDC_STYLE_TOTAL, IDC_STYLE_COLU
 constexpr int kPosRadios[3] = {IDC_POS_LEFT, IDC_POS_CENTRE, IDC_POS_RIGHT};
 constexpr const char8_t* kMarginEmpty[4] = {u8"左余白を入力してください。\n", u8"上余白を入力してください。\n",
                                             u8"右余白を入力してください。\n", u8"下余白を入力してください。\n"};
-constexpr const char8_t* kMarginBad[4] = {
-    u8"左余白に不当な値が指定されています。\n", u8"上余白に不当な値が指定されています。\n",
-    u8"右余白に不当な値が指定されています。\n", u8"下余白に不当な値が指定されています。\n"};
+constexpr const char8_t* kMarginBad[4] = {u8"左余白に不当な値が指定されています。\n",
+                                          u8"上余白に不当な値が指定されています。\n",
+                                          u8"右余白に不当な値が指定されています。\n",
+                                          u8"下余白に不当な値が指定されています。\n"};
 constexpr const char8_t* kScaleBad = u8"拡大縮小率に不当な値が指定されています。\n";
 constexpr const char* kPageSection = "Document Page";
 constexpr int kMaxFooterNumber = 9999;
@@ -107,7 +108,8 @@ void CSetDocDlg::BuildDialog()
     dialog->setWindowTitle(q(u8"ﾍﾟｰｼﾞﾚｲｱｳﾄ"));
     auto* layout = new QVBoxLayout(dialog);
     // An edit with its up-down control, labelled, in a row of the grid; text changes go to the handler.
-    const auto addNumber = [&](QGridLayout* grid, int row, const char8_t* label, int editId, void (CSetDocDlg::*changed)()) {
+    const auto addNumber = [&](QGridLayout* grid, int row, const char8_t* label, int editId,
+                               void (CSetDocDlg::*changed)()) {
         auto* edit = AddControl(editId, new QLineEdit);
         edit->setMaximumWidth(64);
         auto* box = new QHBoxLayout;
@@ -213,7 +215,8 @@ const MessageMap* CSetDocDlg::GetMessageMap() const
                                 {
                                     MapCommand(IDC_HEADER_AREA, &CSetDocDlg::OnPaperOrHeaderChanged),
                                     MapCommandRange(IDC_STYLE_DASH, IDC_STYLE_DASH, &CSetDocDlg::OnNumberStyleClicked),
-                                    MapCommandRange(IDC_STYLE_TOTAL, IDC_STYLE_COLUMN, &CSetDocDlg::OnNumberStyleClicked),
+                                    MapCommandRange(IDC_STYLE_TOTAL, IDC_STYLE_COLUMN,
+                                                    &CSetDocDlg::OnNumberStyleClicked),
                                     MapCommandRange(IDC_STYLE_ROW, IDC_STYLE_ROW, &CSetDocDlg::OnNumberStyleClicked),
                                     MapCommand(IDC_AUTO_TOTAL, &CSetDocDlg::OnAutoTotalClicked),
                                     MapCommand(IDC_SAVE_DEFAULT, &CSetDocDlg::OnSaveDefault),
@@ -475,9 +478,10 @@ void CSetDocDlg::ApplyReadOnly()
     GetDlgItem(IDC_PAPER)->EnableWindow(FALSE);
     for (int id : std::initializer_list<int>{IDC_SCALE, 1036, 1038, 1040, 1042, IDC_START_NUMBER, IDC_USER_TOTAL})
         static_cast<CEdit*>(GetDlgItem(id))->SetReadOnly(TRUE);
-    for (int id : std::initializer_list<int>{IDC_SCALE_SPIN, 1037, 1039, 1041, 1043, IDC_START_SPIN, IDC_USER_TOTAL_SPIN, IDC_HEADER_AREA,
-                   IDC_AUTO_TOTAL, IDC_IN_MARGIN, IDC_STYLE_DASH, IDC_STYLE_TOTAL, IDC_STYLE_COLUMN, IDC_STYLE_ROW,
-                   IDC_POS_LEFT, IDC_POS_CENTRE, IDC_POS_RIGHT, IDOK})
+    for (int id :
+         std::initializer_list<int>{IDC_SCALE_SPIN, 1037, 1039, 1041, 1043, IDC_START_SPIN, IDC_USER_TOTAL_SPIN,
+                                    IDC_HEADER_AREA, IDC_AUTO_TOTAL, IDC_IN_MARGIN, IDC_STYLE_DASH, IDC_STYLE_TOTAL,
+                                    IDC_STYLE_COLUMN, IDC_STYLE_ROW, IDC_POS_LEFT, IDC_POS_CENTRE, IDC_POS_RIGHT, IDOK})
         GetDlgItem(id)->EnableWindow(FALSE);
 }
 
