@@ -64,9 +64,10 @@ void CDocInfoDlg::BuildDialog()
         grid->addWidget(addEdit(id, id == IDC_AUTHOR ? kAuthor : kUpdater), row++, 1);
     }
     const char8_t* units[6] = {u8"年", u8"月", u8"日", u8"時", u8"分", u8"秒"};
-    const std::tuple<int, const char8_t*, DWORD, DWORD> dates[] = {
-        {IDC_CREATED_FIRST, u8"作成日時:", kCreatedDate, kCreatedTime},
-        {IDC_UPDATED_FIRST, u8"更新日時:", kUpdatedDate, kUpdatedTime}};
+    const std::tuple<int, const char8_t*, DWORD, DWORD> dates[] = {{IDC_CREATED_FIRST, u8"作成日時:", kCreatedDate,
+                                                                    kCreatedTime},
+                                                                   {IDC_UPDATED_FIRST, u8"更新日時:", kUpdatedDate,
+                                                                    kUpdatedTime}};
     for (const auto& [first, label, dateBit, timeBit] : dates) {
         grid->addWidget(new QLabel(Q(label)), row, 0);
         auto* fields = new QHBoxLayout;

@@ -116,7 +116,9 @@ void CSetDocDlg::BuildDialog()
         box->addWidget(edit);
         box->addWidget(AddControl(editId + 1, new BuddySpin(edit)));
         box->addStretch();
-        grid->addWidget(new QLabel(q(label)), row, 0);
+        auto* caption = new QLabel(q(label));
+        caption->setBuddy(edit); // the access key reaches the edit
+        grid->addWidget(caption, row, 0);
         grid->addLayout(box, row, 1);
         if (changed)
             QObject::connect(edit, &QLineEdit::textChanged, edit, [this, changed] { (this->*changed)(); });
@@ -125,8 +127,10 @@ void CSetDocDlg::BuildDialog()
 
     auto* top = new QGridLayout;
     layout->addLayout(top);
-    top->addWidget(new QLabel(q(u8"用紙ｻｲｽﾞ(&P):")), 0, 0);
+    auto* paperLabel = new QLabel(q(u8"用紙ｻｲｽﾞ(&P):"));
+    top->addWidget(paperLabel, 0, 0);
     auto* paper = AddControl(IDC_PAPER, new QComboBox);
+    paperLabel->setBuddy(paper);
     QObject::connect(paper, &QComboBox::currentIndexChanged, paper, [this] { OnPaperOrHeaderChanged(); });
     top->addWidget(paper, 0, 1);
     addNumber(top, 1, u8"拡大縮小率(&Z):", IDC_SCALE, &CSetDocDlg::OnChangeScale)
