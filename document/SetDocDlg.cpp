@@ -91,11 +91,6 @@ private:
     QLineEdit* m_buddy;
 };
 
-CString Text(const char8_t* text)
-{
-    return CString(text);
-}
-
 } // namespace SetDocDlgImpl
 
 CSetDocDlg::CSetDocDlg(CWnd* parent) : CDialog(IDD, parent) {}
@@ -321,54 +316,42 @@ int CSetDocDlg::ValidateScale()
     return value;
 }
 
+int CSetDocDlg::ValidateField(int id, int maximum, const char8_t* empty, const char8_t* bad)
+{
+    int value = 0;
+    const int read = ReadEdit(id, value);
+    if (read == 0) {
+        RefuseField(id, empty, FALSE);
+        return kRefused;
+    }
+    // Compared unsigned, so that a negative value is refused too; the whole value counts, so
+    // 65537 is refused rather than read as its low 16 bits, 1.
+    if (read < 0 || unsigned(value) > unsigned(maximum)) {
+        RefuseField(id, bad, TRUE);
+        return kRefused;
+    }
+    return value;
+}
+
 int CSetDocDlg::ValidateMargin(int side)
 {
     using namespace SetDocDlgImpl;
-    int value = 0;
-    const int read = ReadEdit(kMarginEdit[side], value);
-    if (read == 0) {
-        RefuseField(kMarginEdit[side], kMarginEmpty[side], FALSE);
-        return kRefused;
-    }
-    // Compared unsigned, so that a negative margin is refused too.
-    if (read < 0 || unsigned(value) > unsigned(kMaxMargin / 10)) {
-        RefuseField(kMarginEdit[side], kMarginBad[side], TRUE);
-        return kRefused;
-    }
-    return value * 10;
+    const int mm = ValidateField(kMarginEdit[side], kMaxMargin / 10, kMarginEmpty[side], kMarginBad[side]);
+    return mm == kRefused ? kRefused : mm * 10;
 }
 
 int CSetDocDlg::ValidateStartNumber()
 {
-    using namespace SetDocDlgImpl;
-    int value = 0;
-    const int read = ReadEdit(IDC_START_NUMBER, value);
-    if (read == 0) {
-        RefuseField(IDC_START_NUMBER, u8"ﾌｯﾀｰ部のﾍﾟｰｼﾞ開始番号を入力してください。\n", FALSE);
-        return kRefused;
-    }
-    // The whole value counts: 65537 is refused rather than read as its low 16 bits, 1.
-    if (read < 0 || unsigned(value) > unsigned(kMaxFooterNumber)) {
-        RefuseField(IDC_START_NUMBER, u8"ﾌｯﾀｰ部のﾍﾟｰｼﾞ開始番号に不当な値が指定されています。\n", TRUE);
-        return kRefused;
-    }
-    return value;
+    return ValidateField(SetDocDlgImpl::IDC_START_NUMBER, SetDocDlgImpl::kMaxFooterNumber,
+                         u8"ﾌｯﾀｰ部のﾍﾟｰｼﾞ開始番号を入力してください。\n",
+                         u8"ﾌｯﾀｰ部のﾍﾟｰｼﾞ開始番号に不当な値が指定されています。\n");
 }
 
 int CSetDocDlg::ValidateUserTotal()
 {
-    using namespace SetDocDlgImpl;
-    int value = 0;
-    const int read = ReadEdit(IDC_USER_TOTAL, value);
-    if (read == 0) {
-        RefuseField(IDC_USER_TOTAL, u8"ﾌｯﾀｰ部総ﾍﾟｰｼﾞ数ﾕｰｻﾞ指定値を入力してください。\n", FALSE);
-        return kRefused;
-    }
-    if (read < 0 || unsigned(value) > unsigned(kMaxFooterNumber)) {
-        RefuseField(IDC_USER_TOTAL, u8"ﾌｯﾀｰ部総ﾍﾟｰｼﾞ数ﾕｰｻﾞ指定値に不当な値が指定されています。\n", TRUE);
-        return kRefused;
-    }
-    return value;
+    return ValidateField(SetDocDlgImpl::IDC_USER_TOTAL, SetDocDlgImpl::kMaxFooterNumber,
+                         u8"ﾌｯﾀｰ部総ﾍﾟｰｼﾞ数ﾕｰｻﾞ指定値を入力してください。\n",
+                         u8"ﾌｯﾀｰ部総ﾍﾟｰｼﾞ数ﾕｰｻﾞ指定値に不当な値が指定されています。\n");
 }
 
 // --- Page figures and enabling ------------------------------------------------------------------
@@ -540,20 +523,29 @@ BOOL CSetDocDlg::OnInitDialog()
     return TRUE;
 }
 
-void CSetDocDlg::OnOK()
+BOOL CSetDocDlg::ReadPageValues(WORD& paper, int& scale, int margins[4])
 {
-    const WORD paper = GetSelectedPaperId();
-    const int scale = ValidateScale();
+    paper = GetSelectedPaperId();
+    scale = ValidateScale();
     if (scale < m_nMinScale) {
         // A scale the validator let through is still below the paper's minimum.
         if (scale != 0)
             RefuseField(SetDocDlgImpl::IDC_SCALE, SetDocDlgImpl::kScaleBad, TRUE);
-        return;
+        return FALSE;
     }
-    int margins[4];
     for (int i = 0; i < 4; ++i)
         if ((margins[i] = ValidateMargin(i)) == kRefused)
-            return;
+            return FALSE;
+    return TRUE;
+}
+
+void CSetDocDlg::OnOK()
+{
+    WORD paper = 0;
+    int scale = 0;
+    int margins[4];
+    if (!ReadPageValues(paper, scale, margins))
+        return;
     const int start = ValidateStartNumber();
     if (start == kRefused)
         return;
@@ -586,17 +578,11 @@ void CSetDocDlg::OnOK()
 void CSetDocDlg::OnSaveDefault()
 {
     using namespace SetDocDlgImpl;
-    const WORD paper = GetSelectedPaperId();
-    const int scale = ValidateScale();
-    if (scale < m_nMinScale) {
-        if (scale != 0)
-            RefuseField(IDC_SCALE, kScaleBad, TRUE);
-        return;
-    }
+    WORD paper = 0;
+    int scale = 0;
     int margins[4];
-    for (int i = 0; i < 4; ++i)
-        if ((margins[i] = ValidateMargin(i)) == kRefused)
-            return;
+    if (!ReadPageValues(paper, scale, margins))
+        return;
     if (AfxMessageBox(CString(u8"ﾍﾟｰｼﾞﾚｲｱｳﾄ設定の既定値を更新しますか。"), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     const std::pair<const char*, int> values[] = {

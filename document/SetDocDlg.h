@@ -64,6 +64,11 @@ protected:
 private:
     BOOL IsChecked(int id) const;
     void SetChecked(int id, BOOL checked);
+    // The edit's value within 0..maximum; kRefused after telling the user.
+    int ValidateField(int id, int maximum, const char8_t* empty, const char8_t* bad);
+    // The paper, the scale (not below the minimum) and the margins in 0.1 mm; FALSE after telling
+    // the user of the first one refused.
+    BOOL ReadPageValues(WORD& paper, int& scale, int margins[4]);
     // The edit's value: 1 read, 0 empty, -1 not a whole number.
     int ReadEdit(int id, int& value) const;
     void RefuseField(int id, const char8_t* message, BOOL bad);
