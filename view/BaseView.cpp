@@ -658,6 +658,7 @@ const MessageMap* CBaseView::GetMessageMap() const
             MapUpdate(ID_VIEW_ZOOM_OUT, &CBaseView::OnUpdateZoomOut),
             MapCommand(ID_VIEW_ZOOM_100, &CBaseView::OnZoom100),
             MapUpdate(ID_VIEW_ZOOM_100, &CBaseView::OnUpdateZoom100),
+            MapCommand(ID_PRINT_OPTIONS, &CBaseView::OnPrintOptions),
             MapCommand(ID_VIEW_FRAME_PRINT_SCALE, &CBaseView::OnFramePrintScale),
             MapUpdate(ID_VIEW_FRAME_PRINT_SCALE, &CBaseView::OnUpdateFramePrintScale),
             MapCommand(ID_VIEW_FRAME_VIEW_SCALE, &CBaseView::OnFrameViewScale),

@@ -137,6 +137,8 @@ public:
     // The footer's text for the job's page (from 1) in the document's numbering style.
     CString FormatPageNumberText(UINT page) const;
     void SetPrintOptions(BOOL viewScale, BOOL frameOnPrint, BOOL header, BOOL pageFrame, BOOL footerPage);
+    // The print options of this view in their dialog; nothing goes to the profile.
+    void OnPrintOptions();
 
     // --- Selection (selection order; the head is as a rule the most recently selected) -------
     const CObList& GetSelection() const { return m_selection; }

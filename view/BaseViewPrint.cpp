@@ -7,6 +7,7 @@
 #include "document/PageGeometry.h"
 #include "platform/ui/PrintInfo.h"
 #include "view/FrameServices.h"
+#include "view/PrintOptDlg.h"
 
 #include <QPrinter>
 
@@ -89,6 +90,21 @@ void CBaseView::SetPrintOptions(BOOL viewScale, BOOL frameOnPrint, BOOL header, 
     DrawHeader = header;
     m_bDrawPrintPageFrame = pageFrame;
     DrawFooterPage = footerPage;
+}
+
+void CBaseView::OnPrintOptions()
+{
+    EndInPlaceEditAndRefresh();
+    CPrintOptDlg dialog;
+    dialog.m_bPrintViewScale = PrintViewScale;
+    dialog.m_bDrawFrameOnPrint = DrawFrameOnPrint;
+    dialog.m_bDrawHeader = DrawHeader;
+    dialog.m_bDrawPrintPageFrame = m_bDrawPrintPageFrame;
+    dialog.m_bDrawFooterPage = DrawFooterPage;
+    dialog.m_bHeaderEnabled = GetDocument()->GetHeaderStyle() == 1;
+    if (dialog.DoModal() == IDOK)
+        SetPrintOptions(dialog.m_bPrintViewScale, dialog.m_bDrawFrameOnPrint, dialog.m_bDrawHeader,
+                        dialog.m_bDrawPrintPageFrame, dialog.m_bDrawFooterPage);
 }
 
 BOOL CBaseView::OnPreparePrinting(CPrintInfo* info)

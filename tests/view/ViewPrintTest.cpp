@@ -2,6 +2,8 @@
 
 #include "tests/support/MessageScript.h"
 
+#include "platform/ui/Controls.h"
+#include "platform/ui/Dialog.h"
 #include "platform/ui/PrintInfo.h"
 #include "platform/ui/WinApp.h"
 
@@ -202,4 +204,34 @@ TEST_F(ViewPrint, DirectPrintWithoutAPrinterSaysSo)
     MessageScript script;
     view.SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
     EXPECT_EQ(script.Texts(), (std::vector<std::string>{"印刷できるプリンタがありません。"}));
+}
+
+TEST_F(ViewPrint, PrintOptionsDialogShowsAndTakesTheViewsOptions)
+{
+    CZivraView& view = Open();
+    view.SetPrintOptions(FALSE, TRUE, TRUE, TRUE, TRUE);
+    const auto checked = [](CDialog& d, int id) {
+        return static_cast<CButton*>(d.GetDlgItem(id))->GetCheck() == BST_CHECKED;
+    };
+    CDialog::SetModalHook([&](CDialog& d) {
+        // The frame of each page wins over the layout frames; without a header area the header box
+        // is disabled but keeps its check.
+        EXPECT_TRUE(checked(d, 1001));
+        EXPECT_FALSE(checked(d, 1002));
+        EXPECT_FALSE(checked(d, 1003));
+        EXPECT_TRUE(checked(d, 1000));
+        EXPECT_FALSE(d.GetDlgItem(1000)->IsWindowEnabled());
+        static_cast<CButton*>(d.GetDlgItem(1003))->SetCheck(BST_CHECKED);
+        static_cast<CButton*>(d.GetDlgItem(1005))->SetCheck(BST_CHECKED);
+        d.SendMessage(WM_COMMAND, IDOK);
+    });
+    view.SendMessage(WM_COMMAND, ID_PRINT_OPTIONS);
+    CDialog::SetModalHook(nullptr);
+
+    // Printing now follows the view's zoom and draws no frames: the page count is the zoomed one.
+    view.SetZoom(200);
+    CPrintInfo info;
+    info.m_bDirect = TRUE;
+    ASSERT_TRUE(view.OnPreparePrinting(&info));
+    EXPECT_EQ(view.GetPrintPages(), CSize(2, 2));
 }
