@@ -94,6 +94,11 @@ void CBaseDoc::SetPolyLineInProgress(CPolyObj* line)
     m_pPolyLineInProgress.reset(line);
 }
 
+CString CBaseDoc::FormatHeaderDate(const CTime& date)
+{
+    return date.Format(CString(u8"%Y年 %m月 %d日"));
+}
+
 CString CBaseDoc::GetProductName() const
 {
     return CString("Document");
@@ -418,7 +423,9 @@ const MessageMap* CBaseDoc::GetMessageMap() const
     static const MessageMap map{CDocument::GetMessageMap(),
                                 {
                                     MapUpdate(ID_FILE_SAVE, &CBaseDoc::OnUpdateFileSave),
+                                    MapCommand(ID_DOCUMENT_INFO, &CBaseDoc::OnDocumentInfo),
                                     MapUpdate(ID_DOCUMENT_INFO, &CBaseDoc::OnUpdateNeedsBaseView),
+                                    MapCommand(ID_PAGE_LAYOUT, &CBaseDoc::OnPageLayout),
                                     MapUpdate(ID_PAGE_LAYOUT, &CBaseDoc::OnUpdateNeedsBaseView),
                                     MapUpdate(ID_EXPORT_EXCEL, &CBaseDoc::OnUpdateExportExcel),
                                 }};

@@ -139,6 +139,31 @@ public:
     DWORD GetPrintScale() const { return m_dwPrintScale; }
     WORD GetPaperId() const { return m_wPaperID; }
     WORD GetHeaderStyle() const { return m_wHeaderStyle; }
+    void SetHeaderStyle(WORD headerStyle) { m_wHeaderStyle = headerStyle; }
+    CSize GetMarginLeftTop() const { return CSize(m_nMarginLeft, m_nMarginTop); }
+    CSize GetMarginRightBottom() const { return CSize(m_nMarginRight, m_nMarginBottom); }
+    // The footer's page numbering.
+    WORD GetFirstPageNumber() const { return m_wFooterStartPage; }
+    BOOL IsTotalPagesAuto() const { return m_bAutoTotalPages != 0; }
+    WORD GetTotalPagesGiven() const { return m_wUserTotalPages; }
+    WORD GetPageNumStyle() const { return m_wPageNumStyle; }
+    WORD GetPageNumPos() const { return m_wPageNumPos; }
+    BOOL GetPageNumInMargin() const { return m_bPageNumInMargin != 0; }
+    void SetFooterSettings(WORD firstPage, BOOL autoTotal, WORD totalGiven, WORD style, WORD position, BOOL inMargin);
+    // The header information.
+    const CString& GetAuthorName() const { return m_strAuthor; }
+    const CString& GetUpdaterName() const { return m_strUpdater; }
+    const CString& GetRemarks() const { return m_strRemarks; }
+    void SetAuthorName(const CString& name) { m_strAuthor = name; }
+    void SetUpdaterName(const CString& name) { m_strUpdater = name; }
+    void SetHeaderTitle(const CString& title) { m_strTitle = title; }
+    void SetRemarks(const CString& remarks) { m_strRemarks = remarks; }
+    void SetCreatedDate(const CTime& date) { m_timeCreated = date; }
+    void SetUpdatedDate(const CTime& date) { m_timeUpdated = date; }
+    CString FormatCreatedDate() const { return FormatHeaderDate(m_timeCreated); }
+    CString FormatUpdatedDate() const { return FormatHeaderDate(m_timeUpdated); }
+    // A date of the header information in local time: "2012年 02月 18日".
+    static CString FormatHeaderDate(const CTime& date);
     CSize GetPages() const { return CSize(m_nPagesAcross, m_nPagesDown); }
     LOGFONT* GetDrawingFont() { return &m_lfDrawingFont; }
     DWORD GetEditFlgs() const { return m_dwEditFlgs; }
@@ -230,6 +255,13 @@ public:
 
     // --- Profile defaults ------------------------------------------------------------------
     void LoadObjectFont();
+
+    // --- Commands --------------------------------------------------------------------------
+    // The page-layout dialog; on OK the layout is stored and the page grid fitted anew from one page.
+    void OnPageLayout();
+    // The document-information dialog; what changed is stored and marks the document modified
+    // without stamping the updated date.
+    void OnDocumentInfo();
 
     // --- Command update handlers -----------------------------------------------------------
     void OnUpdateFileSave(CCmdUI* cmdUI);

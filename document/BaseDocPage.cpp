@@ -3,6 +3,7 @@
 #include "document/BaseDoc.h"
 
 #include "document/PageGeometry.h"
+#include "document/SetDocDlg.h"
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
@@ -183,6 +184,39 @@ void CBaseDoc::SetPageSettings(WORD paperId, DWORD printScale, CSize leftTop, CS
     m_nMarginRight = rightBottom.cx;
     m_nMarginBottom = rightBottom.cy;
     NormalizePageSettings();
+}
+
+void CBaseDoc::SetFooterSettings(WORD firstPage, BOOL autoTotal, WORD totalGiven, WORD style, WORD position,
+                                 BOOL inMargin)
+{
+    m_wFooterStartPage = firstPage;
+    m_bAutoTotalPages = autoTotal ? 1 : 0;
+    m_wUserTotalPages = totalGiven;
+    m_wPageNumStyle = style;
+    m_wPageNumPos = position;
+    m_bPageNumInMargin = inMargin ? 1 : 0;
+}
+
+void CBaseDoc::OnPageLayout()
+{
+    EndInPlaceEditInViews();
+    CSetDocDlg dialog;
+    dialog.m_pDoc = this;
+    if (dialog.DoModal() != IDOK)
+        return;
+    m_wPaperID = dialog.m_wPaper;
+    m_dwPrintScale = DWORD(dialog.m_nScale);
+    m_nMarginLeft = dialog.m_nMargins[0];
+    m_nMarginTop = dialog.m_nMargins[1];
+    m_nMarginRight = dialog.m_nMargins[2];
+    m_nMarginBottom = dialog.m_nMargins[3];
+    m_wHeaderStyle = dialog.m_wHeaderStyle;
+    // A total equal to the present page grid is no figure of the user's.
+    const CSize pages = GetPages();
+    const WORD userTotal = dialog.m_nUserTotal == pages.cx * pages.cy ? 0 : WORD(dialog.m_nUserTotal);
+    SetFooterSettings(WORD(dialog.m_nStartNumber), dialog.m_bAutoTotal, userTotal, dialog.m_wNumberStyle,
+                      dialog.m_wNumberPos, dialog.m_bNumberInMargin);
+    SetPages(1, 1);
 }
 
 void CBaseDoc::NormalizePageCounts()

@@ -1,5 +1,7 @@
 #include "document/PageGeometry.h"
 
+#include <QPagedPaintDevice>
+
 #include <algorithm>
 #include <iterator>
 
@@ -14,7 +16,32 @@ constexpr PaperInfo kPaperTable[kPaperCount] = {
     // clang-format on
 };
 
+// The device-mode paper codes of the table as page sizes.
+QPageSize::PageSizeId PageSizeOfCode(short code)
+{
+    switch (code) {
+    case 8: return QPageSize::A3;
+    case 12: return QPageSize::JisB4;
+    case 13: return QPageSize::JisB5;
+    default: return QPageSize::A4;
+    }
+}
+
+// Half of the 5 mm by which the usable sheet is smaller than the paper.
+constexpr double kPrinterMarginMm = 2.5;
+
 } // namespace
+
+void ApplyPaperToPrinter(QPagedPaintDevice& printer, WORD paperId)
+{
+    if (paperId < 1 || paperId > kPaperCount)
+        return;
+    const PaperInfo& paper = GetPaperInfo(paperId);
+    printer.setPageSize(QPageSize(PageSizeOfCode(paper.printerPaperSize)));
+    printer.setPageOrientation(paper.printerOrientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+    const double m = kPrinterMarginMm;
+    printer.setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Millimeter);
+}
 
 const PaperInfo& GetPaperInfo(WORD paperId)
 {

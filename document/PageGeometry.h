@@ -4,6 +4,8 @@
 
 #include "platform/afx/Point.h"
 
+class QPagedPaintDevice;
+
 struct PaperInfo
 {
     WORD paperId;
@@ -24,6 +26,9 @@ constexpr int kMaxMargin = 500;
 
 // The entry of a paper id; an id outside 1..8 gives A4 portrait.
 const PaperInfo& GetPaperInfo(WORD paperId);
+// Gives a printer the paper and orientation of the paper id, with margins that leave the usable
+// sheet; another id leaves the printer as it is.
+void ApplyPaperToPrinter(QPagedPaintDevice& printer, WORD paperId);
 // 200 (20 mm) of automatic header at the top of each page for style 1 and any unknown style, 0 for 2.
 int GetHeaderAreaHeightForStyle(WORD headerStyle);
 

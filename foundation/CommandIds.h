@@ -11,6 +11,7 @@
 // --- Document ----------------------------------------------------------------------------------
 constexpr UINT ID_DOCUMENT_INFO = 32771;
 constexpr UINT ID_PAGE_LAYOUT = 32772;
+constexpr UINT ID_PRINT_OPTIONS = 32773;
 constexpr UINT ID_EXPORT_EXCEL = 32774;
 constexpr UINT ID_FILE_CLOSE_ALL = 32880;
 constexpr UINT ID_IMPORT_EXCEL_DB_INTERFACE = 32902;

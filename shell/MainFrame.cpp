@@ -314,6 +314,19 @@ void CMainFrame::OnUpdateFigureToolBar(CCmdUI* cmdUI)
     cmdUI->SetCheck(m_wndFigureBar.IsWindowVisible());
 }
 
+void CMainFrame::GetHeaderFonts(HeaderFontSet& fonts)
+{
+    if (!m_bHeaderFontsLoaded)
+        LoadHeaderFonts();
+    fonts = m_headerFonts;
+}
+
+void CMainFrame::LoadHeaderFonts()
+{
+    m_headerFonts = LoadHeaderFontSet();
+    m_bHeaderFontsLoaded = TRUE;
+}
+
 void CMainFrame::SetStatusText(LPCTSTR text)
 {
     m_wndStatusBar.SetPaneText(0, text, TRUE);

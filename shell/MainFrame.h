@@ -30,7 +30,6 @@ public:
     static constexpr UINT kRelationArrowTool = ID_TOOL_RELARROW;
     static constexpr UINT kFigureToolBarId = 142;
     static constexpr UINT kToolPaletteId = 141;
-    static constexpr int kHeaderFontSizes = 7;
 
     CMainFrame();
     ~CMainFrame() override;
@@ -62,15 +61,12 @@ public:
     CProgStatusBar& GetStatusBar() { return m_wndStatusBar; }
     // The message pane (pane 0), redrawn at once.
     void SetStatusText(LPCTSTR text) override;
+    // The fonts of the printed header, read from "Fonts" the first time a page prints.
+    void GetHeaderFonts(HeaderFontSet& fonts) override;
+    void LoadHeaderFonts();
     CAnimToolBar& GetStandardToolBar() { return m_wndToolBar; }
     CAnimToolBar& GetFigureToolBar() { return m_wndFigureBar; }
     CAnimToolBar& GetToolPalette() { return m_wndToolPalette; }
-
-    // --- Print-header fonts (read by the printing view) ---------------------------------------
-    BOOL AreHeaderFontsLoaded() const { return m_bHeaderFontsLoaded; }
-    const CString& GetHeaderFontFace() const { return m_strHeaderFontFace; }
-    int* GetHeaderFontSizes() { return m_nHeaderFontSizes; }
-    void SetHeaderFontsLoaded(const CString& face) { m_strHeaderFontFace = face, m_bHeaderFontsLoaded = TRUE; }
 
     // --- Find and replace state for all documents --------------------------------------------
     CString m_strFindText;
@@ -133,10 +129,10 @@ private:
     WORD m_wArrowKind = 1;
     // The copy buffer joins here when its class exists.
     CDrawObjManager m_drawObjManager;
-    BOOL m_bHeaderFontsLoaded = FALSE;
-    CString m_strHeaderFontFace;
-    int m_nHeaderFontSizes[kHeaderFontSizes] = {};
     int m_nZoomStep = 25;
+    // The print-header fonts, read once.
+    HeaderFontSet m_headerFonts;
+    BOOL m_bHeaderFontsLoaded = FALSE;
     BOOL m_bZoomFitToWnd = FALSE;
     CPoint m_ptCursor{-1, -1};
     DWORD m_dwExcelExportOpt = 0x80008;

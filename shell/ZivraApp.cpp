@@ -1,5 +1,6 @@
 #include "shell/ZivraApp.h"
 
+#include "document/PageGeometry.h"
 #include "document/ZivraDoc.h"
 #include "foundation/CommandIds.h"
 #include "foundation/TextFunctions.h"
@@ -21,8 +22,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -40,20 +39,6 @@ constexpr UINT kServerResourceInPlace = 4;
 constexpr int kRecentFiles = 4;
 constexpr int kSplashTicks = 8;
 constexpr const char* kPageSection = "Document Page";
-
-struct PaperSetting
-{
-    QPageSize::PageSizeId size;
-    QPageLayout::Orientation orientation;
-};
-
-// PaperID 1 to 8.
-constexpr PaperSetting kPapers[] = {
-    {QPageSize::A4, QPageLayout::Portrait},    {QPageSize::A4, QPageLayout::Landscape},
-    {QPageSize::A3, QPageLayout::Portrait},    {QPageSize::A3, QPageLayout::Landscape},
-    {QPageSize::JisB5, QPageLayout::Portrait}, {QPageSize::JisB5, QPageLayout::Landscape},
-    {QPageSize::JisB4, QPageLayout::Portrait}, {QPageSize::JisB4, QPageLayout::Landscape},
-};
 
 // The splash shows for a plain start and a file open, never for printing, DDE or registration.
 bool ShowsSplashForCommand(const CCommandLineInfo& info)
@@ -254,11 +239,7 @@ BOOL CZivraApp::ApplyPaperSetting(WORD paperId)
     QPrinter* printer = GetPrinter();
     if (!printer)
         return FALSE;
-    if (paperId >= 1 && paperId <= std::size(ZivraAppImpl::kPapers)) {
-        const ZivraAppImpl::PaperSetting& paper = ZivraAppImpl::kPapers[paperId - 1];
-        printer->setPageSize(QPageSize(paper.size));
-        printer->setPageOrientation(paper.orientation);
-    }
+    ApplyPaperToPrinter(*printer, paperId);
     return TRUE;
 }
 
@@ -298,9 +279,12 @@ BOOL CZivraApp::ProcessShellCommand(CCommandLineInfo& info)
         return TRUE;
     case CCommandLineInfo::FilePrint:
     case CCommandLineInfo::FilePrintTo:
+        // The process ends after the job; its exit code tells whether the file printed.
         m_nCmdShow = SW_HIDE;
         ClearOpenReadOnlyRequest();
-        return CWinApp::ProcessShellCommand(info);
+        CWinApp::ProcessShellCommand(info);
+        m_nEndCode = info.m_bPrinted ? 0 : 1;
+        return FALSE;
     case CCommandLineInfo::AppRegister:
     case CCommandLineInfo::AppUnregister: return FALSE; // done before; the process ends
     case CCommandLineInfo::FileNothing: return TRUE;

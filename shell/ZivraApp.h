@@ -61,7 +61,7 @@ public:
     // portrait then landscape); another id leaves it alone. FALSE when no printer can be had.
     BOOL ApplyPaperSetting(WORD paperId);
     // The printer selection: the default printer, chosen on first use; null without a printer.
-    QPrinter* GetPrinter();
+    QPrinter* GetPrinter() override;
 
     // The own open dialog: exactly the given flags (so the read-only check box shows), the
     // document filters then all files, and on its first use the folder of the latest recent file.

@@ -8,6 +8,7 @@
 #include "platform/afx/StringTable.h"
 #include "platform/gdi/DrawLog.h"
 #include "platform/ui/CmdUI.h"
+#include "platform/ui/PrintInfo.h"
 #include "view/FrameServices.h"
 
 #include <cmath>
@@ -54,6 +55,19 @@ void CBaseView::OnPrepareDC(CDC* dc, CPrintInfo* info)
     const int vy = MulDiv(window.cy, 100, 254) * dc->GetDeviceCaps(LOGPIXELSY) / 100;
     dc->SetWindowExt(window);
     dc->SetViewportExt(vx, -vy);
+    if (!info)
+        return;
+    // A printed page shows its cell of the drawing in its body.
+    if (info->GetToPage() < info->m_nCurPage) {
+        info->m_bContinuePrinting = FALSE;
+        return;
+    }
+    CSize cell;
+    GetPageColumnRow(cell, int(info->m_nCurPage) - 1);
+    CPoint origin;
+    GetPageOrigin(origin, cell.cx, cell.cy);
+    dc->LPtoDP(&origin);
+    dc->SetViewportOrg(origin);
 }
 
 void CBaseView::PrepareMappingDC(CDC& dc, DrawLog& log) const
@@ -644,6 +658,7 @@ const MessageMap* CBaseView::GetMessageMap() const
             MapUpdate(ID_VIEW_ZOOM_OUT, &CBaseView::OnUpdateZoomOut),
             MapCommand(ID_VIEW_ZOOM_100, &CBaseView::OnZoom100),
             MapUpdate(ID_VIEW_ZOOM_100, &CBaseView::OnUpdateZoom100),
+            MapCommand(ID_PRINT_OPTIONS, &CBaseView::OnPrintOptions),
             MapCommand(ID_VIEW_FRAME_PRINT_SCALE, &CBaseView::OnFramePrintScale),
             MapUpdate(ID_VIEW_FRAME_PRINT_SCALE, &CBaseView::OnUpdateFramePrintScale),
             MapCommand(ID_VIEW_FRAME_VIEW_SCALE, &CBaseView::OnFrameViewScale),

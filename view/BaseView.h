@@ -51,8 +51,14 @@ public:
     virtual void DrawPrintScalePageFrames(CDC* dc);
     virtual void DrawViewScalePageFrames(CDC* dc);
     virtual void DrawCanvasBackground(CDC* dc, const CRect& frame);
+    // The automatic header of a printed page, in the band above the page body.
+    virtual void PrintHeaderFooter(CDC* dc, CPrintInfo* info);
+    // The page number in the footer band.
+    virtual void FormatPageNumber(CDC* dc, CPrintInfo* info);
     // The logical offset that brings printed page (column, row) to the device origin.
     virtual void GetPageOrigin(CPoint& origin, int column, int row) const;
+    // The outline of the printed page body.
+    virtual void DrawPrintPageFrame(CDC* dc, CPrintInfo* info);
     virtual void GetPageSizeAtZoom(CSize& size) const;
     virtual void GetGridSizeAtZoom(CSize& size) const;
     virtual void GetTotalExtent(CSize& size) const;
@@ -114,6 +120,25 @@ public:
     CRect GetPagesRectAtZoom(int across, int down) const;
     // The latest tracked point at the zoom; the guide trackers draw through it.
     void SetCurrentPoint(POINT point) { m_ptCurrent = point; }
+
+    // --- Printing ------------------------------------------------------------------------------
+    // Pages run across first, then down: the print job's page index (from 0) as (column, row).
+    void GetPageColumnRow(CSize& columnRow, int index) const;
+    // Pages across and down of the running print job.
+    CSize GetPrintPages() const { return m_sizePrintPages; }
+    BOOL OnPreparePrinting(CPrintInfo* info) override;
+    void OnBeginPrinting(CDC* dc, CPrintInfo* info) override;
+    void OnPrint(CDC* dc, CPrintInfo* info) override;
+    void OnEndPrinting(CDC* dc, CPrintInfo* info) override;
+    // White over everything above the page body, and (unless the page-layout frames print) over
+    // the side and bottom bands.
+    void MaskPrintTopBand(CDC* dc, CPrintInfo* info);
+    void MaskPrintSideBands(CDC* dc, CPrintInfo* info);
+    // The footer's text for the job's page (from 1) in the document's numbering style.
+    CString FormatPageNumberText(UINT page) const;
+    void SetPrintOptions(BOOL viewScale, BOOL frameOnPrint, BOOL header, BOOL pageFrame, BOOL footerPage);
+    // The print options of this view in their dialog; nothing goes to the profile.
+    void OnPrintOptions();
 
     // --- Selection (selection order; the head is as a rule the most recently selected) -------
     const CObList& GetSelection() const { return m_selection; }
@@ -473,6 +498,21 @@ protected:
     // object and whose repaint bounds meet the clip (0.1 mm at 100 %).
     BOOL IsObjectPainted(CObject* object, const CRect& clip) const;
     void DrawPageFrames(CDC* dc, const CRect& frame, SIZE step, SIZE pages);
+    // The clip box with its top above its bottom (y up).
+    static CRect GetClipBoxYUp(CDC* dc);
+    // The parts of a printed page in logical units (y up): the body, the header band above it and
+    // the footer band below it.
+    struct PrintedPage
+    {
+        CRect body;
+        CRect header;
+        CRect footer;
+    };
+    PrintedPage GetPrintedPage(const CPrintInfo* info) const;
+    // The automatic header; with the document-type cell the product name opens the title row.
+    void DrawPrintHeader(CDC* dc, CPrintInfo* info, BOOL withDocType);
+    // The decorations of a printed page after its objects.
+    void DrawPrintDecorations(CDC* dc);
 
     // Settings, in the order the profile gives them.
     BOOL ModePrint = TRUE;
@@ -486,7 +526,7 @@ protected:
     BOOL FramePrintSize = TRUE;
     BOOL DrawFrameOnPrint = FALSE;
     BOOL DrawHeader = FALSE;
-    BOOL DrawPrintPageFrame = FALSE;
+    BOOL m_bDrawPrintPageFrame = FALSE; // "DrawPrintPageFrame"
     BOOL DrawFooterPage = TRUE;
     int GridWidth = 20;
     BOOL DrawGrid = TRUE;
@@ -516,6 +556,9 @@ protected:
     CFloatEdit* m_pLabelEdit = nullptr;
     CSize m_sizeDragPages;
     CSize m_sizeDefaultFile{240, -160};
+    // Pages across and down of the print job, and the page being printed (none otherwise).
+    CSize m_sizePrintPages{1, 1};
+    CPrintInfo* m_pPrintInfo = nullptr;
 };
 
 // FALSE for the keys that edit (arrows, Delete, F2), which a read-only document ignores.

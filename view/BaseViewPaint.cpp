@@ -19,16 +19,6 @@ constexpr int kGridMinZoom = 25;
 // Depth of the canvas shadow, in view units whatever the zoom.
 constexpr int kShadowDepth = 8;
 
-// The clip box with its top above its bottom (y up).
-CRect ClipBoxYUp(CDC* dc)
-{
-    CRect clip;
-    dc->GetClipBox(&clip);
-    if (clip.top < clip.bottom)
-        std::swap(clip.top, clip.bottom);
-    return clip;
-}
-
 // Cuts the area to the clip box when it meets it; FALSE when it does not.
 BOOL CutToClip(CRect& area, const CRect& clip)
 {
@@ -53,6 +43,15 @@ void DrawLine(CDC* dc, int x1, int y1, int x2, int y2)
 
 } // namespace BaseViewPaint
 
+CRect CBaseView::GetClipBoxYUp(CDC* dc)
+{
+    CRect clip;
+    dc->GetClipBox(&clip);
+    if (clip.top < clip.bottom)
+        std::swap(clip.top, clip.bottom);
+    return clip;
+}
+
 BOOL IsObjectVisibleInRect(const CObject* object, const CRect& clip, int zoom, BOOL printMode)
 {
     CRect bounds;
@@ -71,7 +70,10 @@ void CBaseView::OnDraw(CDC* dc)
     if (!doc)
         return;
     const BOOL printing = dc->IsPrinting();
-    CRect clip = BaseViewPaint::ClipBoxYUp(dc);
+    CRect clip = GetClipBoxYUp(dc);
+    // A printed page draws its objects into the page body only.
+    if (printing && m_pPrintInfo)
+        clip.top = GetPrintedPage(m_pPrintInfo).body.top;
     UnscaleRectByZoom(clip, m_nZoom);
     if (!printing) {
         if (DrawGrid)
@@ -91,9 +93,10 @@ void CBaseView::OnDraw(CDC* dc)
         if (IsObjectPainted(object, clip))
             DrawObjects::Draw(object, dc, m_nZoom, FALSE, ModePrint, doc->GetDrawingFont(), DrawOpt, doc);
     }
-    // The printed-page decorations belong to printing, which paints each page through here.
-    if (printing)
+    if (printing) {
+        DrawPrintDecorations(dc);
         return;
+    }
     // Selected objects again on top of all, with their handles, in selection order.
     for (POSITION pos = m_selection.GetHeadPosition(); pos;) {
         CObject* object = m_selection.GetNext(pos);
@@ -165,7 +168,7 @@ void CBaseView::DrawCanvasBackground(CDC* dc, const CRect& frame)
     using BaseViewPaint::FillCut;
     if (dc->IsPrinting() || !DrawCanvasBack)
         return;
-    const CRect clip = BaseViewPaint::ClipBoxYUp(dc);
+    const CRect clip = GetClipBoxYUp(dc);
     CRect k;
     GetClientRect(&k);
     dc->DPtoLP(&k);

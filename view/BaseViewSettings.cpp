@@ -41,7 +41,7 @@ void CBaseView::ReadInitialViewState()
     FramePrintSize = ReadFlag("FramePrintSize", TRUE);
     DrawFrameOnPrint = ReadFlag("DrawFrameOnPrint", FALSE);
     DrawHeader = ReadFlag("DrawHeader", FALSE);
-    DrawPrintPageFrame = ReadFlag("DrawPrintPageFrame", FALSE);
+    m_bDrawPrintPageFrame = ReadFlag("DrawPrintPageFrame", FALSE);
     DrawFooterPage = ReadFlag("DrawFooterPage", TRUE);
     DrawOpt = doc->GetDrawOpt();
     // The grid step divides; a hand-edited profile value below 1 never reaches a division.

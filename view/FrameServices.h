@@ -1,12 +1,13 @@
 // What the drawing views need of the main frame, which lives higher up (shell): the current
 // drawing tool, the zoom options read at its creation, the cursor position and the message of its
-// status bar.
+// status bar, the fonts of the printed header.
 // The frame registers itself here; tests register a small stand-in.
 #pragma once
 
 #include "foundation/ServiceSlot.h"
 #include "platform/afx/Point.h"
 #include "platform/afx/WinTypes.h"
+#include "view/HeaderFontSet.h"
 
 class FrameServices
 {
@@ -23,6 +24,8 @@ public:
     virtual void SetCursorPosition(POINT position) = 0;
     // The message pane of the status bar (pane 0).
     virtual void SetStatusText(LPCTSTR text) = 0;
+    // The fonts of the printed header; the main frame reads them once.
+    virtual void GetHeaderFonts(HeaderFontSet& fonts) { fonts = LoadHeaderFontSet(); }
 };
 
 // The registered main frame, or null; registering returns the one it replaces.

@@ -7,13 +7,6 @@
 
 IMPLEMENT_DYNCREATE(CZivraView, CBaseView)
 
-namespace ZivraViewImpl {
-
-// The string that tells the user printing is not available in this build.
-constexpr UINT IDS_PRINT_NOT_AVAILABLE = 32990;
-
-} // namespace ZivraViewImpl
-
 void CZivraView::OnInitialUpdate()
 {
     CBaseView::OnInitialUpdate();
@@ -42,9 +35,9 @@ void CZivraView::ShowHelpContext(UINT context)
     AfxMessageBox(AFX_IDS_NO_HELP, MB_OK | MB_ICONINFORMATION, context);
 }
 
-void CZivraView::OnFilePrint()
+void CZivraView::PrintHeaderFooter(CDC* dc, CPrintInfo* info)
 {
-    AfxMessageBox(ZivraViewImpl::IDS_PRINT_NOT_AVAILABLE, MB_OK | MB_ICONINFORMATION);
+    DrawPrintHeader(dc, info, FALSE);
 }
 
 const MessageMap* CZivraView::GetMessageMap() const
@@ -52,8 +45,8 @@ const MessageMap* CZivraView::GetMessageMap() const
     static const MessageMap map{CBaseView::GetMessageMap(),
                                 {
                                     MapCommand(ID_FILE_PRINT, &CZivraView::OnFilePrint),
-                                    MapCommand(ID_FILE_PRINT_DIRECT, &CZivraView::OnFilePrint),
-                                    MapCommand(ID_FILE_PRINT_PREVIEW, &CZivraView::OnFilePrint),
+                                    MapCommand(ID_FILE_PRINT_DIRECT, &CZivraView::OnFilePrintDirect),
+                                    MapCommand(ID_FILE_PRINT_PREVIEW, &CZivraView::OnFilePrintPreview),
                                     MapCommand(ID_HELP, &CZivraView::OnHelp),
                                 }};
     return &map;

@@ -23,8 +23,8 @@ public:
     UINT GetSelectionHelpContext() const;
     // The frame's help command: opens the help at the selection's context.
     void OnHelp();
-    // Print and print preview: reports that printing is not available.
-    void OnFilePrint();
+    // The automatic header without the document-type cell: the title opens the band.
+    void PrintHeaderFooter(CDC* dc, CPrintInfo* info) override;
 
 protected:
     const MessageMap* GetMessageMap() const override;

@@ -133,6 +133,7 @@ bool PainterDevice::Retarget(QPaintDevice* device)
     m_device = device;
     m_clipKnown = false;
     m_font = FontEntry{};
+    m_bFontApplied = false;
     if (!device || !m_painter.begin(device))
         return false;
     m_painter.setRenderHint(QPainter::Antialiasing, false);
@@ -200,20 +201,41 @@ QPen PainterDevice::MakePen(const PenShape& shape, QColor color, Qt::PenJoinStyl
     pen.setWidth(shape.cosmetic ? 0 : shape.width);
     // A one-pixel pen leaves out the last pixel of a line, as GDI does.
     pen.setCapStyle(shape.cosmetic ? Qt::FlatCap : Qt::RoundCap);
-    pen.setJoinStyle(join);
+    // A one-pixel outline has no visible join; one join for all keeps the pen the same from a
+    // line to a box, which vector outputs would otherwise write as a change each time.
+    pen.setJoinStyle(shape.cosmetic ? Qt::MiterJoin : join);
     return pen;
 }
 
-void PainterDevice::DrawShape(const DCState& state, const PenShape& shape, bool withBrush, Qt::PenJoinStyle join,
+void PainterDevice::SetComposition(QPainter::CompositionMode mode)
+{
+    if (m_painter.compositionMode() != mode)
+        m_painter.setCompositionMode(mode);
+    if (m_painter.backgroundMode() != Qt::TransparentMode)
+        m_painter.setBackgroundMode(Qt::TransparentMode);
+}
+
+void PainterDevice::SetBrush(const QBrush& brush)
+{
+    // The painter sees a change only when the brush it holds is another one, so an equal brush
+    // is handed over as the very one it has.
+    if (!(brush == m_brush))
+        m_brush = brush;
+    m_painter.setBrush(m_brush);
+}
+
+void PainterDevice::DrawShape(const DCState& state, const PenShape& shape, BrushUse brush, Qt::PenJoinStyle join,
                               const std::function<void()>& paint)
 {
     const auto mode = PainterFile::RopComposition(state.rop2);
     if (!mode || !m_painter.isActive())
         return;
     ApplyClip(state);
-    m_painter.setCompositionMode(*mode);
-    m_painter.setBackgroundMode(Qt::TransparentMode);
-    m_painter.setBrush(withBrush ? PainterFile::MakeBrush(*state.brush, state.rop2) : QBrush(Qt::NoBrush));
+    SetComposition(*mode);
+    if (brush == BrushUse::Fill)
+        SetBrush(PainterFile::MakeBrush(*state.brush, state.rop2));
+    else if (brush == BrushUse::None)
+        SetBrush(QBrush(Qt::NoBrush));
     const QList<qreal> dashes =
         shape.cosmetic ? PainterFile::DashPattern(int(state.pen->log.lopnStyle & PS_STYLE_MASK)) : QList<qreal>();
     QPen pen = shape.null ? QPen(Qt::NoPen)
@@ -232,7 +254,7 @@ void PainterDevice::DrawShape(const DCState& state, const PenShape& shape, bool 
     gapPen.setDashPattern(gaps);
     gapPen.setDashOffset(std::accumulate(dashes.begin(), dashes.end(), 0.0) - dashes.first());
     m_painter.setPen(gapPen);
-    m_painter.setBrush(Qt::NoBrush);
+    SetBrush(QBrush(Qt::NoBrush));
     paint();
 }
 
@@ -274,7 +296,7 @@ void PainterDevice::Line(const DCState& state, POINT from, POINT to)
     if (shape.null)
         return;
     const QPointF a = ShapePoint(state, from, shape), b = ShapePoint(state, to, shape);
-    DrawShape(state, shape, false, Qt::RoundJoin, [&] { m_painter.drawLine(a, b); });
+    DrawShape(state, shape, BrushUse::Ignored, Qt::RoundJoin, [&] { m_painter.drawLine(a, b); });
 }
 
 void PainterDevice::Polyline(const DCState& state, const POINT* points, int count)
@@ -285,7 +307,7 @@ void PainterDevice::Polyline(const DCState& state, const POINT* points, int coun
     QPolygonF polygon;
     for (int i = 0; i < count; ++i)
         polygon << ShapePoint(state, points[i], shape);
-    DrawShape(state, shape, false, Qt::RoundJoin, [&] { m_painter.drawPolyline(polygon); });
+    DrawShape(state, shape, BrushUse::Ignored, Qt::RoundJoin, [&] { m_painter.drawPolyline(polygon); });
 }
 
 void PainterDevice::Polygon(const DCState& state, const POINT* points, int count)
@@ -295,7 +317,7 @@ void PainterDevice::Polygon(const DCState& state, const POINT* points, int count
     for (int i = 0; i < count; ++i)
         polygon << ShapePoint(state, points[i], shape);
     const Qt::FillRule rule = state.polyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill;
-    DrawShape(state, shape, true, Qt::MiterJoin, [&] { m_painter.drawPolygon(polygon, rule); });
+    DrawShape(state, shape, BrushUse::Fill, Qt::MiterJoin, [&] { m_painter.drawPolygon(polygon, rule); });
 }
 
 void PainterDevice::PolyBezier(const DCState& state, const POINT* points, int count)
@@ -307,7 +329,7 @@ void PainterDevice::PolyBezier(const DCState& state, const POINT* points, int co
     for (int i = 1; i + 2 < count; i += 3)
         path.cubicTo(ShapePoint(state, points[i], shape), ShapePoint(state, points[i + 1], shape),
                      ShapePoint(state, points[i + 2], shape));
-    DrawShape(state, shape, false, Qt::RoundJoin, [&] { m_painter.drawPath(path); });
+    DrawShape(state, shape, BrushUse::None, Qt::RoundJoin, [&] { m_painter.drawPath(path); });
 }
 
 void PainterDevice::Rectangle(const DCState& state, const RECT& rect)
@@ -317,7 +339,7 @@ void PainterDevice::Rectangle(const DCState& state, const RECT& rect)
     if (box.width() < 2 || box.height() < 2)
         return;
     const QRectF r = ShapeRect(box, shape, false);
-    DrawShape(state, shape, true, Qt::MiterJoin, [&] { m_painter.drawRect(r); });
+    DrawShape(state, shape, BrushUse::Fill, Qt::MiterJoin, [&] { m_painter.drawRect(r); });
 }
 
 void PainterDevice::RoundRect(const DCState& state, const RECT& rect, SIZE corner)
@@ -328,7 +350,7 @@ void PainterDevice::RoundRect(const DCState& state, const RECT& rect, SIZE corne
         return;
     const CSize c = state.mapping.LPtoDP(corner);
     const QRectF r = ShapeRect(box, shape, true);
-    DrawShape(state, shape, true, Qt::RoundJoin,
+    DrawShape(state, shape, BrushUse::Fill, Qt::RoundJoin,
               [&] { m_painter.drawRoundedRect(r, std::abs(c.cx) / 2.0, std::abs(c.cy) / 2.0); });
 }
 
@@ -339,7 +361,7 @@ void PainterDevice::Ellipse(const DCState& state, const RECT& rect)
     if (box.width() < 2 || box.height() < 2)
         return;
     const QRectF r = ShapeRect(box, shape, true);
-    DrawShape(state, shape, true, Qt::RoundJoin, [&] { m_painter.drawEllipse(r); });
+    DrawShape(state, shape, BrushUse::Fill, Qt::RoundJoin, [&] { m_painter.drawEllipse(r); });
 }
 
 void PainterDevice::ArcShape(const DCState& state, ArcKind kind, const RECT& rect, POINT start, POINT end)
@@ -363,7 +385,8 @@ void PainterDevice::ArcShape(const DCState& state, ArcKind kind, const RECT& rec
     path.arcTo(r, from, sweep);
     if (kind != ArcKind::Arc)
         path.closeSubpath();
-    DrawShape(state, shape, withBrush, Qt::RoundJoin, [&] { m_painter.drawPath(path); });
+    DrawShape(state, shape, withBrush ? BrushUse::Fill : BrushUse::None, Qt::RoundJoin,
+              [&] { m_painter.drawPath(path); });
 }
 
 void PainterDevice::FillRect(const DCState& state, const RECT& rect, const BrushData& brush)
@@ -371,7 +394,7 @@ void PainterDevice::FillRect(const DCState& state, const RECT& rect, const Brush
     if (!m_painter.isActive())
         return;
     ApplyClip(state);
-    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    SetComposition(QPainter::CompositionMode_SourceOver);
     m_painter.fillRect(DeviceBox(state, rect), PainterFile::MakeBrush(brush, R2_COPYPEN));
 }
 
@@ -381,7 +404,7 @@ void PainterDevice::FrameRect(const DCState& state, const RECT& rect, const Brus
     if (!m_painter.isActive() || box.isEmpty())
         return;
     ApplyClip(state);
-    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    SetComposition(QPainter::CompositionMode_SourceOver);
     const QBrush fill = PainterFile::MakeBrush(brush, R2_COPYPEN);
     m_painter.fillRect(QRect(box.left(), box.top(), box.width(), 1), fill);
     if (box.height() < 2)
@@ -397,7 +420,7 @@ void PainterDevice::DrawFocusRect(const DCState& state, const RECT& rect)
     if (!m_painter.isActive() || box.isEmpty())
         return;
     ApplyClip(state);
-    m_painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    SetComposition(QPainter::RasterOp_SourceXorDestination);
     const QBrush& checker = PainterFile::FocusBrush();
     m_painter.fillRect(QRect(box.left(), box.top(), box.width(), 1), checker);
     if (box.height() < 2)
@@ -414,7 +437,7 @@ void PainterDevice::PatBlt(const DCState& state, int x, int y, int width, int he
     if (!mode || !m_painter.isActive())
         return;
     ApplyClip(state);
-    m_painter.setCompositionMode(*mode);
+    SetComposition(*mode);
     m_painter.fillRect(DeviceBox(state, RECT{x, y, x + width, y + height}),
                        PainterFile::MakeBrush(*state.brush, R2_COPYPEN));
 }
@@ -429,7 +452,7 @@ void PainterDevice::BitBlt(const DCState& state, const RECT& target, DCDevice& s
     ApplyClip(state);
     const QRect box = DeviceBox(state, target);
     const CPoint from = sourceState.mapping.LPtoDP(sourceOrigin);
-    m_painter.setCompositionMode(*mode);
+    SetComposition(*mode);
     m_painter.drawImage(box.topLeft(), *image, QRect(QPoint(from.x, from.y), box.size()));
 }
 
@@ -439,7 +462,7 @@ COLORREF PainterDevice::SetPixel(const DCState& state, POINT point, COLORREF col
         return CLR_INVALID;
     ApplyClip(state);
     const CPoint d = state.mapping.LPtoDP(point);
-    m_painter.setCompositionMode(QPainter::CompositionMode_Source);
+    SetComposition(QPainter::CompositionMode_Source);
     m_painter.fillRect(QRect(d.x, d.y, 1, 1), PainterFile::ToQColor(color));
     return color;
 }
@@ -467,6 +490,7 @@ const PainterDevice::FontEntry& PainterDevice::FontFor(const DCState& state)
         if (extra)
             m_font.font.setLetterSpacing(QFont::AbsoluteSpacing, extra);
         m_font.metrics.emplace(m_font.font, m_device);
+        m_bFontApplied = false;
     }
     return m_font;
 }
@@ -493,20 +517,23 @@ void PainterDevice::Text(const DCState& state, const char*, POINT at, const CStr
         baseline = p.y - fm.descent();
 
     ApplyClip(state);
-    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    SetComposition(QPainter::CompositionMode_SourceOver);
     const QColor background = PainterFile::ToQColor(state.bkColor);
     if (rect && (options & ETO_OPAQUE))
         m_painter.fillRect(DeviceBox(state, *rect), background);
     else if (state.bkMode == OPAQUE)
         m_painter.fillRect(QRect(x, baseline - fm.ascent(), width, fm.height()), background);
+    // Pen and font go first, so that a clip's save and restore keep them for the next text.
+    m_painter.setPen(PainterFile::ToQColor(state.textColor));
+    if (!m_bFontApplied) {
+        m_painter.setFont(entry.font);
+        m_bFontApplied = true;
+    }
     const bool clipped = rect && (options & ETO_CLIPPED);
     if (clipped) {
         m_painter.save();
         m_painter.setClipRect(DeviceBox(state, *rect), state.clip ? Qt::IntersectClip : Qt::ReplaceClip);
     }
-    m_painter.setBackgroundMode(Qt::TransparentMode);
-    m_painter.setPen(PainterFile::ToQColor(state.textColor));
-    m_painter.setFont(entry.font);
     m_painter.drawText(QPoint(x, baseline), q);
     if (clipped)
         m_painter.restore();

@@ -68,9 +68,14 @@ private:
 
     PenShape ShapeOf(const DCState& state) const;
     QPen MakePen(const PenShape& shape, QColor color, Qt::PenJoinStyle join) const;
+    // Whether a shape fills with the selected brush, must not fill, or (an open line) never fills.
+    enum class BrushUse { Fill, None, Ignored };
     // Sets clip, raster operation, pen and brush for a shape and paints it (nothing for R2_NOP).
-    void DrawShape(const DCState& state, const PenShape& shape, bool withBrush, Qt::PenJoinStyle join,
+    void DrawShape(const DCState& state, const PenShape& shape, BrushUse brush, Qt::PenJoinStyle join,
                    const std::function<void()>& paint);
+    // The painter's state is set only where it changes: vector outputs write each change.
+    void SetComposition(QPainter::CompositionMode mode);
+    void SetBrush(const QBrush& brush);
     void ApplyClip(const DCState& state);
     QRect DeviceBox(const DCState& state, const RECT& rect) const;
     QRectF ShapeRect(const QRect& box, const PenShape& shape, bool curved) const;
@@ -84,4 +89,7 @@ private:
     std::optional<QRegion> m_clip;
     bool m_clipKnown = false;
     FontEntry m_font;
+    // The brush last handed to the painter, and whether it has the current font.
+    QBrush m_brush;
+    bool m_bFontApplied = false;
 };

@@ -37,6 +37,8 @@ public:
     CString m_strPrinterName;
     CString m_strDriverName;
     CString m_strPortName;
+    // Set by the direct print of a print or print-to command when its job printed.
+    BOOL m_bPrinted = FALSE;
 
 private:
     void ParseLast(BOOL last);

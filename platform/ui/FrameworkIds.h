@@ -81,6 +81,8 @@ constexpr UINT AFX_IDP_PARSE_INT_RANGE = 0xF112;
 constexpr UINT AFX_IDP_PARSE_STRING_SIZE = 0xF114;
 constexpr UINT AFX_IDP_PARSE_UINT = 0xF116;
 constexpr UINT AFX_IDS_NO_HELP = 0xF120;
+constexpr UINT AFX_IDP_NO_PRINTER = 0xF130;            // 61744
+constexpr UINT AFX_IDP_FAILED_TO_START_PRINT = 0xF131; // 61745
 
 // Window messages the layer dispatches.
 constexpr UINT WM_CREATE = 0x0001;

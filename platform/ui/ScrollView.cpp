@@ -274,8 +274,9 @@ void CScrollView::OnBarMoved()
 
 // --- Device contexts ----------------------------------------------------------------------------
 
-void CScrollView::OnPrepareDC(CDC* dc, CPrintInfo*)
+void CScrollView::OnPrepareDC(CDC* dc, CPrintInfo* info)
 {
+    CView::OnPrepareDC(dc, info);
     dc->SetMapMode(m_nMapMode);
     if (!dc->IsPrinting())
         dc->SetViewportOrg(-m_posDev.x, -m_posDev.y);

@@ -16,7 +16,6 @@
 
 class QAbstractScrollArea;
 class QScrollBar;
-struct CPrintInfo;
 
 class CScrollView : public CView
 {
@@ -48,8 +47,7 @@ public:
     virtual BOOL OnMouseHWheel(UINT flags, short delta, CPoint point);
 
     // Sets the scroll mapping: the map mode and the viewport origin at the scroll position.
-    virtual void OnPrepareDC(CDC* dc, CPrintInfo* info = nullptr);
-    virtual void OnDraw(CDC* dc) = 0;
+    void OnPrepareDC(CDC* dc, CPrintInfo* info = nullptr) override;
 
     // Invalidation by rectangle (client pixels): only the invalid region is painted again.
     void Invalidate(BOOL erase = TRUE) override;

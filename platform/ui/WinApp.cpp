@@ -7,6 +7,7 @@
 #include "platform/ui/DocTemplate.h"
 #include "platform/ui/Document.h"
 #include "platform/ui/FileDialog.h"
+#include "platform/ui/FrameworkIds.h"
 #include "platform/ui/FrameWnd.h"
 #include "platform/ui/MDIChildWnd.h"
 #include "platform/ui/RecentFileList.h"
@@ -15,6 +16,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPageSetupDialog>
 #include <QPointer>
 #include <QWidget>
 
@@ -113,11 +115,23 @@ const MessageMap* CWinApp::GetMessageMap() const
                                     MapCommand(ID_FILE_NEW, &CWinApp::OnFileNew),
                                     MapCommand(ID_FILE_OPEN, &CWinApp::OnFileOpen),
                                     MapCommand(ID_APP_EXIT, &CWinApp::OnAppExit),
+                                    MapCommand(ID_FILE_PRINT_SETUP, &CWinApp::OnFilePrintSetup),
                                     MapCommandEx(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, &CWinApp::OnOpenRecentFile),
                                     MapUpdateRange(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16,
                                                    &CWinApp::OnUpdateRecentFileMenu),
                                 }};
     return &map;
+}
+
+void CWinApp::OnFilePrintSetup()
+{
+    QPrinter* printer = GetPrinter();
+    if (!printer) {
+        AfxMessageBox(AFX_IDP_NO_PRINTER, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    QPageSetupDialog dialog(printer, m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr);
+    dialog.exec();
 }
 
 BOOL CWinApp::InitInstance()

@@ -16,6 +16,7 @@ class CDocument;
 class CRecentFileList;
 class CWnd;
 class QObject;
+class QPrinter;
 
 class CWinApp : public CCmdTarget
 {
@@ -60,6 +61,9 @@ public:
     virtual BOOL DoPromptFileName(CString& fileName, UINT titleId, DWORD flags, BOOL openDialog,
                                   CDocTemplate* docTemplate);
 
+    // The current printer, which print jobs and print set-up use; null when none is installed.
+    virtual QPrinter* GetPrinter() { return nullptr; }
+
     // Shell integration: a desktop entry and the document MIME type under ~/.local/share.
     void EnableShellOpen();
 
@@ -74,6 +78,8 @@ protected:
     void OnFileNew();
     void OnFileOpen();
     void OnAppExit();
+    // The paper and orientation of the current printer; without a printer the user is told.
+    void OnFilePrintSetup();
     BOOL OnOpenRecentFile(UINT id);
     void OnUpdateRecentFileMenu(CCmdUI* cmdUI);
 

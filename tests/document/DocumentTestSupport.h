@@ -61,8 +61,6 @@ class TestDoc : public CZivraDoc
 {
 public:
     TestDoc() { m_bAutoDelete = FALSE; } // the test owns it, also after its last view leaves
-    void SetUpdatedDate(const CTime& time) { m_timeUpdated = time; }
-    void SetHeaderStyle(WORD style) { m_wHeaderStyle = style; }
     void SetPrintScaleRaw(DWORD scale) { m_dwPrintScale = scale; }
 };
 

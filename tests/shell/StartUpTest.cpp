@@ -50,8 +50,9 @@ namespace StartUpTestImpl {
 class TestZivraApp : public CZivraApp
 {
 public:
-    explicit TestZivraApp(std::vector<CString> args = {}, bool hasPrinter = true)
-        : m_args(std::move(args)), m_hasPrinter(hasPrinter)
+    // The printer writes PDF, into pdfFile when one is given.
+    explicit TestZivraApp(std::vector<CString> args = {}, bool hasPrinter = true, QString pdfFile = {})
+        : m_args(std::move(args)), m_hasPrinter(hasPrinter), m_pdfFile(std::move(pdfFile))
     {
     }
 
@@ -64,12 +65,14 @@ protected:
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setPageSize(QPageSize(QPageSize::Letter));
+        printer->setOutputFileName(m_pdfFile);
         return printer;
     }
 
 private:
     std::vector<CString> m_args;
     bool m_hasPrinter;
+    QString m_pdfFile;
 };
 
 // An environment variable set for the test's life.
@@ -228,13 +231,23 @@ TEST_F(StartUp, DisabledCommandsNeverReachTheirHandlers)
     frame->SendMessage(WM_COMMAND, ID_TOOL_LINE);
     EXPECT_EQ(frame->GetCurrentTool(), 32810u);
     // Commands that no part of the program handles stay in the menus, greyed, and are harmless.
-    for (UINT id : {32871u, 32902u, 32959u, 57606u}) {
+    for (UINT id : {32871u, 32902u, 32959u}) {
         EXPECT_FALSE(IsEnabled(frame, id)) << id;
         frame->SendMessage(WM_COMMAND, id);
     }
     EXPECT_TRUE(IsEnabled(frame, ID_FILE_NEW));
     EXPECT_TRUE(IsEnabled(frame, ID_APP_ABOUT));
     EXPECT_TRUE(IsEnabled(frame, ID_COLOR_MENU_SETTINGS));
+    CloseAndExit(app);
+}
+
+TEST_F(StartUp, PrintSetupWithoutAPrinterSaysSo)
+{
+    TestZivraApp app({}, false);
+    ASSERT_TRUE(app.InitInstance());
+    MessageScript script;
+    app.GetMainFrame()->SendMessage(WM_COMMAND, ID_FILE_PRINT_SETUP);
+    EXPECT_EQ(script.Texts(), (std::vector<std::string>{"印刷できるプリンタがありません。"}));
     CloseAndExit(app);
 }
 
@@ -385,7 +398,7 @@ TEST_F(StartUp, AFileThatCannotBeOpenedIsReportedInFrontOfTheEditorWhichStays)
     }
 }
 
-TEST_F(StartUp, PrintSwitchesOpenTheFileReachThePrintingCommandAndEndTheProcess)
+TEST_F(StartUp, PrintSwitchesPrintTheFileWithoutAWindowAndTellThroughTheExitCode)
 {
     const QString file = m_data.filePath("print.zvr");
     {
@@ -398,13 +411,34 @@ TEST_F(StartUp, PrintSwitchesOpenTheFileReachThePrintingCommandAndEndTheProcess)
         CloseAndExit(app);
     }
     Profile::WriteProfileString("Settings", nullptr, nullptr);
-    for (const char* printSwitch : {"/p", "/pt"}) {
+    const CString path(QFile::encodeName(file).constData());
+    const QString toDefault = m_data.filePath("default.pdf");
+    const QString toNamed = m_data.filePath("named.pdf");
+    struct Case
+    {
+        std::vector<CString> args;
+        bool hasPrinter;
+        int exitCode;
+        const char* message; // null: none
+        QString output;      // the PDF the job writes, if any
+    };
+    const Case cases[] = {
+        {{"/p", path}, true, 0, nullptr, toDefault},
+        {{"/pt", path, CString(QFile::encodeName(toNamed).constData())}, false, 0, nullptr, toNamed},
+        {{"/p", path}, false, 1, "印刷できるプリンタがありません。", {}},
+        {{"/pt", path, "no-such-printer"}, true, 1, "印刷できるプリンタがありません。", {}},
+    };
+    for (const Case& c : cases) {
+        const std::string name = c.args[0].GetString();
         MessageScript script;
-        TestZivraApp app({printSwitch, CString(QFile::encodeName(file).constData()), "printer"});
-        EXPECT_NE(app.Run(), 0) << printSwitch;
-        ASSERT_EQ(script.Texts().size(), 1u) << printSwitch;
-        EXPECT_EQ(script.Texts()[0], "印刷はまだ使用できません。");
-        EXPECT_FALSE(Profile::HasProfileEntry("Settings", "MainFramePos")); // never shown
+        TestZivraApp app(c.args, c.hasPrinter, toDefault);
+        EXPECT_EQ(app.Run(), c.exitCode) << name;
+        EXPECT_EQ(script.Texts(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{}) << name;
+        if (!c.output.isEmpty()) {
+            EXPECT_TRUE(QFile::exists(c.output)) << name;
+            QFile::remove(c.output);
+        }
+        EXPECT_FALSE(Profile::HasProfileEntry("Settings", "MainFramePos")) << name; // never shown
     }
 }
 
