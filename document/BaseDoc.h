@@ -246,8 +246,6 @@ protected:
     // Brings page counts read from a file into the range that fitting the page grid gives, so that
     // the document's size can be computed; call once the objects are read.
     void NormalizePageCounts();
-    // Copies a face name into a LOGFONT's field, cut where it fits without splitting a character.
-    static void CopyFaceName(char (&faceName)[LF_FACESIZE], const CString& name);
 
     // 1. File version, people and dates, title and remarks.
     WORD m_wFileVersion;

@@ -8,11 +8,13 @@
 #include "objects/PolyLine.h"
 #include "objects/PolyObj.h"
 #include "objects/RectObj.h"
+#include "objects/StrgObj.h"
 
 void RegisterDocumentClasses()
 {
     AfxRegisterClass(RUNTIME_CLASS(CBaseObj));
     AfxRegisterClass(RUNTIME_CLASS(CRectObj));
+    AfxRegisterClass(RUNTIME_CLASS(CStrgObj));
     AfxRegisterClass(RUNTIME_CLASS(CPointObj));
     AfxRegisterClass(RUNTIME_CLASS(CPolyLine));
     AfxRegisterClass(RUNTIME_CLASS(CPolyObj));

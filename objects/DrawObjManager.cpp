@@ -5,6 +5,7 @@
 #include "foundation/RegItemObj.h"
 #include "objects/PolyObj.h"
 #include "objects/RectObj.h"
+#include "objects/StrgObj.h"
 #include "platform/afx/MessageSink.h"
 
 IMPLEMENT_DYNCREATE(CDrawObjManager, CObList)
@@ -22,6 +23,7 @@ const PrototypeFactory kPrototypeRows[] = {
         rounded->SetRounded(TRUE);
         return rounded;
     },
+    []() -> CObject* { return new CStrgObj; },
 };
 
 // Kinds whose prototypes are told apart by a sub-key.

@@ -3,6 +3,7 @@
 #include "objects/BaseObj.h"
 #include "objects/PolyObj.h"
 #include "objects/RectObj.h"
+#include "objects/StrgObj.h"
 
 namespace DrawObjects {
 
@@ -72,6 +73,8 @@ CObject* Clone(const CObject* object)
     const CRuntimeClass* runtimeClass = object->GetRuntimeClass();
     if (runtimeClass == RUNTIME_CLASS(CRectObj))
         return new CRectObj(*static_cast<const CRectObj*>(object));
+    if (runtimeClass == RUNTIME_CLASS(CStrgObj))
+        return new CStrgObj(*static_cast<const CStrgObj*>(object));
     if (runtimeClass == RUNTIME_CLASS(CBaseObj))
         return new CBaseObj(*static_cast<const CBaseObj*>(object));
     if (runtimeClass == RUNTIME_CLASS(CPolyObj))

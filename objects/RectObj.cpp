@@ -255,23 +255,17 @@ BOOL CRectObj::HitTestHandles(int zoom, POINT point, UINT keyFlags, int toleranc
 
 void CRectObj::GetVisibleRect(CRect& rect, BOOL printMode) const
 {
-    if (IsHiddenIn(printMode))
-        rect.SetRectEmpty();
-    else
-        rect = m_rect;
+    GetWholeVisibleRect(rect, printMode);
 }
 
 void CRectObj::GetRedrawRect(CRect& rect, int zoom, BOOL printMode) const
 {
-    if (IsHiddenIn(printMode))
-        rect.SetRectEmpty();
-    else
-        CBaseObj::GetRedrawRect(rect, zoom, printMode);
+    GetWholeRedrawRect(rect, zoom, printMode);
 }
 
 BOOL CRectObj::IsInsideRect(const CRect& rect, BOOL printMode) const
 {
-    return !IsHiddenIn(printMode) && CBaseObj::IsInsideRect(rect, printMode);
+    return IsWholeInsideRect(rect, printMode);
 }
 
 // --- Rounding handle ----------------------------------------------------------------------------
@@ -365,14 +359,7 @@ void CRectObj::VisitDefaultKeys(DefaultKeys& keys)
 
 CPoint& CRectObj::GetConnectionPoint(CPoint& out, POINT point) const
 {
-    out = point;
-    switch (GetQuadrantSide(point)) {
-    case SIDE_TOP: out.y = m_rect.top; break;
-    case SIDE_BOTTOM: out.y = m_rect.bottom; break;
-    case SIDE_LEFT: out.x = m_rect.left; break;
-    default: out.x = m_rect.right; break;
-    }
-    return out;
+    return GetFacingSidePoint(out, point);
 }
 
 BOOL CRectObj::GetHorzLineAtDepth(int depth, CPoint& leftPoint, CPoint& rightPoint) const

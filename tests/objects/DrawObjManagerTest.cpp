@@ -36,10 +36,10 @@ TEST_F(DrawObjManagerTest, PlainAndRoundedRectanglesFindTheirOwnPrototypes)
 {
     CDrawObjManager manager;
     ASSERT_TRUE(manager.InitDrawObjs());
-    ASSERT_EQ(manager.GetCount(), 3);
+    ASSERT_EQ(manager.GetCount(), 4);
     const CObject* lineProto = manager.GetHead();
     const CObject* plainProto = manager.GetAt(manager.FindIndex(1));
-    const CObject* roundProto = manager.GetTail();
+    const CObject* roundProto = manager.GetAt(manager.FindIndex(2));
     const CPolyObj line(4, CPoint(0, 0), CPoint(10, 0));
     EXPECT_EQ(manager.FindDrawObjForObject(&line), lineProto);
     EXPECT_EQ(manager.FindDrawObjByKind(OBJKIND_LINE, 7), lineProto) << "a line's sub-key does not count";
