@@ -27,6 +27,7 @@
 #include <memory>
 #include <unordered_map>
 
+class CFloatEdit;
 class CBaseObj;
 class CPolyObj;
 class CView;
@@ -175,6 +176,9 @@ public:
     // --- Object commands -------------------------------------------------------------------
     // Attribute commands (ID_ATTRIBUTE_FIRST to ID_ATTRIBUTE_LAST); TRUE when the object changed.
     BOOL ApplyObjectCommand(CObject* object, UINT commandId, CObject* argument, DWORD hitCode);
+    // Ends the in-place edit of the object: a modified text is taken over in one undo step (TRUE)
+    // and the editor is closed either way.
+    BOOL CommitObjectTextEdit(CObject* object, CFloatEdit*& editor);
     // Moves (flag 1), resizes (flag 2) or reshapes (flag 4) the object by the offset with undo.
     BOOL MoveOrResizeObject(CObject* object, BOOL printMode, const CSize* offset, DWORD hitCode, DWORD extra);
 

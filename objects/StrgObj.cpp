@@ -48,8 +48,7 @@ CStrgObj::CStrgObj() : CStrgObj(OBJKIND_TEXT, 0, CRect(), CString()) {}
 
 CStrgObj::CStrgObj(WORD objectId, const CRect& rect) : CStrgObj(OBJKIND_TEXT, objectId, rect, CString()) {}
 
-CStrgObj::CStrgObj(WORD objectId, const CRect& rect, const CString& text)
-    : CStrgObj(OBJKIND_TEXT, objectId, rect, text)
+CStrgObj::CStrgObj(WORD objectId, const CRect& rect, const CString& text) : CStrgObj(OBJKIND_TEXT, objectId, rect, text)
 {
 }
 
@@ -117,8 +116,7 @@ void CStrgObj::SerializeFont(CArchive& ar)
 {
     LOGFONT& f = m_lfFont;
     if (ar.IsStoring()) {
-        ar << LONG(f.lfHeight) << LONG(f.lfWidth) << LONG(f.lfEscapement) << LONG(f.lfOrientation)
-           << LONG(f.lfWeight);
+        ar << LONG(f.lfHeight) << LONG(f.lfWidth) << LONG(f.lfEscapement) << LONG(f.lfOrientation) << LONG(f.lfWeight);
         ar << f.lfItalic << f.lfUnderline << f.lfStrikeOut << f.lfCharSet << f.lfOutPrecision << f.lfClipPrecision
            << f.lfQuality << f.lfPitchAndFamily;
         ar << CString(f.lfFaceName);
@@ -443,8 +441,8 @@ BOOL CStrgObj::HitTest(POINT point, int tolerance, BOOL printMode, BOOL) const
 BOOL CStrgObj::HitTestHandles(int zoom, POINT point, UINT keyFlags, int tolerance, DWORD& hitCode, DWORD& partWord,
                               CPoint& handlePoint, BOOL printMode) const
 {
-    return !IsHiddenIn(printMode) && CBaseObj::HitTestHandles(zoom, point, keyFlags, tolerance, hitCode, partWord,
-                                                              handlePoint, printMode);
+    return !IsHiddenIn(printMode) &&
+           CBaseObj::HitTestHandles(zoom, point, keyFlags, tolerance, hitCode, partWord, handlePoint, printMode);
 }
 
 void CStrgObj::GetVisibleRect(CRect& rect, BOOL printMode) const

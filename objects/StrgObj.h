@@ -44,6 +44,11 @@ public:
     void CopyAttributes(const CBaseObj& other) override;
 
     // --- In-place editing, search and export --------------------------------------------------
+    // Opens the editor over the object at zooms of 50 and more.
+    BOOL BeginEdit(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId, DWORD hitCode,
+                   const LOGFONT* font, DWORD editFlags) override;
+    // Takes the editor's text when it was modified (TRUE) and closes the editor.
+    BOOL EndEdit(CFloatEdit*& editor, DWORD editFlags) override;
     BOOL FindObjectText(const CString& findText, BOOL matchCase) const override;
     BOOL ReplaceObjectText(const CString& findText, const CString& replacement, BOOL matchCase) override;
     // The text sheet of the spreadsheet export takes text objects with a text; the row itself
@@ -101,6 +106,9 @@ protected:
     BOOL DrawTextPasses(CDC* pDC, int zoom, const CRect& textRect, DWORD displayOptions) const;
     // The zoomed outline (plain or rounded), through the selected pen and brush.
     void DrawBody(CDC* pDC, const CRect& rect) const;
+    // Opens the editor on the object's device rectangle with the alignment of the format and the
+    // object's font at the zoom; FALSE (and no editor) when it cannot.
+    BOOL OpenEditor(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId, BOOL multiLine) const;
 
     CString m_strText;
     LOGFONT m_lfFont;

@@ -26,7 +26,10 @@ void BoxCreationTool::Release(CBaseView& view, const ToolEvent& event) const
         return;
     view.InvalidateSelection();
     view.UpdateAllViewsForSelection();
+    AfterCreate(view, event);
 }
+
+void BoxCreationTool::AfterCreate(CBaseView&, const ToolEvent&) const {}
 
 BOOL BoxCreationTool::CopyPrototypeAttributes(CBaseObj* object)
 {

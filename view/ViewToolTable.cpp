@@ -6,6 +6,7 @@
 #include "view/PolylineTool.h"
 #include "view/RectTool.h"
 #include "view/RoundRectTool.h"
+#include "view/TextTool.h"
 #include "view/ZoomTool.h"
 
 namespace ViewToolTable {
@@ -30,6 +31,7 @@ constexpr struct
     {ID_TOOL_POLYLINE, &Instance<PolylineTool>},
     {ID_TOOL_RECT, &Instance<RectTool>},
     {ID_TOOL_ROUNDRECT, &Instance<RoundRectTool>},
+    {ID_TOOL_TEXT, &Instance<TextTool>},
     // clang-format on
 };
 

@@ -237,8 +237,8 @@ TEST(TextDrawing, EffectsAreLeftOutAtZoom25AndDrawnInTheirPassesAbove)
     };
     EXPECT_EQ(calls[0].textColor, 0xC0C0C0u);
     EXPECT_EQ(std::vector<int>(calls[0].args.begin(), calls[0].args.begin() + 4), shifted(1, -1));
-    const std::vector<std::pair<int, int>> ring = {{1, 1},  {1, 0},  {1, -1},  {-1, 1}, {-1, 0}, {-1, -1},
-                                                   {1, 1},  {0, 1},  {-1, 1},  {1, -1}, {0, -1}, {-1, -1}};
+    const std::vector<std::pair<int, int>> ring = {{1, 1}, {1, 0}, {1, -1}, {-1, 1}, {-1, 0}, {-1, -1},
+                                                   {1, 1}, {0, 1}, {-1, 1}, {1, -1}, {0, -1}, {-1, -1}};
     for (std::size_t i = 0; i < ring.size(); ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(calls[1 + i].textColor, 0xFF00FFu);
