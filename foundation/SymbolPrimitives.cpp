@@ -205,8 +205,8 @@ void DrawLetterMarks(CDC* dc, const SymbolScale& s, DWORD flags)
         DrawLetterMark(dc, "X", left, kBlack);
 }
 
-void DrawLabeledBoxTexts(CDC* dc, int zoom, const CString& name, const CString& text, const SymbolScale& s,
-                         BOOL active, BOOL full, COLORREF textColor, const LOGFONT& font, DWORD flags)
+void DrawLabeledBoxTexts(CDC* dc, int zoom, const CString& name, const CString& text, const SymbolScale& s, BOOL active,
+                         BOOL full, COLORREF textColor, const LOGFONT& font, DWORD flags)
 {
     if (zoom <= SYMBOL_TEXT_MIN_ZOOM)
         return;
@@ -294,7 +294,7 @@ void EraseRectToWhite(CDC* dc, CRect rect, DWORD flags)
 {
     CPen pen;
     if (flags & SYMBOL_OWN_TEXT_LAYOUT ? !pen.CreatePen(PS_SOLID, 1, symbol_primitives_cpp::kWhite)
-                                        : !pen.CreateStockObject(WHITE_PEN))
+                                       : !pen.CreateStockObject(WHITE_PEN))
         return;
     CBrush white;
     white.CreateStockObject(WHITE_BRUSH);
@@ -371,9 +371,8 @@ void DrawTextLinesInRect(CDC* dc, const LOGFONT&, const CString& text, const REC
     }
 }
 
-void DrawLabeledBox(CDC* dc, int zoom, const CString& name, const CString& text, POINT origin, SIZE size,
-                    BOOL active, BOOL full, BOOL, COLORREF penColor, COLORREF textColor, const LOGFONT& font,
-                    DWORD flags)
+void DrawLabeledBox(CDC* dc, int zoom, const CString& name, const CString& text, POINT origin, SIZE size, BOOL active,
+                    BOOL full, BOOL, COLORREF penColor, COLORREF textColor, const LOGFONT& font, DWORD flags)
 {
     const SymbolScale s = ScaleSymbol(zoom, origin, size, font);
     CPen pen;
@@ -463,8 +462,8 @@ SymbolPenScope::~SymbolPenScope()
     m_dc->SelectObject(m_oldPen);
 }
 
-void DrawSymbolText(CDC* dc, const CString& text, const RECT& rect, UINT format, int lineHeight,
-                    const LOGFONT& font, DWORD flags)
+void DrawSymbolText(CDC* dc, const CString& text, const RECT& rect, UINT format, int lineHeight, const LOGFONT& font,
+                    DWORD flags)
 {
     if (!(flags & SYMBOL_OWN_TEXT_LAYOUT)) {
         CRect box(rect);

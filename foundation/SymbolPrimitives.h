@@ -52,9 +52,8 @@ void DrawTextLinesInRect(CDC* dc, const LOGFONT& font, const CString& text, cons
 
 // The generic symbol box: in full style a white box outlined in the pen colour with a name band;
 // in caption style a small window whose caption shows the active state and the letter marks.
-void DrawLabeledBox(CDC* dc, int zoom, const CString& name, const CString& text, POINT origin, SIZE size,
-                    BOOL active, BOOL full, BOOL asterisk, COLORREF penColor, COLORREF textColor,
-                    const LOGFONT& font, DWORD flags);
+void DrawLabeledBox(CDC* dc, int zoom, const CString& name, const CString& text, POINT origin, SIZE size, BOOL active,
+                    BOOL full, BOOL asterisk, COLORREF penColor, COLORREF textColor, const LOGFONT& font, DWORD flags);
 
 // The frame of a symbol scaled to the zoom: origin, size, the name band b, the margins mx and my,
 // the small gaps g2 and g5, and the text height h (font height and line step, negative).
@@ -108,5 +107,5 @@ private:
 
 // Draws a symbol text with the platform's DrawText, or with the own layout when the flags ask for
 // it: one-line formats go to DrawTextLineInRect, wrapped ones to DrawTextLinesInRect.
-void DrawSymbolText(CDC* dc, const CString& text, const RECT& rect, UINT format, int lineHeight,
-                    const LOGFONT& font, DWORD flags);
+void DrawSymbolText(CDC* dc, const CString& text, const RECT& rect, UINT format, int lineHeight, const LOGFONT& font,
+                    DWORD flags);

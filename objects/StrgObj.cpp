@@ -1,7 +1,7 @@
 #include "objects/StrgObj.h"
 
 #include "foundation/Geometry.h"
-#include "objects/StrgObjPending.h"
+#include "foundation/SymbolPrimitives.h"
 #include "foundation/TextFunctions.h"
 #include "foundation/Trackers.h"
 #include "foundation/ZoomScale.h"
@@ -356,7 +356,7 @@ BOOL CStrgObj::DrawTextPasses(CDC* pDC, int zoom, const CRect& textRect, DWORD d
     // The own line layout is asked for by the flag of the presentation picture.
     auto pass = [&](int dx, int dy) {
         CRect r = textRect + CPoint(dx, dy);
-        if (displayOptions & DRAW_OWN_TEXT_LAYOUT)
+        if (displayOptions & SYMBOL_OWN_TEXT_LAYOUT)
             DrawTextLinesInRect(pDC, m_lfFont, m_strText, r, logFont.lfHeight, format);
         else
             pDC->DrawText(m_strText, &r, format);

@@ -3,7 +3,7 @@
 
 #include "foundation/ZoomScale.h"
 #include "objects/FloatEdit.h"
-#include "objects/StrgObjPending.h"
+#include "foundation/SymbolPrimitives.h"
 #include "platform/gdi/DC.h"
 
 #include <memory>
@@ -23,8 +23,7 @@ int EditorAlignment(DWORD format)
 
 } // namespace strgobjedit
 
-BOOL CStrgObj::OpenEditor(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId,
-                          BOOL multiLine) const
+BOOL CStrgObj::OpenEditor(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId, BOOL multiLine) const
 {
     CRect rect;
     GetVisibleRect(rect, TRUE);

@@ -105,8 +105,8 @@ TEST(SymbolPrimitives, ScalingOfTheFrame)
     EXPECT_EQ(at100.h, -26);
     EXPECT_EQ(at100.b, 40);
     const SymbolScale at150 = ScaleSymbol(150, {100, -200}, {300, -150}, DefaultFont());
-    EXPECT_EQ(std::vector<int>({at150.x, at150.y, at150.W, at150.H, at150.b, at150.mx, at150.my, at150.g2,
-                                at150.g5, at150.h}),
+    EXPECT_EQ(std::vector<int>(
+                  {at150.x, at150.y, at150.W, at150.H, at150.b, at150.mx, at150.my, at150.g2, at150.g5, at150.h}),
               std::vector<int>({150, -300, 450, -225, 60, 23, 30, 3, 8, -40}));
 }
 
@@ -194,11 +194,17 @@ TEST(SymbolPrimitives, LinesStepDownAndStopAtTheBottom)
     };
     const Case cases[] = {
         {"one line keeps the middle", "AB", {0, 0, 200, -100}, DT_VCENTER, {{"AB", -37}}},
-        {"CR LF breaks once, many lines start at the top", "AB\r\nCD", {0, 0, 200, -100}, DT_VCENTER,
+        {"CR LF breaks once, many lines start at the top",
+         "AB\r\nCD",
+         {0, 0, 200, -100},
+         DT_VCENTER,
          {{"AB", 0}, {"CD", -26}}},
         {"a lone LF is a character", "AB\nCD", {0, 0, 200, -100}, 0, {{"AB\nCD", 0}}},
         {"too wide: broken by width", "ABCDEFGHIJ", {0, 0, 78, -100}, 0, {{"ABCDEF", 0}, {"GHIJ", -26}}},
-        {"the line crossing the bottom is the last", "A\r\nB\r\nC\r\nD", {0, 0, 200, -60}, 0,
+        {"the line crossing the bottom is the last",
+         "A\r\nB\r\nC\r\nD",
+         {0, 0, 200, -60},
+         0,
          {{"A", 0}, {"B", -26}, {"C", -52}}},
         {"empty text draws nothing", "", {0, 0, 200, -60}, 0, {}},
     };
@@ -255,8 +261,8 @@ TEST(SymbolPrimitives, LabeledBoxCaptionStyle)
 {
     Recording r;
     r.dc.SetTextColor(kBlue);
-    DrawLabeledBox(&r.dc, 100, "NAME", "BODY", {0, 0}, {300, -200}, TRUE, FALSE, FALSE, kGreen, kGreen,
-                   DefaultFont(), 0x06 | SYMBOL_OWN_TEXT_LAYOUT);
+    DrawLabeledBox(&r.dc, 100, "NAME", "BODY", {0, 0}, {300, -200}, TRUE, FALSE, FALSE, kGreen, kGreen, DefaultFont(),
+                   0x06 | SYMBOL_OWN_TEXT_LAYOUT);
     const auto rects = r.log.Of("Rectangle");
     ASSERT_EQ(rects.size(), 3u);
     EXPECT_EQ(rects[0].pen.lopnColor, 0u);

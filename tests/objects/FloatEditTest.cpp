@@ -42,7 +42,8 @@ private:
 
 std::unique_ptr<CFloatEdit> MakeEditor(const CString& text)
 {
-    auto editor = std::make_unique<CFloatEdit>(CFloatEdit::ALIGN_LEFT, CRect(0, 0, 300, 100), nullptr, 1032, TRUE, TRUE);
+    auto editor =
+        std::make_unique<CFloatEdit>(CFloatEdit::ALIGN_LEFT, CRect(0, 0, 300, 100), nullptr, 1032, TRUE, TRUE);
     editor->SetText(text);
     return editor;
 }
@@ -108,12 +109,12 @@ TEST(FloatEdit, FindNextSelectsTheNextOccurrenceOrBeeps)
     const Case cases[] = {
         {u8"xxABCabc", 0, u8"abc", FALSE, {2, 5}, false}, // case does not matter
         {u8"xxABCabc", 0, u8"abc", TRUE, {5, 8}, false},
-        {u8"xxABCabc", 8, u8"abc", FALSE, {8, 8}, true},    // after the last one: no wrap
-        {u8"ｘＡbｂ", 0, u8"ａ", FALSE, {2, 4}, false},       // full-width letters fold too
-        {u8"アA", 0, u8"A", TRUE, {2, 3}, false},            // not the trail byte of ア (0x83 0x41)
+        {u8"xxABCabc", 8, u8"abc", FALSE, {8, 8}, true}, // after the last one: no wrap
+        {u8"ｘＡbｂ", 0, u8"ａ", FALSE, {2, 4}, false},  // full-width letters fold too
+        {u8"アA", 0, u8"A", TRUE, {2, 3}, false},        // not the trail byte of ア (0x83 0x41)
         {u8"ア", 0, u8"A", TRUE, {0, 0}, true},
-        {u8"", 0, u8"a", FALSE, {0, 0}, true},               // nothing to search
-        {u8"abc", 0, u8"", FALSE, {0, 0}, true},              // nothing to find
+        {u8"", 0, u8"a", FALSE, {0, 0}, true},   // nothing to search
+        {u8"abc", 0, u8"", FALSE, {0, 0}, true}, // nothing to find
     };
     FindTexts texts;
     for (const Case& c : cases) {
