@@ -38,6 +38,13 @@ public:
     BOOL IsInsideRect(const CRect& rect, BOOL printMode) const override;
     CPoint& GetConnectionPoint(CPoint& out, POINT point) const override;
 
+    // --- Menu and commands --------------------------------------------------------------------
+    void ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode,
+                           BOOL severalSelected) override;
+    BOOL UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
+                         BOOL severalSelected) override;
+    BOOL ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD hitCode) override;
+
     // --- Attribute copies and class defaults --------------------------------------------------
     // Font, placement, colour, frame, rounding and the effects, then the box attributes; never
     // the text.
@@ -127,4 +134,9 @@ private:
     // Records older than version 2 hold the height in 0.1 mm.
     void ConvertOldFontHeight();
     void DrawTrackerOutline(CDC* pDC, const CRect& rect) const;
+    // The text, text shadow and outline colour menus; FALSE for other ids and an unchanged colour.
+    BOOL ApplyTextColorCommand(UINT commandId, CObject* argument);
+    // Placement, spacing, shadow and outline sizes; FALSE for other ids and no change.
+    BOOL ApplyLayoutCommand(UINT commandId);
+    BOOL UpdateLayoutCommandUI(CCmdUI* cmdUI) const;
 };

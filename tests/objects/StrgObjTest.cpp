@@ -1,7 +1,9 @@
 // Text objects: their record at every version, the class defaults, and how they draw.
 #include "objects/StrgObj.h"
 
+#include "foundation/CommandIds.h"
 #include "foundation/RegItemObj.h"
+#include "platform/ui/CmdUI.h"
 #include "platform/afx/Exception.h"
 #include "platform/gdi/DrawLog.h"
 #include "platform/profile/Profile.h"
@@ -208,6 +210,84 @@ TEST_F(TextDefaults, SavedDefaultsLoadIntoAnotherObjectButTheTextNeverTravels)
     copy.CopyAttributes(source);
     EXPECT_EQ(copy.GetText(), CString("kept"));
     EXPECT_EQ(copy.GetFormat(), DWORD(DT_RIGHT));
+}
+
+// --- Commands -------------------------------------------------------------------------------------
+
+TEST(TextCommands, EachCommandReportsWhetherItChangedTheObject)
+{
+    struct Case
+    {
+        const char* what;
+        void (*prepare)(CStrgObj&);
+        UINT command;
+        BOOL changed;
+        bool (*check)(const CStrgObj&);
+    };
+    const Case cases[] = {
+        {"wider from 98", [](CStrgObj& t) { t.SetCharExtra(98); }, ID_CHAR_SPACING_WIDER, TRUE,
+         [](const CStrgObj& t) { return t.GetCharExtra() == 100; }},
+        {"wider at 100", [](CStrgObj& t) { t.SetCharExtra(100); }, ID_CHAR_SPACING_WIDER, FALSE, nullptr},
+        {"narrower from 2", [](CStrgObj& t) { t.SetCharExtra(2); }, ID_CHAR_SPACING_NARROWER, TRUE,
+         [](const CStrgObj& t) { return t.GetCharExtra() == 0; }},
+        {"default at 0", [](CStrgObj&) {}, ID_CHAR_SPACING_DEFAULT, FALSE, nullptr},
+        {"bold from 600",
+         [](CStrgObj& t) {
+             LOGFONT f = t.GetLogFont();
+             f.lfWeight = 600;
+             t.SetLogFont(f);
+         },
+         ID_FONT_BOLD, TRUE, [](const CStrgObj& t) { return t.GetLogFont().lfWeight == 700; }},
+        {"bold from 700",
+         [](CStrgObj& t) {
+             LOGFONT f = t.GetLogFont();
+             f.lfWeight = 700;
+             t.SetLogFont(f);
+         },
+         ID_FONT_BOLD, TRUE, [](const CStrgObj& t) { return t.GetLogFont().lfWeight == 400; }},
+        {"left when left", [](CStrgObj&) {}, ID_TEXT_ALIGN_LEFT, TRUE, nullptr},
+        {"right when right", [](CStrgObj& t) { t.SetAlignRight(); }, ID_TEXT_ALIGN_RIGHT, FALSE, nullptr},
+        {"centre clears right", [](CStrgObj& t) { t.SetAlignRight(); }, ID_TEXT_ALIGN_CENTER, TRUE,
+         [](const CStrgObj& t) { return t.GetFormat() == DT_CENTER; }},
+        {"outline large", [](CStrgObj&) {}, ID_TEXT_OUTLINE_LARGE, TRUE,
+         [](const CStrgObj& t) { return t.GetFraming() == 5; }},
+        {"no shadow again", [](CStrgObj&) {}, ID_TEXT_SHADOW_NONE, FALSE, nullptr},
+        {"text colour of the source, equal", [](CStrgObj&) {}, ID_TEXT_COLOR_BASE + COLOR_MENU_FROM_OBJECT, FALSE,
+         nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CStrgObj text(1, CRect(0, 0, 100, -100), CString("kept"));
+        CStrgObj source(2, CRect(0, 0, 100, -100));
+        c.prepare(text);
+        EXPECT_EQ(text.ApplyAttributeCommand(c.command, &source, 0), c.changed);
+        if (c.check) {
+            EXPECT_TRUE(c.check(text));
+        }
+        EXPECT_EQ(text.GetText(), CString("kept"));
+    }
+}
+
+TEST(TextCommands, SpacingEntriesGreyAtTheirLimits)
+{
+    struct Case
+    {
+        WORD spacing;
+        BOOL defaultEnabled, widerEnabled, narrowerEnabled;
+    };
+    for (const Case& c : {Case{0, FALSE, TRUE, FALSE}, Case{50, TRUE, TRUE, TRUE}, Case{100, TRUE, FALSE, TRUE}}) {
+        SCOPED_TRACE(c.spacing);
+        CStrgObj text;
+        text.SetCharExtra(c.spacing);
+        for (auto [id, enabled] :
+             {std::pair{ID_CHAR_SPACING_DEFAULT, c.defaultEnabled}, std::pair{ID_CHAR_SPACING_WIDER, c.widerEnabled},
+              std::pair{ID_CHAR_SPACING_NARROWER, c.narrowerEnabled}}) {
+            CCmdUI state;
+            state.m_nID = id;
+            EXPECT_TRUE(text.UpdateCommandUI(&state, nullptr, 0, TRUE, FALSE));
+            EXPECT_EQ(state.IsEnabled(), enabled) << id;
+        }
+    }
 }
 
 // --- Drawing --------------------------------------------------------------------------------------
