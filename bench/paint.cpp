@@ -1,4 +1,5 @@
 // Painting through CDC into a 2000 x 2000 image: rectangles, lines and text.
+#include "bench/support/ImageCanvas.h"
 #include "bench/support/QtBenchmark.h"
 #include "platform/gdi/DC.h"
 
@@ -13,19 +14,12 @@ namespace {
 
 constexpr int kShapes = 20000;
 
-struct Canvas
+struct Canvas : ImageCanvas
 {
-    QImage image{2000, 2000, QImage::Format_RGB32};
-    CDC dc;
     CFont font;
 
     Canvas()
     {
-        image.fill(Qt::white);
-        dc.CreateOnDevice(&image);
-        dc.SetDeviceCaps(LOGPIXELSX, 96);
-        dc.SetDeviceCaps(LOGPIXELSY, 96);
-        dc.SetMapMode(MM_LOMETRIC);
         LOGFONT lf{};
         lf.lfHeight = -35;
         std::strcpy(lf.lfFaceName, CString(u8"ＭＳ Ｐゴシック").GetString());

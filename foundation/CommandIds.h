@@ -210,6 +210,10 @@ constexpr UINT ID_TEXT_ALIGN_VCENTER = 21248;
 constexpr UINT ID_RECT_ROUNDED = 21249;
 constexpr UINT ID_SET_DEFAULT_ATTRIBUTES = 21250;
 constexpr UINT ID_COPY_DEFAULT_ATTRIBUTES = 21251;
+// The symbol menus: file-type mark, data-media kind and process kind added to the base.
+constexpr UINT ID_FILE_TYPE_MARK_BASE = 21700;
+constexpr UINT ID_DATA_MEDIA_BASE = 21800;
+constexpr UINT ID_FLOW_MEDIA_BASE = 21900;
 // Object shadow depths 0, 6, 10 and 20.
 constexpr UINT ID_SHADOW_NONE = 21259;
 constexpr UINT ID_SHADOW_SMALL = 21260;

@@ -7,12 +7,12 @@
 
 namespace MenuItemPaintingImpl {
 
-void DrawLabel(CDC& dc, const CString& label, const CRect& textRect, COLORREF text, COLORREF background)
+void DrawLabel(CDC& dc, const CString& label, const CRect& textRect, COLORREF text, COLORREF background, UINT format)
 {
     const COLORREF oldText = dc.SetTextColor(text);
     const COLORREF oldBack = dc.SetBkColor(background);
     CRect rect = textRect;
-    dc.DrawText(label, &rect, 0);
+    dc.DrawText(label, &rect, format);
     dc.SetTextColor(oldText);
     dc.SetBkColor(oldBack);
 }
@@ -20,7 +20,7 @@ void DrawLabel(CDC& dc, const CString& label, const CRect& textRect, COLORREF te
 } // namespace MenuItemPaintingImpl
 
 void PaintMenuItem(const DRAWITEMSTRUCT& item, const CString& label, const CRect& textRect, const MenuItemPart& picture,
-                   const MenuItemPart& checkMark)
+                   const MenuItemPart& checkMark, UINT labelFormat)
 {
     CDC& dc = *item.pDC;
     const COLORREF menu = GetSysColor(COLOR_MENU);
@@ -32,7 +32,7 @@ void PaintMenuItem(const DRAWITEMSTRUCT& item, const CString& label, const CRect
             checkMark(dc);
         const COLORREF oldText = dc.SetTextColor(menuText);
         CRect rect = textRect;
-        dc.DrawText(label, &rect, 0);
+        dc.DrawText(label, &rect, labelFormat);
         dc.SetTextColor(oldText);
     }
     if (item.itemState & ODS_SELECTED) {
@@ -42,11 +42,11 @@ void PaintMenuItem(const DRAWITEMSTRUCT& item, const CString& label, const CRect
         CBrush brush(color);
         dc.FillRect(&highlight, &brush);
         dc.DrawFocusRect(&highlight);
-        MenuItemPaintingImpl::DrawLabel(dc, label, textRect, GetSysColor(COLOR_HIGHLIGHTTEXT), color);
+        MenuItemPaintingImpl::DrawLabel(dc, label, textRect, GetSysColor(COLOR_HIGHLIGHTTEXT), color, labelFormat);
     } else if (item.itemAction & ODA_SELECT) {
         CBrush brush(menu);
         dc.FillRect(&highlight, &brush);
-        MenuItemPaintingImpl::DrawLabel(dc, label, textRect, menuText, menu);
+        MenuItemPaintingImpl::DrawLabel(dc, label, textRect, menuText, menu, labelFormat);
     }
 }
 

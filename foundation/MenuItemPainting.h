@@ -16,9 +16,9 @@ using MenuItemPart = std::function<void(CDC& dc)>;
 // Paints the item: on a full paint the picture, then the check mark when checked, then the label
 // in the text rectangle; when selected, the highlight (2 pixels left of the text and 1 pixel taller
 // at each end) with the label again in the highlight colours; when only deselected, the highlight
-// rectangle back in the menu colours.
+// rectangle back in the menu colours. The label is drawn with the DrawText format.
 void PaintMenuItem(const DRAWITEMSTRUCT& item, const CString& label, const CRect& textRect, const MenuItemPart& picture,
-                   const MenuItemPart& checkMark);
+                   const MenuItemPart& checkMark, UINT labelFormat = 0);
 
 // The check mark of the pen-style and line-end items: a white box from the corner (L + 4, T + 4)
 // to (x, B - 4), crossed by its two diagonals.

@@ -120,6 +120,14 @@ constexpr COLORREF kButtonShadow = 0x828282;
 constexpr COLORREF kInactiveCaption = 0x808080;
 constexpr COLORREF kInactiveCaptionText = 0xC0C0C0;
 
+// A face read from a file may lack its terminator: the copy always has one, and zeros after it.
+void CopyFaceName(char (&destination)[LF_FACESIZE], const char* source)
+{
+    const std::size_t length = strnlen(source, LF_FACESIZE - 1);
+    std::memset(destination, 0, LF_FACESIZE);
+    std::memcpy(destination, source, length);
+}
+
 std::vector<CString> Converted(std::span<const char8_t* const> table)
 {
     std::vector<CString> names;
@@ -134,25 +142,6 @@ const CString& NameAt(const std::vector<CString>& names, WORD kind)
     static const CString empty;
     return kind < names.size() ? names[kind] : empty;
 }
-
-// Keeps the selected pen and brush and puts them back when it goes.
-class PenBrushRestorer
-{
-public:
-    explicit PenBrushRestorer(CDC* dc) : m_dc(dc), m_oldPen(dc->GetCurrentPen()), m_oldBrush(dc->GetCurrentBrush()) {}
-    ~PenBrushRestorer()
-    {
-        m_dc->SelectObject(m_oldBrush);
-        m_dc->SelectObject(m_oldPen);
-    }
-    PenBrushRestorer(const PenBrushRestorer&) = delete;
-    PenBrushRestorer& operator=(const PenBrushRestorer&) = delete;
-
-private:
-    CDC* m_dc;
-    CPen* m_oldPen;
-    CBrush* m_oldBrush;
-};
 
 // The square at the right end of an active caption looks like a raised button: a white edge at
 // its top and left, a grey one at its bottom and right, set one pixel into the square.
@@ -242,8 +231,7 @@ void InitDefaultLogFont(LOGFONT& font)
     font.lfQuality = 1;
     font.lfPitchAndFamily = 0x34;
     static const CString face(u8"ＭＳ Ｐゴシック");
-    std::memset(font.lfFaceName, 0, sizeof font.lfFaceName);
-    std::strncpy(font.lfFaceName, face.Bytes().c_str(), LF_FACESIZE - 1);
+    symbol_primitives_cpp::CopyFaceName(font.lfFaceName, face.Bytes().c_str());
 }
 
 void CopyLogFont(LOGFONT& destination, const LOGFONT& source)
@@ -261,9 +249,7 @@ void CopyLogFont(LOGFONT& destination, const LOGFONT& source)
     destination.lfClipPrecision = source.lfClipPrecision;
     destination.lfQuality = source.lfQuality;
     destination.lfPitchAndFamily = source.lfPitchAndFamily;
-    // A face read from a file may lack its terminator: the copy always has one.
-    std::memset(destination.lfFaceName, 0, sizeof destination.lfFaceName);
-    std::strncpy(destination.lfFaceName, source.lfFaceName, LF_FACESIZE - 1);
+    symbol_primitives_cpp::CopyFaceName(destination.lfFaceName, source.lfFaceName);
 }
 
 const CString& GetDataMediaName(WORD kind)
@@ -298,7 +284,7 @@ void EraseRectToWhite(CDC* dc, CRect rect, DWORD flags)
         return;
     CBrush white;
     white.CreateStockObject(WHITE_BRUSH);
-    symbol_primitives_cpp::PenBrushRestorer restorer(dc);
+    PenBrushRestorer restorer(dc);
     dc->SelectObject(&white);
     dc->SelectObject(&pen);
     // The platform leaves out the right and bottom edges: reach one unit past both.
@@ -314,7 +300,7 @@ void DrawWhiteFramedRect(CDC* dc, int left, int top, int right, int bottom, COLO
         return;
     CBrush hollow;
     hollow.CreateStockObject(NULL_BRUSH);
-    symbol_primitives_cpp::PenBrushRestorer restorer(dc);
+    PenBrushRestorer restorer(dc);
     dc->SelectObject(&hollow);
     dc->SelectObject(&pen);
     dc->Rectangle(left, top, right, bottom);
@@ -376,7 +362,7 @@ void DrawLabeledBox(CDC* dc, int zoom, const CString& name, const CString& text,
 {
     const SymbolScale s = ScaleSymbol(zoom, origin, size, font);
     CPen pen;
-    symbol_primitives_cpp::PenBrushRestorer restorer(dc);
+    PenBrushRestorer restorer(dc);
     if (full) {
         dc->SelectStockObject(WHITE_PEN);
         dc->MoveTo(s.x, s.y + s.H);
@@ -447,6 +433,16 @@ SymbolTextScope::~SymbolTextScope()
     m_dc->SetBkMode(m_oldMode);
     m_dc->SetTextColor(m_oldColor);
     m_dc->SelectObject(m_oldFont);
+}
+
+PenBrushRestorer::PenBrushRestorer(CDC* dc) : m_dc(dc), m_oldPen(dc->GetCurrentPen()), m_oldBrush(dc->GetCurrentBrush())
+{
+}
+
+PenBrushRestorer::~PenBrushRestorer()
+{
+    m_dc->SelectObject(m_oldBrush);
+    m_dc->SelectObject(m_oldPen);
 }
 
 SymbolPenScope::SymbolPenScope(CDC* dc, COLORREF color)

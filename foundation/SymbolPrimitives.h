@@ -87,6 +87,22 @@ private:
     BOOL m_ready = FALSE;
 };
 
+// Keeps the selected pen and brush and puts them back when it goes. Declare it after the pens and
+// brushes the drawing creates, so that it lets go of them before they die.
+class PenBrushRestorer
+{
+public:
+    explicit PenBrushRestorer(CDC* dc);
+    ~PenBrushRestorer();
+    PenBrushRestorer(const PenBrushRestorer&) = delete;
+    PenBrushRestorer& operator=(const PenBrushRestorer&) = delete;
+
+private:
+    CDC* m_dc;
+    CPen* m_oldPen;
+    CBrush* m_oldBrush;
+};
+
 // Selects a solid pen of width 1 in the colour and the stock null brush for the lifetime of the
 // scope: every stroke is then an outline in that colour.
 class SymbolPenScope

@@ -279,16 +279,21 @@ BOOL CPolyLine::IsSolidMark(LineEnd end) const
 
 BOOL CPolyLine::AddPoint(POINT point)
 {
-    auto pointObj = std::make_unique<CPointObj>(point);
     try {
+        auto pointObj = NewPointObj(point);
         AddTail(pointObj.get());
+        pointObj.release();
     } catch (...) {
         ReportCurrentException(CString(u8"ﾒﾓﾘ不足のため、線にﾎﾟｲﾝﾄを追加できません。"),
                                CString(u8"予期せぬｴﾗｰのため、線にﾎﾟｲﾝﾄを追加できません。"));
         return FALSE;
     }
-    pointObj.release();
     return TRUE;
+}
+
+std::unique_ptr<CPointObj> CPolyLine::NewPointObj(POINT point) const
+{
+    return std::make_unique<CPointObj>(point);
 }
 
 void CPolyLine::RemoveAllPoints()

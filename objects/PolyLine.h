@@ -12,6 +12,7 @@
 #include "platform/afx/String.h"
 #include "platform/gdi/GdiTypes.h"
 
+#include <memory>
 #include <vector>
 
 class CArchive;
@@ -253,6 +254,8 @@ protected:
     virtual void VisitDefaultKeys(DefaultKeys& keys);
     // The point at a 0-based index, or null.
     CPointObj* GetPointObjAt(INT_PTR index) const;
+    // Every point the line adds is made here, so that a failing allocation can be simulated.
+    virtual std::unique_ptr<CPointObj> NewPointObj(POINT point) const;
 
     int m_nPenStyle;
     COLORREF m_crPen;

@@ -362,7 +362,7 @@ BOOL CPolyLine::InsertPoints(const std::vector<INT_PTR>& positions, const std::v
     std::vector<POSITION> added;
     try {
         for (const INT_PTR position : positions) {
-            auto pointObj = std::make_unique<CPointObj>(points[size_t(position)]);
+            auto pointObj = NewPointObj(points[size_t(position)]);
             const POSITION before = FindIndex(position);
             added.push_back(before ? InsertBefore(before, pointObj.get()) : AddTail(pointObj.get()));
             pointObj.release();

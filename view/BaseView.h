@@ -465,6 +465,9 @@ protected:
     void UpdateObjectCommand(CCmdUI* cmdUI, BOOL readOnlySafe);
     // Starts the pick mode of a pick operation from the current object; FALSE for other ids.
     BOOL BeginPickMode(UINT id);
+    // Where the pick's line starts: the line end a connection pick sets, the centre of the box
+    // the other picks start from; FALSE when the current object is not of that kind.
+    BOOL GetPickAnchor(UINT id, CPoint& anchor) const;
     void BeginPickTracking(UINT mode);
     // The keys: a nudge of the selection in one undo step, the scroll keys without a selection,
     // and the context-menu key at the selection's corner or at a zoomed point kept in the window.

@@ -295,14 +295,13 @@ BOOL CBaseView::BeginPickMode(UINT id)
 {
     const auto* entry = std::find_if(std::begin(BaseViewCommands::kPickModes), std::end(BaseViewCommands::kPickModes),
                                      [id](const auto& e) { return e.command == id; });
-    const CBaseObj* current = DrawObjects::AsBoxObject(m_pDragObject);
     if (entry == std::end(BaseViewCommands::kPickModes))
         return FALSE;
-    // The line ends' picks start from the line's end points once line objects exist.
-    if (!current)
+    CPoint anchor;
+    if (!GetPickAnchor(id, anchor))
         return TRUE;
     m_nHitCode = id;
-    m_ptAnchor100 = current->GetCenter();
+    m_ptAnchor100 = anchor;
     m_ptAnchor = ZoomedOf(m_ptAnchor100);
     m_ptCurrent = m_ptAnchor;
     m_ptCurrent100 = m_ptAnchor100;
@@ -310,6 +309,22 @@ BOOL CBaseView::BeginPickMode(UINT id)
     BeginPickTracking(entry->mode);
     if (m_nPickDelay <= 0)
         StartPickDelay();
+    return TRUE;
+}
+
+BOOL CBaseView::GetPickAnchor(UINT id, CPoint& anchor) const
+{
+    if (id == ID_OBJ_PICK_START_CONNECTION || id == ID_OBJ_PICK_END_CONNECTION) {
+        const CPolyObj* line = DrawObjects::AsLineObject(m_pDragObject);
+        if (!line)
+            return FALSE;
+        anchor = id == ID_OBJ_PICK_START_CONNECTION ? line->GetStartPoint() : line->GetEndPoint();
+        return TRUE;
+    }
+    const CBaseObj* box = DrawObjects::AsBoxObject(m_pDragObject);
+    if (!box)
+        return FALSE;
+    anchor = box->GetCenter();
     return TRUE;
 }
 
@@ -407,8 +422,13 @@ void CBaseView::ScrollByKey(UINT vkey)
 void CBaseView::OpenMenuAtSelection()
 {
     EndInPlaceEditAndRefresh();
-    const CBaseObj* box = DrawObjects::AsBoxObject(GetLastSelected());
-    // A line object opens its menu at the anchor here once line objects exist.
+    CObject* object = GetLastSelected();
+    // A line has no corner to open at: its menu opens where the mouse last pressed.
+    if (DrawObjects::AsLineObject(object)) {
+        OpenMenuAtLogical(m_ptAnchor);
+        return;
+    }
+    const CBaseObj* box = DrawObjects::AsBoxObject(object);
     if (!box)
         return;
     // A balloon opens at its stored rectangle once it exists; every other box at its visible one.

@@ -8,6 +8,7 @@
 #include "foundation/PopupMenuPenStyle.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/DrawLog.h"
+#include "tests/foundation/MenuTesting.h"
 #include "tests/support/TestAppServices.h"
 
 #include <gtest/gtest.h>
@@ -21,28 +22,9 @@
 
 namespace popup_menus_test {
 
-std::vector<UINT> ItemIds(const CMenu& menu)
-{
-    std::vector<UINT> ids;
-    for (int i = 0; i < menu.GetMenuItemCount(); ++i)
-        ids.push_back(menu.GetMenuItemID(i));
-    return ids;
-}
-
 std::vector<DrawCall> Paint(CMenu& menu, UINT id, UINT_PTR data, UINT state)
 {
-    DrawLog log;
-    CDC dc;
-    dc.CreateRecording(&log);
-    DRAWITEMSTRUCT item;
-    item.itemID = id;
-    item.itemAction = ODA_DRAWENTIRE;
-    item.itemState = state;
-    item.pDC = &dc;
-    item.rcItem = RECT{0, 0, 160, 20};
-    item.itemData = data;
-    menu.DrawItem(&item);
-    return log.calls;
+    return menu_testing::PaintItem(menu, id, data, ODA_DRAWENTIRE, state, RECT{0, 0, 160, 20}).calls;
 }
 
 bool Has(const std::vector<DrawCall>& calls, const char* op, std::vector<int> args = {})
@@ -53,8 +35,8 @@ bool Has(const std::vector<DrawCall>& calls, const char* op, std::vector<int> ar
 
 } // namespace popup_menus_test
 
+using menu_testing::ItemIds;
 using popup_menus_test::Has;
-using popup_menus_test::ItemIds;
 using popup_menus_test::Paint;
 
 TEST(PopupMenus, TableMenuMakesSeparatorsOfItsMarkerAndTakesTheCount)

@@ -1,4 +1,5 @@
 #include "foundation/SymbolPrimitives.h"
+#include "tests/foundation/SymbolRecording.h"
 
 #include "platform/gdi/DC.h"
 #include "platform/gdi/DrawLog.h"
@@ -14,36 +15,9 @@ namespace symbol_primitives_test {
 constexpr COLORREF kBlue = 0xFF0000;
 constexpr COLORREF kGreen = 0x00FF00;
 
-// A recording device in the y-up 0.1 mm mapping the drawings use, with a 26-unit font selected so
-// that text measures (recording device: 13 per half-width character).
-struct Recording
-{
-    DrawLog log;
-    CDC dc;
-    CFont font;
-    Recording()
-    {
-        dc.CreateRecording(&log);
-        dc.SetMapMode(MM_LOMETRIC);
-        LOGFONT lf;
-        InitDefaultLogFont(lf);
-        lf.lfHeight = -26;
-        font.CreateFontIndirect(&lf);
-        dc.SelectObject(&font);
-    }
-};
-
-LOGFONT DefaultFont()
-{
-    LOGFONT lf;
-    InitDefaultLogFont(lf);
-    return lf;
-}
-
-std::vector<int> RectArgs(const DrawCall& call)
-{
-    return {call.args.begin(), call.args.begin() + 4};
-}
+using symbol_recording::DefaultFont;
+using symbol_recording::Recording;
+using symbol_recording::RectArgs;
 
 TEST(SymbolPrimitives, DefaultFontAndItsCopy)
 {

@@ -6,11 +6,15 @@
 #include "objects/RectObj.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/ColorDialog.h"
+#include "tests/objects/ObjectsTestSupport.h"
+#include "tests/support/MessageScript.h"
 #include "tests/support/TestAppServices.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <new>
+#include <string>
 #include <vector>
 
 namespace {
@@ -271,6 +275,87 @@ TEST_F(LineCommands, ShapeOperationsRebuildThePoints)
             ASSERT_TRUE(line.AddPoint(p));
         EXPECT_EQ(line.ApplyShapeOperation(row.id, 0, 0), row.changed) << row.name;
         EXPECT_EQ(line.GetPointArray(), row.to) << row.name;
+    }
+}
+
+// A line whose point allocation fails once, at a chosen one of the points it makes next.
+class FailingPointLine : public CPolyObj
+{
+public:
+    explicit FailingPointLine(const std::vector<CPoint>& points) : CPolyObj(1)
+    {
+        for (const CPoint& p : points)
+            AddPoint(p);
+    }
+    // The next `made` points are made, the one after them fails by raise().
+    void FailAfter(int made, std::function<void()> raise)
+    {
+        m_left = made;
+        m_raise = std::move(raise);
+    }
+    std::vector<const CPointObj*> PointObjects() const
+    {
+        std::vector<const CPointObj*> objects;
+        for (POSITION pos = GetHeadPosition(); pos;)
+            objects.push_back(static_cast<const CPointObj*>(GetNext(pos)));
+        return objects;
+    }
+
+protected:
+    std::unique_ptr<CPointObj> NewPointObj(POINT point) const override
+    {
+        if (m_raise && m_left-- == 0)
+            m_raise();
+        return CPolyObj::NewPointObj(point);
+    }
+
+private:
+    mutable int m_left = -1;
+    std::function<void()> m_raise;
+};
+
+TEST_F(LineCommands, ReshapingThatCannotAddItsPointsLeavesTheLineAsItWas)
+{
+    struct Failure
+    {
+        const char* name;
+        std::function<void()> raise;
+        std::string message;
+    };
+    const Failure failures[] = {
+        {"out of memory", [] { throw std::bad_alloc(); }, "ﾒﾓﾘ不足のため、線にﾎﾟｲﾝﾄを追加できません。"},
+        {"other failure", [] { AfxThrowInvalidArgException(); }, "予期せぬｴﾗｰのため、線にﾎﾟｲﾝﾄを追加できません。"},
+    };
+    // Each operation with the number of points it makes (the two ends included).
+    const std::pair<UINT, int> operations[] = {
+        {ID_OP_LINE_VERTICAL_CRANK, 4}, {ID_OP_LINE_HORIZONTAL_CRANK, 4}, {ID_OP_LINE_BREAK, 6},
+        {ID_OP_LINE_LIGHTNING, 4},      {ID_OP_LINE_SELF_REFERENCE, 5},
+    };
+    const std::vector<CPoint> points{{0, 0}, {40, 30}, {101, -51}};
+    for (const auto& [id, made] : operations) {
+        for (const int failing : {0, made - 1}) {
+            for (const Failure& failure : failures) {
+                const std::string name =
+                    std::to_string(id) + " failing at point " + std::to_string(failing) + ", " + failure.name;
+                FailingPointLine line(points);
+                line.SetMark(LINEEND_END, MARK_ARROW);
+                const std::vector<BYTE> record = StoreObject(&line);
+                const std::vector<const CPointObj*> objects = line.PointObjects();
+                MessageScript script;
+                line.FailAfter(failing, failure.raise);
+                EXPECT_FALSE(line.ApplyShapeOperation(id, 0, 0)) << name;
+                EXPECT_EQ(StoreObject(&line), record) << name;
+                EXPECT_EQ(line.PointObjects(), objects) << name;
+                EXPECT_EQ(script.Texts(), std::vector<std::string>{failure.message}) << name;
+                ASSERT_EQ(script.Messages().size(), 1u) << name;
+                EXPECT_EQ(script.Messages()[0].type, UINT(MB_ICONEXCLAMATION)) << name;
+            }
+        }
+        // The count is right: a failure due after the last point never comes.
+        FailingPointLine line(points);
+        line.FailAfter(made, failures[0].raise);
+        EXPECT_TRUE(line.ApplyShapeOperation(id, 0, 0)) << id;
+        EXPECT_EQ(line.GetCount(), made) << id;
     }
 }
 

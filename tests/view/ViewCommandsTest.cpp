@@ -3,6 +3,8 @@
 #include "tests/view/ViewTestSupport.h"
 
 #include "foundation/ListElements.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/DrawLog.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/ColorDialog.h"
 #include "platform/ui/Menu.h"
@@ -16,6 +18,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace view_commands_test {
@@ -110,6 +113,20 @@ protected:
             m_firstItems.push_back(menu.GetMenuItemID(0));
             return id;
         });
+    }
+
+    // A line shown in both modes.
+    CPolyObj* AddLine(POINT start, POINT end)
+    {
+        CUndoStep step(m_doc);
+        auto* line = new CPolyObj(m_doc->NewObjectId(), start, end);
+        line->SetHideDefine(FALSE);
+        return m_doc->AddObject(line) ? line : nullptr;
+    }
+    void LeftClick(POINT doc)
+    {
+        const CPoint pixel = PixelOf(doc);
+        QTest::mouseClick(m_view->GetSafeHwnd(), Qt::LeftButton, Qt::NoModifier, QPoint(pixel.x, pixel.y));
     }
 
     // Undo puts copies in place of changed objects: the rectangles are looked up again after it.
@@ -353,6 +370,18 @@ TEST_F(ViewCommands, ContextMenuKeyOpensTheMenuOfTheSelectionOrTheToolMenu)
     Key(Qt::Key_Menu);
     ASSERT_EQ(m_firstItems.size(), 2u);
     EXPECT_EQ(m_firstItems.back(), ID_TOOL_POINTER);
+    // A line's menu opens where the mouse last pressed: here on the line that the press selected.
+    CPolyObj* line = AddLine(CPoint(200, -600), CPoint(800, -600));
+    LeftClick(CPoint(400, -600));
+    ASSERT_EQ(m_view->GetLastSelected(), line);
+    UINT bezierState = UINT(-1);
+    CMenu::SetPopupHook([&](CMenu& menu) -> UINT {
+        bezierState = menu.GetMenuState(ID_LINE_BEZIER, MF_BYCOMMAND);
+        return 0;
+    });
+    Key(Qt::Key_Menu);
+    EXPECT_NE(bezierState, UINT(-1));
+    EXPECT_EQ(m_view->GetLastSelected(), line);
 }
 
 TEST_F(ViewCommands, CopyDefaultsTakesEachObjectsPrototypeAndPassesOverOthers)
@@ -390,10 +419,8 @@ TEST_F(ViewCommands, LineMenuMarksEverySelectedLineInOneUndoStep)
     CPolyObj* lines[2] = {};
     WORD ids[2] = {};
     for (int i = 0; i < 2; ++i) {
-        CUndoStep step(m_doc);
-        lines[i] = new CPolyObj(m_doc->NewObjectId(), CPoint(200, -600 - 100 * i), CPoint(800, -600 - 100 * i));
-        lines[i]->SetHideDefine(FALSE);
-        ASSERT_TRUE(m_doc->AddObject(lines[i]));
+        lines[i] = AddLine(CPoint(200, -600 - 100 * i), CPoint(800, -600 - 100 * i));
+        ASSERT_TRUE(lines[i]);
         ids[i] = lines[i]->GetObjectId();
     }
     m_doc->ClearUndoBuffer();
@@ -428,4 +455,96 @@ TEST_F(ViewCommands, LineMenuMarksEverySelectedLineInOneUndoStep)
     m_doc->Undo();
     ASSERT_TRUE(m_doc->FindObjectById(ids[0], object));
     EXPECT_EQ(DYNAMIC_DOWNCAST(CPolyObj, object)->GetPointArray(), (std::vector<CPoint>{{200, -600}, {800, -600}}));
+}
+
+TEST_F(ViewCommands, LineConnectionPickSetsTheEndsObjectInOneStep)
+{
+    CPolyObj* line = AddLine(CPoint(200, -600), CPoint(800, -600));
+    ASSERT_TRUE(line);
+    const WORD lineId = line->GetObjectId();
+    m_doc->ClearUndoBuffer();
+    const auto lineNow = [&] {
+        CObject* object = nullptr;
+        return m_doc->FindObjectById(lineId, object) ? DYNAMIC_DOWNCAST(CPolyObj, object) : nullptr;
+    };
+    // The pick line starts at the end that is to be connected.
+    Choose(ID_OBJ_PICK_END_CONNECTION);
+    RightClick(CPoint(500, -600));
+    EXPECT_EQ(m_view->GetTrackMode(), UINT(TRACK_PICK_END));
+    QTest::qWait(60);
+    m_mainFrame.statusText.Empty();
+    MoveTo(CPoint(1000, -900));
+    EXPECT_EQ(m_mainFrame.statusText, CString(u8"終了点に接続するｵﾌﾞｼﾞｪｸﾄをﾋｯﾄしてください"));
+    {
+        DrawLog log;
+        CDC dc;
+        dc.CreateRecording(&log);
+        m_view->DrawPickLine(&dc);
+        CPoint end(800, -600);
+        ScalePointByZoom(end, m_view->GetZoom());
+        const std::vector<DrawCall> lines = log.Of("LineTo");
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(std::vector<int>(lines[0].args.begin(), lines[0].args.begin() + 2), (std::vector<int>{end.x, end.y}));
+    }
+    LeftClick(m_second->GetCenter());
+    EXPECT_EQ(m_view->GetTrackMode(), UINT(TRACK_NONE));
+    EXPECT_EQ(lineNow()->GetEndObjectId(), m_secondId);
+    EXPECT_EQ(lineNow()->GetStartObjectId(), 0);
+    EXPECT_TRUE(m_doc->IsModified());
+    m_doc->Undo();
+    EXPECT_EQ(lineNow()->GetEndObjectId(), 0);
+    EXPECT_FALSE(m_doc->CanUndo());
+
+    // A press on paper ends the pick; with nothing connected nothing changes.
+    m_doc->SetModifiedFlag(FALSE);
+    m_view->ClearSelection();
+    Choose(ID_OBJ_PICK_START_CONNECTION);
+    RightClick(CPoint(500, -600));
+    EXPECT_EQ(m_view->GetTrackMode(), UINT(TRACK_PICK_START));
+    LeftClick(CPoint(1000, -900));
+    EXPECT_EQ(m_view->GetTrackMode(), UINT(TRACK_NONE));
+    EXPECT_EQ(lineNow()->GetStartObjectId(), 0);
+    EXPECT_EQ(lineNow()->GetEndObjectId(), 0);
+    EXPECT_FALSE(m_doc->IsModified());
+
+    // With the start connected, the same press on paper takes the connection away.
+    m_view->ClearSelection();
+    Choose(ID_OBJ_PICK_START_CONNECTION);
+    RightClick(CPoint(500, -600));
+    LeftClick(m_first->GetCenter());
+    EXPECT_EQ(lineNow()->GetStartObjectId(), m_firstId);
+    m_view->ClearSelection();
+    RightClick(CPoint(500, -600));
+    LeftClick(CPoint(1000, -900));
+    EXPECT_EQ(lineNow()->GetStartObjectId(), 0);
+    m_doc->Undo();
+    EXPECT_EQ(lineNow()->GetStartObjectId(), m_firstId);
+}
+
+TEST_F(ViewCommands, LineShapeOperationsLeaveThePictureAFullRepaintWouldShow)
+{
+    // A slanted line, right-clicked while not selected: its handles are drawn at once, then the
+    // operation reshapes it within, across or inside its old bounding rectangle. Handles keep
+    // their size on screen, so the zoom changes how far they reach beyond the line.
+    const CPoint start(200, -600), end(700, -900);
+    for (const auto& [zoom, id] : {std::pair{100, ID_OP_LINE_VERTICAL_CRANK}, std::pair{100, ID_OP_LINE_BREAK},
+                                   std::pair{75, ID_OP_LINE_LIGHTNING}, std::pair{200, ID_OP_LINE_SELF_REFERENCE},
+                                   std::pair{75, ID_OP_LINE_ADJUST_POINTS}, std::pair{200, ID_OP_LINE_ADJUST_POINTS}}) {
+        m_view->SetZoom(zoom);
+        CPolyObj* line = AddLine(start, end);
+        ASSERT_TRUE(line);
+        m_view->ClearSelection();
+        m_view->Invalidate();
+        m_view->UpdateWindow();
+        Choose(id);
+        RightClick(CPoint((3 * start.x + end.x) / 4, (3 * start.y + end.y) / 4));
+        ASSERT_NE(line->GetPointArray(), (std::vector<CPoint>{start, end})) << id << " at " << zoom;
+        m_view->UpdateWindow();
+        const QImage afterCommand = m_view->GetScreenImage().copy();
+        m_view->Invalidate();
+        m_view->UpdateWindow();
+        EXPECT_TRUE(afterCommand == m_view->GetScreenImage()) << id << " at " << zoom;
+        CUndoStep step(m_doc);
+        m_doc->RemoveObject(line);
+    }
 }
