@@ -102,7 +102,15 @@ CFloatEdit::CFloatEdit(int alignment, const CRect& deviceRect, CWnd* parent, UIN
     editor->show();
 }
 
-CFloatEdit::~CFloatEdit() = default;
+CFloatEdit::~CFloatEdit()
+{
+    // The edit usually ends inside a mouse or key event that Qt is still delivering, to the widget
+    // or beside it: the widget goes once that event is done.
+    if (QWidget* widget = Detach()) {
+        widget->hide();
+        widget->deleteLater();
+    }
+}
 
 QPlainTextEdit* CFloatEdit::Editor() const
 {

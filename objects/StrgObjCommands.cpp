@@ -27,7 +27,7 @@ constexpr PopupMenuItem kAlignItems[] = {
     {MF_STRING, ID_TEXT_ALIGN_LEFT, u8"左寄せ"},
     {MF_STRING, ID_TEXT_ALIGN_CENTER, u8"中央揃え"},
     {MF_STRING, ID_TEXT_ALIGN_RIGHT, u8"右寄せ"},
-    {MF_SEPARATOR, 0, u8""},
+    {MF_SEPARATOR, POPUP_SEPARATOR_ID, u8""},
     {MF_STRING, ID_TEXT_ALIGN_TOP, u8"上寄せ"},
     {MF_STRING, ID_TEXT_ALIGN_VCENTER, u8"垂直方向中央揃え"},
     {MF_STRING, ID_TEXT_ALIGN_BOTTOM, u8"下寄せ"},
