@@ -27,6 +27,7 @@
 #include <memory>
 #include <unordered_map>
 
+class CFloatEdit;
 class CBaseObj;
 class CPolyObj;
 class CView;
@@ -200,6 +201,9 @@ public:
     // --- Object commands -------------------------------------------------------------------
     // Attribute commands (ID_ATTRIBUTE_FIRST to ID_ATTRIBUTE_LAST); TRUE when the object changed.
     BOOL ApplyObjectCommand(CObject* object, UINT commandId, CObject* argument, DWORD hitCode);
+    // Ends the in-place edit of the object: a modified text is taken over in one undo step (TRUE)
+    // and the editor is closed either way.
+    BOOL CommitObjectTextEdit(CObject* object, CFloatEdit*& editor);
     // Moves (flag 1), resizes (flag 2) or reshapes (flag 4) the object by the offset with undo.
     BOOL MoveOrResizeObject(CObject* object, BOOL printMode, const CSize* offset, DWORD hitCode, DWORD extra);
 
@@ -278,8 +282,6 @@ protected:
     // Brings page counts read from a file into the range that fitting the page grid gives, so that
     // the document's size can be computed; call once the objects are read.
     void NormalizePageCounts();
-    // Copies a face name into a LOGFONT's field, cut where it fits without splitting a character.
-    static void CopyFaceName(char (&faceName)[LF_FACESIZE], const CString& name);
 
     // 1. File version, people and dates, title and remarks.
     WORD m_wFileVersion;

@@ -4,14 +4,17 @@
 #include "document/BaseDoc.h"
 
 #include "document/ModelHooks.h"
+#include "document/UndoStep.h"
 #include "foundation/CommandIds.h"
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
+#include "objects/FloatEdit.h"
 #include "objects/PolyObj.h"
 #include "platform/afx/Rect.h"
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -68,6 +71,23 @@ BOOL CBaseDoc::ApplyObjectCommand(CObject* object, UINT commandId, CObject* argu
         return FALSE;
     if (before)
         RecordChangedForUndo(before.get());
+    SetModified(TRUE);
+    return TRUE;
+}
+
+BOOL CBaseDoc::CommitObjectTextEdit(CObject* object, CFloatEdit*& editor)
+{
+    CBaseObj* box = DrawObjects::AsBoxObject(object);
+    if (!box || !editor) {
+        delete std::exchange(editor, nullptr);
+        return FALSE;
+    }
+    if (!editor->GetModify())
+        return box->EndEdit(editor, m_dwEditFlgs);
+    CUndoStep step(this);
+    RecordChangedOnce(box);
+    if (!box->EndEdit(editor, m_dwEditFlgs))
+        return FALSE;
     SetModified(TRUE);
     return TRUE;
 }

@@ -4,8 +4,8 @@
 
 #include "foundation/AppServices.h"
 #include "foundation/RegManList.h"
+#include "foundation/TextFunctions.h"
 
-#include <cstring>
 
 namespace {
 
@@ -114,17 +114,4 @@ void CBaseDoc::LoadObjectFont()
     font.lfPitchAndFamily = ReadProfileByte(section, "FontPitchAndFamily", 0x34);
     const CString defaultFace(u8"ＭＳ Ｐゴシック");
     CopyFaceName(font.lfFaceName, ReadProfileString(section, "FontFaceName", defaultFace));
-}
-
-void CBaseDoc::CopyFaceName(char (&faceName)[LF_FACESIZE], const CString& name)
-{
-    int length = 0;
-    while (length < name.GetLength()) {
-        const int charLength = IsDBCSLeadByte(BYTE(name[length])) ? 2 : 1;
-        if (length + charLength > LF_FACESIZE - 1 || length + charLength > name.GetLength())
-            break;
-        length += charLength;
-    }
-    std::memset(faceName, 0, LF_FACESIZE);
-    std::memcpy(faceName, name.GetString(), size_t(length));
 }

@@ -5,6 +5,7 @@
 #include "document/ModelHooks.h"
 #include "document/OleObjectPolicy.h"
 #include "foundation/AppServices.h"
+#include "foundation/TextFunctions.h"
 #include "objects/DrawObjects.h"
 
 #include "platform/afx/Archive.h"

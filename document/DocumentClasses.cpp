@@ -14,6 +14,7 @@
 #include "objects/PolyObj.h"
 #include "objects/PolygonObj.h"
 #include "objects/RectObj.h"
+#include "objects/StrgObj.h"
 
 void RegisterDocumentClasses()
 {
@@ -25,6 +26,7 @@ void RegisterDocumentClasses()
     AfxRegisterClass(RUNTIME_CLASS(CCnctObj));
     AfxRegisterClass(RUNTIME_CLASS(CDiamondObj));
     AfxRegisterClass(RUNTIME_CLASS(CPolygonObj));
+    AfxRegisterClass(RUNTIME_CLASS(CStrgObj));
     AfxRegisterClass(RUNTIME_CLASS(CPointObj));
     AfxRegisterClass(RUNTIME_CLASS(CPolyLine));
     AfxRegisterClass(RUNTIME_CLASS(CPolyObj));

@@ -166,6 +166,12 @@ constexpr UINT ID_START_FILLED_MARK = 20008;
 constexpr UINT ID_END_LINE_MARK = 20009;
 constexpr UINT ID_END_FILLED_MARK = 20010;
 constexpr UINT ID_OBJ_FILL = 20011;
+// The text object's frame and font switches; 20016 runs the font dialog.
+constexpr UINT ID_TEXT_FRAME = 20012;
+constexpr UINT ID_FONT_ITALIC = 20013;
+constexpr UINT ID_FONT_BOLD = 20014;
+constexpr UINT ID_FONT_UNDERLINE = 20015;
+constexpr UINT ID_FONT_DIALOG = 20016;
 constexpr UINT ID_OBJ_HIDE_DEFINE = 20017;
 // Colour menus: base + i picks palette entry i, base + COLOR_MENU_DIALOG runs the colour dialog,
 // base + COLOR_MENU_FROM_OBJECT (internal) takes the colour of the object passed along.
@@ -186,9 +192,26 @@ constexpr UINT ID_LINE_BEZIER = 21122;
 constexpr UINT ID_ARC_STYLE_ARC = 21116;
 constexpr UINT ID_ARC_STYLE_CHORD = 21117;
 constexpr UINT ID_ARC_STYLE_PIE = 21118;
+// Text shadow sizes 0, 3, 6 and 9; outline sizes 0, 1, 3 and 5.
+constexpr UINT ID_TEXT_SHADOW_NONE = 21123;
+constexpr UINT ID_TEXT_SHADOW_LARGE = 21126;
+constexpr UINT ID_TEXT_OUTLINE_NONE = 21170;
+constexpr UINT ID_TEXT_OUTLINE_LARGE = 21173;
+// Character spacing: back to 0, two units wider, two units narrower.
+constexpr UINT ID_CHAR_SPACING_DEFAULT = 21200;
+constexpr UINT ID_CHAR_SPACING_WIDER = 21201;
+constexpr UINT ID_CHAR_SPACING_NARROWER = 21202;
 // Line-end marks 0 to 15 at the start and at the end of a line.
 constexpr UINT ID_ARROW_START_BASE = 21210;
 constexpr UINT ID_ARROW_END_BASE = 21226;
+// The font and text colour of the object passed along (internal), then the text placements.
+constexpr UINT ID_FONT_FROM_OBJECT = 21242;
+constexpr UINT ID_TEXT_ALIGN_LEFT = 21243;
+constexpr UINT ID_TEXT_ALIGN_RIGHT = 21244;
+constexpr UINT ID_TEXT_ALIGN_CENTER = 21245;
+constexpr UINT ID_TEXT_ALIGN_TOP = 21246;
+constexpr UINT ID_TEXT_ALIGN_BOTTOM = 21247;
+constexpr UINT ID_TEXT_ALIGN_VCENTER = 21248;
 constexpr UINT ID_RECT_ROUNDED = 21249;
 constexpr UINT ID_SET_DEFAULT_ATTRIBUTES = 21250;
 constexpr UINT ID_COPY_DEFAULT_ATTRIBUTES = 21251;

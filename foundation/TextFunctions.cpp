@@ -11,6 +11,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace text_functions_cpp {
 
@@ -329,6 +330,19 @@ CString& RemoveCrLf(CString& out, const CString& text)
 CString ConvertCrLfToLf(const CString& text)
 {
     return text_functions_cpp::ReplaceCrLf(text, "\n");
+}
+
+void CopyFaceName(char (&faceName)[LF_FACESIZE], const CString& name)
+{
+    int length = 0;
+    while (length < name.GetLength()) {
+        const int charLength = IsDBCSLeadByte(BYTE(name[length])) ? 2 : 1;
+        if (length + charLength > LF_FACESIZE - 1 || length + charLength > name.GetLength())
+            break;
+        length += charLength;
+    }
+    std::memset(faceName, 0, LF_FACESIZE);
+    std::memcpy(faceName, name.GetString(), size_t(length));
 }
 
 BOOL ReplaceAllText(const CString& source, const CString& find, const CString& replacement, BOOL matchCase,

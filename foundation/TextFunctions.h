@@ -39,6 +39,9 @@ CString& TextForExcelCellWithSeparator(CString& out, const CString& text, char s
 // Every LF made CR LF, at most 512 bytes.
 CString& TextFromExcelCell(CString& out, const CString& text);
 
+// Copies a face name into a LOGFONT's field, cut where it fits without splitting a character.
+void CopyFaceName(char (&faceName)[LF_FACESIZE], const CString& name);
+
 CString& RemoveCrLf(CString& out, const CString& text);
 CString ConvertCrLfToLf(const CString& text);
 

@@ -226,6 +226,27 @@ BOOL CBaseObj::IsInsideRect(const CRect& rect, BOOL printMode) const
     return RectInRectWithTolerance(visible, rect, 0);
 }
 
+void CBaseObj::GetWholeVisibleRect(CRect& rect, BOOL printMode) const
+{
+    if (IsHiddenIn(printMode))
+        rect.SetRectEmpty();
+    else
+        rect = m_rect;
+}
+
+void CBaseObj::GetWholeRedrawRect(CRect& rect, int zoom, BOOL printMode) const
+{
+    if (IsHiddenIn(printMode))
+        rect.SetRectEmpty();
+    else
+        CBaseObj::GetRedrawRect(rect, zoom, printMode);
+}
+
+BOOL CBaseObj::IsWholeInsideRect(const CRect& rect, BOOL printMode) const
+{
+    return !IsHiddenIn(printMode) && CBaseObj::IsInsideRect(rect, printMode);
+}
+
 // --- Moving and resizing ------------------------------------------------------------------------
 
 void CBaseObj::MoveBy(SIZE offset, DWORD flags)
@@ -551,6 +572,18 @@ CPoint& CBaseObj::GetConnectionPoint(CPoint& out, POINT point) const
     case SIDE_BOTTOM: GetBottomCenter(out); break;
     case SIDE_LEFT: GetLeftCenter(out); break;
     default: GetRightCenter(out); break;
+    }
+    return out;
+}
+
+CPoint& CBaseObj::GetFacingSidePoint(CPoint& out, POINT point) const
+{
+    out = point;
+    switch (GetQuadrantSide(point)) {
+    case SIDE_TOP: out.y = m_rect.top; break;
+    case SIDE_BOTTOM: out.y = m_rect.bottom; break;
+    case SIDE_LEFT: out.x = m_rect.left; break;
+    default: out.x = m_rect.right; break;
     }
     return out;
 }

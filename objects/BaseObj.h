@@ -290,6 +290,13 @@ protected:
     DWORD GetQuadrantSide(POINT point) const;
     // True when the object counts as absent in this mode (define mode and HideDefine).
     BOOL IsHiddenIn(BOOL printMode) const { return !printMode && m_bHideDefine; }
+    // The rectangle forms of the classes whose outline is their whole rectangle: empty, or never
+    // inside, when hidden in this mode.
+    void GetWholeVisibleRect(CRect& rect, BOOL printMode) const;
+    void GetWholeRedrawRect(CRect& rect, int zoom, BOOL printMode) const;
+    BOOL IsWholeInsideRect(const CRect& rect, BOOL printMode) const;
+    // The point moved onto the side of the rectangle that faces it.
+    CPoint& GetFacingSidePoint(CPoint& out, POINT point) const;
     // The profile keys of the class defaults in their order, each with its field. A class with
     // keys of its own visits them first, then its base class's.
     virtual void VisitDefaultKeys(DefaultKeys& keys);

@@ -35,6 +35,13 @@ void DefaultKeys::WordFlag(const char* key, BOOL& flag)
         flag = LOWORD(DWORD(stored));
 }
 
+void DefaultKeys::Text(const char* key, CString& field)
+{
+    m_carrier.SetStringValue(field);
+    if (Transfer(key, REGITEM_STRING))
+        field = m_carrier.GetStringValue();
+}
+
 void DefaultKeys::Decimal(const char* key, float& field, float (*hold)(float))
 {
     CString text;

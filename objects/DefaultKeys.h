@@ -6,6 +6,7 @@
 #include "platform/afx/WinTypes.h"
 
 class CRegItemObj;
+class CString;
 
 class DefaultKeys
 {
@@ -22,6 +23,8 @@ public:
     }
     // A flag stored as a whole number, of which loading keeps the low word.
     void WordFlag(const char* key, BOOL& flag);
+    // A text key, the field's text being the default.
+    void Text(const char* key, CString& field);
     // A decimal stored as text with four places in the C locale. Loading reads the number at the
     // start of the text (0 for none, infinity, NaN or a value beyond the float range) and keeps
     // what hold makes of it.

@@ -11,6 +11,7 @@
 #include "objects/PolyObj.h"
 #include "objects/PolygonObj.h"
 #include "objects/RectObj.h"
+#include "objects/StrgObj.h"
 #include "platform/afx/MessageSink.h"
 
 IMPLEMENT_DYNCREATE(CDrawObjManager, CObList)
@@ -29,6 +30,7 @@ const PrototypeFactory kPrototypeRows[] = {
         return rounded;
     },
     []() -> CObject* { return new CElliObj; },
+    []() -> CObject* { return new CStrgObj; },
     []() -> CObject* { return new CArcObj; },
     []() -> CObject* { return new CFarcObj; },
     []() -> CObject* { return new CCnctObj; },

@@ -9,6 +9,7 @@
 #include "objects/PolyObj.h"
 #include "objects/PolygonObj.h"
 #include "objects/RectObj.h"
+#include "objects/StrgObj.h"
 
 namespace DrawObjects {
 
@@ -90,6 +91,8 @@ CObject* Clone(const CObject* object)
         return new CDiamondObj(*static_cast<const CDiamondObj*>(object));
     if (runtimeClass == RUNTIME_CLASS(CPolygonObj))
         return new CPolygonObj(*static_cast<const CPolygonObj*>(object));
+    if (runtimeClass == RUNTIME_CLASS(CStrgObj))
+        return new CStrgObj(*static_cast<const CStrgObj*>(object));
     if (runtimeClass == RUNTIME_CLASS(CBaseObj))
         return new CBaseObj(*static_cast<const CBaseObj*>(object));
     if (runtimeClass == RUNTIME_CLASS(CPolyObj))

@@ -304,14 +304,7 @@ void CRectObj::VisitDefaultKeys(DefaultKeys& keys)
 
 CPoint& CRectObj::GetConnectionPoint(CPoint& out, POINT point) const
 {
-    out = point;
-    switch (GetQuadrantSide(point)) {
-    case SIDE_TOP: out.y = m_rect.top; break;
-    case SIDE_BOTTOM: out.y = m_rect.bottom; break;
-    case SIDE_LEFT: out.x = m_rect.left; break;
-    default: out.x = m_rect.right; break;
-    }
-    return out;
+    return GetFacingSidePoint(out, point);
 }
 
 BOOL CRectObj::GetHorzLineAtDepth(int depth, CPoint& leftPoint, CPoint& rightPoint) const

@@ -30,23 +30,17 @@ BOOL CShapeObj::HitTestHandles(int zoom, POINT point, UINT keyFlags, int toleran
 
 void CShapeObj::GetVisibleRect(CRect& rect, BOOL printMode) const
 {
-    if (IsHiddenIn(printMode))
-        rect.SetRectEmpty();
-    else
-        rect = m_rect;
+    GetWholeVisibleRect(rect, printMode);
 }
 
 void CShapeObj::GetRedrawRect(CRect& rect, int zoom, BOOL printMode) const
 {
-    if (IsHiddenIn(printMode))
-        rect.SetRectEmpty();
-    else
-        CBaseObj::GetRedrawRect(rect, zoom, printMode);
+    GetWholeRedrawRect(rect, zoom, printMode);
 }
 
 BOOL CShapeObj::IsInsideRect(const CRect& rect, BOOL printMode) const
 {
-    return !IsHiddenIn(printMode) && CBaseObj::IsInsideRect(rect, printMode);
+    return IsWholeInsideRect(rect, printMode);
 }
 
 BOOL CShapeObj::HitTestFrame(POINT point, int tolerance, BOOL printMode, BOOL outlineOnly, BOOL& hit) const

@@ -34,6 +34,9 @@ constexpr int HANDLE_HIT_TOLERANCE = 7;
 // Hit codes of this value and above name a labelled part of an object.
 constexpr DWORD HIT_PART_FIRST = 0x10000000;
 
+// The control id of the in-place label editor.
+constexpr UINT IDC_LABEL_EDIT = 1032;
+
 class CBaseView : public CScrollView, public ViewServices
 {
     DECLARE_DYNCREATE(CBaseView)
@@ -186,6 +189,12 @@ public:
     BOOL RemoveObjectFromDocument(CObject* object);
     BOOL IsLabelEditing() const { return m_pLabelEdit != nullptr; }
     int EndInPlaceEdit();
+    // Opens the object's in-place editor in the view's slot; FALSE when none opens.
+    BOOL OpenInPlaceEditor(CDC* dc, CObject* object);
+    // Opens the object on a double click: its in-place editor, or the command that edits it.
+    // FALSE when nothing opened.
+    BOOL OpenObject(CDC* dc, CObject* object);
+    CFloatEdit* GetLabelEditor() const { return m_pLabelEdit; }
 
     // --- What the document asks of its views -------------------------------------------------
     void AddToSelection(CObject* object) override;
@@ -330,6 +339,11 @@ public:
     void OnEditRedo();
     void OnUpdateEditUndo(CCmdUI* cmdUI);
     void OnUpdateEditRedo(CCmdUI* cmdUI);
+    void OnEditCopy();
+    void OnEditCut();
+    void OnEditPaste();
+    void OnUpdateEditCopy(CCmdUI* cmdUI);
+    void OnUpdateEditCutOrPaste(CCmdUI* cmdUI);
 
     // --- Framework -----------------------------------------------------------------------------
     void OnPrepareDC(CDC* dc, CPrintInfo* info = nullptr) override;

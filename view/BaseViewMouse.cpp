@@ -317,7 +317,45 @@ void CBaseView::OnLButtonUp(UINT flags, CPoint point)
 
 void CBaseView::OnLButtonDblClk(UINT flags, CPoint point)
 {
-    EndPolylineInProgress(flags, point);
+    if (GetCapture() == this) {
+        EndPolylineInProgress(flags, point);
+        return;
+    }
+    FlushPendingPaint();
+    CFeedbackDC dc(this);
+    const ToolEvent event = MakeToolEvent(flags, point, &dc);
+    m_ptAnchor = m_ptCurrent = event.zoomed;
+    m_ptAnchor100 = m_ptCurrent100 = event.doc;
+    EndInPlaceEditAndRefresh();
+    if (!HitTestDocumentZones(event.zoomed))
+        return;
+    CPoint handle;
+    if (IsSingleSelection() && HitTestObjectHandles(GetLastSelected(), event.zoomed, flags, handle)) {
+        if (IsDocReadOnly() || !OpenObject(&dc, GetLastSelected()))
+            DescribeObjectForStatus(GetDocument(), GetLastSelected(), DESCRIBE_SELECTED);
+        return;
+    }
+    CObject* object = FindObjectAt(event.doc);
+    if (HasSelection()) {
+        InvalidateSelection();
+        ClearSelection();
+    }
+    if (!object)
+        return;
+    AddToSelection(object);
+    InvalidateSelection();
+    if (!IsDocReadOnly())
+        OpenObject(&dc, object);
+}
+
+BOOL CBaseView::OpenObject(CDC* dc, CObject* object)
+{
+    CBaseDoc* doc = GetDocument();
+    if (doc->CanEditObjectText(object, m_nHitCode, DrawOpt))
+        return OpenInPlaceEditor(dc, object);
+    if (const UINT command = doc->GetObjectEditCommand(object, m_nHitCode, DrawOpt))
+        SendMessage(WM_COMMAND, command, 0);
+    return TRUE;
 }
 
 BOOL CBaseView::EndPolylineInProgress(UINT flags, CPoint point)

@@ -8,6 +8,9 @@
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
+#include "objects/FloatEdit.h"
+
+#include <utility>
 
 namespace BaseViewSelection {
 
@@ -291,10 +294,23 @@ BOOL CBaseView::RemoveObjectFromDocument(CObject* object)
 
 // --- The in-place label editor ------------------------------------------------------------------
 
+BOOL CBaseView::OpenInPlaceEditor(CDC* dc, CObject* object)
+{
+    CBaseObj* box = DrawObjects::AsBoxObject(object);
+    if (!box || IsLabelEditing())
+        return FALSE;
+    CBaseDoc* doc = GetDocument();
+    return box->BeginEdit(dc, m_nZoom, m_pLabelEdit, this, IDC_LABEL_EDIT, m_nHitCode, doc->GetDrawingFont(),
+                          doc->GetEditFlgs());
+}
+
 int CBaseView::EndInPlaceEdit()
 {
-    // Objects open their editor through BeginEdit into m_pLabelEdit; none of the object classes
-    // built so far opens one, so the slot stays empty.
+    if (!IsLabelEditing())
+        return 0;
+    if (IsSingleSelection())
+        return GetDocument()->CommitObjectTextEdit(GetLastSelected(), m_pLabelEdit);
+    delete std::exchange(m_pLabelEdit, nullptr);
     return 0;
 }
 

@@ -27,7 +27,10 @@ void BoxCreationTool::Release(CBaseView& view, const ToolEvent& event) const
         return;
     view.InvalidateSelection();
     view.UpdateAllViewsForSelection();
+    AfterCreate(view, event);
 }
+
+void BoxCreationTool::AfterCreate(CBaseView&, const ToolEvent&) const {}
 
 BOOL BoxCreationTool::CopyPrototypeAttributes(CBaseObj* object)
 {

@@ -27,6 +27,8 @@ protected:
 
     // Builds the tool's object over the view's dragged rectangle and adds it; TRUE when one was added.
     virtual BOOL Create(CBaseView& view) const = 0;
+    // Runs after the release built and showed the object (the view's current object).
+    virtual void AfterCreate(CBaseView& view, const ToolEvent& event) const;
     // Copies the attributes of the object's default prototype onto it; FALSE without a prototype.
     static BOOL CopyPrototypeAttributes(CBaseObj* object);
     // A new id from the view's document; 0 (and the document's message) when none is left.

@@ -12,6 +12,7 @@
 #include "view/PolylineTool.h"
 #include "view/RectTool.h"
 #include "view/RoundRectTool.h"
+#include "view/TextTool.h"
 #include "view/ZoomTool.h"
 
 namespace ViewToolTable {
@@ -43,6 +44,7 @@ constexpr struct
     {ID_TOOL_DIAMOND, &Instance<DiamondTool>},
     {ID_TOOL_HEXAGON, &Instance<HexagonTool>},
     {ID_TOOL_OCTAGON, &Instance<OctagonTool>},
+    {ID_TOOL_TEXT, &Instance<TextTool>},
     // clang-format on
 };
 

@@ -4,6 +4,7 @@
 
 #include "document/ModelHooks.h"
 #include "document/RefDoc.h"
+#include "foundation/TextFunctions.h"
 #include "objects/DrawObjects.h"
 #include "objects/PolyObj.h"
 #include "platform/afx/Archive.h"

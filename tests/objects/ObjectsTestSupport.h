@@ -55,6 +55,7 @@ private:
 class RecordBytes
 {
 public:
+    RecordBytes& Byte(BYTE v) { return Put(&v, sizeof v); }
     RecordBytes& Word(WORD v) { return Put(&v, sizeof v); }
     RecordBytes& Dword(DWORD v) { return Put(&v, sizeof v); }
     RecordBytes& Long(LONG v) { return Put(&v, sizeof v); }

@@ -9,11 +9,14 @@
 #include "objects/FarcObj.h"
 #include "objects/ObjectServices.h"
 #include "objects/PolygonObj.h"
+#include "objects/FloatEdit.h"
 #include "objects/PolyObj.h"
+#include "objects/StrgObj.h"
 #include "platform/profile/Profile.h"
 #include "platform/ui/CmdUI.h"
 
 #include <QCursor>
+#include <QInputMethodEvent>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -785,4 +788,63 @@ TEST_F(ViewMouse, RoundingLeavesTheDiamondAndRecordsNothingForIt)
     const auto* restored = DYNAMIC_DOWNCAST(CRectObj, m_doc->GetObjectList()->GetHead());
     ASSERT_NE(restored, nullptr);
     EXPECT_FALSE(restored->IsRounded());
+}
+
+TEST_F(ViewMouse, TheTextToolOpensAnEditorAndTheTypedTextIsOneUndoStep)
+{
+    Open(1000, 900);
+    m_mainFrame.tool = ID_TOOL_TEXT;
+    Drag(CPoint(110, -110), CPoint(410, -210));
+    const CObList* objects = m_doc->GetObjectList();
+    ASSERT_EQ(objects->GetCount(), 1);
+    auto* text = DYNAMIC_DOWNCAST(CStrgObj, objects->GetHead());
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->GetRect(), CRect(110, -110, 410, -210));
+    CFloatEdit* editor = m_view->GetLabelEditor();
+    ASSERT_NE(editor, nullptr);
+
+    QInputMethodEvent commit;
+    commit.setCommitString(QString::fromUtf8(u8"日本語"));
+    QApplication::sendEvent(editor->GetSafeHwnd(), &commit);
+    // Undo belongs to the editor while it is open.
+    EXPECT_TRUE(IsEnabled(ID_EDIT_UNDO));
+    m_mainFrame.tool = ID_TOOL_POINTER;
+    Press(CPoint(700, -700));
+    Release(CPoint(700, -700));
+    EXPECT_EQ(m_view->GetLabelEditor(), nullptr);
+    EXPECT_EQ(text->GetText(), CString(u8"日本語"));
+
+    Command(ID_EDIT_UNDO);
+    ASSERT_EQ(objects->GetCount(), 1);
+    text = DYNAMIC_DOWNCAST(CStrgObj, objects->GetHead());
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->GetText(), CString()) << "the typing is a step of its own";
+    Command(ID_EDIT_UNDO);
+    EXPECT_TRUE(m_doc->HasNoObjects());
+}
+
+TEST_F(ViewMouse, DoubleClickOpensTheTextEditorFromZoom50)
+{
+    Open(1000, 900);
+    CStrgObj* text = nullptr;
+    {
+        CUndoStep step(m_doc);
+        text = new CStrgObj(m_doc->NewObjectId(), CRect(110, -110, 410, -310), CString("abc"));
+        ASSERT_TRUE(m_doc->AddObject(text));
+    }
+    for (int zoom : {49, 50}) {
+        SCOPED_TRACE(zoom);
+        m_view->SetZoom(zoom);
+        Press(CPoint(200, -200));
+        Release(CPoint(200, -200));
+        Send(QEvent::MouseButtonDblClick, CPoint(200, -200), Qt::LeftButton);
+        Release(CPoint(200, -200));
+        EXPECT_EQ(m_view->GetLabelEditor() != nullptr, zoom >= 50);
+        EXPECT_EQ(m_view->GetLastSelected(), text);
+    }
+    // Ending without typing changes nothing and leaves the undo log alone.
+    const int undoIndex = m_doc->GetUndoIndex();
+    m_view->EndInPlaceEditAndRefresh();
+    EXPECT_EQ(m_doc->GetUndoIndex(), undoIndex);
+    EXPECT_EQ(text->GetText(), CString("abc"));
 }
