@@ -3,6 +3,7 @@
 #include "document/BaseDoc.h"
 #include "foundation/TextFunctions.h"
 #include "platform/afx/MessageSink.h"
+#include "platform/afx/String.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/FrameworkIds.h"
@@ -30,11 +31,6 @@ constexpr int IDC_UPDATED_FIRST = 1149;
 constexpr int kFirstYear = 1970;
 constexpr int kLastYear = 2036;
 
-QString Q(const char8_t* text)
-{
-    return QString::fromUtf8(reinterpret_cast<const char*>(text));
-}
-
 } // namespace DocInfoDlgImpl
 
 CDocInfoDlg::CDocInfoDlg(CBaseDoc* doc, CWnd* parent) : CDialog(IDD, parent), m_pDoc(doc) {}
@@ -43,14 +39,14 @@ void CDocInfoDlg::BuildDialog()
 {
     using namespace DocInfoDlgImpl;
     QWidget* dialog = GetSafeHwnd();
-    dialog->setWindowTitle(Q(u8"ﾄﾞｷｭﾒﾝﾄ情報"));
+    dialog->setWindowTitle(ToQString(u8"ﾄﾞｷｭﾒﾝﾄ情報"));
     auto* layout = new QVBoxLayout(dialog);
     auto* grid = new QGridLayout;
     layout->addLayout(grid);
     int row = 0;
-    grid->addWidget(new QLabel(Q(u8"ﾌｧｲﾙ名:")), row, 0);
+    grid->addWidget(new QLabel(ToQString(u8"ﾌｧｲﾙ名:")), row, 0);
     grid->addWidget(AddControl(IDC_FILE_NAME, new QLabel), row++, 1);
-    grid->addWidget(new QLabel(Q(u8"ﾃﾞｨﾚｸﾄﾘ名:")), row, 0);
+    grid->addWidget(new QLabel(ToQString(u8"ﾃﾞｨﾚｸﾄﾘ名:")), row, 0);
     grid->addWidget(AddControl(IDC_FOLDER, new QLabel), row++, 1);
     // A single-line edit whose changes set its bit of the mask.
     const auto addEdit = [this](int id, DWORD bit) {
@@ -60,7 +56,7 @@ void CDocInfoDlg::BuildDialog()
     };
     const std::pair<int, const char8_t*> names[] = {{IDC_AUTHOR, u8"作成者名:"}, {IDC_UPDATER, u8"更新者名:"}};
     for (const auto& [id, label] : names) {
-        grid->addWidget(new QLabel(Q(label)), row, 0);
+        grid->addWidget(new QLabel(ToQString(label)), row, 0);
         grid->addWidget(addEdit(id, id == IDC_AUTHOR ? kAuthor : kUpdater), row++, 1);
     }
     const char8_t* units[6] = {u8"年", u8"月", u8"日", u8"時", u8"分", u8"秒"};
@@ -69,20 +65,20 @@ void CDocInfoDlg::BuildDialog()
                                                                    {IDC_UPDATED_FIRST, u8"更新日時:", kUpdatedDate,
                                                                     kUpdatedTime}};
     for (const auto& [first, label, dateBit, timeBit] : dates) {
-        grid->addWidget(new QLabel(Q(label)), row, 0);
+        grid->addWidget(new QLabel(ToQString(label)), row, 0);
         auto* fields = new QHBoxLayout;
         for (int i = 0; i < 6; ++i) {
             QLineEdit* edit = addEdit(first + i, i < 3 ? dateBit : timeBit);
             edit->setMaximumWidth(i == 0 ? 56 : 36);
             fields->addWidget(edit);
-            fields->addWidget(new QLabel(Q(units[i])));
+            fields->addWidget(new QLabel(ToQString(units[i])));
         }
         fields->addStretch();
         grid->addLayout(fields, row++, 1);
     }
-    grid->addWidget(new QLabel(Q(u8"表題:")), row, 0);
+    grid->addWidget(new QLabel(ToQString(u8"表題:")), row, 0);
     grid->addWidget(addEdit(IDC_TITLE, kTitle), row++, 1);
-    grid->addWidget(new QLabel(Q(u8"備考:")), row, 0, Qt::AlignTop);
+    grid->addWidget(new QLabel(ToQString(u8"備考:")), row, 0, Qt::AlignTop);
     auto* remarks = AddControl(IDC_REMARKS, new QPlainTextEdit);
     remarks->setMaximumHeight(72);
     QObject::connect(remarks, &QPlainTextEdit::textChanged, remarks, [this] { OnChangeField(kRemarks); });
@@ -92,8 +88,8 @@ void CDocInfoDlg::BuildDialog()
     auto* ok = AddControl(IDOK, new QPushButton(QStringLiteral("OK")));
     ok->setDefault(true);
     buttons->addWidget(ok);
-    buttons->addWidget(AddControl(IDCANCEL, new QPushButton(Q(u8"ｷｬﾝｾﾙ"))));
-    buttons->addWidget(AddControl(ID_HELP, new QPushButton(Q(u8"ﾍﾙﾌﾟ"))));
+    buttons->addWidget(AddControl(IDCANCEL, new QPushButton(ToQString(u8"ｷｬﾝｾﾙ"))));
+    buttons->addWidget(AddControl(ID_HELP, new QPushButton(ToQString(u8"ﾍﾙﾌﾟ"))));
     layout->addLayout(buttons);
 }
 

@@ -6,6 +6,7 @@
 #include "foundation/RegItemObj.h"
 #include "foundation/RegManList.h"
 #include "platform/afx/MessageSink.h"
+#include "platform/afx/String.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/FrameworkIds.h"
 
@@ -98,9 +99,8 @@ CSetDocDlg::CSetDocDlg(CWnd* parent) : CDialog(IDD, parent) {}
 void CSetDocDlg::BuildDialog()
 {
     using namespace SetDocDlgImpl;
-    const auto q = [](const char8_t* text) { return QString::fromUtf8(reinterpret_cast<const char*>(text)); };
     QWidget* dialog = GetSafeHwnd();
-    dialog->setWindowTitle(q(u8"ﾍﾟｰｼﾞﾚｲｱｳﾄ"));
+    dialog->setWindowTitle(ToQString(u8"ﾍﾟｰｼﾞﾚｲｱｳﾄ"));
     auto* layout = new QVBoxLayout(dialog);
     // An edit with its up-down control, labelled, in a row of the grid; text changes go to the handler.
     const auto addNumber = [&](QGridLayout* grid, int row, const char8_t* label, int editId,
@@ -111,7 +111,7 @@ void CSetDocDlg::BuildDialog()
         box->addWidget(edit);
         box->addWidget(AddControl(editId + 1, new BuddySpin(edit)));
         box->addStretch();
-        auto* caption = new QLabel(q(label));
+        auto* caption = new QLabel(ToQString(label));
         caption->setBuddy(edit); // the access key reaches the edit
         grid->addWidget(caption, row, 0);
         grid->addLayout(box, row, 1);
@@ -122,44 +122,44 @@ void CSetDocDlg::BuildDialog()
 
     auto* top = new QGridLayout;
     layout->addLayout(top);
-    auto* paperLabel = new QLabel(q(u8"用紙ｻｲｽﾞ(&P):"));
+    auto* paperLabel = new QLabel(ToQString(u8"用紙ｻｲｽﾞ(&P):"));
     top->addWidget(paperLabel, 0, 0);
     auto* paper = AddControl(IDC_PAPER, new QComboBox);
     paperLabel->setBuddy(paper);
     QObject::connect(paper, &QComboBox::currentIndexChanged, paper, [this] { OnPaperOrHeaderChanged(); });
     top->addWidget(paper, 0, 1);
     addNumber(top, 1, u8"拡大縮小率(&Z):", IDC_SCALE, &CSetDocDlg::OnChangeScale)
-        ->insertWidget(2, AddControl(IDC_SCALE_RANGE, new QLabel(q(u8"% (10～200)"))));
+        ->insertWidget(2, AddControl(IDC_SCALE_RANGE, new QLabel(ToQString(u8"% (10～200)"))));
 
-    auto* margins = new QGroupBox(q(u8"余白(0～50mm)"));
+    auto* margins = new QGroupBox(ToQString(u8"余白(0～50mm)"));
     auto* marginGrid = new QGridLayout(margins);
     const char8_t* marginLabels[4] = {u8"左(&L):", u8"上(&T):", u8"右(&R):", u8"下(&B):"};
     for (int i = 0; i < 4; ++i)
         addNumber(marginGrid, i, marginLabels[i], kMarginEdit[i], &CSetDocDlg::OnChangeMargin);
     layout->addWidget(margins);
-    layout->addWidget(AddControl(IDC_HEADER_AREA, new QCheckBox(q(u8"各ﾍﾟｰｼﾞに自動表示ﾍｯﾀﾞｰ領域を確保(&H)"))));
+    layout->addWidget(AddControl(IDC_HEADER_AREA, new QCheckBox(ToQString(u8"各ﾍﾟｰｼﾞに自動表示ﾍｯﾀﾞｰ領域を確保(&H)"))));
 
-    auto* info = new QGroupBox(q(u8"上記設定でのﾄﾞｷｭﾒﾝﾄのﾍﾟｰｼﾞ情報"));
+    auto* info = new QGroupBox(ToQString(u8"上記設定でのﾄﾞｷｭﾒﾝﾄのﾍﾟｰｼﾞ情報"));
     auto* infoGrid = new QGridLayout(info);
     const auto addCounts = [&](int row, const char8_t* label, int acrossId, int downId) {
-        infoGrid->addWidget(new QLabel(q(label)), row, 0);
-        infoGrid->addWidget(new QLabel(q(u8"横")), row, 1);
+        infoGrid->addWidget(new QLabel(ToQString(label)), row, 0);
+        infoGrid->addWidget(new QLabel(ToQString(u8"横")), row, 1);
         infoGrid->addWidget(AddControl(acrossId, new QLabel(QStringLiteral("999999"))), row, 2);
-        infoGrid->addWidget(new QLabel(q(u8"× 縦")), row, 3);
+        infoGrid->addWidget(new QLabel(ToQString(u8"× 縦")), row, 3);
         infoGrid->addWidget(AddControl(downId, new QLabel(QStringLiteral("999999"))), row, 4);
     };
     addCounts(0, u8"必要ﾍﾟｰｼﾞ数:", IDC_NEEDED_ACROSS, IDC_NEEDED_DOWN);
     addCounts(1, u8"最大ﾍﾟｰｼﾞ数:", IDC_MAX_ACROSS, IDC_MAX_DOWN);
     layout->addWidget(info);
 
-    auto* footer = new QGroupBox(q(u8"ﾌｯﾀｰ表示"));
+    auto* footer = new QGroupBox(ToQString(u8"ﾌｯﾀｰ表示"));
     auto* footerLayout = new QVBoxLayout(footer);
     auto* groups = new QHBoxLayout;
     const auto addRadios = [&](int groupId, const char8_t* title, const int* ids, const char8_t* const* texts, int n) {
-        auto* group = AddControl(groupId, new QGroupBox(q(title)));
+        auto* group = AddControl(groupId, new QGroupBox(ToQString(title)));
         auto* box = new QVBoxLayout(group);
         for (int i = 0; i < n; ++i)
-            box->addWidget(AddControl(ids[i], new QRadioButton(q(texts[i]))));
+            box->addWidget(AddControl(ids[i], new QRadioButton(ToQString(texts[i]))));
         groups->addWidget(group);
     };
     const char8_t* styleTexts[4] = {u8"-1-", u8"1/総ﾍﾟｰｼﾞ数", u8"列ABC", u8"行ABC"};
@@ -169,8 +169,10 @@ void CSetDocDlg::BuildDialog()
     footerLayout->addLayout(groups);
     auto* footerGrid = new QGridLayout;
     addNumber(footerGrid, 0, u8"ﾌｯﾀｰ部ﾍﾟｰｼﾞ開始番号(&F):", IDC_START_NUMBER, nullptr);
-    footerGrid->addWidget(AddControl(IDC_IN_MARGIN, new QCheckBox(q(u8"ﾍﾟｰｼﾞ番号を余白域に表示(&M)"))), 1, 0, 1, 2);
-    footerGrid->addWidget(AddControl(IDC_AUTO_TOTAL, new QCheckBox(q(u8"ﾌｯﾀｰ部総ﾍﾟｰｼﾞ数自動計算(&A)"))), 2, 0, 1, 2);
+    footerGrid->addWidget(AddControl(IDC_IN_MARGIN, new QCheckBox(ToQString(u8"ﾍﾟｰｼﾞ番号を余白域に表示(&M)"))), 1, 0, 1,
+                          2);
+    footerGrid->addWidget(AddControl(IDC_AUTO_TOTAL, new QCheckBox(ToQString(u8"ﾌｯﾀｰ部総ﾍﾟｰｼﾞ数自動計算(&A)"))), 2, 0,
+                          1, 2);
     addNumber(footerGrid, 3, u8"ﾌｯﾀｰ部総ﾍﾟｰｼﾞ数ﾕｰｻﾞ指定値(&U):", IDC_USER_TOTAL, nullptr);
     footerLayout->addLayout(footerGrid);
     layout->addWidget(footer);
@@ -180,9 +182,9 @@ void CSetDocDlg::BuildDialog()
     auto* ok = AddControl(IDOK, new QPushButton(QStringLiteral("OK")));
     ok->setDefault(true);
     buttons->addWidget(ok);
-    buttons->addWidget(AddControl(IDCANCEL, new QPushButton(q(u8"ｷｬﾝｾﾙ"))));
-    buttons->addWidget(AddControl(IDC_SAVE_DEFAULT, new QPushButton(q(u8"既定値更新"))));
-    buttons->addWidget(AddControl(ID_HELP, new QPushButton(q(u8"ﾍﾙﾌﾟ"))));
+    buttons->addWidget(AddControl(IDCANCEL, new QPushButton(ToQString(u8"ｷｬﾝｾﾙ"))));
+    buttons->addWidget(AddControl(IDC_SAVE_DEFAULT, new QPushButton(ToQString(u8"既定値更新"))));
+    buttons->addWidget(AddControl(ID_HELP, new QPushButton(ToQString(u8"ﾍﾙﾌﾟ"))));
     layout->addLayout(buttons);
 }
 

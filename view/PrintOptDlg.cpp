@@ -1,5 +1,6 @@
 #include "view/PrintOptDlg.h"
 
+#include "platform/afx/String.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/FrameworkIds.h"
 
@@ -20,11 +21,6 @@ constexpr int IDC_FRAME_GROUP = 1004;
 constexpr int IDC_VIEW_SCALE = 1005;
 constexpr int IDC_FOOTER_PAGE = 1006;
 
-QString Q(const char8_t* text)
-{
-    return QString::fromUtf8(reinterpret_cast<const char*>(text));
-}
-
 } // namespace PrintOptDlgImpl
 
 CPrintOptDlg::CPrintOptDlg(CWnd* parent) : CDialog(IDD, parent) {}
@@ -33,23 +29,23 @@ void CPrintOptDlg::BuildDialog()
 {
     using namespace PrintOptDlgImpl;
     QWidget* dialog = GetSafeHwnd();
-    dialog->setWindowTitle(Q(u8"印刷ｵﾌﾟｼｮﾝ"));
+    dialog->setWindowTitle(ToQString(u8"印刷ｵﾌﾟｼｮﾝ"));
     auto* layout = new QVBoxLayout(dialog);
-    layout->addWidget(AddControl(IDC_HEADER, new QCheckBox(Q(u8"自動表示ﾍｯﾀﾞｰを印刷(&H)"))));
-    auto* frames = AddControl(IDC_FRAME_GROUP, new QGroupBox(Q(u8"ﾍﾟｰｼﾞ枠の印刷(&F)")));
+    layout->addWidget(AddControl(IDC_HEADER, new QCheckBox(ToQString(u8"自動表示ﾍｯﾀﾞｰを印刷(&H)"))));
+    auto* frames = AddControl(IDC_FRAME_GROUP, new QGroupBox(ToQString(u8"ﾍﾟｰｼﾞ枠の印刷(&F)")));
     auto* frameBox = new QVBoxLayout(frames);
-    frameBox->addWidget(AddControl(IDC_EACH_PAGE, new QRadioButton(Q(u8"各ﾍﾟｰｼﾞ"))));
-    frameBox->addWidget(AddControl(IDC_LAYOUT_FRAMES, new QRadioButton(Q(u8"ﾍﾟｰｼﾞ･ﾚｲｱｳﾄ確認用"))));
-    frameBox->addWidget(AddControl(IDC_NO_FRAMES, new QRadioButton(Q(u8"印刷しない"))));
+    frameBox->addWidget(AddControl(IDC_EACH_PAGE, new QRadioButton(ToQString(u8"各ﾍﾟｰｼﾞ"))));
+    frameBox->addWidget(AddControl(IDC_LAYOUT_FRAMES, new QRadioButton(ToQString(u8"ﾍﾟｰｼﾞ･ﾚｲｱｳﾄ確認用"))));
+    frameBox->addWidget(AddControl(IDC_NO_FRAMES, new QRadioButton(ToQString(u8"印刷しない"))));
     layout->addWidget(frames);
-    layout->addWidget(AddControl(IDC_VIEW_SCALE, new QCheckBox(Q(u8"画面表示ｽｹｰﾙで印刷(&V)"))));
-    layout->addWidget(AddControl(IDC_FOOTER_PAGE, new QCheckBox(Q(u8"ﾌｯﾀｰ部のﾍﾟｰｼﾞを印刷(&P)"))));
+    layout->addWidget(AddControl(IDC_VIEW_SCALE, new QCheckBox(ToQString(u8"画面表示ｽｹｰﾙで印刷(&V)"))));
+    layout->addWidget(AddControl(IDC_FOOTER_PAGE, new QCheckBox(ToQString(u8"ﾌｯﾀｰ部のﾍﾟｰｼﾞを印刷(&P)"))));
     auto* buttons = new QHBoxLayout;
     auto* ok = AddControl(IDOK, new QPushButton(QStringLiteral("OK")));
     ok->setDefault(true);
     buttons->addWidget(ok);
-    buttons->addWidget(AddControl(IDCANCEL, new QPushButton(Q(u8"ｷｬﾝｾﾙ"))));
-    buttons->addWidget(AddControl(ID_HELP, new QPushButton(Q(u8"ﾍﾙﾌﾟ"))));
+    buttons->addWidget(AddControl(IDCANCEL, new QPushButton(ToQString(u8"ｷｬﾝｾﾙ"))));
+    buttons->addWidget(AddControl(ID_HELP, new QPushButton(ToQString(u8"ﾍﾙﾌﾟ"))));
     layout->addLayout(buttons);
 }
 

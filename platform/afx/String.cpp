@@ -454,6 +454,11 @@ QString ToQString(const CString& text)
     return QString::fromStdString(Cp932ToUtf8(text.Bytes()));
 }
 
+QString ToQString(const char8_t* text)
+{
+    return QString::fromUtf8(reinterpret_cast<const char*>(text));
+}
+
 CString FromQString(const QString& text)
 {
     return CString(Utf8ToCp932(text.toStdString()));

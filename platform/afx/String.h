@@ -138,4 +138,6 @@ private:
 
 // The Qt boundary: the only places where text changes encoding.
 QString ToQString(const CString& text);
+// A UTF-8 literal written in the source, for labels built straight into Qt widgets.
+QString ToQString(const char8_t* text);
 CString FromQString(const QString& text);
