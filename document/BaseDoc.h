@@ -42,6 +42,13 @@ constexpr WORD DOCUMENT_FILE_VERSION = 1001;
 constexpr WORD MAX_OBJECT_ID = 0xFF00;
 constexpr WORD FIRST_HEADER_ITEM_ID = 0xFF01;
 
+// Modes of CBaseDoc::ChangeZOrder.
+constexpr UINT ZORDER_FORWARD = 1;
+constexpr UINT ZORDER_BACKWARD = 2;
+constexpr UINT ZORDER_ALL = 16;
+constexpr UINT ZORDER_TO_FRONT = ZORDER_ALL | ZORDER_FORWARD;
+constexpr UINT ZORDER_TO_BACK = ZORDER_ALL | ZORDER_BACKWARD;
+
 class CBaseDoc : public CDocument
 {
     DECLARE_DYNCREATE(CBaseDoc)
@@ -128,6 +135,16 @@ public:
     // leaves the old one, so a failed insertion leaves it where it was; the failure travels on to
     // the caller.
     POSITION MoveObjectAfter(POSITION pos, POSITION predecessorPos);
+
+    // --- Drawing order ---------------------------------------------------------------------
+    // One place forward (ZORDER_FORWARD) or backward (ZORDER_BACKWARD), or with ZORDER_ALL to the
+    // front or the back. Only box and line objects move; each move is recorded for undo and marks
+    // the document modified. TRUE when the object moved.
+    BOOL ChangeZOrder(CObject* object, UINT mode);
+    BOOL MoveObjectForward(CObject* object);
+    BOOL MoveObjectBackward(CObject* object);
+    BOOL MoveObjectToFront(CObject* object);
+    BOOL MoveObjectToBack(CObject* object);
 
     // --- Document state --------------------------------------------------------------------
     // With TRUE also stamps the updated date; a read-only document ignores SetModified(TRUE).
@@ -378,6 +395,13 @@ private:
     void RecordChangedOnce(const CObject* object);
     // The ends of the lines connected to a box that was moved or resized follow it.
     void MoveAttachedLineEnds(WORD boxId, const CRect& before, const CRect& after);
+    // The position of a box or line object that may change its place in the drawing order, or null.
+    POSITION FindReorderableObject(CObject* object) const;
+    // Moves the object at pos to just after the one at predecessorPos (null: the head), recorded
+    // for undo; FALSE, with the list unchanged and the user told, when it cannot be re-inserted.
+    BOOL ReorderObject(POSITION pos, POSITION predecessorPos);
+    // Tells the user that an object moved in the drawing order could not be put back in the list.
+    static void ReportReinsertFailure();
 
     // The document record's parts (BaseDocSerialize.cpp).
     void StoreRecord(CArchive& ar);

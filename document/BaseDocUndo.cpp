@@ -221,8 +221,7 @@ void CBaseDoc::ApplyMovedRecord(CSaveObj* record)
     try {
         movedPos = MoveObjectAfter(pos, predecessorPos);
     } catch (...) {
-        ReportCurrentException(CString(u8"ﾒﾓﾘ不足のため、位置移動したｵﾌﾞｼﾞｪｸﾄをﾄﾞｷｭﾒﾝﾄに再度追加できません。"),
-                               CString(u8"予期せぬｴﾗｰのため、位置移動したｵﾌﾞｼﾞｪｸﾄをﾄﾞｷｭﾒﾝﾄに再度追加できません。"));
+        ReportReinsertFailure();
         return;
     }
     record->SetObjectId(formerPredecessorId);

@@ -1,8 +1,7 @@
 // OLE objects in document files. Objects of other programs cannot be created or activated here,
 // but a file that holds them must never be misread:
-// - the OLE drawing object's own record (the box-object record, the frame flag, the extent and a
-//   reference to its container item) is read as it stands; an object without an item is kept and
-//   written back unchanged;
+// - the OLE drawing object (COleDrawObj) reads its own record; an object without an item is kept
+//   and written back unchanged;
 // - a container item's record is the OLE framework's own, whose layout this program cannot read
 //   with certainty, so a file that holds one (inside a drawing object or in the item list) is
 //   refused with a message before anything of it is used.
@@ -12,8 +11,8 @@ class CArchive;
 
 namespace OleObjectPolicy {
 
-// Registers the readers under the class names the files use, unless classes of those names are
-// registered already.
+// Registers the container item's reader under the class name the files use, unless a class of
+// that name is registered already.
 void RegisterRecordReaders();
 
 // The document's item list: a 32-bit count of container items, then the items. Stores an empty

@@ -6,6 +6,7 @@
 #include "objects/DiamondObj.h"
 #include "objects/ElliObj.h"
 #include "objects/FarcObj.h"
+#include "objects/OleDrawObj.h"
 #include "objects/PolyObj.h"
 #include "objects/PolygonObj.h"
 #include "objects/RectObj.h"
@@ -93,6 +94,8 @@ CObject* Clone(const CObject* object)
         return new CPolygonObj(*static_cast<const CPolygonObj*>(object));
     if (runtimeClass == RUNTIME_CLASS(CStrgObj))
         return new CStrgObj(*static_cast<const CStrgObj*>(object));
+    if (runtimeClass == RUNTIME_CLASS(COleDrawObj))
+        return new COleDrawObj(*static_cast<const COleDrawObj*>(object));
     if (runtimeClass == RUNTIME_CLASS(CBaseObj))
         return new CBaseObj(*static_cast<const CBaseObj*>(object));
     if (runtimeClass == RUNTIME_CLASS(CPolyObj))

@@ -57,7 +57,7 @@ BOOL CShapeObj::HitTestFrame(POINT point, int tolerance, BOOL printMode, BOOL ou
 
 // --- Drawing ------------------------------------------------------------------------------------
 
-void CShapeObj::DrawShapeSequence(CDC* pDC, int zoom, BOOL printMode, const FigureDrawer& figure) const
+void CShapeObj::DrawShapeSequence(CDC* pDC, int zoom, BOOL printMode, const FigureDrawer& figure, BOOL framed) const
 {
     // Wide pens stay inside the frame; broken styles only show with the thin widths.
     int penWidth = m_nPenWidth;
@@ -87,7 +87,10 @@ void CShapeObj::DrawShapeSequence(CDC* pDC, int zoom, BOOL printMode, const Figu
     } else {
         pDC->SelectStockObject(NULL_BRUSH);
     }
-    pDC->SelectObject(&pen);
+    if (framed)
+        pDC->SelectObject(&pen);
+    else
+        pDC->SelectStockObject(NULL_PEN);
     figure(pDC, CPoint(0, 0), ShapePass::Body);
     pDC->SelectObject(oldPen);
     pDC->SelectObject(oldBrush);

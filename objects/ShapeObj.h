@@ -32,9 +32,10 @@ protected:
     enum class ShapePass { Shadow, Body };
     using FigureDrawer = std::function<void(CDC* pDC, POINT shift, ShapePass pass)>;
     // The drawing sequence: pen from the zoomed width (inside the frame above width 1, else the
-    // stored style), the shadow when the shape has one, then the body filled or hollow; the
-    // previous pen and brush are put back. The handles are the caller's.
-    void DrawShapeSequence(CDC* pDC, int zoom, BOOL printMode, const FigureDrawer& figure) const;
+    // stored style), the shadow when the shape has one, then the body filled or hollow (without a
+    // frame, with the null pen); the previous pen and brush are put back. The handles are the
+    // caller's.
+    void DrawShapeSequence(CDC* pDC, int zoom, BOOL printMode, const FigureDrawer& figure, BOOL framed = TRUE) const;
     // The first steps of a shape's hit test: a hidden shape misses, a flat one is hit as the box
     // object is, a point outside the rectangle grown by the tolerance misses. TRUE when these
     // decided, with the answer in hit; FALSE leaves the decision to the shape's figure.

@@ -644,7 +644,7 @@ BOOL CBaseView::IsObjectIdSelected(WORD objectId) const
 const MessageMap* CBaseView::GetMessageMap() const
 {
     static const MessageMap map{
-        CScrollView::GetMessageMap(),
+        GetArrangeMessageMap(),
         {
             MapCommand(ID_VIEW_ZOOM_FIT, &CBaseView::OnZoomFit),
             MapUpdate(ID_VIEW_ZOOM_FIT, &CBaseView::OnUpdateZoomFit),

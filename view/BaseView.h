@@ -37,6 +37,22 @@ constexpr DWORD HIT_PART_FIRST = 0x10000000;
 // The control id of the in-place label editor.
 constexpr UINT IDC_LABEL_EDIT = 1032;
 
+// Modes of the arrange operations.
+constexpr UINT ARRANGE_ALIGN_LEFT = 1;
+constexpr UINT ARRANGE_ALIGN_RIGHT = 2;
+constexpr UINT ARRANGE_ALIGN_TOP = 4;
+constexpr UINT ARRANGE_ALIGN_BOTTOM = 8;
+constexpr UINT ARRANGE_SPACE_HORIZONTAL = 16;
+constexpr UINT ARRANGE_SPACE_VERTICAL = 32;
+constexpr UINT ARRANGE_CASCADE_DOWN = 64; // from the top left to the bottom right
+constexpr UINT ARRANGE_CASCADE_UP = 128;  // from the bottom left to the top right
+// The same-size modes are the bits of the bottom and right resize handles.
+constexpr UINT ARRANGE_SAME_HEIGHT = 0x20;
+constexpr UINT ARRANGE_SAME_WIDTH = 0x40;
+constexpr UINT ARRANGE_SAME_SIZE = ARRANGE_SAME_WIDTH | ARRANGE_SAME_HEIGHT;
+constexpr UINT ARRANGE_CENTER_HORIZONTAL = 256; // centres on one horizontal line
+constexpr UINT ARRANGE_CENTER_VERTICAL = 512;
+
 class CBaseView : public CScrollView, public ViewServices
 {
     DECLARE_DYNCREATE(CBaseView)
@@ -404,8 +420,41 @@ public:
     // grid steps inside the document.
     void PlaceGuidesAtSelection();
 
+    // --- Arranging the selection (BaseViewArrange.cpp) ----------------------------------------
+    // Each arrangement takes the selected relation arrows out of the selection first (they follow
+    // the objects they join) and changes every object through the document, with undo.
+    // ARRANGE_ALIGN_*: left, right, top or bottom edges on the outermost one.
+    void AlignSelection(UINT mode);
+    // ARRANGE_SPACE_* and ARRANGE_CASCADE_*: even gaps across or down, or top-left corners on a
+    // diagonal, in the order of the left edges (of the tops for vertical spacing).
+    void DistributeSelection(UINT mode);
+    // ARRANGE_SAME_*: the smallest width and/or height; the top-left corners stay.
+    void MakeSelectionSameSize(UINT mode);
+    // ARRANGE_CENTER_*: centres on one horizontal or vertical line through the selection's centre.
+    void CenterSelection(UINT mode);
+    // The document's drawing-order change; FALSE for a null object or mode 0.
+    BOOL ChangeObjectZOrder(CObject* object, UINT mode);
+    void OnBringForward();
+    void OnSendBackward();
+    void OnBringToFront();
+    void OnSendToBack();
+    // The align, spacing, cascade, same-size and centre commands in one undo step each.
+    void OnArrangeCommand(UINT id);
+    void OnUpdateZOrderOne(CCmdUI* cmdUI);
+    void OnUpdateZOrderAll(CCmdUI* cmdUI);
+    void OnUpdateAlign(CCmdUI* cmdUI);
+    void OnUpdateDistribute(CCmdUI* cmdUI);
+    void OnUpdateNeedsObjects(CCmdUI* cmdUI);
+    void OnRedrawAll();
+    // Selects every object (every conceptual file) in drawing order, passing over hidden
+    // header-information objects.
+    void OnEditSelectAll();
+    void OnSelectAllFileComps();
+
 protected:
     const MessageMap* GetMessageMap() const override;
+    // The arrange commands' entries, between this class's table and its base's.
+    const MessageMap* GetArrangeMessageMap() const;
     void OnSize(UINT type, int cx, int cy) override;
     void OnTimer(UINT_PTR idEvent) override;
     void OnDestroy() override;
@@ -506,6 +555,18 @@ protected:
     void ScrollByKey(UINT vkey);
     void OpenMenuAtSelection();
     void OpenMenuAtLogical(CPoint zoomed);
+    // Drawing-order moves over the selection in one undo step: one place for the last selected
+    // object, to the front or back for each; the selection is redrawn when one moved.
+    void ChangeSelectionZOrder(UINT mode);
+    // The frame of the arrange commands: one undo step, the selection redrawn before and after.
+    void RunArrangement(void (CBaseView::*arrange)(UINT), UINT mode);
+    // How many selected objects are not relation arrows.
+    int CountSelectedNotArrows() const;
+    // Moves (HIT_BODY) or resizes (HIT_HANDLE) the object through the document; nothing for a zero
+    // offset.
+    void ArrangeObject(CObject* object, SIZE offset, DWORD hitCode, DWORD extra);
+    // Clears the selection and selects, in drawing order, every shown object that passes.
+    void SelectAllWhere(const std::function<bool(const CObject*)>& wanted);
     // Reads the settings of "InitialViewState" into the view.
     void ReadInitialViewState();
     // Whether the object is drawn: a drawing object that is not a hidden header-information

@@ -14,13 +14,6 @@
 
 namespace BaseViewSelection {
 
-// The union of two y-up rectangles.
-CRect UnionYUp(const CRect& a, const CRect& b)
-{
-    return CRect(std::min(a.left, b.left), std::max(a.top, b.top), std::max(a.right, b.right),
-                 std::min(a.bottom, b.bottom));
-}
-
 WORD KindOf(const CObject* object)
 {
     return DrawObjects::GetKind(object);
@@ -97,7 +90,7 @@ BOOL CBaseView::GetSelectionBounds(CRect& bounds) const
         CRect rect;
         if (!DrawObjects::GetVisibleRect(m_selection.GetNext(pos), rect, ModePrint))
             continue;
-        bounds = any ? BaseViewSelection::UnionYUp(bounds, rect) : rect;
+        bounds = any ? ViewGeometry::UnionYUp(bounds, rect) : rect;
         any = TRUE;
     }
     return any;

@@ -123,6 +123,12 @@ CRect RectFromCorners(POINT a, POINT b)
     return CRect(std::min(a.x, b.x), std::max(a.y, b.y), std::max(a.x, b.x), std::min(a.y, b.y));
 }
 
+CRect UnionYUp(const CRect& a, const CRect& b)
+{
+    return CRect(std::min(a.left, b.left), std::max(a.top, b.top), std::max(a.right, b.right),
+                 std::min(a.bottom, b.bottom));
+}
+
 BOOL RectsIntersectAbsY(const RECT& a, const RECT& b)
 {
     // Turning y up into y down by negation keeps rectangles that reach above the origin whole.

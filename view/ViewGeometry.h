@@ -54,6 +54,9 @@ BOOL SnapToGrid(POINT& point, int gridWidth);
 // The y-up rectangle with the two points as opposite corners: left <= right, top >= bottom.
 CRect RectFromCorners(POINT a, POINT b);
 
+// The union of two y-up rectangles.
+CRect UnionYUp(const CRect& a, const CRect& b);
+
 // Whether two y-up rectangles meet, taking the absolute values of their tops and bottoms.
 BOOL RectsIntersectAbsY(const RECT& a, const RECT& b);
 
