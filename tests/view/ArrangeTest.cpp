@@ -3,6 +3,7 @@
 // step.
 #include "tests/view/ViewTestSupport.h"
 
+#include "objects/PolyObj.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/FrameworkIds.h"
 
@@ -222,10 +223,12 @@ TEST_F(Arrange, CommandsAreEnabledByTheSelectionAndTheDocument)
         m_doc->SetReadOnly(row.readOnly);
         EXPECT_EQ(states(), row.enabled);
     }
-    // Inserting and activating embedded objects stays unavailable: nothing handles those commands.
+    // Inserting and activating embedded objects stays unavailable: nothing handles those commands
+    // and the view refuses the tool.
     m_doc->SetReadOnly(FALSE);
-    for (UINT id : {57856u, 57857u, 57858u})
+    for (UINT id : {ID_OLE_INSERT_NEW, ID_OLE_INSERT_NEW + 1, ID_OLE_INSERT_NEW + 2})
         EXPECT_FALSE(Enabled(id)) << id;
+    EXPECT_FALSE(m_view->IsToolAllowed(ID_TOOL_OLE));
 }
 
 TEST_F(Arrange, SelectAllSelectsInDrawingOrder)
@@ -243,4 +246,40 @@ TEST_F(Arrange, SelectAllSelectsInDrawingOrder)
     Command(ID_SELECT_ALL_FILES);
     EXPECT_FALSE(m_view->HasSelection());
     EXPECT_FALSE(m_doc->CanUndo());
+}
+
+TEST_F(Arrange, CentringHandsALineAmongBoxesTheCentreAndMovesALineAlone)
+{
+    Place({{100, -100, 200, -200}, {300, -300, 500, -600}}); // centre (300, -350)
+    CPolyObj* line = nullptr;
+    {
+        CUndoStep step(m_doc);
+        line = new CPolyObj(m_doc->NewObjectId(), CPoint(600, -100), CPoint(700, -180));
+        ASSERT_TRUE(m_doc->AddObject(line));
+    }
+    m_view->AppendToSelection(line);
+    m_doc->ClearUndoBuffer();
+    // The line's point handles take the centre's height for both ends: it lies level through it.
+    Command(ID_CENTER_HORIZONTAL);
+    EXPECT_EQ(line->GetStartPoint(), CPoint(600, -350));
+    EXPECT_EQ(line->GetEndPoint(), CPoint(700, -350));
+    m_doc->Undo();
+    CObject* restored = nullptr;
+    ASSERT_TRUE(m_doc->FindObjectById(3, restored));
+    line = static_cast<CPolyObj*>(restored);
+    EXPECT_EQ(line->GetEndPoint(), CPoint(700, -180));
+
+    // Lines alone centre like boxes: by the centres of their rectangles.
+    Select({});
+    m_view->AppendToSelection(line);
+    CPolyObj* other = nullptr;
+    {
+        CUndoStep step(m_doc);
+        other = new CPolyObj(m_doc->NewObjectId(), CPoint(100, -400), CPoint(300, -400));
+        ASSERT_TRUE(m_doc->AddObject(other));
+    }
+    m_view->AppendToSelection(other); // centre x 100 + (700 - 100) / 2 = 400
+    Command(ID_CENTER_VERTICAL);
+    EXPECT_EQ(line->GetStartPoint(), CPoint(350, -100));
+    EXPECT_EQ(other->GetStartPoint(), CPoint(300, -400));
 }
