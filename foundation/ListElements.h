@@ -56,3 +56,5 @@ TYPE* NewElementCopy(const TYPE& element, const char* caller)
 // refuses the row, the user is told that the combo of the named list could not be filled and the
 // combo is emptied: FALSE.
 BOOL AddElementComboRow(CComboBox* combo, const CString& text, CObject* element, const char* listName);
+// The same with a row carrying a value of the caller's own.
+BOOL AddComboDataRow(CComboBox* combo, const CString& text, DWORD_PTR data, const char* listName);
