@@ -413,7 +413,9 @@ BOOL CDataList::BuildStandardOrder(CDataPtrList& out)
         };
         const WORD maxGroup = GetMaxKeyGroup();
         for (DWORD group = 1; group <= maxGroup; ++group) {
-            const auto inGroup = [group](const CData* item) { return item->IsKeyItem() && item->GetKeyGroup() == group; };
+            const auto inGroup = [group](const CData* item) {
+                return item->IsKeyItem() && item->GetKeyGroup() == group;
+            };
             place([&](const CData* item) { return inGroup(item) && !item->IsChildLevel(); }, true);
             place(inGroup, false);
         }
@@ -613,9 +615,8 @@ int CDataList::MergeAsKeyGroup(const CDataList& other)
         try {
             copy = new CData(*other.GetNext(pos));
         } catch (...) {
-            AfxMessageBox(
-                CString(u8"所属ﾃﾞｰﾀ項目ｵﾌﾞｼﾞｪｸﾄの作成時にｴﾗｰが発生したため所属ﾃﾞｰﾀ項目をﾏｰｼﾞできません。"),
-                MB_ICONEXCLAMATION);
+            AfxMessageBox(CString(u8"所属ﾃﾞｰﾀ項目ｵﾌﾞｼﾞｪｸﾄの作成時にｴﾗｰが発生したため所属ﾃﾞｰﾀ項目をﾏｰｼﾞできません。"),
+                          MB_ICONEXCLAMATION);
             return -1;
         }
         copy->SetUpdateMarks(copy->GetUpdateMarks() | CData::UPDATE_MERGED);
