@@ -5,7 +5,6 @@
 
 #include "platform/afx/Archive.h"
 
-#include <memory>
 #include <utility>
 
 IMPLEMENT_SERIAL(CDataGenSrcList, CObList, 1)
@@ -16,12 +15,7 @@ void CDataGenSrcList::Serialize(CArchive& ar)
         CObList::Serialize(ar);
         return;
     }
-    // Each source must be a new one of its own, never null or a reference back to an object read before.
-    for (DWORD_PTR count = ar.ReadCount(); count > 0; --count) {
-        std::unique_ptr<CObject> source = ar.ReadNewObject(RUNTIME_CLASS(CDataGenSrc));
-        AddTail(static_cast<CDataGenSrc*>(source.get()));
-        source.release();
-    }
+    LoadOwnedElements(ar, *this, RUNTIME_CLASS(CDataGenSrc));
 }
 
 BOOL CDataGenSrcList::AddDataGenSrcDirect(CDataGenSrc* source)
@@ -59,14 +53,7 @@ BOOL CDataGenSrcList::AppendCopyOf(const CDataGenSrc& source)
 
 int CDataGenSrcList::CopySourcesFrom(const CDataGenSrcList& other)
 {
-    int copied = 0;
-    for (POSITION pos = other.GetHeadPosition(); pos; ++copied) {
-        if (!AppendCopyOf(*other.GetNext(pos))) {
-            DeleteAll();
-            return -1;
-        }
-    }
-    return copied;
+    return AppendOwnedCopies(*this, other, "CDataGenSrcList::AddDataGenSrcDirect");
 }
 
 int CDataGenSrcList::AssignSourcesFrom(const CDataGenSrcList& other)

@@ -7,7 +7,6 @@
 #include "platform/ui/Controls.h"
 
 #include <algorithm>
-#include <memory>
 #include <vector>
 
 IMPLEMENT_SERIAL(CDataList, CObList, 1)
@@ -54,12 +53,7 @@ void CDataList::Serialize(CArchive& ar)
         CObList::Serialize(ar);
         return;
     }
-    // Each item must be a new one of its own, never null or a reference back to an object read before.
-    for (DWORD_PTR count = ar.ReadCount(); count > 0; --count) {
-        std::unique_ptr<CObject> item = ar.ReadNewObject(RUNTIME_CLASS(CData));
-        AddTail(static_cast<CData*>(item.get()));
-        item.release();
-    }
+    LoadOwnedElements(ar, *this, RUNTIME_CLASS(CData));
 }
 
 // --- Adding, inserting, moving --------------------------------------------------------------------
@@ -208,14 +202,7 @@ BOOL CDataList::AppendCopyOf(const CData& item)
 
 int CDataList::CopyDataFrom(const CDataList& other)
 {
-    int copied = 0;
-    for (POSITION pos = other.GetHeadPosition(); pos; ++copied) {
-        if (!AppendCopyOf(*other.GetNext(pos))) {
-            DeleteAll();
-            return -1;
-        }
-    }
-    return copied;
+    return AppendOwnedCopies(*this, other, "CDataList::AddDataDirect");
 }
 
 int CDataList::AssignDataFrom(const CDataList& other)

@@ -95,8 +95,8 @@ int CDataList::PropagateRenumbering(WORD ownFileId, WORD fileId, const CDataList
         const CData* old = marked.GetNext(pos);
         BOOL any = FALSE;
         if (old->GetMarks() >= CData::MARK_RENUMBERED)
-            any = RenumberReferencesAll(ownFileId, fileId, old->GetDataNumber(), old->GetName(),
-                                        old->GetScratchNumber());
+            any =
+                RenumberReferencesAll(ownFileId, fileId, old->GetDataNumber(), old->GetName(), old->GetScratchNumber());
         else if (old->GetMarks() == CData::MARK_DELETED)
             any = RemoveReferencesToAll(ownFileId, fileId, old->GetDataNumber(), old->GetName());
         changed += any ? 1 : 0;

@@ -164,7 +164,7 @@ TEST(ItemRenumbering, ResolvingWithinTheOwnList)
         WORD refItem;
         WORD refFileAfter, refItemAfter;
     } cases[] = {
-        {0, 0, 0}, // item 0 of the own file clears the reference
+        {0, 0, 0},  // item 0 of the own file clears the reference
         {9, 10, 9}, // a number the list does not hold is left as it is
         {2, 10, 2},
     };
