@@ -139,7 +139,7 @@ TEST(Data, RecordsOfEveryVersionLoadAndStoreTheCurrentLayout)
     struct Case
     {
         WORD version, group;
-    } cases[] = {{11, 2}, {12, 2}, {15, 1}, {19, 2}, {999, 1}, {999, 2}, {1001, 1}};
+    } cases[] = {{8, 1}, {11, 2}, {12, 2}, {15, 1}, {19, 2}, {999, 1}, {999, 2}, {1001, 1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.version);
         CData item;
