@@ -82,10 +82,15 @@ int MoveElementByIndex(CObList& list, int from, int to, const char* caller)
 
 BOOL AddElementComboRow(CComboBox* combo, const CString& text, CObject* element, const char* listName)
 {
+    return AddComboDataRow(combo, text, reinterpret_cast<DWORD_PTR>(element), listName);
+}
+
+BOOL AddComboDataRow(CComboBox* combo, const CString& text, DWORD_PTR data, const char* listName)
+{
     const int row = combo->AddString(text);
     if (row < 0)
         return ListElements::ComboFailed(combo, row, listName);
-    if (combo->SetItemData(row, reinterpret_cast<DWORD_PTR>(element)) == CB_ERR)
+    if (combo->SetItemData(row, data) == CB_ERR)
         return ListElements::ComboFailed(combo, CB_ERR, listName);
     return TRUE;
 }

@@ -3,6 +3,7 @@
 // take. A type is identified by its name and its edit kind together.
 #pragma once
 
+#include "model/DataTypeText.h"
 #include "platform/afx/Object.h"
 #include "platform/afx/String.h"
 
@@ -10,14 +11,6 @@
 constexpr const char* DATATYPE_SECTION = "DataType";
 constexpr const char* DATATYPE_COUNT_ENTRY = "NumDataType";
 
-// Edit kinds: how a data item of the type gives its size.
-constexpr WORD DATATYPE_EDIT_NONE = 0;     // no size
-constexpr WORD DATATYPE_EDIT_DIGITS = 1;   // digits only
-constexpr WORD DATATYPE_EDIT_DECIMALS = 2; // digits and decimals
-
-// The type text of a data item: "NAME(digits)" for kind 1, "NAME(digits,decimals)" for kind 2, the
-// name alone for every other kind.
-CString FormatDataTypeText(const char* name, WORD editKind, DWORD digits, DWORD decimals);
 // The edit kind a size asks for: 0 without digits, else 2 with decimals, else 1.
 WORD GetEditKindForSize(DWORD digits, DWORD decimals);
 

@@ -207,6 +207,27 @@ CDataType* CDataTypeList::FindDataTypeForSize(const char* name, DWORD digits, DW
     return nullptr;
 }
 
+BOOL CDataTypeList::FindEditKindForSize(const char* name, DWORD digits, DWORD decimals, WORD& editKind) const
+{
+    const CDataType* type = FindDataTypeForSize(name, digits, decimals);
+    if (!type)
+        return FALSE;
+    editKind = type->GetEditKind();
+    return TRUE;
+}
+
+CString CDataTypeList::FindShortTypeText(const char* name, WORD editKind, DWORD digits, DWORD decimals) const
+{
+    const CDataType* type = FindDataTypeByNameAndKind(name, editKind);
+    return type ? type->FormatShortTypeText(digits, decimals) : CString();
+}
+
+CString CDataTypeList::FindColumnPrefix(const char* name, WORD editKind) const
+{
+    const CDataType* type = FindDataTypeByNameAndKind(name, editKind);
+    return type ? type->GetColumnPrefix() : CString();
+}
+
 CDataType* CDataTypeList::FindDataTypeByLabel(const char* label) const
 {
     for (POSITION pos = GetHeadPosition(); pos;) {

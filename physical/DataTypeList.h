@@ -3,13 +3,14 @@
 #pragma once
 
 #include "foundation/ListElements.h"
+#include "model/DataTypeLookup.h"
 #include "physical/DataType.h"
 
 class CComboBox;
 
 constexpr int DATATYPE_DEFAULT_COUNT = 21;
 
-class CDataTypeList : public OwnedPtrList<CDataType>
+class CDataTypeList : public OwnedPtrList<CDataType>, public DataTypeLookup
 {
 public:
     // Adding and inserting take the type over; on failure they delete it, tell the user and return
@@ -50,6 +51,11 @@ public:
     CDataType* FindDataTypeForSize(const char* name, DWORD digits, DWORD decimals) const;
     // The first type whose label is the text; types marked not to be used included.
     CDataType* FindDataTypeByLabel(const char* label) const;
+
+    // What the data items ask of the types (through FindDataTypeForSize and FindDataTypeByNameAndKind).
+    BOOL FindEditKindForSize(const char* name, DWORD digits, DWORD decimals, WORD& editKind) const override;
+    CString FindShortTypeText(const char* name, WORD editKind, DWORD digits, DWORD decimals) const override;
+    CString FindColumnPrefix(const char* name, WORD editKind) const override;
 
     // Fills the combo with the label of every type in use, in list order, each row carrying its
     // type as item data: the number of rows. An empty list leaves the combo alone (0); a row the

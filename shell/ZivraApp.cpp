@@ -6,6 +6,7 @@
 #include "foundation/TextFunctions.h"
 #include "model/BoxStyleList.h"
 #include "model/DataModelClasses.h"
+#include "model/DataTypeLookup.h"
 #include "objects/ObjectServices.h"
 #include "platform/afx/StringTable.h"
 #include "platform/profile/Profile.h"
@@ -55,11 +56,14 @@ CZivraApp::CZivraApp()
     Instance() = this;
     SetAppServices(this);
     SetDocumentShellServices(this);
+    SetAppDataTypes(&m_dataTypeList);
     RecordOsVersion();
 }
 
 CZivraApp::~CZivraApp()
 {
+    if (GetAppDataTypes() == &m_dataTypeList)
+        SetAppDataTypes(nullptr);
     if (GetDocumentShellServices() == this)
         SetDocumentShellServices(nullptr);
     if (GetAppServices() == this)

@@ -3,39 +3,12 @@
 #include "model/LegacyList.h"
 
 #include "platform/afx/Archive.h"
-#include "platform/afx/MemFile.h"
+#include "tests/model/ArchiveBytes.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 
-namespace ComplexItemTestSupport {
-
-std::string Store(const std::function<void(CArchive&)>& write)
-{
-    CMemFile file;
-    CArchive ar(&file, CArchive::store);
-    write(ar);
-    ar.Close();
-    std::string bytes(std::size_t(file.GetLength()), '\0');
-    file.SeekToBegin();
-    file.Read(bytes.data(), UINT(bytes.size()));
-    return bytes;
-}
-
-void Load(std::string bytes, const std::function<void(CArchive&)>& read)
-{
-    CMemFile file(reinterpret_cast<BYTE*>(bytes.data()), UINT(bytes.size()));
-    CArchive ar(&file, CArchive::load);
-    read(ar);
-}
-
-std::string Le16(WORD v)
-{
-    return std::string{char(v & 0xFF), char(v >> 8)};
-}
-
-} // namespace ComplexItemTestSupport
+namespace ComplexItemTestSupport = ArchiveBytes;
 
 TEST(ComplexItem, RecordLayoutByVersion)
 {
