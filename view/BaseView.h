@@ -517,8 +517,13 @@ protected:
     void BeginPickTracking(UINT mode);
     // The texts of a find or replace request, the main frame having taken the asking dialog's;
     // the find text upper-cased unless the case must match. FALSE without a find text.
-    static BOOL TakeSearchTexts(UINT message, WPARAM wParam, LPARAM lParam, CString& find, CString& replacement,
-                                BOOL& matchCase);
+    struct SearchTexts
+    {
+        CString find;
+        CString replacement;
+        BOOL matchCase = FALSE;
+    };
+    static BOOL TakeSearchTexts(UINT message, WPARAM wParam, LPARAM lParam, SearchTexts& texts);
     // The only selected object becomes the found one, scrolled into sight; none changes nothing.
     void ShowFoundObject(CObject* found);
     // Refuses a change on a read-only document with its message; TRUE when refused.

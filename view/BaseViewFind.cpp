@@ -34,13 +34,12 @@ void CBaseView::OnFindNextCommand()
     SendMessage(UM_FIND_NEXT, 0, 0);
 }
 
-BOOL CBaseView::TakeSearchTexts(UINT message, WPARAM wParam, LPARAM lParam, CString& find, CString& replacement,
-                                BOOL& matchCase)
+BOOL CBaseView::TakeSearchTexts(UINT message, WPARAM wParam, LPARAM lParam, SearchTexts& texts)
 {
-    if (!TakeFindTexts(message, wParam, lParam, find, replacement, matchCase))
+    if (!TakeFindTexts(message, wParam, lParam, texts.find, texts.replacement, texts.matchCase))
         return FALSE;
-    if (!matchCase)
-        find.MakeUpper();
+    if (!texts.matchCase)
+        texts.find.MakeUpper();
     return TRUE;
 }
 
@@ -67,11 +66,10 @@ LRESULT CBaseView::OnFindNext(WPARAM wParam, LPARAM lParam)
 {
     if (IsLabelEditing())
         return m_pLabelEdit->SendMessage(UM_FIND_NEXT, wParam, lParam);
-    CString find, replacement;
-    BOOL matchCase = FALSE;
-    if (!TakeSearchTexts(UM_FIND_NEXT, wParam, lParam, find, replacement, matchCase))
+    SearchTexts texts;
+    if (!TakeSearchTexts(UM_FIND_NEXT, wParam, lParam, texts))
         return 0;
-    CObject* found = GetDocument()->FindNextObject(find, matchCase, GetLastSelected(), TRUE);
+    CObject* found = GetDocument()->FindNextObject(texts.find, texts.matchCase, GetLastSelected(), TRUE);
     ShowFoundObject(found);
     return LRESULT(found);
 }
@@ -79,13 +77,12 @@ LRESULT CBaseView::OnFindNext(WPARAM wParam, LPARAM lParam)
 LRESULT CBaseView::OnFindAll(WPARAM wParam, LPARAM lParam)
 {
     EndInPlaceEditAndRefresh();
-    CString find, replacement;
-    BOOL matchCase = FALSE;
-    if (!TakeSearchTexts(UM_FIND_NEXT, wParam, lParam, find, replacement, matchCase))
+    SearchTexts texts;
+    if (!TakeSearchTexts(UM_FIND_NEXT, wParam, lParam, texts))
         return 0;
     InvalidateSelection();
     ClearSelection();
-    const BOOL found = GetDocument()->FindAllObjects(find, matchCase, this);
+    const BOOL found = GetDocument()->FindAllObjects(texts.find, texts.matchCase, this);
     if (found)
         InvalidateSelection();
     return found;
@@ -97,12 +94,12 @@ LRESULT CBaseView::OnReplace(WPARAM wParam, LPARAM lParam)
         return 0;
     if (IsLabelEditing())
         return m_pLabelEdit->SendMessage(UM_REPLACE, wParam, lParam);
-    CString find, replacement;
-    BOOL matchCase = FALSE;
-    if (!TakeSearchTexts(UM_REPLACE, wParam, lParam, find, replacement, matchCase))
+    SearchTexts texts;
+    if (!TakeSearchTexts(UM_REPLACE, wParam, lParam, texts))
         return 0;
     BOOL replaced = FALSE;
-    CObject* found = GetDocument()->ReplaceAndFindNext(find, replacement, matchCase, GetLastSelected(), &replaced);
+    CObject* found =
+        GetDocument()->ReplaceAndFindNext(texts.find, texts.replacement, texts.matchCase, GetLastSelected(), &replaced);
     ShowFoundObject(found);
     return LRESULT(found);
 }
@@ -112,9 +109,8 @@ LRESULT CBaseView::OnReplaceAll(WPARAM wParam, LPARAM lParam)
     if (RefuseReadOnlyChange())
         return 0;
     EndInPlaceEditAndRefresh();
-    CString find, replacement;
-    BOOL matchCase = FALSE;
-    if (!TakeSearchTexts(UM_REPLACE, wParam, lParam, find, replacement, matchCase))
+    SearchTexts texts;
+    if (!TakeSearchTexts(UM_REPLACE, wParam, lParam, texts))
         return 0;
-    return GetDocument()->ReplaceAll(find, replacement, matchCase);
+    return GetDocument()->ReplaceAll(texts.find, texts.replacement, texts.matchCase);
 }
