@@ -12,8 +12,8 @@ CUndoStep::CUndoStep(CBaseDoc* document)
 
 namespace UndoStepImpl {
 
-// A step that was undone and redone stays as it was: with a step to redo after the current one,
-// the changes go into a new step, as every other command's would.
+// Changes never join a step that has an undone step after it: with a step waiting to be redone
+// they go into a new one (which drops the redo), as every other command's changes would.
 BOOL JoinOrBegin(CUndoLog& log, CBaseDoc* document)
 {
     if (log.GetGuardDepth() > 0 || (log.GetCurrentStep() && !log.HasRedoStep()))
