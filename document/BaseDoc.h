@@ -224,6 +224,28 @@ public:
     // Moves (flag 1), resizes (flag 2) or reshapes (flag 4) the object by the offset with undo.
     BOOL MoveOrResizeObject(CObject* object, BOOL printMode, const CSize* offset, DWORD hitCode, DWORD extra);
 
+    // --- Find and replace over the texts of the box objects ---------------------------------
+    // Texts compare as given when matchCase is set; otherwise the caller passes the find text
+    // upper-cased and each object compares it with an upper-cased copy of its own. The end of a
+    // search shows "検索が終了しました" in the status bar and beeps when the flag asks for it.
+    // The next box object after current (from the first without one) whose texts hold the text;
+    // with a current object the search wraps and ends at it, returning it. Null when none.
+    CObject* FindNextObject(const char* text, BOOL matchCase, CObject* current, BOOL beepAtEnd);
+    // Puts every matching box object at the head of the view's selection and makes it the current
+    // object, in drawing order; FALSE (with a beep) when none matches.
+    BOOL FindAllObjects(const char* text, BOOL matchCase, ViewServices* view);
+    // Replaces the text in a box object that holds it, recorded for undo in the open step; TRUE
+    // when the object's texts changed.
+    BOOL ReplaceInObject(CObject* object, const char* text, const char* replacement, BOOL matchCase);
+    // Replaces in the current object (in the step that is current, so that the replacements made
+    // while the replace dialog is open are undone together), then finds the next match from it.
+    // Null on a read-only document.
+    CObject* ReplaceAndFindNext(const char* text, const char* replacement, BOOL matchCase, CObject* current,
+                                BOOL* replaced);
+    // Every replacement in one undo step, the selections cleared; beeps and changes nothing when
+    // no object holds the text. FALSE on a read-only document.
+    BOOL ReplaceAll(const char* text, const char* replacement, BOOL matchCase);
+
     // --- Undo log (each forwards to CUndoLog) ----------------------------------------------
     // Opens a step for the next edit (an empty current step is reused, redo steps are dropped, the
     // oldest of 20 goes); FALSE when the step could not be made. Commands open steps through

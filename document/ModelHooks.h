@@ -5,6 +5,7 @@
 
 #include "foundation/ServiceSlot.h"
 #include "platform/afx/Object.h"
+#include "platform/afx/String.h"
 
 class CBaseDoc;
 
@@ -27,6 +28,15 @@ public:
     // date (old subtype settings of a conceptual file move onto its arrow, an arrow's kind fields
     // are reset). Objects that need nothing are left alone.
     virtual void ConvertOldFileObject(CBaseDoc* /*document*/, CObject* /*object*/) {}
+    // Replaces the text in a modelling object's texts and carries the change on (a conceptual
+    // file's new name to its clones, renamed data items to what refers to them); FALSE when the
+    // object is not a modelling object, with *changed untouched. The document has recorded the
+    // object for undo already.
+    virtual BOOL ReplaceModelObjectText(CBaseDoc* /*document*/, CObject* /*object*/, const CString& /*text*/,
+                                        const CString& /*replacement*/, BOOL /*matchCase*/, BOOL* /*changed*/)
+    {
+        return FALSE;
+    }
 };
 
 // The registered model, or null; registering returns the one it replaces.

@@ -20,6 +20,10 @@ class CUndoStep
 {
 public:
     explicit CUndoStep(CBaseDoc* document);
+    // Joins the step that is current (one an earlier command opened for what follows), opening
+    // one only when there is none or when an undone step waits to be redone.
+    enum JoinCurrentStep { JOIN_CURRENT };
+    CUndoStep(CBaseDoc* document, JoinCurrentStep);
     ~CUndoStep();
     CUndoStep(const CUndoStep&) = delete;
     CUndoStep& operator=(const CUndoStep&) = delete;

@@ -181,8 +181,7 @@ void CFloatEdit::SetSelBytes(int start, int end)
 
 // --- Find and replace inside the text ------------------------------------------------------------
 
-BOOL CFloatEdit::TakeFindTexts(UINT message, WPARAM wParam, LPARAM lParam, CString& find, CString& replacement,
-                               BOOL& matchCase)
+BOOL TakeFindTexts(UINT message, WPARAM wParam, LPARAM lParam, CString& find, CString& replacement, BOOL& matchCase)
 {
     if (CWnd* frame = AfxGetMainWnd())
         frame->SendMessage(message, wParam, lParam);

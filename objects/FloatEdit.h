@@ -30,6 +30,10 @@ public:
 constexpr auto GetFindTextServices = &ServiceSlot<FindTextServices>::Get;
 constexpr auto SetFindTextServices = &ServiceSlot<FindTextServices>::Set;
 
+// Sends the request (UM_FIND_NEXT or UM_REPLACE with the asking dialog's id) to the main window,
+// which takes over the texts of that dialog, then reads the kept texts; FALSE without a find text.
+BOOL TakeFindTexts(UINT message, WPARAM wParam, LPARAM lParam, CString& find, CString& replacement, BOOL& matchCase);
+
 class CFloatEdit : public CEdit
 {
     DECLARE_DYNAMIC(CFloatEdit)
@@ -66,10 +70,6 @@ private:
     LRESULT OnFindNext(WPARAM wParam, LPARAM lParam);
     // UM_REPLACE: replaces the selection when it is an occurrence, then selects the next one.
     LRESULT OnReplace(WPARAM wParam, LPARAM lParam);
-    // Lets the main frame take the texts of the asking dialog, then reads them; FALSE without a
-    // find text.
-    static BOOL TakeFindTexts(UINT message, WPARAM wParam, LPARAM lParam, CString& find, CString& replacement,
-                              BOOL& matchCase);
     // Selects the first occurrence at or after the byte offset; beeps and returns 0 without one.
     LRESULT SelectNext(const CString& text, const CString& find, int from);
     QPlainTextEdit* Editor() const;

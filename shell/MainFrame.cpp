@@ -18,6 +18,8 @@
 #include "shell/ColorItemDlg.h"
 #include "shell/SplashWnd.h"
 #include "view/BaseView.h"
+#include "view/FindDlg.h"
+#include "view/ReplaceDlg.h"
 
 #include <QDateTime>
 #include <QMainWindow>
@@ -76,6 +78,8 @@ CMainFrame::~CMainFrame()
         SetObjectServices(nullptr);
     if (GetFrameServices() == this)
         SetFrameServices(nullptr);
+    if (GetFindTextServices() == this)
+        SetFindTextServices(nullptr);
 }
 
 const MessageMap* CMainFrame::GetMessageMap() const
@@ -96,6 +100,13 @@ const MessageMap* CMainFrame::GetMessageMap() const
             MapCommand(ID_COLOR_MENU_SETTINGS, &CMainFrame::OnColorMenuSettings),
             MapUpdateRange(ID_INDICATOR_FIRST, ID_INDICATOR_WRITE_STATE, &CMainFrame::OnUpdatePane),
             MapMessage(UM_SHOW_READONLY_NOTICE, &CMainFrame::OnShowReadOnlyNotice),
+            MapMessage(UM_FIND_DIALOG_CLOSED, &CMainFrame::OnFindDialogClosed),
+            MapMessage(UM_REPLACE_DIALOG_CLOSED, &CMainFrame::OnReplaceDialogClosed),
+            MapMessage(UM_FIND_NEXT, &CMainFrame::TakeFindText),
+            MapMessage(UM_REPLACE, &CMainFrame::TakeReplaceTexts),
+            MapUpdate(ID_EDIT_FIND, &CMainFrame::OnUpdateEditFind),
+            MapUpdate(ID_EDIT_REPLACE, &CMainFrame::OnUpdateEditReplace),
+            MapUpdate(ID_EDIT_FIND_NEXT, &CMainFrame::OnUpdateFindNext),
         }};
     return &map;
 }
@@ -146,6 +157,7 @@ int CMainFrame::OnCreate(CCreateContext* context)
     if (!InitPrototypes() || !LoadBoxStyles())
         return -1;
     SetFrameServices(this);
+    SetFindTextServices(this);
     return 0;
 }
 

@@ -2,7 +2,8 @@
 // drawing view shares: the current drawing tool and relation-arrow kind, the default-attribute
 // prototypes, the zoom step and zoom-to-window option, the last cursor position, the Excel export
 // option word, the print-header fonts, the file-type marks and the find and replace state. It
-// answers the drawing objects and views as their ObjectServices and FrameServices. It creates the standard
+// answers the drawing objects, views and label editors as their ObjectServices, FrameServices and
+// FindTextServices, and owns the find and replace dialogs. It creates the standard
 // toolbar, the figure toolbar, the tool palette and the status bar, and keeps the window's
 // placement in the profile.
 #pragma once
@@ -10,6 +11,7 @@
 #include "foundation/CommandIds.h"
 #include "model/BoxStyleList.h"
 #include "objects/DrawObjManager.h"
+#include "objects/FloatEdit.h"
 #include "objects/ObjectServices.h"
 #include "platform/ui/MDIFrameWnd.h"
 #include "shell/AnimToolBar.h"
@@ -18,9 +20,13 @@
 
 #include <QObject>
 
-class CBaseView;
+#include <memory>
 
-class CMainFrame : public CMDIFrameWnd, public ObjectServices, public FrameServices
+class CBaseView;
+class CFindDlg;
+class CReplaceDlg;
+
+class CMainFrame : public CMDIFrameWnd, public ObjectServices, public FrameServices, public FindTextServices
 {
     DECLARE_DYNCREATE(CMainFrame)
 public:
@@ -68,16 +74,21 @@ public:
     CAnimToolBar& GetFigureToolBar() { return m_wndFigureBar; }
     CAnimToolBar& GetToolPalette() { return m_wndToolPalette; }
 
-    // --- Find and replace state for all documents --------------------------------------------
-    CString m_strFindText;
-    CString m_strReplaceText;
-    BOOL m_bMatchCase = FALSE;
-    CWnd* m_pFindDialog = nullptr;
-    CWnd* m_pReplaceDialog = nullptr;
+    // --- Find and replace for all documents -------------------------------------------------
+    // The last texts and match-case choice taken from the dialogs; they outlive the dialogs.
+    CString GetFindText() const override { return m_strFindText; }
+    CString GetReplaceText() const override { return m_strReplaceText; }
+    BOOL GetMatchCase() const override { return m_bMatchCase; }
+    // One of the two dialogs is on the screen at a time.
+    BOOL ToggleFindDialog() override;
+    BOOL ToggleReplaceDialog() override;
+    // The dialog while it exists, else null.
+    CFindDlg* GetFindDialog() const { return m_pFindDialog.get(); }
+    CReplaceDlg* GetReplaceDialog() const { return m_pReplaceDialog.get(); }
 
     // --- The active view ----------------------------------------------------------------------
     // The active child's view when it is a drawing view, else nullptr.
-    CBaseView* GetActiveBaseView() const;
+    CBaseView* GetActiveBaseView() const override;
     BOOL HasActiveBaseView() const { return GetActiveBaseView() != nullptr; }
     BOOL IsActiveDocReadOnly() const;
     BOOL IsToolAllowed(UINT toolId) const;
@@ -112,6 +123,17 @@ protected:
     void OnUpdatePane(CCmdUI* cmdUI);
     // wParam: the file name (LPCTSTR, may be null); lParam: 0 read-only attribute, else locked.
     LRESULT OnShowReadOnlyNotice(WPARAM wParam, LPARAM lParam);
+    // A dialog closed itself: the object goes, the texts stay.
+    LRESULT OnFindDialogClosed(WPARAM wParam, LPARAM lParam);
+    LRESULT OnReplaceDialogClosed(WPARAM wParam, LPARAM lParam);
+    // UM_FIND_NEXT: the find text and match case of the visible dialog that wParam names (303
+    // find, 304 replace); anything else keeps the last ones.
+    LRESULT TakeFindText(WPARAM wParam, LPARAM lParam);
+    // UM_REPLACE: the three values of the visible replace dialog.
+    LRESULT TakeReplaceTexts(WPARAM wParam, LPARAM lParam);
+    void OnUpdateEditFind(CCmdUI* cmdUI);
+    void OnUpdateEditReplace(CCmdUI* cmdUI);
+    void OnUpdateFindNext(CCmdUI* cmdUI);
 
 private:
     void ReadFrameProfile();
@@ -143,6 +165,11 @@ private:
     CAnimToolBar m_wndToolPalette;
     // Requests from other starts wait here for the event loop; they go with the frame.
     QObject m_ddeQueue;
+    CString m_strFindText;
+    CString m_strReplaceText;
+    BOOL m_bMatchCase = FALSE;
+    std::unique_ptr<CFindDlg> m_pFindDialog;
+    std::unique_ptr<CReplaceDlg> m_pReplaceDialog;
 };
 
 // The main frame of the running program, or nullptr.

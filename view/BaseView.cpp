@@ -9,6 +9,7 @@
 #include "platform/gdi/DrawLog.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/PrintInfo.h"
+#include "platform/ui/UserMessages.h"
 #include "view/FrameServices.h"
 
 #include <cmath>
@@ -673,6 +674,14 @@ const MessageMap* CBaseView::GetMessageMap() const
             MapUpdate(ID_EDIT_CUT, &CBaseView::OnUpdateEditCutOrPaste),
             MapCommand(ID_EDIT_PASTE, &CBaseView::OnEditPaste),
             MapUpdate(ID_EDIT_PASTE, &CBaseView::OnUpdateEditCutOrPaste),
+            MapCommand(ID_EDIT_FIND, &CBaseView::OnEditFind),
+            MapCommand(ID_EDIT_REPLACE, &CBaseView::OnEditReplace),
+            MapUpdate(ID_EDIT_REPLACE, &CBaseView::OnUpdateEditReplaceView),
+            MapCommand(ID_EDIT_FIND_NEXT, &CBaseView::OnFindNextCommand),
+            MapMessage(UM_FIND_NEXT, &CBaseView::OnFindNext),
+            MapMessage(UM_FIND_ALL, &CBaseView::OnFindAll),
+            MapMessage(UM_REPLACE, &CBaseView::OnReplace),
+            MapMessage(UM_REPLACE_ALL, &CBaseView::OnReplaceAll),
             MapCommandRange(ID_VIEW_GRID, ID_VIEW_GRID, &CBaseView::OnViewSwitch),
             MapUpdate(ID_VIEW_GRID, &CBaseView::OnUpdateViewSwitch),
             MapCommandRange(ID_VIEW_GUIDE, ID_VIEW_GUIDE, &CBaseView::OnViewSwitch),

@@ -361,6 +361,21 @@ public:
     void OnUpdateEditCopy(CCmdUI* cmdUI);
     void OnUpdateEditCutOrPaste(CCmdUI* cmdUI);
 
+    // --- Find and replace ------------------------------------------------------------------------
+    // The commands: the find dialog; the replace dialog, opening the undo step that the single
+    // replacements made while it is open go into; the last search again (F3).
+    void OnEditFind();
+    void OnEditReplace();
+    void OnUpdateEditReplaceView(CCmdUI* cmdUI);
+    void OnFindNextCommand();
+    // The requests of the dialogs (wParam their template id, 0 from F3). While a label is being
+    // edited, finding and single replacing stay inside it; the others end the edit first.
+    // UM_FIND_NEXT and UM_REPLACE select and return the object found (0 for none).
+    LRESULT OnFindNext(WPARAM wParam, LPARAM lParam);
+    LRESULT OnFindAll(WPARAM wParam, LPARAM lParam);
+    LRESULT OnReplace(WPARAM wParam, LPARAM lParam);
+    LRESULT OnReplaceAll(WPARAM wParam, LPARAM lParam);
+
     // --- Framework -----------------------------------------------------------------------------
     void OnPrepareDC(CDC* dc, CPrintInfo* info = nullptr) override;
     void OnInitialUpdate() override;
@@ -549,6 +564,19 @@ protected:
     // the other picks start from; FALSE when the current object is not of that kind.
     BOOL GetPickAnchor(UINT id, CPoint& anchor) const;
     void BeginPickTracking(UINT mode);
+    // The texts of a find or replace request, the main frame having taken the asking dialog's;
+    // the find text upper-cased unless the case must match. FALSE without a find text.
+    struct SearchTexts
+    {
+        CString find;
+        CString replacement;
+        BOOL matchCase = FALSE;
+    };
+    static BOOL TakeSearchTexts(UINT message, WPARAM wParam, LPARAM lParam, SearchTexts& texts);
+    // The only selected object becomes the found one, scrolled into sight; none changes nothing.
+    void ShowFoundObject(CObject* found);
+    // Refuses a change on a read-only document with its message; TRUE when refused.
+    BOOL RefuseReadOnlyChange() const;
     // The keys: a nudge of the selection in one undo step, the scroll keys without a selection,
     // and the context-menu key at the selection's corner or at a zoomed point kept in the window.
     void NudgeSelection(CSize offset);

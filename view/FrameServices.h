@@ -1,6 +1,6 @@
 // What the drawing views need of the main frame, which lives higher up (shell): the current
 // drawing tool, the zoom options read at its creation, the cursor position and the message of its
-// status bar, the fonts of the printed header.
+// status bar, the fonts of the printed header, the find and replace dialogs and the active view.
 // The frame registers itself here; tests register a small stand-in.
 #pragma once
 
@@ -8,6 +8,8 @@
 #include "platform/afx/Point.h"
 #include "platform/afx/WinTypes.h"
 #include "view/HeaderFontSet.h"
+
+class CBaseView;
 
 class FrameServices
 {
@@ -26,6 +28,13 @@ public:
     virtual void SetStatusText(LPCTSTR text) = 0;
     // The fonts of the printed header; the main frame reads them once.
     virtual void GetHeaderFonts(HeaderFontSet& fonts) { fonts = LoadHeaderFontSet(); }
+    // The find and replace dialogs, which the frame owns: a shown one is hidden, a hidden or new
+    // one shown (hiding the other) and filled with the kept texts; TRUE when it shows afterwards.
+    // A frame without the dialogs shows none.
+    virtual BOOL ToggleFindDialog() { return FALSE; }
+    virtual BOOL ToggleReplaceDialog() { return FALSE; }
+    // The active child's view when it is a drawing view; a frame without children has none.
+    virtual CBaseView* GetActiveBaseView() const { return nullptr; }
 };
 
 // The registered main frame, or null; registering returns the one it replaces.
