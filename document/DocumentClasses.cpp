@@ -9,6 +9,7 @@
 #include "objects/DiamondObj.h"
 #include "objects/ElliObj.h"
 #include "objects/FarcObj.h"
+#include "objects/GroupObj.h"
 #include "objects/PointObj.h"
 #include "objects/PolyLine.h"
 #include "objects/PolyObj.h"
@@ -27,6 +28,7 @@ void RegisterDocumentClasses()
     AfxRegisterClass(RUNTIME_CLASS(CDiamondObj));
     AfxRegisterClass(RUNTIME_CLASS(CPolygonObj));
     AfxRegisterClass(RUNTIME_CLASS(CStrgObj));
+    AfxRegisterClass(RUNTIME_CLASS(CGroupObj));
     AfxRegisterClass(RUNTIME_CLASS(CPointObj));
     AfxRegisterClass(RUNTIME_CLASS(CPolyLine));
     AfxRegisterClass(RUNTIME_CLASS(CPolyObj));

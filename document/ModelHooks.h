@@ -7,6 +7,7 @@
 #include "platform/afx/Object.h"
 
 class CBaseDoc;
+class CCopyList;
 
 class DocumentModelHooks
 {
@@ -27,6 +28,10 @@ public:
     // date (old subtype settings of a conceptual file move onto its arrow, an arrow's kind fields
     // are reset). Objects that need nothing are left alone.
     virtual void ConvertOldFileObject(CBaseDoc* /*document*/, CObject* /*object*/) {}
+    // After a paste placed the copy buffer's objects: points the references between modelling
+    // objects (data items, derivation sources, clones, implementation groups, discriminators) at
+    // the pasted copies, keeps those whose targets this document holds and clears the rest.
+    virtual void RemapPastedReferences(CBaseDoc* /*document*/, CCopyList* /*buffer*/) {}
 };
 
 // The registered model, or null; registering returns the one it replaces.

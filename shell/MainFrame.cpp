@@ -76,6 +76,8 @@ CMainFrame::~CMainFrame()
         SetObjectServices(nullptr);
     if (GetFrameServices() == this)
         SetFrameServices(nullptr);
+    if (GetCopyBufferServices() == this)
+        SetCopyBufferServices(nullptr);
 }
 
 const MessageMap* CMainFrame::GetMessageMap() const
@@ -146,7 +148,25 @@ int CMainFrame::OnCreate(CCreateContext* context)
     if (!InitPrototypes() || !LoadBoxStyles())
         return -1;
     SetFrameServices(this);
+    SetCopyBufferServices(this);
+    DragAcceptFiles(TRUE);
     return 0;
+}
+
+CCopyList* CMainFrame::LoadCopyBuffer(const COleDataObject& data, CBaseDoc* target)
+{
+    if (m_copyBuffer.LoadFromDataObject(data, target) < 0)
+        m_copyBuffer.DeleteAllHolds();
+    return &m_copyBuffer;
+}
+
+void CMainFrame::OnDropFiles(const std::vector<CString>& paths)
+{
+    CWinApp* app = AfxGetApp();
+    for (const CString& path : paths) {
+        if (app && path.GetLength() > 4 && path.Right(4).CompareNoCase(".zvr") == 0)
+            app->OpenDocumentFile(path);
+    }
 }
 
 BOOL CMainFrame::InitPrototypes()
