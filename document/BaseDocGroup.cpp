@@ -28,8 +28,9 @@ BOOL CBaseDoc::CanGroupObjects(const CObList* objects)
         if (!DrawObjects::IsDrawObject(object))
             continue;
         if (basedocgroup::IsUngroupable(DrawObjects::GetKind(object))) {
-            AfxMessageBox(CString(u8"選択されている図形ｵﾌﾞｼﾞｪｸﾄにｸﾞﾙｰﾌﾟできないｵﾌﾞｼﾞｪｸﾄが含まれているので"
-                                  u8"ｸﾞﾙｰﾌﾟ化できません。\n概念ﾌｧｲﾙｵﾌﾞｼﾞｪｸﾄ、矢線ｵﾌﾞｼﾞｪｸﾄはｸﾞﾙｰﾌﾟ化できないｵﾌﾞｼﾞｪｸﾄです。"),
+            AfxMessageBox(CString(
+                              u8"選択されている図形ｵﾌﾞｼﾞｪｸﾄにｸﾞﾙｰﾌﾟできないｵﾌﾞｼﾞｪｸﾄが含まれているので"
+                              u8"ｸﾞﾙｰﾌﾟ化できません。\n概念ﾌｧｲﾙｵﾌﾞｼﾞｪｸﾄ、矢線ｵﾌﾞｼﾞｪｸﾄはｸﾞﾙｰﾌﾟ化できないｵﾌﾞｼﾞｪｸﾄです。"),
                           MB_OK);
             return FALSE;
         }

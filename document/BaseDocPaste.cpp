@@ -34,8 +34,14 @@ class PasteRollback
 {
 public:
     PasteRollback(CBaseDoc& doc, CObList& objects, WORD& nextId, CTime& updated)
-        : m_doc(doc), m_objects(objects), m_nextId(nextId), m_updated(updated), m_savedNextId(nextId),
-          m_savedUpdated(updated), m_savedModified(doc.IsModified()), m_lastBefore(objects.GetTailPosition()),
+        : m_doc(doc),
+          m_objects(objects),
+          m_nextId(nextId),
+          m_updated(updated),
+          m_savedNextId(nextId),
+          m_savedUpdated(updated),
+          m_savedModified(doc.IsModified()),
+          m_lastBefore(objects.GetTailPosition()),
           m_savedRecords(RecordCount())
     {
     }

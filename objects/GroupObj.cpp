@@ -400,8 +400,7 @@ BOOL CGroupObj::HasText() const
     return !m_members.IsEmpty();
 }
 
-BOOL CGroupObj::ExportExcelRow(CExcelDispatch* sheet, long& column, long& row, DWORD exportOptions,
-                               CObject* rowContext)
+BOOL CGroupObj::ExportExcelRow(CExcelDispatch* sheet, long& column, long& row, DWORD exportOptions, CObject* rowContext)
 {
     return ExportMemberRows(sheet, column, row, exportOptions, rowContext, FALSE) &&
            ExportMemberRows(sheet, column, row, exportOptions, rowContext, TRUE);

@@ -79,8 +79,8 @@ void CBaseView::OnEditPaste()
     CUndoStep step(doc);
     if (!step.IsOpen())
         return;
-    if (SnapAndClampPoint(m_ptAnchor, m_ptAnchor100))
-        m_ptAnchor = ZoomedOf(m_ptAnchor100);
+    // The insertion point is the last creation-tool press, kept on the grid and in the document.
+    SnapAndClampPoint(m_ptAnchor, m_ptAnchor100);
     doc->PasteObjects(m_ptAnchor100.x, m_ptAnchor100.y);
 }
 

@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QStringList>
 
 #include <vector>
 
@@ -50,33 +49,37 @@ QString GetClipboardFormatMimeType(CLIPFORMAT format)
 
 BOOL COleDataObject::AttachClipboard()
 {
-    m_data.clear();
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
-    if (!data)
-        return FALSE;
-    Attach(*data);
-    return TRUE;
+    m_bClipboard = TRUE;
+    m_pData = nullptr;
+    return Source() != nullptr;
 }
 
 void COleDataObject::Attach(const QMimeData& data)
 {
-    m_data.clear();
-    for (const QString& type : data.formats())
-        m_data.insert(type, data.data(type));
+    m_bClipboard = FALSE;
+    m_pData = &data;
+}
+
+const QMimeData* COleDataObject::Source() const
+{
+    if (!m_bClipboard)
+        return m_pData;
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard ? clipboard->mimeData() : nullptr;
 }
 
 BOOL COleDataObject::IsDataAvailable(CLIPFORMAT format) const
 {
     const QString type = GetClipboardFormatMimeType(format);
-    return !type.isEmpty() && m_data.contains(type);
+    const QMimeData* source = Source();
+    return !type.isEmpty() && source && source->hasFormat(type);
 }
 
 std::unique_ptr<CFile> COleDataObject::GetFileData(CLIPFORMAT format) const
 {
     if (!IsDataAvailable(format))
         return nullptr;
-    const QByteArray& bytes = m_data[GetClipboardFormatMimeType(format)];
+    const QByteArray bytes = Source()->data(GetClipboardFormatMimeType(format));
     auto file = std::make_unique<CMemFile>();
     file->Write(bytes.constData(), UINT(bytes.size()));
     file->SeekToBegin();

@@ -31,16 +31,21 @@ public:
     COleDataObject(const COleDataObject&) = delete;
     COleDataObject& operator=(const COleDataObject&) = delete;
 
-    // Takes a snapshot of what the clipboard offers now; FALSE when there is no clipboard.
+    // Reads from the clipboard from now on (what it holds at each request); FALSE when there is
+    // no clipboard or it holds nothing.
     BOOL AttachClipboard();
-    // Takes a snapshot of dropped or otherwise handed data.
+    // Reads from dropped or otherwise handed data, which must outlive the requests.
     void Attach(const QMimeData& data);
+    // Whether the format is offered; nothing is transferred for the question.
     BOOL IsDataAvailable(CLIPFORMAT format) const;
     // The format's data as a memory file positioned at its start, or null.
     std::unique_ptr<CFile> GetFileData(CLIPFORMAT format) const;
 
 private:
-    QMap<QString, QByteArray> m_data;
+    const QMimeData* Source() const;
+
+    BOOL m_bClipboard = FALSE;
+    const QMimeData* m_pData = nullptr;
 };
 
 class COleDataSource

@@ -180,7 +180,8 @@ TEST_F(PasteAndGroup, AFailurePartWayLeavesTheDocumentAsItWas)
         const CSaveList* step = m_doc.GetCurrentUndoStep();
         EXPECT_TRUE(!step || step->IsEmpty());
     }
-    EXPECT_EQ(m_messages.Texts(), std::vector<std::string>(2, "図形ｵﾌﾞｼﾞｪｸﾄ数が最大値に達したため、これ以上作成できません。"));
+    EXPECT_EQ(m_messages.Texts(),
+              std::vector<std::string>(2, "図形ｵﾌﾞｼﾞｪｸﾄ数が最大値に達したため、これ以上作成できません。"));
 }
 
 TEST_F(PasteAndGroup, KeepsThePasteInsideTheDocument)
@@ -232,9 +233,11 @@ TEST_F(PasteAndGroup, ReadOnlyDocumentsAndEmptyClipboardsPasteNothing)
 
 TEST_F(PasteAndGroup, RefusesToGroupModelAndHeaderObjectsWhicheverComesFirst)
 {
-    const std::string modelText = "選択されている図形ｵﾌﾞｼﾞｪｸﾄにｸﾞﾙｰﾌﾟできないｵﾌﾞｼﾞｪｸﾄが含まれているのでｸﾞﾙｰﾌﾟ化できません。"
-                                  "\n概念ﾌｧｲﾙｵﾌﾞｼﾞｪｸﾄ、矢線ｵﾌﾞｼﾞｪｸﾄはｸﾞﾙｰﾌﾟ化できないｵﾌﾞｼﾞｪｸﾄです。";
-    const std::string headerText = "選択されている図形ｵﾌﾞｼﾞｪｸﾄにﾍｯﾀﾞｰ情報表示用ｵﾌﾞｼﾞｪｸﾄが含まれているのでｸﾞﾙｰﾌﾟ化できません。";
+    const std::string modelText =
+        "選択されている図形ｵﾌﾞｼﾞｪｸﾄにｸﾞﾙｰﾌﾟできないｵﾌﾞｼﾞｪｸﾄが含まれているのでｸﾞﾙｰﾌﾟ化できません。"
+        "\n概念ﾌｧｲﾙｵﾌﾞｼﾞｪｸﾄ、矢線ｵﾌﾞｼﾞｪｸﾄはｸﾞﾙｰﾌﾟ化できないｵﾌﾞｼﾞｪｸﾄです。";
+    const std::string headerText =
+        "選択されている図形ｵﾌﾞｼﾞｪｸﾄにﾍｯﾀﾞｰ情報表示用ｵﾌﾞｼﾞｪｸﾄが含まれているのでｸﾞﾙｰﾌﾟ化できません。";
     CRectObj plain(1, CRect(0, 0, 10, -10));
     CBaseObj file(OBJKIND_FILECOMP, 2, CRect(0, 0, 10, -10));
     ArrowLikeLine arrow(3);

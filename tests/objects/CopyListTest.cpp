@@ -22,12 +22,17 @@
 
 namespace {
 
-void DataObjectOf(COleDataObject& data, const QByteArray& bytes)
+// Data handed over under the drawing-object format.
+struct HandedData
 {
+    explicit HandedData(const QByteArray& bytes)
+    {
+        mime.setData(GetClipboardFormatMimeType(GetDrawObjectClipFormat()), bytes);
+        data.Attach(mime);
+    }
     QMimeData mime;
-    mime.setData(GetClipboardFormatMimeType(GetDrawObjectClipFormat()), bytes);
-    data.Attach(mime);
-}
+    COleDataObject data;
+};
 
 struct OwnedList
 {
@@ -117,13 +122,12 @@ TEST_F(CopyList, ReadsTheClipboardFormatInTheCurrentLayoutWhateverDocumentWasRea
     copied.list.AddTail(new CRectObj(4, CRect(0, 0, 10, -10)));
     copied.list.AddTail(static_cast<CObject*>(new CPolyObj(5, CPoint(0, 0), CPoint(50, -50))));
     copied.list.AddTail(new CGroupObj(6, copied.list));
-    COleDataObject data;
-    DataObjectOf(data, StoreDrawObjects(copied.list));
+    const HandedData handed(StoreDrawObjects(copied.list));
 
     // An older document read last must not make the line records read another layout.
     m_app.SetLoadedDocVersion(3);
     CCopyList buffer;
-    EXPECT_EQ(buffer.LoadFromDataObject(data, nullptr), 3);
+    EXPECT_EQ(buffer.LoadFromDataObject(handed.data, nullptr), 3);
     EXPECT_EQ(m_app.GetLoadedDocVersion(), 3);
     CCopyHold* hold = nullptr;
     ASSERT_TRUE(buffer.LookupById(5, hold));
@@ -141,12 +145,11 @@ TEST_F(CopyList, ForeignOrDamagedDataLeavesTheBufferAsItWas)
 
     COleDataObject empty;
     EXPECT_EQ(buffer.LoadFromDataObject(empty, nullptr), -1);
-    COleDataObject damaged;
     QByteArray bytes = StoreDrawObjects(copied.list);
     bytes.chop(6);
-    DataObjectOf(damaged, bytes);
+    const HandedData damaged(bytes);
     m_app.SetLoadedDocVersion(3);
-    EXPECT_THROW(buffer.LoadFromDataObject(damaged, nullptr), CArchiveException);
+    EXPECT_THROW(buffer.LoadFromDataObject(damaged.data, nullptr), CArchiveException);
     EXPECT_EQ(m_app.GetLoadedDocVersion(), 3);
     EXPECT_EQ(buffer.GetCount(), 1);
 }

@@ -208,7 +208,8 @@ TEST_F(GroupObj, NumbersMembersDepthFirstAndCountsTheIds)
 
     EXPECT_EQ(group->GetMemberIdCount(), 5u);
     EXPECT_EQ(group->AssignMemberIds(100), 105);
-    const CGroupObj* nested = DYNAMIC_DOWNCAST(CGroupObj, group->GetMemberList().GetAt(group->GetMemberList().FindIndex(1)));
+    const CGroupObj* nested =
+        DYNAMIC_DOWNCAST(CGroupObj, group->GetMemberList().GetAt(group->GetMemberList().FindIndex(1)));
     const std::vector<WORD> ids = {BoxMember(*group, 0)->GetObjectId(), nested->GetObjectId(),
                                    BoxMember(*nested, 0)->GetObjectId(), LineMember(*nested, 1)->GetObjectId(),
                                    LineMember(*group, 2)->GetObjectId()};
