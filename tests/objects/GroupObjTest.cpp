@@ -25,6 +25,25 @@ public:
 };
 IMPLEMENT_DYNAMIC(UncopyableBox, CBaseObj)
 
+// A box that notes where its spreadsheet row goes.
+class ExportingBox : public CBaseObj
+{
+    DECLARE_DYNAMIC(ExportingBox)
+public:
+    ExportingBox(WORD id, std::vector<WORD>& rows) : CBaseObj(OBJKIND_RECT, id, CRect(0, 0, 10, -10)), m_rows(rows) {}
+    BOOL IsExportKind(DWORD) const override { return TRUE; }
+    BOOL HasText() const override { return TRUE; }
+    BOOL ExportExcelRow(CExcelDispatch*, long&, long&, DWORD, CObject*) override
+    {
+        m_rows.push_back(GetObjectId());
+        return TRUE;
+    }
+
+private:
+    std::vector<WORD>& m_rows;
+};
+IMPLEMENT_DYNAMIC(ExportingBox, CBaseObj)
+
 namespace {
 
 CPolyObj* MakeLine(WORD id, CPoint from, CPoint to)
@@ -249,4 +268,19 @@ TEST_F(GroupObj, StoresAndLoadsItsMembersInItsRecord)
     EXPECT_EQ(copy->GetMemberList().GetCount(), 3);
     EXPECT_EQ(copy->GetRect(), group->GetRect());
     EXPECT_EQ(store(copy), bytes);
+}
+
+TEST_F(GroupObj, ExportsThePlainMembersBeforeTheNestedGroups)
+{
+    std::vector<WORD> rows;
+    auto* nested = new CGroupObj;
+    const_cast<CObList&>(nested->GetMemberList()).AddTail(new ExportingBox(3, rows));
+    CGroupObj outer;
+    auto& members = const_cast<CObList&>(outer.GetMemberList());
+    members.AddTail(new ExportingBox(1, rows));
+    members.AddTail(nested);
+    members.AddTail(new ExportingBox(2, rows));
+    long column = 0, row = 0;
+    EXPECT_TRUE(outer.ExportExcelRow(nullptr, column, row, 0, nullptr));
+    EXPECT_EQ(rows, (std::vector<WORD>{1, 2, 3}));
 }
