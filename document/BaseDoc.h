@@ -28,6 +28,9 @@
 #include <unordered_map>
 
 class CFloatEdit;
+class CCopyHold;
+class CCopyList;
+class CGroupObj;
 class CBaseObj;
 class CPolyObj;
 class CView;
@@ -145,6 +148,23 @@ public:
     BOOL MoveObjectBackward(CObject* object);
     BOOL MoveObjectToFront(CObject* object);
     BOOL MoveObjectToBack(CObject* object);
+    // --- Pasting, grouping (BaseDocPaste.cpp, BaseDocGroup.cpp) -------------------------------
+    // Pastes the clipboard's drawing objects with their top-left corner at the point, each under a
+    // new id, selected in every view in the order they were placed. All or nothing: when an object
+    // cannot be placed, what was pasted goes again and the document is as it was. FALSE then, and
+    // for a read-only document, an empty buffer or a declined size question.
+    BOOL PasteObjects(int x, int y);
+    // Places a copy of the hold's object under a new id, moved by the offset, and selects it; a
+    // group's members are numbered right after it. FALSE (created null) when it cannot.
+    BOOL AddCopyWithNewId(CObject* source, CObject** created, CCopyHold* hold, const CSize* offset);
+    // Whether the objects may be grouped; tells the user why not.
+    BOOL CanGroupObjects(const CObList* objects);
+    // Adds a group of copies of the objects under a new id; the objects stay (the caller removes
+    // them in the same undo step). Null when nothing was added.
+    CGroupObj* GroupObjects(const CObList* objects);
+    // Adds copies of the group's members with their own ids and appends them to the list; the
+    // group stays. FALSE when it is no group or a member could not be added.
+    BOOL UngroupObject(CObject* group, CObList* members);
 
     // --- Document state --------------------------------------------------------------------
     // With TRUE also stamps the updated date; a read-only document ignores SetModified(TRUE).
@@ -411,6 +431,15 @@ private:
     // Where a deleted object goes back: after its predecessor, else before the first object with a
     // greater id, else at the tail.
     POSITION InsertRestoredObject(WORD predecessorId, CObject* object);
+    // The paste's passes (BaseDocPaste.cpp): places every hold not yet placed, a line's end objects
+    // before the line; FALSE when an object could not be placed.
+    BOOL PlaceCopyBuffer(CCopyList& buffer, const CSize& offset);
+    // The new id of a line's end object, placing it first when the buffer holds it and it is not
+    // placed yet; 0 for an end that stays free. Sets skip when the end cannot be placed here.
+    BOOL PlaceLineEnd(CCopyList& buffer, WORD oldId, const CSize& offset, WORD& newId, BOOL& skip);
+    // A pasted group takes a second new id and numbers its members from it.
+    BOOL NumberPastedGroup(CGroupObj& group);
+    void RemapPastedLinks(CCopyList& buffer);
     // Clears references to a removed object that is not a modelling object.
     void CleanUpRemovedDrawObject(WORD removedId);
     // Records the object as changed unless the current step holds it already.

@@ -11,7 +11,6 @@
 #include "platform/afx/Archive.h"
 #include "platform/afx/MessageSink.h"
 
-#include <memory>
 
 namespace base_doc_serialize {
 
@@ -230,13 +229,7 @@ void CBaseDoc::SerializeObjectList(CArchive& ar)
         m_objects.Serialize(ar);
         return;
     }
-    // Only drawing objects enter the list, each created by its own read: the list owns them, so a
-    // reference back to an object read before (which has its owner) is refused.
-    for (DWORD_PTR count = ar.ReadCount(); count > 0; --count) {
-        std::unique_ptr<CObject> object = ar.ReadNewObject(RUNTIME_CLASS(CObject), &DrawObjects::IsDrawObjectClass);
-        m_objects.AddTail(object.get());
-        object.release();
-    }
+    DrawObjects::ReadObjectList(ar, m_objects);
 }
 
 BOOL CBaseDoc::ConvertOldFileObjects()

@@ -10,6 +10,7 @@
 #include "objects/ElliObj.h"
 #include "objects/FarcObj.h"
 #include "objects/OleDrawObj.h"
+#include "objects/GroupObj.h"
 #include "objects/PointObj.h"
 #include "objects/PolyLine.h"
 #include "objects/PolyObj.h"
@@ -29,6 +30,7 @@ void RegisterDocumentClasses()
     AfxRegisterClass(RUNTIME_CLASS(CPolygonObj));
     AfxRegisterClass(RUNTIME_CLASS(CStrgObj));
     AfxRegisterClass(RUNTIME_CLASS(COleDrawObj));
+    AfxRegisterClass(RUNTIME_CLASS(CGroupObj));
     AfxRegisterClass(RUNTIME_CLASS(CPointObj));
     AfxRegisterClass(RUNTIME_CLASS(CPolyLine));
     AfxRegisterClass(RUNTIME_CLASS(CPolyObj));

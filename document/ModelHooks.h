@@ -8,6 +8,7 @@
 #include "platform/afx/String.h"
 
 class CBaseDoc;
+class CCopyList;
 
 class DocumentModelHooks
 {
@@ -37,6 +38,10 @@ public:
     {
         return FALSE;
     }
+    // After a paste placed the copy buffer's objects: points the references between modelling
+    // objects (data items, derivation sources, clones, implementation groups, discriminators) at
+    // the pasted copies, keeps those whose targets this document holds and clears the rest.
+    virtual void RemapPastedReferences(CBaseDoc* /*document*/, CCopyList* /*buffer*/) {}
 };
 
 // The registered model, or null; registering returns the one it replaces.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/afx/Object.h"
+#include "platform/afx/Point.h"
 
 class ViewServices
 {
@@ -24,4 +25,6 @@ public:
     // Ends an open in-place text edit and repaints.
     virtual void EndInPlaceEditAndRefresh() = 0;
     virtual void UpdateScrollSizes() = 0;
+    // Moves the point onto the grid when the view adjusts to it; TRUE when it moved.
+    virtual BOOL SnapToGrid(POINT& point) const = 0;
 };

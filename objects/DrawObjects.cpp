@@ -7,10 +7,16 @@
 #include "objects/ElliObj.h"
 #include "objects/FarcObj.h"
 #include "objects/OleDrawObj.h"
+#include "objects/GroupObj.h"
 #include "objects/PolyObj.h"
 #include "objects/PolygonObj.h"
 #include "objects/RectObj.h"
 #include "objects/StrgObj.h"
+#include "platform/afx/Archive.h"
+#include "platform/afx/Exception.h"
+#include "platform/afx/List.h"
+
+#include <memory>
 
 namespace DrawObjects {
 
@@ -73,11 +79,19 @@ void Destroy(CObject* object)
 
 CObject* Clone(const CObject* object)
 {
-    // The copy by class of every drawing class comes with the copy buffer; until then the classes
-    // that exist are copied here, each by its exact class so that no subclass is cut down.
+    // Each class is copied by its exact class, so that no subclass is cut down.
     if (!object)
         return nullptr;
     const CRuntimeClass* runtimeClass = object->GetRuntimeClass();
+    if (runtimeClass == RUNTIME_CLASS(CGroupObj)) {
+        try {
+            return new CGroupObj(*static_cast<const CGroupObj*>(object));
+        } catch (const CNotSupportedException&) {
+            return nullptr; // a member that cannot be copied
+        } catch (const CUserException&) {
+            return nullptr; // the user has been told
+        }
+    }
     if (runtimeClass == RUNTIME_CLASS(CRectObj))
         return new CRectObj(*static_cast<const CRectObj*>(object));
     if (runtimeClass == RUNTIME_CLASS(CElliObj))
@@ -101,6 +115,25 @@ CObject* Clone(const CObject* object)
     if (runtimeClass == RUNTIME_CLASS(CPolyObj))
         return new CPolyObj(*static_cast<const CPolyObj*>(object));
     return nullptr;
+}
+
+void SetCanDelete(CObject* object, BOOL canDelete)
+{
+    if (CBaseObj* box = AsBoxObject(object))
+        box->SetCanDelete(canDelete);
+    else if (CPolyObj* line = AsLineObject(object))
+        line->SetCanDelete(canDelete);
+}
+
+void ReadObjectList(CArchive& ar, CObList& list)
+{
+    // The list owns its objects, so a reference back to an object read before (which has its
+    // owner) is refused.
+    for (DWORD_PTR count = ar.ReadCount(); count > 0; --count) {
+        std::unique_ptr<CObject> object = ar.ReadNewObject(RUNTIME_CLASS(CObject), &IsDrawObjectClass);
+        list.AddTail(object.get());
+        object.release();
+    }
 }
 
 // --- The view's operations ----------------------------------------------------------------------
@@ -220,3 +253,18 @@ WORD GetKind(const CObject* object)
 }
 
 } // namespace DrawObjects
+
+BOOL CloneDrawObject(const CObject* source, CObject*& copy)
+{
+    if (!source) {
+        copy = nullptr;
+        return FALSE;
+    }
+    if (!DrawObjects::IsDrawObject(source))
+        return FALSE;
+    copy = DrawObjects::Clone(source);
+    if (!copy)
+        return FALSE;
+    DrawObjects::SetCanDelete(copy, TRUE);
+    return TRUE;
+}

@@ -11,7 +11,9 @@
 
 class CBaseObj;
 class CBaseDoc;
+class CArchive;
 class CDC;
+class CObList;
 class CPolyObj;
 
 namespace DrawObjects {
@@ -33,9 +35,16 @@ BOOL GetCanDelete(const CObject* object);
 // Destroys an object the caller owns: a box or line object through its own DestroyObject (a group
 // takes its members with it), anything else by plain deletion. Null is ignored.
 void Destroy(CObject* object);
-// A deep copy of a box or line object with every field, the object id included; null when the
-// class cannot be copied.
+// A deep copy of a box or line object with every field, the object id and the CanDelete flag
+// included; null when the class cannot be copied (or a group holds a member that cannot). Undo
+// records keep these exact copies; everything else copies through CloneDrawObject.
 CObject* Clone(const CObject* object);
+// Sets the CanDelete flag of a box or line object (a group passes it on to its members).
+void SetCanDelete(CObject* object, BOOL canDelete);
+// Reads an object list that owns its objects (a count, then each object by class and schema):
+// only drawing objects are admitted, each created by its own read. On an exception the objects
+// read so far stay in the list for the caller to destroy.
+void ReadObjectList(CArchive& ar, CObList& list);
 
 
 // The view's operations on a box or a line object, each forwarded to the object's own; for any
@@ -56,3 +65,9 @@ BOOL GetTypeName(const CObject* object, CString& name);
 WORD GetKind(const CObject* object);
 
 } // namespace DrawObjects
+
+// The one copy of a drawing object that enters a document: every field of the source, its object
+// id included, and always deletable. FALSE (copy null) for null, for a class that cannot be copied
+// and for a group with such a member; FALSE with the copy untouched for an object that is no
+// drawing object. Running out of memory throws.
+BOOL CloneDrawObject(const CObject* source, CObject*& copy);

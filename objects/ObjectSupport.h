@@ -65,3 +65,18 @@ inline std::array<RectHandle, 8> GetRectHandles(const RECT& r)
         {{r.left, midY}, 0x82},
     }};
 }
+
+// Bounds of several rectangles with y up: the first rectangle starts them, each further one widens
+// them (left and bottom the smallest, right and top the largest).
+inline void WidenBounds(CRect& bounds, const CRect& rect, BOOL& first)
+{
+    if (first) {
+        bounds = rect;
+        first = FALSE;
+        return;
+    }
+    bounds.left = std::min(bounds.left, rect.left);
+    bounds.top = std::max(bounds.top, rect.top);
+    bounds.right = std::max(bounds.right, rect.right);
+    bounds.bottom = std::min(bounds.bottom, rect.bottom);
+}

@@ -80,6 +80,8 @@ CMainFrame::~CMainFrame()
         SetFrameServices(nullptr);
     if (GetFindTextServices() == this)
         SetFindTextServices(nullptr);
+    if (GetCopyBufferServices() == this)
+        SetCopyBufferServices(nullptr);
 }
 
 const MessageMap* CMainFrame::GetMessageMap() const
@@ -158,7 +160,25 @@ int CMainFrame::OnCreate(CCreateContext* context)
         return -1;
     SetFrameServices(this);
     SetFindTextServices(this);
+    SetCopyBufferServices(this);
+    DragAcceptFiles(TRUE);
     return 0;
+}
+
+CCopyList* CMainFrame::LoadCopyBuffer(const COleDataObject& data, CBaseDoc* target)
+{
+    if (m_copyBuffer.LoadFromDataObject(data, target) < 0)
+        m_copyBuffer.DeleteAllHolds();
+    return &m_copyBuffer;
+}
+
+void CMainFrame::OnDropFiles(const std::vector<CString>& paths)
+{
+    CWinApp* app = AfxGetApp();
+    for (const CString& path : paths) {
+        if (app && path.GetLength() > 4 && path.Right(4).CompareNoCase(".zvr") == 0)
+            app->OpenDocumentFile(path);
+    }
 }
 
 BOOL CMainFrame::InitPrototypes()

@@ -9,7 +9,9 @@
 #pragma once
 
 #include "foundation/CommandIds.h"
+#include "document/CopyBufferServices.h"
 #include "model/BoxStyleList.h"
+#include "objects/CopyList.h"
 #include "objects/DrawObjManager.h"
 #include "objects/FloatEdit.h"
 #include "objects/ObjectServices.h"
@@ -21,12 +23,17 @@
 #include <QObject>
 
 #include <memory>
+#include <vector>
 
 class CBaseView;
 class CFindDlg;
 class CReplaceDlg;
 
-class CMainFrame : public CMDIFrameWnd, public ObjectServices, public FrameServices, public FindTextServices
+class CMainFrame : public CMDIFrameWnd,
+                   public ObjectServices,
+                   public FrameServices,
+                   public FindTextServices,
+                   public CopyBufferServices
 {
     DECLARE_DYNCREATE(CMainFrame)
 public:
@@ -45,6 +52,10 @@ public:
     CObject* FindPrototypeByKind(WORD kind, DWORD subKey) override;
     BOOL SetDefaultAttributesFrom(const CObject* object) override;
     CDrawObjManager* GetDrawObjManager() { return &m_drawObjManager; }
+
+    // --- Copy buffer -------------------------------------------------------------------------
+    CCopyList* LoadCopyBuffer(const COleDataObject& data, CBaseDoc* target) override;
+    CCopyList* GetCopyBuffer() { return &m_copyBuffer; }
 
     // --- File-type marks ---------------------------------------------------------------------
     CBoxStyleList* GetBoxStyleList() { return &m_boxStyleList; }
@@ -108,6 +119,8 @@ protected:
     int OnCreate(CCreateContext* context) override;
     void OnClose() override;
     const MessageMap* GetMessageMap() const override;
+    // Opens each dropped drawing file (.zvr); other files are passed over.
+    void OnDropFiles(const std::vector<CString>& paths) override;
 
     void OnToolCommand(UINT id);
     void OnUpdateToolCommand(CCmdUI* cmdUI);
@@ -149,8 +162,8 @@ private:
 
     UINT m_nCurrentTool = kPointerTool;
     WORD m_wArrowKind = 1;
-    // The copy buffer joins here when its class exists.
     CDrawObjManager m_drawObjManager;
+    CCopyList m_copyBuffer;
     int m_nZoomStep = 25;
     // The print-header fonts, read once.
     HeaderFontSet m_headerFonts;

@@ -94,7 +94,7 @@ public:
     void GetDocumentBottomRight(CPoint& point) const;
     void GetDocumentBottomRightAtZoom(CPoint& point) const;
     BOOL ClampToDocument(POINT& point) const;
-    BOOL SnapToGrid(POINT& point) const;
+    BOOL SnapToGrid(POINT& point) const override;
     void GetClientRectLogical(CRect& rect) const;
     void GetVisibleDocRect(CRect& rect) const;
     void ClientToDoc(CRect& rect) const;
@@ -359,7 +359,22 @@ public:
     void OnEditCut();
     void OnEditPaste();
     void OnUpdateEditCopy(CCmdUI* cmdUI);
-    void OnUpdateEditCutOrPaste(CCmdUI* cmdUI);
+    void OnUpdateEditCut(CCmdUI* cmdUI);
+    void OnUpdateEditPaste(CCmdUI* cmdUI);
+    // Puts the selected drawing objects on the clipboard in selection order.
+    void CopySelectionToClipboard();
+
+    // --- Grouping (BaseViewGroup.cpp) -------------------------------------------------------------
+    // Replaces the selected objects by one group of them in one undo step; refused selections are
+    // explained by the document.
+    void OnGroup();
+    void OnUpdateGroup(CCmdUI* cmdUI);
+    // Replaces each selected group by its members in one undo step; the members become the
+    // selection.
+    void OnUngroup();
+    void OnUpdateUngroup(CCmdUI* cmdUI);
+    void GroupSelection();
+    void UngroupSelection();
 
     // --- Find and replace ------------------------------------------------------------------------
     // The commands: the find dialog; the replace dialog, opening the undo step that the single

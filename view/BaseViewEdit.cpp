@@ -1,10 +1,15 @@
-// Undo and redo of the document's editing steps, and the clipboard commands. While an in-place
-// text editor is open these commands belong to the editor.
+// Undo and redo of the document's editing steps, and the clipboard commands: drawing objects
+// travel as one archive of the selection under the drawing-object format. While an in-place text
+// editor is open these commands belong to the editor.
 #include "view/BaseView.h"
 
 #include "document/BaseDoc.h"
+#include "document/UndoStep.h"
+#include "objects/CopyList.h"
 #include "objects/FloatEdit.h"
 #include "platform/ui/CmdUI.h"
+#include "platform/ui/OleDataObject.h"
+#include "platform/ui/VirtualKeys.h"
 
 void CBaseView::OnEditUndo()
 {
@@ -41,32 +46,66 @@ void CBaseView::OnUpdateEditRedo(CCmdUI* cmdUI)
     cmdUI->Enable(!doc->IsReadOnly() && (IsLabelEditing() ? m_pLabelEdit->CanUndo() : doc->CanRedo()));
 }
 
-// Copying drawing objects to the clipboard comes with the clipboard format; until then the three
-// commands serve the editor only.
 void CBaseView::OnEditCopy()
 {
     if (IsLabelEditing())
         m_pLabelEdit->Copy();
+    else if (HasSelection())
+        CopySelectionToClipboard();
 }
 
 void CBaseView::OnEditCut()
 {
-    if (!GetDocument()->IsReadOnly() && IsLabelEditing())
+    if (GetDocument()->IsReadOnly())
+        return;
+    if (IsLabelEditing()) {
         m_pLabelEdit->Cut();
+    } else if (HasSelection()) {
+        CopySelectionToClipboard();
+        // The deletion runs as the Delete key's, which keeps what may not be deleted.
+        OnKeyDown(VK_DELETE, 1, 0);
+    }
 }
 
 void CBaseView::OnEditPaste()
 {
-    if (!GetDocument()->IsReadOnly() && IsLabelEditing())
+    CBaseDoc* doc = GetDocument();
+    if (doc->IsReadOnly())
+        return;
+    if (IsLabelEditing()) {
         m_pLabelEdit->Paste();
+        return;
+    }
+    CUndoStep step(doc);
+    if (!step.IsOpen())
+        return;
+    // The insertion point is the last creation-tool press, kept on the grid and in the document.
+    SnapAndClampPoint(m_ptAnchor, m_ptAnchor100);
+    doc->PasteObjects(m_ptAnchor100.x, m_ptAnchor100.y);
+}
+
+void CBaseView::CopySelectionToClipboard()
+{
+    // The selection order becomes the order of the paste.
+    PutDrawObjectsOnClipboard(m_selection);
 }
 
 void CBaseView::OnUpdateEditCopy(CCmdUI* cmdUI)
 {
-    cmdUI->Enable(IsLabelEditing());
+    cmdUI->Enable(IsLabelEditing() || HasSelection());
 }
 
-void CBaseView::OnUpdateEditCutOrPaste(CCmdUI* cmdUI)
+void CBaseView::OnUpdateEditCut(CCmdUI* cmdUI)
 {
-    cmdUI->Enable(!GetDocument()->IsReadOnly() && IsLabelEditing());
+    cmdUI->Enable(!GetDocument()->IsReadOnly() && (IsLabelEditing() || HasSelection()));
+}
+
+void CBaseView::OnUpdateEditPaste(CCmdUI* cmdUI)
+{
+    if (GetDocument()->IsReadOnly()) {
+        cmdUI->Enable(FALSE);
+        return;
+    }
+    COleDataObject data;
+    cmdUI->Enable(IsLabelEditing() || (data.AttachClipboard() && data.IsDataAvailable(GetDrawObjectClipFormat())));
 }

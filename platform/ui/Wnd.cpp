@@ -20,10 +20,26 @@
 #include <QScreen>
 #include <QTimerEvent>
 #include <QWidget>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 
 namespace WndImpl {
+
+// The local files a drag carries; none for anything else.
+std::vector<CString> LocalFilesOf(const QMimeData* data)
+{
+    std::vector<CString> paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            paths.push_back(FromQString(url.toLocalFile()));
+    }
+    return paths;
+}
 
 constexpr const char* kWndProperty = "zivraCWnd";
 constexpr const char* kCtrlIdProperty = "zivraCtrlId";
@@ -597,10 +613,31 @@ void CWnd::RouteInputEvents(BOOL input, BOOL paint)
     m_routePaint = paint;
 }
 
+void CWnd::DragAcceptFiles(BOOL accept)
+{
+    m_acceptFiles = accept;
+    if (m_hWnd)
+        m_hWnd->setAcceptDrops(accept);
+}
+
+void CWnd::OnDropFiles(const std::vector<CString>&) {}
+
 BOOL CWnd::FilterWidgetEvent(QEvent* event)
 {
     using namespace WndImpl;
     switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const std::vector<CString> paths = LocalFilesOf(drop->mimeData());
+        if (!m_acceptFiles || paths.empty())
+            return FALSE;
+        drop->acceptProposedAction();
+        if (event->type() == QEvent::Drop)
+            OnDropFiles(paths);
+        return TRUE;
+    }
     case QEvent::Close:
         // A frame's close button asks the frame (WM_CLOSE), which may ask to save and closes the
         // document with its last frame; an MDI child's would otherwise only hide it.

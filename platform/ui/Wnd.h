@@ -17,6 +17,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 class QWidget;
 class QEvent;
@@ -109,6 +110,10 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
+    // Lets files of the desktop be dropped on the window (or on a child that takes no drops of
+    // its own); each drop reaches OnDropFiles.
+    void DragAcceptFiles(BOOL accept = TRUE);
+
     BOOL GetWindowPlacement(WINDOWPLACEMENT* placement) const;
     BOOL SetWindowPlacement(const WINDOWPLACEMENT* placement);
 
@@ -139,6 +144,8 @@ protected:
     virtual void OnSize(UINT type, int cx, int cy);
     virtual void OnSetFocus(CWnd* oldWnd);
     virtual void OnKillFocus(CWnd* newWnd);
+    // The local files of a drop, in the order the desktop gave them.
+    virtual void OnDropFiles(const std::vector<CString>& paths);
 
     // Which events reach the handlers above: input (mouse, keys, size, focus) and painting.
     void RouteInputEvents(BOOL input, BOOL paint);
@@ -156,6 +163,7 @@ private:
     BOOL m_bDestroying = FALSE;
     BOOL m_routeInput = FALSE;
     BOOL m_routePaint = FALSE;
+    BOOL m_acceptFiles = FALSE;
     std::unique_ptr<CWndBridge> m_bridge;
     std::map<UINT_PTR, int> m_timers; // window timer id -> Qt timer id
     mutable std::map<int, std::unique_ptr<CWnd>> m_tempChildren;

@@ -8,6 +8,7 @@
 #include "document/ZivraDoc.h"
 #include "foundation/AppServices.h"
 #include "foundation/RegManList.h"
+#include "objects/DrawObjects.h"
 #include "objects/PolyObj.h"
 #include "objects/RectObj.h"
 #include "platform/ui/View.h"
@@ -28,12 +29,13 @@ public:
 
     CRegManList* GetRegManList() override { return m_store.get(); }
     CColorItemList* GetColorItemList() override { return nullptr; }
-    WORD GetLoadedDocVersion() const override { return 0; }
-    void SetLoadedDocVersion(WORD) override {}
+    WORD GetLoadedDocVersion() const override { return m_loadedDocVersion; }
+    void SetLoadedDocVersion(WORD version) override { m_loadedDocVersion = version; }
     const OSVERSIONINFO& GetOsVersionInfo() const override { return m_os; }
 
 private:
     std::unique_ptr<CRegManList> m_store;
+    WORD m_loadedDocVersion = 0;
     AppServices* m_previous;
     OSVERSIONINFO m_os{};
 };
@@ -51,6 +53,7 @@ public:
     BOOL IsObjectIdSelected(WORD) const override { return FALSE; }
     void EndInPlaceEditAndRefresh() override {}
     void UpdateScrollSizes() override {}
+    BOOL SnapToGrid(POINT&) const override { return FALSE; }
 
     std::vector<CObject*> m_selection;
     CObject* m_current = nullptr;
@@ -88,7 +91,7 @@ inline std::vector<WORD> DrawingOrder(const CBaseDoc& doc)
     std::vector<WORD> ids;
     const CObList* list = doc.GetObjectList();
     for (POSITION pos = list->GetHeadPosition(); pos;)
-        ids.push_back(static_cast<const CBaseObj*>(list->GetNext(pos))->GetObjectId());
+        ids.push_back(DrawObjects::GetObjectId(list->GetNext(pos)));
     return ids;
 }
 

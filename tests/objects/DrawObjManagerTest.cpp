@@ -4,6 +4,7 @@
 #include "objects/CnctObj.h"
 #include "objects/DiamondObj.h"
 #include "objects/DrawObjManager.h"
+#include "objects/GroupObj.h"
 #include "objects/ElliObj.h"
 #include "objects/FarcObj.h"
 #include "objects/PolygonObj.h"
@@ -199,7 +200,7 @@ TEST_F(DrawObjManagerTest, AnObjectWithoutPrototypeChangesNothingAndAsksNothing)
     CDrawObjManager manager;
     ASSERT_TRUE(manager.InitDrawObjs());
     MessageScript script;
-    const CBaseObj group(OBJKIND_GROUP, 3, CRect(0, 0, 10, -10));
+    const CGroupObj group;
     EXPECT_FALSE(manager.SetDefaultAttributesFrom(&group));
     EXPECT_FALSE(manager.SetDefaultAttributesFrom(nullptr));
     EXPECT_TRUE(script.Messages().empty());

@@ -1,0 +1,10 @@
+#include "objects/CopyHold.h"
+
+#include "objects/DrawObjects.h"
+
+IMPLEMENT_DYNCREATE(CCopyHold, CObject)
+
+CCopyHold::~CCopyHold()
+{
+    DrawObjects::Destroy(m_pObject);
+}
