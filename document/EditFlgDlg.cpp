@@ -17,9 +17,9 @@
 namespace EditFlgDlgImpl {
 
 constexpr const char8_t* kFlagTexts[CEditFlgDlg::kFlagCount] = {
-    u8"ﾌｧｲﾙ名文字列に含まれる改行を自動的に取除く",     u8"ｷｰﾃﾞｰﾀ項目文字列に含まれる改行を自動的に取除く",
+    u8"ﾌｧｲﾙ名文字列に含まれる改行を自動的に取除く",   u8"ｷｰﾃﾞｰﾀ項目文字列に含まれる改行を自動的に取除く",
     u8"ﾃﾞｰﾀ項目文字列に含まれる改行を自動的に取除く", u8"事例文字列に含まれる改行を自動的に取除く",
-    u8"課題名文字列に含まれる改行を自動的に取除く",     u8"課題内容に含まれる改行を自動的に取除く",
+    u8"課題名文字列に含まれる改行を自動的に取除く",   u8"課題内容に含まれる改行を自動的に取除く",
 };
 // The conceptual-file boxes; the rest belong to the hidden task group.
 constexpr int kFileFlagCount = 4;

@@ -100,8 +100,17 @@ LONG CFontDialog::PointsToHeight(double points)
 CString CFontDialog::FormatPoints(LONG height)
 {
     using namespace FontDialogImpl;
-    const double points = std::abs(double(height == 0 ? kDefaultHeight : height)) * kPointsPerInch / kPixelsPerInch;
-    QString text = QString::number(points, 'f', 1);
+    const LONG pixels = std::abs(height == 0 ? kDefaultHeight : height);
+    const double points = double(pixels) * kPointsPerInch / kPixelsPerInch;
+    // The plainest size that gives the height again: whole points, else half points, else tenths
+    // (13 pixels show as 10 points, 10 pixels as 7.5).
+    double shown = points;
+    for (const double step : {0.5, 1.0}) {
+        const double rounded = std::round(points / step) * step;
+        if (PointsToHeight(rounded) == -pixels)
+            shown = rounded;
+    }
+    QString text = QString::number(shown, 'f', 1);
     if (text.endsWith(QLatin1String(".0")))
         text.chop(2);
     return FromQString(text);
@@ -226,13 +235,16 @@ void CFontDialog::UpdateSample()
     font.lfWeight = (style & kBold) ? FW_BOLD : FW_NORMAL;
     font.lfUnderline = IsChecked(IDC_UNDERLINE) ? 1 : 0;
     font.lfStrikeOut = IsChecked(IDC_STRIKEOUT) ? 1 : 0;
+    // A size that is no size yet shows the font's own.
     bool number = false;
     const double points = Combo(IDC_SIZE)->currentText().trimmed().toDouble(&number);
-    const int pixels = number && points > 0 ? int(-PointsToHeight(std::min<double>(points, kMaxPoints))) : 1;
+    const LONG height = number && points >= kMinPoints && points <= kMaxPoints ? PointsToHeight(points) : m_lf.lfHeight;
+    const int pixels = std::abs(height == 0 ? FontDialogImpl::kDefaultHeight : height);
     sample->setFont(FontMapper::ToQFont(font, std::min(pixels, FontDialogImpl::kSampleLimit)));
     const QVariant color = Combo(IDC_COLOR)->currentData();
     const COLORREF rgb = color.isValid() ? COLORREF(color.toUInt()) : m_cf.rgbColors;
-    sample->setStyleSheet(QStringLiteral("color: rgb(%1, %2, %3)").arg(GetRValue(rgb)).arg(GetGValue(rgb)).arg(GetBValue(rgb)));
+    sample->setStyleSheet(
+        QStringLiteral("color: rgb(%1, %2, %3)").arg(GetRValue(rgb)).arg(GetGValue(rgb)).arg(GetBValue(rgb)));
 }
 
 // --- Reading and checking -----------------------------------------------------------------------
@@ -241,7 +253,8 @@ void CFontDialog::DoDataExchange(CDataExchange* dx)
 {
     DDX_CBString(dx, IDC_FACE, m_strFace);
     if (dx->m_bSaveAndValidate && Combo(IDC_FACE)->findText(ToQString(m_strFace), Qt::MatchExactly) < 0) {
-        AfxMessageBox(CString(u8"その名前のﾌｫﾝﾄはありません。一覧からﾌｫﾝﾄを選んでください。"), MB_OK | MB_ICONEXCLAMATION);
+        AfxMessageBox(CString(u8"その名前のﾌｫﾝﾄはありません。一覧からﾌｫﾝﾄを選んでください。"),
+                      MB_OK | MB_ICONEXCLAMATION);
         dx->Fail();
     }
     DDX_CBIndex(dx, IDC_STYLE, m_nStyle);

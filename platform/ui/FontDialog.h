@@ -27,13 +27,7 @@ public:
     static constexpr int IDC_COLOR = 1007;
     static constexpr int IDC_SAMPLE = 1008;
     // The styles in the order of the style list.
-    enum Style
-    {
-        kRegular,
-        kItalic,
-        kBold,
-        kBoldItalic
-    };
+    enum Style { kRegular, kItalic, kBold, kBoldItalic };
     static constexpr int kMinPoints = 1;
     static constexpr int kMaxPoints = 1638;
 

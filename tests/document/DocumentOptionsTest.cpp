@@ -60,7 +60,7 @@ TEST_F(DocumentOptions, EditOptionsOkAsksBeforeItChangesTheDocument)
     const struct
     {
         const char* name;
-        bool toggle;            // the first box is switched before OK
+        bool toggle;              // the first box is switched before OK
         std::vector<int> answers; // to the question, in order; OK is pressed once per answer
         std::vector<std::string> messages;
         DWORD flags;

@@ -59,18 +59,12 @@ TEST(FontDialog, RefusesFacesOutsideTheListAndSizesOutOfRange)
         const char* message; // null: accepted
         LONG height;
     } rows[] = {
-        {"ＭＳ 明朝", "12", nullptr, -16},
-        {"ＭＳ 明朝", " 10.5 ", nullptr, -14},
-        {"ＭＳ 明朝", "1", nullptr, -1},
-        {"ＭＳ 明朝", "1638", nullptr, -2184},
-        {"ＭＳ 明朝", "", kBadSize, 0},
-        {"ＭＳ 明朝", "abc", kBadSize, 0},
-        {"ＭＳ 明朝", "0", kBadSize, 0},
-        {"ＭＳ 明朝", "-5", kBadSize, 0},
-        {"ＭＳ 明朝", "1639", kBadSize, 0},
-        {"ＭＳ 明朝", "inf", kBadSize, 0},
-        {"No Such Face", "12", kBadFace, 0},
-        {"", "12", kBadFace, 0},
+        {"ＭＳ 明朝", "12", nullptr, -16},   {"ＭＳ 明朝", " 10.5 ", nullptr, -14},
+        {"ＭＳ 明朝", "1", nullptr, -1},     {"ＭＳ 明朝", "1638", nullptr, -2184},
+        {"ＭＳ 明朝", "", kBadSize, 0},      {"ＭＳ 明朝", "abc", kBadSize, 0},
+        {"ＭＳ 明朝", "0", kBadSize, 0},     {"ＭＳ 明朝", "-5", kBadSize, 0},
+        {"ＭＳ 明朝", "1639", kBadSize, 0},  {"ＭＳ 明朝", "inf", kBadSize, 0},
+        {"No Such Face", "12", kBadFace, 0}, {"", "12", kBadFace, 0},
     };
     for (const auto& row : rows) {
         const LOGFONT initial = SampleFont();
@@ -110,10 +104,10 @@ TEST(FontDialog, OkWritesTheChoicesAndKeepsWhatWasNotTouched)
         dialog.m_cf.rgbColors = custom;
         QString shownSize;
         EXPECT_EQ(RunDialog(dialog,
-                      [&](CDialog& d) {
-                          shownSize = Combo(d, CFontDialog::IDC_SIZE)->currentText();
-                          d.SendMessage(WM_COMMAND, IDOK);
-                      }),
+                            [&](CDialog& d) {
+                                shownSize = Combo(d, CFontDialog::IDC_SIZE)->currentText();
+                                d.SendMessage(WM_COMMAND, IDOK);
+                            }),
                   IDOK);
         EXPECT_EQ(shownSize, QStringLiteral("7.5"));
         EXPECT_EQ(std::memcmp(&dialog.m_lf, &initial, sizeof initial), 0);
@@ -129,15 +123,15 @@ TEST(FontDialog, OkWritesTheChoicesAndKeepsWhatWasNotTouched)
         CFontDialog dialog(&initial);
         dialog.m_cf.rgbColors = custom;
         EXPECT_EQ(RunDialog(dialog,
-                      [&](CDialog& d) {
-                          Combo(d, CFontDialog::IDC_FACE)->setCurrentText(QString::fromUtf8("ＭＳ ゴシック"));
-                          Combo(d, CFontDialog::IDC_STYLE)->setCurrentIndex(row.style);
-                          Combo(d, CFontDialog::IDC_SIZE)->setCurrentText(QStringLiteral("24"));
-                          Check(d, CFontDialog::IDC_STRIKEOUT, TRUE);
-                          Check(d, CFontDialog::IDC_UNDERLINE, FALSE);
-                          Combo(d, CFontDialog::IDC_COLOR)->setCurrentIndex(9);
-                          d.SendMessage(WM_COMMAND, IDOK);
-                      }),
+                            [&](CDialog& d) {
+                                Combo(d, CFontDialog::IDC_FACE)->setCurrentText(QString::fromUtf8("ＭＳ ゴシック"));
+                                Combo(d, CFontDialog::IDC_STYLE)->setCurrentIndex(row.style);
+                                Combo(d, CFontDialog::IDC_SIZE)->setCurrentText(QStringLiteral("24"));
+                                Check(d, CFontDialog::IDC_STRIKEOUT, TRUE);
+                                Check(d, CFontDialog::IDC_UNDERLINE, FALSE);
+                                Combo(d, CFontDialog::IDC_COLOR)->setCurrentIndex(9);
+                                d.SendMessage(WM_COMMAND, IDOK);
+                            }),
                   IDOK);
         LOGFONT expected = initial;
         std::memset(expected.lfFaceName, 0, LF_FACESIZE);
@@ -159,14 +153,29 @@ TEST(FontDialog, WithoutEffectsOffersNoColourUnderlineOrStrikeOut)
     dialog.m_cf.rgbColors = RGB(9, 9, 9);
     bool hidden = false;
     EXPECT_EQ(RunDialog(dialog,
-                  [&](CDialog& d) {
-                      hidden = d.GetDlgItem(CFontDialog::IDC_EFFECTS)->GetSafeHwnd()->isHidden();
-                      Check(d, CFontDialog::IDC_UNDERLINE, FALSE);
-                      Combo(d, CFontDialog::IDC_COLOR)->setCurrentIndex(0);
-                      d.SendMessage(WM_COMMAND, IDOK);
-                  }),
+                        [&](CDialog& d) {
+                            hidden = d.GetDlgItem(CFontDialog::IDC_EFFECTS)->GetSafeHwnd()->isHidden();
+                            Check(d, CFontDialog::IDC_UNDERLINE, FALSE);
+                            Combo(d, CFontDialog::IDC_COLOR)->setCurrentIndex(0);
+                            d.SendMessage(WM_COMMAND, IDOK);
+                        }),
               IDOK);
     EXPECT_TRUE(hidden);
     EXPECT_EQ(dialog.m_lf.lfUnderline, 1);
     EXPECT_EQ(dialog.GetColor(), RGB(9, 9, 9));
+}
+
+TEST(FontDialog, ShowsTheHeightAsThePlainestSizeThatGivesItBack)
+{
+    const struct
+    {
+        LONG height;
+        const char* shown;
+    } rows[] = {{-13, "10"}, {13, "10"}, {-10, "7.5"}, {-19, "14"}, {-16, "12"}, {-1, "1"}, {-2184, "1638"}, {-7, "5"}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(Utf8(CFontDialog::FormatPoints(row.height)), row.shown) << row.height;
+        if (row.height < 0) {
+            EXPECT_EQ(CFontDialog::PointsToHeight(std::stod(row.shown)), row.height) << row.height;
+        }
+    }
 }
