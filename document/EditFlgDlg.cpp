@@ -10,8 +10,6 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace EditFlgDlgImpl {
@@ -45,14 +43,8 @@ void CEditFlgDlg::BuildDialog()
     addGroup(u8"概念ﾌｧｲﾙ", 0, kFileFlagCount);
     // The task options are kept in the document but not offered.
     addGroup(u8"課題", kFileFlagCount, kFlagCount)->setVisible(false);
-    auto* buttons = new QHBoxLayout;
-    auto* ok = AddControl(IDOK, new QPushButton(QStringLiteral("OK")));
-    ok->setDefault(true);
-    buttons->addWidget(ok);
-    buttons->addWidget(AddControl(IDCANCEL, new QPushButton(ToQString(u8"ｷｬﾝｾﾙ"))));
-    buttons->addWidget(AddControl(IDC_SAVE_DEFAULT, new QPushButton(ToQString(u8"既定値更新"))));
-    buttons->addWidget(AddControl(ID_HELP, new QPushButton(ToQString(u8"ﾍﾙﾌﾟ"))));
-    layout->addLayout(buttons);
+    layout->addLayout(MakeButtonRow(
+        {{IDOK, u8"OK"}, {IDCANCEL, u8"ｷｬﾝｾﾙ"}, {IDC_SAVE_DEFAULT, u8"既定値更新"}, {ID_HELP, u8"ﾍﾙﾌﾟ"}}));
 }
 
 const MessageMap* CEditFlgDlg::GetMessageMap() const

@@ -13,11 +13,9 @@
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPixmap>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -160,13 +158,7 @@ void CFontDialog::BuildDialog()
     sampleBox->addWidget(sample);
     layout->addWidget(sampleGroup);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = AddControl(IDOK, new QPushButton(QStringLiteral("OK")));
-    ok->setDefault(true);
-    buttons->addWidget(ok);
-    buttons->addWidget(AddControl(IDCANCEL, new QPushButton(ToQString(u8"ｷｬﾝｾﾙ"))));
-    layout->addLayout(buttons);
+    layout->addLayout(MakeButtonRow({{IDOK, u8"OK"}, {IDCANCEL, u8"ｷｬﾝｾﾙ"}}));
 
     FillFaces();
     FillColors();
