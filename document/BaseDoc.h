@@ -275,7 +275,8 @@ public:
     // happens to a read-only document.
     void OnDrawingFont();
     BOOL ChooseDrawingFont();
-    // The string edit options dialog; a change is stored and marks the document modified.
+    // The string edit options dialog; a change is stored and marks the document modified. Nothing
+    // happens to a read-only document.
     void OnEditOptions();
 
     // --- Command update handlers -----------------------------------------------------------

@@ -26,6 +26,8 @@ BOOL CBaseDoc::ChooseDrawingFont()
 
 void CBaseDoc::OnEditOptions()
 {
+    if (m_bReadOnly)
+        return;
     EndInPlaceEditInViews();
     CEditFlgDlg dialog;
     dialog.m_dwFlags = m_dwEditFlgs;

@@ -244,7 +244,9 @@ void CFontDialog::UpdateSample()
 void CFontDialog::DoDataExchange(CDataExchange* dx)
 {
     DDX_CBString(dx, IDC_FACE, m_strFace);
-    if (dx->m_bSaveAndValidate && Combo(IDC_FACE)->findText(ToQString(m_strFace), Qt::MatchExactly) < 0) {
+    // The font's own face passes even where it is not listed (an empty one, say).
+    if (dx->m_bSaveAndValidate && m_strFace != m_lf.lfFaceName &&
+        Combo(IDC_FACE)->findText(ToQString(m_strFace), Qt::MatchExactly) < 0) {
         AfxMessageBox(CString(u8"その名前のﾌｫﾝﾄはありません。一覧からﾌｫﾝﾄを選んでください。"),
                       MB_OK | MB_ICONEXCLAMATION);
         dx->Fail();

@@ -113,6 +113,15 @@ TEST(FontDialog, OkWritesTheChoicesAndKeepsWhatWasNotTouched)
         EXPECT_EQ(std::memcmp(&dialog.m_lf, &initial, sizeof initial), 0);
         EXPECT_EQ(dialog.GetColor(), custom);
     }
+    {
+        // A font without a face keeps it when the face is left alone.
+        LOGFONT faceless = initial;
+        faceless.lfFaceName[0] = '\0';
+        CFontDialog dialog(&faceless);
+        MessageScript script;
+        EXPECT_EQ(RunDialog(dialog, [](CDialog& d) { d.SendMessage(WM_COMMAND, IDOK); }), IDOK);
+        EXPECT_STREQ(dialog.m_lf.lfFaceName, "");
+    }
     const struct
     {
         int style;
