@@ -413,6 +413,11 @@ void CBaseDoc::OnUpdateNeedsBaseView(CCmdUI* cmdUI)
     cmdUI->Enable(HasActiveBaseView());
 }
 
+void CBaseDoc::OnUpdateNeedsWritableBaseView(CCmdUI* cmdUI)
+{
+    cmdUI->Enable(!m_bReadOnly && HasActiveBaseView());
+}
+
 void CBaseDoc::OnUpdateExportExcel(CCmdUI* cmdUI)
 {
     cmdUI->Enable(!m_objects.IsEmpty() && HasActiveBaseView());
@@ -428,6 +433,10 @@ const MessageMap* CBaseDoc::GetMessageMap() const
                                     MapCommand(ID_PAGE_LAYOUT, &CBaseDoc::OnPageLayout),
                                     MapUpdate(ID_PAGE_LAYOUT, &CBaseDoc::OnUpdateNeedsBaseView),
                                     MapUpdate(ID_EXPORT_EXCEL, &CBaseDoc::OnUpdateExportExcel),
+                                    MapCommand(ID_DOCUMENT_FONT, &CBaseDoc::OnDrawingFont),
+                                    MapUpdate(ID_DOCUMENT_FONT, &CBaseDoc::OnUpdateNeedsWritableBaseView),
+                                    MapCommand(ID_EDIT_OPTIONS, &CBaseDoc::OnEditOptions),
+                                    MapUpdate(ID_EDIT_OPTIONS, &CBaseDoc::OnUpdateNeedsWritableBaseView),
                                 }};
     return &map;
 }

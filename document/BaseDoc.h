@@ -318,6 +318,10 @@ public:
 
     // --- Profile defaults ------------------------------------------------------------------
     void LoadObjectFont();
+    // The drawing font that new documents take, read from the profile through the settings store
+    // (a missing value takes its default) and written back; FALSE when the store refused a value.
+    static void ReadObjectFontProfile(LOGFONT& font);
+    static BOOL WriteObjectFontProfile(const LOGFONT& font);
 
     // --- Commands --------------------------------------------------------------------------
     // The page-layout dialog; on OK the layout is stored and the page grid fitted anew from one page.
@@ -325,10 +329,20 @@ public:
     // The document-information dialog; what changed is stored and marks the document modified
     // without stamping the updated date.
     void OnDocumentInfo();
+    // The drawing font dialog (no effects) on the document's drawing font; on OK the font is
+    // taken, the document marked modified without stamping and the views repainted. Nothing
+    // happens to a read-only document.
+    void OnDrawingFont();
+    BOOL ChooseDrawingFont();
+    // The string edit options dialog; a change is stored and marks the document modified. Nothing
+    // happens to a read-only document.
+    void OnEditOptions();
 
     // --- Command update handlers -----------------------------------------------------------
     void OnUpdateFileSave(CCmdUI* cmdUI);
     void OnUpdateNeedsBaseView(CCmdUI* cmdUI);
+    // Enabled for a writable document with an active drawing view.
+    void OnUpdateNeedsWritableBaseView(CCmdUI* cmdUI);
     void OnUpdateExportExcel(CCmdUI* cmdUI);
 
 protected:

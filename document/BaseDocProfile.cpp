@@ -3,9 +3,11 @@
 #include "document/BaseDoc.h"
 
 #include "foundation/AppServices.h"
+#include "foundation/RegItemObj.h"
 #include "foundation/RegManList.h"
 #include "foundation/TextFunctions.h"
 
+#include <cstring>
 
 namespace {
 
@@ -49,6 +51,45 @@ BYTE ReadProfileByte(const char* section, const char* entry, BYTE defaultValue)
 }
 
 } // namespace
+
+namespace objectfont {
+
+// The drawing font new documents take, one profile key a member, read in this order.
+constexpr const char* kSection = "FontForObject";
+constexpr const char* kFaceEntry = "FontFaceName";
+
+struct LongKey
+{
+    const char* entry;
+    LONG LOGFONT::*member;
+    int defaultValue;
+};
+
+struct ByteKey
+{
+    const char* entry;
+    BYTE LOGFONT::*member;
+    BYTE defaultValue;
+};
+
+constexpr LongKey kLongKeys[] = {
+    {"FontHeight", &LOGFONT::lfHeight, -10},       {"FontWidth", &LOGFONT::lfWidth, 0},
+    {"FontEscapement", &LOGFONT::lfEscapement, 0}, {"FontOrientation", &LOGFONT::lfOrientation, 0},
+    {"FontWeight", &LOGFONT::lfWeight, 400},
+};
+
+constexpr ByteKey kByteKeys[] = {
+    {"FontItalic", &LOGFONT::lfItalic, 0},
+    {"FontUnderline", &LOGFONT::lfUnderline, 0},
+    {"FontStrikeOut", &LOGFONT::lfStrikeOut, 0},
+    {"FontCharSet", &LOGFONT::lfCharSet, 128},
+    {"FontOutPrecision", &LOGFONT::lfOutPrecision, 3},
+    {"FontClipPrecision", &LOGFONT::lfClipPrecision, 2},
+    {"FontQuality", &LOGFONT::lfQuality, 1},
+    {"FontPitchAndFamily", &LOGFONT::lfPitchAndFamily, 0x34},
+};
+
+} // namespace objectfont
 
 void CBaseDoc::LoadProfileSettings()
 {
@@ -97,21 +138,33 @@ void CBaseDoc::LoadProfileSettings()
 
 void CBaseDoc::LoadObjectFont()
 {
-    const char* section = "FontForObject";
-    LOGFONT& font = m_lfDrawingFont;
-    font.lfHeight = ReadProfileInt(section, "FontHeight", -10);
-    font.lfWidth = ReadProfileInt(section, "FontWidth", 0);
-    font.lfEscapement = ReadProfileInt(section, "FontEscapement", 0);
-    font.lfOrientation = ReadProfileInt(section, "FontOrientation", 0);
-    font.lfWeight = ReadProfileInt(section, "FontWeight", 400);
-    font.lfItalic = ReadProfileByte(section, "FontItalic", 0);
-    font.lfUnderline = ReadProfileByte(section, "FontUnderline", 0);
-    font.lfStrikeOut = ReadProfileByte(section, "FontStrikeOut", 0);
-    font.lfCharSet = ReadProfileByte(section, "FontCharSet", 128);
-    font.lfOutPrecision = ReadProfileByte(section, "FontOutPrecision", 3);
-    font.lfClipPrecision = ReadProfileByte(section, "FontClipPrecision", 2);
-    font.lfQuality = ReadProfileByte(section, "FontQuality", 1);
-    font.lfPitchAndFamily = ReadProfileByte(section, "FontPitchAndFamily", 0x34);
+    ReadObjectFontProfile(m_lfDrawingFont);
+}
+
+void CBaseDoc::ReadObjectFontProfile(LOGFONT& font)
+{
+    using namespace objectfont;
+    for (const LongKey& key : kLongKeys)
+        font.*key.member = ReadProfileInt(kSection, key.entry, key.defaultValue);
+    for (const ByteKey& key : kByteKeys)
+        font.*key.member = ReadProfileByte(kSection, key.entry, key.defaultValue);
     const CString defaultFace(u8"ＭＳ Ｐゴシック");
-    CopyFaceName(font.lfFaceName, ReadProfileString(section, "FontFaceName", defaultFace));
+    CopyFaceName(font.lfFaceName, ReadProfileString(kSection, kFaceEntry, defaultFace));
+}
+
+BOOL CBaseDoc::WriteObjectFontProfile(const LOGFONT& font)
+{
+    using namespace objectfont;
+    AppServices* app = GetAppServices();
+    CRegManList* store = app ? app->GetRegManList() : nullptr;
+    if (!store)
+        return FALSE;
+    BOOL written = TRUE;
+    for (const LongKey& key : kLongKeys)
+        written &= store->SetRegInt(kSection, key.entry, int(font.*key.member), REGITEM_INT | PROFILE_FLAGS);
+    for (const ByteKey& key : kByteKeys)
+        written &= store->SetRegInt(kSection, key.entry, font.*key.member, REGITEM_INT | PROFILE_FLAGS);
+    const CString face(font.lfFaceName, int(strnlen(font.lfFaceName, LF_FACESIZE)));
+    written &= store->SetRegString(kSection, kFaceEntry, face, REGITEM_STRING | PROFILE_FLAGS);
+    return written;
 }

@@ -108,7 +108,11 @@ constexpr UINT ID_ARROW_TOOL_SUPERTYPE = 32944;
 // --- Settings ----------------------------------------------------------------------------------
 constexpr UINT ID_OPTIONS = 32870;
 constexpr UINT ID_FILE_KIND_SETTINGS = 32871;
+// The drawing font of the document, the default drawing font of later documents, and the
+// document's string edit options.
+constexpr UINT ID_DOCUMENT_FONT = 32900;
 constexpr UINT ID_DRAWING_FONT = 32901;
+constexpr UINT ID_EDIT_OPTIONS = 32935;
 constexpr UINT ID_DATA_TYPE_SETTINGS = 32959;
 constexpr UINT ID_COLOR_MENU_SETTINGS = 32981;
 
@@ -290,6 +294,15 @@ constexpr BOOL IsColorDialogCommand(UINT id)
             return TRUE;
     }
     return FALSE;
+}
+
+// For a command whose dialog runs on one object, the command that hands the choice on to the
+// other selected objects (with the first object as the source); 0 for every other command.
+constexpr UINT DialogCopyCommand(UINT id)
+{
+    if (IsColorDialogCommand(id))
+        return id + 1;
+    return id == ID_FONT_DIALOG ? ID_FONT_FROM_OBJECT : 0;
 }
 
 // The attribute commands that leave the document alone and so run on a read-only document too.

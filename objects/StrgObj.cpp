@@ -9,6 +9,7 @@
 #include "platform/afx/Archive.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
+#include "platform/ui/FontDialog.h"
 
 #include <algorithm>
 
@@ -212,6 +213,17 @@ BOOL CStrgObj::CopyFontFrom(const CStrgObj& other)
 {
     CopyLogFont(m_lfFont, other.m_lfFont);
     m_crText = other.m_crText;
+    return TRUE;
+}
+
+BOOL CStrgObj::ChooseFontDialog()
+{
+    CFontDialog dialog(&m_lfFont, CF_SCREENFONTS | CF_EFFECTS);
+    dialog.m_cf.rgbColors = m_crText;
+    if (dialog.DoModal() != IDOK)
+        return FALSE;
+    SetLogFont(dialog.m_lf);
+    m_crText = dialog.GetColor();
     return TRUE;
 }
 

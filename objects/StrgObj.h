@@ -79,6 +79,8 @@ public:
     void SetFontHeight(int height) { m_lfFont.lfHeight = height; }
     // The whole font and the text colour of the other object (command 21242).
     BOOL CopyFontFrom(const CStrgObj& other);
+    // The font dialog on the object's font and text colour; TRUE (and both taken) on OK.
+    BOOL ChooseFontDialog();
     const CString& GetText() const { return m_strText; }
     void SetText(const CString& text) { m_strText = text; }
     void SetDrawFrame(BOOL frame) { m_bDrawFrame = frame; }

@@ -260,6 +260,7 @@ BOOL CStrgObj::ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD hi
     case ID_FONT_ITALIC: m_lfFont.lfItalic = !m_lfFont.lfItalic; return TRUE;
     case ID_FONT_UNDERLINE: m_lfFont.lfUnderline = !m_lfFont.lfUnderline; return TRUE;
     case ID_FONT_BOLD: m_lfFont.lfWeight = m_lfFont.lfWeight == FW_BOLD ? FW_NORMAL : FW_BOLD; return TRUE;
+    case ID_FONT_DIALOG: return ChooseFontDialog();
     case ID_FONT_FROM_OBJECT:
         if (const CStrgObj* source = DYNAMIC_DOWNCAST(CStrgObj, argument))
             return CopyFontFrom(*source);

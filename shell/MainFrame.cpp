@@ -10,6 +10,7 @@
 #include "platform/afx/StringTable.h"
 #include "platform/profile/Profile.h"
 #include "platform/ui/CmdUI.h"
+#include "platform/ui/FontDialog.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MDIChildWnd.h"
 #include "platform/ui/UserMessages.h"
@@ -100,6 +101,7 @@ const MessageMap* CMainFrame::GetMessageMap() const
             MapCommand(ID_VIEW_FIGURE_TOOLBAR, &CMainFrame::OnFigureToolBar),
             MapUpdate(ID_VIEW_FIGURE_TOOLBAR, &CMainFrame::OnUpdateFigureToolBar),
             MapCommand(ID_COLOR_MENU_SETTINGS, &CMainFrame::OnColorMenuSettings),
+            MapCommand(ID_DRAWING_FONT, &CMainFrame::OnDrawingFont),
             MapUpdateRange(ID_INDICATOR_FIRST, ID_INDICATOR_WRITE_STATE, &CMainFrame::OnUpdatePane),
             MapMessage(UM_SHOW_READONLY_NOTICE, &CMainFrame::OnShowReadOnlyNotice),
             MapMessage(UM_FIND_DIALOG_CLOSED, &CMainFrame::OnFindDialogClosed),
@@ -334,6 +336,23 @@ void CMainFrame::OnColorMenuSettings()
         return;
     CColorItemDlg dialog(app->GetColorItemList(), this);
     dialog.DoModal();
+}
+
+void CMainFrame::OnDrawingFont()
+{
+    AppServices* app = GetAppServices();
+    CRegManList* store = app ? app->GetRegManList() : nullptr;
+    // The font is read from the profile itself, not from values cached before.
+    if (store)
+        store->DeleteAllItems();
+    LOGFONT font{};
+    CBaseDoc::ReadObjectFontProfile(font);
+    CFontDialog dialog(&font, CF_SCREENFONTS, this);
+    if (dialog.DoModal() != IDOK)
+        return;
+    CBaseDoc::WriteObjectFontProfile(dialog.m_lf);
+    if (store)
+        store->DeleteAllItems();
 }
 
 void CMainFrame::OnFigureToolBar()

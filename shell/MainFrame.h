@@ -133,6 +133,9 @@ protected:
     void OnFigureToolBar();
     void OnUpdateFigureToolBar(CCmdUI* cmdUI);
     void OnColorMenuSettings();
+    // The default drawing font of later documents, through the font dialog; open documents keep
+    // theirs.
+    void OnDrawingFont();
     void OnUpdatePane(CCmdUI* cmdUI);
     // wParam: the file name (LPCTSTR, may be null); lParam: 0 read-only attribute, else locked.
     LRESULT OnShowReadOnlyNotice(WPARAM wParam, LPARAM lParam);

@@ -201,16 +201,16 @@ void CBaseView::OnObjectAttributeCommand(UINT id)
         return;
     CObList selected;
     BaseViewCommands::Snapshot(m_selection, selected);
-    // A dialog runs once, on the current object; the others take over what it chose. (The font
-    // and the modelling objects' dialogs join here with their objects.)
-    if (IsColorDialogCommand(id)) {
+    // A dialog runs once, on the current object; the others take over what it chose. (The
+    // modelling objects' dialogs join here with their objects.)
+    if (const UINT copyId = DialogCopyCommand(id)) {
         CObject* current = m_pDragObject;
         if (!current || !ApplyAttributeCommandToObject(current, id, nullptr))
             return;
         for (POSITION pos = selected.GetTailPosition(); pos;) {
             CObject* object = selected.GetPrev(pos);
             if (object != current)
-                ApplyAttributeCommandToObject(object, id + 1, current);
+                ApplyAttributeCommandToObject(object, copyId, current);
         }
         return;
     }

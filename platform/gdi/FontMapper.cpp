@@ -3,7 +3,6 @@
 #include "platform/afx/String.h"
 
 #include <QFontMetricsF>
-#include <QStringList>
 
 #include <cmath>
 #include <cstdlib>
@@ -32,6 +31,18 @@ constexpr Substitution kSubstitutions[] = {
 constexpr int kDefaultCellPixels = 16;
 
 } // namespace
+
+QStringList SubstitutedFaces()
+{
+    QStringList faces;
+    for (const Substitution& s : kSubstitutions) {
+        const QString face = QString::fromUtf8(s.face);
+        // The ASCII aliases and the system face name the same fonts again.
+        if (!face.isEmpty() && face.at(0).unicode() >= 0x80)
+            faces << face;
+    }
+    return faces;
+}
 
 QString ResolveFamily(const LOGFONT& font)
 {

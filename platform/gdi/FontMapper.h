@@ -6,9 +6,12 @@
 #include "platform/gdi/Mapping.h"
 
 #include <QFont>
+#include <QStringList>
 
 namespace FontMapper {
 
+// The Japanese Windows faces that documents name and the substitutions draw, for font lists.
+QStringList SubstitutedFaces();
 // The family that draws the face ("ＭＳ Ｐゴシック" -> "IPAPGothic"); unknown faces stay as they are.
 QString ResolveFamily(const LOGFONT& font);
 // The font at a character (em) height in device pixels.

@@ -70,7 +70,10 @@ void CDataExchange::Fail()
     if (m_bSaveAndValidate && m_idLastControl != 0)
         if (CWnd* control = m_pDlgWnd->GetDlgItem(m_idLastControl)) {
             control->SetFocus();
-            if (auto* edit = qobject_cast<QLineEdit*>(control->GetSafeHwnd()); edit && m_bEditLastControl)
+            QLineEdit* edit = qobject_cast<QLineEdit*>(control->GetSafeHwnd());
+            if (auto* combo = qobject_cast<QComboBox*>(control->GetSafeHwnd()))
+                edit = combo->lineEdit();
+            if (edit && m_bEditLastControl)
                 edit->selectAll();
         }
     throw CUserException();

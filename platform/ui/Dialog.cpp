@@ -1,11 +1,13 @@
 #include "platform/ui/Dialog.h"
 
 #include "platform/afx/Exception.h"
+#include "platform/afx/String.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/WinApp.h"
 
 #include <QAbstractButton>
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QPushButton>
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -72,6 +74,15 @@ void CDialog::RegisterControl(int id, QWidget* widget)
         if (auto* push = qobject_cast<QPushButton*>(button); push && id == IDOK)
             push->setDefault(true);
     }
+}
+
+QHBoxLayout* CDialog::MakeButtonRow(std::initializer_list<DialogButton> buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (const DialogButton& button : buttons)
+        row->addWidget(AddControl(button.id, new QPushButton(ToQString(button.label))));
+    return row;
 }
 
 BOOL CDialog::MakeDialog(CWnd* parent)

@@ -10,10 +10,19 @@
 #include "platform/ui/Wnd.h"
 
 #include <functional>
+#include <initializer_list>
 
 class CDataExchange;
 class QDialog;
 class QAbstractButton;
+class QHBoxLayout;
+
+// A push button of a dialog's button row: its control id and label.
+struct DialogButton
+{
+    int id;
+    const char8_t* label;
+};
 
 class CDialog : public CWnd
 {
@@ -52,6 +61,8 @@ protected:
         RegisterControl(id, widget);
         return widget;
     }
+    // The push buttons in a row to the right, each with its control id; OK is the default button.
+    QHBoxLayout* MakeButtonRow(std::initializer_list<DialogButton> buttons);
     const MessageMap* GetMessageMap() const override;
 
     CWnd* m_pParentWnd;

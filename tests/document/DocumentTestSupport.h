@@ -65,6 +65,7 @@ class TestDoc : public CZivraDoc
 public:
     TestDoc() { m_bAutoDelete = FALSE; } // the test owns it, also after its last view leaves
     void SetPrintScaleRaw(DWORD scale) { m_dwPrintScale = scale; }
+    void SetEditFlgsRaw(DWORD flags) { m_dwEditFlgs = flags; }
 };
 
 // A rectangle with a fresh id, added in an undo step of its own.

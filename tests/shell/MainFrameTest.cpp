@@ -6,6 +6,7 @@
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/DocTemplate.h"
 #include "platform/ui/Document.h"
+#include "platform/ui/FontDialog.h"
 #include "platform/ui/FrameworkIds.h"
 #include "platform/ui/MDIChildWnd.h"
 #include "platform/ui/Menu.h"
@@ -18,6 +19,7 @@
 #include "view/BaseView.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -46,6 +48,7 @@ protected:
     {
         Profile::WriteProfileString("InitialViewState", nullptr, nullptr);
         Profile::WriteProfileString("Settings", nullptr, nullptr);
+        Profile::WriteProfileString("FontForObject", nullptr, nullptr);
         ToolTestView::allowed = {ID_TOOL_POINTER, ID_TOOL_ZOOM, ID_TOOL_LINE, ID_TOOL_RELARROW};
         ToolTestView::editsEnded = 0;
     }
@@ -257,4 +260,48 @@ TEST_F(MainFrameFixture, AHandedOverFileOpensAndIsShownEvenWithQuotesInItsName)
     ASSERT_NE(doc, nullptr);
     EXPECT_EQ(ToQString(doc->GetPathName()), path);
     EXPECT_TRUE(m_frame->IsWindowVisible());
+}
+
+TEST_F(MainFrameFixture, DefaultDrawingFontReachesTheProfileAndLaterDocumentsOnly)
+{
+    MakeFrame();
+    OpenDrawingView();
+    auto* open = static_cast<CBaseDoc*>(m_frame->GetActiveDocument());
+    ASSERT_NE(open, nullptr);
+    const LOGFONT before = *open->GetDrawingFont();
+    const auto choose = [&](bool confirm) {
+        CDialog::SetModalHook([confirm](CDialog& d) {
+            auto combo = [&d](int id) { return qobject_cast<QComboBox*>(d.GetDlgItem(id)->GetSafeHwnd()); };
+            combo(CFontDialog::IDC_FACE)->setCurrentText(QString::fromUtf8("ＭＳ 明朝"));
+            combo(CFontDialog::IDC_SIZE)->setCurrentText(QStringLiteral("12"));
+            if (confirm)
+                d.SendMessage(WM_COMMAND, IDOK);
+        });
+        Command(ID_DRAWING_FONT);
+        CDialog::SetModalHook(nullptr);
+    };
+    choose(false);
+    EXPECT_EQ(Utf8(Profile::GetProfileString("FontForObject", "FontFaceName", "none")), "none");
+    choose(true);
+    // The profile holds the new values at once; the open document keeps its font.
+    EXPECT_EQ(Utf8(Profile::GetProfileString("FontForObject", "FontFaceName")), "ＭＳ 明朝");
+    EXPECT_EQ(Profile::GetProfileInt("FontForObject", "FontHeight", 0), -16);
+    EXPECT_STREQ(open->GetDrawingFont()->lfFaceName, before.lfFaceName);
+    CZivraDoc later;
+    EXPECT_STREQ(later.GetDrawingFont()->lfFaceName, CString(u8"ＭＳ 明朝"));
+    EXPECT_EQ(later.GetDrawingFont()->lfHeight, -16);
+}
+
+TEST_F(MainFrameFixture, DocumentFontAndEditOptionsNeedAWritableDrawingView)
+{
+    MakeFrame();
+    EXPECT_FALSE(Update(ID_DOCUMENT_FONT).IsEnabled());
+    OpenDrawingView();
+    auto* doc = static_cast<CBaseDoc*>(m_frame->GetActiveDocument());
+    for (UINT id : {ID_DOCUMENT_FONT, ID_EDIT_OPTIONS}) {
+        doc->SetReadOnly(FALSE);
+        EXPECT_TRUE(Update(id).IsEnabled()) << id;
+        doc->SetReadOnly(TRUE);
+        EXPECT_FALSE(Update(id).IsEnabled()) << id;
+    }
 }

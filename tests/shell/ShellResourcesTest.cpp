@@ -118,6 +118,8 @@ TEST(ShellResources, MenuItemsAndStrings)
         {ID_FILE_KIND_SETTINGS, "概念ﾌｧｲﾙ ｵﾌﾞｼﾞｪｸﾄのﾌｧｲﾙ類型を設定する"},
         {ID_OPTIONS, "ｵﾌﾟｼｮﾝの変更"},
         {ID_DRAWING_FONT, "ﾃﾞｰﾀ､ｼｮﾘ､ﾌｧｲﾙなどの描画で使用するﾃﾞｨﾌｫﾙﾄのﾌｫﾝﾄを設定\n描画ﾌｫﾝﾄ設定"},
+        {ID_DOCUMENT_FONT, "ﾃﾞｰﾀ､ｼｮﾘ､ﾌｧｲﾙなどの描画で使用するﾌｫﾝﾄを設定\n描画ﾌｫﾝﾄ設定"},
+        {ID_EDIT_OPTIONS, "文字列編集ｵﾌﾟｼｮﾝの設定\n文字列編集ｵﾌﾟｼｮﾝの設定"},
         {129, "\nZivra\nZivra\nZivra ﾌｧｲﾙ (*.zvr)\n.zvr\nZivra.Document\nZivra Document"},
         {193, "OLE の初期化に失敗しました。OLE ﾗｲﾌﾞﾗﾘが正しいﾊﾞｰｼﾞｮﾝのものか確認してください。"},
         {ID_INDICATOR_CURSOR, "ｶｰｿﾙ座標(mm)   "},

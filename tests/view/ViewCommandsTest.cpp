@@ -1,18 +1,23 @@
 // The view's object commands: the right button and the objects' menus, commands spread over the
 // selection in one undo step, and the keys.
 #include "tests/view/ViewTestSupport.h"
+#include "tests/support/MessageScript.h"
 
 #include "foundation/ListElements.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/DrawLog.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/ColorDialog.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/FontDialog.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/VirtualKeys.h"
 #include "objects/ObjectServices.h"
 #include "objects/PolyObj.h"
+#include "objects/StrgObj.h"
 #include "view/BaseView.h"
 
+#include <QComboBox>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -260,6 +265,65 @@ TEST_F(ViewCommands, ColourDialogRunsOnceAndTheOthersTakeItsColour)
     EXPECT_EQ(dialogs, 2);
     EXPECT_EQ(m_first->GetFillColor(), RGB(1, 2, 3));
     EXPECT_EQ(m_second->GetFillColor(), RGB(1, 2, 3));
+}
+
+TEST_F(ViewCommands, FontDialogRunsOnceAndEverySelectedTextTakesItsChoiceInOneStep)
+{
+    CStrgObj* texts[2] = {};
+    const CRect places[2] = {CRect(200, -600, 500, -700), CRect(600, -600, 800, -800)};
+    for (int i = 0; i < 2; ++i) {
+        CUndoStep step(m_doc);
+        texts[i] = new CStrgObj(m_doc->NewObjectId(), places[i], CString(u8"日本語"));
+        ASSERT_TRUE(m_doc->AddObject(texts[i]));
+    }
+    const WORD ids[2] = {texts[0]->GetObjectId(), texts[1]->GetObjectId()};
+    m_doc->ClearUndoBuffer();
+    m_view->AddToSelection(texts[1]);
+    m_view->AppendToSelection(texts[0]);
+    const LOGFONT before = texts[0]->GetLogFont();
+    const COLORREF colorBefore = texts[0]->GetTextColor();
+    int dialogs = 0;
+    bool confirm = false;
+    CDialog::SetModalHook([&](CDialog& d) {
+        ++dialogs;
+        auto combo = [&d](int id) { return qobject_cast<QComboBox*>(d.GetDlgItem(id)->GetSafeHwnd()); };
+        combo(CFontDialog::IDC_FACE)->setCurrentText(QString::fromUtf8("ＭＳ 明朝"));
+        combo(CFontDialog::IDC_SIZE)->setCurrentText(QStringLiteral("24"));
+        combo(CFontDialog::IDC_COLOR)->setCurrentIndex(12); // blue
+        static_cast<CButton*>(d.GetDlgItem(CFontDialog::IDC_UNDERLINE))->SetCheck(BST_CHECKED);
+        if (confirm)
+            d.SendMessage(WM_COMMAND, IDOK);
+    });
+    Choose(ID_FONT_DIALOG);
+    const auto text = [this](WORD id) {
+        CObject* object = nullptr;
+        return m_doc->FindObjectById(id, object) ? DYNAMIC_DOWNCAST(CStrgObj, object) : nullptr;
+    };
+    const std::string faceBefore = Utf8(CString(before.lfFaceName));
+    const auto expectFont = [&](const std::string& face, LONG height, BYTE underline, COLORREF color) {
+        for (WORD id : ids) {
+            ASSERT_NE(text(id), nullptr);
+            EXPECT_EQ(Utf8(CString(text(id)->GetLogFont().lfFaceName)), face) << id;
+            EXPECT_EQ(text(id)->GetLogFont().lfHeight, height) << id;
+            EXPECT_EQ(text(id)->GetLogFont().lfUnderline, underline) << id;
+            EXPECT_EQ(text(id)->GetTextColor(), color) << id;
+        }
+    };
+    // Cancelled: nothing changes and no step is left.
+    RightClick(texts[0]->GetCenter());
+    EXPECT_EQ(dialogs, 1);
+    expectFont(faceBefore, before.lfHeight, 0, colorBefore);
+    EXPECT_FALSE(m_doc->CanUndo());
+
+    confirm = true;
+    RightClick(texts[0]->GetCenter());
+    CDialog::SetModalHook(nullptr);
+    EXPECT_EQ(dialogs, 2);
+    expectFont("ＭＳ 明朝", -32, 1, RGB(0, 0, 255));
+    EXPECT_TRUE(m_doc->IsModified());
+    m_doc->Undo();
+    expectFont(faceBefore, before.lfHeight, 0, colorBefore);
+    EXPECT_FALSE(m_doc->CanUndo());
 }
 
 TEST_F(ViewCommands, CommandsOnAnEmptySelectionOrOutOfRangeDoNothing)
