@@ -7,8 +7,10 @@
 #include "objects/BaseObj.h"
 #include "objects/CnctObj.h"
 #include "objects/DiamondObj.h"
+#include "objects/EcntsObj.h"
 #include "objects/ElliObj.h"
 #include "objects/FarcObj.h"
+#include "objects/NoteObj.h"
 #include "objects/PointObj.h"
 #include "objects/PolyLine.h"
 #include "objects/PolyObj.h"
@@ -27,6 +29,8 @@ void RegisterDocumentClasses()
     AfxRegisterClass(RUNTIME_CLASS(CDiamondObj));
     AfxRegisterClass(RUNTIME_CLASS(CPolygonObj));
     AfxRegisterClass(RUNTIME_CLASS(CStrgObj));
+    AfxRegisterClass(RUNTIME_CLASS(CNoteObj));
+    AfxRegisterClass(RUNTIME_CLASS(CEcntsObj));
     AfxRegisterClass(RUNTIME_CLASS(CPointObj));
     AfxRegisterClass(RUNTIME_CLASS(CPolyLine));
     AfxRegisterClass(RUNTIME_CLASS(CPolyObj));
