@@ -114,7 +114,7 @@ void CEcntsObj::SetStart(BOOL start)
 {
     m_bStart = start;
     if (start) {
-        m_strText = "S";
+        m_strText = CString("S");
         m_bEnd = FALSE;
     }
 }
@@ -123,7 +123,7 @@ void CEcntsObj::SetEnd(BOOL end)
 {
     m_bEnd = end;
     if (end) {
-        m_strText = "E";
+        m_strText = CString("E");
         m_bStart = FALSE;
     }
 }
@@ -244,8 +244,7 @@ void CEcntsObj::ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD, BOOL pr
     TrackObjectMenu(menu, screenPoint, view);
 }
 
-BOOL CEcntsObj::UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
-                                BOOL severalSelected)
+BOOL CEcntsObj::UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode, BOOL severalSelected)
 {
     switch (cmdUI->m_nID) {
     case ID_OBJ_FILL: cmdUI->SetCheck(m_bFillEcnts); return TRUE;
@@ -314,4 +313,14 @@ BOOL CEcntsObj::BeginEdit(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent,
                           DWORD)
 {
     return BeginTextEdit(pDC, zoom, editor, parent, controlId, FALSE);
+}
+
+BOOL CEcntsObj::IsExportKind(DWORD exportOptions) const
+{
+    return CBaseObj::IsExportKind(exportOptions);
+}
+
+BOOL CEcntsObj::HasText() const
+{
+    return CBaseObj::HasText();
 }

@@ -53,6 +53,10 @@ public:
     // 80 by 80 units.
     void GetStandardSize(CSize& size) const override;
 
+    // Connectors stay out of the spreadsheet export, text or not.
+    BOOL IsExportKind(DWORD exportOptions) const override;
+    BOOL HasText() const override;
+
     // A one-line editor.
     BOOL BeginEdit(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId, DWORD hitCode,
                    const LOGFONT* font, DWORD editFlags) override;

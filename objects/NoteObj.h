@@ -75,8 +75,7 @@ public:
               CBaseDoc* document) override;
     void DrawMoveTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitFlags, BOOL printMode) override;
     void DrawResizeTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitCode, BOOL printMode) override;
-    void DrawHandleDragTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitCode, DWORD partWord,
-                               BOOL printMode) override;
+    void DrawHandleDragTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitCode, DWORD partWord, BOOL printMode) override;
     // The rectangle's handles, then the tip and the two base points.
     void DrawHandles(CDC* pDC, int zoom, BOOL printMode) override;
     // Near the outline; inside it unless an unfilled balloon is asked for outline-only hits.

@@ -46,6 +46,10 @@ TEST(EcntsObj, DefaultsAndSizes)
     EXPECT_TRUE(prototype.GetConnectorFrame());
     EXPECT_TRUE(prototype.IsFirstOfPair());
     EXPECT_EQ(prototype.GetPairNumber(), 0);
+    CEcntsObj marked(prototype);
+    marked.SetStart(TRUE);
+    EXPECT_FALSE(marked.IsExportKind(1)) << "never in the text export";
+    EXPECT_FALSE(marked.HasText());
 
     // A new connector takes its prototype's size, keeping the dragged corner.
     CDrawObjManager manager;
@@ -147,10 +151,30 @@ TEST(EcntsObj, RolesAreOfferedOnlyToTheirMemberOfThePair)
     second.ObjectContextMenu(CPoint(10, 10), nullptr, HIT_BODY, TRUE, TRUE);
     CMenu::SetPopupHook(previous);
     const UINT popup = UINT(-1);
-    EXPECT_EQ(top, (std::vector<UINT>{ID_CONNECTOR_PAIR_START, ID_CONNECTOR_PAIR_END, 0, popup, popup, 0, ID_OBJ_FILL,
-                                      popup, popup, 0, ID_FONT_ITALIC, ID_FONT_BOLD, ID_FONT_UNDERLINE, popup,
-                                      ID_FONT_DIALOG, 0, popup, popup, 0, ID_SET_DEFAULT_ATTRIBUTES,
-                                      ID_COPY_DEFAULT_ATTRIBUTES, ID_OBJ_DEFAULT_SIZE, 0, popup}));
+    EXPECT_EQ(top, (std::vector<UINT>{ID_CONNECTOR_PAIR_START,
+                                      ID_CONNECTOR_PAIR_END,
+                                      0,
+                                      popup,
+                                      popup,
+                                      0,
+                                      ID_OBJ_FILL,
+                                      popup,
+                                      popup,
+                                      0,
+                                      ID_FONT_ITALIC,
+                                      ID_FONT_BOLD,
+                                      ID_FONT_UNDERLINE,
+                                      popup,
+                                      ID_FONT_DIALOG,
+                                      0,
+                                      popup,
+                                      popup,
+                                      0,
+                                      ID_SET_DEFAULT_ATTRIBUTES,
+                                      ID_COPY_DEFAULT_ATTRIBUTES,
+                                      ID_OBJ_DEFAULT_SIZE,
+                                      0,
+                                      popup}));
     EXPECT_TRUE(startState & MF_GRAYED);
     EXPECT_EQ(operations, (std::vector<UINT>{22008, 22023, 22004, 22005, 22006, 22007}));
 }

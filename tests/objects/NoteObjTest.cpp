@@ -231,9 +231,28 @@ TEST(NoteObj, MenuAndCommandsFollowTheBalloonFill)
     });
     note.ObjectContextMenu(CPoint(10, 10), nullptr, HIT_BODY, TRUE, FALSE);
     const UINT popup = UINT(-1);
-    EXPECT_EQ(top, (std::vector<UINT>{popup, popup, 0, ID_OBJ_FILL, popup, popup, 0, ID_FONT_ITALIC, ID_FONT_BOLD,
-                                      ID_FONT_UNDERLINE, popup, ID_FONT_DIALOG, 0, popup, popup, popup, popup, 0,
-                                      ID_SET_DEFAULT_ATTRIBUTES, ID_COPY_DEFAULT_ATTRIBUTES, 0, popup}));
+    EXPECT_EQ(top, (std::vector<UINT>{popup,
+                                      popup,
+                                      0,
+                                      ID_OBJ_FILL,
+                                      popup,
+                                      popup,
+                                      0,
+                                      ID_FONT_ITALIC,
+                                      ID_FONT_BOLD,
+                                      ID_FONT_UNDERLINE,
+                                      popup,
+                                      ID_FONT_DIALOG,
+                                      0,
+                                      popup,
+                                      popup,
+                                      popup,
+                                      popup,
+                                      0,
+                                      ID_SET_DEFAULT_ATTRIBUTES,
+                                      ID_COPY_DEFAULT_ATTRIBUTES,
+                                      0,
+                                      popup}));
     EXPECT_EQ(align, (std::vector<UINT>{ID_TEXT_ALIGN_LEFT, ID_TEXT_ALIGN_CENTER, ID_TEXT_ALIGN_RIGHT}));
     EXPECT_FALSE(shadowState & MF_GRAYED);
 
