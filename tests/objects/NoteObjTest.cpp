@@ -4,6 +4,8 @@
 
 #include "foundation/CommandIds.h"
 #include "objects/DrawObjects.h"
+#include "foundation/RegItemObj.h"
+#include "platform/profile/Profile.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/Menu.h"
 #include "tests/foundation/MenuTesting.h"
@@ -303,4 +305,24 @@ TEST(NoteObj, RecordAndCopiesKeepFlagsAndTail)
     other.CopyAttributes(note);
     EXPECT_FALSE(other.GetNoteFill());
     EXPECT_EQ(other.GetTail().tip, CPoint(10, -140));
+}
+
+TEST(NoteObj, ClassDefaultsKeepTheBalloonFlags)
+{
+    constexpr char section[] = "NoteObj Properties";
+    Profile::WriteProfileString(section, nullptr, nullptr);
+    CNoteObj prototype;
+    prototype.ApplyAttributeCommand(ID_OBJ_FILL, nullptr, HIT_BODY);
+    CRegItemObj carrier;
+    prototype.SaveDefaultAttributes(carrier);
+    EXPECT_EQ(Profile::GetProfileInt(section, "FillNote", -1), 0);
+    EXPECT_EQ(Profile::GetProfileInt(section, "DrawFrameNote", -1), 1);
+    EXPECT_EQ(Profile::GetProfileInt(section, "Fill", -1), 0) << "the box fill stays off";
+
+    CNoteObj nextRun;
+    CRegItemObj loader;
+    nextRun.LoadDefaultAttributes(loader);
+    EXPECT_FALSE(nextRun.GetNoteFill());
+    EXPECT_TRUE(nextRun.GetNoteFrame());
+    Profile::WriteProfileString(section, nullptr, nullptr);
 }
