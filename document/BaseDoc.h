@@ -32,6 +32,7 @@ class CCopyHold;
 class CCopyList;
 class CGroupObj;
 class CBaseObj;
+class CEcntsObj;
 class CPolyObj;
 class CView;
 class CCmdUI;
@@ -244,6 +245,18 @@ public:
     // Moves (flag 1), resizes (flag 2) or reshapes (flag 4) the object by the offset with undo.
     BOOL MoveOrResizeObject(CObject* object, BOOL printMode, const CSize* offset, DWORD hitCode, DWORD extra);
 
+    // --- Circular connector pairs ------------------------------------------------------------
+    // Toggles the connector's start (ID_CONNECTOR_PAIR_START) or end role; when its pair has
+    // exactly two connectors, the partner is recorded for undo, takes the opposite role and is
+    // redrawn first. Always TRUE.
+    BOOL ApplyConnectorRole(CEcntsObj* connector, UINT commandId);
+    // The number of circular connectors with that pair number (0 for pair number 0 or a connector
+    // without id); the partner, the one whose id differs from the connector's, is set only when
+    // the number is exactly two.
+    int CountConnectorPair(WORD pairNumber, const CEcntsObj* connector, CEcntsObj*& partner) const;
+    // Gives the other connectors of the pair that the current undo step does not hold yet the
+    // connector's text, each recorded for undo and redrawn; TRUE when one changed.
+    BOOL CopyConnectorTextToPair(CEcntsObj* connector);
     // --- Find and replace over the texts of the box objects ---------------------------------
     // Texts compare as given when matchCase is set; otherwise the caller passes the find text
     // upper-cased and each object compares it with an upper-cased copy of its own. The end of a

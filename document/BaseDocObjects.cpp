@@ -9,6 +9,7 @@
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
+#include "objects/EcntsObj.h"
 #include "objects/FloatEdit.h"
 #include "objects/PolyObj.h"
 #include "platform/afx/Rect.h"
@@ -65,7 +66,10 @@ BOOL CBaseDoc::ApplyObjectCommand(CObject* object, UINT commandId, CObject* argu
     }
     BOOL changed = FALSE;
     DocumentModelHooks* model = GetDocumentModelHooks();
-    if (!model || !model->ApplyModelCommand(this, box, commandId, &changed))
+    CEcntsObj* connector = DYNAMIC_DOWNCAST(CEcntsObj, box);
+    if (connector && (commandId == ID_CONNECTOR_PAIR_START || commandId == ID_CONNECTOR_PAIR_END))
+        changed = ApplyConnectorRole(connector, commandId);
+    else if (!model || !model->ApplyModelCommand(this, box, commandId, &changed))
         changed = box->ApplyAttributeCommand(commandId, argument, hitCode);
     if (!changed)
         return FALSE;
@@ -89,6 +93,8 @@ BOOL CBaseDoc::CommitObjectTextEdit(CObject* object, CFloatEdit*& editor)
     if (!box->EndEdit(editor, m_dwEditFlgs))
         return FALSE;
     SetModified(TRUE);
+    if (CEcntsObj* connector = DYNAMIC_DOWNCAST(CEcntsObj, box))
+        CopyConnectorTextToPair(connector);
     return TRUE;
 }
 

@@ -7,10 +7,12 @@
 #include "objects/BaseObj.h"
 #include "objects/CnctObj.h"
 #include "objects/DiamondObj.h"
+#include "objects/EcntsObj.h"
 #include "objects/ElliObj.h"
 #include "objects/FarcObj.h"
 #include "objects/OleDrawObj.h"
 #include "objects/GroupObj.h"
+#include "objects/NoteObj.h"
 #include "objects/PointObj.h"
 #include "objects/PolyLine.h"
 #include "objects/PolyObj.h"
@@ -31,6 +33,8 @@ void RegisterDocumentClasses()
     AfxRegisterClass(RUNTIME_CLASS(CStrgObj));
     AfxRegisterClass(RUNTIME_CLASS(COleDrawObj));
     AfxRegisterClass(RUNTIME_CLASS(CGroupObj));
+    AfxRegisterClass(RUNTIME_CLASS(CNoteObj));
+    AfxRegisterClass(RUNTIME_CLASS(CEcntsObj));
     AfxRegisterClass(RUNTIME_CLASS(CPointObj));
     AfxRegisterClass(RUNTIME_CLASS(CPolyLine));
     AfxRegisterClass(RUNTIME_CLASS(CPolyObj));

@@ -239,6 +239,9 @@ constexpr UINT ID_POLYGON_OCTAGON = 21336;
 // The commands that change nothing in the document (allowed on a read-only one).
 constexpr UINT ID_READONLY_SAFE_FIRST = 21354;
 constexpr UINT ID_READONLY_SAFE_LAST = 21356;
+// The roles of a circular connector in its pair: start and end.
+constexpr UINT ID_CONNECTOR_PAIR_START = 21359;
+constexpr UINT ID_CONNECTOR_PAIR_END = 21360;
 // The symbol menus: file-type mark, data-media kind and process kind added to the base.
 constexpr UINT ID_FILE_TYPE_MARK_BASE = 21700;
 constexpr UINT ID_DATA_MEDIA_BASE = 21800;

@@ -8,6 +8,7 @@
 #include "objects/ObjectSupport.h"
 #include "objects/ObjectServices.h"
 #include "platform/afx/Archive.h"
+#include "platform/gdi/DC.h"
 #include "platform/gdi/Rgn.h"
 
 #include <algorithm>
@@ -173,11 +174,16 @@ BOOL CBaseObj::HitTest(POINT point, int tolerance, BOOL printMode, BOOL outlineO
 BOOL CBaseObj::HitTestHandles(int zoom, POINT point, UINT, int, DWORD& hitCode, DWORD& partWord, CPoint& handlePoint,
                               BOOL printMode) const
 {
-    hitCode = 0;
-    partWord = 0;
     CRect r;
     GetVisibleRect(r, printMode);
     ScaleRectByZoom(r, zoom);
+    return HitTestRectHandles(r, point, hitCode, partWord, handlePoint);
+}
+
+BOOL CBaseObj::HitTestRectHandles(const CRect& r, POINT point, DWORD& hitCode, DWORD& partWord, CPoint& handlePoint)
+{
+    hitCode = 0;
+    partWord = 0;
     for (const RectHandle& handle : GetRectHandles(r)) {
         if (PointNearPoint(handle.centre, point, HANDLE_HALF_SIZE)) {
             hitCode |= handle.code;
@@ -204,10 +210,31 @@ void CBaseObj::GetPartRect(CRect& rect, BOOL, DWORD) const
 void CBaseObj::GetRedrawRect(CRect& rect, int zoom, BOOL printMode) const
 {
     GetVisibleRect(rect, printMode);
+    GrowByRedrawMargins(rect, zoom, HasShadow(printMode));
+}
+
+void CBaseObj::FillShadowFigure(CDC* pDC, int zoom, const std::function<void(CDC*, POINT)>& figure) const
+{
+    CSize offset;
+    GetShadowOffset(offset);
+    CPoint shift(offset);
+    ScalePointByZoom(shift, zoom);
+    CPen* oldPen = pDC->GetCurrentPen();
+    CBrush* oldBrush = pDC->GetCurrentBrush();
+    CBrush shadowBrush(m_crShadow);
+    pDC->SelectStockObject(NULL_PEN);
+    pDC->SelectObject(&shadowBrush);
+    figure(pDC, shift);
+    pDC->SelectObject(oldBrush);
+    pDC->SelectObject(oldPen);
+}
+
+void CBaseObj::GrowByRedrawMargins(CRect& rect, int zoom, BOOL withShadow) const
+{
     int margin = 2 * HANDLE_HALF_SIZE;
     UnscaleValueByZoom(margin, zoom);
     GrowRedrawRect(rect, CSize(margin, -margin));
-    if (HasShadow(printMode)) {
+    if (withShadow) {
         CSize shadow;
         GetMaxShadowOffset(shadow);
         GrowRedrawRect(rect, shadow);

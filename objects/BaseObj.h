@@ -15,6 +15,7 @@
 #include "platform/afx/String.h"
 #include "platform/gdi/GdiTypes.h"
 
+#include <functional>
 #include <span>
 
 class CArchive;
@@ -264,9 +265,13 @@ protected:
     // filled); a separator, the two default entries, a separator and the operations popup.
     void AppendPenMenus(CMenu& menu) const;
     void AppendFillAndShadowMenus(CMenu& menu, UINT fillCheck) const;
+    // The same for a class whose own fill flag decides whether the shadow applies.
+    void AppendFillAndShadowMenus(CMenu& menu, UINT fillCheck, BOOL shadowEnabled) const;
     void AppendDefaultsAndOperations(CMenu& menu) const;
-    // The same with the shape's own operations popup.
-    void AppendDefaultsAndOperations(CMenu& menu, std::span<const PopupMenuItem> operations) const;
+    // The same with the shape's own operations popup, and "ﾃﾞｨﾌｫﾙﾄ ｻｲｽﾞに変更" after the default
+    // entries when asked for.
+    void AppendDefaultsAndOperations(CMenu& menu, std::span<const PopupMenuItem> operations,
+                                     BOOL withDefaultSize = FALSE) const;
     // Tracks an object menu with the right button; the main window (else the view's frame) owns it
     // and routes the chosen command.
     static void TrackObjectMenu(CMenu& menu, CPoint screenPoint, CWnd* view);
@@ -295,6 +300,15 @@ protected:
     void GetWholeVisibleRect(CRect& rect, BOOL printMode) const;
     void GetWholeRedrawRect(CRect& rect, int zoom, BOOL printMode) const;
     BOOL IsWholeInsideRect(const CRect& rect, BOOL printMode) const;
+    // The figure drawn by the function (at the offset it is given) moved by the zoomed shadow
+    // offset, filled with the shadow colour and without a pen; the device keeps its pen and brush.
+    void FillShadowFigure(CDC* pDC, int zoom, const std::function<void(CDC*, POINT)>& figure) const;
+    // Grows a repaint area in 0.1 mm by the margin that the handles need at the zoom, and by the
+    // largest shadow when asked.
+    void GrowByRedrawMargins(CRect& rect, int zoom, BOOL withShadow) const;
+    // The eight resize handles of the zoomed rectangle, then its body, as HitTestHandles finds them.
+    static BOOL HitTestRectHandles(const CRect& zoomedRect, POINT point, DWORD& hitCode, DWORD& partWord,
+                                   CPoint& handlePoint);
     // The point moved onto the side of the rectangle that faces it.
     CPoint& GetFacingSidePoint(CPoint& out, POINT point) const;
     // The profile keys of the class defaults in their order, each with its field. A class with

@@ -52,13 +52,18 @@ void CBaseObj::AppendPenMenus(CMenu& menu) const
 
 void CBaseObj::AppendFillAndShadowMenus(CMenu& menu, UINT fillCheck) const
 {
+    AppendFillAndShadowMenus(menu, fillCheck, m_bFill);
+}
+
+void CBaseObj::AppendFillAndShadowMenus(CMenu& menu, UINT fillCheck, BOOL shadowEnabled) const
+{
     menu.AppendMenu(MF_SEPARATOR);
     menu.AppendMenu(MF_STRING | fillCheck, ID_OBJ_FILL, CString(u8"塗りつぶし"));
     menu.AppendPopup(boxmenu::MakeColorMenu(ID_FILL_COLOR_BASE), CString(u8"塗りつぶし色"));
     auto shadow = std::make_unique<CPopupMenu>();
     shadow->BuildFromItems(boxmenu::kShadowItems, int(std::size(boxmenu::kShadowItems)));
     shadow->AppendPopup(boxmenu::MakeColorMenu(ID_SHADOW_COLOR_BASE), CString(u8"影の色"));
-    menu.AppendPopup(std::move(shadow), CString(u8"影の描画"), m_bFill ? MF_STRING : MF_GRAYED);
+    menu.AppendPopup(std::move(shadow), CString(u8"影の描画"), shadowEnabled ? MF_STRING : MF_GRAYED);
 }
 
 void CBaseObj::AppendDefaultsAndOperations(CMenu& menu) const
@@ -66,11 +71,14 @@ void CBaseObj::AppendDefaultsAndOperations(CMenu& menu) const
     AppendDefaultsAndOperations(menu, boxmenu::kOperationItems);
 }
 
-void CBaseObj::AppendDefaultsAndOperations(CMenu& menu, std::span<const PopupMenuItem> operations) const
+void CBaseObj::AppendDefaultsAndOperations(CMenu& menu, std::span<const PopupMenuItem> operations,
+                                           BOOL withDefaultSize) const
 {
     menu.AppendMenu(MF_SEPARATOR);
     menu.AppendMenu(MF_STRING, ID_SET_DEFAULT_ATTRIBUTES, CString(u8"ﾃﾞｨﾌｫﾙﾄ属性に設定"));
     menu.AppendMenu(MF_STRING, ID_COPY_DEFAULT_ATTRIBUTES, CString(u8"ﾃﾞｨﾌｫﾙﾄ属性からｺﾋﾟｰ"));
+    if (withDefaultSize)
+        menu.AppendMenu(MF_STRING, ID_OBJ_DEFAULT_SIZE, CString(u8"ﾃﾞｨﾌｫﾙﾄ ｻｲｽﾞに変更"));
     menu.AppendMenu(MF_SEPARATOR);
     auto popup = std::make_unique<CPopupMenu>();
     popup->BuildFromItems(operations.data(), int(operations.size()));

@@ -6,8 +6,10 @@
 #include "objects/ArcObj.h"
 #include "objects/CnctObj.h"
 #include "objects/DiamondObj.h"
+#include "objects/EcntsObj.h"
 #include "objects/ElliObj.h"
 #include "objects/FarcObj.h"
+#include "objects/NoteObj.h"
 #include "objects/PolyObj.h"
 #include "objects/PolygonObj.h"
 #include "objects/RectObj.h"
@@ -41,6 +43,8 @@ const PrototypeFactory kPrototypeRows[] = {
         octagon->SetSideCount(POLYGON_OCTAGON);
         return octagon;
     },
+    []() -> CObject* { return new CNoteObj; },
+    []() -> CObject* { return new CEcntsObj; },
 };
 
 // Kinds whose prototypes are told apart by a sub-key.

@@ -4,10 +4,12 @@
 #include "objects/BaseObj.h"
 #include "objects/CnctObj.h"
 #include "objects/DiamondObj.h"
+#include "objects/EcntsObj.h"
 #include "objects/ElliObj.h"
 #include "objects/FarcObj.h"
 #include "objects/OleDrawObj.h"
 #include "objects/GroupObj.h"
+#include "objects/NoteObj.h"
 #include "objects/PolyObj.h"
 #include "objects/PolygonObj.h"
 #include "objects/RectObj.h"
@@ -110,6 +112,10 @@ CObject* Clone(const CObject* object)
         return new CStrgObj(*static_cast<const CStrgObj*>(object));
     if (runtimeClass == RUNTIME_CLASS(COleDrawObj))
         return new COleDrawObj(*static_cast<const COleDrawObj*>(object));
+    if (runtimeClass == RUNTIME_CLASS(CNoteObj))
+        return new CNoteObj(*static_cast<const CNoteObj*>(object));
+    if (runtimeClass == RUNTIME_CLASS(CEcntsObj))
+        return new CEcntsObj(*static_cast<const CEcntsObj*>(object));
     if (runtimeClass == RUNTIME_CLASS(CBaseObj))
         return new CBaseObj(*static_cast<const CBaseObj*>(object));
     if (runtimeClass == RUNTIME_CLASS(CPolyObj))

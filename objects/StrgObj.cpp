@@ -306,17 +306,8 @@ void CStrgObj::Draw(CDC* pDC, int zoom, BOOL withHandles, BOOL printMode, const 
 
     CPen* oldPen = pDC->GetCurrentPen();
     CBrush* oldBrush = pDC->GetCurrentBrush();
-    if (HasShadow(printMode)) {
-        CSize offset;
-        GetShadowOffset(offset);
-        CPoint shift(offset);
-        ScalePointByZoom(shift, zoom);
-        CBrush shadowBrush(m_crShadow);
-        pDC->SelectStockObject(NULL_PEN);
-        pDC->SelectObject(&shadowBrush);
-        DrawBody(pDC, rect + shift);
-        pDC->SelectObject(oldBrush);
-    }
+    if (HasShadow(printMode))
+        FillShadowFigure(pDC, zoom, [&](CDC* dc, POINT shift) { DrawBody(dc, rect + CPoint(shift)); });
     // Wide frames stay inside the rectangle; broken styles only show with the thin widths.
     CPen pen;
     if (!m_bDrawFrame) {

@@ -113,11 +113,19 @@ protected:
     // Shadow, text shadow passes, outline passes and the text itself inside the zoomed text
     // rectangle; FALSE when the font cannot be made.
     BOOL DrawTextPasses(CDC* pDC, int zoom, const CRect& textRect, DWORD displayOptions) const;
+    // Pieces of the right-click menus in menu order: a separator, the font switches, the text
+    // colour and the font dialog; "文字配置" (all six placements, or only the three horizontal
+    // ones) and "文字間隔"; "文字影の描画" and "文字輪郭の描画".
+    void AppendFontMenus(CMenu& menu) const;
+    void AppendPlacementMenus(CMenu& menu, BOOL horizontalOnly) const;
+    void AppendTextEffectMenus(CMenu& menu) const;
     // The zoomed outline (plain or rounded), through the selected pen and brush.
     void DrawBody(CDC* pDC, const CRect& rect) const;
-    // Opens the editor on the object's device rectangle with the alignment of the format and the
+    // Opens the editor on the object's device rectangle (without anything drawn outside it) with the alignment of the format and the
     // object's font at the zoom; FALSE (and no editor) when it cannot.
     BOOL OpenEditor(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId, BOOL multiLine) const;
+    // The editor at zooms of 50 and more.
+    BOOL BeginTextEdit(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId, BOOL multiLine) const;
 
     CString m_strText;
     LOGFONT m_lfFont;

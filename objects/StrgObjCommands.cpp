@@ -11,8 +11,9 @@
 #include "platform/ui/Menu.h"
 
 #include <algorithm>
-#include <iterator>
+#include <cstddef>
 #include <memory>
+#include <span>
 
 namespace textmenu {
 
@@ -60,17 +61,19 @@ constexpr PopupMenuItem kOutlineItems[] = {
     // clang-format on
 };
 
-template <std::size_t N>
-std::unique_ptr<CPopupMenu> MakeItemMenu(const PopupMenuItem (&items)[N])
+// The horizontal placements lead the placement items.
+constexpr std::size_t kHorizontalAlignCount = 3;
+
+std::unique_ptr<CPopupMenu> MakeItemMenu(std::span<const PopupMenuItem> items)
 {
     auto menu = std::make_unique<CPopupMenu>();
-    menu->BuildFromItems(items, int(N));
+    menu->BuildFromItems(items.data(), int(items.size()));
     return menu;
 }
 
 // An effect popup: its size items, then its colour menu.
-template <std::size_t N>
-std::unique_ptr<CPopupMenu> MakeEffectMenu(const PopupMenuItem (&items)[N], UINT colorBase, const char8_t* colorLabel)
+std::unique_ptr<CPopupMenu> MakeEffectMenu(std::span<const PopupMenuItem> items, UINT colorBase,
+                                           const char8_t* colorLabel)
 {
     auto menu = MakeItemMenu(items);
     menu->AppendPopup(objectmenus::MakeColorMenu(colorBase), CString(colorLabel));
@@ -93,29 +96,46 @@ void CStrgObj::ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD, BOOL pri
 {
     if (IsHiddenIn(printMode))
         return;
-    using textmenu::MakeEffectMenu;
-    using textmenu::MakeItemMenu;
     CMenu menu;
     menu.CreatePopupMenu();
     menu.AppendMenu(MF_STRING, ID_TEXT_FRAME, CString(u8"枠線の表示"));
     AppendPenMenus(menu);
     menu.AppendMenu(MF_STRING, ID_RECT_ROUNDED, CString(u8"面取り"));
     AppendFillAndShadowMenus(menu, MF_UNCHECKED);
+    AppendFontMenus(menu);
+    menu.AppendMenu(MF_SEPARATOR);
+    AppendPlacementMenus(menu, FALSE);
+    AppendTextEffectMenus(menu);
+    AppendDefaultsAndOperations(menu);
+    TrackObjectMenu(menu, screenPoint, view);
+}
+
+void CStrgObj::AppendFontMenus(CMenu& menu) const
+{
     menu.AppendMenu(MF_SEPARATOR);
     menu.AppendMenu(MF_STRING, ID_FONT_ITALIC, CString(u8"ｲﾀﾘｯｸ"));
     menu.AppendMenu(MF_STRING, ID_FONT_BOLD, CString(u8"ﾎﾞｰﾙﾄﾞ"));
     menu.AppendMenu(MF_STRING, ID_FONT_UNDERLINE, CString(u8"下線"));
     menu.AppendPopup(objectmenus::MakeColorMenu(ID_TEXT_COLOR_BASE), CString(u8"文字の色"));
     menu.AppendMenu(MF_STRING, ID_FONT_DIALOG, CString(u8"ﾌｫﾝﾄ指定..."));
-    menu.AppendMenu(MF_SEPARATOR);
-    menu.AppendPopup(MakeItemMenu(textmenu::kAlignItems), CString(u8"文字配置"));
-    menu.AppendPopup(MakeItemMenu(textmenu::kSpacingItems), CString(u8"文字間隔"));
+}
+
+void CStrgObj::AppendPlacementMenus(CMenu& menu, BOOL horizontalOnly) const
+{
+    std::span<const PopupMenuItem> align(textmenu::kAlignItems);
+    if (horizontalOnly)
+        align = align.first(textmenu::kHorizontalAlignCount);
+    menu.AppendPopup(textmenu::MakeItemMenu(align), CString(u8"文字配置"));
+    menu.AppendPopup(textmenu::MakeItemMenu(textmenu::kSpacingItems), CString(u8"文字間隔"));
+}
+
+void CStrgObj::AppendTextEffectMenus(CMenu& menu) const
+{
+    using textmenu::MakeEffectMenu;
     menu.AppendPopup(MakeEffectMenu(textmenu::kTextShadowItems, ID_TEXT_SHADOW_COLOR_BASE, u8"影の色"),
                      CString(u8"文字影の描画"));
     menu.AppendPopup(MakeEffectMenu(textmenu::kOutlineItems, ID_TEXT_OUTLINE_COLOR_BASE, u8"輪郭の色"),
                      CString(u8"文字輪郭の描画"));
-    AppendDefaultsAndOperations(menu);
-    TrackObjectMenu(menu, screenPoint, view);
 }
 
 // --- Check and enable state ---------------------------------------------------------------------

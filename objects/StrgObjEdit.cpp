@@ -25,8 +25,7 @@ int EditorAlignment(DWORD format)
 
 BOOL CStrgObj::OpenEditor(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId, BOOL multiLine) const
 {
-    CRect rect;
-    GetVisibleRect(rect, TRUE);
+    CRect rect = m_rect;
     ScaleRectByZoom(rect, zoom);
     CPoint corners[2] = {rect.TopLeft(), rect.BottomRight()};
     pDC->LPtoDP(corners, 2);
@@ -49,7 +48,13 @@ BOOL CStrgObj::OpenEditor(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent,
 BOOL CStrgObj::BeginEdit(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId, DWORD, const LOGFONT*,
                          DWORD)
 {
-    return zoom >= strgobjedit::kMinEditZoom && OpenEditor(pDC, zoom, editor, parent, controlId, TRUE);
+    return BeginTextEdit(pDC, zoom, editor, parent, controlId, TRUE);
+}
+
+BOOL CStrgObj::BeginTextEdit(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId,
+                             BOOL multiLine) const
+{
+    return zoom >= strgobjedit::kMinEditZoom && OpenEditor(pDC, zoom, editor, parent, controlId, multiLine);
 }
 
 BOOL CStrgObj::EndEdit(CFloatEdit*& editor, DWORD)

@@ -10,6 +10,7 @@
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
+#include "objects/NoteObj.h"
 #include "objects/ObjectServices.h"
 #include "objects/PolyObj.h"
 #include "platform/afx/StringTable.h"
@@ -431,9 +432,10 @@ void CBaseView::OpenMenuAtSelection()
     const CBaseObj* box = DrawObjects::AsBoxObject(object);
     if (!box)
         return;
-    // A balloon opens at its stored rectangle once it exists; every other box at its visible one.
-    CRect rect;
-    box->GetVisibleRect(rect, ModePrint);
+    // A balloon opens at its rectangle without the tail; every other box at its visible one.
+    CRect rect = box->GetRect();
+    if (!DYNAMIC_DOWNCAST(CNoteObj, box))
+        box->GetVisibleRect(rect, ModePrint);
     CPoint corner(rect.right, rect.bottom);
     ScalePointByZoom(corner, m_nZoom);
     OpenMenuAtLogical(CPoint(corner.x - BaseViewCommands::kMenuKeyInset, corner.y + BaseViewCommands::kMenuKeyInset));

@@ -2,6 +2,8 @@
 
 #include "foundation/CommandIds.h"
 #include "view/ArcTool.h"
+#include "view/BalloonTool.h"
+#include "view/CircleConnectorTool.h"
 #include "view/ConnectorTool.h"
 #include "view/DiamondTool.h"
 #include "view/EllipseTool.h"
@@ -45,6 +47,8 @@ constexpr struct
     {ID_TOOL_HEXAGON, &Instance<HexagonTool>},
     {ID_TOOL_OCTAGON, &Instance<OctagonTool>},
     {ID_TOOL_TEXT, &Instance<TextTool>},
+    {ID_TOOL_BALLOON, &Instance<BalloonTool>},
+    {ID_TOOL_CIRCLE_CONNECTOR, &Instance<CircleConnectorTool>},
     // clang-format on
 };
 

@@ -5,8 +5,10 @@
 #include "objects/ArcObj.h"
 #include "objects/CnctObj.h"
 #include "objects/DiamondObj.h"
+#include "objects/EcntsObj.h"
 #include "objects/ElliObj.h"
 #include "objects/FarcObj.h"
+#include "objects/NoteObj.h"
 #include "objects/ObjectServices.h"
 #include "objects/PolygonObj.h"
 #include "objects/FloatEdit.h"
@@ -14,6 +16,7 @@
 #include "objects/StrgObj.h"
 #include "platform/profile/Profile.h"
 #include "platform/ui/CmdUI.h"
+#include "tests/objects/ObjectsTestSupport.h"
 
 #include <QCursor>
 #include <QInputMethodEvent>
@@ -726,6 +729,16 @@ TEST_F(ViewMouse, EachShapeToolCreatesItsShapeInOneUndoStep)
              return connector && connector->GetDirection() == CONNECTOR_LEFT &&
                     connector->GetConnectType() == CONNECTOR_PENTAGON;
          }},
+        // The default tail hangs from the bottom, a tenth of the width in.
+        {ID_TOOL_BALLOON,
+         {110, -110},
+         {310, -250},
+         OBJKIND_NOTE,
+         "default tail",
+         [](const CBaseObj& o) {
+             const auto* note = DYNAMIC_DOWNCAST(CNoteObj, &o);
+             return note && note->GetTail().tip == CPoint(130, -290) && note->GetTail().base2 == CPoint(190, -250);
+         }},
     };
     Open(1000, 900);
     for (const Case& c : cases) {
@@ -821,6 +834,40 @@ TEST_F(ViewMouse, TheTextToolOpensAnEditorAndTheTypedTextIsOneUndoStep)
     EXPECT_EQ(text->GetText(), CString()) << "the typing is a step of its own";
     Command(ID_EDIT_UNDO);
     EXPECT_TRUE(m_doc->HasNoObjects());
+}
+
+TEST_F(ViewMouse, TheCircleConnectorToolMakesAPairInOneStepAndEditsTheFirst)
+{
+    CDrawObjManager prototypes;
+    ASSERT_TRUE(prototypes.InitDrawObjs());
+    PrototypeFrame frame(prototypes);
+    Open(1000, 900);
+    m_mainFrame.tool = ID_TOOL_CIRCLE_CONNECTOR;
+    Drag(CPoint(110, -110), CPoint(410, -410));
+    ASSERT_EQ(m_doc->GetObjectList()->GetCount(), 2);
+    auto connector = [&](WORD id) {
+        CObject* object = nullptr;
+        m_doc->FindObjectById(id, object);
+        return DYNAMIC_DOWNCAST(CEcntsObj, object);
+    };
+    CEcntsObj* first = connector(1);
+    CEcntsObj* second = connector(2);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(first->GetRect(), CRect(110, -110, 190, -190)) << "the prototype's size at the dragged corner";
+    EXPECT_EQ(second->GetRect(), CRect(210, -110, 290, -190));
+    EXPECT_EQ(first->GetPairNumber(), 1);
+    EXPECT_EQ(second->GetPairNumber(), 1);
+    EXPECT_TRUE(first->IsFirstOfPair());
+    EXPECT_FALSE(second->IsFirstOfPair());
+    EXPECT_EQ(m_view->GetLastSelected(), first);
+    EXPECT_EQ(m_view->GetSelection().GetCount(), 1);
+    ASSERT_NE(m_view->GetLabelEditor(), nullptr);
+    m_view->EndInPlaceEdit();
+
+    Command(ID_EDIT_UNDO);
+    EXPECT_TRUE(m_doc->HasNoObjects());
+    EXPECT_FALSE(IsEnabled(ID_EDIT_UNDO)) << "one step for the pair";
 }
 
 TEST_F(ViewMouse, DoubleClickOpensTheTextEditorFromZoom50)
