@@ -94,6 +94,7 @@ const MessageMap* CMainFrame::GetMessageMap() const
             MapCommand(ID_VIEW_FIGURE_TOOLBAR, &CMainFrame::OnFigureToolBar),
             MapUpdate(ID_VIEW_FIGURE_TOOLBAR, &CMainFrame::OnUpdateFigureToolBar),
             MapCommand(ID_COLOR_MENU_SETTINGS, &CMainFrame::OnColorMenuSettings),
+            MapCommand(ID_OPTIONS, &CMainFrame::OnOptions),
             MapUpdateRange(ID_INDICATOR_FIRST, ID_INDICATOR_WRITE_STATE, &CMainFrame::OnUpdatePane),
             MapMessage(UM_SHOW_READONLY_NOTICE, &CMainFrame::OnShowReadOnlyNotice),
         }};

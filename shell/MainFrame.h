@@ -109,6 +109,8 @@ protected:
     void OnFigureToolBar();
     void OnUpdateFigureToolBar(CCmdUI* cmdUI);
     void OnColorMenuSettings();
+    // The options sheet: the settings views opened later start with (MainFrameOptions.cpp).
+    void OnOptions();
     void OnUpdatePane(CCmdUI* cmdUI);
     // wParam: the file name (LPCTSTR, may be null); lParam: 0 read-only attribute, else locked.
     LRESULT OnShowReadOnlyNotice(WPARAM wParam, LPARAM lParam);

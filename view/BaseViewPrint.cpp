@@ -96,15 +96,12 @@ void CBaseView::OnPrintOptions()
 {
     EndInPlaceEditAndRefresh();
     CPrintOptDlg dialog;
-    dialog.m_bPrintViewScale = PrintViewScale;
-    dialog.m_bDrawFrameOnPrint = DrawFrameOnPrint;
-    dialog.m_bDrawHeader = DrawHeader;
-    dialog.m_bDrawPrintPageFrame = m_bDrawPrintPageFrame;
-    dialog.m_bDrawFooterPage = DrawFooterPage;
+    dialog.m_values = {DrawHeader, PrintViewScale, DrawFrameOnPrint, m_bDrawPrintPageFrame, DrawFooterPage};
     dialog.m_bHeaderEnabled = GetDocument()->GetHeaderStyle() == 1;
-    if (dialog.DoModal() == IDOK)
-        SetPrintOptions(dialog.m_bPrintViewScale, dialog.m_bDrawFrameOnPrint, dialog.m_bDrawHeader,
-                        dialog.m_bDrawPrintPageFrame, dialog.m_bDrawFooterPage);
+    if (dialog.DoModal() != IDOK)
+        return;
+    const PrintOptionValues& v = dialog.m_values;
+    SetPrintOptions(v.printViewScale, v.drawFrameOnPrint, v.drawHeader, v.drawPrintPageFrame, v.drawFooterPage);
 }
 
 BOOL CBaseView::OnPreparePrinting(CPrintInfo* info)
