@@ -1,5 +1,6 @@
 #include "document/BaseDoc.h"
 
+#include "document/HeaderItems.h"
 #include "document/ModelHooks.h"
 #include "document/ViewServices.h"
 #include "foundation/CommandIds.h"
@@ -178,6 +179,8 @@ BOOL CBaseDoc::RemoveObject(CObject* object)
         CleanUpRemovedDrawObject(id);
     if (!logged)
         DrawObjects::Destroy(object); // no undo step holds it: the removal is final
+    if (IsHeaderItemId(id))
+        UnregisterHeaderItem(id);
     SetModified(TRUE);
     return TRUE;
 }
@@ -267,6 +270,9 @@ void CBaseDoc::SetModified(BOOL modified)
         if (m_bReadOnly)
             return;
         m_timeUpdated = CTime::GetCurrentTime();
+        // The shown date follows, which changes its text once a day at most.
+        if (UpdateUpdatedDateItemText() && IsHeaderItemShown(HEADER_UPDATED_ID))
+            RefreshHeaderItem(HEADER_UPDATED_ID);
     }
     SetModifiedFlag(modified);
 }
@@ -378,7 +384,7 @@ namespace {
 // The created-date and updated-date header values are kept by the document, never typed in.
 BOOL IsStampedHeaderValue(WORD objectId)
 {
-    return objectId == 0xFF07 || objectId == 0xFF09;
+    return objectId == HEADER_CREATED_ID || objectId == HEADER_UPDATED_ID;
 }
 
 } // namespace
@@ -437,6 +443,12 @@ const MessageMap* CBaseDoc::GetMessageMap() const
                                     MapUpdate(ID_DOCUMENT_FONT, &CBaseDoc::OnUpdateNeedsWritableBaseView),
                                     MapCommand(ID_EDIT_OPTIONS, &CBaseDoc::OnEditOptions),
                                     MapUpdate(ID_EDIT_OPTIONS, &CBaseDoc::OnUpdateNeedsWritableBaseView),
+                                    MapCommand(ID_HEADER_SHOW_ALL, &CBaseDoc::OnHeaderShowAll),
+                                    MapCommand(ID_HEADER_HIDE_ALL, &CBaseDoc::OnHeaderHideAll),
+                                    MapUpdateRange(ID_HEADER_SHOW_ALL, ID_HEADER_HIDE_ALL,
+                                                   &CBaseDoc::OnUpdateHeaderShowHide),
+                                    MapCommandRange(ID_HEADER_TITLE, ID_HEADER_REMARKS, &CBaseDoc::OnHeaderRow),
+                                    MapUpdateRange(ID_HEADER_TITLE, ID_HEADER_REMARKS, &CBaseDoc::OnUpdateHeaderRow),
                                 }};
     return &map;
 }

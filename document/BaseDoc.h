@@ -25,6 +25,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <unordered_map>
 
 class CFloatEdit;
@@ -199,6 +200,44 @@ public:
     void SetRemarks(const CString& remarks) { m_strRemarks = remarks; }
     void SetCreatedDate(const CTime& date) { m_timeCreated = date; }
     void SetUpdatedDate(const CTime& date) { m_timeUpdated = date; }
+    // --- Header-information objects (BaseDocHeader.cpp) ---------------------------------------
+    // FALSE for a header object that is neither drawn, hit nor selected: every one while the
+    // document keeps an automatic header area, else one whose row is off or whose object is gone.
+    BOOL IsHeaderItemShown(WORD id) const;
+    // The items whose text is one of the document's text fields.
+    static BOOL IsDocInfoHeaderItem(WORD id);
+    // The text of an edited header object goes to its field, cut to the field's byte limit (a
+    // character that straddles the limit is dropped whole); a cut text goes back to the object.
+    // FALSE for an id that has no field.
+    BOOL StoreHeaderText(WORD id, const CString& text);
+    void SyncHeaderTextFromObject(WORD id, const CObject* object);
+    // Each header object gets the text of its field; no redraw.
+    void UpdateTitleItemText();
+    void UpdateAuthorItemText();
+    void UpdateUpdaterItemText();
+    void UpdateRemarksItemText();
+    void UpdateCreatedDateItemText();
+    // TRUE when the object's text changed, at most once a day.
+    BOOL UpdateUpdatedDateItemText();
+    void RefreshHeaderItem(WORD id);
+    void RefreshAllHeaderItems();
+    // An object that came back (undo) is known again and its row shown; one that went is forgotten.
+    void RegisterHeaderItem(WORD id);
+    void UnregisterHeaderItem(WORD id);
+    // Each creates the missing objects of its row; TRUE when all of them exist afterwards.
+    BOOL CreateTitleItem();
+    BOOL CreateAuthorItems();
+    BOOL CreateUpdaterItems();
+    BOOL CreateCreatedDateItems();
+    BOOL CreateUpdatedDateItems();
+    BOOL CreateRemarksItem();
+    void OnHeaderShowAll();
+    void OnHeaderHideAll();
+    // One row on or off (the title to the remarks).
+    void OnHeaderRow(UINT commandId);
+    void OnUpdateHeaderShowHide(CCmdUI* cmdUI);
+    void OnUpdateHeaderRow(CCmdUI* cmdUI);
+
     CString FormatCreatedDate() const { return FormatHeaderDate(m_timeCreated); }
     CString FormatUpdatedDate() const { return FormatHeaderDate(m_timeUpdated); }
     // A date of the header information in local time: "2012年 02月 18日".
@@ -441,6 +480,22 @@ protected:
     DWORD m_bReadOnly;
 
 private:
+    // One row of header objects: its command, its ids, and the document's fields for them.
+    struct HeaderRow;
+    static std::span<const HeaderRow> GetHeaderRows();
+    static const HeaderRow* FindHeaderRowById(WORD id);
+    static const HeaderRow& GetHeaderRow(UINT commandId);
+    BOOL IsHeaderRowShown(const HeaderRow& row) const;
+    BOOL HasNoHeaderRowObjects(const HeaderRow& row) const;
+    BOOL CreateHeaderRow(const HeaderRow& row);
+    BOOL CreateHeaderObject(WORD id, WORD CBaseDoc::*field);
+    // The text a new header object of the id shows.
+    CString GetHeaderItemText(WORD id) const;
+    // TRUE when the registered object of the id took a different text.
+    BOOL SetHeaderObjectText(WORD id, const CString& text);
+    BOOL CanChangeHeaderRows() const;
+    void RefreshHeaderRow(const HeaderRow& row);
+
     // Undo and redo of one record; each rewrites the record into the one that reverses it and skips
     // a record whose object is no longer where it expects it.
     void ApplyRecord(CSaveObj* record);

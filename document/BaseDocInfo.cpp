@@ -25,6 +25,15 @@ void CBaseDoc::OnDocumentInfo()
     store(CDocInfoDlg::kRemarks, m_strRemarks, dialog.m_strRemarks);
     store(CDocInfoDlg::kCreatedDate | CDocInfoDlg::kCreatedTime, m_timeCreated, dialog.GetCreatedFromFields());
     store(CDocInfoDlg::kUpdatedDate | CDocInfoDlg::kUpdatedTime, m_timeUpdated, dialog.GetUpdatedFromFields());
-    if (stored)
-        SetModifiedFlag(TRUE);
+    if (!stored)
+        return;
+    // The header objects show the fields as they now stand; an unchanged text stays as it is.
+    UpdateAuthorItemText();
+    UpdateUpdaterItemText();
+    UpdateTitleItemText();
+    UpdateRemarksItemText();
+    UpdateCreatedDateItemText();
+    UpdateUpdatedDateItemText();
+    SetModifiedFlag(TRUE);
+    RefreshAllHeaderItems();
 }

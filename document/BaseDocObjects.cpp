@@ -92,6 +92,7 @@ BOOL CBaseDoc::CommitObjectTextEdit(CObject* object, CFloatEdit*& editor)
     RecordChangedOnce(box);
     if (!box->EndEdit(editor, m_dwEditFlgs))
         return FALSE;
+    SyncHeaderTextFromObject(box->GetObjectId(), box);
     SetModified(TRUE);
     if (CEcntsObj* connector = DYNAMIC_DOWNCAST(CEcntsObj, box))
         CopyConnectorTextToPair(connector);

@@ -2,6 +2,7 @@
 // of a step against the object list.
 #include "document/BaseDoc.h"
 
+#include "document/HeaderItems.h"
 #include "foundation/ErrorReport.h"
 #include "objects/DrawObjects.h"
 
@@ -154,8 +155,11 @@ void CBaseDoc::ApplyAddedRecord(CSaveObj* record)
     const WORD predecessorId = GetPredecessorId(pos);
     RemoveFromSelectionInViews(object);
     m_objects.RemoveAt(pos);
-    NoteObjectPosition(record->GetObjectId(), nullptr);
+    const WORD objectId = record->GetObjectId();
+    NoteObjectPosition(objectId, nullptr);
     record->Reset(CSaveObj::kindDeleted, predecessorId, object);
+    if (IsHeaderItemId(objectId))
+        UnregisterHeaderItem(objectId);
 }
 
 void CBaseDoc::ApplyDeletedRecord(CSaveObj* record)
@@ -177,6 +181,8 @@ void CBaseDoc::ApplyDeletedRecord(CSaveObj* record)
     record->Reset(CSaveObj::kindAdded, objectId, nullptr);
     NoteObjectPosition(objectId, pos);
     SelectObjectInViews(object);
+    if (IsHeaderItemId(objectId))
+        RegisterHeaderItem(objectId);
 }
 
 POSITION CBaseDoc::InsertRestoredObject(WORD predecessorId, CObject* object)
@@ -206,6 +212,9 @@ void CBaseDoc::ApplyChangedRecord(CSaveObj* record)
     m_objects.SetAt(pos, copy);
     record->Reset(CSaveObj::kindChanged, 0, current);
     SelectObjectInViews(copy);
+    const WORD objectId = DrawObjects::GetObjectId(copy);
+    if (IsHeaderItemId(objectId))
+        SyncHeaderTextFromObject(objectId, copy);
 }
 
 void CBaseDoc::ApplyMovedRecord(CSaveObj* record)

@@ -7,6 +7,7 @@
 #include "foundation/RegManList.h"
 #include "platform/afx/MessageSink.h"
 #include "platform/afx/String.h"
+#include "platform/ui/BuddySpin.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/FrameworkIds.h"
 
@@ -19,7 +20,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -67,30 +67,6 @@ constexpr const char8_t* kMarginBad[4] = {u8"左余白に不当な値が指定�
 constexpr const char8_t* kScaleBad = u8"拡大縮小率に不当な値が指定されています。\n";
 constexpr const char* kPageSection = "Document Page";
 constexpr int kMaxFooterNumber = 9999;
-
-// The up-down control of an edit: each step changes the number in the edit within the range.
-class BuddySpin : public QSpinBox
-{
-public:
-    explicit BuddySpin(QLineEdit* buddy) : m_buddy(buddy)
-    {
-        setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-        setFixedWidth(18);
-        setFocusPolicy(Qt::NoFocus);
-    }
-    void stepBy(int steps) override
-    {
-        bool ok = false;
-        const int value = m_buddy->text().trimmed().toInt(&ok);
-        m_buddy->setText(QString::number(std::clamp(ok ? value + steps : minimum(), minimum(), maximum())));
-    }
-
-protected:
-    StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
-
-private:
-    QLineEdit* m_buddy;
-};
 
 } // namespace SetDocDlgImpl
 

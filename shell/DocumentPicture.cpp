@@ -39,6 +39,10 @@ void DrawDocumentPicture(CDC* dc, CBaseDoc& doc)
     const LOGFONT font = *doc.GetDrawingFont();
     const int zoom = int(doc.GetScale());
     const CObList* objects = doc.GetObjectList();
-    for (POSITION pos = objects->GetHeadPosition(); pos;)
-        DrawObjects::Draw(objects->GetNext(pos), dc, zoom, FALSE, TRUE, &font, flags, &doc);
+    for (POSITION pos = objects->GetHeadPosition(); pos;) {
+        CObject* object = objects->GetNext(pos);
+        // A header row the document hides is not in the picture either.
+        if (DrawObjects::IsDrawObject(object) && doc.IsHeaderItemShown(DrawObjects::GetObjectId(object)))
+            DrawObjects::Draw(object, dc, zoom, FALSE, TRUE, &font, flags, &doc);
+    }
 }

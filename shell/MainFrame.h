@@ -136,6 +136,8 @@ protected:
     // The default drawing font of later documents, through the font dialog; open documents keep
     // theirs.
     void OnDrawingFont();
+    // The options sheet: the settings views opened later start with (MainFrameOptions.cpp).
+    void OnOptions();
     void OnUpdatePane(CCmdUI* cmdUI);
     // wParam: the file name (LPCTSTR, may be null); lParam: 0 read-only attribute, else locked.
     LRESULT OnShowReadOnlyNotice(WPARAM wParam, LPARAM lParam);

@@ -11,6 +11,7 @@
 #include "platform/ui/PrintInfo.h"
 #include "platform/ui/UserMessages.h"
 #include "view/FrameServices.h"
+#include "view/ZoomDlg.h"
 
 #include <cmath>
 
@@ -329,6 +330,18 @@ void CBaseView::OnZoom100()
 {
     m_bFitToWindow = FALSE;
     SetZoom(100);
+    ScrollSelectionIntoCentre();
+}
+
+void CBaseView::OnZoomDialog()
+{
+    EndInPlaceEditAndRefresh();
+    CZoomDlg dialog;
+    dialog.m_nZoom = m_nZoom;
+    if (dialog.DoModal() != IDOK || dialog.m_nZoom == m_nZoom)
+        return;
+    m_bFitToWindow = FALSE;
+    SetZoom(dialog.m_nZoom);
     ScrollSelectionIntoCentre();
 }
 
@@ -658,6 +671,7 @@ const MessageMap* CBaseView::GetMessageMap() const
             MapCommand(ID_VIEW_ZOOM_OUT, &CBaseView::OnZoomOut),
             MapUpdate(ID_VIEW_ZOOM_OUT, &CBaseView::OnUpdateZoomOut),
             MapCommand(ID_VIEW_ZOOM_100, &CBaseView::OnZoom100),
+            MapCommand(ID_VIEW_ZOOM, &CBaseView::OnZoomDialog),
             MapUpdate(ID_VIEW_ZOOM_100, &CBaseView::OnUpdateZoom100),
             MapCommand(ID_PRINT_OPTIONS, &CBaseView::OnPrintOptions),
             MapCommand(ID_VIEW_FRAME_PRINT_SCALE, &CBaseView::OnFramePrintScale),

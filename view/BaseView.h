@@ -429,6 +429,8 @@ public:
     void OnZoomIn();
     void OnZoomOut();
     void OnZoom100();
+    // The zoom dialog; a new value leaves fit-to-window mode.
+    void OnZoomDialog();
     void OnFramePrintScale();
     void OnFrameViewScale();
     // The switches of the view (grid, guides, snapping, automatic connection, point adjustment).

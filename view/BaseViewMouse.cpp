@@ -6,6 +6,7 @@
 #include "view/BaseView.h"
 
 #include "document/BaseDoc.h"
+#include "document/HeaderItems.h"
 #include "document/UndoStep.h"
 #include "foundation/CommandIds.h"
 #include "foundation/Trackers.h"
@@ -155,7 +156,7 @@ void CBaseView::SetCursorForHitCode()
 CString CBaseView::FormatObjectDescription(const CObject* object, int how)
 {
     CString text;
-    if (!DrawObjects::GetTypeName(object, text))
+    if (!GetObjectHeaderItemName(object, text) && !DrawObjects::GetTypeName(object, text))
         return CString();
     switch (how) {
     case DESCRIBE_SELECTED: text += CString(u8" を選択"); break;

@@ -18,6 +18,10 @@ constexpr WORD kSmallHeaderPaper = 5;
 // Spacing unit of the header cells.
 constexpr int kCellPad = 10;
 constexpr COLORREF kPageMapColor = RGB(0xC0, 0xC0, 0xC0);
+// An item cell holds ten full-width characters, room for a date. Ten kanji numerals measure that
+// in any Japanese face: the proportional gothic draws full-width digits narrower than full width,
+// which would cut the dates.
+constexpr const char8_t* kItemCellSample = u8"一二三四五六七八九〇";
 constexpr UINT kTextFormat = DT_SINGLELINE | DT_NOPREFIX;
 constexpr UINT kLeftCentred = kTextFormat | DT_LEFT | DT_VCENTER;
 constexpr UINT kCentred = kTextFormat | DT_CENTER | DT_VCENTER;
@@ -96,15 +100,12 @@ void CBaseView::OnPrintOptions()
 {
     EndInPlaceEditAndRefresh();
     CPrintOptDlg dialog;
-    dialog.m_bPrintViewScale = PrintViewScale;
-    dialog.m_bDrawFrameOnPrint = DrawFrameOnPrint;
-    dialog.m_bDrawHeader = DrawHeader;
-    dialog.m_bDrawPrintPageFrame = m_bDrawPrintPageFrame;
-    dialog.m_bDrawFooterPage = DrawFooterPage;
+    dialog.m_values = {DrawHeader, PrintViewScale, DrawFrameOnPrint, m_bDrawPrintPageFrame, DrawFooterPage};
     dialog.m_bHeaderEnabled = GetDocument()->GetHeaderStyle() == 1;
-    if (dialog.DoModal() == IDOK)
-        SetPrintOptions(dialog.m_bPrintViewScale, dialog.m_bDrawFrameOnPrint, dialog.m_bDrawHeader,
-                        dialog.m_bDrawPrintPageFrame, dialog.m_bDrawFooterPage);
+    if (dialog.DoModal() != IDOK)
+        return;
+    const PrintOptionValues& v = dialog.m_values;
+    SetPrintOptions(v.printViewScale, v.drawFrameOnPrint, v.drawHeader, v.drawPrintPageFrame, v.drawFooterPage);
 }
 
 BOOL CBaseView::OnPreparePrinting(CPrintInfo* info)
@@ -246,8 +247,7 @@ void CBaseView::DrawPrintHeader(CDC* dc, CPrintInfo* info, BOOL withDocType)
         }
         const HeaderFont font(dc, fonts, small ? fonts.itemSmall : fonts.itemLarge);
         const int columns = small ? 5 : 6;
-        const int cw =
-            std::min(int(dc->GetTextExtent(CString(u8"１２３４５６７８９０")).cx) + 4 * p, (R - L - pw) / columns);
+        const int cw = std::min(int(dc->GetTextExtent(CString(kItemCellSample)).cx) + 4 * p, (R - L - pw) / columns);
         const CString labels[] = {CString(u8"作成者名"), CString(u8"更新者名"), CString(u8"作成日"),
                                   CString(u8"更新日"), CString(u8"出力日")};
         const CString values[] = {doc->GetAuthorName(), doc->GetUpdaterName(), doc->FormatCreatedDate(),

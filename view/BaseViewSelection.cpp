@@ -4,6 +4,7 @@
 #include "view/BaseView.h"
 
 #include "document/BaseDoc.h"
+#include "document/HeaderItems.h"
 #include "document/UndoStep.h"
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
@@ -174,10 +175,10 @@ void CBaseView::UpdateAllViewsForSelection()
 
 BOOL CBaseView::IsHiddenHeaderObject(const CObject* object) const
 {
-    // Header-information objects would be hidden by their rows of the document's header settings;
-    // the document keeps no such rows, so none is hidden.
-    (void)object;
-    return FALSE;
+    if (!DrawObjects::IsDrawObject(object))
+        return FALSE;
+    const WORD id = DrawObjects::GetObjectId(object);
+    return IsHeaderItemId(id) && !GetDocument()->IsHeaderItemShown(id);
 }
 
 BOOL CBaseView::HitTestObject(CObject* object, POINT point, BOOL frameOnly) const

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/ui/Dialog.h"
+#include "view/PrintOptionControls.h"
 
 class CPrintOptDlg : public CDialog
 {
@@ -15,18 +16,10 @@ public:
     BOOL OnInitDialog() override;
     void OnOK() override;
 
-    int m_bDrawHeader = 0;
-    int m_bPrintViewScale = 0;
-    int m_bDrawFrameOnPrint = 0;
-    int m_bDrawPrintPageFrame = 0;
-    int m_bDrawFooterPage = 0;
+    PrintOptionValues m_values;
     // The header box is enabled only where the document keeps an automatic header area.
     BOOL m_bHeaderEnabled = TRUE;
 
 protected:
     void BuildDialog() override;
-
-private:
-    BOOL IsChecked(int id) const;
-    void SetChecked(int id, BOOL checked);
 };

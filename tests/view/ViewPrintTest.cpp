@@ -163,6 +163,33 @@ TEST_F(ViewPrint, PrintingToPdfCutsTheDrawingIntoPagesWithMasksHeaderAndPageNumb
     EXPECT_TRUE(PageText(pdf, 4).contains(QStringLiteral("A2")));
 }
 
+// The header rows print as the text boxes they are; a hidden row prints nothing.
+TEST_F(ViewPrint, ShownHeaderRowsPrintAndHiddenOnesDoNot)
+{
+    QTemporaryDir dir;
+    m_doc->SetHeaderTitle(CString(u8"受注管理"));
+    m_doc->SetUpdaterName(CString(u8"佐藤"));
+    CZivraView& view = Open();
+    m_doc->OnHeaderRow(ID_HEADER_TITLE);
+    m_doc->OnHeaderRow(ID_HEADER_UPDATER);
+    const auto printed = [&](const char* name) {
+        const QString pdf = dir.filePath(QString::fromUtf8(name));
+        PdfPrinterApp app(pdf);
+        view.SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+        return PageText(pdf, 1);
+    };
+    const QString shown = printed("shown.pdf");
+    for (const char8_t* text : {u8"受注管理", u8"更新者名", u8"佐藤"})
+        EXPECT_TRUE(shown.contains(QString::fromUtf8(reinterpret_cast<const char*>(text))))
+            << reinterpret_cast<const char*>(text);
+    EXPECT_FALSE(shown.contains(QString::fromUtf8(reinterpret_cast<const char*>(u8"作成者名"))));
+
+    m_doc->OnHeaderRow(ID_HEADER_TITLE);
+    const QString hidden = printed("hidden.pdf");
+    EXPECT_FALSE(hidden.contains(QString::fromUtf8(reinterpret_cast<const char*>(u8"受注管理"))));
+    EXPECT_TRUE(hidden.contains(QString::fromUtf8(reinterpret_cast<const char*>(u8"佐藤"))));
+}
+
 TEST_F(ViewPrint, PreviewRunsTheSameJobAndACancelledDialogLeavesTheZoom)
 {
     QTemporaryDir dir;
