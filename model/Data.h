@@ -13,6 +13,7 @@
 
 class CBaseDoc;
 class CDataList;
+class CNotationSymbols;
 class CRefDoc;
 class DataTypeLookup;
 
@@ -231,6 +232,10 @@ public:
     BOOL SetRkeyReference(WORD fileId, const CData& keyItem, BOOL overwrite);
     BOOL SetRkeyReferenceToOtherDiagram(WORD fileId, const CString& fileName, const CData& keyItem,
                                         const CRefDoc& refDoc, BOOL overwrite);
+
+    // --- Notation ------------------------------------------------------------------------------
+    // The name with the RKEY mark, wrapped in the brackets of its derivation kind.
+    CString GetNotationText(CNotationSymbols& symbols) const;
 
 private:
     // The physical attributes an old or newly built key or child item takes.

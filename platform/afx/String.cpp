@@ -20,15 +20,15 @@ std::size_t CharLen(const std::string& s, std::size_t i)
     return Cp932CharLength(s, i);
 }
 
+// The set is walked character by character too, so a single byte never matches the trail byte of
+// a double-byte member ("A" is not in the set "、", whose trail byte is 0x41).
 bool InSet(const char* set, const std::string& s, std::size_t i, std::size_t len)
 {
     if (!set)
         return false;
-    if (len == 1)
-        return s[i] != '\0' && std::strchr(set, s[i]) != nullptr;
     const std::string_view ss(set);
     for (std::size_t k = 0; k < ss.size(); k += Cp932CharLength(ss, k))
-        if (Cp932CharLength(ss, k) == 2 && ss[k] == s[i] && ss[k + 1] == s[i + 1])
+        if (Cp932CharLength(ss, k) == len && ss.compare(k, len, s, i, len) == 0)
             return true;
     return false;
 }
