@@ -63,6 +63,8 @@ TEST(CString, SearchesNeverMatchFromATrailByte)
     EXPECT_EQ(CString("CA").SpanIncluding(commas), "");
     CString spaced("ACx");
     EXPECT_EQ(spaced.Trim(commas), "ACx");
+    CString trailing(u8"x、，A、");
+    EXPECT_EQ(trailing.TrimRight(commas), CString(u8"x、，A"));
 }
 
 TEST(CString, SlicesClampLikeTheFramework)
