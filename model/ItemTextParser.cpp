@@ -3,6 +3,7 @@
 #include "model/Data.h"
 #include "model/DataList.h"
 #include "model/ItemToken.h"
+#include "model/NotationMarks.h"
 
 #include "foundation/TextFunctions.h"
 
@@ -30,30 +31,6 @@ const Marks& GetMarks()
 {
     static const Marks marks;
     return marks;
-}
-
-bool StartsWith(const CString& text, const CString& prefix)
-{
-    return text.Bytes().starts_with(prefix.Bytes());
-}
-
-// Ends with the mark as a character of its own, never with a trail byte ("]" and ")" can't be one,
-// but the check does not rely on it).
-bool EndsWith(const CString& text, const CString& mark)
-{
-    const int at = text.GetLength() - mark.GetLength();
-    return at >= 0 && text.Find(mark, at) == at;
-}
-
-// Removes the first of the marks that the text starts with; its length, or 0.
-int RemoveLeading(CString& text, const CString& half, const CString& full)
-{
-    for (const CString* mark : {&half, &full})
-        if (StartsWith(text, *mark)) {
-            text.Delete(0, mark->GetLength());
-            return mark->GetLength();
-        }
-    return 0;
 }
 
 // Splits at the first separator: TRUE with the text before it and the text after it.
@@ -103,7 +80,7 @@ void ExtendOpenChildPart(CString& childPart, CString& next)
     }
     for (const auto& [closer, pieceJoin] : {std::pair{&marks.childCloseHalf, &marks.pieceJoinHalf},
                                             std::pair{&marks.childCloseFull, &marks.pieceJoinFull}})
-        if (EndsWith(next, *closer)) {
+        if (EndsWithMark(next, *closer)) {
             childPart += *pieceJoin + next.Left(next.GetLength() - closer->GetLength());
             break;
         }
@@ -219,7 +196,7 @@ BOOL SplitKeyGroupText(CString& text, CString& group)
 {
     using namespace item_text_parser_cpp;
     const Marks& marks = GetMarks();
-    if (text.GetLength() < 2 || !RemoveLeading(text, marks.groupOpenHalf, marks.groupOpenFull)) {
+    if (text.GetLength() < 2 || !RemoveLeadingMark(text, marks.groupOpenHalf, marks.groupOpenFull)) {
         group = text;
         text.Empty();
         return FALSE;
@@ -236,7 +213,7 @@ BOOL SplitKeyGroupText(CString& text, CString& group)
     group = text.Left(at);
     CString after = text.Mid(at + (halfFirst ? marks.groupCloseHalf : marks.groupCloseFull).GetLength());
     text.Empty();
-    if (after.GetLength() < 2 || !RemoveLeading(after, marks.jointHalf, marks.jointFull))
+    if (after.GetLength() < 2 || !RemoveLeadingMark(after, marks.jointHalf, marks.jointFull))
         return FALSE;
     text = after;
     return TRUE;
@@ -265,9 +242,9 @@ BOOL SplitItemToken(const CString& rest, CString& token, CString& childPart, CSt
     token.Truncate(opener);
 
     for (const CString* closer : {&marks.childCloseHalf, &marks.childCloseFull})
-        if (EndsWith(childPart, *closer)) {
+        if (EndsWithMark(childPart, *closer)) {
             childPart.Truncate(childPart.GetLength() - closer->GetLength());
-            RemoveLeading(next, marks.pieceJoinHalf, marks.pieceJoinFull);
+            RemoveLeadingMark(next, marks.pieceJoinHalf, marks.pieceJoinFull);
             return !next.IsEmpty();
         }
     if (!next.IsEmpty())

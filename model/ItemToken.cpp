@@ -1,5 +1,7 @@
 #include "model/ItemToken.h"
 
+#include "model/NotationMarks.h"
+
 #include <array>
 
 namespace item_token_cpp {
@@ -24,43 +26,13 @@ const std::array<Bracket, 4>& Brackets()
     return brackets;
 }
 
-bool StartsWith(const CString& text, const CString& prefix)
-{
-    return text.Bytes().starts_with(prefix.Bytes());
-}
-
-// The text ends with the mark as a character of its own, never with the trail byte of a
-// double-byte character ("}" is the trail byte of "マ").
-bool EndsWith(const CString& text, const CString& mark)
-{
-    const int at = text.GetLength() - mark.GetLength();
-    return at >= 0 && text.Find(mark, at) == at;
-}
-
-// The first occurrence of the mark stands at the end of the text.
-bool EndsWithFirst(const CString& text, const CString& mark)
-{
-    const int at = text.Find(mark);
-    return at >= 0 && at == text.GetLength() - mark.GetLength();
-}
-
-bool RemoveOpener(CString& text, const Bracket& bracket)
-{
-    for (const CString* opener : {&bracket.halfOpen, &bracket.fullOpen})
-        if (StartsWith(text, *opener)) {
-            text.Delete(0, opener->GetLength());
-            return true;
-        }
-    return false;
-}
-
 bool RemoveCloser(CString& text, const Bracket& bracket)
 {
     const bool half =
-        bracket.halfCloseFirstOnly ? EndsWithFirst(text, bracket.halfClose) : EndsWith(text, bracket.halfClose);
-    const CString* closer = half                                     ? &bracket.halfClose
-                            : EndsWithFirst(text, bracket.fullClose) ? &bracket.fullClose
-                                                                     : nullptr;
+        bracket.halfCloseFirstOnly ? EndsWithFirstMark(text, bracket.halfClose) : EndsWithMark(text, bracket.halfClose);
+    const CString* closer = half                                         ? &bracket.halfClose
+                            : EndsWithFirstMark(text, bracket.fullClose) ? &bracket.fullClose
+                                                                         : nullptr;
     if (!closer)
         return false;
     text.Truncate(text.GetLength() - closer->GetLength());
@@ -84,7 +56,7 @@ CString ParseItemToken(const CString& token, BOOL& rkey, BOOL& gKind, BOOL& angl
     std::array<bool, 4> removed{};
     for (int pass = 0; pass < 4 && text.GetLength() >= 2; ++pass)
         for (std::size_t kind = 0; kind < removed.size(); ++kind) {
-            if (removed[kind] || !RemoveOpener(text, Brackets()[kind]))
+            if (removed[kind] || !RemoveLeadingMark(text, Brackets()[kind].halfOpen, Brackets()[kind].fullOpen))
                 continue;
             removed[kind] = true;
             *flags[kind] = RemoveCloser(text, Brackets()[kind]);
@@ -92,10 +64,10 @@ CString ParseItemToken(const CString& token, BOOL& rkey, BOOL& gKind, BOOL& angl
         }
 
     static const CString fullMark(u8"＊");
-    if (text.GetLength() >= 2 && EndsWith(text, "*")) {
+    if (text.GetLength() >= 2 && EndsWithMark(text, "*")) {
         text.Truncate(text.GetLength() - 1);
         rkey = TRUE;
-    } else if (EndsWithFirst(text, fullMark)) {
+    } else if (EndsWithFirstMark(text, fullMark)) {
         text.Truncate(text.GetLength() - fullMark.GetLength());
         rkey = TRUE;
     }
