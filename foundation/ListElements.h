@@ -3,7 +3,10 @@
 
 #include "foundation/ErrorReport.h"
 
+#include "platform/afx/Archive.h"
 #include "platform/afx/List.h"
+
+#include <memory>
 
 class CComboBox;
 
@@ -49,6 +52,34 @@ TYPE* NewElementCopy(const TYPE& element, const char* caller)
     } catch (...) {
         ReportCurrentException(caller);
         return nullptr;
+    }
+}
+
+// Appends a copy of each element of the other list: the number copied, or -1 with the list emptied
+// when one could not be made or taken (the user is told, naming the caller).
+template <class TYPE>
+int AppendOwnedCopies(OwnedPtrList<TYPE>& list, const OwnedPtrList<TYPE>& other, const char* caller)
+{
+    int copied = 0;
+    for (POSITION pos = other.GetHeadPosition(); pos; ++copied) {
+        TYPE* copy = NewElementCopy(*other.GetNext(pos), caller);
+        if (!copy || !AddOwnedTail(list, copy, caller)) {
+            DeleteAllElements(list);
+            return -1;
+        }
+    }
+    return copied;
+}
+
+// Loads a count and that many new elements of the class, each the list's own: never null and never
+// a reference back to an object read before.
+template <class TYPE>
+void LoadOwnedElements(CArchive& ar, OwnedPtrList<TYPE>& list, const CRuntimeClass* elementClass)
+{
+    for (DWORD_PTR count = ar.ReadCount(); count > 0; --count) {
+        std::unique_ptr<CObject> element = ar.ReadNewObject(elementClass);
+        list.AddTail(static_cast<TYPE*>(element.get()));
+        element.release();
     }
 }
 

@@ -25,29 +25,58 @@ constexpr WORD kPhysicalVersion = 1000;
 CData::CData(WORD number, const CString& name, const CString& numberText, const CString& keyCode,
              const CString& rkeyCode, const CString& derivationCode, WORD keyGroup, WORD keyOrder, WORD childOrder,
              WORD level, WORD parent)
-    : m_wNumber(number), m_strName(name), m_strNumberText(numberText), m_strKeyCode(keyCode),
-      m_strRkeyCode(rkeyCode), m_strDerivationCode(derivationCode), m_wKeyGroup(keyGroup), m_wKeyOrder(keyOrder),
-      m_wChildOrder(childOrder), m_wLevel(level), m_wParent(parent)
+    : m_wNumber(number),
+      m_strName(name),
+      m_strNumberText(numberText),
+      m_strKeyCode(keyCode),
+      m_strRkeyCode(rkeyCode),
+      m_strDerivationCode(derivationCode),
+      m_wKeyGroup(keyGroup),
+      m_wKeyOrder(keyOrder),
+      m_wChildOrder(childOrder),
+      m_wLevel(level),
+      m_wParent(parent)
 {
     ApplyKeyPhysicalDefaults();
 }
 
 CData::CData(const CData& other)
-    : CObject(), m_wVersion(other.m_wVersion), m_wNumber(other.m_wNumber), m_strName(other.m_strName),
-      m_strNumberText(other.m_strNumberText), m_strKeyCode(other.m_strKeyCode), m_strRkeyCode(other.m_strRkeyCode),
-      m_strDerivationCode(other.m_strDerivationCode), m_wKeyGroup(other.m_wKeyGroup),
-      m_wKeyOrder(other.m_wKeyOrder), m_wChildOrder(other.m_wChildOrder), m_wLevel(other.m_wLevel),
-      m_wParent(other.m_wParent), m_wRefForm(other.m_wRefForm), m_wRefFile(other.m_wRefFile),
-      m_wRefItem(other.m_wRefItem), m_strRefItemName(other.m_strRefItemName),
-      m_strRef2FileNumber(other.m_strRef2FileNumber), m_strRef2FileName(other.m_strRef2FileName),
-      m_strRef2ItemNumber(other.m_strRef2ItemNumber), m_strRef2ItemName(other.m_strRef2ItemName),
-      m_wRef3Diagram(other.m_wRef3Diagram), m_wRef3File(other.m_wRef3File),
-      m_strRef3FileName(other.m_strRef3FileName), m_wRef3Item(other.m_wRef3Item),
-      m_strRef3ItemName(other.m_strRef3ItemName), m_strExpression(other.m_strExpression),
-      m_strSummary(other.m_strSummary), m_strColumnName(other.m_strColumnName), m_dwDigits(other.m_dwDigits),
-      m_dwDecimals(other.m_dwDecimals), m_strDataTypeName(other.m_strDataTypeName),
-      m_dwPhysicalTarget(other.m_dwPhysicalTarget), m_wEditKind(other.m_wEditKind),
-      m_wNullOption(other.m_wNullOption), m_strDefaultValue(other.m_strDefaultValue)
+    : CObject(),
+      m_wVersion(other.m_wVersion),
+      m_wNumber(other.m_wNumber),
+      m_strName(other.m_strName),
+      m_strNumberText(other.m_strNumberText),
+      m_strKeyCode(other.m_strKeyCode),
+      m_strRkeyCode(other.m_strRkeyCode),
+      m_strDerivationCode(other.m_strDerivationCode),
+      m_wKeyGroup(other.m_wKeyGroup),
+      m_wKeyOrder(other.m_wKeyOrder),
+      m_wChildOrder(other.m_wChildOrder),
+      m_wLevel(other.m_wLevel),
+      m_wParent(other.m_wParent),
+      m_wRefForm(other.m_wRefForm),
+      m_wRefFile(other.m_wRefFile),
+      m_wRefItem(other.m_wRefItem),
+      m_strRefItemName(other.m_strRefItemName),
+      m_strRef2FileNumber(other.m_strRef2FileNumber),
+      m_strRef2FileName(other.m_strRef2FileName),
+      m_strRef2ItemNumber(other.m_strRef2ItemNumber),
+      m_strRef2ItemName(other.m_strRef2ItemName),
+      m_wRef3Diagram(other.m_wRef3Diagram),
+      m_wRef3File(other.m_wRef3File),
+      m_strRef3FileName(other.m_strRef3FileName),
+      m_wRef3Item(other.m_wRef3Item),
+      m_strRef3ItemName(other.m_strRef3ItemName),
+      m_strExpression(other.m_strExpression),
+      m_strSummary(other.m_strSummary),
+      m_strColumnName(other.m_strColumnName),
+      m_dwDigits(other.m_dwDigits),
+      m_dwDecimals(other.m_dwDecimals),
+      m_strDataTypeName(other.m_strDataTypeName),
+      m_dwPhysicalTarget(other.m_dwPhysicalTarget),
+      m_wEditKind(other.m_wEditKind),
+      m_wNullOption(other.m_wNullOption),
+      m_strDefaultValue(other.m_strDefaultValue)
 {
     // A failed copy raises the memory exception; the members built so far clean up after themselves.
     for (POSITION pos = other.m_sources.GetHeadPosition(); pos;) {
@@ -63,12 +92,11 @@ void CData::Serialize(CArchive& ar)
     if (ar.IsStoring()) {
         m_wVersion = kCurrentVersion;
         ar << m_wVersion << m_wNumber << m_strName << m_strNumberText << m_strKeyCode << m_strRkeyCode
-           << m_strDerivationCode << m_wKeyGroup << m_wKeyOrder << m_wChildOrder << m_wLevel << m_wParent
-           << m_wRefFile << m_wRefItem << m_strRefItemName << m_strExpression << m_strSummary << m_wRefForm
-           << m_strRef2FileNumber << m_strRef2FileName << m_strRef2ItemNumber << m_strRef2ItemName
-           << m_wRef3Diagram << m_wRef3File << m_strRef3FileName << m_wRef3Item << m_strRef3ItemName
-           << m_strColumnName << m_dwDigits << m_dwDecimals << m_strDataTypeName << WORD(m_dwPhysicalTarget)
-           << m_wEditKind << m_wNullOption << m_strDefaultValue;
+           << m_strDerivationCode << m_wKeyGroup << m_wKeyOrder << m_wChildOrder << m_wLevel << m_wParent << m_wRefFile
+           << m_wRefItem << m_strRefItemName << m_strExpression << m_strSummary << m_wRefForm << m_strRef2FileNumber
+           << m_strRef2FileName << m_strRef2ItemNumber << m_strRef2ItemName << m_wRef3Diagram << m_wRef3File
+           << m_strRef3FileName << m_wRef3Item << m_strRef3ItemName << m_strColumnName << m_dwDigits << m_dwDecimals
+           << m_strDataTypeName << WORD(m_dwPhysicalTarget) << m_wEditKind << m_wNullOption << m_strDefaultValue;
         m_sources.Serialize(ar);
         return;
     }
@@ -157,28 +185,20 @@ BOOL CData::IsBracketDerivation() const
 BOOL CData::HasReferencedFile() const
 {
     switch (m_wRefForm) {
-    case REF_BY_IDS:
-        return m_wRefFile != 0;
-    case REF_BY_TEXTS:
-        return !m_strRef2FileNumber.IsEmpty();
-    case REF_IN_DIAGRAM:
-        return m_wRef3File != 0;
-    default:
-        return FALSE;
+    case REF_BY_IDS: return m_wRefFile != 0;
+    case REF_BY_TEXTS: return !m_strRef2FileNumber.IsEmpty();
+    case REF_IN_DIAGRAM: return m_wRef3File != 0;
+    default: return FALSE;
     }
 }
 
 BOOL CData::HasReferencedItem() const
 {
     switch (m_wRefForm) {
-    case REF_BY_IDS:
-        return m_wRefItem != 0;
-    case REF_BY_TEXTS:
-        return !m_strRef2ItemNumber.IsEmpty();
-    case REF_IN_DIAGRAM:
-        return m_wRef3Item != 0;
-    default:
-        return FALSE;
+    case REF_BY_IDS: return m_wRefItem != 0;
+    case REF_BY_TEXTS: return !m_strRef2ItemNumber.IsEmpty();
+    case REF_IN_DIAGRAM: return m_wRef3Item != 0;
+    default: return FALSE;
     }
 }
 

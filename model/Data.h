@@ -16,6 +16,7 @@ class CDataList;
 class CNotationSymbols;
 class CRefDoc;
 class DataTypeLookup;
+class DiagramFiles;
 
 class CData : public CObject
 {
@@ -67,6 +68,7 @@ public:
     static constexpr DWORD UPDATE_REF_ITEM_DONE = 0x40000;
     static constexpr DWORD UPDATE_REF_NAME_DONE = 0x80000;
     static constexpr DWORD UPDATE_REF_CLEARED = 0xE0000;
+    static constexpr DWORD UPDATE_PARENT_DETACHED = 0x18000;
 
     // Column-name options.
     static constexpr DWORD COLUMN_PHYSICAL_ONLY = 0x10;
@@ -77,9 +79,8 @@ public:
     CData() = default;
     // An item from its values, reference form 1 without a reference. A key item becomes NOT NULL
     // and, outside key group 1, no physical target; a child-level item is no physical target.
-    CData(WORD number, const CString& name, const CString& numberText, const CString& keyCode,
-          const CString& rkeyCode, const CString& derivationCode, WORD keyGroup, WORD keyOrder, WORD childOrder,
-          WORD level, WORD parent);
+    CData(WORD number, const CString& name, const CString& numberText, const CString& keyCode, const CString& rkeyCode,
+          const CString& derivationCode, WORD keyGroup, WORD keyOrder, WORD childOrder, WORD level, WORD parent);
     // Every stored field with deep copies of the sources; the transient fields start empty.
     CData(const CData& other);
     CData& operator=(const CData&) = delete;
@@ -233,11 +234,38 @@ public:
     BOOL SetRkeyReferenceToOtherDiagram(WORD fileId, const CString& fileName, const CData& keyItem,
                                         const CRefDoc& refDoc, BOOL overwrite);
 
+    // --- Keeping references right -----------------------------------------------------------------
+    // Each repairs the item's derivation sources first, then its parent and its reference, and
+    // returns TRUE when it changed something. ownFileId is the file that holds this item, fileId
+    // the file whose items changed. A field marked done in this pass is not changed again.
+    // Item (file, number or name) is gone.
+    BOOL RemoveReferencesTo(WORD ownFileId, WORD fileId, WORD number, const CString& name);
+    // Item (file, number or name) took the new number.
+    BOOL RenumberReferences(WORD ownFileId, WORD fileId, WORD oldNumber, const CString& oldName, WORD newNumber);
+    // Item (file, number) took the new number and name; the parent is left alone.
+    BOOL RenumberAndRenameReferences(WORD ownFileId, WORD fileId, WORD oldNumber, WORD newNumber,
+                                     const CString& newName);
+    // Pointers into the own file follow the scratch numbers of the own file's new list.
+    BOOL ResolveWithinList(WORD ownFileId, const CDataList& list);
+    // Takes the definition of the old item this one replaces: number text, derivation code (when
+    // both are derived and neither brings brackets), reference, summary, expression, physical
+    // attributes other than the target flag, and copies of the sources. FALSE when copying failed.
+    BOOL CopyDefinitionFrom(const CData& other);
+    // Re-anchors the item of a file copied out of the diagram to sit next to it: the file's own id
+    // changes, pointers to other files of the diagram become form 3. FALSE, leaving the item and
+    // its sources alone, when its reference names a file the diagram does not have.
+    BOOL ConvertForOtherDiagram(const DiagramFiles& diagram, WORD oldOwnId, WORD newOwnId);
+    // Drops the sources, parent and reference that point into the file the item was copied from.
+    BOOL DetachFromFile(WORD ownFileId, WORD fileId);
+
     // --- Notation ------------------------------------------------------------------------------
     // The name with the RKEY mark, wrapped in the brackets of its derivation kind.
     CString GetNotationText(CNotationSymbols& symbols) const;
 
 private:
+    BOOL IsOpenReferenceTo(WORD fileId) const;
+    void ClearOwnReference();
+
     // The physical attributes an old or newly built key or child item takes.
     void ApplyKeyPhysicalDefaults();
     // The edit kind of the application's type that fits the item's type name and size.

@@ -61,8 +61,13 @@ BOOL CompactSlots(std::array<T, GENSRC_REF_COUNT>& numbers, std::array<CString, 
 } // namespace DataGenSrc
 
 CDataGenSrc::CDataGenSrc(const CDataGenSrc& other)
-    : CObject(), m_wVersion(other.m_wVersion), m_wForm(other.m_wForm), m_byIds(other.m_byIds),
-      m_byTexts(other.m_byTexts), m_inDiagram(other.m_inDiagram), m_strNote(other.m_strNote)
+    : CObject(),
+      m_wVersion(other.m_wVersion),
+      m_wForm(other.m_wForm),
+      m_byIds(other.m_byIds),
+      m_byTexts(other.m_byTexts),
+      m_inDiagram(other.m_inDiagram),
+      m_strNote(other.m_strNote)
 {
 }
 
@@ -116,14 +121,10 @@ void CDataGenSrc::Serialize(CArchive& ar)
 BOOL CDataGenSrc::IsSourceMissing() const
 {
     switch (m_wForm) {
-    case FORM_BY_IDS:
-        return m_byIds.srcFile == 0 || m_byIds.srcItem == 0;
-    case FORM_BY_TEXTS:
-        return m_byTexts.srcFileNumber.IsEmpty() || m_byTexts.srcItemNumber.IsEmpty();
-    case FORM_IN_DIAGRAM:
-        return m_inDiagram.diagram == 0 || m_inDiagram.srcFile == 0 || m_inDiagram.srcItem == 0;
-    default:
-        return FALSE;
+    case FORM_BY_IDS: return m_byIds.srcFile == 0 || m_byIds.srcItem == 0;
+    case FORM_BY_TEXTS: return m_byTexts.srcFileNumber.IsEmpty() || m_byTexts.srcItemNumber.IsEmpty();
+    case FORM_IN_DIAGRAM: return m_inDiagram.diagram == 0 || m_inDiagram.srcFile == 0 || m_inDiagram.srcItem == 0;
+    default: return FALSE;
     }
 }
 
@@ -223,7 +224,6 @@ BOOL CDataGenSrc::CompactReferences()
             m_inDiagram.refFileName.Empty();
         }
         return moved;
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }

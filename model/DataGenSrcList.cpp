@@ -1,8 +1,11 @@
 #include "model/DataGenSrcList.h"
 
+#include "model/DataList.h"
+#include "model/DiagramFiles.h"
+
 #include "platform/afx/Archive.h"
 
-#include <memory>
+#include <utility>
 
 IMPLEMENT_SERIAL(CDataGenSrcList, CObList, 1)
 
@@ -12,12 +15,7 @@ void CDataGenSrcList::Serialize(CArchive& ar)
         CObList::Serialize(ar);
         return;
     }
-    // Each source must be a new one of its own, never null or a reference back to an object read before.
-    for (DWORD_PTR count = ar.ReadCount(); count > 0; --count) {
-        std::unique_ptr<CObject> source = ar.ReadNewObject(RUNTIME_CLASS(CDataGenSrc));
-        AddTail(static_cast<CDataGenSrc*>(source.get()));
-        source.release();
-    }
+    LoadOwnedElements(ar, *this, RUNTIME_CLASS(CDataGenSrc));
 }
 
 BOOL CDataGenSrcList::AddDataGenSrcDirect(CDataGenSrc* source)
@@ -43,8 +41,7 @@ BOOL CDataGenSrcList::DeleteAt(int index)
     const POSITION pos = index < 0 ? nullptr : FindIndex(index);
     if (!pos)
         return FALSE;
-    delete GetAt(pos);
-    RemoveAt(pos);
+    DeleteNode(pos);
     return TRUE;
 }
 
@@ -56,14 +53,7 @@ BOOL CDataGenSrcList::AppendCopyOf(const CDataGenSrc& source)
 
 int CDataGenSrcList::CopySourcesFrom(const CDataGenSrcList& other)
 {
-    int copied = 0;
-    for (POSITION pos = other.GetHeadPosition(); pos; ++copied) {
-        if (!AppendCopyOf(*other.GetNext(pos))) {
-            DeleteAll();
-            return -1;
-        }
-    }
-    return copied;
+    return AppendOwnedCopies(*this, other, "CDataGenSrcList::AddDataGenSrcDirect");
 }
 
 int CDataGenSrcList::AssignSourcesFrom(const CDataGenSrcList& other)
@@ -117,8 +107,7 @@ BOOL CDataGenSrcList::DeleteSourcesUsingFile(WORD fileId)
         const POSITION at = pos;
         CDataGenSrc* source = GetNext(pos);
         if (source->UsesFile(fileId)) {
-            RemoveAt(at);
-            delete source;
+            DeleteNode(at);
             deleted = TRUE;
         }
     }
@@ -150,20 +139,271 @@ int CDataGenSrcList::ApplyRenumberMarks()
         const POSITION at = pos;
         CDataGenSrc* source = GetNext(pos);
         switch (source->GetMarks()) {
-        case CDataGenSrc::MARK_FROZEN:
-            RemoveAt(at);
-            delete source;
-            break;
-        case CDataGenSrc::MARK_CLEAR_REFERENCES:
-            source->ClearReferences();
-            break;
-        case CDataGenSrc::MARK_REF_DONE:
-            source->CompactReferences();
-            break;
-        default:
-            continue;
+        case CDataGenSrc::MARK_FROZEN: DeleteNode(at); break;
+        case CDataGenSrc::MARK_CLEAR_REFERENCES: source->ClearReferences(); break;
+        case CDataGenSrc::MARK_REF_DONE: source->CompactReferences(); break;
+        default: continue;
         }
         ++treated;
     }
     return treated;
+}
+
+void CDataGenSrcList::DeleteNode(POSITION at)
+{
+    CDataGenSrc* source = GetAt(at);
+    RemoveAt(at);
+    delete source;
+}
+
+// --- Keeping references right ------------------------------------------------------------------
+
+namespace DataGenSrcList {
+
+// A pointer matches an item by its number, or by its name while the name may still be matched.
+// An empty slot or an empty name matches nothing.
+bool Matches(WORD pointerNumber, const CString& pointerName, WORD number, const CString& name, bool byName)
+{
+    return (pointerNumber != 0 && pointerNumber == number) || (byName && !name.IsEmpty() && pointerName == name);
+}
+
+// The form-1 sources that renumbering passes may still change.
+bool IsOpen(const CDataGenSrc* source)
+{
+    return source->GetForm() == CDataGenSrc::FORM_BY_IDS && !source->HasMarks(CDataGenSrc::MARK_FROZEN);
+}
+
+bool SourceItemMatches(const CDataGenSrc* source, WORD fileId, WORD number, const CString& name)
+{
+    const GenSrcByIds& f = source->ByIds();
+    return f.srcFile == fileId && !source->HasMarks(CDataGenSrc::MARK_SOURCE_DONE) &&
+           Matches(f.srcItem, f.srcItemName, number, name, !source->HasMarks(CDataGenSrc::MARK_SOURCE_NAME_DONE));
+}
+
+bool RefItemMatches(const CDataGenSrc* source, int i, WORD number, const CString& name)
+{
+    const DWORD marks = source->GetRefMarks(i);
+    return !(marks & CDataGenSrc::MARK_REF_DONE) &&
+           Matches(source->ByIds().refItems[i], source->ByIds().refItemNames[i], number, name,
+                   !(marks & CDataGenSrc::MARK_REF_NAME_DONE));
+}
+
+void ClearRefItem(CDataGenSrc* source, int i)
+{
+    source->ByIds().refItems[i] = 0;
+    source->ByIds().refItemNames[i].Empty();
+    source->SetRefMarks(i, CDataGenSrc::MARK_REF_CLEARED);
+}
+
+// Writes a new number and a new name into a pointer where they differ, marking what was written.
+template <class Mark>
+bool Take(WORD& number, CString& name, WORD newNumber, const CString& newName, Mark mark, DWORD numberDone,
+          DWORD nameDone)
+{
+    bool changed = false;
+    if (number != newNumber) {
+        number = newNumber;
+        mark(numberDone);
+        changed = true;
+    }
+    if (name != newName) {
+        name = newName;
+        mark(nameDone);
+        changed = true;
+    }
+    return changed;
+}
+
+// Moves the source's form-1 fields into form 3 as the diagram names them; FALSE, leaving the
+// source alone, when the diagram has no file of one of its ids.
+bool MoveIntoDiagram(CDataGenSrc* source, const DiagramFiles& diagram)
+{
+    GenSrcByIds& ids = source->ByIds();
+    CString srcFileName, refFileName;
+    if (!diagram.FindFileName(ids.srcFile, srcFileName) ||
+        (ids.refFile != 0 && !diagram.FindFileName(ids.refFile, refFileName)))
+        return false;
+    GenSrcInDiagram& f = source->InDiagram();
+    f.diagram = diagram.GetDiagramNumber();
+    f.srcFile = std::exchange(ids.srcFile, 0);
+    f.srcFileName = srcFileName;
+    f.srcItem = std::exchange(ids.srcItem, 0);
+    f.srcItemName = std::exchange(ids.srcItemName, CString());
+    f.refFile = std::exchange(ids.refFile, 0);
+    f.refFileName = refFileName;
+    f.refItems = std::exchange(ids.refItems, {});
+    f.refItemNames = std::exchange(ids.refItemNames, {});
+    source->SetForm(CDataGenSrc::FORM_IN_DIAGRAM);
+    return true;
+}
+
+} // namespace DataGenSrcList
+
+BOOL CDataGenSrcList::RemoveReferencesTo(WORD fileId, WORD number, const CString& name)
+{
+    if (fileId == 0)
+        return FALSE; // no file has id 0: such a pointer points nowhere
+    using namespace DataGenSrcList;
+    BOOL changed = FALSE;
+    for (POSITION pos = GetHeadPosition(); pos;) {
+        const POSITION at = pos;
+        CDataGenSrc* source = GetNext(pos);
+        if (!IsOpen(source))
+            continue;
+        if (SourceItemMatches(source, fileId, number, name)) {
+            DeleteNode(at);
+            changed = TRUE;
+            continue;
+        }
+        if (source->ByIds().refFile != fileId)
+            continue;
+        bool cleared = false;
+        for (int i = 0; i < GENSRC_REF_COUNT; ++i) {
+            if (RefItemMatches(source, i, number, name)) {
+                ClearRefItem(source, i);
+                cleared = true;
+            }
+        }
+        if (cleared) {
+            source->CompactReferences();
+            changed = TRUE;
+        }
+    }
+    return changed;
+}
+
+BOOL CDataGenSrcList::RenumberReferences(WORD fileId, WORD oldNumber, const CString& oldName, WORD newNumber)
+{
+    if (fileId == 0)
+        return FALSE; // no file has id 0: such a pointer points nowhere
+    using namespace DataGenSrcList;
+    BOOL changed = FALSE;
+    for (POSITION pos = GetHeadPosition(); pos;) {
+        CDataGenSrc* source = GetNext(pos);
+        if (!IsOpen(source))
+            continue;
+        GenSrcByIds& f = source->ByIds();
+        if (SourceItemMatches(source, fileId, oldNumber, oldName)) {
+            f.srcItem = newNumber;
+            source->AddMarks(CDataGenSrc::MARK_SOURCE_DONE);
+            changed = TRUE;
+        }
+        if (f.refFile != fileId)
+            continue;
+        for (int i = 0; i < GENSRC_REF_COUNT; ++i) {
+            if (RefItemMatches(source, i, oldNumber, oldName)) {
+                f.refItems[i] = newNumber;
+                source->SetRefMarks(i, source->GetRefMarks(i) | CDataGenSrc::MARK_REF_DONE);
+                changed = TRUE;
+            }
+        }
+    }
+    return changed;
+}
+
+BOOL CDataGenSrcList::RenumberAndRenameReferences(WORD fileId, WORD oldNumber, WORD newNumber, const CString& newName)
+{
+    if (fileId == 0)
+        return FALSE; // no file has id 0: such a pointer points nowhere
+    using namespace DataGenSrcList;
+    BOOL changed = FALSE;
+    for (POSITION pos = GetHeadPosition(); pos;) {
+        CDataGenSrc* source = GetNext(pos);
+        if (!IsOpen(source))
+            continue;
+        GenSrcByIds& f = source->ByIds();
+        if (SourceItemMatches(source, fileId, oldNumber, CString())) {
+            changed |= Take(
+                f.srcItem, f.srcItemName, newNumber, newName, [source](DWORD bit) { source->AddMarks(bit); },
+                CDataGenSrc::MARK_SOURCE_DONE, CDataGenSrc::MARK_SOURCE_NAME_DONE);
+        }
+        if (f.refFile != fileId)
+            continue;
+        for (int i = 0; i < GENSRC_REF_COUNT; ++i) {
+            if (!RefItemMatches(source, i, oldNumber, CString()))
+                continue;
+            changed |= Take(
+                f.refItems[i], f.refItemNames[i], newNumber, newName,
+                [source, i](DWORD bit) { source->SetRefMarks(i, source->GetRefMarks(i) | bit); },
+                CDataGenSrc::MARK_REF_DONE, CDataGenSrc::MARK_REF_NAME_DONE);
+        }
+    }
+    return changed;
+}
+
+BOOL CDataGenSrcList::ResolveWithinList(WORD ownFileId, const CDataList& list)
+{
+    if (ownFileId == 0)
+        return FALSE; // no file has id 0: such a pointer points nowhere
+    using namespace DataGenSrcList;
+    BOOL changed = FALSE;
+    for (POSITION pos = GetHeadPosition(); pos;) {
+        CDataGenSrc* source = GetNext(pos);
+        if (!IsOpen(source))
+            continue;
+        GenSrcByIds& f = source->ByIds();
+        const auto markSource = [source](DWORD bit) { source->AddMarks(bit); };
+        if (f.srcFile == ownFileId && !source->HasMarks(CDataGenSrc::MARK_SOURCE_DONE)) {
+            if (f.srcItem == 0) {
+                f.srcFile = 0;
+                f.srcItemName.Empty();
+                source->AddMarks(CDataGenSrc::MARK_SOURCE_CLEARED);
+                changed = TRUE;
+            } else if (const CData* item = list.FindDataByNumber(f.srcItem)) {
+                changed |= Take(f.srcItem, f.srcItemName, item->GetScratchNumber(), item->GetName(), markSource,
+                                CDataGenSrc::MARK_SOURCE_DONE, CDataGenSrc::MARK_SOURCE_NAME_DONE);
+            }
+        }
+        if (f.refFile != ownFileId)
+            continue;
+        bool cleared = false;
+        for (int i = 0; i < GENSRC_REF_COUNT; ++i) {
+            if ((source->GetRefMarks(i) & CDataGenSrc::MARK_REF_DONE) || f.refItems[i] == 0)
+                continue;
+            if (const CData* item = list.FindDataByNumber(f.refItems[i])) {
+                changed |= Take(
+                    f.refItems[i], f.refItemNames[i], item->GetScratchNumber(), item->GetName(),
+                    [source, i](DWORD bit) { source->SetRefMarks(i, source->GetRefMarks(i) | bit); },
+                    CDataGenSrc::MARK_REF_DONE, CDataGenSrc::MARK_REF_NAME_DONE);
+            } else {
+                ClearRefItem(source, i);
+                cleared = true;
+            }
+        }
+        if (cleared) {
+            source->CompactReferences();
+            changed = TRUE;
+        }
+    }
+    return changed;
+}
+
+BOOL CDataGenSrcList::ConvertForOtherDiagram(const DiagramFiles& diagram, WORD oldOwnId, WORD newOwnId)
+{
+    BOOL changed = FALSE;
+    for (POSITION pos = GetHeadPosition(); pos;) {
+        CDataGenSrc* source = GetNext(pos);
+        if (source->GetForm() == CDataGenSrc::FORM_IN_DIAGRAM) {
+            // A pointer into a third diagram cannot be carried over.
+            source->InDiagram() = GenSrcInDiagram();
+            source->SetForm(CDataGenSrc::FORM_BY_IDS);
+            changed = TRUE;
+            continue;
+        }
+        if (source->GetForm() != CDataGenSrc::FORM_BY_IDS)
+            continue;
+        GenSrcByIds& f = source->ByIds();
+        const bool refersToOwn = f.refFile == 0 || f.refFile == oldOwnId;
+        if (f.srcFile == oldOwnId && refersToOwn) {
+            // Wholly within the file itself: it stays in this diagram under the file's new id.
+            f.srcFile = newOwnId;
+            f.refFile = f.refFile == 0 ? WORD(0) : newOwnId;
+            changed |= oldOwnId != newOwnId;
+            continue;
+        }
+        // Anything else moves into the other diagram whole, the file itself under its id there,
+        // so that the source item and its reference items stay in one form.
+        changed |= DataGenSrcList::MoveIntoDiagram(source, diagram);
+    }
+    return changed;
 }

@@ -4,6 +4,9 @@
 #include "foundation/ListElements.h"
 #include "model/DataGenSrc.h"
 
+class CDataList;
+class DiagramFiles;
+
 class CDataGenSrcList : public OwnedPtrList<CDataGenSrc>
 {
     DECLARE_SERIAL(CDataGenSrcList)
@@ -55,4 +58,21 @@ public:
     // exactly MARK_CLEAR_REFERENCES clears its references, exactly MARK_REF_DONE compacts them.
     // The number of sources so treated.
     int ApplyRenumberMarks();
+
+    // --- Keeping references right (each TRUE when it changed something) ------------------------
+    // Item (file, number or name) is gone: a source of it goes, a reference item to it is cleared.
+    BOOL RemoveReferencesTo(WORD fileId, WORD number, const CString& name);
+    // Item (file, number or name) took the new number.
+    BOOL RenumberReferences(WORD fileId, WORD oldNumber, const CString& oldName, WORD newNumber);
+    // Item (file, number) took the new number and name.
+    BOOL RenumberAndRenameReferences(WORD fileId, WORD oldNumber, WORD newNumber, const CString& newName);
+    // Pointers into the own file follow the scratch numbers of its new list; a reference item
+    // whose item is gone is cleared.
+    BOOL ResolveWithinList(WORD ownFileId, const CDataList& list);
+    // Re-anchors the sources of an item copied out of the diagram: see CData::ConvertForOtherDiagram.
+    BOOL ConvertForOtherDiagram(const DiagramFiles& diagram, WORD oldOwnId, WORD newOwnId);
+
+private:
+    // Removes and deletes the source at the position.
+    void DeleteNode(POSITION at);
 };

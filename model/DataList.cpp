@@ -7,7 +7,6 @@
 #include "platform/ui/Controls.h"
 
 #include <algorithm>
-#include <memory>
 #include <vector>
 
 IMPLEMENT_SERIAL(CDataList, CObList, 1)
@@ -54,12 +53,7 @@ void CDataList::Serialize(CArchive& ar)
         CObList::Serialize(ar);
         return;
     }
-    // Each item must be a new one of its own, never null or a reference back to an object read before.
-    for (DWORD_PTR count = ar.ReadCount(); count > 0; --count) {
-        std::unique_ptr<CObject> item = ar.ReadNewObject(RUNTIME_CLASS(CData));
-        AddTail(static_cast<CData*>(item.get()));
-        item.release();
-    }
+    LoadOwnedElements(ar, *this, RUNTIME_CLASS(CData));
 }
 
 // --- Adding, inserting, moving --------------------------------------------------------------------
@@ -208,14 +202,7 @@ BOOL CDataList::AppendCopyOf(const CData& item)
 
 int CDataList::CopyDataFrom(const CDataList& other)
 {
-    int copied = 0;
-    for (POSITION pos = other.GetHeadPosition(); pos; ++copied) {
-        if (!AppendCopyOf(*other.GetNext(pos))) {
-            DeleteAll();
-            return -1;
-        }
-    }
-    return copied;
+    return AppendOwnedCopies(*this, other, "CDataList::AddDataDirect");
 }
 
 int CDataList::AssignDataFrom(const CDataList& other)
@@ -413,7 +400,9 @@ BOOL CDataList::BuildStandardOrder(CDataPtrList& out)
         };
         const WORD maxGroup = GetMaxKeyGroup();
         for (DWORD group = 1; group <= maxGroup; ++group) {
-            const auto inGroup = [group](const CData* item) { return item->IsKeyItem() && item->GetKeyGroup() == group; };
+            const auto inGroup = [group](const CData* item) {
+                return item->IsKeyItem() && item->GetKeyGroup() == group;
+            };
             place([&](const CData* item) { return inGroup(item) && !item->IsChildLevel(); }, true);
             place(inGroup, false);
         }
@@ -613,9 +602,8 @@ int CDataList::MergeAsKeyGroup(const CDataList& other)
         try {
             copy = new CData(*other.GetNext(pos));
         } catch (...) {
-            AfxMessageBox(
-                CString(u8"所属ﾃﾞｰﾀ項目ｵﾌﾞｼﾞｪｸﾄの作成時にｴﾗｰが発生したため所属ﾃﾞｰﾀ項目をﾏｰｼﾞできません。"),
-                MB_ICONEXCLAMATION);
+            AfxMessageBox(CString(u8"所属ﾃﾞｰﾀ項目ｵﾌﾞｼﾞｪｸﾄの作成時にｴﾗｰが発生したため所属ﾃﾞｰﾀ項目をﾏｰｼﾞできません。"),
+                          MB_ICONEXCLAMATION);
             return -1;
         }
         copy->SetUpdateMarks(copy->GetUpdateMarks() | CData::UPDATE_MERGED);

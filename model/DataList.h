@@ -11,6 +11,7 @@
 class CComboBox;
 class CNotationSymbols;
 class DataTypeLookup;
+class DiagramFiles;
 
 // A working list that only collects pointers to items of some CDataList; it deletes nothing.
 using CDataPtrList = CTypedPtrList<CObList, CData*>;
@@ -134,6 +135,33 @@ public:
     int CreateColumnNames(DWORD option, const DataTypeLookup& types);
     void ClearTransientAll();
     void ClearUpdateMarksAll();
+
+    // --- Keeping references right when a file's list is replaced --------------------------------
+    // Scratch number = the item's 1-based position.
+    void AssignScratchNumbers();
+    // Number = the 1-based position; scratch number = the old number.
+    void ApplyScratchNumbers();
+    // Marks this old list against the new one by number: MARK_FOUND with the change bits (scratch
+    // number and name of the counterpart), or MARK_DELETED. The number of items changed or gone.
+    int MarkChangesAgainst(const CDataList& newList);
+    // The same by name: MARK_FOUND, MARK_RENUMBERED when the number changed, or MARK_DELETED.
+    int MarkChangesByName(const CDataList& newList);
+    // Makes this list (of file ownFileId) follow the marked old list of file fileId, renumbering
+    // and renaming by number: how many marked items changed something here.
+    int PropagateChanges(WORD ownFileId, WORD fileId, const CDataList& marked, BOOL clearFirst);
+    // The same after a list was marked by name, renumbering by number or name.
+    int PropagateRenumbering(WORD ownFileId, WORD fileId, const CDataList& marked);
+    BOOL RemoveReferencesToAll(WORD ownFileId, WORD fileId, WORD number, const CString& name);
+    BOOL RenumberReferencesAll(WORD ownFileId, WORD fileId, WORD oldNumber, const CString& oldName, WORD newNumber);
+    BOOL RenumberAndRenameAll(WORD ownFileId, WORD fileId, WORD oldNumber, WORD newNumber, const CString& newName);
+    // Resolves every item's pointers into its own file through this new list's scratch numbers,
+    // with the update marks cleared before and after: how many items changed.
+    int ResolveWithinListAll(WORD ownFileId);
+    // Each item of this new list that replaces an item of the marked old list takes its
+    // definition. FALSE when one copy failed.
+    BOOL CopyDefinitionsFrom(const CDataList& markedOld);
+    // Re-anchors every item for use next to the diagram: how many changed.
+    int ConvertForOtherDiagram(const DiagramFiles& diagram, WORD oldOwnId, WORD newOwnId);
 
     // --- Item texts ----------------------------------------------------------------------------
     // The key text and the data text of the items, in the notation of the symbols or, with a bit

@@ -55,8 +55,7 @@ TEST(DataGenSrc, RecordsOfEveryVersion)
         EXPECT_EQ(source.ByIds().refFile, c.refFile);
         EXPECT_EQ(source.InDiagram().refFile, c.refFile3);
         EXPECT_EQ(source.ByTexts().refFileName, CString(c.refFileName));
-        EXPECT_EQ(ArchiveBytes::Store([&](CArchive& ar) { source.Serialize(ar); }),
-                  SourceRecord(1001, c.version));
+        EXPECT_EQ(ArchiveBytes::Store([&](CArchive& ar) { source.Serialize(ar); }), SourceRecord(1001, c.version));
     }
     const std::string record = SourceRecord(1001, 1001);
     for (std::size_t length = 0; length < record.size(); ++length) {
@@ -75,12 +74,9 @@ TEST(DataGenSrc, CompactionMovesSetItemsForward)
         WORD refFile;
         bool moved;
     } cases[] = {
-        {{0, 7, 0}, {7, 0, 0}, 5, true},
-        {{0, 0, 9}, {9, 0, 0}, 5, true},
-        {{0, 7, 9}, {7, 9, 0}, 5, true},
-        {{4, 0, 9}, {4, 9, 0}, 5, true}, // the first item is never overwritten
-        {{4, 7, 0}, {4, 7, 0}, 5, false},
-        {{0, 0, 0}, {0, 0, 0}, 0, false},
+        {{0, 7, 0}, {7, 0, 0}, 5, true},  {{0, 0, 9}, {9, 0, 0}, 5, true},
+        {{0, 7, 9}, {7, 9, 0}, 5, true},  {{4, 0, 9}, {4, 9, 0}, 5, true}, // the first item is never overwritten
+        {{4, 7, 0}, {4, 7, 0}, 5, false}, {{0, 0, 0}, {0, 0, 0}, 0, false},
     };
     for (const Case& c : cases) {
         CDataGenSrc source;

@@ -66,11 +66,8 @@ TEST(DataList, MovesReturnTheNewIndex)
         int from, to, result;
         const char* order;
     } cases[] = {
-        {0, 3, 2, "b,c,a,d,e"},
-        {3, 0, 0, "d,a,b,c,e"},
-        {1, 9, 4, "a,c,d,e,b"},
-        {2, 2, -1, "a,b,c,d,e"},
-        {7, 0, -1, "a,b,c,d,e"},
+        {0, 3, 2, "b,c,a,d,e"},  {3, 0, 0, "d,a,b,c,e"},  {1, 9, 4, "a,c,d,e,b"},
+        {2, 2, -1, "a,b,c,d,e"}, {7, 0, -1, "a,b,c,d,e"},
     };
     for (const Case& c : cases) {
         CDataList list;

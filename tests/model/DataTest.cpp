@@ -84,9 +84,7 @@ TEST(Data, ValueConstructorSetsKeyAndLevelDefaults)
         {"K", 2, 1, 0, 1, 0}, // a key outside group 1 is NOT NULL and no column
         {"S", 1, 1, 0, 1, 1}, // a top-level key of group 1 stays a column
         {"P", 1, 2, 1, 1, 0}, // a child item is never a column
-        {"N", 0, 2, 1, 2, 0},
-        {"N", 0, 1, 0, 2, 1},
-        {"M", 2, 1, 0, 2, 1}, // "M" is no key code
+        {"N", 0, 2, 1, 2, 0}, {"N", 0, 1, 0, 2, 1}, {"M", 2, 1, 0, 2, 1}, // "M" is no key code
     };
     for (const Case& c : cases) {
         const CData item(1, "A", "", c.key, "N", "", c.group, 0, 0, c.level, c.parent);
@@ -108,8 +106,8 @@ TEST(Data, CodeTestsCompareWholeCodes)
         const char* code;
         bool key, derived, bracket;
     } cases[] = {
-        {"K", true, true, false}, {"S", true, true, false}, {"P", true, true, false},  {"N", false, false, false},
-        {"M", false, false, false}, {"", false, false, false}, {"G", false, true, true}, {"W", false, true, true},
+        {"K", true, true, false},   {"S", true, true, false},   {"P", true, true, false}, {"N", false, false, false},
+        {"M", false, false, false}, {"", false, false, false},  {"G", false, true, true}, {"W", false, true, true},
         {"C", false, true, true},   {"KS", false, true, false},
     };
     for (const Case& c : cases) {
@@ -124,7 +122,10 @@ TEST(Data, CodeTestsCompareWholeCodes)
     {
         BOOL key, several, rkey;
         const char* code;
-    } keyCases[] = {{FALSE, TRUE, TRUE, "N"}, {TRUE, FALSE, TRUE, "K"}, {TRUE, TRUE, FALSE, "S"}, {TRUE, TRUE, TRUE, "P"}};
+    } keyCases[] = {{FALSE, TRUE, TRUE, "N"},
+                    {TRUE, FALSE, TRUE, "K"},
+                    {TRUE, TRUE, FALSE, "S"},
+                    {TRUE, TRUE, TRUE, "P"}};
     for (const KeyCase& c : keyCases)
         EXPECT_EQ(CData::MakeKeyCode(c.key, c.several, c.rkey), CString(c.code));
     EXPECT_EQ(CData::MakeRkeyCode(TRUE), CString("R"));
@@ -138,7 +139,7 @@ TEST(Data, RecordsOfEveryVersionLoadAndStoreTheCurrentLayout)
     struct Case
     {
         WORD version, group;
-    } cases[] = {{11, 2}, {12, 2}, {15, 1}, {19, 2}, {999, 1}, {999, 2}, {1001, 1}};
+    } cases[] = {{8, 1}, {11, 2}, {12, 2}, {15, 1}, {19, 2}, {999, 1}, {999, 2}, {1001, 1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.version);
         CData item;
@@ -155,8 +156,7 @@ TEST(Data, RecordsOfEveryVersionLoadAndStoreTheCurrentLayout)
         EXPECT_EQ(item.GetEditKind(), c.version >= 20 ? 2 : 0); // read, or found for the type and size
         EXPECT_EQ(item.GetNullOption(), 1);
         EXPECT_EQ(item.GetPhysicalTarget(), c.version < 1000 && c.group == 1 ? 1u : 0u);
-        EXPECT_EQ(ArchiveBytes::Store([&](CArchive& ar) { item.Serialize(ar); }),
-                  DataRecord(1001, c.group, c.version));
+        EXPECT_EQ(ArchiveBytes::Store([&](CArchive& ar) { item.Serialize(ar); }), DataRecord(1001, c.group, c.version));
         EXPECT_EQ(item.GetVersion(), 1001);
     }
 }
@@ -190,9 +190,8 @@ TEST(Data, TruncatedAndAbsurdRecordsFailAsInvalidFormat)
     std::string absurdCount = record;
     absurdCount.replace(absurdCount.size() - 2, 2, ArchiveBytes::Le16(0xFFFE));
     CData inner;
-    const std::string itemAsSource =
-        record.substr(0, record.size() - 2) + ArchiveBytes::Le16(1) +
-        ArchiveBytes::Store([&](CArchive& ar) { ar.WriteObject(&inner); });
+    const std::string itemAsSource = record.substr(0, record.size() - 2) + ArchiveBytes::Le16(1) +
+                                     ArchiveBytes::Store([&](CArchive& ar) { ar.WriteObject(&inner); });
     for (const std::string& bad : {absurdCount, itemAsSource}) {
         ArchiveBytes::Load(bad, [&](CArchive& ar) {
             CData item;
@@ -329,8 +328,10 @@ TEST(Data, ParentRuleNamesTheFirstBrokenCondition)
         {CData(2, "A", "", "N", "N", "", 0, 0, 0, 1, 0), nullptr, nullptr},
         {CData(2, "A", "", "N", "N", "", 0, 0, 0, 1, 1), &plainParent,
          u8"子ﾚﾍﾞﾙのﾃﾞｰﾀ項目でないのに親概念ﾃﾞｰﾀ項目が指定されている"},
-        {CData(2, "A", "", "N", "N", "", 0, 0, 0, 2, 0), nullptr, u8"子ﾚﾍﾞﾙのﾃﾞｰﾀ項目なのに親概念ﾃﾞｰﾀ項目が指定されていない"},
-        {CData(2, "A", "", "N", "N", "", 0, 0, 0, 2, 1), &childParent, u8"子ﾚﾍﾞﾙのﾃﾞｰﾀ項目が親概念ﾃﾞｰﾀ項目に指定されている"},
+        {CData(2, "A", "", "N", "N", "", 0, 0, 0, 2, 0), nullptr,
+         u8"子ﾚﾍﾞﾙのﾃﾞｰﾀ項目なのに親概念ﾃﾞｰﾀ項目が指定されていない"},
+        {CData(2, "A", "", "N", "N", "", 0, 0, 0, 2, 1), &childParent,
+         u8"子ﾚﾍﾞﾙのﾃﾞｰﾀ項目が親概念ﾃﾞｰﾀ項目に指定されている"},
         {CData(2, "A", "", "K", "N", "", 1, 0, 0, 2, 1), &plainParent,
          u8"ｷｰ機能があるﾃﾞｰﾀ項目にｷｰ機能がない親概念ﾃﾞｰﾀ項目が指定されている"},
         {CData(2, "A", "", "K", "N", "", 1, 0, 0, 2, 1), &otherGroupParent,
