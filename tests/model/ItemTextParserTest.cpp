@@ -61,6 +61,8 @@ TEST(ItemTextParser, ReadsGroupsItemsAndChildren)
          {"A 1 SNN 1/1 0 L1 p0", "B 2 SNN 1/1 1 L2 p1", "C 3 SNN 1/1 2 L2 p1", "D 4 SNN 1/2 0 L1 p0"}},
         {u8"A．．B", u8"", {"A 1 SNN 1/1 0 L1 p0", "B 2 SNN 1/3 0 L1 p0"}},
         {u8"", u8"A(=B、C", {"A 1 NNN 0/0 0 L1 p0", "B 2 NNN 0/0 1 L2 p1"}},
+        // An empty child part without a closing pair takes the rest of the group with it.
+        {u8"A(=．B", u8"", {"A 1 KNN 1/1 0 L1 p0"}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Parse(c.key, c.data), c.items) << Utf8(CString(c.key)) << " | " << Utf8(CString(c.data));
