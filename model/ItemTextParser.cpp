@@ -11,6 +11,7 @@
 #include "platform/afx/Exception.h"
 
 #include <new>
+#include <utility>
 
 namespace item_text_parser_cpp {
 
