@@ -40,7 +40,8 @@ TEST(DataGenSrc, RecordsOfEveryVersion)
     {
         WORD version, form, refFile, refFile3;
         const char* refFileName;
-    } cases[] = {{11, 1, 4, 0, ""}, {12, 3, 4, 8, "File"}, {1001, 3, 6, 10, "RefFile"}};
+    } cases[] = {{8, 1, 4, 0, ""},      {11, 1, 4, 0, ""},      {12, 3, 4, 8, "File"},
+                 {19, 3, 4, 8, "File"}, {999, 3, 4, 8, "File"}, {1001, 3, 6, 10, "RefFile"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.version);
         CDataGenSrc source;
