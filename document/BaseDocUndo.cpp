@@ -82,6 +82,7 @@ void CBaseDoc::Undo()
     if (!CanUndo())
         return;
     DeselectAllInViews();
+    m_undoLog.DropEmptyCurrentStep();
     // Backwards: the last change of the step is reversed first.
     ReplayStep(m_undoLog.GetCurrentStep(), FALSE);
     m_undoLog.StepUndone();

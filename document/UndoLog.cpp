@@ -108,10 +108,26 @@ BOOL CUndoLog::IsDeleteRecorded(WORD objectId) const
     return step && step->IsDeleteRecorded(objectId);
 }
 
+int CUndoLog::GetUndoableIndex() const
+{
+    const CSaveList* current = GetCurrentStep();
+    return current && current->IsEmpty() ? m_nIndex - 1 : m_nIndex;
+}
+
 BOOL CUndoLog::HasUndoStep() const
 {
-    const CSaveList* step = GetCurrentStep();
+    const int index = GetUndoableIndex();
+    const CSaveList* step = index >= 0 ? m_steps[index] : nullptr;
     return step && !step->IsEmpty();
+}
+
+void CUndoLog::DropEmptyCurrentStep()
+{
+    if (GetUndoableIndex() == m_nIndex)
+        return;
+    delete m_steps[m_nIndex];
+    m_steps[m_nIndex] = nullptr;
+    --m_nIndex;
 }
 
 BOOL CUndoLog::HasRedoStep() const

@@ -32,6 +32,8 @@ public:
     int GetIndex() const { return m_nIndex; }
     // The index moves down after the current step was undone, and up after the redo step was redone.
     void StepUndone() { --m_nIndex; }
+    // Lets go of an empty current step, so that the step before it becomes current again.
+    void DropEmptyCurrentStep();
     void StepRedone() { ++m_nIndex; }
 
     // Each records into the current step; without one (none begun, or its creation failed) nothing
@@ -44,6 +46,8 @@ public:
     BOOL IsRecorded(WORD objectId) const;
     BOOL IsChangeRecorded(WORD objectId) const;
     BOOL IsDeleteRecorded(WORD objectId) const;
+    // A command that opened a step and changed nothing leaves it empty and current; undo looks past
+    // it to the step before, so such a command never hides the edits made before it.
     BOOL HasUndoStep() const;
     BOOL HasRedoStep() const;
 
@@ -53,6 +57,9 @@ public:
     void LeaveGuard() { --m_nGuardDepth; }
 
 private:
+    // The index of the newest step that holds changes: the current one, or the one before an empty
+    // current step.
+    int GetUndoableIndex() const;
     // The current step for a record; Debug builds stop when no guard is alive.
     CSaveList* GetRecordingStep() const;
 

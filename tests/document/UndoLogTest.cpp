@@ -217,6 +217,23 @@ TEST_F(UndoLog, EmptyStepIsReusedAndNestedGuardsShareOneStep)
     EXPECT_EQ(Left(1), 100);
 }
 
+TEST_F(UndoLog, AStepThatChangedNothingDoesNotHideTheEditsBeforeIt)
+{
+    AddRects(2);
+    ASSERT_TRUE(m_doc.BeginUndoStep()); // a command that ends up changing nothing
+    EXPECT_TRUE(m_doc.CanUndo());
+    m_doc.Undo();
+    EXPECT_EQ(DrawingOrder(m_doc), Order({1}));
+    ASSERT_TRUE(m_doc.CanRedo());
+    m_doc.Redo();
+    EXPECT_EQ(DrawingOrder(m_doc), Order({1, 2}));
+    EXPECT_FALSE(m_doc.CanRedo());
+    m_doc.Undo();
+    m_doc.Undo();
+    EXPECT_TRUE(m_doc.GetObjectList()->IsEmpty());
+    EXPECT_FALSE(m_doc.CanUndo());
+}
+
 TEST_F(UndoLog, RecordsWhoseObjectsWentElsewhereAreSkipped)
 {
     AddRects(3);
