@@ -13,6 +13,7 @@
 
 class CBaseDoc;
 class CDataList;
+class CNotationSymbols;
 class CRefDoc;
 class DataTypeLookup;
 class DiagramFiles;
@@ -256,6 +257,10 @@ public:
     BOOL ConvertForOtherDiagram(const DiagramFiles& diagram, WORD oldOwnId, WORD newOwnId);
     // Drops the sources, parent and reference that point into the file the item was copied from.
     BOOL DetachFromFile(WORD ownFileId, WORD fileId);
+
+    // --- Notation ------------------------------------------------------------------------------
+    // The name with the RKEY mark, wrapped in the brackets of its derivation kind.
+    CString GetNotationText(CNotationSymbols& symbols) const;
 
 private:
     BOOL IsOpenReferenceTo(WORD fileId) const;

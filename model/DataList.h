@@ -9,6 +9,7 @@
 #include "model/Data.h"
 
 class CComboBox;
+class CNotationSymbols;
 class DataTypeLookup;
 class DiagramFiles;
 
@@ -161,6 +162,12 @@ public:
     BOOL CopyDefinitionsFrom(const CDataList& markedOld);
     // Re-anchors every item for use next to the diagram: how many changed.
     int ConvertForOtherDiagram(const DiagramFiles& diagram, WORD oldOwnId, WORD newOwnId);
+
+    // --- Item texts ----------------------------------------------------------------------------
+    // The key text and the data text of the items, in the notation of the symbols or, with a bit
+    // of 0xFF0000 in the options, one item a line with names, types and marks. FALSE, with both
+    // texts unchanged, when the items are not in the standard order.
+    BOOL BuildItemTexts(CString& keyText, CString& dataText, CNotationSymbols& symbols, DWORD options);
 
 private:
     // Appends the item to the order, marked placed, followed by its unplaced children.

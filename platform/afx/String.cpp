@@ -20,16 +20,19 @@ std::size_t CharLen(const std::string& s, std::size_t i)
     return Cp932CharLength(s, i);
 }
 
+// The set is walked character by character too, so a single byte never matches the trail byte of
+// a double-byte member ("A" is not in the set "、", whose trail byte is 0x41).
 bool InSet(const char* set, const std::string& s, std::size_t i, std::size_t len)
 {
     if (!set)
         return false;
-    if (len == 1)
-        return s[i] != '\0' && std::strchr(set, s[i]) != nullptr;
     const std::string_view ss(set);
-    for (std::size_t k = 0; k < ss.size(); k += Cp932CharLength(ss, k))
-        if (Cp932CharLength(ss, k) == 2 && ss[k] == s[i] && ss[k + 1] == s[i + 1])
+    for (std::size_t k = 0; k < ss.size();) {
+        const std::size_t setLen = Cp932CharLength(ss, k);
+        if (setLen == len && ss[k] == s[i] && (len == 1 || ss[k + 1] == s[i + 1]))
             return true;
+        k += setLen;
+    }
     return false;
 }
 
@@ -228,8 +231,9 @@ int CString::Find(const char* sub, int start) const
     if (start < 0)
         start = 0;
     const std::size_t n = std::strlen(sub);
-    for (std::size_t i = 0; i <= m_s.size(); i += (i < m_s.size() ? CharLen(m_s, i) : 1))
-        if (i >= std::size_t(start) && m_s.compare(i, n, sub, n) == 0 && i + n <= m_s.size())
+    // The first byte is tested before the whole text is compared: searches walk long texts.
+    for (std::size_t i = 0; i + n <= m_s.size(); i += (i < m_s.size() ? CharLen(m_s, i) : 1))
+        if (i >= std::size_t(start) && (n == 0 || m_s[i] == sub[0]) && m_s.compare(i, n, sub, n) == 0)
             return static_cast<int>(i);
     return -1;
 }
@@ -370,6 +374,10 @@ CString& CString::TrimLeft(const char* set)
 
 CString& CString::TrimRight(const char* set)
 {
+    // A text whose last byte is no byte of the set ends with no member of it (a double-byte member
+    // would end with its trail byte): nothing to walk.
+    if (!set || m_s.empty() || !std::memchr(set, m_s.back(), std::strlen(set)))
+        return *this;
     return TrimRightWhere([&](std::size_t i, std::size_t len) { return InSet(set, m_s, i, len); });
 }
 

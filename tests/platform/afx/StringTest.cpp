@@ -54,6 +54,17 @@ TEST(CString, SearchesNeverMatchFromATrailByte)
     EXPECT_EQ(replaced.Bytes(), "\x95\x5C/x");
     CString trimmed(hyo);
     EXPECT_EQ(trimmed.TrimRight('\\'), hyo);
+
+    // Nor does a single byte of the text match the trail byte of a double-byte member of a set:
+    // the trail bytes of "、" and "，" read as 'A' and 'C'.
+    const CString commas(u8"、，");
+    EXPECT_EQ(CString("xAC,").FindOneOf(commas), -1);
+    EXPECT_EQ(CString(u8"AB、C").FindOneOf(commas), 2);
+    EXPECT_EQ(CString("CA").SpanIncluding(commas), "");
+    CString spaced("ACx");
+    EXPECT_EQ(spaced.Trim(commas), "ACx");
+    CString trailing(u8"x、，A、");
+    EXPECT_EQ(trailing.TrimRight(commas), CString(u8"x、，A"));
 }
 
 TEST(CString, SlicesClampLikeTheFramework)
