@@ -188,11 +188,22 @@ bool RefItemMatches(const CDataGenSrc* source, int i, WORD number, const CString
                    !(marks & CDataGenSrc::MARK_REF_NAME_DONE));
 }
 
-void ClearRefItem(CDataGenSrc* source, int i)
+// Clears the reference items the test picks and compacts the others: TRUE when one was cleared.
+template <class Pick>
+bool ClearRefItemsWhere(CDataGenSrc* source, Pick pick)
 {
-    source->ByIds().refItems[i] = 0;
-    source->ByIds().refItemNames[i].Empty();
-    source->SetRefMarks(i, CDataGenSrc::MARK_REF_CLEARED);
+    bool cleared = false;
+    for (int i = 0; i < GENSRC_REF_COUNT; ++i) {
+        if (!pick(i))
+            continue;
+        source->ByIds().refItems[i] = 0;
+        source->ByIds().refItemNames[i].Empty();
+        source->SetRefMarks(i, CDataGenSrc::MARK_REF_CLEARED);
+        cleared = true;
+    }
+    if (cleared)
+        source->CompactReferences();
+    return cleared;
 }
 
 // Writes a new number and a new name into a pointer where they differ, marking what was written.
@@ -255,19 +266,8 @@ BOOL CDataGenSrcList::RemoveReferencesTo(WORD fileId, WORD number, const CString
             changed = TRUE;
             continue;
         }
-        if (source->ByIds().refFile != fileId)
-            continue;
-        bool cleared = false;
-        for (int i = 0; i < GENSRC_REF_COUNT; ++i) {
-            if (RefItemMatches(source, i, number, name)) {
-                ClearRefItem(source, i);
-                cleared = true;
-            }
-        }
-        if (cleared) {
-            source->CompactReferences();
-            changed = TRUE;
-        }
+        if (source->ByIds().refFile == fileId)
+            changed |= ClearRefItemsWhere(source, [&](int i) { return RefItemMatches(source, i, number, name); });
     }
     return changed;
 }
@@ -356,24 +356,20 @@ BOOL CDataGenSrcList::ResolveWithinList(WORD ownFileId, const CDataList& list)
         }
         if (f.refFile != ownFileId)
             continue;
-        bool cleared = false;
+        // A reference item still open follows its item, or goes when the list no longer has it.
+        const auto open = [&](int i) {
+            return !(source->GetRefMarks(i) & CDataGenSrc::MARK_REF_DONE) && f.refItems[i] != 0;
+        };
         for (int i = 0; i < GENSRC_REF_COUNT; ++i) {
-            if ((source->GetRefMarks(i) & CDataGenSrc::MARK_REF_DONE) || f.refItems[i] == 0)
+            const CData* item = open(i) ? list.FindDataByNumber(f.refItems[i]) : nullptr;
+            if (!item)
                 continue;
-            if (const CData* item = list.FindDataByNumber(f.refItems[i])) {
-                changed |= Take(
-                    f.refItems[i], f.refItemNames[i], item->GetScratchNumber(), item->GetName(),
-                    [source, i](DWORD bit) { source->SetRefMarks(i, source->GetRefMarks(i) | bit); },
-                    CDataGenSrc::MARK_REF_DONE, CDataGenSrc::MARK_REF_NAME_DONE);
-            } else {
-                ClearRefItem(source, i);
-                cleared = true;
-            }
+            changed |= Take(
+                f.refItems[i], f.refItemNames[i], item->GetScratchNumber(), item->GetName(),
+                [source, i](DWORD bit) { source->SetRefMarks(i, source->GetRefMarks(i) | bit); },
+                CDataGenSrc::MARK_REF_DONE, CDataGenSrc::MARK_REF_NAME_DONE);
         }
-        if (cleared) {
-            source->CompactReferences();
-            changed = TRUE;
-        }
+        changed |= ClearRefItemsWhere(source, [&](int i) { return open(i) && !list.FindDataByNumber(f.refItems[i]); });
     }
     return changed;
 }
