@@ -11,6 +11,24 @@
 #include "objects/RectObj.h"
 #include "objects/StrgObj.h"
 
+#include <vector>
+
+namespace drawobjects {
+
+struct RegisteredClone
+{
+    const CRuntimeClass* runtimeClass;
+    DrawObjects::CloneFunction clone;
+};
+
+std::vector<RegisteredClone>& RegisteredClones()
+{
+    static std::vector<RegisteredClone> clones;
+    return clones;
+}
+
+} // namespace drawobjects
+
 namespace DrawObjects {
 
 CBaseObj* AsBoxObject(CObject* object)
@@ -97,7 +115,20 @@ CObject* Clone(const CObject* object)
         return new CBaseObj(*static_cast<const CBaseObj*>(object));
     if (runtimeClass == RUNTIME_CLASS(CPolyObj))
         return new CPolyObj(*static_cast<const CPolyObj*>(object));
+    for (const drawobjects::RegisteredClone& registered : drawobjects::RegisteredClones())
+        if (registered.runtimeClass == runtimeClass)
+            return registered.clone(object);
     return nullptr;
+}
+
+void RegisterClone(const CRuntimeClass* runtimeClass, CloneFunction clone)
+{
+    for (drawobjects::RegisteredClone& registered : drawobjects::RegisteredClones())
+        if (registered.runtimeClass == runtimeClass) {
+            registered.clone = clone;
+            return;
+        }
+    drawobjects::RegisteredClones().push_back({runtimeClass, clone});
 }
 
 // --- The view's operations ----------------------------------------------------------------------

@@ -36,6 +36,10 @@ void Destroy(CObject* object);
 // A deep copy of a box or line object with every field, the object id included; null when the
 // class cannot be copied.
 CObject* Clone(const CObject* object);
+// The copy of a class that lives above this layer (the data model's objects); registered once at
+// start-up, it is what Clone uses for exactly that class.
+using CloneFunction = CObject* (*)(const CObject* object);
+void RegisterClone(const CRuntimeClass* runtimeClass, CloneFunction clone);
 
 
 // The view's operations on a box or a line object, each forwarded to the object's own; for any
