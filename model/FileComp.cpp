@@ -65,27 +65,56 @@ CFileComp::CFileComp() : CFileComp(0, CRect())
 }
 
 CFileComp::CFileComp(WORD objectId, const CRect& rect)
-    : CRectObj(OBJKIND_FILECOMP, objectId, rect), m_nFileCodeCx(80), m_nKeyItemCy(-40), m_wBoxStyle(0),
-      m_crFont(0), m_nCompCapCx(-40), m_nCodeSampleCx(0), m_dwEditedPart(0), m_wNumberState(0), m_wUpdateRight(0),
-      m_bShowNumIOSource(FALSE), m_bPhysicalTarget(TRUE), m_bMergedIntoParent(FALSE), m_bPhyControlDedicated(FALSE),
-      m_wPhyControlFileId(0), m_dwMarks(0)
+    : CRectObj(OBJKIND_FILECOMP, objectId, rect),
+      m_nFileCodeCx(80),
+      m_nKeyItemCy(-40),
+      m_wBoxStyle(0),
+      m_crFont(0),
+      m_nCompCapCx(-40),
+      m_nCodeSampleCx(0),
+      m_dwEditedPart(0),
+      m_wNumberState(0),
+      m_wUpdateRight(0),
+      m_bShowNumIOSource(FALSE),
+      m_bPhysicalTarget(TRUE),
+      m_bMergedIntoParent(FALSE),
+      m_bPhyControlDedicated(FALSE),
+      m_wPhyControlFileId(0),
+      m_dwMarks(0)
 {
     m_numIOSource.SetFill(TRUE);
 }
 
 CFileComp::CFileComp(const CFileComp& other)
-    : CRectObj(other), m_strNumber(other.m_strNumber), m_strName(other.m_strName),
-      m_strKeyText(other.m_strKeyText), m_strDataText(other.m_strDataText), m_nFileCodeCx(other.m_nFileCodeCx),
-      m_nKeyItemCy(other.m_nKeyItemCy), m_wBoxStyle(other.m_wBoxStyle), m_crFont(other.m_crFont),
-      m_nCompCapCx(other.m_nCompCapCx), m_strCodeSample(other.m_strCodeSample),
-      m_nCodeSampleCx(other.m_nCodeSampleCx), m_dwEditedPart(0), m_wNumberState(0),
-      m_wUpdateRight(other.m_wUpdateRight), m_bShowNumIOSource(other.m_bShowNumIOSource),
-      m_numIOSource(other.m_numIOSource), m_legacy(other.m_legacy), m_strSummary(other.m_strSummary),
-      m_strTableName(other.m_strTableName), m_bPhysicalTarget(other.m_bPhysicalTarget),
-      m_bMergedIntoParent(other.m_bMergedIntoParent), m_strPrimaryIndexName(other.m_strPrimaryIndexName),
-      m_strTableSpace(other.m_strTableSpace), m_strIndexSpace(other.m_strIndexSpace),
-      m_bPhyControlDedicated(other.m_bPhyControlDedicated), m_wPhyControlFileId(other.m_wPhyControlFileId),
-      m_strPhyControlFileName(other.m_strPhyControlFileName), m_dwMarks(0)
+    : CRectObj(other),
+      m_strNumber(other.m_strNumber),
+      m_strName(other.m_strName),
+      m_strKeyText(other.m_strKeyText),
+      m_strDataText(other.m_strDataText),
+      m_nFileCodeCx(other.m_nFileCodeCx),
+      m_nKeyItemCy(other.m_nKeyItemCy),
+      m_wBoxStyle(other.m_wBoxStyle),
+      m_crFont(other.m_crFont),
+      m_nCompCapCx(other.m_nCompCapCx),
+      m_strCodeSample(other.m_strCodeSample),
+      m_nCodeSampleCx(other.m_nCodeSampleCx),
+      m_dwEditedPart(0),
+      m_wNumberState(0),
+      m_wUpdateRight(other.m_wUpdateRight),
+      m_bShowNumIOSource(other.m_bShowNumIOSource),
+      m_numIOSource(other.m_numIOSource),
+      m_legacy(other.m_legacy),
+      m_strSummary(other.m_strSummary),
+      m_strTableName(other.m_strTableName),
+      m_bPhysicalTarget(other.m_bPhysicalTarget),
+      m_bMergedIntoParent(other.m_bMergedIntoParent),
+      m_strPrimaryIndexName(other.m_strPrimaryIndexName),
+      m_strTableSpace(other.m_strTableSpace),
+      m_strIndexSpace(other.m_strIndexSpace),
+      m_bPhyControlDedicated(other.m_bPhyControlDedicated),
+      m_wPhyControlFileId(other.m_wPhyControlFileId),
+      m_strPhyControlFileName(other.m_strPhyControlFileName),
+      m_dwMarks(0)
 {
     if (m_dataList.CopyDataFrom(other.m_dataList) < 0)
         AfxThrowMemoryException();
@@ -207,14 +236,10 @@ void CFileComp::LoadPhysical(CArchive& ar)
 BOOL CFileComp::HasLegacyDiscriminator() const
 {
     switch (m_legacy.discriminatorForm) {
-    case 1:
-        return m_legacy.discriminatorFile != 0;
-    case 2:
-        return !m_legacy.refStrings[0].IsEmpty();
-    case 3:
-        return m_legacy.refNumbers[1] != 0;
-    default:
-        return FALSE;
+    case 1: return m_legacy.discriminatorFile != 0;
+    case 2: return !m_legacy.refStrings[0].IsEmpty();
+    case 3: return m_legacy.refNumbers[1] != 0;
+    default: return FALSE;
     }
 }
 

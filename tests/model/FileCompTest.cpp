@@ -268,7 +268,10 @@ TEST(FileComp, DoublingOldBracketsKeepsDoubleByteCharactersWhole)
     {
         const char8_t* in;
         const char8_t* out;
-    } cases[] = {{u8"", u8""}, {u8"<a>", u8"<<a>>"}, {u8"<<", u8"<<<<"}, {u8"＜項目＞", u8"＜＜項目＞＞"},
+    } cases[] = {{u8"", u8""},
+                 {u8"<a>", u8"<<a>>"},
+                 {u8"<<", u8"<<<<"},
+                 {u8"＜項目＞", u8"＜＜項目＞＞"},
                  // In code page 932 the middle bytes of "メメ" are those of "＜".
                  {u8"メメ〈〉", u8"メメ〈〉"}};
     for (const Case& c : cases)
