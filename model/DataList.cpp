@@ -287,7 +287,7 @@ int CDataList::CollectKeyGroup(WORD group, CDataPtrList& out) const
     return count;
 }
 
-int CDataList::HasMatchingKeyGroup(const CDataList& other) const
+int CDataList::HasMatchingKeyGroup(const CDataPtrList& other) const
 {
     const std::vector<CString> otherNames = DataList::TopLevelNames(other);
     for (WORD group = 1;; ++group) {

@@ -81,7 +81,7 @@ public:
     int CollectKeyGroup(WORD group, CDataPtrList& out) const;
     // 1 when some key group 1, 2, ... has the same set of top-level names as the other list's
     // top-level items; 0 at the first group without key items; -1 on failure.
-    int HasMatchingKeyGroup(const CDataList& other) const;
+    int HasMatchingKeyGroup(const CDataPtrList& other) const;
     BOOL HasNonRkeyKeyItem() const;
     BOOL HasRkeyInGroupOne() const;
     // Physical target flags: every key item off; the top-level key items of group 1 on; every

@@ -5,6 +5,8 @@
 #include "model/DataGenSrc.h"
 #include "model/DataGenSrcList.h"
 #include "model/DataList.h"
+#include "model/FileComp.h"
+#include "objects/DrawObjects.h"
 
 void RegisterDataModelClasses()
 {
@@ -13,4 +15,8 @@ void RegisterDataModelClasses()
     AfxRegisterClass(RUNTIME_CLASS(CDataList));
     AfxRegisterClass(RUNTIME_CLASS(CDataGenSrc));
     AfxRegisterClass(RUNTIME_CLASS(CDataGenSrcList));
+    AfxRegisterClass(RUNTIME_CLASS(CFileComp));
+    DrawObjects::RegisterClone(RUNTIME_CLASS(CFileComp), [](const CObject* object) -> CObject* {
+        return new CFileComp(*static_cast<const CFileComp*>(object));
+    });
 }

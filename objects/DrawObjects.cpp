@@ -20,6 +20,24 @@
 
 #include <memory>
 
+#include <vector>
+
+namespace drawobjects {
+
+struct RegisteredClone
+{
+    const CRuntimeClass* runtimeClass;
+    DrawObjects::CloneFunction clone;
+};
+
+std::vector<RegisteredClone>& RegisteredClones()
+{
+    static std::vector<RegisteredClone> clones;
+    return clones;
+}
+
+} // namespace drawobjects
+
 namespace DrawObjects {
 
 CBaseObj* AsBoxObject(CObject* object)
@@ -120,6 +138,9 @@ CObject* Clone(const CObject* object)
         return new CBaseObj(*static_cast<const CBaseObj*>(object));
     if (runtimeClass == RUNTIME_CLASS(CPolyObj))
         return new CPolyObj(*static_cast<const CPolyObj*>(object));
+    for (const drawobjects::RegisteredClone& registered : drawobjects::RegisteredClones())
+        if (registered.runtimeClass == runtimeClass)
+            return registered.clone(object);
     return nullptr;
 }
 
@@ -140,6 +161,16 @@ void ReadObjectList(CArchive& ar, CObList& list)
         list.AddTail(object.get());
         object.release();
     }
+}
+
+void RegisterClone(const CRuntimeClass* runtimeClass, CloneFunction clone)
+{
+    for (drawobjects::RegisteredClone& registered : drawobjects::RegisteredClones())
+        if (registered.runtimeClass == runtimeClass) {
+            registered.clone = clone;
+            return;
+        }
+    drawobjects::RegisteredClones().push_back({runtimeClass, clone});
 }
 
 // --- The view's operations ----------------------------------------------------------------------

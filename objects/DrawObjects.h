@@ -45,6 +45,10 @@ void SetCanDelete(CObject* object, BOOL canDelete);
 // only drawing objects are admitted, each created by its own read. On an exception the objects
 // read so far stay in the list for the caller to destroy.
 void ReadObjectList(CArchive& ar, CObList& list);
+// The copy of a class that lives above this layer (the data model's objects); registered once at
+// start-up, it is what Clone uses for exactly that class.
+using CloneFunction = CObject* (*)(const CObject* object);
+void RegisterClone(const CRuntimeClass* runtimeClass, CloneFunction clone);
 
 
 // The view's operations on a box or a line object, each forwarded to the object's own; for any

@@ -1,0 +1,223 @@
+// CFileComp: the conceptual file, the entity of the data model. A box with a caption band (number
+// and name), a key band, a data band and an optional example band, which owns its data items and
+// the attributes that physical design reads: whether it becomes a table, whether its columns go
+// into its parent's table, the table, index and tablespace names and the link to the file whose
+// items its table adds.
+#pragma once
+
+#include "model/DataList.h"
+#include "objects/RectObj.h"
+#include "objects/StrgObj.h"
+
+class CComboBox;
+class CRefDoc;
+class DiagramFiles;
+
+class CFileComp : public CRectObj
+{
+    DECLARE_SERIAL(CFileComp)
+public:
+    // Subtype settings of files written before they moved onto the subtype arrow. Only the loader
+    // fills them; the document hands them to the arrow after loading and resets them.
+    struct LegacySubType
+    {
+        WORD integrated = 0;
+        WORD discriminatorForm = 1;
+        WORD discriminatorFile = 0;
+        WORD discriminatorItem = 0;
+        CString refStrings[3];
+        WORD refNumbers[2] = {0, 0};
+        CString refString;
+        WORD refNumber = 0;
+        DWORD itemNameShown = 0;
+        DWORD unnamed1 = 0;
+        CStrgObj itemNameLabel;
+        DWORD itemValueShown = 0;
+        DWORD unnamed2 = 0;
+        CStrgObj itemValueLabel;
+    };
+
+    // The marks word: collected by the latest name matching.
+    static constexpr DWORD MARK_NAME_MATCH = 64;
+    static constexpr COLORREF NAME_MATCH_PEN = 0xFF0000;
+
+    CFileComp();
+    CFileComp(WORD objectId, const CRect& rect);
+    CFileComp(const CFileComp& other);
+    ~CFileComp() override = default;
+
+    void Serialize(CArchive& ar) override;
+
+    CString& GetTypeName(CString& name) const override;
+    CString& GetProfileSection(CString& section) const override;
+    void GetNumber(CString& number) const override;
+    // Empties the number; with the flag also the items' number texts. TRUE when anything changed.
+    BOOL ClearNumber(DWORD flag) override;
+
+    // The size of the conceptual-file prototype, else the built-in 240 x -160.
+    static CSize GetDefaultFileSize();
+
+    // --- Fields ---------------------------------------------------------------------------------
+    const CString& GetFileNumber() const { return m_strNumber; }
+    void SetFileNumber(const CString& number) { m_strNumber = number; }
+    const CString& GetFileName() const { return m_strName; }
+    void SetFileName(const CString& name) { m_strName = name; }
+    const CString& GetKeyText() const { return m_strKeyText; }
+    void SetKeyText(const CString& text) { m_strKeyText = text; }
+    const CString& GetDataText() const { return m_strDataText; }
+    void SetDataText(const CString& text) { m_strDataText = text; }
+    int GetFileCodeCx() const { return m_nFileCodeCx; }
+    int GetKeyItemCy() const { return m_nKeyItemCy; }
+    int GetCompCapCx() const { return m_nCompCapCx; }
+    int GetCodeSampleCx() const { return m_nCodeSampleCx; }
+    WORD GetBoxStyle() const { return m_wBoxStyle; }
+    void SetBoxStyle(WORD style) { m_wBoxStyle = style; }
+    COLORREF GetFontColor() const { return m_crFont; }
+    void SetFontColor(COLORREF color) { m_crFont = color; }
+    const CString& GetCodeSample() const { return m_strCodeSample; }
+    void SetCodeSample(const CString& text) { m_strCodeSample = text; }
+    WORD GetNumberState() const { return m_wNumberState; }
+    WORD GetUpdateRight() const { return m_wUpdateRight; }
+    void SetUpdateRight(WORD right) { m_wUpdateRight = right; }
+    // Sets the update right to 0: TRUE when it was not.
+    BOOL ClearUpdateRight();
+    BOOL GetShowNumIOSource() const { return m_bShowNumIOSource; }
+    void SetShowNumIOSource(BOOL show) { m_bShowNumIOSource = show; }
+    const CString& GetNumIOSourceText() const { return m_numIOSource.GetText(); }
+    void SetNumIOSourceText(const CString& text) { m_numIOSource.SetText(text); }
+    const CStrgObj& GetNumIOSourceLabel() const { return m_numIOSource; }
+    const CString& GetSummary() const { return m_strSummary; }
+    void SetSummary(const CString& text) { m_strSummary = text; }
+    CDataList& GetDataList() { return m_dataList; }
+    const CDataList& GetDataList() const { return m_dataList; }
+    const LegacySubType& GetLegacySubType() const { return m_legacy; }
+    // The two ends of moving the old subtype settings onto the file's main subtype arrow after an
+    // old file was loaded (the hand-over itself comes with the arrows): whether they name a
+    // discriminator worth handing over, and forgetting them afterwards.
+    BOOL HasLegacyDiscriminator() const;
+    void ResetLegacySubType();
+    DWORD GetEditedPart() const { return m_dwEditedPart; }
+    void SetEditedPart(DWORD part) { m_dwEditedPart = part; }
+
+    // --- Physical design ------------------------------------------------------------------------
+    const CString& GetTableName() const { return m_strTableName; }
+    void SetTableName(const CString& name) { m_strTableName = name; }
+    const CString& GetPrimaryIndexName() const { return m_strPrimaryIndexName; }
+    void SetPrimaryIndexName(const CString& name) { m_strPrimaryIndexName = name; }
+    const CString& GetTableSpace() const { return m_strTableSpace; }
+    void SetTableSpace(const CString& name) { m_strTableSpace = name; }
+    const CString& GetIndexSpace() const { return m_strIndexSpace; }
+    void SetIndexSpace(const CString& name) { m_strIndexSpace = name; }
+    WORD GetPhyControlFileId() const { return m_wPhyControlFileId; }
+    const CString& GetPhyControlFileName() const { return m_strPhyControlFileName; }
+    void SetPhyControlFile(WORD fileId, const CString& name);
+    BOOL UsesPhyControlFile(WORD fileId) const { return m_wPhyControlFileId == fileId; }
+    void ClearPhyControlFile();
+    // Clears the link only when it names that file: TRUE when it did.
+    BOOL ClearPhyControlFileIf(WORD fileId);
+
+    BOOL IsPhysicalTarget() const { return m_bPhysicalTarget; }
+    // Clearing the flag also drops the definition-file link.
+    void SetPhysicalTarget(BOOL target);
+    BOOL GetMergedIntoParent() const { return m_bMergedIntoParent; }
+    // Setting: no key item stays a physical target and the link is dropped. Clearing: the top-level
+    // key items of the first key group become physical targets again.
+    void SetMergedIntoParent(BOOL merged);
+    BOOL GetPhyControlDedicated() const { return m_bPhyControlDedicated; }
+    void SetPhyControlDedicated(BOOL dedicated);
+    // A file that only lends its items: physical target, no names, no link, top-level items are
+    // targets and child items are not. TRUE when anything changed.
+    BOOL ResetPhysicalForDedicated();
+
+    // --- Marks ----------------------------------------------------------------------------------
+    DWORD GetMarkFlags() const { return m_dwMarks; }
+    void SetMarkFlags(DWORD marks) { m_dwMarks = marks; }
+    void ClearMarks() { m_dwMarks = 0; }
+    void ClearMarksAndItems();
+    void SetNameMatchMark();
+    BOOL HasNameMatchMark() const { return (m_dwMarks & MARK_NAME_MATCH) != 0; }
+    void ClearItemUpdateMarks() { m_dataList.ClearUpdateMarksAll(); }
+
+    // 1 when the names are equal or this file has a key group with the same names as one of the
+    // other file's key groups (1, 2, ... up to its first empty one: 0); -1 when collecting failed.
+    int IsNameMatch(const CFileComp& other) const;
+
+    // --- The data items ---------------------------------------------------------------------------
+    BOOL AddData(CData* item) { return m_dataList.AddDataDirect(item); }
+    void DeleteAllData() { m_dataList.DeleteAll(); }
+    int AssignDataList(const CDataList& other) { return m_dataList.AssignDataFrom(other); }
+    CData* FindDataByNumber(WORD number) const { return m_dataList.FindDataByNumber(number); }
+    BOOL HasDataNumberText() const { return m_dataList.HasAnyNumberText(); }
+    int GetDataCount() const { return int(m_dataList.GetCount()); }
+    BOOL AnyDataRefersToFile(WORD fileId) const;
+    // Every item lets go of its references to that file: TRUE when one changed.
+    BOOL ClearDataReferencesToFile(WORD fileId);
+    int MatchDataByName(const CDataList& newList) { return m_dataList.MarkChangesByName(newList); }
+    int MatchDataByNumber(const CDataList& newList) { return m_dataList.MarkChangesAgainst(newList); }
+    int ApplyNameRenumbering(WORD fileId, const CDataList& marked);
+    int ApplyNumberRenumbering(WORD fileId, const CDataList& marked, BOOL clearFirst);
+    int FillDataItemCombo(CComboBox* combo, BOOL keyItemsOnly, BOOL withNone) const;
+    int CountDataNameMatches(const CString& text, BOOL matchCase) const;
+    // Writes the items back as the key text and the data text.
+    BOOL RebuildItemTexts(CNotationSymbols& symbols, DWORD options);
+    BOOL SortDataItems() { return m_dataList.SortToStandardOrder(); }
+    CData* FindSameNonKeyItem(const CData& item) const { return m_dataList.FindSameNonKeyItem(item); }
+    int CollectKeyGroup(WORD group, CDataPtrList& out) const { return m_dataList.CollectKeyGroup(group, out); }
+    int HasMatchingKeyGroup(const CDataPtrList& list) const { return m_dataList.HasMatchingKeyGroup(list); }
+    BOOL HasNonRkeyKeyItem() const { return m_dataList.HasNonRkeyKeyItem(); }
+    BOOL HasRkeyInGroupOne() const { return m_dataList.HasRkeyInGroupOne(); }
+    BOOL ConvertForOtherDiagram(const DiagramFiles& diagram, WORD newOwnId);
+    BOOL HasRkeyCandidatesFor(const CFileComp& other, BOOL overwrite) const;
+    int SetRkeyReferencesFrom(const CFileComp& other, BOOL overwrite);
+    int SetRkeyReferencesToOtherDiagram(const CFileComp& keyFile, const CRefDoc& refDoc, BOOL overwrite);
+    // Finds the notation symbols the texts use; FALSE when both texts are empty.
+    BOOL CollectNotationSymbols(CNotationSymbols& symbols) const;
+    // Reads the key text and the data text into items appended to the list: their number, or -1
+    // after telling the user. hasParent: a subtype or substructure arrow from a conceptual file
+    // ends at this file (the caller asks the relation graph).
+    int ParseItemTexts(BOOL hasParent, CDataList& list) const;
+
+    // Doubles the angle brackets that older files wrote single ("<" "<<", ">" ">>" and their
+    // full-width forms), a DBCS character counting as one.
+    static CString DoubleLegacyBrackets(const CString& text);
+
+private:
+    void LoadRecord(CArchive& ar);
+    void LoadLegacySubType(CArchive& ar);
+    void LoadLegacyReferences(CArchive& ar);
+    void LoadPhysical(CArchive& ar);
+    // The fields a record older than the item lists leaves unset, and its items from its texts.
+    void ConvertTextOnlyRecord();
+    template <class Visit>
+    int ForEachNonRkeyKeyItem(const CFileComp& keyFile, Visit visit) const;
+
+    CString m_strNumber;
+    CString m_strName;
+    CString m_strKeyText;
+    CString m_strDataText;
+    int m_nFileCodeCx;
+    int m_nKeyItemCy;
+    WORD m_wBoxStyle;
+    COLORREF m_crFont;
+    int m_nCompCapCx;
+    CString m_strCodeSample;
+    int m_nCodeSampleCx;
+    DWORD m_dwEditedPart;
+    WORD m_wNumberState;
+    WORD m_wUpdateRight;
+    BOOL m_bShowNumIOSource;
+    CStrgObj m_numIOSource;
+    LegacySubType m_legacy;
+    CString m_strSummary;
+    CDataList m_dataList;
+    CString m_strTableName;
+    BOOL m_bPhysicalTarget;
+    BOOL m_bMergedIntoParent;
+    CString m_strPrimaryIndexName;
+    CString m_strTableSpace;
+    CString m_strIndexSpace;
+    BOOL m_bPhyControlDedicated;
+    WORD m_wPhyControlFileId;
+    CString m_strPhyControlFileName;
+    DWORD m_dwMarks;
+};
