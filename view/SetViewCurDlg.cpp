@@ -4,6 +4,7 @@
 #include "platform/ui/FrameworkIds.h"
 
 #include <QVBoxLayout>
+#include <QWidget>
 
 CSetViewCurDlg::CSetViewCurDlg(CWnd* parent) : CDialog(IDD, parent) {}
 
