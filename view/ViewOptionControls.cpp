@@ -51,9 +51,7 @@ constexpr std::array<LineMethod, 4> kLineMethods{{
 
 void Build(QVBoxLayout* layout, const PrintOptionControls::AddControlFunction& add)
 {
-    const auto check = [&](int id, const char8_t* text) {
-        layout->addWidget(add(id, new QCheckBox(ToQString(text))));
-    };
+    const auto check = [&](int id, const char8_t* text) { layout->addWidget(add(id, new QCheckBox(ToQString(text)))); };
     // A number edit with its up-down control between its label and its range.
     const auto number = [&](const char8_t* label, int editId, const char8_t* range) {
         auto* row = new QHBoxLayout;

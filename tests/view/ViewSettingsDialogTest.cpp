@@ -164,10 +164,10 @@ TEST_F(ViewSettingsDialog, ARefusedNumberKeepsTheDialogOpen)
             Edit(d, kGridWidth)->setText(c.gridWidth);
             d.SendMessage(WM_COMMAND, IDOK);
         }
-        EXPECT_EQ(script.Texts(), (std::vector<std::string>{"10 から 50 までの整数を入力してください。",
-                                                            "10 から 50 までの整数を入力してください。",
-                                                            "10 から 100 までの整数を入力してください。",
-                                                            "整数を入力してください。"}));
+        EXPECT_EQ(script.Texts(),
+                  (std::vector<std::string>{"10 から 50 までの整数を入力してください。",
+                                            "10 から 50 までの整数を入力してください。",
+                                            "10 から 100 までの整数を入力してください。", "整数を入力してください。"}));
         EXPECT_EQ(view.GetGridWidth(), 20);
         Edit(d, kZoomStep)->setText("10");
         Edit(d, kGridWidth)->setText("100");
