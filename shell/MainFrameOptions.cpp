@@ -53,6 +53,7 @@ void CMainFrame::OnOptions()
     CSetPrintOptPage printPage;
     CSetViewPage viewPage;
     PrintOptionValues& print = printPage.m_values;
+    ViewOptionValues& view = viewPage.m_values;
     const std::initializer_list<Setting> printSettings{
         {"DrawHeader", 0, &print.drawHeader},
         {"PrintViewScale", 0, &print.printViewScale},
@@ -61,19 +62,19 @@ void CMainFrame::OnOptions()
         {"DrawFooterPage", 1, &print.drawFooterPage},
     };
     const std::initializer_list<Setting> viewSettings{
-        {"DrawGrid", 1, &viewPage.m_bDrawGrid},
-        {"AdjustGrid", 1, &viewPage.m_bAdjustGrid},
-        {"GridWidth", 20, &viewPage.m_nGridWidth},
-        {"AutoConnect", 1, &viewPage.m_bAutoConnect},
-        {"AutoConnectFrame", 1, &viewPage.m_bAutoConnectFrame},
-        {"AutoCmdLineMethod", 0, &viewPage.m_nAutoCmdLineMethod},
-        {"AutoPolyInOrder", 0, &viewPage.m_bAutoPolyInOrder},
-        {"DrawGuide", 0, &viewPage.m_bDrawGuide},
-        {"DrawCanvasBack", 1, &viewPage.m_bDrawCanvasBack},
+        {"DrawGrid", 1, &view.drawGrid},
+        {"AdjustGrid", 1, &view.adjustGrid},
+        {"GridWidth", 20, &view.gridWidth},
+        {"AutoConnect", 1, &view.autoConnect},
+        {"AutoConnectFrame", 1, &view.autoConnectFrame},
+        {"AutoCmdLineMethod", 0, &view.autoCmdLineMethod},
+        {"AutoPolyInOrder", 0, &view.autoPolyInOrder},
+        {"DrawGuide", 0, &view.drawGuide},
+        {"DrawCanvasBack", 1, &view.drawCanvasBack},
     };
     ReadSettings(*store, printSettings);
-    viewPage.m_bFitToWindow = m_bZoomFitToWnd;
-    viewPage.m_nZoomStep = m_nZoomStep;
+    view.fitToWindow = m_bZoomFitToWnd;
+    view.zoomStep = m_nZoomStep;
     ReadSettings(*store, viewSettings);
 
     CPropertySheet sheet(LoadStringResource(ID_OPTIONS), this);
@@ -82,9 +83,9 @@ void CMainFrame::OnOptions()
     if (sheet.DoModal() != IDOK)
         return;
     WriteSettings(*store, printSettings);
-    m_bZoomFitToWnd = viewPage.m_bFitToWindow;
+    m_bZoomFitToWnd = view.fitToWindow;
     store->SetRegInt(kSection, "ZoomFitToWnd", m_bZoomFitToWnd, kFlags);
-    m_nZoomStep = viewPage.m_nZoomStep;
+    m_nZoomStep = view.zoomStep;
     store->SetRegInt(kSection, "ZoomScaleUpDown", m_nZoomStep, kFlags);
     WriteSettings(*store, viewSettings);
     // The new defaults reach the profile at once.

@@ -674,6 +674,7 @@ const MessageMap* CBaseView::GetMessageMap() const
             MapCommand(ID_VIEW_ZOOM, &CBaseView::OnZoomDialog),
             MapUpdate(ID_VIEW_ZOOM_100, &CBaseView::OnUpdateZoom100),
             MapCommand(ID_PRINT_OPTIONS, &CBaseView::OnPrintOptions),
+            MapCommand(ID_VIEW_DISPLAY_SETTINGS, &CBaseView::OnViewSettings),
             MapCommand(ID_VIEW_FRAME_PRINT_SCALE, &CBaseView::OnFramePrintScale),
             MapUpdate(ID_VIEW_FRAME_PRINT_SCALE, &CBaseView::OnUpdateFramePrintScale),
             MapCommand(ID_VIEW_FRAME_VIEW_SCALE, &CBaseView::OnFrameViewScale),

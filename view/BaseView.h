@@ -433,6 +433,8 @@ public:
     void OnZoomDialog();
     void OnFramePrintScale();
     void OnFrameViewScale();
+    // The display settings of this view alone in their dialog; nothing goes to the profile.
+    void OnViewSettings();
     // The switches of the view (grid, guides, snapping, automatic connection, point adjustment).
     void OnViewSwitch(UINT id);
     void OnUpdateViewSwitch(CCmdUI* cmdUI);

@@ -8,6 +8,7 @@
 #include "foundation/ZoomScale.h"
 #include "platform/ui/CmdUI.h"
 #include "view/FrameServices.h"
+#include "view/SetViewCurDlg.h"
 
 namespace BaseViewSettings {
 
@@ -95,6 +96,43 @@ void CBaseView::OnFrameViewScale()
 {
     EndInPlaceEditAndRefresh();
     SetFramePrintSize(FALSE);
+}
+
+void CBaseView::OnViewSettings()
+{
+    EndInPlaceEditAndRefresh();
+    CSetViewCurDlg dialog;
+    dialog.m_values = {m_bFitToWindow,
+                       m_nZoomStep,
+                       DrawGrid,
+                       AdjustGrid,
+                       DrawGuide,
+                       GridWidth,
+                       DrawCanvasBack,
+                       AutoConnect,
+                       AutoConnectFrame,
+                       AutoPolyInOrder,
+                       int(AutoCmdLineMethod)};
+    if (dialog.DoModal() != IDOK)
+        return;
+    const ViewOptionValues& v = dialog.m_values;
+    m_nZoomStep = v.zoomStep;
+    DrawGrid = v.drawGrid;
+    AdjustGrid = v.adjustGrid;
+    DrawGuide = v.drawGuide;
+    GridWidth = v.gridWidth;
+    DrawCanvasBack = v.drawCanvasBack;
+    AutoConnect = v.autoConnect;
+    AutoConnectFrame = v.autoConnectFrame;
+    AutoPolyInOrder = v.autoPolyInOrder;
+    AutoCmdLineMethod = DWORD(v.autoCmdLineMethod);
+    // A change of the fit-to-window mode repaints through the zoom it brings.
+    if (v.fitToWindow == m_bFitToWindow)
+        Invalidate(TRUE);
+    else if (m_bFitToWindow)
+        OnZoomCustom();
+    else
+        OnZoomFit();
 }
 
 void CBaseView::OnUpdateFramePrintScale(CCmdUI* cmdUI)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/ui/PropertySheet.h"
+#include "view/ViewOptionControls.h"
 
 class CSetViewPage : public CPropertyPage
 {
@@ -13,18 +14,7 @@ public:
 
     BOOL OnInitDialog() override;
 
-    int m_bFitToWindow = 0;
-    int m_nZoomStep = 0;
-    int m_bDrawGrid = 0;
-    int m_bAdjustGrid = 0;
-    int m_bDrawGuide = 0;
-    int m_nGridWidth = 0; // in 0.1 mm, although the label says mm
-    int m_bDrawCanvasBack = 0;
-    int m_bAutoConnect = 0;
-    int m_bAutoConnectFrame = 0;
-    int m_bAutoPolyInOrder = 0;
-    // 0 or the shaping command a new line gets (22001, 22002, 22024).
-    int m_nAutoCmdLineMethod = 0;
+    ViewOptionValues m_values;
 
 protected:
     void BuildDialog() override;
