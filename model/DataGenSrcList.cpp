@@ -248,6 +248,29 @@ bool MoveIntoDiagram(CDataGenSrc* source, const DiagramFiles& diagram)
     return true;
 }
 
+// Calls onSource for each open source whose source item is the file's item, and onRef for each of
+// its reference items that is, when the reference file is that file; TRUE when a call changed one.
+template <typename OnSource, typename OnRef>
+BOOL ForEachMatch(CDataGenSrcList& list, WORD fileId, WORD number, const CString& name, OnSource onSource, OnRef onRef)
+{
+    if (fileId == 0)
+        return FALSE; // no file has id 0: such a pointer points nowhere
+    BOOL changed = FALSE;
+    for (POSITION pos = list.GetHeadPosition(); pos;) {
+        CDataGenSrc* source = list.GetNext(pos);
+        if (!IsOpen(source))
+            continue;
+        if (SourceItemMatches(source, fileId, number, name))
+            changed |= onSource(source);
+        if (source->ByIds().refFile != fileId)
+            continue;
+        for (int i = 0; i < GENSRC_REF_COUNT; ++i)
+            if (RefItemMatches(source, i, number, name))
+                changed |= onRef(source, i);
+    }
+    return changed;
+}
+
 } // namespace DataGenSrcList
 
 BOOL CDataGenSrcList::RemoveReferencesTo(WORD fileId, WORD number, const CString& name)
@@ -274,61 +297,38 @@ BOOL CDataGenSrcList::RemoveReferencesTo(WORD fileId, WORD number, const CString
 
 BOOL CDataGenSrcList::RenumberReferences(WORD fileId, WORD oldNumber, const CString& oldName, WORD newNumber)
 {
-    if (fileId == 0)
-        return FALSE; // no file has id 0: such a pointer points nowhere
-    using namespace DataGenSrcList;
-    BOOL changed = FALSE;
-    for (POSITION pos = GetHeadPosition(); pos;) {
-        CDataGenSrc* source = GetNext(pos);
-        if (!IsOpen(source))
-            continue;
-        GenSrcByIds& f = source->ByIds();
-        if (SourceItemMatches(source, fileId, oldNumber, oldName)) {
-            f.srcItem = newNumber;
+    return DataGenSrcList::ForEachMatch(
+        *this, fileId, oldNumber, oldName,
+        [&](CDataGenSrc* source) {
+            source->ByIds().srcItem = newNumber;
             source->AddMarks(CDataGenSrc::MARK_SOURCE_DONE);
-            changed = TRUE;
-        }
-        if (f.refFile != fileId)
-            continue;
-        for (int i = 0; i < GENSRC_REF_COUNT; ++i) {
-            if (RefItemMatches(source, i, oldNumber, oldName)) {
-                f.refItems[i] = newNumber;
-                source->SetRefMarks(i, source->GetRefMarks(i) | CDataGenSrc::MARK_REF_DONE);
-                changed = TRUE;
-            }
-        }
-    }
-    return changed;
+            return TRUE;
+        },
+        [&](CDataGenSrc* source, int i) {
+            source->ByIds().refItems[i] = newNumber;
+            source->SetRefMarks(i, source->GetRefMarks(i) | CDataGenSrc::MARK_REF_DONE);
+            return TRUE;
+        });
 }
 
 BOOL CDataGenSrcList::RenumberAndRenameReferences(WORD fileId, WORD oldNumber, WORD newNumber, const CString& newName)
 {
-    if (fileId == 0)
-        return FALSE; // no file has id 0: such a pointer points nowhere
     using namespace DataGenSrcList;
-    BOOL changed = FALSE;
-    for (POSITION pos = GetHeadPosition(); pos;) {
-        CDataGenSrc* source = GetNext(pos);
-        if (!IsOpen(source))
-            continue;
-        GenSrcByIds& f = source->ByIds();
-        if (SourceItemMatches(source, fileId, oldNumber, CString())) {
-            changed |= Take(
+    return ForEachMatch(
+        *this, fileId, oldNumber, CString(),
+        [&](CDataGenSrc* source) {
+            GenSrcByIds& f = source->ByIds();
+            return Take(
                 f.srcItem, f.srcItemName, newNumber, newName, [source](DWORD bit) { source->AddMarks(bit); },
                 CDataGenSrc::MARK_SOURCE_DONE, CDataGenSrc::MARK_SOURCE_NAME_DONE);
-        }
-        if (f.refFile != fileId)
-            continue;
-        for (int i = 0; i < GENSRC_REF_COUNT; ++i) {
-            if (!RefItemMatches(source, i, oldNumber, CString()))
-                continue;
-            changed |= Take(
+        },
+        [&](CDataGenSrc* source, int i) {
+            GenSrcByIds& f = source->ByIds();
+            return Take(
                 f.refItems[i], f.refItemNames[i], newNumber, newName,
                 [source, i](DWORD bit) { source->SetRefMarks(i, source->GetRefMarks(i) | bit); },
                 CDataGenSrc::MARK_REF_DONE, CDataGenSrc::MARK_REF_NAME_DONE);
-        }
-    }
-    return changed;
+        });
 }
 
 BOOL CDataGenSrcList::ResolveWithinList(WORD ownFileId, const CDataList& list)
