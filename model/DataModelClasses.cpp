@@ -6,6 +6,7 @@
 #include "model/DataGenSrcList.h"
 #include "model/DataList.h"
 #include "model/FileComp.h"
+#include "objects/DrawObjManager.h"
 #include "objects/DrawObjects.h"
 
 void RegisterDataModelClasses()
@@ -19,4 +20,5 @@ void RegisterDataModelClasses()
     DrawObjects::RegisterClone(RUNTIME_CLASS(CFileComp), [](const CObject* object) -> CObject* {
         return new CFileComp(*static_cast<const CFileComp*>(object));
     });
+    CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* { return new CFileComp; });
 }

@@ -16,11 +16,14 @@
 #include "objects/StrgObj.h"
 #include "platform/afx/MessageSink.h"
 
+#include <algorithm>
+#include <vector>
+
 IMPLEMENT_DYNCREATE(CDrawObjManager, CObList)
 
 namespace drawobjmanager {
 
-using PrototypeFactory = CObject* (*)();
+using PrototypeFactory = CDrawObjManager::PrototypeFactory;
 
 // The prototypes in list order, which is also the order of the lookup.
 const PrototypeFactory kPrototypeRows[] = {
@@ -46,6 +49,12 @@ const PrototypeFactory kPrototypeRows[] = {
     []() -> CObject* { return new CNoteObj; },
     []() -> CObject* { return new CEcntsObj; },
 };
+
+std::vector<PrototypeFactory>& RegisteredRows()
+{
+    static std::vector<PrototypeFactory> rows;
+    return rows;
+}
 
 // Kinds whose prototypes are told apart by a sub-key.
 bool HasSubKey(WORD kind)
@@ -98,19 +107,33 @@ BOOL CDrawObjManager::AddDrawObjDirect(CObject* object)
     }
 }
 
+void CDrawObjManager::RegisterPrototypeFactory(PrototypeFactory makePrototype)
+{
+    auto& rows = drawobjmanager::RegisteredRows();
+    if (std::find(rows.begin(), rows.end(), makePrototype) == rows.end())
+        rows.push_back(makePrototype);
+}
+
+BOOL CDrawObjManager::AddPrototype(PrototypeFactory makePrototype)
+{
+    CObject* prototype = nullptr;
+    try {
+        prototype = makePrototype();
+    } catch (...) {
+        ReportCurrentException("CDrawObjManager::InitDrawObjs");
+        return FALSE;
+    }
+    return AddDrawObjDirect(prototype);
+}
+
 BOOL CDrawObjManager::InitDrawObjs()
 {
-    for (const auto makePrototype : drawobjmanager::kPrototypeRows) {
-        CObject* prototype = nullptr;
-        try {
-            prototype = makePrototype();
-        } catch (...) {
-            ReportCurrentException("CDrawObjManager::InitDrawObjs");
+    for (const auto makePrototype : drawobjmanager::kPrototypeRows)
+        if (!AddPrototype(makePrototype))
             return FALSE;
-        }
-        if (!AddDrawObjDirect(prototype))
+    for (const auto makePrototype : drawobjmanager::RegisteredRows())
+        if (!AddPrototype(makePrototype))
             return FALSE;
-    }
     return TRUE;
 }
 

@@ -28,7 +28,14 @@ public:
     // profile too when the user agrees. FALSE when the object's kind has no prototype.
     BOOL SetDefaultAttributesFrom(const CObject* object);
 
+    // Object classes of higher layers (the data model's) add their prototypes here at start-up,
+    // before the main frame creates its prototypes; they follow the drawing objects' in list order.
+    using PrototypeFactory = CObject* (*)();
+    static void RegisterPrototypeFactory(PrototypeFactory makePrototype);
+
 private:
+    BOOL AddPrototype(PrototypeFactory makePrototype);
+
     struct Slot
     {
         WORD kind;
