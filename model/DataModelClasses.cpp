@@ -6,6 +6,7 @@
 #include "model/DataGenSrcList.h"
 #include "model/DataList.h"
 #include "model/FileComp.h"
+#include "model/RelLineObj.h"
 #include "objects/DrawObjManager.h"
 #include "objects/DrawObjects.h"
 
@@ -21,4 +22,16 @@ void RegisterDataModelClasses()
         return new CFileComp(*static_cast<const CFileComp*>(object));
     });
     CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* { return new CFileComp; });
+    AfxRegisterClass(RUNTIME_CLASS(CRelLineObj));
+    DrawObjects::RegisterClone(RUNTIME_CLASS(CRelLineObj), [](const CObject* object) -> CObject* {
+        return new CRelLineObj(*static_cast<const CRelLineObj*>(object));
+    });
+    CDrawObjManager::RegisterPrototypeFactory(
+        []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_ONE_TO_MANY); });
+    CDrawObjManager::RegisterPrototypeFactory(
+        []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_SUBTYPE); });
+    CDrawObjManager::RegisterPrototypeFactory(
+        []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_SUBSTRUCTURE); });
+    CDrawObjManager::RegisterPrototypeFactory(
+        []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_SUPERTYPE); });
 }
