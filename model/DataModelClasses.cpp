@@ -5,6 +5,7 @@
 #include "model/DataGenSrc.h"
 #include "model/DataGenSrcList.h"
 #include "model/DataList.h"
+#include "model/DataModelHooks.h"
 #include "model/FileComp.h"
 #include "model/RelLineObj.h"
 #include "objects/DrawObjManager.h"
@@ -34,4 +35,6 @@ void RegisterDataModelClasses()
         []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_SUBSTRUCTURE); });
     CDrawObjManager::RegisterPrototypeFactory(
         []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_SUPERTYPE); });
+    static DataModelHooks hooks;
+    SetDocumentModelHooks(&hooks);
 }
