@@ -39,9 +39,9 @@ std::string Fields(const CRelLineObj& a)
 {
     std::ostringstream out;
     out << "id " << a.GetObjectId() << " kind " << a.GetKind() << " main " << a.IsMainArrow() << " ends "
-        << a.GetStartObjectId() << '-' << a.GetEndObjectId() << " points " << a.GetCount() << " pen "
-        << a.GetPenWidth() << '/' << a.GetPenColor() << " marks " << a.GetMark(LINEEND_START) << '/'
-        << a.GetMark(LINEEND_END) << " flags " << a.GetFlags() << " hide " << a.GetHideDefine() << '\n';
+        << a.GetStartObjectId() << '-' << a.GetEndObjectId() << " points " << a.GetCount() << " pen " << a.GetPenWidth()
+        << '/' << a.GetPenColor() << " marks " << a.GetMark(LINEEND_START) << '/' << a.GetMark(LINEEND_END) << " flags "
+        << a.GetFlags() << " hide " << a.GetHideDefine() << '\n';
     out << "memo " << a.GetShowMemo() << ' ' << Label(a.GetMemoLabel()) << '\n';
     out << "form " << a.GetDiscriminatorForm() << " file " << a.GetDiscriminatorFile() << " item "
         << a.GetDiscriminatorItem() << " texts " << Text(a.GetReferenceText(0)) << '|' << Text(a.GetReferenceText(1))
@@ -243,10 +243,10 @@ std::string OldArrowRecord(WORD kind, const std::string& memo)
     Bytes b;
     b.W(0xFFFF).W(1).W(11);
     b.data += "CRelLineObj";
-    b.W(0);                                                         // no points
-    b.W(0).D(0).W(1).W(0).W(1).W(5).D(0xFFFFFF).D(1).W(3).W(4);     // the line
-    b.W(999).W(OBJKIND_RELLINE).W(12).W(1).W(1);                    // version, kind, id, flags
-    b.W(kind).W(1).W(1);                                            // relation kind, main, memo shown
+    b.W(0);                                                     // no points
+    b.W(0).D(0).W(1).W(0).W(1).W(5).D(0xFFFFFF).D(1).W(3).W(4); // the line
+    b.W(999).W(OBJKIND_RELLINE).W(12).W(1).W(1);                // version, kind, id, flags
+    b.W(kind).W(1).W(1);                                        // relation kind, main, memo shown
     CStrgObj label(0, CRect(0, 0, 80, -20), memo.c_str());
     return b.data + ArchiveBytes::Store([&](CArchive& ar) { label.Serialize(ar); });
 }
@@ -263,7 +263,7 @@ TEST(RelLineObj, AnOldRecordKeepsTheConstructedKindFieldsUntilTheConversion)
         int constant;
     };
     const Case cases[] = {
-        {1, TRUE, FALSE, 1, 1}, {2, TRUE, TRUE, 0, 0},  {3, TRUE, TRUE, 0, 0},
+        {1, TRUE, FALSE, 1, 1},  {2, TRUE, TRUE, 0, 0},   {3, TRUE, TRUE, 0, 0},
         {4, FALSE, FALSE, 0, 0}, {0, FALSE, FALSE, 0, 0}, {9, FALSE, FALSE, 0, 0},
     };
     for (const Case& c : cases) {
@@ -302,11 +302,9 @@ TEST(RelLineObj, TheConversionKeepsWhatTheKindAllowsAndClearsTheRest)
     };
     const Case cases[] = {
         {1, FALSE, FALSE, 3, 5, FALSE, FALSE, 3, 5}, // a set cardinality and constant stay
-        {1, TRUE, TRUE, 0, -2, TRUE, FALSE, 1, 1},
-        {2, TRUE, FALSE, 2, 4, TRUE, TRUE, 0, 0},
+        {1, TRUE, TRUE, 0, -2, TRUE, FALSE, 1, 1},   {2, TRUE, FALSE, 2, 4, TRUE, TRUE, 0, 0},
         {3, FALSE, TRUE, 0, -1, FALSE, TRUE, 0, -1}, // a negative constant is left alone
-        {4, FALSE, TRUE, 0, 3, TRUE, FALSE, 0, 0},
-        {5, TRUE, TRUE, 2, 3, FALSE, TRUE, 2, 3},
+        {4, FALSE, TRUE, 0, 3, TRUE, FALSE, 0, 0},   {5, TRUE, TRUE, 2, 3, FALSE, TRUE, 2, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);
@@ -497,6 +495,39 @@ TEST(RelLineObj, AnOldDocumentMovesAFilesSubtypeSettingsOntoItsMainArrow)
     ASSERT_NE(notMain, nullptr);
     notMain->SetDefinite(FALSE); // set by the kind conversion; the rest must be as it was
     EXPECT_EQ(Fields(*notMain), untouched);
+}
+
+TEST(RelLineObj, UndoBringsBackAChangedAndARemovedArrow)
+{
+    RegisterDataModelClasses();
+    TestApp app;
+    TestDoc doc;
+    {
+        CUndoStep step(&doc);
+        ASSERT_TRUE(doc.AddObject(FullArrow().release()));
+    }
+    CObject* found = nullptr;
+    ASSERT_TRUE(doc.FindObjectById(12, found));
+    const std::string before = Fields(*static_cast<CRelLineObj*>(found));
+    {
+        CUndoStep step(&doc);
+        doc.RecordChangedForUndo(found);
+        auto* arrow = static_cast<CRelLineObj*>(found);
+        arrow->ResetDiscriminator();
+        arrow->SetConstant(3);
+        arrow->GetItemValueLabel().SetText("B");
+    }
+    doc.Undo();
+    ASSERT_TRUE(doc.FindObjectById(12, found));
+    EXPECT_EQ(Fields(*DYNAMIC_DOWNCAST(CRelLineObj, found)), before);
+    {
+        CUndoStep step(&doc);
+        ASSERT_TRUE(doc.RemoveObject(found));
+    }
+    EXPECT_FALSE(doc.FindObjectById(12, found));
+    doc.Undo();
+    ASSERT_TRUE(doc.FindObjectById(12, found));
+    EXPECT_EQ(Fields(*DYNAMIC_DOWNCAST(CRelLineObj, found)), before);
 }
 
 } // namespace RelLineObjTest
