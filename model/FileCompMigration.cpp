@@ -1,5 +1,6 @@
 #include "document/BaseDoc.h"
 #include "foundation/TextFunctions.h"
+#include "model/FileClone.h"
 #include "model/FileComp.h"
 #include "model/RelLineObj.h"
 
@@ -8,13 +9,24 @@ namespace filecompmigration {
 // The value label of the old settings held longer texts than the arrow shows.
 constexpr int kItemValueBytes = 20;
 
-// The main subtype-kind arrow that ends at the file.
+// Whether the arrow ends at the file or at a clone standing for it.
+bool EndsAtFile(const CBaseDoc& document, const CRelLineObj& arrow, WORD fileId)
+{
+    if (arrow.IsEndObject(fileId))
+        return true;
+    CObject* end = nullptr;
+    const auto* clone =
+        document.FindObjectById(arrow.GetEndObjectId(), end) ? DYNAMIC_DOWNCAST(CFileClone, end) : nullptr;
+    return clone && clone->IsCloneOf(fileId);
+}
+
+// The main subtype-kind arrow of the file.
 CRelLineObj* FindMainSubTypeRelLine(const CBaseDoc& document, WORD fileId)
 {
     const CObList* objects = document.GetObjectList();
     for (POSITION pos = objects->GetHeadPosition(); pos;) {
         auto* arrow = DYNAMIC_DOWNCAST(CRelLineObj, objects->GetNext(pos));
-        if (arrow && arrow->IsSubTypeKind() && arrow->IsMainArrow() && arrow->IsEndObject(fileId))
+        if (arrow && arrow->IsSubTypeKind() && arrow->IsMainArrow() && EndsAtFile(document, *arrow, fileId))
             return arrow;
     }
     return nullptr;

@@ -1,4 +1,5 @@
 #include "model/DataModelClasses.h"
+#include "model/FileClone.h"
 #include "model/FileComp.h"
 #include "model/RelLineObj.h"
 #include "document/UndoStep.h"
@@ -465,7 +466,7 @@ TEST(RelLineObj, AnOldDocumentMovesAFilesSubtypeSettingsOntoItsMainArrow)
     other->SetEndObjectId(7);
     std::unique_ptr<CRelLineObj> main = LoadArrow(OldArrowRecord(CRelLineObj::KIND_SUBSTRUCTURE, "main"));
     main->SetObjectId(13);
-    main->SetEndObjectId(7);
+    main->SetEndObjectId(20); // a clone standing for the file
     const std::string untouched = Fields(*other);
     CRelLineObj* arrow = main.get();
     {
@@ -473,6 +474,7 @@ TEST(RelLineObj, AnOldDocumentMovesAFilesSubtypeSettingsOntoItsMainArrow)
         ASSERT_TRUE(doc.AddObject(other.release()));
         ASSERT_TRUE(doc.AddObject(file.release()));
         ASSERT_TRUE(doc.AddObject(main.release()));
+        ASSERT_TRUE(doc.AddObject(new CFileClone(20, CRect(0, 0, 100, -40), "File", 7)));
     }
 
     doc.ConvertOldFileObjects();
