@@ -73,7 +73,7 @@ public:
     // The switch is on and the label has a rectangle (an all-zero one counts as none).
     BOOL IsLabelShown() const;
     // Gives a label without a rectangle the band 10 to 60 units above the outline's top edge (never
-    // above y = -10); FALSE when it has a rectangle already or the outline has no points.
+    // above y = -10); FALSE when it has a rectangle already or the outline has no top edge.
     BOOL PlaceLabel();
 
 protected:
