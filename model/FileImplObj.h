@@ -55,6 +55,13 @@ public:
     // first point drags the last one with it, dragging the last ones drags the first.
     void MovePointByHandle(SIZE offset, DWORD hitCode, DWORD index) override;
 
+    // --- Commands ----------------------------------------------------------------------------
+    // The label switch is always offered; the label's fill is offered while the label is shown.
+    BOOL UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
+                         BOOL severalSelected) override;
+    // Switching the label on places it first when it has no rectangle yet.
+    BOOL ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD hitCode) override;
+
     // --- Attributes ---------------------------------------------------------------------------
     // The label switch and the label's text colour of another group, then the line's attributes.
     void CopyAttributes(const CPolyLine& other) override;

@@ -1,5 +1,6 @@
 // The implementation group: its defaults, record and the gate of old line records, class defaults,
 // how it draws, is hit and keeps its outline closed, and its name label.
+#include "foundation/CommandIds.h"
 #include "foundation/RegItemObj.h"
 #include "model/DataModelClasses.h"
 #include "model/FileImplObj.h"
@@ -8,6 +9,7 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/DrawLog.h"
 #include "platform/profile/Profile.h"
+#include "platform/ui/CmdUI.h"
 
 #include "tests/model/ArchiveBytes.h"
 
@@ -347,6 +349,40 @@ TEST(FileImplObj, HitsOnTheLabelAndTheOutline)
     EXPECT_EQ(code, 0x404u);
     EXPECT_EQ(index, 2u);
     EXPECT_FALSE(group->HitTestHandles(50, CPoint(100, -230), 0, 7, code, index, handle, FALSE));
+}
+
+TEST(FileImplObj, TheLabelCommandsAndTheirStates)
+{
+    auto state = [](CFileImplObj& group, UINT id) {
+        CCmdUI cmdUI;
+        cmdUI.m_nID = id;
+        EXPECT_TRUE(group.UpdateCommandUI(&cmdUI, nullptr, 0, TRUE, FALSE));
+        return std::pair{cmdUI.IsEnabled(), cmdUI.GetCheck()};
+    };
+    // A new group has the switch on but no label yet: switching off, then on, places it.
+    auto group = MakeGroup({});
+    for (const CPoint& p : kRectangle)
+        group->AddPoint(p);
+    EXPECT_EQ(state(*group, ID_IMPL_SHOW_NAME), (std::pair{TRUE, 0}));
+    EXPECT_EQ(state(*group, ID_IMPL_NAME_FILL), (std::pair{FALSE, 0})) << "nothing to fill while not shown";
+    EXPECT_TRUE(group->ApplyAttributeCommand(ID_IMPL_SHOW_NAME, nullptr, 0));
+    EXPECT_FALSE(group->GetShowNameFileRep());
+    EXPECT_TRUE(group->GetLabel().GetRect().IsRectNull());
+    EXPECT_TRUE(group->ApplyAttributeCommand(ID_IMPL_SHOW_NAME, nullptr, 0));
+    EXPECT_TRUE(group->IsLabelShown());
+    EXPECT_EQ(group->GetLabel().GetRect(), CRect(0, -10, 200, -10));
+    EXPECT_TRUE(group->ApplyAttributeCommand(ID_IMPL_NAME_FILL, nullptr, 0));
+    EXPECT_EQ(state(*group, ID_IMPL_NAME_FILL), (std::pair{TRUE, 1}));
+    EXPECT_TRUE(group->ApplyAttributeCommand(ID_OBJ_HIDE_DEFINE, nullptr, 0));
+    EXPECT_EQ(state(*group, ID_OBJ_HIDE_DEFINE).second, 0);
+
+    // Without a top edge the switch goes on but no label appears.
+    auto peak = MakeGroup({{0, -100}, {100, 0}, {200, -100}});
+    peak->SetShowNameFileRep(FALSE);
+    EXPECT_TRUE(peak->ApplyAttributeCommand(ID_IMPL_SHOW_NAME, nullptr, 0));
+    EXPECT_TRUE(peak->GetShowNameFileRep());
+    EXPECT_FALSE(peak->IsLabelShown());
+    EXPECT_FALSE(state(*peak, ID_IMPL_NAME_FILL).first);
 }
 
 TEST(FileImplObj, DraggingAPointKeepsTheOutlineClosed)
