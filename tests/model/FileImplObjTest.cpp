@@ -1,5 +1,6 @@
 // The implementation group: its defaults, record and the gate of old line records, class defaults,
 // how it draws, is hit and keeps its outline closed, and its name label.
+#include "foundation/CommandIds.h"
 #include "foundation/RegItemObj.h"
 #include "model/DataModelClasses.h"
 #include "model/FileImplObj.h"
@@ -8,6 +9,7 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/DrawLog.h"
 #include "platform/profile/Profile.h"
+#include "platform/ui/CmdUI.h"
 
 #include "tests/model/ArchiveBytes.h"
 
@@ -37,21 +39,6 @@ std::unique_ptr<CFileImplObj> MakeGroup(const Points& points, const CString& lab
     group->SetLabelText(label);
     group->PlaceLabel();
     return group;
-}
-
-std::string StoreGroup(const CFileImplObj& group)
-{
-    return ArchiveBytes::Store([&](CArchive& ar) { ar.WriteObject(&group); });
-}
-
-std::unique_ptr<CObject> LoadGroup(const std::string& bytes)
-{
-    std::unique_ptr<CObject> loaded;
-    ArchiveBytes::Load(bytes, [&](CArchive& ar) {
-        loaded = ar.ReadNewObject(RUNTIME_CLASS(CFileImplObj));
-        EXPECT_EQ(ar.GetRemainingLength(), 0u);
-    });
-    return loaded;
 }
 
 std::vector<DrawCall> Record(const std::function<void(CDC*)>& draw)
@@ -103,7 +90,7 @@ TEST(FileImplObj, RecordRoundTripsToTheSameBytes)
     auto group = MakeGroup(kRectangle, CString("T_ORDER"));
     group->SetShowNameFileRep(FALSE);
     group->GetLabel().SetTextColor(0xFF);
-    const std::string bytes = StoreGroup(*group);
+    const std::string bytes = ArchiveBytes::StoreObject(*group);
     // The line record ends in version, kind, id, HideDefine and CanDelete; then the file id, the
     // switch and the label's text record.
     const std::string labelPart = ArchiveBytes::Store([&](CArchive& ar) { group->GetLabel().Serialize(ar); });
@@ -111,7 +98,7 @@ TEST(FileImplObj, RecordRoundTripsToTheSameBytes)
     tail.W(1001).W(OBJKIND_FILEIMPL).W(7).W(1).W(1).W(12).W(0);
     EXPECT_EQ(bytes.substr(bytes.size() - tail.data.size() - labelPart.size()), tail.data + labelPart);
 
-    std::unique_ptr<CObject> loaded = LoadGroup(bytes);
+    std::unique_ptr<CObject> loaded = ArchiveBytes::LoadObject(bytes, RUNTIME_CLASS(CFileImplObj));
     auto* reread = dynamic_cast<CFileImplObj*>(loaded.get());
     ASSERT_NE(reread, nullptr);
     EXPECT_EQ(reread->GetImplementedFileId(), 12);
@@ -119,25 +106,21 @@ TEST(FileImplObj, RecordRoundTripsToTheSameBytes)
     EXPECT_EQ(reread->GetLabel().GetText(), CString("T_ORDER"));
     EXPECT_EQ(reread->GetLabel().GetTextColor(), 0xFFu);
     EXPECT_EQ(reread->GetPointArray(), kRectangle);
-    EXPECT_EQ(StoreGroup(*reread), bytes);
+    EXPECT_EQ(ArchiveBytes::StoreObject(*reread), bytes);
 
     std::unique_ptr<CObject, void (*)(CObject*)> copy(DrawObjects::Clone(reread), &DrawObjects::Destroy);
     auto* copied = dynamic_cast<CFileImplObj*>(copy.get());
     ASSERT_NE(copied, nullptr);
-    EXPECT_EQ(StoreGroup(*copied), bytes);
+    EXPECT_EQ(ArchiveBytes::StoreObject(*copied), bytes);
 
-    for (std::size_t length = 0; length < bytes.size(); ++length) {
-        ArchiveBytes::Load(bytes.substr(0, length), [&](CArchive& ar) {
-            EXPECT_THROW(ar.ReadNewObject(RUNTIME_CLASS(CFileImplObj)), CArchiveException) << length;
-        });
-    }
+    ArchiveBytes::ExpectEveryTruncationFails(bytes, RUNTIME_CLASS(CFileImplObj));
 }
 
 TEST(FileImplObj, ALineVersionOf16MakesItAGroupWhateverKindItStored)
 {
     RegisterDataModelClasses();
     auto group = MakeGroup(kHouse);
-    const std::string bytes = StoreGroup(*group);
+    const std::string bytes = ArchiveBytes::StoreObject(*group);
     const std::string record = ArchiveBytes::Store([&](CArchive& ar) { group->Serialize(ar); });
     const std::string linePart = ArchiveBytes::Store([&](CArchive& ar) { group->CPolyLine::Serialize(ar); });
     const std::size_t versionAt = bytes.size() - record.size() + linePart.size();
@@ -153,7 +136,7 @@ TEST(FileImplObj, ALineVersionOf16MakesItAGroupWhateverKindItStored)
         SCOPED_TRACE(c.version);
         std::string old = bytes;
         old.replace(versionAt, 4, ArchiveBytes::Le16(c.version) + ArchiveBytes::Le16(c.kind));
-        std::unique_ptr<CObject> loaded = LoadGroup(old);
+        std::unique_ptr<CObject> loaded = ArchiveBytes::LoadObject(old, RUNTIME_CLASS(CFileImplObj));
         auto* reread = dynamic_cast<CFileImplObj*>(loaded.get());
         ASSERT_NE(reread, nullptr);
         EXPECT_EQ(reread->GetKind(), c.loadedKind);
@@ -249,8 +232,7 @@ TEST(FileImplObj, DrawsARectangularOutlineAsOneFramedRectangle)
         group->SetPenColor(0x0000FF);
         group->SetFilled(c.filled);
         group->SetFillColor(0x00FF00);
-        const auto calls =
-            Record([&](CDC* dc) { group->Draw(dc, c.zoom, FALSE, TRUE, nullptr, 0, nullptr); });
+        const auto calls = Record([&](CDC* dc) { group->Draw(dc, c.zoom, FALSE, TRUE, nullptr, 0, nullptr); });
         ASSERT_EQ(Ops(calls), std::vector<std::string>{"Rectangle"});
         EXPECT_EQ(calls[0].args, c.rect);
         EXPECT_EQ(int(calls[0].pen.lopnStyle), c.drawnStyle);
@@ -349,6 +331,40 @@ TEST(FileImplObj, HitsOnTheLabelAndTheOutline)
     EXPECT_FALSE(group->HitTestHandles(50, CPoint(100, -230), 0, 7, code, index, handle, FALSE));
 }
 
+TEST(FileImplObj, TheLabelCommandsAndTheirStates)
+{
+    auto state = [](CFileImplObj& group, UINT id) {
+        CCmdUI cmdUI;
+        cmdUI.m_nID = id;
+        EXPECT_TRUE(group.UpdateCommandUI(&cmdUI, nullptr, 0, TRUE, FALSE));
+        return std::pair{cmdUI.IsEnabled(), cmdUI.GetCheck()};
+    };
+    // A new group has the switch on but no label yet: switching off, then on, places it.
+    auto group = MakeGroup({});
+    for (const CPoint& p : kRectangle)
+        group->AddPoint(p);
+    EXPECT_EQ(state(*group, ID_IMPL_SHOW_NAME), (std::pair{TRUE, 0}));
+    EXPECT_EQ(state(*group, ID_IMPL_NAME_FILL), (std::pair{FALSE, 0})) << "nothing to fill while not shown";
+    EXPECT_TRUE(group->ApplyAttributeCommand(ID_IMPL_SHOW_NAME, nullptr, 0));
+    EXPECT_FALSE(group->GetShowNameFileRep());
+    EXPECT_TRUE(group->GetLabel().GetRect().IsRectNull());
+    EXPECT_TRUE(group->ApplyAttributeCommand(ID_IMPL_SHOW_NAME, nullptr, 0));
+    EXPECT_TRUE(group->IsLabelShown());
+    EXPECT_EQ(group->GetLabel().GetRect(), CRect(0, -10, 200, -10));
+    EXPECT_TRUE(group->ApplyAttributeCommand(ID_IMPL_NAME_FILL, nullptr, 0));
+    EXPECT_EQ(state(*group, ID_IMPL_NAME_FILL), (std::pair{TRUE, 1}));
+    EXPECT_TRUE(group->ApplyAttributeCommand(ID_OBJ_HIDE_DEFINE, nullptr, 0));
+    EXPECT_EQ(state(*group, ID_OBJ_HIDE_DEFINE).second, 0);
+
+    // Without a top edge the switch goes on but no label appears.
+    auto peak = MakeGroup({{0, -100}, {100, 0}, {200, -100}});
+    peak->SetShowNameFileRep(FALSE);
+    EXPECT_TRUE(peak->ApplyAttributeCommand(ID_IMPL_SHOW_NAME, nullptr, 0));
+    EXPECT_TRUE(peak->GetShowNameFileRep());
+    EXPECT_FALSE(peak->IsLabelShown());
+    EXPECT_FALSE(state(*peak, ID_IMPL_NAME_FILL).first);
+}
+
 TEST(FileImplObj, DraggingAPointKeepsTheOutlineClosed)
 {
     const Points fourOpen{{0, 0}, {200, 0}, {200, -100}, {0, -100}};
@@ -360,19 +376,18 @@ TEST(FileImplObj, DraggingAPointKeepsTheOutlineClosed)
         CSize offset;
         Points after;
     } cases[] = {
-        {"first point", kRectangle, 0x104, 1, {-20, 10},
-         {{-20, 10}, {200, 10}, {200, -100}, {-20, -100}, {-20, 10}}},
-        {"midpoint of the closing side", kRectangle, 0x204, 4, {-20, 0},
+        {"first point", kRectangle, 0x104, 1, {-20, 10}, {{-20, 10}, {200, 10}, {200, -100}, {-20, -100}, {-20, 10}}},
+        {"midpoint of the closing side",
+         kRectangle,
+         0x204,
+         4,
+         {-20, 0},
          {{-20, 0}, {200, 0}, {200, -100}, {-20, -100}, {-20, 0}}},
-        {"the last corner", kRectangle, 0x404, 3, {-20, 0},
-         {{-20, 0}, {200, 0}, {200, -100}, {-20, -100}, {-20, 0}}},
-        {"a middle corner", kRectangle, 0x404, 2, {30, -30},
-         {{0, 0}, {230, 0}, {230, -130}, {0, -130}, {0, 0}}},
+        {"the last corner", kRectangle, 0x404, 3, {-20, 0}, {{-20, 0}, {200, 0}, {200, -100}, {-20, -100}, {-20, 0}}},
+        {"a middle corner", kRectangle, 0x404, 2, {30, -30}, {{0, 0}, {230, 0}, {230, -130}, {0, -130}, {0, 0}}},
         // An outline closed only by its flag has no last point to keep on the first.
-        {"first point of an open list", fourOpen, 0x104, 1, {-20, 0},
-         {{-20, 0}, {200, 0}, {200, -100}, {0, -100}}},
-        {"inserting", kRectangle, 0x1104, 1, {-20, 0},
-         {{-20, 0}, {100, 0}, {200, 0}, {200, -100}, {0, -100}, {0, 0}}},
+        {"first point of an open list", fourOpen, 0x104, 1, {-20, 0}, {{-20, 0}, {200, 0}, {200, -100}, {0, -100}}},
+        {"inserting", kRectangle, 0x1104, 1, {-20, 0}, {{-20, 0}, {100, 0}, {200, 0}, {200, -100}, {0, -100}, {0, 0}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -413,6 +428,18 @@ TEST(FileImplObj, TheLabelMovesWithTheGroupOrAlone)
     EXPECT_EQ(group->GetEndPoint(), CPoint(10, -10));
     group->ResizeByHandle(CSize(40, 0), HIT_HANDLE | HIT_SIDE_RIGHT);
     EXPECT_EQ(group->GetPointArray()[1], CPoint(250, -10));
+
+    // Dragging the label's handle moves the label alone, its outline following the mouse.
+    const Points outline = group->GetPointArray();
+    const CRect placed = group->GetLabel().GetRect();
+    const auto calls = Record([&](CDC* dc) {
+        group->DrawHandleDragTracker(dc, 100, CSize(0, 20), CFileImplObj::HIT_IMPL_LABEL | HIT_SHAPE_HANDLE, 0, TRUE);
+    });
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].args, (std::vector<int>{placed.left, placed.top + 20, placed.right, placed.bottom + 20}));
+    group->MovePointByHandle(CSize(0, 20), CFileImplObj::HIT_IMPL_LABEL | HIT_SHAPE_HANDLE, 1);
+    EXPECT_EQ(group->GetLabel().GetRect(), placed + CPoint(0, 20));
+    EXPECT_EQ(group->GetPointArray(), outline);
 
     // An unplaced label stays where it is: nowhere.
     auto unplaced = MakeGroup({});
