@@ -6,9 +6,13 @@
 #include "model/DataGenSrc.h"
 #include "model/DataGenSrcList.h"
 #include "model/DataList.h"
+#include "model/DataModelHooks.h"
+#include "model/FileClone.h"
 #include "model/FileComp.h"
+#include "model/FileImplObj.h"
 #include "model/FlowComp.h"
 #include "model/Kadai.h"
+#include "model/RelLineObj.h"
 #include "objects/DrawObjManager.h"
 #include "objects/DrawObjects.h"
 
@@ -40,7 +44,23 @@ void RegisterDataModelClasses()
         return new CFileComp(*static_cast<const CFileComp*>(object));
     });
     CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* { return new CFileComp; });
+    AfxRegisterClass(RUNTIME_CLASS(CRelLineObj));
+    DrawObjects::RegisterClone(RUNTIME_CLASS(CRelLineObj), [](const CObject* object) -> CObject* {
+        return new CRelLineObj(*static_cast<const CRelLineObj*>(object));
+    });
+    CDrawObjManager::RegisterPrototypeFactory(
+        []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_ONE_TO_MANY); });
+    CDrawObjManager::RegisterPrototypeFactory(
+        []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_SUBTYPE); });
+    CDrawObjManager::RegisterPrototypeFactory(
+        []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_SUBSTRUCTURE); });
+    CDrawObjManager::RegisterPrototypeFactory(
+        []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_SUPERTYPE); });
     datamodelclasses::RegisterModelObject<CKadai>();
     datamodelclasses::RegisterModelObject<CDataComp>();
     datamodelclasses::RegisterModelObject<CFlowComp>();
+    datamodelclasses::RegisterModelObject<CFileClone>();
+    datamodelclasses::RegisterModelObject<CFileImplObj>();
+    static DataModelHooks hooks;
+    SetDocumentModelHooks(&hooks);
 }
