@@ -3,13 +3,20 @@
 #include "model/ItemTextParser.h"
 #include "model/NotationSymbols.h"
 #include "objects/ObjectServices.h"
+#include "objects/ObjectSupport.h"
 #include "platform/afx/Archive.h"
+
+#include <cstdint>
 
 IMPLEMENT_SERIAL(CFileComp, CRectObj, 1)
 
 namespace filecomp {
 
 constexpr CSize kBuiltInSize(240, -160);
+// The smallest box: this wide, and this much taller than its caption band; the mark cell's width.
+constexpr int kMinimumWidth = 120;
+constexpr int kMinimumBodyHeight = 40;
+constexpr int kMarkCellWidth = 40;
 
 // Record versions at which fields came and went.
 constexpr WORD kExampleBandFrom = 4;
@@ -62,6 +69,7 @@ void SkipLegacyList(CArchive& ar)
 CFileComp::CFileComp() : CFileComp(0, CRect())
 {
     SetSizeFromTopLeft(filecomp::kBuiltInSize);
+    ApplyMinimumSize();
 }
 
 CFileComp::CFileComp(WORD objectId, const CRect& rect)
@@ -83,6 +91,7 @@ CFileComp::CFileComp(WORD objectId, const CRect& rect)
       m_dwMarks(0)
 {
     m_numIOSource.SetFill(TRUE);
+    ApplyMinimumSize();
 }
 
 CFileComp::CFileComp(const CFileComp& other)
@@ -310,6 +319,21 @@ BOOL CFileComp::ClearNumber(DWORD flag)
     return changed;
 }
 
+BOOL CFileComp::IsExportKind(DWORD exportOptions) const
+{
+    return (exportOptions & EXPORT_FILES) != 0;
+}
+
+BOOL CFileComp::HasText() const
+{
+    return !m_strNumber.IsEmpty() || !m_strName.IsEmpty() || !m_strKeyText.IsEmpty() || !m_strDataText.IsEmpty();
+}
+
+BOOL CFileComp::HasInterfaceData() const
+{
+    return HasText();
+}
+
 BOOL CFileComp::ClearUpdateRight()
 {
     if (m_wUpdateRight == 0)
@@ -507,4 +531,50 @@ BOOL CFileComp::CollectNotationSymbols(CNotationSymbols& symbols) const
 int CFileComp::ParseItemTexts(BOOL hasParent, CDataList& list) const
 {
     return ParseItemTextsIntoList(m_strKeyText, m_strDataText, hasParent, m_bMergedIntoParent, list);
+}
+
+// --- Column names --------------------------------------------------------------------------------
+
+int CFileComp::CountColumnNameTargets(DWORD option) const
+{
+    if ((option & COLUMN_PHYSICAL_FILES_ONLY) && !m_bPhysicalTarget)
+        return 0;
+    return m_dataList.CountColumnNameTargets(option);
+}
+
+int CFileComp::CreateColumnNames(DWORD option, const DataTypeLookup& types)
+{
+    return m_dataList.CreateColumnNames(option, types);
+}
+
+// --- Minimum size --------------------------------------------------------------------------------
+
+BOOL CFileComp::ApplyMinimumSize()
+{
+    using namespace filecomp;
+    // Wide arithmetic: the band sizes come from files and may be anything.
+    CRect rect = m_rect;
+    BOOL changed = FALSE;
+    if (std::int64_t(rect.right) - rect.left < kMinimumWidth) {
+        rect.right = HoldObjectCoordinate(std::int64_t(rect.left) + kMinimumWidth);
+        changed = TRUE;
+    }
+    const std::int64_t width = std::int64_t(rect.right) - rect.left;
+    if (m_nFileCodeCx > width - kMarkCellWidth) {
+        m_nFileCodeCx = HoldObjectCoordinate(width - kMarkCellWidth);
+        changed = TRUE;
+    }
+    const std::int64_t lowest = std::int64_t(m_nCompCapCx) - kMinimumBodyHeight;
+    if (std::int64_t(rect.bottom) - rect.top > lowest) {
+        rect.bottom = HoldObjectCoordinate(std::int64_t(rect.top) + lowest);
+        changed = TRUE;
+    }
+    const std::int64_t below = std::int64_t(rect.bottom) - rect.top - m_nCompCapCx;
+    if (m_nKeyItemCy < below) {
+        m_nKeyItemCy = HoldObjectCoordinate(below);
+        changed = TRUE;
+    }
+    if (changed)
+        NormalizeRect(rect);
+    return changed;
 }
