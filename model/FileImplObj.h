@@ -55,6 +55,13 @@ public:
     // first point drags the last one with it, dragging the last ones drags the first.
     void MovePointByHandle(SIZE offset, DWORD hitCode, DWORD index) override;
 
+    // --- Commands ----------------------------------------------------------------------------
+    // The label switch is always offered; the label's fill is offered while the label is shown.
+    BOOL UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
+                         BOOL severalSelected) override;
+    // Switching the label on places it first when it has no rectangle yet.
+    BOOL ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD hitCode) override;
+
     // --- Attributes ---------------------------------------------------------------------------
     // The label switch and the label's text colour of another group, then the line's attributes.
     void CopyAttributes(const CPolyLine& other) override;
@@ -73,7 +80,7 @@ public:
     // The switch is on and the label has a rectangle (an all-zero one counts as none).
     BOOL IsLabelShown() const;
     // Gives a label without a rectangle the band 10 to 60 units above the outline's top edge (never
-    // above y = -10); FALSE when it has a rectangle already or the outline has no points.
+    // above y = -10); FALSE when it has a rectangle already or the outline has no top edge.
     BOOL PlaceLabel();
 
 protected:

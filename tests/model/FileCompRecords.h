@@ -8,38 +8,21 @@
 
 #include <string>
 
-// The base part of a box record of an old version: kind 29, id 7, (0,0)-(200,-100).
-inline ArchiveBytes::Bytes OldBase(WORD version)
-{
-    ArchiveBytes::Bytes b;
-    b.W(version).W(OBJKIND_FILECOMP).W(7).D(0).D(0).D(200).D(DWORD(-100)).W(0).D(0).W(1).W(0).D(0xFFFFFF).W(0).W(1);
-    if (version >= 5)
-        b.W(0).D(0x808080);
-    if (version >= 11)
-        b.W(0);
-    b.W(0); // not rounded
-    if (version >= 5)
-        b.D(0x3E800000); // 0.25f
-    return b;
-}
-
 inline std::string TextObjectRecord(const char* text)
 {
     CStrgObj label(0, CRect(0, 0, 80, -20), text);
     return ArchiveBytes::Store([&](CArchive& ar) { label.Serialize(ar); });
 }
 
-// A conceptual-file record as the first object of an archive: the new-class tag, then the record.
+// A conceptual-file record as the first object of an archive.
 inline std::string Tagged(const std::string& record)
 {
-    ArchiveBytes::Bytes b;
-    b.W(0xFFFF).W(1).W(9);
-    return b.data + "CFileComp" + record;
+    return ArchiveBytes::FirstObject("CFileComp", record);
 }
 
 inline std::string OldRecord(WORD version, WORD integrated)
 {
-    ArchiveBytes::Bytes b = OldBase(version);
+    ArchiveBytes::Bytes b = ArchiveBytes::RectRecord(version, OBJKIND_FILECOMP);
     b.S("F1").S("File").S("ID<A>").S(static_cast<const char*>(CString(u8"Qty＜x＞"))).D(90).D(DWORD(-30)).W(3).D(0xFF);
     if (version >= 4)
         b.D(DWORD(-50)).S("ex").D(25);
