@@ -4,11 +4,18 @@
 #include "tests/document/DocumentRecordBytes.h"
 #include "tests/model/ArchiveBytes.h"
 #include "tests/model/FileCompRecords.h"
+#include "tests/model/RelLineRecords.h"
 #include "tests/support/MessageScript.h"
 
 #include "document/UndoStep.h"
 #include "model/DataModelClasses.h"
+#include "model/DataComp.h"
+#include "model/FileClone.h"
 #include "model/FileComp.h"
+#include "model/FileImplObj.h"
+#include "model/FlowComp.h"
+#include "model/Kadai.h"
+#include "model/RelLineObj.h"
 #include "platform/storage/CompoundFileReader.h"
 
 #include <gtest/gtest.h>
@@ -32,26 +39,48 @@ CData* Item(WORD number, const char* name, const char* keyCode, WORD group = 0)
     return new CData(number, CString(name), CString(), CString(keyCode), CString("N"), CString(), group, 0, 0, 1, 0);
 }
 
-// Two conceptual files: an order whose items refer to the customer's key and derive an amount
-// from the customer's price, and the customer.
+// A model with every kind of modelling object: a customer, its corporate subtype, an order of
+// the customer with its order lines as a substructure, a clone of the customer with a supertype
+// arrow, a clone not bound yet, an implementation group of the order, a task and both symbols. The
+// order's items refer to the customer's key and derive an amount from the customer's price.
 struct Model
 {
-    CFileComp* order = nullptr;
     CFileComp* customer = nullptr;
+    CFileComp* corporate = nullptr;
+    CFileComp* order = nullptr;
+    CFileComp* line = nullptr;
+    CFileClone* customerClone = nullptr;
+    std::vector<CRelLineObj*> arrows;
 };
+
+CFileComp* AddFile(CBaseDoc& doc, const char* number, const char8_t* name, const CRect& rect)
+{
+    auto* file = Add(doc, new CFileComp(doc.NewObjectId(), rect));
+    file->SetFileNumber(number);
+    file->SetFileName(CString(name));
+    return file;
+}
+
+CRelLineObj* AddArrow(CBaseDoc& doc, WORD kind, const CBaseObj& start, const CBaseObj& end, const char* memo)
+{
+    auto* arrow = Add(doc, new CRelLineObj(doc.NewObjectId(), start.GetCenter(), end.GetCenter(), kind,
+                                           start.GetObjectId(), end.GetObjectId(), 0));
+    arrow->GetMemoLabel().SetText(memo);
+    arrow->SetShowMemo(TRUE);
+    return arrow;
+}
 
 Model BuildModel(CBaseDoc& doc)
 {
     Model m;
-    m.customer = Add(doc, new CFileComp(doc.NewObjectId(), CRect(600, -100, 900, -400)));
-    m.customer->SetFileNumber("F02");
-    m.customer->SetFileName(CString(u8"顧客"));
+    m.customer = AddFile(doc, "F02", u8"顧客", CRect(600, -100, 900, -400));
     m.customer->AddData(Item(1, "CustomerNo", "K", 1));
     m.customer->AddData(Item(2, "Price", "N"));
+    m.customer->AddData(Item(3, "Kind", "N"));
+    m.corporate = AddFile(doc, "F03", u8"法人顧客", CRect(600, -600, 900, -900));
+    m.corporate->SetMergedIntoParent(TRUE);
 
-    m.order = Add(doc, new CFileComp(doc.NewObjectId(), CRect(100, -100, 400, -400)));
-    m.order->SetFileNumber("F01");
-    m.order->SetFileName(CString(u8"受注\r\n明細"));
+    m.order = AddFile(doc, "F01", u8"受注\r\n明細", CRect(100, -100, 400, -400));
     m.order->SetSummary(CString(u8"概要"));
     m.order->SetTableName("T_ORDER");
     m.order->SetBoxStyle(12);
@@ -72,6 +101,48 @@ Model BuildModel(CBaseDoc& doc)
     source->SetNote(CString(u8"単価から"));
     amount->GetSources().AddDataGenSrcDirect(source);
     m.order->AddData(amount);
+    m.line = AddFile(doc, "F04", u8"受注明細", CRect(100, -600, 400, -900));
+
+    m.customerClone = Add(doc, new CFileClone(doc.NewObjectId(), CRect(1100, -100, 1300, -160), CString(u8"顧客"),
+                                              m.customer->GetObjectId()));
+    Add(doc, new CFileClone(doc.NewObjectId(), CRect(1100, -300, 1300, -360)));
+
+    CRelLineObj* oneToMany = AddArrow(doc, CRelLineObj::KIND_ONE_TO_MANY, *m.customer, *m.order, "places");
+    oneToMany->SetCardinality(CRelLineObj::CARDINALITY_CONSTANT);
+    oneToMany->SetConstant(3);
+    oneToMany->SetNullAllowed(TRUE);
+    CRelLineObj* subtype = AddArrow(doc, CRelLineObj::KIND_SUBTYPE, *m.customer, *m.corporate, "is a");
+    subtype->SetMainArrow(TRUE);
+    subtype->SetDiscriminator(CRelLineObj::DISCRIMINATOR_IN_DOCUMENT, m.customer->GetObjectId(), 3);
+    subtype->GetItemNameLabel().SetText("Kind");
+    subtype->SetShowItemName(TRUE);
+    subtype->GetItemValueLabel().SetText("C");
+    subtype->SetShowItemValue(TRUE);
+    CRelLineObj* substructure = AddArrow(doc, CRelLineObj::KIND_SUBSTRUCTURE, *m.order, *m.line, "has");
+    substructure->SetMainArrow(TRUE);
+    CRelLineObj* supertype = AddArrow(doc, CRelLineObj::KIND_SUPERTYPE, *m.customerClone, *m.order, "of");
+    supertype->SetDiscriminator(CRelLineObj::DISCRIMINATOR_TEXTS, 0, 0);
+    supertype->SetReferenceTexts("F09", CString(u8"他"), "7");
+    m.arrows = {oneToMany, subtype, substructure, supertype};
+
+    auto* group = Add(doc, new CFileImplObj(doc.NewObjectId()));
+    for (const CPoint& p : {CPoint(80, -80), CPoint(420, -80), CPoint(420, -920), CPoint(80, -920)})
+        group->AddPoint(p);
+    group->SetClosed(TRUE);
+    group->SetImplementedFileId(m.order->GetObjectId());
+    group->SetShowNameFileRep(TRUE);
+    group->SetLabelText("ORDERS");
+
+    auto* task = Add(doc, new CKadai(doc.NewObjectId(), CRect(1500, -100, 1900, -400)));
+    task->SetNumberText("T1");
+    task->SetName(CString(u8"受注登録"));
+    task->SetContents(CString(u8"受注を登録する"));
+    auto* data = Add(doc, new CDataComp(doc.NewObjectId(), CRect(1500, -600, 1700, -700)));
+    data->SetName(CString(u8"伝票"));
+    data->SetMediaId(2);
+    auto* flow = Add(doc, new CFlowComp(doc.NewObjectId(), CRect(1800, -600, 2000, -700)));
+    flow->SetName(CString(u8"入力"));
+    flow->SetSupplement("daily");
     return m;
 }
 
@@ -147,6 +218,38 @@ TEST_F(DataModelFile, AWholeModelReopensFieldForFieldAndSavesTheSameBytes)
     const CDataGenSrc* source = order->GetDataList().GetDataAt(2)->GetSources().GetHead();
     EXPECT_EQ(source->ByIds().srcItemName, CString("Price"));
     EXPECT_EQ(source->GetNote(), CString(u8"単価から"));
+    std::vector<WORD> kinds;
+    for (const CRelLineObj* arrow : built.arrows) {
+        const CRelLineObj* reread = Find<CRelLineObj>(reopened, arrow->GetObjectId());
+        ASSERT_NE(reread, nullptr);
+        kinds.push_back(reread->GetKind());
+        EXPECT_EQ(reread->GetStartObjectId(), arrow->GetStartObjectId());
+        EXPECT_EQ(reread->GetEndObjectId(), arrow->GetEndObjectId());
+        EXPECT_EQ(reread->GetMemoLabel().GetText(), arrow->GetMemoLabel().GetText());
+    }
+    EXPECT_EQ(kinds, (std::vector<WORD>{1, 2, 3, 4}));
+    const CRelLineObj* subtype = Find<CRelLineObj>(reopened, built.arrows[1]->GetObjectId());
+    EXPECT_TRUE(subtype->IsMainArrow());
+    EXPECT_TRUE(subtype->IsDiscriminatorFile(built.customer->GetObjectId()));
+    EXPECT_EQ(subtype->GetItemValueLabel().GetText(), CString("C"));
+    EXPECT_EQ(Find<CRelLineObj>(reopened, built.arrows[3]->GetObjectId())->GetReferenceText(1), CString(u8"他"));
+    EXPECT_TRUE(
+        Find<CFileClone>(reopened, built.customerClone->GetObjectId())->IsCloneOf(built.customer->GetObjectId()));
+    EXPECT_TRUE(Find<CFileComp>(reopened, built.corporate->GetObjectId())->GetMergedIntoParent());
+    int groups = 0, tasks = 0, symbols = 0;
+    for (POSITION pos = reopened.GetObjectList()->GetHeadPosition(); pos;) {
+        const CObject* object = reopened.GetObjectList()->GetNext(pos);
+        if (const auto* group = DYNAMIC_DOWNCAST(CFileImplObj, object)) {
+            ++groups;
+            EXPECT_TRUE(group->ImplementsFile(orderId));
+            EXPECT_EQ(group->GetLabel().GetText(), CString("ORDERS"));
+        }
+        tasks += DYNAMIC_DOWNCAST(CKadai, object) ? 1 : 0;
+        symbols += DYNAMIC_DOWNCAST(CDataComp, object) || DYNAMIC_DOWNCAST(CFlowComp, object) ? 1 : 0;
+    }
+    EXPECT_EQ(groups, 1);
+    EXPECT_EQ(tasks, 1);
+    EXPECT_EQ(symbols, 2);
     EXPECT_NE(Find<CStrgObj>(reopened, FIRST_HEADER_ITEM_ID), nullptr);
     EXPECT_FALSE(reopened.IsHeaderItemShown(FIRST_HEADER_ITEM_ID));
 
@@ -194,6 +297,37 @@ TEST_F(DataModelFile, OldDocumentsLoadTheirConceptualFilesAsTheirVersionWroteThe
     }
 }
 
+// A document of the last version before the subtype settings moved onto the arrows: its file's
+// settings reach the main arrow that ends at it, and the first save writes them there.
+TEST_F(DataModelFile, OpeningAnOldDocumentMovesAFilesSubtypeSettingsOntoItsMainArrow)
+{
+    // The file's record (id 7) comes from a program of version 999 with an integrated flag and a
+    // discriminator by texts; the arrow (id 12) ends at it and starts at an object that is gone.
+    const std::string objects =
+        ArchiveBytes::Le16(2) + OldRecord(999, 1) + OldArrowRecord(CRelLineObj::KIND_SUBTYPE, "main", 3, 7);
+    TestDoc doc;
+    ASSERT_TRUE(OpenBytes(doc, DocumentRecord(1000, {"CRectObj", false, 0}, objects)));
+    EXPECT_EQ(doc.GetFileVersion(), 1000);
+    const CFileComp* file = Find<CFileComp>(doc, 7);
+    const CRelLineObj* arrow = Find<CRelLineObj>(doc, 12);
+    ASSERT_NE(file, nullptr);
+    ASSERT_NE(arrow, nullptr);
+    EXPECT_TRUE(file->GetMergedIntoParent());
+    EXPECT_EQ(file->GetLegacySubType().integrated, 0);
+    EXPECT_FALSE(file->HasLegacyDiscriminator());
+    EXPECT_EQ(arrow->GetDiscriminatorForm(), CRelLineObj::DISCRIMINATOR_TEXTS);
+    EXPECT_EQ(arrow->GetReferenceText(0), CString("R1"));
+    EXPECT_EQ(arrow->GetReferenceString(), CString("R4"));
+    EXPECT_EQ(arrow->GetItemNameLabel().GetText(), CString("name"));
+    EXPECT_TRUE(arrow->GetDefinite()); // the arrow's own kind fields were brought up to date too
+
+    const std::vector<std::string> converted = Records(doc);
+    Save(doc, "converted.zvr");
+    TestDoc reopened;
+    ASSERT_TRUE(reopened.OnOpenDocument(PathIn(m_dir, "converted.zvr")));
+    EXPECT_EQ(Records(reopened), converted);
+}
+
 // A model file that cannot be read is refused as a whole: nothing half-loaded stays and nothing
 // leaks. References to objects the file does not hold are only numbers: they load and save as
 // they are, and every lookup through them finds nothing.
@@ -238,6 +372,10 @@ TEST_F(DataModelFile, DamagedModelRecordsAreRefusedWholeAndDanglingReferencesKep
     GenSrcByIds& source = model.order->GetDataList().GetDataAt(2)->GetSources().GetHead()->ByIds();
     source.srcFile = source.refFile = kGone;
     model.order->SetPhyControlFile(kGone, "Gone");
+    // An arrow whose ends are both gone, a clone and a group whose file is gone.
+    model.arrows[0]->SetStartObjectId(kGone);
+    model.arrows[0]->SetEndObjectId(kGone + 1);
+    model.customerClone->SetOriginalFileId(kGone);
     const std::string stored = Save(doc, "dangling.zvr");
     TestDoc reopened;
     ASSERT_TRUE(reopened.OnOpenDocument(PathIn(m_dir, "dangling.zvr")));

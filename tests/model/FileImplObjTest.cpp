@@ -251,8 +251,7 @@ TEST(FileImplObj, DrawsARectangularOutlineAsOneFramedRectangle)
         group->SetPenColor(0x0000FF);
         group->SetFilled(c.filled);
         group->SetFillColor(0x00FF00);
-        const auto calls =
-            Record([&](CDC* dc) { group->Draw(dc, c.zoom, FALSE, TRUE, nullptr, 0, nullptr); });
+        const auto calls = Record([&](CDC* dc) { group->Draw(dc, c.zoom, FALSE, TRUE, nullptr, 0, nullptr); });
         ASSERT_EQ(Ops(calls), std::vector<std::string>{"Rectangle"});
         EXPECT_EQ(calls[0].args, c.rect);
         EXPECT_EQ(int(calls[0].pen.lopnStyle), c.drawnStyle);
@@ -396,19 +395,18 @@ TEST(FileImplObj, DraggingAPointKeepsTheOutlineClosed)
         CSize offset;
         Points after;
     } cases[] = {
-        {"first point", kRectangle, 0x104, 1, {-20, 10},
-         {{-20, 10}, {200, 10}, {200, -100}, {-20, -100}, {-20, 10}}},
-        {"midpoint of the closing side", kRectangle, 0x204, 4, {-20, 0},
+        {"first point", kRectangle, 0x104, 1, {-20, 10}, {{-20, 10}, {200, 10}, {200, -100}, {-20, -100}, {-20, 10}}},
+        {"midpoint of the closing side",
+         kRectangle,
+         0x204,
+         4,
+         {-20, 0},
          {{-20, 0}, {200, 0}, {200, -100}, {-20, -100}, {-20, 0}}},
-        {"the last corner", kRectangle, 0x404, 3, {-20, 0},
-         {{-20, 0}, {200, 0}, {200, -100}, {-20, -100}, {-20, 0}}},
-        {"a middle corner", kRectangle, 0x404, 2, {30, -30},
-         {{0, 0}, {230, 0}, {230, -130}, {0, -130}, {0, 0}}},
+        {"the last corner", kRectangle, 0x404, 3, {-20, 0}, {{-20, 0}, {200, 0}, {200, -100}, {-20, -100}, {-20, 0}}},
+        {"a middle corner", kRectangle, 0x404, 2, {30, -30}, {{0, 0}, {230, 0}, {230, -130}, {0, -130}, {0, 0}}},
         // An outline closed only by its flag has no last point to keep on the first.
-        {"first point of an open list", fourOpen, 0x104, 1, {-20, 0},
-         {{-20, 0}, {200, 0}, {200, -100}, {0, -100}}},
-        {"inserting", kRectangle, 0x1104, 1, {-20, 0},
-         {{-20, 0}, {100, 0}, {200, 0}, {200, -100}, {0, -100}, {0, 0}}},
+        {"first point of an open list", fourOpen, 0x104, 1, {-20, 0}, {{-20, 0}, {200, 0}, {200, -100}, {0, -100}}},
+        {"inserting", kRectangle, 0x1104, 1, {-20, 0}, {{-20, 0}, {100, 0}, {200, 0}, {200, -100}, {0, -100}, {0, 0}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
