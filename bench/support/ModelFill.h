@@ -1,12 +1,14 @@
 // Fills a document with a data model in one undo step: conceptual files in rows of 40, 400 apart,
 // each with two key items and data items, whose key and data texts are written from the items;
-// every data item after the first few refers to the previous file's first key item.
+// every data item after the first few refers to the previous file's first key item, and a 1:N
+// relation arrow runs from each file to the next.
 #pragma once
 
 #include "document/BaseDoc.h"
 #include "document/UndoStep.h"
 #include "model/FileComp.h"
 #include "model/NotationSymbols.h"
+#include "model/RelLineObj.h"
 
 #include <vector>
 
@@ -35,8 +37,15 @@ inline std::vector<CFileComp*> FillModel(CBaseDoc& doc, int files, int itemsPerF
             file->AddData(item);
         }
         file->RebuildItemTexts(symbols, 0);
-        if (doc.AddObject(file))
-            filled.push_back(file);
+        if (!doc.AddObject(file))
+            continue;
+        if (!filled.empty()) {
+            const CFileComp* previous = filled.back();
+            doc.AddObject(new CRelLineObj(doc.NewObjectId(), previous->GetCenter(), file->GetCenter(),
+                                          CRelLineObj::KIND_ONE_TO_MANY, previous->GetObjectId(), file->GetObjectId(),
+                                          0));
+        }
+        filled.push_back(file);
     }
     return filled;
 }
