@@ -206,6 +206,11 @@ public:
     // the mark cell and the key band within the box. TRUE when anything changed.
     BOOL ApplyMinimumSize();
 
+    // --- The relation graph ---------------------------------------------------------------------
+    // A subtype or substructure arrow from a conceptual file (or a clone with an original) ends at
+    // this file or at a clone of it.
+    BOOL HasParentFileComp(const CBaseDoc& doc) const;
+
     // Doubles the angle brackets that older files wrote single ("<" "<<", ">" ">>" and their
     // full-width forms), a DBCS character counting as one.
     static CString DoubleLegacyBrackets(const CString& text);

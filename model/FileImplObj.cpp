@@ -157,6 +157,10 @@ void CFileImplObj::DrawHandleDragTracker(CDC* pDC, int zoom, SIZE offset, DWORD 
 {
     if (IsHiddenIn(printMode) || !(hitCode & HIT_SHAPE_HANDLE))
         return;
+    if (hitCode & HIT_IMPL_LABEL) {
+        m_label.DrawMoveTracker(pDC, zoom, offset, 0, printMode);
+        return;
+    }
     std::vector<CPoint> points = GetDraggedPoints(zoom, offset, hitCode, index);
     if (points.empty())
         return;
@@ -262,6 +266,11 @@ void CFileImplObj::MovePointByHandle(SIZE offset, DWORD hitCode, DWORD index)
 {
     if (!(hitCode & HIT_SHAPE_HANDLE))
         return;
+    // The label's handle drags the label.
+    if (hitCode & HIT_IMPL_LABEL) {
+        MoveParts(offset, hitCode);
+        return;
+    }
     // Only an outline whose last point lies on its first is kept closed: moving the last point of
     // any other would fold it.
     const DWORD count = DWORD(GetCount());

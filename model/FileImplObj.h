@@ -35,7 +35,8 @@ public:
               CBaseDoc* document) override;
     void DrawMoveTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitFlags, BOOL printMode) override;
     void DrawResizeTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitCode, BOOL printMode) override;
-    // The outline as the point drag would leave it, closure included.
+    // The outline as the point drag would leave it, closure included; the label's outline when
+    // the label's handle is dragged.
     void DrawHandleDragTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitCode, DWORD index, BOOL printMode) override;
     void DrawHandles(CDC* pDC, int zoom, BOOL printMode) override;
     // The shown label, else the outline (and the area only when filled).
@@ -52,7 +53,8 @@ public:
     // The label part resizes the label, anything else the outline.
     void ResizeByHandle(SIZE offset, DWORD hitCode) override;
     // Moves the point keeping the segments upright, then keeps the outline closed: dragging the
-    // first point drags the last one with it, dragging the last ones drags the first.
+    // first point drags the last one with it, dragging the last ones drags the first. The label's
+    // handle moves the label.
     void MovePointByHandle(SIZE offset, DWORD hitCode, DWORD index) override;
 
     // --- Commands ----------------------------------------------------------------------------

@@ -258,6 +258,9 @@ protected:
     void SetFlag(DWORD flag, BOOL on);
     // The profile keys of the class defaults in their order, each with its field.
     virtual void VisitDefaultKeys(DefaultKeys& keys);
+    // "PenStyle", "PenColor" and "PenWidth"; the mark drawing flags as "ArrowStyle".
+    void VisitPenKeys(DefaultKeys& keys);
+    void VisitMarkStyleKey(DefaultKeys& keys);
     // The point at a 0-based index, or null.
     CPointObj* GetPointObjAt(INT_PTR index) const;
     // Every point the line adds is made here, so that a failing allocation can be simulated.
