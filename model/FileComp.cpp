@@ -275,7 +275,7 @@ void CFileComp::ConvertTextOnlyRecord()
     m_strKeyText = DoubleLegacyBrackets(m_strKeyText);
     m_strDataText = DoubleLegacyBrackets(m_strDataText);
     // A parser failure has told the user; the file keeps the items made before it.
-    ParseItemTexts(FALSE, m_dataList);
+    ParseItemTexts(nullptr, m_dataList);
 }
 
 CString CFileComp::DoubleLegacyBrackets(const CString& text)
@@ -528,8 +528,9 @@ BOOL CFileComp::CollectNotationSymbols(CNotationSymbols& symbols) const
     return symbols.DetectFromTexts(m_strKeyText, m_strDataText);
 }
 
-int CFileComp::ParseItemTexts(BOOL hasParent, CDataList& list) const
+int CFileComp::ParseItemTexts(const CBaseDoc* document, CDataList& list) const
 {
+    const BOOL hasParent = document && HasParentFileComp(*document);
     return ParseItemTextsIntoList(m_strKeyText, m_strDataText, hasParent, m_bMergedIntoParent, list);
 }
 

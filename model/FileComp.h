@@ -190,9 +190,9 @@ public:
     // Finds the notation symbols the texts use; FALSE when both texts are empty.
     BOOL CollectNotationSymbols(CNotationSymbols& symbols) const;
     // Reads the key text and the data text into items appended to the list: their number, or -1
-    // after telling the user. hasParent: a subtype or substructure arrow from a conceptual file
-    // ends at this file (the caller asks the relation graph).
-    int ParseItemTexts(BOOL hasParent, CDataList& list) const;
+    // after telling the user. The document, when there is one, tells whether the file has a parent
+    // (a subtype or substructure arrow from a conceptual file ends at it); without one it has none.
+    int ParseItemTexts(const CBaseDoc* document, CDataList& list) const;
 
     // --- Column names ---------------------------------------------------------------------------
     // The items that would get a column name under the column option word: none when the word asks

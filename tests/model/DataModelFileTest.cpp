@@ -16,6 +16,7 @@
 #include "model/FlowComp.h"
 #include "model/Kadai.h"
 #include "model/RelLineObj.h"
+#include "model/RelationGraph.h"
 #include "platform/storage/CompoundFileReader.h"
 
 #include <gtest/gtest.h>
@@ -386,6 +387,18 @@ TEST_F(DataModelFile, DamagedModelRecordsAreRefusedWholeAndDanglingReferencesKep
     EXPECT_TRUE(order->AnyDataRefersToFile(kGone));
     EXPECT_TRUE(order->ClearDataReferencesToFile(kGone)); // what deleting that file would do
     EXPECT_FALSE(order->AnyDataRefersToFile(kGone));
+
+    // The relation graph passes over what is gone: neither the loose arrow nor the supertype arrow
+    // from the clone whose file is gone has end files, and nothing ends at the missing end.
+    for (const CRelLineObj* arrow : {model.arrows[0], model.arrows[3]}) {
+        CObject* start = order;
+        CObject* end = order;
+        EXPECT_FALSE(RelationGraph::GetRelLineEndFiles(reopened, *Find<CRelLineObj>(reopened, arrow->GetObjectId()),
+                                                       start, end));
+        EXPECT_EQ(start, nullptr);
+        EXPECT_EQ(end, nullptr);
+    }
+    EXPECT_EQ(RelationGraph::FindMainSubTypeRelLine(reopened, kGone + 1, 0), nullptr);
 }
 
 } // namespace DataModelFileTest

@@ -7,6 +7,7 @@
 #include "model/FileComp.h"
 #include "model/NotationSymbols.h"
 #include "model/RefDocFiles.h"
+#include "model/RelLineObj.h"
 
 #include <gtest/gtest.h>
 
@@ -100,6 +101,29 @@ TEST_F(ModelDocument, NotationSymbolsComeFromTheFileThenTheDocument)
         EXPECT_EQ(symbols.GetSymbol1(), CString(c.dataSeparator));
         EXPECT_EQ(symbols.GetSymbol2(), CString(c.groupOpener));
     }
+}
+
+// Whether the parsed key items become physical targets depends on the file having a parent that
+// it is merged into, which only the document can tell.
+TEST_F(ModelDocument, ParsedKeyItemsOfAMergedSubtypeAreNoPhysicalTargets)
+{
+    TestDoc doc;
+    CFileComp* parent = AddFile(doc, "Customer");
+    CFileComp* child = AddFile(doc, "Corporate", CString("ID"), CString("Qty"));
+    child->SetMergedIntoParent(TRUE);
+    const auto keyTarget = [&](const CBaseDoc* document) {
+        CDataList items;
+        EXPECT_EQ(child->ParseItemTexts(document, items), 2);
+        return items.GetDataAt(0)->GetPhysicalTarget();
+    };
+    EXPECT_NE(keyTarget(&doc), 0u); // no arrow yet: no parent
+    {
+        CUndoStep step(&doc);
+        doc.AddObject(new CRelLineObj(doc.NewObjectId(), parent->GetCenter(), child->GetCenter(),
+                                      CRelLineObj::KIND_SUBTYPE, parent->GetObjectId(), child->GetObjectId(), 0));
+    }
+    EXPECT_EQ(keyTarget(&doc), 0u);
+    EXPECT_NE(keyTarget(nullptr), 0u); // without the document the file has no parent
 }
 
 } // namespace ModelDocumentTest
