@@ -4,6 +4,7 @@
 // reports the peak resident memory while it ran (peak_rss_mb, the kernel's high-water mark reset
 // at its start) and how far that peak rose above the memory in use at its start (peak_rise_mb).
 #include "bench/support/DocumentFill.h"
+#include "bench/support/DocumentFileBench.h"
 #include "bench/support/QtBenchmark.h"
 #include "document/ZivraDoc.h"
 
@@ -15,85 +16,25 @@
 
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
-
-#include <fstream>
-#include <memory>
-#include <string>
-
 namespace {
 
 constexpr int kDocumentObjects = 60000;
 
-// A "VmRSS" or "VmHWM" line of /proc/self/status in megabytes.
-double StatusMegabytes(const std::string& key)
+int FillBenchDocument(CBaseDoc& doc)
 {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind(key + ":", 0) == 0)
-            return std::stod(line.substr(key.size() + 1)) / 1024.0;
-    return 0;
-}
-
-// Gives freed memory back to the system and resets the high-water mark to the present resident
-// size; returns the memory in use now.
-double StartMemoryWatch()
-{
-    malloc_trim(0);
-    std::ofstream("/proc/self/clear_refs") << "5";
-    return StatusMegabytes("VmRSS");
-}
-
-void ReportMemory(benchmark::State& state, double inUseAtStart)
-{
-    const double peak = StatusMegabytes("VmHWM");
-    state.counters["peak_rss_mb"] = peak;
-    state.counters["peak_rise_mb"] = peak - inUseAtStart;
-}
-
-CString BenchPath(const QTemporaryDir& dir)
-{
-    return CString(dir.filePath("bench.zvr").toUtf8().constData());
+    FillDocument(doc, kDocumentObjects);
+    return kDocumentObjects;
 }
 
 void BM_SaveDocument(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    CZivraDoc doc;
-    FillDocument(doc, kDocumentObjects);
-    const CString path = BenchPath(dir);
-    const double inUseAtStart = StartMemoryWatch();
-    for (auto _ : state)
-        if (!doc.OnSaveDocument(path))
-            state.SkipWithError("save failed");
-    ReportMemory(state, inUseAtStart);
-    state.SetItemsProcessed(state.iterations() * kDocumentObjects);
-    doc.DeleteContents();
+    RunSaveBenchmark(state, FillBenchDocument);
 }
 BENCHMARK(BM_SaveDocument)->Unit(benchmark::kMillisecond);
 
 void BM_OpenDocument(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    const CString path = BenchPath(dir);
-    {
-        CZivraDoc source;
-        FillDocument(source, kDocumentObjects);
-        source.OnSaveDocument(path);
-        source.DeleteContents();
-    }
-    const double inUseAtStart = StartMemoryWatch();
-    for (auto _ : state) {
-        auto doc = std::make_unique<CZivraDoc>();
-        if (!doc->OnOpenDocument(path) || doc->GetObjectList()->GetCount() != kDocumentObjects)
-            state.SkipWithError("open failed");
-        state.PauseTiming();
-        doc->DeleteContents();
-        doc.reset();
-        state.ResumeTiming();
-    }
-    ReportMemory(state, inUseAtStart);
-    state.SetItemsProcessed(state.iterations() * kDocumentObjects);
+    RunOpenBenchmark(state, FillBenchDocument);
 }
 BENCHMARK(BM_OpenDocument)->Unit(benchmark::kMillisecond);
 

@@ -3,13 +3,20 @@
 #include "model/ItemTextParser.h"
 #include "model/NotationSymbols.h"
 #include "objects/ObjectServices.h"
+#include "objects/ObjectSupport.h"
 #include "platform/afx/Archive.h"
+
+#include <cstdint>
 
 IMPLEMENT_SERIAL(CFileComp, CRectObj, 1)
 
 namespace filecomp {
 
 constexpr CSize kBuiltInSize(240, -160);
+// The smallest box: this wide, and this much taller than its caption band; the mark cell's width.
+constexpr int kMinimumWidth = 120;
+constexpr int kMinimumBodyHeight = 40;
+constexpr int kMarkCellWidth = 40;
 
 // Record versions at which fields came and went.
 constexpr WORD kExampleBandFrom = 4;
@@ -62,6 +69,7 @@ void SkipLegacyList(CArchive& ar)
 CFileComp::CFileComp() : CFileComp(0, CRect())
 {
     SetSizeFromTopLeft(filecomp::kBuiltInSize);
+    ApplyMinimumSize();
 }
 
 CFileComp::CFileComp(WORD objectId, const CRect& rect)
@@ -83,6 +91,7 @@ CFileComp::CFileComp(WORD objectId, const CRect& rect)
       m_dwMarks(0)
 {
     m_numIOSource.SetFill(TRUE);
+    ApplyMinimumSize();
 }
 
 CFileComp::CFileComp(const CFileComp& other)
@@ -266,7 +275,7 @@ void CFileComp::ConvertTextOnlyRecord()
     m_strKeyText = DoubleLegacyBrackets(m_strKeyText);
     m_strDataText = DoubleLegacyBrackets(m_strDataText);
     // A parser failure has told the user; the file keeps the items made before it.
-    ParseItemTexts(FALSE, m_dataList);
+    ParseItemTexts(nullptr, m_dataList);
 }
 
 CString CFileComp::DoubleLegacyBrackets(const CString& text)
@@ -308,6 +317,21 @@ BOOL CFileComp::ClearNumber(DWORD flag)
     if (flag && m_dataList.ClearNumberTexts())
         changed = TRUE;
     return changed;
+}
+
+BOOL CFileComp::IsExportKind(DWORD exportOptions) const
+{
+    return (exportOptions & EXPORT_FILES) != 0;
+}
+
+BOOL CFileComp::HasText() const
+{
+    return !m_strNumber.IsEmpty() || !m_strName.IsEmpty() || !m_strKeyText.IsEmpty() || !m_strDataText.IsEmpty();
+}
+
+BOOL CFileComp::HasInterfaceData() const
+{
+    return HasText();
 }
 
 BOOL CFileComp::ClearUpdateRight()
@@ -504,7 +528,54 @@ BOOL CFileComp::CollectNotationSymbols(CNotationSymbols& symbols) const
     return symbols.DetectFromTexts(m_strKeyText, m_strDataText);
 }
 
-int CFileComp::ParseItemTexts(BOOL hasParent, CDataList& list) const
+int CFileComp::ParseItemTexts(const CBaseDoc* document, CDataList& list) const
 {
+    const BOOL hasParent = document && HasParentFileComp(*document);
     return ParseItemTextsIntoList(m_strKeyText, m_strDataText, hasParent, m_bMergedIntoParent, list);
+}
+
+// --- Column names --------------------------------------------------------------------------------
+
+int CFileComp::CountColumnNameTargets(DWORD option) const
+{
+    if ((option & COLUMN_PHYSICAL_FILES_ONLY) && !m_bPhysicalTarget)
+        return 0;
+    return m_dataList.CountColumnNameTargets(option);
+}
+
+int CFileComp::CreateColumnNames(DWORD option, const DataTypeLookup& types)
+{
+    return m_dataList.CreateColumnNames(option, types);
+}
+
+// --- Minimum size --------------------------------------------------------------------------------
+
+BOOL CFileComp::ApplyMinimumSize()
+{
+    using namespace filecomp;
+    // Wide arithmetic: the band sizes come from files and may be anything.
+    CRect rect = m_rect;
+    BOOL changed = FALSE;
+    if (std::int64_t(rect.right) - rect.left < kMinimumWidth) {
+        rect.right = HoldObjectCoordinate(std::int64_t(rect.left) + kMinimumWidth);
+        changed = TRUE;
+    }
+    const std::int64_t width = std::int64_t(rect.right) - rect.left;
+    if (m_nFileCodeCx > width - kMarkCellWidth) {
+        m_nFileCodeCx = HoldObjectCoordinate(width - kMarkCellWidth);
+        changed = TRUE;
+    }
+    const std::int64_t lowest = std::int64_t(m_nCompCapCx) - kMinimumBodyHeight;
+    if (std::int64_t(rect.bottom) - rect.top > lowest) {
+        rect.bottom = HoldObjectCoordinate(std::int64_t(rect.top) + lowest);
+        changed = TRUE;
+    }
+    const std::int64_t below = std::int64_t(rect.bottom) - rect.top - m_nCompCapCx;
+    if (m_nKeyItemCy < below) {
+        m_nKeyItemCy = HoldObjectCoordinate(below);
+        changed = TRUE;
+    }
+    if (changed)
+        NormalizeRect(rect);
+    return changed;
 }

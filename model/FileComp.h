@@ -13,6 +13,7 @@ class CBaseDoc;
 class CComboBox;
 class CRefDoc;
 class CRelLineObj;
+class DataTypeLookup;
 class DiagramFiles;
 
 class CFileComp : public CRectObj
@@ -42,6 +43,11 @@ public:
     // The marks word: collected by the latest name matching.
     static constexpr DWORD MARK_NAME_MATCH = 64;
     static constexpr COLORREF NAME_MATCH_PEN = 0xFF0000;
+    // The column option that names the columns of physical-target files only (the item-level bits
+    // are the data item's).
+    static constexpr DWORD COLUMN_PHYSICAL_FILES_ONLY = 0x1;
+    // The export option that takes conceptual files into a spreadsheet export.
+    static constexpr DWORD EXPORT_FILES = 0x8;
 
     CFileComp();
     CFileComp(WORD objectId, const CRect& rect);
@@ -55,6 +61,11 @@ public:
     void GetNumber(CString& number) const override;
     // Empties the number; with the flag also the items' number texts. TRUE when anything changed.
     BOOL ClearNumber(DWORD flag) override;
+    // Conceptual files are exported under export option 0x8; a file has text, and interface data,
+    // when its number, name, key text or data text is set.
+    BOOL IsExportKind(DWORD exportOptions) const override;
+    BOOL HasText() const override;
+    BOOL HasInterfaceData() const override;
 
     // The size of the conceptual-file prototype, else the built-in 240 x -160.
     static CSize GetDefaultFileSize();
@@ -101,7 +112,7 @@ public:
     // After a file older than the arrows' own subtype settings was loaded: clears the integrated
     // flag and hands a discriminator over to the file's main subtype-kind arrow, if it has one,
     // then forgets the old settings. TRUE when anything changed.
-    BOOL MigrateSubTypeToRelLine(const CBaseDoc& document);
+    BOOL MigrateSubTypeToRelLine(CBaseDoc& document);
     DWORD GetEditedPart() const { return m_dwEditedPart; }
     void SetEditedPart(DWORD part) { m_dwEditedPart = part; }
 
@@ -179,9 +190,21 @@ public:
     // Finds the notation symbols the texts use; FALSE when both texts are empty.
     BOOL CollectNotationSymbols(CNotationSymbols& symbols) const;
     // Reads the key text and the data text into items appended to the list: their number, or -1
-    // after telling the user. hasParent: a subtype or substructure arrow from a conceptual file
-    // ends at this file (the caller asks the relation graph).
-    int ParseItemTexts(BOOL hasParent, CDataList& list) const;
+    // after telling the user. The document, when there is one, tells whether the file has a parent
+    // (a subtype or substructure arrow from a conceptual file ends at it); without one it has none.
+    int ParseItemTexts(const CBaseDoc* document, CDataList& list) const;
+
+    // --- Column names ---------------------------------------------------------------------------
+    // The items that would get a column name under the column option word: none when the word asks
+    // for physical-target files only and this file is not one.
+    int CountColumnNameTargets(DWORD option) const;
+    // Names the columns of the items the option word accepts; the number named.
+    int CreateColumnNames(DWORD option, const DataTypeLookup& types);
+
+    // --- Minimum size ---------------------------------------------------------------------------
+    // Keeps the box at least 120 wide and 40 taller than its caption band, the number cell clear of
+    // the mark cell and the key band within the box. TRUE when anything changed.
+    BOOL ApplyMinimumSize();
 
     // --- The relation graph ---------------------------------------------------------------------
     // A subtype or substructure arrow from a conceptual file (or a clone with an original) ends at

@@ -1,4 +1,5 @@
 #include "tests/document/DocumentFileTestSupport.h"
+#include "tests/document/DocumentRecordBytes.h"
 
 #include "tests/support/MessageScript.h"
 
@@ -172,74 +173,6 @@ public:
         return out.str();
     }
 };
-
-// What the record holds in each gated part when a test writes it: values that no default has.
-struct GatedRecord
-{
-    std::string objectClass = "CRectObj";
-    bool refDoc = true;
-    int objects = 2;
-    std::int32_t pagesAcross = 2;
-    std::int32_t pagesDown = 3;
-};
-
-// The document record of a file of that version, built from the format with every gated part
-// present exactly when the version has it.
-std::string DocumentRecord(WORD version, const GatedRecord& options = {})
-{
-    ArchiveBytes a;
-    a.Word(version).Str("作成者").Str("更新者").Date(2001, 2, 3, 4, 5, 6).Date(2002, 3, 4, 5, 6, 7);
-    a.Str("表題")
-        .Str("備考")
-        .Word(3)
-        .Long(options.pagesAcross)
-        .Long(options.pagesDown)
-        .Word(150)
-        .Long(100)
-        .Long(110)
-        .Long(120)
-        .Long(130);
-    if (version >= 2)
-        a.Word(5);
-    a.Word(40);
-    if (version >= 4) {
-        a.Long(-12).Long(0).Long(0).Long(0).Long(700);
-        a.Byte(1).Byte(0).Byte(0).Byte(128).Byte(3).Byte(2).Byte(1).Byte(0x31).Str("IPAGothic");
-    }
-    if (version >= 7) {
-        a.Word(1).Word(0).Word(9).Word(3).Word(4).Word(0);
-        a.Word(0xFF01).Word(1);
-        for (int i = 0; i < 14; ++i)
-            a.Word(0);
-    }
-    if (version >= 11)
-        a.Word(0).Word(7).Str("甲").Str("乙");
-    WORD nextIndex = 1;
-    if (version >= 12) {
-        a.Word(options.refDoc ? 1 : 0);
-        if (options.refDoc) {
-            a.NewClass("CRefDoc").Word(1001).Word(3).Str("C:\\x\\a.zvr").Str("題");
-            nextIndex += 2;
-        }
-    }
-    if (version >= 14)
-        a.Dword(0x55);
-    if (version >= 1000) {
-        a.Dword(1).Dword(2).Dword(3).Dword(4).Dword(5);
-        a.Str("TB_").Str("PK_").Str("_K").Str("TS1").Str("TS2").Dword(0x1234).Dword(150);
-    }
-    a.Word(WORD(options.objects));
-    for (int i = 0; i < options.objects; ++i) {
-        if (i == 0)
-            a.NewClass(options.objectClass);
-        else
-            a.Word(WORD(0x8000 | nextIndex));
-        a.RectRecord(WORD(i + 1), 100 * i, -100);
-    }
-    if (version >= 19)
-        a.Dword(0);
-    return a.Bytes();
-}
 
 // Counts the old-file conversions the document asks of the model.
 class ConversionCounter : public DocumentModelHooks
@@ -442,7 +375,7 @@ TEST_F(DocumentFileFormat, HugeFilesAreRefusedWithoutBeingReadWhole)
 // A damaged date loads as no date, which is stored as zeros, so it never turns into another date.
 TEST_F(DocumentFileFormat, DamagedDatesLoadAsNoDateAndStayZeroWhenSaved)
 {
-    const std::string created = ArchiveBytes().Date(2001, 2, 3, 4, 5, 6).Bytes();
+    const std::string created = DocumentBytes().Date(2001, 2, 3, 4, 5, 6).Bytes();
     const std::string zeros(created.size(), '\0');
     const struct
     {
@@ -452,9 +385,9 @@ TEST_F(DocumentFileFormat, DamagedDatesLoadAsNoDateAndStayZeroWhenSaved)
     } cases[] = {
         // clang-format off
         {"zero", zeros, zeros},
-        {"month 13", ArchiveBytes().Date(2001, 13, 3, 4, 5, 6).Bytes(), zeros},
-        {"30 February", ArchiveBytes().Date(2001, 2, 30, 4, 5, 6).Bytes(), zeros},
-        {"hour 24", ArchiveBytes().Date(2001, 2, 3, 24, 0, 0).Bytes(), zeros},
+        {"month 13", DocumentBytes().Date(2001, 13, 3, 4, 5, 6).Bytes(), zeros},
+        {"30 February", DocumentBytes().Date(2001, 2, 30, 4, 5, 6).Bytes(), zeros},
+        {"hour 24", DocumentBytes().Date(2001, 2, 3, 24, 0, 0).Bytes(), zeros},
         {"valid", created, created},
         // clang-format on
     };
@@ -492,7 +425,7 @@ TEST_F(DocumentFileFormat, DamagedFilesAreRefusedAsInvalidFormat)
     const std::string valid = DocumentRecord(1001, noRefs);
     const std::size_t objectsAt = valid.find("CRectObj") - 8; // the object count before the class tag
     // The valid record with its object list replaced.
-    const auto objectListOf = [&](const ArchiveBytes& list) {
+    const auto objectListOf = [&](const DocumentBytes& list) {
         return valid.substr(0, objectsAt) + list.Bytes() + valid.substr(valid.size() - 4);
     };
     struct Case
@@ -528,8 +461,8 @@ TEST_F(DocumentFileFormat, DamagedFilesAreRefusedAsInvalidFormat)
          valid.substr(0, objectsAt) + std::string("\x01\x00\x00\x00", 4) + valid.substr(valid.size() - 4)},
         // Registered classes that are not drawing objects.
         {"referenced diagram in the object list",
-         objectListOf(ArchiveBytes().Word(1).NewClass("CRefDoc").Word(1001).Word(3).Str("a.zvr").Str("t"))},
-        {"list of referenced diagrams in the object list", objectListOf(ArchiveBytes()
+         objectListOf(DocumentBytes().Word(1).NewClass("CRefDoc").Word(1001).Word(3).Str("a.zvr").Str("t"))},
+        {"list of referenced diagrams in the object list", objectListOf(DocumentBytes()
                                                                             .Word(1)
                                                                             .NewClass("CRefDocList")
                                                                             .Word(1)
@@ -594,7 +527,7 @@ TEST_F(DocumentFileFormat, OleDrawingObjectsWithoutItemsAreKeptAndItemsRefused)
 {
     // The OLE drawing object's record: the box record, the frame flag, the extent and its item.
     const auto oleRecord = [](bool withItem) {
-        ArchiveBytes a;
+        DocumentBytes a;
         std::string base = DocumentRecord(1001, {"CRectObj", false, 0});
         base.resize(base.size() - 6); // the empty object list and item list go
         a.Raw(base.data(), base.size()).Word(1).NewClass("COleDrawObj");
@@ -617,7 +550,7 @@ TEST_F(DocumentFileFormat, OleDrawingObjectsWithoutItemsAreKeptAndItemsRefused)
     }
     std::string itemInList = DocumentRecord(1001, {"CRectObj", false, 0});
     itemInList.replace(itemInList.size() - 4, 4, std::string("\x01\x00\x00\x00", 4));
-    ArchiveBytes item;
+    DocumentBytes item;
     item.NewClass("CBaseCntrItem", 0);
     for (const std::string& bytes : {oleRecord(true), itemInList + item.Bytes()}) {
         FieldDoc doc;

@@ -1,6 +1,5 @@
 // Helpers for the document-file tests: a private folder, an application that records the loaded
-// version and the read-only request, a main window that records the read-only notices, and a
-// builder of document archives written byte by byte from the file format.
+// version and the read-only request, and a main window that records the read-only notices.
 #pragma once
 
 #include "tests/document/DocumentTestSupport.h"
@@ -90,60 +89,6 @@ protected:
         }
         return CWnd::WindowProc(message, wParam, lParam);
     }
-};
-
-// A document archive in the framework's persistent-object format, written field by field.
-class ArchiveBytes
-{
-public:
-    ArchiveBytes& Byte(std::uint8_t v) { return Raw(&v, 1); }
-    ArchiveBytes& Word(std::uint16_t v) { return Raw(&v, 2); }
-    ArchiveBytes& Dword(std::uint32_t v) { return Raw(&v, 4); }
-    ArchiveBytes& Long(std::int32_t v) { return Raw(&v, 4); }
-    ArchiveBytes& Float(float v) { return Raw(&v, 4); }
-    // A string given in UTF-8, stored in code page 932 with the short length prefix.
-    ArchiveBytes& Str(const std::string& utf8)
-    {
-        const std::string bytes = Utf8ToCp932(utf8);
-        if (bytes.size() < 0xFF)
-            Byte(std::uint8_t(bytes.size()));
-        else
-            Byte(0xFF).Word(std::uint16_t(bytes.size()));
-        return Raw(bytes.data(), bytes.size());
-    }
-    ArchiveBytes& Date(int y, int mo, int d, int h, int mi, int s)
-    {
-        return Word(std::uint16_t(y))
-            .Word(std::uint16_t(mo))
-            .Word(std::uint16_t(d))
-            .Word(std::uint16_t(h))
-            .Word(std::uint16_t(mi))
-            .Word(std::uint16_t(s));
-    }
-    // A new class tag with its schema and name.
-    ArchiveBytes& NewClass(const std::string& name, std::uint16_t schema = 1)
-    {
-        Word(0xFFFF).Word(schema).Word(std::uint16_t(name.size()));
-        return Raw(name.data(), name.size());
-    }
-    // The box-object record of a rectangle (record version 1001) after its class tag.
-    ArchiveBytes& RectRecord(std::uint16_t id, std::int32_t left, std::int32_t top)
-    {
-        Word(1001).Word(5).Word(id).Long(left).Long(top).Long(left + 100).Long(top - 100);
-        Word(0).Dword(0).Word(1).Word(0).Dword(0xFFFFFF).Word(1).Word(1);
-        return Word(0).Dword(0x808080).Word(0).Word(0).Float(0.25f);
-    }
-    ArchiveBytes& Raw(const void* data, std::size_t size)
-    {
-        m_bytes.append(static_cast<const char*>(data), size);
-        return *this;
-    }
-
-    const std::string& Bytes() const { return m_bytes; }
-    std::string& Bytes() { return m_bytes; }
-
-private:
-    std::string m_bytes;
 };
 
 inline void WriteFileBytes(const QString& path, const std::string& bytes)

@@ -3,6 +3,7 @@
 #include "model/DataTypeLookup.h"
 
 #include "tests/model/ArchiveBytes.h"
+#include "tests/model/StubDataTypes.h"
 #include "tests/support/MessageScript.h"
 
 #include <gtest/gtest.h>
@@ -12,39 +13,6 @@
 namespace DataTest {
 
 using ArchiveBytes::Bytes;
-
-// The application's data types as the items see them: "NUMBER" fits any size as kind 2, and its
-// column names take the prefix "N_".
-class StubDataTypes : public DataTypeLookup
-{
-public:
-    StubDataTypes() : m_previous(SetAppDataTypes(this)) {}
-    ~StubDataTypes() override { SetAppDataTypes(m_previous); }
-    StubDataTypes(const StubDataTypes&) = delete;
-    StubDataTypes& operator=(const StubDataTypes&) = delete;
-
-    BOOL FindEditKindForSize(const char* name, DWORD, DWORD, WORD& editKind) const override
-    {
-        if (CString(name) != "NUMBER")
-            return FALSE;
-        editKind = 2;
-        return TRUE;
-    }
-    CString FindShortTypeText(const char* name, WORD editKind, DWORD digits, DWORD) const override
-    {
-        CString text;
-        if (CString(name) == "NUMBER" && editKind == 2)
-            text.Format("N%lu", static_cast<unsigned long>(digits));
-        return text;
-    }
-    CString FindColumnPrefix(const char* name, WORD editKind) const override
-    {
-        return CString(name) == "NUMBER" && editKind == 2 ? CString("N_") : CString();
-    }
-
-private:
-    DataTypeLookup* m_previous;
-};
 
 // A key item of the group with every field set, as a record of `version`, holding the fields a
 // record of `loadedFrom` holds (the others at the values a load gives them).

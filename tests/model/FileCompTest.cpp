@@ -5,6 +5,8 @@
 #include "platform/afx/Exception.h"
 
 #include "tests/model/ArchiveBytes.h"
+#include "tests/model/FileCompRecords.h"
+#include "tests/model/StubDataTypes.h"
 
 #include <gtest/gtest.h>
 
@@ -105,7 +107,7 @@ TEST(FileComp, DefaultsAndConstruction)
     CFileComp file;
     EXPECT_EQ(file.GetKind(), OBJKIND_FILECOMP);
     EXPECT_EQ(file.GetSize(), CSize(240, -160));
-    EXPECT_EQ(CFileComp(5, CRect(0, 0, 100, -50)).GetSize(), CSize(100, -50));
+    EXPECT_EQ(CFileComp(5, CRect(0, 0, 300, -200)).GetSize(), CSize(300, -200));
     EXPECT_EQ(CFileComp::GetDefaultFileSize(), CSize(240, -160));
     EXPECT_EQ(file.GetFileCodeCx(), 80);
     EXPECT_EQ(file.GetKeyItemCy(), -40);
@@ -138,57 +140,6 @@ TEST(FileComp, StoresEveryFieldAndStoresTheSameBytesAgain)
     ASSERT_NE(clone, nullptr);
     ExpectSameFields(file, *clone);
     EXPECT_EQ(clone->GetMarkFlags(), 0u);
-}
-
-// The base part of a box record of an old version: kind 29, id 7, (0,0)-(200,-100).
-Bytes OldBase(WORD version)
-{
-    return ArchiveBytes::RectRecord(version, OBJKIND_FILECOMP);
-}
-
-std::string TextObjectRecord(const char* text)
-{
-    CStrgObj label(0, CRect(0, 0, 80, -20), text);
-    return ArchiveBytes::Store([&](CArchive& ar) { label.Serialize(ar); });
-}
-
-// A conceptual-file record as the first object of an archive.
-std::string Tagged(const std::string& record)
-{
-    return ArchiveBytes::FirstObject("CFileComp", record);
-}
-
-std::string OldRecord(WORD version, WORD integrated)
-{
-    Bytes b = OldBase(version);
-    b.S("F1").S("File").S("ID<A>").S(static_cast<const char*>(CString(u8"Qty＜x＞"))).D(90).D(DWORD(-30)).W(3).D(0xFF);
-    if (version >= 4)
-        b.D(DWORD(-50)).S("ex").D(25);
-    if (version >= 8 && version <= 14)
-        b.W(1).data += TextObjectRecord("old1");
-    if (version >= 10 && version <= 14)
-        b.W(2).data += TextObjectRecord("old2");
-    if (version >= 9 && version <= 14)
-        b.Ws(5); // five empty object lists
-    if (version >= 11) {
-        b.W(4).W(1);
-        if (version < 13)
-            b.S("IO-12");
-        else
-            b.W(1).data += TextObjectRecord("IO");
-        if (version < 1001) {
-            b.W(integrated).W(0).W(0).W(1).W(0).data += TextObjectRecord("name");
-            b.W(1).W(0).data += TextObjectRecord("value");
-        }
-        b.S("summary").W(0);
-    }
-    if (version >= 12 && version <= 1000)
-        b.W(2).S("R1").S("R2").S("R3").W(5).W(6).S("R4").W(8);
-    if (version >= 20)
-        b.S("T_FILE");
-    if (version >= 1000)
-        b.W(1).W(0).S("PK").S("TS").S("IS").W(0).W(12).S("Def");
-    return Tagged(b.data);
 }
 
 TEST(FileComp, OldRecordsLoadWithTheFieldsOfTheirVersion)
@@ -344,6 +295,95 @@ TEST(FileComp, NameMatchingByNameOrKeyGroupAndItsMark)
     EXPECT_EQ(file.GetPenColor(), CFileComp::NAME_MATCH_PEN);
     file.ClearMarksAndItems();
     EXPECT_FALSE(file.HasNameMatchMark());
+}
+
+// A file as loaded from a record with that rectangle and those band sizes (loading keeps them as
+// stored).
+std::unique_ptr<CFileComp> FileWithBands(const CRect& rect, int fileCodeCx, int keyItemCy)
+{
+    CFileComp file;
+    file.NormalizeRect(rect);
+    file.SetDataText("DATA");
+    std::string bytes = StoreObject(file);
+    const std::size_t bands = bytes.find("DATA") + 4;
+    bytes.replace(bands, 8, Bytes().D(DWORD(fileCodeCx)).D(DWORD(keyItemCy)).data);
+    std::unique_ptr<CObject> loaded = LoadObject(bytes);
+    return std::unique_ptr<CFileComp>(static_cast<CFileComp*>(loaded.release()));
+}
+
+// Construction and every handle resize keep the box usable: 120 wide, 40 below the caption band,
+// the number cell clear of the mark cell and the key band inside the box.
+TEST(FileComp, MinimumSizeRuleTable)
+{
+    RegisterDataModelClasses();
+    struct Case
+    {
+        CRect rect;
+        int fileCodeCx, keyItemCy;
+        BOOL changed;
+        CRect after;
+        int fileCodeAfter, keyAfter;
+    } cases[] = {
+        // clang-format off
+        {{0, 0, 240, -160}, 80, -40, FALSE, {0, 0, 240, -160}, 80, -40},
+        {{0, 0, 100, -160}, 80, -40, TRUE, {0, 0, 120, -160}, 80, -40},   // widened to 120
+        {{0, 0, 240, -160}, 230, -40, TRUE, {0, 0, 240, -160}, 200, -40}, // number cell stops at the mark
+        {{0, 0, 240, -60}, 80, -40, TRUE, {0, 0, 240, -80}, 80, -40},     // 40 below the caption band
+        {{0, 0, 240, -160}, 80, -150, TRUE, {0, 0, 240, -160}, 80, -120}, // key band shrinks to the box
+        {{0, 0, 60, -30}, 100, -60, TRUE, {0, 0, 120, -80}, 80, -40},     // every step at once
+        // clang-format on
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.rect.right << ',' << c.rect.bottom << ' ' << c.fileCodeCx);
+        std::unique_ptr<CFileComp> loaded = FileWithBands(c.rect, c.fileCodeCx, c.keyItemCy);
+        CFileComp& file = *loaded;
+        EXPECT_EQ(file.ApplyMinimumSize(), c.changed);
+        EXPECT_EQ(file.GetRect(), c.after);
+        EXPECT_EQ(file.GetFileCodeCx(), c.fileCodeAfter);
+        EXPECT_EQ(file.GetKeyItemCy(), c.keyAfter);
+    }
+    // The constructors apply it to the rectangle they are given.
+    EXPECT_EQ(CFileComp(5, CRect(0, 0, 100, -50)).GetRect(), CRect(0, 0, 120, -80));
+}
+
+TEST(FileComp, ExportedUnderItsOptionWhenAnyOfItsFourTextsIsSet)
+{
+    CFileComp file;
+    EXPECT_TRUE(file.IsExportKind(CFileComp::EXPORT_FILES | 1));
+    EXPECT_FALSE(file.IsExportKind(0x7));
+    EXPECT_FALSE(file.HasText());
+    EXPECT_FALSE(file.HasInterfaceData());
+    for (void (CFileComp::*set)(const CString&) :
+         {&CFileComp::SetFileNumber, &CFileComp::SetFileName, &CFileComp::SetKeyText, &CFileComp::SetDataText}) {
+        CFileComp one;
+        (one.*set)("x");
+        EXPECT_TRUE(one.HasText());
+        EXPECT_TRUE(one.HasInterfaceData());
+    }
+    file.SetSummary("not counted");
+    EXPECT_FALSE(file.HasText());
+}
+
+TEST(FileComp, ColumnNamesOfTheFileAndItsItems)
+{
+    StubDataTypes types;
+    CFileComp file;
+    file.AddData(KeyItem(1, "ID", 1));
+    file.AddData(new CData(2, "Qty", "", "N", "N", "", 0, 0, 0, 1, 0));
+    file.AddData(new CData(3, "", "", "N", "N", "", 0, 0, 0, 1, 0)); // no name, no column
+    file.GetDataList().GetDataAt(1)->SetDataTypeName("NUMBER");
+    file.GetDataList().GetDataAt(1)->SetEditKind(2);
+    file.GetDataList().GetDataAt(0)->SetColumnName("OLD");
+    const DWORD physicalFiles = CFileComp::COLUMN_PHYSICAL_FILES_ONLY;
+    EXPECT_EQ(file.CountColumnNameTargets(physicalFiles), 1);
+    EXPECT_EQ(file.CountColumnNameTargets(CData::COLUMN_OVERWRITE), 2);
+    file.SetPhysicalTarget(FALSE);
+    EXPECT_EQ(file.CountColumnNameTargets(physicalFiles | CData::COLUMN_OVERWRITE), 0);
+    EXPECT_EQ(file.CountColumnNameTargets(CData::COLUMN_OVERWRITE), 2);
+
+    EXPECT_EQ(file.CreateColumnNames(CData::COLUMN_TYPE_PREFIX, types), 1);
+    EXPECT_EQ(file.GetDataList().GetDataAt(0)->GetColumnName(), CString("OLD"));
+    EXPECT_EQ(file.GetDataList().GetDataAt(1)->GetColumnName(), CString("N_Qty"));
 }
 
 } // namespace FileCompTest

@@ -10,6 +10,7 @@
 
 #include "tests/document/DocumentTestSupport.h"
 #include "tests/model/ArchiveBytes.h"
+#include "tests/model/RelLineRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -235,21 +236,6 @@ TEST(RelLineObj, DiscriminatorSettersKeepToTheirForm)
     arrow.ResetDiscriminator();
     EXPECT_EQ(arrow.GetDiscriminatorForm(), CRelLineObj::DISCRIMINATOR_IN_DOCUMENT);
     EXPECT_TRUE(arrow.SetDiscriminatorFile(8));
-}
-
-// The record of a line written before version 1001: no points, then the arrow's first four
-// fields only.
-std::string OldArrowRecord(WORD kind, const std::string& memo)
-{
-    Bytes b;
-    b.W(0xFFFF).W(1).W(11);
-    b.data += "CRelLineObj";
-    b.W(0);                                                     // no points
-    b.W(0).D(0).W(1).W(0).W(1).W(5).D(0xFFFFFF).D(1).W(3).W(4); // the line
-    b.W(999).W(OBJKIND_RELLINE).W(12).W(1).W(1);                // version, kind, id, flags
-    b.W(kind).W(1).W(1);                                        // relation kind, main, memo shown
-    CStrgObj label(0, CRect(0, 0, 80, -20), memo.c_str());
-    return b.data + ArchiveBytes::Store([&](CArchive& ar) { label.Serialize(ar); });
 }
 
 TEST(RelLineObj, AnOldRecordKeepsTheConstructedKindFieldsUntilTheConversion)
