@@ -103,8 +103,7 @@ void CFileComp::GetBoxTexts(DWORD displayOptions, CBaseDoc* document, FileBoxTex
     auto* definitions = DYNAMIC_DOWNCAST(CFileComp, found);
     CString definitionKeys, definitionData;
     if (definitions && definitions != this &&
-        definitions->m_dataList.BuildItemTexts(definitionKeys, definitionData, symbols,
-                                               options | kItemPhysicalOnly) &&
+        definitions->m_dataList.BuildItemTexts(definitionKeys, definitionData, symbols, options | kItemPhysicalOnly) &&
         !definitionData.IsEmpty())
         texts.dataItems += "\r\n" + definitionData;
 }
