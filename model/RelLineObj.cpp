@@ -317,14 +317,9 @@ void CRelLineObj::CopyAttributes(const CPolyLine& other)
 
 void CRelLineObj::VisitDefaultKeys(DefaultKeys& keys)
 {
-    keys.Number("PenStyle", m_nPenStyle);
-    keys.Number("PenColor", m_crPen);
-    keys.Number("PenWidth", m_nPenWidth);
+    VisitPenKeys(keys);
     keys.Number("ArrowEnd", m_wEndMark);
-    // The flags are kept to 16 bits in the profile, as in the record.
-    WORD flags = WORD(m_dwFlags);
-    keys.Number("ArrowStyle", flags);
-    m_dwFlags = flags;
+    VisitMarkStyleKey(keys);
     keys.Number("HideDefine", m_bHideDefine);
     keys.Number("CanDelete", m_bCanDelete);
     BOOL memoFill = m_memo.GetFill();
