@@ -92,8 +92,12 @@ void CFileComp::GetBoxTexts(DWORD displayOptions, CBaseDoc* document, FileBoxTex
         RemoveCrLf(texts.name, m_strName);
     else
         texts.name = m_strTableName;
-    if ((displayOptions & kPhysicalMarks) && !m_bPhysicalTarget)
-        texts.name += "(L)";
+    if (displayOptions & kPhysicalMarks) {
+        if (!m_bPhysicalTarget)
+            texts.name += "(L)";
+        else if (m_bMergedIntoParent && document && HasParentFileComp(*document))
+            texts.name += "(P)";
+    }
     const DWORD options = ItemTextOptions(displayOptions);
     CNotationSymbols symbols;
     m_dataList.BuildItemTexts(texts.keyItems, texts.dataItems, symbols, options);

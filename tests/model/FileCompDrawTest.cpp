@@ -6,6 +6,7 @@
 #include "model/Data.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/DrawLog.h"
+#include "tests/model/RelationModel.h"
 
 #include <gtest/gtest.h>
 
@@ -182,6 +183,34 @@ TEST(FileCompDraw, DisplayWordsChooseTheTextsOfTheBox)
     const auto define = DrawnTexts(file, kTableNames | kTypes, nullptr, FALSE);
     ASSERT_GE(define.size(), 2u);
     EXPECT_EQ(define, (std::vector<std::string>{"F1", "Order\r\nHead"}));
+}
+
+TEST(FileCompDraw, MergedFilesWithAParentAreMarked)
+{
+    RelationModel model;
+    const WORD parent = model.File("Parent");
+    const WORD child = model.File("Child");
+    const WORD orphan = model.File("Orphan");
+    model.Arrow(CRelLineObj::KIND_SUBTYPE, parent, child, TRUE);
+    for (WORD id : {child, orphan})
+        model.FileAt(id).SetMergedIntoParent(TRUE);
+    struct Case
+    {
+        WORD file;
+        DWORD options;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {child, kNormal | kMarks, "Child(P)"},
+        {child, kNormal, "Child"},
+        {orphan, kNormal | kMarks, "Orphan"},
+        {parent, kNormal | kMarks, "Parent"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(DrawnTexts(model.FileAt(c.file), c.options, &model.doc)[1], c.caption) << c.caption;
+    // Not a physical target: "(L)" wins.
+    model.FileAt(child).SetPhysicalTarget(FALSE);
+    EXPECT_EQ(DrawnTexts(model.FileAt(child), kNormal | kMarks, &model.doc)[1], "Child(L)");
 }
 
 TEST(FileCompDraw, AdditionalItemsComeFromTheDefinitionFile)
