@@ -74,7 +74,8 @@ CardinalityFrame CalcCardinalityFrame(POINT e, POINT q)
     }
     if (m < 1)
         return {{o.cx - t(s.cy * std::sin(alpha)), -t(s.cy * std::cos(alpha)) - o.cy}, DT_BOTTOM};
-    return {{o.cx - t(s.cy * std::sin(alpha)) - t(0.6 * s.cy / m), o.cy + t(s.cy * std::cos(alpha)) + t(-0.6 * s.cy / m)},
+    return {{o.cx - t(s.cy * std::sin(alpha)) - t(0.6 * s.cy / m),
+             o.cy + t(s.cy * std::cos(alpha)) + t(-0.6 * s.cy / m)},
             0};
 }
 
@@ -129,8 +130,8 @@ BOOL CRelLineObj::GetCardinalityTextRect(CRect& rect, UINT& alignment) const
     return TRUE;
 }
 
-void CRelLineObj::Draw(CDC* pDC, int zoom, BOOL withHandles, BOOL printMode, const LOGFONT* font,
-                       DWORD displayOptions, CBaseDoc* document)
+void CRelLineObj::Draw(CDC* pDC, int zoom, BOOL withHandles, BOOL printMode, const LOGFONT* font, DWORD displayOptions,
+                       CBaseDoc* document)
 {
     m_dwLastDisplay = displayOptions;
     if (displayOptions & DISPLAY_IDEF_NOTATION) {

@@ -7,8 +7,12 @@
 #include "tests/model/RelLineObjTestSupport.h"
 #include "tests/objects/ObjectsTestSupport.h"
 
+#include <QDir>
+#include <QImage>
+
 #include <gtest/gtest.h>
 
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -174,8 +178,9 @@ TEST(RelLineDraw, CardinalityTextPlaceFollowsTheLastSegment)
         CPoint q;
         UINT alignment;
     } oblique[] = {
-        {{800, -1100}, 0},  {{900, -1200}, DT_RIGHT | DT_BOTTOM}, {{800, -900}, DT_BOTTOM},
-        {{900, -700}, DT_RIGHT | DT_BOTTOM}, {{1200, -1100}, 0}, {{1100, -1300}, 0},
+        {{800, -1100}, 0},         {{900, -1200}, DT_RIGHT | DT_BOTTOM},
+        {{800, -900}, DT_BOTTOM},  {{900, -700}, DT_RIGHT | DT_BOTTOM},
+        {{1200, -1100}, 0},        {{1100, -1300}, 0},
         {{1200, -900}, DT_BOTTOM}, {{1100, -700}, 0},
     };
     for (const auto& c : oblique) {
@@ -246,4 +251,43 @@ TEST(RelLineDraw, RepaintAreaHoldsTheLabelsAndTheCardinalityTextOfTheLastDrawing
     arrow.GetFullRedrawRect(full, 100);
     EXPECT_TRUE(hidden.IsRectNull());
     EXPECT_LE(full.left, arrow.GetMemoLabel().GetRect().left);
+}
+
+TEST(RelLineDraw, PicturesForReview)
+{
+    // The four kinds side by side, each with its labels, in both notations and at two zooms.
+    std::vector<CRelLineObj> arrows;
+    arrows.push_back(MakeArrow(1, {{60, -60}, {60, -200}, {200, -200}, {200, -420}}));
+    arrows.back().SetNullAllowed(TRUE);
+    arrows.back().SetCardinality(CRelLineObj::CARDINALITY_ONE_OR_MORE);
+    arrows.back().ShowLabel(CRelLineObj::PART_MEMO, TRUE);
+    arrows.push_back(MakeArrow(1, {{260, -60}, {260, -200}, {400, -200}, {400, -420}}));
+    arrows.back().SetCardinality(CRelLineObj::CARDINALITY_CONSTANT);
+    arrows.back().SetConstant(12);
+    arrows.push_back(MakeArrow(2, {{460, -60}, {600, -60}, {600, -420}}));
+    arrows.push_back(MakeArrow(3, {{660, -60}, {800, -420}}));
+    arrows.push_back(MakeArrow(4, {{860, -60}, {860, -420}, {1000, -420}}));
+    arrows[3].SetDefinite(FALSE);
+    for (CRelLineObj& arrow : arrows) {
+        if (arrow.IsSubTypeKind()) {
+            arrow.GetItemNameLabel().SetText("kind");
+            arrow.GetItemValueLabel().SetText("A");
+            arrow.ShowLabel(CRelLineObj::PART_ITEM_NAME, TRUE);
+            arrow.ShowLabel(CRelLineObj::PART_ITEM_VALUE, TRUE);
+        }
+    }
+    for (const DWORD display : {DWORD(0), kIdef | kCardinality}) {
+        for (const int zoom : {100, 50}) {
+            QImage image(1100, 560, QImage::Format_RGB32);
+            CDC dc;
+            ASSERT_TRUE(StartReviewPicture(image, dc));
+            for (CRelLineObj& arrow : arrows)
+                arrow.Draw(&dc, zoom, FALSE, TRUE, nullptr, display, nullptr);
+            dc.DeleteDC();
+            const QString path =
+                QDir::temp().filePath(QString("zivra-arrows-%1-%2.png").arg(display ? "idef" : "xj").arg(zoom));
+            EXPECT_TRUE(image.save(path));
+            std::cout << "arrow picture: " << path.toStdString() << std::endl;
+        }
+    }
 }

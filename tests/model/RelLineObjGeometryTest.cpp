@@ -4,6 +4,8 @@
 #include "model/RelLineObj.h"
 #include "objects/BaseObj.h"
 #include "objects/PolyObj.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/DrawLog.h"
 #include "platform/ui/VirtualKeys.h"
 #include "platform/ui/Wnd.h"
 #include "tests/model/RelLineObjTestSupport.h"
@@ -11,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -57,7 +61,8 @@ TEST(RelLineLabels, DefaultRectanglesFollowTheLineShape)
     for (const auto& c : cases) {
         CRelLineObj arrow = MakeArrow(c.kind, c.points, 1, c.endId);
         CRect rect;
-        EXPECT_EQ(arrow.GetDefaultLabelRect(c.part, rect), c.placed) << "kind " << c.kind << " part " << std::hex << c.part;
+        EXPECT_EQ(arrow.GetDefaultLabelRect(c.part, rect), c.placed)
+            << "kind " << c.kind << " part " << std::hex << c.part;
         if (c.placed) {
             EXPECT_EQ(rect, c.rect) << "kind " << c.kind << " part " << std::hex << c.part;
         }
@@ -235,25 +240,65 @@ TEST(RelLineCranks, OneToManyEndsKeepTheirSegmentsUprightAndAtLeast40Long)
         std::vector<CPoint> result;
     } cases[] = {
         {"start down 100 on a 60 first segment: the bend follows to keep 40",
-         crank, 2, true, {0, -100}, {{100, -100}, {100, -140}, {300, -140}, {300, -300}}},
+         crank,
+         2,
+         true,
+         {0, -100},
+         {{100, -100}, {100, -140}, {300, -140}, {300, -300}}},
         {"start sideways: the second point follows in x",
-         crank, 2, true, {50, 0}, {{150, 0}, {150, -60}, {300, -60}, {300, -300}}},
+         crank,
+         2,
+         true,
+         {50, 0},
+         {{150, 0}, {150, -60}, {300, -60}, {300, -300}}},
         {"start up with a long first segment: the bend stays",
-         crank, 2, true, {0, 50}, {{100, 50}, {100, -60}, {300, -60}, {300, -300}}},
+         crank,
+         2,
+         true,
+         {0, 50},
+         {{100, 50}, {100, -60}, {300, -60}, {300, -300}}},
         {"start up with a short first segment: the segment goes along",
-         shortEnds, 2, true, {10, 50}, {{110, 50}, {110, 20}, {300, 20}, {300, -270}, {400, -270}, {400, -300}}},
+         shortEnds,
+         2,
+         true,
+         {10, 50},
+         {{110, 50}, {110, 20}, {300, 20}, {300, -270}, {400, -270}, {400, -300}}},
         {"end down with a short last segment: the segment goes along",
-         shortEnds, 2, false, {10, -50}, {{100, 0}, {100, -30}, {300, -30}, {300, -320}, {410, -320}, {410, -350}}},
+         shortEnds,
+         2,
+         false,
+         {10, -50},
+         {{100, 0}, {100, -30}, {300, -30}, {300, -320}, {410, -320}, {410, -350}}},
         {"end up: the bend rises to keep 40",
-         crank, 2, false, {0, 250}, {{100, 0}, {100, -10}, {300, -10}, {300, -50}}},
+         crank,
+         2,
+         false,
+         {0, 250},
+         {{100, 0}, {100, -10}, {300, -10}, {300, -50}}},
         {"end sideways: the point before it follows in x",
-         crank, 2, false, {-20, 0}, {{100, 0}, {100, -60}, {280, -60}, {280, -300}}},
+         crank,
+         2,
+         false,
+         {-20, 0},
+         {{100, 0}, {100, -60}, {280, -60}, {280, -300}}},
         {"fewer than four points: only the end moves",
-         {{100, 0}, {300, -300}}, 2, true, {5, -5}, {{105, -5}, {300, -300}}},
+         {{100, 0}, {300, -300}},
+         2,
+         true,
+         {5, -5},
+         {{105, -5}, {300, -300}}},
         {"a self-reference moves only its start",
-         crank, 1, true, {0, -100}, {{100, -100}, {100, -60}, {300, -60}, {300, -300}}},
+         crank,
+         1,
+         true,
+         {0, -100},
+         {{100, -100}, {100, -60}, {300, -60}, {300, -300}}},
         {"a self-reference's end still keeps 40",
-         crank, 1, false, {0, 250}, {{100, 0}, {100, -10}, {300, -10}, {300, -50}}},
+         crank,
+         1,
+         false,
+         {0, 250},
+         {{100, 0}, {100, -10}, {300, -10}, {300, -50}}},
     };
     for (const auto& c : cases) {
         CRelLineObj arrow = MakeArrow(1, c.points, 1, c.endId);
@@ -293,4 +338,110 @@ TEST(RelLineCranks, PointDragsKeepEndSegmentsUprightAndDropEmptySegments)
     // A label's handle never moves points.
     subtype.MovePointByHandle(CSize(40, 0), kValuePart | HIT_SHAPE_HANDLE | HIT_LINE_POINT, 2);
     EXPECT_EQ(subtype.GetEndPoint(), CPoint(340, -310));
+}
+
+namespace {
+
+// The handle squares drawn, sorted by their frame colour, and whether the silver frame was drawn.
+struct ArrowHandles
+{
+    std::vector<CPoint> points, midpoints;
+    int others = 0;
+    bool frame = false;
+};
+
+ArrowHandles RecordArrowHandles(CRelLineObj& arrow, BOOL printMode = TRUE)
+{
+    DrawLog log;
+    CDC dc;
+    dc.CreateRecording(&log);
+    arrow.DrawHandles(&dc, 100, printMode);
+    ArrowHandles drawn;
+    for (const DrawCall& call : log.Of("Rectangle")) {
+        const CPoint centre((call.args[0] + call.args[2]) / 2, (call.args[1] + call.args[3]) / 2);
+        if (call.pen.lopnColor == RGB(192, 192, 192))
+            drawn.frame = true;
+        else if (call.pen.lopnColor == 0x00FFFF)
+            drawn.points.push_back(centre);
+        else if (call.pen.lopnColor == 0x0000FF)
+            drawn.midpoints.push_back(centre);
+        else
+            ++drawn.others;
+    }
+    return drawn;
+}
+
+std::vector<DrawCall> RecordTracker(const std::function<void(CDC*)>& draw)
+{
+    DrawLog log;
+    CDC dc;
+    dc.CreateRecording(&log);
+    draw(&dc);
+    return log.calls;
+}
+
+} // namespace
+
+TEST(RelLineHandles, PointAndMidpointHandlesWithoutRectangleHandlesThenTheLabels)
+{
+    CRelLineObj straight = MakeArrow(3, {{100, -100}, {300, -300}});
+    ArrowHandles drawn = RecordArrowHandles(straight);
+    EXPECT_TRUE(drawn.frame);
+    EXPECT_EQ(drawn.points, (std::vector<CPoint>{{100, -100}, {300, -300}}));
+    EXPECT_EQ(drawn.midpoints, (std::vector<CPoint>{{200, -200}}));
+    EXPECT_EQ(drawn.others, 0);
+
+    // A crank has no frame; a label adds its own handles.
+    CRelLineObj crank = MakeArrow(1, kCrank);
+    drawn = RecordArrowHandles(crank);
+    EXPECT_FALSE(drawn.frame);
+    EXPECT_EQ(drawn.points, kCrank);
+    EXPECT_EQ(drawn.midpoints, (std::vector<CPoint>{{100, -130}, {200, -160}, {300, -230}}));
+    EXPECT_EQ(drawn.others, 0);
+    crank.ShowLabel(kMemoPart, TRUE);
+    EXPECT_EQ(RecordArrowHandles(crank).others, 8);
+
+    // A self-reference's closing point shares the first point's handle.
+    CRelLineObj loop = MakeArrow(1, {{100, -100}, {160, -100}, {160, -40}, {100, -40}, {100, -100}}, 1, 1);
+    EXPECT_EQ(RecordArrowHandles(loop).points.size(), 4u);
+
+    crank.SetHideDefine(TRUE);
+    drawn = RecordArrowHandles(crank, FALSE);
+    EXPECT_TRUE(drawn.points.empty() && drawn.midpoints.empty() && drawn.others == 0);
+}
+
+TEST(RelLineHandles, DragOutlinesOfLabelsAndLine)
+{
+    CRelLineObj arrow = MakeArrow(2, {{100, -100}, {300, -100}, {300, -300}});
+    arrow.ShowLabel(kNamePart, TRUE);
+    arrow.ShowLabel(kValuePart, TRUE);
+    auto ops = [](const std::vector<DrawCall>& calls) {
+        std::vector<std::string> names;
+        for (const DrawCall& call : calls)
+            if (call.op == "Rectangle" || call.op == "Polyline")
+                names.push_back(call.op);
+        return names;
+    };
+    // A whole move shows every shown label and the line; a label part only that label.
+    EXPECT_EQ(ops(RecordTracker([&](CDC* dc) { arrow.DrawMoveTracker(dc, 100, CSize(10, 0), 0, TRUE); })),
+              (std::vector<std::string>{"Rectangle", "Rectangle", "Polyline"}));
+    EXPECT_EQ(ops(RecordTracker([&](CDC* dc) { arrow.DrawMoveTracker(dc, 100, CSize(10, 0), kValuePart | 5, TRUE); })),
+              (std::vector<std::string>{"Rectangle"}));
+    EXPECT_EQ(ops(RecordTracker([&](CDC* dc) {
+                  arrow.DrawResizeTracker(dc, 100, CSize(10, 0),
+                                          kNamePart | HIT_SHAPE_HANDLE | HIT_HANDLE | HIT_SIDE_RIGHT, TRUE);
+              })),
+              (std::vector<std::string>{"Rectangle"}));
+
+    // Dragging the last point shows the neighbour following to keep the segment upright.
+    const std::vector<DrawCall> drag =
+        RecordTracker([&](CDC* dc) { arrow.DrawHandleDragTracker(dc, 100, CSize(40, -10), 0x404, 2, TRUE); });
+    ASSERT_EQ(ops(drag), (std::vector<std::string>{"Polyline"}));
+    EXPECT_EQ(drag.front().args, (std::vector<int>{100, -100, 340, -100, 340, -310}));
+
+    arrow.SetHideDefine(TRUE);
+    EXPECT_TRUE(RecordTracker([&](CDC* dc) {
+                    arrow.DrawMoveTracker(dc, 100, CSize(10, 0), 0, FALSE);
+                    arrow.DrawHandleDragTracker(dc, 100, CSize(40, -10), 0x404, 2, FALSE);
+                }).empty());
 }
