@@ -5,6 +5,7 @@
 #include "model/DataGenSrc.h"
 #include "model/DataGenSrcList.h"
 #include "model/DataList.h"
+#include "model/DataModelHooks.h"
 #include "model/FileClone.h"
 #include "model/FileComp.h"
 #include "model/FileImplObj.h"
@@ -46,4 +47,6 @@ void RegisterDataModelClasses()
         return new CFileImplObj(*static_cast<const CFileImplObj*>(object));
     });
     CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* { return new CFileImplObj; });
+    static DataModelHooks hooks;
+    SetDocumentModelHooks(&hooks);
 }
