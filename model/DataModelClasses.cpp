@@ -1,6 +1,7 @@
 #include "model/DataModelClasses.h"
 
 #include "model/ComplexItem.h"
+#include "model/DataComp.h"
 #include "model/Data.h"
 #include "model/DataGenSrc.h"
 #include "model/DataGenSrcList.h"
@@ -9,9 +10,27 @@
 #include "model/FileClone.h"
 #include "model/FileComp.h"
 #include "model/FileImplObj.h"
+#include "model/FlowComp.h"
+#include "model/Kadai.h"
 #include "model/RelLineObj.h"
 #include "objects/DrawObjManager.h"
 #include "objects/DrawObjects.h"
+
+namespace datamodelclasses {
+
+// A modelling object's class: loadable by name, copied by its copy constructor for undo and the
+// copy buffer, and given a default-attribute prototype made by its default constructor.
+template <class Object>
+void RegisterModelObject()
+{
+    AfxRegisterClass(RUNTIME_CLASS(Object));
+    DrawObjects::RegisterClone(RUNTIME_CLASS(Object), [](const CObject* object) -> CObject* {
+        return new Object(*static_cast<const Object*>(object));
+    });
+    CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* { return new Object; });
+}
+
+} // namespace datamodelclasses
 
 void RegisterDataModelClasses()
 {
@@ -37,16 +56,11 @@ void RegisterDataModelClasses()
         []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_SUBSTRUCTURE); });
     CDrawObjManager::RegisterPrototypeFactory(
         []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_SUPERTYPE); });
-    AfxRegisterClass(RUNTIME_CLASS(CFileClone));
-    DrawObjects::RegisterClone(RUNTIME_CLASS(CFileClone), [](const CObject* object) -> CObject* {
-        return new CFileClone(*static_cast<const CFileClone*>(object));
-    });
-    CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* { return new CFileClone; });
-    AfxRegisterClass(RUNTIME_CLASS(CFileImplObj));
-    DrawObjects::RegisterClone(RUNTIME_CLASS(CFileImplObj), [](const CObject* object) -> CObject* {
-        return new CFileImplObj(*static_cast<const CFileImplObj*>(object));
-    });
-    CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* { return new CFileImplObj; });
+    datamodelclasses::RegisterModelObject<CKadai>();
+    datamodelclasses::RegisterModelObject<CDataComp>();
+    datamodelclasses::RegisterModelObject<CFlowComp>();
+    datamodelclasses::RegisterModelObject<CFileClone>();
+    datamodelclasses::RegisterModelObject<CFileImplObj>();
     static DataModelHooks hooks;
     SetDocumentModelHooks(&hooks);
 }
