@@ -256,9 +256,6 @@ public:
     // In print mode whenever there is a shadow depth, filled or not.
     BOOL HasShadow(BOOL printMode) const override;
 
-    // At least 120 wide and 40 below the caption band; the number cell leaves the mark cell free
-    // and the key band fits below the caption band. TRUE when anything changed.
-    BOOL ApplyMinimumSize();
     // The parts of the box: TRUE with the rectangle when the part is present.
     BOOL GetNumberCellRect(CRect& rect) const { return GetBoxPartRect(PART_NUMBER, rect); }
     BOOL GetNameCellRect(CRect& rect) const { return GetBoxPartRect(PART_NAME, rect); }

@@ -15,9 +15,7 @@
 
 namespace filecomp_geometry {
 
-// The smallest box: 120 wide and 40 below the caption band; a dragged caption or key band keeps
-// 40 of height.
-constexpr int kMinimumWidth = 120;
+// A dragged caption or key band keeps 40 of height, as the smallest box keeps below its caption.
 constexpr int kMinimumBand = 40;
 constexpr COLORREF kBandEdgeColor = 0x00FFFF;
 // Texts are measured in whole steps of 20.
@@ -157,31 +155,6 @@ BOOL CFileComp::GetBandHandle(DWORD dragCode, CPoint& point) const
 }
 
 // --- Sizes --------------------------------------------------------------------------------------
-
-BOOL CFileComp::ApplyMinimumSize()
-{
-    CRect rect = m_rect;
-    BOOL changed = FALSE;
-    if (rect.Width() < kMinimumWidth) {
-        rect.right = rect.left + kMinimumWidth;
-        changed = TRUE;
-    }
-    if (m_nFileCodeCx > rect.Width() - FILE_BOX_MARK_COLUMN) {
-        m_nFileCodeCx = rect.Width() - FILE_BOX_MARK_COLUMN;
-        changed = TRUE;
-    }
-    if (rect.Height() > m_nCompCapCx - kMinimumBand) {
-        rect.bottom = rect.top + m_nCompCapCx - kMinimumBand;
-        changed = TRUE;
-    }
-    if (m_nKeyItemCy < rect.Height() - m_nCompCapCx) {
-        m_nKeyItemCy = rect.Height() - m_nCompCapCx;
-        changed = TRUE;
-    }
-    if (changed)
-        NormalizeRect(rect);
-    return changed;
-}
 
 void CFileComp::GetMinimumSize(CSize& size) const
 {
