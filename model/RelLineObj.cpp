@@ -35,7 +35,7 @@ CRelLineObj::CRelLineObj(WORD objectId, POINT start, POINT end, WORD kind, WORD 
     SetStartObjectId(startObjectId);
     SetEndObjectId(endObjectId);
     m_bDefinite = TRUE;
-    ResetKindFields();
+    ChangeArrowKind(nullptr);
     if (IsSubTypeKind() && discriminatorFile != 0)
         m_wDiscriminatorFile = discriminatorFile;
 }
