@@ -6,8 +6,11 @@
 #include "model/DataGenSrcList.h"
 #include "model/DataList.h"
 #include "model/FileComp.h"
+#include "model/FileCompTool.h"
 #include "objects/DrawObjManager.h"
 #include "objects/DrawObjects.h"
+#include "foundation/CommandIds.h"
+#include "view/ViewToolTable.h"
 
 void RegisterDataModelClasses()
 {
@@ -21,4 +24,8 @@ void RegisterDataModelClasses()
         return new CFileComp(*static_cast<const CFileComp*>(object));
     });
     CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* { return new CFileComp; });
+
+    // The tools that draw the modelling objects.
+    static const FileCompTool fileCompTool;
+    RegisterViewTool(ID_TOOL_FILE, fileCompTool);
 }
