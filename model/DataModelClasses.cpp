@@ -6,14 +6,14 @@
 #include "model/DataGenSrcList.h"
 #include "model/DataList.h"
 #include "model/FileComp.h"
-#include "model/FileCompTool.h"
+#include "model/DataModelTools.h"
+#include "model/RelLineObj.h"
 #include "objects/DrawObjManager.h"
 #include "objects/DrawObjects.h"
-#include "foundation/CommandIds.h"
-#include "view/ViewToolTable.h"
 
 void RegisterDataModelClasses()
 {
+    RegisterDataModelTools();
     AfxRegisterClass(RUNTIME_CLASS(CComplexItem));
     AfxRegisterClass(RUNTIME_CLASS(CData));
     AfxRegisterClass(RUNTIME_CLASS(CDataList));
@@ -24,8 +24,16 @@ void RegisterDataModelClasses()
         return new CFileComp(*static_cast<const CFileComp*>(object));
     });
     CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* { return new CFileComp; });
-
-    // The tools that draw the modelling objects.
-    static const FileCompTool fileCompTool;
-    RegisterViewTool(ID_TOOL_FILE, fileCompTool);
+    AfxRegisterClass(RUNTIME_CLASS(CRelLineObj));
+    DrawObjects::RegisterClone(RUNTIME_CLASS(CRelLineObj), [](const CObject* object) -> CObject* {
+        return new CRelLineObj(*static_cast<const CRelLineObj*>(object));
+    });
+    CDrawObjManager::RegisterPrototypeFactory(
+        []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_ONE_TO_MANY); });
+    CDrawObjManager::RegisterPrototypeFactory(
+        []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_SUBTYPE); });
+    CDrawObjManager::RegisterPrototypeFactory(
+        []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_SUBSTRUCTURE); });
+    CDrawObjManager::RegisterPrototypeFactory(
+        []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_SUPERTYPE); });
 }

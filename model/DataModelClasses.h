@@ -3,7 +3,7 @@
 // and the linker would drop its registration along with it; start-up calls this once.
 // It also tells the object layer how to copy the modelling objects for undo and the copy buffer,
 // and which default-attribute prototypes the main frame makes for them, and gives the view the
-// tools that draw them.
+// tools that draw them (DataModelTools.h).
 #pragma once
 
 void RegisterDataModelClasses();

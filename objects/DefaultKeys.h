@@ -15,6 +15,9 @@ public:
 
     DefaultKeys(CRegItemObj& carrier, Direction direction) : m_carrier(carrier), m_direction(direction) {}
 
+    // For keys whose value is loaded into other fields than it is saved from.
+    bool IsLoading() const { return m_direction == Direction::Load; }
+
     // A whole-number key; loading converts the number read to the field's type.
     template <typename Field>
     void Number(const char* key, Field& field)

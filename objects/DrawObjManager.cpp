@@ -68,6 +68,7 @@ BOOL GetPrototypeKey(const CObject* object, WORD& kind, DWORD& subKey)
     subKey = 0;
     if (const CPolyObj* line = DYNAMIC_DOWNCAST(CPolyObj, object)) {
         kind = line->GetKind();
+        subKey = line->GetPrototypeSubKey();
         return TRUE;
     }
     const CBaseObj* box = DYNAMIC_DOWNCAST(CBaseObj, object);

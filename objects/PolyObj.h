@@ -73,6 +73,9 @@ public:
     virtual BOOL SetCanDelete(BOOL canDelete);
     virtual BOOL ToggleCanDelete();
 
+    // What tells apart the default-attribute prototypes of lines of one kind; 0 for a plain line.
+    virtual DWORD GetPrototypeSubKey() const { return 0; }
+
     WORD GetVersion() const { return m_wVersion; }
     WORD GetKind() const { return m_wKind; }
     WORD GetObjectId() const { return m_wObjectId; }
