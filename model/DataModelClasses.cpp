@@ -5,9 +5,11 @@
 #include "model/DataGenSrc.h"
 #include "model/DataGenSrcList.h"
 #include "model/DataList.h"
+#include "model/FileClone.h"
 #include "model/FileComp.h"
 #include "model/DataModelTools.h"
 #include "model/RelLineObj.h"
+#include "model/FileImplObj.h"
 #include "objects/DrawObjManager.h"
 #include "objects/DrawObjects.h"
 
@@ -36,4 +38,14 @@ void RegisterDataModelClasses()
         []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_SUBSTRUCTURE); });
     CDrawObjManager::RegisterPrototypeFactory(
         []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_SUPERTYPE); });
+    AfxRegisterClass(RUNTIME_CLASS(CFileClone));
+    DrawObjects::RegisterClone(RUNTIME_CLASS(CFileClone), [](const CObject* object) -> CObject* {
+        return new CFileClone(*static_cast<const CFileClone*>(object));
+    });
+    CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* { return new CFileClone; });
+    AfxRegisterClass(RUNTIME_CLASS(CFileImplObj));
+    DrawObjects::RegisterClone(RUNTIME_CLASS(CFileImplObj), [](const CObject* object) -> CObject* {
+        return new CFileImplObj(*static_cast<const CFileImplObj*>(object));
+    });
+    CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* { return new CFileImplObj; });
 }

@@ -1,0 +1,44 @@
+// CFileClone: a second appearance of a conceptual file elsewhere on the diagram. A framed text
+// object that shows its original file's name and carries that file's object id; relation arrows
+// may start or end at it, and the relation graph follows the original in its place. The clone
+// holds no pointer to the original: every lookup goes through the document by id.
+#pragma once
+
+#include "objects/StrgObj.h"
+
+class CFileClone : public CStrgObj
+{
+    DECLARE_SERIAL(CFileClone)
+public:
+    CFileClone();
+    // An unbound clone with an empty text (the drawing tool).
+    CFileClone(WORD objectId, const CRect& rect);
+    // A clone already bound to its original and showing its name (the file's clone command).
+    CFileClone(WORD objectId, const CRect& rect, const CString& text, WORD originalFileId);
+    CFileClone(const CFileClone& other);
+    ~CFileClone() override = default;
+
+    // The text object's record, then the original file's id.
+    void Serialize(CArchive& ar) override;
+
+    CString& GetTypeName(CString& name) const override;
+    CString& GetProfileSection(CString& section) const override;
+
+    // 22033 binds the clone to the file whose id is the argument (1); 22034 unbinds it (0).
+    BOOL ApplyShapeOperation(UINT commandId, DWORD hitCode, UINT_PTR operationArgument) override;
+    // A clone is never a row of the spreadsheet export.
+    BOOL IsExportKind(DWORD exportOptions) const override;
+
+    // --- The original conceptual file -----------------------------------------------------------
+    WORD GetOriginalFileId() const { return m_wOriginalFileId; }
+    BOOL HasOriginalFile() const { return m_wOriginalFileId != 0; }
+    BOOL IsCloneOf(WORD fileId) const { return fileId != 0 && m_wOriginalFileId == fileId; }
+    void SetOriginalFileId(WORD fileId) { m_wOriginalFileId = fileId; }
+    void ClearOriginalFile() { m_wOriginalFileId = 0; }
+
+private:
+    // Fill, centred top-aligned text, a frame and the smaller font of a clone.
+    void InitCloneDefaults();
+
+    WORD m_wOriginalFileId;
+};
