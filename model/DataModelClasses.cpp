@@ -1,6 +1,7 @@
 #include "model/DataModelClasses.h"
 
 #include "model/ComplexItem.h"
+#include "model/DataComp.h"
 #include "model/Data.h"
 #include "model/DataGenSrc.h"
 #include "model/DataGenSrcList.h"
@@ -10,8 +11,26 @@
 #include "model/DataModelTools.h"
 #include "model/RelLineObj.h"
 #include "model/FileImplObj.h"
+#include "model/FlowComp.h"
+#include "model/Kadai.h"
 #include "objects/DrawObjManager.h"
 #include "objects/DrawObjects.h"
+
+namespace datamodelclasses {
+
+// A modelling object's class: loadable by name, copied by its copy constructor for undo and the
+// copy buffer, and given a default-attribute prototype made by its default constructor.
+template <class Object>
+void RegisterModelObject()
+{
+    AfxRegisterClass(RUNTIME_CLASS(Object));
+    DrawObjects::RegisterClone(RUNTIME_CLASS(Object), [](const CObject* object) -> CObject* {
+        return new Object(*static_cast<const Object*>(object));
+    });
+    CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* { return new Object; });
+}
+
+} // namespace datamodelclasses
 
 void RegisterDataModelClasses()
 {
@@ -48,4 +67,7 @@ void RegisterDataModelClasses()
         return new CFileImplObj(*static_cast<const CFileImplObj*>(object));
     });
     CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* { return new CFileImplObj; });
+    datamodelclasses::RegisterModelObject<CKadai>();
+    datamodelclasses::RegisterModelObject<CDataComp>();
+    datamodelclasses::RegisterModelObject<CFlowComp>();
 }

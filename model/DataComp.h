@@ -1,0 +1,29 @@
+// CDataComp: the data symbol of the system-flow side of a diagram, a data store or medium
+// (database, file, form, screen, input device ...) shown by the pictogram of its media kind
+// 0 to 51, with its name in the top band and its text below.
+#pragma once
+
+#include "model/MediaComp.h"
+
+class CDataComp : public CMediaComp
+{
+    DECLARE_SERIAL(CDataComp)
+public:
+    CDataComp();
+    CDataComp(WORD objectId, const CRect& rect);
+    CDataComp(const CDataComp& other);
+
+    CString& GetTypeName(CString& name) const override;
+    CString& GetProfileSection(CString& section) const override;
+
+    // The midpoint of the side that faces the point.
+    CPoint& GetConnectionPoint(CPoint& out, POINT point) const override;
+    // The spreadsheet export takes data symbols with option bit 2.
+    BOOL IsExportKind(DWORD exportOptions) const override;
+
+protected:
+    BOOL HasSupplement() const override { return FALSE; }
+    void DrawPictogram(CDC* pDC, int zoom, const LOGFONT& font, DWORD displayOptions) const override;
+    // The name band and the text area, each between the side columns of the band's width.
+    DWORD FindTextPart(const CRect& box, int band, POINT point) const override;
+};

@@ -1,0 +1,38 @@
+// CFlowComp: the process symbol of the system-flow side of a diagram. Its flow-media kind 0 to 9
+// picks a box, a rounded box or an ellipse, plain or with a supplement band at the top or the
+// bottom; the name takes the other band and the text the middle.
+#pragma once
+
+#include "model/MediaComp.h"
+
+class CFlowComp : public CMediaComp
+{
+    DECLARE_SERIAL(CFlowComp)
+public:
+    CFlowComp();
+    CFlowComp(WORD objectId, const CRect& rect);
+    CFlowComp(const CFlowComp& other);
+
+    CString& GetTypeName(CString& name) const override;
+    CString& GetProfileSection(CString& section) const override;
+
+    // Kinds 2, 3, 5, 6, 8 and 9 have a supplement band (at the top for 2, 5 and 8).
+    static BOOL HasSupplementBand(WORD kind);
+
+    // The shadow shows in print mode whenever it has a depth, filled or not.
+    BOOL HasShadow(BOOL printMode) const override;
+    // The circle and ellipse kinds (7 to 9) connect at the middle of the facing side, the others
+    // where the point meets the facing side.
+    CPoint& GetConnectionPoint(CPoint& out, POINT point) const override;
+    // The spreadsheet export takes process symbols with option bit 4.
+    BOOL IsExportKind(DWORD exportOptions) const override;
+
+    const CString& GetSupplement() const { return m_strSupplement; }
+    void SetSupplement(const CString& text) { m_strSupplement = text; }
+
+protected:
+    BOOL HasSupplement() const override { return TRUE; }
+    void DrawPictogram(CDC* pDC, int zoom, const LOGFONT& font, DWORD displayOptions) const override;
+    // The top band, the bottom band of the supplement kinds and the middle, each shrunk by 7.
+    DWORD FindTextPart(const CRect& box, int band, POINT point) const override;
+};
