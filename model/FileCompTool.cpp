@@ -1,13 +1,7 @@
 #include "model/FileCompTool.h"
 
 #include "document/BaseDoc.h"
-#include "model/FileComp.h"
 #include "view/BaseView.h"
-
-CBaseObj* FileCompTool::Build(WORD id, const CRect& rect) const
-{
-    return new CFileComp(id, rect);
-}
 
 void FileCompTool::ApplyToolSetting(CBaseView& view, CBaseObj* object) const
 {

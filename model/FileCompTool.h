@@ -2,15 +2,15 @@
 // update-right mode, whatever its prototype says.
 #pragma once
 
+#include "model/FileComp.h"
 #include "model/ModelBoxTool.h"
 #include "view/TrackModes.h"
 
-class FileCompTool : public ModelBoxTool
+class FileCompTool : public ModelObjectTool<CFileComp>
 {
 public:
-    FileCompTool() : ModelBoxTool(TRACK_FILE) {}
+    FileCompTool() : ModelObjectTool(TRACK_FILE) {}
 
 protected:
-    CBaseObj* Build(WORD id, const CRect& rect) const override;
     void ApplyToolSetting(CBaseView& view, CBaseObj* object) const override;
 };

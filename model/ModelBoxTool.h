@@ -21,3 +21,13 @@ protected:
     // What the tool sets whether or not a prototype gave the object its attributes.
     virtual void ApplyToolSetting(CBaseView& view, CBaseObj* object) const;
 };
+
+// The tool of a modelling class built by its (id, rectangle) constructor.
+template <class Object>
+class ModelObjectTool : public ModelBoxTool
+{
+protected:
+    using ModelBoxTool::ModelBoxTool;
+
+    CBaseObj* Build(WORD id, const CRect& rect) const override { return new Object(id, rect); }
+};

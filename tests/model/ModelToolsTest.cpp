@@ -1,8 +1,12 @@
 #include "tests/view/ViewMouseSupport.h"
 
 #include "foundation/CommandIds.h"
+#include "model/DataComp.h"
 #include "model/DataModelClasses.h"
+#include "model/FileClone.h"
 #include "model/FileComp.h"
+#include "model/FlowComp.h"
+#include "model/Kadai.h"
 #include "objects/DrawObjects.h"
 #include "objects/ObjectServices.h"
 
@@ -14,6 +18,9 @@ namespace model_tools_test {
 
 // A pen no new object has by itself: the mark of a prototype's attributes.
 constexpr COLORREF kPrototypePen = RGB(0x12, 0x34, 0x56);
+// The media pictograms of the symbols' prototypes.
+constexpr WORD kDataMedia = 5;
+constexpr WORD kProcessMedia = 7;
 
 // The main frame's default-attribute prototypes: one per modelling kind, each with the pen above.
 class FakeModelPrototypes : public ObjectServices
@@ -25,6 +32,14 @@ public:
         // The tool decides the update right, not the prototype.
         file->SetUpdateRight(1);
         Add(std::move(file));
+        auto data = std::make_unique<CDataComp>();
+        data->SetMediaId(kDataMedia);
+        Add(std::move(data));
+        auto process = std::make_unique<CFlowComp>();
+        process->SetMediaId(kProcessMedia);
+        Add(std::move(process));
+        Add(std::make_unique<CKadai>());
+        Add(std::make_unique<CFileClone>());
     }
     ~FakeModelPrototypes() override { SetObjectServices(m_previous); }
     FakeModelPrototypes(const FakeModelPrototypes&) = delete;
@@ -91,6 +106,23 @@ TEST_F(ModelTools, EachModellingToolCreatesItsObjectInOneUndoStep)
              const auto* file = DYNAMIC_DOWNCAST(CFileComp, &o);
              return file && file->GetUpdateRight() == 0;
          }},
+        {ID_TOOL_DATA, OBJKIND_DATACOMP, "data symbol with the prototype's medium",
+         [](const CObject& o) {
+             const auto* data = DYNAMIC_DOWNCAST(CDataComp, &o);
+             return data && data->GetMediaId() == model_tools_test::kDataMedia;
+         }},
+        {ID_TOOL_PROCESS, OBJKIND_FLOWCOMP, "process symbol with the prototype's medium",
+         [](const CObject& o) {
+             const auto* process = DYNAMIC_DOWNCAST(CFlowComp, &o);
+             return process && process->GetMediaId() == model_tools_test::kProcessMedia;
+         }},
+        {ID_TOOL_TASK, OBJKIND_KADAI, "task", [](const CObject& o) { return DYNAMIC_DOWNCAST(CKadai, &o) != nullptr; }},
+        // A new clone stands for no file yet, and its name is typed at once.
+        {ID_TOOL_CLONE, OBJKIND_FILECLONE, "clone being named",
+         [this](const CObject& o) {
+             const auto* clone = DYNAMIC_DOWNCAST(CFileClone, &o);
+             return clone && !clone->HasOriginalFile() && m_view->IsLabelEditing();
+         }},
     };
     Open(1000, 900);
     for (const Case& c : cases) {
@@ -125,6 +157,10 @@ TEST_F(ModelTools, DefineModeAllowsOnlyTheConceptualFileAmongTheModellingTools)
     } cases[] = {
         // clang-format off
         {ID_TOOL_FILE, TRUE},
+        {ID_TOOL_DATA, FALSE},
+        {ID_TOOL_PROCESS, FALSE},
+        {ID_TOOL_TASK, FALSE},
+        {ID_TOOL_CLONE, FALSE},
         // clang-format on
     };
     for (const auto& c : cases) {
