@@ -6,13 +6,14 @@
 #include "model/DataGenSrc.h"
 #include "model/DataGenSrcList.h"
 #include "model/DataList.h"
+#include "model/DataModelHooks.h"
 #include "model/FileClone.h"
 #include "model/FileComp.h"
 #include "model/DataModelTools.h"
-#include "model/RelLineObj.h"
 #include "model/FileImplObj.h"
 #include "model/FlowComp.h"
 #include "model/Kadai.h"
+#include "model/RelLineObj.h"
 #include "objects/DrawObjManager.h"
 #include "objects/DrawObjects.h"
 
@@ -70,4 +71,6 @@ void RegisterDataModelClasses()
     datamodelclasses::RegisterModelObject<CKadai>();
     datamodelclasses::RegisterModelObject<CDataComp>();
     datamodelclasses::RegisterModelObject<CFlowComp>();
+    static DataModelHooks hooks;
+    SetDocumentModelHooks(&hooks);
 }

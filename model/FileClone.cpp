@@ -54,14 +54,9 @@ CString& CFileClone::GetProfileSection(CString& section) const
 BOOL CFileClone::ApplyShapeOperation(UINT commandId, DWORD hitCode, UINT_PTR operationArgument)
 {
     switch (commandId) {
-    case ID_OBJ_PICK_CLONE_SOURCE:
-        m_wOriginalFileId = WORD(operationArgument);
-        return TRUE;
-    case ID_OBJ_CANCEL_CLONE_SOURCE:
-        ClearOriginalFile();
-        return FALSE;
-    default:
-        return CBaseObj::ApplyShapeOperation(commandId, hitCode, operationArgument);
+    case ID_OBJ_PICK_CLONE_SOURCE: m_wOriginalFileId = WORD(operationArgument); return TRUE;
+    case ID_OBJ_CANCEL_CLONE_SOURCE: ClearOriginalFile(); return FALSE;
+    default: return CBaseObj::ApplyShapeOperation(commandId, hitCode, operationArgument);
     }
 }
 

@@ -9,8 +9,10 @@
 #include "objects/RectObj.h"
 #include "objects/StrgObj.h"
 
+class CBaseDoc;
 class CComboBox;
 class CRefDoc;
+class CRelLineObj;
 class DiagramFiles;
 
 class CFileComp : public CRectObj
@@ -92,10 +94,14 @@ public:
     const CDataList& GetDataList() const { return m_dataList; }
     const LegacySubType& GetLegacySubType() const { return m_legacy; }
     // The two ends of moving the old subtype settings onto the file's main subtype arrow after an
-    // old file was loaded (the hand-over itself comes with the arrows): whether they name a
-    // discriminator worth handing over, and forgetting them afterwards.
+    // old file was loaded: whether they name a discriminator worth handing over, and forgetting
+    // them afterwards.
     BOOL HasLegacyDiscriminator() const;
     void ResetLegacySubType();
+    // After a file older than the arrows' own subtype settings was loaded: clears the integrated
+    // flag and hands a discriminator over to the file's main subtype-kind arrow, if it has one,
+    // then forgets the old settings. TRUE when anything changed.
+    BOOL MigrateSubTypeToRelLine(const CBaseDoc& document);
     DWORD GetEditedPart() const { return m_dwEditedPart; }
     void SetEditedPart(DWORD part) { m_dwEditedPart = part; }
 
@@ -186,6 +192,7 @@ private:
     void LoadLegacySubType(CArchive& ar);
     void LoadLegacyReferences(CArchive& ar);
     void LoadPhysical(CArchive& ar);
+    void HandOverLegacySubType(CRelLineObj& arrow) const;
     // The fields a record older than the item lists leaves unset, and its items from its texts.
     void ConvertTextOnlyRecord();
     template <class Visit>

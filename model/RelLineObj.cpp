@@ -30,10 +30,24 @@ CRelLineObj::CRelLineObj() : CRelLineObj(0, KIND_ONE_TO_MANY)
 }
 
 CRelLineObj::CRelLineObj(WORD objectId, WORD kind)
-    : CPolyObj(OBJKIND_RELLINE, objectId), m_wRelKind(kind), m_bMainArrow(FALSE), m_bShowMemo(FALSE),
-      m_wDiscriminatorForm(DISCRIMINATOR_IN_DOCUMENT), m_wDiscriminatorFile(0), m_wDiscriminatorItem(0),
-      m_wRefNumbers{0, 0}, m_wRefItem(0), m_bShowItemName(FALSE), m_bShowItemValue(FALSE), m_bNullAllowed(FALSE),
-      m_bDefinite(FALSE), m_wCardinality(0), m_nConstant(0), m_dwLastDisplay(0), m_dwEditedPart(0), m_dwMark(0),
+    : CPolyObj(OBJKIND_RELLINE, objectId),
+      m_wRelKind(kind),
+      m_bMainArrow(FALSE),
+      m_bShowMemo(FALSE),
+      m_wDiscriminatorForm(DISCRIMINATOR_IN_DOCUMENT),
+      m_wDiscriminatorFile(0),
+      m_wDiscriminatorItem(0),
+      m_wRefNumbers{0, 0},
+      m_wRefItem(0),
+      m_bShowItemName(FALSE),
+      m_bShowItemValue(FALSE),
+      m_bNullAllowed(FALSE),
+      m_bDefinite(FALSE),
+      m_wCardinality(0),
+      m_nConstant(0),
+      m_dwLastDisplay(0),
+      m_dwEditedPart(0),
+      m_dwMark(0),
       m_dwPassMarks(0)
 {
     ApplyKindMarks();
@@ -60,15 +74,29 @@ CRelLineObj::CRelLineObj(WORD objectId, POINT start, POINT end, WORD kind, WORD 
 }
 
 CRelLineObj::CRelLineObj(const CRelLineObj& other)
-    : CPolyObj(other), m_wRelKind(other.m_wRelKind), m_bMainArrow(other.m_bMainArrow), m_bShowMemo(other.m_bShowMemo),
-      m_memo(other.m_memo), m_wDiscriminatorForm(other.m_wDiscriminatorForm),
-      m_wDiscriminatorFile(other.m_wDiscriminatorFile), m_wDiscriminatorItem(other.m_wDiscriminatorItem),
+    : CPolyObj(other),
+      m_wRelKind(other.m_wRelKind),
+      m_bMainArrow(other.m_bMainArrow),
+      m_bShowMemo(other.m_bShowMemo),
+      m_memo(other.m_memo),
+      m_wDiscriminatorForm(other.m_wDiscriminatorForm),
+      m_wDiscriminatorFile(other.m_wDiscriminatorFile),
+      m_wDiscriminatorItem(other.m_wDiscriminatorItem),
       m_strRefTexts{other.m_strRefTexts[0], other.m_strRefTexts[1], other.m_strRefTexts[2]},
-      m_wRefNumbers{other.m_wRefNumbers[0], other.m_wRefNumbers[1]}, m_strRefString(other.m_strRefString),
-      m_wRefItem(other.m_wRefItem), m_bShowItemName(other.m_bShowItemName), m_itemName(other.m_itemName),
-      m_bShowItemValue(other.m_bShowItemValue), m_itemValue(other.m_itemValue),
-      m_bNullAllowed(other.m_bNullAllowed), m_bDefinite(other.m_bDefinite), m_wCardinality(other.m_wCardinality),
-      m_nConstant(other.m_nConstant), m_dwLastDisplay(other.m_dwLastDisplay), m_dwEditedPart(0), m_dwMark(0),
+      m_wRefNumbers{other.m_wRefNumbers[0], other.m_wRefNumbers[1]},
+      m_strRefString(other.m_strRefString),
+      m_wRefItem(other.m_wRefItem),
+      m_bShowItemName(other.m_bShowItemName),
+      m_itemName(other.m_itemName),
+      m_bShowItemValue(other.m_bShowItemValue),
+      m_itemValue(other.m_itemValue),
+      m_bNullAllowed(other.m_bNullAllowed),
+      m_bDefinite(other.m_bDefinite),
+      m_wCardinality(other.m_wCardinality),
+      m_nConstant(other.m_nConstant),
+      m_dwLastDisplay(other.m_dwLastDisplay),
+      m_dwEditedPart(0),
+      m_dwMark(0),
       m_dwPassMarks(0)
 {
 }
@@ -289,14 +317,9 @@ void CRelLineObj::CopyAttributes(const CPolyLine& other)
 
 void CRelLineObj::VisitDefaultKeys(DefaultKeys& keys)
 {
-    keys.Number("PenStyle", m_nPenStyle);
-    keys.Number("PenColor", m_crPen);
-    keys.Number("PenWidth", m_nPenWidth);
+    VisitPenKeys(keys);
     keys.Number("ArrowEnd", m_wEndMark);
-    // The flags are kept to 16 bits in the profile, as in the record.
-    WORD flags = WORD(m_dwFlags);
-    keys.Number("ArrowStyle", flags);
-    m_dwFlags = flags;
+    VisitMarkStyleKey(keys);
     keys.Number("HideDefine", m_bHideDefine);
     keys.Number("CanDelete", m_bCanDelete);
     BOOL memoFill = m_memo.GetFill();

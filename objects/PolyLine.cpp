@@ -163,17 +163,27 @@ void CPolyLine::CopyAttributes(const CPolyLine& other)
 
 void CPolyLine::VisitDefaultKeys(DefaultKeys& keys)
 {
+    VisitPenKeys(keys);
+    keys.Number("ArrowStart", m_wStartMark);
+    keys.Number("ArrowEnd", m_wEndMark);
+    VisitMarkStyleKey(keys);
+    keys.Number("FillColor", m_crFill);
+    keys.Number("PolyFillMode", m_nFillMode);
+}
+
+void CPolyLine::VisitPenKeys(DefaultKeys& keys)
+{
     keys.Number("PenStyle", m_nPenStyle);
     keys.Number("PenColor", m_crPen);
     keys.Number("PenWidth", m_nPenWidth);
-    keys.Number("ArrowStart", m_wStartMark);
-    keys.Number("ArrowEnd", m_wEndMark);
+}
+
+void CPolyLine::VisitMarkStyleKey(DefaultKeys& keys)
+{
     // The flags are kept to 16 bits in the profile, as in the record.
     WORD flags = WORD(m_dwFlags);
     keys.Number("ArrowStyle", flags);
     m_dwFlags = flags;
-    keys.Number("FillColor", m_crFill);
-    keys.Number("PolyFillMode", m_nFillMode);
 }
 
 void CPolyLine::TransferDefaultAttributes(CRegItemObj& carrier, BOOL load)

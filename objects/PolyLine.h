@@ -228,6 +228,12 @@ public:
     // --- Orientation helpers of the orthogonal lines -----------------------------------------
     // The flags of segment n (points n and n + 1, from 1); both FALSE when there is none.
     void GetSegmentDirection(int segment, BOOL& vertical, BOOL& horizontal) const;
+    // 4 points, or 5 with the last exactly on the first, whose sides alternate between nearly
+    // horizontal and nearly vertical, the first side deciding which comes first.
+    BOOL IsRectangleShape() const;
+    // The leftmost and rightmost point level with the highest point met, starting from the first
+    // two points; FALSE only for a line without points.
+    BOOL GetTopEdge(CPoint& left, CPoint& right) const;
 
     // --- Mark constructions (zoomed points) --------------------------------------------------
     // The segment at an end, P to Q in 0.1 mm: the first two points at the start, the last two at
@@ -252,6 +258,9 @@ protected:
     void SetFlag(DWORD flag, BOOL on);
     // The profile keys of the class defaults in their order, each with its field.
     virtual void VisitDefaultKeys(DefaultKeys& keys);
+    // "PenStyle", "PenColor" and "PenWidth"; the mark drawing flags as "ArrowStyle".
+    void VisitPenKeys(DefaultKeys& keys);
+    void VisitMarkStyleKey(DefaultKeys& keys);
     // The point at a 0-based index, or null.
     CPointObj* GetPointObjAt(INT_PTR index) const;
     // Every point the line adds is made here, so that a failing allocation can be simulated.

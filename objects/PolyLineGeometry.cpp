@@ -448,6 +448,38 @@ void CPolyLine::GetSegmentDirection(int segment, BOOL& vertical, BOOL& horizonta
     horizontal = IsNearlyHorizontal(*a, *b);
 }
 
+BOOL CPolyLine::IsRectangleShape() const
+{
+    const std::vector<CPoint> p = GetPointArray();
+    if (p.size() != 4 && !(p.size() == 5 && p[4] == p[0]))
+        return FALSE;
+    if (IsNearlyHorizontal(p[0], p[1]))
+        return IsNearlyVertical(p[1], p[2]) && IsNearlyHorizontal(p[2], p[3]) && IsNearlyVertical(p[3], p[0]);
+    return IsNearlyVertical(p[0], p[1]) && IsNearlyHorizontal(p[1], p[2]) && IsNearlyVertical(p[2], p[3]) &&
+           IsNearlyHorizontal(p[3], p[0]);
+}
+
+BOOL CPolyLine::GetTopEdge(CPoint& left, CPoint& right) const
+{
+    const std::vector<CPoint> points = GetPointArray();
+    if (points.empty())
+        return FALSE;
+    left = points[0];
+    right = points.size() > 1 ? points[1] : points[0];
+    for (size_t i = 2; i < points.size(); ++i) {
+        const CPoint& p = points[i];
+        if (IsNearlyHorizontal(p, left)) {
+            if (p.x < left.x)
+                left = p;
+            if (p.x > right.x)
+                right = p;
+        } else if (p.y > left.y) {
+            left = right = p;
+        }
+    }
+    return TRUE;
+}
+
 // --- Outlines that follow the mouse -----------------------------------------------------------
 
 void CPolyLine::DrawTrackerShape(CDC* pDC, const std::vector<CPoint>& points, BOOL close, BOOL spline) const

@@ -1,0 +1,16 @@
+// DataModelHooks: the data model's answers to what the document asks of it. Registered once at
+// start-up by RegisterDataModelClasses.
+#pragma once
+
+#include "document/ModelHooks.h"
+
+class DataModelHooks : public DocumentModelHooks
+{
+public:
+    void ClearUpdateMarks(CBaseDoc* document) override;
+    BOOL CleanUpRemovedObject(CBaseDoc* document, CObject* removed) override;
+    BOOL ApplyModelCommand(CBaseDoc* document, CObject* object, UINT commandId, BOOL* changed) override;
+    // An arrow's kind fields follow its kind's rules; a conceptual file hands its old subtype
+    // settings over to its main arrow.
+    void ConvertOldFileObject(CBaseDoc* document, CObject* object) override;
+};
