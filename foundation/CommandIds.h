@@ -239,6 +239,9 @@ constexpr UINT ID_POLYGON_OCTAGON = 21336;
 // The commands that change nothing in the document (allowed on a read-only one).
 constexpr UINT ID_READONLY_SAFE_FIRST = 21354;
 constexpr UINT ID_READONLY_SAFE_LAST = 21356;
+// The implementation group's name label: shown or hidden, filled or not.
+constexpr UINT ID_IMPL_SHOW_NAME = 21357;
+constexpr UINT ID_IMPL_NAME_FILL = 21358;
 // The roles of a circular connector in its pair: start and end.
 constexpr UINT ID_CONNECTOR_PAIR_START = 21359;
 constexpr UINT ID_CONNECTOR_PAIR_END = 21360;

@@ -7,9 +7,9 @@
 #include "model/DataGenSrcList.h"
 #include "model/DataList.h"
 #include "model/DataModelHooks.h"
+#include "model/DataModelTools.h"
 #include "model/FileClone.h"
 #include "model/FileComp.h"
-#include "model/DataModelTools.h"
 #include "model/FileImplObj.h"
 #include "model/FlowComp.h"
 #include "model/Kadai.h"
@@ -58,19 +58,11 @@ void RegisterDataModelClasses()
         []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_SUBSTRUCTURE); });
     CDrawObjManager::RegisterPrototypeFactory(
         []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_SUPERTYPE); });
-    AfxRegisterClass(RUNTIME_CLASS(CFileClone));
-    DrawObjects::RegisterClone(RUNTIME_CLASS(CFileClone), [](const CObject* object) -> CObject* {
-        return new CFileClone(*static_cast<const CFileClone*>(object));
-    });
-    CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* { return new CFileClone; });
-    AfxRegisterClass(RUNTIME_CLASS(CFileImplObj));
-    DrawObjects::RegisterClone(RUNTIME_CLASS(CFileImplObj), [](const CObject* object) -> CObject* {
-        return new CFileImplObj(*static_cast<const CFileImplObj*>(object));
-    });
-    CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* { return new CFileImplObj; });
     datamodelclasses::RegisterModelObject<CKadai>();
     datamodelclasses::RegisterModelObject<CDataComp>();
     datamodelclasses::RegisterModelObject<CFlowComp>();
+    datamodelclasses::RegisterModelObject<CFileClone>();
+    datamodelclasses::RegisterModelObject<CFileImplObj>();
     static DataModelHooks hooks;
     SetDocumentModelHooks(&hooks);
 }

@@ -1,5 +1,6 @@
 #include "model/FileImplObj.h"
 
+#include "foundation/CommandIds.h"
 #include "foundation/SymbolPrimitives.h"
 #include "foundation/Trackers.h"
 #include "foundation/ZoomScale.h"
@@ -9,6 +10,7 @@
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
+#include "platform/ui/CmdUI.h"
 
 #include <algorithm>
 
@@ -155,6 +157,10 @@ void CFileImplObj::DrawHandleDragTracker(CDC* pDC, int zoom, SIZE offset, DWORD 
 {
     if (IsHiddenIn(printMode) || !(hitCode & HIT_SHAPE_HANDLE))
         return;
+    if (hitCode & HIT_IMPL_LABEL) {
+        m_label.DrawMoveTracker(pDC, zoom, offset, 0, printMode);
+        return;
+    }
     std::vector<CPoint> points = GetDraggedPoints(zoom, offset, hitCode, index);
     if (points.empty())
         return;
@@ -260,6 +266,11 @@ void CFileImplObj::MovePointByHandle(SIZE offset, DWORD hitCode, DWORD index)
 {
     if (!(hitCode & HIT_SHAPE_HANDLE))
         return;
+    // The label's handle drags the label.
+    if (hitCode & HIT_IMPL_LABEL) {
+        MoveParts(offset, hitCode);
+        return;
+    }
     // Only an outline whose last point lies on its first is kept closed: moving the last point of
     // any other would fold it.
     const DWORD count = DWORD(GetCount());
@@ -275,6 +286,37 @@ void CFileImplObj::MovePointByHandle(SIZE offset, DWORD hitCode, DWORD index)
     } else if (index == count - 1 || ((hitCode & HIT_LINE_POINT) && index == count - 2)) {
         first->SetPoint(last->x, last->y);
         GetSecondPointObj()->y = last->y;
+    }
+}
+
+// --- Commands -----------------------------------------------------------------------------------
+
+BOOL CFileImplObj::UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
+                                   BOOL severalSelected)
+{
+    switch (cmdUI->m_nID) {
+    case ID_IMPL_SHOW_NAME:
+        cmdUI->SetCheck(0);
+        cmdUI->Enable(TRUE);
+        return TRUE;
+    case ID_IMPL_NAME_FILL:
+        cmdUI->SetCheck(m_label.GetFill() ? 1 : 0);
+        cmdUI->Enable(IsLabelShown());
+        return TRUE;
+    default: return CPolyObj::UpdateCommandUI(cmdUI, document, hitCode, printMode, severalSelected);
+    }
+}
+
+BOOL CFileImplObj::ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD hitCode)
+{
+    switch (commandId) {
+    case ID_IMPL_SHOW_NAME:
+        if (!m_bShowNameFileRep)
+            PlaceLabel();
+        m_bShowNameFileRep = !m_bShowNameFileRep;
+        return TRUE;
+    case ID_IMPL_NAME_FILL: m_label.ToggleFill(); return TRUE;
+    default: return CPolyObj::ApplyAttributeCommand(commandId, argument, hitCode);
     }
 }
 

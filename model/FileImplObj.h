@@ -35,7 +35,8 @@ public:
               CBaseDoc* document) override;
     void DrawMoveTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitFlags, BOOL printMode) override;
     void DrawResizeTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitCode, BOOL printMode) override;
-    // The outline as the point drag would leave it, closure included.
+    // The outline as the point drag would leave it, closure included; the label's outline when
+    // the label's handle is dragged.
     void DrawHandleDragTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitCode, DWORD index, BOOL printMode) override;
     void DrawHandles(CDC* pDC, int zoom, BOOL printMode) override;
     // The shown label, else the outline (and the area only when filled).
@@ -52,8 +53,16 @@ public:
     // The label part resizes the label, anything else the outline.
     void ResizeByHandle(SIZE offset, DWORD hitCode) override;
     // Moves the point keeping the segments upright, then keeps the outline closed: dragging the
-    // first point drags the last one with it, dragging the last ones drags the first.
+    // first point drags the last one with it, dragging the last ones drags the first. The label's
+    // handle moves the label.
     void MovePointByHandle(SIZE offset, DWORD hitCode, DWORD index) override;
+
+    // --- Commands ----------------------------------------------------------------------------
+    // The label switch is always offered; the label's fill is offered while the label is shown.
+    BOOL UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
+                         BOOL severalSelected) override;
+    // Switching the label on places it first when it has no rectangle yet.
+    BOOL ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD hitCode) override;
 
     // --- Attributes ---------------------------------------------------------------------------
     // The label switch and the label's text colour of another group, then the line's attributes.
@@ -73,7 +82,7 @@ public:
     // The switch is on and the label has a rectangle (an all-zero one counts as none).
     BOOL IsLabelShown() const;
     // Gives a label without a rectangle the band 10 to 60 units above the outline's top edge (never
-    // above y = -10); FALSE when it has a rectangle already or the outline has no points.
+    // above y = -10); FALSE when it has a rectangle already or the outline has no top edge.
     BOOL PlaceLabel();
 
 protected:

@@ -231,8 +231,8 @@ public:
     // 4 points, or 5 with the last exactly on the first, whose sides alternate between nearly
     // horizontal and nearly vertical, the first side deciding which comes first.
     BOOL IsRectangleShape() const;
-    // The leftmost and rightmost point level with the highest point met, starting from the first
-    // two points; FALSE only for a line without points.
+    // The leftmost and rightmost point of the highest run of points nearly level with each other;
+    // FALSE when there is none (no points, or the top is a single point).
     BOOL GetTopEdge(CPoint& left, CPoint& right) const;
 
     // --- Mark constructions (zoomed points) --------------------------------------------------

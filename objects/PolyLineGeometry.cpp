@@ -461,13 +461,13 @@ BOOL CPolyLine::IsRectangleShape() const
 
 BOOL CPolyLine::GetTopEdge(CPoint& left, CPoint& right) const
 {
+    // Every point after the first is weighed alike, the second included: an outline may start
+    // anywhere on its way round, not only at the left end of its top edge.
     const std::vector<CPoint> points = GetPointArray();
     if (points.empty())
         return FALSE;
-    left = points[0];
-    right = points.size() > 1 ? points[1] : points[0];
-    for (size_t i = 2; i < points.size(); ++i) {
-        const CPoint& p = points[i];
+    left = right = points[0];
+    for (const CPoint& p : points) {
         if (IsNearlyHorizontal(p, left)) {
             if (p.x < left.x)
                 left = p;
@@ -477,7 +477,7 @@ BOOL CPolyLine::GetTopEdge(CPoint& left, CPoint& right) const
             left = right = p;
         }
     }
-    return TRUE;
+    return left.x != right.x;
 }
 
 // --- Outlines that follow the mouse -----------------------------------------------------------

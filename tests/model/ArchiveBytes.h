@@ -67,4 +67,29 @@ struct Bytes
     }
 };
 
+// An object record as the first object of an archive: the new-class tag (schema 1), then the record.
+inline std::string FirstObject(const std::string& className, const std::string& record)
+{
+    Bytes b;
+    b.W(0xFFFF).W(1).W(WORD(className.size()));
+    return b.data + className + record;
+}
+
+// The rectangle part of a box record as each version wrote it: the kind, id 7, (0, 0)-(200, -100),
+// solid black pen, not filled, shown in define mode, deletable, not rounded; the shadow and the
+// corner rate from version 5, the link from version 11.
+inline Bytes RectRecord(WORD version, WORD kind)
+{
+    Bytes b;
+    b.W(version).W(kind).W(7).D(0).D(0).D(200).D(DWORD(-100)).W(0).D(0).W(1).W(0).D(0xFFFFFF).W(0).W(1);
+    if (version >= 5)
+        b.W(0).D(0x808080);
+    if (version >= 11)
+        b.W(0);
+    b.W(0); // not rounded
+    if (version >= 5)
+        b.D(0x3E800000); // 0.25f
+    return b;
+}
+
 } // namespace ArchiveBytes

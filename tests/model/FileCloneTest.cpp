@@ -4,6 +4,8 @@
 #include "foundation/RegItemObj.h"
 #include "model/DataModelClasses.h"
 #include "model/FileClone.h"
+#include "model/FileImplObj.h"
+#include "objects/DrawObjManager.h"
 #include "objects/DrawObjects.h"
 #include "platform/afx/Exception.h"
 #include "platform/gdi/DC.h"
@@ -148,6 +150,15 @@ TEST(FileClone, DrawsAFramedWhiteBoxWithItsCentredText)
     EXPECT_EQ(texts[0].text, CString(u8"受注"));
     EXPECT_TRUE(texts[0].args.back() & DT_CENTER);
     EXPECT_EQ(texts[0].font.lfHeight, -26) << "-10 pixels in 0.1 mm";
+}
+
+TEST(FileClone, ClonesAndImplementationGroupsHaveDefaultAttributePrototypes)
+{
+    RegisterDataModelClasses();
+    CDrawObjManager prototypes;
+    ASSERT_TRUE(prototypes.InitDrawObjs());
+    EXPECT_NE(dynamic_cast<CFileClone*>(prototypes.FindDrawObjByKind(OBJKIND_FILECLONE, 0)), nullptr);
+    EXPECT_NE(dynamic_cast<CFileImplObj*>(prototypes.FindDrawObjByKind(OBJKIND_FILEIMPL, 0)), nullptr);
 }
 
 class FileCloneDefaults : public ::testing::Test

@@ -143,16 +143,7 @@ TEST(FileComp, StoresEveryFieldAndStoresTheSameBytesAgain)
 // The base part of a box record of an old version: kind 29, id 7, (0,0)-(200,-100).
 Bytes OldBase(WORD version)
 {
-    Bytes b;
-    b.W(version).W(OBJKIND_FILECOMP).W(7).D(0).D(0).D(200).D(DWORD(-100)).W(0).D(0).W(1).W(0).D(0xFFFFFF).W(0).W(1);
-    if (version >= 5)
-        b.W(0).D(0x808080);
-    if (version >= 11)
-        b.W(0);
-    b.W(0); // not rounded
-    if (version >= 5)
-        b.D(0x3E800000); // 0.25f
-    return b;
+    return ArchiveBytes::RectRecord(version, OBJKIND_FILECOMP);
 }
 
 std::string TextObjectRecord(const char* text)
@@ -161,12 +152,10 @@ std::string TextObjectRecord(const char* text)
     return ArchiveBytes::Store([&](CArchive& ar) { label.Serialize(ar); });
 }
 
-// A conceptual-file record as the first object of an archive: the new-class tag, then the record.
+// A conceptual-file record as the first object of an archive.
 std::string Tagged(const std::string& record)
 {
-    Bytes b;
-    b.W(0xFFFF).W(1).W(9);
-    return b.data + "CFileComp" + record;
+    return ArchiveBytes::FirstObject("CFileComp", record);
 }
 
 std::string OldRecord(WORD version, WORD integrated)

@@ -320,3 +320,36 @@ TEST(LineGeometry, DottedOutlinesFollowTheMouse)
     log = record([&](CDC& dc) { spline.CPolyLine::DrawResizeTracker(&dc, 100, CSize(0, 0), HIT_BODY); });
     EXPECT_TRUE(log.calls.empty());
 }
+
+TEST(LineGeometry, RectangleShapeAndTopEdge)
+{
+    const struct
+    {
+        std::vector<CPoint> points;
+        BOOL rectangle, hasTop;
+        CPoint left, right;
+    } cases[] = {
+        {{{0, 0}, {200, 0}, {200, -100}, {0, -100}}, TRUE, TRUE, {0, 0}, {200, 0}},
+        {{{0, 0}, {200, 0}, {200, -100}, {0, -100}, {0, 0}}, TRUE, TRUE, {0, 0}, {200, 0}},
+        // Starting upright and off by less than 6 on each side.
+        {{{0, -100}, {5, 0}, {200, 3}, {198, -100}}, TRUE, TRUE, {5, 0}, {200, 3}},
+        // The last point misses the first by one unit.
+        {{{0, 0}, {200, 0}, {200, -100}, {0, -100}, {1, 0}}, FALSE, TRUE, {0, 0}, {200, 0}},
+        {{{0, 0}, {200, 0}, {0, -100}, {200, -100}}, FALSE, TRUE, {0, 0}, {200, 0}},
+        // Starting at the bottom and going up first.
+        {{{0, -100}, {0, 0}, {200, 0}, {200, -100}, {0, -100}}, TRUE, TRUE, {0, 0}, {200, 0}},
+        // A peak is no edge.
+        {{{0, -100}, {100, 0}, {200, -100}}, FALSE, FALSE, {100, 0}, {100, 0}},
+        {{{100, -100}, {50, -200}, {0, -50}, {300, -48}}, FALSE, TRUE, {0, -50}, {300, -48}},
+        {{}, FALSE, FALSE, {7, 7}, {7, 7}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.points.size());
+        CPolyObj line = MakeLine(c.points);
+        EXPECT_EQ(line.IsRectangleShape(), c.rectangle);
+        CPoint left(7, 7), right(7, 7);
+        EXPECT_EQ(line.GetTopEdge(left, right), c.hasTop);
+        EXPECT_EQ(left, c.left);
+        EXPECT_EQ(right, c.right);
+    }
+}
