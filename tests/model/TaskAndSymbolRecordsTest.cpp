@@ -161,7 +161,7 @@ TEST(TaskAndSymbolRecords, FieldsFollowTheRectangleOfEveryRecordVersion)
     }
 }
 
-TEST(TaskAndSymbolRecords, AChangeInADocumentIsUndoneAndRedone)
+TEST(TaskAndSymbolRecords, AChangeInADocumentIsUndoneRedoneAndReplaced)
 {
     RegisterDataModelClasses();
     TestApp app;
@@ -194,6 +194,11 @@ TEST(TaskAndSymbolRecords, AChangeInADocumentIsUndoneAndRedone)
     ASSERT_NE(redone, nullptr);
     EXPECT_EQ(redone->GetName(), CString("changed"));
     EXPECT_EQ(redone->GetNameCy(), -90);
+
+    // The document's replacement reaches the texts of both, the supplement included.
+    EXPECT_TRUE(doc.ReplaceAll("changed", "done", TRUE));
+    EXPECT_EQ(dynamic_cast<const CKadai&>(*ObjectById(doc, 1)).GetName(), CString("done"));
+    EXPECT_EQ(dynamic_cast<const CFlowComp&>(*ObjectById(doc, 2)).GetSupplement(), CString("done"));
 }
 
 TEST(TaskAndSymbolRecords, TruncatedRecordsFailAsInvalidFormat)
