@@ -62,6 +62,7 @@ void SkipLegacyList(CArchive& ar)
 CFileComp::CFileComp() : CFileComp(0, CRect())
 {
     SetSizeFromTopLeft(filecomp::kBuiltInSize);
+    ApplyMinimumSize();
 }
 
 CFileComp::CFileComp(WORD objectId, const CRect& rect)
@@ -83,6 +84,7 @@ CFileComp::CFileComp(WORD objectId, const CRect& rect)
       m_dwMarks(0)
 {
     m_numIOSource.SetFill(TRUE);
+    ApplyMinimumSize();
 }
 
 CFileComp::CFileComp(const CFileComp& other)

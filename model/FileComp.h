@@ -5,6 +5,7 @@
 // items its table adds.
 #pragma once
 
+#include "foundation/FileBox.h"
 #include "model/DataList.h"
 #include "objects/RectObj.h"
 #include "objects/StrgObj.h"
@@ -84,7 +85,6 @@ public:
     // Sets the update right to 0: TRUE when it was not.
     BOOL ClearUpdateRight();
     BOOL GetShowNumIOSource() const { return m_bShowNumIOSource; }
-    void SetShowNumIOSource(BOOL show) { m_bShowNumIOSource = show; }
     const CString& GetNumIOSourceText() const { return m_numIOSource.GetText(); }
     void SetNumIOSourceText(const CString& text) { m_numIOSource.SetText(text); }
     const CStrgObj& GetNumIOSourceLabel() const { return m_numIOSource; }
@@ -187,6 +187,78 @@ public:
     // full-width forms), a DBCS character counting as one.
     static CString DoubleLegacyBrackets(const CString& text);
 
+    // --- Geometry: bands, band handles, hit tests and drawing ------------------------------------
+    // A band handle hits as HIT_BAND_HANDLE with the drag code of its edge; a part of the box as
+    // HIT_FILE_PART with the part's bit; the I/O-number label adds PART_NUM_IO_LABEL | 4 to the
+    // label's own code.
+    static constexpr DWORD HIT_BAND_HANDLE = 0x804;
+    static constexpr DWORD DRAG_NUMBER_EDGE = 0x4000;
+    static constexpr DWORD DRAG_KEY_EDGE = 0x8000;
+    static constexpr DWORD DRAG_EXAMPLE_EDGE = 0x10000;
+    static constexpr DWORD DRAG_CAPTION_EDGE = 0x20000;
+    static constexpr DWORD HIT_FILE_PART = 0x5;
+    static constexpr DWORD PART_NUMBER = 0x100000;
+    static constexpr DWORD PART_NAME = 0x800000;
+    static constexpr DWORD PART_KEY = 0x2000000;
+    static constexpr DWORD PART_DATA = 0x4000000;
+    static constexpr DWORD PART_EXAMPLE = 0x8000000;
+    static constexpr DWORD PART_NUM_IO_LABEL = 0x20000000;
+
+    // Define mode: the plain labelled box with number and name. Print mode: the bands with the
+    // texts the display options choose, the file-type mark, the I/O-number label and the handles.
+    void Draw(CDC* pDC, int zoom, BOOL withHandles, BOOL printMode, const LOGFONT* font, DWORD displayOptions,
+              CBaseDoc* document) override;
+    void DrawMoveTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitFlags, BOOL printMode) override;
+    void DrawResizeTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitCode, BOOL printMode) override;
+    // The XOR line of a dragged band edge, held where the drag would leave it.
+    void DrawHandleDragTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitCode, DWORD partWord, BOOL printMode) override;
+    // The four band handles, the eight resize handles, then the label's handles when it is shown.
+    void DrawHandles(CDC* pDC, int zoom, BOOL printMode) override;
+    BOOL HitTest(POINT point, int tolerance, BOOL printMode, BOOL outlineOnly) const override;
+    // The label, the band handles, the parts (7 inside their edges), then the resize handles.
+    BOOL HitTestHandles(int zoom, POINT point, UINT keyFlags, int tolerance, DWORD& hitCode, DWORD& partWord,
+                        CPoint& handlePoint, BOOL printMode) const override;
+    void GetPartRect(CRect& rect, BOOL printMode, DWORD partFlags) const override;
+    void GetRedrawRect(CRect& rect, int zoom, BOOL printMode) const override;
+    void MoveParts(SIZE offset, DWORD flags) override;
+    void ResizeByHandle(SIZE offset, DWORD hitCode) override;
+    void GetMinimumSize(CSize& size) const override;
+    // Moves a band edge; the box itself keeps its rectangle.
+    void ApplyHandleDrag(SIZE offset, DWORD hitCode, DWORD word) override;
+    // In print mode whenever there is a shadow depth, filled or not.
+    BOOL HasShadow(BOOL printMode) const override;
+
+    // At least 120 wide and 40 below the caption band; the number cell leaves the mark cell free
+    // and the key band fits below the caption band. TRUE when anything changed.
+    BOOL ApplyMinimumSize();
+    // The parts of the box: TRUE with the rectangle when the part is present.
+    BOOL GetNumberCellRect(CRect& rect) const { return GetBoxPartRect(PART_NUMBER, rect); }
+    BOOL GetNameCellRect(CRect& rect) const { return GetBoxPartRect(PART_NAME, rect); }
+    BOOL GetKeyBandRect(CRect& rect) const { return GetBoxPartRect(PART_KEY, rect); }
+    BOOL GetDataBandRect(CRect& rect) const { return GetBoxPartRect(PART_DATA, rect); }
+    BOOL GetExampleBandRect(CRect& rect) const { return GetBoxPartRect(PART_EXAMPLE, rect); }
+    BOOL GetMarkCellRect(CRect& rect) const;
+    BOOL HasMarkCell() const { return m_rect.Width() > FILE_BOX_MARK_COLUMN; }
+    // The band edges (segment and handle point) by drag code: TRUE when the edge is present.
+    BOOL GetBandEdge(DWORD dragCode, CPoint& start, CPoint& end) const;
+    BOOL GetBandHandle(DWORD dragCode, CPoint& point) const;
+    BOOL HasBandEdge(DWORD dragCode) const;
+    BOOL GetCaptionEdge(CPoint& start, CPoint& end) const { return GetBandEdge(DRAG_CAPTION_EDGE, start, end); }
+    BOOL GetNumberEdge(CPoint& start, CPoint& end) const { return GetBandEdge(DRAG_NUMBER_EDGE, start, end); }
+    BOOL GetKeyEdge(CPoint& start, CPoint& end) const { return GetBandEdge(DRAG_KEY_EDGE, start, end); }
+    BOOL GetExampleEdge(CPoint& start, CPoint& end) const { return GetBandEdge(DRAG_EXAMPLE_EDGE, start, end); }
+    BOOL GetCaptionHandle(CPoint& point) const { return GetBandHandle(DRAG_CAPTION_EDGE, point); }
+    BOOL GetNumberHandle(CPoint& point) const { return GetBandHandle(DRAG_NUMBER_EDGE, point); }
+    BOOL GetKeyHandle(CPoint& point) const { return GetBandHandle(DRAG_KEY_EDGE, point); }
+    BOOL GetExampleHandle(CPoint& point) const { return GetBandHandle(DRAG_EXAMPLE_EDGE, point); }
+    // Switching the label on places it under the box when it has never been placed.
+    void SetShowNumIOSource(BOOL show);
+    // The label directly under the box: 20 below it, 60 high, as wide as the box.
+    void PlaceNumIOSourceLabel();
+    // Grows the box and its bands to hold the texts (flag bits 1 name, 2 key, 4 data, 8 examples
+    // measure that text wrapped to its band's width, else its natural extent). Always TRUE.
+    BOOL FitBoxToTexts(DWORD flags, const LOGFONT& font);
+
 private:
     void LoadRecord(CArchive& ar);
     void LoadLegacySubType(CArchive& ar);
@@ -197,6 +269,11 @@ private:
     void ConvertTextOnlyRecord();
     template <class Visit>
     int ForEachNonRkeyKeyItem(const CFileComp& keyFile, Visit visit) const;
+    // The rectangle of a part by its part bit, and whether the part is present.
+    BOOL GetBoxPartRect(DWORD part, CRect& rect) const;
+    // The effective drawing flags and the texts of the print-mode box for the display options.
+    DWORD GetBoxDrawingFlags(DWORD displayOptions) const;
+    void GetBoxTexts(DWORD displayOptions, CBaseDoc* document, FileBoxTexts& texts);
 
     CString m_strNumber;
     CString m_strName;

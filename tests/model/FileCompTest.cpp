@@ -105,7 +105,7 @@ TEST(FileComp, DefaultsAndConstruction)
     CFileComp file;
     EXPECT_EQ(file.GetKind(), OBJKIND_FILECOMP);
     EXPECT_EQ(file.GetSize(), CSize(240, -160));
-    EXPECT_EQ(CFileComp(5, CRect(0, 0, 100, -50)).GetSize(), CSize(100, -50));
+    EXPECT_EQ(CFileComp(5, CRect(0, 0, 300, -200)).GetSize(), CSize(300, -200));
     EXPECT_EQ(CFileComp::GetDefaultFileSize(), CSize(240, -160));
     EXPECT_EQ(file.GetFileCodeCx(), 80);
     EXPECT_EQ(file.GetKeyItemCy(), -40);
