@@ -325,6 +325,8 @@ public:
     BOOL BeginUndoStep();
     void RecordAddedForUndo(WORD objectId);
     void RecordChangedForUndo(const CObject* object);
+    // Records the object as changed unless the current step holds it already.
+    void RecordChangedOnce(const CObject* object);
     // TRUE when the log took the removed object; otherwise it stays with the caller.
     BOOL RecordDeletedForUndo(WORD predecessorId, CObject* object);
     void RecordMovedForUndo(WORD predecessorId, WORD movedId);
@@ -524,8 +526,6 @@ private:
     void RemapPastedLinks(CCopyList& buffer);
     // Clears references to a removed object that is not a modelling object.
     void CleanUpRemovedDrawObject(WORD removedId);
-    // Records the object as changed unless the current step holds it already.
-    void RecordChangedOnce(const CObject* object);
     // The ends of the lines connected to a box that was moved or resized follow it.
     void MoveAttachedLineEnds(WORD boxId, const CRect& before, const CRect& after);
     // The position of a box or line object that may change its place in the drawing order, or null.

@@ -19,11 +19,10 @@ BOOL LinkOwned(CObject* element, const char* caller, const std::function<void()>
     }
 }
 
-BOOL ComboFailed(CComboBox* combo, int row, const char* listName)
+BOOL ComboFailed(CComboBox* combo, int row, const CString& comboName)
 {
-    const CString name(listName);
-    AfxMessageBox(row == CB_ERR ? name + CString(u8"ｺﾝﾎﾞﾎﾞｯｸｽの初期化中にｴﾗｰが発生しました。")
-                                : CString(u8"ﾒﾓﾘ不足のため") + name + CString(u8"ｺﾝﾎﾞﾎﾞｯｸｽを初期化できません。"),
+    AfxMessageBox(row == CB_ERR ? comboName + CString(u8"の初期化中にｴﾗｰが発生しました。")
+                                : CString(u8"ﾒﾓﾘ不足のため") + comboName + CString(u8"を初期化できません。"),
                   MB_ICONEXCLAMATION);
     combo->ResetContent();
     return FALSE;
@@ -87,10 +86,15 @@ BOOL AddElementComboRow(CComboBox* combo, const CString& text, CObject* element,
 
 BOOL AddComboDataRow(CComboBox* combo, const CString& text, DWORD_PTR data, const char* listName)
 {
+    return AddNamedComboRow(combo, text, data, CString(listName) + CString(u8"ｺﾝﾎﾞﾎﾞｯｸｽ"));
+}
+
+BOOL AddNamedComboRow(CComboBox* combo, const CString& text, DWORD_PTR data, const CString& comboName)
+{
     const int row = combo->AddString(text);
     if (row < 0)
-        return ListElements::ComboFailed(combo, row, listName);
+        return ListElements::ComboFailed(combo, row, comboName);
     if (combo->SetItemData(row, data) == CB_ERR)
-        return ListElements::ComboFailed(combo, CB_ERR, listName);
+        return ListElements::ComboFailed(combo, CB_ERR, comboName);
     return TRUE;
 }

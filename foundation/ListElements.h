@@ -89,3 +89,5 @@ void LoadOwnedElements(CArchive& ar, OwnedPtrList<TYPE>& list, const CRuntimeCla
 BOOL AddElementComboRow(CComboBox* combo, const CString& text, CObject* element, const char* listName);
 // The same with a row carrying a value of the caller's own.
 BOOL AddComboDataRow(CComboBox* combo, const CString& text, DWORD_PTR data, const char* listName);
+// The same with the combo box named in full in the messages ("...ComboBox").
+BOOL AddNamedComboRow(CComboBox* combo, const CString& text, DWORD_PTR data, const CString& comboName);

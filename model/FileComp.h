@@ -183,6 +183,11 @@ public:
     // ends at this file (the caller asks the relation graph).
     int ParseItemTexts(BOOL hasParent, CDataList& list) const;
 
+    // --- The relation graph ---------------------------------------------------------------------
+    // A subtype or substructure arrow from a conceptual file (or a clone with an original) ends at
+    // this file or at a clone of it.
+    BOOL HasParentFileComp(const CBaseDoc& doc) const;
+
     // Doubles the angle brackets that older files wrote single ("<" "<<", ">" ">>" and their
     // full-width forms), a DBCS character counting as one.
     static CString DoubleLegacyBrackets(const CString& text);

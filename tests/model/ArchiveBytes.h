@@ -3,9 +3,14 @@
 #pragma once
 
 #include "platform/afx/Archive.h"
+#include "platform/afx/Exception.h"
 #include "platform/afx/MemFile.h"
 
+#include <gtest/gtest.h>
+
+#include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace ArchiveBytes {
@@ -90,6 +95,32 @@ inline Bytes RectRecord(WORD version, WORD kind)
     if (version >= 5)
         b.D(0x3E800000); // 0.25f
     return b;
+}
+
+// The archive bytes of one object, its class tag first.
+inline std::string StoreObject(const CObject& object)
+{
+    return Store([&](CArchive& ar) { ar.WriteObject(&object); });
+}
+
+// The object read back as the first of an archive of that base class, every byte used.
+inline std::unique_ptr<CObject> LoadObject(const std::string& bytes, const CRuntimeClass* baseClass)
+{
+    std::unique_ptr<CObject> loaded;
+    Load(bytes, [&](CArchive& ar) {
+        loaded = ar.ReadNewObject(baseClass);
+        EXPECT_EQ(ar.GetRemainingLength(), 0u);
+    });
+    return loaded;
+}
+
+// Every shorter piece of the bytes fails to load as an archive error (and leaks nothing).
+inline void ExpectEveryTruncationFails(const std::string& bytes, const CRuntimeClass* baseClass)
+{
+    for (std::size_t length = 0; length < bytes.size(); ++length) {
+        Load(bytes.substr(0, length),
+             [&](CArchive& ar) { EXPECT_THROW(ar.ReadNewObject(baseClass), CArchiveException) << length; });
+    }
 }
 
 } // namespace ArchiveBytes

@@ -21,21 +21,6 @@
 
 namespace FileCloneTest {
 
-std::string StoreClone(const CFileClone& clone)
-{
-    return ArchiveBytes::Store([&](CArchive& ar) { ar.WriteObject(&clone); });
-}
-
-std::unique_ptr<CObject> LoadClone(const std::string& bytes)
-{
-    std::unique_ptr<CObject> loaded;
-    ArchiveBytes::Load(bytes, [&](CArchive& ar) {
-        loaded = ar.ReadNewObject(RUNTIME_CLASS(CFileClone));
-        EXPECT_EQ(ar.GetRemainingLength(), 0u);
-    });
-    return loaded;
-}
-
 TEST(FileClone, EachConstructorGivesAFramedCentredCloneOfKind32)
 {
     const CRect rect(100, -100, 340, -140);
@@ -78,29 +63,25 @@ TEST(FileClone, TheRecordIsTheTextRecordAndTheOriginalIdAndStoresTheSameBytesAga
     CFileClone clone(9, CRect(10, -10, 250, -50), CString(u8"得意先\r\nﾏｽﾀ"), 0xBEEF);
     clone.SetTextColor(0x123456);
     clone.SetShadowDepth(6);
-    const std::string bytes = StoreClone(clone);
+    const std::string bytes = ArchiveBytes::StoreObject(clone);
     const std::string textPart = ArchiveBytes::Store([&](CArchive& ar) { clone.CStrgObj::Serialize(ar); });
     EXPECT_EQ(bytes.substr(bytes.size() - textPart.size() - 2), textPart + ArchiveBytes::Le16(0xBEEF));
 
-    std::unique_ptr<CObject> loaded = LoadClone(bytes);
+    std::unique_ptr<CObject> loaded = ArchiveBytes::LoadObject(bytes, RUNTIME_CLASS(CFileClone));
     auto* reread = dynamic_cast<CFileClone*>(loaded.get());
     ASSERT_NE(reread, nullptr);
     EXPECT_EQ(reread->GetOriginalFileId(), 0xBEEF);
     EXPECT_EQ(reread->GetText(), clone.GetText());
     EXPECT_EQ(reread->GetTextColor(), 0x123456u);
-    EXPECT_EQ(StoreClone(*reread), bytes);
+    EXPECT_EQ(ArchiveBytes::StoreObject(*reread), bytes);
 
     // Undo and the copy buffer copy through the object layer.
     std::unique_ptr<CObject, void (*)(CObject*)> copy(DrawObjects::Clone(reread), &DrawObjects::Destroy);
     auto* copied = dynamic_cast<CFileClone*>(copy.get());
     ASSERT_NE(copied, nullptr);
-    EXPECT_EQ(StoreClone(*copied), bytes);
+    EXPECT_EQ(ArchiveBytes::StoreObject(*copied), bytes);
 
-    for (std::size_t length = 0; length < bytes.size(); ++length) {
-        ArchiveBytes::Load(bytes.substr(0, length), [&](CArchive& ar) {
-            EXPECT_THROW(ar.ReadNewObject(RUNTIME_CLASS(CFileClone)), CArchiveException) << length;
-        });
-    }
+    ArchiveBytes::ExpectEveryTruncationFails(bytes, RUNTIME_CLASS(CFileClone));
 }
 
 TEST(FileClone, BindingAndUnbindingThroughItsOperations)

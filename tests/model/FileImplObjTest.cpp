@@ -41,21 +41,6 @@ std::unique_ptr<CFileImplObj> MakeGroup(const Points& points, const CString& lab
     return group;
 }
 
-std::string StoreGroup(const CFileImplObj& group)
-{
-    return ArchiveBytes::Store([&](CArchive& ar) { ar.WriteObject(&group); });
-}
-
-std::unique_ptr<CObject> LoadGroup(const std::string& bytes)
-{
-    std::unique_ptr<CObject> loaded;
-    ArchiveBytes::Load(bytes, [&](CArchive& ar) {
-        loaded = ar.ReadNewObject(RUNTIME_CLASS(CFileImplObj));
-        EXPECT_EQ(ar.GetRemainingLength(), 0u);
-    });
-    return loaded;
-}
-
 std::vector<DrawCall> Record(const std::function<void(CDC*)>& draw)
 {
     DrawLog log;
@@ -105,7 +90,7 @@ TEST(FileImplObj, RecordRoundTripsToTheSameBytes)
     auto group = MakeGroup(kRectangle, CString("T_ORDER"));
     group->SetShowNameFileRep(FALSE);
     group->GetLabel().SetTextColor(0xFF);
-    const std::string bytes = StoreGroup(*group);
+    const std::string bytes = ArchiveBytes::StoreObject(*group);
     // The line record ends in version, kind, id, HideDefine and CanDelete; then the file id, the
     // switch and the label's text record.
     const std::string labelPart = ArchiveBytes::Store([&](CArchive& ar) { group->GetLabel().Serialize(ar); });
@@ -113,7 +98,7 @@ TEST(FileImplObj, RecordRoundTripsToTheSameBytes)
     tail.W(1001).W(OBJKIND_FILEIMPL).W(7).W(1).W(1).W(12).W(0);
     EXPECT_EQ(bytes.substr(bytes.size() - tail.data.size() - labelPart.size()), tail.data + labelPart);
 
-    std::unique_ptr<CObject> loaded = LoadGroup(bytes);
+    std::unique_ptr<CObject> loaded = ArchiveBytes::LoadObject(bytes, RUNTIME_CLASS(CFileImplObj));
     auto* reread = dynamic_cast<CFileImplObj*>(loaded.get());
     ASSERT_NE(reread, nullptr);
     EXPECT_EQ(reread->GetImplementedFileId(), 12);
@@ -121,25 +106,21 @@ TEST(FileImplObj, RecordRoundTripsToTheSameBytes)
     EXPECT_EQ(reread->GetLabel().GetText(), CString("T_ORDER"));
     EXPECT_EQ(reread->GetLabel().GetTextColor(), 0xFFu);
     EXPECT_EQ(reread->GetPointArray(), kRectangle);
-    EXPECT_EQ(StoreGroup(*reread), bytes);
+    EXPECT_EQ(ArchiveBytes::StoreObject(*reread), bytes);
 
     std::unique_ptr<CObject, void (*)(CObject*)> copy(DrawObjects::Clone(reread), &DrawObjects::Destroy);
     auto* copied = dynamic_cast<CFileImplObj*>(copy.get());
     ASSERT_NE(copied, nullptr);
-    EXPECT_EQ(StoreGroup(*copied), bytes);
+    EXPECT_EQ(ArchiveBytes::StoreObject(*copied), bytes);
 
-    for (std::size_t length = 0; length < bytes.size(); ++length) {
-        ArchiveBytes::Load(bytes.substr(0, length), [&](CArchive& ar) {
-            EXPECT_THROW(ar.ReadNewObject(RUNTIME_CLASS(CFileImplObj)), CArchiveException) << length;
-        });
-    }
+    ArchiveBytes::ExpectEveryTruncationFails(bytes, RUNTIME_CLASS(CFileImplObj));
 }
 
 TEST(FileImplObj, ALineVersionOf16MakesItAGroupWhateverKindItStored)
 {
     RegisterDataModelClasses();
     auto group = MakeGroup(kHouse);
-    const std::string bytes = StoreGroup(*group);
+    const std::string bytes = ArchiveBytes::StoreObject(*group);
     const std::string record = ArchiveBytes::Store([&](CArchive& ar) { group->Serialize(ar); });
     const std::string linePart = ArchiveBytes::Store([&](CArchive& ar) { group->CPolyLine::Serialize(ar); });
     const std::size_t versionAt = bytes.size() - record.size() + linePart.size();
@@ -155,7 +136,7 @@ TEST(FileImplObj, ALineVersionOf16MakesItAGroupWhateverKindItStored)
         SCOPED_TRACE(c.version);
         std::string old = bytes;
         old.replace(versionAt, 4, ArchiveBytes::Le16(c.version) + ArchiveBytes::Le16(c.kind));
-        std::unique_ptr<CObject> loaded = LoadGroup(old);
+        std::unique_ptr<CObject> loaded = ArchiveBytes::LoadObject(old, RUNTIME_CLASS(CFileImplObj));
         auto* reread = dynamic_cast<CFileImplObj*>(loaded.get());
         ASSERT_NE(reread, nullptr);
         EXPECT_EQ(reread->GetKind(), c.loadedKind);
