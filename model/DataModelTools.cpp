@@ -5,6 +5,7 @@
 #include "model/FileCloneTool.h"
 #include "model/FileCompTool.h"
 #include "model/ProcessSymbolTool.h"
+#include "model/RelArrowTool.h"
 #include "model/TaskTool.h"
 #include "view/ViewToolTable.h"
 
@@ -15,9 +16,11 @@ void RegisterDataModelTools()
     static const FileCompTool fileComp;
     static const TaskTool task;
     static const FileCloneTool fileClone;
+    static const RelArrowTool relArrow;
     RegisterViewTool(ID_TOOL_DATA, dataSymbol);
     RegisterViewTool(ID_TOOL_PROCESS, processSymbol);
     RegisterViewTool(ID_TOOL_FILE, fileComp);
     RegisterViewTool(ID_TOOL_TASK, task);
     RegisterViewTool(ID_TOOL_CLONE, fileClone);
+    RegisterViewTool(ID_TOOL_RELARROW, relArrow);
 }
