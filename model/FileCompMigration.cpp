@@ -1,36 +1,13 @@
 #include "document/BaseDoc.h"
 #include "foundation/TextFunctions.h"
-#include "model/FileClone.h"
 #include "model/FileComp.h"
 #include "model/RelLineObj.h"
+#include "model/RelationGraph.h"
 
 namespace filecompmigration {
 
 // The value label of the old settings held longer texts than the arrow shows.
 constexpr int kItemValueBytes = 20;
-
-// Whether the arrow ends at the file or at a clone standing for it.
-bool EndsAtFile(const CBaseDoc& document, const CRelLineObj& arrow, WORD fileId)
-{
-    if (arrow.IsEndObject(fileId))
-        return true;
-    CObject* end = nullptr;
-    const auto* clone =
-        document.FindObjectById(arrow.GetEndObjectId(), end) ? DYNAMIC_DOWNCAST(CFileClone, end) : nullptr;
-    return clone && clone->IsCloneOf(fileId);
-}
-
-// The main subtype-kind arrow of the file.
-CRelLineObj* FindMainSubTypeRelLine(const CBaseDoc& document, WORD fileId)
-{
-    const CObList* objects = document.GetObjectList();
-    for (POSITION pos = objects->GetHeadPosition(); pos;) {
-        auto* arrow = DYNAMIC_DOWNCAST(CRelLineObj, objects->GetNext(pos));
-        if (arrow && arrow->IsSubTypeKind() && arrow->IsMainArrow() && EndsAtFile(document, *arrow, fileId))
-            return arrow;
-    }
-    return nullptr;
-}
 
 void TakeLabel(CStrgObj& label, const CStrgObj& from, const CString& text)
 {
@@ -51,7 +28,7 @@ BOOL CFileComp::MigrateSubTypeToRelLine(const CBaseDoc& document)
     }
     if (!HasLegacyDiscriminator())
         return changed;
-    if (CRelLineObj* arrow = filecompmigration::FindMainSubTypeRelLine(document, GetObjectId()))
+    if (CRelLineObj* arrow = RelationGraph::FindMainSubTypeRelLine(document, GetObjectId(), 0))
         HandOverLegacySubType(*arrow);
     ResetLegacySubType();
     return TRUE;

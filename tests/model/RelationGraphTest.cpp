@@ -111,6 +111,8 @@ TEST(RelationGraph, QueriesOverArrowsClonesAndParents)
         {"has a parent through a clone", [&] { return m.FileAt(m.b).HasParentFileComp(doc); }, 1},
         {"has a parent over a non-main arrow", [&] { return m.FileAt(m.a).HasParentFileComp(doc); }, 1},
         {"no parent from a clone without original", [&] { return m.FileAt(m.c).HasParentFileComp(doc); }, 0},
+        {"subtype child without clones: not through B's clone", [&] { return IsSubTypeChildFile(doc, m.b, FALSE); }, 0},
+        {"subtype child without clones: any start", [&] { return IsSubTypeChildFile(doc, m.c, FALSE); }, 1},
         {"supertype file", [&] { return IsSuperTypeFile(doc, m.a, TRUE); }, 1},
         {"no supertype file", [&] { return IsSuperTypeFile(doc, m.b, TRUE); }, 0},
         {"a new arrow D->A would close a loop", [&] { return WouldCreateSubTypeLoop(doc, &m.Get(m.d), &m.Get(m.a)); },
