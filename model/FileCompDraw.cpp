@@ -92,8 +92,12 @@ void CFileComp::GetBoxTexts(DWORD displayOptions, CBaseDoc* document, FileBoxTex
         RemoveCrLf(texts.name, m_strName);
     else
         texts.name = m_strTableName;
-    if ((displayOptions & kPhysicalMarks) && !m_bPhysicalTarget)
-        texts.name += "(L)";
+    if (displayOptions & kPhysicalMarks) {
+        if (!m_bPhysicalTarget)
+            texts.name += "(L)";
+        else if (m_bMergedIntoParent && document && HasParentFileComp(*document))
+            texts.name += "(P)";
+    }
     const DWORD options = ItemTextOptions(displayOptions);
     CNotationSymbols symbols;
     m_dataList.BuildItemTexts(texts.keyItems, texts.dataItems, symbols, options);
@@ -103,8 +107,7 @@ void CFileComp::GetBoxTexts(DWORD displayOptions, CBaseDoc* document, FileBoxTex
     auto* definitions = DYNAMIC_DOWNCAST(CFileComp, found);
     CString definitionKeys, definitionData;
     if (definitions && definitions != this &&
-        definitions->m_dataList.BuildItemTexts(definitionKeys, definitionData, symbols,
-                                               options | kItemPhysicalOnly) &&
+        definitions->m_dataList.BuildItemTexts(definitionKeys, definitionData, symbols, options | kItemPhysicalOnly) &&
         !definitionData.IsEmpty())
         texts.dataItems += "\r\n" + definitionData;
 }

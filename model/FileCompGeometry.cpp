@@ -90,24 +90,14 @@ BOOL CFileComp::GetBoxPartRect(DWORD part, CRect& rect) const
     const int keyBottom = captionBottom + m_nKeyItemCy;
     const int exampleTop = r.bottom + m_nCodeSampleCx;
     switch (part) {
-    case PART_NUMBER:
-        rect.SetRect(r.left, r.top, r.left + m_nFileCodeCx, captionBottom);
-        return m_nFileCodeCx >= 1;
+    case PART_NUMBER: rect.SetRect(r.left, r.top, r.left + m_nFileCodeCx, captionBottom); return m_nFileCodeCx >= 1;
     case PART_NAME:
         rect.SetRect(r.left + m_nFileCodeCx, r.top, r.right - FILE_BOX_MARK_COLUMN, captionBottom);
         return HasBandEdge(DRAG_NUMBER_EDGE) || HasBandEdge(DRAG_CAPTION_EDGE);
-    case PART_KEY:
-        rect.SetRect(r.left, captionBottom, r.right, keyBottom);
-        return m_nKeyItemCy < 0;
-    case PART_DATA:
-        rect.SetRect(r.left, keyBottom, r.right, exampleTop);
-        return exampleTop < keyBottom;
-    case PART_EXAMPLE:
-        rect.SetRect(r.left, exampleTop, r.right, r.bottom);
-        return m_nCodeSampleCx >= 1;
-    default:
-        rect.SetRectEmpty();
-        return FALSE;
+    case PART_KEY: rect.SetRect(r.left, captionBottom, r.right, keyBottom); return m_nKeyItemCy < 0;
+    case PART_DATA: rect.SetRect(r.left, keyBottom, r.right, exampleTop); return exampleTop < keyBottom;
+    case PART_EXAMPLE: rect.SetRect(r.left, exampleTop, r.right, r.bottom); return m_nCodeSampleCx >= 1;
+    default: rect.SetRectEmpty(); return FALSE;
     }
 }
 
@@ -147,8 +137,7 @@ BOOL CFileComp::GetBandEdge(DWORD dragCode, CPoint& start, CPoint& end) const
         start = CPoint(r.left, exampleTop);
         end = CPoint(r.right, exampleTop);
         return m_nCodeSampleCx >= 1 && exampleTop < captionBottom + m_nKeyItemCy;
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 
@@ -158,20 +147,11 @@ BOOL CFileComp::GetBandHandle(DWORD dragCode, CPoint& point) const
     const BOOL present = GetBandEdge(dragCode, start, end);
     const int width = m_rect.Width();
     switch (dragCode) {
-    case DRAG_CAPTION_EDGE:
-        point = CPoint(m_rect.left + width / 2, start.y);
-        break;
-    case DRAG_NUMBER_EDGE:
-        point = CPoint(start.x, m_rect.top + m_nCompCapCx / 2);
-        break;
-    case DRAG_KEY_EDGE:
-        point = CPoint(m_rect.left + width / 4, start.y);
-        break;
-    case DRAG_EXAMPLE_EDGE:
-        point = CPoint(m_rect.right - width / 4, start.y);
-        break;
-    default:
-        return FALSE;
+    case DRAG_CAPTION_EDGE: point = CPoint(m_rect.left + width / 2, start.y); break;
+    case DRAG_NUMBER_EDGE: point = CPoint(start.x, m_rect.top + m_nCompCapCx / 2); break;
+    case DRAG_KEY_EDGE: point = CPoint(m_rect.left + width / 4, start.y); break;
+    case DRAG_EXAMPLE_EDGE: point = CPoint(m_rect.right - width / 4, start.y); break;
+    default: return FALSE;
     }
     return present;
 }
@@ -231,11 +211,11 @@ void CFileComp::ApplyHandleDrag(SIZE offset, DWORD hitCode, DWORD)
             m_nFileCodeCx = 0;
         m_nFileCodeCx = std::min(m_nFileCodeCx, m_rect.Width() - FILE_BOX_MARK_COLUMN);
     } else if (hitCode & DRAG_CAPTION_EDGE) {
-        m_nCompCapCx = std::max(std::min(m_nCompCapCx + int(offset.cy), -kMinimumBand),
-                                height + m_nCodeSampleCx - m_nKeyItemCy);
+        m_nCompCapCx =
+            std::max(std::min(m_nCompCapCx + int(offset.cy), -kMinimumBand), height + m_nCodeSampleCx - m_nKeyItemCy);
     } else if (hitCode & DRAG_KEY_EDGE) {
-        m_nKeyItemCy = std::max(std::min(m_nKeyItemCy + int(offset.cy), -kMinimumBand),
-                                height + m_nCodeSampleCx - m_nCompCapCx);
+        m_nKeyItemCy =
+            std::max(std::min(m_nKeyItemCy + int(offset.cy), -kMinimumBand), height + m_nCodeSampleCx - m_nCompCapCx);
     } else if (hitCode & DRAG_EXAMPLE_EDGE) {
         m_nCodeSampleCx += offset.cy;
         if (m_nCodeSampleCx < 1)

@@ -67,7 +67,7 @@ CRelLineObj::CRelLineObj(WORD objectId, POINT start, POINT end, WORD kind, WORD 
     m_wCardinality = 0;
     m_nConstant = 0;
     ApplyKindMarks();
-    ResetKindFields();
+    ChangeArrowKind(nullptr);
     if (IsSubTypeKind() && discriminatorFile != 0)
         m_wDiscriminatorFile = discriminatorFile;
     PrepareLabels();

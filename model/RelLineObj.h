@@ -10,6 +10,9 @@
 #include "objects/PolyObj.h"
 #include "objects/StrgObj.h"
 
+class CFloatEdit;
+class CWnd;
+
 class CRelLineObj : public CPolyObj
 {
     DECLARE_SERIAL(CRelLineObj)
@@ -184,4 +187,114 @@ private:
 
 public:
     // === Drawing, labels and hit tests =============================================================
+    // Bits of the flags word that name a label. A hit on a label answers the label's own code with
+    // HIT_SHAPE_HANDLE and its part bit.
+    static constexpr DWORD PART_MEMO = 0x10000000;
+    static constexpr DWORD PART_ITEM_NAME = 0x40000000;
+    static constexpr DWORD PART_ITEM_VALUE = 0x80000000;
+    // Bits of the view's display word that the arrow reads: the IDEF notation (clear: the XJ
+    // notation) and, with it, the cardinality text.
+    static constexpr DWORD DISPLAY_IDEF_NOTATION = 0x10000000;
+    static constexpr DWORD DISPLAY_CARDINALITY = 0x20000000;
+
+    using CPolyObj::Draw;
+    using CPolyObj::DrawHandleDragTracker;
+    using CPolyObj::DrawHandles;
+    using CPolyObj::DrawMoveTracker;
+    using CPolyObj::DrawResizeTracker;
+    using CPolyObj::GetRedrawRect;
+    using CPolyObj::HitTest;
+    using CPolyObj::HitTestHandles;
+
+    // The line with the kind's marks (the IDEF marks and the cardinality text in that notation),
+    // then the shown labels in the drawing font; records the display word.
+    void Draw(CDC* pDC, int zoom, BOOL withHandles, BOOL printMode, const LOGFONT* font, DWORD displayOptions,
+              CBaseDoc* document) override;
+    // The named labels' outlines, or every shown label's and the line's.
+    void DrawMoveTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitFlags, BOOL printMode) override;
+    void DrawResizeTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitCode, BOOL printMode) override;
+    // The line's point drag, its end segments kept upright.
+    void DrawHandleDragTracker(CDC* pDC, int zoom, SIZE offset, DWORD hitCode, DWORD index, BOOL printMode) override;
+    // Point and midpoint handles (no rectangle handles), then the shown labels' handles.
+    void DrawHandles(CDC* pDC, int zoom, BOOL printMode) override;
+    // The shown labels (item value, item name, memo), then the line.
+    BOOL HitTest(POINT point, int tolerance, BOOL printMode, BOOL outlineOnly) const override;
+    // The shown labels' handles (item name, item value, memo), then the points and midpoints. The
+    // Control key inserts points only on a 1:N arrow that is no self-reference.
+    BOOL HitTestHandles(int zoom, POINT point, UINT keyFlags, int tolerance, DWORD& hitCode, DWORD& index,
+                        CPoint& handlePoint, BOOL printMode) const override;
+    // The line's area grown to hold the shown labels and the cardinality text of the last drawing.
+    void GetRedrawRect(CRect& rect, int zoom, BOOL printMode) const override;
+    void GetFullRedrawRect(CRect& rect, int zoom) const override;
+
+    // Moves the named labels that have a place.
+    void MoveParts(SIZE offset, DWORD flags) override;
+    // A named label is resized; else the line, and the labels follow its ends.
+    void ResizeByHandle(SIZE offset, DWORD hitCode) override;
+    // The line's point drag with the end segments kept upright; a 1:N crank then loses a segment
+    // of no length. The labels follow the ends.
+    void MovePointByHandle(SIZE offset, DWORD hitCode, DWORD index) override;
+    // A 1:N crank keeps its first and last segments upright and at least 40 long as its ends follow
+    // their objects; other kinds move as any line. The labels follow the ends.
+    void MoveStartPoint(SIZE offset) override;
+    void MoveEndPoint(SIZE offset) override;
+
+    // The memo and the item-value label move with the end point, the item-name label with the
+    // start point, each when shown and placed.
+    void RepositionLabels(CPoint oldStart, CPoint oldEnd);
+    // The rectangle of the label the part bits name (memo, item name, item value first); empty when
+    // none is named.
+    void GetPartRect(CRect& rect, BOOL printMode, DWORD partFlags) const;
+    CStrgObj* GetLabel(DWORD part);
+    const CStrgObj* GetLabel(DWORD part) const;
+    BOOL IsLabelShown(DWORD part) const;
+    // A label has a place when its rectangle is neither all zeros nor the unset right < 0, bottom >= 1.
+    BOOL IsLabelPlaced(DWORD part) const;
+    // Where the label first stands, from the line's points; FALSE when it has no such place (the
+    // item-value label of a 1:N or supertype arrow).
+    BOOL GetDefaultLabelRect(DWORD part, CRect& rect) const;
+    // Showing places the memo afresh (its text "×N" when empty) and an item label when it has no
+    // place yet; hiding only clears the flag.
+    void ShowLabel(DWORD part, BOOL show);
+
+    // The marks the IDEF notation draws at an end in place of the arrow's own.
+    WORD GetIdefMark(LineEnd end) const;
+    // "P", "Z" or the constant for a 1:N arrow of those cardinalities; else empty.
+    CString GetCardinalityText() const;
+    // The cardinality text's place beside the end point with its DrawText alignment; FALSE for a
+    // line of fewer than two points.
+    BOOL GetCardinalityTextRect(CRect& rect, UINT& alignment) const;
+
+    // Only the memo and the item-value label are edited in place.
+    BOOL CanEditText(DWORD hitCode) const;
+    BOOL BeginEdit(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId, DWORD hitCode,
+                   const LOGFONT* font, DWORD editFlags);
+    BOOL EndEdit(CFloatEdit*& editor, DWORD editFlags);
+    // The settings dialog of a 1:N or subtype-kind arrow; 0 for the others.
+    UINT GetEditCommand() const;
+    // Enter opens the settings dialog.
+    UINT GetKeyCommand(UINT key) const;
+
+    // Reshapes the line and sets the fields for the kind already stored; 0 when refused (a
+    // self-reference of kinds 2 to 4, a kind outside 1 to 4, a reshape that failed). With a document
+    // a subtype-kind arrow takes its start's file as discriminator file when it has none.
+    BOOL ChangeArrowKind(CBaseDoc* document);
+
+private:
+    void DrawCardinalityText(CDC* pDC, int zoom) const;
+    void GetLabelledRedrawRect(CRect& rect, int zoom, BOOL full) const;
+    // The crank rules of a 1:N arrow of four or more points that is no self-reference (the end
+    // rule also holds for self-references).
+    void MoveCrankStart(SIZE offset);
+    void MoveCrankEnd(SIZE offset);
+    BOOL ChangeToOneToMany();
+    BOOL ChangeToSubTypeKind(CBaseDoc* document);
+    BOOL ReshapeForSubTypeKind();
+    BOOL ChangeToSuperType();
+    // NULL option, cardinality and constant cleared; the end drawn as a plain line end.
+    void ClearOneToManySettings();
+    // No discriminator, both item labels hidden, no item value.
+    void ClearSubTypeSettings();
+    // The start object's id, or the original's id when the start is a clone.
+    WORD GetStartFileId(const CBaseDoc& document) const;
 };

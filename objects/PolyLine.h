@@ -166,6 +166,9 @@ public:
     BOOL RemovePointAt(INT_PTR index);
     // Removes the point a handle names (HIT_LINE_DELETE only).
     BOOL RemovePointByHandle(DWORD hitCode, DWORD index);
+    // On a line of four or more points, removes both points of the first pair of neighbours that
+    // lie on top of each other (nearly level and nearly upright); TRUE when there was one.
+    BOOL RemoveZeroLengthSegment();
     std::vector<CPoint> GetPointArray() const;
     // The point objects are null, the point copies (0, 0), when the line has too few points.
     CPointObj* GetStartPointObj() const;

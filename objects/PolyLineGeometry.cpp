@@ -417,6 +417,21 @@ BOOL CPolyLine::RemovePointByHandle(DWORD hitCode, DWORD index)
     return RemovePointAt(position);
 }
 
+BOOL CPolyLine::RemoveZeroLengthSegment()
+{
+    if (GetCount() < 4)
+        return FALSE;
+    const std::vector<CPoint> points = GetPointArray();
+    for (size_t i = 1; i < points.size(); ++i) {
+        if (IsNearlyVertical(points[i - 1], points[i]) && IsNearlyHorizontal(points[i - 1], points[i])) {
+            RemovePointAt(INT_PTR(i));
+            RemovePointAt(INT_PTR(i - 1));
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
 void CPolyLine::MoveStartPoint(SIZE offset)
 {
     const INT_PTR count = GetCount();

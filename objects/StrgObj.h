@@ -87,6 +87,8 @@ public:
 
     const LOGFONT& GetLogFont() const { return m_lfFont; }
     DWORD GetFormat() const { return m_dwFormat; }
+    // The DrawText placement and flags all at once.
+    void SetFormat(DWORD format) { m_dwFormat = format; }
     COLORREF GetTextColor() const { return m_crText; }
     void SetTextColor(COLORREF color) { m_crText = color; }
     BOOL GetDrawFrame() const { return m_bDrawFrame; }

@@ -78,7 +78,9 @@ std::vector<CString> TextLayout::BreakLines(const CString& text) const
 
 void TextLayout::BreakParagraph(const CString& paragraph, std::vector<CString>& lines) const
 {
-    if (!(m_format & DT_WORDBREAK)) {
+    // A paragraph that fits is its own line: measured once rather than word by word (each
+    // measurement shapes the text, and Japanese text breaks between any two characters).
+    if (!(m_format & DT_WORDBREAK) || LineWidth(paragraph) <= m_width) {
         lines.push_back(paragraph);
         return;
     }

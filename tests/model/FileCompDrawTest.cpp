@@ -6,6 +6,7 @@
 #include "model/Data.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/DrawLog.h"
+#include "tests/model/RelationModel.h"
 
 #include <gtest/gtest.h>
 
@@ -151,8 +152,12 @@ TEST(FileCompDraw, DisplayWordsChooseTheTextsOfTheBox)
     const Case cases[] = {
         {"normal display: the typed texts", kNormal, {"F1", "Order\r\nHead", "typed keys", "typed data"}},
         {"normal display in IDEF", kNormal | kIdef, {"F1", "Order\r\nHead", "typed keys", "typed data"}},
-        {"conceptual names with types", kNormal | kTypes, {"F1", "Order\r\nHead", "ID\r\nCUST", "Qty " + type + "\r\nNote"}},
-        {"conceptual names, physical items only", kNormal | kPhysicalOnly, {"F1", "Order\r\nHead", "ID\r\nCUST", "Qty"}},
+        {"conceptual names with types",
+         kNormal | kTypes,
+         {"F1", "Order\r\nHead", "ID\r\nCUST", "Qty " + type + "\r\nNote"}},
+        {"conceptual names, physical items only",
+         kNormal | kPhysicalOnly,
+         {"F1", "Order\r\nHead", "ID\r\nCUST", "Qty"}},
         {"conceptual names, marks", kNormal | kMarks, {"F1", "Order\r\nHead", "ID\r\nCUST", "Qty\r\nNote(L)"}},
         {"table and column names", kTableNames, {"F1", "T_ORDER", "ORDER_ID\r\n", "QTY\r\nNOTE"}},
         {"column names with the name for an empty one",
@@ -178,6 +183,34 @@ TEST(FileCompDraw, DisplayWordsChooseTheTextsOfTheBox)
     const auto define = DrawnTexts(file, kTableNames | kTypes, nullptr, FALSE);
     ASSERT_GE(define.size(), 2u);
     EXPECT_EQ(define, (std::vector<std::string>{"F1", "Order\r\nHead"}));
+}
+
+TEST(FileCompDraw, MergedFilesWithAParentAreMarked)
+{
+    RelationModel model;
+    const WORD parent = model.File("Parent");
+    const WORD child = model.File("Child");
+    const WORD orphan = model.File("Orphan");
+    model.Arrow(CRelLineObj::KIND_SUBTYPE, parent, child, TRUE);
+    for (WORD id : {child, orphan})
+        model.FileAt(id).SetMergedIntoParent(TRUE);
+    struct Case
+    {
+        WORD file;
+        DWORD options;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {child, kNormal | kMarks, "Child(P)"},
+        {child, kNormal, "Child"},
+        {orphan, kNormal | kMarks, "Orphan"},
+        {parent, kNormal | kMarks, "Parent"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(DrawnTexts(model.FileAt(c.file), c.options, &model.doc)[1], c.caption) << c.caption;
+    // Not a physical target: "(L)" wins.
+    model.FileAt(child).SetPhysicalTarget(FALSE);
+    EXPECT_EQ(DrawnTexts(model.FileAt(child), kNormal | kMarks, &model.doc)[1], "Child(L)");
 }
 
 TEST(FileCompDraw, AdditionalItemsComeFromTheDefinitionFile)

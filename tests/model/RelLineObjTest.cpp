@@ -149,7 +149,7 @@ TEST(RelLineObj, KindsAndTheirNamesSectionsMarksAndDefaults)
 TEST(RelLineObj, TheArrowToolsConstructorSetsUpEachKind)
 {
     const CRelLineObj oneToMany(5, CPoint(0, 0), CPoint(100, -100), CRelLineObj::KIND_ONE_TO_MANY, 1, 2, 9);
-    EXPECT_EQ(oneToMany.GetCount(), 2);
+    EXPECT_EQ(oneToMany.GetCount(), 4); // shaped into a vertical crank
     EXPECT_EQ(oneToMany.GetStartObjectId(), 1);
     EXPECT_EQ(oneToMany.GetEndObjectId(), 2);
     EXPECT_FALSE(oneToMany.GetDefinite());

@@ -220,6 +220,29 @@ TEST(LineGeometry, PointEditingByHandle)
     }
 }
 
+TEST(LineGeometry, RemovingTheFirstSegmentOfNoLength)
+{
+    const struct
+    {
+        std::vector<CPoint> points;
+        BOOL removed;
+        std::vector<CPoint> result;
+    } cases[] = {
+        // Both points of the first pair closer than 6 in x and in y go.
+        {{{0, 0}, {0, -100}, {5, -105}, {200, -105}, {200, -300}}, TRUE, {{0, 0}, {200, -105}, {200, -300}}},
+        {{{0, 0}, {0, 0}, {100, 0}, {100, 0}}, TRUE, {{100, 0}, {100, 0}}},
+        // 6 apart is a segment.
+        {{{0, 0}, {0, -100}, {6, -100}, {200, -100}}, FALSE, {{0, 0}, {0, -100}, {6, -100}, {200, -100}}},
+        // Three points are never touched.
+        {{{0, 0}, {0, 0}, {100, 0}}, FALSE, {{0, 0}, {0, 0}, {100, 0}}},
+    };
+    for (const auto& c : cases) {
+        CPolyObj line = MakeLine(c.points);
+        EXPECT_EQ(line.RemoveZeroLengthSegment(), c.removed) << c.points.size() << " points";
+        EXPECT_EQ(line.GetPointArray(), c.result);
+    }
+}
+
 TEST(LineGeometry, ShiftLineEndWithNeighbour)
 {
     const struct
