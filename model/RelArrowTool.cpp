@@ -100,7 +100,8 @@ BOOL CreateRelArrow(CBaseView& view, CObject* start, CObject* end, WORD kind)
     DrawObjects::AsBoxObject(end)->GetRelArrowEndPoint(last, view.GetDragAnchor(), view.GetDragCurrent(), kind, self);
     auto* arrow = new CRelLineObj(id, first, last, kind, startId, endId, discriminatorFile);
     ObjectServices* services = GetObjectServices();
-    if (const CPolyObj* prototype = services ? DrawObjects::AsLineObject(services->FindDefaultPrototype(arrow)) : nullptr)
+    if (const CPolyObj* prototype =
+            services ? DrawObjects::AsLineObject(services->FindDefaultPrototype(arrow)) : nullptr)
         arrow->CopyAttributes(*prototype);
     CUndoStep step(doc);
     if (!step.IsOpen()) {
@@ -177,7 +178,8 @@ void RelArrowTool::Release(CBaseView& view, const ToolEvent& event) const
     case Verdict::SelfThroughClone: Refuse(view, kSelfThroughClone); return;
     case Verdict::Allowed: break;
     }
-    if (CRelLineObj::IsSubTypeKindCode(kind) && RelationRules::WouldCreateSubTypeLoop(*view.GetDocument(), start, end)) {
+    if (CRelLineObj::IsSubTypeKindCode(kind) &&
+        RelationRules::WouldCreateSubTypeLoop(*view.GetDocument(), start, end)) {
         Refuse(view, kSubTypeLoop);
         return;
     }

@@ -195,8 +195,8 @@ protected:
         // Beneath the boxes, so that no press lands on it.
         m_doc->AddObject(new CRelLineObj(m_doc->NewObjectId(), CPoint(350, -150), CPoint(600, -110),
                                          CRelLineObj::KIND_SUBTYPE, Id(m_a), Id(m_b), Id(m_a)));
-        for (CBaseObj* box : std::initializer_list<CBaseObj*>{m_a, m_b, m_cloneA, m_otherCloneA, m_loneClone,
-                                                             m_otherLoneClone})
+        for (CBaseObj* box :
+             std::initializer_list<CBaseObj*>{m_a, m_b, m_cloneA, m_otherCloneA, m_loneClone, m_otherLoneClone})
             m_doc->AddObject(box);
     }
 
