@@ -101,7 +101,7 @@ public:
     // After a file older than the arrows' own subtype settings was loaded: clears the integrated
     // flag and hands a discriminator over to the file's main subtype-kind arrow, if it has one,
     // then forgets the old settings. TRUE when anything changed.
-    BOOL MigrateSubTypeToRelLine(const CBaseDoc& document);
+    BOOL MigrateSubTypeToRelLine(CBaseDoc& document);
     DWORD GetEditedPart() const { return m_dwEditedPart; }
     void SetEditedPart(DWORD part) { m_dwEditedPart = part; }
 

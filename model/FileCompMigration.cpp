@@ -19,7 +19,7 @@ void TakeLabel(CStrgObj& label, const CStrgObj& from, const CString& text)
 
 } // namespace filecompmigration
 
-BOOL CFileComp::MigrateSubTypeToRelLine(const CBaseDoc& document)
+BOOL CFileComp::MigrateSubTypeToRelLine(CBaseDoc& document)
 {
     BOOL changed = FALSE;
     if (m_legacy.integrated != 0) {

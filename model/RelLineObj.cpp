@@ -22,14 +22,25 @@ WORD LoadWord(CArchive& ar)
 
 // --- Construction --------------------------------------------------------------------------------
 
-CRelLineObj::CRelLineObj() : CRelLineObj(0, KIND_ONE_TO_MANY)
+CRelLineObj::CRelLineObj() : CRelLineObj(0, KIND_ONE_TO_MANY, FALSE) {}
+
+CRelLineObj::CRelLineObj(WORD objectId, WORD kind) : CRelLineObj(objectId, kind, TRUE) {}
+
+CRelLineObj::CRelLineObj(WORD objectId, POINT start, POINT end, WORD kind, WORD startObjectId, WORD endObjectId,
+                         WORD discriminatorFile)
+    : CRelLineObj(objectId, kind, FALSE)
 {
-    // The record that follows sets the 1:N fields; a record too old for them is converted later.
-    m_wCardinality = 0;
-    m_nConstant = 0;
+    AddPoint(start);
+    AddPoint(end);
+    SetStartObjectId(startObjectId);
+    SetEndObjectId(endObjectId);
+    m_bDefinite = TRUE;
+    ChangeArrowKind(nullptr);
+    if (IsSubTypeKind() && discriminatorFile != 0)
+        m_wDiscriminatorFile = discriminatorFile;
 }
 
-CRelLineObj::CRelLineObj(WORD objectId, WORD kind)
+CRelLineObj::CRelLineObj(WORD objectId, WORD kind, BOOL withOneToManyDefaults)
     : CPolyObj(OBJKIND_RELLINE, objectId),
       m_wRelKind(kind),
       m_bMainArrow(FALSE),
@@ -51,25 +62,8 @@ CRelLineObj::CRelLineObj(WORD objectId, WORD kind)
       m_dwPassMarks(0)
 {
     ApplyKindMarks();
-    ApplyOneToManyDefaults();
-    PrepareLabels();
-}
-
-CRelLineObj::CRelLineObj(WORD objectId, POINT start, POINT end, WORD kind, WORD startObjectId, WORD endObjectId,
-                         WORD discriminatorFile)
-    : CRelLineObj(objectId, kind)
-{
-    AddPoint(start);
-    AddPoint(end);
-    SetStartObjectId(startObjectId);
-    SetEndObjectId(endObjectId);
-    m_bDefinite = TRUE;
-    m_wCardinality = 0;
-    m_nConstant = 0;
-    ApplyKindMarks();
-    ChangeArrowKind(nullptr);
-    if (IsSubTypeKind() && discriminatorFile != 0)
-        m_wDiscriminatorFile = discriminatorFile;
+    if (withOneToManyDefaults)
+        ApplyOneToManyDefaults();
     PrepareLabels();
 }
 

@@ -152,6 +152,9 @@ protected:
     void VisitDefaultKeys(DefaultKeys& keys) override;
 
 private:
+    // Every field at its default, the kind's marks (and its 1:N defaults when asked for) and the
+    // labels prepared.
+    CRelLineObj(WORD objectId, WORD kind, BOOL withOneToManyDefaults);
     // The end mark of the kind (an arrowhead for 1:N, a plain line end for the others); subtype
     // kinds are definite.
     void ApplyKindMarks();

@@ -103,16 +103,18 @@ WORD CRelLineObj::GetIdefMark(LineEnd end) const
 
 CString CRelLineObj::GetCardinalityText() const
 {
-    CString text;
     if (!IsOneToManyKind())
-        return text;
+        return CString();
     switch (m_wCardinality) {
-    case CARDINALITY_ONE_OR_MORE: text = "P"; break;
-    case CARDINALITY_ZERO_OR_ONE: text = "Z"; break;
-    case CARDINALITY_CONSTANT: text.Format("%d", m_nConstant); break;
-    default: break;
+    case CARDINALITY_ONE_OR_MORE: return CString("P");
+    case CARDINALITY_ZERO_OR_ONE: return CString("Z");
+    case CARDINALITY_CONSTANT: {
+        CString text;
+        text.Format("%d", m_nConstant);
+        return text;
     }
-    return text;
+    default: return CString();
+    }
 }
 
 BOOL CRelLineObj::GetCardinalityTextRect(CRect& rect, UINT& alignment) const

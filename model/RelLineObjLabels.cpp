@@ -6,6 +6,7 @@
 #include "platform/ui/VirtualKeys.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace rellinelabels {
 

@@ -18,8 +18,8 @@
 
 namespace {
 
-constexpr DWORD kIdef = CRelLineObj::DISPLAY_IDEF_NOTATION;
-constexpr DWORD kCardinality = CRelLineObj::DISPLAY_CARDINALITY;
+constexpr DWORD kIdefDisplay = CRelLineObj::DISPLAY_IDEF_NOTATION;
+constexpr DWORD kCardinalityDisplay = CRelLineObj::DISPLAY_CARDINALITY;
 
 std::vector<DrawCall> RecordArrow(CRelLineObj& arrow, DWORD display, BOOL printMode = TRUE, int zoom = 100)
 {
@@ -46,7 +46,7 @@ std::vector<DrawCall> RecordPlainLine(const CRelLineObj& arrow, WORD startMark, 
     return log.calls;
 }
 
-std::vector<std::string> Texts(const std::vector<DrawCall>& calls)
+std::vector<std::string> DrawnTexts(const std::vector<DrawCall>& calls)
 {
     std::vector<std::string> texts;
     for (const DrawCall& call : calls)
@@ -55,7 +55,7 @@ std::vector<std::string> Texts(const std::vector<DrawCall>& calls)
     return texts;
 }
 
-bool SameCall(const DrawCall& a, const DrawCall& b)
+bool SameDrawCall(const DrawCall& a, const DrawCall& b)
 {
     return a.op == b.op && a.args == b.args;
 }
@@ -74,16 +74,16 @@ TEST(RelLineDraw, EachKindDrawsItsOwnMarksInXjAndTheIdefMarksInIdef)
         WORD startMark, endMark;
     } cases[] = {
         {1, FALSE, FALSE, 0, MARK_NONE, MARK_ARROW},
-        {1, TRUE, FALSE, kCardinality, MARK_NONE, MARK_ARROW},
+        {1, TRUE, FALSE, kCardinalityDisplay, MARK_NONE, MARK_ARROW},
         {2, FALSE, TRUE, 0, MARK_NONE, MARK_NONE},
         {4, FALSE, FALSE, 0, MARK_NONE, MARK_NONE},
-        {1, FALSE, FALSE, kIdef, MARK_NONE, MARK_DOT},
-        {1, TRUE, FALSE, kIdef | kCardinality, MARK_DIAMOND, MARK_DOT},
-        {2, FALSE, TRUE, kIdef, MARK_CIRCLE_DOUBLE_BAR, MARK_NONE},
-        {2, FALSE, FALSE, kIdef, MARK_CIRCLE_BAR, MARK_NONE},
-        {3, FALSE, TRUE, kIdef, MARK_CIRCLE_DOUBLE_BAR, MARK_NONE},
-        {3, TRUE, FALSE, kIdef, MARK_CIRCLE_BAR, MARK_NONE},
-        {4, TRUE, TRUE, kIdef, MARK_NONE, MARK_NONE},
+        {1, FALSE, FALSE, kIdefDisplay, MARK_NONE, MARK_DOT},
+        {1, TRUE, FALSE, kIdefDisplay | kCardinalityDisplay, MARK_DIAMOND, MARK_DOT},
+        {2, FALSE, TRUE, kIdefDisplay, MARK_CIRCLE_DOUBLE_BAR, MARK_NONE},
+        {2, FALSE, FALSE, kIdefDisplay, MARK_CIRCLE_BAR, MARK_NONE},
+        {3, FALSE, TRUE, kIdefDisplay, MARK_CIRCLE_DOUBLE_BAR, MARK_NONE},
+        {3, TRUE, FALSE, kIdefDisplay, MARK_CIRCLE_BAR, MARK_NONE},
+        {4, TRUE, TRUE, kIdefDisplay, MARK_NONE, MARK_NONE},
     };
     for (const auto& c : cases) {
         CRelLineObj arrow = MakeArrow(c.kind, c.kind == 1 ? crank : bend);
@@ -94,7 +94,8 @@ TEST(RelLineDraw, EachKindDrawsItsOwnMarksInXjAndTheIdefMarksInIdef)
         const std::vector<DrawCall> expected = RecordPlainLine(arrow, c.startMark, c.endMark);
         ASSERT_EQ(drawn.size(), expected.size()) << "kind " << c.kind << " display " << std::hex << c.display;
         for (size_t i = 0; i < drawn.size(); ++i)
-            EXPECT_TRUE(SameCall(drawn[i], expected[i])) << "kind " << c.kind << " call " << i << " " << drawn[i].op;
+            EXPECT_TRUE(SameDrawCall(drawn[i], expected[i]))
+                << "kind " << c.kind << " call " << i << " " << drawn[i].op;
         // The notation never changes the arrow's own marks.
         EXPECT_EQ(arrow.GetMark(LINEEND_START), ownStart);
         EXPECT_EQ(arrow.GetMark(LINEEND_END), ownEnd);
@@ -111,14 +112,14 @@ TEST(RelLineDraw, CardinalityTextOnlyInIdefWithItsBitForTheCardinalitiesThatHave
         DWORD display;
         std::vector<std::string> texts;
     } cases[] = {
-        {1, 2, 1, kIdef | kCardinality, {"P"}},
-        {1, 3, 1, kIdef | kCardinality, {"Z"}},
-        {1, 4, 12, kIdef | kCardinality, {"12"}},
-        {1, 1, 1, kIdef | kCardinality, {}},
-        {1, 0, 1, kIdef | kCardinality, {}},
-        {1, 2, 1, kIdef, {}},
-        {1, 2, 1, kCardinality, {}},
-        {2, 2, 1, kIdef | kCardinality, {}},
+        {1, 2, 1, kIdefDisplay | kCardinalityDisplay, {"P"}},
+        {1, 3, 1, kIdefDisplay | kCardinalityDisplay, {"Z"}},
+        {1, 4, 12, kIdefDisplay | kCardinalityDisplay, {"12"}},
+        {1, 1, 1, kIdefDisplay | kCardinalityDisplay, {}},
+        {1, 0, 1, kIdefDisplay | kCardinalityDisplay, {}},
+        {1, 2, 1, kIdefDisplay, {}},
+        {1, 2, 1, kCardinalityDisplay, {}},
+        {2, 2, 1, kIdefDisplay | kCardinalityDisplay, {}},
     };
     for (const auto& c : cases) {
         CRelLineObj arrow = MakeArrow(c.kind, {{100, -100}, {100, -200}, {300, -200}, {300, -300}});
@@ -126,7 +127,8 @@ TEST(RelLineDraw, CardinalityTextOnlyInIdefWithItsBitForTheCardinalitiesThatHave
         arrow.SetConstant(c.constant);
         arrow.GetMemoLabel().SetTextColor(RGB(200, 0, 0));
         const std::vector<DrawCall> calls = RecordArrow(arrow, c.display);
-        EXPECT_EQ(Texts(calls), c.texts) << "cardinality " << c.cardinality << " display " << std::hex << c.display;
+        EXPECT_EQ(DrawnTexts(calls), c.texts)
+            << "cardinality " << c.cardinality << " display " << std::hex << c.display;
         for (const DrawCall& call : calls) {
             if (call.op != "DrawText")
                 continue;
@@ -213,14 +215,14 @@ TEST(RelLineDraw, ShownLabelsDrawInTheDrawingFontAfterTheLineUnlessTheArrowIsHid
     CDC dc;
     dc.CreateRecording(&log);
     arrow.Draw(&dc, 100, FALSE, FALSE, &font, 0, nullptr);
-    EXPECT_EQ(Texts(log.calls), (std::vector<std::string>{"×N", "kind", "A"}));
+    EXPECT_EQ(DrawnTexts(log.calls), (std::vector<std::string>{"×N", "kind", "A"}));
     EXPECT_EQ(log.calls.front().op, "Polyline");
     EXPECT_EQ(arrow.GetItemNameLabel().GetLogFont().lfHeight, -20);
 
     // Hidden in define mode the labels stay away; print mode shows them.
     arrow.SetHideDefine(TRUE);
-    EXPECT_TRUE(Texts(RecordArrow(arrow, 0, FALSE)).empty());
-    EXPECT_EQ(Texts(RecordArrow(arrow, 0, TRUE)).size(), 3u);
+    EXPECT_TRUE(DrawnTexts(RecordArrow(arrow, 0, FALSE)).empty());
+    EXPECT_EQ(DrawnTexts(RecordArrow(arrow, 0, TRUE)).size(), 3u);
 }
 
 TEST(RelLineDraw, RepaintAreaHoldsTheLabelsAndTheCardinalityTextOfTheLastDrawing)
@@ -231,13 +233,13 @@ TEST(RelLineDraw, RepaintAreaHoldsTheLabelsAndTheCardinalityTextOfTheLastDrawing
     arrow.GetRedrawRect(line, 100, TRUE);
     EXPECT_LT(line.right, 1100);
 
-    RecordArrow(arrow, kIdef | kCardinality);
+    RecordArrow(arrow, kIdefDisplay | kCardinalityDisplay);
     CRect withText;
     arrow.GetRedrawRect(withText, 100, TRUE);
     EXPECT_GE(withText.right, 1105);
     EXPECT_EQ(withText.left, line.left);
 
-    RecordArrow(arrow, kIdef);
+    RecordArrow(arrow, kIdefDisplay);
     arrow.ShowLabel(CRelLineObj::PART_MEMO, TRUE);
     CRect withMemo;
     arrow.GetRedrawRect(withMemo, 100, TRUE);
@@ -276,7 +278,7 @@ TEST(RelLineDraw, PicturesForReview)
             arrow.ShowLabel(CRelLineObj::PART_ITEM_VALUE, TRUE);
         }
     }
-    for (const DWORD display : {DWORD(0), kIdef | kCardinality}) {
+    for (const DWORD display : {DWORD(0), kIdefDisplay | kCardinalityDisplay}) {
         for (const int zoom : {100, 50}) {
             QImage image(1100, 560, QImage::Format_RGB32);
             CDC dc;
