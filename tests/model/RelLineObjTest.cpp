@@ -5,7 +5,6 @@
 #include "document/UndoStep.h"
 #include "objects/DrawObjManager.h"
 #include "objects/DrawObjects.h"
-#include "platform/afx/Exception.h"
 #include "platform/profile/Profile.h"
 
 #include "tests/document/DocumentTestSupport.h"
@@ -55,18 +54,11 @@ std::string Fields(const CRelLineObj& a)
     return out.str();
 }
 
-std::string StoreObject(const CObject& object)
-{
-    return ArchiveBytes::Store([&](CArchive& ar) { ar.WriteObject(&object); });
-}
+using ArchiveBytes::StoreObject;
 
 std::unique_ptr<CRelLineObj> LoadArrow(const std::string& bytes)
 {
-    std::unique_ptr<CObject> loaded;
-    ArchiveBytes::Load(bytes, [&](CArchive& ar) {
-        loaded = ar.ReadNewObject(RUNTIME_CLASS(CRelLineObj));
-        EXPECT_EQ(ar.GetRemainingLength(), 0u);
-    });
+    std::unique_ptr<CObject> loaded = ArchiveBytes::LoadObject(bytes, RUNTIME_CLASS(CRelLineObj));
     EXPECT_NE(DYNAMIC_DOWNCAST(CRelLineObj, loaded.get()), nullptr);
     return std::unique_ptr<CRelLineObj>(static_cast<CRelLineObj*>(loaded.release()));
 }
@@ -242,14 +234,13 @@ TEST(RelLineObj, DiscriminatorSettersKeepToTheirForm)
 std::string OldArrowRecord(WORD kind, const std::string& memo)
 {
     Bytes b;
-    b.W(0xFFFF).W(1).W(11);
-    b.data += "CRelLineObj";
     b.W(0);                                                     // no points
     b.W(0).D(0).W(1).W(0).W(1).W(5).D(0xFFFFFF).D(1).W(3).W(4); // the line
     b.W(999).W(OBJKIND_RELLINE).W(12).W(1).W(1);                // version, kind, id, flags
     b.W(kind).W(1).W(1);                                        // relation kind, main, memo shown
     CStrgObj label(0, CRect(0, 0, 80, -20), memo.c_str());
-    return b.data + ArchiveBytes::Store([&](CArchive& ar) { label.Serialize(ar); });
+    return ArchiveBytes::FirstObject("CRelLineObj",
+                                     b.data + ArchiveBytes::Store([&](CArchive& ar) { label.Serialize(ar); }));
 }
 
 TEST(RelLineObj, AnOldRecordKeepsTheConstructedKindFieldsUntilTheConversion)
@@ -325,12 +316,7 @@ TEST(RelLineObj, TheConversionKeepsWhatTheKindAllowsAndClearsTheRest)
 TEST(RelLineObj, ATruncatedRecordThrowsTheArchiveError)
 {
     RegisterDataModelClasses();
-    const std::string bytes = StoreObject(*FullArrow());
-    for (std::size_t length = 0; length < bytes.size(); ++length) {
-        ArchiveBytes::Load(bytes.substr(0, length), [&](CArchive& ar) {
-            EXPECT_THROW(ar.ReadNewObject(RUNTIME_CLASS(CRelLineObj)), CArchiveException) << length;
-        });
-    }
+    ArchiveBytes::ExpectEveryTruncationFails(StoreObject(*FullArrow()), RUNTIME_CLASS(CRelLineObj));
 }
 
 class RelLineDefaults : public ::testing::Test
@@ -427,11 +413,7 @@ TEST(RelLineObj, CopyAttributesTakesLookButNotTheRelation)
 // discriminator, with an item-value text that a DBCS character straddles at byte 20.
 std::string OldFileRecord(WORD integrated)
 {
-    Bytes b;
-    b.W(0xFFFF).W(1).W(9);
-    b.data += "CFileComp";
-    b.W(999).W(OBJKIND_FILECOMP).W(7).D(0).D(0).D(200).D(DWORD(-100)).W(0).D(0).W(1).W(0).D(0xFFFFFF).W(0).W(1);
-    b.W(0).D(0x808080).W(0).W(0).D(0x3E800000);
+    Bytes b = ArchiveBytes::RectRecord(999, OBJKIND_FILECOMP);
     b.S("F1").S("File").S("ID").S("Qty").D(90).D(DWORD(-30)).W(3).D(0xFF).D(DWORD(-50)).S("ex").D(25);
     b.W(4).W(1).W(0);
     b.data += ArchiveBytes::Store([](CArchive& ar) { CStrgObj().Serialize(ar); });
@@ -447,7 +429,7 @@ std::string OldFileRecord(WORD integrated)
     b.S("summary").W(0);
     b.W(CRelLineObj::DISCRIMINATOR_TEXTS).S("R1").S("R2").S("R3").W(5).W(6).S("R4").W(8);
     b.S("T_FILE");
-    return b.data;
+    return ArchiveBytes::FirstObject("CFileComp", b.data);
 }
 
 TEST(RelLineObj, AnOldDocumentMovesAFilesSubtypeSettingsOntoItsMainArrow)
@@ -456,8 +438,7 @@ TEST(RelLineObj, AnOldDocumentMovesAFilesSubtypeSettingsOntoItsMainArrow)
     TestApp app;
     app.SetLoadedDocVersion(999);
     TestDoc doc;
-    std::unique_ptr<CObject> file;
-    ArchiveBytes::Load(OldFileRecord(1), [&](CArchive& ar) { file = ar.ReadNewObject(RUNTIME_CLASS(CFileComp)); });
+    std::unique_ptr<CObject> file = ArchiveBytes::LoadObject(OldFileRecord(1), RUNTIME_CLASS(CFileComp));
     auto* fileComp = DYNAMIC_DOWNCAST(CFileComp, file.get());
     ASSERT_NE(fileComp, nullptr);
     ASSERT_TRUE(fileComp->HasLegacyDiscriminator());
