@@ -7,6 +7,7 @@
 #include "model/DataGenSrcList.h"
 #include "model/DataList.h"
 #include "model/DataModelHooks.h"
+#include "model/DataModelTools.h"
 #include "model/FileClone.h"
 #include "model/FileComp.h"
 #include "model/FileImplObj.h"
@@ -34,6 +35,7 @@ void RegisterModelObject()
 
 void RegisterDataModelClasses()
 {
+    RegisterDataModelTools();
     AfxRegisterClass(RUNTIME_CLASS(CComplexItem));
     AfxRegisterClass(RUNTIME_CLASS(CData));
     AfxRegisterClass(RUNTIME_CLASS(CDataList));

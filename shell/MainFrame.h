@@ -63,7 +63,7 @@ public:
     // --- Tools -----------------------------------------------------------------------------
     UINT GetCurrentTool() const override { return m_nCurrentTool; }
     void SetCurrentTool(UINT tool) override { m_nCurrentTool = tool; }
-    WORD GetArrowKind() const { return m_wArrowKind; }
+    WORD GetArrowKind() const override { return m_wArrowKind; }
 
     // --- Settings read at creation ------------------------------------------------------------
     int GetZoomStep() const override { return m_nZoomStep; }

@@ -262,6 +262,12 @@ public:
     void BeginShapeTracking(const ToolEvent& event, UINT mode);
     void TrackShapeRubberBand(const ToolEvent& event);
     BOOL EndShapeTracking(const ToolEvent& event);
+    // The message pane of the main frame's status bar.
+    void ShowStatusText(const CString& text) const;
+    // Sets the mode to none, forgets the drag's tool and lets go of the capture.
+    void EndTrackMode();
+    // Draws the drag's feedback as its first outline.
+    void ShowDragFeedback(CDC* dc);
     // Adds the object a creation tool built in one undo step and selects it; FALSE (the object is
     // gone) when it cannot be added.
     BOOL AddCreatedObject(CObject* object);
@@ -286,6 +292,15 @@ public:
     void BeginLine(const ToolEvent& event);
     void TrackLine(const ToolEvent& event);
     void EndLine(const ToolEvent& event);
+    // The release of a line drag: as EndShapeTracking, with Shift making the line level or upright.
+    BOOL EndLineTracking(const ToolEvent& event);
+
+    // The relation arrow's rubber band follows the mouse inside the document, off the grid (Shift:
+    // level or upright with the press point); FALSE when the point did not move. The arrow tool
+    // (a tool of the data model) decides what the ends may be.
+    BOOL TrackRelArrow(const ToolEvent& event);
+    // The arrow kind of the main frame (1 1:N, 2 subtype, 3 substructure, 4 supertype).
+    WORD GetCurrentArrowKind() const;
     void AddPolylinePoint(const ToolEvent& event);
     // Ends the polyline in progress at the point (the right button or a double click): the last
     // point, then the polyline becomes an object.
@@ -529,13 +544,10 @@ protected:
     CSize GetZoomedDragOffset() const;
     // Renders what waits to be painted, so that XOR feedback is drawn on the final picture.
     void FlushPendingPaint();
-    // Sets the mode to none, forgets the drag's tool and lets go of the capture.
-    void EndTrackMode();
-    // The feedback of the drag in progress, drawn by the tool that started it: drawn (it shows),
-    // erased when it shows (drawn once more), and drawn as the drag's first outline.
+    // The feedback of the drag in progress, drawn by the tool that started it: drawn (it shows) and
+    // erased when it shows (drawn once more).
     void DrawDragFeedback(CDC* dc);
     void EraseDragFeedback(CDC* dc);
-    void ShowDragFeedback(CDC* dc);
     // The drag's current point moves there, its feedback with it.
     void MoveDragFeedbackTo(CDC* dc, POINT zoomed, POINT doc);
     // The status text while a rectangle is dragged: the object under the mouse, else the tool's
@@ -543,7 +555,6 @@ protected:
     void DescribeUnderMouseOrPrompt(CPoint doc, UINT tool);
     // The event of a device point for the current tool, with the points mapped.
     ToolEvent MakeToolEvent(UINT flags, CPoint point, CDC* dc) const;
-    void ShowStatusText(const CString& text) const;
     void ShowToolPrompt(UINT tool) const;
     // The constrained point of a move or resize drag; FALSE when the drag must stop here.
     BOOL ConstrainMovePoint(CDC* dc, UINT flags, CPoint& zoomed, CPoint& doc, BOOL tracking);

@@ -12,6 +12,7 @@
 #include "objects/ObjectServices.h"
 #include "objects/PolyObj.h"
 #include "platform/ui/Wnd.h"
+#include "view/FrameServices.h"
 
 #include <QCursor>
 
@@ -75,18 +76,48 @@ void CBaseView::TrackLine(const ToolEvent& event)
 
 void CBaseView::EndLine(const ToolEvent& event)
 {
-    if (!EndShapeTracking(event))
+    if (!EndLineTracking(event) || !CreateLine())
         return;
+    InvalidateSelection();
+    UpdateAllViewsForSelection();
+}
+
+BOOL CBaseView::EndLineTracking(const ToolEvent& event)
+{
+    if (!EndShapeTracking(event))
+        return FALSE;
     CPoint zoomed = m_ptCurrent, doc = m_ptCurrent100;
     if (event.flags & MK_SHIFT) {
         ConstrainOrthogonal(zoomed, doc);
         m_ptCurrent = zoomed;
         m_ptCurrent100 = doc;
     }
-    if (!CreateLine())
-        return;
-    InvalidateSelection();
-    UpdateAllViewsForSelection();
+    return TRUE;
+}
+
+// --- The relation arrow's rubber band -----------------------------------------------------------
+
+BOOL CBaseView::TrackRelArrow(const ToolEvent& event)
+{
+    CPoint zoomed = event.zoomed, doc = event.doc;
+    if (zoomed == m_ptCurrent)
+        return FALSE;
+    if (ClampToDocument(doc)) {
+        zoomed = ZoomedOf(doc);
+        MoveCursorToLogical(event.dc, zoomed);
+    }
+    if (zoomed == m_ptCurrent)
+        return FALSE;
+    if (event.flags & MK_SHIFT)
+        ConstrainOrthogonal(zoomed, doc);
+    MoveDragFeedbackTo(event.dc, zoomed, doc);
+    return TRUE;
+}
+
+WORD CBaseView::GetCurrentArrowKind() const
+{
+    const FrameServices* frame = GetFrameServices();
+    return frame ? frame->GetArrowKind() : 1;
 }
 
 BOOL CBaseView::CreateLine()

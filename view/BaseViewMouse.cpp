@@ -296,8 +296,16 @@ void CBaseView::OnMouseMove(UINT flags, CPoint point)
 
 void CBaseView::OnLButtonUp(UINT flags, CPoint point)
 {
-    if (GetCapture() != this)
+    if (GetCapture() != this) {
+        // The press started no drag; the tool may still answer its release.
+        if (const ViewTool* tool = FindViewTool(BaseViewMouse::CurrentTool())) {
+            DrawLog log;
+            CDC dc;
+            PrepareMappingDC(dc, log);
+            tool->ReleaseWithoutDrag(*this, MakeToolEvent(flags, point, &dc));
+        }
         return;
+    }
     if (IsDocReadOnly() && !IsViewOnlyTrackMode(m_nTrackMode)) {
         CancelTracking();
         return;
@@ -525,7 +533,6 @@ void CBaseView::OnToolHover(const ToolEvent& event)
         {ID_TOOL_DATA, IDC_TOOL_DATA},
         {ID_TOOL_PROCESS, IDC_TOOL_PROCESS},
         {ID_TOOL_FILE, IDC_TOOL_PROCESS},
-        {ID_TOOL_RELARROW, IDC_TOOL_ARROW_OTHER},
         {ID_TOOL_TASK, IDC_TOOL_RECT},
         {ID_TOOL_CLONE, IDC_TOOL_RECT},
         {ID_TOOL_OLE, IDC_TOOL_RECT},
@@ -535,6 +542,14 @@ void CBaseView::OnToolHover(const ToolEvent& event)
     for (const auto& entry : toolCursors)
         if (entry.tool == tool)
             SetCursor(GetViewCursor(entry.cursor));
+    // The arrow tool shows the kind it draws.
+    if (tool == ID_TOOL_RELARROW) {
+        const WORD kind = GetCurrentArrowKind();
+        SetCursor(GetViewCursor(kind == 1   ? IDC_TOOL_ARROW_ONE_TO_MANY
+                                : kind == 2 ? IDC_TOOL_ARROW_SUBTYPE
+                                : kind == 3 ? IDC_TOOL_ARROW_SUBSTRUCTURE
+                                            : IDC_TOOL_ARROW_OTHER));
+    }
 }
 
 // --- The zoom tool's rectangle ------------------------------------------------------------------

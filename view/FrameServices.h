@@ -18,6 +18,9 @@ public:
 
     virtual UINT GetCurrentTool() const = 0;
     virtual void SetCurrentTool(UINT tool) = 0;
+    // The kind of relation arrow the arrow tool draws: 1 1:N, 2 subtype, 3 substructure, 4
+    // supertype. A frame without the arrow-kind buttons draws 1:N arrows.
+    virtual WORD GetArrowKind() const { return 1; }
     // Percent step of zoom in, zoom out and the wheel ("InitialViewState"/"ZoomScaleUpDown").
     virtual int GetZoomStep() const = 0;
     // Whether new views fit the zoom to the window ("InitialViewState"/"ZoomFitToWnd").

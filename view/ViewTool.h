@@ -4,7 +4,8 @@
 // moves, the release and the redrawing of its XOR feedback. Tools keep no state of their own: the
 // drag lives in the view, so one instance serves every view.
 //
-// A tool is one class and one row of the tool table (ViewToolTable.cpp).
+// A tool is one class and one row of the tool table (ViewToolTable.cpp); the tools of objects that
+// live above the view register their rows at start-up.
 #pragma once
 
 #include "platform/afx/Point.h"
@@ -39,6 +40,8 @@ public:
     virtual void Hover(CBaseView& view, const ToolEvent& event) const = 0;
     virtual void Track(CBaseView& view, const ToolEvent& event) const = 0;
     virtual void Release(CBaseView& view, const ToolEvent& event) const = 0;
+    // The release of a press that started no drag (the press found nothing to drag from).
+    virtual void ReleaseWithoutDrag(CBaseView& /*view*/, const ToolEvent& /*event*/) const {}
     // Draws the feedback of the drag in progress; drawn a second time it is gone.
     virtual void DrawFeedback(CBaseView& view, CDC* dc) const = 0;
 };

@@ -17,6 +17,10 @@
 #include "view/TextTool.h"
 #include "view/ZoomTool.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace ViewToolTable {
 
 // One instance of each tool class serves every view.
@@ -52,6 +56,13 @@ constexpr struct
     // clang-format on
 };
 
+// The rows that higher layers register.
+std::vector<std::pair<UINT, const ViewTool*>>& Registered()
+{
+    static std::vector<std::pair<UINT, const ViewTool*>> rows;
+    return rows;
+}
+
 } // namespace ViewToolTable
 
 const ViewTool* FindViewTool(UINT toolId)
@@ -59,5 +70,18 @@ const ViewTool* FindViewTool(UINT toolId)
     for (const auto& row : ViewToolTable::kTools)
         if (row.id == toolId)
             return &row.tool();
+    for (const auto& [id, tool] : ViewToolTable::Registered())
+        if (id == toolId)
+            return tool;
     return nullptr;
+}
+
+void RegisterViewTool(UINT toolId, const ViewTool& tool)
+{
+    auto& rows = ViewToolTable::Registered();
+    const auto row = std::find_if(rows.begin(), rows.end(), [toolId](const auto& r) { return r.first == toolId; });
+    if (row != rows.end())
+        row->second = &tool;
+    else
+        rows.emplace_back(toolId, &tool);
 }

@@ -30,6 +30,7 @@ public:
 
     UINT GetCurrentTool() const override { return tool; }
     void SetCurrentTool(UINT t) override { tool = t, ++toolSets; }
+    WORD GetArrowKind() const override { return arrowKind; }
     int GetZoomStep() const override { return zoomStep; }
     BOOL GetZoomFitToWnd() const override { return fitToWindow; }
     void SetCursorPosition(POINT p) override { cursor = p; }
@@ -39,6 +40,7 @@ public:
 
     UINT tool = ID_TOOL_POINTER;
     int toolSets = 0;
+    WORD arrowKind = 1;
     int zoomStep = 25;
     BOOL fitToWindow = FALSE;
     CPoint cursor{-2, -2};
