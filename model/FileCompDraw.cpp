@@ -10,22 +10,11 @@
 #include "foundation/SymbolPrimitives.h"
 #include "foundation/TextFunctions.h"
 #include "model/NotationSymbols.h"
+#include "view/DisplayOptions.h"
 
 namespace filecomp_draw {
 
-// Bits of the view's display options.
-constexpr DWORD kShowUpdateRight = 0x100;
-constexpr DWORD kConceptualNames = 0x10000;
-constexpr DWORD kDataTypes = 0x40000;
-constexpr DWORD kNullOptions = 0x80000;
-constexpr DWORD kPhysicalOnly = 0x100000;
-constexpr DWORD kShortTypes = 0x200000;
-constexpr DWORD kNameForEmpty = 0x400000;
-constexpr DWORD kPhysicalMarks = 0x800000;
-constexpr DWORD kAdditionalItems = 0x1000000;
-constexpr DWORD kForeignKeys = 0x2000000;
-// The typed texts are shown when these bits hold nothing but the conceptual names.
-constexpr DWORD kNormalDisplayMask = 0x19F0000;
+using namespace DisplayOption;
 
 // Bits of the options with which the item texts are built.
 constexpr DWORD kItemTypes = 0x10000;
@@ -44,20 +33,20 @@ DWORD ItemTextOptions(DWORD display)
     DWORD options = (display & kConceptualNames) ? 0 : kItemColumns;
     if (display & kDataTypes) {
         options |= kItemTypes;
-        if (display & kShortTypes)
+        if (display & kShortTypeNames)
             options |= kItemShortTypes;
     }
-    if (display & kPhysicalOnly)
+    if (display & kPhysicalItemsOnly)
         options |= kItemPhysicalOnly;
-    if (!(display & kConceptualNames) && (display & kNameForEmpty))
+    if (!(display & kConceptualNames) && (display & kSubstituteNames))
         options |= kItemNameForEmpty;
     if (display & kPhysicalMarks)
         options |= kItemLogicalMark;
-    if (display & kNullOptions)
+    if (display & kNullOption)
         options |= kItemNullOptions;
     if (display & kForeignKeys)
         options |= kItemForeignKeys;
-    if (display & kAdditionalItems)
+    if (display & kPhysicalAddItems)
         options |= kItemAdditional;
     return options;
 }
@@ -80,7 +69,7 @@ void CFileComp::GetBoxTexts(DWORD displayOptions, CBaseDoc* document, FileBoxTex
 {
     texts.number = m_strNumber;
     texts.examples = m_strCodeSample;
-    if ((displayOptions & kNormalDisplayMask) == kConceptualNames) {
+    if ((displayOptions & kNormalMask) == kConceptualNames) {
         texts.name = m_strName;
         texts.keyItems = m_strKeyText;
         texts.dataItems = m_strDataText;
@@ -88,7 +77,7 @@ void CFileComp::GetBoxTexts(DWORD displayOptions, CBaseDoc* document, FileBoxTex
     }
     if (displayOptions & kConceptualNames)
         texts.name = m_strName;
-    else if (m_strTableName.IsEmpty() && (displayOptions & kNameForEmpty))
+    else if (m_strTableName.IsEmpty() && (displayOptions & kSubstituteNames))
         RemoveCrLf(texts.name, m_strName);
     else
         texts.name = m_strTableName;
@@ -102,7 +91,7 @@ void CFileComp::GetBoxTexts(DWORD displayOptions, CBaseDoc* document, FileBoxTex
     CNotationSymbols symbols;
     m_dataList.BuildItemTexts(texts.keyItems, texts.dataItems, symbols, options);
     CObject* found = nullptr;
-    if (!(displayOptions & kAdditionalItems) || !document || !document->LookupObjectById(m_wPhyControlFileId, found))
+    if (!(displayOptions & kPhysicalAddItems) || !document || !document->LookupObjectById(m_wPhyControlFileId, found))
         return;
     auto* definitions = DYNAMIC_DOWNCAST(CFileComp, found);
     CString definitionKeys, definitionData;

@@ -9,6 +9,7 @@
 
 #include "objects/PolyObj.h"
 #include "objects/StrgObj.h"
+#include "view/DisplayOptions.h"
 
 class CFloatEdit;
 class CWnd;
@@ -197,8 +198,8 @@ public:
     static constexpr DWORD PART_ITEM_VALUE = 0x80000000;
     // Bits of the view's display word that the arrow reads: the IDEF notation (clear: the XJ
     // notation) and, with it, the cardinality text.
-    static constexpr DWORD DISPLAY_IDEF_NOTATION = 0x10000000;
-    static constexpr DWORD DISPLAY_CARDINALITY = 0x20000000;
+    static constexpr DWORD DISPLAY_IDEF_NOTATION = DisplayOption::kIdefNotation;
+    static constexpr DWORD DISPLAY_CARDINALITY = DisplayOption::kCardinality;
 
     using CPolyObj::Draw;
     using CPolyObj::DrawHandleDragTracker;

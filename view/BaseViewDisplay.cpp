@@ -8,6 +8,7 @@
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
 #include "platform/ui/CmdUI.h"
+#include "view/DisplayOptions.h"
 #include "view/FrameServices.h"
 
 #include <algorithm>
@@ -15,22 +16,7 @@
 
 namespace BaseViewDisplay {
 
-// Bits of the display word.
-constexpr DWORD kBit0 = 0x1;
-constexpr DWORD kConceptualNames = 0x10000;
-constexpr DWORD kTableNames = 0x20000;
-constexpr DWORD kDataTypes = 0x40000;
-constexpr DWORD kNullOption = 0x80000;
-constexpr DWORD kPhysicalItemsOnly = 0x100000;
-constexpr DWORD kShortTypeNames = 0x200000;
-constexpr DWORD kSubstituteNames = 0x400000;
-constexpr DWORD kPhysicalMarks = 0x800000;
-constexpr DWORD kPhysicalAddItems = 0x1000000;
-constexpr DWORD kForeignKeys = 0x2000000;
-constexpr DWORD kIdefNotation = 0x10000000;
-constexpr DWORD kCardinality = 0x20000000;
-// The normal display: of these bits only the conceptual names are set.
-constexpr DWORD kNormalMask = 0x19F0000;
+using namespace DisplayOption;
 
 // The display modes that simply switch one bit.
 constexpr struct
