@@ -42,8 +42,8 @@ std::vector<std::string> Record(const std::function<void(CDC*)>& draw)
     for (const DrawCall& call : log.calls) {
         std::string line = call.op;
         for (int arg : call.args)
-            line += " " + std::to_string(arg);
-        calls.push_back(line + " " + static_cast<const char*>(call.text));
+            line.append(" ").append(std::to_string(arg));
+        calls.push_back(line.append(" ").append(static_cast<const char*>(call.text)));
     }
     return calls;
 }

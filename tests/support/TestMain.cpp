@@ -1,6 +1,7 @@
-// The main of every test binary: a Qt application on the offscreen platform, a private profile
-// folder and runtime folder (so no test talks to an editor the user is running), and message
-// boxes answered by the test script.
+// The main of every test binary: a Qt application on the offscreen platform, a private runtime
+// folder (so no test talks to an editor the user is running), a fresh private profile folder for
+// every test (so no test sees settings another one wrote, whatever the order), and message boxes
+// answered by the test script.
 #include "tests/support/MessageScript.h"
 
 #include "platform/profile/Profile.h"
@@ -11,6 +12,33 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
+namespace {
+
+class FreshProfilePerTest : public ::testing::EmptyTestEventListener
+{
+public:
+    FreshProfilePerTest() { Profile::SetDirectory(m_spare.path()); }
+    void OnTestStart(const ::testing::TestInfo&) override
+    {
+        m_folder = std::make_unique<QTemporaryDir>();
+        Profile::SetDirectory(m_folder->path());
+    }
+    void OnTestEnd(const ::testing::TestInfo&) override
+    {
+        Profile::SetDirectory(m_spare.path());
+        m_folder.reset();
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+    // Where the profile points between tests (global set-up and tear-down).
+    QTemporaryDir m_spare;
+};
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -18,9 +46,8 @@ int main(int argc, char** argv)
     QTemporaryDir runtimeFolder;
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder.path()));
     QApplication app(argc, argv);
-    QTemporaryDir profileFolder;
-    Profile::SetDirectory(profileFolder.path());
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshProfilePerTest);
     ::testing::AddGlobalTestEnvironment(new MessageScriptEnvironment);
     return RUN_ALL_TESTS();
 }

@@ -2,6 +2,7 @@
 // order; one that does not, or a drop without local files, is left to the widget.
 #include "platform/ui/Wnd.h"
 
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
