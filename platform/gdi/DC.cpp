@@ -512,7 +512,9 @@ int CDC::GetClipBox(LPRECT rect) const
     const QRect box =
         m_state.clip ? m_state.clip->boundingRect() : QRect(0, 0, GetDeviceCaps(HORZRES), GetDeviceCaps(VERTRES));
     const bool empty = m_state.clip && m_state.clip->isEmpty();
-    *rect = empty ? CRect() : m_state.mapping.DPtoLP(CRect(box.left(), box.top(), box.right() + 1, box.bottom() + 1));
+    // Rounded outward, so that whatever fills the box reaches every pixel of the clip.
+    *rect = empty ? CRect()
+                  : m_state.mapping.DeviceBoxToLogical(CRect(box.left(), box.top(), box.right() + 1, box.bottom() + 1));
     return ClipType();
 }
 

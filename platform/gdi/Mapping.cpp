@@ -65,6 +65,23 @@ int Sign(int v)
     return v < 0 ? -1 : 1;
 }
 
+// The logical coordinate of a device edge, moved outward until its own device coordinate is at or
+// beyond the edge: below it for the low edge of a box, above it for the high one. The nearest
+// unit lies within half a unit of the edge, so one step is always enough; the bound only keeps a
+// coordinate held at the limits of either range from stepping on.
+template <typename ToDevice>
+int OutwardLogical(int logical, int deviceEdge, bool lowEdge, int logicalPerDevice, ToDevice toDevice)
+{
+    const int step = lowEdge ? -logicalPerDevice : logicalPerDevice;
+    for (int i = 0; i < 2; ++i) {
+        const int device = toDevice(logical);
+        if (lowEdge ? device <= deviceEdge : device >= deviceEdge)
+            break;
+        logical = Saturated(__int128(logical) + step);
+    }
+    return logical;
+}
+
 } // namespace MappingFile
 
 int UnitsPerInch(int mapMode)
@@ -193,6 +210,23 @@ CRect CoordinateMapping::LPtoDP(const RECT& r) const
 CRect CoordinateMapping::DPtoLP(const RECT& r) const
 {
     return CRect(DPtoLP(CPoint(r.left, r.top)), DPtoLP(CPoint(r.right, r.bottom)));
+}
+
+CRect CoordinateMapping::DeviceBoxToLogical(const RECT& box) const
+{
+    using namespace MappingFile;
+    CRect device(box);
+    device.NormalizeRect();
+    const CRect rounded = DPtoLP(device);
+    // +1 where logical coordinates grow with device ones, -1 where they run against them.
+    const int alongX = Sign(m_windowExt.cx) * Sign(m_viewportExt.cx);
+    const int alongY = Sign(m_windowExt.cy) * Sign(m_viewportExt.cy);
+    const auto x = [this](int v) { return LPtoDP(CPoint(v, 0)).x; };
+    const auto y = [this](int v) { return LPtoDP(CPoint(0, v)).y; };
+    return CRect(OutwardLogical(rounded.left, device.left, true, alongX, x),
+                 OutwardLogical(rounded.top, device.top, true, alongY, y),
+                 OutwardLogical(rounded.right, device.right, false, alongX, x),
+                 OutwardLogical(rounded.bottom, device.bottom, false, alongY, y));
 }
 
 int CoordinateMapping::LengthToDeviceX(int length) const

@@ -38,6 +38,11 @@ public:
     // Corner by corner, not normalised.
     CRect LPtoDP(const RECT& r) const;
     CRect DPtoLP(const RECT& r) const;
+    // The logical rectangle whose device image holds every pixel of the device box (left/top
+    // inclusive, right/bottom exclusive): each edge rounds outward instead of to the nearest unit.
+    // Where a logical unit is larger than a pixel, the nearest unit of an edge can fall inside the
+    // box, and a rectangle drawn over the result would leave the pixels beyond it untouched.
+    CRect DeviceBoxToLogical(const RECT& box) const;
 
     // Device pixels of a logical length along x or y (magnitude only).
     int LengthToDeviceX(int length) const;

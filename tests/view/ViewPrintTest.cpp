@@ -2,6 +2,7 @@
 
 #include "tests/support/MessageScript.h"
 
+#include "objects/ElliObj.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/PrintInfo.h"
@@ -12,6 +13,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace ViewPrintTestImpl {
@@ -35,11 +37,11 @@ public:
     QPrinter printer;
 };
 
-// One page of the PDF as a picture at kDpi.
-QImage RenderPage(const QString& pdf, int page, const QString& folder)
+// One page of the PDF as a picture at kDpi, or at the resolution given.
+QImage RenderPage(const QString& pdf, int page, const QString& folder, int dpi = kDpi)
 {
     const QString base = folder + QStringLiteral("/page");
-    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(kDpi), QStringLiteral("-f"),
+    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
                                                    QString::number(page), QStringLiteral("-l"), QString::number(page),
                                                    QStringLiteral("-singlefile"), QStringLiteral("-png"), pdf, base});
     return QImage(base + QStringLiteral(".png"));
@@ -68,6 +70,26 @@ int PageCount(const QString& pdf)
 unsigned ColorAtMm(const QImage& page, double x, double y)
 {
     return page.pixel(int(x * kDpi / 25.4), int(y * kDpi / 25.4)) & 0xFFFFFF;
+}
+
+// Pixels of the colour that lie in the one rectangle and not in the other.
+int CountPagePixels(const QImage& page, unsigned color, const QRect& inside, const QRect& outside = QRect())
+{
+    int n = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QPoint p(x, y);
+            if (inside.contains(p) && !outside.contains(p))
+                n += (page.pixel(p) & 0xFFFFFF) == color;
+        }
+    return n;
+}
+
+// The pixels of a rectangle given in millimetres from the sheet's top-left corner.
+QRect PixelsOfMm(double left, double top, double right, double bottom, int dpi)
+{
+    const auto px = [dpi](double mm) { return int(mm * dpi / 25.4); };
+    return QRect(QPoint(px(left), px(top)), QPoint(px(right) - 1, px(bottom) - 1));
 }
 
 } // namespace ViewPrintTestImpl
@@ -261,4 +283,52 @@ TEST_F(ViewPrint, PrintOptionsDialogShowsAndTakesTheViewsOptions)
     info.m_bDirect = TRUE;
     ASSERT_TRUE(view.OnPreparePrinting(&info));
     EXPECT_EQ(view.GetPrintPages(), CSize(2, 2));
+}
+
+
+// A filled, shadowed ellipse across the break of a 1 x 2 page job on A4 landscape: each page shows
+// its part of it in the page body, and not one pixel of it in the margins, down to the last row
+// of the printable area (it once left a hairline there, 2.6 mm above the paper's edge).
+TEST_F(ViewPrint, AnEllipseAcrossThePageBreakLeavesTheMarginsWhite)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed: the printed pages cannot be inspected";
+    constexpr int dpi = 300;
+    constexpr unsigned fill = 0xFF0000, shadow = 0x00C000; // as 0xRRGGBB
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("break.pdf"));
+    PdfPrinterApp app(pdf);
+    m_doc->SetPageSettings(2, 100, CSize(150, 150), CSize(150, 150));
+    m_doc->SetHeaderStyle(1);
+    {
+        CUndoStep step(m_doc);
+        // The page body is 1550 units high: the ellipse has its widest chord on the break.
+        auto* ellipse = new CElliObj(m_doc->NewObjectId(), CRect(500, -1200, 2000, -1900));
+        ellipse->SetFill(TRUE);
+        ellipse->SetFillColor(RGB(0xFF, 0, 0));
+        ellipse->SetShadowDepth(20);
+        ellipse->SetShadowColor(RGB(0, 0xC0, 0));
+        ASSERT_TRUE(m_doc->AddObject(ellipse));
+    }
+    m_doc->SetPages(1, 2);
+    CZivraView& view = Open();
+    // No header, page number or frame: nothing but the drawing may print anywhere.
+    view.SetPrintOptions(FALSE, FALSE, FALSE, FALSE, FALSE);
+    view.SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+    ASSERT_EQ(PageCount(pdf), 2);
+
+    // 297 x 210 mm with 2.5 mm of printer margin, 15 mm margins and the 20 mm header area: the
+    // body runs from 17.5 to 279.5 mm across and from 37.5 to 192.5 mm down. Its edges are left a
+    // pixel of the rendering's smoothing.
+    const QRect body = PixelsOfMm(17.5, 37.5, 279.5, 192.5, dpi).adjusted(-1, -1, 1, 1);
+    for (int page = 1; page <= 2; ++page) {
+        const QImage image = RenderPage(pdf, page, dir.path(), dpi);
+        ASSERT_FALSE(image.isNull());
+        EXPECT_GT(CountPagePixels(image, fill, body), 1000) << "page " << page;
+        EXPECT_GT(CountPagePixels(image, shadow, body), 100) << "page " << page;
+        const QRect sheet = image.rect();
+        EXPECT_EQ(CountPagePixels(image, 0xFFFFFF, sheet, body),
+                  sheet.width() * sheet.height() - body.width() * body.height())
+            << "page " << page << ": the margins hold more than white";
+    }
 }

@@ -179,6 +179,41 @@ TEST_F(ShapeTest, ClippingLimitsDrawing)
     EXPECT_TRUE(IsColor(30, 15, Qt::black));
 }
 
+// A page's masks fill the clip box to blank what lies outside the drawing. Where a logical unit is
+// larger than a pixel, an edge of the clip rounded to the nearest unit can fall inside the clip, and
+// the row beyond it kept what was drawn there: the box must reach every pixel of the clip.
+TEST_F(ShapeTest, TheClipBoxCoversEveryPixelOfTheClipUnderScaledMappings)
+{
+    struct Case
+    {
+        CSize windowExt, viewportExt;
+        CPoint windowOrg, viewportOrg;
+        CRect clip; // in pixels
+    };
+    const Case cases[] = {
+        {{3, 3}, {7, -7}, {0, 0}, {13, 190}, {5, 6, 150, 171}},            // 2.3 pixels a unit, y up
+        {{262, -155}, {1237, 732}, {40, -90}, {-37, 3}, {0, 0, 200, 200}}, // a printed page's scale
+        {{-5, 5}, {12, 12}, {7, 0}, {100, 1}, {3, 4, 197, 181}},           // x running leftward
+        {{254, 254}, {96, -96}, {0, 0}, {0, 200}, {1, 2, 199, 197}},       // units smaller than pixels
+    };
+    for (const Case& c : cases) {
+        Open(Qt::black);
+        dc.IntersectClipRect(&c.clip);
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetWindowExt(c.windowExt);
+        dc.SetViewportExt(c.viewportExt);
+        dc.SetWindowOrg(c.windowOrg);
+        dc.SetViewportOrg(c.viewportOrg);
+        CRect box;
+        dc.GetClipBox(&box);
+        dc.SelectStockObject(WHITE_PEN);
+        dc.SelectStockObject(WHITE_BRUSH);
+        dc.Rectangle(&box);
+        EXPECT_EQ(CountColor(Qt::white), c.clip.Width() * c.clip.Height()) << c.viewportExt.cx;
+        EXPECT_EQ(Changed(Qt::black), QRect(c.clip.left, c.clip.top, c.clip.Width(), c.clip.Height()));
+    }
+}
+
 TEST_F(ShapeTest, MemoryDCDrawsIntoItsBitmapAndBitBltCopiesIt)
 {
     CDC memory;
