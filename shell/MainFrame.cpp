@@ -432,6 +432,10 @@ void CMainFrame::OnUpdatePane(CCmdUI* cmdUI)
 
 LRESULT CMainFrame::OnShowReadOnlyNotice(WPARAM wParam, LPARAM lParam)
 {
+    // The notice only tells a person at the screen that edits cannot be saved; a run nobody
+    // watches (a print job) edits nothing.
+    if (IsUnattendedRun())
+        return 0;
     const CString fileName = reinterpret_cast<LPCTSTR>(wParam);
     CString text;
     if (!fileName.IsEmpty())

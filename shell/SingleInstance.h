@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -33,13 +34,24 @@ public:
     // still answers is not. False when not listening.
     bool Listen(Handler handler);
     bool IsListening() const;
+    // Stops listening and removes the socket, unless another instance has taken the name since.
+    void Close();
     const QString& GetName() const { return m_name; }
+    // The socket file a name stands for: an absolute name as it is, any other in the temporary
+    // folder, where a client looks for it.
+    static QString SocketPath(const QString& name);
 
 private:
     void OnNewConnection();
     void OnReadyRead(QLocalSocket* socket);
+    // Binds a socket under a name of its own and gives it the name only while the name is free or
+    // stale; its descriptor, or -1.
+    int ClaimName();
 
     QString m_name;
     Handler m_handler;
     std::unique_ptr<QLocalServer> m_server;
+    // The socket file this instance made, so that it never removes one it does not own.
+    std::uint64_t m_ownDevice = 0;
+    std::uint64_t m_ownInode = 0;
 };

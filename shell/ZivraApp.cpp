@@ -48,6 +48,18 @@ bool ShowsSplashForCommand(const CCommandLineInfo& info)
            (info.m_nShellCommand == CCommandLineInfo::FileNew || info.m_nShellCommand == CCommandLineInfo::FileOpen);
 }
 
+// Printing and registration end the process without showing the editor.
+bool RunsWithoutWindow(const CCommandLineInfo& info)
+{
+    switch (info.m_nShellCommand) {
+    case CCommandLineInfo::FilePrint:
+    case CCommandLineInfo::FilePrintTo:
+    case CCommandLineInfo::AppRegister:
+    case CCommandLineInfo::AppUnregister: return true;
+    default: return false;
+    }
+}
+
 } // namespace ZivraAppImpl
 
 CZivraApp::CZivraApp()
@@ -112,6 +124,8 @@ BOOL CZivraApp::InitInstance()
     // "Automation" switches start the editor as a plain start would (a hidden window would only
     // leave a process nobody can reach).
     ParseStartCommandLine(m_cmdInfo);
+    if (RunsWithoutWindow(m_cmdInfo))
+        m_unattended.emplace();
     if (HandOverToRunningInstance(m_cmdInfo)) {
         m_nEndCode = 0;
         return FALSE;
@@ -322,7 +336,9 @@ int CZivraApp::ExitInstance()
     DeleteSettingsStore();
     if (m_bPaletteLoaded)
         m_colorItemList.WriteColorItemsToReg();
-    return CWinApp::ExitInstance();
+    const int code = CWinApp::ExitInstance();
+    m_unattended.reset();
+    return code;
 }
 
 // --- Accessors ----------------------------------------------------------------------------------

@@ -11,9 +11,11 @@
 #include "foundation/ColorItemList.h"
 #include "foundation/RegManList.h"
 #include "physical/DataTypeList.h"
+#include "platform/afx/MessageSink.h"
 #include "platform/ui/WinApp.h"
 
 #include <memory>
+#include <optional>
 
 class CBoxStyleList;
 class CDocTemplate;
@@ -128,4 +130,6 @@ private:
     std::unique_ptr<SingleInstance> m_singleInstance;
     // The exit code of a start that ends early on purpose; -1 for the framework's.
     int m_nEndCode = -1;
+    // Set for a start that never shows the editor: nobody is there to answer a message box.
+    std::optional<UnattendedRun> m_unattended;
 };

@@ -21,6 +21,12 @@ BeepSink& CurrentBeepSink()
     return sink;
 }
 
+bool& UnattendedFlag()
+{
+    static bool unattended = false;
+    return unattended;
+}
+
 } // namespace
 
 MessageSink SetMessageSink(MessageSink sink)
@@ -46,12 +52,30 @@ int DefaultMessageAnswer(UINT type)
     return buttons[kind][index];
 }
 
+int WriteMessageToStandardError(const CString& text, UINT type)
+{
+    std::fprintf(stderr, "%s\n", ToQString(text).toLocal8Bit().constData());
+    std::fflush(stderr);
+    return DefaultMessageAnswer(type);
+}
+
+UnattendedRun::UnattendedRun() : m_wasUnattended(std::exchange(UnattendedFlag(), true)) {}
+
+UnattendedRun::~UnattendedRun()
+{
+    UnattendedFlag() = m_wasUnattended;
+}
+
+bool IsUnattendedRun()
+{
+    return UnattendedFlag();
+}
+
 int AfxMessageBox(const CString& text, UINT type, UINT helpId)
 {
     if (const MessageSink& sink = CurrentMessageSink())
         return sink(text, type, helpId);
-    std::fprintf(stderr, "%s\n", ToQString(text).toLocal8Bit().constData());
-    return DefaultMessageAnswer(type);
+    return WriteMessageToStandardError(text, type);
 }
 
 int AfxMessageBox(UINT stringId, UINT type, UINT helpId)

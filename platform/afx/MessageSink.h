@@ -19,3 +19,25 @@ BOOL MessageBeep(UINT type);
 
 // The answer a message box gives when nobody can be asked: its default button.
 int DefaultMessageAnswer(UINT type);
+
+// Where a message goes when nobody can be asked: its text on standard error, answered with the
+// box's default button.
+int WriteMessageToStandardError(const CString& text, UINT type);
+
+// A run that nobody watches (printing from the command line, registering with the desktop) must
+// never wait for a click. While one lives, the program's sink writes every message to standard
+// error instead of showing a box, and notices meant only for a person at the screen are left out.
+// Runs nest; the outermost decides when they end.
+class UnattendedRun
+{
+public:
+    UnattendedRun();
+    ~UnattendedRun();
+    UnattendedRun(const UnattendedRun&) = delete;
+    UnattendedRun& operator=(const UnattendedRun&) = delete;
+
+private:
+    bool m_wasUnattended;
+};
+
+bool IsUnattendedRun();

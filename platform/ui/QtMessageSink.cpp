@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <algorithm>
 #include <vector>
 
 namespace QtMessageSinkImpl {
@@ -46,19 +47,15 @@ QMessageBox::Icon IconOf(UINT type)
     case MB_ICONEXCLAMATION: return QMessageBox::Warning;
     case MB_ICONASTERISK: return QMessageBox::Information;
     default:
-        // A box that names no icon gets the one its buttons suggest, as the framework gave it.
-        switch (type & MB_TYPEMASK) {
-        case MB_OK:
-        case MB_OKCANCEL: return QMessageBox::Warning;
-        case MB_YESNO:
-        case MB_YESNOCANCEL: return QMessageBox::Question;
-        default: return QMessageBox::NoIcon;
-        }
+        // A box that names no icon shows none: a plain notice must not look like a warning.
+        return QMessageBox::NoIcon;
     }
 }
 
 int Show(const CString& text, UINT type)
 {
+    if (IsUnattendedRun())
+        return WriteMessageToStandardError(text, type);
     CWnd* main = AfxGetMainWnd();
     QMessageBox box(IconOf(type), ToQString(CString(AfxGetAppName())), ToQString(text), QMessageBox::NoButton,
                     main ? main->GetSafeHwnd() : nullptr);
