@@ -7,8 +7,22 @@
 
 #include <QApplication>
 
+namespace {
+
+// A print or registration run works without a screen (a terminal, a print server, a cron job):
+// without one, Qt would end the process before the run could start.
+void UseOffscreenWithoutDisplay(int argc, char** argv)
+{
+    const bool hasDisplay = !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (!hasDisplay && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && CZivraApp::IsWindowlessRun(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    UseOffscreenWithoutDisplay(argc, argv);
     QApplication qtApp(argc, argv);
     InstallQtMessageSink();
     InstallQtTranslations();

@@ -10,6 +10,7 @@
 #include "objects/ObjectServices.h"
 #include "platform/afx/StringTable.h"
 #include "platform/profile/Profile.h"
+#include "platform/ui/CommandLineInfo.h"
 #include "platform/ui/DocTemplate.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/View.h"
@@ -27,6 +28,7 @@
 #include <QPrinterInfo>
 
 #include <cassert>
+#include <vector>
 
 IMPLEMENT_DYNAMIC(CZivraApp, CWinApp)
 
@@ -61,6 +63,14 @@ bool RunsWithoutWindow(const CCommandLineInfo& info)
 }
 
 } // namespace ZivraAppImpl
+
+bool CZivraApp::IsWindowlessRun(int argc, char** argv)
+{
+    std::vector<CString> arguments(argv + 1, argv + argc);
+    CCommandLineInfo info;
+    info.ParseArguments(arguments);
+    return ZivraAppImpl::RunsWithoutWindow(info);
+}
 
 CZivraApp::CZivraApp()
 {

@@ -39,6 +39,9 @@ public:
 
     // The one application object, or null when there is none.
     static CZivraApp* GetApp();
+    // Whether these program arguments print or register and end without showing the editor;
+    // such a run needs no display. Read before the Qt application exists.
+    static bool IsWindowlessRun(int argc, char** argv);
 
     BOOL InitInstance() override;
     int ExitInstance() override;

@@ -73,7 +73,8 @@ protected:
     PrintRunTestImpl::RunResult RunProgram(const QStringList& arguments)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            environment.remove(QString::fromLatin1(name));
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_folder.filePath("config"));
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_folder.path());
         QProcess program;
