@@ -90,7 +90,13 @@ BOOL CBaseDoc::CommitObjectTextEdit(CObject* object, CFloatEdit*& editor)
         return box->EndEdit(editor, m_dwEditFlgs);
     CUndoStep step(this);
     RecordChangedOnce(box);
-    if (!box->EndEdit(editor, m_dwEditFlgs))
+    // A modelling object's text may stand for more than itself (a conceptual file's items, the
+    // name its clones show); the model takes such an edit over whole.
+    BOOL changed = FALSE;
+    DocumentModelHooks* model = GetDocumentModelHooks();
+    if (!model || !model->CommitModelTextEdit(this, box, editor, m_dwEditFlgs, &changed))
+        changed = box->EndEdit(editor, m_dwEditFlgs);
+    if (!changed)
         return FALSE;
     SyncHeaderTextFromObject(box->GetObjectId(), box);
     SetModified(TRUE);
@@ -101,6 +107,13 @@ BOOL CBaseDoc::CommitObjectTextEdit(CObject* object, CFloatEdit*& editor)
 
 BOOL CBaseDoc::ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hitCode, DWORD partWord)
 {
+    if (commandId == ID_OBJ_DATA_ITEM_DIALOG) {
+        // The data items dialog opens on a read-only document too, read-only there. The model
+        // records and marks modified only what the edited items change.
+        DocumentModelHooks* model = GetDocumentModelHooks();
+        BOOL changed = FALSE;
+        return model && model->EditModelDataItems(this, object, &changed) && changed;
+    }
     if (commandId < ID_OPERATION_FIRST || commandId > ID_OPERATION_LAST || m_bReadOnly)
         return FALSE;
     if (CPolyObj* line = DrawObjects::AsLineObject(object)) {

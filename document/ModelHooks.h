@@ -9,6 +9,7 @@
 
 class CBaseDoc;
 class CCopyList;
+class CFloatEdit;
 
 class DocumentModelHooks
 {
@@ -38,6 +39,18 @@ public:
     {
         return FALSE;
     }
+    // Items of conceptual files. Ending an in-place edit of a modelling object, with the object
+    // recorded for undo: a conceptual file's edited key or data text becomes its items and a new
+    // name reaches its clones; a failure leaves the object's texts as they were. FALSE when the
+    // object is not one the model edits, with *changed untouched.
+    virtual BOOL CommitModelTextEdit(CBaseDoc* /*document*/, CObject* /*object*/, CFloatEdit*& /*editor*/,
+                                     DWORD /*editFlags*/, BOOL* /*changed*/)
+    {
+        return FALSE;
+    }
+    // The data items dialog of a conceptual file; *changed tells whether the edited items were
+    // applied and changed the document. FALSE when the object is no conceptual file.
+    virtual BOOL EditModelDataItems(CBaseDoc* /*document*/, CObject* /*object*/, BOOL* /*changed*/) { return FALSE; }
     // After a paste placed the copy buffer's objects: points the references between modelling
     // objects (data items, derivation sources, clones, implementation groups, discriminators) at
     // the pasted copies, keeps those whose targets this document holds and clears the rest.

@@ -2,6 +2,7 @@
 
 #include "document/BaseDoc.h"
 #include "model/FileComp.h"
+#include "model/FileCompItemLists.h"
 #include "model/RelLineObj.h"
 
 void DataModelHooks::ClearUpdateMarks(CBaseDoc* document)
@@ -32,4 +33,33 @@ void DataModelHooks::ConvertOldFileObject(CBaseDoc* document, CObject* object)
         arrow->ResetKindFields();
     else if (auto* file = DYNAMIC_DOWNCAST(CFileComp, object))
         file->MigrateSubTypeToRelLine(*document);
+}
+
+BOOL DataModelHooks::CommitModelTextEdit(CBaseDoc* document, CObject* object, CFloatEdit*& editor, DWORD editFlags,
+                                         BOOL* changed)
+{
+    auto* file = DYNAMIC_DOWNCAST(CFileComp, object);
+    if (!file)
+        return FALSE;
+    *changed = FileCompItemLists::CommitFileCompTextEdit(*document, *file, editor, editFlags);
+    return TRUE;
+}
+
+BOOL DataModelHooks::EditModelDataItems(CBaseDoc* document, CObject* object, BOOL* changed)
+{
+    auto* file = DYNAMIC_DOWNCAST(CFileComp, object);
+    if (!file)
+        return FALSE;
+    FileCompItemLists::EditFileCompDataItems(*document, *file, changed);
+    return TRUE;
+}
+
+BOOL DataModelHooks::ReplaceModelObjectText(CBaseDoc* document, CObject* object, const CString& text,
+                                            const CString& replacement, BOOL matchCase, BOOL* changed)
+{
+    auto* file = DYNAMIC_DOWNCAST(CFileComp, object);
+    if (!file)
+        return FALSE;
+    *changed = FileCompItemLists::ReplaceFileCompText(*document, *file, text, replacement, matchCase);
+    return TRUE;
 }

@@ -13,4 +13,10 @@ public:
     // An arrow's kind fields follow its kind's rules; a conceptual file hands its old subtype
     // settings over to its main arrow.
     void ConvertOldFileObject(CBaseDoc* document, CObject* object) override;
+    // A conceptual file's texts and items (FileCompItemLists).
+    BOOL CommitModelTextEdit(CBaseDoc* document, CObject* object, CFloatEdit*& editor, DWORD editFlags,
+                             BOOL* changed) override;
+    BOOL EditModelDataItems(CBaseDoc* document, CObject* object, BOOL* changed) override;
+    BOOL ReplaceModelObjectText(CBaseDoc* document, CObject* object, const CString& text, const CString& replacement,
+                                BOOL matchCase, BOOL* changed) override;
 };

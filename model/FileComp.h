@@ -12,6 +12,7 @@
 
 class CBaseDoc;
 class CComboBox;
+class CFloatEdit;
 class CRefDoc;
 class CRelLineObj;
 class DataTypeLookup;
@@ -283,6 +284,19 @@ public:
     // Grows the box and its bands to hold the texts (flag bits 1 name, 2 key, 4 data, 8 examples
     // measure that text wrapped to its band's width, else its natural extent). Always TRUE.
     BOOL FitBoxToTexts(DWORD flags, const LOGFONT& font);
+
+    // --- Ending an in-place edit, find and replace (FileCompTextEdits.cpp) ------------------------
+    // Ends the edit of the part named by the edited part. A modified text replaces the number (the
+    // number state then becomes 0), the name, the key text, the data text or the examples; with
+    // the text's edit flag (1 name, 2 key, 4 data, 8 examples) its line breaks are dropped. The
+    // I/O-number label ends its own edit. The editor is closed; TRUE when a text was taken.
+    BOOL EndEdit(CFloatEdit*& editor, DWORD editFlags) override;
+    // What the last edit was about: the key band or the data band; the name cell.
+    BOOL IsKeyOrDataPart() const;
+    BOOL IsNamePart() const;
+    // The number, the name, the key text, the data text, the examples, then the label's text.
+    BOOL FindObjectText(const CString& findText, BOOL matchCase) const override;
+    BOOL ReplaceObjectText(const CString& findText, const CString& replacement, BOOL matchCase) override;
 
 private:
     void LoadRecord(CArchive& ar);

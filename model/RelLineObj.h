@@ -11,6 +11,7 @@
 #include "objects/StrgObj.h"
 #include "view/DisplayOptions.h"
 
+class CDataList;
 class CFloatEdit;
 class CWnd;
 
@@ -144,6 +145,20 @@ public:
     DWORD GetPassMarks() const { return m_dwPassMarks; }
     void SetPassMarks(DWORD marks) { m_dwPassMarks = marks; }
     void ClearPassMarks() { m_dwPassMarks = 0; }
+
+    // --- The discriminator follows its file's renumbered items ---------------------------------------
+    // Each adjusts the discriminator at most once per update pass: an arrow whose pass mark is set is
+    // skipped, and a change sets the mark. Only a form-1 discriminator of that file with an item set
+    // takes part. TRUE when the arrow changed.
+    // After the file's item texts were parsed anew, with the file's old list marked by name: the item
+    // takes its counterpart's new number when the number or name changed; a deleted item leaves item
+    // 0 and an empty item-name label. The label keeps its text otherwise.
+    BOOL UpdateDiscriminatorAfterItemEdit(WORD fileId, const CDataList& marked);
+    // After the data items dialog, with the new list still holding the items' old numbers and their
+    // new positions as scratch numbers: the item and the item-name label take the new number and
+    // name of the item of that number, or 0 and an empty label when the new list has none. With
+    // startOfPass the pass mark is cleared first and none is set.
+    BOOL RenumberDiscriminator(WORD fileId, const CDataList& oldList, const CDataList& newList, BOOL startOfPass);
 
 protected:
     // The arrow's own key list: the line's pen, end mark and mark flags, HideDefine and CanDelete,

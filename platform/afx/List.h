@@ -8,6 +8,8 @@
 #include "platform/afx/Object.h"
 #include "platform/afx/String.h"
 
+#include <utility>
+
 struct AfxPositionTag;
 using POSITION = AfxPositionTag*;
 
@@ -62,6 +64,15 @@ public:
     {
         while (m_head)
             Unlink(m_head);
+    }
+
+    // Exchanges the elements of the two lists without copying or allocating anything; positions
+    // stay valid and move with their elements.
+    void SwapElements(AfxListOf& other) noexcept
+    {
+        std::swap(m_head, other.m_head);
+        std::swap(m_tail, other.m_tail);
+        std::swap(m_count, other.m_count);
     }
 
     // The position of the first element equal to value after startAfter (from the head when null).

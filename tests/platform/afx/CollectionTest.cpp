@@ -63,6 +63,27 @@ TEST(ObList, PositionsSurviveOtherInsertionsAndRemovals)
     EXPECT_THROW(list.RemoveTail(), CInvalidArgException);
 }
 
+TEST(ObList, SwappingElementsKeepsPositionsWithTheirElements)
+{
+    CItemTest items[3] = {CItemTest(0), CItemTest(1), CItemTest(2)};
+    CTypedPtrList<CObList, CItemTest*> one(10), two(10);
+    const POSITION p0 = one.AddTail(&items[0]);
+    one.AddTail(&items[1]);
+    two.AddTail(&items[2]);
+    one.SwapElements(two);
+    EXPECT_EQ(Values(one), (std::vector<int>{2}));
+    EXPECT_EQ(Values(two), (std::vector<int>{0, 1}));
+    EXPECT_EQ(two.GetAt(p0)->value, 0);
+    two.InsertAfter(p0, &items[2]);
+    EXPECT_EQ(Values(two), (std::vector<int>{0, 2, 1}));
+    two.SwapElements(two);
+    EXPECT_EQ(two.GetCount(), 3);
+    CTypedPtrList<CObList, CItemTest*> empty(10);
+    one.SwapElements(empty);
+    EXPECT_TRUE(one.IsEmpty());
+    EXPECT_EQ(empty.GetTailPosition(), empty.GetHeadPosition());
+}
+
 TEST(StringList, FindsByValue)
 {
     CStringList list;
