@@ -1,11 +1,13 @@
 #include "model/FileComp.h"
 
+#include "foundation/ListElements.h"
 #include "model/ItemTextParser.h"
 #include "model/NotationSymbols.h"
 #include "objects/ObjectServices.h"
 #include "objects/ObjectSupport.h"
 #include "platform/afx/Archive.h"
 
+#include <cstddef>
 #include <cstdint>
 
 IMPLEMENT_SERIAL(CFileComp, CRectObj, 1)
@@ -55,11 +57,18 @@ void SkipLegacyLabel(CArchive& ar)
     label.Serialize(ar);
 }
 
-// An object list of an old record: read through the class registration, then dropped.
+// An object list of an old record: read through the class registration, then dropped. The list
+// owns what it reads, so it takes new objects only: null or a reference back to an object read
+// before (the file being read, or an object of another owner) is damage. Once dropped, its objects
+// are no longer there for a later reference to find.
 void SkipLegacyList(CArchive& ar)
 {
-    OwnedPtrList<CObject> objects;
-    objects.Serialize(ar);
+    const std::size_t mark = ar.GetLoadMark();
+    {
+        OwnedPtrList<CObject> objects;
+        LoadOwnedElements(ar, objects, RUNTIME_CLASS(CObject));
+    }
+    ar.DropObjectsSince(mark);
 }
 
 } // namespace filecomp

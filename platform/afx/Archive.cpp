@@ -346,6 +346,15 @@ void CArchive::WriteObject(const CObject* object)
     const_cast<CObject*>(object)->Serialize(*this);
 }
 
+void CArchive::DropObjectsSince(std::size_t mark)
+{
+    CheckLoading();
+    for (std::size_t slot = mark; slot < m_loadArray.size(); ++slot) {
+        if (!m_loadArray[slot].isClass)
+            m_loadArray[slot] = {nullptr, false, 0, true};
+    }
+}
+
 void CArchive::SerializeClass(const CRuntimeClass* runtimeClass)
 {
     if (IsStoring())
@@ -422,7 +431,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* expected)
     CheckLoading();
     const Tag tag = ReadTag();
     if (tag.kind == Tag::object) {
-        if (tag.index >= m_loadArray.size() || m_loadArray[tag.index].isClass)
+        if (tag.index >= m_loadArray.size() || m_loadArray[tag.index].isClass || m_loadArray[tag.index].dropped)
             Fail(CArchiveException::badIndex);
         auto* object = static_cast<CObject*>(const_cast<void*>(m_loadArray[tag.index].pointer));
         if (object && expected && !object->IsKindOf(expected))

@@ -20,6 +20,7 @@
 #include "platform/afx/Time.h"
 
 #include <bit>
+#include <cstddef>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -80,6 +81,12 @@ public:
     void SerializeClass(const CRuntimeClass* runtimeClass);
     // Gives the object an index without writing it, so that later references find it.
     void MapObject(const CObject* object);
+    // How many classes and objects a load has met so far: a mark for DropObjectsSince.
+    std::size_t GetLoadMark() const { return m_loadArray.size(); }
+    // The reader has deleted every object loaded since the mark (a part of an old record that is
+    // read only to be skipped, with all it owned): a later reference to one of them is refused
+    // (badIndex) instead of handing out a deleted object. The classes met stay known.
+    void DropObjectsSince(std::size_t mark);
 
     void WriteCount(DWORD_PTR count);
     // A count is refused (endOfFile) when it exceeds the bytes left, since every element takes one.
@@ -136,6 +143,7 @@ private:
         const void* pointer; // a CRuntimeClass* or a CObject*
         bool isClass;
         UINT schema;
+        bool dropped = false; // an object its reader has deleted
     };
 
     template <typename T>

@@ -1,5 +1,6 @@
 #include "platform/storage/CompoundFileReader.h"
 
+#include "platform/storage/CompoundDirectoryCheck.h"
 #include "platform/storage/GsfSupport.h"
 #include "platform/storage/StorageError.h"
 
@@ -13,9 +14,12 @@ namespace compound_file_reader {
 
 const unsigned char kSignature[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
 
+// What libgsf logged about the damage, if anything, is told with it.
 StorageError Damaged(const std::string& what)
 {
-    return StorageError(StorageErrorCode::InvalidFile, "damaged compound file: " + what);
+    const std::string logged = TakeGsfLogMessages();
+    return StorageError(StorageErrorCode::InvalidFile,
+                        "damaged compound file: " + what + (logged.empty() ? "" : " (" + logged + ")"));
 }
 
 // libgsf gives every child of a storage as an infile; only storages have a child count.
@@ -136,11 +140,13 @@ CompoundFileReader::CompoundFileReader(GsfHandle<_GsfInput> input) : m_input(std
 
 void CompoundFileReader::OpenDirectory()
 {
+    // libgsf is not safe against a directory that loops or names entries it does not hold.
+    CheckCompoundDirectory(m_input.get());
+    TakeGsfLogMessages();
     GError* error = nullptr;
     m_root.reset(gsf_infile_msole_new(m_input.get(), &error));
     if (!m_root)
-        throw StorageError(StorageErrorCode::InvalidFile,
-                           "damaged compound file: " + TakeGErrorMessage(error, "unreadable directory"));
+        throw compound_file_reader::Damaged(TakeGErrorMessage(error, "unreadable directory"));
 }
 
 CompoundFileReader::~CompoundFileReader() = default;

@@ -24,7 +24,13 @@
 
 #include <string>
 
+// Initialises libgsf once. From then on libgsf's log messages (the warnings and criticals it gives
+// on damaged files) go to a record of this thread instead of standard error: a user learns of a
+// damaged file through the refusal, not through lines on the terminal.
 void EnsureGsfInitialized();
+
+// What libgsf logged on this thread since the last call (messages joined by "; "), and clears it.
+std::string TakeGsfLogMessages();
 
 // The message of a GError (freed here), or the fallback when there is none.
 std::string TakeGErrorMessage(GError* error, const std::string& fallback);

@@ -1,5 +1,6 @@
 #include "tests/document/DocumentFileTestSupport.h"
 #include "tests/document/DocumentRecordBytes.h"
+#include "tests/platform/storage/CompoundDirectoryBytes.h"
 
 #include "tests/support/MessageScript.h"
 
@@ -17,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <sstream>
 
 // A rectangle that notes the loaded document version at the moment it is read.
@@ -472,6 +474,17 @@ TEST_F(DocumentFileFormat, DamagedFilesAreRefusedAsInvalidFormat)
                                                                             .Str("a.zvr")
                                                                             .Str("t"))},
     };
+    // Compound files whose directory loops or names an entry it does not hold.
+    DocumentFile().Save(PathIn(m_dir, "compound.zvr"), [&](CompoundFileWriter& writer) {
+        writer.WriteStream("Contents", QByteArray::fromStdString(valid));
+    });
+    const QByteArray compound = ReadFileBytes(m_dir.filePath("compound.zvr"));
+    namespace cdb = CompoundDirectoryBytes;
+    const auto contentsId = std::uint32_t(cdb::EntryId(compound, "Contents"));
+    cases.push_back({"stream that is its own sibling",
+                     cdb::WithLink(compound, "Contents", cdb::kRightSibling, contentsId).toStdString()});
+    cases.push_back({"root whose child is beyond the directory",
+                     cdb::WithLink(compound, "Root Entry", cdb::kChild, 0x10000).toStdString()});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         FieldDoc doc;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "tests/document/DocumentTestSupport.h"
+#include "tests/support/LeakCheck.h"
 
 #include "document/DocumentShellServices.h"
 #include "platform/afx/Cp932.h"
@@ -21,21 +22,6 @@
 #include <utility>
 #include <vector>
 
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/lsan_interface.h>
-#endif
-
-// True when LeakSanitizer (in a sanitizer build with leak detection on) finds memory that nothing
-// points to any more. Checked after each case of a table, it names the case that leaked, where the
-// check at the end of the process names none.
-inline bool LeakSanitizerFindsLeaks()
-{
-#if defined(__SANITIZE_ADDRESS__)
-    return __lsan_do_recoverable_leak_check() != 0;
-#else
-    return false;
-#endif
-}
 
 // The application as the document sees it: settings store, loaded version, read-only request,
 // main window.

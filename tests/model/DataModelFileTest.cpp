@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace DataModelFileTest {
@@ -169,6 +170,27 @@ T* Find(const CBaseDoc& doc, WORD id)
     return doc.FindObjectById(id, object) ? DYNAMIC_DOWNCAST(T, object) : nullptr;
 }
 
+// A document record of that version whose object list is given (count and objects); no
+// referenced diagram, so the object list's indices start at 1.
+std::string DocumentWithObjects(WORD version, const std::string& objects)
+{
+    return DocumentRecord(version, {"CRectObj", false, 0}, objects);
+}
+
+// The five object lists of an old conceptual-file record, the first holding the element.
+std::string FirstLegacyList(const std::string& element)
+{
+    return ArchiveBytes::Le16(1) + element + std::string(8, '\0');
+}
+
+// A rectangle (id 3) with its class as an archive's first object.
+std::string NewRectangle()
+{
+    DocumentBytes rectangle;
+    rectangle.NewClass("CRectObj").RectRecord(3, 0, -300);
+    return rectangle.Bytes();
+}
+
 class DataModelFile : public ::testing::Test
 {
 protected:
@@ -296,6 +318,14 @@ TEST_F(DataModelFile, OldDocumentsLoadTheirConceptualFilesAsTheirVersionWroteThe
         ASSERT_TRUE(reopened.OnOpenDocument(PathIn(m_dir, "old.zvr")));
         EXPECT_EQ(Records(reopened), loaded);
     }
+
+    // What the object lists of those versions hold is read and dropped with them.
+    TestDoc doc;
+    const std::string objects = ArchiveBytes::Le16(1) + OldRecord(12, 0, FirstLegacyList(NewRectangle()));
+    ASSERT_TRUE(OpenBytes(doc, DocumentWithObjects(12, objects)));
+    EXPECT_EQ(doc.GetObjectList()->GetCount(), 1);
+    EXPECT_NE(Find<CFileComp>(doc, 7), nullptr);
+    EXPECT_EQ(Find<CRectObj>(doc, 3), nullptr);
 }
 
 // A document of the last version before the subtype settings moved onto the arrows: its file's
@@ -329,6 +359,27 @@ TEST_F(DataModelFile, OpeningAnOldDocumentMovesAFilesSubtypeSettingsOntoItsMainA
     EXPECT_EQ(Records(reopened), converted);
 }
 
+// Old conceptual-file records (version 12) carry object lists that are read and dropped. Crafted
+// documents whose first such list holds what no list may own: the file being read, a rectangle
+// read before it, null; and a list of a new rectangle, which is dropped, followed by a reference
+// back to that rectangle from the document's list of embedded items.
+std::vector<std::pair<std::string, std::string>> CraftedLegacyLists()
+{
+    using ArchiveBytes::Le16;
+    // Indices: the file's class 1, the file 2. With the rectangle first: its class 1, the
+    // rectangle 2, the file's class 3, the file 4; in the list: its class 3, the rectangle 4.
+    std::string dropped = DocumentWithObjects(19, Le16(1) + OldRecord(12, 0, FirstLegacyList(NewRectangle())));
+    dropped.replace(dropped.size() - 4, 4, ArchiveBytes::Bytes().D(1).W(4).data);
+    return {
+        {"legacy list refers to the file being read",
+         DocumentWithObjects(12, Le16(1) + OldRecord(12, 0, FirstLegacyList(Le16(2))))},
+        {"legacy list refers to a rectangle read before",
+         DocumentWithObjects(12, Le16(2) + NewRectangle() + OldRecord(12, 0, FirstLegacyList(Le16(2))))},
+        {"null in a legacy list", DocumentWithObjects(12, Le16(1) + OldRecord(12, 0, FirstLegacyList(Le16(0))))},
+        {"embedded item refers to an object of a dropped legacy list", dropped},
+    };
+}
+
 // A model file that cannot be read is refused as a whole: nothing half-loaded stays and nothing
 // leaks. References to objects the file does not hold are only numbers: they load and save as
 // they are, and every lookup through them finds nothing.
@@ -354,6 +405,8 @@ TEST_F(DataModelFile, DamagedModelRecordsAreRefusedWholeAndDanglingReferencesKep
     };
     for (std::size_t length = modelAt; length < valid.size(); length += 5)
         cases.emplace_back("cut after " + std::to_string(length) + " bytes", valid.substr(0, length));
+    for (auto& [name, bytes] : CraftedLegacyLists())
+        cases.emplace_back(std::move(name), std::move(bytes));
     for (const auto& [name, bytes] : cases) {
         SCOPED_TRACE(name);
         TestDoc doc;

@@ -20,7 +20,8 @@ inline std::string Tagged(const std::string& record)
     return ArchiveBytes::FirstObject("CFileComp", record);
 }
 
-inline std::string OldRecord(WORD version, WORD integrated)
+// The five object lists of versions 9 to 14 are empty unless given (their bytes, all five).
+inline std::string OldRecord(WORD version, WORD integrated, const std::string& legacyLists = std::string(10, '\0'))
 {
     ArchiveBytes::Bytes b = ArchiveBytes::RectRecord(version, OBJKIND_FILECOMP);
     b.S("F1").S("File").S("ID<A>").S(static_cast<const char*>(CString(u8"Qty＜x＞"))).D(90).D(DWORD(-30)).W(3).D(0xFF);
@@ -31,7 +32,7 @@ inline std::string OldRecord(WORD version, WORD integrated)
     if (version >= 10 && version <= 14)
         b.W(2).data += TextObjectRecord("old2");
     if (version >= 9 && version <= 14)
-        b.Ws(5); // five empty object lists
+        b.data += legacyLists;
     if (version >= 11) {
         b.W(4).W(1);
         if (version < 13)

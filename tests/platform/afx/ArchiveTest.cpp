@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <functional>
+#include <memory>
 
 namespace ArchiveTestSupport {
 
@@ -245,6 +246,32 @@ TEST(Archive, NewObjectsAreTheReadersOwnAndEverythingElseIsRefused)
                 EXPECT_EQ(error.m_cause, c.cause);
             }
             EXPECT_EQ(ar.GetRemainingLength(), c.unread);
+        });
+    }
+}
+
+// Objects a reader has read and deleted (a group and the item it held) are gone for later
+// references; what was read before the mark and the classes met after it are still found.
+TEST(Archive, DroppedObjectsAreRefusedAsLaterReferences)
+{
+    // Indices: the item's class 1, the item 2; the group's class 3, the group 4, the item in it 5.
+    const std::string kept = NewClass("CArcItem", 1) + Le32(7);
+    const std::string group = NewClass("CArcGroup", 1) + Le16(1) + Le16(0x8001) + Le32(8);
+    for (const WORD dropped : {4, 5}) {
+        SCOPED_TRACE(dropped);
+        Load(kept + group + Le16(0x8003) + Le16(2) + Le16(dropped), [](CArchive& ar) {
+            const std::unique_ptr<CObject> first = ar.ReadNewObject(RUNTIME_CLASS(CArcItem));
+            const std::size_t mark = ar.GetLoadMark();
+            ar.ReadNewObject(RUNTIME_CLASS(CArcGroup)).reset();
+            ar.DropObjectsSince(mark);
+            EXPECT_EQ(ar.ReadClass(), RUNTIME_CLASS(CArcGroup));
+            EXPECT_EQ(ar.ReadObject(RUNTIME_CLASS(CObject)), first.get());
+            try {
+                ar.ReadObject(RUNTIME_CLASS(CObject));
+                ADD_FAILURE() << "a dropped object was handed out";
+            } catch (const CArchiveException& error) {
+                EXPECT_EQ(error.m_cause, CArchiveException::badIndex);
+            }
         });
     }
 }

@@ -1,12 +1,18 @@
+#include "tests/platform/storage/CompoundDirectoryBytes.h"
 #include "tests/platform/storage/StorageTestSupport.h"
+#include "tests/support/LeakCheck.h"
 
 #include "platform/storage/StorageError.h"
 
+#include <QFile>
 #include <QProcess>
 
 #include <fcntl.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -188,5 +194,103 @@ TEST(CompoundFile, WriteFailureIsReportedNotSwallowed)
         ADD_FAILURE() << "writing to a full device succeeded";
     } catch (const StorageError& error) {
         EXPECT_EQ(error.Code(), StorageErrorCode::DiskFull) << error.what();
+    }
+}
+
+// Directories crafted from a valid file: links that lead back to an entry already reached, or to
+// an entry the directory does not hold, directory chains that loop or leave the file, and entries
+// that libgsf would pass over. Each is refused as an invalid file before libgsf walks it (it read
+// on without the entries, leaving an embedding to be saved again without them), read from memory
+// and where it lies. libgsf's own complaints about a damaged stream are told in the error, never
+// on standard error.
+TEST(CompoundFile, DirectoriesThatLoopOrLeadNowhereAreRefused)
+{
+    namespace cdb = CompoundDirectoryBytes;
+    StorageFolder folder;
+    DocumentFile file;
+    SaveDocument(file, folder.Path("a.zvr"), "data", {SampleEmbedding()});
+    const QByteArray valid = FileBytes(file);
+    // Root, Contents, the embedding's eight entries: three directory sectors.
+    const std::vector<std::uint32_t> directory = cdb::DirectorySectors(valid);
+    ASSERT_EQ(directory.size(), 3u);
+    const auto entries = std::uint32_t(cdb::EntryCount(valid));
+    const auto id = [&](const char* name) { return std::uint32_t(cdb::EntryId(valid, name)); };
+    const std::uint32_t streamStart = cdb::Link(valid, "CONTENTS", cdb::kStartSector);
+    const struct
+    {
+        const char* what;
+        QByteArray bytes;
+        const char* told; // in the error; refused on opening when null
+    } cases[] = {
+        {"storage is its own child", cdb::WithLink(valid, "Nested", cdb::kChild, id("Nested")), nullptr},
+        {"stream is its own sibling", cdb::WithLink(valid, "Contents", cdb::kLeftSibling, id("Contents")), nullptr},
+        {"child links back to the root", cdb::WithLink(valid, "Nested", cdb::kChild, 0), nullptr},
+        {"child links up to its storage's sibling",
+         cdb::WithLink(valid, "Nested", cdb::kChild, cdb::Link(valid, "Embedding 1", cdb::kChild)), nullptr},
+        {"sibling one past the last entry", cdb::WithLink(valid, "Deep", cdb::kRightSibling, entries), nullptr},
+        {"child far beyond the directory", cdb::WithLink(valid, "Embedding 1", cdb::kChild, 0x7FFFFFF0), nullptr},
+        {"directory chain loops", cdb::WithNextSector(valid, directory[2], directory[0]), nullptr},
+        {"directory chain leaves the file", cdb::WithNextSector(valid, directory[1], 0x00FFFFFF), nullptr},
+        {"directory chain ends in a free sector", cdb::WithNextSector(valid, directory[1], 0xFFFFFFFF), nullptr},
+        {"entry of no known type", cdb::WithType(valid, "Zero", 0), nullptr},
+        {"stream larger than the file", cdb::WithLink(valid, "CONTENTS", cdb::kStreamSize, 0x7FFFFF), nullptr},
+        {"stream's own chain loops", cdb::WithNextSector(valid, streamStart, streamStart), "Block Allocation Table"},
+    };
+    // The file as written reads whole.
+    EXPECT_EQ(Sorted(CompoundFileReader(valid).ReadTree()).storages[0], Sorted(SampleEmbedding()));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_NE(c.bytes, valid);
+        const CString path = folder.Path("damaged.zvr");
+        QFile damaged(folder.FileSystemPath("damaged.zvr"));
+        ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        damaged.write(c.bytes);
+        damaged.close();
+        const std::string errors = CapturedStandardError([&] {
+            try {
+                CompoundFileReader(c.bytes).ReadTree();
+                ADD_FAILURE() << "read from memory";
+            } catch (const StorageError& error) {
+                EXPECT_EQ(error.Code(), StorageErrorCode::InvalidFile) << error.what();
+                if (c.told) {
+                    EXPECT_NE(std::string(error.what()).find(c.told), std::string::npos) << error.what();
+                }
+            }
+            if (c.told)
+                return;
+            try {
+                ReadContents(path);
+                ADD_FAILURE() << "read where it lies";
+            } catch (const StorageError& error) {
+                EXPECT_EQ(error.Code(), StorageErrorCode::InvalidFile) << error.what();
+            }
+        });
+        EXPECT_EQ(errors, "");
+        EXPECT_FALSE(LeakSanitizerFindsLeaks());
+    }
+}
+
+// A file large enough that its allocation table is listed in extension sectors beyond the header
+// opens as before; an extension chain that leaves the file is refused.
+TEST(CompoundFile, TablesListedInExtensionSectorsAreFollowed)
+{
+    namespace cdb = CompoundDirectoryBytes;
+    StorageFolder folder;
+    DocumentFile file;
+    const QByteArray contents = Pattern(8 << 20, 'L');
+    SaveDocument(file, folder.Path("large.zvr"), contents);
+    const QByteArray valid = FileBytes(file);
+    ASSERT_GT(cdb::Get32(valid, 0x2C), 109u); // more table sectors than the header lists
+    ASSERT_LT(cdb::Get32(valid, 0x44), 0xFFFFFFFAu);
+    EXPECT_EQ(CompoundFileReader(valid).ReadStream("Contents"), contents);
+    EXPECT_EQ(ReadContents(folder.Path("large.zvr")), contents);
+
+    QByteArray damaged = valid;
+    cdb::Put32(damaged, 0x44, 0x00FFFFFF);
+    try {
+        CompoundFileReader reader(damaged);
+        ADD_FAILURE() << "an extension chain beyond the file was followed";
+    } catch (const StorageError& error) {
+        EXPECT_EQ(error.Code(), StorageErrorCode::InvalidFile) << error.what();
     }
 }

@@ -11,8 +11,15 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <functional>
 #include <memory>
 #include <ostream>
+#include <string>
 #include <vector>
 
 class StorageFolder
@@ -68,6 +75,40 @@ inline QByteArray ReadArchive(const DocumentFile& file)
     QByteArray bytes(qsizetype(archive->GetLength()), '\0');
     bytes.resize(archive->Read(bytes.data(), UINT(bytes.size())));
     return bytes;
+}
+
+// What the action wrote to standard error (the descriptor itself, where C libraries write).
+inline std::string CapturedStandardError(const std::function<void()>& action)
+{
+    std::fflush(stderr);
+    FILE* capture = std::tmpfile();
+    const int saved = dup(STDERR_FILENO);
+    if (!capture || saved < 0) {
+        ADD_FAILURE() << "standard error cannot be captured";
+        if (capture)
+            std::fclose(capture);
+        action();
+        return {};
+    }
+    dup2(fileno(capture), STDERR_FILENO);
+    try {
+        action();
+    } catch (...) {
+        std::fflush(stderr);
+        dup2(saved, STDERR_FILENO);
+        close(saved);
+        std::fclose(capture);
+        throw;
+    }
+    std::fflush(stderr);
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    std::string written;
+    std::rewind(capture);
+    for (int c; (c = std::fgetc(capture)) != EOF;)
+        written += char(c);
+    std::fclose(capture);
+    return written;
 }
 
 inline QByteArray ReadContents(const CString& path)
