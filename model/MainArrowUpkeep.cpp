@@ -48,9 +48,10 @@ BOOL HandOverMainSubTypeArrow(CBaseDoc& doc, WORD endId, WORD kind, WORD losingA
     const WORD fileId = EndFileId(doc, endId);
     if (fileId == 0)
         return FALSE;
-    CRelLineObj* heir = RelationGraph::FindRelLineEndingAtIf(doc, fileId, losingArrowId, [&](const CRelLineObj& arrow, BOOL) {
-        return arrow.GetKind() == kind && RelationGraph::StandsForFile(FindObject(doc, arrow.GetStartObjectId()));
-    });
+    CRelLineObj* heir =
+        RelationGraph::FindRelLineEndingAtIf(doc, fileId, losingArrowId, [&](const CRelLineObj& arrow, BOOL) {
+            return arrow.GetKind() == kind && RelationGraph::StandsForFile(FindObject(doc, arrow.GetStartObjectId()));
+        });
     auto* file = DYNAMIC_DOWNCAST(CFileComp, FindObject(doc, fileId));
     if (!heir) {
         if (file && file->GetMergedIntoParent())
@@ -58,8 +59,8 @@ BOOL HandOverMainSubTypeArrow(CBaseDoc& doc, WORD endId, WORD kind, WORD losingA
         return FALSE;
     }
     const WORD startFileId = EndFileId(doc, heir->GetStartObjectId());
-    if (!heir->IsMainArrow() || (heir->GetDiscriminatorFile() == 0 &&
-                                 heir->GetDiscriminatorForm() == CRelLineObj::DISCRIMINATOR_IN_DOCUMENT))
+    if (!heir->IsMainArrow() ||
+        (heir->GetDiscriminatorFile() == 0 && heir->GetDiscriminatorForm() == CRelLineObj::DISCRIMINATOR_IN_DOCUMENT))
         ChangeRecorded(doc, *heir, [&](CRelLineObj& changed) {
             changed.DefaultDiscriminatorFile(startFileId);
             changed.SetMainArrow(TRUE);

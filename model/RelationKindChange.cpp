@@ -85,10 +85,10 @@ void UpdateEndFileFlags(CBaseDoc& doc, CFileComp& file)
 // the word for it ("接続先" the end, "接続元" the start).
 void ReportCloneWithoutOriginal(const char8_t* end)
 {
-    AfxMessageBox(CString(u8"ﾒｲﾝ矢線にしようとした矢線の") + CString(end) +
-                      CString(u8"の概念ﾌｧｲﾙ ｸﾛｰﾝ ｵﾌﾞｼﾞｪｸﾄは") +
+    AfxMessageBox(CString(u8"ﾒｲﾝ矢線にしようとした矢線の") + CString(end) + CString(u8"の概念ﾌｧｲﾙ ｸﾛｰﾝ ｵﾌﾞｼﾞｪｸﾄは") +
                       CString(u8"元概念ﾌｧｲﾙが指定されていないでの、ﾒｲﾝ矢線にすることはできません。\n") +
-                      CString(u8"先に") + CString(end) + CString(u8"の概念ﾌｧｲﾙ ｸﾛｰﾝ ｵﾌﾞｼﾞｪｸﾄの元概念ﾌｧｲﾙを指定してください。"),
+                      CString(u8"先に") + CString(end) +
+                      CString(u8"の概念ﾌｧｲﾙ ｸﾛｰﾝ ｵﾌﾞｼﾞｪｸﾄの元概念ﾌｧｲﾙを指定してください。"),
                   MB_OK);
 }
 
@@ -119,7 +119,8 @@ BOOL ChangeRelLineKind(CBaseDoc& doc, CRelLineObj& arrow, UINT commandId)
         return FALSE;
     const BOOL toSubType = CRelLineObj::IsSubTypeKindCode(newKind);
     if (toSubType && WouldCreateSubTypeLoop(doc, startObject, endObject)) {
-        AfxMessageBox(CString(u8"ｻﾌﾞﾀｲﾌﾟ矢線あるいはｻﾌﾞｽﾄﾗｸﾁｬ矢線がﾙｰﾌﾟしてしまうので、矢線種別は変更できません。"), MB_OK);
+        AfxMessageBox(CString(u8"ｻﾌﾞﾀｲﾌﾟ矢線あるいはｻﾌﾞｽﾄﾗｸﾁｬ矢線がﾙｰﾌﾟしてしまうので、矢線種別は変更できません。"),
+                      MB_OK);
         return FALSE;
     }
 
