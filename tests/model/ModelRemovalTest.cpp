@@ -231,8 +231,8 @@ TEST(ModelRemoval, RelLineBetweenObjects)
         BOOL resolve;
         BOOL expected;
     } cases[] = {
-        {a, b, FALSE, FALSE}, {a, b, TRUE, TRUE},           {cloneA, b, FALSE, TRUE},
-        {b, a, TRUE, FALSE},  {cloneA, cloneB, TRUE, FALSE}, {a, 0, TRUE, FALSE},
+        {a, b, FALSE, FALSE},          {a, b, TRUE, TRUE},  {cloneA, b, FALSE, TRUE}, {b, a, TRUE, FALSE},
+        {cloneA, cloneB, TRUE, FALSE}, {a, 0, TRUE, FALSE},
     };
     for (const auto& c : cases)
         EXPECT_EQ(RelationGraph::HasRelLineBetween(m.doc, c.start, c.end, c.resolve), c.expected)

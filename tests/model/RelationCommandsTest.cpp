@@ -1,6 +1,8 @@
 // The relation arrow's kind and main-arrow commands, and the conceptual file's merge command, as the
 // view sends them: through the document's attribute command entry.
 #include "foundation/CommandIds.h"
+#include "model/RelationGraph.h"
+#include "model/MainArrowUpkeep.h"
 #include "tests/model/ModelBytes.h"
 #include "tests/model/RelationModel.h"
 #include "tests/support/MessageScript.h"
@@ -12,8 +14,8 @@
 
 namespace RelationCommandsTest {
 
-const char* const LOOP_MESSAGE = reinterpret_cast<const char*>(
-    u8"ｻﾌﾞﾀｲﾌﾟ矢線あるいはｻﾌﾞｽﾄﾗｸﾁｬ矢線がﾙｰﾌﾟしてしまうので、矢線種別は変更できません。");
+const char* const LOOP_MESSAGE =
+    reinterpret_cast<const char*>(u8"ｻﾌﾞﾀｲﾌﾟ矢線あるいはｻﾌﾞｽﾄﾗｸﾁｬ矢線がﾙｰﾌﾟしてしまうので、矢線種別は変更できません。");
 const char* const END_CLONE_MESSAGE = reinterpret_cast<const char*>(
     u8"ﾒｲﾝ矢線にしようとした矢線の接続先の概念ﾌｧｲﾙ ｸﾛｰﾝ ｵﾌﾞｼﾞｪｸﾄは元概念ﾌｧｲﾙが指定されていないでの、"
     u8"ﾒｲﾝ矢線にすることはできません。\n先に接続先の概念ﾌｧｲﾙ ｸﾛｰﾝ ｵﾌﾞｼﾞｪｸﾄの元概念ﾌｧｲﾙを指定してください。");
@@ -67,6 +69,7 @@ void RunCommandCases(std::initializer_list<CommandCase> cases)
         if (!c.changed) {
             EXPECT_EQ(ObjectListBytes(m.doc), before);
             EXPECT_FALSE(m.doc.IsModified());
+            EXPECT_FALSE(m.doc.IsChangeRecordedForUndo(built.arrow));
             continue;
         }
         EXPECT_TRUE(m.doc.IsModified());
@@ -139,7 +142,9 @@ TEST(RelationCommands, KindChange)
          },
          ID_REL_KIND_ONE_TO_MANY, nullptr, TRUE, FALSE, TRUE, FALSE},
         {"the kind it has already",
-         [](RelationModel& m) { return Built{m.Arrow(2, m.File("A"), m.File("B"), TRUE), 0}; },
+         [](RelationModel& m) {
+             return Built{m.Arrow(2, m.File("A"), m.File("B"), TRUE), 0};
+         },
          ID_REL_KIND_SUBTYPE, nullptr, FALSE, FALSE, FALSE, FALSE},
         {"a self-reference stays 1:N",
          [](RelationModel& m) {
@@ -147,7 +152,10 @@ TEST(RelationCommands, KindChange)
              return Built{m.Arrow(1, a, a), a};
          },
          ID_REL_KIND_SUBSTRUCTURE, nullptr, FALSE, FALSE, FALSE, FALSE},
-        {"a missing end object", [](RelationModel& m) { return Built{m.Arrow(1, m.File("A"), 999), 0}; },
+        {"a missing end object",
+         [](RelationModel& m) {
+             return Built{m.Arrow(1, m.File("A"), 999), 0};
+         },
          ID_REL_KIND_SUBTYPE, nullptr, FALSE, FALSE, FALSE, FALSE},
     });
 }
@@ -163,8 +171,10 @@ TEST(RelationCommands, MainArrow)
          },
          ID_REL_MAIN_ARROW, nullptr, TRUE, TRUE, TRUE, TRUE, FALSE},
         {"an end clone without an original",
-         [](RelationModel& m) { return Built{m.Arrow(2, m.File("A"), m.Clone(0)), 0}; }, ID_REL_MAIN_ARROW,
-         END_CLONE_MESSAGE, FALSE, FALSE, FALSE, FALSE},
+         [](RelationModel& m) {
+             return Built{m.Arrow(2, m.File("A"), m.Clone(0)), 0};
+         },
+         ID_REL_MAIN_ARROW, END_CLONE_MESSAGE, FALSE, FALSE, FALSE, FALSE},
         {"a start clone without an original",
          [](RelationModel& m) {
              const WORD b = m.File("B");
@@ -172,8 +182,10 @@ TEST(RelationCommands, MainArrow)
          },
          ID_REL_MAIN_ARROW, START_CLONE_MESSAGE, FALSE, FALSE, FALSE, FALSE},
         {"a 1:N arrow has no main role",
-         [](RelationModel& m) { return Built{m.Arrow(1, m.File("A"), m.File("B")), 0}; }, ID_REL_MAIN_ARROW,
-         nullptr, FALSE, FALSE, FALSE, FALSE},
+         [](RelationModel& m) {
+             return Built{m.Arrow(1, m.File("A"), m.File("B")), 0};
+         },
+         ID_REL_MAIN_ARROW, nullptr, FALSE, FALSE, FALSE, FALSE},
     });
 }
 
@@ -241,6 +253,43 @@ TEST(RelationCommands, MergeIntoParentRefusedWithoutParent)
     EXPECT_EQ(ObjectListBytes(m.doc), before);
     EXPECT_FALSE(m.doc.IsModified());
     EXPECT_FALSE(m.doc.IsChangeRecordedForUndo(a));
+}
+
+// The parent chosen for a file: the arrow from it becomes the file's main arrow, also when it ends
+// at a clone of the file, and the main arrow until then gives the role up.
+TEST(RelationCommands, ChosenParentArrowBecomesMain)
+{
+    RelationModel m;
+    const WORD a = m.File("A"), b = m.File("B"), c = m.File("C");
+    const WORD cloneB = m.Clone(b);
+    const WORD current = m.Arrow(2, a, b, TRUE);
+    const WORD chosen = m.Arrow(3, c, cloneB);
+    const WORD oneToMany = m.Arrow(1, c, b);
+    const WORD unbound = m.Clone(0);
+    const std::string before = ObjectListBytes(m.doc);
+    {
+        CUndoStep step(&m.doc);
+        EXPECT_FALSE(MainArrowUpkeep::SetMainSubTypeArrow(m.doc, b, oneToMany));
+        EXPECT_FALSE(MainArrowUpkeep::SetMainSubTypeArrow(m.doc, unbound, chosen));
+        EXPECT_TRUE(MainArrowUpkeep::SetMainSubTypeArrow(m.doc, cloneB, chosen));
+    }
+    EXPECT_TRUE(m.ArrowAt(chosen).IsMainArrow());
+    EXPECT_FALSE(m.ArrowAt(current).IsMainArrow());
+    EXPECT_EQ(RelationGraph::GetParentFileComp(m.doc, b), &m.FileAt(c));
+    m.doc.Undo();
+    EXPECT_EQ(ObjectListBytes(m.doc), before);
+}
+
+// A plain line that refuses a command leaves nothing in the undo step either.
+TEST(RelationCommands, RefusedLineCommandRecordsNothing)
+{
+    RelationModel m;
+    CPolyObj* line = AddLine(m.doc, {CPoint(0, 0), CPoint(100, -100)});
+    m.doc.SetModifiedFlag(FALSE);
+    CUndoStep step(&m.doc);
+    EXPECT_FALSE(m.doc.ApplyObjectCommand(line, ID_REL_MAIN_ARROW, nullptr, 0));
+    EXPECT_FALSE(m.doc.IsChangeRecordedForUndo(line->GetObjectId()));
+    EXPECT_FALSE(m.doc.IsModified());
 }
 
 } // namespace RelationCommandsTest
