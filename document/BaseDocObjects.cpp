@@ -45,32 +45,29 @@ BOOL CBaseDoc::ApplyObjectCommand(CObject* object, UINT commandId, CObject* argu
     // A read-only document lets through only the commands that change nothing in it.
     if (m_bReadOnly && !IsReadOnlySafeAttributeCommand(commandId))
         return FALSE;
-    if (CPolyObj* line = DrawObjects::AsLineObject(object)) {
-        RecordChangedOnce(line);
-        if (!line->ApplyAttributeCommand(commandId, argument, hitCode))
-            return FALSE;
-        SetModified(TRUE);
-        return TRUE;
-    }
     CBaseObj* box = DrawObjects::AsBoxObject(object);
-    if (!box)
+    CPolyObj* line = box ? nullptr : DrawObjects::AsLineObject(object);
+    if (!box && !line)
         return FALSE;
-    // The box as it was is kept aside and recorded only when the command changes it, so that a
-    // command the object refuses leaves nothing in the step. A class that cannot be copied is
-    // recorded up front.
+    // The object as it was is kept aside and recorded only when the command changes it, so that a
+    // command the object or a modelling rule refuses leaves nothing in the step. A class that
+    // cannot be copied is recorded up front.
     std::unique_ptr<CObject, void (*)(CObject*)> before(nullptr, &DrawObjects::Destroy);
-    if (!IsChangeRecordedForUndo(box->GetObjectId())) {
-        before.reset(DrawObjects::Clone(box));
+    if (!IsChangeRecordedForUndo(DrawObjects::GetObjectId(object))) {
+        before.reset(DrawObjects::Clone(object));
         if (!before)
-            RecordChangedForUndo(box);
+            RecordChangedForUndo(object);
     }
     BOOL changed = FALSE;
     DocumentModelHooks* model = GetDocumentModelHooks();
-    CEcntsObj* connector = DYNAMIC_DOWNCAST(CEcntsObj, box);
+    CEcntsObj* connector = DYNAMIC_DOWNCAST(CEcntsObj, object);
+    // Line objects are offered to the model too: a relation arrow's kind and main-arrow commands
+    // must pass its rules (loops, one main arrow per file) before the arrow itself changes.
     if (connector && (commandId == ID_CONNECTOR_PAIR_START || commandId == ID_CONNECTOR_PAIR_END))
         changed = ApplyConnectorRole(connector, commandId);
-    else if (!model || !model->ApplyModelCommand(this, box, commandId, &changed))
-        changed = box->ApplyAttributeCommand(commandId, argument, hitCode);
+    else if (!model || !model->ApplyModelCommand(this, object, commandId, &changed))
+        changed = box ? box->ApplyAttributeCommand(commandId, argument, hitCode)
+                      : line->ApplyAttributeCommand(commandId, argument, hitCode);
     if (!changed)
         return FALSE;
     if (before)
@@ -139,6 +136,15 @@ BOOL CBaseDoc::ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hit
         return MoveOrResizeObject(box, TRUE, &offset, HIT_BOTTOM_RIGHT, 0);
     }
     RecordChangedOnce(box);
+    if (DocumentModelHooks* model = GetDocumentModelHooks(); commandId == ID_OBJ_CANCEL_CLONE_SOURCE && model) {
+        BOOL detached = FALSE;
+        if (model->DetachCloneOriginal(this, box, &detached)) {
+            if (!detached)
+                return FALSE;
+            SetModified(TRUE);
+            return TRUE;
+        }
+    }
     const UINT_PTR argument = TakesDocumentArgument(commandId) ? reinterpret_cast<UINT_PTR>(this) : partWord;
     if (!box->ApplyShapeOperation(commandId, hitCode, argument))
         return FALSE;

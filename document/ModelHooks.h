@@ -26,6 +26,10 @@ public:
     // arrow's kind commands); FALSE when the object or command is not one of them, with *changed
     // untouched.
     virtual BOOL ApplyModelCommand(CBaseDoc* document, CObject* object, UINT commandId, BOOL* changed) = 0;
+    // The clone operation that lets a conceptual-file clone go of its original file: the arrows at
+    // the clone lose the main roles and discriminators they held through it. FALSE when the object
+    // is no clone, with *detached untouched; *detached is FALSE for a clone without an original.
+    virtual BOOL DetachCloneOriginal(CBaseDoc* /*document*/, CObject* /*clone*/, BOOL* /*detached*/) { return FALSE; }
     // After a file older than the current version was read: brings one object of the list up to
     // date (old subtype settings of a conceptual file move onto its arrow, an arrow's kind fields
     // are reset). Objects that need nothing are left alone.

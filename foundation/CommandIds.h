@@ -236,6 +236,13 @@ constexpr UINT ID_SHADOW_LARGE = 21262;
 // The side count of a polygon object.
 constexpr UINT ID_POLYGON_HEXAGON = 21335;
 constexpr UINT ID_POLYGON_OCTAGON = 21336;
+// A relation arrow's kind (1:N, subtype, substructure, supertype: kind = id - 21339) and its
+// main-arrow flag.
+constexpr UINT ID_REL_KIND_ONE_TO_MANY = 21340;
+constexpr UINT ID_REL_KIND_SUBTYPE = 21341;
+constexpr UINT ID_REL_KIND_SUBSTRUCTURE = 21342;
+constexpr UINT ID_REL_KIND_SUPERTYPE = 21343;
+constexpr UINT ID_REL_MAIN_ARROW = 21344;
 // The commands that change nothing in the document (allowed on a read-only one).
 constexpr UINT ID_READONLY_SAFE_FIRST = 21354;
 constexpr UINT ID_READONLY_SAFE_LAST = 21356;
@@ -245,6 +252,8 @@ constexpr UINT ID_IMPL_NAME_FILL = 21358;
 // The roles of a circular connector in its pair: start and end.
 constexpr UINT ID_CONNECTOR_PAIR_START = 21359;
 constexpr UINT ID_CONNECTOR_PAIR_END = 21360;
+// A conceptual file's physical implementation merged into its parent file's.
+constexpr UINT ID_FILE_MERGE_INTO_PARENT = 21362;
 // The symbol menus: file-type mark, data-media kind and process kind added to the base.
 constexpr UINT ID_FILE_TYPE_MARK_BASE = 21700;
 constexpr UINT ID_DATA_MEDIA_BASE = 21800;

@@ -1,9 +1,14 @@
 #include "model/DataModelHooks.h"
 
 #include "document/BaseDoc.h"
+#include "foundation/CommandIds.h"
+#include "model/FileClone.h"
 #include "model/FileComp.h"
 #include "model/FileCompItemLists.h"
+#include "model/MainArrowUpkeep.h"
 #include "model/RelLineObj.h"
+#include "model/RelationRules.h"
+#include "model/RemovalCleanUp.h"
 
 void DataModelHooks::ClearUpdateMarks(CBaseDoc* document)
 {
@@ -17,14 +22,40 @@ void DataModelHooks::ClearUpdateMarks(CBaseDoc* document)
     }
 }
 
-BOOL DataModelHooks::CleanUpRemovedObject(CBaseDoc*, CObject*)
+BOOL DataModelHooks::CleanUpRemovedObject(CBaseDoc* document, CObject* removed)
 {
+    return document && removed && RemovalCleanUp::CleanUpRemovedObject(*document, *removed);
+}
+
+BOOL DataModelHooks::ApplyModelCommand(CBaseDoc* document, CObject* object, UINT commandId, BOOL* changed)
+{
+    if (!document)
+        return FALSE;
+    if (auto* arrow = DYNAMIC_DOWNCAST(CRelLineObj, object)) {
+        if (commandId >= ID_REL_KIND_ONE_TO_MANY && commandId <= ID_REL_KIND_SUPERTYPE)
+            *changed = RelationRules::ChangeRelLineKind(*document, *arrow, commandId);
+        else if (commandId == ID_REL_MAIN_ARROW)
+            *changed = RelationRules::MakeMainRelLine(*document, *arrow);
+        else
+            return FALSE;
+        return TRUE;
+    }
+    // Only a file with a parent can have its implementation merged into the parent's.
+    const auto* file = DYNAMIC_DOWNCAST(CFileComp, object);
+    if (file && commandId == ID_FILE_MERGE_INTO_PARENT && !file->HasParentFileComp(*document)) {
+        *changed = FALSE;
+        return TRUE;
+    }
     return FALSE;
 }
 
-BOOL DataModelHooks::ApplyModelCommand(CBaseDoc*, CObject*, UINT, BOOL*)
+BOOL DataModelHooks::DetachCloneOriginal(CBaseDoc* document, CObject* clone, BOOL* detached)
 {
-    return FALSE;
+    auto* fileClone = DYNAMIC_DOWNCAST(CFileClone, clone);
+    if (!document || !fileClone)
+        return FALSE;
+    *detached = MainArrowUpkeep::DetachFileCloneOriginal(*document, *fileClone);
+    return TRUE;
 }
 
 void DataModelHooks::ConvertOldFileObject(CBaseDoc* document, CObject* object)

@@ -10,6 +10,7 @@ public:
     void ClearUpdateMarks(CBaseDoc* document) override;
     BOOL CleanUpRemovedObject(CBaseDoc* document, CObject* removed) override;
     BOOL ApplyModelCommand(CBaseDoc* document, CObject* object, UINT commandId, BOOL* changed) override;
+    BOOL DetachCloneOriginal(CBaseDoc* document, CObject* clone, BOOL* detached) override;
     // An arrow's kind fields follow its kind's rules; a conceptual file hands its old subtype
     // settings over to its main arrow.
     void ConvertOldFileObject(CBaseDoc* document, CObject* object) override;

@@ -285,6 +285,16 @@ void CRelLineObj::ResetDiscriminator()
     ClearDiscriminator();
 }
 
+BOOL CRelLineObj::ClearDiscriminatorOfRemovedFile(WORD fileId)
+{
+    if ((m_dwPassMarks & PASS_DISCRIMINATOR_RENUMBERED) || fileId == 0 || !IsDiscriminatorFile(fileId))
+        return FALSE;
+    m_wDiscriminatorFile = m_wDiscriminatorItem = 0;
+    m_itemName.SetText(CString());
+    m_dwPassMarks |= PASS_DISCRIMINATOR_RENUMBERED;
+    return TRUE;
+}
+
 // --- Attributes ----------------------------------------------------------------------------------
 
 void CRelLineObj::CopyAttributes(const CPolyLine& other)

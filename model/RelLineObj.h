@@ -120,6 +120,9 @@ public:
     void ClearDiscriminator();
     // Form 1 and no discriminator.
     void ResetDiscriminator();
+    // After the conceptual file was removed: a form-1 discriminator naming it loses file, item and
+    // item-name text. At most once per update pass (the pass mark); TRUE when it changed.
+    BOOL ClearDiscriminatorOfRemovedFile(WORD fileId);
 
     // --- Labels ------------------------------------------------------------------------------------
     BOOL GetShowMemo() const { return m_bShowMemo; }

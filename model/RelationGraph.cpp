@@ -181,6 +181,18 @@ BOOL IsSuperTypeFile(const CBaseDoc& doc, WORD fileId, BOOL withClones)
     return IsKindChildFile(doc, fileId, withClones, [](const CRelLineObj& arrow) { return arrow.IsSuperTypeKind(); });
 }
 
+BOOL HasRelLineBetween(const CBaseDoc& doc, WORD startId, WORD endId, BOOL resolveClones)
+{
+    if (startId == 0 || endId == 0)
+        return FALSE;
+    const std::vector<WORD> starts = resolveClones ? FileEndIds(doc, startId) : std::vector<WORD>{startId};
+    const std::vector<WORD> ends = resolveClones ? FileEndIds(doc, endId) : std::vector<WORD>{endId};
+    return FindObjectOf<CRelLineObj>(doc, [&](const CRelLineObj& arrow) {
+               return std::ranges::find(starts, arrow.GetStartObjectId()) != starts.end() &&
+                      std::ranges::find(ends, arrow.GetEndObjectId()) != ends.end();
+           }) != nullptr;
+}
+
 CFileComp* GetParentFileComp(const CBaseDoc& doc, WORD fileId)
 {
     const CRelLineObj* mainArrow = FindMainSubTypeRelLine(doc, fileId, 0);

@@ -87,6 +87,9 @@ int CountNonOneToManyRelLinesAt(const CBaseDoc& doc, WORD objectId);
 // file.
 BOOL IsSubTypeChildFile(const CBaseDoc& doc, WORD fileId, BOOL withClones);
 BOOL IsSuperTypeFile(const CBaseDoc& doc, WORD fileId, BOOL withClones);
+// Some arrow of any kind runs from the start object to the end object; with resolveClones an arrow
+// from or to a clone of either counts too.
+BOOL HasRelLineBetween(const CBaseDoc& doc, WORD startId, WORD endId, BOOL resolveClones);
 
 // --- Parents and ancestors --------------------------------------------------------------------
 // The start of the file's main arrow as a conceptual file (a start clone's original); null when

@@ -30,4 +30,17 @@ BOOL HasSubTypeLoop(const CBaseDoc& doc);
 // and redrawn. FALSE when a needed end object is missing.
 BOOL ApplyRelLineConnectRules(CBaseDoc& doc, CRelLineObj& arrow);
 
+// The arrow kind commands (1:N, subtype, substructure, supertype). A subtype or substructure kind
+// that would close a loop is refused with a message; a self-reference keeps kind 1. Otherwise the
+// ends move onto the sides the new kind connects at, the main role follows the kind (an arrow
+// leaving the subtype kinds hands it over), the arrow is reshaped for its kind, and the end file's
+// physical-target and merged flags follow the arrows that end at it. FALSE, with nothing changed,
+// when refused, for the same kind or when an end object is missing.
+BOOL ChangeRelLineKind(CBaseDoc& doc, CRelLineObj& arrow, UINT commandId);
+// The main-arrow command of a subtype or substructure arrow: it becomes the main arrow of its end
+// file in place of the one before, takes its start file as discriminator file when it has none,
+// and the end file is merged into its parent. An end or start clone without an original is refused
+// with a message. FALSE, with nothing changed, when refused or when nothing was to change.
+BOOL MakeMainRelLine(CBaseDoc& doc, CRelLineObj& arrow);
+
 } // namespace RelationRules
