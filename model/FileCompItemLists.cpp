@@ -235,9 +235,8 @@ BOOL PrepareByNumber(CBaseDoc& doc, CFileComp& file, const CDataList& newList, B
     const WORD fileId = plan.FileId();
     items.AssignScratchNumbers();
     if (old.MarkChangesAgainst(items) > 0) {
-        const BOOL copied = plan.PrepareReferringFiles([&](WORD ownId, CDataList& list) {
-            return list.PropagateChanges(ownId, fileId, old, TRUE);
-        });
+        const BOOL copied = plan.PrepareReferringFiles(
+            [&](WORD ownId, CDataList& list) { return list.PropagateChanges(ownId, fileId, old, TRUE); });
         if (!copied)
             return FALSE;
         plan.PrepareArrows([&](CRelLineObj& arrow) { return arrow.RenumberDiscriminator(fileId, old, items, FALSE); });
@@ -326,9 +325,8 @@ BOOL ReplaceFileCompDataList(CBaseDoc& doc, CFileComp& file, const CDataList& ne
 {
     if (clearMarks)
         ClearUpdateMarks(doc);
-    return RunReplacement(doc, file, "CBaseDoc::ReplaceFileCompDataList", changed, [&](Replacement& plan) {
-        return PrepareByNumber(doc, file, newList, rebuildTexts, plan);
-    });
+    return RunReplacement(doc, file, "CBaseDoc::ReplaceFileCompDataList", changed,
+                          [&](Replacement& plan) { return PrepareByNumber(doc, file, newList, rebuildTexts, plan); });
 }
 
 BOOL RebuildFileCompDataListFromText(CBaseDoc& doc, CFileComp& file, BOOL* changed)

@@ -122,10 +122,7 @@ private:
 class FailingCopy
 {
 public:
-    explicit FailingCopy(int index)
-        : m_previous(SetCopyFailureProbe([index](int copy) { return copy == index; }))
-    {
-    }
+    explicit FailingCopy(int index) : m_previous(SetCopyFailureProbe([index](int copy) { return copy == index; })) {}
     ~FailingCopy() { SetCopyFailureProbe(m_previous); }
     FailingCopy(const FailingCopy&) = delete;
     FailingCopy& operator=(const FailingCopy&) = delete;
