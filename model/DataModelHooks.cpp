@@ -2,6 +2,7 @@
 
 #include "document/BaseDoc.h"
 #include "model/FileComp.h"
+#include "model/PastedReferences.h"
 #include "model/RelLineObj.h"
 
 void DataModelHooks::ClearUpdateMarks(CBaseDoc* document)
@@ -32,4 +33,9 @@ void DataModelHooks::ConvertOldFileObject(CBaseDoc* document, CObject* object)
         arrow->ResetKindFields();
     else if (auto* file = DYNAMIC_DOWNCAST(CFileComp, object))
         file->MigrateSubTypeToRelLine(*document);
+}
+
+void DataModelHooks::RemapPastedReferences(CBaseDoc* document, CCopyList* buffer)
+{
+    PastedReferences::RemapPastedReferences(*document, *buffer);
 }

@@ -13,4 +13,6 @@ public:
     // An arrow's kind fields follow its kind's rules; a conceptual file hands its old subtype
     // settings over to its main arrow.
     void ConvertOldFileObject(CBaseDoc* document, CObject* object) override;
+    // See PastedReferences.h.
+    void RemapPastedReferences(CBaseDoc* document, CCopyList* buffer) override;
 };
