@@ -29,6 +29,23 @@ constexpr int kFitTolerance = 5;
 constexpr int kTooBigX = 15;
 constexpr int kTooBigY = -15;
 
+// A relation arrow comes only with both of its ends: each must be in the buffer, and an end not
+// placed yet must be a conceptual file or a clone of one, which the paste places first.
+BOOL CanPlaceRelationArrow(const CCopyList& buffer, const CPolyObj& arrow)
+{
+    for (const WORD endId : {arrow.GetStartObjectId(), arrow.GetEndObjectId()}) {
+        CCopyHold* hold = nullptr;
+        if (endId == 0 || !buffer.LookupById(endId, hold))
+            return FALSE;
+        if (hold->GetPlacedId() != 0)
+            continue;
+        const CBaseObj* end = DrawObjects::AsBoxObject(hold->GetObject());
+        if (!end || (end->GetKind() != OBJKIND_FILECOMP && end->GetKind() != OBJKIND_FILECLONE))
+            return FALSE;
+    }
+    return TRUE;
+}
+
 // What a paste changed, so that a failure part-way can take it all back.
 class PasteRollback
 {
@@ -179,6 +196,8 @@ BOOL CBaseDoc::PlaceCopyBuffer(CCopyList& buffer, const CSize& offset)
                 return FALSE;
             continue;
         }
+        if (line->GetKind() == OBJKIND_RELLINE && !basedocpaste::CanPlaceRelationArrow(buffer, *line))
+            continue;
         WORD startId = 0;
         WORD endId = 0;
         BOOL skip = FALSE;

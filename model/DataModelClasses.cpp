@@ -19,6 +19,18 @@
 
 namespace datamodelclasses {
 
+// Every object is built hidden in define mode, which suits the drawing objects that dress a
+// diagram up. The define mode is where the model is built, though, and the modelling objects have
+// a look of their own there (a conceptual file, a data or process symbol as a plain labelled box
+// with its number and name): their prototypes, and so every modelling object drawn new, show in
+// define mode unless the user's class defaults say otherwise.
+template <class Object>
+CObject* ShownInDefineMode(Object* prototype)
+{
+    prototype->SetHideDefine(FALSE);
+    return prototype;
+}
+
 // A modelling object's class: loadable by name, copied by its copy constructor for undo and the
 // copy buffer, and given a default-attribute prototype made by its default constructor.
 template <class Object>
@@ -28,7 +40,7 @@ void RegisterModelObject()
     DrawObjects::RegisterClone(RUNTIME_CLASS(Object), [](const CObject* object) -> CObject* {
         return new Object(*static_cast<const Object*>(object));
     });
-    CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* { return new Object; });
+    CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* { return ShownInDefineMode(new Object); });
 }
 
 } // namespace datamodelclasses
@@ -45,19 +57,24 @@ void RegisterDataModelClasses()
     DrawObjects::RegisterClone(RUNTIME_CLASS(CFileComp), [](const CObject* object) -> CObject* {
         return new CFileComp(*static_cast<const CFileComp*>(object));
     });
-    CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* { return new CFileComp; });
+    CDrawObjManager::RegisterPrototypeFactory(
+        []() -> CObject* { return datamodelclasses::ShownInDefineMode(new CFileComp); });
     AfxRegisterClass(RUNTIME_CLASS(CRelLineObj));
     DrawObjects::RegisterClone(RUNTIME_CLASS(CRelLineObj), [](const CObject* object) -> CObject* {
         return new CRelLineObj(*static_cast<const CRelLineObj*>(object));
     });
-    CDrawObjManager::RegisterPrototypeFactory(
-        []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_ONE_TO_MANY); });
-    CDrawObjManager::RegisterPrototypeFactory(
-        []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_SUBTYPE); });
-    CDrawObjManager::RegisterPrototypeFactory(
-        []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_SUBSTRUCTURE); });
-    CDrawObjManager::RegisterPrototypeFactory(
-        []() -> CObject* { return new CRelLineObj(0, CRelLineObj::KIND_SUPERTYPE); });
+    CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* {
+        return datamodelclasses::ShownInDefineMode(new CRelLineObj(0, CRelLineObj::KIND_ONE_TO_MANY));
+    });
+    CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* {
+        return datamodelclasses::ShownInDefineMode(new CRelLineObj(0, CRelLineObj::KIND_SUBTYPE));
+    });
+    CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* {
+        return datamodelclasses::ShownInDefineMode(new CRelLineObj(0, CRelLineObj::KIND_SUBSTRUCTURE));
+    });
+    CDrawObjManager::RegisterPrototypeFactory([]() -> CObject* {
+        return datamodelclasses::ShownInDefineMode(new CRelLineObj(0, CRelLineObj::KIND_SUPERTYPE));
+    });
     datamodelclasses::RegisterModelObject<CKadai>();
     datamodelclasses::RegisterModelObject<CDataComp>();
     datamodelclasses::RegisterModelObject<CFlowComp>();

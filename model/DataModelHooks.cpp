@@ -6,6 +6,7 @@
 #include "model/FileComp.h"
 #include "model/FileCompItemLists.h"
 #include "model/MainArrowUpkeep.h"
+#include "model/PastedReferences.h"
 #include "model/RelLineObj.h"
 #include "model/RelationRules.h"
 #include "model/RemovalCleanUp.h"
@@ -93,4 +94,9 @@ BOOL DataModelHooks::ReplaceModelObjectText(CBaseDoc* document, CObject* object,
         return FALSE;
     *changed = FileCompItemLists::ReplaceFileCompText(*document, *file, text, replacement, matchCase);
     return TRUE;
+}
+
+void DataModelHooks::RemapPastedReferences(CBaseDoc* document, CCopyList* buffer)
+{
+    PastedReferences::RemapPastedReferences(*document, *buffer);
 }

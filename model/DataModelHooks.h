@@ -20,4 +20,6 @@ public:
     BOOL EditModelDataItems(CBaseDoc* document, CObject* object, BOOL* changed) override;
     BOOL ReplaceModelObjectText(CBaseDoc* document, CObject* object, const CString& text, const CString& replacement,
                                 BOOL matchCase, BOOL* changed) override;
+    // See PastedReferences.h.
+    void RemapPastedReferences(CBaseDoc* document, CCopyList* buffer) override;
 };

@@ -170,6 +170,18 @@ CCopyHold* CCopyList::FindBaseObjHold(WORD objectId) const
     return nullptr;
 }
 
+CCopyHold* CCopyList::FindFileCompHold(WORD objectId) const
+{
+    // The conceptual file's class lives in the data model; its kind code names it here.
+    for (POSITION pos = GetHeadPosition(); pos;) {
+        CCopyHold* candidate = GetHold(pos);
+        const CBaseObj* box = DrawObjects::AsBoxObject(candidate->GetObject());
+        if (box && box->GetKind() == OBJKIND_FILECOMP && box->GetObjectId() == objectId)
+            return candidate;
+    }
+    return nullptr;
+}
+
 void CCopyList::ResetPasteFlags()
 {
     for (POSITION pos = GetHeadPosition(); pos;)

@@ -49,6 +49,8 @@ public:
     BOOL LookupById(WORD objectId, CCopyHold*& hold) const;
     // The first hold of a box object with the id, or null.
     CCopyHold* FindBaseObjHold(WORD objectId) const;
+    // The first hold of a conceptual file with the id, or null.
+    CCopyHold* FindFileCompHold(WORD objectId) const;
     // Forgets what the last paste placed.
     void ResetPasteFlags();
     // The union of the held objects' rectangles, hidden ones included (left and bottom the

@@ -336,7 +336,8 @@ TEST_F(RelLineDefaults, EachKindsPrototypeLoadsItsOwnSection)
         EXPECT_EQ(prototype->GetKind(), kind);
         const CRelLineObj arrow(30, CPoint(0, 0), CPoint(50, 50), kind, 1, 2, 0);
         EXPECT_EQ(prototypes.FindDrawObjForObject(&arrow), prototype);
-        const CRelLineObj constructed(0, kind);
+        CRelLineObj constructed(0, kind);
+        constructed.SetHideDefine(FALSE); // modelling prototypes show in define mode
         if (kind != CRelLineObj::KIND_SUBSTRUCTURE) {
             EXPECT_EQ(Fields(*prototype), Fields(constructed));
             continue;
