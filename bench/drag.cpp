@@ -102,25 +102,33 @@ BENCHMARK(BM_DragMouseMove)->Unit(benchmark::kMillisecond);
 void BM_DragRelease(benchmark::State& state)
 {
     DragBench& bench = *g_bench;
-    // Right and back again, the grab point following the selection.
-    CPoint grab = kGrab;
-    int direction = 1;
+    const auto* first = static_cast<const CRectObj*>(bench.Doc().GetObjectList()->GetHead());
+    const auto* last = static_cast<const CRectObj*>(bench.View().GetSelection().GetHead());
+    // The library calls this more than once on the same document: every run grabs the selection
+    // where the last one left it, and drags it right from the start column and back again.
     for (auto _ : state) {
         state.PauseTiming();
-        const CPoint drop = grab + CSize(direction * 40, 0);
+        const CRect firstRect = first->GetRect();
+        const LONG lastLeft = last->GetRect().left;
+        const CPoint grab = firstRect.CenterPoint();
+        const int offset = firstRect.left == kGrab.x - 10 ? 40 : -40;
+        const CPoint drop = grab + CSize(offset, 0);
         bench.Send(QEvent::MouseButtonPress, grab);
         bench.Send(QEvent::MouseMove, drop);
         state.ResumeTiming();
         bench.Send(QEvent::MouseButtonRelease, drop);
         bench.View().UpdateWindow();
-        grab = drop;
-        direction = -direction;
+        // Every release must carry the whole selection, or the figure measures nothing.
+        if (first->GetRect().left != firstRect.left + offset || last->GetRect().left != lastLeft + offset) {
+            state.SkipWithError("a release did not move the selection");
+            break;
+        }
     }
     if (!bench.Doc().CanUndo())
         state.SkipWithError("the release recorded no undo step");
     // The first rectangle's left edge: 20 or 60 as the drags carried it right and back.
-    const auto* first = static_cast<const CRectObj*>(bench.Doc().GetObjectList()->GetHead());
     state.counters["left"] = double(first->GetRect().left);
+    state.counters["selected"] = double(bench.View().GetSelection().GetCount());
 }
 BENCHMARK(BM_DragRelease)->Unit(benchmark::kMillisecond);
 
