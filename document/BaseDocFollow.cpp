@@ -5,6 +5,7 @@
 
 #include "document/FollowIndex.h"
 #include "document/ViewServices.h"
+#include "platform/ui/View.h"
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
 #include "objects/PolyObj.h"
