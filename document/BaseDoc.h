@@ -296,8 +296,9 @@ public:
     // called while the box still has its old rectangle.
     void FollowResizedObject(CBaseObj* box, SIZE offset, DWORD hitCode);
     // While a batch is open (CFollowBatch), the moves and resizes share one index of who follows
-    // whom, taken at the first of them. Only moves and resizes may happen in a batch.
-    void BeginFollowBatch() { ++m_nFollowBatchDepth; }
+    // whom, taken at the first of them. Only moves and resizes may happen in a batch. The view
+    // that opens it is the one whose selection moves by itself; without one, the active view's.
+    void BeginFollowBatch(const ViewServices* view);
     void EndFollowBatch();
 
     // --- Circular connector pairs ------------------------------------------------------------
@@ -474,6 +475,7 @@ protected:
     CUndoLog m_undoLog;
     // The open follow batches and their index.
     int m_nFollowBatchDepth = 0;
+    const ViewServices* m_pFollowBatchView = nullptr;
     std::unique_ptr<CFollowIndex> m_pFollowIndex;
     // The lines that moved whole with one end's object in the command m_nFollowCommand, by id,
     // with that offset and whether the start is the end still to come: the other end's object

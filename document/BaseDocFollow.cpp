@@ -95,15 +95,25 @@ BOOL MapFollowPoint(POINT point, const CRect& before, const CRect& after, const 
 
 } // namespace
 
+void CBaseDoc::BeginFollowBatch(const ViewServices* view)
+{
+    if (m_nFollowBatchDepth++ == 0)
+        m_pFollowBatchView = view;
+}
+
 void CBaseDoc::EndFollowBatch()
 {
-    if (--m_nFollowBatchDepth == 0)
+    if (--m_nFollowBatchDepth == 0) {
         m_pFollowIndex.reset();
+        m_pFollowBatchView = nullptr;
+    }
 }
 
 const CFollowIndex& CBaseDoc::GetFollowIndex(std::unique_ptr<CFollowIndex>& transient)
 {
-    const ViewServices* view = dynamic_cast<const ViewServices*>(GetActiveView());
+    const ViewServices* view = m_pFollowBatchView;
+    if (!view)
+        view = dynamic_cast<const ViewServices*>(GetActiveView());
     if (m_nFollowBatchDepth == 0) {
         transient = std::make_unique<CFollowIndex>(m_objects, view);
         return *transient;
@@ -233,8 +243,8 @@ void CBaseDoc::FollowResizedObject(CBaseObj* box, SIZE offset, DWORD hitCode)
     }
 }
 
-void CBaseDoc::LineEndFollowsResize(CBaseObj* box, CPolyObj* line, BOOL start, const CRect& before,
-                                    const CRect& after, const CFollowIndex& index)
+void CBaseDoc::LineEndFollowsResize(CBaseObj* box, CPolyObj* line, BOOL start, const CRect& before, const CRect& after,
+                                    const CFollowIndex& index)
 {
     if (index.IsSelected(line->GetObjectId()))
         return;

@@ -9,7 +9,11 @@
 class CFollowBatch
 {
 public:
-    explicit CFollowBatch(CBaseDoc* document) : m_document(document) { m_document->BeginFollowBatch(); }
+    // The view is the one whose selection the command moves (null: the document's active view).
+    CFollowBatch(CBaseDoc* document, const ViewServices* view) : m_document(document)
+    {
+        m_document->BeginFollowBatch(view);
+    }
     ~CFollowBatch() { m_document->EndFollowBatch(); }
     CFollowBatch(const CFollowBatch&) = delete;
     CFollowBatch& operator=(const CFollowBatch&) = delete;

@@ -183,7 +183,7 @@ void CBaseView::RunArrangement(void (CBaseView::*arrange)(UINT), UINT mode)
     CUndoStep step(doc);
     if (!step.IsOpen())
         return;
-    CFollowBatch batch(doc);
+    CFollowBatch batch(doc, this);
     InvalidateSelection();
     UpdateAllViewsForSelection();
     (this->*arrange)(mode);

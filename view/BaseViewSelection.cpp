@@ -275,7 +275,7 @@ BOOL CBaseView::ApplyTrackingToSelection(SIZE offset)
         return FALSE;
     BOOL changed = FALSE;
     // The document looks up what follows each object in one index for the whole selection.
-    CFollowBatch batch(doc);
+    CFollowBatch batch(doc, this);
     // A snapshot: the document may take objects out of the selection while it moves them.
     CObList objects;
     objects.AddTail(&m_selection);

@@ -107,13 +107,22 @@ protected:
         WORD id;
         CSize offset;
     };
-    // One command moving the objects in turn, as the view's drag does; batched as the view batches.
-    void MoveInOneStep(const std::vector<Move>& moves, DWORD extra = 0, BOOL batched = TRUE)
+    // How a command reaches the selection: in a batch that names no view (the active view's), in a
+    // batch that names the view while no view is active, or unbatched (the active view's).
+    enum class Via { activeView, batchView, unbatched };
+    // One command moving the objects in turn, as the view's drag does.
+    void MoveInOneStep(const std::vector<Move>& moves, DWORD extra = 0, Via via = Via::activeView)
     {
         CUndoStep step(&m_doc);
-        std::unique_ptr<CFollowBatch> batch(batched ? new CFollowBatch(&m_doc) : nullptr);
+        if (via == Via::batchView)
+            m_frame.SetActiveView(nullptr, FALSE);
+        std::unique_ptr<CFollowBatch> batch;
+        if (via != Via::unbatched)
+            batch = std::make_unique<CFollowBatch>(&m_doc, via == Via::batchView ? &m_view : nullptr);
         for (const Move& move : moves)
             ASSERT_TRUE(m_doc.MoveOrResizeObject(Get(move.id), TRUE, &move.offset, HIT_BODY, extra));
+        batch.reset();
+        m_frame.SetActiveView(&m_view, FALSE);
     }
     void Resize(WORD id, DWORD sides, CSize offset)
     {
@@ -161,10 +170,10 @@ TEST_F(ObjectFollowing, ALineMovesOnceWhateverOfItIsSelected)
         {"both boxes, different offsets", {0, 2}, {0, 2}, CSize(-20, 0), 0, o, CSize(-20, 0), FALSE},
         {"both boxes placed one by one", {0, 2}, {0, 2}, o, 1, o, o, FALSE},
     };
-    for (const BOOL batched : {TRUE, FALSE}) {
+    for (const Via via : {Via::activeView, Via::batchView, Via::unbatched}) {
         for (const BOOL listsIds : {TRUE, FALSE}) {
             for (const Case& c : cases) {
-                SCOPED_TRACE(testing::Message() << c.name << (batched ? " batched" : "") << (listsIds ? "" : " asked"));
+                SCOPED_TRACE(testing::Message() << c.name << " via " << int(via) << (listsIds ? "" : " asked"));
                 m_doc.DeleteContents();
                 const WORD a = Box(CRect(100, -100, 200, -200));
                 const WORD b = Box(CRect(400, -100, 500, -200));
@@ -178,7 +187,7 @@ TEST_F(ObjectFollowing, ALineMovesOnceWhateverOfItIsSelected)
                 std::vector<Move> moves;
                 for (int i : c.moved)
                     moves.push_back({ids[i], i == 2 ? c.bOffset : o});
-                MoveInOneStep(moves, c.extra, batched);
+                MoveInOneStep(moves, c.extra, via);
 
                 const Points moved = PointsOf(line);
                 EXPECT_EQ(moved.front(), drawn.front() + c.startShift);
@@ -217,9 +226,19 @@ TEST_F(ObjectFollowing, AResizeKeepsAnArrowOnTheSideItCrosses)
         {"arrow on the top, left side past it", file, HIT_SIDE_LEFT, {150, 0}, TRUE, {100, 0}, {212, 0}},
         {"arrow on the left side, top down", file, HIT_SIDE_TOP, {0, -100}, TRUE, {0, -150}, {0, -150}},
         {"line on the left side, top down", file, HIT_SIDE_TOP, {0, -100}, FALSE, {0, -150}, {0, -175}},
-        {"1 high to 200 x 100: the middle of the diagonal", CRect(0, 0, 200, -1), HIT_SIDE_BOTTOM, {0, -99}, FALSE,
-         {100, 0}, {100, -50}},
-        {"a point of a box stays", CRect(0, 0, 1, 0), HIT_SIDE_BOTTOM | HIT_SIDE_RIGHT, {99, -100}, FALSE, {0, 0},
+        {"1 high to 200 x 100: the middle of the diagonal",
+         CRect(0, 0, 200, -1),
+         HIT_SIDE_BOTTOM,
+         {0, -99},
+         FALSE,
+         {100, 0},
+         {100, -50}},
+        {"a point of a box stays",
+         CRect(0, 0, 1, 0),
+         HIT_SIDE_BOTTOM | HIT_SIDE_RIGHT,
+         {99, -100},
+         FALSE,
+         {0, 0},
          {0, 0}},
     };
     for (const Case& c : cases) {
