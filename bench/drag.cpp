@@ -1,10 +1,13 @@
 // Dragging a selection of 1,000 rectangles in a document of 20,000 with the pointer tool: each
 // mouse move erases and redraws the XOR outline of every selected object, and the release moves
-// them all in one undo step and repaints what they covered.
+// them all in one undo step and repaints what they covered. Then dropping a drag of a whole
+// drawing of 1,000 to 8,000 objects, with and without lines attached between them.
 #include "bench/support/QtBenchmark.h"
 #include "bench/support/RectangleGridView.h"
 #include "foundation/CommandIds.h"
 #include "foundation/ZoomScale.h"
+#include "objects/PolyObj.h"
+#include "objects/RectObj.h"
 #include "view/FrameServices.h"
 
 #include <QMouseEvent>
@@ -40,6 +43,21 @@ public:
     FrameServicesRegistration& operator=(const FrameServicesRegistration&) = delete;
 };
 
+// A mouse event at a document point of the view.
+void SendMouse(CZivraView& view, QEvent::Type type, POINT doc)
+{
+    CPoint p = doc;
+    ScalePointByZoom(p, view.GetZoom());
+    CRect r(p.x, p.y, p.x, p.y);
+    view.DocToClient(r);
+    QWidget* widget = view.GetSafeHwnd();
+    const QPointF local(r.left, r.top);
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, local, widget->mapToGlobal(local), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
 class DragBench
 {
 public:
@@ -57,19 +75,7 @@ public:
     CZivraDoc& Doc() { return m_grid.Doc(); }
 
     // A mouse event at a document point.
-    void Send(QEvent::Type type, POINT doc)
-    {
-        CPoint p = doc;
-        ScalePointByZoom(p, View().GetZoom());
-        CRect r(p.x, p.y, p.x, p.y);
-        View().DocToClient(r);
-        QWidget* widget = View().GetSafeHwnd();
-        const QPointF local(r.left, r.top);
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, local, widget->mapToGlobal(local), button, buttons, Qt::NoModifier);
-        QApplication::sendEvent(widget, &event);
-    }
+    void Send(QEvent::Type type, POINT doc) { SendMouse(View(), type, doc); }
 
 private:
     PointerFrame m_frameServices;
@@ -102,27 +108,81 @@ BENCHMARK(BM_DragMouseMove)->Unit(benchmark::kMillisecond);
 void BM_DragRelease(benchmark::State& state)
 {
     DragBench& bench = *g_bench;
-    // Right and back again, the grab point following the selection.
-    CPoint grab = kGrab;
-    int direction = 1;
+    const auto* first = static_cast<const CRectObj*>(bench.Doc().GetObjectList()->GetHead());
+    const auto* last = static_cast<const CRectObj*>(bench.View().GetSelection().GetHead());
+    // The library calls this more than once on the same document: every run grabs the selection
+    // where the last one left it, and drags it right from the start column and back again.
     for (auto _ : state) {
         state.PauseTiming();
-        const CPoint drop = grab + CSize(direction * 40, 0);
+        const CRect firstRect = first->GetRect();
+        const LONG lastLeft = last->GetRect().left;
+        const CPoint grab = firstRect.CenterPoint();
+        const int offset = firstRect.left == kGrab.x - 10 ? 40 : -40;
+        const CPoint drop = grab + CSize(offset, 0);
         bench.Send(QEvent::MouseButtonPress, grab);
         bench.Send(QEvent::MouseMove, drop);
         state.ResumeTiming();
         bench.Send(QEvent::MouseButtonRelease, drop);
         bench.View().UpdateWindow();
-        grab = drop;
-        direction = -direction;
+        // Every release must carry the whole selection, or the figure measures nothing.
+        if (first->GetRect().left != firstRect.left + offset || last->GetRect().left != lastLeft + offset) {
+            state.SkipWithError("a release did not move the selection");
+            break;
+        }
     }
     if (!bench.Doc().CanUndo())
         state.SkipWithError("the release recorded no undo step");
     // The first rectangle's left edge: 20 or 60 as the drags carried it right and back.
-    const auto* first = static_cast<const CRectObj*>(bench.Doc().GetObjectList()->GetHead());
     state.counters["left"] = double(first->GetRect().left);
+    state.counters["selected"] = double(bench.View().GetSelection().GetCount());
 }
 BENCHMARK(BM_DragRelease)->Unit(benchmark::kMillisecond);
+
+// Dropping a drag of every object of a drawing of N: argument N (a multiple of the 200 columns).
+// With the second argument 1 every other cell holds a line from the rectangle before it to the
+// one after it, attached at both ends; the whole selection moves, so each line moves once.
+void BM_DragAll(benchmark::State& state)
+{
+    const int count = int(state.range(0));
+    const BOOL withLines = state.range(1) != 0;
+    RectangleGridView grid(count / kColumns, kColumns, 9302, [withLines](WORD id, CPoint cell) -> CObject* {
+        if (withLines && id % 2 == 0) {
+            auto* line = new CPolyObj(id);
+            line->AddPoint(CPoint(cell.x - 5, cell.y - 10));
+            line->AddPoint(CPoint(cell.x + 25, cell.y - 10));
+            line->SetStartObjectId(WORD(id - 1));
+            line->SetEndObjectId(WORD(id + 1));
+            return line;
+        }
+        return new CRectObj(id, CRect(cell.x, cell.y, cell.x + 20, cell.y - 20));
+    });
+    CZivraView& view = grid.View();
+    const CObList* objects = grid.Doc().GetObjectList();
+    for (POSITION pos = objects->GetHeadPosition(); pos;)
+        view.AppendToSelection(objects->GetNext(pos));
+    const auto* first = static_cast<const CRectObj*>(objects->GetHead());
+    for (auto _ : state) {
+        state.PauseTiming();
+        const CRect firstRect = first->GetRect();
+        const CPoint grab = firstRect.CenterPoint();
+        const int offset = firstRect.left == kGrab.x - 10 ? 40 : -40;
+        const CPoint drop = grab + CSize(offset, 0);
+        SendMouse(view, QEvent::MouseButtonPress, grab);
+        SendMouse(view, QEvent::MouseMove, drop);
+        state.ResumeTiming();
+        SendMouse(view, QEvent::MouseButtonRelease, drop);
+        view.UpdateWindow();
+        if (first->GetRect().left != firstRect.left + offset) {
+            state.SkipWithError("a release did not move the selection");
+            break;
+        }
+    }
+    state.counters["selected"] = double(view.GetSelection().GetCount());
+}
+BENCHMARK(BM_DragAll)
+    ->ArgsProduct({{1000, 2000, 4000, 8000}, {0, 1}})
+    ->ArgNames({"objects", "lines"})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -97,7 +97,9 @@ void CBaseDoc::SetPolyLineInProgress(CPolyObj* line)
 
 CString CBaseDoc::FormatHeaderDate(const CTime& date)
 {
-    return date.Format(CString(u8"%Y年 %m月 %d日"));
+    // Every change stamps the date, so the format is converted once.
+    static const CString format(u8"%Y年 %m月 %d日");
+    return date.Format(format);
 }
 
 CString CBaseDoc::GetProductName() const

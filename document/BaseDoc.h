@@ -8,6 +8,7 @@
 // calls these services, which record as they go.
 #pragma once
 
+#include "document/FollowIndex.h"
 #include "document/RefDocList.h"
 #include "document/SaveList.h"
 #include "document/UndoLog.h"
@@ -282,7 +283,23 @@ public:
     // and the editor is closed either way.
     BOOL CommitObjectTextEdit(CObject* object, CFloatEdit*& editor);
     // Moves (flag 1), resizes (flag 2) or reshapes (flag 4) the object by the offset with undo.
+    // After a move the objects that follow it are moved along, before a box's resize its attached
+    // lines are adjusted; neither for a reshape nor for parts (flags 0x10000000 and above).
     BOOL MoveOrResizeObject(CObject* object, BOOL printMode, const CSize* offset, DWORD hitCode, DWORD extra);
+
+    // --- Objects that follow a moved or resized object (BaseDocFollow.cpp) -------------------
+    // The lines attached to the object, the lines that stand for it and the boxes linked to it
+    // follow its move. Low 12 bits of extra 0: a line whose other end is selected too moves
+    // whole, once; else each end follows its own object.
+    void FollowMovedObject(CObject* object, SIZE offset, DWORD extra);
+    // The ends of the lines attached to the box follow the resize the handle is about to make;
+    // called while the box still has its old rectangle.
+    void FollowResizedObject(CBaseObj* box, SIZE offset, DWORD hitCode);
+    // While a batch is open (CFollowBatch), the moves and resizes share one index of who follows
+    // whom, taken at the first of them. Only moves and resizes may happen in a batch. The view
+    // that opens it is the one whose selection moves by itself; without one, the active view's.
+    void BeginFollowBatch(const ViewServices* view);
+    void EndFollowBatch();
 
     // --- Circular connector pairs ------------------------------------------------------------
     // Toggles the connector's start (ID_CONNECTOR_PAIR_START) or end role; when its pair has
@@ -456,6 +473,20 @@ protected:
     CObList m_objects;
     std::unique_ptr<CPolyObj> m_pPolyLineInProgress;
     CUndoLog m_undoLog;
+    // The open follow batches and their index.
+    int m_nFollowBatchDepth = 0;
+    const ViewServices* m_pFollowBatchView = nullptr;
+    std::unique_ptr<CFollowIndex> m_pFollowIndex;
+    // The lines that moved whole with one end's object in the command m_nFollowCommand, by id,
+    // with that offset and whether the start is the end still to come: the other end's object
+    // then only makes up a difference between the two offsets.
+    struct FollowedWhole
+    {
+        CSize offset;
+        BOOL startToCome;
+    };
+    std::unordered_map<WORD, FollowedWhole> m_followedWhole;
+    unsigned m_nFollowCommand = 0;
     // 5. The document file as last opened or saved; a modification time of 1990-01-01 00:00:00
     // means that none is known.
     CFileStatus m_fileStatus;
@@ -526,8 +557,17 @@ private:
     void RemapPastedLinks(CCopyList& buffer);
     // Clears references to a removed object that is not a modelling object.
     void CleanUpRemovedDrawObject(WORD removedId);
-    // The ends of the lines connected to a box that was moved or resized follow it.
-    void MoveAttachedLineEnds(WORD boxId, const CRect& before, const CRect& after);
+    // One end of a line follows the move of the object with movedId (BaseDocFollow.cpp).
+    void LineEndFollowsMove(CPolyObj* line, BOOL start, WORD movedId, SIZE offset, DWORD extra,
+                            const CFollowIndex& index);
+    // A line that stands for the moved object, or a box linked to it, moves along.
+    void ObjectFollowsMove(CObject* object, SIZE offset, const CFollowIndex& index);
+    // One end of a line, or both ends of a self-reference, follow the box from before to after.
+    void LineEndFollowsResize(CBaseObj* box, CPolyObj* line, BOOL start, const CRect& before, const CRect& after,
+                              const CFollowIndex& index);
+    void SelfReferenceFollowsResize(CPolyObj* line, const CRect& before, const CRect& after);
+    // The batch's index, or a fresh one in transient when no batch is open.
+    const CFollowIndex& GetFollowIndex(std::unique_ptr<CFollowIndex>& transient);
     // The position of a box or line object that may change its place in the drawing order, or null.
     POSITION FindReorderableObject(CObject* object) const;
     // Moves the object at pos to just after the one at predecessorPos (null: the head), recorded

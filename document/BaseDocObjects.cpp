@@ -154,57 +154,33 @@ BOOL CBaseDoc::ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hit
 
 BOOL CBaseDoc::MoveOrResizeObject(CObject* object, BOOL /*printMode*/, const CSize* offset, DWORD hitCode, DWORD extra)
 {
-    if (m_bReadOnly)
+    if (m_bReadOnly || !offset)
         return FALSE;
-    if (CPolyObj* line = DrawObjects::AsLineObject(object)) {
-        RecordChangedOnce(line);
-        if (hitCode & HIT_BODY)
-            line->MoveBy(*offset, hitCode);
-        else if (hitCode & HIT_HANDLE)
-            line->ResizeByHandle(*offset, hitCode);
-        else if (hitCode & HIT_SHAPE_HANDLE)
-            line->MovePointByHandle(*offset, hitCode, extra);
+    CPolyObj* line = DrawObjects::AsLineObject(object);
+    CBaseObj* box = line ? nullptr : DrawObjects::AsBoxObject(object);
+    if (!line && !box)
+        return FALSE;
+    // Moving or resizing a part (a label) takes nothing along.
+    const BOOL follow = (hitCode & HIT_PARTS) == 0;
+    if (hitCode & HIT_BODY) {
+        RecordChangedOnce(object);
+        line ? line->MoveBy(*offset, hitCode) : box->MoveBy(*offset, hitCode);
         SetModified(TRUE);
-        return TRUE;
-    }
-    CBaseObj* box = DrawObjects::AsBoxObject(object);
-    if (!box)
+        if (follow)
+            FollowMovedObject(object, *offset, extra);
+    } else if (hitCode & HIT_HANDLE) {
+        RecordChangedOnce(object);
+        // The attached lines are worked out from the box as it is before the resize.
+        if (box && follow)
+            FollowResizedObject(box, *offset, hitCode);
+        line ? line->ResizeByHandle(*offset, hitCode) : box->ResizeByHandle(*offset, hitCode);
+        SetModified(TRUE);
+    } else if (hitCode & HIT_SHAPE_HANDLE) {
+        RecordChangedOnce(object);
+        line ? line->MovePointByHandle(*offset, hitCode, extra) : box->ApplyHandleDrag(*offset, hitCode, extra);
+        SetModified(TRUE);
+    } else {
         return FALSE;
-    RecordChangedOnce(box);
-    const CRect before = box->GetRect();
-    if (hitCode & HIT_BODY)
-        box->MoveBy(*offset, hitCode);
-    else if (hitCode & HIT_HANDLE)
-        box->ResizeByHandle(*offset, hitCode);
-    else if (hitCode & HIT_SHAPE_HANDLE)
-        box->ApplyHandleDrag(*offset, hitCode, extra);
-    if ((hitCode & (HIT_BODY | HIT_HANDLE)) && !(hitCode & HIT_PARTS))
-        MoveAttachedLineEnds(box->GetObjectId(), before, box->GetRect());
-    SetModified(TRUE);
-    return TRUE;
-}
-
-void CBaseDoc::MoveAttachedLineEnds(WORD boxId, const CRect& before, const CRect& after)
-{
-    if (boxId == 0)
-        return;
-    // Each end keeps its place relative to the box: a move carries it along, a resize maps it.
-    auto offsetFor = [&](POINT end) {
-        CPoint moved(end);
-        MapPointBetweenRects(moved, before, after);
-        return moved - end;
-    };
-    for (POSITION pos = m_objects.GetHeadPosition(); pos;) {
-        CPolyObj* line = DrawObjects::AsLineObject(m_objects.GetNext(pos));
-        if (!line || !line->IsConnectedTo(boxId) || line->GetCount() < 2)
-            continue;
-        RecordChangedOnce(line);
-        // The views repaint the line where it was and where it goes.
-        UpdateObjectInViews(line);
-        if (line->IsStartObject(boxId))
-            line->MoveStartPoint(offsetFor(line->GetStartPoint()));
-        if (line->IsEndObject(boxId))
-            line->MoveEndPoint(offsetFor(line->GetEndPoint()));
-        UpdateObjectInViews(line);
     }
+    return TRUE;
 }

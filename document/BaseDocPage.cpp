@@ -7,6 +7,7 @@
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
+#include "objects/PolyObj.h"
 
 #include "platform/afx/MessageSink.h"
 #include "platform/ui/Controls.h"
@@ -68,21 +69,26 @@ CSize CBaseDoc::GetPrintedAreaSize() const
 
 namespace {
 
-// Calls the function with the print-mode rectangle of every box or line object, and with its
-// define-mode rectangle too unless the object is hidden in define mode.
+// Calls the function with the print-mode rectangle of every box or line object (lines, arrows and
+// implementation groups alike), and with its define-mode rectangle too unless the object is hidden
+// in define mode.
 template <typename Function>
 void ForEachObjectExtentRect(const CObList& objects, Function function)
 {
     for (POSITION pos = objects.GetHeadPosition(); pos;) {
-        const CBaseObj* box = DrawObjects::AsBoxObject(objects.GetNext(pos));
-        // Only box objects take part.
-        if (!box)
+        const CObject* object = objects.GetNext(pos);
+        BOOL hidden = FALSE;
+        if (const CBaseObj* box = DrawObjects::AsBoxObject(object))
+            hidden = box->GetHideDefine();
+        else if (const CPolyObj* line = DrawObjects::AsLineObject(object))
+            hidden = line->GetHideDefine();
+        else
             continue;
         CRect rect;
-        box->GetVisibleRect(rect, TRUE);
+        DrawObjects::GetVisibleRect(object, rect, TRUE);
         function(rect);
-        if (!box->GetHideDefine()) {
-            box->GetVisibleRect(rect, FALSE);
+        if (!hidden) {
+            DrawObjects::GetVisibleRect(object, rect, FALSE);
             function(rect);
         }
     }

@@ -69,7 +69,32 @@ BOOL CSaveList::IsRecorded(WORD objectId) const
 
 BOOL CSaveList::IsChangeRecorded(WORD objectId) const
 {
-    return HoldsObjectOfKind(CSaveObj::kindChanged, objectId);
+    const INT_PTR count = GetCount();
+    // Back from the tail over the records not indexed yet; the record before them must be the
+    // last one indexed, or records were taken away and the set starts afresh.
+    POSITION pos = GetTailPosition();
+    INT_PTR fresh = count - m_nIndexedRecords;
+    if (fresh >= 0) {
+        for (INT_PTR n = 0; n < fresh; ++n)
+            GetPrev(pos);
+        if (m_nIndexedRecords > 0 && (!pos || GetRecord(pos) != m_pIndexedTail))
+            fresh = -1;
+    }
+    if (fresh < 0) {
+        m_changedIds.clear();
+        m_nIndexedRecords = 0;
+        fresh = count;
+    }
+    pos = GetTailPosition();
+    for (INT_PTR n = 0; n < fresh; ++n) {
+        const CSaveObj* record = GetRecord(pos);
+        GetPrev(pos);
+        if (record->GetKind() == CSaveObj::kindChanged && record->GetObject())
+            m_changedIds.insert(record->GetHeldObjectId());
+    }
+    m_nIndexedRecords = count;
+    m_pIndexedTail = count > 0 ? GetRecord(GetTailPosition()) : nullptr;
+    return m_changedIds.contains(objectId);
 }
 
 BOOL CSaveList::IsDeleteRecorded(WORD objectId) const

@@ -7,6 +7,8 @@
 
 #include "platform/afx/List.h"
 
+#include <unordered_set>
+
 class CSaveList : public CObList
 {
     DECLARE_DYNCREATE(CSaveList)
@@ -39,4 +41,12 @@ private:
     // and leaves the object to the caller.
     BOOL AppendRecord(WORD kind, WORD objectId, CObject* object, WORD secondId);
     BOOL HoldsObjectOfKind(WORD kind, WORD objectId) const;
+
+    // The ids of the changed records, so that a command touching many objects asks in constant
+    // time whether one is recorded. Records are only ever appended at the tail or taken off it, and
+    // a changed record keeps its object's id when undo swaps its copy: the set catches up with the
+    // records appended since it was last asked and starts afresh when records were taken away.
+    mutable std::unordered_set<WORD> m_changedIds;
+    mutable INT_PTR m_nIndexedRecords = 0;
+    mutable const CSaveObj* m_pIndexedTail = nullptr;
 };

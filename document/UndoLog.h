@@ -53,8 +53,10 @@ public:
 
     // CUndoStep guards alive on the log, nested ones included.
     int GetGuardDepth() const { return m_nGuardDepth; }
-    void EnterGuard() { ++m_nGuardDepth; }
+    void EnterGuard() { m_nCommand += m_nGuardDepth++ == 0 ? 1 : 0; }
     void LeaveGuard() { --m_nGuardDepth; }
+    // Counts the commands: changes each time an outermost guard opens.
+    unsigned GetCommandSerial() const { return m_nCommand; }
 
 private:
     // The index of the newest step that holds changes: the current one, or the one before an empty
@@ -66,4 +68,5 @@ private:
     CSaveList* m_steps[UNDO_STEP_COUNT] = {};
     int m_nIndex = -1;
     int m_nGuardDepth = 0;
+    unsigned m_nCommand = 0;
 };

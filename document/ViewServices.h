@@ -5,6 +5,8 @@
 #include "platform/afx/Object.h"
 #include "platform/afx/Point.h"
 
+#include <vector>
+
 class ViewServices
 {
 public:
@@ -22,6 +24,9 @@ public:
     // The object the view's object commands act on; null clears it.
     virtual void SetCurrentObject(CObject* object) = 0;
     virtual BOOL IsObjectIdSelected(WORD objectId) const = 0;
+    // The ids of the selected objects at once, for a command that asks about many; FALSE when the
+    // view cannot list them (the caller then asks IsObjectIdSelected).
+    virtual BOOL GetSelectedObjectIds(std::vector<WORD>& /*ids*/) const { return FALSE; }
     // Ends an open in-place text edit and repaints.
     virtual void EndInPlaceEditAndRefresh() = 0;
     virtual void UpdateScrollSizes() = 0;

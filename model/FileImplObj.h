@@ -72,6 +72,8 @@ public:
     WORD GetImplementedFileId() const { return m_wImplFileId; }
     void SetImplementedFileId(WORD fileId) { m_wImplFileId = fileId; }
     BOOL ImplementsFile(WORD fileId) const { return fileId != 0 && m_wImplFileId == fileId; }
+    // The group moves along with its file.
+    WORD GetFollowedObjectId() const override { return m_wImplFileId; }
 
     // --- The name label ---------------------------------------------------------------------------
     BOOL GetShowNameFileRep() const { return m_bShowNameFileRep; }

@@ -261,6 +261,14 @@ public:
     void MoveStartPoint(SIZE offset) override;
     void MoveEndPoint(SIZE offset) override;
 
+    // An arrow keeps where it crosses a side of a resized box; a substructure arrow's start goes up
+    // and down with its end while level with it; a self-reference follows a resize at both ends.
+    DWORD GetFollowRules() const override;
+    // The five points of the self-reference shape: the first two move by the start offset, the
+    // third across by the start's and up or down by the end's, the last two by the end offset.
+    // Another number of points moves only the start and the end point. The labels follow.
+    void MoveSelfReferenceEnds(SIZE startOffset, SIZE endOffset) override;
+
     // The memo and the item-value label move with the end point, the item-name label with the
     // start point, each when shown and placed.
     void RepositionLabels(CPoint oldStart, CPoint oldEnd);

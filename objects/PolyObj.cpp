@@ -184,3 +184,12 @@ BOOL CPolyObj::ToggleCanDelete()
 {
     return m_bCanDelete = !m_bCanDelete;
 }
+
+void CPolyObj::MoveSelfReferenceEnds(SIZE startOffset, SIZE endOffset)
+{
+    if (IsEmpty())
+        return;
+    MoveStartPoint(startOffset);
+    if (GetCount() >= 2)
+        MoveEndPoint(endOffset);
+}

@@ -73,6 +73,22 @@ public:
     virtual BOOL SetCanDelete(BOOL canDelete);
     virtual BOOL ToggleCanDelete();
 
+    // --- Following the objects it is attached to ----------------------------------------------
+    // How the line follows when an object at one of its ends moves or is resized.
+    // FOLLOW_KEEPS_SIDE_CROSSING: an end on a side of a resized box keeps its place on that side
+    // while it still fits. FOLLOW_START_LEVEL_WITH_END: while the start is level with the end, a
+    // moved end takes the start up or down with it within the start object. FOLLOW_SELF_REFERENCE:
+    // both ends on one box follow its resize together.
+    static constexpr DWORD FOLLOW_KEEPS_SIDE_CROSSING = 0x1;
+    static constexpr DWORD FOLLOW_START_LEVEL_WITH_END = 0x2;
+    static constexpr DWORD FOLLOW_SELF_REFERENCE = 0x4;
+    virtual DWORD GetFollowRules() const { return 0; }
+    // The object this line stands for and moves along with; 0 for none.
+    virtual WORD GetFollowedObjectId() const { return 0; }
+    // Moves the ends of a line whose two ends sit on one box: the start side by startOffset, the
+    // end side by endOffset.
+    virtual void MoveSelfReferenceEnds(SIZE startOffset, SIZE endOffset);
+
     // What tells apart the default-attribute prototypes of lines of one kind; 0 for a plain line.
     virtual DWORD GetPrototypeSubKey() const { return 0; }
 

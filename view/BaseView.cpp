@@ -653,6 +653,15 @@ BOOL CBaseView::IsObjectIdSelected(WORD objectId) const
     return FALSE;
 }
 
+BOOL CBaseView::GetSelectedObjectIds(std::vector<WORD>& ids) const
+{
+    ids.clear();
+    ids.reserve(size_t(m_selection.GetCount()));
+    for (POSITION pos = m_selection.GetHeadPosition(); pos;)
+        ids.push_back(DrawObjects::GetObjectId(m_selection.GetNext(pos)));
+    return TRUE;
+}
+
 // --- Commands -----------------------------------------------------------------------------------
 
 const MessageMap* CBaseView::GetMessageMap() const

@@ -220,6 +220,7 @@ public:
     void ClearSelection() override;
     void SetCurrentObject(CObject* object) override { m_pDragObject = object; }
     BOOL IsObjectIdSelected(WORD objectId) const override;
+    BOOL GetSelectedObjectIds(std::vector<WORD>& ids) const override;
     void EndInPlaceEditAndRefresh() override;
     void UpdateScrollSizes() override;
 

@@ -7,6 +7,7 @@
 #include "view/BaseView.h"
 
 #include "document/BaseDoc.h"
+#include "document/FollowBatch.h"
 #include "document/UndoStep.h"
 #include "foundation/CommandIds.h"
 #include "objects/BaseObj.h"
@@ -182,6 +183,7 @@ void CBaseView::RunArrangement(void (CBaseView::*arrange)(UINT), UINT mode)
     CUndoStep step(doc);
     if (!step.IsOpen())
         return;
+    CFollowBatch batch(doc, this);
     InvalidateSelection();
     UpdateAllViewsForSelection();
     (this->*arrange)(mode);

@@ -4,6 +4,7 @@
 #include "view/BaseView.h"
 
 #include "document/BaseDoc.h"
+#include "document/FollowBatch.h"
 #include "document/HeaderItems.h"
 #include "document/UndoStep.h"
 #include "foundation/ZoomScale.h"
@@ -273,6 +274,8 @@ BOOL CBaseView::ApplyTrackingToSelection(SIZE offset)
     if (!step.IsOpen())
         return FALSE;
     BOOL changed = FALSE;
+    // The document looks up what follows each object in one index for the whole selection.
+    CFollowBatch batch(doc, this);
     // A snapshot: the document may take objects out of the selection while it moves them.
     CObList objects;
     objects.AddTail(&m_selection);

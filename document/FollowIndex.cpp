@@ -1,0 +1,73 @@
+#include "document/FollowIndex.h"
+
+#include "document/ViewServices.h"
+#include "objects/BaseObj.h"
+#include "objects/DrawObjects.h"
+#include "objects/PolyObj.h"
+#include "platform/afx/List.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr size_t kIdCount = size_t(0xFFFF) + 1;
+
+} // namespace
+
+CFollowIndex::CFollowIndex(const CObList& objects, const ViewServices* view)
+    : m_byId(kIdCount, nullptr), m_pView(view), m_nObjects(objects.GetCount())
+{
+    std::vector<std::pair<WORD, Follower>> entries;
+    for (POSITION pos = objects.GetHeadPosition(); pos;) {
+        CObject* object = objects.GetNext(pos);
+        if (CPolyObj* line = DrawObjects::AsLineObject(object)) {
+            m_byId[line->GetObjectId()] = line;
+            if (const WORD id = line->GetFollowedObjectId())
+                entries.push_back({id, {line, ROLE_STANDS_FOR}});
+            if (const WORD id = line->GetStartObjectId())
+                entries.push_back({id, {line, ROLE_START}});
+            if (const WORD id = line->GetEndObjectId())
+                entries.push_back({id, {line, ROLE_END}});
+        } else if (CBaseObj* box = DrawObjects::AsBoxObject(object)) {
+            m_byId[box->GetObjectId()] = box;
+            if (const WORD id = box->GetLinkObjectId())
+                entries.push_back({id, {box, ROLE_LINKED}});
+        }
+    }
+    m_byId[0] = nullptr;
+    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    m_followedIds.reserve(entries.size());
+    m_followers.reserve(entries.size());
+    for (const auto& [id, follower] : entries) {
+        m_followedIds.push_back(id);
+        m_followers.push_back(follower);
+    }
+    std::vector<WORD> selected;
+    if (view && view->GetSelectedObjectIds(selected)) {
+        m_bListedSelection = TRUE;
+        m_selected.assign(kIdCount, false);
+        for (const WORD id : selected)
+            m_selected[id] = true;
+    }
+}
+
+std::span<const CFollowIndex::Follower> CFollowIndex::GetFollowers(WORD objectId) const
+{
+    const auto [first, last] = std::equal_range(m_followedIds.begin(), m_followedIds.end(), objectId);
+    if (first == last)
+        return {};
+    return std::span<const Follower>(m_followers).subspan(size_t(first - m_followedIds.begin()), size_t(last - first));
+}
+
+CObject* CFollowIndex::FindObject(WORD objectId) const
+{
+    return m_byId[objectId];
+}
+
+BOOL CFollowIndex::IsSelected(WORD objectId) const
+{
+    if (m_bListedSelection)
+        return m_selected[objectId];
+    return m_pView && m_pView->IsObjectIdSelected(objectId);
+}
