@@ -2,6 +2,7 @@
 
 #include "document/BaseDoc.h"
 #include "model/FileComp.h"
+#include "model/ModelOperations.h"
 #include "model/RelLineObj.h"
 
 void DataModelHooks::ClearUpdateMarks(CBaseDoc* document)
@@ -32,4 +33,10 @@ void DataModelHooks::ConvertOldFileObject(CBaseDoc* document, CObject* object)
         arrow->ResetKindFields();
     else if (auto* file = DYNAMIC_DOWNCAST(CFileComp, object))
         file->MigrateSubTypeToRelLine(*document);
+}
+
+BOOL DataModelHooks::ExecuteModelOperation(CBaseDoc* document, CObject* object, UINT commandId, DWORD hitCode,
+                                           DWORD partWord, BOOL* changed)
+{
+    return ModelOperations::Execute(*document, object, commandId, hitCode, partWord, *changed);
 }

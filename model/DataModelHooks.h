@@ -13,4 +13,7 @@ public:
     // An arrow's kind fields follow its kind's rules; a conceptual file hands its old subtype
     // settings over to its main arrow.
     void ConvertOldFileObject(CBaseDoc* document, CObject* object) override;
+    // A file's dialog and clone, a clone's original (ModelOperations).
+    BOOL ExecuteModelOperation(CBaseDoc* document, CObject* object, UINT commandId, DWORD hitCode, DWORD partWord,
+                               BOOL* changed) override;
 };
