@@ -92,7 +92,8 @@ BOOL CreateFileClone(CBaseDoc& doc, const CFileComp& file)
         return FALSE;
     std::unique_ptr<CFileClone> clone(file.CreateCloneObject(id));
     ObjectServices* services = GetObjectServices();
-    const CBaseObj* prototype = services ? DrawObjects::AsBoxObject(services->FindDefaultPrototype(clone.get())) : nullptr;
+    const CBaseObj* prototype =
+        services ? DrawObjects::AsBoxObject(services->FindDefaultPrototype(clone.get())) : nullptr;
     if (!prototype || !DrawObjects::IsDrawObject(clone.get()))
         return FALSE;
     clone->CopyAttributes(*prototype);

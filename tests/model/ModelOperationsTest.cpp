@@ -73,7 +73,10 @@ class Prototypes : public ObjectServices
 {
 public:
     static constexpr COLORREF kClonePen = RGB(1, 2, 3);
-    Prototypes() : file(0, CRect(0, 0, 360, -200)), m_previous(SetObjectServices(this)) { clone.SetPenColor(kClonePen); }
+    Prototypes() : file(0, CRect(0, 0, 360, -200)), m_previous(SetObjectServices(this))
+    {
+        clone.SetPenColor(kClonePen);
+    }
     ~Prototypes() override { SetObjectServices(m_previous); }
     Prototypes(const Prototypes&) = delete;
     Prototypes& operator=(const Prototypes&) = delete;
@@ -135,18 +138,12 @@ TEST(ModelOperations, ReadOnlyDocumentPassesOnlyTheDialogOperations)
         UINT command;
         bool dialog;
     } cases[] = {
-        {ID_OBJ_FILE_DIALOG, true},
-        {ID_OBJ_DATA_ITEM_DIALOG, true},
-        {ID_OBJ_SUBTYPE_DIALOG, true},
-        {ID_OBJ_SUBTYPE_DIALOG_CURRENT, true},
-        {ID_OBJ_ONE_TO_MANY_DIALOG, true},
-        {ID_OBJ_ONE_TO_MANY_DIALOG_CURRENT, true},
-        {ID_OBJ_SQUARE_BY_HEIGHT, false},
-        {ID_OBJ_SNAP_TO_GRID, false},
-        {ID_OBJ_PICK_LINK, false},
-        {ID_OBJ_CLEAR_NUMBER, false},
-        {ID_OBJ_PICK_CLONE_SOURCE, false},
-        {ID_OBJ_CREATE_CLONE, false},
+        {ID_OBJ_FILE_DIALOG, true},         {ID_OBJ_DATA_ITEM_DIALOG, true},
+        {ID_OBJ_SUBTYPE_DIALOG, true},      {ID_OBJ_SUBTYPE_DIALOG_CURRENT, true},
+        {ID_OBJ_ONE_TO_MANY_DIALOG, true},  {ID_OBJ_ONE_TO_MANY_DIALOG_CURRENT, true},
+        {ID_OBJ_SQUARE_BY_HEIGHT, false},   {ID_OBJ_SNAP_TO_GRID, false},
+        {ID_OBJ_PICK_LINK, false},          {ID_OBJ_CLEAR_NUMBER, false},
+        {ID_OBJ_PICK_CLONE_SOURCE, false},  {ID_OBJ_CREATE_CLONE, false},
         {ID_OP_LINE_SELF_REFERENCE, false},
     };
     for (const BOOL readOnly : {TRUE, FALSE}) {
@@ -262,10 +259,14 @@ TEST(ModelOperations, SetCloneOriginalRefusesWhatWouldBreakTheModel)
         {"an id of no object", NOTHING, nullptr, {}},
         {"a text object", TEXT, nullptr, {notAFile}},
         {"an arrow from the clone to the file", B, [](RelationModel& m) { m.Arrow(1, CLONE, B); }, {selfReference}},
-        {"an arrow from the clone to a clone of the file", B, [](RelationModel& m) { m.Arrow(1, CLONE, CLONE_OF_B); },
+        {"an arrow from the clone to a clone of the file",
+         B,
+         [](RelationModel& m) { m.Arrow(1, CLONE, CLONE_OF_B); },
          {selfReference}},
         {"an arrow from the file to the clone", B, [](RelationModel& m) { m.Arrow(2, B, CLONE); }, {selfReference}},
-        {"an arrow from a clone of the file to the clone", B, [](RelationModel& m) { m.Arrow(1, CLONE_OF_B, CLONE); },
+        {"an arrow from a clone of the file to the clone",
+         B,
+         [](RelationModel& m) { m.Arrow(1, CLONE_OF_B, CLONE); },
          {selfReference}},
         {"an arrow from the clone to itself", B, [](RelationModel& m) { m.Arrow(1, CLONE, CLONE); }, {selfReference}},
         {"an arrow from the clone to its old original", B, [](RelationModel& m) { m.Arrow(1, CLONE, A); }, {}},
