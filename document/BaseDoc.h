@@ -103,6 +103,8 @@ public:
     const CRefDocList* GetRefDocList() const { return &m_refDocList; }
     // The entry with that number, or null.
     CRefDoc* FindRefDocByNumber(WORD number) const { return m_refDocList.FindByNumber(number); }
+    // The referenced diagram with that number is listed and loaded; FALSE for number 0.
+    BOOL IsRefDocLoaded(WORD number) const;
     const CString& GetHeaderTitle() const { return m_strTitle; }
 
     // --- Object ids and the object list ----------------------------------------------------
@@ -313,6 +315,10 @@ public:
     // Gives the other connectors of the pair that the current undo step does not hold yet the
     // connector's text, each recorded for undo and redrawn; TRUE when one changed.
     BOOL CopyConnectorTextToPair(CEcntsObj* connector);
+    // After a box was connected to the circular connector with that id: the box, when it is a text
+    // object, shows the connector's text (recorded for undo once). TRUE when its text changed; FALSE
+    // when the id names no circular connector.
+    BOOL CopyTextFromConnector(CBaseObj* box, WORD connectorId);
     // --- Find and replace over the texts of the box objects ---------------------------------
     // Texts compare as given when matchCase is set; otherwise the caller passes the find text
     // upper-cased and each object compares it with an upper-cased copy of its own. The end of a

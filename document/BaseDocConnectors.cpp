@@ -4,6 +4,7 @@
 
 #include "foundation/CommandIds.h"
 #include "objects/EcntsObj.h"
+#include "objects/StrgObj.h"
 
 BOOL CBaseDoc::ApplyConnectorRole(CEcntsObj* connector, UINT commandId)
 {
@@ -61,4 +62,17 @@ BOOL CBaseDoc::CopyConnectorTextToPair(CEcntsObj* connector)
         changed = TRUE;
     }
     return changed;
+}
+
+BOOL CBaseDoc::CopyTextFromConnector(CBaseObj* box, WORD connectorId)
+{
+    CObject* found = nullptr;
+    const CEcntsObj* connector =
+        connectorId != 0 && FindObjectById(connectorId, found) ? DYNAMIC_DOWNCAST(CEcntsObj, found) : nullptr;
+    auto* text = DYNAMIC_DOWNCAST(CStrgObj, box);
+    if (!connector || !text || text == connector || text->GetText() == connector->GetText())
+        return FALSE;
+    RecordChangedOnce(text);
+    text->SetText(connector->GetText());
+    return TRUE;
 }

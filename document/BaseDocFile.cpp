@@ -3,6 +3,7 @@
 #include "document/BaseDoc.h"
 
 #include "document/DocumentShellServices.h"
+#include "document/RefDoc.h"
 #include "foundation/TextFunctions.h"
 
 #include "platform/afx/Archive.h"
@@ -169,6 +170,12 @@ BOOL CBaseDoc::OpenAsReference(LPCTSTR path)
     if (!ReadFileStatus(CString(path)))
         AfxMessageBox(base_doc_file::StatusUnreadableText(), MB_OK);
     return TRUE;
+}
+
+BOOL CBaseDoc::IsRefDocLoaded(WORD number) const
+{
+    const CRefDoc* refDoc = number != 0 ? FindRefDocByNumber(number) : nullptr;
+    return refDoc && refDoc->IsLoaded();
 }
 
 BOOL CBaseDoc::LoadDocumentFile(LPCTSTR path, DocumentFileMode mode)

@@ -107,23 +107,24 @@ BOOL CBaseDoc::ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hit
     if (commandId == ID_OBJ_DATA_ITEM_DIALOG) {
         // The data items dialog opens on a read-only document too, read-only there. The model
         // records and marks modified only what the edited items change.
-        DocumentModelHooks* model = GetDocumentModelHooks();
         BOOL changed = FALSE;
-        return model && model->EditModelDataItems(this, object, &changed) && changed;
+        if (DocumentModelHooks* model = GetDocumentModelHooks();
+            model && model->EditModelDataItems(this, object, &changed))
+            return changed;
     }
-    if (commandId < ID_OPERATION_FIRST || commandId > ID_OPERATION_LAST || m_bReadOnly)
+    if (commandId < ID_OPERATION_FIRST || commandId > ID_OPERATION_LAST)
         return FALSE;
-    if (CPolyObj* line = DrawObjects::AsLineObject(object)) {
-        RecordChangedOnce(line);
-        if (!line->ApplyShapeOperation(commandId, hitCode, partWord))
-            return FALSE;
-        SetModified(TRUE);
+    // A read-only document still opens the dialogs; they show the model without letting it change.
+    if (m_bReadOnly && !IsReadOnlySafeOperationCommand(commandId))
+        return FALSE;
+    CPolyObj* line = DrawObjects::AsLineObject(object);
+    CBaseObj* box = line ? nullptr : DrawObjects::AsBoxObject(object);
+    if (!line && !box)
+        return FALSE;
+    // The view writes the CREATE TABLE script itself: nothing changes here.
+    if (commandId == ID_OBJ_CREATE_TABLE)
         return TRUE;
-    }
-    CBaseObj* box = DrawObjects::AsBoxObject(object);
-    if (!box)
-        return FALSE;
-    if (commandId == ID_OBJ_STANDARD_SIZE || commandId == ID_OBJ_DEFAULT_SIZE) {
+    if (box && (commandId == ID_OBJ_STANDARD_SIZE || commandId == ID_OBJ_DEFAULT_SIZE)) {
         CSize size;
         if (commandId == ID_OBJ_STANDARD_SIZE)
             box->GetStandardSize(size);
@@ -135,18 +136,26 @@ BOOL CBaseDoc::ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hit
             return FALSE;
         return MoveOrResizeObject(box, TRUE, &offset, HIT_BOTTOM_RIGHT, 0);
     }
-    RecordChangedOnce(box);
-    if (DocumentModelHooks* model = GetDocumentModelHooks(); commandId == ID_OBJ_CANCEL_CLONE_SOURCE && model) {
-        BOOL detached = FALSE;
-        if (model->DetachCloneOriginal(this, box, &detached)) {
-            if (!detached)
-                return FALSE;
-            SetModified(TRUE);
-            return TRUE;
-        }
+    // Making a clone adds an object and leaves this one as it is. On a read-only document only a
+    // dialog runs, which changes nothing, so nothing goes into the undo log.
+    if (!m_bReadOnly && commandId != ID_OBJ_CREATE_CLONE)
+        RecordChangedOnce(object);
+    BOOL changed = FALSE;
+    DocumentModelHooks* model = GetDocumentModelHooks();
+    if (model && commandId == ID_OBJ_CANCEL_CLONE_SOURCE && model->DetachCloneOriginal(this, object, &changed)) {
+        // The clone let go of its source file, with what hung on it.
+    } else if (model && model->ExecuteModelOperation(this, object, commandId, hitCode, partWord, &changed)) {
+        // The model carried it out.
+    } else if (line) {
+        changed = line->ApplyShapeOperation(commandId, hitCode, partWord);
+    } else {
+        const UINT_PTR argument = TakesDocumentArgument(commandId) ? reinterpret_cast<UINT_PTR>(this) : partWord;
+        changed = box->ApplyShapeOperation(commandId, hitCode, argument);
+        // A box connected to a circular connector shows the connector's text.
+        if (changed && commandId == ID_OBJ_PICK_CONNECTOR)
+            CopyTextFromConnector(box, WORD(hitCode));
     }
-    const UINT_PTR argument = TakesDocumentArgument(commandId) ? reinterpret_cast<UINT_PTR>(this) : partWord;
-    if (!box->ApplyShapeOperation(commandId, hitCode, argument))
+    if (!changed)
         return FALSE;
     SetModified(TRUE);
     return TRUE;

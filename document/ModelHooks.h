@@ -59,6 +59,15 @@ public:
     // objects (data items, derivation sources, clones, implementation groups, discriminators) at
     // the pasted copies, keeps those whose targets this document holds and clears the rest.
     virtual void RemapPastedReferences(CBaseDoc* /*document*/, CCopyList* /*buffer*/) {}
+    // An operation command (22000 to 22999) that the model carries out through document operations
+    // (a file's clone, a clone's original, what follows a file's dialog); FALSE when the object or
+    // command is not one of them, with *changed untouched. The document has recorded the object
+    // unless it is read-only.
+    virtual BOOL ExecuteModelOperation(CBaseDoc* /*document*/, CObject* /*object*/, UINT /*commandId*/,
+                                       DWORD /*hitCode*/, DWORD /*partWord*/, BOOL* /*changed*/)
+    {
+        return FALSE;
+    }
 };
 
 // The registered model, or null; registering returns the one it replaces.

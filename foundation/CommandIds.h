@@ -288,10 +288,13 @@ constexpr UINT ID_OBJ_PICK_LINK = 22031;
 constexpr UINT ID_OBJ_CLEAR_LINK = 22032;
 constexpr UINT ID_OBJ_PICK_CLONE_SOURCE = 22033;
 constexpr UINT ID_OBJ_CANCEL_CLONE_SOURCE = 22034;
+constexpr UINT ID_OBJ_CREATE_CLONE = 22035;
 constexpr UINT ID_OBJ_CLEAR_NUMBER = 22040;
 constexpr UINT ID_OBJ_PICK_CONNECTOR = 22043;
 constexpr UINT ID_OBJ_CANCEL_CONNECTOR = 22044;
 constexpr UINT ID_OBJ_DEFAULT_SIZE = 22045;
+// The CREATE TABLE script of the selected conceptual files, which the view writes itself.
+constexpr UINT ID_OBJ_CREATE_TABLE = 22047;
 // The settings dialogs of relation arrows: on the selection, and on the current arrow only.
 constexpr UINT ID_OBJ_SUBTYPE_DIALOG = 22048;
 constexpr UINT ID_OBJ_SUBTYPE_DIALOG_CURRENT = 22049;
@@ -324,4 +327,19 @@ constexpr UINT DialogCopyCommand(UINT id)
 constexpr BOOL IsReadOnlySafeAttributeCommand(UINT id)
 {
     return id == ID_SET_DEFAULT_ATTRIBUTES || (id >= ID_READONLY_SAFE_FIRST && id <= ID_READONLY_SAFE_LAST);
+}
+
+// The operation commands that only open a dialog, which shows a read-only document without letting
+// it change, and so run on a read-only document too.
+constexpr BOOL IsReadOnlySafeOperationCommand(UINT id)
+{
+    switch (id) {
+    case ID_OBJ_FILE_DIALOG:
+    case ID_OBJ_DATA_ITEM_DIALOG:
+    case ID_OBJ_SUBTYPE_DIALOG:
+    case ID_OBJ_SUBTYPE_DIALOG_CURRENT:
+    case ID_OBJ_ONE_TO_MANY_DIALOG:
+    case ID_OBJ_ONE_TO_MANY_DIALOG_CURRENT: return TRUE;
+    default: return FALSE;
+    }
 }

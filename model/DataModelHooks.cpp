@@ -7,6 +7,7 @@
 #include "model/FileCompItemLists.h"
 #include "model/MainArrowUpkeep.h"
 #include "model/PastedReferences.h"
+#include "model/ModelOperations.h"
 #include "model/RelLineObj.h"
 #include "model/RelationRules.h"
 #include "model/RemovalCleanUp.h"
@@ -99,4 +100,10 @@ BOOL DataModelHooks::ReplaceModelObjectText(CBaseDoc* document, CObject* object,
 void DataModelHooks::RemapPastedReferences(CBaseDoc* document, CCopyList* buffer)
 {
     PastedReferences::RemapPastedReferences(*document, *buffer);
+}
+
+BOOL DataModelHooks::ExecuteModelOperation(CBaseDoc* document, CObject* object, UINT commandId, DWORD hitCode,
+                                           DWORD partWord, BOOL* changed)
+{
+    return ModelOperations::Execute(*document, object, commandId, hitCode, partWord, *changed);
 }

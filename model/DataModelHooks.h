@@ -22,4 +22,7 @@ public:
                                 BOOL matchCase, BOOL* changed) override;
     // See PastedReferences.h.
     void RemapPastedReferences(CBaseDoc* document, CCopyList* buffer) override;
+    // A file's dialog and clone, a clone's original (ModelOperations).
+    BOOL ExecuteModelOperation(CBaseDoc* document, CObject* object, UINT commandId, DWORD hitCode, DWORD partWord,
+                               BOOL* changed) override;
 };

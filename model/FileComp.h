@@ -13,6 +13,7 @@
 class CBaseDoc;
 class CComboBox;
 class CFloatEdit;
+class CFileClone;
 class CRefDoc;
 class CRelLineObj;
 class DataTypeLookup;
@@ -71,6 +72,10 @@ public:
 
     // The size of the conceptual-file prototype, else the built-in 240 x -160.
     static CSize GetDefaultFileSize();
+    // A new clone standing for this file and showing its name, 40 below the box: as wide and high as
+    // the name cell when the box has one with a width, else as wide as the box and 40 high. The
+    // caller owns it.
+    CFileClone* CreateCloneObject(WORD cloneId) const;
 
     // --- Fields ---------------------------------------------------------------------------------
     const CString& GetFileNumber() const { return m_strNumber; }

@@ -74,23 +74,12 @@ constexpr struct
     {ID_OBJ_PICK_CONNECTOR, TRACK_PICK_CONNECTOR},
 };
 
-// The operations that change nothing in the document (dialogs that only show the model).
-constexpr UINT kReadOnlySafeOperations[] = {ID_OBJ_FILE_DIALOG,        ID_OBJ_DATA_ITEM_DIALOG,
-                                            ID_OBJ_SUBTYPE_DIALOG,     ID_OBJ_SUBTYPE_DIALOG_CURRENT,
-                                            ID_OBJ_ONE_TO_MANY_DIALOG, ID_OBJ_ONE_TO_MANY_DIALOG_CURRENT};
-
 // A nudge by an arrow key moves the selection this far (0.1 mm).
 constexpr int kNudgeStep = 2;
 // The context-menu key opens a menu this far inside the client area or the object's corner.
 constexpr int kMenuKeyInset = 10;
 
 constexpr UINT VK_F2 = VK_F1 + 1;
-
-BOOL IsReadOnlySafeOperationCommand(UINT id)
-{
-    return std::find(std::begin(kReadOnlySafeOperations), std::end(kReadOnlySafeOperations), id) !=
-           std::end(kReadOnlySafeOperations);
-}
 
 // The main window owns the popups of the view; without one (a view on its own) its frame does.
 CWnd* MenuOwner(CWnd* view)
@@ -335,7 +324,7 @@ void CBaseView::OnUpdateObjectOperationCommand(CCmdUI* cmdUI)
         cmdUI->Enable(!IsDocReadOnly() && IsBoxObjectSelected());
         return;
     }
-    UpdateObjectCommand(cmdUI, BaseViewCommands::IsReadOnlySafeOperationCommand(cmdUI->m_nID));
+    UpdateObjectCommand(cmdUI, IsReadOnlySafeOperationCommand(cmdUI->m_nID));
 }
 
 // --- Keys ---------------------------------------------------------------------------------------

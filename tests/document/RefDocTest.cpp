@@ -77,6 +77,9 @@ TEST_F(ReferencedDiagrams, OpeningADocumentOpensItsDiagramsAndCountsTheFailures)
     EXPECT_FALSE(entry(5)->IsLoaded()); // opened, but it holds nothing to refer to
     EXPECT_NE(entry(5)->GetDocument(), nullptr);
     EXPECT_EQ(Utf8(entry(5)->GetTitle()), "EMPTY");
+    // The document's own question: listed and loaded, by number; 0 names no diagram.
+    for (const WORD number : {WORD(0), WORD(1), WORD(2), WORD(3), WORD(5), WORD(9)})
+        EXPECT_EQ(doc.IsRefDocLoaded(number), number == 1 || number == 2) << number;
 
     // Saved back with numbers and paths unchanged and the titles of the last open.
     doc.SetPathName(referencing, FALSE);
