@@ -60,12 +60,22 @@ void CZivraView::EndContextHelpMode()
 
 void CZivraView::OnLButtonDown(UINT flags, CPoint point)
 {
+    m_bHelpClickDown = FALSE;
     if (!m_bContextHelpMode) {
         CBaseView::OnLButtonDown(flags, point);
         return;
     }
     EndContextHelpMode();
+    m_bHelpClickDown = TRUE;
     ShowHelpContext(OnHelpHitTest(point));
+}
+
+void CZivraView::OnLButtonUp(UINT flags, CPoint point)
+{
+    if (m_bHelpClickDown)
+        m_bHelpClickDown = FALSE;
+    else
+        CBaseView::OnLButtonUp(flags, point);
 }
 
 void CZivraView::OnRButtonDown(UINT flags, CPoint point)

@@ -38,6 +38,7 @@ protected:
     // Opens the help at the context; without an installed help it says so.
     virtual void ShowHelpContext(UINT context);
     void OnLButtonDown(UINT flags, CPoint point) override;
+    void OnLButtonUp(UINT flags, CPoint point) override;
     void OnRButtonDown(UINT flags, CPoint point) override;
     void OnMouseMove(UINT flags, CPoint point) override;
     void OnKeyDown(UINT vkey, UINT repeat, UINT flags) override;
@@ -46,4 +47,6 @@ private:
     void EndContextHelpMode();
 
     BOOL m_bContextHelpMode = FALSE;
+    // The release of the click that asked for help belongs to no tool.
+    BOOL m_bHelpClickDown = FALSE;
 };
