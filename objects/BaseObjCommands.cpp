@@ -6,6 +6,7 @@
 #include "foundation/CommandIds.h"
 #include "foundation/PopupMenu.h"
 #include "objects/ObjectMenus.h"
+#include "objects/PolyLine.h"
 #include "platform/ui/CmdUI.h"
 
 #include <iterator>
@@ -221,10 +222,13 @@ BOOL CBaseObj::ApplyColorCommand(UINT commandId, CObject* argument)
         const COLORREF current = this->*menu.field;
         COLORREF color = current;
         if (commandId == menu.baseId + COLOR_MENU_FROM_OBJECT) {
-            const CBaseObj* source = DYNAMIC_DOWNCAST(CBaseObj, argument);
-            if (!source)
-                return FALSE; // line objects hand over their colours here once they exist
-            color = source->*menu.field;
+            if (const CBaseObj* source = DYNAMIC_DOWNCAST(CBaseObj, argument))
+                color = source->*menu.field;
+            else if (const CPolyLine* line = DYNAMIC_DOWNCAST(CPolyLine, argument);
+                     line && menu.baseId == ID_FILL_COLOR_BASE)
+                color = line->GetFillColor(); // a line hands over its own fill colour
+            else
+                return FALSE;
         } else {
             CColorItemList* palette = boxmenu::Palette();
             if (!palette || !palette->SelectColorByCommandId(commandId, menu.baseId, menu.baseId + COLOR_MENU_DIALOG,

@@ -10,6 +10,7 @@
 #include "objects/ElliObj.h"
 #include "objects/FarcObj.h"
 #include "objects/NoteObj.h"
+#include "objects/OleDrawObj.h"
 #include "objects/PolyObj.h"
 #include "objects/PolygonObj.h"
 #include "objects/RectObj.h"
@@ -46,6 +47,7 @@ const PrototypeFactory kPrototypeRows[] = {
         octagon->SetSideCount(POLYGON_OCTAGON);
         return octagon;
     },
+    []() -> CObject* { return new COleDrawObj; },
     []() -> CObject* { return new CNoteObj; },
     []() -> CObject* { return new CEcntsObj; },
 };

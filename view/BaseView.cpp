@@ -11,6 +11,7 @@
 #include "platform/ui/PrintInfo.h"
 #include "platform/ui/UserMessages.h"
 #include "view/FrameServices.h"
+#include "view/ScrollBarPressWatch.h"
 #include "view/ZoomDlg.h"
 
 #include <cmath>

@@ -16,6 +16,7 @@
 #include "view/ViewTool.h"
 
 #include <functional>
+#include <memory>
 
 class CBaseDoc;
 class CBaseObj;
@@ -23,6 +24,7 @@ class CCmdUI;
 class CFloatEdit;
 class CPolyObj;
 class DrawLog;
+class ScrollBarPressWatch;
 
 // Hints of a document update: an object's hidden flag changed for define mode or print mode.
 constexpr LPARAM HINT_HIDDEN_DEFINE_CHANGED = 20017;
@@ -516,6 +518,11 @@ protected:
     void OnCaptureChanged(CWnd* newCapture) override;
     void OnKeyDown(UINT vkey, UINT repeat, UINT flags) override;
     BOOL FilterWidgetEvent(QEvent* event) override;
+    // A press of any button on the scroll bars: ends an open label edit; the press then goes on
+    // to the scroll bar. A drag in progress goes on.
+    void OnNcButtonDown(UINT hitTest, CPoint point);
+    // Lets presses on the scroll bars reach OnNcButtonDown.
+    void WatchScrollBarPresses();
 
     void OnUpdateZoomFit(CCmdUI* cmdUI);
     void OnUpdateZoomCustom(CCmdUI* cmdUI);
@@ -693,6 +700,7 @@ protected:
     // Pages across and down of the print job, and the page being printed (none otherwise).
     CSize m_sizePrintPages{1, 1};
     CPrintInfo* m_pPrintInfo = nullptr;
+    std::unique_ptr<ScrollBarPressWatch> m_pScrollBarWatch;
 };
 
 // FALSE for the keys that edit (arrows, Delete, F2), which a read-only document ignores.

@@ -133,7 +133,13 @@ BOOL CBaseView::CreateLine()
     line->SetBezier(FALSE);
     if (AutoConnect)
         ConnectLineEnds(line);
-    // The line is added straight; AutoCmdLineMethod names no shape this view applies.
+    // The shape is part of the new line, not a change of its own: the undo step holds only the addition.
+    switch (AutoCmdLineMethod) {
+    case ID_OP_LINE_VERTICAL_CRANK:
+    case ID_OP_LINE_HORIZONTAL_CRANK:
+    case ID_OP_LINE_RIGHT_ANGLE: line->ApplyShapeOperation(AutoCmdLineMethod, 0, 0); break;
+    default: break;
+    }
     return AddCreatedObject(line);
 }
 
@@ -217,7 +223,11 @@ BOOL CBaseView::EndPolyline()
     BaseViewLines::CopyPrototypeAttributes(polyline);
     if (AutoConnect)
         ConnectLineEnds(polyline);
-    // The segments are added as drawn, whatever AutoPolyInOrder says.
+    if (AutoPolyInOrder && polyline->GetCount() > 2) {
+        InvalidateObject(polyline);
+        UpdateOtherViews(polyline);
+        polyline->ApplyShapeOperation(ID_OP_LINE_ADJUST_POINTS, 0, 0);
+    }
     // Its segments were drawn straight onto the picture, also where it does not end up.
     InvalidateObjectFull(polyline);
     const BOOL added = AddCreatedObject(doc->ReleasePolyLineInProgress());

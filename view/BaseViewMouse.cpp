@@ -18,9 +18,11 @@
 #include "platform/ui/VirtualKeys.h"
 #include "view/FrameServices.h"
 #include "view/PageCountTool.h"
+#include "view/ScrollBarPressWatch.h"
 #include "view/ViewCursors.h"
 #include "view/ViewToolTable.h"
 
+#include <QAbstractScrollArea>
 #include <QCursor>
 #include <QEvent>
 #include <QKeyEvent>
@@ -459,6 +461,22 @@ BOOL CBaseView::FilterWidgetEvent(QEvent* event)
         BaseViewMouse::IsViewKey(VirtualKeyFromQt(static_cast<const QKeyEvent*>(event)->key())))
         return TRUE;
     return handled;
+}
+
+void CBaseView::OnNcButtonDown(UINT, CPoint)
+{
+    EndInPlaceEditAndRefresh();
+}
+
+void CBaseView::WatchScrollBarPresses()
+{
+    QWidget* window = GetSafeHwnd();
+    auto* area = window ? qobject_cast<QAbstractScrollArea*>(window->parentWidget()) : nullptr;
+    if (!area || m_pScrollBarWatch)
+        return;
+    m_pScrollBarWatch = std::make_unique<ScrollBarPressWatch>(area, [this](UINT hitTest, QPoint global) {
+        OnNcButtonDown(hitTest, CPoint(global.x(), global.y()));
+    });
 }
 
 // --- Hover --------------------------------------------------------------------------------------

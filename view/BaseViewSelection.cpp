@@ -11,6 +11,7 @@
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
 #include "objects/FloatEdit.h"
+#include "objects/PolyLine.h"
 
 #include <utility>
 
@@ -199,6 +200,10 @@ BOOL CBaseView::HitTestObjectHandles(CObject* object, POINT zoomedPoint, UINT ke
     if (!DrawObjects::HitTestHandles(object, m_nZoom, zoomedPoint, keyFlags, HANDLE_HIT_TOLERANCE, code, index,
                                      handlePoint, ModePrint))
         return FALSE;
+    // With the points kept in order, the neighbours of a dragged point follow so that the
+    // segments stay upright.
+    if (AutoPolyInOrder && DrawObjects::AsLineObject(object))
+        code |= HIT_LINE_ORTHOGONAL;
     m_nHitCode = code;
     m_nHitIndex = index;
     return TRUE;

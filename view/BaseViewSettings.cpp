@@ -76,6 +76,7 @@ void CBaseView::OnInitialUpdate()
         m_bFitToWindow = frame->GetZoomFitToWnd();
     }
     m_bInitialUpdateDone = TRUE;
+    WatchScrollBarPresses();
     RefitZoom();
 }
 

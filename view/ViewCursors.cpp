@@ -1,5 +1,7 @@
 #include "view/ViewCursors.h"
 
+#include "platform/afx/StringTable.h"
+
 #include <QCursor>
 #include <QLineF>
 #include <QPainter>
@@ -263,16 +265,36 @@ QCursor MakeCursor(UINT cursorId)
     return QCursor(pixmap, figure.hotSpot.x(), figure.hotSpot.y());
 }
 
+// The pick cursors are pictures among the resources: a pointer with an empty dashed box beside it
+// while nothing under the mouse can be taken, and with a filled, ticked box over an object that
+// can. The tip of the pointer is the hot spot.
+bool IsPickCursor(UINT id)
+{
+    return id == IDC_PICK_NONE || id == IDC_PICK_TARGET;
+}
+
+QCursor LoadPickCursor(UINT cursorId)
+{
+    AfxInitResources();
+    const QPixmap pixmap(QStringLiteral(":/cursors/%1.png").arg(cursorId));
+    if (pixmap.isNull())
+        return QCursor(Qt::ArrowCursor);
+    return QCursor(pixmap, 1, 1);
+}
+
 } // namespace ViewCursorsImpl
 
 const QCursor& GetViewCursor(UINT cursorId)
 {
     static const QCursor arrow(Qt::ArrowCursor);
     static std::map<UINT, QCursor> made;
-    if (!ViewCursorsImpl::IsKnownCursor(cursorId))
+    const bool pick = ViewCursorsImpl::IsPickCursor(cursorId);
+    if (!pick && !ViewCursorsImpl::IsKnownCursor(cursorId))
         return arrow;
     auto it = made.find(cursorId);
     if (it == made.end())
-        it = made.emplace(cursorId, ViewCursorsImpl::MakeCursor(cursorId)).first;
+        it = made.emplace(cursorId,
+                          pick ? ViewCursorsImpl::LoadPickCursor(cursorId) : ViewCursorsImpl::MakeCursor(cursorId))
+                 .first;
     return it->second;
 }

@@ -1,7 +1,7 @@
 // The mouse cursors of the drawing view: the sizing arrows and hands shown over handles, and the
 // cross-hairs of the drawing tools with a small picture of what each tool draws. They are drawn
 // once, on first use, into 32 x 32 pixmaps: black strokes on a white halo, so that they stay
-// visible over any drawing.
+// visible over any drawing. The two cursors of picking an object are pictures among the resources.
 #pragma once
 
 #include "platform/afx/WinTypes.h"

@@ -23,6 +23,13 @@ public:
     UINT GetSelectionHelpContext() const;
     // The frame's help command: opens the help at the selection's context.
     void OnHelp();
+    // The help context under a point of the window (client pixels): the page-count handles of the
+    // document frame, else the kind of the topmost object there, else the drawing's.
+    UINT OnHelpHitTest(CPoint clientPoint) const;
+    // Shift+F1: the next click on the window opens the help at the context under it; Escape or
+    // the right button leaves without help.
+    void OnContextHelp();
+    BOOL IsContextHelpMode() const { return m_bContextHelpMode; }
     // The automatic header without the document-type cell: the title opens the band.
     void PrintHeaderFooter(CDC* dc, CPrintInfo* info) override;
 
@@ -30,4 +37,16 @@ protected:
     const MessageMap* GetMessageMap() const override;
     // Opens the help at the context; without an installed help it says so.
     virtual void ShowHelpContext(UINT context);
+    void OnLButtonDown(UINT flags, CPoint point) override;
+    void OnLButtonUp(UINT flags, CPoint point) override;
+    void OnRButtonDown(UINT flags, CPoint point) override;
+    void OnMouseMove(UINT flags, CPoint point) override;
+    void OnKeyDown(UINT vkey, UINT repeat, UINT flags) override;
+
+private:
+    void EndContextHelpMode();
+
+    BOOL m_bContextHelpMode = FALSE;
+    // The release of the click that asked for help belongs to no tool.
+    BOOL m_bHelpClickDown = FALSE;
 };

@@ -6,6 +6,7 @@
 #include "objects/DiamondObj.h"
 #include "objects/ElliObj.h"
 #include "objects/FarcObj.h"
+#include "objects/PolyObj.h"
 #include "objects/PolygonObj.h"
 #include "objects/RectObj.h"
 #include "platform/ui/CmdUI.h"
@@ -100,6 +101,17 @@ TEST_F(BoxCommands, ColourFromObjectAndDialog)
     EXPECT_EQ(rect.GetFillColor(), RGB(1, 2, 3));
     EXPECT_EQ(rect.GetShadowColor(), RGB(4, 5, 6));
     EXPECT_FALSE(rect.ApplyAttributeCommand(ID_PEN_COLOR_BASE + COLOR_MENU_FROM_OBJECT, nullptr, 0));
+
+    // A line hands over its own fill colour; its pen colour is not taken this way.
+    CPolyObj line(3, CPoint(0, 0), CPoint(100, 0));
+    line.SetFillColor(RGB(7, 8, 9));
+    line.SetPenColor(RGB(10, 11, 12));
+    EXPECT_TRUE(rect.ApplyAttributeCommand(ID_FILL_COLOR_BASE + COLOR_MENU_FROM_OBJECT, &line, 0));
+    EXPECT_EQ(rect.GetFillColor(), RGB(7, 8, 9));
+    EXPECT_FALSE(rect.ApplyAttributeCommand(ID_FILL_COLOR_BASE + COLOR_MENU_FROM_OBJECT, &line, 0)) << "no change";
+    const COLORREF pen = rect.GetPenColor();
+    EXPECT_FALSE(rect.ApplyAttributeCommand(ID_PEN_COLOR_BASE + COLOR_MENU_FROM_OBJECT, &line, 0));
+    EXPECT_EQ(rect.GetPenColor(), pen);
 
     // Cancelled, the colour stays; confirmed, the dialog's colour is taken.
     BOOL confirm = FALSE;

@@ -1,5 +1,6 @@
 // The default-attribute prototypes: lookup by kind and sub-key, loading from the profile, and
 // making an object's attributes the default.
+#include "foundation/CommandIds.h"
 #include "objects/ArcObj.h"
 #include "objects/CnctObj.h"
 #include "objects/DiamondObj.h"
@@ -7,6 +8,7 @@
 #include "objects/GroupObj.h"
 #include "objects/ElliObj.h"
 #include "objects/FarcObj.h"
+#include "objects/OleDrawObj.h"
 #include "objects/PolygonObj.h"
 #include "objects/PolyObj.h"
 #include "objects/RectObj.h"
@@ -276,6 +278,39 @@ TEST_F(DrawObjManagerTest, AnUnknownSideCountInTheProfileMakesAHexagon)
     const auto* prototype = DYNAMIC_DOWNCAST(CPolygonObj, manager.FindDrawObjByKind(OBJKIND_POLYGON, 8));
     ASSERT_NE(prototype, nullptr) << "the prototype keeps its slot";
     EXPECT_EQ(prototype->GetSideCount(), POLYGON_HEXAGON);
+}
+
+
+TEST_F(DrawObjManagerTest, ObjectsOfOtherProgramsHaveAPrototypeOfTheirOwn)
+{
+    const char* const oleSection = "OleDrawObj Properties";
+    Profile::WriteProfileInt(oleSection, "DrawFrame", 1);
+    Profile::WriteProfileInt(oleSection, "PenWidth", 5);
+    CDrawObjManager manager;
+    ASSERT_TRUE(manager.InitDrawObjs());
+    manager.LoadDrawObjDefaults();
+    COleDrawObj object(4, CRect(0, 0, 200, -100));
+    auto* prototype = DYNAMIC_DOWNCAST(COleDrawObj, manager.FindDrawObjForObject(&object));
+    ASSERT_NE(prototype, nullptr);
+    EXPECT_EQ(manager.FindDrawObjByKind(OBJKIND_OLE, 0), prototype);
+    EXPECT_TRUE(prototype->GetDrawFrame());
+    EXPECT_EQ(prototype->GetPenWidth(), 5);
+
+    // Copying from the defaults takes the frame switch and the pen.
+    EXPECT_TRUE(object.ApplyAttributeCommand(ID_COPY_DEFAULT_ATTRIBUTES, prototype, 0));
+    EXPECT_TRUE(object.GetDrawFrame());
+    EXPECT_EQ(object.GetPenWidth(), 5);
+
+    // Making the object's attributes the default writes them under the class's section.
+    object.SetDrawFrame(FALSE);
+    object.SetPenWidth(2);
+    MessageScript script;
+    script.Answer(IDYES);
+    EXPECT_TRUE(manager.SetDefaultAttributesFrom(&object));
+    EXPECT_FALSE(prototype->GetDrawFrame());
+    EXPECT_EQ(Profile::GetProfileInt(oleSection, "DrawFrame", -1), 0);
+    EXPECT_EQ(Profile::GetProfileInt(oleSection, "PenWidth", -1), 2);
+    Profile::WriteProfileString(oleSection, nullptr, nullptr);
 }
 
 } // namespace

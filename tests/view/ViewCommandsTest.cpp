@@ -18,6 +18,9 @@
 #include "view/BaseView.h"
 
 #include <QComboBox>
+#include <QCursor>
+#include <QImage>
+#include <QPixmap>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -542,6 +545,16 @@ TEST_F(ViewCommands, LineConnectionPickSetsTheEndsObjectInOneStep)
     m_mainFrame.statusText.Empty();
     MoveTo(CPoint(1000, -900));
     EXPECT_EQ(m_mainFrame.statusText, CString(u8"終了点に接続するｵﾌﾞｼﾞｪｸﾄをﾋｯﾄしてください"));
+    // The pick has cursors of its own: one over empty paper, another over an object it can take.
+    const QCursor overPaper = m_view->GetSafeHwnd()->cursor();
+    EXPECT_EQ(overPaper.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(overPaper.hotSpot(), QPoint(1, 1)) << "the tip of the pointer";
+    MoveTo(m_second->GetCenter());
+    const QCursor overObject = m_view->GetSafeHwnd()->cursor();
+    EXPECT_EQ(overObject.shape(), Qt::BitmapCursor);
+    EXPECT_NE(overObject.pixmap().toImage(), overPaper.pixmap().toImage());
+    MoveTo(CPoint(1000, -900));
+    EXPECT_EQ(m_view->GetSafeHwnd()->cursor().pixmap().toImage(), overPaper.pixmap().toImage());
     {
         DrawLog log;
         CDC dc;

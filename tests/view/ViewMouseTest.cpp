@@ -15,6 +15,8 @@
 #include "objects/PolyObj.h"
 #include "objects/StrgObj.h"
 #include "platform/profile/Profile.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/DrawLog.h"
 #include "platform/ui/CmdUI.h"
 #include "tests/objects/ObjectsTestSupport.h"
 
@@ -620,6 +622,98 @@ TEST_F(ViewLineTools, PointsAreEditedWithTheirHandles)
     EXPECT_EQ(LastLine()->GetPointArray(), (std::vector<CPoint>{{110, -170}, {410, -210}, {310, -310}}));
     Command(ID_EDIT_UNDO);
     EXPECT_EQ(LastLine()->GetCount(), 4);
+}
+
+TEST_F(ViewLineTools, TheShapingMenuShapesEveryNewLineInItsOneUndoStep)
+{
+    // Without marks the drawn polyline runs exactly through the points.
+    m_prototypes.line.SetMark(LINEEND_END, MARK_NONE);
+    Open(1000, 900);
+    ASSERT_EQ(m_view->GetZoom(), 100);
+    struct Case
+    {
+        UINT command;
+        std::vector<int> drawn; // the points of the drawn polyline
+    };
+    const Case cases[] = {
+        {ID_LINE_NO_AUTO_SHAPE, {110, -110, 310, -310}},
+        {ID_LINE_VERTICAL_CRANK, {110, -110, 110, -210, 310, -210, 310, -310}},
+        {ID_LINE_HORIZONTAL_CRANK, {110, -110, 210, -110, 210, -310, 310, -310}},
+        {ID_LINE_RIGHT_ANGLE, {110, -110, 310, -110, 310, -310}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        Command(c.command);
+        CCmdUI state;
+        state.m_nID = c.command;
+        m_view->OnCmdMsg(c.command, CN_UPDATE_COMMAND_UI, &state, nullptr);
+        EXPECT_EQ(state.GetCheck(), 1);
+        m_mainFrame.tool = ID_TOOL_LINE;
+        Drag(CPoint(110, -110), CPoint(310, -310));
+        CPolyObj* line = LastLine();
+        ASSERT_NE(line, nullptr);
+        DrawLog log;
+        CDC dc;
+        dc.CreateRecording(&log);
+        line->Draw(&dc, 100, FALSE);
+        const std::vector<DrawCall> drawn = log.Of("Polyline");
+        ASSERT_EQ(drawn.size(), 1u);
+        EXPECT_EQ(drawn[0].args, c.drawn);
+        // The shape belongs to the new line: undo takes the whole line away at once.
+        Command(ID_EDIT_UNDO);
+        EXPECT_TRUE(m_doc->HasNoObjects());
+    }
+}
+
+TEST_F(ViewLineTools, PointsInOrderStraightenAPolylineAndKeepItUprightWhileAPointIsDragged)
+{
+    Open(1000, 900);
+    Command(ID_LINE_AUTO_ADJUST_POINTS);
+    m_mainFrame.tool = ID_TOOL_POLYLINE;
+    Click(CPoint(110, -110));
+    Click(CPoint(310, -130));
+    Click(CPoint(330, -310));
+    RightClick(CPoint(510, -300));
+    CPolyObj* line = LastLine();
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->GetPointArray(), (std::vector<CPoint>{{110, -110}, {310, -110}, {310, -310}, {510, -310}}));
+    Command(ID_EDIT_UNDO);
+    EXPECT_TRUE(m_doc->HasNoObjects()) << "the straightening is part of the new polyline";
+    // Two points are left as drawn.
+    m_mainFrame.tool = ID_TOOL_POLYLINE;
+    Click(CPoint(110, -110));
+    RightClick(CPoint(310, -150));
+    ASSERT_NE(LastLine(), nullptr);
+    EXPECT_EQ(LastLine()->GetPointArray(), (std::vector<CPoint>{{110, -110}, {310, -150}}));
+    Command(ID_EDIT_UNDO);
+
+    // A dragged point of a polyline takes its neighbours along, so that its segments stay upright;
+    // with the switch off only the point moves.
+    for (const BOOL inOrder : {TRUE, FALSE}) {
+        SCOPED_TRACE(inOrder);
+        m_mainFrame.tool = ID_TOOL_POLYLINE;
+        Click(CPoint(110, -110));
+        Click(CPoint(310, -110));
+        Click(CPoint(310, -310));
+        RightClick(CPoint(510, -310));
+        ASSERT_NE(LastLine(), nullptr);
+        if (!inOrder)
+            Command(ID_LINE_AUTO_ADJUST_POINTS);
+        Press(CPoint(310, -110));
+        EXPECT_EQ((m_view->GetHitCode() & HIT_LINE_ORTHOGONAL) != 0, bool(inOrder));
+        for (int step = 1; step <= 4; ++step)
+            MoveTo(CPoint(310 + 10 * step, -110 - 10 * step));
+        Release(CPoint(350, -150));
+        const std::vector<CPoint> points = LastLine()->GetPointArray();
+        ASSERT_EQ(points.size(), 4u);
+        EXPECT_EQ(points[1], CPoint(350, -150));
+        bool upright = true;
+        for (size_t i = 1; i < points.size(); ++i)
+            upright = upright && (points[i].x == points[i - 1].x || points[i].y == points[i - 1].y);
+        EXPECT_EQ(upright, bool(inOrder));
+        Command(ID_EDIT_UNDO);
+        Command(ID_EDIT_UNDO);
+    }
 }
 
 TEST_F(ViewMouse, EachShapeToolCreatesItsShapeInOneUndoStep)
