@@ -342,6 +342,11 @@ int CZivraApp::Run()
 
 int CZivraApp::ExitInstance()
 {
+    // A start that ends within the splash's time must not leave it behind, nor let a later main
+    // window in this process show it again.
+    if (CSplashWnd* splash = CSplashWnd::GetShown())
+        splash->HideSplashScreen();
+    CSplashWnd::EnableSplashScreen(FALSE);
     m_singleInstance.reset();
     DeleteSettingsStore();
     if (m_bPaletteLoaded)

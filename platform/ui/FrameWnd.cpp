@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QThread>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -435,8 +436,10 @@ void CFrameWnd::OnDestroy()
     if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == this) {
         app->m_pMainWnd = nullptr;
         // Ends the event loop without quit()'s closing of every window: this one is being
-        // destroyed already and must not hear a second close.
-        QCoreApplication::exit(0);
+        // destroyed already and must not hear a second close. Without a running loop there is
+        // nothing to end, and an exit asked for then would end the next modal loop at once.
+        if (QThread::currentThread()->loopLevel() > 0)
+            QCoreApplication::exit(0);
     }
 }
 
