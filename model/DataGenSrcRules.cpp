@@ -7,8 +7,9 @@
 
 namespace DataGenSrcRulesImpl {
 
-const char8_t* const kSourceColumnTitles[DataGenSrcRules::kColumnCount] = {
-    u8"加工元ﾃﾞｰﾀ項目", u8"加工元参照ﾃﾞｰﾀ項目1", u8"加工元参照ﾃﾞｰﾀ項目2", u8"加工元参照ﾃﾞｰﾀ項目3"};
+const char8_t* const kSourceColumnTitles[DataGenSrcRules::kColumnCount] = {u8"加工元ﾃﾞｰﾀ項目", u8"加工元参照ﾃﾞｰﾀ項目1",
+                                                                           u8"加工元参照ﾃﾞｰﾀ項目2",
+                                                                           u8"加工元参照ﾃﾞｰﾀ項目3"};
 // Marks a source the dialog inserted.
 constexpr DWORD kInsertedMark = 4;
 
@@ -93,7 +94,8 @@ BOOL DataGenSrcRules::CheckForOK(Refusal& refusal)
     for (POSITION pos = m_sources.GetHeadPosition(); pos; ++index) {
         const CDataGenSrc* source = m_sources.GetNext(pos);
         if (source->IsSourceMissing()) {
-            refusal = {CString(u8"加工元ﾃﾞｰﾀ項目が指定されていない行があります。") + CString(u8"不要な場合は行を削除して下さい。"),
+            refusal = {CString(u8"加工元ﾃﾞｰﾀ項目が指定されていない行があります。") +
+                           CString(u8"不要な場合は行を削除して下さい。"),
                        index, Focus::SourceItem};
             return FALSE;
         }

@@ -9,8 +9,9 @@
 
 namespace DataItemRulesImpl {
 
-const char8_t* const kColumnTitles[DataItemRules::kColumnCount] = {
-    u8"ﾃﾞｰﾀ項目名", u8"ｷｰ", u8"ｷｰG", u8"Rｷｰ", u8"加工", u8"ﾚﾍﾞﾙ", u8"物理", u8"ｶﾗﾑ名", u8"ﾃﾞｰﾀﾀｲﾌﾟ", u8"NULL", u8"並順"};
+const char8_t* const kColumnTitles[DataItemRules::kColumnCount] = {u8"ﾃﾞｰﾀ項目名", u8"ｷｰ",   u8"ｷｰG",  u8"Rｷｰ",
+                                                                   u8"加工",       u8"ﾚﾍﾞﾙ", u8"物理", u8"ｶﾗﾑ名",
+                                                                   u8"ﾃﾞｰﾀﾀｲﾌﾟ",   u8"NULL", u8"並順"};
 // Shares of the list's width in 22nds for all columns but the last.
 constexpr int kColumnShares[DataItemRules::kColumnCount - 1] = {5, 1, 1, 1, 1, 1, 1, 5, 3, 2};
 const char8_t* const kContradiction = u8"定義が矛盾していますので確認してください。";
@@ -26,8 +27,11 @@ CString NumberOrEmpty(unsigned value)
 } // namespace DataItemRulesImpl
 
 DataItemRules::DataItemRules(CDataList& working, WORD ownFileId, BOOL keyStaysOffPhysical, ItemNameLookup otherFiles)
-    : m_list(working), m_wOwnFileId(ownFileId), m_bKeyStaysOffPhysical(keyStaysOffPhysical),
-      m_otherFiles(std::move(otherFiles)), m_nInitialCount(static_cast<int>(working.GetCount()))
+    : m_list(working),
+      m_wOwnFileId(ownFileId),
+      m_bKeyStaysOffPhysical(keyStaysOffPhysical),
+      m_otherFiles(std::move(otherFiles)),
+      m_nInitialCount(static_cast<int>(working.GetCount()))
 {
 }
 
@@ -168,8 +172,8 @@ BOOL DataItemRules::SetRkey(CData& item, BOOL on)
     if (!on)
         item.ClearReference();
     if (item.IsKeyItem()) {
-        const int count = m_list.CountKeyItems(item.GetKeyGroup(), item.GetLevel(),
-                                               item.IsChildLevel() ? item.GetParentItem() : 0);
+        const int count =
+            m_list.CountKeyItems(item.GetKeyGroup(), item.GetLevel(), item.IsChildLevel() ? item.GetParentItem() : 0);
         item.SetKeyCode(CData::MakeKeyCode(TRUE, count > 1, on));
     }
     return TRUE;
@@ -217,9 +221,11 @@ DataItemRules::ParentChoice DataItemRules::SetParent(CData& item, WORD parent, C
     if (p->IsChildLevel())
         message = CString(u8"子ﾚﾍﾞﾙのﾃﾞｰﾀ項目が親概念ﾃﾞｰﾀ項目に選択されました。");
     else if (!item.IsKeyItem() && p->IsKeyItem())
-        message = CString(u8"ｷｰ機能がないﾃﾞｰﾀ項目の親概念ﾃﾞｰﾀ項目に、") + CString(u8"ｷｰ機能があるものが選択されました。");
+        message =
+            CString(u8"ｷｰ機能がないﾃﾞｰﾀ項目の親概念ﾃﾞｰﾀ項目に、") + CString(u8"ｷｰ機能があるものが選択されました。");
     else if (item.IsKeyItem() && !p->IsKeyItem())
-        message = CString(u8"ｷｰ機能があるﾃﾞｰﾀ項目の親概念ﾃﾞｰﾀ項目に、") + CString(u8"ｷｰ機能がないものが選択されました。");
+        message =
+            CString(u8"ｷｰ機能があるﾃﾞｰﾀ項目の親概念ﾃﾞｰﾀ項目に、") + CString(u8"ｷｰ機能がないものが選択されました。");
     else if (item.IsKeyItem() && p->IsKeyItem() && item.GetKeyGroup() != p->GetKeyGroup())
         message = CString(u8"ｷｰｸﾞﾙｰﾌﾟ番号が異なるﾃﾞｰﾀ項目が親概念ﾃﾞｰﾀ項目に選択されました。");
     if (message.IsEmpty())
@@ -310,7 +316,8 @@ int DataItemRules::Delete(int row)
             item->SetParentItem(0);
             item->SetTopLevel();
         }
-        if (item->GetRefForm() == CData::REF_BY_IDS && item->GetRefFile() == m_wOwnFileId && item->GetRefItem() == number)
+        if (item->GetRefForm() == CData::REF_BY_IDS && item->GetRefFile() == m_wOwnFileId &&
+            item->GetRefItem() == number)
             item->ClearReference();
         CDataGenSrcList& sources = item->GetSources();
         for (int i = static_cast<int>(sources.GetCount()) - 1; i >= 0; --i) {
@@ -343,8 +350,8 @@ BOOL DataItemRules::CheckForOK(Refusal& refusal)
     refusal = Refusal{};
     int index = m_list.FindEmptyNameIndex();
     if (index >= 0) {
-        refusal = {CString(u8"ﾃﾞｰﾀ項目名が指定されていません。") + CString(u8"ﾃﾞｰﾀ項目名は必ず指定してください。"), index,
-                   Focus::Name};
+        refusal = {CString(u8"ﾃﾞｰﾀ項目名が指定されていません。") + CString(u8"ﾃﾞｰﾀ項目名は必ず指定してください。"),
+                   index, Focus::Name};
         return FALSE;
     }
     CData* first = nullptr;

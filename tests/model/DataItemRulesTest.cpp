@@ -97,9 +97,9 @@ TEST(DataItemRules, KeyGroupRkeyAndChildLevel)
     list.AddDataDirect(Item(3, "n"));
     DataItemRules rules(list, kOwnFile, FALSE);
     CData& b = *list.GetDataAt(1);
-    EXPECT_FALSE(rules.SetKeyGroup(b, 0));                 // zero is no group
+    EXPECT_FALSE(rules.SetKeyGroup(b, 0));                  // zero is no group
     EXPECT_FALSE(rules.SetKeyGroup(*list.GetDataAt(2), 2)); // not a key item
-    EXPECT_FALSE(rules.SetKeyGroup(b, 1));                 // unchanged
+    EXPECT_FALSE(rules.SetKeyGroup(b, 1));                  // unchanged
     EXPECT_TRUE(rules.SetKeyGroup(b, 2));
     EXPECT_EQ(Keys(list), "a:K/1/1 b:K/2/1 n:N/0/2");
     // RKEY on a key item of a group of two gives "P"; off clears the reference.
@@ -140,7 +140,8 @@ TEST(DataItemRules, ChoosingAParent)
         Choice choice;
         const char8_t* message;
     } cases[] = {
-        {1, 2, Choice::Refused, u8"自分自身が親概念ﾃﾞｰﾀ項目に選択されました。定義が矛盾していますので確認してください。"},
+        {1, 2, Choice::Refused,
+         u8"自分自身が親概念ﾃﾞｰﾀ項目に選択されました。定義が矛盾していますので確認してください。"},
         {1, 3, Choice::StoredWithFinding,
          u8"子ﾚﾍﾞﾙのﾃﾞｰﾀ項目が親概念ﾃﾞｰﾀ項目に選択されました。定義が矛盾していますので確認してください。"},
         {3, 1, Choice::StoredWithFinding,
@@ -174,13 +175,13 @@ TEST(DataItemRules, ReferenceToSelfIsRefusedAndNamesAreLookedUp)
     CDataList list;
     list.AddDataDirect(Item(1, "a"));
     list.AddDataDirect(Item(2, "b"));
-    DataItemRules rules(list, kOwnFile, FALSE, [](WORD file, WORD number) {
-        return file == 9 && number == 3 ? CString("other") : CString();
-    });
+    DataItemRules rules(list, kOwnFile, FALSE,
+                        [](WORD file, WORD number) { return file == 9 && number == 3 ? CString("other") : CString(); });
     CData& a = *list.GetDataAt(0);
     CString message;
     EXPECT_FALSE(rules.ApplyReference(a, kOwnFile, 1, message));
-    EXPECT_EQ(Utf8(message), Utf8(CString(u8"自分自身が参照先ﾃﾞｰﾀ項目に選択されました。定義が矛盾していますので確認してください。")));
+    EXPECT_EQ(Utf8(message),
+              Utf8(CString(u8"自分自身が参照先ﾃﾞｰﾀ項目に選択されました。定義が矛盾していますので確認してください。")));
     EXPECT_TRUE(rules.ApplyReference(a, kOwnFile, 2, message));
     EXPECT_EQ(Utf8(a.GetRefItemName()), "b");
     EXPECT_TRUE(rules.ApplyReference(a, 9, 3, message));
@@ -248,8 +249,8 @@ TEST(DataItemRules, OkRefusals)
     } cases[] = {
         {"empty name", [](CDataList& l) { l.GetDataAt(1)->SetName(""); },
          u8"ﾃﾞｰﾀ項目名が指定されていません。ﾃﾞｰﾀ項目名は必ず指定してください。", 1, Focus::Name},
-        {"duplicate", [](CDataList& l) { l.GetDataAt(2)->SetName("b"); }, u8"ﾃﾞｰﾀ項目名が重複しているものがあります。", 1,
-         Focus::Name},
+        {"duplicate", [](CDataList& l) { l.GetDataAt(2)->SetName("b"); }, u8"ﾃﾞｰﾀ項目名が重複しているものがあります。",
+         1, Focus::Name},
         {"parent of a top-level item", [](CDataList& l) { l.GetDataAt(2)->SetParentItem(1); },
          u8"子ﾚﾍﾞﾙのﾃﾞｰﾀ項目でないのに親概念ﾃﾞｰﾀ項目が指定されているものがあります。", 2, Focus::Parent},
         {"missing parent",
