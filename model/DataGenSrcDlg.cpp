@@ -19,10 +19,14 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <tuple>
+#include <utility>
 
 namespace DataGenSrcDlgImpl {
 
@@ -63,7 +67,7 @@ void CDataGenSrcDlg::BuildDialog()
         return l;
     };
     QTreeWidget* list = AddControl(IDC_LIST, CListCtrl::CreateReportView());
-    list->setMinimumSize(560, 160);
+    list->setMinimumSize(660, 160);
     layout->addWidget(label(u8"加工元ﾃﾞｰﾀ(&G):", list));
     layout->addWidget(list, 1);
     auto* grid = new QGridLayout;
@@ -161,8 +165,10 @@ BOOL CDataGenSrcDlg::OnInitDialog()
         GetDlgItem(IDOK)->EnableWindow(FALSE);
         GetDlgItem(IDC_INSERT)->EnableWindow(FALSE);
     }
+    // The columns share the list's width as the laid-out dialog gives it.
     GetDialogWidget()->adjustSize();
-    const int width = m_list.Tree()->viewport()->width() + m_list.Tree()->frameWidth() * 2;
+    GetDialogWidget()->layout()->activate();
+    const int width = m_list.Tree()->width();
     for (int column = 0; column < DataGenSrcRules::kColumnCount; ++column)
         m_list.InsertColumn(column, DataGenSrcRules::ColumnTitle(column), LVCFMT_LEFT,
                             DataGenSrcRules::ColumnWidth(column, width));

@@ -22,6 +22,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -30,6 +31,7 @@
 #include <QVBoxLayout>
 
 #include <climits>
+#include <utility>
 #include <string>
 
 namespace DataItemDlgImpl {
@@ -121,7 +123,7 @@ void CDataItemDlg::BuildDialog()
 
     // The list with its buttons.
     QTreeWidget* list = AddControl(IDC_LIST, CListCtrl::CreateReportView());
-    list->setMinimumSize(720, 200);
+    list->setMinimumSize(780, 200);
     layout->addWidget(label(u8"所属ﾃﾞｰﾀ項目(&L):", list));
     layout->addWidget(list, 1);
     auto* listButtons = new QHBoxLayout;
@@ -356,8 +358,10 @@ BOOL CDataItemDlg::OnInitDialog()
         GetDlgItem(IDC_INSERT)->EnableWindow(FALSE);
         GetDlgItem(IDC_DELETE)->EnableWindow(FALSE);
     }
+    // The columns share the list's width as the laid-out dialog gives it.
     GetDialogWidget()->adjustSize();
-    const int width = m_list.Tree()->viewport()->width() + m_list.Tree()->frameWidth() * 2;
+    GetDialogWidget()->layout()->activate();
+    const int width = m_list.Tree()->width();
     for (int column = 0; column < DataItemRules::kColumnCount; ++column)
         m_list.InsertColumn(column, DataItemRules::ColumnTitle(column), LVCFMT_LEFT,
                             DataItemRules::ColumnWidth(column, width));

@@ -12,6 +12,8 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <cstdlib>
+#include <utility>
 
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CListCtrlDragDrop, CListCtrl)

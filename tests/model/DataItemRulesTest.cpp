@@ -8,6 +8,7 @@
 #include "model/DataModelClasses.h"
 
 #include "platform/afx/String.h"
+#include "tests/support/MessageScript.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 #include "platform/afx/String.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/UserMessages.h"
+#include "tests/support/MessageScript.h"
 
 #include <QApplication>
 #include <QKeyEvent>
