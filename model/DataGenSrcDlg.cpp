@@ -82,6 +82,7 @@ void CDataGenSrcDlg::BuildDialog()
     for (const auto& [id, text] : combos) {
         auto* box = AddControl(id, new QComboBox);
         SetWidgetInputMethodOpen(box, false);
+        CComboBox::SetSortStyle(box, id == IDC_SRC_FILE || id == IDC_REF_FILE);
         box->setMinimumWidth(240);
         grid->addWidget(label(text, box), row, 0);
         grid->addWidget(box, row++, 1);

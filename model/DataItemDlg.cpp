@@ -110,8 +110,7 @@ void CDataItemDlg::BuildDialog()
     const auto combo = [this](int id, bool sorted) {
         auto* box = AddControl(id, new QComboBox);
         SetWidgetInputMethodOpen(box, false);
-        if (sorted)
-            box->setInsertPolicy(QComboBox::InsertAlphabetically);
+        CComboBox::SetSortStyle(box, sorted);
         return box;
     };
     const auto check = [this](int id, const char8_t* text) { return AddControl(id, new QCheckBox(ToQString(text))); };

@@ -11,6 +11,7 @@
 #include "model/DataItemDlg.h"
 #include "model/FileCompItemLists.h"
 #include "platform/afx/String.h"
+#include "platform/ui/Ime.h"
 #include "platform/ui/UserMessages.h"
 
 #include <QApplication>
@@ -374,4 +375,17 @@ TEST(DataItemDlg, DerivationSourcesFromTheItemsDialog)
     EXPECT_EQ(ids.srcItem, 1);
     EXPECT_EQ(ids.refItems[0], 1) << "reference item 3 moved to the front";
     EXPECT_EQ(Utf8(ids.refItemNames[0]), "CustID");
+}
+
+TEST(DataItemDlg, InputMethodOpensOnJapaneseFieldsOnly)
+{
+    Customers m;
+    m.Run([](Dlg& d) {
+        for (int id : {Dlg::IDC_NAME, Dlg::IDC_SUMMARY})
+            EXPECT_TRUE(IsWidgetInputMethodOpen(d.GetDlgItem(id)->GetSafeHwnd())) << id;
+        for (int id : {Dlg::IDC_NUMBER, Dlg::IDC_KEY_GROUP, Dlg::IDC_EXPRESSION, Dlg::IDC_DIGITS, Dlg::IDC_DECIMALS,
+                       Dlg::IDC_COLUMN, Dlg::IDC_DEFAULT, Dlg::IDC_PARENT, Dlg::IDC_DERIVATION, Dlg::IDC_REF_FILE,
+                       Dlg::IDC_REF_ITEM, Dlg::IDC_TYPE})
+            EXPECT_FALSE(IsWidgetInputMethodOpen(d.GetDlgItem(id)->GetSafeHwnd())) << id;
+    });
 }
