@@ -373,7 +373,6 @@ BOOL CDataItemDlg::OnInitDialog()
     title += name + "]";
     SetWindowText(title);
     m_list.SetItemChangedHandler([this](const NMLISTVIEW& change) { OnItemChanged(change); });
-    m_list.SetDoubleClickHandler([](int) {});
     BOOL filled = FillList() && FillDerivationCombo(&m_derivationCombo);
     FillParentCombo();
     if (filled && m_types.fill)

@@ -56,43 +56,34 @@ int DataItemRules::ColumnWidth(int column, int listWidth)
 CString DataItemRules::CellText(const CData& item, int row, int column, BOOL singleRow)
 {
     using namespace DataItemRulesImpl;
-    CString text;
+    // A code and a "*" when its mark applies; "N" shows as nothing.
+    const auto codeWithMark = [](const CString& code, bool marked) {
+        CString text = code == "N" ? CString() : code;
+        if (marked)
+            text += "*";
+        return text;
+    };
     switch (column) {
-    case 0:
-        text = item.GetName();
-        if (singleRow && text.IsEmpty())
-            text = CString(u8"未指定");
-        break;
-    case 1:
-        if (item.GetKeyCode() != "N")
-            text = item.GetKeyCode();
-        break;
-    case 2: text = NumberOrEmpty(item.GetKeyGroup()); break;
-    case 3:
-        if (item.GetRkeyCode() != "N")
-            text = item.GetRkeyCode();
-        if (item.HasReferencedItem())
-            text += "*";
-        break;
-    case 4:
-        if (item.GetDerivationCode() != "N")
-            text = item.GetDerivationCode();
-        if (item.HasSources())
-            text += "*";
-        break;
-    case 5: text = NumberOrEmpty(item.GetLevel()); break;
-    case 6: text = item.GetPhysicalTarget() ? "Y" : "N"; break;
-    case 7: text = item.GetColumnName(); break;
-    case 8: text = item.GetTypeText(); break;
+    case 0: return singleRow && item.GetName().IsEmpty() ? CString(u8"未指定") : item.GetName();
+    case 1: return codeWithMark(item.GetKeyCode(), false);
+    case 2: return NumberOrEmpty(item.GetKeyGroup());
+    case 3: return codeWithMark(item.GetRkeyCode(), item.HasReferencedItem());
+    case 4: return codeWithMark(item.GetDerivationCode(), item.HasSources());
+    case 5: return NumberOrEmpty(item.GetLevel());
+    case 6: return CString(item.GetPhysicalTarget() ? "Y" : "N");
+    case 7: return item.GetColumnName();
+    case 8: return item.GetTypeText();
     case 9:
-        text = item.GetNullOption() == CData::NULL_NOT_NULL ? CString("NOT NULL")
-               : item.GetNullOption() == CData::NULL_NULL   ? CString("NULL")
-                                                            : CString(u8"なし");
-        break;
-    case 10: text.Format("%d", row + 1); break;
-    default: break;
+        if (item.GetNullOption() == CData::NULL_NOT_NULL)
+            return CString("NOT NULL");
+        return item.GetNullOption() == CData::NULL_NULL ? CString("NULL") : CString(u8"なし");
+    case 10: {
+        CString text;
+        text.Format("%d", row + 1);
+        return text;
     }
-    return text;
+    default: return CString();
+    }
 }
 
 WORD DataItemRules::ScopeOf(const CData& item)

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QScrollBar>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -384,8 +383,6 @@ void CListCtrlDragDrop::BeginDrag(CPoint point)
     m_bFirstMove = TRUE;
     CRect row;
     GetItemRect(m_nDragIndex, &row);
-    m_origin = CPoint(tree->horizontalScrollBar() ? tree->horizontalScrollBar()->value() : 0,
-                      tree->verticalScrollBar() ? tree->verticalScrollBar()->value() : 0);
     m_hotSpot = CPoint(point.x - row.left, point.y - row.top);
     if (!m_dragImage) {
         // A picture of the row follows the mouse while it is dragged.

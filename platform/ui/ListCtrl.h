@@ -129,7 +129,6 @@ private:
     // Pressed on a row, not yet moved far enough to drag.
     int m_nPressedRow = -1;
     CPoint m_pressPoint;
-    CPoint m_origin;
     CPoint m_hotSpot;
     std::unique_ptr<QLabel> m_dragImage;
     BOOL m_bFirstMove = FALSE;
