@@ -389,3 +389,31 @@ TEST(DataItemDlg, InputMethodOpensOnJapaneseFieldsOnly)
             EXPECT_FALSE(IsWidgetInputMethodOpen(d.GetDlgItem(id)->GetSafeHwnd())) << id;
     });
 }
+
+// A move reaches each dialog from its own list only.
+TEST(DataItemDlg, ListMovesComeFromTheDialogsOwnList)
+{
+    Customers m;
+    std::vector<std::string> sourceOrder;
+    m.Run(
+        [](Dlg& d) {
+            d.SelectRow(0);
+            Press(d, Dlg::IDC_INSERT);
+            d.SendMessage(UM_LIST_ITEM_MOVED, WPARAM(CDataGenSrcDlg::IDC_LIST), MAKELONG(1, 0));
+            EXPECT_EQ(Column(d.GetList(), 0)[0], "CustID") << "another list's move is ignored";
+            d.SendMessage(UM_LIST_ITEM_MOVED, WPARAM(Dlg::IDC_LIST), MAKELONG(1, 0));
+            EXPECT_EQ(Utf8(d.GetList().GetItemText(0, 0)), Utf8(CString(u8"新規追加1")));
+            EXPECT_EQ(d.GetCurrentRow(), 0);
+            Choose(d, Dlg::IDC_DERIVATION, u8"G 四則演算");
+            Press(d, Dlg::IDC_SOURCES);
+        },
+        [&](CDataGenSrcDlg& s) {
+            Press(s, CDataGenSrcDlg::IDC_INSERT);
+            Press(s, CDataGenSrcDlg::IDC_INSERT);
+            s.SendMessage(UM_LIST_ITEM_MOVED, WPARAM(Dlg::IDC_LIST), MAKELONG(1, 0));
+            s.SendMessage(UM_LIST_ITEM_MOVED, WPARAM(CDataGenSrcDlg::IDC_LIST), MAKELONG(1, 0));
+            sourceOrder = Column(s.GetList(), 0);
+            EXPECT_EQ(s.GetCurrentRow(), 0);
+        });
+    EXPECT_EQ(sourceOrder, (std::vector<std::string>{Utf8(CString(u8"新規追加2")), Utf8(CString(u8"新規追加1"))}));
+}
