@@ -16,6 +16,7 @@
 #include "platform/ui/View.h"
 #include "shell/AboutBox.h"
 #include "shell/ChildFrame.h"
+#include "shell/DataItemsDialogSetup.h"
 #include "shell/MainFrame.h"
 #include "shell/ShellRegistration.h"
 #include "shell/SingleInstance.h"
@@ -79,11 +80,15 @@ CZivraApp::CZivraApp()
     SetAppServices(this);
     SetDocumentShellServices(this);
     SetAppDataTypes(&m_dataTypeList);
+    m_dataItemsDialog = MakeDataItemsDialog(m_dataTypeList);
+    FileCompItemLists::SetDataItemsDialog(m_dataItemsDialog.get());
     RecordOsVersion();
 }
 
 CZivraApp::~CZivraApp()
 {
+    if (FileCompItemLists::GetDataItemsDialog() == m_dataItemsDialog.get())
+        FileCompItemLists::SetDataItemsDialog(nullptr);
     if (GetAppDataTypes() == &m_dataTypeList)
         SetAppDataTypes(nullptr);
     if (GetDocumentShellServices() == this)

@@ -10,6 +10,7 @@
 #include "foundation/CommandIds.h"
 #include "foundation/ColorItemList.h"
 #include "foundation/RegManList.h"
+#include "model/FileCompItemLists.h"
 #include "physical/DataTypeList.h"
 #include "platform/afx/MessageSink.h"
 #include "platform/ui/WinApp.h"
@@ -120,6 +121,7 @@ private:
     WORD m_wLoadedDocVersion = 0;
     std::unique_ptr<CRegManList> m_pRegManList;
     CDataTypeList m_dataTypeList;
+    std::unique_ptr<FileCompItemLists::DataItemsDialog> m_dataItemsDialog;
     UINT m_nLastObjectCommand = kInitialObjectCommand;
     BOOL m_bOpenReadOnlyRequest = FALSE;
     CColorItemList m_colorItemList;

@@ -181,9 +181,22 @@ QComboBox* CComboBox::Combo() const
     return qobject_cast<QComboBox*>(GetSafeHwnd());
 }
 
+void CComboBox::SetSortStyle(QComboBox* widget, bool sorted)
+{
+    widget->setProperty("zivraSortStyle", sorted);
+}
+
 int CComboBox::AddString(LPCTSTR text)
 {
-    return InsertString(-1, text);
+    QComboBox* combo = Combo();
+    if (!combo || !combo->property("zivraSortStyle").toBool())
+        return InsertString(-1, text);
+    // After every row whose text does not come later, ignoring case.
+    const QString added = ToQString(CString(text));
+    int at = combo->count();
+    while (at > 0 && QString::compare(combo->itemText(at - 1), added, Qt::CaseInsensitive) > 0)
+        --at;
+    return InsertString(at, text);
 }
 
 int CComboBox::InsertString(int index, LPCTSTR text)

@@ -46,6 +46,8 @@ class CComboBox : public CWnd
 {
     DECLARE_DYNAMIC(CComboBox)
 public:
+    // A sorted combo (the framework's sort style) places what AddString adds by its text.
+    static void SetSortStyle(QComboBox* widget, bool sorted);
     int AddString(LPCTSTR text);
     int InsertString(int index, LPCTSTR text);
     int DeleteString(UINT index);

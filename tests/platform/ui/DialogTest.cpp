@@ -130,3 +130,18 @@ TEST(Dialog, HookThatEndsNothingCancels)
     ModalHookScope scope([](CDialog&) {});
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
+
+TEST(Dialog, SortedComboPlacesAddedRowsByText)
+{
+    QComboBox widget;
+    CComboBox::SetSortStyle(&widget, true);
+    CComboBox combo;
+    combo.Attach(&widget);
+    EXPECT_EQ(combo.AddString("(none)"), 0);
+    EXPECT_EQ(combo.AddString("orders"), 1);
+    EXPECT_EQ(combo.AddString("Customer"), 1); // case is ignored
+    EXPECT_EQ(combo.AddString("zone"), 3);
+    EXPECT_EQ(combo.AddString("Orders"), 3);        // after its equal
+    EXPECT_EQ(combo.InsertString(0, "z first"), 0); // inserting keeps its place
+    combo.Detach();
+}
