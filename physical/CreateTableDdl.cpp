@@ -5,7 +5,9 @@
 #include "model/FileComp.h"
 #include "model/ReadingOrder.h"
 #include "model/RelationGraph.h"
+#include "model/RelLineObj.h"
 #include "model/RelationRules.h"
+#include "objects/DrawObjects.h"
 #include "physical/DdlTableList.h"
 #include "platform/afx/Cp932.h"
 #include "platform/afx/Exception.h"
@@ -16,6 +18,8 @@
 
 #include <cerrno>
 #include <unistd.h>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace CreateTableDdl {
 
@@ -30,10 +34,45 @@ BOOL PassesCommonTests(const CFileComp& file, DWORD tableOptions)
     return !(tableOptions & DDL_TABLE_PHYSICAL_FILES_ONLY) || file.IsPhysicalTarget();
 }
 
-BOOL IsSuperType(const CBaseDoc& doc, const CFileComp& file)
+// The files at which some subtype, substructure or supertype arrow ends, directly or at a clone,
+// found in one walk. Only those can have a parent or be a supertype file, so the graph's own
+// queries, which walk the whole list each time, are asked for them alone: a model of a thousand
+// files stays linear.
+class ArrowEnds
 {
-    return RelationGraph::IsSuperTypeFile(doc, file.GetObjectId(), TRUE);
-}
+public:
+    explicit ArrowEnds(const CBaseDoc& doc) : m_doc(doc)
+    {
+        const CObList& objects = *doc.GetObjectList();
+        std::unordered_map<WORD, CObject*> byId;
+        for (POSITION pos = objects.GetHeadPosition(); pos;) {
+            CObject* object = objects.GetNext(pos);
+            byId.emplace(DrawObjects::GetObjectId(object), object);
+        }
+        for (POSITION pos = objects.GetHeadPosition(); pos;) {
+            const auto* arrow = DYNAMIC_DOWNCAST(CRelLineObj, objects.GetNext(pos));
+            if (!arrow || arrow->IsOneToManyKind())
+                continue;
+            m_ends.insert(arrow->GetEndObjectId());
+            const auto end = byId.find(arrow->GetEndObjectId());
+            if (end != byId.end())
+                m_ends.insert(RelationGraph::ResolveFileId(end->second));
+        }
+    }
+
+    BOOL HasParent(const CFileComp& file) const
+    {
+        return m_ends.contains(file.GetObjectId()) && file.HasParentFileComp(m_doc);
+    }
+    BOOL IsSuperType(const CFileComp& file) const
+    {
+        return m_ends.contains(file.GetObjectId()) && RelationGraph::IsSuperTypeFile(m_doc, file.GetObjectId(), TRUE);
+    }
+
+private:
+    const CBaseDoc& m_doc;
+    std::unordered_set<WORD> m_ends;
+};
 
 BOOL Contains(const CObList& list, const CObject* object)
 {
@@ -54,13 +93,14 @@ int SelectByRule(const CBaseDoc& doc, const CObList& selected, CObList& output, 
 {
     const BOOL standard = (tableOptions & DDL_TABLE_RULE_STANDARD) != 0;
     try {
+        const ArrowEnds ends(doc);
         int count = 0;
         ForEachFile(selected, [&](CFileComp& file) {
             if (!PassesCommonTests(file, tableOptions))
                 return;
-            const BOOL hasParent = file.HasParentFileComp(doc);
+            const BOOL hasParent = ends.HasParent(file);
             const BOOL takes =
-                standard ? !hasParent && !IsSuperType(doc, file) : !(hasParent && file.GetMergedIntoParent());
+                standard ? !hasParent && !ends.IsSuperType(file) : !(hasParent && file.GetMergedIntoParent());
             if (takes) {
                 output.AddTail(&file);
                 ++count;
@@ -69,7 +109,7 @@ int SelectByRule(const CBaseDoc& doc, const CObList& selected, CObList& output, 
         if (count == 0)
             return 0;
         ForEachFile(*doc.GetObjectList(), [&](CFileComp& file) {
-            if (!PassesCommonTests(file, tableOptions) || !file.HasParentFileComp(doc))
+            if (!PassesCommonTests(file, tableOptions) || !ends.HasParent(file))
                 return;
             if (!standard && !file.GetMergedIntoParent())
                 return;
@@ -91,14 +131,15 @@ int SelectByRule(const CBaseDoc& doc, const CObList& selected, CObList& output, 
 int BuildTables(const CBaseDoc& doc, const CObList& files, CDdlTableList& tables, DWORD tableOptions)
 {
     const BOOL standard = (tableOptions & DDL_TABLE_RULE_STANDARD) != 0;
+    const ArrowEnds ends(doc);
     int count = 0;
     BOOL failed = FALSE;
     ForEachFile(files, [&](CFileComp& file) {
         if (failed || !PassesCommonTests(file, tableOptions))
             return;
-        const BOOL hasParent = file.HasParentFileComp(doc);
+        const BOOL hasParent = ends.HasParent(file);
         const BOOL takes =
-            standard ? !hasParent && !IsSuperType(doc, file) : !(hasParent && file.GetMergedIntoParent());
+            standard ? !hasParent && !ends.IsSuperType(file) : !(hasParent && file.GetMergedIntoParent());
         if (!takes)
             return;
         if (tables.AddDdlTable(&file))
@@ -108,7 +149,7 @@ int BuildTables(const CBaseDoc& doc, const CObList& files, CDdlTableList& tables
     });
     if (!failed && count > 0) {
         ForEachFile(files, [&](CFileComp& file) {
-            if (failed || !PassesCommonTests(file, tableOptions) || !file.HasParentFileComp(doc))
+            if (failed || !PassesCommonTests(file, tableOptions) || !ends.HasParent(file))
                 return;
             if (!standard && !file.GetMergedIntoParent())
                 return;

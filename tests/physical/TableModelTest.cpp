@@ -81,6 +81,18 @@ TEST_F(Hierarchy, MergedFlagRuleGivesSupertypesAndUnmergedSubtypesTheirOwnTables
               Build(DDL_TABLE_ALL_FILES | DDL_TABLE_RULE_MERGED_FLAG, DDL_COLUMN_RULE_STANDARD, 2));
 }
 
+TEST_F(Hierarchy, ArrowsEndingAtClonesCountForTheirOriginal)
+{
+    // A second subtype C of P reached only through a clone of C; a supertype arrow to a clone of V.
+    const WORD c = m.Table("C", "", "", CPoint(0, -1500));
+    m.Item(c, {.name = "CD"});
+    const WORD v = m.Table("V", "", "", CPoint(0, -1800));
+    m.Arrow(2, p, m.Clone(c), TRUE);
+    m.Arrow(4, p, m.Clone(v));
+    EXPECT_EQ((std::vector<std::string>{"P: PK* PD SD CD"}),
+              Build(DDL_TABLE_ALL_FILES | DDL_TABLE_RULE_STANDARD, DDL_COLUMN_RULE_STANDARD, 1));
+}
+
 TEST_F(Hierarchy, DefinitionFileItemsFollowAsPlainColumnsAndTheFileItselfGetsNoTable)
 {
     const WORD definition = m.Table("DEF", "", "", CPoint(0, -2000));
