@@ -17,5 +17,4 @@ protected:
     std::span<const Box> GetBoxes() const override;
     std::span<const DefaultValue> GetDefaults() const override;
     const char8_t* GetDefaultTexts(int which) const override;
-
 };

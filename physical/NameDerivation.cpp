@@ -62,8 +62,7 @@ int CreatePrimaryIndexNames(CBaseDoc& doc, const CObList& objects, DWORD option,
     if (doc.IsReadOnly())
         return 0;
     const int count = DeriveNames(
-        doc, objects,
-        [&](const CFileComp& file) { return PhysicalNames::IsPrimaryIndexNameTarget(file, doc, option); },
+        doc, objects, [&](const CFileComp& file) { return PhysicalNames::IsPrimaryIndexNameTarget(file, doc, option); },
         [&](CFileComp& file) { return PhysicalNames::CreatePrimaryIndexName(file, option, prefix, suffix); });
     Report(showMessages, count, u8"%d件の概念ﾌｧｲﾙに関してﾌﾟﾗｲﾏﾘｰｲﾝﾃﾞｯｸｽ名を作成しました。",
            u8"ﾌﾟﾗｲﾏﾘｰｲﾝﾃﾞｯｸｽ名を作成した概念ﾌｧｲﾙはありません。");

@@ -20,11 +20,11 @@ public:
     {
         enum Kind { Check, Radio, Edit, Label };
         Kind kind;
-        int id;            // control id (0 for a label)
+        int id; // control id (0 for a label)
         const char8_t* text;
-        int word;          // Check / Radio: which word; Edit: which affix
+        int word; // Check / Radio: which word; Edit: which affix
         DWORD bit;
-        int group;         // Radio: the radio group
+        int group; // Radio: the radio group
     };
     struct Box
     {

@@ -156,8 +156,8 @@ void OnCreateTableDdl(CBaseDoc& doc)
         return;
     doc.BeginWaitCursor();
     doc.DeselectAllInViews();
-    CreateTableDdl::GenerateCreateTableScript(doc, *doc.GetObjectList(), GetDataTypes(),
-                                              DdlOptions::FromDocument(doc), TRUE);
+    CreateTableDdl::GenerateCreateTableScript(doc, *doc.GetObjectList(), GetDataTypes(), DdlOptions::FromDocument(doc),
+                                              TRUE);
     doc.EndWaitCursor();
 }
 
@@ -190,11 +190,12 @@ int CreateTableDdlForSelectedFiles(CBaseDoc& doc, const CObList& objects, BOOL s
 
 void OnCreateTableNames(CBaseDoc& doc)
 {
-    RunNameCommand<CCreateNameTableDlg>(
-        doc, &CBaseDoc::GetImplCreateNameTableOpt, &CBaseDoc::SetImplCreateNameTableOpt, [&doc] {
-            NameDerivation::CreateTableNames(doc, *doc.GetObjectList(), doc.GetImplCreateNameTableOpt(),
-                                             doc.GetTableNamePrefix(), TRUE);
-        });
+    RunNameCommand<CCreateNameTableDlg>(doc, &CBaseDoc::GetImplCreateNameTableOpt, &CBaseDoc::SetImplCreateNameTableOpt,
+                                        [&doc] {
+                                            NameDerivation::CreateTableNames(doc, *doc.GetObjectList(),
+                                                                             doc.GetImplCreateNameTableOpt(),
+                                                                             doc.GetTableNamePrefix(), TRUE);
+                                        });
 }
 
 void OnCreatePrimaryIndexNames(CBaseDoc& doc)
@@ -202,18 +203,18 @@ void OnCreatePrimaryIndexNames(CBaseDoc& doc)
     RunNameCommand<CCreateNameIndexPrimaryDlg>(
         doc, &CBaseDoc::GetImplCreateNameIndexPrimaryOpt, &CBaseDoc::SetImplCreateNameIndexPrimaryOpt, [&doc] {
             NameDerivation::CreatePrimaryIndexNames(doc, *doc.GetObjectList(), doc.GetImplCreateNameIndexPrimaryOpt(),
-                                                    doc.GetPrimaryKeyNamePrefix(), doc.GetPrimaryKeyNameSuffix(),
-                                                    TRUE);
+                                                    doc.GetPrimaryKeyNamePrefix(), doc.GetPrimaryKeyNameSuffix(), TRUE);
         });
 }
 
 void OnCreateColumnNames(CBaseDoc& doc)
 {
-    RunNameCommand<CCreateNameColumnDlg>(
-        doc, &CBaseDoc::GetImplCreateNameColumnOpt, &CBaseDoc::SetImplCreateNameColumnOpt, [&doc] {
-            NameDerivation::CreateColumnNames(doc, *doc.GetObjectList(), doc.GetImplCreateNameColumnOpt(),
-                                              GetDataTypes(), TRUE);
-        });
+    RunNameCommand<CCreateNameColumnDlg>(doc, &CBaseDoc::GetImplCreateNameColumnOpt,
+                                         &CBaseDoc::SetImplCreateNameColumnOpt, [&doc] {
+                                             NameDerivation::CreateColumnNames(doc, *doc.GetObjectList(),
+                                                                               doc.GetImplCreateNameColumnOpt(),
+                                                                               GetDataTypes(), TRUE);
+                                         });
 }
 
 MessageMapEntry CommandEntry(UINT id)

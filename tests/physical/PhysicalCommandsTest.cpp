@@ -171,8 +171,7 @@ TEST_F(Commands, ColumnNamesCountFilesAndItemsAndCancelChangesNothing)
 
     {
         MessageScript messages;
-        WithDialog([](CDialog& d) { d.EndDialog(IDCANCEL); },
-                   [&] { PhysicalCommands::OnCreateColumnNames(m.doc); });
+        WithDialog([](CDialog& d) { d.EndDialog(IDCANCEL); }, [&] { PhysicalCommands::OnCreateColumnNames(m.doc); });
         EXPECT_TRUE(messages.Texts().empty());
         EXPECT_EQ(CString(), m.FileAt(file).GetDataList().GetHead()->GetColumnName());
     }
@@ -183,7 +182,8 @@ TEST_F(Commands, ColumnNamesCountFilesAndItemsAndCancelChangesNothing)
             Press(d, IDOK);
         },
         [&] { PhysicalCommands::OnCreateColumnNames(m.doc); });
-    EXPECT_EQ(std::vector<std::string>{"1件の概念ﾌｧｲﾙに関して、2件のﾃﾞｰﾀ項目にｶﾗﾑ名を作成しました。"}, messages.Texts());
+    EXPECT_EQ(std::vector<std::string>{"1件の概念ﾌｧｲﾙに関して、2件のﾃﾞｰﾀ項目にｶﾗﾑ名を作成しました。"},
+              messages.Texts());
     EXPECT_EQ(DdlModel::FromUtf8("N_番号"), m.FileAt(file).GetDataList().GetHead()->GetColumnName());
     m.doc.Undo();
     EXPECT_EQ(CString(), m.FileAt(file).GetDataList().GetHead()->GetColumnName());
