@@ -8,6 +8,7 @@
 #include "platform/ui/FrameworkIds.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,7 +25,13 @@ void COptionWordDlg::BuildDialog()
     QWidget* dialog = GetSafeHwnd();
     dialog->setWindowTitle(ToQString(GetTitle()));
     auto* layout = new QVBoxLayout(dialog);
-    for (const Box& box : GetBoxes()) {
+    // Many boxes stand in two columns, so that the dialog fits a screen.
+    auto* columns = new QGridLayout;
+    layout->addLayout(columns);
+    const auto boxes = GetBoxes();
+    const int perColumn = boxes.size() > 4 ? int(boxes.size() + 1) / 2 : int(boxes.size());
+    int index = 0;
+    for (const Box& box : boxes) {
         auto* group = new QGroupBox(ToQString(box.title));
         auto* rows = new QVBoxLayout(group);
         // Each radio group of a box is exclusive on its own.
@@ -54,7 +61,8 @@ void COptionWordDlg::BuildDialog()
             case Item::Label: rows->addWidget(new QLabel(ToQString(item.text))); break;
             }
         }
-        layout->addWidget(group);
+        columns->addWidget(group, index % perColumn, index / perColumn);
+        ++index;
     }
     layout->addLayout(MakeButtonRow(
         {{IDOK, u8"OK"}, {IDCANCEL, u8"ｷｬﾝｾﾙ"}, {IDC_SAVE_DEFAULT, u8"既定値更新"}, {ID_HELP, u8"ﾍﾙﾌﾟ"}}));
