@@ -19,7 +19,10 @@ std::vector<std::string> Describe(const CDdlTableList& tables)
         const CDdlColumnList& columns = table->GetColumns();
         for (POSITION c = columns.GetHeadPosition(); c;) {
             const CDdlColumn* column = columns.GetNext(c);
-            text += " " + Cp932ToUtf8(column->GetData()->GetName().GetString()) + (column->IsPrimaryKey() ? "*" : "");
+            text += ' ';
+            text += Cp932ToUtf8(column->GetData()->GetName().GetString());
+            if (column->IsPrimaryKey())
+                text += '*';
         }
         out.push_back(text);
     }
