@@ -260,6 +260,28 @@ public:
     // Stores a page layout, brought into the ranges the page-layout dialog enforces.
     void SetPageSettings(WORD paperId, DWORD printScale, CSize leftTop, CSize rightBottom);
 
+    // The naming and SQL options: stored here, given their meaning by the physical design.
+    DWORD GetImplCreateNameTableOpt() const { return m_dwImplCreateNameTableOpt; }
+    void SetImplCreateNameTableOpt(DWORD word) { m_dwImplCreateNameTableOpt = word; }
+    DWORD GetImplCreateNameIndexPrimaryOpt() const { return m_dwImplCreateNameIndexPrimaryOpt; }
+    void SetImplCreateNameIndexPrimaryOpt(DWORD word) { m_dwImplCreateNameIndexPrimaryOpt = word; }
+    DWORD GetImplCreateNameColumnOpt() const { return m_dwImplCreateNameColumnOpt; }
+    void SetImplCreateNameColumnOpt(DWORD word) { m_dwImplCreateNameColumnOpt = word; }
+    DWORD GetDdlOptTable() const { return m_dwDdlOptTable; }
+    void SetDdlOptTable(DWORD word) { m_dwDdlOptTable = word; }
+    DWORD GetDdlOptColumn() const { return m_dwDdlOptColumn; }
+    void SetDdlOptColumn(DWORD word) { m_dwDdlOptColumn = word; }
+    const CString& GetTableNamePrefix() const { return m_strTableNamePrefix; }
+    void SetTableNamePrefix(const CString& text) { m_strTableNamePrefix = text; }
+    const CString& GetPrimaryKeyNamePrefix() const { return m_strPrimaryKeyNamePrefix; }
+    void SetPrimaryKeyNamePrefix(const CString& text) { m_strPrimaryKeyNamePrefix = text; }
+    const CString& GetPrimaryKeyNameSuffix() const { return m_strPrimaryKeyNameSuffix; }
+    void SetPrimaryKeyNameSuffix(const CString& text) { m_strPrimaryKeyNameSuffix = text; }
+    const CString& GetTableTablespace() const { return m_strTableTablespace; }
+    void SetTableTablespace(const CString& text) { m_strTableTablespace = text; }
+    const CString& GetIndexTablespace() const { return m_strIndexTablespace; }
+    void SetIndexTablespace(const CString& text) { m_strIndexTablespace = text; }
+
     // --- Views -----------------------------------------------------------------------------
     void SelectObjectInViews(CObject* object);
     void AppendToSelectionInViews(CObject* object);

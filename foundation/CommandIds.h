@@ -114,6 +114,12 @@ constexpr UINT ID_DOCUMENT_FONT = 32900;
 constexpr UINT ID_DRAWING_FONT = 32901;
 constexpr UINT ID_EDIT_OPTIONS = 32935;
 constexpr UINT ID_DATA_TYPE_SETTINGS = 32959;
+// The menu "開発支援(&I)": CREATE TABLE generation, the name derivations, default tablespaces.
+constexpr UINT ID_CREATE_TABLE_DDL = 32960;
+constexpr UINT ID_CREATE_TABLE_NAMES = 32961;
+constexpr UINT ID_CREATE_PRIMARY_INDEX_NAMES = 32962;
+constexpr UINT ID_CREATE_COLUMN_NAMES = 32963;
+constexpr UINT ID_DEFAULT_TABLESPACES = 32972;
 constexpr UINT ID_COLOR_MENU_SETTINGS = 32981;
 
 // --- Header information of the document ----------------------------------------------------------

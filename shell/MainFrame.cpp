@@ -6,6 +6,7 @@
 #include "foundation/Placement.h"
 #include "foundation/RegItemObj.h"
 #include "foundation/RegManList.h"
+#include "physical/PhysicalCommands.h"
 #include "platform/afx/MessageSink.h"
 #include "platform/afx/StringTable.h"
 #include "platform/profile/Profile.h"
@@ -96,6 +97,15 @@ const MessageMap* CMainFrame::GetMessageMap() const
             MapUpdateRange(ID_ARROW_KIND_ONE_TO_MANY, ID_ARROW_KIND_SUBSTRUCTURE, &CMainFrame::OnUpdateArrowKind),
             MapCommandRange(ID_ARROW_TOOL_ONE_TO_MANY, ID_ARROW_TOOL_SUPERTYPE, &CMainFrame::OnArrowTool),
             MapUpdateRange(ID_ARROW_TOOL_ONE_TO_MANY, ID_ARROW_TOOL_SUPERTYPE, &CMainFrame::OnUpdateArrowTool),
+            // The menu "開発支援(&I)" works on the active document.
+            PhysicalCommands::CommandEntry(ID_CREATE_TABLE_DDL),
+            PhysicalCommands::UpdateEntry(ID_CREATE_TABLE_DDL),
+            PhysicalCommands::CommandEntry(ID_CREATE_TABLE_NAMES),
+            PhysicalCommands::UpdateEntry(ID_CREATE_TABLE_NAMES),
+            PhysicalCommands::CommandEntry(ID_CREATE_PRIMARY_INDEX_NAMES),
+            PhysicalCommands::UpdateEntry(ID_CREATE_PRIMARY_INDEX_NAMES),
+            PhysicalCommands::CommandEntry(ID_CREATE_COLUMN_NAMES),
+            PhysicalCommands::UpdateEntry(ID_CREATE_COLUMN_NAMES),
             MapCommand(ID_VIEW_TOOL_PALETTE, &CMainFrame::OnToolPalette),
             MapUpdate(ID_VIEW_TOOL_PALETTE, &CMainFrame::OnUpdateToolPalette),
             MapCommand(ID_VIEW_FIGURE_TOOLBAR, &CMainFrame::OnFigureToolBar),

@@ -316,7 +316,10 @@ TEST_F(StartUp, DocumentWindowsStayInsideTheAreaAtAUsefulSizeAndAreListedInTheWi
     checkAll("cascaded");
 
     // The window menu lists nine of the twelve, numbered, and choosing one activates it.
-    QMenu* windowMenu = frame->GetMainWindowWidget()->menuBar()->actions().at(5)->menu();
+    QMenu* windowMenu = nullptr;
+    for (QAction* menu : frame->GetMainWindowWidget()->menuBar()->actions())
+        if (menu->text() == QStringLiteral(u"ｳｨﾝﾄﾞｳ(&W)"))
+            windowMenu = menu->menu();
     ASSERT_NE(windowMenu, nullptr);
     for (int shown = 0; shown < 2; ++shown) { // the list is rebuilt, never doubled
         emit windowMenu->aboutToShow();
