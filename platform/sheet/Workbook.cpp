@@ -99,7 +99,8 @@ void SheetWorksheet::SetName(const CString& name)
     const int length = workbook_cpp::Utf8Length(utf8);
     const bool badChar = utf8.find_first_of(":\\/?*[]") != std::string::npos;
     const bool badQuote = !utf8.empty() && (utf8.front() == '\'' || utf8.back() == '\'');
-    if (length == 0 || length > 31 || badChar || badQuote || utf8.find(workbook_cpp::kReplacementUtf8) != std::string::npos) {
+    if (length == 0 || length > 31 || badChar || badQuote ||
+        utf8.find(workbook_cpp::kReplacementUtf8) != std::string::npos) {
         CString message(u8"ｼｰﾄ名 \"");
         message += name;
         message += CString(u8"\" は使えません。ｼｰﾄ名は1文字以上31文字以内で、: \\ / ? * [ ] を含まず、"
@@ -192,8 +193,7 @@ CString SheetRange::Text() const
 {
     const SheetValue& value = Value();
     switch (value.GetKind()) {
-    case SheetValue::Kind::Text:
-        return CString(Utf8ToCp932(value.GetText()));
+    case SheetValue::Kind::Text: return CString(Utf8ToCp932(value.GetText()));
     case SheetValue::Kind::Number: {
         CString text;
         const double n = value.GetNumber();
@@ -203,8 +203,7 @@ CString SheetRange::Text() const
             text.Format("%.15g", n);
         return text;
     }
-    case SheetValue::Kind::Empty:
-        break;
+    case SheetValue::Kind::Empty: break;
     }
     return CString();
 }

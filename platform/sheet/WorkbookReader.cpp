@@ -37,19 +37,13 @@ SheetError ReadFailure(const QString& path, Refusal why, const std::string& deta
     CString message(u8"ﾌｧｲﾙ \"");
     message += FromQString(path);
     switch (why) {
-    case Refusal::NotWorkbook:
-        message += CString(u8"\" はﾜｰｸﾌﾞｯｸ(.xlsx, .ods)ではありません。");
-        break;
-    case Refusal::TooLarge:
-        message += CString(u8"\" は大きすぎるため読み込めません。");
-        break;
+    case Refusal::NotWorkbook: message += CString(u8"\" はﾜｰｸﾌﾞｯｸ(.xlsx, .ods)ではありません。"); break;
+    case Refusal::TooLarge: message += CString(u8"\" は大きすぎるため読み込めません。"); break;
     case Refusal::InlineStrings:
         message += CString(u8"\" には読み込めない形式の文字列ｾﾙ(ｲﾝﾗｲﾝ文字列)があります。"
                            u8"表計算ｿﾌﾄで保存し直してから読み込んでください。");
         break;
-    case Refusal::Damaged:
-        message += CString(u8"\" は壊れているため読み込めません。");
-        break;
+    case Refusal::Damaged: message += CString(u8"\" は壊れているため読み込めません。"); break;
     }
     if (!detail.empty())
         message += CString("\n(" + detail + ")");
@@ -255,10 +249,15 @@ private:
 class Sheet : public iface::import_sheet
 {
 public:
-    Sheet(SheetWorksheet& target, const SharedStrings& strings) : m_target(target), m_strings(strings), m_formula(*this) {}
+    Sheet(SheetWorksheet& target, const SharedStrings& strings) : m_target(target), m_strings(strings), m_formula(*this)
+    {
+    }
 
     iface::import_formula* get_formula() override { return &m_formula; }
-    void set_auto(row_t row, col_t col, std::string_view s) override { Set(row, col, SheetValue::Text(std::string(s))); }
+    void set_auto(row_t row, col_t col, std::string_view s) override
+    {
+        Set(row, col, SheetValue::Text(std::string(s)));
+    }
     void set_string(row_t row, col_t col, orcus::spreadsheet::string_id_t sindex) override
     {
         m_pendingStrings.push_back({row, col, sindex});
@@ -383,7 +382,8 @@ std::unique_ptr<SheetWorkbook> SheetWorkbook::Open(const QString& path)
     try {
         const std::string_view stream(bytes.constData(), std::size_t(bytes.size()));
         if (xlsx) {
-            orcus::zip_archive_stream_blob blob(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size()));
+            orcus::zip_archive_stream_blob blob(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                                std::size_t(bytes.size()));
             orcus::zip_archive zip(&blob);
             zip.load();
             std::vector<unsigned char> part;
@@ -394,7 +394,8 @@ std::unique_ptr<SheetWorkbook> SheetWorkbook::Open(const QString& path)
                 if (!zip.read_file_entry(entry.name, part))
                     throw ReadFailure(path, Refusal::Damaged);
                 const std::string_view xml(reinterpret_cast<const char*>(part.data()), part.size());
-                if (xml.find("\"inlineStr\"") != std::string_view::npos || xml.find("'inlineStr'") != std::string_view::npos)
+                if (xml.find("\"inlineStr\"") != std::string_view::npos ||
+                    xml.find("'inlineStr'") != std::string_view::npos)
                     throw ReadFailure(path, Refusal::InlineStrings);
             }
             Factory factory(*book);

@@ -36,12 +36,17 @@ TEST(Workbook, TextsStayTextsNumbersStayNumbersAndEmptyTextsMakeNoCell)
     EXPECT_EQ(first.Name(), CString(u8"構造図-概念ﾌｧｲﾙ"));
     EXPECT_EQ(read->Sheet(2).Name(), CString("Sheet2"));
     EXPECT_EQ(first.Range("A1").Text(), CString(u8"ﾌｧｲﾙ番号"));
-    const struct {
+    const struct
+    {
         const char* address;
         SheetValue value;
     } cells[] = {
-        {"A2", SheetValue::Text("0012")},   {"B2", SheetValue::Text("1e3")},      {"C2", SheetValue()},
-        {"D2", SheetValue::Text("=1+1")},   {"E2", SheetValue::Text(" 7")},       {"F2", SheetValue::Text(reinterpret_cast<const char*>(u8"顧客"))},
+        {"A2", SheetValue::Text("0012")},
+        {"B2", SheetValue::Text("1e3")},
+        {"C2", SheetValue()},
+        {"D2", SheetValue::Text("=1+1")},
+        {"E2", SheetValue::Text(" 7")},
+        {"F2", SheetValue::Text(reinterpret_cast<const char*>(u8"顧客"))},
         {"A3", SheetValue::Number(40000)},
     };
     for (const auto& cell : cells)
@@ -53,7 +58,8 @@ TEST(Workbook, TextsStayTextsNumbersStayNumbersAndEmptyTextsMakeNoCell)
 
 TEST(Workbook, SheetNamesAreCheckedWithAClearMessage)
 {
-    const struct {
+    const struct
+    {
         const char8_t* name;
         bool valid;
     } cases[] = {
@@ -163,11 +169,13 @@ QByteArray StoredZip(const std::string& name, const QByteArray& data, std::uint3
     le(zip, 0x02014b50, 4);
     le(zip, 20, 2), le(zip, 20, 2), le(zip, 0, 2), le(zip, 0, 2), le(zip, 0, 2), le(zip, 0, 2), le(zip, 0, 4);
     le(zip, std::uint32_t(data.size()), 4), le(zip, claimedSize, 4);
-    le(zip, std::uint32_t(name.size()), 2), le(zip, 0, 2), le(zip, 0, 2), le(zip, 0, 2), le(zip, 0, 2), le(zip, 0, 4), le(zip, 0, 4);
+    le(zip, std::uint32_t(name.size()), 2), le(zip, 0, 2), le(zip, 0, 2), le(zip, 0, 2), le(zip, 0, 2), le(zip, 0, 4),
+        le(zip, 0, 4);
     zip.append(name.data(), qsizetype(name.size()));
     const std::uint32_t centralSize = std::uint32_t(zip.size()) - central;
     le(zip, 0x06054b50, 4);
-    le(zip, 0, 2), le(zip, 0, 2), le(zip, 1, 2), le(zip, 1, 2), le(zip, centralSize, 4), le(zip, central, 4), le(zip, 0, 2);
+    le(zip, 0, 2), le(zip, 0, 2), le(zip, 1, 2), le(zip, 1, 2), le(zip, centralSize, 4), le(zip, central, 4),
+        le(zip, 0, 2);
     return zip;
 }
 
@@ -194,7 +202,8 @@ TEST(Workbook, ReadingTakesFormulaResultsAndRefusesWhatItCannotReadWhole)
     ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
     const QByteArray valid = whole.readAll();
 
-    const struct {
+    const struct
+    {
         const char* name;
         QByteArray bytes;
         const char8_t* says;
