@@ -73,7 +73,8 @@ std::vector<std::string> Row(std::initializer_list<const char8_t*> cells)
     return row;
 }
 
-CData* Item(WORD number, const char* name, const char* numberText, const char* key = "N", WORD group = 0, WORD order = 0)
+CData* Item(WORD number, const char* name, const char* numberText, const char* key = "N", WORD group = 0,
+            WORD order = 0)
 {
     return new CData(number, name, numberText, key, "N", "", group, order, 0, 1, 0);
 }
@@ -159,34 +160,74 @@ TEST_F(ExcelExportTest, InterfaceFormWritesTheFourSheetsOfTheModel)
     EXPECT_EQ(book->Sheet(4).NameUtf8(), U(u8"model.zvr-課題"));
 
     const Table files = {
-        Row({u8"ﾌｧｲﾙ番号", u8"概念ﾌｧｲﾙ名", u8"ﾌｧｲﾙ類型", u8"更新権ﾌﾗｸﾞ", u8"発生入出力番号", u8"親概念ﾌｧｲﾙ番号",
-             u8"親概念ﾌｧｲﾙ名", u8"ｻﾌﾞﾀｲﾌﾟﾃﾞｰﾀ項目所属ﾌｧｲﾙ番号", u8"ｻﾌﾞﾀｲﾌﾟﾃﾞｰﾀ項目所属ﾌｧｲﾙ名",
-             u8"ｻﾌﾞﾀｲﾌﾟﾃﾞｰﾀ項目番号", u8"ｻﾌﾞﾀｲﾌﾟﾃﾞｰﾀ項目名", u8"ｻﾌﾞﾀｲﾌﾟﾃﾞｰﾀ項目値", u8"概要説明",
-             u8"詳細説明(値事例)", u8"ﾃｰﾌﾞﾙ名", u8"物理実装対象ﾌﾗｸﾞ", u8"物理実装は親概念ﾌｧｲﾙに統合ﾌﾗｸﾞ",
-             u8"ﾌﾟﾗｲﾏﾘｰｲﾝﾃﾞｯｸｽ名", u8"ﾃｰﾌﾞﾙ表領域", u8"ｲﾝﾃﾞｯｸｽ表領域", u8"物理追加ﾃﾞｰﾀ定義ﾌｧｲﾙ名",
+        Row({u8"ﾌｧｲﾙ番号",
+             u8"概念ﾌｧｲﾙ名",
+             u8"ﾌｧｲﾙ類型",
+             u8"更新権ﾌﾗｸﾞ",
+             u8"発生入出力番号",
+             u8"親概念ﾌｧｲﾙ番号",
+             u8"親概念ﾌｧｲﾙ名",
+             u8"ｻﾌﾞﾀｲﾌﾟﾃﾞｰﾀ項目所属ﾌｧｲﾙ番号",
+             u8"ｻﾌﾞﾀｲﾌﾟﾃﾞｰﾀ項目所属ﾌｧｲﾙ名",
+             u8"ｻﾌﾞﾀｲﾌﾟﾃﾞｰﾀ項目番号",
+             u8"ｻﾌﾞﾀｲﾌﾟﾃﾞｰﾀ項目名",
+             u8"ｻﾌﾞﾀｲﾌﾟﾃﾞｰﾀ項目値",
+             u8"概要説明",
+             u8"詳細説明(値事例)",
+             u8"ﾃｰﾌﾞﾙ名",
+             u8"物理実装対象ﾌﾗｸﾞ",
+             u8"物理実装は親概念ﾌｧｲﾙに統合ﾌﾗｸﾞ",
+             u8"ﾌﾟﾗｲﾏﾘｰｲﾝﾃﾞｯｸｽ名",
+             u8"ﾃｰﾌﾞﾙ表領域",
+             u8"ｲﾝﾃﾞｯｸｽ表領域",
+             u8"物理追加ﾃﾞｰﾀ定義ﾌｧｲﾙ名",
              u8"物理追加ﾃﾞｰﾀ定義用専用ﾌﾗｸﾞ"}),
         // No parent: F, G and Q stay empty, not "No".
-        Row({u8"0001", u8"顧客", u8"", u8"No", u8"", u8"", u8"", u8"", u8"", u8"", u8"", u8"", u8"line1\nline2", u8"",
-             u8"CUSTOMER", u8"Yes", u8"", u8"", u8"", u8"", u8"", u8"No"}),
-        Row({u8"0002", u8"corp", u8"", u8"No", u8"", u8"0001", u8"顧客", u8"0001", u8"顧客", u8"D02", u8"", u8"", u8"",
-             u8"", u8"", u8"Yes", u8"Yes", u8"", u8"", u8"", u8"", u8"No"}),
+        Row({u8"0001", u8"顧客",         u8"", u8"No",       u8"",    u8"", u8"", u8"", u8"", u8"", u8"",
+             u8"",     u8"line1\nline2", u8"", u8"CUSTOMER", u8"Yes", u8"", u8"", u8"", u8"", u8"", u8"No"}),
+        Row({u8"0002", u8"corp", u8"", u8"No", u8"",    u8"0001", u8"顧客", u8"0001", u8"顧客", u8"D02", u8"",
+             u8"",     u8"",     u8"", u8"",   u8"Yes", u8"Yes",  u8"",     u8"",     u8"",     u8"",    u8"No"}),
     };
     ExpectTable(TableOf(book->Sheet(1)), files, "files");
 
     const Table items = {
-        Row({u8"ﾌｧｲﾙ番号", u8"概念ﾌｧｲﾙ名", u8"並び順", u8"ﾃﾞｰﾀ番号", u8"ﾃﾞｰﾀ項目名", u8"KEY機能ｺｰﾄﾞ",
-             u8"代替KEYｸﾞﾙｰﾌﾟ番号", u8"KEYｸﾞﾙｰﾌﾟ内順序", u8"RKEY機能ｺｰﾄﾞ", u8"参照先ﾃﾞｰﾀ項目所属ﾌｧｲﾙ番号",
-             u8"参照先ﾃﾞｰﾀ項目所属概念ﾌｧｲﾙ名", u8"参照先ﾃﾞｰﾀ項目番号", u8"参照先ﾃﾞｰﾀ項目名", u8"加工機能ｺｰﾄﾞ",
-             u8"ﾚﾍﾞﾙ", u8"子ﾚﾍﾞﾙ内順序", u8"親概念ﾃﾞｰﾀ項目番号", u8"親概念ﾃﾞｰﾀ項目名", u8"概要説明", u8"式",
-             u8"ｶﾗﾑ名", u8"桁数", u8"小数桁数", u8"ﾃﾞｰﾀﾀｲﾌﾟ", u8"物理実装対象ﾌﾗｸﾞ", u8"NULLｵﾌﾟｼｮﾝ", u8"ﾃﾞｨﾌｫﾙﾄ値"}),
-        Row({u8"0001", u8"顧客", u8"1", u8"D01", u8"id", u8"K", u8"1", u8"1", u8"N", u8"", u8"", u8"", u8"", u8"",
-             u8"1", u8"", u8"", u8"", u8"", u8"", u8"", u8"8", u8"", u8"CHAR(桁数)", u8"Yes", u8"NOT NULL"}),
-        Row({u8"0001", u8"顧客", u8"2", u8"D02", u8"kind", u8"N", u8"", u8"", u8"N", u8"", u8"", u8"", u8"", u8"",
-             u8"1", u8"", u8"", u8"", u8"", u8"", u8"", u8"", u8"", u8"", u8"Yes", u8"なし"}),
-        Row({u8"0002", u8"corp", u8"1", u8"D10", u8"customer id", u8"N", u8"", u8"", u8"N", u8"0001", u8"顧客",
-             u8"D01", u8"id", u8"", u8"1", u8"", u8"", u8"", u8"", u8"", u8"", u8"", u8"", u8"", u8"Yes", u8"NULL"}),
-        Row({u8"0002", u8"corp", u8"2", u8"D11", u8"total", u8"N", u8"", u8"", u8"N", u8"", u8"", u8"", u8"", u8"",
-             u8"1", u8"", u8"", u8"", u8"", u8"", u8"", u8"", u8"", u8"", u8"Yes", u8"NULL"}),
+        Row({u8"ﾌｧｲﾙ番号",
+             u8"概念ﾌｧｲﾙ名",
+             u8"並び順",
+             u8"ﾃﾞｰﾀ番号",
+             u8"ﾃﾞｰﾀ項目名",
+             u8"KEY機能ｺｰﾄﾞ",
+             u8"代替KEYｸﾞﾙｰﾌﾟ番号",
+             u8"KEYｸﾞﾙｰﾌﾟ内順序",
+             u8"RKEY機能ｺｰﾄﾞ",
+             u8"参照先ﾃﾞｰﾀ項目所属ﾌｧｲﾙ番号",
+             u8"参照先ﾃﾞｰﾀ項目所属概念ﾌｧｲﾙ名",
+             u8"参照先ﾃﾞｰﾀ項目番号",
+             u8"参照先ﾃﾞｰﾀ項目名",
+             u8"加工機能ｺｰﾄﾞ",
+             u8"ﾚﾍﾞﾙ",
+             u8"子ﾚﾍﾞﾙ内順序",
+             u8"親概念ﾃﾞｰﾀ項目番号",
+             u8"親概念ﾃﾞｰﾀ項目名",
+             u8"概要説明",
+             u8"式",
+             u8"ｶﾗﾑ名",
+             u8"桁数",
+             u8"小数桁数",
+             u8"ﾃﾞｰﾀﾀｲﾌﾟ",
+             u8"物理実装対象ﾌﾗｸﾞ",
+             u8"NULLｵﾌﾟｼｮﾝ",
+             u8"ﾃﾞｨﾌｫﾙﾄ値"}),
+        Row({u8"0001", u8"顧客", u8"1", u8"D01", u8"id", u8"K",          u8"1",   u8"1",       u8"N",
+             u8"",     u8"",     u8"",  u8"",    u8"",   u8"1",          u8"",    u8"",        u8"",
+             u8"",     u8"",     u8"",  u8"8",   u8"",   u8"CHAR(桁数)", u8"Yes", u8"NOT NULL"}),
+        Row({u8"0001", u8"顧客", u8"2", u8"D02", u8"kind", u8"N", u8"", u8"", u8"N", u8"", u8"", u8"",    u8"",
+             u8"",     u8"1",    u8"",  u8"",    u8"",     u8"",  u8"", u8"", u8"",  u8"", u8"", u8"Yes", u8"なし"}),
+        Row({u8"0002", u8"corp", u8"1",  u8"D10", u8"customer id", u8"N",   u8"", u8"", u8"N", u8"0001",
+             u8"顧客", u8"D01",  u8"id", u8"",    u8"1",           u8"",    u8"", u8"", u8"",  u8"",
+             u8"",     u8"",     u8"",   u8"",    u8"Yes",         u8"NULL"}),
+        Row({u8"0002", u8"corp", u8"2", u8"D11", u8"total", u8"N", u8"", u8"", u8"N", u8"", u8"", u8"",    u8"",
+             u8"",     u8"1",    u8"",  u8"",    u8"",      u8"",  u8"", u8"", u8"",  u8"", u8"", u8"Yes", u8"NULL"}),
     };
     ExpectTable(TableOf(book->Sheet(2)), items, "items");
 
@@ -232,17 +273,15 @@ TEST_F(ExcelExportTest, TextFormsWriteIdsAsNumbersAndItemsAcrossOrDown)
 
     ExcelExportOutcome across;
     const Table acrossTable = {
-        {U(u8"ｵﾌﾞｼﾞｪｸﾄID"), U(u8"ﾃｷｽﾄ")},
-        {ids[0], cut},
-        {ids[1], "stock", "ab"},
-        {ids[2], "p1", "", "s"},
+        {U(u8"ｵﾌﾞｼﾞｪｸﾄID"), U(u8"ﾃｷｽﾄ")},    {ids[0], cut}, {ids[1], "stock", "ab"}, {ids[2], "p1", "", "s"},
         {ids[3], "", "order", "no", "date"},
     };
     ExpectTable(TableOf(Export(0x10000 | 0xF, "", across)->Sheet(1)), acrossTable, "acrossTable");
     EXPECT_EQ(across.tally.cutTexts, 1);
 
     ExcelExportOutcome down;
-    const auto book = Export(0x20000 | 0x8, CString(u8"長い名前の構造図ファイルですがシート名は三十文字までに切られます.zvr"), down);
+    const auto book =
+        Export(0x20000 | 0x8, CString(u8"長い名前の構造図ファイルですがシート名は三十文字までに切られます.zvr"), down);
     EXPECT_EQ(book->Sheet(1).NameUtf8(), U(u8"長い名前の構造図ファイルですがシート名は三十文字までに切られ"));
     const Table downTable = {
         {U(u8"ｵﾌﾞｼﾞｪｸﾄID"), U(u8"ﾃｷｽﾄ")},
