@@ -128,7 +128,8 @@ BOOL CFileComp::ExportExcelRow(CExcelDispatch* sheet, long& column, long& row, D
     return TRUE;
 }
 
-BOOL CFileComp::ExportExcelMatrix(CExcelDispatch* sheet, long& column, long& row, DWORD exportOptions, CObject* rowContext)
+BOOL CFileComp::ExportExcelMatrix(CExcelDispatch* sheet, long& column, long& row, DWORD exportOptions,
+                                  CObject* rowContext)
 {
     ExcelExportContext* context = Context(rowContext);
     if (!sheet || !context || !(exportOptions & EXPORT_FILES))
@@ -171,7 +172,8 @@ BOOL CFileComp::ExportInterfaceRows(CExcelDispatch* sheet1, CExcelDispatch* shee
     return ExportDataItemRows(sheet2, firstCounter, secondCounter, exportOptions, rowContext);
 }
 
-BOOL CFileComp::ExportSourceRelations(CExcelDispatch* sheet3, long& thirdCounter, DWORD exportOptions, CObject* rowContext)
+BOOL CFileComp::ExportSourceRelations(CExcelDispatch* sheet3, long& thirdCounter, DWORD exportOptions,
+                                      CObject* rowContext)
 {
     if (!(exportOptions & EXPORT_FILES) || !(exportOptions & kInterface))
         return FALSE;
@@ -216,7 +218,8 @@ BOOL CFileComp::ExportFileSheetRow(CExcelDispatch* sheet1, long&, long& secondCo
             break;
         case 3:
             if (arrow->GetReferenceNumber(1) != 0) {
-                if (const CFileComp* file = FileIn(LoadedDiagram(doc, arrow->GetReferenceNumber(0)), arrow->GetReferenceNumber(1))) {
+                if (const CFileComp* file =
+                        FileIn(LoadedDiagram(doc, arrow->GetReferenceNumber(0)), arrow->GetReferenceNumber(1))) {
                     PutFile(sheet, row, 7, file);
                     if (const CData* item = ItemOf(file, arrow->GetReferenceItem())) {
                         row[9] = item->GetNumberText();
@@ -225,8 +228,7 @@ BOOL CFileComp::ExportFileSheetRow(CExcelDispatch* sheet1, long&, long& secondCo
                 }
             }
             break;
-        default:
-            break;
+        default: break;
         }
         // Every cell is a text here, so the label's text needs no mark to stay one.
         row[11] = CellText(sheet, arrow->GetItemValueLabel().GetText());
@@ -292,8 +294,7 @@ BOOL CFileComp::ExportDataItemRows(CExcelDispatch* sheet2, long& firstCounter, l
                 }
             }
             break;
-        default:
-            break;
+        default: break;
         }
         row[13] = item->GetDerivationCode();
         row[14] = Unsigned(item->GetLevel());
@@ -314,7 +315,8 @@ BOOL CFileComp::ExportDataItemRows(CExcelDispatch* sheet2, long& firstCounter, l
     return TRUE;
 }
 
-BOOL CFileComp::ExportSourceRelationRows(CExcelDispatch* sheet3, long& thirdCounter, DWORD exportOptions, CObject* rowContext)
+BOOL CFileComp::ExportSourceRelationRows(CExcelDispatch* sheet3, long& thirdCounter, DWORD exportOptions,
+                                         CObject* rowContext)
 {
     const ExcelExportContext* context = Context(rowContext);
     if (!sheet3 || !(exportOptions & EXPORT_FILES))
@@ -375,8 +377,7 @@ BOOL CFileComp::ExportSourceRelationRows(CExcelDispatch* sheet3, long& thirdCoun
                     byIds(diagram, in.srcFile, in.srcItem, &in.srcItemName, in.refFile, in.refItems);
                 break;
             }
-            default:
-                break;
+            default: break;
             }
             row[16] = LfText(sheet, source->GetNote());
             SendRow(sheet, ++thirdCounter, row);
@@ -471,8 +472,8 @@ BOOL CFileComp::ExportPhysicalUpdateItemRows(CExcelDispatch* sheet2, long& first
                 {Unsigned(GetObjectId()), CellText(sheet, m_strNumber), CellText(sheet, m_strName),
                  Unsigned(item->GetDataNumber()), item->GetNumberText(), item->GetName(), item->GetKeyCode(),
                  item->GetRkeyCode(), item->GetDerivationCode(), Flag(item->GetPhysicalTarget() != 0),
-                 item->GetColumnName(), TypeLabel(context, *item), Count(item->GetDigits()),
-                 Count(item->GetDecimals()), NullOption(item->GetNullOption()), item->GetDefaultValue()});
+                 item->GetColumnName(), TypeLabel(context, *item), Count(item->GetDigits()), Count(item->GetDecimals()),
+                 NullOption(item->GetNullOption()), item->GetDefaultValue()});
     }
     return TRUE;
 }

@@ -47,6 +47,7 @@ BOOL CKadai::ExportTaskSheetRow(CExcelDispatch* sheet, long&, long& secondCounte
     ++secondCounter;
     sheet->GetRange(ExcelCells::RowRange(0, 3, secondCounter))
         .SetValue(std::vector<CString>{CString(), ExcelCells::CellText(*sheet, GetNumberText()),
-                                       ExcelCells::CellText(*sheet, GetName()), ExcelCells::LfText(*sheet, GetContents())});
+                                       ExcelCells::CellText(*sheet, GetName()),
+                                       ExcelCells::LfText(*sheet, GetContents())});
     return TRUE;
 }
