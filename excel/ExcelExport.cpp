@@ -231,6 +231,11 @@ std::unique_ptr<SheetWorkbook> Build(CBaseDoc& doc, DWORD options, const CString
     }
 
     context.document = &doc;
+    context.files.clear();
+    CObList* all = doc.GetObjectList();
+    for (POSITION pos = all->GetHeadPosition(); pos;)
+        if (auto* file = dynamic_cast<CFileComp*>(all->GetNext(pos)))
+            context.files.emplace(file->GetObjectId(), file);
     SheetExportTally& tally = outcome.tally;
     CExcelDispatch sheet1(book->Sheet(1), tally);
     long first = 0, second = 0, third = 0;

@@ -24,7 +24,9 @@ CString ProposedName(const CString& title)
 class ProgressWindow
 {
 public:
-    explicit ProgressWindow(ExcelExportServices& services) : m_services(services), m_progress(services.OpenProgress()) {}
+    explicit ProgressWindow(ExcelExportServices& services) : m_services(services), m_progress(services.OpenProgress())
+    {
+    }
     ~ProgressWindow() { m_services.CloseProgress(); }
     ProgressWindow(const ProgressWindow&) = delete;
     ProgressWindow& operator=(const ProgressWindow&) = delete;
@@ -84,7 +86,8 @@ void RunCommand(CBaseDoc& doc, ExcelExportServices& services)
     // No program for the file is no failure: the file is written and the message names it.
     services.OpenWithDesktop(path);
     MessageBeep(MB_ICONEXCLAMATION);
-    AfxMessageBox(CompletionMessage(outcome, path), MB_OK | (outcome.finished ? MB_ICONINFORMATION : MB_ICONEXCLAMATION));
+    AfxMessageBox(CompletionMessage(outcome, path),
+                  MB_OK | (outcome.finished ? MB_ICONINFORMATION : MB_ICONEXCLAMATION));
 }
 
 } // namespace ExcelExport

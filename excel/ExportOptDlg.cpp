@@ -41,8 +41,8 @@ constexpr Control kForms[] = {
 };
 
 // OK takes the first checked form in this order.
-constexpr int kFormOrder[] = {CExportOptDlg::IDC_ACROSS,    CExportOptDlg::IDC_DOWN,
-                              CExportOptDlg::IDC_MATRIX,    CExportOptDlg::IDC_INTERFACE,
+constexpr int kFormOrder[] = {CExportOptDlg::IDC_ACROSS,         CExportOptDlg::IDC_DOWN,
+                              CExportOptDlg::IDC_MATRIX,         CExportOptDlg::IDC_INTERFACE,
                               CExportOptDlg::IDC_CONCEPT_UPDATE, CExportOptDlg::IDC_PHYSICAL_UPDATE};
 
 constexpr Control kHidden[] = {
@@ -200,7 +200,8 @@ void CExportOptDlg::OnOK()
         if (IsChecked(c.id))
             word |= c.bit;
     if (word == 0) {
-        AfxMessageBox(CString(u8"ｴｸｽﾎﾟｰﾄ対象ｵﾌﾞｼﾞｪｸﾄが1つも選択されていません。少なくとも1つは選択してください。"), MB_OK);
+        AfxMessageBox(CString(u8"ｴｸｽﾎﾟｰﾄ対象ｵﾌﾞｼﾞｪｸﾄが1つも選択されていません。少なくとも1つは選択してください。"),
+                      MB_OK);
         GetDlgItem(IDC_TEXTS)->SetFocus();
         return;
     }

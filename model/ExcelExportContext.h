@@ -8,9 +8,11 @@
 #include "platform/afx/String.h"
 
 #include <functional>
+#include <unordered_map>
 
 class CBaseDoc;
 class CBoxStyleList;
+class CFileComp;
 
 class ExcelExportContext : public CObject
 {
@@ -20,4 +22,7 @@ public:
     // The label of the application's data type of that name and edit kind; empty without one.
     std::function<CString(const CString& typeName, WORD editKind)> typeLabel;
     CDataItemList itemNames;
+    // The document's conceptual files by object id, filled before the rows are written, so that
+    // references are found without walking the object list for each one.
+    std::unordered_map<WORD, CFileComp*> files;
 };

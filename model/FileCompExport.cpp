@@ -29,10 +29,15 @@ ExcelExportContext* Context(CObject* rowContext)
     return dynamic_cast<ExcelExportContext*>(rowContext);
 }
 
-CFileComp* FileIn(const CBaseDoc* doc, WORD fileId)
+// The conceptual file with the id in the document (the exported one through the context's index).
+CFileComp* FileIn(const CBaseDoc* doc, WORD fileId, const ExcelExportContext* context = nullptr)
 {
     if (!doc || fileId == 0)
         return nullptr;
+    if (context && doc == context->document && !context->files.empty()) {
+        const auto found = context->files.find(fileId);
+        return found != context->files.end() ? found->second : nullptr;
+    }
     return dynamic_cast<CFileComp*>(RelationGraph::FindObject(*doc, fileId));
 }
 
@@ -202,7 +207,7 @@ BOOL CFileComp::ExportFileSheetRow(CExcelDispatch* sheet1, long&, long& secondCo
         const CString itemName = CellText(sheet, arrow->GetItemNameLabel().GetText());
         switch (arrow->GetDiscriminatorForm()) {
         case 1:
-            if (const CFileComp* file = FileIn(doc, arrow->GetDiscriminatorFile())) {
+            if (const CFileComp* file = FileIn(doc, arrow->GetDiscriminatorFile(), context)) {
                 PutFile(sheet, row, 7, file);
                 if (const CData* item = ItemOf(file, arrow->GetDiscriminatorItem())) {
                     row[9] = item->GetNumberText();
@@ -275,7 +280,7 @@ BOOL CFileComp::ExportDataItemRows(CExcelDispatch* sheet2, long& firstCounter, l
         row[8] = item->GetRkeyCode();
         switch (item->GetRefForm()) {
         case 1:
-            if (const CFileComp* file = FileIn(doc, item->GetRefFile())) {
+            if (const CFileComp* file = FileIn(doc, item->GetRefFile(), context)) {
                 PutFile(sheet, row, 9, file);
                 PutItem(sheet, row, 11, ItemOf(file, item->GetRefItem()));
             }
@@ -338,13 +343,13 @@ BOOL CFileComp::ExportSourceRelationRows(CExcelDispatch* sheet3, long& thirdCoun
             // Files and items of this diagram (form 1) or of a referenced one (form 3).
             auto byIds = [&](const CBaseDoc* in, WORD srcFile, WORD srcItem, const CString* recordedName, WORD refFile,
                              const std::array<WORD, GENSRC_REF_COUNT>& refItems) {
-                if (const CFileComp* file = FileIn(in, srcFile)) {
+                if (const CFileComp* file = FileIn(in, srcFile, context)) {
                     PutFile(sheet, row, 4, file);
                     PutItem(sheet, row, 6, ItemOf(file, srcItem));
                     if (recordedName && ItemOf(file, srcItem))
                         row[7] = CellText(sheet, *recordedName);
                 }
-                if (const CFileComp* file = FileIn(in, refFile)) {
+                if (const CFileComp* file = FileIn(in, refFile, context)) {
                     PutFile(sheet, row, 8, file);
                     for (int i = 0; i < GENSRC_REF_COUNT; ++i)
                         PutItem(sheet, row, std::size_t(10 + 2 * i), ItemOf(file, refItems[std::size_t(i)]));
