@@ -63,10 +63,7 @@ public:
         m_dialog.reset();
         QApplication::restoreOverrideCursor();
     }
-    BOOL OpenWithDesktop(const QString& path) override
-    {
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    }
+    BOOL OpenWithDesktop(const QString& path) override { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
 private:
     CMainFrame& m_frame;

@@ -64,8 +64,8 @@ TEST(ExportOptDlg, FormsForFilesAloneFollowTheTargets)
                         [](CDialog& d) {
                             Button(d, CExportOptDlg::IDC_DATA_SYMBOLS)->click();
                             Button(d, CExportOptDlg::IDC_FILES)->click();
-                            for (int id : {CExportOptDlg::IDC_ACROSS, CExportOptDlg::IDC_DOWN, CExportOptDlg::IDC_MATRIX,
-                                           CExportOptDlg::IDC_INTERFACE})
+                            for (int id : {CExportOptDlg::IDC_ACROSS, CExportOptDlg::IDC_DOWN,
+                                           CExportOptDlg::IDC_MATRIX, CExportOptDlg::IDC_INTERFACE})
                                 EXPECT_FALSE(Button(d, id)->isEnabled()) << id;
                         }),
               0x10002u);
