@@ -1,6 +1,7 @@
 #include "excel/ExcelExport.h"
 
 #include "document/BaseDoc.h"
+#include "foundation/ListElements.h"
 #include "model/ExcelExportContext.h"
 #include "model/FileComp.h"
 #include "model/Kadai.h"
@@ -231,6 +232,7 @@ std::unique_ptr<SheetWorkbook> Build(CBaseDoc& doc, DWORD options, const CString
     }
 
     context.document = &doc;
+    DeleteAllElements(context.itemNames);
     context.files.clear();
     CObList* all = doc.GetObjectList();
     for (POSITION pos = all->GetHeadPosition(); pos;)

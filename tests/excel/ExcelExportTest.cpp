@@ -11,6 +11,11 @@
 #include "platform/afx/Cp932.h"
 #include "platform/sheet/SheetError.h"
 
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -408,6 +413,37 @@ TEST_F(ExcelExportTest, ATitleThatCannotNameASheetStopsTheExportWithItsReason)
     } catch (const SheetError& e) {
         EXPECT_NE(e.Message().Find("a[1].zvr"), -1);
     }
+}
+
+} // namespace excel_export_test
+
+namespace excel_export_test {
+
+// A spreadsheet program reads what we write: LibreOffice turns the first sheet into CSV (UTF-8).
+// It is a large package, so the test runs only where it is installed.
+TEST_F(ExcelExportTest, LibreOfficeReadsTheFirstSheetAsWritten)
+{
+    const QString soffice = QStandardPaths::findExecutable("soffice");
+    if (soffice.isEmpty())
+        GTEST_SKIP() << "soffice (libreoffice-calc-nogui) is not installed; the LibreOffice read-back is skipped";
+    const WORD fileId = model.File(CString(u8"顧客"));
+    model.FileAt(fileId).SetFileNumber("0001");
+    model.FileAt(fileId).AddData(Item(1, "id", "007", "K", 1, 1));
+    ExcelExportOutcome outcome;
+    Export(0x80008, "model.zvr", outcome);
+    QProcess convert;
+    convert.setWorkingDirectory(dir.path());
+    convert.start(soffice, {"--headless", "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir",
+                            dir.path(), dir.filePath("out.xlsx")});
+    ASSERT_TRUE(convert.waitForFinished(120000));
+    QFile csv(dir.filePath("out.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(csv.readAll()).split(QRegularExpression("\r?\n"));
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_TRUE(
+        lines[0].startsWith(QString::fromUtf8(reinterpret_cast<const char*>(u8"ﾌｧｲﾙ番号,概念ﾌｧｲﾙ名,ﾌｧｲﾙ類型,"))));
+    // The number keeps its leading zeros: it is a text, not a number.
+    EXPECT_TRUE(lines[1].startsWith(QString::fromUtf8(reinterpret_cast<const char*>(u8"0001,顧客,,No,"))));
 }
 
 } // namespace excel_export_test
