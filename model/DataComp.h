@@ -20,6 +20,8 @@ public:
     CPoint& GetConnectionPoint(CPoint& out, POINT point) const override;
     // The spreadsheet export takes data symbols with option bit 2.
     BOOL IsExportKind(DWORD exportOptions) const override;
+    BOOL ExportExcelRow(CExcelDispatch* sheet, long& column, long& row, DWORD exportOptions,
+                        CObject* rowContext) override;
 
 protected:
     BOOL HasSupplement() const override { return FALSE; }

@@ -69,6 +69,31 @@ public:
     BOOL IsExportKind(DWORD exportOptions) const override;
     BOOL HasText() const override;
     BOOL HasInterfaceData() const override;
+    // Spreadsheet export rows. The row context is an ExcelExportContext; each writer advances the
+    // counter of the sheet it writes before a row and returns FALSE to end the export's loop.
+    BOOL ExportExcelRow(CExcelDispatch* sheet, long& column, long& row, DWORD exportOptions,
+                        CObject* rowContext) override;
+    BOOL ExportInterfaceRows(CExcelDispatch* sheet1, CExcelDispatch* sheet2, long& firstCounter, long& secondCounter,
+                             DWORD exportOptions, CObject* rowContext) override;
+    BOOL ExportExcelMatrix(CExcelDispatch* sheet, long& column, long& row, DWORD exportOptions, CObject* rowContext);
+    BOOL ExportSourceRelations(CExcelDispatch* sheet3, long& thirdCounter, DWORD exportOptions, CObject* rowContext);
+    BOOL ExportFileSheetRow(CExcelDispatch* sheet1, long& firstCounter, long& secondCounter, DWORD exportOptions,
+                            CObject* rowContext);
+    BOOL ExportDataItemRows(CExcelDispatch* sheet2, long& firstCounter, long& secondCounter, DWORD exportOptions,
+                            CObject* rowContext);
+    BOOL ExportSourceRelationRows(CExcelDispatch* sheet3, long& thirdCounter, DWORD exportOptions, CObject* rowContext);
+    BOOL ExportConceptUpdateRows(CExcelDispatch* sheet1, CExcelDispatch* sheet2, long& firstCounter,
+                                 long& secondCounter, DWORD exportOptions, CObject* rowContext);
+    BOOL ExportConceptUpdateFileRow(CExcelDispatch* sheet1, long& firstCounter, long& secondCounter,
+                                    DWORD exportOptions, CObject* rowContext);
+    BOOL ExportConceptUpdateItemRows(CExcelDispatch* sheet2, long& firstCounter, long& secondCounter,
+                                     DWORD exportOptions, CObject* rowContext);
+    BOOL ExportPhysicalUpdateRows(CExcelDispatch* sheet1, CExcelDispatch* sheet2, long& firstCounter,
+                                  long& secondCounter, DWORD exportOptions, CObject* rowContext);
+    BOOL ExportPhysicalUpdateFileRow(CExcelDispatch* sheet1, long& firstCounter, long& secondCounter,
+                                     DWORD exportOptions, CObject* rowContext);
+    BOOL ExportPhysicalUpdateItemRows(CExcelDispatch* sheet2, long& firstCounter, long& secondCounter,
+                                      DWORD exportOptions, CObject* rowContext);
 
     // The size of the conceptual-file prototype, else the built-in 240 x -160.
     static CSize GetDefaultFileSize();

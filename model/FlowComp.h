@@ -26,6 +26,8 @@ public:
     CPoint& GetConnectionPoint(CPoint& out, POINT point) const override;
     // The spreadsheet export takes process symbols with option bit 4.
     BOOL IsExportKind(DWORD exportOptions) const override;
+    BOOL ExportExcelRow(CExcelDispatch* sheet, long& column, long& row, DWORD exportOptions,
+                        CObject* rowContext) override;
 
     const CString& GetSupplement() const { return m_strSupplement; }
     void SetSupplement(const CString& text) { m_strSupplement = text; }

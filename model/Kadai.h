@@ -51,6 +51,11 @@ public:
     BOOL ReplaceObjectText(const CString& findText, const CString& replacement, BOOL matchCase) override;
     // The task sheet of the spreadsheet export takes tasks (option bit 16).
     BOOL IsExportKind(DWORD exportOptions) const override;
+    BOOL ExportExcelRow(CExcelDispatch* sheet, long& column, long& row, DWORD exportOptions,
+                        CObject* rowContext) override;
+    // The task's row of the task sheet (needs the task bit): A empty, B number, C name, D contents.
+    BOOL ExportTaskSheetRow(CExcelDispatch* sheet, long& firstCounter, long& secondCounter, DWORD exportOptions,
+                            CObject* rowContext);
 
     // The number-cell width and name-row depth, then the rectangle's attributes.
     void CopyAttributes(const CBaseObj& other) override;

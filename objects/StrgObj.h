@@ -62,6 +62,8 @@ public:
     // comes with the export.
     BOOL IsExportKind(DWORD exportOptions) const override;
     BOOL HasText() const override;
+    BOOL ExportExcelRow(CExcelDispatch* sheet, long& column, long& row, DWORD exportOptions,
+                        CObject* rowContext) override;
 
     // --- Plain members ------------------------------------------------------------------------
     // Every default of the text attributes, the white fill included.

@@ -113,6 +113,7 @@ const MessageMap* CMainFrame::GetMessageMap() const
             MapCommand(ID_COLOR_MENU_SETTINGS, &CMainFrame::OnColorMenuSettings),
             MapCommand(ID_DRAWING_FONT, &CMainFrame::OnDrawingFont),
             MapCommand(ID_OPTIONS, &CMainFrame::OnOptions),
+            MapCommand(ID_EXPORT_EXCEL, &CMainFrame::OnExportExcel),
             MapUpdateRange(ID_INDICATOR_FIRST, ID_INDICATOR_WRITE_STATE, &CMainFrame::OnUpdatePane),
             MapMessage(UM_SHOW_READONLY_NOTICE, &CMainFrame::OnShowReadOnlyNotice),
             MapMessage(UM_FIND_DIALOG_CLOSED, &CMainFrame::OnFindDialogClosed),

@@ -138,6 +138,7 @@ protected:
     void OnDrawingFont();
     // The options sheet: the settings views opened later start with (MainFrameOptions.cpp).
     void OnOptions();
+    void OnExportExcel();
     void OnUpdatePane(CCmdUI* cmdUI);
     // wParam: the file name (LPCTSTR, may be null); lParam: 0 read-only attribute, else locked.
     LRESULT OnShowReadOnlyNotice(WPARAM wParam, LPARAM lParam);
