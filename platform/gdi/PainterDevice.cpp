@@ -5,8 +5,11 @@
 #include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainterPath>
+#include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numeric>
 
 namespace PainterFile {
@@ -113,7 +116,18 @@ double EllipseAngle(const QRectF& rect, QPointF p)
     return std::atan2(-(p.y() - c.y()) / b, (p.x() - c.x()) / a) * 180.0 / M_PI;
 }
 
+bool g_plainText = false;
+
+// Fonts and strings kept per device: enough for the fonts of a drawing and the labels of a view.
+constexpr std::size_t kFontSlots = 16;
+constexpr std::size_t kTextsPerFont = 8192;
+
 } // namespace PainterFile
+
+void PainterDevice::SetPlainText(bool plain)
+{
+    PainterFile::g_plainText = plain;
+}
 
 PainterDevice::PainterDevice(QPaintDevice* device, bool printing) : m_device(device), m_printing(printing)
 {
@@ -132,8 +146,8 @@ bool PainterDevice::Retarget(QPaintDevice* device)
         m_painter.end();
     m_device = device;
     m_clipKnown = false;
-    m_font = FontEntry{};
-    m_bFontApplied = false;
+    m_fonts.clear();
+    m_appliedFont = 0;
     if (!device || !m_painter.begin(device))
         return false;
     m_painter.setRenderHint(QPainter::Antialiasing, false);
@@ -476,23 +490,69 @@ COLORREF PainterDevice::GetPixel(const DCState& state, POINT point)
     return PainterFile::ToColorRef(image->pixel(d.x, d.y));
 }
 
-const PainterDevice::FontEntry& PainterDevice::FontFor(const DCState& state)
+PainterDevice::FontEntry& PainterDevice::FontFor(const DCState& state)
 {
     const LOGFONT& log = state.font->log;
     const int height = log.lfHeight == 0 ? 0 : state.mapping.LengthToDeviceY(log.lfHeight);
     const int extra = state.charExtra ? state.mapping.LengthToDeviceX(state.charExtra) : 0;
-    if (m_font.data != state.font || m_font.height != height || m_font.extra != extra) {
-        m_font.data = state.font;
-        m_font.height = height;
-        m_font.extra = extra;
-        m_font.em = FontMapper::EmPixels(log, state.mapping);
-        m_font.font = FontMapper::ToQFont(log, m_font.em);
+    const auto same = [&](const std::unique_ptr<FontEntry>& e) {
+        return e->height == height && e->extra == extra && std::memcmp(&e->log, &log, sizeof log) == 0;
+    };
+    if (!m_fonts.empty() && same(m_fonts.front()))
+        return *m_fonts.front();
+    auto found = std::find_if(m_fonts.begin(), m_fonts.end(), same);
+    if (found == m_fonts.end()) {
+        if (m_fonts.size() >= PainterFile::kFontSlots)
+            m_fonts.pop_back();
+        auto entry = std::make_unique<FontEntry>();
+        entry->log = log;
+        entry->height = height;
+        entry->extra = extra;
+        entry->serial = m_nextSerial++;
+        entry->em = FontMapper::EmPixels(log, state.mapping);
+        entry->font = FontMapper::ToQFont(log, entry->em);
         if (extra)
-            m_font.font.setLetterSpacing(QFont::AbsoluteSpacing, extra);
-        m_font.metrics.emplace(m_font.font, m_device);
-        m_bFontApplied = false;
+            entry->font.setLetterSpacing(QFont::AbsoluteSpacing, extra);
+        entry->metrics.emplace(entry->font, m_device);
+        entry->ascent = entry->metrics->ascent();
+        entry->descent = entry->metrics->descent();
+        entry->lineHeight = entry->metrics->height();
+        m_fonts.insert(m_fonts.begin(), std::move(entry));
+    } else {
+        std::rotate(m_fonts.begin(), found, found + 1);
     }
-    return m_font;
+    return *m_fonts.front();
+}
+
+PainterDevice::ShapedText& PainterDevice::ShapedFor(FontEntry& entry, const CString& text)
+{
+    auto found = entry.texts.find(text.Bytes());
+    if (found != entry.texts.end())
+        return found->second;
+    if (entry.texts.size() >= PainterFile::kTextsPerFont)
+        entry.texts.clear();
+    ShapedText& shaped = entry.texts[text.Bytes()];
+    shaped.text = ToQString(text);
+    return shaped;
+}
+
+int PainterDevice::WidthOf(const FontEntry& entry, ShapedText& shaped) const
+{
+    if (shaped.width < 0)
+        shaped.width = entry.metrics->horizontalAdvance(shaped.text);
+    return shaped.width;
+}
+
+void PainterDevice::SetTextPenAndFont(const DCState& state, const FontEntry& entry)
+{
+    // An unchanged pen or font is not handed over again: vector outputs write every change.
+    const QPen pen(PainterFile::ToQColor(state.textColor));
+    if (m_painter.pen() != pen)
+        m_painter.setPen(pen);
+    if (m_appliedFont != entry.serial) {
+        m_painter.setFont(entry.font);
+        m_appliedFont = entry.serial;
+    }
 }
 
 void PainterDevice::Text(const DCState& state, const char*, POINT at, const CString& text, UINT options,
@@ -500,9 +560,81 @@ void PainterDevice::Text(const DCState& state, const char*, POINT at, const CStr
 {
     if (!m_painter.isActive())
         return;
+    if (PainterFile::g_plainText) {
+        PlainText(state, at, ToQString(text), options, rect);
+        return;
+    }
+    FontEntry& entry = FontFor(state);
+    ShapedText& shaped = ShapedFor(entry, text);
+    const CPoint p = state.mapping.LPtoDP(at);
+    int x = p.x;
+    if ((state.textAlign & TA_CENTER) == TA_CENTER)
+        x -= WidthOf(entry, shaped) / 2;
+    else if (state.textAlign & TA_RIGHT)
+        x -= WidthOf(entry, shaped);
+    int baseline = p.y + entry.ascent;
+    if ((state.textAlign & TA_BASELINE) == TA_BASELINE)
+        baseline = p.y;
+    else if (state.textAlign & TA_BOTTOM)
+        baseline = p.y - entry.descent;
+
+    ApplyClip(state);
+    SetComposition(QPainter::CompositionMode_SourceOver);
+    if (rect && (options & ETO_OPAQUE))
+        m_painter.fillRect(DeviceBox(state, *rect), PainterFile::ToQColor(state.bkColor));
+    else if (state.bkMode == OPAQUE)
+        m_painter.fillRect(QRect(x, baseline - entry.ascent, WidthOf(entry, shaped), entry.lineHeight),
+                           PainterFile::ToQColor(state.bkColor));
+    if (shaped.text.isEmpty())
+        return;
+    SetTextPenAndFont(state, entry);
+    // Clip only a string that reaches out of its box: its inked pixels and its line, with a
+    // margin for the smoothing around the glyphs.
+    bool clipped = false;
+    if (rect && (options & ETO_CLIPPED)) {
+        if (!shaped.ink)
+            shaped.ink = entry.metrics->boundingRect(shaped.text);
+        const int margin = 2 + entry.em / 8;
+        const QRect extent = shaped.ink->translated(x, baseline)
+                                 .united(QRect(x, baseline - entry.ascent, WidthOf(entry, shaped), entry.lineHeight))
+                                 .adjusted(-margin, -margin, margin, margin);
+        const QRect box = DeviceBox(state, *rect);
+        if (!box.contains(extent)) {
+            m_painter.setClipRect(box, state.clip ? Qt::IntersectClip : Qt::ReplaceClip);
+            clipped = true;
+        }
+    }
+    // On a picture the shaped glyphs are drawn as they are; printers and vector outputs get the
+    // string itself, which they write out. A run's underline would leave out the spacing after
+    // the last character, which the painter's own underline covers.
+    const bool decorated = entry.font.underline() || entry.font.strikeOut();
+    if (Image() && !(decorated && entry.extra)) {
+        if (!shaped.shaped) {
+            QTextLayout layout(shaped.text, entry.font, m_device);
+            layout.beginLayout();
+            QTextLine line = layout.createLine();
+            layout.endLayout();
+            shaped.ascent = line.ascent();
+            shaped.runs = layout.glyphRuns();
+            shaped.shaped = true;
+        }
+        const QPointF origin(x, baseline - shaped.ascent);
+        for (const QGlyphRun& run : shaped.runs)
+            m_painter.drawGlyphRun(origin, run);
+    } else {
+        m_painter.drawText(QPoint(x, baseline), shaped.text);
+    }
+    if (clipped) {
+        m_clipKnown = false;
+        ApplyClip(state);
+    }
+}
+
+// The string measured, placed, clipped and drawn anew on every call.
+void PainterDevice::PlainText(const DCState& state, POINT at, const QString& q, UINT options, const RECT* rect)
+{
     const FontEntry& entry = FontFor(state);
     const QFontMetrics& fm = *entry.metrics;
-    const QString q = ToQString(text);
     const int width = fm.horizontalAdvance(q);
     const CPoint p = state.mapping.LPtoDP(at);
     int x = p.x;
@@ -523,11 +655,10 @@ void PainterDevice::Text(const DCState& state, const char*, POINT at, const CStr
         m_painter.fillRect(DeviceBox(state, *rect), background);
     else if (state.bkMode == OPAQUE)
         m_painter.fillRect(QRect(x, baseline - fm.ascent(), width, fm.height()), background);
-    // Pen and font go first, so that a clip's save and restore keep them for the next text.
     m_painter.setPen(PainterFile::ToQColor(state.textColor));
-    if (!m_bFontApplied) {
+    if (m_appliedFont != entry.serial) {
         m_painter.setFont(entry.font);
-        m_bFontApplied = true;
+        m_appliedFont = entry.serial;
     }
     const bool clipped = rect && (options & ETO_CLIPPED);
     if (clipped) {
@@ -541,9 +672,10 @@ void PainterDevice::Text(const DCState& state, const char*, POINT at, const CStr
 
 CSize PainterDevice::MeasureText(const DCState& state, const CString& text)
 {
-    const QFontMetrics& fm = *FontFor(state).metrics;
-    return CSize(state.mapping.LengthToLogicalX(fm.horizontalAdvance(ToQString(text))),
-                 state.mapping.LengthToLogicalY(fm.height()));
+    FontEntry& entry = FontFor(state);
+    const int width = PainterFile::g_plainText ? entry.metrics->horizontalAdvance(ToQString(text))
+                                               : WidthOf(entry, ShapedFor(entry, text));
+    return CSize(state.mapping.LengthToLogicalX(width), state.mapping.LengthToLogicalY(entry.lineHeight));
 }
 
 TEXTMETRIC PainterDevice::Metrics(const DCState& state)
