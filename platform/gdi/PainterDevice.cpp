@@ -2,6 +2,7 @@
 
 #include "platform/gdi/FontMapper.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainterPath>
@@ -117,6 +118,7 @@ double EllipseAngle(const QRectF& rect, QPointF p)
 }
 
 bool g_plainText = false;
+int g_nextFontSerial = 1;
 
 // Fonts and strings kept per device: enough for the fonts of a drawing and the labels of a view.
 constexpr std::size_t kFontSlots = 16;
@@ -127,6 +129,16 @@ constexpr std::size_t kTextsPerFont = 8192;
 void PainterDevice::SetPlainText(bool plain)
 {
     PainterFile::g_plainText = plain;
+}
+
+PainterDevice::FontList& PainterDevice::PictureFonts()
+{
+    static FontList* fonts = [] {
+        // Fonts go before the application does.
+        qAddPostRoutine([] { PictureFonts().clear(); });
+        return new FontList;
+    }();
+    return *fonts;
 }
 
 PainterDevice::PainterDevice(QPaintDevice* device, bool printing) : m_device(device), m_printing(printing)
@@ -146,7 +158,8 @@ bool PainterDevice::Retarget(QPaintDevice* device)
         m_painter.end();
     m_device = device;
     m_clipKnown = false;
-    m_fonts.clear();
+    m_ownFonts.clear();
+    m_fonts = device && device->devType() == QInternal::Image ? &PictureFonts() : &m_ownFonts;
     m_appliedFont = 0;
     if (!device || !m_painter.begin(device))
         return false;
@@ -495,20 +508,27 @@ PainterDevice::FontEntry& PainterDevice::FontFor(const DCState& state)
     const LOGFONT& log = state.font->log;
     const int height = log.lfHeight == 0 ? 0 : state.mapping.LengthToDeviceY(log.lfHeight);
     const int extra = state.charExtra ? state.mapping.LengthToDeviceX(state.charExtra) : 0;
+    const int dpiX = m_device ? m_device->logicalDpiX() : 0, dpiY = m_device ? m_device->logicalDpiY() : 0;
+    const qreal ratio = m_device ? m_device->devicePixelRatioF() : 1;
     const auto same = [&](const std::unique_ptr<FontEntry>& e) {
-        return e->height == height && e->extra == extra && std::memcmp(&e->log, &log, sizeof log) == 0;
+        return e->height == height && e->extra == extra && e->dpiX == dpiX && e->dpiY == dpiY &&
+               e->pixelRatio == ratio && std::memcmp(&e->log, &log, sizeof log) == 0;
     };
-    if (!m_fonts.empty() && same(m_fonts.front()))
-        return *m_fonts.front();
-    auto found = std::find_if(m_fonts.begin(), m_fonts.end(), same);
-    if (found == m_fonts.end()) {
-        if (m_fonts.size() >= PainterFile::kFontSlots)
-            m_fonts.pop_back();
+    FontList& fonts = *m_fonts;
+    if (!fonts.empty() && same(fonts.front()))
+        return *fonts.front();
+    auto found = std::find_if(fonts.begin(), fonts.end(), same);
+    if (found == fonts.end()) {
+        if (fonts.size() >= PainterFile::kFontSlots)
+            fonts.pop_back();
         auto entry = std::make_unique<FontEntry>();
         entry->log = log;
         entry->height = height;
         entry->extra = extra;
-        entry->serial = m_nextSerial++;
+        entry->dpiX = dpiX;
+        entry->dpiY = dpiY;
+        entry->pixelRatio = ratio;
+        entry->serial = PainterFile::g_nextFontSerial++;
         entry->em = FontMapper::EmPixels(log, state.mapping);
         entry->font = FontMapper::ToQFont(log, entry->em);
         if (extra)
@@ -517,11 +537,14 @@ PainterDevice::FontEntry& PainterDevice::FontFor(const DCState& state)
         entry->ascent = entry->metrics->ascent();
         entry->descent = entry->metrics->descent();
         entry->lineHeight = entry->metrics->height();
-        m_fonts.insert(m_fonts.begin(), std::move(entry));
+        entry->leading = entry->metrics->leading();
+        entry->aveCharWidth = entry->metrics->averageCharWidth();
+        entry->maxWidth = entry->metrics->maxWidth();
+        fonts.insert(fonts.begin(), std::move(entry));
     } else {
-        std::rotate(m_fonts.begin(), found, found + 1);
+        std::rotate(fonts.begin(), found, found + 1);
     }
-    return *m_fonts.front();
+    return *fonts.front();
 }
 
 PainterDevice::ShapedText& PainterDevice::ShapedFor(FontEntry& entry, const CString& text)
@@ -681,16 +704,15 @@ CSize PainterDevice::MeasureText(const DCState& state, const CString& text)
 TEXTMETRIC PainterDevice::Metrics(const DCState& state)
 {
     const FontEntry& entry = FontFor(state);
-    const QFontMetrics& fm = *entry.metrics;
     const CoordinateMapping& m = state.mapping;
     TEXTMETRIC tm{};
-    tm.tmHeight = m.LengthToLogicalY(fm.height());
-    tm.tmAscent = m.LengthToLogicalY(fm.ascent());
-    tm.tmDescent = m.LengthToLogicalY(fm.descent());
-    tm.tmInternalLeading = m.LengthToLogicalY(std::max(0, fm.height() - entry.em));
-    tm.tmExternalLeading = m.LengthToLogicalY(std::max(0, fm.leading()));
-    tm.tmAveCharWidth = m.LengthToLogicalX(fm.averageCharWidth());
-    tm.tmMaxCharWidth = m.LengthToLogicalX(fm.maxWidth());
+    tm.tmHeight = m.LengthToLogicalY(entry.lineHeight);
+    tm.tmAscent = m.LengthToLogicalY(entry.ascent);
+    tm.tmDescent = m.LengthToLogicalY(entry.descent);
+    tm.tmInternalLeading = m.LengthToLogicalY(std::max(0, entry.lineHeight - entry.em));
+    tm.tmExternalLeading = m.LengthToLogicalY(std::max(0, entry.leading));
+    tm.tmAveCharWidth = m.LengthToLogicalX(entry.aveCharWidth);
+    tm.tmMaxCharWidth = m.LengthToLogicalX(entry.maxWidth);
     tm.tmWeight = entry.font.weight();
     tm.tmItalic = entry.font.italic();
     tm.tmUnderlined = entry.font.underline();

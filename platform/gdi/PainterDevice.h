@@ -83,11 +83,13 @@ private:
         LOGFONT log{};
         int height = -1; // the logical height in device pixels
         int extra = 0;   // character spacing in device pixels
+        int dpiX = 0, dpiY = 0;
+        qreal pixelRatio = 1;
         int em = 0;
         int serial = 0;
         QFont font;
         std::optional<QFontMetrics> metrics;
-        int ascent = 0, descent = 0, lineHeight = 0;
+        int ascent = 0, descent = 0, lineHeight = 0, leading = 0, aveCharWidth = 0, maxWidth = 0;
         std::unordered_map<std::string, ShapedText> texts;
     };
 
@@ -117,9 +119,12 @@ private:
     bool m_printing;
     std::optional<QRegion> m_clip;
     bool m_clipKnown = false;
-    // Most recently used first.
-    std::vector<std::unique_ptr<FontEntry>> m_fonts;
-    int m_nextSerial = 1;
+    using FontList = std::vector<std::unique_ptr<FontEntry>>; // most recently used first
+    // Pictures are painted anew for every repaint, so their fonts and strings are kept for all
+    // pictures alike (by resolution); printers and vector outputs keep their own.
+    static FontList& PictureFonts();
+    FontList m_ownFonts;
+    FontList* m_fonts = &m_ownFonts;
     // The brush last handed to the painter, and the font entry it has (0: none).
     QBrush m_brush;
     int m_appliedFont = 0;
