@@ -133,8 +133,8 @@ void DrawSymbols(CDC& dc, int zoom)
     const SIZE size{240, -160};
     for (int kind = 0; kind < DATA_MEDIA_KIND_COUNT; ++kind)
         DrawDataMediaSymbol(&dc, zoom, std::to_string(kind).c_str(), GetDataMediaName(WORD(kind)),
-                            {100 + (kind % 8) * 300, -1400 - (kind / 8) * 200}, size, WORD(kind), FALSE, 0x800000,
-                            0, font, 0);
+                            {100 + (kind % 8) * 300, -1400 - (kind / 8) * 200}, size, WORD(kind), FALSE, 0x800000, 0,
+                            font, 0);
     for (int kind = 0; kind < FLOW_MEDIA_KIND_COUNT; ++kind)
         DrawFlowMediaSymbol(&dc, zoom,
                             FlowTexts{std::to_string(kind).c_str(), GetFlowMediaName(WORD(kind)), CString(u8"補足")},
@@ -142,8 +142,8 @@ void DrawSymbols(CDC& dc, int zoom)
                             font, 0, kind % 3 == 0 ? 15 : 0, 0xC0C0C0);
     for (int mark = 0; mark < FILE_TYPE_MARK_COUNT; ++mark)
         DrawFileBoxWithMark(&dc, zoom,
-                            FileBoxTexts{std::to_string(mark).c_str(), GetFileTypeMarkName(WORD(mark)), CString(u8"キー"),
-                             CString(u8"データ"), ""},
+                            FileBoxTexts{std::to_string(mark).c_str(), GetFileTypeMarkName(WORD(mark)),
+                                         CString(u8"キー"), CString(u8"データ"), ""},
                             {100 + (mark % 8) * 300, -3400 - (mark / 8) * 200}, size, {80, -40, -40, 0}, WORD(mark),
                             {PS_SOLID, 0x800000, 1}, 0, font, 0, 0, 0);
 }
