@@ -611,18 +611,18 @@ void PainterDevice::Text(const DCState& state, const char*, POINT at, const CStr
     if (shaped.text.isEmpty())
         return;
     SetTextPenAndFont(state, entry);
-    // Clip only a string that reaches out of its box: its inked pixels and its line, with a
-    // margin for the smoothing around the glyphs.
+    // Clip only a string whose inked pixels (with a margin for the smoothing around the glyphs,
+    // and its line where the font underlines or strikes out) reach out of its box.
+    const bool decorated = entry.font.underline() || entry.font.strikeOut();
     bool clipped = false;
     if (rect && (options & ETO_CLIPPED)) {
         if (!shaped.ink)
             shaped.ink = entry.metrics->boundingRect(shaped.text);
-        const int margin = 2 + entry.em / 8;
-        const QRect extent = shaped.ink->translated(x, baseline)
-                                 .united(QRect(x, baseline - entry.ascent, WidthOf(entry, shaped), entry.lineHeight))
-                                 .adjusted(-margin, -margin, margin, margin);
+        QRect extent = shaped.ink->translated(x, baseline);
+        if (decorated)
+            extent = extent.united(QRect(x, baseline - entry.ascent, WidthOf(entry, shaped), entry.lineHeight));
         const QRect box = DeviceBox(state, *rect);
-        if (!box.contains(extent)) {
+        if (!box.contains(extent.adjusted(-2, -2, 2, 2))) {
             m_painter.setClipRect(box, state.clip ? Qt::IntersectClip : Qt::ReplaceClip);
             clipped = true;
         }
@@ -630,7 +630,6 @@ void PainterDevice::Text(const DCState& state, const char*, POINT at, const CStr
     // On a picture the shaped glyphs are drawn as they are; printers and vector outputs get the
     // string itself, which they write out. A run's underline would leave out the spacing after
     // the last character, which the painter's own underline covers.
-    const bool decorated = entry.font.underline() || entry.font.strikeOut();
     if (Image() && !(decorated && entry.extra)) {
         if (!shaped.shaped) {
             QTextLayout layout(shaped.text, entry.font, m_device);
