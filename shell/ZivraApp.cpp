@@ -342,6 +342,8 @@ int CZivraApp::Run()
 
 int CZivraApp::ExitInstance()
 {
+    // The settings reach the file once, with what changed.
+    const Profile::WriteBatch batch;
     m_singleInstance.reset();
     DeleteSettingsStore();
     if (m_bPaletteLoaded)
