@@ -11,11 +11,13 @@
 #include "document/ViewServices.h"
 #include "platform/afx/List.h"
 #include "platform/ui/ScrollView.h"
+#include "view/PrintObjectIndex.h"
 #include "view/TrackModes.h"
 #include "view/ViewGeometry.h"
 #include "view/ViewTool.h"
 
 #include <functional>
+#include <memory>
 
 class CBaseDoc;
 class CBaseObj;
@@ -692,6 +694,8 @@ protected:
     // Pages across and down of the print job, and the page being printed (none otherwise).
     CSize m_sizePrintPages{1, 1};
     CPrintInfo* m_pPrintInfo = nullptr;
+    // The objects of the print job now running, filed by where they print.
+    std::unique_ptr<PrintObjectIndex> m_printIndex;
 };
 
 // FALSE for the keys that edit (arrows, Delete, F2), which a read-only document ignores.
