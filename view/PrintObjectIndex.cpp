@@ -61,11 +61,11 @@ std::vector<CObject*> PrintObjectIndex::ObjectsIn(const CRect& clip) const
             found[i] = int(i);
     } else
         for (int row = top; row <= bottom; ++row)
-        for (int column = left; column <= right; ++column) {
-            const auto cell = m_cells.find(CellKey(column, row));
-            if (cell != m_cells.end())
-                found.insert(found.end(), cell->second.begin(), cell->second.end());
-        }
+            for (int column = left; column <= right; ++column) {
+                const auto cell = m_cells.find(CellKey(column, row));
+                if (cell != m_cells.end())
+                    found.insert(found.end(), cell->second.begin(), cell->second.end());
+            }
     std::sort(found.begin(), found.end());
     found.erase(std::unique(found.begin(), found.end()), found.end());
     std::vector<CObject*> objects;

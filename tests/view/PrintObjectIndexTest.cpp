@@ -14,9 +14,8 @@ TEST(PrintObjectIndex, FindsWhatTestingEveryObjectFinds)
 {
     // Small, page-crossing, huge, negative-coordinate and never-drawn objects on a 1000 x 700 grid.
     const std::vector<CRect> rects = {
-        {100, -100, 300, -300},    {900, -600, 1200, -800},   {-500, 200, -100, -50}, {0, 0, 10000, -9000},
-        {2050, -1450, 2150, -1550}, {999, -699, 1000, -700},   {3000, -3000, 3001, -3001},
-        {1500, -100, 1600, -200},
+        {100, -100, 300, -300},     {900, -600, 1200, -800}, {-500, 200, -100, -50},     {0, 0, 10000, -9000},
+        {2050, -1450, 2150, -1550}, {999, -699, 1000, -700}, {3000, -3000, 3001, -3001}, {1500, -100, 1600, -200},
     };
     std::vector<std::unique_ptr<CRectObj>> owned;
     std::vector<CObject*> objects;
@@ -38,8 +37,8 @@ TEST(PrintObjectIndex, FindsWhatTestingEveryObjectFinds)
         },
         CSize(1000, -700));
 
-    const CRect clips[] = {{0, 0, 1000, -700},       {1000, -700, 2000, -1400}, {2000, -1400, 3000, -2100},
-                           {-1000, 700, 0, 0},       {0, 0, 20000, -20000},     {2990, -2990, 3010, -3010},
+    const CRect clips[] = {{0, 0, 1000, -700},   {1000, -700, 2000, -1400}, {2000, -1400, 3000, -2100},
+                           {-1000, 700, 0, 0},   {0, 0, 20000, -20000},     {2990, -2990, 3010, -3010},
                            {1000, 0, 2000, -700}};
     for (const CRect& clip : clips) {
         std::vector<CObject*> expected;
