@@ -133,6 +133,8 @@ BOOL CZivraApp::InitInstance()
     // No OLE here: its initialisation cannot fail, and with no server to be the "Embedding" and
     // "Automation" switches start the editor as a plain start would (a hidden window would only
     // leave a process nobody can reach).
+    // The settings a start writes (the defaults of a new profile) reach the file once.
+    const Profile::WriteBatch batch;
     ParseStartCommandLine(m_cmdInfo);
     if (RunsWithoutWindow(m_cmdInfo))
         m_unattended.emplace();
