@@ -7,6 +7,7 @@
 #include <QPagedPaintDevice>
 #include <QPainterPath>
 #include <QTextLayout>
+#include <QThread>
 
 #include <algorithm>
 #include <cmath>
@@ -159,7 +160,9 @@ bool PainterDevice::Retarget(QPaintDevice* device)
     m_device = device;
     m_clipKnown = false;
     m_ownFonts.clear();
-    m_fonts = device && device->devType() == QInternal::Image ? &PictureFonts() : &m_ownFonts;
+    // The kept fonts are the GUI thread's: a picture painted on another thread keeps its own.
+    const bool guiThread = QCoreApplication::instance() && QThread::currentThread() == qApp->thread();
+    m_fonts = device && device->devType() == QInternal::Image && guiThread ? &PictureFonts() : &m_ownFonts;
     m_appliedFont = 0;
     if (!device || !m_painter.begin(device))
         return false;
