@@ -26,7 +26,9 @@ int main(int argc, char* argv[])
     QApplication qtApp(argc, argv);
     InstallQtMessageSink();
     InstallQtTranslations();
-    InstallShellArtwork();
+    // A run without windows shows no buttons: their pictures are not painted.
+    if (!CZivraApp::IsWindowlessRun(argc, argv))
+        InstallShellArtwork();
     CZivraApp app;
     return app.Run();
 }

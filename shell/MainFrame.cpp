@@ -463,6 +463,7 @@ LRESULT CMainFrame::OnShowReadOnlyNotice(WPARAM wParam, LPARAM lParam)
 
 void CMainFrame::OnClose()
 {
+    const Profile::WriteBatch batch;
     WINDOWPLACEMENT placement;
     placement.length = sizeof(WINDOWPLACEMENT);
     if (GetWindowPlacement(&placement)) {

@@ -138,6 +138,8 @@ BOOL CZivraApp::InitInstance()
     // No OLE here: its initialisation cannot fail, and with no server to be the "Embedding" and
     // "Automation" switches start the editor as a plain start would (a hidden window would only
     // leave a process nobody can reach).
+    // The settings a start writes (the defaults of a new profile) reach the file once.
+    const Profile::WriteBatch batch;
     ParseStartCommandLine(m_cmdInfo);
     if (RunsWithoutWindow(m_cmdInfo))
         m_unattended.emplace();
@@ -352,6 +354,8 @@ int CZivraApp::ExitInstance()
     if (CSplashWnd* splash = CSplashWnd::GetShown())
         splash->HideSplashScreen();
     CSplashWnd::EnableSplashScreen(FALSE);
+    // The settings reach the file once, with what changed.
+    const Profile::WriteBatch batch;
     m_singleInstance.reset();
     DeleteSettingsStore();
     if (m_bPaletteLoaded)

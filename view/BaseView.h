@@ -11,6 +11,7 @@
 #include "document/ViewServices.h"
 #include "platform/afx/List.h"
 #include "platform/ui/ScrollView.h"
+#include "view/PrintObjectIndex.h"
 #include "view/TrackModes.h"
 #include "view/ViewGeometry.h"
 #include "view/ViewTool.h"
@@ -701,6 +702,8 @@ protected:
     CSize m_sizePrintPages{1, 1};
     CPrintInfo* m_pPrintInfo = nullptr;
     std::unique_ptr<ScrollBarPressWatch> m_pScrollBarWatch;
+    // The objects of the print job now running, filed by where they print.
+    std::unique_ptr<PrintObjectIndex> m_printIndex;
 };
 
 // FALSE for the keys that edit (arrows, Delete, F2), which a read-only document ignores.

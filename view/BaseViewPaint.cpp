@@ -8,6 +8,10 @@
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
 #include "objects/PolyObj.h"
+#include "view/PrintObjectIndex.h"
+
+#include <memory>
+#include <vector>
 
 namespace BaseViewPaint {
 
@@ -88,10 +92,28 @@ void CBaseView::OnDraw(CDC* dc)
             DrawViewScalePageFrames(dc);
     }
     const CObList* objects = doc->GetObjectList();
-    for (POSITION pos = objects->GetHeadPosition(); pos;) {
-        CObject* object = objects->GetNext(pos);
-        if (IsObjectPainted(object, clip))
+    if (printing && m_pPrintInfo) {
+        // A print job's pages each draw the objects filed under them.
+        if (!m_printIndex) {
+            std::vector<CObject*> all;
+            for (POSITION pos = objects->GetHeadPosition(); pos;)
+                all.push_back(objects->GetNext(pos));
+            m_printIndex = std::make_unique<PrintObjectIndex>(
+                all,
+                [this](CObject* object, CRect& bounds) {
+                    return !IsHiddenHeaderObject(object) &&
+                           DrawObjects::GetRedrawRect(object, bounds, m_nZoom, ModePrint, FALSE);
+                },
+                doc->GetPageExtent());
+        }
+        for (CObject* object : m_printIndex->ObjectsIn(clip))
             DrawObjects::Draw(object, dc, m_nZoom, FALSE, ModePrint, doc->GetDrawingFont(), DrawOpt, doc);
+    } else {
+        for (POSITION pos = objects->GetHeadPosition(); pos;) {
+            CObject* object = objects->GetNext(pos);
+            if (IsObjectPainted(object, clip))
+                DrawObjects::Draw(object, dc, m_nZoom, FALSE, ModePrint, doc->GetDrawingFont(), DrawOpt, doc);
+        }
     }
     if (printing) {
         DrawPrintDecorations(dc);

@@ -125,6 +125,7 @@ BOOL CBaseView::OnPreparePrinting(CPrintInfo* info)
 
 void CBaseView::OnBeginPrinting(CDC*, CPrintInfo*)
 {
+    m_printIndex.reset();
     // The window is not redrawn: the zoom comes back before anything repaints it.
     if (PrintViewScale)
         return;
@@ -145,6 +146,7 @@ void CBaseView::OnEndPrinting(CDC*, CPrintInfo*)
         Invalidate(TRUE);
     }
     m_pPrintInfo = nullptr;
+    m_printIndex.reset();
 }
 
 CBaseView::PrintedPage CBaseView::GetPrintedPage(const CPrintInfo* info) const

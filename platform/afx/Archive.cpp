@@ -173,6 +173,10 @@ ULONGLONG CArchive::GetRemainingLength() const
 
 void CArchive::EnsureRemaining(ULONGLONG bytes) const
 {
+    // What the buffer holds needs no look at the file (asking the file for its length and
+    // position costs more than reading a short string).
+    if (IsLoading() && bytes <= m_end - m_cur)
+        return;
     if (bytes > GetRemainingLength())
         Fail(CArchiveException::endOfFile);
 }
@@ -256,8 +260,7 @@ CArchive& CArchive::operator>>(CString& text)
 {
     bool wide = false;
     const ULONGLONG length = ReadStringLength(wide);
-    if (length > GetRemainingLength() / (wide ? 2 : 1))
-        Fail(CArchiveException::endOfFile);
+    EnsureRemaining(wide ? (length > ~0ULL / 2 ? ~0ULL : length * 2) : length);
     if (!wide) {
         std::string bytes(std::size_t(length), '\0');
         ReadExactly(bytes.data(), UINT(length));

@@ -2,11 +2,16 @@
 
 #include "platform/gdi/FontMapper.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainterPath>
+#include <QTextLayout>
+#include <QThread>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numeric>
 
 namespace PainterFile {
@@ -113,7 +118,29 @@ double EllipseAngle(const QRectF& rect, QPointF p)
     return std::atan2(-(p.y() - c.y()) / b, (p.x() - c.x()) / a) * 180.0 / M_PI;
 }
 
+bool g_plainText = false;
+int g_nextFontSerial = 1;
+
+// Fonts and strings kept per device: enough for the fonts of a drawing and the labels of a view.
+constexpr std::size_t kFontSlots = 16;
+constexpr std::size_t kTextsPerFont = 8192;
+
 } // namespace PainterFile
+
+void PainterDevice::SetPlainText(bool plain)
+{
+    PainterFile::g_plainText = plain;
+}
+
+PainterDevice::FontList& PainterDevice::PictureFonts()
+{
+    static FontList* fonts = [] {
+        // Fonts go before the application does.
+        qAddPostRoutine([] { PictureFonts().clear(); });
+        return new FontList;
+    }();
+    return *fonts;
+}
 
 PainterDevice::PainterDevice(QPaintDevice* device, bool printing) : m_device(device), m_printing(printing)
 {
@@ -132,8 +159,11 @@ bool PainterDevice::Retarget(QPaintDevice* device)
         m_painter.end();
     m_device = device;
     m_clipKnown = false;
-    m_font = FontEntry{};
-    m_bFontApplied = false;
+    m_ownFonts.clear();
+    // The kept fonts are the GUI thread's: a picture painted on another thread keeps its own.
+    const bool guiThread = QCoreApplication::instance() && QThread::currentThread() == qApp->thread();
+    m_fonts = device && device->devType() == QInternal::Image && guiThread ? &PictureFonts() : &m_ownFonts;
+    m_appliedFont = 0;
     if (!device || !m_painter.begin(device))
         return false;
     m_painter.setRenderHint(QPainter::Antialiasing, false);
@@ -476,23 +506,79 @@ COLORREF PainterDevice::GetPixel(const DCState& state, POINT point)
     return PainterFile::ToColorRef(image->pixel(d.x, d.y));
 }
 
-const PainterDevice::FontEntry& PainterDevice::FontFor(const DCState& state)
+PainterDevice::FontEntry& PainterDevice::FontFor(const DCState& state)
 {
     const LOGFONT& log = state.font->log;
     const int height = log.lfHeight == 0 ? 0 : state.mapping.LengthToDeviceY(log.lfHeight);
     const int extra = state.charExtra ? state.mapping.LengthToDeviceX(state.charExtra) : 0;
-    if (m_font.data != state.font || m_font.height != height || m_font.extra != extra) {
-        m_font.data = state.font;
-        m_font.height = height;
-        m_font.extra = extra;
-        m_font.em = FontMapper::EmPixels(log, state.mapping);
-        m_font.font = FontMapper::ToQFont(log, m_font.em);
+    const int dpiX = m_device ? m_device->logicalDpiX() : 0, dpiY = m_device ? m_device->logicalDpiY() : 0;
+    const qreal ratio = m_device ? m_device->devicePixelRatioF() : 1;
+    const auto same = [&](const std::unique_ptr<FontEntry>& e) {
+        return e->height == height && e->extra == extra && e->dpiX == dpiX && e->dpiY == dpiY &&
+               e->pixelRatio == ratio && std::memcmp(&e->log, &log, sizeof log) == 0;
+    };
+    FontList& fonts = *m_fonts;
+    if (!fonts.empty() && same(fonts.front()))
+        return *fonts.front();
+    auto found = std::find_if(fonts.begin(), fonts.end(), same);
+    if (found == fonts.end()) {
+        if (fonts.size() >= PainterFile::kFontSlots)
+            fonts.pop_back();
+        auto entry = std::make_unique<FontEntry>();
+        entry->log = log;
+        entry->height = height;
+        entry->extra = extra;
+        entry->dpiX = dpiX;
+        entry->dpiY = dpiY;
+        entry->pixelRatio = ratio;
+        entry->serial = PainterFile::g_nextFontSerial++;
+        entry->em = FontMapper::EmPixels(log, state.mapping);
+        entry->font = FontMapper::ToQFont(log, entry->em);
         if (extra)
-            m_font.font.setLetterSpacing(QFont::AbsoluteSpacing, extra);
-        m_font.metrics.emplace(m_font.font, m_device);
-        m_bFontApplied = false;
+            entry->font.setLetterSpacing(QFont::AbsoluteSpacing, extra);
+        entry->metrics.emplace(entry->font, m_device);
+        entry->ascent = entry->metrics->ascent();
+        entry->descent = entry->metrics->descent();
+        entry->lineHeight = entry->metrics->height();
+        entry->leading = entry->metrics->leading();
+        entry->aveCharWidth = entry->metrics->averageCharWidth();
+        entry->maxWidth = entry->metrics->maxWidth();
+        fonts.insert(fonts.begin(), std::move(entry));
+    } else {
+        std::rotate(fonts.begin(), found, found + 1);
     }
-    return m_font;
+    return *fonts.front();
+}
+
+PainterDevice::ShapedText& PainterDevice::ShapedFor(FontEntry& entry, const CString& text)
+{
+    auto found = entry.texts.find(text.Bytes());
+    if (found != entry.texts.end())
+        return found->second;
+    if (entry.texts.size() >= PainterFile::kTextsPerFont)
+        entry.texts.clear();
+    ShapedText& shaped = entry.texts[text.Bytes()];
+    shaped.text = ToQString(text);
+    return shaped;
+}
+
+int PainterDevice::WidthOf(const FontEntry& entry, ShapedText& shaped) const
+{
+    if (shaped.width < 0)
+        shaped.width = entry.metrics->horizontalAdvance(shaped.text);
+    return shaped.width;
+}
+
+void PainterDevice::SetTextPenAndFont(const DCState& state, const FontEntry& entry)
+{
+    // An unchanged pen or font is not handed over again: vector outputs write every change.
+    const QPen pen(PainterFile::ToQColor(state.textColor));
+    if (m_painter.pen() != pen)
+        m_painter.setPen(pen);
+    if (m_appliedFont != entry.serial) {
+        m_painter.setFont(entry.font);
+        m_appliedFont = entry.serial;
+    }
 }
 
 void PainterDevice::Text(const DCState& state, const char*, POINT at, const CString& text, UINT options,
@@ -500,9 +586,80 @@ void PainterDevice::Text(const DCState& state, const char*, POINT at, const CStr
 {
     if (!m_painter.isActive())
         return;
+    if (PainterFile::g_plainText) {
+        PlainText(state, at, ToQString(text), options, rect);
+        return;
+    }
+    FontEntry& entry = FontFor(state);
+    ShapedText& shaped = ShapedFor(entry, text);
+    const CPoint p = state.mapping.LPtoDP(at);
+    int x = p.x;
+    if ((state.textAlign & TA_CENTER) == TA_CENTER)
+        x -= WidthOf(entry, shaped) / 2;
+    else if (state.textAlign & TA_RIGHT)
+        x -= WidthOf(entry, shaped);
+    int baseline = p.y + entry.ascent;
+    if ((state.textAlign & TA_BASELINE) == TA_BASELINE)
+        baseline = p.y;
+    else if (state.textAlign & TA_BOTTOM)
+        baseline = p.y - entry.descent;
+
+    ApplyClip(state);
+    SetComposition(QPainter::CompositionMode_SourceOver);
+    if (rect && (options & ETO_OPAQUE))
+        m_painter.fillRect(DeviceBox(state, *rect), PainterFile::ToQColor(state.bkColor));
+    else if (state.bkMode == OPAQUE)
+        m_painter.fillRect(QRect(x, baseline - entry.ascent, WidthOf(entry, shaped), entry.lineHeight),
+                           PainterFile::ToQColor(state.bkColor));
+    if (shaped.text.isEmpty())
+        return;
+    SetTextPenAndFont(state, entry);
+    // Clip only a string whose inked pixels (with a margin for the smoothing around the glyphs,
+    // and its line where the font underlines or strikes out) reach out of its box.
+    const bool decorated = entry.font.underline() || entry.font.strikeOut();
+    bool clipped = false;
+    if (rect && (options & ETO_CLIPPED)) {
+        if (!shaped.ink)
+            shaped.ink = entry.metrics->boundingRect(shaped.text);
+        QRect extent = shaped.ink->translated(x, baseline);
+        if (decorated)
+            extent = extent.united(QRect(x, baseline - entry.ascent, WidthOf(entry, shaped), entry.lineHeight));
+        const QRect box = DeviceBox(state, *rect);
+        if (!box.contains(extent.adjusted(-2, -2, 2, 2))) {
+            m_painter.setClipRect(box, state.clip ? Qt::IntersectClip : Qt::ReplaceClip);
+            clipped = true;
+        }
+    }
+    // On a picture the shaped glyphs are drawn as they are; printers and vector outputs get the
+    // string itself, which they write out. A run's underline would leave out the spacing after
+    // the last character, which the painter's own underline covers.
+    if (Image() && !(decorated && entry.extra)) {
+        if (!shaped.shaped) {
+            QTextLayout layout(shaped.text, entry.font, m_device);
+            layout.beginLayout();
+            QTextLine line = layout.createLine();
+            layout.endLayout();
+            shaped.ascent = line.ascent();
+            shaped.runs = layout.glyphRuns();
+            shaped.shaped = true;
+        }
+        const QPointF origin(x, baseline - shaped.ascent);
+        for (const QGlyphRun& run : shaped.runs)
+            m_painter.drawGlyphRun(origin, run);
+    } else {
+        m_painter.drawText(QPoint(x, baseline), shaped.text);
+    }
+    if (clipped) {
+        m_clipKnown = false;
+        ApplyClip(state);
+    }
+}
+
+// The string measured, placed, clipped and drawn anew on every call.
+void PainterDevice::PlainText(const DCState& state, POINT at, const QString& q, UINT options, const RECT* rect)
+{
     const FontEntry& entry = FontFor(state);
     const QFontMetrics& fm = *entry.metrics;
-    const QString q = ToQString(text);
     const int width = fm.horizontalAdvance(q);
     const CPoint p = state.mapping.LPtoDP(at);
     int x = p.x;
@@ -523,11 +680,10 @@ void PainterDevice::Text(const DCState& state, const char*, POINT at, const CStr
         m_painter.fillRect(DeviceBox(state, *rect), background);
     else if (state.bkMode == OPAQUE)
         m_painter.fillRect(QRect(x, baseline - fm.ascent(), width, fm.height()), background);
-    // Pen and font go first, so that a clip's save and restore keep them for the next text.
     m_painter.setPen(PainterFile::ToQColor(state.textColor));
-    if (!m_bFontApplied) {
+    if (m_appliedFont != entry.serial) {
         m_painter.setFont(entry.font);
-        m_bFontApplied = true;
+        m_appliedFont = entry.serial;
     }
     const bool clipped = rect && (options & ETO_CLIPPED);
     if (clipped) {
@@ -541,24 +697,24 @@ void PainterDevice::Text(const DCState& state, const char*, POINT at, const CStr
 
 CSize PainterDevice::MeasureText(const DCState& state, const CString& text)
 {
-    const QFontMetrics& fm = *FontFor(state).metrics;
-    return CSize(state.mapping.LengthToLogicalX(fm.horizontalAdvance(ToQString(text))),
-                 state.mapping.LengthToLogicalY(fm.height()));
+    FontEntry& entry = FontFor(state);
+    const int width = PainterFile::g_plainText ? entry.metrics->horizontalAdvance(ToQString(text))
+                                               : WidthOf(entry, ShapedFor(entry, text));
+    return CSize(state.mapping.LengthToLogicalX(width), state.mapping.LengthToLogicalY(entry.lineHeight));
 }
 
 TEXTMETRIC PainterDevice::Metrics(const DCState& state)
 {
     const FontEntry& entry = FontFor(state);
-    const QFontMetrics& fm = *entry.metrics;
     const CoordinateMapping& m = state.mapping;
     TEXTMETRIC tm{};
-    tm.tmHeight = m.LengthToLogicalY(fm.height());
-    tm.tmAscent = m.LengthToLogicalY(fm.ascent());
-    tm.tmDescent = m.LengthToLogicalY(fm.descent());
-    tm.tmInternalLeading = m.LengthToLogicalY(std::max(0, fm.height() - entry.em));
-    tm.tmExternalLeading = m.LengthToLogicalY(std::max(0, fm.leading()));
-    tm.tmAveCharWidth = m.LengthToLogicalX(fm.averageCharWidth());
-    tm.tmMaxCharWidth = m.LengthToLogicalX(fm.maxWidth());
+    tm.tmHeight = m.LengthToLogicalY(entry.lineHeight);
+    tm.tmAscent = m.LengthToLogicalY(entry.ascent);
+    tm.tmDescent = m.LengthToLogicalY(entry.descent);
+    tm.tmInternalLeading = m.LengthToLogicalY(std::max(0, entry.lineHeight - entry.em));
+    tm.tmExternalLeading = m.LengthToLogicalY(std::max(0, entry.leading));
+    tm.tmAveCharWidth = m.LengthToLogicalX(entry.aveCharWidth);
+    tm.tmMaxCharWidth = m.LengthToLogicalX(entry.maxWidth);
     tm.tmWeight = entry.font.weight();
     tm.tmItalic = entry.font.italic();
     tm.tmUnderlined = entry.font.underline();

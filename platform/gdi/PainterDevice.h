@@ -9,14 +9,24 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <QGlyphRun>
+
 #include <functional>
+#include <memory>
 #include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 class PainterDevice : public DCDevice
 {
 public:
     PainterDevice(QPaintDevice* device, bool printing);
     ~PainterDevice() override;
+
+    // Draws every string the plain way (measured, clipped to its box and shaped by the painter on
+    // each call): the reference the cached path is compared with, pixel for pixel.
+    static void SetPlainText(bool plain);
 
     bool IsValid() const { return m_painter.isActive(); }
     // Draws on another device from now on (a memory device context's newly selected bitmap).
@@ -56,14 +66,31 @@ private:
         bool inside = false;  // PS_INSIDEFRAME wider than a pixel
         int width = 1;        // device pixels
     };
+    // A string as the font draws it, measured and shaped once.
+    struct ShapedText
+    {
+        QString text;
+        int width = -1;           // advance in device pixels, -1 until measured
+        std::optional<QRect> ink; // inked pixels around the origin on the baseline
+        bool shaped = false;      // runs and ascent are made
+        QList<QGlyphRun> runs;    // positions relative to the line's top
+        qreal ascent = 0;
+    };
+    // Models draw thousands of labels in a few fonts: each distinct logical font at a height keeps
+    // its QFont, metrics and the strings drawn in it.
     struct FontEntry
     {
-        std::shared_ptr<FontData> data;
+        LOGFONT log{};
         int height = -1; // the logical height in device pixels
         int extra = 0;   // character spacing in device pixels
+        int dpiX = 0, dpiY = 0;
+        qreal pixelRatio = 1;
         int em = 0;
+        int serial = 0;
         QFont font;
         std::optional<QFontMetrics> metrics;
+        int ascent = 0, descent = 0, lineHeight = 0, leading = 0, aveCharWidth = 0, maxWidth = 0;
+        std::unordered_map<std::string, ShapedText> texts;
     };
 
     PenShape ShapeOf(const DCState& state) const;
@@ -81,15 +108,24 @@ private:
     QRectF ShapeRect(const QRect& box, const PenShape& shape, bool curved) const;
     QPointF ShapePoint(const DCState& state, POINT p, const PenShape& shape) const;
     void DrawPath(const DCState& state, const QPainterPath& path, bool withBrush);
-    const FontEntry& FontFor(const DCState& state);
+    FontEntry& FontFor(const DCState& state);
+    ShapedText& ShapedFor(FontEntry& entry, const CString& text);
+    int WidthOf(const FontEntry& entry, ShapedText& shaped) const;
+    void PlainText(const DCState& state, POINT at, const QString& q, UINT options, const RECT* rect);
+    void SetTextPenAndFont(const DCState& state, const FontEntry& entry);
 
     QPaintDevice* m_device;
     QPainter m_painter;
     bool m_printing;
     std::optional<QRegion> m_clip;
     bool m_clipKnown = false;
-    FontEntry m_font;
-    // The brush last handed to the painter, and whether it has the current font.
+    using FontList = std::vector<std::unique_ptr<FontEntry>>; // most recently used first
+    // Pictures are painted anew for every repaint, so their fonts and strings are kept for all
+    // pictures alike (by resolution); printers and vector outputs keep their own.
+    static FontList& PictureFonts();
+    FontList m_ownFonts;
+    FontList* m_fonts = &m_ownFonts;
+    // The brush last handed to the painter, and the font entry it has (0: none).
     QBrush m_brush;
-    bool m_bFontApplied = false;
+    int m_appliedFont = 0;
 };

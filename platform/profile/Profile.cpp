@@ -17,6 +17,8 @@ struct ProfileState
     QString organisation = QStringLiteral("Orlek");
     QString folder; // empty: the user's configuration folder
     std::unique_ptr<QSettings> settings;
+    int batchDepth = 0;
+    bool batchChanged = false;
 };
 
 ProfileState& State()
@@ -53,8 +55,28 @@ QString ValueText(const QVariant& value)
 
 BOOL Synced(QSettings& settings)
 {
+    ProfileState& s = State();
+    if (s.batchDepth > 0) {
+        s.batchChanged = true;
+        return TRUE;
+    }
     settings.sync();
     return settings.status() == QSettings::NoError ? TRUE : FALSE;
+}
+
+// Whether the key holds exactly that text.
+bool Holds(QSettings& settings, const QString& key, const QString& text)
+{
+    const QVariant stored = settings.value(key);
+    return stored.isValid() && ValueText(stored) == text;
+}
+
+bool SectionIsEmpty(QSettings& settings, const QString& section)
+{
+    settings.beginGroup(section);
+    const bool empty = settings.allKeys().isEmpty();
+    settings.endGroup();
+    return empty;
 }
 
 } // namespace
@@ -106,25 +128,54 @@ CString GetProfileString(const char* section, const char* entry, const char* def
 BOOL WriteProfileInt(const char* section, const char* entry, int value)
 {
     QSettings& settings = Settings();
-    settings.setValue(Key(section, entry), QString::number(value));
+    const QString key = Key(section, entry);
+    const QString text = QString::number(value);
+    if (Holds(settings, key, text))
+        return TRUE;
+    settings.setValue(key, text);
     return Synced(settings);
 }
 
 BOOL WriteProfileString(const char* section, const char* entry, const char* value)
 {
     QSettings& settings = Settings();
-    if (!entry)
-        settings.remove(ToQString(CString(section)));
-    else if (!value)
-        settings.remove(Key(section, entry));
-    else
-        settings.setValue(Key(section, entry), ToQString(CString(value)));
+    if (!entry) {
+        const QString group = ToQString(CString(section));
+        if (SectionIsEmpty(settings, group))
+            return TRUE;
+        settings.remove(group);
+    } else if (!value) {
+        const QString key = Key(section, entry);
+        if (!settings.contains(key))
+            return TRUE;
+        settings.remove(key);
+    } else {
+        const QString key = Key(section, entry);
+        const QString text = ToQString(CString(value));
+        if (Holds(settings, key, text))
+            return TRUE;
+        settings.setValue(key, text);
+    }
     return Synced(settings);
 }
 
 BOOL HasProfileEntry(const char* section, const char* entry)
 {
     return Settings().contains(Key(section, entry)) ? TRUE : FALSE;
+}
+
+WriteBatch::WriteBatch()
+{
+    ++State().batchDepth;
+}
+
+WriteBatch::~WriteBatch()
+{
+    ProfileState& s = State();
+    if (--s.batchDepth > 0 || !s.batchChanged)
+        return;
+    s.batchChanged = false;
+    Settings().sync();
 }
 
 } // namespace Profile

@@ -24,4 +24,16 @@ BOOL WriteProfileString(const char* section, const char* entry, const char* valu
 // TRUE when the section holds the entry.
 BOOL HasProfileEntry(const char* section, const char* entry);
 
+// A write of the value already stored changes nothing on disk. Other writes reach the file at
+// once, except while a batch lives: then the file is written once, when the outermost batch
+// ends, if anything changed (closing the program writes its settings this way).
+class WriteBatch
+{
+public:
+    WriteBatch();
+    ~WriteBatch();
+    WriteBatch(const WriteBatch&) = delete;
+    WriteBatch& operator=(const WriteBatch&) = delete;
+};
+
 } // namespace Profile

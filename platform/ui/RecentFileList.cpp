@@ -39,6 +39,16 @@ void CRecentFileList::ReadList()
 
 void CRecentFileList::WriteList() const
 {
+    // An unchanged list leaves the profile file alone.
+    bool unchanged = true;
+    for (int i = 0; i < GetSize() && unchanged; ++i) {
+        CString entry;
+        entry.Format(m_strEntryFormat, i + 1);
+        unchanged = Profile::GetProfileString(m_strSection, entry, "") == m_files[std::size_t(i)] &&
+                    (!m_files[std::size_t(i)].IsEmpty() || !Profile::HasProfileEntry(m_strSection, entry));
+    }
+    if (unchanged)
+        return;
     Profile::WriteProfileString(m_strSection, nullptr, nullptr);
     for (int i = 0; i < GetSize(); ++i) {
         if (m_files[std::size_t(i)].IsEmpty())

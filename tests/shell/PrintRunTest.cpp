@@ -8,6 +8,7 @@
 #include "shell/MainFrame.h"
 #include "shell/ZivraApp.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -142,4 +143,25 @@ TEST_F(PrintRun, ARunThatCannotPrintSaysWhyOnStandardErrorAndEndsWithOne)
             << name << run.standardError;
     }
     EXPECT_FALSE(QFile::exists(m_folder.filePath("damaged.pdf")));
+}
+
+// A print run that changes no setting leaves the settings file as it was.
+TEST_F(PrintRun, ARepeatedRunLeavesTheSettingsFileAlone)
+{
+    const QString file = SaveNewDrawing(QStringLiteral("plain.zvr"));
+    const QString pdf = m_folder.filePath("plain.pdf");
+    const PrintRunTestImpl::RunResult first = RunProgram({QStringLiteral("-pt"), file, pdf});
+    ASSERT_TRUE(first.finished) << first.standardError;
+    ASSERT_EQ(first.exitCode, 0) << first.standardError;
+    QFile settings(m_folder.filePath("config/Orlek/Zivra.conf"));
+    ASSERT_TRUE(settings.exists());
+    const QDateTime past = QDateTime::currentDateTime().addDays(-1);
+    ASSERT_TRUE(settings.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(settings.setFileTime(past, QFileDevice::FileModificationTime));
+    settings.close();
+
+    const PrintRunTestImpl::RunResult again = RunProgram({QStringLiteral("-pt"), file, pdf});
+    ASSERT_TRUE(again.finished) << again.standardError;
+    EXPECT_EQ(again.exitCode, 0) << again.standardError;
+    EXPECT_EQ(QFileInfo(settings.fileName()).lastModified(), past);
 }
