@@ -28,26 +28,6 @@
 #include <tuple>
 #include <utility>
 
-namespace DataGenSrcDlgImpl {
-
-WORD ComboNumber(const CComboBox& combo)
-{
-    const int row = combo.GetCurSel();
-    return row < 0 ? 0 : WORD(combo.GetItemData(row));
-}
-
-void SelectComboData(CComboBox& combo, DWORD_PTR value)
-{
-    for (int row = 0; row < combo.GetCount(); ++row)
-        if (combo.GetItemData(row) == value) {
-            combo.SetCurSel(row);
-            return;
-        }
-    combo.SetCurSel(-1);
-}
-
-} // namespace DataGenSrcDlgImpl
-
 CDataGenSrcDlg::CDataGenSrcDlg(CBaseDoc* doc, const CFileComp* file, const CData* item, const CDataList* working,
                                CDataGenSrcList* sources, CWnd* parent)
     : CDialog(IDD, parent), m_pDoc(doc), m_pFile(file), m_pItem(item), m_pWorking(working), m_pSources(sources)
@@ -242,7 +222,6 @@ CString CDataGenSrcDlg::ItemName(WORD fileId, WORD number) const
 
 void CDataGenSrcDlg::LoadSource(int row)
 {
-    using namespace DataGenSrcDlgImpl;
     m_bLoading = TRUE;
     m_nCurrentRow = row;
     m_pCurrent = m_pSources->GetAt(row);
@@ -250,15 +229,15 @@ void CDataGenSrcDlg::LoadSource(int row)
         GenSrcByIds& ids = m_pCurrent->ByIds();
         FileCompServices::FillFileCompCombo(*m_pDoc, &m_srcFileCombo, TRUE);
         FileCompServices::FillFileCompCombo(*m_pDoc, &m_refFileCombo, TRUE);
-        SelectComboData(m_srcFileCombo, ids.srcFile);
+        m_srcFileCombo.SelectItemData(ids.srcFile);
         FillItemCombo(m_srcItemCombo, ids.srcFile);
-        SelectComboData(m_srcItemCombo, ids.srcItem);
+        m_srcItemCombo.SelectItemData(ids.srcItem);
         if (ids.refFile == 0 && ids.srcFile != 0)
             ids.refFile = ids.srcFile;
-        SelectComboData(m_refFileCombo, ids.refFile);
+        m_refFileCombo.SelectItemData(ids.refFile);
         for (int i = 0; i < GENSRC_REF_COUNT; ++i) {
             FillItemCombo(m_refCombos[i], ids.refFile);
-            SelectComboData(m_refCombos[i], ids.refItems[size_t(i)]);
+            m_refCombos[i].SelectItemData(ids.refItems[size_t(i)]);
         }
         m_strNote = m_pCurrent->GetNote();
     } else {
@@ -273,7 +252,6 @@ void CDataGenSrcDlg::LoadSource(int row)
 
 void CDataGenSrcDlg::UpdateControlStates()
 {
-    using namespace DataGenSrcDlgImpl;
     const BOOL ro = m_pDoc->IsReadOnly();
     const auto enable = [this](int id, BOOL on) { GetDlgItem(id)->EnableWindow(on); };
     if (!m_pCurrent) {
@@ -283,30 +261,29 @@ void CDataGenSrcDlg::UpdateControlStates()
         return;
     }
     enable(IDC_SRC_FILE, !ro);
-    enable(IDC_SRC_ITEM, !ro && ComboNumber(m_srcFileCombo) != 0);
-    enable(IDC_REF_FILE, !ro && ComboNumber(m_srcItemCombo) != 0);
+    enable(IDC_SRC_ITEM, !ro && WORD(m_srcFileCombo.GetCurSelData()) != 0);
+    enable(IDC_REF_FILE, !ro && WORD(m_srcItemCombo.GetCurSelData()) != 0);
     for (int id : {IDC_REF_ITEM1, IDC_REF_ITEM2, IDC_REF_ITEM3})
-        enable(id, !ro && ComboNumber(m_refFileCombo) != 0);
-    enable(IDC_NOTE, ComboNumber(m_srcItemCombo) != 0);
+        enable(id, !ro && WORD(m_refFileCombo.GetCurSelData()) != 0);
+    enable(IDC_NOTE, WORD(m_srcItemCombo.GetCurSelData()) != 0);
     static_cast<CEdit*>(GetDlgItem(IDC_NOTE))->SetReadOnly(ro);
     enable(IDC_DELETE, !ro);
 }
 
 BOOL CDataGenSrcDlg::CommitCurrentSource()
 {
-    using namespace DataGenSrcDlgImpl;
     if (!m_pCurrent)
         return TRUE;
     if (!UpdateData(TRUE))
         return FALSE;
     GenSrcByIds& ids = m_pCurrent->ByIds();
-    ids.srcFile = ComboNumber(m_srcFileCombo);
-    ids.srcItem = ComboNumber(m_srcItemCombo);
+    ids.srcFile = WORD(m_srcFileCombo.GetCurSelData());
+    ids.srcItem = WORD(m_srcItemCombo.GetCurSelData());
     if (ids.srcItem != 0)
         ids.srcItemName = ItemName(ids.srcFile, ids.srcItem);
-    ids.refFile = ComboNumber(m_refFileCombo);
+    ids.refFile = WORD(m_refFileCombo.GetCurSelData());
     for (int i = 0; i < GENSRC_REF_COUNT; ++i) {
-        ids.refItems[size_t(i)] = ComboNumber(m_refCombos[i]);
+        ids.refItems[size_t(i)] = WORD(m_refCombos[i].GetCurSelData());
         ids.refItemNames[size_t(i)] = ItemName(ids.refFile, ids.refItems[size_t(i)]);
     }
     m_pCurrent->SetNote(m_strNote);
@@ -346,7 +323,7 @@ void CDataGenSrcDlg::OnItemChanged(const NMLISTVIEW& change)
 void CDataGenSrcDlg::OnSourceFile()
 {
     GenSrcByIds& ids = m_pCurrent->ByIds();
-    const WORD file = DataGenSrcDlgImpl::ComboNumber(m_srcFileCombo);
+    const WORD file = WORD(m_srcFileCombo.GetCurSelData());
     if (file != ids.srcFile) {
         ids.srcFile = file;
         FillItemCombo(m_srcItemCombo, file);
@@ -360,7 +337,7 @@ void CDataGenSrcDlg::OnSourceFile()
 void CDataGenSrcDlg::OnSourceItem()
 {
     GenSrcByIds& ids = m_pCurrent->ByIds();
-    ids.srcItem = DataGenSrcDlgImpl::ComboNumber(m_srcItemCombo);
+    ids.srcItem = WORD(m_srcItemCombo.GetCurSelData());
     ids.srcItemName = ItemName(ids.srcFile, ids.srcItem);
     RedrawRow(m_nCurrentRow, 0);
     UpdateControlStates();
@@ -369,7 +346,7 @@ void CDataGenSrcDlg::OnSourceItem()
 void CDataGenSrcDlg::OnRefFile()
 {
     GenSrcByIds& ids = m_pCurrent->ByIds();
-    const WORD file = DataGenSrcDlgImpl::ComboNumber(m_refFileCombo);
+    const WORD file = WORD(m_refFileCombo.GetCurSelData());
     if (file != ids.refFile) {
         ids.refFile = file;
         if (file == 0) {
@@ -387,7 +364,7 @@ void CDataGenSrcDlg::OnRefFile()
 void CDataGenSrcDlg::OnRefItem(int index)
 {
     GenSrcByIds& ids = m_pCurrent->ByIds();
-    ids.refItems[size_t(index)] = DataGenSrcDlgImpl::ComboNumber(m_refCombos[index]);
+    ids.refItems[size_t(index)] = WORD(m_refCombos[index].GetCurSelData());
     ids.refItemNames[size_t(index)] = ItemName(ids.refFile, ids.refItems[size_t(index)]);
     RedrawRow(m_nCurrentRow, index + 1);
 }

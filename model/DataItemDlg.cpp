@@ -36,24 +36,6 @@
 
 namespace DataItemDlgImpl {
 
-// The selected row's item data of a combo; 0 without a selection.
-WORD SelectedNumber(const CComboBox& combo)
-{
-    const int row = combo.GetCurSel();
-    return row < 0 ? 0 : WORD(combo.GetItemData(row));
-}
-
-// Selects the row whose item data is the value; none when no row has it.
-void SelectByData(CComboBox& combo, DWORD_PTR value)
-{
-    for (int row = 0; row < combo.GetCount(); ++row)
-        if (combo.GetItemData(row) == value) {
-            combo.SetCurSel(row);
-            return;
-        }
-    combo.SetCurSel(-1);
-}
-
 BOOL ReadsAsWhole(const CString& text, int& value)
 {
     const std::string s(text.GetString());
@@ -428,7 +410,7 @@ void CDataItemDlg::FillParentCombo()
     const BOOL loading = std::exchange(m_bLoading, TRUE);
     m_pWorking->FillDataItemCombo(&m_parentCombo, FALSE, TRUE);
     if (m_pCurrent)
-        DataItemDlgImpl::SelectByData(m_parentCombo, m_pCurrent->GetParentItem());
+        m_parentCombo.SelectItemData(m_pCurrent->GetParentItem());
     m_bLoading = loading;
 }
 
@@ -461,16 +443,16 @@ void CDataItemDlg::LoadItem(int row)
         m_bRkey = item->IsRkeyItem();
         SelectDerivationInCombo(&m_derivationCombo, item->GetDerivationCode());
         FileCompServices::FillFileCompCombo(*m_pDoc, &m_refFileCombo, TRUE);
-        DataItemDlgImpl::SelectByData(m_refFileCombo, item->GetRefFile());
+        m_refFileCombo.SelectItemData(item->GetRefFile());
         if (m_refFileCombo.GetCurSel() >= 0 && item->GetRefFile() != 0) {
             FillRefItemCombo(item->GetRefFile());
-            DataItemDlgImpl::SelectByData(m_refItemCombo, item->GetRefItem());
+            m_refItemCombo.SelectItemData(item->GetRefItem());
         } else {
             m_refItemCombo.ResetContent();
             m_refItemCombo.EnableWindow(FALSE);
         }
         m_bChild = item->IsChildLevel();
-        DataItemDlgImpl::SelectByData(m_parentCombo, item->GetParentItem());
+        m_parentCombo.SelectItemData(item->GetParentItem());
         m_strExpression = item->GetExpression();
         m_strSummary = item->GetSummary();
         m_strColumn = item->GetColumnName();
@@ -563,8 +545,8 @@ BOOL CDataItemDlg::CommitCurrentItem()
     if (m_derivationCombo.GetCurSel() >= 0 && derivation != item->GetDerivationCode())
         item->SetDerivationCode(derivation);
     CString message;
-    if (!m_rules->ApplyReference(*item, DataItemDlgImpl::SelectedNumber(m_refFileCombo),
-                                 DataItemDlgImpl::SelectedNumber(m_refItemCombo), message)) {
+    if (!m_rules->ApplyReference(*item, WORD(m_refFileCombo.GetCurSelData()), WORD(m_refItemCombo.GetCurSelData()),
+                                 message)) {
         Tell(message);
         return FALSE;
     }
@@ -662,7 +644,7 @@ void CDataItemDlg::OnRkey()
         const BOOL loading = std::exchange(m_bLoading, TRUE);
         if (on) {
             FileCompServices::FillFileCompCombo(*m_pDoc, &m_refFileCombo, TRUE);
-            DataItemDlgImpl::SelectByData(m_refFileCombo, m_pCurrent->GetRefFile());
+            m_refFileCombo.SelectItemData(m_pCurrent->GetRefFile());
         } else {
             m_refFileCombo.SetCurSel(-1);
             m_refItemCombo.ResetContent();
@@ -720,7 +702,7 @@ void CDataItemDlg::OnDerivationChanged()
 void CDataItemDlg::OnParentChanged()
 {
     CString message;
-    const auto choice = m_rules->SetParent(*m_pCurrent, DataItemDlgImpl::SelectedNumber(m_parentCombo), message);
+    const auto choice = m_rules->SetParent(*m_pCurrent, WORD(m_parentCombo.GetCurSelData()), message);
     if (!message.IsEmpty())
         Tell(message);
     if (choice == DataItemRules::ParentChoice::Stored) {
@@ -731,16 +713,16 @@ void CDataItemDlg::OnParentChanged()
 
 void CDataItemDlg::OnRefFileChanged()
 {
-    FillRefItemCombo(DataItemDlgImpl::SelectedNumber(m_refFileCombo));
+    FillRefItemCombo(WORD(m_refFileCombo.GetCurSelData()));
     UpdateControlStates();
-    m_refItemCombo.EnableWindow(!IsReadOnly() && DataItemDlgImpl::SelectedNumber(m_refFileCombo) != 0);
+    m_refItemCombo.EnableWindow(!IsReadOnly() && WORD(m_refFileCombo.GetCurSelData()) != 0);
 }
 
 void CDataItemDlg::OnRefItemChanged()
 {
     CString message;
-    if (!m_rules->ApplyReference(*m_pCurrent, DataItemDlgImpl::SelectedNumber(m_refFileCombo),
-                                 DataItemDlgImpl::SelectedNumber(m_refItemCombo), message))
+    if (!m_rules->ApplyReference(*m_pCurrent, WORD(m_refFileCombo.GetCurSelData()),
+                                 WORD(m_refItemCombo.GetCurSelData()), message))
         Tell(message);
     RedrawRow(m_nCurrentRow, 3);
 }

@@ -273,6 +273,22 @@ DWORD_PTR CComboBox::GetItemData(int index) const
     return Combo() ? DWORD_PTR(Combo()->itemData(index).toULongLong()) : 0;
 }
 
+DWORD_PTR CComboBox::GetCurSelData() const
+{
+    const int row = GetCurSel();
+    return row < 0 ? 0 : GetItemData(row);
+}
+
+void CComboBox::SelectItemData(DWORD_PTR data)
+{
+    for (int row = 0; row < GetCount(); ++row)
+        if (GetItemData(row) == data) {
+            SetCurSel(row);
+            return;
+        }
+    SetCurSel(-1);
+}
+
 void CComboBox::LimitText(int maxChars)
 {
     if (Combo() && Combo()->lineEdit())

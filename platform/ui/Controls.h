@@ -59,6 +59,10 @@ public:
     int FindStringExact(int startAfter, LPCTSTR text) const;
     int SetItemData(int index, DWORD_PTR data);
     DWORD_PTR GetItemData(int index) const;
+    // The item data of the selected row; 0 without a selection.
+    DWORD_PTR GetCurSelData() const;
+    // Selects the first row whose item data is the value; none when no row has it.
+    void SelectItemData(DWORD_PTR data);
     void LimitText(int maxChars);
 
 private:
