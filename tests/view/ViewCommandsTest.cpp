@@ -541,9 +541,14 @@ TEST_F(ViewCommands, LineConnectionPickSetsTheEndsObjectInOneStep)
     Choose(ID_OBJ_PICK_END_CONNECTION);
     RightClick(CPoint(500, -600));
     EXPECT_EQ(m_view->GetTrackMode(), UINT(TRACK_PICK_END));
-    QTest::qWait(60);
+    // The pick ignores the mouse for a few timer ticks, which a loaded machine may hand out late.
     m_mainFrame.statusText.Empty();
-    MoveTo(CPoint(1000, -900));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            MoveTo(CPoint(1000, -900));
+            return !m_mainFrame.statusText.IsEmpty();
+        },
+        5000));
     EXPECT_EQ(m_mainFrame.statusText, CString(u8"終了点に接続するｵﾌﾞｼﾞｪｸﾄをﾋｯﾄしてください"));
     // The pick has cursors of its own: one over empty paper, another over an object it can take.
     const QCursor overPaper = m_view->GetSafeHwnd()->cursor();
