@@ -397,6 +397,8 @@ BOOL CBaseDoc::CanEditObjectText(CObject* object, DWORD hitCode, DWORD displayOp
         return FALSE;
     if (CBaseObj* box = DrawObjects::AsBoxObject(object))
         return !IsStampedHeaderValue(box->GetObjectId()) && box->CanEditText(this, hitCode, displayOptions);
+    if (const CPolyObj* line = DrawObjects::AsLineObject(object))
+        return line->CanEditText(this, hitCode, displayOptions);
     // Any other object is not refused here.
     return TRUE;
 }
@@ -406,6 +408,8 @@ UINT CBaseDoc::GetObjectEditCommand(CObject* object, DWORD hitCode, DWORD displa
     CBaseObj* box = DrawObjects::AsBoxObject(object);
     if (box && !IsStampedHeaderValue(box->GetObjectId()))
         return box->GetEditCommand(this, hitCode, displayOptions);
+    if (const CPolyObj* line = DrawObjects::AsLineObject(object))
+        return line->GetEditCommand(this, hitCode, displayOptions);
     return 0;
 }
 

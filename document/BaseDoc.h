@@ -306,6 +306,8 @@ public:
     // Ends the in-place edit of the object: a modified text is taken over in one undo step (TRUE)
     // and the editor is closed either way.
     BOOL CommitObjectTextEdit(CObject* object, CFloatEdit*& editor);
+    // The same for a line object's label edit.
+    BOOL CommitLineTextEdit(CPolyObj* line, CFloatEdit*& editor);
     // Moves (flag 1), resizes (flag 2) or reshapes (flag 4) the object by the offset with undo.
     // After a move the objects that follow it are moved along, before a box's resize its attached
     // lines are adjusted; neither for a reshape nor for parts (flags 0x10000000 and above).

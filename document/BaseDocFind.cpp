@@ -1,6 +1,7 @@
-// Find and replace of CBaseDoc over the texts of the box objects. Each object class decides which
-// of its texts take part (CBaseObj::FindObjectText and ReplaceObjectText); the data model's
-// objects carry a replacement on through the model hooks. Line objects are passed over.
+// Find and replace of CBaseDoc over the texts of the box and line objects. Each object class
+// decides which of its texts take part (FindObjectText and ReplaceObjectText of the two
+// interfaces: a plain line has none, a relation arrow its labels); the data model's objects carry
+// a replacement on through the model hooks.
 #include "document/BaseDoc.h"
 
 #include "document/ModelHooks.h"
@@ -8,6 +9,7 @@
 #include "document/ViewServices.h"
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
+#include "objects/PolyObj.h"
 #include "platform/afx/MessageSink.h"
 #include "platform/ui/FrameWnd.h"
 #include "platform/ui/WinApp.h"
@@ -30,8 +32,10 @@ void ReportSearchEnd(BOOL beep)
 
 BOOL HoldsText(CObject* object, const CString& text, BOOL matchCase)
 {
-    const CBaseObj* box = DrawObjects::AsBoxObject(object);
-    return box && box->FindObjectText(text, matchCase);
+    if (const CBaseObj* box = DrawObjects::AsBoxObject(object))
+        return box->FindObjectText(text, matchCase);
+    const CPolyObj* line = DrawObjects::AsLineObject(object);
+    return line && line->FindObjectText(text, matchCase);
 }
 
 } // namespace BaseDocFindImpl
@@ -95,6 +99,16 @@ BOOL CBaseDoc::ReplaceInObject(CObject* object, const char* text, const char* re
 {
     const CString find(text);
     const CString replaceWith(replacement);
+    if (CPolyObj* line = DrawObjects::AsLineObject(object)) {
+        if (!line->FindObjectText(find, matchCase))
+            return FALSE;
+        RecordChangedOnce(line);
+        if (!line->ReplaceObjectText(find, replaceWith, matchCase))
+            return FALSE;
+        SetModified(TRUE);
+        UpdateObjectInViews(line);
+        return TRUE;
+    }
     CBaseObj* box = DrawObjects::AsBoxObject(object);
     if (!box || !box->FindObjectText(find, matchCase))
         return FALSE;
@@ -120,7 +134,7 @@ CObject* CBaseDoc::ReplaceAndFindNext(const char* text, const char* replacement,
         BaseDocFindImpl::Beep();
         return nullptr;
     }
-    if (current && DrawObjects::AsBoxObject(current)) {
+    if (current && (DrawObjects::AsBoxObject(current) || DrawObjects::AsLineObject(current))) {
         CUndoStep step(this, CUndoStep::JOIN_CURRENT);
         if (step.IsOpen())
             *replaced = ReplaceInObject(current, text, replacement, matchCase);

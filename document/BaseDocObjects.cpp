@@ -79,6 +79,8 @@ BOOL CBaseDoc::ApplyObjectCommand(CObject* object, UINT commandId, CObject* argu
 BOOL CBaseDoc::CommitObjectTextEdit(CObject* object, CFloatEdit*& editor)
 {
     CBaseObj* box = DrawObjects::AsBoxObject(object);
+    if (CPolyObj* line = box ? nullptr : DrawObjects::AsLineObject(object); line && editor)
+        return CommitLineTextEdit(line, editor);
     if (!box || !editor) {
         delete std::exchange(editor, nullptr);
         return FALSE;
@@ -100,6 +102,23 @@ BOOL CBaseDoc::CommitObjectTextEdit(CObject* object, CFloatEdit*& editor)
     if (CEcntsObj* connector = DYNAMIC_DOWNCAST(CEcntsObj, box))
         CopyConnectorTextToPair(connector);
     return TRUE;
+}
+
+BOOL CBaseDoc::CommitLineTextEdit(CPolyObj* line, CFloatEdit*& editor)
+{
+    BOOL changed = FALSE;
+    if (!editor->GetModify()) {
+        line->EndEdit(editor, m_dwEditFlgs);
+    } else {
+        CUndoStep step(this);
+        RecordChangedOnce(line);
+        changed = line->EndEdit(editor, m_dwEditFlgs);
+        if (changed)
+            SetModified(TRUE);
+    }
+    // A line with no label edit under way leaves the editor alone: it is closed here either way.
+    delete std::exchange(editor, nullptr);
+    return changed;
 }
 
 BOOL CBaseDoc::ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hitCode, DWORD partWord)
@@ -136,6 +155,10 @@ BOOL CBaseDoc::ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hit
             return FALSE;
         return MoveOrResizeObject(box, TRUE, &offset, HIT_BOTTOM_RIGHT, 0);
     }
+    // Not built yet: the relation arrow's settings dialogs (a double click or Enter on an arrow
+    // asks for them). Until they exist nothing runs and nothing goes into the undo log.
+    if (line && TakesDocumentArgument(commandId))
+        return FALSE;
     // Making a clone adds an object and leaves this one as it is. On a read-only document only a
     // dialog runs, which changes nothing, so nothing goes into the undo log.
     if (!m_bReadOnly && commandId != ID_OBJ_CREATE_CLONE)

@@ -274,7 +274,7 @@ public:
     void RepositionLabels(CPoint oldStart, CPoint oldEnd);
     // The rectangle of the label the part bits name (memo, item name, item value first); empty when
     // none is named.
-    void GetPartRect(CRect& rect, BOOL printMode, DWORD partFlags) const;
+    void GetPartRect(CRect& rect, BOOL printMode, DWORD partFlags) const override;
     CStrgObj* GetLabel(DWORD part);
     const CStrgObj* GetLabel(DWORD part) const;
     BOOL IsLabelShown(DWORD part) const;
@@ -296,14 +296,18 @@ public:
     BOOL GetCardinalityTextRect(CRect& rect, UINT& alignment) const;
 
     // Only the memo and the item-value label are edited in place.
-    BOOL CanEditText(DWORD hitCode) const;
+    BOOL CanEditText(CBaseDoc* document, DWORD hitCode, DWORD displayOptions) const override;
     BOOL BeginEdit(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId, DWORD hitCode,
-                   const LOGFONT* font, DWORD editFlags);
-    BOOL EndEdit(CFloatEdit*& editor, DWORD editFlags);
+                   const LOGFONT* font, DWORD editFlags) override;
+    BOOL EndEdit(CFloatEdit*& editor, DWORD editFlags) override;
     // The settings dialog of a 1:N or subtype-kind arrow; 0 for the others.
-    UINT GetEditCommand() const;
+    UINT GetEditCommand(CBaseDoc* document, DWORD hitCode, DWORD displayOptions) const override;
     // Enter opens the settings dialog.
-    UINT GetKeyCommand(UINT key) const;
+    UINT GetKeyCommand(UINT key, UINT repeatCount, UINT keyFlags) override;
+    // The typed texts: the memo and the item-value label. The item-name label shows the name of
+    // the discriminator's data item and follows that item, so it is neither searched nor replaced.
+    BOOL FindObjectText(const CString& findText, BOOL matchCase) const override;
+    BOOL ReplaceObjectText(const CString& findText, const CString& replacement, BOOL matchCase) override;
 
     // Reshapes the line and sets the fields for the kind already stored; 0 when refused (a
     // self-reference of kinds 2 to 4, a kind outside 1 to 4, a reshape that failed). With a document

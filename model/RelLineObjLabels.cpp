@@ -137,7 +137,7 @@ void CRelLineObj::MoveParts(SIZE offset, DWORD flags)
 
 // --- In-place editing ---------------------------------------------------------------------------
 
-BOOL CRelLineObj::CanEditText(DWORD hitCode) const
+BOOL CRelLineObj::CanEditText(CBaseDoc*, DWORD hitCode, DWORD) const
 {
     return (hitCode & HIT_SHAPE_HANDLE) && (hitCode & (PART_MEMO | PART_ITEM_VALUE));
 }
@@ -146,7 +146,7 @@ BOOL CRelLineObj::BeginEdit(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* paren
                             const LOGFONT* font, DWORD editFlags)
 {
     m_dwEditedPart = 0;
-    if (zoom < 50 || !CanEditText(hitCode))
+    if (zoom < 50 || !CanEditText(nullptr, hitCode, 0))
         return FALSE;
     m_dwEditedPart = hitCode & (PART_MEMO | PART_ITEM_VALUE);
     return GetLabel(m_dwEditedPart)->BeginEdit(pDC, zoom, editor, parent, controlId, HIT_BODY, font, editFlags);
@@ -158,14 +158,28 @@ BOOL CRelLineObj::EndEdit(CFloatEdit*& editor, DWORD editFlags)
     return label && label->EndEdit(editor, editFlags);
 }
 
-UINT CRelLineObj::GetEditCommand() const
+UINT CRelLineObj::GetEditCommand(CBaseDoc*, DWORD, DWORD) const
 {
     if (IsOneToManyKind())
         return ID_OBJ_ONE_TO_MANY_DIALOG;
     return IsSubTypeKind() ? ID_OBJ_SUBTYPE_DIALOG : 0;
 }
 
-UINT CRelLineObj::GetKeyCommand(UINT key) const
+UINT CRelLineObj::GetKeyCommand(UINT key, UINT, UINT)
 {
-    return key == VK_RETURN ? GetEditCommand() : 0;
+    return key == VK_RETURN ? GetEditCommand(nullptr, 0, 0) : 0;
+}
+
+// --- Find and replace ---------------------------------------------------------------------------
+
+BOOL CRelLineObj::FindObjectText(const CString& findText, BOOL matchCase) const
+{
+    return m_memo.FindObjectText(findText, matchCase) || m_itemValue.FindObjectText(findText, matchCase);
+}
+
+BOOL CRelLineObj::ReplaceObjectText(const CString& findText, const CString& replacement, BOOL matchCase)
+{
+    const BOOL memo = m_memo.ReplaceObjectText(findText, replacement, matchCase);
+    const BOOL itemValue = m_itemValue.ReplaceObjectText(findText, replacement, matchCase);
+    return memo || itemValue;
 }

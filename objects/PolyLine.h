@@ -19,6 +19,7 @@ class CArchive;
 class CBaseDoc;
 class CCmdUI;
 class CDC;
+class CFloatEdit;
 class CWnd;
 class CRegItemObj;
 class DefaultKeys;
@@ -118,6 +119,8 @@ public:
     virtual void GetRect(CRect& rect) const;
     virtual void GetRedrawRect(CRect& rect, int zoom) const;
     virtual BOOL IsInsideRect(const CRect& rect) const;
+    // The rectangle of the label part named by part bits 28 to 31; empty for a plain line.
+    virtual void GetPartRect(CRect& rect, BOOL printMode, DWORD partFlags) const;
 
     // --- Moving, resizing and point editing ------------------------------------------------
     // Flags with any of bits 28 to 31 move only the named label parts (subclasses).
@@ -147,6 +150,8 @@ public:
     // --- Commands ----------------------------------------------------------------------------
     // The right-click menu at the screen point, owned by the main window.
     virtual void ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode, BOOL severalSelected);
+    // The menu of the label part the hit flags name; a plain line has none.
+    virtual void PartContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode, BOOL severalSelected);
     // The check and enable state of a line command; FALSE (left alone) for any other id.
     virtual BOOL UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
                                  BOOL severalSelected);
@@ -157,6 +162,19 @@ public:
     // of 22008); TRUE when the line changed. A reshaping that cannot add its points leaves the line
     // as it was.
     virtual BOOL ApplyShapeOperation(UINT commandId, DWORD argumentA, UINT_PTR argumentB);
+
+    // --- In-place text editing and text search ---------------------------------------------
+    // A plain line refuses no hit part but has no text of its own to edit or search: BeginEdit
+    // starts nothing and EndEdit changes nothing. Lines with labels edit and search those.
+    virtual BOOL CanEditText(CBaseDoc* document, DWORD hitCode, DWORD displayOptions) const;
+    // The command a double click sends when the hit part is not edited in place; 0 for none.
+    virtual UINT GetEditCommand(CBaseDoc* document, DWORD hitCode, DWORD displayOptions) const;
+    virtual BOOL BeginEdit(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId, DWORD hitCode,
+                           const LOGFONT* font, DWORD editFlags);
+    virtual BOOL EndEdit(CFloatEdit*& editor, DWORD editFlags);
+    // The find text comes upper-cased when the case does not matter.
+    virtual BOOL FindObjectText(const CString& findText, BOOL matchCase) const;
+    virtual BOOL ReplaceObjectText(const CString& findText, const CString& replacement, BOOL matchCase);
 
     // --- Points ------------------------------------------------------------------------------
     // Appends a point; on failure the user is told and FALSE returned.

@@ -128,6 +128,40 @@ void CPolyLine::ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD, BOOL, B
     objectmenus::TrackObjectMenu(menu, screenPoint, view);
 }
 
+void CPolyLine::PartContextMenu(CPoint, CWnd*, DWORD, BOOL, BOOL) {}
+
+// --- In-place text editing and text search ------------------------------------------------------
+
+BOOL CPolyLine::CanEditText(CBaseDoc*, DWORD, DWORD) const
+{
+    return TRUE;
+}
+
+UINT CPolyLine::GetEditCommand(CBaseDoc*, DWORD, DWORD) const
+{
+    return 0;
+}
+
+BOOL CPolyLine::BeginEdit(CDC*, int, CFloatEdit*&, CWnd*, UINT, DWORD, const LOGFONT*, DWORD)
+{
+    return FALSE;
+}
+
+BOOL CPolyLine::EndEdit(CFloatEdit*&, DWORD)
+{
+    return FALSE;
+}
+
+BOOL CPolyLine::FindObjectText(const CString&, BOOL) const
+{
+    return FALSE;
+}
+
+BOOL CPolyLine::ReplaceObjectText(const CString&, const CString&, BOOL)
+{
+    return FALSE;
+}
+
 // --- Check and enable state ---------------------------------------------------------------------
 
 BOOL CPolyLine::UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc*, DWORD, BOOL, BOOL severalSelected)

@@ -213,6 +213,11 @@ BOOL CPolyLine::IsInsideRect(const CRect& rect) const
     return RectInRectWithTolerance(bounds, rect, 0);
 }
 
+void CPolyLine::GetPartRect(CRect& rect, BOOL, DWORD) const
+{
+    rect.SetRectEmpty();
+}
+
 // --- Handles and hit tests --------------------------------------------------------------------
 
 void CPolyLine::DrawHandles(CDC* pDC, int zoom)

@@ -185,6 +185,11 @@ BOOL CPolyObj::ToggleCanDelete()
     return m_bCanDelete = !m_bCanDelete;
 }
 
+UINT CPolyObj::GetKeyCommand(UINT, UINT, UINT)
+{
+    return 0;
+}
+
 void CPolyObj::MoveSelfReferenceEnds(SIZE startOffset, SIZE endOffset)
 {
     if (IsEmpty())

@@ -61,6 +61,8 @@ public:
                          BOOL severalSelected) override;
     // Command 20017 toggles HideDefine, the rest are the line's; TRUE when the line changed.
     BOOL ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD hitCode) override;
+    // The command a key sends to the single selected line; 0 for none.
+    virtual UINT GetKeyCommand(UINT key, UINT repeatCount, UINT keyFlags);
 
     // --- Attributes --------------------------------------------------------------------------
     // HideDefine and CanDelete, then the line's attributes.

@@ -168,6 +168,8 @@ void CBaseView::OpenObjectMenu(CObject* object, CPoint screenPoint, BOOL several
     CBaseDoc::ClassifyObject(object, box, line);
     if (box)
         box->ObjectContextMenu(screenPoint, this, m_nHitCode, ModePrint, severalSelected);
+    else if (line && (m_nHitCode & HIT_PARTS))
+        line->PartContextMenu(screenPoint, this, m_nHitCode, ModePrint, severalSelected);
     else if (line)
         line->ObjectContextMenu(screenPoint, this, m_nHitCode, ModePrint, severalSelected);
 }
@@ -358,10 +360,13 @@ void CBaseView::OnKeyDown(UINT vkey, UINT repeat, UINT flags)
     }
     if (!IsSingleSelection())
         return;
-    if (CBaseObj* box = DrawObjects::AsBoxObject(GetLastSelected())) {
-        if (const UINT command = box->GetKeyCommand(vkey, repeat, flags))
-            SendMessage(WM_COMMAND, command, 0);
-    }
+    UINT command = 0;
+    if (CBaseObj* box = DrawObjects::AsBoxObject(GetLastSelected()))
+        command = box->GetKeyCommand(vkey, repeat, flags);
+    else if (CPolyObj* line = DrawObjects::AsLineObject(GetLastSelected()))
+        command = line->GetKeyCommand(vkey, repeat, flags);
+    if (command)
+        SendMessage(WM_COMMAND, command, 0);
 }
 
 void CBaseView::NudgeSelection(CSize offset)

@@ -12,6 +12,7 @@
 #include "objects/DrawObjects.h"
 #include "objects/FloatEdit.h"
 #include "objects/PolyLine.h"
+#include "objects/PolyObj.h"
 
 #include <utility>
 
@@ -104,13 +105,14 @@ BOOL CBaseView::GetTrackingBounds(CRect& bounds) const
     if (m_selection.IsEmpty())
         return FALSE;
     if (IsSingleSelection() && m_nHitCode >= HIT_PART_FIRST) {
-        if (const CBaseObj* box = DrawObjects::AsBoxObject(GetLastSelected())) {
-            CRect part;
+        CRect part;
+        if (const CBaseObj* box = DrawObjects::AsBoxObject(GetLastSelected()))
             box->GetPartRect(part, ModePrint, m_nHitCode);
-            if (!part.IsRectNull()) {
-                bounds = part;
-                return TRUE;
-            }
+        else if (const CPolyObj* line = DrawObjects::AsLineObject(GetLastSelected()))
+            line->GetPartRect(part, ModePrint, m_nHitCode);
+        if (!part.IsRectNull()) {
+            bounds = part;
+            return TRUE;
         }
     }
     if (!GetSelectionBounds(bounds))
@@ -298,12 +300,16 @@ BOOL CBaseView::RemoveObjectFromDocument(CObject* object)
 
 BOOL CBaseView::OpenInPlaceEditor(CDC* dc, CObject* object)
 {
-    CBaseObj* box = DrawObjects::AsBoxObject(object);
-    if (!box || IsLabelEditing())
+    if (IsLabelEditing())
         return FALSE;
     CBaseDoc* doc = GetDocument();
-    return box->BeginEdit(dc, m_nZoom, m_pLabelEdit, this, IDC_LABEL_EDIT, m_nHitCode, doc->GetDrawingFont(),
-                          doc->GetEditFlgs());
+    if (CBaseObj* box = DrawObjects::AsBoxObject(object))
+        return box->BeginEdit(dc, m_nZoom, m_pLabelEdit, this, IDC_LABEL_EDIT, m_nHitCode, doc->GetDrawingFont(),
+                              doc->GetEditFlgs());
+    if (CPolyObj* line = DrawObjects::AsLineObject(object))
+        return line->BeginEdit(dc, m_nZoom, m_pLabelEdit, this, IDC_LABEL_EDIT, m_nHitCode, doc->GetDrawingFont(),
+                               doc->GetEditFlgs());
+    return FALSE;
 }
 
 int CBaseView::EndInPlaceEdit()

@@ -143,14 +143,14 @@ TEST(RelLineLabels, PartRectanglesMovesAndEditing)
     EXPECT_EQ(arrow.GetItemNameLabel().GetRect().right, itemName.right + 45);
     EXPECT_EQ(arrow.GetStartPoint(), CPoint(105, -95));
 
-    EXPECT_TRUE(arrow.CanEditText(kMemoPart | HIT_SHAPE_HANDLE | HIT_BODY));
-    EXPECT_TRUE(arrow.CanEditText(kValuePart | HIT_SHAPE_HANDLE | HIT_BODY));
-    EXPECT_FALSE(arrow.CanEditText(kNamePart | HIT_SHAPE_HANDLE | HIT_BODY));
-    EXPECT_FALSE(arrow.CanEditText(kMemoPart | HIT_BODY));
-    EXPECT_EQ(arrow.GetEditCommand(), ID_OBJ_SUBTYPE_DIALOG);
-    EXPECT_EQ(MakeArrow(1, kCrank).GetKeyCommand(VK_RETURN), ID_OBJ_ONE_TO_MANY_DIALOG);
-    EXPECT_EQ(MakeArrow(4, kCrank).GetKeyCommand(VK_RETURN), 0u);
-    EXPECT_EQ(arrow.GetKeyCommand('A'), 0u);
+    EXPECT_TRUE(arrow.CanEditText(nullptr, kMemoPart | HIT_SHAPE_HANDLE | HIT_BODY, 0));
+    EXPECT_TRUE(arrow.CanEditText(nullptr, kValuePart | HIT_SHAPE_HANDLE | HIT_BODY, 0));
+    EXPECT_FALSE(arrow.CanEditText(nullptr, kNamePart | HIT_SHAPE_HANDLE | HIT_BODY, 0));
+    EXPECT_FALSE(arrow.CanEditText(nullptr, kMemoPart | HIT_BODY, 0));
+    EXPECT_EQ(arrow.GetEditCommand(nullptr, 0, 0), ID_OBJ_SUBTYPE_DIALOG);
+    EXPECT_EQ(MakeArrow(1, kCrank).GetKeyCommand(VK_RETURN, 1, 0), ID_OBJ_ONE_TO_MANY_DIALOG);
+    EXPECT_EQ(MakeArrow(4, kCrank).GetKeyCommand(VK_RETURN, 1, 0), 0u);
+    EXPECT_EQ(arrow.GetKeyCommand('A', 1, 0), 0u);
 }
 
 TEST(RelLineHits, HitCodesOfLabelsPointsAndMidpoints)
@@ -209,7 +209,7 @@ TEST(RelLineHits, HitCodesOfLabelsPointsAndMidpoints)
     EXPECT_EQ(code, kNamePart | HIT_SHAPE_HANDLE | HIT_BODY);
     ASSERT_TRUE(subtype.HitTestHandles(100, CPoint(340, -40), 0, 3, code, index, handle, TRUE));
     EXPECT_EQ(code, kNamePart | HIT_SHAPE_HANDLE | HIT_HANDLE | HIT_SIDE_TOP | HIT_SIDE_LEFT);
-    EXPECT_FALSE(subtype.CanEditText(code));
+    EXPECT_FALSE(subtype.CanEditText(nullptr, code, 0));
     const CPoint memoCentre = subtype.GetMemoLabel().GetRect().CenterPoint();
     ASSERT_TRUE(subtype.HitTestHandles(100, memoCentre, 0, 3, code, index, handle, TRUE));
     EXPECT_EQ(code, kMemoPart | HIT_SHAPE_HANDLE | HIT_BODY);
