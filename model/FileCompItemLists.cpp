@@ -7,6 +7,7 @@
 #include "model/DocumentNotation.h"
 #include "model/FileComp.h"
 #include "model/FileCompServices.h"
+#include "model/ModelOperations.h"
 #include "model/NotationSymbols.h"
 #include "model/RelLineObj.h"
 #include "platform/afx/Archive.h"
@@ -52,19 +53,6 @@ void ClearUpdateMarks(CBaseDoc& doc)
             file->ClearItemUpdateMarks();
         else if (auto* arrow = DYNAMIC_DOWNCAST(CRelLineObj, object))
             arrow->ClearPassMarks();
-    }
-}
-
-// Redraws the files whose physical additional definition file is this one and that the step does
-// not hold yet: they show its items.
-void RedrawFilesUsingDefinitionFile(CBaseDoc& doc, const CFileComp& file)
-{
-    const CObList* objects = doc.GetObjectList();
-    for (POSITION pos = objects->GetHeadPosition(); pos;) {
-        auto* user = DYNAMIC_DOWNCAST(CFileComp, objects->GetNext(pos));
-        if (user && user != &file && user->UsesPhyControlFile(file.GetObjectId()) &&
-            !doc.IsChangeRecordedForUndo(user->GetObjectId()))
-            doc.UpdateObjectInViews(user);
     }
 }
 
@@ -309,7 +297,8 @@ BOOL RunReplacement(CBaseDoc& doc, CFileComp& file, const char* caller, BOOL* ch
         ReportCurrentException(caller);
         return FALSE;
     }
-    RedrawFilesUsingDefinitionFile(doc, file);
+    // The files that use this one as their physical additional definition file show its items.
+    ModelOperations::RedrawFilesUsingPhyControlFile(doc, file.GetObjectId());
     return TRUE;
 }
 

@@ -6,46 +6,26 @@
 #include "model/FileComp.h"
 #include "model/FileCompServices.h"
 #include "model/ModelEdits.h"
-#include "model/RelLineObj.h"
 #include "model/RelationGraph.h"
 #include "objects/DrawObjects.h"
 #include "objects/ObjectServices.h"
 #include "platform/afx/MessageSink.h"
 #include "platform/ui/CmdUI.h"
 
-#include <algorithm>
 #include <memory>
-#include <vector>
 
 namespace ModelOperations {
 
 namespace {
-
-// The ids of the clones of the file.
-std::vector<WORD> CloneIdsOf(const CBaseDoc& doc, WORD fileId)
-{
-    std::vector<WORD> ids;
-    RelationGraph::ForEachObjectOf<CFileClone>(doc, [&](const CFileClone& clone) {
-        if (clone.IsCloneOf(fileId))
-            ids.push_back(clone.GetObjectId());
-    });
-    return ids;
-}
 
 // Some relation arrow runs from the clone to the file or a clone of it, from the file or a clone of
 // it to the clone, or from the clone to itself: bound to the file, the clone would stand at both
 // ends of that arrow.
 BOOL HasArrowJoiningCloneAndFile(const CBaseDoc& doc, WORD cloneId, WORD fileId)
 {
-    std::vector<WORD> fileIds = CloneIdsOf(doc, fileId);
-    fileIds.push_back(fileId);
-    const auto standsForFile = [&](WORD id) { return std::find(fileIds.begin(), fileIds.end(), id) != fileIds.end(); };
-    return RelationGraph::FindObjectOf<CRelLineObj>(doc, [&](const CRelLineObj& arrow) {
-               const WORD start = arrow.GetStartObjectId();
-               const WORD end = arrow.GetEndObjectId();
-               return (start == cloneId && (end == cloneId || standsForFile(end))) ||
-                      (end == cloneId && standsForFile(start));
-           }) != nullptr;
+    return RelationGraph::HasRelLineBetween(doc, cloneId, fileId, TRUE) ||
+           RelationGraph::HasRelLineBetween(doc, fileId, cloneId, TRUE) ||
+           RelationGraph::HasRelLineBetween(doc, cloneId, cloneId, FALSE);
 }
 
 } // namespace

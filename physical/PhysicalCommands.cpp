@@ -4,7 +4,7 @@
 #include "document/UndoStep.h"
 #include "foundation/CommandIds.h"
 #include "model/DataTypeLookup.h"
-#include "model/RelationGraph.h"
+#include "model/ModelOperations.h"
 #include "physical/CreateNameColumnDlg.h"
 #include "physical/CreateNameIndexPrimaryDlg.h"
 #include "physical/CreateNameTableDlg.h"
@@ -101,14 +101,9 @@ const CDataTypeList& GetDataTypes()
     return defaults;
 }
 
-BOOL IsModelCommandEnabled(const CBaseDoc& doc)
-{
-    return !doc.IsReadOnly() && RelationGraph::HasFileComp(doc) && doc.HasActiveBaseView();
-}
-
 BOOL IsCreateTableDdlEnabled(const CBaseDoc& doc)
 {
-    return !doc.GetPathName().IsEmpty() && IsModelCommandEnabled(doc);
+    return !doc.GetPathName().IsEmpty() && ModelOperations::CanRunModelCommand(doc);
 }
 
 int RunDdlCreateDialog(CBaseDoc& doc)
@@ -252,7 +247,7 @@ MessageMapEntry UpdateEntry(UINT id)
                 else if (cmdUI->m_nID == ID_CREATE_TABLE_DDL)
                     cmdUI->Enable(IsCreateTableDdlEnabled(*doc));
                 else
-                    cmdUI->Enable(IsModelCommandEnabled(*doc));
+                    ModelOperations::OnUpdateModelCommand(*doc, cmdUI);
             },
             {}};
 }

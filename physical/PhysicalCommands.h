@@ -16,10 +16,9 @@ namespace PhysicalCommands {
 // The application's SQL data types (the 21 defaults while none are registered).
 const CDataTypeList& GetDataTypes();
 
-// Enabled while the document is writable, holds a conceptual file and its active view is a
-// drawing view.
-BOOL IsModelCommandEnabled(const CBaseDoc& doc);
-// Generation from the menu also needs a document that was saved once.
+// The name derivations follow the rule of the document-wide modelling commands
+// (ModelOperations::CanRunModelCommand); generation from the menu also needs a document that was
+// saved once.
 BOOL IsCreateTableDdlEnabled(const CBaseDoc& doc);
 
 // The options dialog; on OK the values that differ go into the document, which is marked modified

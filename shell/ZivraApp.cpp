@@ -8,6 +8,7 @@
 #include "model/DataModelClasses.h"
 #include "model/DataTypeLookup.h"
 #include "objects/ObjectServices.h"
+#include "physical/PhysicalCommands.h"
 #include "platform/afx/StringTable.h"
 #include "platform/profile/Profile.h"
 #include "platform/ui/CommandLineInfo.h"
@@ -79,6 +80,7 @@ CZivraApp::CZivraApp()
     Instance() = this;
     SetAppServices(this);
     SetDocumentShellServices(this);
+    SetTableDdlServices(this);
     SetAppDataTypes(&m_dataTypeList);
     m_dataItemsDialog = MakeDataItemsDialog(m_dataTypeList);
     FileCompItemLists::SetDataItemsDialog(m_dataItemsDialog.get());
@@ -91,6 +93,8 @@ CZivraApp::~CZivraApp()
         FileCompItemLists::SetDataItemsDialog(nullptr);
     if (GetAppDataTypes() == &m_dataTypeList)
         SetAppDataTypes(nullptr);
+    if (GetTableDdlServices() == this)
+        SetTableDdlServices(nullptr);
     if (GetDocumentShellServices() == this)
         SetDocumentShellServices(nullptr);
     if (GetAppServices() == this)
@@ -285,6 +289,11 @@ QPrinter* CZivraApp::GetPrinter()
         m_bPrinterChosen = true;
     }
     return m_printer.get();
+}
+
+int CZivraApp::CreateTableDdlForSelectedFiles(CBaseDoc& doc, const CObList& objects, BOOL showMessages)
+{
+    return PhysicalCommands::CreateTableDdlForSelectedFiles(doc, objects, showMessages);
 }
 
 std::unique_ptr<QPrinter> CZivraApp::CreateDefaultPrinter()

@@ -14,6 +14,7 @@
 #include "physical/DataTypeList.h"
 #include "platform/afx/MessageSink.h"
 #include "platform/ui/WinApp.h"
+#include "view/TableDdlServices.h"
 
 #include <memory>
 #include <optional>
@@ -25,7 +26,7 @@ class CBaseView;
 class QPrinter;
 class SingleInstance;
 
-class CZivraApp : public CWinApp, public AppServices, public DocumentShellServices
+class CZivraApp : public CWinApp, public AppServices, public DocumentShellServices, public TableDdlServices
 {
     DECLARE_DYNAMIC(CZivraApp)
 public:
@@ -91,6 +92,7 @@ public:
     const OSVERSIONINFO& GetOsVersionInfo() const override { return m_osVersion; }
     BOOL GetOpenReadOnlyRequest() const override { return m_bOpenReadOnlyRequest; }
     void ClearOpenReadOnlyRequest() override { m_bOpenReadOnlyRequest = FALSE; }
+    int CreateTableDdlForSelectedFiles(CBaseDoc& doc, const CObList& objects, BOOL showMessages) override;
     static CString GetEditionText();
     // Pane 0 of the main frame's status bar, redrawn at once.
     void SetStatusText(const CString& text);

@@ -21,6 +21,7 @@
 #include "platform/ui/VirtualKeys.h"
 #include "platform/ui/WinApp.h"
 #include "view/PickTool.h"
+#include "view/TableDdlServices.h"
 #include "view/ViewCursors.h"
 
 #include <algorithm>
@@ -275,10 +276,16 @@ void CBaseView::OnObjectOperationCommand(UINT id)
         return;
     if (BeginPickMode(id))
         return;
-    // The model's own operations (clones, dialogs copied over arrows, table definitions) join
-    // here with the modelling objects.
+    // The model's own operations (clones, dialogs copied over arrows) join here with the
+    // modelling objects.
     CObList selected;
     BaseViewCommands::Snapshot(m_selection, selected);
+    // The CREATE TABLE script covers the whole selection in one run, not one object at a time.
+    if (id == ID_OBJ_CREATE_TABLE) {
+        if (TableDdlServices* ddl = GetTableDdlServices())
+            ddl->CreateTableDdlForSelectedFiles(*GetDocument(), selected, TRUE);
+        return;
+    }
     for (POSITION pos = selected.GetHeadPosition(); pos;)
         ApplyObjectOperation(selected.GetNext(pos), id);
 }

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -244,6 +245,35 @@ TEST(FileCompItemLists, AFailureAnywhereInAReplacementChangesNothing)
             ASSERT_LT(failing, 20);
         }
     }
+}
+
+// The files that take a replaced file as their physical additional definition file show its items,
+// so they are redrawn; those the replacement changed itself were redrawn then and are passed over.
+TEST(FileCompItemLists, AReplacementRedrawsTheFilesUsingItAsDefinitionFile)
+{
+    struct RedrawView : SelectionView
+    {
+        void OnUpdate(CView*, LPARAM, CObject* object) override
+        {
+            if (const auto* file = DYNAMIC_DOWNCAST(CFileComp, object))
+                redrawn.push_back(file->GetObjectId());
+        }
+        std::vector<WORD> redrawn;
+    } view;
+    OrderModel model;
+    model.doc.AddView(&view);
+    // Invoice refers to Order's items, so the replacement records and redraws it itself.
+    for (const WORD user : {model.sub, model.invoice})
+        model.FileAt(user).SetPhyControlFile(model.order, CString("Order"));
+
+    CDataList edited; // Price goes: Invoice's reference to it is cleared
+    edited.CopyDataFrom(model.Order().GetDataList());
+    delete edited.RemoveTail();
+    ASSERT_TRUE(ReplaceFileCompDataList(model.doc, model.Order(), edited, TRUE, TRUE));
+    EXPECT_EQ(std::count(view.redrawn.begin(), view.redrawn.end(), model.sub), 1);
+    EXPECT_EQ(std::count(view.redrawn.begin(), view.redrawn.end(), model.invoice), 1);
+    EXPECT_EQ(std::count(view.redrawn.begin(), view.redrawn.end(), model.line), 0);
+    model.doc.RemoveView(&view);
 }
 
 TEST(FileCompItemLists, DataItemsDialogAppliesOnlyWhatChanged)

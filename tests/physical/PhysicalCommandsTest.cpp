@@ -7,8 +7,11 @@
 #include "physical/DdlCreateDlg.h"
 #include "physical/PhysicalCommands.h"
 #include "platform/profile/Profile.h"
+#include "platform/ui/CmdUI.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/FrameWnd.h"
 #include "platform/ui/Resources.h"
+#include "platform/ui/WinApp.h"
 #include "platform/afx/StringTable.h"
 #include "foundation/CommandIds.h"
 #include "tests/support/MessageScript.h"
@@ -191,14 +194,47 @@ TEST_F(Commands, ColumnNamesCountFilesAndItemsAndCancelChangesNothing)
 
 TEST_F(Commands, ReadOnlyDocumentsAndDocumentsWithoutFilesDisableTheCommands)
 {
-    EXPECT_FALSE(PhysicalCommands::IsModelCommandEnabled(m.doc)); // no conceptual file, no view
+    EXPECT_FALSE(PhysicalCommands::IsCreateTableDdlEnabled(m.doc)); // no conceptual file, no view
     m.Table("F");
     m.doc.SetReadOnly(TRUE);
-    EXPECT_FALSE(PhysicalCommands::IsModelCommandEnabled(m.doc));
+    EXPECT_FALSE(PhysicalCommands::IsCreateTableDdlEnabled(m.doc));
     int dialogs = 0;
     WithDialog([&](CDialog&) { ++dialogs; }, [&] { PhysicalCommands::OnCreateTableNames(m.doc); });
     WithDialog([&](CDialog&) { ++dialogs; }, [&] { PhysicalCommands::OnCreateTableDdl(m.doc); });
     EXPECT_EQ(0, dialogs);
+}
+
+// The menu's update entries on the main frame: the name derivations follow the modelling commands'
+// rule, generation also waits for a document that was saved once.
+TEST_F(Commands, UpdateEntriesEnableGenerationOnlyForASavedDocument)
+{
+    m.Table("F");
+    SelectionView drawing;
+    m.doc.AddView(&drawing);
+    CFrameWnd frame;
+    frame.SetActiveView(&drawing, FALSE);
+    CWinApp app("test");
+    app.m_pMainWnd = &frame;
+
+    const auto enabled = [&frame](UINT id) {
+        CCmdUI state;
+        state.m_nID = id;
+        state.Enable(FALSE);
+        PhysicalCommands::UpdateEntry(id).onUpdate(frame, &state);
+        return state.IsEnabled();
+    };
+    EXPECT_TRUE(enabled(ID_CREATE_TABLE_NAMES));
+    EXPECT_TRUE(enabled(ID_CREATE_COLUMN_NAMES));
+    EXPECT_FALSE(enabled(ID_CREATE_TABLE_DDL)); // never saved
+    m.doc.SetPathName("/tmp/model.zvr", FALSE);
+    EXPECT_TRUE(enabled(ID_CREATE_TABLE_DDL));
+    m.doc.SetReadOnly(TRUE);
+    EXPECT_FALSE(enabled(ID_CREATE_TABLE_DDL));
+    EXPECT_FALSE(enabled(ID_CREATE_TABLE_NAMES));
+
+    app.m_pMainWnd = nullptr;
+    frame.SetActiveView(nullptr, FALSE);
+    m.doc.RemoveView(&drawing);
 }
 
 TEST(PhysicalMenu, DevelopmentMenuAndStatusTexts)

@@ -23,6 +23,7 @@ TEST_F(ZivraApp, IsTheOneApplicationAndTheLowerLayersServices)
         CZivraApp app;
         EXPECT_EQ(CZivraApp::GetApp(), &app);
         EXPECT_EQ(GetAppServices(), &app);
+        EXPECT_EQ(GetTableDdlServices(), &app);
         EXPECT_EQ(app.GetRegManList(), nullptr); // built during start-up
         ASSERT_NE(app.GetColorItemList(), nullptr);
         GetAppServices()->SetLoadedDocVersion(3);
@@ -33,6 +34,7 @@ TEST_F(ZivraApp, IsTheOneApplicationAndTheLowerLayersServices)
     }
     EXPECT_EQ(CZivraApp::GetApp(), nullptr);
     EXPECT_EQ(GetAppServices(), nullptr);
+    EXPECT_EQ(GetTableDdlServices(), nullptr);
 }
 
 TEST_F(ZivraApp, StartUpCreatesTheDefaultPaletteOnceAndShutdownWritesEverythingBack)

@@ -16,6 +16,7 @@
 #include "objects/PolyObj.h"
 #include "objects/StrgObj.h"
 #include "view/BaseView.h"
+#include "view/TableDdlServices.h"
 
 #include <QComboBox>
 #include <QCursor>
@@ -338,6 +339,47 @@ TEST_F(ViewCommands, CommandsOnAnEmptySelectionOrOutOfRangeDoNothing)
     m_view->OnObjectAttributeCommand(ID_OPERATION_FIRST);
     m_view->OnObjectOperationCommand(ID_ATTRIBUTE_LAST);
     EXPECT_EQ(StateOf(*m_first), first);
+    EXPECT_FALSE(m_doc->CanUndo());
+    EXPECT_FALSE(m_doc->IsModified());
+}
+
+// The table-definition command hands the whole selection, in its order, to the physical design in
+// one call with the messages on; the drawing itself does not change.
+TEST_F(ViewCommands, CreateTableHandsTheSelectionToTheTableDdlServiceOnce)
+{
+    struct RecordingTableDdl : TableDdlServices
+    {
+        int CreateTableDdlForSelectedFiles(CBaseDoc& doc, const CObList& objects, BOOL showMessages) override
+        {
+            std::vector<CObject*> list;
+            for (POSITION pos = objects.GetHeadPosition(); pos;)
+                list.push_back(objects.GetNext(pos));
+            calls.push_back({&doc, list, showMessages});
+            return 1;
+        }
+        struct Call
+        {
+            CBaseDoc* doc;
+            std::vector<CObject*> objects;
+            BOOL showMessages;
+        };
+        std::vector<Call> calls;
+    } ddl;
+
+    // Without a registered service the command passes over quietly.
+    TableDdlServices* previous = SetTableDdlServices(nullptr);
+    SelectBoth();
+    // (A rectangle's menu has no such command; a conceptual file's sends it the same way.)
+    m_view->OnObjectOperationCommand(ID_OBJ_CREATE_TABLE);
+
+    SetTableDdlServices(&ddl);
+    m_view->OnObjectOperationCommand(ID_OBJ_CREATE_TABLE);
+    SetTableDdlServices(previous);
+
+    ASSERT_EQ(ddl.calls.size(), 1u);
+    EXPECT_EQ(ddl.calls[0].doc, m_doc);
+    EXPECT_EQ(ddl.calls[0].objects, (std::vector<CObject*>{m_second, m_first}));
+    EXPECT_TRUE(ddl.calls[0].showMessages);
     EXPECT_FALSE(m_doc->CanUndo());
     EXPECT_FALSE(m_doc->IsModified());
 }
