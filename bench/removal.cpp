@@ -49,13 +49,15 @@ void RunOnAll(benchmark::State& state, Command command, INT_PTR left)
 
 void BM_DeleteAll(benchmark::State& state)
 {
-    RunOnAll(state, [](CZivraView& view) { view.DeleteSelection(); }, 0);
+    RunOnAll(
+        state, [](CZivraView& view) { view.DeleteSelection(); }, 0);
 }
 BENCHMARK(BM_DeleteAll)->Arg(1000)->Arg(2000)->Arg(4000)->Arg(8000)->Unit(benchmark::kMillisecond);
 
 void BM_GroupAll(benchmark::State& state)
 {
-    RunOnAll(state, [](CZivraView& view) { view.GroupSelection(); }, 1);
+    RunOnAll(
+        state, [](CZivraView& view) { view.GroupSelection(); }, 1);
 }
 BENCHMARK(BM_GroupAll)->Arg(1000)->Arg(2000)->Arg(4000)->Arg(8000)->Unit(benchmark::kMillisecond);
 
