@@ -16,6 +16,7 @@
 #include "platform/ui/View.h"
 #include "platform/ui/WinApp.h"
 
+#include <unordered_set>
 #include <vector>
 
 IMPLEMENT_DYNCREATE(CBaseDoc, CDocument)
@@ -162,14 +163,22 @@ BOOL CBaseDoc::AddObject(CObject* object)
 
 BOOL CBaseDoc::RemoveObject(CObject* object)
 {
+    return RemoveObjectDeferring(object, nullptr);
+}
+
+BOOL CBaseDoc::RemoveObjectDeferring(CObject* object, std::unordered_set<WORD>* deferredIds)
+{
     if (m_objects.IsEmpty())
         return FALSE;
     const WORD id = DrawObjects::GetObjectId(object);
     if (id == 0 || IsDeleteRecordedForUndo(id) || !CanDeleteObject(object))
         return FALSE;
     DocumentModelHooks* model = GetDocumentModelHooks();
-    if (model)
+    if (model && !(deferredIds && m_bUpdateMarksClear))
         model->ClearUpdateMarks(this);
+    // Only a model clean-up sets marks; one removing objects itself clears them for each.
+    const BOOL marksClear = deferredIds != nullptr;
+    m_bUpdateMarksClear = marksClear;
     const POSITION pos = m_objects.Find(object);
     if (!pos)
         return FALSE;
@@ -177,8 +186,14 @@ BOOL CBaseDoc::RemoveObject(CObject* object)
     RemoveFromSelectionInViews(object);
     m_objects.RemoveAt(pos);
     const BOOL logged = RecordDeletedForUndo(predecessorId, object);
-    if (!model || !model->CleanUpRemovedObject(this, object))
-        CleanUpRemovedDrawObject(id);
+    m_bUpdateMarksClear = FALSE;
+    if (!model || !model->CleanUpRemovedObject(this, object)) {
+        m_bUpdateMarksClear = marksClear;
+        if (deferredIds)
+            deferredIds->insert(id);
+        else
+            CleanUpRemovedDrawObject(id);
+    }
     if (!logged)
         DrawObjects::Destroy(object); // no undo step holds it: the removal is final
     if (IsHeaderItemId(id))
@@ -195,9 +210,21 @@ int CBaseDoc::RemoveObjects(const CObList& objects)
     snapshot.reserve(size_t(objects.GetCount()));
     for (POSITION pos = objects.GetHeadPosition(); pos;)
         snapshot.push_back(objects.GetNext(pos));
+    // The links to the removed plain objects are let go of in one pass at the end: nothing a
+    // removal does in between looks at them.
+    std::unordered_set<WORD> removedIds;
+    m_bUpdateMarksClear = FALSE;
     int removed = 0;
-    for (CObject* object : snapshot)
-        removed += RemoveObject(object) ? 1 : 0;
+    try {
+        for (CObject* object : snapshot)
+            removed += RemoveObjectDeferring(object, &removedIds) ? 1 : 0;
+    } catch (...) {
+        m_bUpdateMarksClear = FALSE;
+        CleanUpRemovedDrawObjects(removedIds);
+        throw;
+    }
+    m_bUpdateMarksClear = FALSE;
+    CleanUpRemovedDrawObjects(removedIds);
     return removed;
 }
 
@@ -206,6 +233,19 @@ void CBaseDoc::CleanUpRemovedDrawObject(WORD removedId)
     for (POSITION pos = m_objects.GetHeadPosition(); pos;) {
         CBaseObj* box = DrawObjects::AsBoxObject(m_objects.GetNext(pos));
         if (box && box->IsLinkedTo(removedId)) {
+            RecordChangedOnce(box);
+            box->SetLinkObjectId(0);
+        }
+    }
+}
+
+void CBaseDoc::CleanUpRemovedDrawObjects(const std::unordered_set<WORD>& removedIds)
+{
+    if (removedIds.empty())
+        return;
+    for (POSITION pos = m_objects.GetHeadPosition(); pos;) {
+        CBaseObj* box = DrawObjects::AsBoxObject(m_objects.GetNext(pos));
+        if (box && box->GetLinkObjectId() != 0 && removedIds.contains(box->GetLinkObjectId())) {
             RecordChangedOnce(box);
             box->SetLinkObjectId(0);
         }

@@ -28,6 +28,7 @@
 #include <memory>
 #include <span>
 #include <unordered_map>
+#include <unordered_set>
 
 class CFloatEdit;
 class CCopyHold;
@@ -587,6 +588,12 @@ private:
     void RemapPastedLinks(CCopyList& buffer);
     // Clears references to a removed object that is not a modelling object.
     void CleanUpRemovedDrawObject(WORD removedId);
+    // The same for all the removed ids at once, in one pass over the list.
+    void CleanUpRemovedDrawObjects(const std::unordered_set<WORD>& removedIds);
+    // RemoveObject's work. With deferredIds (RemoveObjects) the ids of removed objects that are not
+    // modelling objects are gathered there for one clean-up at the end, and the update marks are
+    // cleared only when a model clean-up ran since they were last cleared.
+    BOOL RemoveObjectDeferring(CObject* object, std::unordered_set<WORD>* deferredIds);
     // One end of a line follows the move of the object with movedId (BaseDocFollow.cpp).
     void LineEndFollowsMove(CPolyObj* line, BOOL start, WORD movedId, SIZE offset, DWORD extra,
                             const CFollowIndex& index);
@@ -629,4 +636,6 @@ private:
     // same second is seen; 0 while none is known.
     std::int64_t m_fileTimeNs = 0;
     PositionIndex* m_pReplayIndex = nullptr;
+    // While RemoveObjects runs: the update marks have been cleared and nothing has set them since.
+    BOOL m_bUpdateMarksClear = FALSE;
 };

@@ -79,6 +79,7 @@ public:
         if (CSaveList* step = m_doc.GetCurrentUndoStep()) {
             while (step->GetCount() > m_savedRecords)
                 delete step->RemoveTail();
+            step->ForgetIndexedIds();
         }
         buffer.ResetPasteFlags();
         m_nextId = m_savedNextId;

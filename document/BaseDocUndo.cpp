@@ -121,9 +121,12 @@ void CBaseDoc::ReplayStep(CSaveList* step, BOOL forward)
             ApplyRecord(static_cast<CSaveObj*>(forward ? step->GetNext(pos) : step->GetPrev(pos)));
     } catch (...) {
         m_pReplayIndex = nullptr;
+        step->ForgetIndexedIds();
         throw;
     }
     m_pReplayIndex = nullptr;
+    // Replaying turned deleted records into added ones and back.
+    step->ForgetIndexedIds();
 }
 
 void CBaseDoc::NoteObjectPosition(WORD objectId, POSITION pos)

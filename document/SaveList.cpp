@@ -67,11 +67,11 @@ BOOL CSaveList::IsRecorded(WORD objectId) const
     return FALSE;
 }
 
-BOOL CSaveList::IsChangeRecorded(WORD objectId) const
+void CSaveList::CatchUpIndexedIds() const
 {
     const INT_PTR count = GetCount();
     // Back from the tail over the records not indexed yet; the record before them must be the
-    // last one indexed, or records were taken away and the set starts afresh.
+    // last one indexed, or records were taken away and the sets start afresh.
     POSITION pos = GetTailPosition();
     INT_PTR fresh = count - m_nIndexedRecords;
     if (fresh >= 0) {
@@ -81,36 +81,42 @@ BOOL CSaveList::IsChangeRecorded(WORD objectId) const
             fresh = -1;
     }
     if (fresh < 0) {
-        m_changedIds.clear();
-        m_nIndexedRecords = 0;
+        ForgetIndexedIds();
         fresh = count;
     }
     pos = GetTailPosition();
     for (INT_PTR n = 0; n < fresh; ++n) {
         const CSaveObj* record = GetRecord(pos);
         GetPrev(pos);
-        if (record->GetKind() == CSaveObj::kindChanged && record->GetObject())
+        if (!record->GetObject())
+            continue;
+        if (record->GetKind() == CSaveObj::kindChanged)
             m_changedIds.insert(record->GetHeldObjectId());
+        else if (record->GetKind() == CSaveObj::kindDeleted)
+            m_deletedIds.insert(record->GetHeldObjectId());
     }
     m_nIndexedRecords = count;
     m_pIndexedTail = count > 0 ? GetRecord(GetTailPosition()) : nullptr;
+}
+
+void CSaveList::ForgetIndexedIds() const
+{
+    m_changedIds.clear();
+    m_deletedIds.clear();
+    m_nIndexedRecords = 0;
+    m_pIndexedTail = nullptr;
+}
+
+BOOL CSaveList::IsChangeRecorded(WORD objectId) const
+{
+    CatchUpIndexedIds();
     return m_changedIds.contains(objectId);
 }
 
 BOOL CSaveList::IsDeleteRecorded(WORD objectId) const
 {
-    return HoldsObjectOfKind(CSaveObj::kindDeleted, objectId);
-}
-
-BOOL CSaveList::HoldsObjectOfKind(WORD kind, WORD objectId) const
-{
-    for (POSITION pos = GetHeadPosition(); pos;) {
-        const CSaveObj* record = GetRecord(pos);
-        GetNext(pos);
-        if (record->GetKind() == kind && record->GetObject() && record->GetHeldObjectId() == objectId)
-            return TRUE;
-    }
-    return FALSE;
+    CatchUpIndexedIds();
+    return m_deletedIds.contains(objectId);
 }
 
 CObject* CSaveList::CloneForRecord(const CObject* object)

@@ -33,6 +33,10 @@ public:
 
     CSaveObj* GetRecord(POSITION pos) const { return static_cast<CSaveObj*>(GetAt(pos)); }
 
+    // To be called after records were rewritten in place (undo and redo turn deleted records into
+    // added ones and back) or taken away: the ids the step indexes are gathered afresh.
+    void ForgetIndexedIds() const;
+
     // The deep copy a changed record holds, or null.
     static CObject* CloneForRecord(const CObject* object);
 
@@ -40,13 +44,16 @@ private:
     // Appends a record holding the object; on failure reports with the texts of the record's kind
     // and leaves the object to the caller.
     BOOL AppendRecord(WORD kind, WORD objectId, CObject* object, WORD secondId);
-    BOOL HoldsObjectOfKind(WORD kind, WORD objectId) const;
+    // Brings the id sets up to date with the records appended since they were last asked.
+    void CatchUpIndexedIds() const;
 
-    // The ids of the changed records, so that a command touching many objects asks in constant
-    // time whether one is recorded. Records are only ever appended at the tail or taken off it, and
-    // a changed record keeps its object's id when undo swaps its copy: the set catches up with the
-    // records appended since it was last asked and starts afresh when records were taken away.
+    // The ids of the changed and of the deleted records, so that a command touching many objects
+    // asks in constant time whether one is recorded. Records are only ever appended at the tail or
+    // taken off it, and a changed record keeps its object's id when undo swaps its copy: the sets
+    // catch up with the records appended since they were last asked and start afresh when records
+    // were taken away or rewritten (ForgetIndexedIds).
     mutable std::unordered_set<WORD> m_changedIds;
+    mutable std::unordered_set<WORD> m_deletedIds;
     mutable INT_PTR m_nIndexedRecords = 0;
     mutable const CSaveObj* m_pIndexedTail = nullptr;
 };

@@ -2,11 +2,17 @@
 
 #include "tests/support/MessageScript.h"
 
+#include "document/ModelHooks.h"
 #include "foundation/CommandIds.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/FrameworkIds.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -117,6 +123,95 @@ TEST_F(DocumentCore, RemovingAnObjectClearsLinksToItWithUndo)
     m_doc.Undo();
     EXPECT_EQ(ObjectById(m_doc, 2)->GetLinkObjectId(), 1);
     EXPECT_EQ(DrawingOrder(m_doc), std::vector<WORD>({1, 2}));
+}
+
+TEST_F(DocumentCore, RemovingASnapshotClearsLinksToEveryRemovedObjectWithUndo)
+{
+    // 2 -> 1, 4 -> 3, 5 -> 4: the links to 1 and 4 stay behind in objects that stay, the one to 3
+    // goes with its owner.
+    for (int i = 0; i < 5; ++i)
+        AddRect(m_doc);
+    ObjectById(m_doc, 2)->SetLinkObjectId(1);
+    ObjectById(m_doc, 4)->SetLinkObjectId(3);
+    ObjectById(m_doc, 5)->SetLinkObjectId(4);
+    CObList selection;
+    for (WORD id : {1, 3, 4})
+        selection.AddTail(ObjectById(m_doc, id));
+    {
+        CUndoStep step(&m_doc);
+        ASSERT_EQ(m_doc.RemoveObjects(selection), 3);
+        EXPECT_FALSE(m_doc.RemoveObject(selection.GetHead())) << "its deleted-record is in this step";
+    }
+    const auto links = [this] {
+        std::vector<std::pair<WORD, WORD>> result;
+        for (WORD id : DrawingOrder(m_doc))
+            result.emplace_back(id, ObjectById(m_doc, id)->GetLinkObjectId());
+        return result;
+    };
+    using Links = std::vector<std::pair<WORD, WORD>>;
+    const Links removed{{2, 0}, {5, 0}};
+    EXPECT_EQ(links(), removed);
+    m_doc.Undo();
+    EXPECT_EQ(links(), (Links{{1, 0}, {2, 1}, {3, 0}, {4, 3}, {5, 4}}));
+    m_doc.Redo();
+    EXPECT_EQ(links(), removed);
+}
+
+namespace {
+
+// A model that claims some objects: its clean-up of one sets the update marks and may remove
+// another object, and it notes whether the marks were clear when a clean-up began.
+class MarkingModel : public DocumentModelHooks
+{
+public:
+    MarkingModel() : m_previous(SetDocumentModelHooks(this)) {}
+    ~MarkingModel() override { SetDocumentModelHooks(m_previous); }
+    MarkingModel(const MarkingModel&) = delete;
+    MarkingModel& operator=(const MarkingModel&) = delete;
+
+    void ClearUpdateMarks(CBaseDoc*) override { m_marked = FALSE; }
+    BOOL CleanUpRemovedObject(CBaseDoc* document, CObject* removed) override
+    {
+        const WORD id = DrawObjects::GetObjectId(removed);
+        if (!m_claimed.contains(id))
+            return FALSE;
+        m_cleanUps.emplace_back(id, !m_marked);
+        m_marked = TRUE;
+        if (const auto dependent = m_dependents.find(id); dependent != m_dependents.end())
+            document->RemoveObject(ObjectById(*document, dependent->second));
+        return TRUE;
+    }
+    BOOL ApplyModelCommand(CBaseDoc*, CObject*, UINT, BOOL*) override { return FALSE; }
+
+    std::set<WORD> m_claimed;
+    std::map<WORD, WORD> m_dependents;
+    // Each clean-up's object and whether the marks were clear at its start.
+    std::vector<std::pair<WORD, bool>> m_cleanUps;
+
+private:
+    DocumentModelHooks* m_previous;
+    BOOL m_marked = TRUE;
+};
+
+} // namespace
+
+TEST_F(DocumentCore, EveryModelCleanUpOfASnapshotStartsWithClearUpdateMarks)
+{
+    for (int i = 0; i < 6; ++i)
+        AddRect(m_doc);
+    MarkingModel model;
+    model.m_claimed = {1, 2, 3, 6};
+    model.m_dependents = {{1, 5}};
+    model.m_claimed.insert(5);
+    // 1 (taking 5 with it), 2 and 3 claimed one after another, the plain 4, then the claimed 6.
+    CObList selection;
+    for (WORD id : {1, 2, 3, 4, 6})
+        selection.AddTail(ObjectById(m_doc, id));
+    CUndoStep step(&m_doc);
+    EXPECT_EQ(m_doc.RemoveObjects(selection), 5);
+    EXPECT_EQ(model.m_cleanUps,
+              (std::vector<std::pair<WORD, bool>>{{1, true}, {5, true}, {2, true}, {3, true}, {6, true}}));
+    EXPECT_TRUE(DrawingOrder(m_doc).empty());
 }
 
 TEST_F(DocumentCore, SetModifiedStampsTheUpdatedDateUnlessReadOnly)
