@@ -111,6 +111,16 @@ BOOL CBaseDoc::ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hit
         BOOL changed = FALSE;
         return model && model->EditModelDataItems(this, object, &changed) && changed;
     }
+    if (DrawObjects::AsLineObject(object) && TakesDocumentArgument(commandId)) {
+        // A relation arrow's settings dialogs open on a read-only document too, with OK disabled;
+        // the model records the arrow and what its rules change.
+        DocumentModelHooks* model = GetDocumentModelHooks();
+        BOOL changed = FALSE;
+        if (!model || !model->ApplyModelCommand(this, object, commandId, &changed) || !changed)
+            return FALSE;
+        SetModified(TRUE);
+        return TRUE;
+    }
     if (commandId < ID_OPERATION_FIRST || commandId > ID_OPERATION_LAST || m_bReadOnly)
         return FALSE;
     if (CPolyObj* line = DrawObjects::AsLineObject(object)) {

@@ -37,6 +37,12 @@ BOOL DataModelHooks::ApplyModelCommand(CBaseDoc* document, CObject* object, UINT
             *changed = RelationRules::ChangeRelLineKind(*document, *arrow, commandId);
         else if (commandId == ID_REL_MAIN_ARROW)
             *changed = RelationRules::MakeMainRelLine(*document, *arrow);
+        else if (commandId == ID_OBJ_ONE_TO_MANY_DIALOG || commandId == ID_OBJ_ONE_TO_MANY_DIALOG_CURRENT)
+            *changed = arrow->IsOneToManyKind() &&
+                       arrow->EditOneToManySettings(*document, commandId == ID_OBJ_ONE_TO_MANY_DIALOG_CURRENT);
+        else if (commandId == ID_OBJ_SUBTYPE_DIALOG || commandId == ID_OBJ_SUBTYPE_DIALOG_CURRENT)
+            *changed = arrow->IsSubTypeKind() &&
+                       arrow->EditSubTypeSettings(*document, commandId == ID_OBJ_SUBTYPE_DIALOG_CURRENT);
         else
             return FALSE;
         return TRUE;
