@@ -254,6 +254,9 @@ constexpr UINT ID_CONNECTOR_PAIR_START = 21359;
 constexpr UINT ID_CONNECTOR_PAIR_END = 21360;
 // A conceptual file's physical implementation merged into its parent file's.
 constexpr UINT ID_FILE_MERGE_INTO_PARENT = 21362;
+// A conceptual file's own tablespaces and its physical additional data definition file.
+constexpr UINT ID_FILE_TABLESPACE_DIALOG = 21363;
+constexpr UINT ID_FILE_DEFINITION_FILE_DIALOG = 21365;
 // The symbol menus: file-type mark, data-media kind and process kind added to the base.
 constexpr UINT ID_FILE_TYPE_MARK_BASE = 21700;
 constexpr UINT ID_DATA_MEDIA_BASE = 21800;

@@ -47,8 +47,14 @@ BOOL DataModelHooks::ApplyModelCommand(CBaseDoc* document, CObject* object, UINT
             return FALSE;
         return TRUE;
     }
+    auto* file = DYNAMIC_DOWNCAST(CFileComp, object);
+    // The definition-file dialog serves only a file that makes a table of its own.
+    if (file && commandId == ID_FILE_DEFINITION_FILE_DIALOG) {
+        *changed = file->IsPhysicalTarget() && !file->GetMergedIntoParent() && !file->GetPhyControlDedicated() &&
+                   file->RunPhyControlDialog(*document);
+        return TRUE;
+    }
     // Only a file with a parent can have its implementation merged into the parent's.
-    const auto* file = DYNAMIC_DOWNCAST(CFileComp, object);
     if (file && commandId == ID_FILE_MERGE_INTO_PARENT && !file->HasParentFileComp(*document)) {
         *changed = FALSE;
         return TRUE;

@@ -6,6 +6,7 @@
 #include "foundation/Placement.h"
 #include "foundation/RegItemObj.h"
 #include "foundation/RegManList.h"
+#include "model/FileCompDlgRules.h"
 #include "platform/afx/MessageSink.h"
 #include "platform/afx/StringTable.h"
 #include "platform/profile/Profile.h"
@@ -77,6 +78,8 @@ CMainFrame::~CMainFrame()
 {
     if (GetObjectServices() == this)
         SetObjectServices(nullptr);
+    if (FileCompDlgRules::GetFileTypeMarks() == &m_boxStyleList)
+        FileCompDlgRules::SetFileTypeMarks(nullptr);
     if (GetFrameServices() == this)
         SetFrameServices(nullptr);
     if (GetFindTextServices() == this)
@@ -187,6 +190,7 @@ void CMainFrame::OnDropFiles(const std::vector<CString>& paths)
 BOOL CMainFrame::InitPrototypes()
 {
     SetObjectServices(this);
+    FileCompDlgRules::SetFileTypeMarks(&m_boxStyleList);
     if (!m_drawObjManager.InitDrawObjs())
         return FALSE;
     m_drawObjManager.LoadDrawObjDefaults();
