@@ -174,6 +174,14 @@ public:
     BOOL IsReadOnly() const { return m_bReadOnly; }
     void SetReadOnly(BOOL readOnly) { m_bReadOnly = readOnly; }
     WORD GetFileVersion() const { return m_wFileVersion; }
+    // The default tablespaces of tables and primary-key indexes that files without their own use.
+    const CString& GetTableTablespace() const { return m_strTableTablespace; }
+    const CString& GetIndexTablespace() const { return m_strIndexTablespace; }
+    void SetTablespaces(const CString& table, const CString& index)
+    {
+        m_strTableTablespace = table;
+        m_strIndexTablespace = index;
+    }
     const CTime& GetCreatedDate() const { return m_timeCreated; }
     const CTime& GetUpdatedDate() const { return m_timeUpdated; }
     DWORD GetPrintScale() const { return m_dwPrintScale; }

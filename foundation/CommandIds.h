@@ -114,6 +114,8 @@ constexpr UINT ID_DOCUMENT_FONT = 32900;
 constexpr UINT ID_DRAWING_FONT = 32901;
 constexpr UINT ID_EDIT_OPTIONS = 32935;
 constexpr UINT ID_DATA_TYPE_SETTINGS = 32959;
+// The active document's default tablespaces.
+constexpr UINT ID_DEFAULT_TABLESPACES = 32972;
 constexpr UINT ID_COLOR_MENU_SETTINGS = 32981;
 
 // --- Header information of the document ----------------------------------------------------------

@@ -48,10 +48,11 @@ BOOL DataModelHooks::ApplyModelCommand(CBaseDoc* document, CObject* object, UINT
         return TRUE;
     }
     auto* file = DYNAMIC_DOWNCAST(CFileComp, object);
-    // The definition-file dialog serves only a file that makes a table of its own.
-    if (file && commandId == ID_FILE_DEFINITION_FILE_DIALOG) {
+    // The definition-file and tablespace dialogs serve only a file that makes a table of its own.
+    if (file && (commandId == ID_FILE_DEFINITION_FILE_DIALOG || commandId == ID_FILE_TABLESPACE_DIALOG)) {
         *changed = file->IsPhysicalTarget() && !file->GetMergedIntoParent() && !file->GetPhyControlDedicated() &&
-                   file->RunPhyControlDialog(*document);
+                   (commandId == ID_FILE_DEFINITION_FILE_DIALOG ? file->RunPhyControlDialog(*document)
+                                                                : file->RunTableSpaceDialog(*document));
         return TRUE;
     }
     // Only a file with a parent can have its implementation merged into the parent's.

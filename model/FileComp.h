@@ -155,6 +155,8 @@ public:
     BOOL RunPropertiesDialog(CBaseDoc& document);
     // The definition-file dialog: on OK the chosen file (and its name, empty for none); TRUE on OK.
     BOOL RunPhyControlDialog(CBaseDoc& document);
+    // The file's own tablespaces: TRUE on OK when the file is no dedicated definition file.
+    BOOL RunTableSpaceDialog(CBaseDoc& document);
 
     // --- Marks ----------------------------------------------------------------------------------
     DWORD GetMarkFlags() const { return m_dwMarks; }

@@ -6,6 +6,7 @@
 #include "model/FileCompDlg.h"
 #include "model/FileCompDlgRules.h"
 #include "model/FilePhyControlDlg.h"
+#include "model/TableSpaceNameDlg.h"
 #include "platform/ui/FrameworkIds.h"
 
 BOOL CFileComp::ApplyShapeOperation(UINT commandId, DWORD hitCode, UINT_PTR operationArgument)
@@ -31,5 +32,14 @@ BOOL CFileComp::RunPhyControlDialog(CBaseDoc& document)
     if (dialog.DoModal() != IDOK || document.IsReadOnly())
         return FALSE;
     SetPhyControlFile(dialog.m_wFileId, dialog.m_wFileId ? dialog.m_strFileName : CString());
+    return TRUE;
+}
+
+BOOL CFileComp::RunTableSpaceDialog(CBaseDoc& document)
+{
+    CTableSpaceNameDlg dialog(document, GetTableSpace(), GetIndexSpace(), TableSpaceRules::MODE_FILE);
+    if (dialog.DoModal() != IDOK || document.IsReadOnly() || GetPhyControlDedicated())
+        return FALSE;
+    TableSpaceRules::ApplyFileTablespaces(*this, dialog.m_strTableSpace, dialog.m_strIndexSpace);
     return TRUE;
 }

@@ -87,15 +87,15 @@ void CFileCompDlg::BuildDialog()
     auto* phyGrid = new QGridLayout(physical);
     int phyRow = 0;
     phyGrid->addWidget(AddControl(IDC_PHYSICAL_TARGET, new QCheckBox(ToQString(u8"物理実装対象"))), phyRow++, 0, 1, 2);
-    phyGrid->addWidget(AddControl(IDC_MERGED, new QCheckBox(ToQString(
-                                                  u8"物理実装は親概念ﾌｧｲﾙに統合(ｻﾌﾞﾀｲﾌﾟ･ｻﾌﾞｽﾄﾗｸﾁｬの場合)"))),
+    phyGrid->addWidget(AddControl(IDC_MERGED,
+                                  new QCheckBox(ToQString(u8"物理実装は親概念ﾌｧｲﾙに統合(ｻﾌﾞﾀｲﾌﾟ･ｻﾌﾞｽﾄﾗｸﾁｬの場合)"))),
                        phyRow++, 0, 1, 2);
     addRow(phyGrid, phyRow, u8"ﾃｰﾌﾞﾙ名(&L):", edit(IDC_TABLE_NAME), false);
     addRow(phyGrid, phyRow, u8"ﾌﾟﾗｲﾏﾘｰｲﾝﾃﾞｯｸｽ名(&X):", edit(IDC_INDEX_NAME), false);
     addRow(phyGrid, phyRow, u8"ﾃｰﾌﾞﾙ表領域(&T):", edit(IDC_TABLE_SPACE), false);
     addRow(phyGrid, phyRow, u8"ｲﾝﾃﾞｯｸｽ表領域(&I):", edit(IDC_INDEX_SPACE), false);
-    phyGrid->addWidget(AddControl(IDC_DEDICATED, new QCheckBox(ToQString(u8"物理追加ﾃﾞｰﾀ定義専用ﾌｧｲﾙ"))), phyRow++,
-                       0, 1, 2);
+    phyGrid->addWidget(AddControl(IDC_DEDICATED, new QCheckBox(ToQString(u8"物理追加ﾃﾞｰﾀ定義専用ﾌｧｲﾙ"))), phyRow++, 0,
+                       1, 2);
     auto* definition = combo(IDC_DEFINITION_FILE);
     addRow(phyGrid, phyRow, u8"物理追加ﾃﾞｰﾀ定義ﾌｧｲﾙ:", definition, false);
     layout->addWidget(physical);
@@ -106,10 +106,8 @@ void CFileCompDlg::BuildDialog()
                      [this] { OnDiscriminatorFileChosen(); });
     QObject::connect(item, &QComboBox::activated, item, [this] { OnItemChosen(); });
     QObject::connect(definition, &QComboBox::activated, definition, [this] { OnDefinitionFileChosen(); });
-    layout->addLayout(MakeButtonRow({{IDC_DATA_ITEMS, u8"所属ﾃﾞｰﾀ項目..."},
-                                     {IDOK, u8"OK"},
-                                     {IDCANCEL, u8"ｷｬﾝｾﾙ"},
-                                     {ID_HELP, u8"ﾍﾙﾌﾟ"}}));
+    layout->addLayout(MakeButtonRow(
+        {{IDC_DATA_ITEMS, u8"所属ﾃﾞｰﾀ項目..."}, {IDOK, u8"OK"}, {IDCANCEL, u8"ｷｬﾝｾﾙ"}, {ID_HELP, u8"ﾍﾙﾌﾟ"}}));
 }
 
 void CFileCompDlg::DoDataExchange(CDataExchange* dx)
@@ -159,8 +157,8 @@ BOOL CFileCompDlg::OnInitDialog()
     static_cast<CButton*>(GetDlgItem(IDC_PHYSICAL_TARGET))->SetCheck(m_settings.physicalTarget);
     static_cast<CButton*>(GetDlgItem(IDC_MERGED))->SetCheck(m_settings.merged);
     static_cast<CButton*>(GetDlgItem(IDC_DEDICATED))->SetCheck(m_settings.dedicated);
-    FileCompDlgRules::FillPhysicalDefinitionFileCombo(
-        m_doc, m_file.GetObjectId(), static_cast<CComboBox*>(GetDlgItem(IDC_DEFINITION_FILE)));
+    FileCompDlgRules::FillPhysicalDefinitionFileCombo(m_doc, m_file.GetObjectId(),
+                                                      static_cast<CComboBox*>(GetDlgItem(IDC_DEFINITION_FILE)));
     SelectByData(IDC_DEFINITION_FILE, m_settings.definitionFile);
     GetDlgItem(IDOK)->EnableWindow(!m_bReadOnly);
     ApplyEnables();

@@ -138,8 +138,8 @@ BOOL ChooseParent(const CBaseDoc& doc, const CFileComp& file, FileCompSettings& 
     const WORD parentId = HIWORD(rowData);
     const CFileComp* parent = FindFile(doc, parentId);
     // Arrows read from older files may already run in a circle; the main arrows must not.
-    if (parent && (parentId == file.GetObjectId() ||
-                   RelationRules::IsSubTypeAncestor(doc, *parent, file.GetObjectId()))) {
+    if (parent &&
+        (parentId == file.GetObjectId() || RelationRules::IsSubTypeAncestor(doc, *parent, file.GetObjectId()))) {
         AfxMessageBox(CString(u8"ｻﾌﾞﾀｲﾌﾟ矢線あるいはｻﾌﾞｽﾄﾗｸﾁｬ矢線がﾙｰﾌﾟしてしまうので、親概念ﾌｧｲﾙには設定できません。"),
                       MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
@@ -235,10 +235,9 @@ BOOL ApplyFileComp(CBaseDoc& doc, CFileComp& file, const FileCompSettings& s)
     }
     if (!main || s.parentFile == 0)
         return changed;
-    const BOOL arrowChanged = main->GetDiscriminatorFile() != s.discriminatorFile ||
-                              main->GetDiscriminatorItem() != s.discriminatorItem ||
-                              main->GetItemNameLabel().GetText() != s.itemName ||
-                              main->GetItemValueLabel().GetText() != s.value;
+    const BOOL arrowChanged =
+        main->GetDiscriminatorFile() != s.discriminatorFile || main->GetDiscriminatorItem() != s.discriminatorItem ||
+        main->GetItemNameLabel().GetText() != s.itemName || main->GetItemValueLabel().GetText() != s.value;
     if (!arrowChanged)
         return changed;
     doc.RecordChangedOnce(main);

@@ -73,14 +73,14 @@ void ChooseDefinitionFile(const CBaseDoc& doc, FileCompSettings& settings, WORD 
 
 struct FileCompEnables
 {
-    BOOL textsEditable;     // number, name, I/O numbers, summary, examples
+    BOOL textsEditable; // number, name, I/O numbers, summary, examples
     BOOL fileTypeCombo;
-    BOOL parentCombo;       // also the discriminator-file combo
+    BOOL parentCombo; // also the discriminator-file combo
     BOOL itemCombo;
     BOOL valueEditable;
     BOOL physicalCheck;
     BOOL mergedCheck;
-    BOOL physicalEditable;  // table and index names, both tablespaces
+    BOOL physicalEditable; // table and index names, both tablespaces
     BOOL definitionCombo;
     BOOL dedicatedCheck;
 };

@@ -95,6 +95,8 @@ const MessageMap* CMainFrame::GetMessageMap() const
         {
             MapCommandRange(kFirstTool, kLastTool, &CMainFrame::OnToolCommand),
             MapUpdateRange(kFirstTool, kLastTool, &CMainFrame::OnUpdateToolCommand),
+            MapCommand(ID_DEFAULT_TABLESPACES, &CMainFrame::OnDefaultTablespaces),
+            MapUpdate(ID_DEFAULT_TABLESPACES, &CMainFrame::OnUpdateDefaultTablespaces),
             MapCommandRange(ID_ARROW_KIND_ONE_TO_MANY, ID_ARROW_KIND_SUBSTRUCTURE, &CMainFrame::OnArrowKind),
             MapUpdateRange(ID_ARROW_KIND_ONE_TO_MANY, ID_ARROW_KIND_SUBSTRUCTURE, &CMainFrame::OnUpdateArrowKind),
             MapCommandRange(ID_ARROW_TOOL_ONE_TO_MANY, ID_ARROW_TOOL_SUPERTYPE, &CMainFrame::OnArrowTool),
