@@ -48,7 +48,8 @@ CTableSpaceNameDlg::CTableSpaceNameDlg(CBaseDoc& doc, const CString& table, cons
 void CTableSpaceNameDlg::BuildDialog()
 {
     QWidget* dialog = GetSafeHwnd();
-    dialog->setWindowTitle(ToQString(m_nMode == TableSpaceRules::MODE_FILE ? u8"表領域の設定" : u8"ﾃﾞｨﾌｫﾙﾄ表領域の設定"));
+    dialog->setWindowTitle(
+        ToQString(m_nMode == TableSpaceRules::MODE_FILE ? u8"表領域の設定" : u8"ﾃﾞｨﾌｫﾙﾄ表領域の設定"));
     auto* layout = new QVBoxLayout(dialog);
     auto* grid = new QGridLayout;
     const auto addRow = [&](int row, const char8_t* label, int id) {

@@ -60,7 +60,8 @@ TEST(TableSpaceNameDlg, AFilesOwnPairInOneUndoStep)
 
     // A dedicated definition file and a merged child have no table of their own: no dialog.
     m.FileAt(file).SetPhyControlDedicated(TRUE);
-    EXPECT_FALSE(RunFileCommand(m, file, [](CDialog& d) { d.SendMessage(WM_COMMAND, IDOK); }, &opened));
+    EXPECT_FALSE(RunFileCommand(
+        m, file, [](CDialog& d) { d.SendMessage(WM_COMMAND, IDOK); }, &opened));
     EXPECT_FALSE(opened);
 }
 
@@ -75,8 +76,8 @@ TEST(TableSpaceNameDlg, TheDocumentsDefaults)
         d.GetWindowText(title);
         EXPECT_EQ(Utf8(title), reinterpret_cast<const char*>(u8"ﾃﾞｨﾌｫﾙﾄ表領域の設定"));
         EXPECT_FALSE(d.GetDlgItem(IDOK)->IsWindowEnabled());
-        EXPECT_TRUE(qobject_cast<QLineEdit*>(d.GetDlgItem(CTableSpaceNameDlg::IDC_TABLE_SPACE)->GetSafeHwnd())
-                        ->isReadOnly());
+        EXPECT_TRUE(
+            qobject_cast<QLineEdit*>(d.GetDlgItem(CTableSpaceNameDlg::IDC_TABLE_SPACE)->GetSafeHwnd())->isReadOnly());
     });
     CTableSpaceNameDlg readOnly(doc, "A", "B", TableSpaceRules::MODE_DOCUMENT);
     EXPECT_EQ(readOnly.DoModal(), IDCANCEL);

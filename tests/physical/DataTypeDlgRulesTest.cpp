@@ -27,10 +27,7 @@ class DataTypeDlgRulesFixture : public ::testing::Test
 {
 protected:
     void SetUp() override { Profile::WriteProfileString(DATATYPE_SECTION, nullptr, nullptr); }
-    CString Path(const char* name) const
-    {
-        return FromFileSystemPath(m_dir.path().toStdString()) + "/" + name;
-    }
+    CString Path(const char* name) const { return FromFileSystemPath(m_dir.path().toStdString()) + "/" + name; }
     void Put(const char* name, const std::string& bytes) const
     {
         std::ofstream(ToFileSystemPath(Path(name)), std::ios::binary) << bytes;
