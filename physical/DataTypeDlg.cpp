@@ -22,7 +22,7 @@
 namespace DataTypeDlgImpl {
 
 constexpr const char8_t* kColumnTitles[DataTypeDlgRules::kColumns] = {u8"ﾃﾞｰﾀﾀｲﾌﾟﾞ", u8"編集区分", u8"囲み文字",
-                                                                       u8"ｶﾗﾑ名ﾌﾟﾚﾌｨｯｸｽ", u8"使用しない"};
+                                                                      u8"ｶﾗﾑ名ﾌﾟﾚﾌｨｯｸｽ", u8"使用しない"};
 constexpr const char8_t* kKindTexts[3] = {u8"桁数なし", u8"桁数のみ", u8"桁数、小数桁数"};
 
 // The data-type file dialog: title, filters and the proposed name.
@@ -281,9 +281,8 @@ void CDataTypeDlg::OnReadFile()
 void CDataTypeDlg::OnWriteFile()
 {
     using namespace DataTypeDlgImpl;
-    if (!CommitCurrent() ||
-        AfxMessageBox(CString(u8"現在のﾃﾞｰﾀﾀｲﾌﾟの設定をﾃﾞｰﾀﾀｲﾌﾟ設定ﾌｧｲﾙに書込みます。"), MB_OKCANCEL | MB_ICONQUESTION) !=
-            IDOK)
+    if (!CommitCurrent() || AfxMessageBox(CString(u8"現在のﾃﾞｰﾀﾀｲﾌﾟの設定をﾃﾞｰﾀﾀｲﾌﾟ設定ﾌｧｲﾙに書込みます。"),
+                                          MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
     CFileDialog dialog(FALSE, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, this);
     PrepareFileDialog(dialog);
@@ -317,9 +316,8 @@ void CDataTypeDlg::OnCancel()
 {
     if (!CommitCurrent())
         return;
-    if (m_rules.IsModified() &&
-        AfxMessageBox(CString(u8"ﾃﾞｰﾀﾀｲﾌﾟの変更を保存せずに終了してよろしいですか。"), MB_OKCANCEL | MB_ICONQUESTION) !=
-            IDOK)
+    if (m_rules.IsModified() && AfxMessageBox(CString(u8"ﾃﾞｰﾀﾀｲﾌﾟの変更を保存せずに終了してよろしいですか。"),
+                                              MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
     EndDialog(IDCANCEL);
 }
