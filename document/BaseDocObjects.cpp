@@ -131,6 +131,16 @@ BOOL CBaseDoc::ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hit
             model && model->EditModelDataItems(this, object, &changed))
             return changed;
     }
+    if (DrawObjects::AsLineObject(object) && TakesDocumentArgument(commandId)) {
+        // A relation arrow's settings dialogs open on a read-only document too, with OK disabled;
+        // the model records the arrow and what its rules change.
+        DocumentModelHooks* model = GetDocumentModelHooks();
+        BOOL changed = FALSE;
+        if (!model || !model->ApplyModelCommand(this, object, commandId, &changed) || !changed)
+            return FALSE;
+        SetModified(TRUE);
+        return TRUE;
+    }
     if (commandId < ID_OPERATION_FIRST || commandId > ID_OPERATION_LAST)
         return FALSE;
     // A read-only document still opens the dialogs; they show the model without letting it change.
@@ -155,10 +165,6 @@ BOOL CBaseDoc::ExecuteObjectOperation(CObject* object, UINT commandId, DWORD hit
             return FALSE;
         return MoveOrResizeObject(box, TRUE, &offset, HIT_BOTTOM_RIGHT, 0);
     }
-    // Not built yet: the relation arrow's settings dialogs (a double click or Enter on an arrow
-    // asks for them). Until they exist nothing runs and nothing goes into the undo log.
-    if (line && TakesDocumentArgument(commandId))
-        return FALSE;
     // Making a clone adds an object and leaves this one as it is. On a read-only document only a
     // dialog runs, which changes nothing, so nothing goes into the undo log.
     if (!m_bReadOnly && commandId != ID_OBJ_CREATE_CLONE)

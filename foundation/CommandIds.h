@@ -119,6 +119,7 @@ constexpr UINT ID_CREATE_TABLE_DDL = 32960;
 constexpr UINT ID_CREATE_TABLE_NAMES = 32961;
 constexpr UINT ID_CREATE_PRIMARY_INDEX_NAMES = 32962;
 constexpr UINT ID_CREATE_COLUMN_NAMES = 32963;
+// The active document's default tablespaces.
 constexpr UINT ID_DEFAULT_TABLESPACES = 32972;
 constexpr UINT ID_COLOR_MENU_SETTINGS = 32981;
 
@@ -260,6 +261,9 @@ constexpr UINT ID_CONNECTOR_PAIR_START = 21359;
 constexpr UINT ID_CONNECTOR_PAIR_END = 21360;
 // A conceptual file's physical implementation merged into its parent file's.
 constexpr UINT ID_FILE_MERGE_INTO_PARENT = 21362;
+// A conceptual file's own tablespaces and its physical additional data definition file.
+constexpr UINT ID_FILE_TABLESPACE_DIALOG = 21363;
+constexpr UINT ID_FILE_DEFINITION_FILE_DIALOG = 21365;
 // The symbol menus: file-type mark, data-media kind and process kind added to the base.
 constexpr UINT ID_FILE_TYPE_MARK_BASE = 21700;
 constexpr UINT ID_DATA_MEDIA_BASE = 21800;

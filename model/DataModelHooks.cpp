@@ -38,12 +38,25 @@ BOOL DataModelHooks::ApplyModelCommand(CBaseDoc* document, CObject* object, UINT
             *changed = RelationRules::ChangeRelLineKind(*document, *arrow, commandId);
         else if (commandId == ID_REL_MAIN_ARROW)
             *changed = RelationRules::MakeMainRelLine(*document, *arrow);
+        else if (commandId == ID_OBJ_ONE_TO_MANY_DIALOG || commandId == ID_OBJ_ONE_TO_MANY_DIALOG_CURRENT)
+            *changed = arrow->IsOneToManyKind() &&
+                       arrow->EditOneToManySettings(*document, commandId == ID_OBJ_ONE_TO_MANY_DIALOG_CURRENT);
+        else if (commandId == ID_OBJ_SUBTYPE_DIALOG || commandId == ID_OBJ_SUBTYPE_DIALOG_CURRENT)
+            *changed = arrow->IsSubTypeKind() &&
+                       arrow->EditSubTypeSettings(*document, commandId == ID_OBJ_SUBTYPE_DIALOG_CURRENT);
         else
             return FALSE;
         return TRUE;
     }
+    auto* file = DYNAMIC_DOWNCAST(CFileComp, object);
+    // The definition-file and tablespace dialogs serve only a file that makes a table of its own.
+    if (file && (commandId == ID_FILE_DEFINITION_FILE_DIALOG || commandId == ID_FILE_TABLESPACE_DIALOG)) {
+        *changed = file->IsPhysicalTarget() && !file->GetMergedIntoParent() && !file->GetPhyControlDedicated() &&
+                   (commandId == ID_FILE_DEFINITION_FILE_DIALOG ? file->RunPhyControlDialog(*document)
+                                                                : file->RunTableSpaceDialog(*document));
+        return TRUE;
+    }
     // Only a file with a parent can have its implementation merged into the parent's.
-    const auto* file = DYNAMIC_DOWNCAST(CFileComp, object);
     if (file && commandId == ID_FILE_MERGE_INTO_PARENT && !file->HasParentFileComp(*document)) {
         *changed = FALSE;
         return TRUE;

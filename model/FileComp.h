@@ -177,6 +177,17 @@ public:
     // targets and child items are not. TRUE when anything changed.
     BOOL ResetPhysicalForDedicated();
 
+    // --- Dialogs ----------------------------------------------------------------------------------
+    // 22009 runs the properties dialog with the document handed over as the argument; the other
+    // operations are the box's.
+    BOOL ApplyShapeOperation(UINT commandId, DWORD hitCode, UINT_PTR operationArgument) override;
+    // The conceptual-file dialog, written back on OK: TRUE when something changed.
+    BOOL RunPropertiesDialog(CBaseDoc& document);
+    // The definition-file dialog: on OK the chosen file (and its name, empty for none); TRUE on OK.
+    BOOL RunPhyControlDialog(CBaseDoc& document);
+    // The file's own tablespaces: TRUE on OK when the file is no dedicated definition file.
+    BOOL RunTableSpaceDialog(CBaseDoc& document);
+
     // --- Marks ----------------------------------------------------------------------------------
     DWORD GetMarkFlags() const { return m_dwMarks; }
     void SetMarkFlags(DWORD marks) { m_dwMarks = marks; }

@@ -11,6 +11,7 @@
 #include "objects/StrgObj.h"
 #include "view/DisplayOptions.h"
 
+class CBaseDoc;
 class CDataList;
 class CFloatEdit;
 class CWnd;
@@ -93,6 +94,12 @@ public:
     void SetCardinality(WORD cardinality) { m_wCardinality = cardinality; }
     int GetConstant() const { return m_nConstant; }
     void SetConstant(int constant) { m_nConstant = constant; }
+
+    // The settings dialogs of the kind, applied on OK (the arrow recorded for undo only when it
+    // changes). 1 when the arrow changed, and on OK in any case with noTitle / reduced; 0 otherwise.
+    // A subtype dialog whose end files are missing does not open.
+    int EditOneToManySettings(CBaseDoc& doc, BOOL noTitle);
+    int EditSubTypeSettings(CBaseDoc& doc, BOOL reduced);
 
     // --- Discriminator -----------------------------------------------------------------------------
     WORD GetDiscriminatorForm() const { return m_wDiscriminatorForm; }

@@ -145,18 +145,32 @@ BOOL CDataTypeList::SaveToProfile() const
     return TRUE;
 }
 
-int CDataTypeList::ReadDtyFile(const char* fileName)
+int CDataTypeList::ReadDtyFile(const char* fileName, int* failedEntry)
 {
+    if (failedEntry)
+        *failedEntry = -1;
     if (!fileName || !*fileName)
         return -1;
-    DeleteAllElements(*this);
     const int count = DataTypeList::StoredFileCount(fileName);
+    if (count < 0) {
+        if (failedEntry)
+            *failedEntry = 0;
+        return -1;
+    }
+    // Read aside and take over only a whole file, so that a bad entry leaves the list as it was.
+    CDataTypeList read;
     for (int id = 1; id <= count; ++id) {
         auto type = std::make_unique<CDataType>();
         type->SetId(WORD(id));
-        if (!type->ReadDtyEntry(fileName) || !AddDataTypeDirect(type.release()))
+        if (!type->ReadDtyEntry(fileName) || !read.AddDataTypeDirect(type.release())) {
+            if (failedEntry)
+                *failedEntry = id;
             return -1;
+        }
     }
+    DeleteAllElements(*this);
+    while (!read.IsEmpty())
+        AddTail(read.RemoveHead());
     return count;
 }
 

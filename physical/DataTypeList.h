@@ -35,10 +35,10 @@ public:
     // list. Every type is checked before anything is written (CDataType::CheckStorable).
     BOOL SaveToProfile() const;
 
-    // The same with a data-type file. Reading an empty path gives -1 and leaves the list alone;
-    // a missing entry within the count reads as an empty type. Writing keeps every other line of
-    // an existing file.
-    int ReadDtyFile(const char* fileName);
+    // The same with a data-type file, taken over only whole: a failed read (-1) leaves the list as it
+    // was and names the entry at fault (its id; 0 for the count; -1 for no path). A missing entry
+    // within the count reads as an empty type. Writing keeps every other line of an existing file.
+    int ReadDtyFile(const char* fileName, int* failedEntry = nullptr);
     BOOL WriteDtyFile(const char* fileName) const;
 
     // Ids become 1, 2, ... in list order.

@@ -6,6 +6,7 @@
 #include "foundation/Placement.h"
 #include "foundation/RegItemObj.h"
 #include "foundation/RegManList.h"
+#include "model/FileCompDlgRules.h"
 #include "physical/PhysicalCommands.h"
 #include "platform/afx/MessageSink.h"
 #include "platform/afx/StringTable.h"
@@ -78,6 +79,8 @@ CMainFrame::~CMainFrame()
 {
     if (GetObjectServices() == this)
         SetObjectServices(nullptr);
+    if (FileCompDlgRules::GetFileTypeMarks() == &m_boxStyleList)
+        FileCompDlgRules::SetFileTypeMarks(nullptr);
     if (GetFrameServices() == this)
         SetFrameServices(nullptr);
     if (GetFindTextServices() == this)
@@ -93,6 +96,8 @@ const MessageMap* CMainFrame::GetMessageMap() const
         {
             MapCommandRange(kFirstTool, kLastTool, &CMainFrame::OnToolCommand),
             MapUpdateRange(kFirstTool, kLastTool, &CMainFrame::OnUpdateToolCommand),
+            MapCommand(ID_DEFAULT_TABLESPACES, &CMainFrame::OnDefaultTablespaces),
+            MapUpdate(ID_DEFAULT_TABLESPACES, &CMainFrame::OnUpdateDefaultTablespaces),
             MapCommandRange(ID_ARROW_KIND_ONE_TO_MANY, ID_ARROW_KIND_SUBSTRUCTURE, &CMainFrame::OnArrowKind),
             MapUpdateRange(ID_ARROW_KIND_ONE_TO_MANY, ID_ARROW_KIND_SUBSTRUCTURE, &CMainFrame::OnUpdateArrowKind),
             MapCommandRange(ID_ARROW_TOOL_ONE_TO_MANY, ID_ARROW_TOOL_SUPERTYPE, &CMainFrame::OnArrowTool),
@@ -198,6 +203,7 @@ void CMainFrame::OnDropFiles(const std::vector<CString>& paths)
 BOOL CMainFrame::InitPrototypes()
 {
     SetObjectServices(this);
+    FileCompDlgRules::SetFileTypeMarks(&m_boxStyleList);
     if (!m_drawObjManager.InitDrawObjs())
         return FALSE;
     m_drawObjManager.LoadDrawObjDefaults();

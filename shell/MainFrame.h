@@ -124,6 +124,9 @@ protected:
 
     void OnToolCommand(UINT id);
     void OnUpdateToolCommand(CCmdUI* cmdUI);
+    // The active document's default tablespaces (the document's own setting, not the profile's).
+    void OnDefaultTablespaces();
+    void OnUpdateDefaultTablespaces(CCmdUI* cmdUI);
     void OnArrowKind(UINT id);
     void OnUpdateArrowKind(CCmdUI* cmdUI);
     void OnArrowTool(UINT id);

@@ -120,6 +120,7 @@ const MessageMap* CZivraApp::GetMessageMap() const
                                     MapCommand(ID_APP_ABOUT, &CZivraApp::OnAppAbout),
                                     MapCommand(ID_FILE_OPEN, &CZivraApp::OnFileOpen),
                                     MapCommand(ID_FILE_CLOSE_ALL, &CZivraApp::OnCloseAll),
+                                    MapCommand(ID_DATA_TYPE_SETTINGS, &CZivraApp::OnDataTypeSettings),
                                 }};
     return &map;
 }

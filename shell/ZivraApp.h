@@ -108,6 +108,8 @@ protected:
     void OnAppAbout();
     void OnFileOpen();
     void OnCloseAll();
+    // The data-type dialog; on OK the list is read again from the profile, which it wrote.
+    void OnDataTypeSettings();
 
 private:
     static CZivraApp*& Instance();

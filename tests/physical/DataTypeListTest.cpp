@@ -197,18 +197,23 @@ TEST_F(DataTypes, DtyFileMissingEntriesReadEmptyAndBadOnesFail)
     EXPECT_EQ(Rows(list),
               (std::vector<Row>{{1, "DATE", 0, "", "D_", 0}, {2, "", 0, "", "", 0}, {3, "", 0, "", "", 0}}));
 
+    // A bad entry fails the whole read: the list keeps what it held, and the entry is named.
+    const std::vector<Row> held = Rows(list);
     PutDty("[DataType]\r\nNumDataType=3\r\n1=DATE,0,,D_,0\r\n2=BROKEN,1\r\n3=INTEGER,0,,I_,0\r\n");
-    EXPECT_EQ(list.ReadDtyFile(DtyPath()), -1);
-    EXPECT_EQ(Rows(list), (std::vector<Row>{{1, "DATE", 0, "", "D_", 0}}));
+    int failed = -1;
+    EXPECT_EQ(list.ReadDtyFile(DtyPath(), &failed), -1);
+    EXPECT_EQ(failed, 2);
+    EXPECT_EQ(Rows(list), held);
 
     for (const char* count : {"-1", "70000"}) {
         PutDty(std::string("[DataType]\r\nNumDataType=") + count + "\r\n1=DATE,0,,D_,0\r\n");
-        EXPECT_EQ(list.ReadDtyFile(DtyPath()), -1) << count;
+        EXPECT_EQ(list.ReadDtyFile(DtyPath(), &failed), -1) << count;
+        EXPECT_EQ(failed, 0);
+        EXPECT_EQ(Rows(list), held);
     }
 
-    FillNamed(list, 2);
     EXPECT_EQ(list.ReadDtyFile(""), -1);
-    EXPECT_EQ(list.GetCount(), 2); // an empty path leaves the list alone
+    EXPECT_EQ(Rows(list), held); // an empty path leaves the list alone
     EXPECT_FALSE(list.WriteDtyFile(""));
 }
 
