@@ -77,8 +77,7 @@ CString NumIOShowLabel(BOOL shown)
 
 // --- The menus ----------------------------------------------------------------------------------
 
-void CFileComp::ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode,
-                                  BOOL severalSelected)
+void CFileComp::ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode, BOOL severalSelected)
 {
     using namespace filecompcommands;
     if (IsHiddenIn(printMode))
@@ -131,8 +130,7 @@ void CFileComp::PartContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, B
 
 // --- Check and enable state ---------------------------------------------------------------------
 
-BOOL CFileComp::UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
-                                BOOL severalSelected)
+BOOL CFileComp::UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode, BOOL severalSelected)
 {
     using namespace filecompcommands;
     const UINT id = cmdUI->m_nID;
