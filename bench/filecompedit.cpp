@@ -51,8 +51,8 @@ CObject* MakeFile(WORD id, CPoint)
     file->SetFileName(Numbered(CString(u8"受注明細"), id));
     for (int i = 1; i <= kItems; ++i) {
         const bool key = i == 1;
-        auto* item = new CData(WORD(i), Numbered(CString(u8"項目"), i), "", key ? "K" : "N", "N",
-                               "", key ? 1 : 0, key ? 1 : 0, 0, 1, 0);
+        auto* item = new CData(WORD(i), Numbered(CString(u8"項目"), i), "", key ? "K" : "N", "N", "", key ? 1 : 0,
+                               key ? 1 : 0, 0, 1, 0);
         if (!key && id > 1) {
             item->SetRefFile(1);
             item->SetRefItem(WORD(i));

@@ -83,10 +83,6 @@ void ParseTexts(CBaseDoc& doc, CFileComp& file, const char8_t* key, const char8_
     file.ParseItemTexts(&doc, file.GetDataList());
 }
 
-} // namespace FileCompCommandsTest
-
-using namespace FileCompCommandsTest;
-
 // Every entry of the file's menus: its check and whether it is enabled, by the file's physical
 // settings, its parent, its label and the selection.
 TEST(FileCompCommands, UpdateStateTable)
@@ -413,3 +409,5 @@ TEST(FileCompCommands, ClassDefaultsAndCopiedAttributes)
     EXPECT_EQ(file.GetNumIOSourceLabel().GetTextColor(), COLORREF(0x00FF00));
     EXPECT_FALSE(file.GetNumIOSourceFill());
 }
+
+} // namespace FileCompCommandsTest
