@@ -250,6 +250,8 @@ constexpr UINT ID_REL_KIND_SUBTYPE = 21341;
 constexpr UINT ID_REL_KIND_SUBSTRUCTURE = 21342;
 constexpr UINT ID_REL_KIND_SUPERTYPE = 21343;
 constexpr UINT ID_REL_MAIN_ARROW = 21344;
+// A conceptual file's I/O-number label shown or hidden.
+constexpr UINT ID_FILE_SHOW_NUM_IO = 21353;
 // The commands that change nothing in the document (allowed on a read-only one).
 constexpr UINT ID_READONLY_SAFE_FIRST = 21354;
 constexpr UINT ID_READONLY_SAFE_LAST = 21356;
@@ -259,11 +261,17 @@ constexpr UINT ID_IMPL_NAME_FILL = 21358;
 // The roles of a circular connector in its pair: start and end.
 constexpr UINT ID_CONNECTOR_PAIR_START = 21359;
 constexpr UINT ID_CONNECTOR_PAIR_END = 21360;
-// A conceptual file's physical implementation merged into its parent file's.
+// A conceptual file as a physical target; its physical implementation merged into its parent file's.
+constexpr UINT ID_FILE_PHYSICAL_TARGET = 21361;
 constexpr UINT ID_FILE_MERGE_INTO_PARENT = 21362;
-// A conceptual file's own tablespaces and its physical additional data definition file.
+// A conceptual file's own tablespaces and its physical additional data definition file; each
+// dialog's result copied from the file passed along to the other selected files.
 constexpr UINT ID_FILE_TABLESPACE_DIALOG = 21363;
+constexpr UINT ID_FILE_TABLESPACE_COPY = 21364;
 constexpr UINT ID_FILE_DEFINITION_FILE_DIALOG = 21365;
+constexpr UINT ID_FILE_DEFINITION_FILE_COPY = 21366;
+// The fill of a conceptual file's I/O-number label.
+constexpr UINT ID_FILE_NUM_IO_FILL = 21367;
 // The symbol menus: file-type mark, data-media kind and process kind added to the base.
 constexpr UINT ID_FILE_TYPE_MARK_BASE = 21700;
 constexpr UINT ID_DATA_MEDIA_BASE = 21800;

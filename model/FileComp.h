@@ -326,7 +326,39 @@ public:
     // measure that text wrapped to its band's width, else its natural extent). Always TRUE.
     BOOL FitBoxToTexts(DWORD flags, const LOGFONT& font);
 
-    // --- Ending an in-place edit, find and replace (FileCompTextEdits.cpp) ------------------------
+    // --- Menus, commands and class defaults (FileCompCommands.cpp) --------------------------------
+    // The file's menu (the part menu instead on a part hit); nothing for a file hidden in define mode.
+    void ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode,
+                           BOOL severalSelected) override;
+    // The I/O-number label's menu: showing and filling the label.
+    void PartContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode, BOOL severalSelected) override;
+    // Each switch (21353, 21361, 21362, 21367) is checked with the file's present value, which the
+    // view negates for every selected file.
+    BOOL UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
+                         BOOL severalSelected) override;
+    // Enter repeats the last object command (the file dialog or the data items dialog).
+    UINT GetKeyCommand(UINT key, UINT repeatCount, UINT keyFlags) override;
+    // The switches take their value from the argument (IsSwitchOn); the copy commands (text colour
+    // from the object, 21364, 21366) their source file.
+    BOOL ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD hitCode) override;
+    void CopyAttributes(const CBaseObj& other) override;
+    // The file's own keys and the box size ("SizeFileCx", "SizeFileCy"), then the rectangle's keys.
+    void LoadDefaultAttributes(CRegItemObj& carrier) override;
+    void SaveDefaultAttributes(CRegItemObj& carrier) override;
+    BOOL GetNumIOSourceFill() const { return m_numIOSource.GetFill(); }
+    void SetNumIOSourceFill(BOOL fill) { m_numIOSource.SetFill(fill); }
+
+    // --- In-place editing, find and replace (FileCompTextEdits.cpp) -------------------------------
+    // The name cell unless table names are shown; the key and data bands only in the normal
+    // display, where they show the typed texts; every other part.
+    BOOL CanEditText(CBaseDoc* document, DWORD hitCode, DWORD displayOptions) const override;
+    // Where in-place editing does not apply: the file dialog on the name cell, the data items
+    // dialog on the key and data bands.
+    UINT GetEditCommand(CBaseDoc* document, DWORD hitCode, DWORD displayOptions) const override;
+    // Opens the editor over the hit part (at 50 % zoom and more), holding its text; with the
+    // text's edit flag the text is wrapped to the editor's width. The label edits itself.
+    BOOL BeginEdit(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId, DWORD hitCode,
+                   const LOGFONT* font, DWORD editFlags) override;
     // Ends the edit of the part named by the edited part. A modified text replaces the number (the
     // number state then becomes 0), the name, the key text, the data text or the examples; with
     // the text's edit flag (1 name, 2 key, 4 data, 8 examples) its line breaks are dropped. The
@@ -340,6 +372,7 @@ public:
     BOOL ReplaceObjectText(const CString& findText, const CString& replacement, BOOL matchCase) override;
 
 private:
+    void VisitFileDefaultKeys(DefaultKeys& keys);
     void LoadRecord(CArchive& ar);
     void LoadLegacySubType(CArchive& ar);
     void LoadLegacyReferences(CArchive& ar);
