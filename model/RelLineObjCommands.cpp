@@ -98,8 +98,7 @@ BOOL SetSwitch(BOOL& flag, CObject* argument)
 
 // --- The menus ----------------------------------------------------------------------------------
 
-void CRelLineObj::ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode,
-                                    BOOL severalSelected)
+void CRelLineObj::ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode, BOOL severalSelected)
 {
     using namespace rellinecommands;
     if (hitCode & HIT_PARTS) {
@@ -358,6 +357,8 @@ BOOL CRelLineObj::ApplyShapeOperation(UINT commandId, DWORD argumentA, UINT_PTR 
     // (CopyKindSettings).
     case ID_OBJ_COPY_SUBTYPE_SETTINGS:
     case ID_OBJ_COPY_ONE_TO_MANY_SETTINGS: return FALSE;
+    // Moving the whole arrow takes its labels along already.
+    case ID_OBJ_SNAP_TO_GRID: return CPolyObj::ApplyShapeOperation(commandId, argumentA, argumentB);
     default: break;
     }
     const CPoint oldStart = GetStartPoint();

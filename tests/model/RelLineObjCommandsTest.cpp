@@ -192,15 +192,15 @@ TEST(RelLineCommands, ArrowMenuFollowsTheKindAndTheLabels)
     ASSERT_EQ(shown[0].popups.size(), 4u);
     EXPECT_EQ(shown[0].popups[0], (std::vector<UINT>{ID_REL_KIND_ONE_TO_MANY, ID_REL_KIND_SUBTYPE,
                                                      ID_REL_KIND_SUBSTRUCTURE, ID_REL_KIND_SUPERTYPE}));
-    EXPECT_EQ(shown[0].popups[1],
-              (std::vector<UINT>{ID_REL_CARDINALITY_ZERO_OR_MORE, ID_REL_CARDINALITY_ONE_OR_MORE,
-                                 ID_REL_CARDINALITY_ZERO_OR_ONE, ID_REL_CARDINALITY_CONSTANT}));
+    EXPECT_EQ(shown[0].popups[1], (std::vector<UINT>{ID_REL_CARDINALITY_ZERO_OR_MORE, ID_REL_CARDINALITY_ONE_OR_MORE,
+                                                     ID_REL_CARDINALITY_ZERO_OR_ONE, ID_REL_CARDINALITY_CONSTANT}));
     EXPECT_EQ(shown[0].popups[2],
               (std::vector<UINT>{ID_OBJ_SNAP_TO_GRID, ID_OP_LINE_ADJUST_POINTS, ID_OP_LINE_VERTICAL_CRANK,
                                  ID_OP_LINE_BREAK, ID_OP_LINE_RIGHT_ANGLE, ID_OP_LINE_STRAIGHTEN, 0,
                                  ID_OBJ_PICK_START_CONNECTION, ID_OBJ_PICK_END_CONNECTION}));
     // "その他": the arrowhead entries, then the pen style, pen colour and text colour popups.
-    EXPECT_EQ(shown[0].popups[3], (std::vector<UINT>{ID_REL_SMALL_ARROWHEAD, ID_END_FILLED_MARK, 0, popup, popup, popup}));
+    EXPECT_EQ(shown[0].popups[3],
+              (std::vector<UINT>{ID_REL_SMALL_ARROWHEAD, ID_END_FILLED_MARK, 0, popup, popup, popup}));
     EXPECT_EQ(shown[0].text(ID_REL_SHOW_MEMO), Utf8(u8"矢線ﾃｷｽﾄの表示"));
     EXPECT_EQ(shown[0].text(ID_REL_SMALL_ARROWHEAD), Utf8(u8"矢頭-小"));
 
@@ -240,8 +240,14 @@ TEST(RelLineCommands, LabelMenusAndTheEditedPart)
     CRelLineObj& arrow = m.ArrowAt(m.subtype);
     arrow.ShowLabel(CRelLineObj::PART_ITEM_VALUE, TRUE);
     const UINT popup = UINT(-1);
-    const std::vector<UINT> subTypeIds{ID_OBJ_SUBTYPE_DIALOG, ID_REL_MAIN_ARROW,      ID_REL_DEFINITE,     0,
-                                       ID_REL_SHOW_ITEM_NAME, ID_REL_SHOW_ITEM_VALUE, ID_REL_SUBTYPE_FILL, 0,
+    const std::vector<UINT> subTypeIds{ID_OBJ_SUBTYPE_DIALOG,
+                                       ID_REL_MAIN_ARROW,
+                                       ID_REL_DEFINITE,
+                                       0,
+                                       ID_REL_SHOW_ITEM_NAME,
+                                       ID_REL_SHOW_ITEM_VALUE,
+                                       ID_REL_SUBTYPE_FILL,
+                                       0,
                                        popup};
     struct Case
     {
@@ -391,6 +397,16 @@ TEST(RelLineCommands, TheKindAndMainCommandsNeedTheDocumentsRules)
     // An arrow always joins two files.
     EXPECT_FALSE(arrow.ApplyShapeOperation(ID_OBJ_CLEAR_START_CONNECTION, 0, 0));
     EXPECT_EQ(arrow.GetStartObjectId(), m.c);
+}
+
+TEST(RelLineCommands, LabelsMoveOnceWithTheWholeArrow)
+{
+    CommandModel m;
+    CRelLineObj& arrow = m.ArrowAt(m.bent);
+    const CRect memo = arrow.GetMemoLabel().GetRect();
+    ASSERT_TRUE(arrow.ApplyShapeOperation(ID_OBJ_SNAP_TO_GRID, 30, UINT_PTR(-20)));
+    EXPECT_EQ(arrow.GetMemoLabel().GetRect(), memo + CPoint(30, -20));
+    EXPECT_EQ(arrow.GetEndPoint(), CPoint(130, -120));
 }
 
 TEST(RelLineCommands, OtherArrowsTakeOverTheCurrentArrowsSettings)
