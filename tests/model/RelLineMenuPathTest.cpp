@@ -8,7 +8,9 @@
 #include "foundation/CommandIds.h"
 #include "model/DataModelClasses.h"
 #include "model/FileComp.h"
+#include "model/RelLineDlg.h"
 #include "model/RelLineObj.h"
+#include "platform/ui/Controls.h"
 
 #include <string>
 
@@ -121,5 +123,23 @@ TEST_F(RelLineMenuPath, TheMemosOwnMenuHidesIt)
     EXPECT_EQ(RightClickChoosing(memo, ID_REL_SHOW_MEMO), ID_REL_SHOW_MEMO) << "the memo's menu";
     EXPECT_FALSE(Arrow().GetShowMemo());
     EXPECT_EQ(Arrow().GetEditedPart(), CRelLineObj::PART_MEMO);
+    EXPECT_TRUE(m_doc->IsModified());
+}
+
+TEST_F(RelLineMenuPath, TheSettingsEntryOpensTheKindsDialog)
+{
+    m_arrowId = m_arrow->GetObjectId();
+    int opened = 0;
+    CDialog::SetModalHook([&](CDialog& dialog) {
+        ++opened;
+        EXPECT_NE(dynamic_cast<CRelLineDlg*>(&dialog), nullptr);
+        static_cast<CButton*>(dialog.GetDlgItem(1406))->SetCheck(BST_CHECKED);
+        dialog.SendMessage(WM_COMMAND, 1406);
+        dialog.SendMessage(WM_COMMAND, IDOK);
+    });
+    RightClickChoosing(CPoint(600, -300), ID_OBJ_ONE_TO_MANY_DIALOG);
+    CDialog::SetModalHook(nullptr);
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(Arrow().GetCardinality(), CRelLineObj::CARDINALITY_ONE_OR_MORE);
     EXPECT_TRUE(m_doc->IsModified());
 }
