@@ -243,6 +243,8 @@ constexpr UINT ID_SHADOW_LARGE = 21262;
 // The side count of a polygon object.
 constexpr UINT ID_POLYGON_HEXAGON = 21335;
 constexpr UINT ID_POLYGON_OCTAGON = 21336;
+// The fill of a subtype-kind arrow's two discriminator labels (a switch).
+constexpr UINT ID_REL_SUBTYPE_FILL = 21339;
 // A relation arrow's kind (1:N, subtype, substructure, supertype: kind = id - 21339) and its
 // main-arrow flag.
 constexpr UINT ID_REL_KIND_ONE_TO_MANY = 21340;
@@ -250,6 +252,22 @@ constexpr UINT ID_REL_KIND_SUBTYPE = 21341;
 constexpr UINT ID_REL_KIND_SUBSTRUCTURE = 21342;
 constexpr UINT ID_REL_KIND_SUPERTYPE = 21343;
 constexpr UINT ID_REL_MAIN_ARROW = 21344;
+// The arrow's labels, each a switch: memo shown, memo filled, item name shown, item value shown.
+constexpr UINT ID_REL_SHOW_MEMO = 21345;
+constexpr UINT ID_REL_MEMO_FILL = 21346;
+constexpr UINT ID_REL_SHOW_ITEM_NAME = 21347;
+constexpr UINT ID_REL_SHOW_ITEM_VALUE = 21348;
+// The switches of a 1:N arrow's NULL option and of a subtype-kind arrow's definite flag, then the
+// 1:N cardinalities (cardinality = id - 21369).
+constexpr UINT ID_REL_NULL_ALLOWED = 21368;
+constexpr UINT ID_REL_DEFINITE = 21369;
+constexpr UINT ID_REL_CARDINALITY_ZERO_OR_MORE = 21370;
+constexpr UINT ID_REL_CARDINALITY_ONE_OR_MORE = 21371;
+constexpr UINT ID_REL_CARDINALITY_ZERO_OR_ONE = 21372;
+constexpr UINT ID_REL_CARDINALITY_CONSTANT = 21373;
+// The end marks that the arrow menu's arrowhead entries set: the large and the small arrowhead.
+constexpr UINT ID_REL_LARGE_ARROWHEAD = ID_ARROW_END_BASE + 1;
+constexpr UINT ID_REL_SMALL_ARROWHEAD = ID_ARROW_END_BASE + 5;
 // A conceptual file's I/O-number label shown or hidden.
 constexpr UINT ID_FILE_SHOW_NUM_IO = 21353;
 // The commands that change nothing in the document (allowed on a read-only one).
@@ -316,8 +334,11 @@ constexpr UINT ID_OBJ_CREATE_TABLE = 22047;
 // The settings dialogs of relation arrows: on the selection, and on the current arrow only.
 constexpr UINT ID_OBJ_SUBTYPE_DIALOG = 22048;
 constexpr UINT ID_OBJ_SUBTYPE_DIALOG_CURRENT = 22049;
+// The other selected arrows take over the current arrow's settings (its object id comes along).
+constexpr UINT ID_OBJ_COPY_SUBTYPE_SETTINGS = 22050;
 constexpr UINT ID_OBJ_ONE_TO_MANY_DIALOG = 22051;
 constexpr UINT ID_OBJ_ONE_TO_MANY_DIALOG_CURRENT = 22052;
+constexpr UINT ID_OBJ_COPY_ONE_TO_MANY_SETTINGS = 22053;
 constexpr UINT ID_OP_LINE_SELF_REFERENCE = 22054;
 constexpr UINT ID_OP_LINE_REVERSE_RIGHT_ANGLE = 22055;
 

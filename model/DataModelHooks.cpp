@@ -9,6 +9,7 @@
 #include "model/PastedReferences.h"
 #include "model/ModelOperations.h"
 #include "model/RelLineObj.h"
+#include "model/RelationGraph.h"
 #include "model/RelationRules.h"
 #include "model/RemovalCleanUp.h"
 
@@ -118,5 +119,12 @@ void DataModelHooks::RemapPastedReferences(CBaseDoc* document, CCopyList* buffer
 BOOL DataModelHooks::ExecuteModelOperation(CBaseDoc* document, CObject* object, UINT commandId, DWORD hitCode,
                                            DWORD partWord, BOOL* changed)
 {
+    // The other selected arrows take over the current arrow's settings; the view names it by id.
+    auto* arrow = DYNAMIC_DOWNCAST(CRelLineObj, object);
+    if (arrow && (commandId == ID_OBJ_COPY_SUBTYPE_SETTINGS || commandId == ID_OBJ_COPY_ONE_TO_MANY_SETTINGS)) {
+        const auto* source = DYNAMIC_DOWNCAST(CRelLineObj, RelationGraph::FindObject(*document, WORD(partWord)));
+        *changed = source && arrow->CopyKindSettings(commandId, *source);
+        return TRUE;
+    }
     return ModelOperations::Execute(*document, object, commandId, hitCode, partWord, *changed);
 }

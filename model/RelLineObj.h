@@ -12,6 +12,7 @@
 #include "view/DisplayOptions.h"
 
 class CBaseDoc;
+class CCmdUI;
 class CDataList;
 class CFloatEdit;
 class CWnd;
@@ -316,12 +317,37 @@ public:
     BOOL FindObjectText(const CString& findText, BOOL matchCase) const override;
     BOOL ReplaceObjectText(const CString& findText, const CString& replacement, BOOL matchCase) override;
 
+    // === Menus and commands ========================================================================
+    // The arrow menu, or with part bits in the hit code the menu of that label. A hidden arrow has
+    // none.
+    void ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode,
+                           BOOL severalSelected) override;
+    // The menu of the label the part bits name, which becomes the edited part; none for the line.
+    void PartContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode, BOOL severalSelected) override;
+    // The arrow's commands are enabled by its kind, its ends and whether it is the only object
+    // selected; each switch shows its flag as the check mark. The rest are the line's.
+    BOOL UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
+                         BOOL severalSelected) override;
+    // The switches take the value in the argument (SwitchArgument); the kind and main-arrow commands
+    // are refused here, the document's rules carry them out. TRUE when the arrow changed.
+    BOOL ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD hitCode) override;
+    // An arrow is never disconnected; a reshaped arrow's labels follow its ends. TRUE when the arrow
+    // changed.
+    BOOL ApplyShapeOperation(UINT commandId, DWORD argumentA, UINT_PTR argumentB) override;
+    // The take-over commands: 22050 copies a subtype-kind arrow's definite flag, discriminator and
+    // item name, 22053 a 1:N arrow's cardinality, constant and NULL option, each from an arrow of
+    // the same group of kinds. TRUE when the arrow changed.
+    BOOL CopyKindSettings(UINT commandId, const CRelLineObj& source);
+
     // Reshapes the line and sets the fields for the kind already stored; 0 when refused (a
     // self-reference of kinds 2 to 4, a kind outside 1 to 4, a reshape that failed). With a document
     // a subtype-kind arrow takes its start's file as discriminator file when it has none.
     BOOL ChangeArrowKind(CBaseDoc* document);
 
 private:
+    // The text colour of all three labels from a colour command (another arrow's with the
+    // take-over command); TRUE when it differs from the memo's.
+    BOOL ApplyLabelColorCommand(UINT commandId, CObject* argument);
     void DrawCardinalityText(CDC* pDC, int zoom) const;
     void GetLabelledRedrawRect(CRect& rect, int zoom, BOOL full) const;
     // The crank rules of a 1:N arrow of four or more points that is no self-reference (the end
