@@ -31,11 +31,11 @@ public:
     // define mode.
     void ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode,
                            BOOL severalSelected) override;
-    // From zoom 50, the text of the hit area: the bands on one line, the text on several, centred.
-    // The supplement kinds put the supplement in the top band (2, 5, 8) or the bottom band (3, 6, 9).
     // The shadow depth (always enabled) and colour checks, then the symbol's.
     BOOL UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
                          BOOL severalSelected) override;
+    // From zoom 50, the text of the hit area: the bands on one line, the text on several, centred.
+    // The supplement kinds put the supplement in the top band (2, 5, 8) or the bottom band (3, 6, 9).
     BOOL BeginEdit(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId, DWORD hitCode,
                    const LOGFONT* font, DWORD editFlags) override;
     BOOL ExportExcelRow(CExcelDispatch* sheet, long& column, long& row, DWORD exportOptions,

@@ -101,8 +101,8 @@ protected:
         int below;
     };
     EditMetrics GetEditMetrics(int zoom) const;
-    // Opens the editor over the area for the text of the part named by the hit code (when the hit
-    // carries HIT_SHAPE_HANDLE and the zoom is at least 50) and records the hit code as the edited part.
+    // Opens the editor over the area with the text of the part named by the hit code and records the
+    // hit code as the edited part; the caller has checked the hit and the zoom.
     BOOL OpenPartEditor(CDC* pDC, int zoom, const modelobjects::EditArea& area, CFloatEdit*& editor, CWnd* parent,
                         UINT controlId, DWORD hitCode, const LOGFONT* font);
 
