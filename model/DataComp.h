@@ -20,6 +20,15 @@ public:
     CPoint& GetConnectionPoint(CPoint& out, POINT point) const override;
     // The spreadsheet export takes data symbols with option bit 2.
     BOOL IsExportKind(DWORD exportOptions) const override;
+
+    // The colours, the media groups, the defaults and the shape operations; none for a symbol hidden in
+    // define mode.
+    void ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode,
+                           BOOL severalSelected) override;
+    // From zoom 50, the text of the hit area: the name on one line, the text on several (left-aligned for
+    // the media 48 and 49, else centred).
+    BOOL BeginEdit(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId, DWORD hitCode,
+                   const LOGFONT* font, DWORD editFlags) override;
     BOOL ExportExcelRow(CExcelDispatch* sheet, long& column, long& row, DWORD exportOptions,
                         CObject* rowContext) override;
 
@@ -28,4 +37,7 @@ protected:
     void DrawPictogram(CDC* pDC, int zoom, const LOGFONT& font, DWORD displayOptions) const override;
     // The name band and the text area, each between the side columns of the band's width.
     DWORD FindTextPart(const CRect& box, int band, POINT point) const override;
+    UINT GetMediaCommandBase() const override;
+    WORD GetLastMediaKind() const override;
+    CString* GetPartText(DWORD part) override;
 };

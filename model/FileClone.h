@@ -24,6 +24,18 @@ public:
     CString& GetTypeName(CString& name) const override;
     CString& GetProfileSection(CString& section) const override;
 
+    // The pen, fill colour, shadow, font, placement and default entries, and the operations: grid
+    // placement and "元概念ﾌｧｲﾙ指定" (22033; its counterpart 22034 comes only from the pick).
+    void ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode,
+                           BOOL severalSelected) override;
+    // 22033 is checked while the clone is bound, 22034 never; both are disabled while the clone is
+    // locked (see IsLocked), 22034 also while it is unbound. Else the text object's states.
+    BOOL UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
+                         BOOL severalSelected) override;
+    // Locked: several objects are selected, or an arrow of a kind other than 1:N starts or ends at
+    // the clone (its original then decides that arrow's meaning, so it must not change under it).
+    BOOL IsLocked(const CBaseDoc* document, BOOL severalSelected) const;
+
     // 22033 binds the clone to the file whose id is the argument (1); 22034 unbinds it (0).
     BOOL ApplyShapeOperation(UINT commandId, DWORD hitCode, UINT_PTR operationArgument) override;
     // A clone is never a row of the spreadsheet export.

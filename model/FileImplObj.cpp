@@ -1,18 +1,26 @@
 #include "model/FileImplObj.h"
 
 #include "foundation/CommandIds.h"
+#include "foundation/PopupMenu.h"
 #include "foundation/SymbolPrimitives.h"
 #include "foundation/Trackers.h"
 #include "foundation/ZoomScale.h"
+#include "model/ModelObjectMenus.h"
 #include "objects/DefaultKeys.h"
+#include "objects/FloatEdit.h"
+#include "objects/ObjectMenus.h"
 #include "objects/ObjectSupport.h"
 #include "platform/afx/Archive.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
 #include "platform/ui/CmdUI.h"
+#include "platform/ui/Menu.h"
 
 #include <algorithm>
+#include <iterator>
+#include <memory>
+#include <utility>
 
 IMPLEMENT_SERIAL(CFileImplObj, CPolyObj, 1)
 
@@ -26,6 +34,13 @@ constexpr int kPenWidth = 4;
 constexpr int kLabelBandTop = 60;
 constexpr int kLabelBandBottom = 10;
 constexpr int kLabelHighest = -10;
+
+constexpr PopupMenuItem kOperationItems[] = {
+    // clang-format off
+    {MF_STRING, ID_OBJ_SNAP_TO_GRID, u8"ｸﾞﾘｯﾄﾞに配置"},
+    {MF_STRING, ID_OP_LINE_ADJUST_POINTS, u8"点位置調整"},
+    // clang-format on
+};
 
 } // namespace fileimpl
 
@@ -289,7 +304,49 @@ void CFileImplObj::MovePointByHandle(SIZE offset, DWORD hitCode, DWORD index)
     }
 }
 
+void CFileImplObj::GetPartRect(CRect& rect, BOOL printMode, DWORD partFlags) const
+{
+    if (partFlags & HIT_IMPL_LABEL)
+        m_label.GetVisibleRect(rect, printMode);
+    else
+        rect.SetRectEmpty();
+}
+
 // --- Commands -----------------------------------------------------------------------------------
+
+void CFileImplObj::ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD, BOOL printMode, BOOL)
+{
+    if (IsHiddenIn(printMode))
+        return;
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, ID_IMPL_SHOW_NAME,
+                    CString(m_bShowNameFileRep ? u8"物理ﾌｧｲﾙ名の非表示" : u8"物理ﾌｧｲﾙ名の表示"));
+    menu.AppendMenu(MF_STRING, ID_IMPL_NAME_FILL, CString(u8"物理ﾌｧｲﾙ名の塗つぶし"));
+    menu.AppendMenu(MF_SEPARATOR);
+    menu.AppendMenu(MF_STRING, ID_SET_DEFAULT_ATTRIBUTES, CString(u8"ﾃﾞｨﾌｫﾙﾄ属性に設定"));
+    menu.AppendMenu(MF_STRING, ID_COPY_DEFAULT_ATTRIBUTES, CString(u8"ﾃﾞｨﾌｫﾙﾄ属性からｺﾋﾟｰ"));
+    menu.AppendMenu(MF_SEPARATOR);
+    auto operations = std::make_unique<CPopupMenu>();
+    operations->BuildFromItems(fileimpl::kOperationItems, int(std::size(fileimpl::kOperationItems)));
+    menu.AppendPopup(std::move(operations), CString(u8"操作"));
+    auto other = std::make_unique<CMenu>();
+    other->CreatePopupMenu();
+    objectmenus::AppendPenMenus(*other);
+    other->AppendMenu(MF_SEPARATOR);
+    other->AppendMenu(MF_STRING, ID_OBJ_FILL, CString(u8"塗りつぶし"));
+    other->AppendPopup(objectmenus::MakeColorMenu(ID_FILL_COLOR_BASE), CString(u8"塗りつぶし色"),
+                       IsValidBezier() ? MF_GRAYED : MF_STRING);
+    menu.AppendPopup(std::move(other), CString(u8"その他"));
+    objectmenus::TrackObjectMenu(menu, screenPoint, view);
+}
+
+void CFileImplObj::PartContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode, BOOL severalSelected)
+{
+    if (hitCode & HIT_IMPL_LABEL)
+        ObjectContextMenu(screenPoint, view, hitCode, printMode, severalSelected);
+}
+
 
 BOOL CFileImplObj::UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
                                    BOOL severalSelected)
@@ -318,6 +375,36 @@ BOOL CFileImplObj::ApplyAttributeCommand(UINT commandId, CObject* argument, DWOR
     case ID_IMPL_NAME_FILL: m_label.ToggleFill(); return TRUE;
     default: return CPolyObj::ApplyAttributeCommand(commandId, argument, hitCode);
     }
+}
+
+// --- In-place editing of the label ---------------------------------------------------------------
+
+BOOL CFileImplObj::CanEditText(CBaseDoc*, DWORD hitCode, DWORD) const
+{
+    return (hitCode & HIT_SHAPE_HANDLE) && (hitCode & HIT_IMPL_LABEL) && IsLabelShown();
+}
+
+BOOL CFileImplObj::BeginEdit(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId, DWORD hitCode,
+                             const LOGFONT* font, DWORD editFlags)
+{
+    m_dwEditedPart = 0;
+    if (!CanEditText(nullptr, hitCode, 0) || zoom < modelobjects::MIN_EDIT_ZOOM)
+        return FALSE;
+    // The label speaks in the document's font, as it is drawn.
+    if (font)
+        m_label.SetLogFont(*font);
+    if (!m_label.BeginEdit(pDC, zoom, editor, parent, controlId, HIT_BODY, font, editFlags))
+        return FALSE;
+    m_dwEditedPart = hitCode;
+    return TRUE;
+}
+
+BOOL CFileImplObj::EndEdit(CFloatEdit*& editor, DWORD editFlags)
+{
+    if (m_dwEditedPart & HIT_IMPL_LABEL)
+        return m_label.EndEdit(editor, editFlags);
+    delete std::exchange(editor, nullptr);
+    return FALSE;
 }
 
 // --- Attributes ---------------------------------------------------------------------------------

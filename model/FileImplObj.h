@@ -57,12 +57,28 @@ public:
     // handle moves the label.
     void MovePointByHandle(SIZE offset, DWORD hitCode, DWORD index) override;
 
+    // The label part: its visible rectangle; empty for any other part.
+    void GetPartRect(CRect& rect, BOOL printMode, DWORD partFlags) const override;
+
     // --- Commands ----------------------------------------------------------------------------
+    // The label switch and fill, the defaults, the operations and the pen and fill under "その他";
+    // none for a group hidden in define mode.
+    void ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode,
+                           BOOL severalSelected) override;
+    // A right click on the label offers the group's menu: its entries are the label's.
+    void PartContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode, BOOL severalSelected) override;
     // The label switch is always offered; the label's fill is offered while the label is shown.
     BOOL UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
                          BOOL severalSelected) override;
     // Switching the label on places it first when it has no rectangle yet.
     BOOL ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD hitCode) override;
+
+    // --- In-place editing of the label -------------------------------------------------------------
+    BOOL CanEditText(CBaseDoc* document, DWORD hitCode, DWORD displayOptions) const override;
+    // From zoom 50, a hit on the label opens the label's editor.
+    BOOL BeginEdit(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId, DWORD hitCode,
+                   const LOGFONT* font, DWORD editFlags) override;
+    BOOL EndEdit(CFloatEdit*& editor, DWORD editFlags) override;
 
     // --- Attributes ---------------------------------------------------------------------------
     // The label switch and the label's text colour of another group, then the line's attributes.
@@ -102,4 +118,6 @@ private:
     WORD m_wImplFileId;
     BOOL m_bShowNameFileRep;
     CStrgObj m_label;
+    // The part flags of the edit in progress.
+    DWORD m_dwEditedPart = 0;
 };

@@ -26,6 +26,18 @@ public:
     CPoint& GetConnectionPoint(CPoint& out, POINT point) const override;
     // The spreadsheet export takes process symbols with option bit 4.
     BOOL IsExportKind(DWORD exportOptions) const override;
+
+    // The colours, the process kinds, the shadow, the defaults and the shape operations; none for a symbol hidden in
+    // define mode.
+    void ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode,
+                           BOOL severalSelected) override;
+    // The shadow depth (always enabled) and colour checks, then the symbol's.
+    BOOL UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
+                         BOOL severalSelected) override;
+    // From zoom 50, the text of the hit area: the bands on one line, the text on several, centred.
+    // The supplement kinds put the supplement in the top band (2, 5, 8) or the bottom band (3, 6, 9).
+    BOOL BeginEdit(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId, DWORD hitCode,
+                   const LOGFONT* font, DWORD editFlags) override;
     BOOL ExportExcelRow(CExcelDispatch* sheet, long& column, long& row, DWORD exportOptions,
                         CObject* rowContext) override;
 
@@ -37,4 +49,7 @@ protected:
     void DrawPictogram(CDC* pDC, int zoom, const LOGFONT& font, DWORD displayOptions) const override;
     // The top band, the bottom band of the supplement kinds and the middle, each shrunk by 7.
     DWORD FindTextPart(const CRect& box, int band, POINT point) const override;
+    UINT GetMediaCommandBase() const override;
+    WORD GetLastMediaKind() const override;
+    CString* GetPartText(DWORD part) override;
 };

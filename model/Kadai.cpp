@@ -168,6 +168,17 @@ CPoint CKadai::GetNameHandle(int zoom) const
     return {(leftPoint.x + rightPoint.x) / 2, leftPoint.y};
 }
 
+CRect CKadai::GetPartCell(int zoom, DWORD part) const
+{
+    const Cells cells = GetCells(zoom);
+    switch (part) {
+    case PART_NUMBER: return cells.NumberCell();
+    case PART_NAME: return cells.NameCell();
+    case PART_CONTENTS: return cells.Contents();
+    default: return {};
+    }
+}
+
 void CKadai::GetMinimumSize(CSize& size) const
 {
     size = CSize(kadai::kMinWidth, m_nNameCy);

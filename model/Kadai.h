@@ -43,6 +43,27 @@ public:
     void ApplyHandleDrag(SIZE offset, DWORD hitCode, DWORD word) override;
     void GetMinimumSize(CSize& size) const override;
 
+    // --- Menu and commands -----------------------------------------------------------------------
+    // The defaults, the operations (grid, link) and the pen, text colour and shadow under "その他".
+    void ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode, BOOL printMode,
+                           BOOL severalSelected) override;
+    // Shadow depth (always enabled), shadow colour and text colour checks; else the rectangle's.
+    BOOL UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
+                         BOOL severalSelected) override;
+    // The text colour (from the palette, the dialog or another task); else the rectangle's.
+    BOOL ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD hitCode) override;
+
+    // --- In-place editing ------------------------------------------------------------------------
+    // The hit names one of the three cells.
+    BOOL CanEditText(CBaseDoc* document, DWORD hitCode, DWORD displayOptions) const override;
+    // From zoom 50: the number on one line, the name and the contents on several, wrapped to the
+    // editor when the edit flags ask (16 name, 32 contents).
+    BOOL BeginEdit(CDC* pDC, int zoom, CFloatEdit*& editor, CWnd* parent, UINT controlId, DWORD hitCode,
+                   const LOGFONT* font, DWORD editFlags) override;
+    // A modified text goes into its cell; the name and the contents lose their line breaks under
+    // the same flags. TRUE when the text was modified.
+    BOOL EndEdit(CFloatEdit*& editor, DWORD editFlags) override;
+
     // --- Texts -----------------------------------------------------------------------------------
     // Empties the number: TRUE when it was not empty.
     BOOL ClearNumber(DWORD flag) override;
@@ -81,6 +102,8 @@ private:
     // The row divider at the zoom: on a rounded box it ends at the rounded outline.
     void GetRowDivider(int zoom, CPoint& leftPoint, CPoint& rightPoint) const;
     CPoint GetNameHandle(int zoom) const;
+    // The cell of the part flag at the zoom: number, name or contents; empty for any other.
+    CRect GetPartCell(int zoom, DWORD part) const;
     void DrawDividers(CDC* pDC, const Cells& cells, int zoom) const;
     // The document's font, its height at the zoom (0.1 mm) and the display options word.
     struct TextStyle
@@ -99,4 +122,6 @@ private:
     int m_nNumCx;
     int m_nNameCy;
     COLORREF m_crFont;
+    // The part flags of the edit in progress; not stored, not copied.
+    DWORD m_dwEditedPart = 0;
 };

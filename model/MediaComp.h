@@ -4,6 +4,7 @@
 // adds a supplement text; the data symbol has none and never stores one.
 #pragma once
 
+#include "model/ModelObjectMenus.h"
 #include "objects/RectObj.h"
 
 class CMediaComp : public CRectObj
@@ -43,6 +44,21 @@ public:
     BOOL FindObjectText(const CString& findText, BOOL matchCase) const override;
     BOOL ReplaceObjectText(const CString& findText, const CString& replacement, BOOL matchCase) override;
 
+    // --- Commands --------------------------------------------------------------------------------
+    // The symbol's own media commands and the standard size are enabled unchecked; the text colour
+    // is checked; everything else as the box object.
+    BOOL UpdateCommandUI(CCmdUI* cmdUI, CBaseDoc* document, DWORD hitCode, BOOL printMode,
+                         BOOL severalSelected) override;
+    // The text colour (palette, dialog, another symbol of the class) and the media kind (always a
+    // change); everything else as the box object.
+    BOOL ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD hitCode) override;
+
+    // --- In-place editing ----------------------------------------------------------------------
+    // The hit names a text area.
+    BOOL CanEditText(CBaseDoc* document, DWORD hitCode, DWORD displayOptions) const override;
+    // A modified text goes into the field of the edited area, as typed. TRUE when modified.
+    BOOL EndEdit(CFloatEdit*& editor, DWORD editFlags) override;
+
     // The media kind and text colour of a symbol of the same class, then the rectangle's attributes.
     void CopyAttributes(const CBaseObj& other) override;
 
@@ -68,10 +84,33 @@ protected:
     virtual void DrawPictogram(CDC* pDC, int zoom, const LOGFONT& font, DWORD displayOptions) const = 0;
     // The part flag of the text area holding the point, 0 for none; box and band at the zoom.
     virtual DWORD FindTextPart(const CRect& box, int band, POINT point) const = 0;
+    // The first media command of the class and the highest media kind.
+    virtual UINT GetMediaCommandBase() const = 0;
+    virtual WORD GetLastMediaKind() const = 0;
+    // The text that the area of the part flag edits; null for none.
+    virtual CString* GetPartText(DWORD part) = 0;
+
+    // Sizes at the zoom that place the editors: the box, the band height and the margins (15 across,
+    // 5 down), and the depth an editor reaches below a band (three margins below zoom 150, else two).
+    struct EditMetrics
+    {
+        CRect box;
+        int band;
+        int mx;
+        int my;
+        int below;
+    };
+    EditMetrics GetEditMetrics(int zoom) const;
+    // Opens the editor over the area with the text of the part named by the hit code and records the
+    // hit code as the edited part; the caller has checked the hit and the zoom.
+    BOOL OpenPartEditor(CDC* pDC, int zoom, const modelobjects::EditArea& area, CFloatEdit*& editor, CWnd* parent,
+                        UINT controlId, DWORD hitCode, const LOGFONT* font);
 
     CString m_strName;
     CString m_strText;
     CString m_strSupplement;
     WORD m_wMediaId;
     COLORREF m_crFont;
+    // The part flags of the edit in progress.
+    DWORD m_dwEditedPart = 0;
 };
