@@ -83,8 +83,8 @@ void CBoxStyleDlg::BuildDialog()
     m_sample = new BoxStyleDlgImpl::SampleWidget([this] { return GetSampleMark(); });
     frameBox->addWidget(m_sample);
     layout->addWidget(frame, 1);
-    layout->addLayout(MakeButtonRow(
-        {{IDOK, u8"OK"}, {IDCANCEL, u8"ｷｬﾝｾﾙ"}, {IDC_MODEL_DIAGRAM, u8"XJﾓﾃﾞﾙ図"}, {ID_HELP, u8"ﾍﾙﾌﾟ"}}));
+    layout->addLayout(
+        MakeButtonRow({{IDOK, u8"OK"}, {IDCANCEL, u8"ｷｬﾝｾﾙ"}, {IDC_MODEL_DIAGRAM, u8"XJﾓﾃﾞﾙ図"}, {ID_HELP, u8"ﾍﾙﾌﾟ"}}));
 }
 
 const MessageMap* CBoxStyleDlg::GetMessageMap() const
