@@ -55,6 +55,7 @@ void CFileCompDlg::BuildDialog()
     addRow(grid, row, u8"ﾌｧｲﾙ番号(&N):", edit(IDC_NUMBER), false);
     auto* name = AddControl(IDC_NAME, new QPlainTextEdit);
     name->setMaximumHeight(48);
+    name->setTabChangesFocus(true);
     addRow(grid, row, u8"概念ﾌｧｲﾙ名(&M):", name, true);
     auto* fileType = combo(IDC_FILE_TYPE);
     addRow(grid, row, u8"ﾌｧｲﾙ類型名(&R):", fileType, false);
@@ -80,6 +81,7 @@ void CFileCompDlg::BuildDialog()
     addRow(texts, textRow, u8"概要説明(&D):", edit(IDC_SUMMARY), true);
     auto* examples = AddControl(IDC_EXAMPLES, new QPlainTextEdit);
     examples->setMaximumHeight(64);
+    examples->setTabChangesFocus(true);
     addRow(texts, textRow, u8"詳細説明(値事例)(&J):", examples, true);
     layout->addLayout(texts);
 
@@ -159,7 +161,8 @@ BOOL CFileCompDlg::OnInitDialog()
     static_cast<CButton*>(GetDlgItem(IDC_DEDICATED))->SetCheck(m_settings.dedicated);
     FileCompDlgRules::FillPhysicalDefinitionFileCombo(m_doc, m_file.GetObjectId(),
                                                       static_cast<CComboBox*>(GetDlgItem(IDC_DEFINITION_FILE)));
-    SelectByData(IDC_DEFINITION_FILE, m_settings.definitionFile);
+    // Without a definition file the row "(指定しない)" shows.
+    static_cast<CComboBox*>(GetDlgItem(IDC_DEFINITION_FILE))->SelectItemData(m_settings.definitionFile);
     GetDlgItem(IDOK)->EnableWindow(!m_bReadOnly);
     ApplyEnables();
     GetDlgItem(IDC_NAME)->SetFocus();

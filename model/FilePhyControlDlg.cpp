@@ -42,10 +42,8 @@ BOOL CFilePhyControlDlg::OnInitDialog()
     CDialog::OnInitDialog();
     auto* combo = static_cast<CComboBox*>(GetDlgItem(IDC_DEFINITION_FILE));
     FileCompDlgRules::FillPhysicalDefinitionFileCombo(m_doc, m_file.GetObjectId(), combo);
-    combo->SetCurSel(-1);
-    for (int i = 0; m_wFileId && i < combo->GetCount(); ++i)
-        if (combo->GetItemData(i) == m_wFileId)
-            combo->SetCurSel(i);
+    // Without a definition file the row "(指定しない)" shows.
+    combo->SelectItemData(m_wFileId);
     GetDlgItem(IDOK)->EnableWindow(!m_doc.IsReadOnly());
     return TRUE;
 }

@@ -98,6 +98,7 @@ const MessageMap* CMainFrame::GetMessageMap() const
             MapUpdateRange(kFirstTool, kLastTool, &CMainFrame::OnUpdateToolCommand),
             MapCommand(ID_DEFAULT_TABLESPACES, &CMainFrame::OnDefaultTablespaces),
             MapUpdate(ID_DEFAULT_TABLESPACES, &CMainFrame::OnUpdateDefaultTablespaces),
+            MapCommand(ID_FILE_KIND_SETTINGS, &CMainFrame::OnFileKindSettings),
             MapCommandRange(ID_ARROW_KIND_ONE_TO_MANY, ID_ARROW_KIND_SUBSTRUCTURE, &CMainFrame::OnArrowKind),
             MapUpdateRange(ID_ARROW_KIND_ONE_TO_MANY, ID_ARROW_KIND_SUBSTRUCTURE, &CMainFrame::OnUpdateArrowKind),
             MapCommandRange(ID_ARROW_TOOL_ONE_TO_MANY, ID_ARROW_TOOL_SUPERTYPE, &CMainFrame::OnArrowTool),

@@ -127,6 +127,9 @@ protected:
     // The active document's default tablespaces (the document's own setting, not the profile's).
     void OnDefaultTablespaces();
     void OnUpdateDefaultTablespaces(CCmdUI* cmdUI);
+    // The user's file-type names of the marks (MainFrameFileKinds.cpp); on OK the frame's list is
+    // read again from the profile.
+    void OnFileKindSettings();
     void OnArrowKind(UINT id);
     void OnUpdateArrowKind(CCmdUI* cmdUI);
     void OnArrowTool(UINT id);

@@ -231,6 +231,9 @@ TEST(FileCompDlg, DedicatedFilesLengthsAndTheDefinitionFile)
     // The definition-file dialog of B lists the dedicated files, itself left out, and keeps the name.
     MessageScript messages;
     CDialog::SetModalHook([&](CDialog& d) {
+        // None chosen yet: the row that says so shows.
+        auto* combo = qobject_cast<QComboBox*>(d.GetDlgItem(CFilePhyControlDlg::IDC_DEFINITION_FILE)->GetSafeHwnd());
+        EXPECT_EQ(combo->currentText(), QString::fromUtf8("(指定しない)"));
         Choose(d, CFilePhyControlDlg::IDC_DEFINITION_FILE, m.lender);
         d.SendMessage(WM_COMMAND, IDOK);
     });

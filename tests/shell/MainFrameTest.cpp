@@ -305,3 +305,30 @@ TEST_F(MainFrameFixture, DocumentFontAndEditOptionsNeedAWritableDrawingView)
         EXPECT_FALSE(Update(id).IsEnabled()) << id;
     }
 }
+
+TEST_F(MainFrameFixture, FileTypeNamesReachTheFramesListOnOkOnly)
+{
+    Profile::WriteProfileString(BOXSTYLE_USER_NAME_SECTION, nullptr, nullptr);
+    Profile::WriteProfileString(BOXSTYLE_USED_SECTION, nullptr, nullptr);
+    MakeFrame();
+    EXPECT_TRUE(Update(ID_FILE_KIND_SETTINGS).IsEnabled()); // also without a document
+    const auto rename = [&](bool confirm) {
+        CDialog::SetModalHook([confirm](CDialog& d) {
+            auto* marks = qobject_cast<QComboBox*>(d.GetDlgItem(1127)->GetSafeHwnd());
+            marks->setCurrentIndex(8);
+            emit marks->activated(8);
+            d.SetDlgItemText(1128, CString(u8"ﾏｽﾀ"));
+            d.SendMessage(WM_COMMAND, confirm ? IDOK : IDCANCEL);
+        });
+        Command(ID_FILE_KIND_SETTINGS);
+        CDialog::SetModalHook(nullptr);
+    };
+    CBoxStyleList* list = m_frame->GetBoxStyleList();
+    rename(false);
+    EXPECT_EQ(list->FindIdByUserName(CString(u8"ﾏｽﾀ")), 0);
+    EXPECT_FALSE(Profile::HasProfileEntry(BOXSTYLE_USER_NAME_SECTION, "8"));
+    rename(true);
+    EXPECT_EQ(list->FindIdByUserName(CString(u8"ﾏｽﾀ")), 8);
+    EXPECT_EQ(Utf8(Profile::GetProfileString(BOXSTYLE_USER_NAME_SECTION, "8")), "ﾏｽﾀ");
+    EXPECT_EQ(list->GetCount(), 25);
+}

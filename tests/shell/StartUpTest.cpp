@@ -231,12 +231,13 @@ TEST_F(StartUp, DisabledCommandsNeverReachTheirHandlers)
     frame->SendMessage(WM_COMMAND, ID_TOOL_LINE);
     EXPECT_EQ(frame->GetCurrentTool(), 32810u);
     // Commands that no part of the program handles stay in the menus, greyed, and are harmless.
-    for (UINT id : {32871u, 32902u}) {
+    for (UINT id : {32902u}) {
         EXPECT_FALSE(IsEnabled(frame, id)) << id;
         frame->SendMessage(WM_COMMAND, id);
     }
     // The data types are set while no document is open.
     EXPECT_TRUE(IsEnabled(frame, ID_DATA_TYPE_SETTINGS));
+    EXPECT_TRUE(IsEnabled(frame, ID_FILE_KIND_SETTINGS));
     EXPECT_TRUE(IsEnabled(frame, ID_FILE_NEW));
     EXPECT_TRUE(IsEnabled(frame, ID_APP_ABOUT));
     EXPECT_TRUE(IsEnabled(frame, ID_COLOR_MENU_SETTINGS));
