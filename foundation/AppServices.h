@@ -2,6 +2,7 @@
 // higher up (shell). The application registers itself here; tests register a small stand-in.
 #pragma once
 
+#include "foundation/CommandIds.h"
 #include "foundation/ServiceSlot.h"
 #include "platform/afx/OsVersionInfo.h"
 #include "platform/afx/WinTypes.h"
@@ -23,6 +24,10 @@ public:
     virtual void SetLoadedDocVersion(WORD version) = 0;
     // The operating-system version recorded at start-up.
     virtual const OSVERSIONINFO& GetOsVersionInfo() const = 0;
+    // The conceptual file's dialog command that ran last (its dialog or its data items dialog),
+    // which Enter on a conceptual file repeats; shared by every view for the whole run.
+    virtual UINT GetLastObjectCommand() const { return ID_OBJ_FILE_DIALOG; }
+    virtual void SetLastObjectCommand(UINT /*command*/) {}
 };
 
 // The registered application, or null; registering returns the one it replaces.

@@ -263,7 +263,9 @@ constexpr UINT ID_CONNECTOR_PAIR_END = 21360;
 constexpr UINT ID_FILE_MERGE_INTO_PARENT = 21362;
 // A conceptual file's own tablespaces and its physical additional data definition file.
 constexpr UINT ID_FILE_TABLESPACE_DIALOG = 21363;
+constexpr UINT ID_FILE_TABLESPACE_COPY = 21364;
 constexpr UINT ID_FILE_DEFINITION_FILE_DIALOG = 21365;
+constexpr UINT ID_FILE_DEFINITION_FILE_COPY = 21366;
 // The symbol menus: file-type mark, data-media kind and process kind added to the base.
 constexpr UINT ID_FILE_TYPE_MARK_BASE = 21700;
 constexpr UINT ID_DATA_MEDIA_BASE = 21800;
@@ -308,8 +310,10 @@ constexpr UINT ID_OBJ_CREATE_TABLE = 22047;
 // The settings dialogs of relation arrows: on the selection, and on the current arrow only.
 constexpr UINT ID_OBJ_SUBTYPE_DIALOG = 22048;
 constexpr UINT ID_OBJ_SUBTYPE_DIALOG_CURRENT = 22049;
+constexpr UINT ID_OBJ_SUBTYPE_DIALOG_COPY = 22050;
 constexpr UINT ID_OBJ_ONE_TO_MANY_DIALOG = 22051;
 constexpr UINT ID_OBJ_ONE_TO_MANY_DIALOG_CURRENT = 22052;
+constexpr UINT ID_OBJ_ONE_TO_MANY_DIALOG_COPY = 22053;
 constexpr UINT ID_OP_LINE_SELF_REFERENCE = 22054;
 constexpr UINT ID_OP_LINE_REVERSE_RIGHT_ANGLE = 22055;
 
@@ -330,7 +334,12 @@ constexpr UINT DialogCopyCommand(UINT id)
 {
     if (IsColorDialogCommand(id))
         return id + 1;
-    return id == ID_FONT_DIALOG ? ID_FONT_FROM_OBJECT : 0;
+    switch (id) {
+    case ID_FONT_DIALOG: return ID_FONT_FROM_OBJECT;
+    case ID_FILE_TABLESPACE_DIALOG: return ID_FILE_TABLESPACE_COPY;
+    case ID_FILE_DEFINITION_FILE_DIALOG: return ID_FILE_DEFINITION_FILE_COPY;
+    default: return 0;
+    }
 }
 
 // The attribute commands that leave the document alone and so run on a read-only document too.

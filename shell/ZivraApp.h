@@ -85,8 +85,8 @@ public:
     CBoxStyleList* GetBoxStyleList() const;
     CDocTemplate* GetDocTemplate() const;
     CBaseView* GetActiveBaseView() const;
-    UINT GetLastObjectCommand() const { return m_nLastObjectCommand; }
-    void SetLastObjectCommand(UINT command) { m_nLastObjectCommand = command; }
+    UINT GetLastObjectCommand() const override { return m_nLastObjectCommand; }
+    void SetLastObjectCommand(UINT command) override { m_nLastObjectCommand = command; }
     WORD GetLoadedDocVersion() const override { return m_wLoadedDocVersion; }
     void SetLoadedDocVersion(WORD version) override { m_wLoadedDocVersion = version; }
     const OSVERSIONINFO& GetOsVersionInfo() const override { return m_osVersion; }

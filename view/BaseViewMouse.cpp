@@ -17,6 +17,7 @@
 #include "platform/gdi/DrawLog.h"
 #include "platform/ui/VirtualKeys.h"
 #include "view/FrameServices.h"
+#include "view/ModelViewServices.h"
 #include "view/PageCountTool.h"
 #include "view/ScrollBarPressWatch.h"
 #include "view/ViewCursors.h"
@@ -619,8 +620,7 @@ void CBaseView::EndPickObject(const ToolEvent& event)
             ApplyObjectOperation(selected.GetNext(pos), entry->cancel);
         return;
     }
-    // A connector pick needs a circular connector; no drawing holds one, so it picks nothing.
-    if (command == ID_OBJ_PICK_CONNECTOR || !DrawObjects::IsDrawObject(picked))
+    if (!DrawObjects::IsDrawObject(picked))
         return;
     const WORD pickedId = DrawObjects::GetObjectId(picked);
     m_nHitIndex = pickedId;
@@ -653,6 +653,12 @@ BOOL CBaseView::ApplyObjectOperation(CObject* object, UINT commandId)
         }
         return TRUE;
     }
+    if ((commandId == ID_OBJ_PICK_START_CONNECTION || commandId == ID_OBJ_PICK_END_CONNECTION) &&
+        GetRelArrowKindOf(object) != 0)
+        return ReconnectRelArrowEnd(object, commandId);
+    // The copy of an arrow's settings takes them from the current arrow, named by its id.
+    if (commandId == ID_OBJ_SUBTYPE_DIALOG_COPY || commandId == ID_OBJ_ONE_TO_MANY_DIALOG_COPY)
+        m_nHitIndex = m_pDragObject ? DrawObjects::GetObjectId(m_pDragObject) : 0;
     InvalidateObject(object);
     UpdateOtherViews(object);
     if (!doc->ExecuteObjectOperation(object, commandId, m_nHitCode, m_nHitIndex))

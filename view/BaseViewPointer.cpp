@@ -252,6 +252,7 @@ void CBaseView::EndMoveResize(const ToolEvent& event)
     m_ptCurrent100 = doc;
     if (m_ptCurrent100 == m_ptAnchor100)
         return;
+    DeselectArrowsForTracking();
     InvalidateSelection();
     UpdateAllViewsForSelection();
     if (m_nHitCode != 0)
@@ -262,6 +263,7 @@ void CBaseView::EndMoveResize(const ToolEvent& event)
 
 void CBaseView::DrawSelectionDragOutlines(CDC* dc, SIZE zoomedOffset)
 {
+    DeselectArrowsForTracking();
     for (POSITION pos = m_selection.GetHeadPosition(); pos;)
         DrawObjectDragOutline(dc, m_selection.GetNext(pos), zoomedOffset);
 }
