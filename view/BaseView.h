@@ -268,6 +268,11 @@ public:
     // leave the selection, before a resize (HIT_HANDLE) every relation arrow: an arrow follows the
     // objects it joins. Each is redrawn as it leaves.
     void DeselectArrowsForTracking();
+    // While a point or segment of the current relation arrow is dragged: its ends stay on the
+    // sides of their files that the arrow's kind connects at, within the files, and its segments
+    // keep their direction. FALSE when a file at an end of a two-point arrow is missing, which
+    // ends the drag step without change.
+    BOOL ApplyRelArrowDragRules(CDC* dc, CPoint& zoomed, CPoint& doc);
 
     // The creation tools: press (in the tool's tracking mode), outline and release. The release
     // returns TRUE when the tool is to build its object over the dragged rectangle, FALSE for a

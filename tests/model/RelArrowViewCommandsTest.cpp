@@ -26,8 +26,8 @@ protected:
         m_a = AddFile(CRect(100, -100, 340, -260));
         m_b = AddFile(CRect(100, -700, 340, -860));
         m_c = AddFile(CRect(700, -700, 940, -860));
-        m_cloneOfA = Add(new CFileClone(m_doc->NewObjectId(), CRect(700, -100, 800, -130), CString("A"),
-                                        m_a->GetObjectId()));
+        m_cloneOfA =
+            Add(new CFileClone(m_doc->NewObjectId(), CRect(700, -100, 800, -130), CString("A"), m_a->GetObjectId()));
         m_text = AddRect(CRect(1100, -100, 1300, -200));
         m_text->SetFill(TRUE);
         m_doc->ClearUndoBuffer();

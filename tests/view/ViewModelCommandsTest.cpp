@@ -277,7 +277,10 @@ TEST_F(ViewModelCommands, AnArrowDialogRunsOnTheCurrentArrowAndIsCopiedToTheOthe
          {subtype, secondSubtype},
          FALSE,
          {{id(subtype), ID_OBJ_SUBTYPE_DIALOG_CURRENT, 0}}},
-        {"one arrow selected: the dialog alone", ID_OBJ_SUBTYPE_DIALOG, {substructure}, TRUE,
+        {"one arrow selected: the dialog alone",
+         ID_OBJ_SUBTYPE_DIALOG,
+         {substructure},
+         TRUE,
          {{id(substructure), ID_OBJ_SUBTYPE_DIALOG, 0}}},
     };
     for (const Case& c : cases) {
