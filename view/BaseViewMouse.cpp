@@ -13,6 +13,7 @@
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
+#include "objects/EcntsObj.h"
 #include "platform/afx/StringTable.h"
 #include "platform/gdi/DrawLog.h"
 #include "platform/ui/VirtualKeys.h"
@@ -622,7 +623,16 @@ void CBaseView::EndPickObject(const ToolEvent& event)
     }
     if (!DrawObjects::IsDrawObject(picked))
         return;
-    const WORD pickedId = DrawObjects::GetObjectId(picked);
+    WORD pickedId = DrawObjects::GetObjectId(picked);
+    // A connector pick takes a circular connector: its id goes with the command, and the value
+    // picked is its pair.
+    if (command == ID_OBJ_PICK_CONNECTOR) {
+        const auto* connector = DYNAMIC_DOWNCAST(CEcntsObj, picked);
+        if (!connector)
+            return;
+        m_nHitCode = pickedId;
+        pickedId = connector->GetPairNumber();
+    }
     m_nHitIndex = pickedId;
     for (POSITION pos = selected.GetHeadPosition(); pos;) {
         CObject* object = selected.GetNext(pos);

@@ -174,3 +174,49 @@ TEST_F(RelArrowViewCommands, ArrowsLeaveTheSelectionBeforeADragTheyCannotFollow)
     EXPECT_FALSE(IsSelected(ab));
     EXPECT_TRUE(IsSelected(m_a) && IsSelected(m_b));
 }
+
+TEST_F(RelArrowViewCommands, ADraggedArrowKeepsItsEndsOnTheSidesOfItsFiles)
+{
+    // Two-point arrows from A's bottom middle (220, -260) down to B, which lies under A.
+    const auto straightArrow = [this](WORD kind, CPoint start, CPoint end) {
+        auto* arrow = new CRelLineObj(m_doc->NewObjectId(), kind);
+        arrow->AddPoint(start);
+        arrow->AddPoint(end);
+        arrow->SetStartObjectId(m_a->GetObjectId());
+        arrow->SetEndObjectId(m_b->GetObjectId());
+        return Add(arrow);
+    };
+    struct Case
+    {
+        const char* name;
+        WORD kind;
+        CPoint end;
+        CPoint from;
+        CPoint to;
+        CPoint start;
+        CPoint endAfter;
+    };
+    const Case cases[] = {
+        // The start of a 1:N arrow runs along A's bottom and stops at its right edge.
+        {"1:N start", CRelLineObj::KIND_ONE_TO_MANY, CPoint(220, -700), CPoint(220, -260), CPoint(600, -400),
+         CPoint(340, -260), CPoint(220, -700)},
+        // The end of a substructure arrow goes to the nearer side of B, within B's height.
+        {"substructure end", CRelLineObj::KIND_SUBSTRUCTURE, CPoint(100, -700), CPoint(100, -700), CPoint(300, -810),
+         CPoint(220, -260), CPoint(340, -810)},
+        // A two-point 1:N arrow slides sideways only as far as both ends stay on their files.
+        {"1:N segment", CRelLineObj::KIND_ONE_TO_MANY, CPoint(220, -700), CPoint(220, -480), CPoint(500, -300),
+         CPoint(340, -260), CPoint(340, -700)},
+    };
+    for (const Case& c : cases) {
+        CRelLineObj* arrow = straightArrow(c.kind, CPoint(220, -260), c.end);
+        Select({arrow});
+        Drag(c.from, c.to);
+        CObject* now = nullptr;
+        ASSERT_TRUE(m_doc->FindObjectById(arrow->GetObjectId(), now)) << c.name;
+        const auto* moved = STATIC_DOWNCAST(CRelLineObj, now);
+        EXPECT_EQ(moved->GetStartPoint(), c.start) << c.name;
+        EXPECT_EQ(moved->GetEndPoint(), c.endAfter) << c.name;
+        CUndoStep step(m_doc);
+        m_doc->RemoveObject(now);
+    }
+}

@@ -6,7 +6,9 @@
 
 #include "document/ModelHooks.h"
 #include "objects/DrawObjects.h"
+#include "objects/EcntsObj.h"
 #include "objects/PolyObj.h"
+#include "objects/StrgObj.h"
 #include "objects/SwitchArgument.h"
 #include "platform/ui/VirtualKeys.h"
 #include "view/ModelViewServices.h"
@@ -113,6 +115,21 @@ public:
 private:
     DocumentModelHooks* m_previousHooks;
     ModelViewServices* m_previousServices;
+};
+
+// A text that takes the connector it is connected to, with the values the view passed.
+class ConnectableText : public CStrgObj
+{
+public:
+    using CStrgObj::CStrgObj;
+    BOOL ApplyShapeOperation(UINT commandId, DWORD hitCode, UINT_PTR argument) override
+    {
+        if (commandId != ID_OBJ_PICK_CONNECTOR)
+            return CStrgObj::ApplyShapeOperation(commandId, hitCode, argument);
+        connection = {hitCode, argument};
+        return TRUE;
+    }
+    std::pair<DWORD, UINT_PTR> connection{0, 0};
 };
 
 } // namespace view_model_commands_test
@@ -293,4 +310,33 @@ TEST_F(ViewModelCommands, AnArrowDialogRunsOnTheCurrentArrowAndIsCopiedToTheOthe
         Command(c.command);
         EXPECT_EQ(m_model.calls, c.calls) << c.name;
     }
+}
+
+TEST_F(ViewModelCommands, AConnectorPickConnectsToACircularConnectorOnly)
+{
+    using view_model_commands_test::ConnectableText;
+    auto* text = new ConnectableText(m_doc->NewObjectId(), CRect(100, -100, 300, -160), CString("mine"));
+    {
+        CUndoStep step(m_doc);
+        ASSERT_TRUE(m_doc->AddObject(text));
+    }
+    CEcntsObj* connector = nullptr;
+    {
+        CUndoStep step(m_doc);
+        connector = new CEcntsObj(m_doc->NewObjectId(), 7, CRect(500, -100, 580, -180), FALSE);
+        connector->SetText(CString("A1"));
+        ASSERT_TRUE(m_doc->AddObject(connector));
+    }
+    CRectObj* rect = AddRect(CRect(700, -100, 900, -200));
+    rect->SetFill(TRUE);
+    // The rectangle comes second: a pick of it must leave the connection as it is.
+    for (CBaseObj* target : {static_cast<CBaseObj*>(connector), static_cast<CBaseObj*>(rect)}) {
+        Select({text});
+        Command(ID_OBJ_PICK_CONNECTOR);
+        Press(target->GetCenter());
+        Release(target->GetCenter());
+    }
+    // The connector's id goes with the command, its pair as the value; the text takes its text.
+    EXPECT_EQ(text->connection, (std::pair<DWORD, UINT_PTR>{connector->GetObjectId(), 7}));
+    EXPECT_EQ(text->GetText(), CString("A1"));
 }
