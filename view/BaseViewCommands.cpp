@@ -323,7 +323,7 @@ void CBaseView::OnObjectOperationCommand(UINT id)
         return;
     CObList selected;
     BaseViewCommands::Snapshot(m_selection, selected);
-    // A clone is made of the current object alone, and the new clone becomes the selection.
+    // A clone is made of the current object alone; the selection is dropped first.
     if (id == ID_OBJ_CREATE_CLONE) {
         if (CObject* current = m_pDragObject) {
             InvalidateSelection();
