@@ -359,7 +359,12 @@ constexpr UINT DialogCopyCommand(UINT id)
 {
     if (IsColorDialogCommand(id))
         return id + 1;
-    return id == ID_FONT_DIALOG ? ID_FONT_FROM_OBJECT : 0;
+    switch (id) {
+    case ID_FONT_DIALOG: return ID_FONT_FROM_OBJECT;
+    case ID_FILE_TABLESPACE_DIALOG: return ID_FILE_TABLESPACE_COPY;
+    case ID_FILE_DEFINITION_FILE_DIALOG: return ID_FILE_DEFINITION_FILE_COPY;
+    default: return 0;
+    }
 }
 
 // The attribute commands that leave the document alone and so run on a read-only document too.

@@ -1,6 +1,7 @@
 #include "model/DataModelTools.h"
 
 #include "foundation/CommandIds.h"
+#include "model/DataModelViewServices.h"
 #include "model/DataSymbolTool.h"
 #include "model/FileCloneTool.h"
 #include "model/FileCompTool.h"
@@ -23,4 +24,6 @@ void RegisterDataModelTools()
     RegisterViewTool(ID_TOOL_TASK, task);
     RegisterViewTool(ID_TOOL_CLONE, fileClone);
     RegisterViewTool(ID_TOOL_RELARROW, relArrow);
+    static DataModelViewServices viewServices;
+    SetModelViewServices(&viewServices);
 }

@@ -259,6 +259,20 @@ public:
     void EndZoomRect(const ToolEvent& event);
     void DrawZoomRectFeedback(CDC* dc);
     void EndPickObject(const ToolEvent& event);
+    // Connects the arrow's start (ID_OBJ_PICK_START_CONNECTION) or end to the picked object, whose
+    // id is in m_nHitIndex, and lays the arrow out again. A target that is no conceptual file or
+    // clone, an arrow back to its own file through a clone, or a loop of subtype arrows is refused
+    // with its message. FALSE when nothing or not all of it was done.
+    BOOL ReconnectRelArrowEnd(CObject* arrow, UINT commandId);
+    // Before a move (hit code HIT_BODY) the relation arrows whose two ends are not both selected
+    // leave the selection, before a resize (HIT_HANDLE) every relation arrow: an arrow follows the
+    // objects it joins. Each is redrawn as it leaves.
+    void DeselectArrowsForTracking();
+    // While a point or segment of the current relation arrow is dragged: its ends stay on the
+    // sides of their files that the arrow's kind connects at, within the files, and its segments
+    // keep their direction. FALSE when a file at an end of a two-point arrow is missing, which
+    // ends the drag step without change.
+    BOOL ApplyRelArrowDragRules(CDC* dc, CPoint& zoomed, CPoint& doc);
 
     // The creation tools: press (in the tool's tracking mode), outline and release. The release
     // returns TRUE when the tool is to build its object over the dragged rectangle, FALSE for a
@@ -597,6 +611,12 @@ protected:
     // The check and enable state the current object gives; disabled on a read-only document
     // unless the command is safe there.
     void UpdateObjectCommand(CCmdUI* cmdUI, BOOL readOnlySafe);
+    // A switch command's value for every selected object: the negation of the flag that the
+    // current object's update handler checks for the command.
+    BOOL GetSwitchValue(UINT id);
+    // The arrow settings dialog on the current arrow, then its settings copied to the other
+    // selected arrows of the same family (subtype and substructure, or 1:N).
+    void RunArrowDialogOverSelection(UINT id, const CObList& selected);
     // Starts the pick mode of a pick operation from the current object; FALSE for other ids.
     BOOL BeginPickMode(UINT id);
     // Where the pick's line starts: the line end a connection pick sets, the centre of the box

@@ -5,6 +5,7 @@
 
 #include "document/BaseDoc.h"
 #include "document/UndoStep.h"
+#include "foundation/AppServices.h"
 #include "foundation/CommandIds.h"
 #include "foundation/PopupMenu.h"
 #include "foundation/ZoomScale.h"
@@ -13,6 +14,7 @@
 #include "objects/NoteObj.h"
 #include "objects/ObjectServices.h"
 #include "objects/PolyObj.h"
+#include "objects/SwitchArgument.h"
 #include "platform/afx/StringTable.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/DrawLog.h"
@@ -20,6 +22,7 @@
 #include "platform/ui/FrameWnd.h"
 #include "platform/ui/VirtualKeys.h"
 #include "platform/ui/WinApp.h"
+#include "view/ModelViewServices.h"
 #include "view/PickTool.h"
 #include "view/TableDdlServices.h"
 #include "view/ViewCursors.h"
@@ -74,6 +77,29 @@ constexpr struct
     {ID_OBJ_PICK_CLONE_SOURCE, TRACK_PICK_CLONE_SOURCE},
     {ID_OBJ_PICK_CONNECTOR, TRACK_PICK_CONNECTOR},
 };
+
+// The switches: every selected object takes one value, the negation of the current object's flag,
+// so that a mixed selection ends alike.
+constexpr UINT kSwitchCommands[] = {
+    ID_END_FILLED_MARK,
+    ID_REL_SUBTYPE_FILL,
+    ID_REL_SHOW_MEMO,
+    ID_REL_MEMO_FILL,
+    ID_REL_SHOW_ITEM_NAME,
+    ID_REL_SHOW_ITEM_VALUE,
+    21349, // the update right
+    ID_FILE_SHOW_NUM_IO,
+    ID_FILE_PHYSICAL_TARGET,
+    ID_FILE_MERGE_INTO_PARENT,
+    ID_FILE_NUM_IO_FILL,
+    ID_REL_NULL_ALLOWED,
+    ID_REL_DEFINITE,
+};
+
+BOOL IsSwitchCommand(UINT id)
+{
+    return std::find(std::begin(kSwitchCommands), std::end(kSwitchCommands), id) != std::end(kSwitchCommands);
+}
 
 // A nudge by an arrow key moves the selection this far (0.1 mm).
 constexpr int kNudgeStep = 2;
@@ -194,8 +220,7 @@ void CBaseView::OnObjectAttributeCommand(UINT id)
         return;
     CObList selected;
     BaseViewCommands::Snapshot(m_selection, selected);
-    // A dialog runs once, on the current object; the others take over what it chose. (The
-    // modelling objects' dialogs join here with their objects.)
+    // A dialog runs once, on the current object; the others take over what it chose.
     if (const UINT copyId = DialogCopyCommand(id)) {
         CObject* current = m_pDragObject;
         if (!current || !ApplyAttributeCommandToObject(current, id, nullptr))
@@ -207,8 +232,14 @@ void CBaseView::OnObjectAttributeCommand(UINT id)
         }
         return;
     }
-    // The switches of the line and modelling objects (one negated value for all) join here with
-    // those objects.
+    if (BaseViewCommands::IsSwitchCommand(id)) {
+        if (!m_pDragObject)
+            return;
+        CObject* value = SwitchArgument(GetSwitchValue(id));
+        for (POSITION pos = selected.GetHeadPosition(); pos;)
+            ApplyAttributeCommandToObject(selected.GetNext(pos), id, value);
+        return;
+    }
     ObjectServices* services = GetObjectServices();
     for (POSITION pos = selected.GetHeadPosition(); pos;) {
         CObject* object = selected.GetNext(pos);
@@ -241,6 +272,20 @@ BOOL CBaseView::ApplyAttributeCommandToObject(CObject* object, UINT id, CObject*
         InvalidateObject(object);
     doc->UpdateAllViews(this, id, object);
     return TRUE;
+}
+
+BOOL CBaseView::GetSwitchValue(UINT id)
+{
+    CCmdUI probe;
+    probe.m_nID = id;
+    CBaseObj* box = nullptr;
+    CPolyObj* line = nullptr;
+    CBaseDoc::ClassifyObject(m_pDragObject, box, line);
+    if (box)
+        box->UpdateCommandUI(&probe, GetDocument(), m_nHitCode, ModePrint, IsMultipleSelection());
+    else if (line)
+        line->UpdateCommandUI(&probe, GetDocument(), m_nHitCode, ModePrint, IsMultipleSelection());
+    return probe.GetCheck() == 0;
 }
 
 void CBaseView::OnUpdateObjectAttributeCommand(CCmdUI* cmdUI)
@@ -276,10 +321,26 @@ void CBaseView::OnObjectOperationCommand(UINT id)
         return;
     if (BeginPickMode(id))
         return;
-    // The model's own operations (clones, dialogs copied over arrows) join here with the
-    // modelling objects.
     CObList selected;
     BaseViewCommands::Snapshot(m_selection, selected);
+    // A clone is made of the current object alone; the selection is dropped first.
+    if (id == ID_OBJ_CREATE_CLONE) {
+        if (CObject* current = m_pDragObject) {
+            InvalidateSelection();
+            ClearSelection();
+            ApplyObjectOperation(current, id);
+        }
+        return;
+    }
+    // Enter on a conceptual file repeats whichever of its two dialogs ran last.
+    if (id == ID_OBJ_FILE_DIALOG || id == ID_OBJ_DATA_ITEM_DIALOG) {
+        if (AppServices* app = GetAppServices())
+            app->SetLastObjectCommand(id);
+    }
+    if ((id == ID_OBJ_SUBTYPE_DIALOG || id == ID_OBJ_ONE_TO_MANY_DIALOG) && IsMultipleSelection()) {
+        RunArrowDialogOverSelection(id, selected);
+        return;
+    }
     // The CREATE TABLE script covers the whole selection in one run, not one object at a time.
     if (id == ID_OBJ_CREATE_TABLE) {
         if (TableDdlServices* ddl = GetTableDdlServices())
@@ -288,6 +349,22 @@ void CBaseView::OnObjectOperationCommand(UINT id)
     }
     for (POSITION pos = selected.GetHeadPosition(); pos;)
         ApplyObjectOperation(selected.GetNext(pos), id);
+}
+
+void CBaseView::RunArrowDialogOverSelection(UINT id, const CObList& selected)
+{
+    const BOOL subtype = id == ID_OBJ_SUBTYPE_DIALOG;
+    CObject* current = m_pDragObject;
+    if (!current ||
+        !ApplyObjectOperation(current, subtype ? ID_OBJ_SUBTYPE_DIALOG_CURRENT : ID_OBJ_ONE_TO_MANY_DIALOG_CURRENT))
+        return;
+    for (POSITION pos = selected.GetTailPosition(); pos;) {
+        CObject* object = selected.GetPrev(pos);
+        const WORD kind = GetRelArrowKindOf(object);
+        if (object == current || !(subtype ? IsSubTypeArrowKind(kind) : kind == REL_KIND_ONE_TO_MANY))
+            continue;
+        ApplyObjectOperation(object, subtype ? ID_OBJ_COPY_SUBTYPE_SETTINGS : ID_OBJ_COPY_ONE_TO_MANY_SETTINGS);
+    }
 }
 
 BOOL CBaseView::BeginPickMode(UINT id)
@@ -378,7 +455,9 @@ void CBaseView::OnKeyDown(UINT vkey, UINT repeat, UINT flags)
 
 void CBaseView::NudgeSelection(CSize offset)
 {
-    // The relation arrows that cannot travel with a move leave the selection here once they exist.
+    DeselectArrowsForTracking();
+    if (m_selection.IsEmpty())
+        return;
     InvalidateSelection();
     UpdateAllViewsForSelection();
     CSize zoomed = ZoomedSize(offset);

@@ -13,10 +13,12 @@
 #include "foundation/ZoomScale.h"
 #include "objects/BaseObj.h"
 #include "objects/DrawObjects.h"
+#include "objects/EcntsObj.h"
 #include "platform/afx/StringTable.h"
 #include "platform/gdi/DrawLog.h"
 #include "platform/ui/VirtualKeys.h"
 #include "view/FrameServices.h"
+#include "view/ModelViewServices.h"
 #include "view/PageCountTool.h"
 #include "view/ScrollBarPressWatch.h"
 #include "view/ViewCursors.h"
@@ -619,10 +621,18 @@ void CBaseView::EndPickObject(const ToolEvent& event)
             ApplyObjectOperation(selected.GetNext(pos), entry->cancel);
         return;
     }
-    // A connector pick needs a circular connector; no drawing holds one, so it picks nothing.
-    if (command == ID_OBJ_PICK_CONNECTOR || !DrawObjects::IsDrawObject(picked))
+    if (!DrawObjects::IsDrawObject(picked))
         return;
-    const WORD pickedId = DrawObjects::GetObjectId(picked);
+    WORD pickedId = DrawObjects::GetObjectId(picked);
+    // A connector pick takes a circular connector: its id goes with the command, and the value
+    // picked is its pair.
+    if (command == ID_OBJ_PICK_CONNECTOR) {
+        const auto* connector = DYNAMIC_DOWNCAST(CEcntsObj, picked);
+        if (!connector)
+            return;
+        m_nHitCode = pickedId;
+        pickedId = connector->GetPairNumber();
+    }
     m_nHitIndex = pickedId;
     for (POSITION pos = selected.GetHeadPosition(); pos;) {
         CObject* object = selected.GetNext(pos);
@@ -653,6 +663,12 @@ BOOL CBaseView::ApplyObjectOperation(CObject* object, UINT commandId)
         }
         return TRUE;
     }
+    if ((commandId == ID_OBJ_PICK_START_CONNECTION || commandId == ID_OBJ_PICK_END_CONNECTION) &&
+        GetRelArrowKindOf(object) != 0)
+        return ReconnectRelArrowEnd(object, commandId);
+    // The copy of an arrow's settings takes them from the current arrow, named by its id.
+    if (commandId == ID_OBJ_COPY_SUBTYPE_SETTINGS || commandId == ID_OBJ_COPY_ONE_TO_MANY_SETTINGS)
+        m_nHitIndex = m_pDragObject ? DrawObjects::GetObjectId(m_pDragObject) : 0;
     InvalidateObject(object);
     UpdateOtherViews(object);
     if (!doc->ExecuteObjectOperation(object, commandId, m_nHitCode, m_nHitIndex))

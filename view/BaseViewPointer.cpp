@@ -220,7 +220,7 @@ BOOL CBaseView::ConstrainMovePoint(CDC* dc, UINT flags, CPoint& zoomed, CPoint& 
         return FALSE;
     if (flags & MK_SHIFT)
         ConstrainOrthogonal(zoomed, doc);
-    return TRUE;
+    return ApplyRelArrowDragRules(dc, zoomed, doc);
 }
 
 void CBaseView::TrackMoveResize(const ToolEvent& event)
@@ -247,11 +247,16 @@ void CBaseView::EndMoveResize(const ToolEvent& event)
     EndTrackMode();
     if (m_selection.IsEmpty())
         return;
-    ConstrainMovePoint(event.dc, event.flags, zoomed, doc, FALSE);
+    if (!ConstrainMovePoint(event.dc, event.flags, zoomed, doc, FALSE)) {
+        InvalidateSelection();
+        m_bOutlineShown = FALSE;
+        return;
+    }
     m_ptCurrent = zoomed;
     m_ptCurrent100 = doc;
     if (m_ptCurrent100 == m_ptAnchor100)
         return;
+    DeselectArrowsForTracking();
     InvalidateSelection();
     UpdateAllViewsForSelection();
     if (m_nHitCode != 0)
@@ -262,6 +267,7 @@ void CBaseView::EndMoveResize(const ToolEvent& event)
 
 void CBaseView::DrawSelectionDragOutlines(CDC* dc, SIZE zoomedOffset)
 {
+    DeselectArrowsForTracking();
     for (POSITION pos = m_selection.GetHeadPosition(); pos;)
         DrawObjectDragOutline(dc, m_selection.GetNext(pos), zoomedOffset);
 }

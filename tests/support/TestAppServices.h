@@ -24,6 +24,8 @@ public:
     WORD GetLoadedDocVersion() const override { return m_loadedDocVersion; }
     void SetLoadedDocVersion(WORD version) override { m_loadedDocVersion = version; }
     const OSVERSIONINFO& GetOsVersionInfo() const override { return m_osVersion; }
+    UINT GetLastObjectCommand() const override { return m_lastObjectCommand; }
+    void SetLastObjectCommand(UINT command) override { m_lastObjectCommand = command; }
 
     OSVERSIONINFO m_osVersion;
 
@@ -32,4 +34,5 @@ private:
     CRegManList m_regManList;
     CColorItemList m_colorItemList;
     WORD m_loadedDocVersion = 0;
+    UINT m_lastObjectCommand = ID_OBJ_FILE_DIALOG;
 };
