@@ -183,11 +183,11 @@ protected:
         target.AddData(Plain(4, u8"番地", 3));
         target.SetNumIOSourceText("IO1");
         CFileComp& merged = m.FileAt(b);
-        merged.AddData(Key(1, u8"受注番号", 1));  // the target has this group
-        merged.AddData(Key(2, u8"伝票番号", 2));  // a new alternate key
-        merged.AddData(Plain(3, u8"住所"));       // the target has it, with a child
-        merged.AddData(Plain(4, u8"番地", 3));    // so this child is dropped
-        merged.AddData(Plain(5, u8"備考"));       // new
+        merged.AddData(Key(1, u8"受注番号", 1));   // the target has this group
+        merged.AddData(Key(2, u8"伝票番号", 2));   // a new alternate key
+        merged.AddData(Plain(3, u8"住所"));        // the target has it, with a child
+        merged.AddData(Plain(4, u8"番地", 3));     // so this child is dropped
+        merged.AddData(Plain(5, u8"備考"));        // new
         merged.AddData(Plain(6, u8"備考詳細", 5)); // comes with it
         merged.SetNumIOSourceText("IO2");
         CFileComp& referring = m.FileAt(c);

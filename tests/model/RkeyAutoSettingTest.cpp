@@ -29,22 +29,21 @@ TEST(RkeySuffixMatch, KeyNameMustEndTheItemNameOnACharacterBoundary)
         bool matches;
     } cases[] = {
         {u8"顧客コード", u8"コード", true},
-        {u8"コード", u8"コード", true},     // equal names match
-        {u8"ド", u8"コード", false},        // shorter never
-        {u8"顧客ｺｰﾄﾞ", u8"コード", false},  // no folding between the two kana widths
+        {u8"コード", u8"コード", true},    // equal names match
+        {u8"ド", u8"コード", false},       // shorter never
+        {u8"顧客ｺｰﾄﾞ", u8"コード", false}, // no folding between the two kana widths
         {u8"XA", u8"A", true},
-        {u8"ｴﾘｱA", u8"A", true},            // one-byte kana before it
-        {u8"エリア", u8"A", false},         // 'A' (0x41) is the trail byte of ア
+        {u8"ｴﾘｱA", u8"A", true},    // one-byte kana before it
+        {u8"エリア", u8"A", false}, // 'A' (0x41) is the trail byte of ア
         {u8"エリア", u8"ア", true},
-        {u8"予定表", u8"\\", false},         // 0x5C is the trail byte of 表
+        {u8"予定表", u8"\\", false}, // 0x5C is the trail byte of 表
         {u8"ＡＢア", u8"ア", true},
         {u8"", u8"", false},
     };
     for (const auto& c : cases) {
         CData rkey(1, CString(c.item), CString(), "N", "R", CString(), 0, 0, 0, 1, 0);
         CData key(1, CString(c.key), CString(), "K", "N", CString(), 1, 1, 0, 1, 0);
-        EXPECT_EQ(rkey.NameEndsWith(key) != FALSE, c.matches)
-            << Utf8(CString(c.item)) << " / " << Utf8(CString(c.key));
+        EXPECT_EQ(rkey.NameEndsWith(key) != FALSE, c.matches) << Utf8(CString(c.item)) << " / " << Utf8(CString(c.key));
     }
 }
 
@@ -155,6 +154,18 @@ TEST_F(RkeyCommand, AnRkeyItemMayReferToAKeyItemOfItsOwnFile)
     EXPECT_EQ(own.GetRefFile(), x);
     EXPECT_EQ(own.GetRefItem(), 5);
     EXPECT_EQ(script.Texts().back().find("2件の"), 0u);
+}
+
+TEST_F(RkeyCommand, KeyFilesAreTriedInDrawingOrderAcrossTheDocument)
+{
+    const WORD later = m.File("K2", CPoint(800, 0));
+    m.FileAt(later).AddData(Item(1, u8"客コード", "K", "N", 1));
+    Run(IDNO);
+    EXPECT_EQ(XItem(1).GetRefFile(), k); // keep: the first key file's first match
+    Run(IDYES);
+    EXPECT_EQ(XItem(1).GetRefFile(), later); // overwrite: the last key file's match
+    EXPECT_EQ(XItem(1).GetRefItem(), 1);
+    EXPECT_EQ(script.Texts().back().find("1件の"), 0u);
 }
 
 } // namespace RkeyAutoSettingTest
