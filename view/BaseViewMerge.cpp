@@ -28,7 +28,8 @@ void CBaseView::OnMergeFileCompsByName()
         return;
     EndInPlaceEditAndRefresh();
     const CString question =
-        CString(u8"選択されている概念ﾌｧｲﾙの名称あるいは代替ｷｰｸﾞﾙｰﾌﾟ(ﾚﾍﾞﾙ1のみ比較)に一致する概念ﾌｧｲﾙの名寄せを行いますか。") +
+        CString(
+            u8"選択されている概念ﾌｧｲﾙの名称あるいは代替ｷｰｸﾞﾙｰﾌﾟ(ﾚﾍﾞﾙ1のみ比較)に一致する概念ﾌｧｲﾙの名寄せを行いますか。") +
         CString(u8"\n名寄せの基になる選択中の概念ﾌｧｲﾙは枠線が赤色に変更されます。") +
         CString(u8"\n名寄せされた概念ﾌｧｲﾙは、枠線が青色に変更されます。");
     if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES)
