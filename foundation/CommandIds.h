@@ -137,6 +137,8 @@ constexpr UINT ID_HEADER_REMARKS = 32911;
 // --- The data model ----------------------------------------------------------------------------
 constexpr UINT ID_SELECT_ALL_FILES = 32936;
 constexpr UINT ID_MERGE_FILES = 32940;
+// Fills in the references of every RKEY data item by the ends of their names.
+constexpr UINT ID_AUTO_SET_RKEY_REFERENCES = 32921;
 constexpr UINT ID_MODEL_SHOW_NAMES = 32964;
 constexpr UINT ID_MODEL_SHOW_TABLE_NAMES = 32965;
 constexpr UINT ID_MODEL_SHOW_DATA_TYPES = 32966;

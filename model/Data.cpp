@@ -7,6 +7,7 @@
 
 #include "platform/afx/Archive.h"
 
+#include <cstring>
 #include <memory>
 
 IMPLEMENT_SERIAL(CData, CObject, 1)
@@ -338,7 +339,18 @@ BOOL CData::NameEndsWith(const CData& keyItem) const
         return FALSE;
     const int length = m_strName.GetLength();
     const int keyLength = keyItem.m_strName.GetLength();
-    return length >= keyLength && m_strName.Right(keyLength) == keyItem.m_strName;
+    if (length < keyLength)
+        return FALSE;
+    const int start = length - keyLength;
+    const char* bytes = m_strName.GetString();
+    if (std::memcmp(bytes + start, keyItem.m_strName.GetString(), std::size_t(keyLength)) != 0)
+        return FALSE;
+    // The key name must start on a character of this name: a one-byte key name is no match for the
+    // trail byte of a double-byte character ("A" at the end of "エリア").
+    int at = 0;
+    while (at < start)
+        at += IsDBCSLeadByte(BYTE(bytes[at])) && at + 1 < length ? 2 : 1;
+    return at == start;
 }
 
 BOOL CData::CanSetRkeyReference(const CData& keyItem, BOOL overwrite) const

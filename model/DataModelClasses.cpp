@@ -10,6 +10,7 @@
 #include "model/DataModelTools.h"
 #include "model/FileClone.h"
 #include "model/FileComp.h"
+#include "model/FileCompMerge.h"
 #include "model/FileImplObj.h"
 #include "model/FlowComp.h"
 #include "model/Kadai.h"
@@ -82,4 +83,5 @@ void RegisterDataModelClasses()
     datamodelclasses::RegisterModelObject<CFileImplObj>();
     static DataModelHooks hooks;
     SetDocumentModelHooks(&hooks);
+    FileCompMerge::RegisterViewServices();
 }

@@ -7,6 +7,7 @@
 #include "foundation/RegItemObj.h"
 #include "foundation/RegManList.h"
 #include "model/FileCompDlgRules.h"
+#include "model/RkeyAutoSetting.h"
 #include "physical/PhysicalCommands.h"
 #include "platform/afx/MessageSink.h"
 #include "platform/afx/StringTable.h"
@@ -112,6 +113,8 @@ const MessageMap* CMainFrame::GetMessageMap() const
             PhysicalCommands::UpdateEntry(ID_CREATE_PRIMARY_INDEX_NAMES),
             PhysicalCommands::CommandEntry(ID_CREATE_COLUMN_NAMES),
             PhysicalCommands::UpdateEntry(ID_CREATE_COLUMN_NAMES),
+            RkeyAutoSetting::CommandEntry(),
+            RkeyAutoSetting::UpdateEntry(),
             MapCommand(ID_VIEW_TOOL_PALETTE, &CMainFrame::OnToolPalette),
             MapUpdate(ID_VIEW_TOOL_PALETTE, &CMainFrame::OnUpdateToolPalette),
             MapCommand(ID_VIEW_FIGURE_TOOLBAR, &CMainFrame::OnFigureToolBar),

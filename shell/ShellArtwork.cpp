@@ -298,6 +298,16 @@ bool Paint(QPainter& p, UINT id)
         p.drawLine(QPointF(3, 8.5), QPointF(12, 8.5));
         p.drawLine(QPointF(3, 10.5), QPointF(10, 10.5));
         return true;
+    case ID_AUTO_SET_RKEY_REFERENCES: // RKEY auto-setting: a red-framed file pointed at a key line
+        p.setBrush(kPaper);
+        p.setPen(QPen(kRed, 1));
+        p.drawRect(QRectF(5.5, 1.5, 9, 9));
+        p.setPen(QPen(kInk, 1));
+        p.drawLine(QPointF(7, 4.5), QPointF(13, 4.5));
+        p.drawLine(QPointF(1, 13.5), QPointF(7.5, 7));
+        p.drawLine(QPointF(7.5, 7), QPointF(4.5, 7.5));
+        p.drawLine(QPointF(7.5, 7), QPointF(7, 10));
+        return true;
     case ID_TOOL_TASK: // task: a box with a flag corner
         p.setBrush(QColor(255, 245, 200));
         p.drawRect(QRectF(1.5, 3.5, 13, 10));

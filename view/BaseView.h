@@ -517,11 +517,23 @@ public:
     // header-information objects.
     void OnEditSelectAll();
     void OnSelectAllFileComps();
+    // Gathers the conceptual files that match the selected ones by name or key group beside them,
+    // after the user said yes; one undo step.
+    void OnMergeFileCompsByName();
+    void OnUpdateMergeFileCompsByName(CCmdUI* cmdUI);
 
 protected:
     const MessageMap* GetMessageMap() const override;
     // The arrange commands' entries, between this class's table and its base's.
     const MessageMap* GetArrangeMessageMap() const;
+    // The name-gathering command's entries, between the arrange table and the base's.
+    const MessageMap* GetMergeMessageMap() const;
+    // The conceptual file a body move of the single selected conceptual file drops onto: another
+    // conceptual file hit at the drop point on its body rather than on one of its labels; null
+    // otherwise. The hit code and index stay as they were.
+    CObject* FindFileMergeTarget(CPoint zoomed, CPoint doc, UINT keyFlags);
+    // Asks whether the dropped file's data items are merged into the target and, on yes, merges.
+    void OfferFileMerge(CObject* target);
     void OnSize(UINT type, int cx, int cy) override;
     void OnTimer(UINT_PTR idEvent) override;
     void OnDestroy() override;

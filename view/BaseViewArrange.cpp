@@ -390,7 +390,7 @@ void CBaseView::OnRedrawAll()
 const MessageMap* CBaseView::GetArrangeMessageMap() const
 {
     static const MessageMap map{
-        CScrollView::GetMessageMap(),
+        GetMergeMessageMap(),
         {
             MapCommand(ID_ARRANGE_FORWARD, &CBaseView::OnBringForward),
             MapUpdate(ID_ARRANGE_FORWARD, &CBaseView::OnUpdateZOrderOne),

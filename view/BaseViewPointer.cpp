@@ -257,12 +257,15 @@ void CBaseView::EndMoveResize(const ToolEvent& event)
     if (m_ptCurrent100 == m_ptAnchor100)
         return;
     DeselectArrowsForTracking();
+    CObject* mergeTarget = FindFileMergeTarget(zoomed, doc, event.flags);
     InvalidateSelection();
     UpdateAllViewsForSelection();
     if (m_nHitCode != 0)
         ApplyTrackingToSelection(m_ptCurrent100 - m_ptAnchor100);
     InvalidateSelection();
     UpdateAllViewsForSelection();
+    if (mergeTarget)
+        OfferFileMerge(mergeTarget);
 }
 
 void CBaseView::DrawSelectionDragOutlines(CDC* dc, SIZE zoomedOffset)

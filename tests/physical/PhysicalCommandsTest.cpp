@@ -251,17 +251,20 @@ TEST(PhysicalMenu, DevelopmentMenuAndStatusTexts)
         {ID_CREATE_PRIMARY_INDEX_NAMES, "概念ﾌｧｲﾙ名あるいはﾃｰﾌﾞﾙ名からﾌﾟﾗｲﾏﾘｰｲﾝﾃﾞｯｸｽ名を作成する"},
         {ID_CREATE_COLUMN_NAMES, "ﾃﾞｰﾀ項目名からｶﾗﾑ名を作成する"},
         {ID_DEFAULT_TABLESPACES, "ﾃﾞｨﾌｫﾙﾄ表領域を設定する"},
+        {ID_AUTO_SET_RKEY_REFERENCES, "ｷｰﾃﾞｰﾀ項目名称の後方ﾏｯﾁﾝｸﾞでRKEYﾃﾞｰﾀ項目の参照先を自動設定"},
     };
     const MenuItemResource* menu = nullptr;
     for (const MenuItemResource& top : *docMenu)
         if (top.text == QString::fromUtf8("開発支援(&I)"))
             menu = &top;
     ASSERT_NE(nullptr, menu);
-    ASSERT_EQ(7u, menu->items.size());
+    ASSERT_EQ(9u, menu->items.size());
     for (const auto& item : items)
         EXPECT_EQ(item.status, Utf8(LoadStringResource(item.id))) << item.id;
     EXPECT_EQ(ID_CREATE_TABLE_DDL, menu->items[0].id);
     EXPECT_EQ(QString::fromUtf8("CREATE TABLE文の生成(&C)..."), menu->items[0].text);
+    EXPECT_EQ(ID_AUTO_SET_RKEY_REFERENCES, menu->items[8].id);
+    EXPECT_EQ(QString::fromUtf8("RKEYの自動設定"), menu->items[8].text);
 }
 
 } // namespace PhysicalCommandsTest

@@ -176,7 +176,7 @@ TEST_F(MainFrameFixture, BarsHaveTheirButtonsCaptionsAndToggles)
     MakeFrame();
     EXPECT_EQ(m_frame->GetStandardToolBar().GetCount(), 22);
     EXPECT_EQ(m_frame->GetFigureToolBar().GetCount(), 37);
-    EXPECT_EQ(m_frame->GetToolPalette().GetCount(), 25);
+    EXPECT_EQ(m_frame->GetToolPalette().GetCount(), 27);
     CString caption;
     m_frame->GetToolPalette().GetWindowText(caption);
     EXPECT_EQ(Utf8(caption), "ﾂｰﾙ ﾊﾟﾚｯﾄ");
