@@ -729,9 +729,10 @@ int CDC::DrawText(LPCTSTR text, int count, LPRECT rect, UINT format)
     m_device->Note(m_state, "DrawText", {rect->left, rect->top, rect->right, rect->bottom, int(format)}, s);
     const UINT align = std::exchange(m_state.textAlign, TA_LEFT | TA_TOP);
     const bool clipped = !(format & DT_NOCLIP);
-    for (const TextLayout::Piece& piece : layout.Pieces())
-        m_device->Text(m_state, "DrawTextLine", piece.at, piece.text, clipped ? ETO_CLIPPED : 0,
-                       clipped ? rect : nullptr);
+    if (!m_device->TextLines(m_state, layout.Pieces(), clipped ? rect : nullptr))
+        for (const TextLayout::Piece& piece : layout.Pieces())
+            m_device->Text(m_state, "DrawTextLine", piece.at, piece.text, clipped ? ETO_CLIPPED : 0,
+                           clipped ? rect : nullptr);
     m_state.textAlign = align;
     return layout.Height();
 }
