@@ -902,12 +902,10 @@ bool PainterDevice::StampRuns(const DCState& state, Stamps& stamps, const std::f
     };
     std::optional<uint> majority;
     int votes = 0;
-    each([&](const uint* row, int, int, int width) {
-        for (int i = 0; i < width; ++i) {
-            if (votes == 0)
-                majority = row[i];
-            votes += row[i] == *majority ? 1 : -1;
-        }
+    each([&](const uint* row, int, int, int) {
+        if (votes == 0)
+            majority = row[0];
+        votes += row[0] == *majority ? 1 : -1;
     });
     if (!majority)
         return true;
@@ -917,6 +915,8 @@ bool PainterDevice::StampRuns(const DCState& state, Stamps& stamps, const std::f
     int mixedRows = 0;
     each([&](const uint* row, int y, int, int width) {
         auto&& rowMixed = mixed[std::size_t(y - limit.top())];
+        if (rowMixed || PainterFile::SameColour(row, width, *majority))
+            return;
         for (int i = 0; i < width && !rowMixed;) {
             int end = i + 1;
             while (end < width && row[end] == row[i])
@@ -937,6 +937,11 @@ bool PainterDevice::StampRuns(const DCState& state, Stamps& stamps, const std::f
         if (mixed[std::size_t(y - limit.top())])
             return;
         const int line = y - corner.y(), column = x - corner.x();
+        if (PainterFile::SameColour(row, width, *majority)) {
+            std::memcpy(row, reinterpret_cast<const uint*>(found[0]->pixels.constScanLine(line)) + column,
+                        std::size_t(width) * 4);
+            return;
+        }
         const Stamp* stamp = nullptr;
         uint colour = 0;
         for (int i = 0; i < width; ++i) {
@@ -972,7 +977,30 @@ bool PainterDevice::StampRuns(const DCState& state, Stamps& stamps, const std::f
     return true;
 }
 
-bool PainterDevice::TextLines(const DCState& state, const std::vector<TextLayout::Piece>& pieces, const RECT* rect)
+const TextLayout* PainterDevice::KeptLayout(const DCState& state, const CString& text, SIZE box, UINT format,
+                                            const TextLayout::Metrics& metrics)
+{
+    if (PainterFile::g_plainText || !m_device)
+        return nullptr;
+    FontEntry& entry = FontFor(state);
+    // Widths are the font's (which the entry stands for) scaled to logical units.
+    const CSize window = state.mapping.GetWindowExt(), viewport = state.mapping.GetViewportExt();
+    const int header[] = {window.cx,   window.cy,   viewport.cx, viewport.cy, metrics.lineHeight, metrics.aveCharWidth,
+                          metrics.yUp, int(format), box.cx,      box.cy};
+    std::string key(reinterpret_cast<const char*>(header), sizeof header);
+    key += text.Bytes();
+    auto found = entry.layouts.find(key);
+    if (found != entry.layouts.end())
+        return found->second.get();
+    if (entry.layouts.size() >= PainterFile::kTextsPerFont)
+        entry.layouts.clear();
+    auto layout = std::make_unique<TextLayout>(text, RECT{0, 0, box.cx, box.cy}, format, metrics,
+                                               [&](const CString& piece) { return int(MeasureText(state, piece).cx); });
+    return entry.layouts.emplace(std::move(key), std::move(layout)).first->second.get();
+}
+
+bool PainterDevice::TextLines(const DCState& state, const std::vector<TextLayout::Piece>& pieces, POINT shift,
+                              const RECT* rect)
 {
     if (PainterFile::g_plainText || pieces.empty() || !m_painter.isActive() || !Image() || state.bkMode == OPAQUE)
         return false;
@@ -984,7 +1012,7 @@ bool PainterDevice::TextLines(const DCState& state, const std::vector<TextLayout
     std::vector<QPoint> origins;
     origins.reserve(pieces.size());
     for (const TextLayout::Piece& piece : pieces) {
-        const CPoint p = state.mapping.LPtoDP(piece.at);
+        const CPoint p = state.mapping.LPtoDP(piece.at + shift);
         origins.emplace_back(p.x, p.y + entry.ascent);
         const QPoint offset = origins.back() - origins.front();
         const int header[] = {offset.x(), offset.y(), int(piece.text.Bytes().size())};

@@ -57,7 +57,10 @@ public:
     COLORREF GetPixel(const DCState& state, POINT point) override;
     void Text(const DCState& state, const char* op, POINT at, const CString& text, UINT options,
               const RECT* rect) override;
-    bool TextLines(const DCState& state, const std::vector<TextLayout::Piece>& pieces, const RECT* rect) override;
+    const TextLayout* KeptLayout(const DCState& state, const CString& text, SIZE box, UINT format,
+                                 const TextLayout::Metrics& metrics) override;
+    bool TextLines(const DCState& state, const std::vector<TextLayout::Piece>& pieces, POINT shift,
+                   const RECT* rect) override;
     CSize MeasureText(const DCState& state, const CString& text) override;
     TEXTMETRIC Metrics(const DCState& state) override;
 
@@ -144,6 +147,8 @@ private:
             Stamps stamps;
         };
         std::unordered_map<std::string, Block> blocks;
+        // DrawText's layouts at 0, 0, by mapping scale, metrics, format, box and text.
+        std::unordered_map<std::string, std::unique_ptr<TextLayout>> layouts;
     };
 
     PenShape ShapeOf(const DCState& state) const;
