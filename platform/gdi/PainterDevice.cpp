@@ -136,6 +136,8 @@ std::atomic<long> g_stampsCopied{0};
 constexpr int kColoursPerStamping = 4;
 // Stamps kept for one string or block, one per colour it was drawn in and lay on.
 constexpr std::size_t kStampsKept = 6;
+// Masks and stamps a picture may make before it has copied any.
+constexpr long kStampsAtFirst = 64;
 
 bool SameColour(const uint* row, int count, uint colour)
 {
@@ -827,6 +829,17 @@ const PainterDevice::Stamp* PainterDevice::MakeStamp(Stamps& stamps, const std::
     return stamps.made.back().get();
 }
 
+bool PainterDevice::MayMakeStamp()
+{
+    // Making a stamp costs several drawings of the string: a picture makes a few at first and
+    // then one for every few copies it made, so a drawing of many strings seen once or twice
+    // does not pay for more of them at once than copying gains.
+    if (m_stampsMade >= PainterFile::kStampsAtFirst + m_stampsCopied / 4)
+        return false;
+    ++m_stampsMade;
+    return true;
+}
+
 bool PainterDevice::StampRuns(const DCState& state, Stamps& stamps, const std::function<std::vector<Placed>()>& placed,
                               const QRect& ink, int margin, QPoint origin, const std::optional<QRect>& box,
                               COLORREF color)
@@ -839,8 +852,11 @@ bool PainterDevice::StampRuns(const DCState& state, Stamps& stamps, const std::f
         ++stamps.uses;
         return false;
     }
-    if (!stamps.mask)
+    if (!stamps.mask) {
+        if (!MayMakeStamp())
+            return false;
         stamps.mask = MaskOf(placed(), ink, std::max(4, margin), image->format());
+    }
     const StampMask& mask = *stamps.mask;
     if (mask.bounds.isEmpty())
         return false;
@@ -890,7 +906,7 @@ bool PainterDevice::StampRuns(const DCState& state, Stamps& stamps, const std::f
             if (colours[i] == colour)
                 return found[i];
         const Stamp* stamp = FindStamp(stamps, rgb, colour, image->format());
-        if (!stamp && make && stamps.made.size() < PainterFile::kStampsKept)
+        if (!stamp && make && stamps.made.size() < PainterFile::kStampsKept && MayMakeStamp())
             stamp = MakeStamp(stamps, runs(), rgb, colour, image->format());
         if (stamp && stamp->pixels.isNull())
             stamp = nullptr;
@@ -931,6 +947,7 @@ bool PainterDevice::StampRuns(const DCState& state, Stamps& stamps, const std::f
     if (mixedRows == limit.height())
         return false;
     ++PainterFile::g_stampsCopied;
+    ++m_stampsCopied;
     // Each stamp holds the mask's bounds with a ring of one pixel around.
     const QPoint corner = mask.bounds.topLeft() + origin - QPoint(1, 1);
     each([&](uint* row, int y, int x, int width) {

@@ -177,6 +177,7 @@ private:
     bool StampRuns(const DCState& state, Stamps& stamps, const std::function<std::vector<Placed>()>& placed,
                    const QRect& ink, int margin, QPoint origin, const std::optional<QRect>& box, COLORREF color);
     bool CanStamp(const QImage& image) const;
+    bool MayMakeStamp();
     StampMask MaskOf(const std::vector<Placed>& placed, const QRect& ink, int margin, QImage::Format format) const;
     static const Stamp* FindStamp(const Stamps& stamps, QRgb color, uint background, QImage::Format format);
     const Stamp* MakeStamp(Stamps& stamps, const std::vector<Placed>& placed, QRgb color, uint background,
@@ -200,4 +201,7 @@ private:
     // The brush last handed to the painter, and the font entry it has (0: none).
     QBrush m_brush;
     int m_appliedFont = 0;
+    // Masks and stamps made, and stamps copied, on this device.
+    long m_stampsMade = 0;
+    long m_stampsCopied = 0;
 };
