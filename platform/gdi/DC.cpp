@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <optional>
 
 namespace DCFile {
 
@@ -718,22 +719,34 @@ int CDC::DrawText(LPCTSTR text, int count, LPRECT rect, UINT format)
     if (!CanDraw() || !text || !rect)
         return 0;
     const CString s = count < 0 ? CString(text) : CString(text, count);
-    const TEXTMETRIC tm = Measurer().Metrics(m_state);
-    const TextLayout layout(s, *rect, format, {int(tm.tmHeight), int(tm.tmAveCharWidth), m_state.mapping.IsYUp()},
-                            [this](const CString& piece) { return int(Measurer().MeasureText(m_state, piece).cx); });
+    DCDevice& measurer = Measurer();
+    const TEXTMETRIC tm = measurer.Metrics(m_state);
+    const TextLayout::Metrics metrics{int(tm.tmHeight), int(tm.tmAveCharWidth), m_state.mapping.IsYUp()};
+    // A kept layout lies at 0, 0 and moves to the rectangle.
+    const TextLayout* layout =
+        measurer.KeptLayout(m_state, s, SIZE{rect->right - rect->left, rect->bottom - rect->top}, format, metrics);
+    CPoint shift(rect->left, rect->top);
+    std::optional<TextLayout> fresh;
+    if (!layout) {
+        fresh.emplace(s, *rect, format, metrics,
+                      [this](const CString& piece) { return int(Measurer().MeasureText(m_state, piece).cx); });
+        layout = &*fresh;
+        shift = CPoint(0, 0);
+    }
     if (format & DT_CALCRECT) {
-        rect->right = layout.Bounds().right;
-        rect->bottom = layout.Bounds().bottom;
-        return layout.Height();
+        rect->right = layout->Bounds().right + shift.x;
+        rect->bottom = layout->Bounds().bottom + shift.y;
+        return layout->Height();
     }
     m_device->Note(m_state, "DrawText", {rect->left, rect->top, rect->right, rect->bottom, int(format)}, s);
     const UINT align = std::exchange(m_state.textAlign, TA_LEFT | TA_TOP);
     const bool clipped = !(format & DT_NOCLIP);
-    for (const TextLayout::Piece& piece : layout.Pieces())
-        m_device->Text(m_state, "DrawTextLine", piece.at, piece.text, clipped ? ETO_CLIPPED : 0,
-                       clipped ? rect : nullptr);
+    if (!m_device->TextLines(m_state, layout->Pieces(), shift, clipped ? rect : nullptr))
+        for (const TextLayout::Piece& piece : layout->Pieces())
+            m_device->Text(m_state, "DrawTextLine", piece.at + shift, piece.text, clipped ? ETO_CLIPPED : 0,
+                           clipped ? rect : nullptr);
     m_state.textAlign = align;
-    return layout.Height();
+    return layout->Height();
 }
 
 int CDC::DrawText(const CString& text, LPRECT rect, UINT format)

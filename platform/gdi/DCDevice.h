@@ -5,8 +5,10 @@
 
 #include "platform/afx/String.h"
 #include "platform/gdi/DCState.h"
+#include "platform/gdi/TextLayout.h"
 
 #include <initializer_list>
+#include <vector>
 
 class DCDevice
 {
@@ -42,6 +44,15 @@ public:
     // filled with the background colour, with ETO_CLIPPED it clips.
     virtual void Text(const DCState& state, const char* op, POINT at, const CString& text, UINT options,
                       const RECT* rect) = 0;
+    // DrawText's layout of the text in a box of that size whose top-left is at 0, 0, kept by a
+    // device that measures a text alike each time; null when the caller lays it out itself.
+    virtual const TextLayout* KeptLayout(const DCState&, const CString&, SIZE, UINT, const TextLayout::Metrics&)
+    {
+        return nullptr;
+    }
+    // The lines of a DrawText call, placed at their top-left moved by shift, clipped to rect when one is given;
+    // false when the device leaves them to Text, one by one.
+    virtual bool TextLines(const DCState&, const std::vector<TextLayout::Piece>&, POINT, const RECT*) { return false; }
     // Extent of one line of text (without tab expansion) in logical units.
     virtual CSize MeasureText(const DCState& state, const CString& text) = 0;
     virtual TEXTMETRIC Metrics(const DCState& state) = 0;

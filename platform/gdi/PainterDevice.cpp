@@ -5,11 +5,14 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QPagedPaintDevice>
+#include <QPaintEngine>
 #include <QPainterPath>
+#include <QRegion>
 #include <QTextLayout>
 #include <QThread>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <numeric>
@@ -124,12 +127,55 @@ int g_nextFontSerial = 1;
 // Fonts and strings kept per device: enough for the fonts of a drawing and the labels of a view.
 constexpr std::size_t kFontSlots = 16;
 constexpr std::size_t kTextsPerFont = 8192;
+// Stamps of all devices together stay below this many bytes; past it strings are drawn glyph by
+// glyph again.
+constexpr qsizetype kStampBytes = qsizetype(48) << 20;
+std::atomic<qsizetype> g_stampBytes{0};
+std::atomic<long> g_stampsCopied{0};
+// Colours a string's pixels may lie on for one copy (the box, a band, their lines).
+constexpr int kColoursPerStamping = 4;
+// Stamps kept for one string or block, one per colour it was drawn in and lay on.
+constexpr std::size_t kStampsKept = 6;
+// Masks and stamps a picture may make before it has copied any.
+constexpr long kStampsAtFirst = 64;
+
+bool SameColour(const uint* row, int count, uint colour)
+{
+    for (int i = 0; i < count; ++i)
+        if (row[i] != colour)
+            return false;
+    return true;
+}
+
+// The smallest rectangle holding every pixel of the picture that is not the background (empty
+// when there is none).
+QRect ChangedPixels(const QImage& image, uint background)
+{
+    QRect changed;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const uint*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (row[x] != background)
+                changed |= QRect(x, y, 1, 1);
+    }
+    return changed;
+}
+
+bool ClipHolds(const QRegion& clip, const QRect& rect)
+{
+    return clip.rectCount() == 1 ? clip.boundingRect().contains(rect) : QRegion(rect).subtracted(clip).isEmpty();
+}
 
 } // namespace PainterFile
 
 void PainterDevice::SetPlainText(bool plain)
 {
     PainterFile::g_plainText = plain;
+}
+
+long PainterDevice::StampsCopied()
+{
+    return PainterFile::g_stampsCopied;
 }
 
 PainterDevice::FontList& PainterDevice::PictureFonts()
@@ -617,7 +663,7 @@ void PainterDevice::Text(const DCState& state, const char*, POINT at, const CStr
     // Clip only a string whose inked pixels (with a margin for the smoothing around the glyphs,
     // and its line where the font underlines or strikes out) reach out of its box.
     const bool decorated = entry.font.underline() || entry.font.strikeOut();
-    bool clipped = false;
+    std::optional<QRect> clipBox;
     if (rect && (options & ETO_CLIPPED)) {
         if (!shaped.ink)
             shaped.ink = entry.metrics->boundingRect(shaped.text);
@@ -625,34 +671,395 @@ void PainterDevice::Text(const DCState& state, const char*, POINT at, const CStr
         if (decorated)
             extent = extent.united(QRect(x, baseline - entry.ascent, WidthOf(entry, shaped), entry.lineHeight));
         const QRect box = DeviceBox(state, *rect);
-        if (!box.contains(extent.adjusted(-2, -2, 2, 2))) {
-            m_painter.setClipRect(box, state.clip ? Qt::IntersectClip : Qt::ReplaceClip);
+        if (!box.contains(extent.adjusted(-2, -2, 2, 2)))
+            clipBox = box;
+    }
+    bool clipped = false;
+    const auto clip = [&] {
+        if (clipBox) {
+            m_painter.setClipRect(*clipBox, state.clip ? Qt::IntersectClip : Qt::ReplaceClip);
             clipped = true;
         }
-    }
+    };
     // On a picture the shaped glyphs are drawn as they are; printers and vector outputs get the
     // string itself, which they write out. A run's underline would leave out the spacing after
     // the last character, which the painter's own underline covers.
     if (Image() && !(decorated && entry.extra)) {
-        if (!shaped.shaped) {
-            QTextLayout layout(shaped.text, entry.font, m_device);
-            layout.beginLayout();
-            QTextLine line = layout.createLine();
-            layout.endLayout();
-            shaped.ascent = line.ascent();
-            shaped.runs = layout.glyphRuns();
-            shaped.shaped = true;
+        Shape(entry, shaped);
+        const auto placed = [&] { return std::vector<Placed>{{QPointF(0, -shaped.ascent), shaped.runs, *shaped.ink}}; };
+        const std::optional<QRect> box =
+            rect && (options & ETO_CLIPPED) ? std::optional<QRect>(DeviceBox(state, *rect)) : std::nullopt;
+        if (!StampRuns(state, shaped.stamps, placed, *shaped.ink, entry.lineHeight, QPoint(x, baseline), box,
+                       state.textColor)) {
+            clip();
+            const QPointF origin(x, baseline - shaped.ascent);
+            for (const QGlyphRun& run : shaped.runs)
+                m_painter.drawGlyphRun(origin, run);
         }
-        const QPointF origin(x, baseline - shaped.ascent);
-        for (const QGlyphRun& run : shaped.runs)
-            m_painter.drawGlyphRun(origin, run);
     } else {
+        clip();
         m_painter.drawText(QPoint(x, baseline), shaped.text);
     }
     if (clipped) {
         m_clipKnown = false;
         ApplyClip(state);
     }
+}
+
+PainterDevice::Stamp::~Stamp()
+{
+    PainterFile::g_stampBytes -= pixels.sizeInBytes();
+}
+
+void PainterDevice::Shape(const FontEntry& entry, ShapedText& shaped) const
+{
+    if (!shaped.ink)
+        shaped.ink = entry.metrics->boundingRect(shaped.text);
+    if (shaped.shaped)
+        return;
+    QTextLayout layout(shaped.text, entry.font, m_device);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    shaped.ascent = line.ascent();
+    shaped.runs = layout.glyphRuns();
+    shaped.shaped = true;
+}
+
+bool PainterDevice::CanStamp(const QImage& image) const
+{
+    const QImage::Format format = image.format();
+    const bool rgb32 = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+                       format == QImage::Format_ARGB32_Premultiplied;
+    return rgb32 && image.devicePixelRatio() == 1 && m_painter.opacity() == 1 &&
+           m_painter.compositionMode() == QPainter::CompositionMode_SourceOver &&
+           m_painter.transform().type() == QTransform::TxNone && m_painter.paintEngine() &&
+           m_painter.paintEngine()->systemClip().isEmpty();
+}
+
+QImage PainterDevice::DrawnAlone(const std::vector<Placed>& placed, QImage::Format format, const QRect& rect,
+                                 uint background, QRgb color) const
+{
+    QImage picture(rect.size(), format);
+    if (picture.isNull())
+        return picture;
+    picture.fill(background);
+    QPainter painter(&picture);
+    const QPainter::RenderHints hints = m_painter.renderHints();
+    painter.setRenderHints(~hints, false);
+    painter.setRenderHints(hints, true);
+    painter.setPen(QPen(QColor(color)));
+    for (const Placed& line : placed)
+        for (const QGlyphRun& run : line.runs)
+            painter.drawGlyphRun(line.at - QPointF(rect.topLeft()), run);
+    return picture;
+}
+
+// The pixels the runs touch in dark on light or light on dark (any coverage of a glyph changes
+// one of the two); an empty mask when they reach out of the margin around their ink or when
+// they touch nothing.
+PainterDevice::StampMask PainterDevice::MaskOf(const std::vector<Placed>& placed, const QRect& ink, int margin,
+                                               QImage::Format format) const
+{
+    const QRect canvas = ink.adjusted(-margin, -margin, margin, margin);
+    const QRgb dark = qRgb(0, 0, 0), light = qRgb(255, 255, 255);
+    const QImage onLight = DrawnAlone(placed, format, canvas, light, dark);
+    const QImage onDark = DrawnAlone(placed, format, canvas, dark, light);
+    StampMask mask;
+    if (onLight.isNull() || onDark.isNull())
+        return mask;
+    const QRect inner = QRect(QPoint(0, 0), canvas.size()).adjusted(2, 2, -2, -2);
+    QRect touched;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const auto* a = reinterpret_cast<const uint*>(onLight.constScanLine(y));
+        const auto* b = reinterpret_cast<const uint*>(onDark.constScanLine(y));
+        for (int x = 0; x < canvas.width();) {
+            if (a[x] == light && b[x] == dark) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < canvas.width() && (a[x] != light || b[x] != dark))
+                ++x;
+            const QRect span(start, y, x - start, 1);
+            if (!inner.contains(span))
+                return {};
+            touched |= span;
+            mask.spans.push_back({y + canvas.top(), start + canvas.left(), x - start});
+        }
+    }
+    mask.bounds = touched.translated(canvas.topLeft());
+    return mask;
+}
+
+const PainterDevice::Stamp* PainterDevice::FindStamp(const Stamps& stamps, QRgb color, uint background,
+                                                     QImage::Format format)
+{
+    for (const auto& stamp : stamps.made)
+        if (stamp->color == color && stamp->background == background && stamp->format == format)
+            return stamp.get();
+    return nullptr;
+}
+
+const PainterDevice::Stamp* PainterDevice::MakeStamp(Stamps& stamps, const std::vector<Placed>& placed, QRgb color,
+                                                     uint background, QImage::Format format) const
+{
+    const StampMask& mask = *stamps.mask;
+    const QRect ring = mask.bounds.adjusted(-1, -1, 1, 1);
+    if (PainterFile::g_stampBytes + qsizetype(ring.width()) * ring.height() * 4 > PainterFile::kStampBytes)
+        return nullptr;
+    auto stamp = std::make_unique<Stamp>();
+    stamp->color = color;
+    stamp->background = background;
+    stamp->format = format;
+    QImage pixels = DrawnAlone(placed, format, ring, background, color);
+    // Kept only when the colour changes no pixel outside the mask.
+    if (!pixels.isNull()) {
+        QImage outside = pixels;
+        for (const StampMask::Span& span : mask.spans) {
+            auto* row = reinterpret_cast<uint*>(outside.scanLine(span.y - ring.top()));
+            std::fill_n(row + (span.x - ring.left()), span.width, background);
+        }
+        if (PainterFile::ChangedPixels(outside, background).isEmpty()) {
+            stamp->pixels = std::move(pixels);
+            PainterFile::g_stampBytes += stamp->pixels.sizeInBytes();
+        }
+    }
+    stamps.made.push_back(std::move(stamp));
+    return stamps.made.back().get();
+}
+
+bool PainterDevice::MayMakeStamp()
+{
+    // Making a stamp costs several drawings of the string: a picture makes a few at first and
+    // then one for every few copies it made, so a drawing of many strings seen once or twice
+    // does not pay for more of them at once than copying gains.
+    if (m_stampsMade >= PainterFile::kStampsAtFirst + m_stampsCopied / 4)
+        return false;
+    ++m_stampsMade;
+    return true;
+}
+
+bool PainterDevice::StampRuns(const DCState& state, Stamps& stamps, const std::function<std::vector<Placed>()>& placed,
+                              const QRect& ink, int margin, QPoint origin, const std::optional<QRect>& box,
+                              COLORREF color)
+{
+    QImage* image = Image();
+    if (!image || (stamps.mask && stamps.mask->bounds.isEmpty()) || !CanStamp(*image))
+        return false;
+    // Runs drawn once are drawn glyph by glyph: a stamp pays from the second time on.
+    if (stamps.uses < 1) {
+        ++stamps.uses;
+        return false;
+    }
+    if (!stamps.mask) {
+        if (!MayMakeStamp())
+            return false;
+        stamps.mask = MaskOf(placed(), ink, std::max(4, margin), image->format());
+    }
+    const StampMask& mask = *stamps.mask;
+    if (mask.bounds.isEmpty())
+        return false;
+    // Only the pixels inside the picture, the box and the clip are written.
+    QRect limit = mask.bounds.translated(origin) & image->rect();
+    if (box)
+        limit &= *box;
+    if (m_clip && m_clip->rectCount() == 1)
+        limit &= m_clip->boundingRect();
+    if (limit.isEmpty())
+        return true;
+    if (m_clip && !PainterFile::ClipHolds(*m_clip, limit))
+        return false;
+    // The painter writes into the picture's own pixels at once, so they are read and written
+    // here directly (through the constant pointer, which does not copy the picture). Drawing
+    // changes each pixel by what lies there alone: a pixel on a colour becomes what it became on
+    // that colour when the runs were drawn alone onto it. A few colours (the box, its lines) are
+    // kept so; rows with pixels on any other colour are drawn glyph by glyph, clipped to them.
+    auto* bits = const_cast<uchar*>(image->constBits());
+    const qsizetype stride = image->bytesPerLine();
+    const auto each = [&](const auto& visit) {
+        for (const StampMask::Span& span : mask.spans) {
+            const int y = span.y + origin.y();
+            if (y < limit.top() || y > limit.bottom())
+                continue;
+            const int left = std::max(span.x + origin.x(), limit.left());
+            const int right = std::min(span.x + origin.x() + span.width - 1, limit.right());
+            if (left <= right)
+                visit(reinterpret_cast<uint*>(bits + stride * y) + left, y, left, right - left + 1);
+        }
+    };
+    std::optional<std::vector<Placed>> lines;
+    const auto runs = [&]() -> const std::vector<Placed>& {
+        if (!lines)
+            lines = placed();
+        return *lines;
+    };
+    const QRgb rgb = PainterFile::ToQColor(color).rgb();
+    uint colours[PainterFile::kColoursPerStamping];
+    const Stamp* found[PainterFile::kColoursPerStamping];
+    int met = 0;
+    // The stamp for pixels on that colour; null when there is none. Stamps are made for the
+    // colour most pixels lie on and for colours in runs (a band, a line of the box), not for
+    // the smoothed pixels of other strings.
+    const auto stampOn = [&](uint colour, bool make) -> const Stamp* {
+        for (int i = 0; i < met; ++i)
+            if (colours[i] == colour)
+                return found[i];
+        const Stamp* stamp = FindStamp(stamps, rgb, colour, image->format());
+        if (!stamp && make && stamps.made.size() < PainterFile::kStampsKept && MayMakeStamp())
+            stamp = MakeStamp(stamps, runs(), rgb, colour, image->format());
+        if (stamp && stamp->pixels.isNull())
+            stamp = nullptr;
+        if ((stamp || make) && met < PainterFile::kColoursPerStamping) {
+            colours[met] = colour;
+            found[met++] = stamp;
+        }
+        return stamp;
+    };
+    std::optional<uint> majority;
+    int votes = 0;
+    each([&](const uint* row, int, int, int) {
+        if (votes == 0)
+            majority = row[0];
+        votes += row[0] == *majority ? 1 : -1;
+    });
+    if (!majority)
+        return true;
+    if (!stampOn(*majority, true))
+        return false;
+    std::vector<bool> mixed(std::size_t(limit.height()), false);
+    int mixedRows = 0;
+    each([&](const uint* row, int y, int, int width) {
+        auto&& rowMixed = mixed[std::size_t(y - limit.top())];
+        if (rowMixed || PainterFile::SameColour(row, width, *majority))
+            return;
+        for (int i = 0; i < width && !rowMixed;) {
+            int end = i + 1;
+            while (end < width && row[end] == row[i])
+                ++end;
+            if (!stampOn(row[i], end - i >= 4)) {
+                rowMixed = true;
+                ++mixedRows;
+            }
+            i = end;
+        }
+    });
+    if (mixedRows == limit.height())
+        return false;
+    ++PainterFile::g_stampsCopied;
+    ++m_stampsCopied;
+    // Each stamp holds the mask's bounds with a ring of one pixel around.
+    const QPoint corner = mask.bounds.topLeft() + origin - QPoint(1, 1);
+    each([&](uint* row, int y, int x, int width) {
+        if (mixed[std::size_t(y - limit.top())])
+            return;
+        const int line = y - corner.y(), column = x - corner.x();
+        if (PainterFile::SameColour(row, width, *majority)) {
+            std::memcpy(row, reinterpret_cast<const uint*>(found[0]->pixels.constScanLine(line)) + column,
+                        std::size_t(width) * 4);
+            return;
+        }
+        const Stamp* stamp = nullptr;
+        uint colour = 0;
+        for (int i = 0; i < width; ++i) {
+            if (!stamp || row[i] != colour) {
+                colour = row[i];
+                stamp = stampOn(colour, false);
+            }
+            row[i] = reinterpret_cast<const uint*>(stamp->pixels.constScanLine(line))[column + i];
+        }
+    });
+    if (mixedRows == 0)
+        return true;
+    for (int i = 0; i < limit.height();) {
+        if (!mixed[std::size_t(i)]) {
+            ++i;
+            continue;
+        }
+        const int first = i;
+        while (i < limit.height() && mixed[std::size_t(i)])
+            ++i;
+        m_clipKnown = false;
+        ApplyClip(state);
+        m_painter.setClipRect(QRect(limit.left(), limit.top() + first, limit.width(), i - first),
+                              state.clip ? Qt::IntersectClip : Qt::ReplaceClip);
+        // A glyph's smoothing reaches no further than a few pixels from the string's ink.
+        const int top = limit.top() + first - origin.y() - 3, bottom = limit.top() + i - 1 - origin.y() + 3;
+        for (const Placed& line : runs())
+            if (line.ink.bottom() >= top && line.ink.top() <= bottom)
+                for (const QGlyphRun& run : line.runs)
+                    m_painter.drawGlyphRun(QPointF(origin) + line.at, run);
+    }
+    m_clipKnown = false;
+    return true;
+}
+
+const TextLayout* PainterDevice::KeptLayout(const DCState& state, const CString& text, SIZE box, UINT format,
+                                            const TextLayout::Metrics& metrics)
+{
+    if (PainterFile::g_plainText || !m_device)
+        return nullptr;
+    FontEntry& entry = FontFor(state);
+    // Widths are the font's (which the entry stands for) scaled to logical units.
+    const CSize window = state.mapping.GetWindowExt(), viewport = state.mapping.GetViewportExt();
+    const int header[] = {window.cx,   window.cy,   viewport.cx, viewport.cy, metrics.lineHeight, metrics.aveCharWidth,
+                          metrics.yUp, int(format), box.cx,      box.cy};
+    std::string key(reinterpret_cast<const char*>(header), sizeof header);
+    key += text.Bytes();
+    auto found = entry.layouts.find(key);
+    if (found != entry.layouts.end())
+        return found->second.get();
+    if (entry.layouts.size() >= PainterFile::kTextsPerFont)
+        entry.layouts.clear();
+    auto layout = std::make_unique<TextLayout>(text, RECT{0, 0, box.cx, box.cy}, format, metrics,
+                                               [&](const CString& piece) { return int(MeasureText(state, piece).cx); });
+    return entry.layouts.emplace(std::move(key), std::move(layout)).first->second.get();
+}
+
+bool PainterDevice::TextLines(const DCState& state, const std::vector<TextLayout::Piece>& pieces, POINT shift,
+                              const RECT* rect)
+{
+    if (PainterFile::g_plainText || pieces.empty() || !m_painter.isActive() || !Image() || state.bkMode == OPAQUE)
+        return false;
+    FontEntry& entry = FontFor(state);
+    if (entry.extra && (entry.font.underline() || entry.font.strikeOut()))
+        return false;
+    // The lines as DrawText places them: at their top-left, one after another.
+    std::string key;
+    std::vector<QPoint> origins;
+    origins.reserve(pieces.size());
+    for (const TextLayout::Piece& piece : pieces) {
+        const CPoint p = state.mapping.LPtoDP(piece.at + shift);
+        origins.emplace_back(p.x, p.y + entry.ascent);
+        const QPoint offset = origins.back() - origins.front();
+        const int header[] = {offset.x(), offset.y(), int(piece.text.Bytes().size())};
+        key.append(reinterpret_cast<const char*>(header), sizeof header);
+        key += piece.text.Bytes();
+    }
+    auto found = entry.blocks.find(key);
+    if (found == entry.blocks.end()) {
+        if (entry.blocks.size() >= PainterFile::kTextsPerFont)
+            entry.blocks.clear();
+        found = entry.blocks.emplace(std::move(key), FontEntry::Block()).first;
+    }
+    FontEntry::Block& block = found->second;
+    ApplyClip(state);
+    SetComposition(QPainter::CompositionMode_SourceOver);
+    SetTextPenAndFont(state, entry);
+    if (block.stamps.uses >= 1 && block.lines.empty()) {
+        // Made once the block is seen again: each line's runs where the line lies.
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+            ShapedText& shaped = ShapedFor(entry, pieces[i].text);
+            Shape(entry, shaped);
+            const QPoint offset = origins[i] - origins.front();
+            block.lines.push_back(
+                {QPointF(offset) - QPointF(0, shaped.ascent), shaped.runs, shaped.ink->translated(offset)});
+            block.ink |= shaped.ink->translated(offset);
+        }
+    }
+    const auto placed = [&] { return block.lines; };
+    return StampRuns(state, block.stamps, placed, block.ink, entry.lineHeight, origins.front(),
+                     rect ? std::optional<QRect>(DeviceBox(state, *rect)) : std::nullopt, state.textColor);
 }
 
 // The string measured, placed, clipped and drawn anew on every call.

@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include <QGlyphRun>
+#include <QImage>
 
 #include <functional>
 #include <memory>
@@ -27,6 +28,8 @@ public:
     // Draws every string the plain way (measured, clipped to its box and shaped by the painter on
     // each call): the reference the cached path is compared with, pixel for pixel.
     static void SetPlainText(bool plain);
+    // How many times kept pixels stood for drawing a string or a block of lines so far.
+    static long StampsCopied();
 
     bool IsValid() const { return m_painter.isActive(); }
     // Draws on another device from now on (a memory device context's newly selected bitmap).
@@ -54,6 +57,10 @@ public:
     COLORREF GetPixel(const DCState& state, POINT point) override;
     void Text(const DCState& state, const char* op, POINT at, const CString& text, UINT options,
               const RECT* rect) override;
+    const TextLayout* KeptLayout(const DCState& state, const CString& text, SIZE box, UINT format,
+                                 const TextLayout::Metrics& metrics) override;
+    bool TextLines(const DCState& state, const std::vector<TextLayout::Piece>& pieces, POINT shift,
+                   const RECT* rect) override;
     CSize MeasureText(const DCState& state, const CString& text) override;
     TEXTMETRIC Metrics(const DCState& state) override;
 
@@ -66,6 +73,46 @@ private:
         bool inside = false;  // PS_INSIDEFRAME wider than a pixel
         int width = 1;        // device pixels
     };
+    // Glyph runs with the point their line's top-left lies at, around an origin on a baseline.
+    struct Placed
+    {
+        QPointF at;
+        QList<QGlyphRun> runs;
+        QRect ink; // around the origin
+    };
+    // The pixels some runs touch (row by row, around the origin): the only ones drawing them can
+    // change, so the only ones a stamp writes.
+    struct StampMask
+    {
+        struct Span
+        {
+            int y, x, width;
+        };
+        QRect bounds; // empty when the runs cannot be stamped
+        std::vector<Span> spans;
+    };
+    // Runs drawn once in a colour onto a plain background on a picture of one pixel format:
+    // wherever the same background lies under their pixels again, these are what drawing them
+    // leaves there, so they are copied instead of drawing each glyph anew.
+    struct Stamp
+    {
+        QRgb color = 0;
+        uint background = 0;
+        QImage::Format format = QImage::Format_Invalid;
+        QImage pixels; // the mask's bounds and a ring of one pixel around; null when it cannot be used
+        Stamp() = default;
+        Stamp(const Stamp&) = delete;
+        Stamp& operator=(const Stamp&) = delete;
+        ~Stamp();
+    };
+    // What a string or a block of lines keeps for stamping: stamps are made from the second time
+    // it is drawn on a picture.
+    struct Stamps
+    {
+        int uses = 0;
+        std::optional<StampMask> mask;
+        std::vector<std::unique_ptr<Stamp>> made;
+    };
     // A string as the font draws it, measured and shaped once.
     struct ShapedText
     {
@@ -75,6 +122,7 @@ private:
         bool shaped = false;      // runs and ascent are made
         QList<QGlyphRun> runs;    // positions relative to the line's top
         qreal ascent = 0;
+        Stamps stamps;
     };
     // Models draw thousands of labels in a few fonts: each distinct logical font at a height keeps
     // its QFont, metrics and the strings drawn in it.
@@ -91,6 +139,16 @@ private:
         std::optional<QFontMetrics> metrics;
         int ascent = 0, descent = 0, lineHeight = 0, leading = 0, aveCharWidth = 0, maxWidth = 0;
         std::unordered_map<std::string, ShapedText> texts;
+        // The lines of DrawText calls, each relative to the first line's origin on its baseline.
+        struct Block
+        {
+            std::vector<Placed> lines;
+            QRect ink;
+            Stamps stamps;
+        };
+        std::unordered_map<std::string, Block> blocks;
+        // DrawText's layouts at 0, 0, by mapping scale, metrics, format, box and text.
+        std::unordered_map<std::string, std::unique_ptr<TextLayout>> layouts;
     };
 
     PenShape ShapeOf(const DCState& state) const;
@@ -113,6 +171,21 @@ private:
     int WidthOf(const FontEntry& entry, ShapedText& shaped) const;
     void PlainText(const DCState& state, POINT at, const QString& q, UINT options, const RECT* rect);
     void SetTextPenAndFont(const DCState& state, const FontEntry& entry);
+    void Shape(const FontEntry& entry, ShapedText& shaped) const;
+    // Copies the stamp of the runs onto the picture with their origin at origin (inside the box
+    // alone, if one is given) where it stands for drawing them; false when they must be drawn.
+    bool StampRuns(const DCState& state, Stamps& stamps, const std::function<std::vector<Placed>()>& placed,
+                   const QRect& ink, int margin, QPoint origin, const std::optional<QRect>& box, COLORREF color);
+    bool CanStamp(const QImage& image) const;
+    bool MayMakeStamp();
+    StampMask MaskOf(const std::vector<Placed>& placed, const QRect& ink, int margin, QImage::Format format) const;
+    static const Stamp* FindStamp(const Stamps& stamps, QRgb color, uint background, QImage::Format format);
+    const Stamp* MakeStamp(Stamps& stamps, const std::vector<Placed>& placed, QRgb color, uint background,
+                           QImage::Format format) const;
+    // The runs drawn onto a picture of the format filled with the background, rect being where
+    // the picture lies around their origin.
+    QImage DrawnAlone(const std::vector<Placed>& placed, QImage::Format format, const QRect& rect, uint background,
+                      QRgb color) const;
 
     QPaintDevice* m_device;
     QPainter m_painter;
@@ -128,4 +201,7 @@ private:
     // The brush last handed to the painter, and the font entry it has (0: none).
     QBrush m_brush;
     int m_appliedFont = 0;
+    // Masks and stamps made, and stamps copied, on this device.
+    long m_stampsMade = 0;
+    long m_stampsCopied = 0;
 };

@@ -51,6 +51,8 @@ TextLayout::TextLayout(const CString& text, const RECT& rect, UINT format, const
 {
     const CString shown = (format & DT_NOPREFIX) ? text : TextLayoutFile::StripPrefixes(text);
     Place(BreakLines(shown), rect);
+    // Every measurement is made here: a layout kept for later outlives what measured it.
+    m_measure = nullptr;
 }
 
 std::vector<CString> TextLayout::BreakLines(const CString& text) const

@@ -240,6 +240,10 @@ TEST(TextContactSheet, KeptShapesDrawTheSamePixelsAsDrawingEachStringAnew)
                 const QImage reference = Render(doc, zoom, display, printing, true);
                 const QImage kept = Render(doc, zoom, display, printing, false);
                 EXPECT_EQ(ChangedPixels(reference, kept), 0) << what;
+                // Drawn again, strings and blocks of lines are copied from the pixels they left.
+                const long stamped = PainterDevice::StampsCopied();
+                EXPECT_EQ(ChangedPixels(reference, Render(doc, zoom, display, printing, false)), 0) << what << " again";
+                EXPECT_GT(PainterDevice::StampsCopied(), stamped) << what;
                 EXPECT_GT(ChangedPixels(reference, Blank()), 3000) << what << ": the sheet is drawn";
                 if (!folder.isEmpty() && display == kTypedTexts && printing)
                     kept.save(QDir(QString::fromLocal8Bit(folder))
