@@ -90,36 +90,38 @@ protected:
 
 TEST_F(RelArrowViewCommands, AReconnectionTheModelForbidsIsRefusedWithItsMessage)
 {
-    CRelLineObj* arrow = AddArrow(CRelLineObj::KIND_SUBTYPE, m_a, m_b);
+    // Only a 1:N arrow offers the pick commands; a subtype arrow's ends stay where the tool put them.
+    CRelLineObj* oneToMany = AddArrow(CRelLineObj::KIND_ONE_TO_MANY, m_a, m_b);
+    CRelLineObj* subType = AddArrow(CRelLineObj::KIND_SUBTYPE, m_a, m_b);
     AddArrow(CRelLineObj::KIND_SUBTYPE, m_c, m_a);
     m_doc->ClearUndoBuffer();
     m_doc->SetModifiedFlag(FALSE);
-    const std::vector<CPoint> before = arrow->GetPointArray();
     struct Case
     {
+        CRelLineObj* arrow;
         UINT command;
         CBaseObj* target;
         const char8_t* message;
     };
     const Case cases[] = {
-        {ID_OBJ_PICK_END_CONNECTION, m_text,
+        {oneToMany, ID_OBJ_PICK_END_CONNECTION, m_text,
          u8"概念ﾌｧｲﾙあるいは概念ﾌｧｲﾙｸﾛｰﾝ ｵﾌﾞｼﾞｪｸﾄではないので、接続概念ﾌｧｲﾙには設定できません。"},
-        {ID_OBJ_PICK_END_CONNECTION, m_cloneOfA,
+        {oneToMany, ID_OBJ_PICK_END_CONNECTION, m_cloneOfA,
          u8"概念ﾌｧｲﾙｸﾛｰﾝを介した自己回帰型の矢線となってしまうので、接続概念ﾌｧｲﾙには設定できません。"},
-        // C is already A's parent: A under C and C under A would loop.
-        {ID_OBJ_PICK_END_CONNECTION, m_c,
-         u8"ｻﾌﾞﾀｲﾌﾟ矢線あるいはｻﾌﾞｽﾄﾗｸﾁｬ矢線がﾙｰﾌﾟしてしまうので、接続概念ﾌｧｲﾙには設定できません。"},
-        {ID_OBJ_PICK_START_CONNECTION, m_a, nullptr}, // already the file at the start: nothing
+        {oneToMany, ID_OBJ_PICK_START_CONNECTION, m_a, nullptr}, // already the file at the start: nothing
+        // C is already A's parent: A under C and C under A would loop; the command is not offered.
+        {subType, ID_OBJ_PICK_END_CONNECTION, m_c, nullptr},
     };
     for (const Case& c : cases) {
+        const std::vector<CPoint> before = c.arrow->GetPointArray();
         MessageScript script;
-        Reconnect(arrow, c.command, c.target);
+        Reconnect(c.arrow, c.command, c.target);
         const std::vector<std::string> expected =
             c.message ? std::vector<std::string>{reinterpret_cast<const char*>(c.message)} : std::vector<std::string>{};
         EXPECT_EQ(script.Texts(), expected) << c.command;
-        EXPECT_EQ(arrow->GetStartObjectId(), m_a->GetObjectId()) << c.command;
-        EXPECT_EQ(arrow->GetEndObjectId(), m_b->GetObjectId()) << c.command;
-        EXPECT_EQ(arrow->GetPointArray(), before) << c.command;
+        EXPECT_EQ(c.arrow->GetStartObjectId(), m_a->GetObjectId()) << c.command;
+        EXPECT_EQ(c.arrow->GetEndObjectId(), m_b->GetObjectId()) << c.command;
+        EXPECT_EQ(c.arrow->GetPointArray(), before) << c.command;
         EXPECT_FALSE(m_doc->IsModified()) << c.command;
     }
 }
