@@ -59,18 +59,19 @@ std::string OdsNumber(const char* value)
 
 QByteArray OdsTable()
 {
-    return Ods(OdsText("abc") + OdsNumber("12") + OdsNumber("1.5") + OdsNumber("0.3") + OdsNumber("1E+20") +
-               OdsNumber("0") + "<table:table-row><table:table-cell/></table:table-row>" +
-               OdsCell("office:value-type=\"boolean\" office:boolean-value=\"true\"", "TRUE") +
-               OdsCell("table:formula=\"of:=1+2\" office:value-type=\"float\" office:value=\"3\"", "3") +
-               OdsCell("table:formula=\"of:=&quot;a&quot;&amp;&quot;b&quot;\" office:value-type=\"string\" "
-                       "office:string-value=\"ab\"",
-                       "ab") +
-               OdsText("inline") + OdsText("ri<text:span>ch</text:span>") +
-               "<table:table-row><table:table-cell office:value-type=\"string\"><text:p>x</text:p></table:table-cell>"
-               "<table:table-cell office:value-type=\"string\"><text:p>y</text:p></table:table-cell></table:table-row>" +
-               OdsText("yEs") + OdsText("\xF0\x9F\x98\x80x") + OdsText(" 12ab") + OdsNumber("2.9") +
-               OdsNumber("3000000000") + OdsText("-1") + OdsText("No"));
+    return Ods(
+        OdsText("abc") + OdsNumber("12") + OdsNumber("1.5") + OdsNumber("0.3") + OdsNumber("1E+20") + OdsNumber("0") +
+        "<table:table-row><table:table-cell/></table:table-row>" +
+        OdsCell("office:value-type=\"boolean\" office:boolean-value=\"true\"", "TRUE") +
+        OdsCell("table:formula=\"of:=1+2\" office:value-type=\"float\" office:value=\"3\"", "3") +
+        OdsCell("table:formula=\"of:=&quot;a&quot;&amp;&quot;b&quot;\" office:value-type=\"string\" "
+                "office:string-value=\"ab\"",
+                "ab") +
+        OdsText("inline") + OdsText("ri<text:span>ch</text:span>") +
+        "<table:table-row><table:table-cell office:value-type=\"string\"><text:p>x</text:p></table:table-cell>"
+        "<table:table-cell office:value-type=\"string\"><text:p>y</text:p></table:table-cell></table:table-row>" +
+        OdsText("yEs") + OdsText("\xF0\x9F\x98\x80x") + OdsText(" 12ab") + OdsNumber("2.9") + OdsNumber("3000000000") +
+        OdsText("-1") + OdsText("No"));
 }
 
 TEST(ExcelCellReading, EveryKindOfCellReadsAsTheTextItShowsInXlsxAndOds)
@@ -88,7 +89,7 @@ TEST(ExcelCellReading, EveryKindOfCellReadsAsTheTextItShowsInXlsxAndOds)
         {3, 0, "1.5", 1, 0},
         {4, 0, "0.3", 0, 0},
         {5, 0, "1e20", 0, 0}, // 10^20 is a multiple of 2^16
-        {6, 0, "0", 0, 0}, // never taken for an empty cell
+        {6, 0, "0", 0, 0},    // never taken for an empty cell
         {7, 0, "", 0, -1},
         {8, 0, "TRUE", 1, 1},
         {9, 0, "3", 3, 0},
