@@ -514,10 +514,20 @@ struct OdsCell
     SheetValue value;
 };
 
+// Cells with values that repetitions may spread over, far more than any workbook of this program
+// holds; a few bytes of XML asking for more would keep the reader busy for hours.
+constexpr long long kMaxOdsCells = 4000000;
+
+struct TooManyCells
+{
+};
+
 // Truth values and the text results of formulas, by table name: liborcus delivers neither from an
-// .ods file. Rows and cells count their repetitions; covered cells take their places.
+// .ods file. Rows and cells count their repetitions; covered cells take their places. Throws
+// TooManyCells when the tables' repetitions would make more cells with values than can be read.
 std::map<std::string, std::vector<OdsCell>> OdsCellsOrcusDrops(const QByteArray& content)
 {
+    long long valued = 0;
     const QString tableNs = "urn:oasis:names:tc:opendocument:xmlns:table:1.0";
     const QString officeNs = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
     const QString textNs = "urn:oasis:names:tc:opendocument:xmlns:text:1.0";
@@ -548,6 +558,8 @@ std::map<std::string, std::vector<OdsCell>> OdsCellsOrcusDrops(const QByteArray&
         } else if (xml.name() == u"table-cell" || xml.name() == u"covered-table-cell") {
             const int columns = repeat(attributes, tableNs, "number-columns-repeated");
             const auto type = attributes.value(officeNs, "value-type");
+            if (!type.isEmpty() && (valued += static_cast<long long>(rowRepeat) * columns) > kMaxOdsCells)
+                throw TooManyCells{};
             SheetValue value;
             if (type == u"boolean") {
                 value = SheetValue::Boolean(attributes.value(officeNs, "boolean-value") == u"true");
@@ -652,6 +664,8 @@ std::unique_ptr<SheetWorkbook> SheetWorkbook::Open(const QString& path)
         }
     } catch (const SheetError&) {
         throw;
+    } catch (const TooManyCells&) {
+        throw ReadFailure(path, Refusal::TooLarge);
     } catch (const std::exception& e) {
         throw ReadFailure(path, Refusal::Damaged, e.what());
     }

@@ -130,6 +130,21 @@ TEST(ExcelCellReading, EveryKindOfCellReadsAsTheTextItShowsInXlsxAndOds)
     }
 }
 
+TEST(ExcelCellReading, AFewBytesAskingForBillionsOfCellsAreRefused)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("repeated.ods");
+    ASSERT_TRUE(WriteBytes(path, Ods("<table:table-row table:number-rows-repeated=\"1048576\">"
+                                     "<table:table-cell table:number-columns-repeated=\"1024\" "
+                                     "office:value-type=\"float\" office:value=\"1\"/></table:table-row>")));
+    try {
+        SheetWorkbook::Open(path);
+        ADD_FAILURE() << "read a billion cells";
+    } catch (const SheetError& e) {
+        EXPECT_NE(e.Message().Find(CString(u8"大きすぎる")), -1) << e.Message().GetString();
+    }
+}
+
 TEST(ExcelCellReading, NullOptionsTypesAndLongTexts)
 {
     SheetWorkbook book(1);

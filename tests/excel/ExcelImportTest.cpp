@@ -235,12 +235,9 @@ TEST_F(ExcelImportTest, RowsOfOneFileApartAreJoinedAndUnknownFilesAreListedOnce)
         const char* group;
         const char* level;
     } rows[] = {
-        {"1", "", "a", "K", "", "1"}, // a key item whose group cell is empty
-        {"2", "", "b", "N", "", "1"},
-        {"1", "", "c", "N", "", "2"}, // file 1 again: joined to its first run, under a
-        {"9", "nine", "x", "N", "", "1"},
-        {"9", "nine", "y", "N", "", "1"},
-        {"", "three", "z", "N", "", "1"},
+        {"1", "", "a", "K", "", "1"},                                   // a key item whose group cell is empty
+        {"2", "", "b", "N", "", "1"},     {"1", "", "c", "N", "", "2"}, // file 1 again: joined to its first run, under a
+        {"9", "nine", "x", "N", "", "1"}, {"9", "nine", "y", "N", "", "1"}, {"", "three", "z", "N", "", "1"},
     };
     long row = 2;
     for (const auto& r : rows) {
@@ -302,11 +299,11 @@ TEST_F(ExcelImportTest, ConceptUpdateChangesExactlyTheEditedCellsInOneUndoStep)
     }
     SheetWorksheet& files = workbook.book->Sheet(1);
     SheetWorksheet& items = workbook.book->Sheet(2);
-    files.Range("E2").SetValue(CString("new\nsummary"));    // 顧客's summary, two lines
-    files.Range("D3").SetValue(13.0);                       // 注文's label, as a number
-    items.Range("K3").SetValue(CString("x + y"));           // 顧客's item 2 expression
-    items.Range("J4").SetValue(CString(""));                // 顧客's item 3 summary, unchanged (empty)
-    items.Range("G5").SetValue(CString("K"));               // a key code: not read
+    files.Range("E2").SetValue(CString("new\nsummary")); // 顧客's summary, two lines
+    files.Range("D3").SetValue(13.0);                    // 注文's label, as a number
+    items.Range("K3").SetValue(CString("x + y"));        // 顧客's item 2 expression
+    items.Range("J4").SetValue(CString(""));             // 顧客's item 3 summary, unchanged (empty)
+    items.Range("G5").SetValue(CString("K"));            // a key code: not read
     items.Range("A7:F7").SetValue(std::vector<CString>{"999", "0001", "", "1", "D01", "id"}); // no such object
     SaveAndReopen(workbook);
     const std::string before = Utf8(FilesOf(model.doc)[2]->GetSummary());
@@ -342,8 +339,8 @@ TEST_F(ExcelImportTest, PhysicalUpdateKeepsWhatACellCannotSayAndAppliesTheEdits)
 {
     BuildSource();
     CFileComp& customer = *FilesOf(model.doc)[0];
-    customer.FindDataByNumber(2)->SetNullOption(3);            // no cell text for it
-    customer.FindDataByNumber(3)->SetDataTypeName("NOSUCH");   // not in the data-type list
+    customer.FindDataByNumber(2)->SetNullOption(3);          // no cell text for it
+    customer.FindDataByNumber(3)->SetDataTypeName("NOSUCH"); // not in the data-type list
     customer.FindDataByNumber(3)->SetEditKind(1);
     ExcelImportWorkbook workbook = Export(kFiles | kPhysicalUpdate);
     SaveAndReopen(workbook);
