@@ -26,8 +26,8 @@
 
 namespace excel_db_interface_import_cpp {
 
-constexpr int A = 0, B = 1, C = 2, D = 3, E = 4, F = 5, G = 6, H = 7, I = 8, M = 12, N = 13, O = 14, P = 15,
-              Q = 16, R = 17, S = 18, T = 19, U = 20, V = 21, W = 22, X = 23, Y = 24, Z = 25, AA = 26;
+constexpr int A = 0, B = 1, C = 2, D = 3, E = 4, F = 5, G = 6, H = 7, I = 8, M = 12, N = 13, O = 14, P = 15, Q = 16,
+              R = 17, S = 18, T = 19, U = 20, V = 21, W = 22, X = 23, Y = 24, Z = 25, AA = 26;
 
 // Rows listed by number in a message, at most this many.
 constexpr int kListedRows = 20;
@@ -36,10 +36,10 @@ constexpr int kListedRows = 20;
 struct PendingFile
 {
     std::unique_ptr<CFileComp> file;
-    WORD running = 0;  // number of its last item
-    WORD lastTop = 0;  // number of its last top-level item
-    WORD parent = 0;   // parent number of its last item row
-    int runs = 0;      // separate runs of item rows that named it
+    WORD running = 0; // number of its last item
+    WORD lastTop = 0; // number of its last top-level item
+    WORD parent = 0;  // parent number of its last item row
+    int runs = 0;     // separate runs of item rows that named it
 };
 
 struct UnknownRow
@@ -55,7 +55,8 @@ class ProvisionalGrid
 {
 public:
     ProvisionalGrid(const CBaseDoc& doc, CSize defaultSize)
-        : m_g(Profile::GetProfileInt("InitialViewState", "GridWidth", 20)), m_page(doc.GetPrintableSize()),
+        : m_g(Profile::GetProfileInt("InitialViewState", "GridWidth", 20)),
+          m_page(doc.GetPrintableSize()),
           m_def(defaultSize)
     {
         if (m_g <= 0)
@@ -373,9 +374,10 @@ BOOL ImportDbInterfaceSheet(CBaseDoc& doc, CBaseView* view, const ExcelImportWor
     }
     if (joinedCount > 0) {
         CString line;
-        line.Format(CString(u8"\n所属ﾃﾞｰﾀ項目の行が離れて並んでいた %d 件の概念ﾌｧｲﾙは、それらの行をまとめて取り込みました。")
-                        .GetString(),
-                    joinedCount);
+        line.Format(
+            CString(u8"\n所属ﾃﾞｰﾀ項目の行が離れて並んでいた %d 件の概念ﾌｧｲﾙは、それらの行をまとめて取り込みました。")
+                .GetString(),
+            joinedCount);
         message += line + joined;
     }
     return run.End(message);

@@ -89,8 +89,7 @@ std::unique_ptr<ExcelImportWorkbook> ChooseWorkbook(ExcelImportServices& service
 {
     using namespace excel_import_run_cpp;
     CFileDialog files(TRUE, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
-    files.m_filters = {{CString(u8"ﾜｰｸﾌﾞｯｸ (*.xlsx;*.ods)"), "*.xlsx *.ods"},
-                       {CString(u8"すべてのﾌｧｲﾙ (*.*)"), "*.*"}};
+    files.m_filters = {{CString(u8"ﾜｰｸﾌﾞｯｸ (*.xlsx;*.ods)"), "*.xlsx *.ods"}, {CString(u8"すべてのﾌｧｲﾙ (*.*)"), "*.*"}};
     files.m_strTitle = CString(u8"ｲﾝﾎﾟｰﾄするﾜｰｸﾌﾞｯｸ");
     const QString last = services.GetLastWorkbook();
     if (!last.isEmpty())

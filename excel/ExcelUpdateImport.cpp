@@ -143,7 +143,8 @@ BOOL EndImport(CBaseDoc& doc, ExcelImportRun& run, const Tally& tally, const cha
         if (updateViews)
             doc.UpdateAllViews(nullptr);
         CString counts;
-        counts.Format(CString(u8"\n概念ﾌｧｲﾙ更新件数 : %d\nﾃﾞｰﾀ項目更新件数 : %d").GetString(), tally.files, tally.items);
+        counts.Format(CString(u8"\n概念ﾌｧｲﾙ更新件数 : %d\nﾃﾞｰﾀ項目更新件数 : %d").GetString(), tally.files,
+                      tally.items);
         message += counts;
     }
     if (tally.unmatched > 0) {
@@ -266,8 +267,8 @@ BOOL ImportPhysicalAttributeSheet(CBaseDoc& doc, const ExcelImportWorkbook& work
             const CString defaultValue = sheet.Text(P, row);
 
             const bool columnDiffers = column != item.GetColumnName();
-            const bool typeDiffers = type.recognised &&
-                                     (type.name != item.GetDataTypeName() || type.editKind != item.GetEditKind());
+            const bool typeDiffers =
+                type.recognised && (type.name != item.GetDataTypeName() || type.editKind != item.GetEditKind());
             const bool digitsDiffers = digits != item.GetDigits();
             const bool decimalsDiffers = decimals != item.GetDecimals();
             const bool nullDiffers = nullOption && *nullOption != item.GetNullOption();

@@ -16,6 +16,7 @@
 #include <orcus/zip_archive.hpp>
 #include <orcus/zip_archive_stream.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <map>
@@ -506,7 +507,7 @@ std::map<std::string, std::vector<InlineCell>> InlineStrings(orcus::zip_archive&
     return result;
 }
 
-// --- Cells of .ods tables that liborcus leaves empty ----------------------------------------------
+// --- Cells of .ods tables that liborcus leaves empty or cuts short ----------------------------------------------
 
 struct OdsCell
 {
@@ -522,10 +523,46 @@ struct TooManyCells
 {
 };
 
-// Truth values and the text results of formulas, by table name: liborcus delivers neither from an
-// .ods file. Rows and cells count their repetitions; covered cells take their places. Throws
+// The text of the paragraph the reader stands on, to its end: runs of spaces, tabs and line breaks
+// as the elements that stand for them say; notes and comments are left out.
+QString OdsParagraphText(QXmlStreamReader& xml)
+{
+    const QString textNs = "urn:oasis:names:tc:opendocument:xmlns:text:1.0";
+    QString text;
+    for (int depth = 1; depth > 0 && !xml.atEnd();) {
+        const auto token = xml.readNext();
+        if (token == QXmlStreamReader::Characters) {
+            text += xml.text();
+        } else if (token == QXmlStreamReader::EndElement) {
+            --depth;
+        } else if (token == QXmlStreamReader::StartElement) {
+            const bool inText = xml.namespaceUri() == textNs;
+            if (inText && xml.name() == u"s") {
+                bool ok = false;
+                const int count = xml.attributes().value(textNs, "c").toInt(&ok);
+                text += QString(ok && count > 0 ? std::min(count, 32767) : 1, QChar(' '));
+                xml.skipCurrentElement();
+            } else if (inText && xml.name() == u"tab") {
+                text += QChar('\t');
+                xml.skipCurrentElement();
+            } else if (inText && xml.name() == u"line-break") {
+                text += QChar('\n');
+                xml.skipCurrentElement();
+            } else if (xml.name() == u"annotation" || (inText && xml.name() == u"note")) {
+                xml.skipCurrentElement();
+            } else {
+                ++depth;
+            }
+        }
+    }
+    return text;
+}
+
+// Truth values, texts and the text results of formulas, by table name: liborcus delivers no truth
+// value and no text result of a formula from an .ods file, and of a text of several paragraphs
+// only the last. Rows and cells count their repetitions; covered cells take their places. Throws
 // TooManyCells when the tables' repetitions would make more cells with values than can be read.
-std::map<std::string, std::vector<OdsCell>> OdsCellsOrcusDrops(const QByteArray& content)
+std::map<std::string, std::vector<OdsCell>> OdsCellsOrcusMisreads(const QByteArray& content)
 {
     long long valued = 0;
     const QString tableNs = "urn:oasis:names:tc:opendocument:xmlns:table:1.0";
@@ -563,20 +600,18 @@ std::map<std::string, std::vector<OdsCell>> OdsCellsOrcusDrops(const QByteArray&
             SheetValue value;
             if (type == u"boolean") {
                 value = SheetValue::Boolean(attributes.value(officeNs, "boolean-value") == u"true");
-            } else if (type == u"string" && attributes.hasAttribute(tableNs, "formula")) {
+            } else if (type == u"string") {
                 if (attributes.hasAttribute(officeNs, "string-value")) {
                     value = SheetValue::Text(attributes.value(officeNs, "string-value").toString().toStdString());
                 } else {
-                    // The paragraphs of the cell, one line each.
+                    // The paragraphs of the cell, one line each; a comment is no part of it.
                     QString text;
                     int paragraphs = 0;
                     while (xml.readNextStartElement()) {
-                        if (xml.namespaceUri() == textNs && xml.name() == u"p") {
-                            text += (paragraphs++ ? "\n" : "") +
-                                    xml.readElementText(QXmlStreamReader::IncludeChildElements);
-                        } else {
+                        if (xml.namespaceUri() == textNs && xml.name() == u"p")
+                            text += (paragraphs++ ? "\n" : "") + OdsParagraphText(xml);
+                        else
                             xml.skipCurrentElement();
-                        }
                     }
                     value = SheetValue::Text(text.toStdString());
                 }
@@ -648,7 +683,7 @@ std::unique_ptr<SheetWorkbook> SheetWorkbook::Open(const QString& path)
                                                 std::size_t(bytes.size()));
             orcus::zip_archive zip(&blob);
             zip.load();
-            const auto dropped = OdsCellsOrcusDrops(ZipPart(zip, "content.xml"));
+            const auto dropped = OdsCellsOrcusMisreads(ZipPart(zip, "content.xml"));
             Factory factory(*book);
             orcus::orcus_ods reader(&factory);
             reader.read_stream(stream);
@@ -658,8 +693,7 @@ std::unique_ptr<SheetWorkbook> SheetWorkbook::Open(const QString& path)
                 if (cells == dropped.end())
                     continue;
                 for (const OdsCell& cell : cells->second)
-                    if (sheet.Cell(cell.row, cell.column).IsEmpty())
-                        sheet.SetCell(cell.row, cell.column, cell.value);
+                    sheet.SetCell(cell.row, cell.column, cell.value);
             }
         }
     } catch (const SheetError&) {

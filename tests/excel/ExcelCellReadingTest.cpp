@@ -39,7 +39,8 @@ QByteArray XlsxTable()
                     // A row and cells without references follow the ones before them.
                     "<row><c t=\"inlineStr\"><is><t>x</t></is></c><c t=\"inlineStr\"><is><t>y</t></is></c></row>" +
                     Inline(14, "<t>yEs</t>") + Shared(15, 1) + Inline(16, "<t> 12ab</t>") + Num(17, "2.9") +
-                    Num(18, "3000000000") + Inline(19, "<t>-1</t>") + Inline(20, "<t>No</t>"),
+                    Num(18, "3000000000") + Inline(19, "<t>-1</t>") + Inline(20, "<t>No</t>") +
+                    Inline(21, "<t xml:space=\"preserve\">a  b\n c</t>"),
                 {"abc", "\xF0\x9F\x98\x80x"});
 }
 
@@ -71,7 +72,10 @@ QByteArray OdsTable()
         "<table:table-row><table:table-cell office:value-type=\"string\"><text:p>x</text:p></table:table-cell>"
         "<table:table-cell office:value-type=\"string\"><text:p>y</text:p></table:table-cell></table:table-row>" +
         OdsText("yEs") + OdsText("\xF0\x9F\x98\x80x") + OdsText(" 12ab") + OdsNumber("2.9") + OdsNumber("3000000000") +
-        OdsText("-1") + OdsText("No"));
+        OdsText("-1") + OdsText("No") +
+        // Two paragraphs, a run of spaces and a comment, as LibreOffice writes them.
+        OdsCell("office:value-type=\"string\"", "a<text:s text:c=\"2\"/>b</text:p><office:annotation><text:p>note"
+                                                "</text:p></office:annotation><text:p><text:s/>c"));
 }
 
 TEST(ExcelCellReading, EveryKindOfCellReadsAsTheTextItShowsInXlsxAndOds)
@@ -105,6 +109,7 @@ TEST(ExcelCellReading, EveryKindOfCellReadsAsTheTextItShowsInXlsxAndOds)
         {18, 0, "3000000000", WORD(3000000000u & 0xFFFF), 0},
         {19, 0, "-1", 0xFFFF, 0},
         {20, 0, "No", 0, 0},
+        {21, 0, "a  b\n c", 0, 0},
     };
     QTemporaryDir dir;
     for (const auto& [name, bytes] : {std::pair{"table.xlsx", XlsxTable()}, std::pair{"table.ods", OdsTable()}}) {

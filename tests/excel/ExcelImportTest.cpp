@@ -14,7 +14,11 @@
 #include "platform/ui/UserMessages.h"
 #include "view/ExcelImportViewServices.h"
 
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -381,6 +385,55 @@ TEST_F(ExcelImportTest, PhysicalUpdateKeepsWhatACellCannotSayAndAppliesTheEdits)
     EXPECT_EQ(customer.FindDataByNumber(2)->GetDigits(), 3000000000u);
     EXPECT_EQ(customer.FindDataByNumber(3)->GetDataTypeName(), CString("NOSUCH"));
     EXPECT_EQ(customer.FindDataByNumber(3)->GetColumnName(), CString("CITY"));
+}
+
+// LibreOffice saves what we export in its own way (shared strings, its own styles, .ods); read
+// back unchanged, the update forms change nothing and the DB-interface form gives the same model.
+// It is a large package, so the test runs only where it is installed.
+TEST_F(ExcelImportTest, WorkbooksSavedAgainByLibreOfficeComeBackUnchanged)
+{
+    const QString soffice = QStandardPaths::findExecutable("soffice");
+    if (soffice.isEmpty())
+        GTEST_SKIP() << "soffice (libreoffice-calc-nogui) is not installed; the LibreOffice round trip is skipped";
+    BuildSource();
+    const QString profile = QUrl::fromLocalFile(dir.filePath("lo-profile")).toString();
+    // The exported workbook saved by LibreOffice as .ods, and that .ods saved again as .xlsx.
+    auto resave = [&](const ExcelImportWorkbook& exported) {
+        std::vector<ExcelImportWorkbook> saved;
+        QString source = exported.path;
+        for (const char* format : {"ods", "xlsx"}) {
+            const QString out = dir.filePath(QString("lo-%1").arg(format));
+            QProcess convert;
+            convert.start(soffice, {"-env:UserInstallation=" + profile, "--headless", "--convert-to", format,
+                                    "--outdir", out, source});
+            EXPECT_TRUE(convert.waitForFinished(180000));
+            ExcelImportWorkbook workbook;
+            workbook.path = out + "/" + QFileInfo(source).completeBaseName() + "." + format;
+            workbook.book = SheetWorkbook::Open(workbook.path);
+            source = workbook.path;
+            saved.push_back(std::move(workbook));
+        }
+        return saved;
+    };
+    for (DWORD form : {kConceptUpdate, kPhysicalUpdate}) {
+        for (const ExcelImportWorkbook& workbook : resave(Export(kFiles | form))) {
+            MessageScript script;
+            CUndoStep step(&model.doc);
+            const BOOL done = form == kConceptUpdate
+                                  ? ExcelImport::ImportConceptAttributeSheet(model.doc, workbook, services)
+                                  : ExcelImport::ImportPhysicalAttributeSheet(model.doc, workbook, services);
+            EXPECT_TRUE(done);
+            ASSERT_EQ(script.Texts().size(), 1u);
+            EXPECT_NE(script.Texts()[0].find(U(u8"更新されたものはありませんでした。")), std::string::npos)
+                << workbook.path.toStdString() << "\n"
+                << script.Texts()[0];
+        }
+    }
+    const ExcelImportWorkbook exported = Export(kFiles | kInterface);
+    const std::vector<ExcelImportWorkbook> saved = resave(exported);
+    MessageScript script;
+    EXPECT_EQ(ImportIntoView(saved.front()), 1);
+    EXPECT_EQ(Cells(*Export(*m_doc, kFiles | kInterface).book), Cells(*exported.book));
 }
 
 } // namespace excel_import_test
