@@ -83,6 +83,7 @@ void RunCommand(CBaseDoc& doc, ExcelExportServices& services)
         AfxMessageBox(e.Message(), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
+    services.SetLastWorkbook(path);
     // No program for the file is no failure: the file is written and the message names it.
     services.OpenWithDesktop(path);
     MessageBeep(MB_ICONEXCLAMATION);

@@ -25,6 +25,8 @@ public:
     virtual void CloseProgress() = 0;
     // Opens the file with the desktop's program for it; FALSE when there is none.
     virtual BOOL OpenWithDesktop(const QString& path) = 0;
+    // The written workbook, which an import proposes next.
+    virtual void SetLastWorkbook(const QString& /*path*/) {}
 };
 
 namespace ExcelExport {

@@ -121,6 +121,9 @@ constexpr UINT ID_CREATE_PRIMARY_INDEX_NAMES = 32962;
 constexpr UINT ID_CREATE_COLUMN_NAMES = 32963;
 // The active document's default tablespaces.
 constexpr UINT ID_DEFAULT_TABLESPACES = 32972;
+// The update imports of the active document from spreadsheets in the update forms.
+constexpr UINT ID_IMPORT_EXCEL_CONCEPT_UPDATE = 32974;
+constexpr UINT ID_IMPORT_EXCEL_PHYSICAL_UPDATE = 32975;
 constexpr UINT ID_COLOR_MENU_SETTINGS = 32981;
 
 // --- Header information of the document ----------------------------------------------------------

@@ -19,6 +19,7 @@
 #include "platform/ui/UserMessages.h"
 #include "platform/ui/View.h"
 #include "platform/ui/WinApp.h"
+#include "shell/ExcelImportCommands.h"
 #include "shell/ColorItemDlg.h"
 #include "shell/SplashWnd.h"
 #include "view/BaseView.h"
@@ -123,6 +124,10 @@ const MessageMap* CMainFrame::GetMessageMap() const
             MapCommand(ID_DRAWING_FONT, &CMainFrame::OnDrawingFont),
             MapCommand(ID_OPTIONS, &CMainFrame::OnOptions),
             MapCommand(ID_EXPORT_EXCEL, &CMainFrame::OnExportExcel),
+            ExcelImportCommands::CommandEntry(ID_IMPORT_EXCEL_CONCEPT_UPDATE),
+            ExcelImportCommands::UpdateEntry(ID_IMPORT_EXCEL_CONCEPT_UPDATE),
+            ExcelImportCommands::CommandEntry(ID_IMPORT_EXCEL_PHYSICAL_UPDATE),
+            ExcelImportCommands::UpdateEntry(ID_IMPORT_EXCEL_PHYSICAL_UPDATE),
             MapUpdateRange(ID_INDICATOR_FIRST, ID_INDICATOR_WRITE_STATE, &CMainFrame::OnUpdatePane),
             MapMessage(UM_SHOW_READONLY_NOTICE, &CMainFrame::OnShowReadOnlyNotice),
             MapMessage(UM_FIND_DIALOG_CLOSED, &CMainFrame::OnFindDialogClosed),

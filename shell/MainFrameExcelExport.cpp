@@ -5,6 +5,7 @@
 #include "document/BaseDoc.h"
 #include "excel/ExcelExportCommand.h"
 #include "platform/ui/UserMessages.h"
+#include "shell/ExcelImportCommands.h"
 #include "shell/OnProcessDlg.h"
 #include "shell/ZivraApp.h"
 
@@ -64,6 +65,7 @@ public:
         QApplication::restoreOverrideCursor();
     }
     BOOL OpenWithDesktop(const QString& path) override { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+    void SetLastWorkbook(const QString& path) override { ExcelImportCommands::SetLastWorkbook(path); }
 
 private:
     CMainFrame& m_frame;

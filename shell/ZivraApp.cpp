@@ -121,6 +121,7 @@ const MessageMap* CZivraApp::GetMessageMap() const
                                     MapCommand(ID_FILE_OPEN, &CZivraApp::OnFileOpen),
                                     MapCommand(ID_FILE_CLOSE_ALL, &CZivraApp::OnCloseAll),
                                     MapCommand(ID_DATA_TYPE_SETTINGS, &CZivraApp::OnDataTypeSettings),
+                                    MapCommand(ID_IMPORT_EXCEL_DB_INTERFACE, &CZivraApp::OnImportExcelSheet),
                                 }};
     return &map;
 }

@@ -110,6 +110,8 @@ protected:
     void OnCloseAll();
     // The data-type dialog; on OK the list is read again from the profile, which it wrote.
     void OnDataTypeSettings();
+    // Command 32902: confirms, asks for the workbook, then builds its model in a new document.
+    void OnImportExcelSheet();
 
 private:
     static CZivraApp*& Instance();

@@ -711,6 +711,7 @@ const MessageMap* CBaseView::GetMessageMap() const
             MapMessage(UM_FIND_ALL, &CBaseView::OnFindAll),
             MapMessage(UM_REPLACE, &CBaseView::OnReplace),
             MapMessage(UM_REPLACE_ALL, &CBaseView::OnReplaceAll),
+            MapMessage(UM_IMPORT_EXCEL_DBIF, &CBaseView::OnImportExcelDbInterface),
             MapCommandRange(ID_VIEW_GRID, ID_VIEW_GRID, &CBaseView::OnViewSwitch),
             MapUpdate(ID_VIEW_GRID, &CBaseView::OnUpdateViewSwitch),
             MapCommandRange(ID_VIEW_GUIDE, ID_VIEW_GUIDE, &CBaseView::OnViewSwitch),

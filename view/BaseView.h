@@ -423,6 +423,10 @@ public:
     LRESULT OnFindAll(WPARAM wParam, LPARAM lParam);
     LRESULT OnReplace(WPARAM wParam, LPARAM lParam);
     LRESULT OnReplaceAll(WPARAM wParam, LPARAM lParam);
+    // UM_IMPORT_EXCEL_DBIF: places new files from two grid widths inside the origin, then has the
+    // registered import build the model into this view's document (lParam its request). Returns
+    // whether the import finished.
+    LRESULT OnImportExcelDbInterface(WPARAM wParam, LPARAM lParam);
 
     // --- Framework -----------------------------------------------------------------------------
     void OnPrepareDC(CDC* dc, CPrintInfo* info = nullptr) override;

@@ -25,7 +25,8 @@ public:
     // Converts the whole input; an input unit that cannot be converted is skipped (as many bytes as
     // `unitLength` says for it) and `replacement` is written in its place.
     template <typename UnitLength>
-    std::string Convert(std::string_view in, UnitLength unitLength, std::string_view replacement)
+    std::string Convert(std::string_view in, UnitLength unitLength, std::string_view replacement,
+                        int* replaced = nullptr)
     {
         iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
         std::string out;
@@ -45,6 +46,8 @@ public:
             src += skip;
             srcLeft -= skip;
             out.append(replacement);
+            if (replaced)
+                ++*replaced;
             iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
         }
         return out;
@@ -58,6 +61,12 @@ private:
 
 std::string Utf8ToCp932(std::string_view utf8)
 {
+    int replaced = 0;
+    return Utf8ToCp932(utf8, replaced);
+}
+
+std::string Utf8ToCp932(std::string_view utf8, int& replaced)
+{
     thread_local IconvConverter converter("CP932", "UTF-8");
     // A UTF-8 sequence that cannot be mapped is skipped whole.
     const auto sequenceLength = [](std::string_view s) -> std::size_t {
@@ -68,7 +77,7 @@ std::string Utf8ToCp932(std::string_view utf8)
             ++i;
         return i;
     };
-    return converter.Convert(utf8, sequenceLength, "?");
+    return converter.Convert(utf8, sequenceLength, "?", &replaced);
 }
 
 std::string Cp932ToUtf8(std::string_view cp932)

@@ -6,6 +6,8 @@
 #include <string_view>
 
 std::string Utf8ToCp932(std::string_view utf8);
+// The same, counting the characters that had no mapping.
+std::string Utf8ToCp932(std::string_view utf8, int& replaced);
 std::string Cp932ToUtf8(std::string_view cp932);
 std::string Utf16ToCp932(std::u16string_view utf16);
 

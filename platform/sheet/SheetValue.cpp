@@ -10,6 +10,14 @@ SheetValue SheetValue::Number(double value)
     return v;
 }
 
+SheetValue SheetValue::Boolean(bool value)
+{
+    SheetValue v;
+    v.m_kind = Kind::Boolean;
+    v.m_number = value ? 1 : 0;
+    return v;
+}
+
 SheetValue SheetValue::Text(std::string utf8)
 {
     SheetValue v;

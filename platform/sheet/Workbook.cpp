@@ -3,6 +3,7 @@
 #include "platform/afx/Cp932.h"
 #include "platform/sheet/SheetError.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -191,18 +192,48 @@ const SheetValue& SheetRange::Value() const
 
 CString SheetRange::Text() const
 {
-    const SheetValue& value = Value();
+    return SheetCellText(Value());
+}
+
+std::string SheetNumberText(double number)
+{
+    if (std::isnan(number) || std::isinf(number))
+        return std::isnan(number) ? "NaN" : number < 0 ? "-Infinity" : "Infinity";
+    // Whole numbers as plain digits, as far as a double holds them exactly.
+    if (number == std::floor(number) && std::fabs(number) < 9007199254740992.0) {
+        char digits[32];
+        std::snprintf(digits, sizeof digits, "%.0f", number == 0 ? 0.0 : number);
+        return digits;
+    }
+    // Otherwise the shortest text that reads back as the same number: 1.5, 0.3, 1e20.
+    char text[64];
+    const auto result = std::to_chars(text, text + sizeof text, number);
+    std::string shortest(text, result.ptr);
+    const std::size_t e = shortest.find('e');
+    if (e != std::string::npos) {
+        std::string exponent = shortest.substr(e + 1);
+        const bool negative = !exponent.empty() && exponent[0] == '-';
+        if (!exponent.empty() && (exponent[0] == '+' || exponent[0] == '-'))
+            exponent.erase(0, 1);
+        while (exponent.size() > 1 && exponent[0] == '0')
+            exponent.erase(0, 1);
+        shortest = shortest.substr(0, e + 1) + (negative ? "-" : "") + exponent;
+    }
+    return shortest;
+}
+
+CString SheetCellText(const SheetValue& value, int* replaced)
+{
     switch (value.GetKind()) {
-    case SheetValue::Kind::Text: return CString(Utf8ToCp932(value.GetText()));
-    case SheetValue::Kind::Number: {
-        CString text;
-        const double n = value.GetNumber();
-        if (std::fabs(n) < 1e15 && n == std::floor(n))
-            text.Format("%.0f", n);
-        else
-            text.Format("%.15g", n);
+    case SheetValue::Kind::Text: {
+        int count = 0;
+        CString text(Utf8ToCp932(value.GetText(), count));
+        if (replaced)
+            *replaced += count;
         return text;
     }
+    case SheetValue::Kind::Number: return CString(SheetNumberText(value.GetNumber()));
+    case SheetValue::Kind::Boolean: return CString(value.GetNumber() != 0 ? "TRUE" : "FALSE");
     case SheetValue::Kind::Empty: break;
     }
     return CString();

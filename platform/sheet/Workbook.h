@@ -70,7 +70,7 @@ public:
 
     // The value of the range's first cell.
     const SheetValue& Value() const;
-    // That value as code page 932 text: a number in its shortest form ("12", "1.5"), nothing as "".
+    // That value as code page 932 text (see SheetCellText).
     CString Text() const;
 
 private:
@@ -104,13 +104,20 @@ public:
     void SaveAs(const QString& path) const;
 
     // Reads a whole .xlsx or .ods workbook, or nothing: throws SheetError for a file that is not a
-    // workbook, is damaged, is too large, or holds cells this reader cannot take (inline strings).
+    // workbook, is damaged or is too large. Formula cells give their cached results.
     static std::unique_ptr<SheetWorkbook> Open(const QString& path);
 
 private:
     std::deque<SheetWorksheet> m_sheets;
     int m_replacedTexts = 0;
 };
+
+// A cell's value as code page 932 text: a text as it stands, a number in the shortest form that
+// reads back as the same number ("12", "1.5", "0.3", "1e20", "0"), a truth value as "TRUE" or
+// "FALSE", nothing as "". Characters that code page 932 does not have become '?'; `replaced`, when
+// given, has them added to it.
+CString SheetCellText(const SheetValue& value, int* replaced = nullptr);
+std::string SheetNumberText(double number);
 
 // Parses "A1" or "AA12:IV40" to 0-based rows and columns; false when malformed or outside the sheet.
 bool ParseSheetAddress(std::string_view address, int& top, int& left, int& bottom, int& right);

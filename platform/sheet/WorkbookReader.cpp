@@ -1,12 +1,14 @@
 // Reading a workbook (.xlsx or .ods) through liborcus' import interfaces into a SheetWorkbook.
 // The reader is given what it dereferences without asking (styles, a reference resolver) and a
 // formula interface (formula cells would vanish without one; their cached results are taken).
-// liborcus unpacks each part whole and drops inline-string cells, so the zip's directory is checked
-// first and a workbook with inline strings is refused rather than read with holes.
+// liborcus unpacks each part whole, so the zip's directory is checked first; it also drops
+// inline-string cells, which several programs and libraries write, so those are read here from the
+// sheet parts themselves and put in place after liborcus has read the rest.
 #include "platform/sheet/SheetError.h"
 #include "platform/sheet/Workbook.h"
 
 #include <QFile>
+#include <QXmlStreamReader>
 
 #include <orcus/orcus_ods.hpp>
 #include <orcus/orcus_xlsx.hpp>
@@ -14,6 +16,7 @@
 #include <orcus/zip_archive.hpp>
 #include <orcus/zip_archive_stream.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <map>
@@ -30,7 +33,7 @@ constexpr qint64 kMaxFileBytes = 64LL << 20;
 constexpr std::uint64_t kMaxPartBytes = 128ULL << 20;
 constexpr std::uint64_t kMaxUnpackedBytes = 256ULL << 20;
 
-enum class Refusal { NotWorkbook, TooLarge, InlineStrings, Damaged };
+enum class Refusal { NotWorkbook, TooLarge, Damaged };
 
 SheetError ReadFailure(const QString& path, Refusal why, const std::string& detail = {})
 {
@@ -39,10 +42,6 @@ SheetError ReadFailure(const QString& path, Refusal why, const std::string& deta
     switch (why) {
     case Refusal::NotWorkbook: message += CString(u8"\" はﾜｰｸﾌﾞｯｸ(.xlsx, .ods)ではありません。"); break;
     case Refusal::TooLarge: message += CString(u8"\" は大きすぎるため読み込めません。"); break;
-    case Refusal::InlineStrings:
-        message += CString(u8"\" には読み込めない形式の文字列ｾﾙ(ｲﾝﾗｲﾝ文字列)があります。"
-                           u8"表計算ｿﾌﾄで保存し直してから読み込んでください。");
-        break;
     case Refusal::Damaged: message += CString(u8"\" は壊れているため読み込めません。"); break;
     }
     if (!detail.empty())
@@ -235,7 +234,7 @@ public:
     void set_shared_formula_index(std::size_t) override {}
     void set_result_string(std::string_view value) override { m_value = SheetValue::Text(std::string(value)); }
     void set_result_value(double value) override { m_value = SheetValue::Number(value); }
-    void set_result_bool(bool value) override { m_value = SheetValue::Number(value ? 1 : 0); }
+    void set_result_bool(bool value) override { m_value = SheetValue::Boolean(value); }
     void set_result_empty() override { m_value = SheetValue(); }
     void commit() override;
 
@@ -263,7 +262,7 @@ public:
         m_pendingStrings.push_back({row, col, sindex});
     }
     void set_value(row_t row, col_t col, double value) override { Set(row, col, SheetValue::Number(value)); }
-    void set_bool(row_t row, col_t col, bool value) override { Set(row, col, SheetValue::Number(value ? 1 : 0)); }
+    void set_bool(row_t row, col_t col, bool value) override { Set(row, col, SheetValue::Boolean(value)); }
     void set_date_time(row_t row, col_t col, int year, int month, int day, int hour, int minute, double second) override
     {
         char text[64];
@@ -350,6 +349,285 @@ private:
     std::vector<std::string> m_names;
 };
 
+
+// --- Inline-string cells of .xlsx sheets ---------------------------------------------------------
+
+struct InlineCell
+{
+    int row, column;
+    std::string text;
+};
+
+// A part of the zip as bytes; throws when it cannot be unpacked.
+QByteArray ZipPart(orcus::zip_archive& zip, const std::string& name)
+{
+    std::vector<unsigned char> part;
+    if (!zip.read_file_entry(name, part))
+        throw std::runtime_error("cannot unpack " + name);
+    // The archive ends each part with a terminating zero for its own parsers.
+    std::size_t size = part.size();
+    while (size > 0 && part[size - 1] == 0)
+        --size;
+    return QByteArray(reinterpret_cast<const char*>(part.data()), qsizetype(size));
+}
+
+bool HasEntry(const std::vector<ZipEntry>& entries, const std::string& name)
+{
+    for (const ZipEntry& entry : entries)
+        if (entry.name == name)
+            return true;
+    return false;
+}
+
+void CheckXml(const QXmlStreamReader& xml, const std::string& part)
+{
+    if (xml.hasError())
+        throw std::runtime_error(part + ": " + xml.errorString().toStdString());
+}
+
+// The inline-string cells of one sheet part: <c t="inlineStr"><is><t>..</t></is></c>, the text
+// possibly in runs (<r><t>..</t></r>); phonetic runs (<rPh>) are not part of the text. Rows and
+// cells without a reference follow the one before them.
+std::vector<InlineCell> InlineCellsOf(const QByteArray& part, const std::string& name)
+{
+    std::vector<InlineCell> cells;
+    QXmlStreamReader xml(part);
+    int row = -1, column = -1;
+    bool inInline = false;
+    int phonetic = 0;
+    InlineCell cell{};
+    while (!xml.atEnd()) {
+        const auto token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            const auto local = xml.name();
+            if (local == u"row") {
+                bool ok = false;
+                const int r = xml.attributes().value("r").toInt(&ok);
+                row = ok && r >= 1 ? r - 1 : row + 1;
+                column = -1;
+            } else if (local == u"c") {
+                const QString reference = xml.attributes().value("r").toString();
+                int top = 0, left = 0, bottom = 0, right = 0;
+                if (!reference.isEmpty() && ParseSheetAddress(reference.toStdString(), top, left, bottom, right)) {
+                    row = top;
+                    column = left;
+                } else {
+                    ++column;
+                }
+                inInline = xml.attributes().value("t") == u"inlineStr";
+                cell = InlineCell{row, column, {}};
+            } else if (inInline && local == u"rPh") {
+                ++phonetic;
+            } else if (inInline && phonetic == 0 && local == u"t") {
+                cell.text += xml.readElementText().toStdString();
+            }
+        } else if (token == QXmlStreamReader::EndElement) {
+            const auto local = xml.name();
+            if (local == u"rPh" && phonetic > 0) {
+                --phonetic;
+            } else if (local == u"c" && inInline) {
+                if (row < 0 || column < 0 || row >= kSheetMaxRows || column >= kSheetMaxColumns)
+                    throw std::runtime_error(name + ": cell outside the sheet");
+                cells.push_back(std::move(cell));
+                inInline = false;
+            }
+        }
+    }
+    CheckXml(xml, name);
+    return cells;
+}
+
+// The inline-string cells of the workbook by sheet name; empty when it has none.
+std::map<std::string, std::vector<InlineCell>> InlineStrings(orcus::zip_archive& zip,
+                                                             const std::vector<ZipEntry>& entries)
+{
+    std::map<std::string, std::vector<InlineCell>> result;
+    // Most workbooks have none: look at the sheets' bytes before reading any XML.
+    std::map<std::string, QByteArray> withInline;
+    for (const ZipEntry& entry : entries) {
+        if (entry.name.rfind("xl/worksheets/", 0) != 0 || entry.name.find(".xml") == std::string::npos)
+            continue;
+        QByteArray part = ZipPart(zip, entry.name);
+        if (part.contains("inlineStr"))
+            withInline.emplace(entry.name, std::move(part));
+    }
+    if (withInline.empty())
+        return result;
+
+    // Sheet names by relationship id, then relationship ids to parts.
+    std::vector<std::pair<std::string, std::string>> sheets;
+    {
+        const std::string name = "xl/workbook.xml";
+        QXmlStreamReader xml(ZipPart(zip, name));
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"sheet")
+                continue;
+            std::string sheetName, id;
+            for (const QXmlStreamAttribute& attribute : xml.attributes()) {
+                if (attribute.name() == u"name" && attribute.namespaceUri().isEmpty())
+                    sheetName = attribute.value().toString().toStdString();
+                else if (attribute.name() == u"id" && !attribute.namespaceUri().isEmpty())
+                    id = attribute.value().toString().toStdString();
+            }
+            sheets.emplace_back(sheetName, id);
+        }
+        CheckXml(xml, name);
+    }
+    std::map<std::string, std::string> targets;
+    const std::string relsName = "xl/_rels/workbook.xml.rels";
+    if (HasEntry(entries, relsName)) {
+        QXmlStreamReader xml(ZipPart(zip, relsName));
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"Relationship")
+                continue;
+            std::string target = xml.attributes().value("Target").toString().toStdString();
+            if (target.rfind('/', 0) == 0)
+                target.erase(0, 1);
+            else
+                target = "xl/" + (target.rfind("./", 0) == 0 ? target.substr(2) : target);
+            targets[xml.attributes().value("Id").toString().toStdString()] = target;
+        }
+        CheckXml(xml, relsName);
+    }
+    std::size_t placed = 0;
+    for (const auto& [sheetName, id] : sheets) {
+        const auto target = targets.find(id);
+        if (target == targets.end())
+            continue;
+        const auto part = withInline.find(target->second);
+        if (part == withInline.end())
+            continue;
+        result[sheetName] = InlineCellsOf(part->second, part->first);
+        ++placed;
+    }
+    // A sheet part with inline strings that no sheet of the workbook names: its cells would be
+    // lost without a word, so the workbook is not read.
+    if (placed != withInline.size())
+        throw std::runtime_error("a sheet with inline strings is not listed in the workbook");
+    return result;
+}
+
+// --- Cells of .ods tables that liborcus leaves empty or cuts short ----------------------------------------------
+
+struct OdsCell
+{
+    int row, column;
+    SheetValue value;
+};
+
+// Cells with values that repetitions may spread over, far more than any workbook of this program
+// holds; a few bytes of XML asking for more would keep the reader busy for hours.
+constexpr long long kMaxOdsCells = 4000000;
+
+struct TooManyCells
+{
+};
+
+// The text of the paragraph the reader stands on, to its end: runs of spaces, tabs and line breaks
+// as the elements that stand for them say; notes and comments are left out.
+QString OdsParagraphText(QXmlStreamReader& xml)
+{
+    const QString textNs = "urn:oasis:names:tc:opendocument:xmlns:text:1.0";
+    QString text;
+    for (int depth = 1; depth > 0 && !xml.atEnd();) {
+        const auto token = xml.readNext();
+        if (token == QXmlStreamReader::Characters) {
+            text += xml.text();
+        } else if (token == QXmlStreamReader::EndElement) {
+            --depth;
+        } else if (token == QXmlStreamReader::StartElement) {
+            const bool inText = xml.namespaceUri() == textNs;
+            if (inText && xml.name() == u"s") {
+                bool ok = false;
+                const int count = xml.attributes().value(textNs, "c").toInt(&ok);
+                text += QString(ok && count > 0 ? std::min(count, 32767) : 1, QChar(' '));
+                xml.skipCurrentElement();
+            } else if (inText && xml.name() == u"tab") {
+                text += QChar('\t');
+                xml.skipCurrentElement();
+            } else if (inText && xml.name() == u"line-break") {
+                text += QChar('\n');
+                xml.skipCurrentElement();
+            } else if (xml.name() == u"annotation" || (inText && xml.name() == u"note")) {
+                xml.skipCurrentElement();
+            } else {
+                ++depth;
+            }
+        }
+    }
+    return text;
+}
+
+// Truth values, texts and the text results of formulas, by table name: liborcus delivers no truth
+// value and no text result of a formula from an .ods file, and of a text of several paragraphs
+// only the last. Rows and cells count their repetitions; covered cells take their places. Throws
+// TooManyCells when the tables' repetitions would make more cells with values than can be read.
+std::map<std::string, std::vector<OdsCell>> OdsCellsOrcusMisreads(const QByteArray& content)
+{
+    long long valued = 0;
+    const QString tableNs = "urn:oasis:names:tc:opendocument:xmlns:table:1.0";
+    const QString officeNs = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
+    const QString textNs = "urn:oasis:names:tc:opendocument:xmlns:text:1.0";
+    std::map<std::string, std::vector<OdsCell>> result;
+    QXmlStreamReader xml(content);
+    std::vector<OdsCell>* table = nullptr;
+    int row = 0, rowRepeat = 1, column = 0;
+    auto repeat = [](const QXmlStreamAttributes& attributes, const QString& ns, const char* name) {
+        bool ok = false;
+        const int n = attributes.value(ns, QString::fromLatin1(name)).toInt(&ok);
+        return ok && n > 0 ? n : 1;
+    };
+    while (!xml.atEnd()) {
+        const auto token = xml.readNext();
+        if (token == QXmlStreamReader::EndElement && xml.namespaceUri() == tableNs && xml.name() == u"table-row") {
+            row += rowRepeat;
+            continue;
+        }
+        if (token != QXmlStreamReader::StartElement || xml.namespaceUri() != tableNs)
+            continue;
+        const QXmlStreamAttributes attributes = xml.attributes();
+        if (xml.name() == u"table") {
+            table = &result[attributes.value(tableNs, "name").toString().toStdString()];
+            row = 0;
+        } else if (xml.name() == u"table-row") {
+            rowRepeat = repeat(attributes, tableNs, "number-rows-repeated");
+            column = 0;
+        } else if (xml.name() == u"table-cell" || xml.name() == u"covered-table-cell") {
+            const int columns = repeat(attributes, tableNs, "number-columns-repeated");
+            const auto type = attributes.value(officeNs, "value-type");
+            if (!type.isEmpty() && (valued += static_cast<long long>(rowRepeat) * columns) > kMaxOdsCells)
+                throw TooManyCells{};
+            SheetValue value;
+            if (type == u"boolean") {
+                value = SheetValue::Boolean(attributes.value(officeNs, "boolean-value") == u"true");
+            } else if (type == u"string") {
+                if (attributes.hasAttribute(officeNs, "string-value")) {
+                    value = SheetValue::Text(attributes.value(officeNs, "string-value").toString().toStdString());
+                } else {
+                    // The paragraphs of the cell, one line each; a comment is no part of it.
+                    QString text;
+                    int paragraphs = 0;
+                    while (xml.readNextStartElement()) {
+                        if (xml.namespaceUri() == textNs && xml.name() == u"p")
+                            text += (paragraphs++ ? "\n" : "") + OdsParagraphText(xml);
+                        else
+                            xml.skipCurrentElement();
+                    }
+                    value = SheetValue::Text(text.toStdString());
+                }
+            }
+            if (!value.IsEmpty() && table)
+                for (int r = row; r < row + rowRepeat && r < kSheetMaxRows; ++r)
+                    for (int c = column; c < column + columns && c < kSheetMaxColumns; ++c)
+                        table->push_back({r, c, value});
+            column += columns;
+        }
+    }
+    if (xml.hasError())
+        throw std::runtime_error("content.xml: " + xml.errorString().toStdString());
+    return result;
+}
+
 } // namespace workbook_reader_cpp
 
 std::unique_ptr<SheetWorkbook> SheetWorkbook::Open(const QString& path)
@@ -386,28 +664,42 @@ std::unique_ptr<SheetWorkbook> SheetWorkbook::Open(const QString& path)
                                                 std::size_t(bytes.size()));
             orcus::zip_archive zip(&blob);
             zip.load();
-            std::vector<unsigned char> part;
-            for (const ZipEntry& entry : entries) {
-                if (entry.name.rfind("xl/worksheets/", 0) != 0 || entry.name.find(".xml") == std::string::npos)
-                    continue;
-                part.clear();
-                if (!zip.read_file_entry(entry.name, part))
-                    throw ReadFailure(path, Refusal::Damaged);
-                const std::string_view xml(reinterpret_cast<const char*>(part.data()), part.size());
-                if (xml.find("\"inlineStr\"") != std::string_view::npos ||
-                    xml.find("'inlineStr'") != std::string_view::npos)
-                    throw ReadFailure(path, Refusal::InlineStrings);
-            }
+            const auto inlineStrings = InlineStrings(zip, entries);
             Factory factory(*book);
             orcus::orcus_xlsx reader(&factory);
             reader.read_stream(stream);
+            for (const auto& [sheetName, cells] : inlineStrings) {
+                for (int n = 1; n <= book->SheetCount(); ++n) {
+                    SheetWorksheet& sheet = book->Sheet(n);
+                    if (sheet.NameUtf8() != sheetName)
+                        continue;
+                    for (const InlineCell& cell : cells)
+                        sheet.SetCell(cell.row, cell.column, SheetValue::Text(cell.text));
+                    break;
+                }
+            }
         } else {
+            orcus::zip_archive_stream_blob blob(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                                std::size_t(bytes.size()));
+            orcus::zip_archive zip(&blob);
+            zip.load();
+            const auto dropped = OdsCellsOrcusMisreads(ZipPart(zip, "content.xml"));
             Factory factory(*book);
             orcus::orcus_ods reader(&factory);
             reader.read_stream(stream);
+            for (int n = 1; n <= book->SheetCount(); ++n) {
+                SheetWorksheet& sheet = book->Sheet(n);
+                const auto cells = dropped.find(sheet.NameUtf8());
+                if (cells == dropped.end())
+                    continue;
+                for (const OdsCell& cell : cells->second)
+                    sheet.SetCell(cell.row, cell.column, cell.value);
+            }
         }
     } catch (const SheetError&) {
         throw;
+    } catch (const TooManyCells&) {
+        throw ReadFailure(path, Refusal::TooLarge);
     } catch (const std::exception& e) {
         throw ReadFailure(path, Refusal::Damaged, e.what());
     }

@@ -68,6 +68,8 @@ void WriteXlsx(const SheetWorkbook& book, const std::string& file, const QString
                 lxw_error result = LXW_NO_ERROR;
                 if (value.GetKind() == SheetValue::Kind::Text)
                     result = worksheet_write_string(ws, lxw_row_t(r), lxw_col_t(c), value.GetText().c_str(), nullptr);
+                else if (value.GetKind() == SheetValue::Kind::Boolean)
+                    result = worksheet_write_boolean(ws, lxw_row_t(r), lxw_col_t(c), value.GetNumber() != 0, nullptr);
                 else if (value.GetKind() == SheetValue::Kind::Number)
                     result = worksheet_write_number(ws, lxw_row_t(r), lxw_col_t(c), value.GetNumber(), nullptr);
                 if (result != LXW_NO_ERROR)

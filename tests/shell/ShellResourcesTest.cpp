@@ -101,6 +101,11 @@ TEST(ShellResources, MenuItemsAndStrings)
         {ID_OPTIONS, "ｵﾌﾟｼｮﾝ(&O)...", false},
         {ID_DRAWING_FONT, "描画ﾌｫﾝﾄ設定(&F)...", false},
     };
+    // The update imports work on the active document: its File menu alone has them.
+    for (UINT id : {ID_IMPORT_EXCEL_CONCEPT_UPDATE, ID_IMPORT_EXCEL_PHYSICAL_UPDATE}) {
+        EXPECT_EQ(FindItem(*mainMenu, id), nullptr) << id;
+        EXPECT_NE(FindItem(*docMenu, id), nullptr) << id;
+    }
     for (const auto& item : items) {
         const MenuItemResource* found = FindItem(*mainMenu, item.id);
         ASSERT_NE(found, nullptr) << item.id;
@@ -115,6 +120,10 @@ TEST(ShellResources, MenuItemsAndStrings)
     } strings[] = {
         {ID_IMPORT_EXCEL_DB_INTERFACE, "DBｲﾝﾀﾌｪｰｽ形式のExcelｼｰﾄからｲﾝﾎﾟｰﾄする\nDBｲﾝﾀﾌｪｰｽ形式Exceｼｰﾄからｲﾝﾎﾟｰﾄ"},
         {ID_DATA_TYPE_SETTINGS, "ﾃﾞｰﾀﾀｲﾌﾟを設定する"},
+        {ID_IMPORT_EXCEL_CONCEPT_UPDATE,
+         "概念属性更新形式Excelｼｰﾄからｲﾝﾎﾟｰﾄして更新する\n概念属性更新形式Excelｼｰﾄからｲﾝﾎﾟｰﾄ更新"},
+        {ID_IMPORT_EXCEL_PHYSICAL_UPDATE,
+         "物理属性更新形式Excelｼｰﾄからｲﾝﾎﾟｰﾄして更新する\n物理属性更新形式Excelｼｰﾄからｲﾝﾎﾟｰﾄ更新"},
         {ID_FILE_KIND_SETTINGS, "概念ﾌｧｲﾙ ｵﾌﾞｼﾞｪｸﾄのﾌｧｲﾙ類型を設定する"},
         {ID_OPTIONS, "ｵﾌﾟｼｮﾝの変更"},
         {ID_DRAWING_FONT, "ﾃﾞｰﾀ､ｼｮﾘ､ﾌｧｲﾙなどの描画で使用するﾃﾞｨﾌｫﾙﾄのﾌｫﾝﾄを設定\n描画ﾌｫﾝﾄ設定"},

@@ -4,8 +4,10 @@
 // dialog and the printer paper.
 #include "foundation/CommandIds.h"
 #include "foundation/ColorItemList.h"
+#include "model/FileComp.h"
 #include "objects/ObjectServices.h"
 #include "platform/profile/Profile.h"
+#include "platform/sheet/Workbook.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/FileDialog.h"
 #include "document/ZivraDoc.h"
@@ -230,11 +232,8 @@ TEST_F(StartUp, DisabledCommandsNeverReachTheirHandlers)
     EXPECT_FALSE(IsEnabled(frame, ID_TOOL_LINE));
     frame->SendMessage(WM_COMMAND, ID_TOOL_LINE);
     EXPECT_EQ(frame->GetCurrentTool(), 32810u);
-    // Commands that no part of the program handles stay in the menus, greyed, and are harmless.
-    for (UINT id : {32902u}) {
-        EXPECT_FALSE(IsEnabled(frame, id)) << id;
-        frame->SendMessage(WM_COMMAND, id);
-    }
+    // The import into a new document needs no open one.
+    EXPECT_TRUE(IsEnabled(frame, ID_IMPORT_EXCEL_DB_INTERFACE));
     // The data types are set while no document is open.
     EXPECT_TRUE(IsEnabled(frame, ID_DATA_TYPE_SETTINGS));
     EXPECT_TRUE(IsEnabled(frame, ID_FILE_KIND_SETTINGS));
@@ -266,6 +265,63 @@ TEST_F(StartUp, FileNewOpensAnEditableDrawingInAChildFrame)
     EXPECT_TRUE(view->GetParentFrame()->IsKindOf(RUNTIME_CLASS(CChildFrame)));
     frame->UpdateControlBarsCmdUI();
     EXPECT_EQ(Utf8(frame->GetStatusBar().GetPaneText(3)), "書可");
+    CloseAndExit(app);
+}
+
+TEST_F(StartUp, TheWorkbookIsChosenBeforeTheImportMakesItsNewDocument)
+{
+    TestZivraApp app;
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame* frame = app.GetMainFrame();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("model.xlsx");
+    {
+        SheetWorkbook book(2);
+        book.Sheet(1).Range("A2:B2").SetValue(std::vector<CString>{"1", "customer"});
+        book.Sheet(2).Range("A2:E2").SetValue(std::vector<CString>{"1", "", "", "D1", "id"});
+        book.SaveAs(path);
+    }
+    QFile notWorkbook(dir.filePath("notes.xlsx"));
+    ASSERT_TRUE(notWorkbook.open(QIODevice::WriteOnly));
+    notWorkbook.write("notes");
+    notWorkbook.close();
+
+    QString chosen;
+    CFileDialog::SetHook([&](CFileDialog& files) {
+        if (chosen.isEmpty())
+            return IDCANCEL;
+        files.m_strFileName = FromQString(chosen);
+        return IDOK;
+    });
+    MessageScript script;
+    script.Answer(IDCANCEL); // at the question
+    script.Answer(IDOK);     // then at the file dialog
+    script.Answer(IDOK);
+    frame->SendMessage(WM_COMMAND, ID_IMPORT_EXCEL_DB_INTERFACE);
+    frame->SendMessage(WM_COMMAND, ID_IMPORT_EXCEL_DB_INTERFACE);
+    chosen = notWorkbook.fileName(); // refused with its name: still no document
+    frame->SendMessage(WM_COMMAND, ID_IMPORT_EXCEL_DB_INTERFACE);
+    EXPECT_EQ(app.GetActiveBaseView(), nullptr);
+    ASSERT_EQ(script.Texts().size(), 4u);
+    EXPECT_NE(script.Texts()[3].find("notes.xlsx"), std::string::npos);
+
+    chosen = path;
+    script.Answer(IDOK);
+    frame->SendMessage(WM_COMMAND, ID_IMPORT_EXCEL_DB_INTERFACE);
+    CFileDialog::SetHook(nullptr);
+    CBaseView* view = app.GetActiveBaseView();
+    ASSERT_NE(view, nullptr);
+    CObList* objects = view->GetDocument()->GetObjectList();
+    ASSERT_EQ(objects->GetCount(), 1);
+    const auto* file = dynamic_cast<CFileComp*>(objects->GetHead());
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->GetFileName(), CString("customer"));
+    EXPECT_EQ(file->GetDataCount(), 1);
+    EXPECT_EQ(script.Texts().back(), "ｲﾝﾎﾟｰﾄが完了しました。");
+    // The update imports now have a drawing with a conceptual file to work on.
+    EXPECT_TRUE(IsEnabled(frame, ID_IMPORT_EXCEL_CONCEPT_UPDATE));
+    EXPECT_TRUE(IsEnabled(frame, ID_IMPORT_EXCEL_PHYSICAL_UPDATE));
+    view->GetDocument()->SetModifiedFlag(FALSE);
     CloseAndExit(app);
 }
 

@@ -1,0 +1,193 @@
+#include "shell/ExcelImportCommands.h"
+
+#include "document/BaseDoc.h"
+#include "excel/ExcelImport.h"
+#include "foundation/CommandIds.h"
+#include "model/ModelOperations.h"
+#include "platform/afx/MessageSink.h"
+#include "platform/ui/CmdUI.h"
+#include "platform/ui/UserMessages.h"
+#include "shell/MainFrame.h"
+#include "shell/OnProcessDlg.h"
+#include "shell/ZivraApp.h"
+#include "view/BaseView.h"
+#include "view/ExcelImportViewServices.h"
+
+#include <QApplication>
+
+#include <memory>
+
+namespace excel_import_commands_cpp {
+
+QString& LastPath()
+{
+    static QString path;
+    return path;
+}
+
+class Progress : public ExcelExportProgress
+{
+public:
+    explicit Progress(COnProcessDlg& dialog) : m_dialog(dialog) {}
+    void SetPhaseText(const CString& text) override { Send(UM_PROCESS_SET_PHASE_TEXT, text); }
+    void SetCountText(const CString& text) override { Send(UM_PROCESS_SET_COUNT_TEXT, text); }
+
+private:
+    void Send(UINT message, const CString& text)
+    {
+        m_dialog.SendMessage(message, 0, reinterpret_cast<LPARAM>(text.GetString()));
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    COnProcessDlg& m_dialog;
+};
+
+class Services : public ExcelImportServices
+{
+public:
+    const CBoxStyleList* GetFileTypes() const override
+    {
+        CMainFrame* frame = GetMainFrame();
+        return frame ? frame->GetBoxStyleList() : nullptr;
+    }
+    const CDataTypeList* GetDataTypes() const override
+    {
+        CZivraApp* app = CZivraApp::GetApp();
+        return app ? app->GetDataTypeList() : nullptr;
+    }
+    ExcelExportProgress* OpenProgress() override
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_cursor = true;
+        m_dialog = std::make_unique<COnProcessDlg>();
+        if (!m_dialog->Create(GetMainFrame())) {
+            m_dialog.reset();
+            return nullptr;
+        }
+        m_progress = std::make_unique<Progress>(*m_dialog);
+        return m_progress.get();
+    }
+    void CloseProgress() override
+    {
+        m_progress.reset();
+        if (m_dialog)
+            m_dialog->DestroyWindow();
+        m_dialog.reset();
+        if (m_cursor)
+            QApplication::restoreOverrideCursor();
+        m_cursor = false;
+    }
+    QString GetLastWorkbook() const override { return LastPath(); }
+    void SetLastWorkbook(const QString& path) override { LastPath() = path; }
+
+private:
+    std::unique_ptr<COnProcessDlg> m_dialog;
+    std::unique_ptr<Progress> m_progress;
+    bool m_cursor = false;
+};
+
+// The new view's import, registered only while the application sends it the request.
+class ViewImport : public ExcelImportViewServices
+{
+public:
+    ViewImport(const ExcelImportWorkbook& workbook, Services& services) : m_workbook(workbook), m_services(services)
+    {
+        m_previous = SetExcelImportViewServices(this);
+    }
+    ~ViewImport() { SetExcelImportViewServices(m_previous); }
+    ViewImport(const ViewImport&) = delete;
+    ViewImport& operator=(const ViewImport&) = delete;
+
+    BOOL ImportExcelDbInterface(CBaseView& view, LPARAM request) override
+    {
+        if (request != reinterpret_cast<LPARAM>(&m_workbook))
+            return FALSE;
+        CBaseDoc* doc = view.GetDocument();
+        return doc && ExcelImport::ImportDbInterfaceSheet(*doc, &view, m_workbook, m_services);
+    }
+
+private:
+    const ExcelImportWorkbook& m_workbook;
+    Services& m_services;
+    ExcelImportViewServices* m_previous = nullptr;
+};
+
+CBaseDoc* ActiveDocument(CCmdTarget& target)
+{
+    auto* frame = DYNAMIC_DOWNCAST(CFrameWnd, &target);
+    return frame ? DYNAMIC_DOWNCAST(CBaseDoc, frame->GetActiveDocument()) : nullptr;
+}
+
+} // namespace excel_import_commands_cpp
+
+namespace ExcelImportCommands {
+
+QString LastWorkbook()
+{
+    return excel_import_commands_cpp::LastPath();
+}
+
+void SetLastWorkbook(const QString& path)
+{
+    excel_import_commands_cpp::LastPath() = path;
+}
+
+MessageMapEntry CommandEntry(UINT id)
+{
+    return {MessageMapEntry::Kind::Command,
+            id,
+            id,
+            [](CCmdTarget& target, UINT command) {
+                CBaseDoc* doc = excel_import_commands_cpp::ActiveDocument(target);
+                if (!doc || doc->IsReadOnly())
+                    return TRUE;
+                excel_import_commands_cpp::Services services;
+                if (command == ID_IMPORT_EXCEL_CONCEPT_UPDATE)
+                    ExcelImport::RunConceptAttributeUpdate(*doc, services);
+                else
+                    ExcelImport::RunPhysicalAttributeUpdate(*doc, services);
+                return TRUE;
+            },
+            {},
+            {}};
+}
+
+MessageMapEntry UpdateEntry(UINT id)
+{
+    return {MessageMapEntry::Kind::Update,
+            id,
+            id,
+            {},
+            [](CCmdTarget& target, CCmdUI* cmdUI) {
+                const CBaseDoc* doc = excel_import_commands_cpp::ActiveDocument(target);
+                if (!doc)
+                    cmdUI->Enable(FALSE);
+                else
+                    ModelOperations::OnUpdateModelCommand(*doc, cmdUI);
+            },
+            {}};
+}
+
+} // namespace ExcelImportCommands
+
+void CZivraApp::OnImportExcelSheet()
+{
+    using namespace excel_import_commands_cpp;
+    CMainFrame* frame = GetMainFrame();
+    if (frame)
+        frame->EndActiveTextEdit();
+    if (AfxMessageBox(CString(u8"現在開かれているExcelのDBｲﾝﾀﾌｪｰｽ形式ｼｰﾄからﾃﾞｰﾀをｲﾝﾎﾟｰﾄします。"),
+                      MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+        return;
+    Services services;
+    // The workbook is chosen and read before the new document exists, so that Cancel or a
+    // workbook that cannot be read leaves no empty document behind.
+    const auto workbook = ExcelImport::ChooseWorkbook(services);
+    if (!workbook)
+        return;
+    OnFileNew();
+    CBaseView* view = frame ? frame->GetActiveBaseView() : nullptr;
+    if (!view)
+        return;
+    ViewImport import(*workbook, services);
+    view->SendMessage(UM_IMPORT_EXCEL_DBIF, 0, reinterpret_cast<LPARAM>(workbook.get()));
+}
