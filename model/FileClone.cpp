@@ -89,7 +89,7 @@ void CFileClone::ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD, BOOL p
     menu.AppendMenu(MF_STRING, ID_RECT_ROUNDED, CString(u8"面取り"));
     menu.AppendMenu(MF_SEPARATOR);
     menu.AppendPopup(objectmenus::MakeColorMenu(ID_FILL_COLOR_BASE), CString(u8"塗りつぶし色"));
-    menu.AppendPopup(modelobjects::MakeShadowMenu(), CString(u8"影の描画"), m_bFill ? MF_STRING : MF_GRAYED);
+    menu.AppendPopup(objectmenus::MakeShadowMenu(), CString(u8"影の描画"), m_bFill ? MF_STRING : MF_GRAYED);
     AppendFontMenus(menu);
     menu.AppendMenu(MF_SEPARATOR);
     auto align = std::make_unique<CPopupMenu>();

@@ -29,18 +29,6 @@ namespace filecompcommands {
 constexpr UINT kFileTypeCount = 100;
 constexpr UINT kEnterKey = 13;
 
-// Shadow depth by id - ID_SHADOW_NONE.
-constexpr WORD kShadowDepths[] = {0, 6, 10, 20};
-
-constexpr PopupMenuItem kShadowItems[] = {
-    // clang-format off
-    {MF_STRING, ID_SHADOW_NONE, u8"影なし"},
-    {MF_STRING, ID_SHADOW_SMALL, u8"影小"},
-    {MF_STRING, ID_SHADOW_MEDIUM, u8"影中"},
-    {MF_STRING, ID_SHADOW_LARGE, u8"影大"},
-    // clang-format on
-};
-
 constexpr PopupMenuItem kOperationItems[] = {
     // clang-format off
     {MF_STRING, ID_OBJ_SNAP_TO_GRID, u8"ｸﾞﾘｯﾄﾞに配置"},
@@ -108,10 +96,7 @@ void CFileComp::ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD hitCode,
     AppendPenMenus(*other);
     other->AppendPopup(objectmenus::MakeColorMenu(ID_TEXT_COLOR_BASE), CString(u8"文字の色"));
     other->AppendMenu(MF_SEPARATOR);
-    auto shadow = std::make_unique<CPopupMenu>();
-    shadow->BuildFromItems(kShadowItems, int(std::size(kShadowItems)));
-    shadow->AppendPopup(objectmenus::MakeColorMenu(ID_SHADOW_COLOR_BASE), CString(u8"影の色"));
-    other->AppendPopup(std::move(shadow), CString(u8"影の描画"));
+    other->AppendPopup(objectmenus::MakeShadowMenu(), CString(u8"影の描画"));
     menu.AppendPopup(std::move(other), CString(u8"その他"));
     TrackObjectMenu(menu, screenPoint, view);
 }
@@ -264,7 +249,7 @@ BOOL CFileComp::ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD h
     default: break;
     }
     if (commandId >= ID_SHADOW_NONE && commandId <= ID_SHADOW_LARGE) {
-        const WORD depth = kShadowDepths[commandId - ID_SHADOW_NONE];
+        const WORD depth = objectmenus::ShadowDepthOf(commandId);
         if (GetShadowDepth() == depth)
             return FALSE;
         SetShadowDepth(depth);

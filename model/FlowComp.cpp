@@ -133,7 +133,7 @@ void CFlowComp::ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD, BOOL pr
     kinds->BuildMediaMenu();
     menu.AppendPopup(std::move(kinds), CString(u8"描画"));
     menu.AppendMenu(MF_SEPARATOR);
-    menu.AppendPopup(modelobjects::MakeShadowMenu(), CString(u8"影の描画"));
+    menu.AppendPopup(objectmenus::MakeShadowMenu(), CString(u8"影の描画"));
     AppendDefaultsAndOperations(menu, flowcomp::kOperationItems);
     TrackObjectMenu(menu, screenPoint, view);
 }

@@ -56,7 +56,7 @@ void CKadai::ObjectContextMenu(CPoint screenPoint, CWnd* view, DWORD, BOOL print
     other->AppendPopup(objectmenus::MakeColorMenu(ID_PEN_COLOR_BASE), CString(u8"線の色"));
     other->AppendPopup(objectmenus::MakeColorMenu(ID_TEXT_COLOR_BASE), CString(u8"文字の色"));
     other->AppendMenu(MF_SEPARATOR);
-    other->AppendPopup(modelobjects::MakeShadowMenu(), CString(u8"影の描画"));
+    other->AppendPopup(objectmenus::MakeShadowMenu(), CString(u8"影の描画"));
     menu.AppendPopup(std::move(other), CString(u8"その他"));
     TrackObjectMenu(menu, screenPoint, view);
 }

@@ -15,38 +15,13 @@
 #include <iterator>
 #include <utility>
 
-namespace modelobjectmenus {
-
-// Shadow depth by id - ID_SHADOW_NONE.
-constexpr WORD kShadowDepths[] = {0, 6, 10, 20};
-
-constexpr PopupMenuItem kShadowItems[] = {
-    // clang-format off
-    {MF_STRING, ID_SHADOW_NONE, u8"影なし"},
-    {MF_STRING, ID_SHADOW_SMALL, u8"影小"},
-    {MF_STRING, ID_SHADOW_MEDIUM, u8"影中"},
-    {MF_STRING, ID_SHADOW_LARGE, u8"影大"},
-    // clang-format on
-};
-
-} // namespace modelobjectmenus
-
 namespace modelobjects {
-
-std::unique_ptr<CMenu> MakeShadowMenu()
-{
-    using namespace modelobjectmenus;
-    auto shadow = std::make_unique<CPopupMenu>();
-    shadow->BuildFromItems(kShadowItems, int(std::size(kShadowItems)));
-    shadow->AppendPopup(objectmenus::MakeColorMenu(ID_SHADOW_COLOR_BASE), CString(u8"影の色"));
-    return shadow;
-}
 
 BOOL UpdateShadowCheck(CCmdUI* cmdUI, WORD depth, COLORREF color)
 {
     const UINT id = cmdUI->m_nID;
     if (id >= ID_SHADOW_NONE && id <= ID_SHADOW_LARGE) {
-        cmdUI->SetCheck(depth == modelobjectmenus::kShadowDepths[id - ID_SHADOW_NONE]);
+        cmdUI->SetCheck(depth == objectmenus::ShadowDepthOf(id));
         cmdUI->Enable(TRUE);
         return TRUE;
     }

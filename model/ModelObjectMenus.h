@@ -1,5 +1,5 @@
 // What the menus and the in-place editing of the task, the data and process symbols and the clone
-// share: the shadow popup, the text-colour commands and the editor opened over one text area.
+// share: the shadow checks, the text-colour commands and the editor opened over one text area.
 #pragma once
 
 #include "platform/afx/Rect.h"
@@ -20,8 +20,6 @@ namespace modelobjects {
 // Texts are not edited in place below this zoom.
 constexpr int MIN_EDIT_ZOOM = 50;
 
-// "影なし", "影小", "影中", "影大" and the "影の色" colour menu (the "影の描画" popup).
-std::unique_ptr<CMenu> MakeShadowMenu();
 // The check of a shadow depth (21259 to 21262, always enabled) or of the shadow colour; FALSE for
 // any other id.
 BOOL UpdateShadowCheck(CCmdUI* cmdUI, WORD depth, COLORREF color);

@@ -14,18 +14,6 @@
 
 namespace boxmenu {
 
-// Shadow depth by id - ID_SHADOW_NONE.
-constexpr WORD kShadowDepths[] = {0, 6, 10, 20};
-
-constexpr PopupMenuItem kShadowItems[] = {
-    // clang-format off
-    {MF_STRING, ID_SHADOW_NONE, u8"影なし"},
-    {MF_STRING, ID_SHADOW_SMALL, u8"影小"},
-    {MF_STRING, ID_SHADOW_MEDIUM, u8"影中"},
-    {MF_STRING, ID_SHADOW_LARGE, u8"影大"},
-    // clang-format on
-};
-
 constexpr PopupMenuItem kOperationItems[] = {
     // clang-format off
     {MF_STRING, ID_OBJ_SNAP_TO_GRID, u8"ｸﾞﾘｯﾄﾞに配置"},
@@ -61,10 +49,7 @@ void CBaseObj::AppendFillAndShadowMenus(CMenu& menu, UINT fillCheck, BOOL shadow
     menu.AppendMenu(MF_SEPARATOR);
     menu.AppendMenu(MF_STRING | fillCheck, ID_OBJ_FILL, CString(u8"塗りつぶし"));
     menu.AppendPopup(boxmenu::MakeColorMenu(ID_FILL_COLOR_BASE), CString(u8"塗りつぶし色"));
-    auto shadow = std::make_unique<CPopupMenu>();
-    shadow->BuildFromItems(boxmenu::kShadowItems, int(std::size(boxmenu::kShadowItems)));
-    shadow->AppendPopup(boxmenu::MakeColorMenu(ID_SHADOW_COLOR_BASE), CString(u8"影の色"));
-    menu.AppendPopup(std::move(shadow), CString(u8"影の描画"), shadowEnabled ? MF_STRING : MF_GRAYED);
+    menu.AppendPopup(objectmenus::MakeShadowMenu(), CString(u8"影の描画"), shadowEnabled ? MF_STRING : MF_GRAYED);
 }
 
 void CBaseObj::AppendDefaultsAndOperations(CMenu& menu) const
@@ -115,7 +100,7 @@ BOOL CBaseObj::UpdateShadowCommandUI(CCmdUI* cmdUI) const
 {
     const UINT id = cmdUI->m_nID;
     if (id >= ID_SHADOW_NONE && id <= ID_SHADOW_LARGE)
-        cmdUI->SetCheck(m_wShadowDepth == boxmenu::kShadowDepths[id - ID_SHADOW_NONE]);
+        cmdUI->SetCheck(m_wShadowDepth == objectmenus::ShadowDepthOf(id));
     else if (boxmenu::InColorMenu(id, ID_SHADOW_COLOR_BASE))
         UpdateColorCheck(cmdUI, m_crShadow, ID_SHADOW_COLOR_BASE);
     else
@@ -191,7 +176,7 @@ BOOL CBaseObj::ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD)
     default: break;
     }
     if (commandId >= ID_SHADOW_NONE && commandId <= ID_SHADOW_LARGE) {
-        const WORD depth = boxmenu::kShadowDepths[commandId - ID_SHADOW_NONE];
+        const WORD depth = objectmenus::ShadowDepthOf(commandId);
         if (m_wShadowDepth == depth)
             return FALSE;
         SetShadowDepth(depth);

@@ -3,6 +3,7 @@
 #include "foundation/AppServices.h"
 #include "foundation/ColorItemList.h"
 #include "foundation/CommandIds.h"
+#include "foundation/PopupMenu.h"
 #include "foundation/PopupMenuColorItem.h"
 #include "foundation/PopupMenuPenStyle.h"
 #include "platform/afx/String.h"
@@ -11,7 +12,25 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/WinApp.h"
 
+#include <iterator>
+
 namespace objectmenus {
+
+namespace {
+
+// Shadow depth by id - ID_SHADOW_NONE.
+constexpr WORD kShadowDepths[] = {0, 6, 10, 20};
+
+constexpr PopupMenuItem kShadowItems[] = {
+    // clang-format off
+    {MF_STRING, ID_SHADOW_NONE, u8"影なし"},
+    {MF_STRING, ID_SHADOW_SMALL, u8"影小"},
+    {MF_STRING, ID_SHADOW_MEDIUM, u8"影中"},
+    {MF_STRING, ID_SHADOW_LARGE, u8"影大"},
+    // clang-format on
+};
+
+} // namespace
 
 CColorItemList* Palette()
 {
@@ -84,6 +103,19 @@ BOOL InColorMenu(UINT id, UINT baseId)
 BOOL IsColorCommand(UINT id, UINT baseId)
 {
     return id >= baseId && id <= baseId + COLOR_MENU_FROM_OBJECT;
+}
+
+std::unique_ptr<CMenu> MakeShadowMenu()
+{
+    auto shadow = std::make_unique<CPopupMenu>();
+    shadow->BuildFromItems(kShadowItems, int(std::size(kShadowItems)));
+    shadow->AppendPopup(MakeColorMenu(ID_SHADOW_COLOR_BASE), CString(u8"影の色"));
+    return shadow;
+}
+
+WORD ShadowDepthOf(UINT id)
+{
+    return kShadowDepths[id - ID_SHADOW_NONE];
 }
 
 } // namespace objectmenus

@@ -32,5 +32,9 @@ void UpdateColorCheck(CCmdUI* cmdUI, COLORREF color, UINT baseId);
 BOOL GetPenCommandValues(UINT id, int& style, int& width);
 // The check mark of a pen command for the style and width; FALSE for any other id.
 BOOL UpdatePenCheck(CCmdUI* cmdUI, int style, int width);
+// "影なし", "影小", "影中", "影大" and the "影の色" colour menu (the "影の描画" popup).
+std::unique_ptr<CMenu> MakeShadowMenu();
+// The shadow depth that a shadow command (ID_SHADOW_NONE to ID_SHADOW_LARGE) sets.
+WORD ShadowDepthOf(UINT id);
 
 } // namespace objectmenus

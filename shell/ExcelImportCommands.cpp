@@ -8,14 +8,11 @@
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/UserMessages.h"
 #include "shell/MainFrame.h"
-#include "shell/OnProcessDlg.h"
+#include "shell/ProcessDlgProgress.h"
 #include "shell/ZivraApp.h"
 #include "view/BaseView.h"
 #include "view/ExcelImportViewServices.h"
 
-#include <QApplication>
-
-#include <memory>
 
 namespace excel_import_commands_cpp {
 
@@ -24,22 +21,6 @@ QString& LastPath()
     static QString path;
     return path;
 }
-
-class Progress : public ExcelExportProgress
-{
-public:
-    explicit Progress(COnProcessDlg& dialog) : m_dialog(dialog) {}
-    void SetPhaseText(const CString& text) override { Send(UM_PROCESS_SET_PHASE_TEXT, text); }
-    void SetCountText(const CString& text) override { Send(UM_PROCESS_SET_COUNT_TEXT, text); }
-
-private:
-    void Send(UINT message, const CString& text)
-    {
-        m_dialog.SendMessage(message, 0, reinterpret_cast<LPARAM>(text.GetString()));
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
-    COnProcessDlg& m_dialog;
-};
 
 class Services : public ExcelImportServices
 {
@@ -54,35 +35,13 @@ public:
         CZivraApp* app = CZivraApp::GetApp();
         return app ? app->GetDataTypeList() : nullptr;
     }
-    ExcelExportProgress* OpenProgress() override
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_cursor = true;
-        m_dialog = std::make_unique<COnProcessDlg>();
-        if (!m_dialog->Create(GetMainFrame())) {
-            m_dialog.reset();
-            return nullptr;
-        }
-        m_progress = std::make_unique<Progress>(*m_dialog);
-        return m_progress.get();
-    }
-    void CloseProgress() override
-    {
-        m_progress.reset();
-        if (m_dialog)
-            m_dialog->DestroyWindow();
-        m_dialog.reset();
-        if (m_cursor)
-            QApplication::restoreOverrideCursor();
-        m_cursor = false;
-    }
+    ExcelExportProgress* OpenProgress() override { return m_progress.Open(GetMainFrame()); }
+    void CloseProgress() override { m_progress.Close(); }
     QString GetLastWorkbook() const override { return LastPath(); }
     void SetLastWorkbook(const QString& path) override { LastPath() = path; }
 
 private:
-    std::unique_ptr<COnProcessDlg> m_dialog;
-    std::unique_ptr<Progress> m_progress;
-    bool m_cursor = false;
+    CProcessDlgProgress m_progress;
 };
 
 // The new view's import, registered only while the application sends it the request.

@@ -4,34 +4,15 @@
 
 #include "document/BaseDoc.h"
 #include "excel/ExcelExportCommand.h"
-#include "platform/ui/UserMessages.h"
 #include "shell/ExcelImportCommands.h"
-#include "shell/OnProcessDlg.h"
+#include "shell/ProcessDlgProgress.h"
 #include "shell/ZivraApp.h"
 
-#include <QApplication>
 #include <QDesktopServices>
 #include <QUrl>
 
-#include <memory>
 
 namespace MainFrameExcelExportImpl {
-
-class Progress : public ExcelExportProgress
-{
-public:
-    explicit Progress(COnProcessDlg& dialog) : m_dialog(dialog) {}
-    void SetPhaseText(const CString& text) override { Send(UM_PROCESS_SET_PHASE_TEXT, text); }
-    void SetCountText(const CString& text) override { Send(UM_PROCESS_SET_COUNT_TEXT, text); }
-
-private:
-    void Send(UINT message, const CString& text)
-    {
-        m_dialog.SendMessage(message, 0, reinterpret_cast<LPARAM>(text.GetString()));
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
-    COnProcessDlg& m_dialog;
-};
 
 class Services : public ExcelExportServices
 {
@@ -45,32 +26,14 @@ public:
         CZivraApp* app = CZivraApp::GetApp();
         return app ? app->GetDataTypeList() : nullptr;
     }
-    ExcelExportProgress* OpenProgress() override
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_dialog = std::make_unique<COnProcessDlg>();
-        if (!m_dialog->Create(&m_frame)) {
-            m_dialog.reset();
-            return nullptr;
-        }
-        m_progress = std::make_unique<Progress>(*m_dialog);
-        return m_progress.get();
-    }
-    void CloseProgress() override
-    {
-        m_progress.reset();
-        if (m_dialog)
-            m_dialog->DestroyWindow();
-        m_dialog.reset();
-        QApplication::restoreOverrideCursor();
-    }
+    ExcelExportProgress* OpenProgress() override { return m_progress.Open(&m_frame); }
+    void CloseProgress() override { m_progress.Close(); }
     BOOL OpenWithDesktop(const QString& path) override { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
     void SetLastWorkbook(const QString& path) override { ExcelImportCommands::SetLastWorkbook(path); }
 
 private:
     CMainFrame& m_frame;
-    std::unique_ptr<COnProcessDlg> m_dialog;
-    std::unique_ptr<Progress> m_progress;
+    CProcessDlgProgress m_progress;
 };
 
 } // namespace MainFrameExcelExportImpl
