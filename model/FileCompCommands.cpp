@@ -6,12 +6,12 @@
 
 #include "document/BaseDoc.h"
 #include "foundation/AppServices.h"
-#include "foundation/ColorItemList.h"
 #include "foundation/CommandIds.h"
 #include "foundation/PopupMenu.h"
 #include "foundation/PopupMenuFileBoxStyle.h"
 #include "model/BoxStyleList.h"
 #include "model/FileCompDlgRules.h"
+#include "model/ModelObjectMenus.h"
 #include "objects/DefaultKeys.h"
 #include "objects/ObjectMenus.h"
 #include "objects/SwitchArgument.h"
@@ -186,22 +186,10 @@ BOOL CFileComp::ApplyAttributeCommand(UINT commandId, CObject* argument, DWORD h
         return TRUE;
     }
     if (objectmenus::IsColorCommand(commandId, ID_TEXT_COLOR_BASE)) {
-        COLORREF color = m_crFont;
-        if (commandId == ID_TEXT_COLOR_BASE + COLOR_MENU_FROM_OBJECT) {
-            const auto* source = DYNAMIC_DOWNCAST(CFileComp, argument);
-            if (!source)
-                return FALSE;
-            color = source->m_crFont;
-        } else {
-            CColorItemList* palette = objectmenus::Palette();
-            if (!palette || !palette->SelectColorByCommandId(commandId, ID_TEXT_COLOR_BASE,
-                                                             ID_TEXT_COLOR_BASE + COLOR_MENU_DIALOG, m_crFont, color))
-                return FALSE;
-        }
-        if (color == m_crFont)
+        const auto* colorSource = DYNAMIC_DOWNCAST(CFileComp, argument);
+        if (!modelobjects::ApplyTextColorCommand(commandId, colorSource ? &colorSource->m_crFont : nullptr, m_crFont))
             return FALSE;
-        m_crFont = color;
-        m_numIOSource.SetTextColor(color);
+        m_numIOSource.SetTextColor(m_crFont);
         return TRUE;
     }
     const BOOL on = IsSwitchOn(argument);
