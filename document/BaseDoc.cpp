@@ -31,6 +31,12 @@ CTime NoKnownFileTime()
 
 } // namespace
 
+CBaseDoc* CBaseDoc::GetActiveIn(CCmdTarget& target)
+{
+    auto* frame = DYNAMIC_DOWNCAST(CFrameWnd, &target);
+    return frame ? DYNAMIC_DOWNCAST(CBaseDoc, frame->GetActiveDocument()) : nullptr;
+}
+
 CBaseDoc::CBaseDoc()
     : m_wFileVersion(DOCUMENT_FILE_VERSION),
       m_wPaperID(1),

@@ -65,6 +65,9 @@ public:
     CBaseDoc(const CBaseDoc&) = delete;
     CBaseDoc& operator=(const CBaseDoc&) = delete;
 
+    // The drawing active in the frame that a command reached, or null (no frame, no drawing).
+    static CBaseDoc* GetActiveIn(CCmdTarget& target);
+
     // --- Own virtual operations ------------------------------------------------------------
     virtual CString GetProductName() const;
     virtual CSize GetPaperSize() const;

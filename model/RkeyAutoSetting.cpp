@@ -12,7 +12,6 @@
 #include "model/RelationGraph.h"
 #include "platform/afx/MessageSink.h"
 #include "platform/ui/CmdUI.h"
-#include "platform/ui/FrameWnd.h"
 
 #include <algorithm>
 #include <string>
@@ -149,12 +148,6 @@ CString AskText()
            CString(u8"上書きしない場合は[いいえ]を押してください。");
 }
 
-CBaseDoc* ActiveDocument(CCmdTarget& target)
-{
-    auto* frame = DYNAMIC_DOWNCAST(CFrameWnd, &target);
-    return frame ? DYNAMIC_DOWNCAST(CBaseDoc, frame->GetActiveDocument()) : nullptr;
-}
-
 } // namespace
 
 int AutoSetRkeyReferencesFromKeyFile(CBaseDoc& doc, const CFileComp& keyFile, BOOL overwrite, BOOL frameRed)
@@ -230,7 +223,7 @@ MessageMapEntry CommandEntry()
             ID_AUTO_SET_RKEY_REFERENCES,
             ID_AUTO_SET_RKEY_REFERENCES,
             [](CCmdTarget& target, UINT) {
-                if (CBaseDoc* doc = ActiveDocument(target))
+                if (CBaseDoc* doc = CBaseDoc::GetActiveIn(target))
                     OnAutoSetRkeyReferences(*doc);
                 return TRUE;
             },
@@ -245,7 +238,7 @@ MessageMapEntry UpdateEntry()
             ID_AUTO_SET_RKEY_REFERENCES,
             {},
             [](CCmdTarget& target, CCmdUI* cmdUI) {
-                const CBaseDoc* doc = ActiveDocument(target);
+                const CBaseDoc* doc = CBaseDoc::GetActiveIn(target);
                 if (!doc)
                     cmdUI->Enable(FALSE);
                 else

@@ -14,7 +14,6 @@
 #include "physical/NameDerivation.h"
 #include "platform/afx/MessageSink.h"
 #include "platform/ui/CmdUI.h"
-#include "platform/ui/FrameWnd.h"
 
 namespace PhysicalCommands {
 
@@ -81,12 +80,6 @@ void RunNameCommand(CBaseDoc& doc, DWORD (CBaseDoc::*get)() const, void (CBaseDo
     }
     if (changed)
         doc.SetModified(TRUE);
-}
-
-CBaseDoc* ActiveDocument(CCmdTarget& target)
-{
-    auto* frame = DYNAMIC_DOWNCAST(CFrameWnd, &target);
-    return frame ? DYNAMIC_DOWNCAST(CBaseDoc, frame->GetActiveDocument()) : nullptr;
 }
 
 } // namespace
@@ -218,7 +211,7 @@ MessageMapEntry CommandEntry(UINT id)
             id,
             id,
             [](CCmdTarget& target, UINT command) {
-                CBaseDoc* doc = ActiveDocument(target);
+                CBaseDoc* doc = CBaseDoc::GetActiveIn(target);
                 if (!doc)
                     return TRUE;
                 switch (command) {
@@ -241,7 +234,7 @@ MessageMapEntry UpdateEntry(UINT id)
             id,
             {},
             [](CCmdTarget& target, CCmdUI* cmdUI) {
-                const CBaseDoc* doc = ActiveDocument(target);
+                const CBaseDoc* doc = CBaseDoc::GetActiveIn(target);
                 if (!doc)
                     cmdUI->Enable(FALSE);
                 else if (cmdUI->m_nID == ID_CREATE_TABLE_DDL)

@@ -70,12 +70,6 @@ private:
     ExcelImportViewServices* m_previous = nullptr;
 };
 
-CBaseDoc* ActiveDocument(CCmdTarget& target)
-{
-    auto* frame = DYNAMIC_DOWNCAST(CFrameWnd, &target);
-    return frame ? DYNAMIC_DOWNCAST(CBaseDoc, frame->GetActiveDocument()) : nullptr;
-}
-
 } // namespace excel_import_commands_cpp
 
 namespace ExcelImportCommands {
@@ -96,7 +90,7 @@ MessageMapEntry CommandEntry(UINT id)
             id,
             id,
             [](CCmdTarget& target, UINT command) {
-                CBaseDoc* doc = excel_import_commands_cpp::ActiveDocument(target);
+                CBaseDoc* doc = CBaseDoc::GetActiveIn(target);
                 if (!doc || doc->IsReadOnly())
                     return TRUE;
                 excel_import_commands_cpp::Services services;
@@ -117,7 +111,7 @@ MessageMapEntry UpdateEntry(UINT id)
             id,
             {},
             [](CCmdTarget& target, CCmdUI* cmdUI) {
-                const CBaseDoc* doc = excel_import_commands_cpp::ActiveDocument(target);
+                const CBaseDoc* doc = CBaseDoc::GetActiveIn(target);
                 if (!doc)
                     cmdUI->Enable(FALSE);
                 else
