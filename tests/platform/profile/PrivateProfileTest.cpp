@@ -3,16 +3,16 @@
 #include "platform/afx/File.h"
 #include "platform/afx/String.h"
 
+#include "tests/support/ProcessLimits.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <csignal>
 #include <fstream>
 #include <sstream>
-#include <sys/resource.h>
 
 namespace PrivateProfileTest {
 
@@ -138,16 +138,12 @@ TEST_F(IniFile, AFailedWriteLeavesTheOldFileWhole)
 {
     const std::string old = "[DataType]\r\nNumDataType=1\r\n1=CHAR,1,',C_,0\r\n";
     Put(old);
-    // Files may grow no larger than 1 KiB while the write runs: the new content cannot be written.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const BOOL written = WritePrivateProfileString("DataType", "2", std::string(4000, 'x').c_str(), Path());
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    BOOL written = TRUE;
+    {
+        // Files may grow no larger than 1 KiB while the write runs: the new content cannot be written.
+        const FileSizeLimit limit(1024);
+        written = WritePrivateProfileString("DataType", "2", std::string(4000, 'x').c_str(), Path());
+    }
 
     EXPECT_FALSE(written);
     EXPECT_EQ(Bytes(), old);

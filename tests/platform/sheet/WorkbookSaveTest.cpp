@@ -3,18 +3,16 @@
 #include "platform/sheet/SheetError.h"
 #include "platform/sheet/Workbook.h"
 
+#include "tests/support/ProcessLimits.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <memory>
 #include <random>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace workbook_save_test {
 
@@ -55,21 +53,9 @@ TEST(WorkbookSave, AKilledSaveLeavesTheOldOrTheNewWorkbookAndTheNextSaveLeavesNo
     SaveGeneration(path, 0);
     std::mt19937 random(20261211);
     for (int round = 1; round <= 10; ++round) {
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            try {
-                for (int n = 0;; ++n)
-                    SaveGeneration(path, round * 1000 + n);
-            } catch (...) {
-                _exit(1);
-            }
-        }
-        usleep(useconds_t(2000 + random() % 40000));
-        kill(child, SIGKILL);
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFSIGNALED(status)) << "the saving process failed by itself in round " << round;
+        int generation = round * 1000;
+        ASSERT_TRUE(KillDuringWork([&] { SaveGeneration(path, generation++); }, useconds_t(2000 + random() % 40000)))
+            << "the saving process failed by itself in round " << round;
         EXPECT_GE(GenerationOf(path), 0) << "round " << round;
     }
     // A temporary file of a killed save where the file system cannot make unnamed files.
@@ -89,20 +75,13 @@ TEST(WorkbookSave, ASaveThatCannotWriteTheWholeFileFailsAndKeepsTheOldOne)
     QTemporaryDir dir;
     const QString path = dir.filePath("out.xlsx");
     SaveGeneration(path, 7);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &small);
     bool failed = false;
     try {
+        const FileSizeLimit limit(4096);
         SaveGeneration(path, 8);
     } catch (const SheetError& e) {
         failed = e.Message().Find("out.xlsx") >= 0;
     }
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_TRUE(failed);
     EXPECT_EQ(GenerationOf(path), 7);
