@@ -160,10 +160,10 @@ BOOL CDataType::SaveToProfile() const
     return carrier.SaveSetting();
 }
 
-BOOL CDataType::ReadDtyEntry(const char* fileName)
+BOOL CDataType::ReadDtyEntry(const PrivateProfileFile& file)
 {
     char buffer[DataType::kEntryBufferSize];
-    GetPrivateProfileString(DATATYPE_SECTION, DataType::KeyOf(m_wId), "", buffer, sizeof buffer, fileName);
+    file.GetString(DATATYPE_SECTION, DataType::KeyOf(m_wId), "", buffer, sizeof buffer);
     const CString entry(buffer);
     if (entry.IsEmpty()) {
         m_strName.Empty();

@@ -7,6 +7,8 @@
 #include "platform/afx/Object.h"
 #include "platform/afx/String.h"
 
+class PrivateProfileFile;
+
 // The profile section of the data types, also the section of a data-type file.
 constexpr const char* DATATYPE_SECTION = "DataType";
 constexpr const char* DATATYPE_COUNT_ENTRY = "NumDataType";
@@ -49,9 +51,9 @@ public:
     // or empty value and on a value short of a field; the fields before the missing one are kept.
     BOOL LoadFromProfile();
     BOOL SaveToProfile() const;
-    // The same entry in a data-type file (an INI file). A missing or empty value reads as an empty
-    // type; a value short of a field fails.
-    BOOL ReadDtyEntry(const char* fileName);
+    // The same entry in a data-type file (an INI file, read once for all its entries). A missing or
+    // empty value reads as an empty type; a value short of a field fails.
+    BOOL ReadDtyEntry(const PrivateProfileFile& file);
     BOOL WriteDtyEntry(const char* fileName) const;
 
     // Whether the entry can be written and read back as it is: a name, enclosure or prefix holding

@@ -3,21 +3,18 @@
 #include "platform/afx/Cp932.h"
 #include "platform/afx/File.h"
 #include "platform/afx/String.h"
+#include "platform/storage/SaveFile.h"
+#include "platform/storage/StorageError.h"
 
 #include <QFile>
 #include <QString>
 
-#include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace PrivateProfile {
 
@@ -63,49 +60,18 @@ std::optional<IniLines> ReadLines(const char* fileName)
     return ini;
 }
 
-bool WriteAll(int fd, const std::string& text)
-{
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += std::size_t(n);
-    }
-    return true;
-}
-
-// An existing file keeps its permission bits; a new one gets those of any new file.
-mode_t FileModeFor(const std::string& target)
-{
-    struct stat old
-    {
-    };
-    if (::stat(target.c_str(), &old) == 0)
-        return old.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-// The new content goes to a temporary file beside the old one and is renamed over it only once it
-// is completely on disk, so the file is at every moment either the old one or the new one.
+// The new content replaces the file through a safe save, so the file is at every moment either the
+// old one or the new one, and a write killed on the way leaves no temporary file for good.
 BOOL WriteLines(const char* fileName, const IniLines& ini)
 {
     std::string text;
     for (const std::string& line : ini.lines)
         text += line + ini.eol;
-    const std::string target = ToFileSystemPath(CString(fileName));
-    std::string temporary = target + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return FALSE;
-    const mode_t mode = FileModeFor(target);
-    const bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, text) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !written || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
+    try {
+        SaveFile save(ToFileSystemPath(CString(fileName)));
+        save.Write(text.data(), text.size());
+        save.Commit();
+    } catch (const StorageError&) {
         return FALSE;
     }
     return TRUE;
@@ -180,23 +146,6 @@ std::size_t FindKey(const IniLines& ini, const SectionRange& range, const char* 
     return kNoLine;
 }
 
-std::optional<CString> ReadValue(const char* section, const char* key, const char* fileName)
-{
-    if (!section || !key || !fileName || !*fileName)
-        return std::nullopt;
-    const std::optional<IniLines> ini = ReadLines(fileName);
-    if (!ini)
-        return std::nullopt;
-    const std::optional<SectionRange> range = FindSection(*ini, section);
-    if (!range)
-        return std::nullopt;
-    const std::size_t line = FindKey(*ini, *range, key);
-    if (line == kNoLine)
-        return std::nullopt;
-    const std::string& text = ini->lines[line];
-    return Trimmed(text.substr(text.find('=') + 1));
-}
-
 bool HasLineBreak(const char* text)
 {
     return text && std::strpbrk(text, "\r\n") != nullptr;
@@ -252,12 +201,63 @@ bool ApplyChange(IniLines& ini, const char* section, const char* key, const char
 
 } // namespace PrivateProfile
 
-DWORD GetPrivateProfileString(const char* section, const char* key, const char* defaultValue, char* buffer, DWORD size,
-                              const char* fileName)
+PrivateProfileFile::PrivateProfileFile(const char* fileName)
+{
+    if (!fileName || !*fileName)
+        return;
+    const std::optional<PrivateProfile::IniLines> ini = PrivateProfile::ReadLines(fileName);
+    if (!ini)
+        return;
+    for (const std::string& line : ini->lines) {
+        if (const std::optional<CString> name = PrivateProfile::SectionOf(line)) {
+            AddNamed(m_sectionIndex, m_sections, Section{*name, {}, {}});
+            continue;
+        }
+        const std::optional<CString> key = m_sections.empty() ? std::nullopt : PrivateProfile::KeyOf(line);
+        if (key) {
+            Section& section = m_sections.back();
+            AddNamed(section.keys, section.entries,
+                     Entry{*key, PrivateProfile::Trimmed(line.substr(line.find('=') + 1))});
+        }
+    }
+}
+
+template <class Named>
+void PrivateProfileFile::AddNamed(NameIndex& index, std::vector<Named>& items, Named item)
+{
+    CString form = item.name;
+    index[form.MakeUpper().Bytes()].push_back(items.size());
+    items.push_back(std::move(item));
+}
+
+template <class Named>
+const Named* PrivateProfileFile::FirstNamed(const NameIndex& index, const std::vector<Named>& items, const char* name)
+{
+    CString form(name);
+    const auto found = index.find(form.MakeUpper().Bytes());
+    if (found == index.end())
+        return nullptr;
+    for (const std::size_t at : found->second)
+        if (PrivateProfile::SameName(items[at].name, name))
+            return &items[at];
+    return nullptr;
+}
+
+std::optional<CString> PrivateProfileFile::Value(const char* section, const char* key) const
+{
+    if (!section || !key)
+        return std::nullopt;
+    const Section* found = FirstNamed(m_sectionIndex, m_sections, section);
+    const Entry* entry = found ? FirstNamed(found->keys, found->entries, key) : nullptr;
+    return entry ? std::optional<CString>(entry->value) : std::nullopt;
+}
+
+DWORD PrivateProfileFile::GetString(const char* section, const char* key, const char* defaultValue, char* buffer,
+                                    DWORD size) const
 {
     if (!buffer || size == 0)
         return 0;
-    const std::optional<CString> stored = PrivateProfile::ReadValue(section, key, fileName);
+    const std::optional<CString> stored = Value(section, key);
     const std::string text = stored ? stored->Bytes() : std::string(defaultValue ? defaultValue : "");
     std::size_t length = 0;
     while (length < text.size()) {
@@ -271,12 +271,25 @@ DWORD GetPrivateProfileString(const char* section, const char* key, const char* 
     return DWORD(length);
 }
 
-UINT GetPrivateProfileInt(const char* section, const char* key, int defaultValue, const char* fileName)
+UINT PrivateProfileFile::GetInt(const char* section, const char* key, int defaultValue) const
 {
-    const std::optional<CString> stored = PrivateProfile::ReadValue(section, key, fileName);
+    const std::optional<CString> stored = Value(section, key);
     if (!stored)
         return UINT(defaultValue);
     return UINT(ParseProfileNumber(*stored));
+}
+
+DWORD GetPrivateProfileString(const char* section, const char* key, const char* defaultValue, char* buffer, DWORD size,
+                              const char* fileName)
+{
+    if (!buffer || size == 0)
+        return 0;
+    return PrivateProfileFile(fileName).GetString(section, key, defaultValue, buffer, size);
+}
+
+UINT GetPrivateProfileInt(const char* section, const char* key, int defaultValue, const char* fileName)
+{
+    return PrivateProfileFile(fileName).GetInt(section, key, defaultValue);
 }
 
 BOOL WritePrivateProfileString(const char* section, const char* key, const char* value, const char* fileName)

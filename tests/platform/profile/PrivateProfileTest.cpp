@@ -3,16 +3,16 @@
 #include "platform/afx/File.h"
 #include "platform/afx/String.h"
 
+#include "tests/support/ProcessLimits.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <csignal>
 #include <fstream>
 #include <sstream>
-#include <sys/resource.h>
 
 namespace PrivateProfileTest {
 
@@ -73,6 +73,32 @@ TEST_F(IniFile, ReadsKeysWithoutRegardToCaseOrBlanks)
                            CString(u8"数値,2,,N_,0").Bytes() + "\n2=X\n");
 }
 
+// The first section of a name and its first key of a name win; names that differ only in the case
+// of double-byte letters are different names.
+TEST_F(IniFile, TheFirstSectionAndKeyOfANameWin)
+{
+    Put("k=before any section\n[S]\na=1\nA=2\n;c=comment\n[s]\nb=3\n" + CString(u8"[Ｓ]\na=4\n[ｓ]\na=5\n").Bytes());
+    const PrivateProfileFile file(Path());
+    const struct
+    {
+        const char8_t* section;
+        const char* key;
+        const char8_t* value;
+    } cases[] = {
+        {u8"S", "a", u8"1"},  {u8"s", "A", u8"1"},  {u8"S", "b", u8"?"},  {u8"S", "k", u8"?"},
+        {u8"S", ";c", u8"?"}, {u8"Ｓ", "a", u8"4"}, {u8"ｓ", "A", u8"5"},
+    };
+    for (const auto& c : cases) {
+        const CString section(c.section);
+        EXPECT_EQ(Get(section, c.key), CString(c.value)) << section.GetString() << " " << c.key;
+        char buffer[16] = {};
+        file.GetString(section, c.key, "?", buffer, sizeof buffer);
+        EXPECT_EQ(CString(buffer), CString(c.value)) << section.GetString() << " " << c.key;
+    }
+    EXPECT_EQ(file.GetInt("S", "A", 9), 1u);
+    EXPECT_EQ(PrivateProfileFile("").GetInt("S", "A", 9), 9u);
+}
+
 TEST_F(IniFile, MissingFileGivesDefaultsAndIsCreatedOnWrite)
 {
     EXPECT_EQ(Get("DataType", "1", "def"), "def");
@@ -112,20 +138,29 @@ TEST_F(IniFile, AFailedWriteLeavesTheOldFileWhole)
 {
     const std::string old = "[DataType]\r\nNumDataType=1\r\n1=CHAR,1,',C_,0\r\n";
     Put(old);
-    // Files may grow no larger than 1 KiB while the write runs: the new content cannot be written.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const BOOL written = WritePrivateProfileString("DataType", "2", std::string(4000, 'x').c_str(), Path());
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    BOOL written = TRUE;
+    {
+        // Files may grow no larger than 1 KiB while the write runs: the new content cannot be written.
+        const FileSizeLimit limit(1024);
+        written = WritePrivateProfileString("DataType", "2", std::string(4000, 'x').c_str(), Path());
+    }
 
     EXPECT_FALSE(written);
     EXPECT_EQ(Bytes(), old);
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 1); // no temporary file left behind
+}
+
+// A write killed on the way may leave a named temporary file where the file system cannot create
+// an unnamed one: the next write of the same file removes it.
+TEST_F(IniFile, AWriteRemovesTheTemporaryFileOfAKilledWrite)
+{
+    const QString stale =
+        m_dir.filePath(QString::fromUtf8(reinterpret_cast<const char*>(u8".型設定.dty.k1lled00.tmp")));
+    std::ofstream(stale.toStdString()) << "[DataType]\r\n";
+    EXPECT_TRUE(WritePrivateProfileString("DataType", "NumDataType", "0", Path()));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QString::fromUtf8(reinterpret_cast<const char*>(u8"型設定.dty"))});
+    EXPECT_EQ(Bytes(), "[DataType]\r\nNumDataType=0\r\n");
 }
 
 TEST(ProfileNumber, ParsesLikeTheStandardConversionInTheCLocale)
