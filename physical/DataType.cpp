@@ -176,9 +176,7 @@ BOOL CDataType::ReadDtyEntry(const PrivateProfileFile& file)
     return ParseEntry(entry);
 }
 
-BOOL CDataType::WriteDtyEntry(const char* fileName) const
+PrivateProfileChange CDataType::DtyEntry() const
 {
-    if (!CheckStorable())
-        return FALSE;
-    return WritePrivateProfileString(DATATYPE_SECTION, DataType::KeyOf(m_wId), FormatEntry(), fileName);
+    return PrivateProfileChange{DataType::KeyOf(m_wId), FormatEntry()};
 }

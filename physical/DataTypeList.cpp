@@ -8,6 +8,8 @@
 #include "platform/ui/Controls.h"
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace DataTypeList {
 
@@ -180,16 +182,15 @@ BOOL CDataTypeList::WriteDtyFile(const char* fileName) const
 {
     if (!fileName || !*fileName || !CheckAllStorable())
         return FALSE;
+    // One write of the file: a failure on the way leaves the old file whole.
     const int count = int(GetCount());
+    std::vector<PrivateProfileChange> changes;
     for (int id = DataTypeList::StoredFileCount(PrivateProfileFile(fileName)); id > count; --id)
-        if (!WritePrivateProfileString(DATATYPE_SECTION, DataTypeList::KeyOf(id), nullptr, fileName))
-            return FALSE;
-    if (!WritePrivateProfileString(DATATYPE_SECTION, DATATYPE_COUNT_ENTRY, DataTypeList::KeyOf(count), fileName))
-        return FALSE;
+        changes.push_back(PrivateProfileChange{DataTypeList::KeyOf(id), std::nullopt});
+    changes.push_back(PrivateProfileChange{DATATYPE_COUNT_ENTRY, DataTypeList::KeyOf(count)});
     for (POSITION pos = GetHeadPosition(); pos;)
-        if (!GetNext(pos)->WriteDtyEntry(fileName))
-            return FALSE;
-    return TRUE;
+        changes.push_back(GetNext(pos)->DtyEntry());
+    return WritePrivateProfileKeys(DATATYPE_SECTION, changes, fileName);
 }
 
 void CDataTypeList::RenumberDataTypes()

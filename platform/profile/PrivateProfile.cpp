@@ -14,6 +14,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace PrivateProfile {
@@ -169,34 +170,103 @@ std::size_t EndOfEntries(const IniLines& ini, const SectionRange& range)
     return end;
 }
 
-// Applies the change to the lines; false when there was nothing to change.
-bool ApplyChange(IniLines& ini, const char* section, const char* key, const char* value)
+// Removes the section; false when there is none.
+bool RemoveSection(IniLines& ini, const char* section)
 {
     const std::optional<SectionRange> range = FindSection(ini, section);
-    if (!key) {
-        if (!range)
-            return false;
-        ini.lines.erase(ini.lines.begin() + std::ptrdiff_t(range->begin),
-                        ini.lines.begin() + std::ptrdiff_t(range->end));
-        return true;
-    }
-    const std::size_t line = range ? FindKey(ini, *range, key) : kNoLine;
-    if (!value) {
-        if (line == kNoLine)
-            return false;
-        ini.lines.erase(ini.lines.begin() + std::ptrdiff_t(line));
-        return true;
-    }
-    const std::string entry = std::string(key) + "=" + value;
-    if (line != kNoLine)
-        ini.lines[line] = entry;
-    else if (range)
-        ini.lines.insert(ini.lines.begin() + std::ptrdiff_t(EndOfEntries(ini, *range)), entry);
-    else {
-        ini.lines.push_back(std::string(1, '[').append(section).append(1, ']'));
-        ini.lines.push_back(entry);
-    }
+    if (!range)
+        return false;
+    ini.lines.erase(ini.lines.begin() + std::ptrdiff_t(range->begin), ini.lines.begin() + std::ptrdiff_t(range->end));
     return true;
+}
+
+std::string UpperForm(const CString& name)
+{
+    CString form = name;
+    return form.MakeUpper().Bytes();
+}
+
+// The entry lines of one section as slots that the changes set, empty (a removed line) or add to,
+// with the slots of each key found by its upper-case form, so that many changes cost one pass.
+class SectionEdit
+{
+public:
+    SectionEdit(const IniLines& ini, const std::optional<SectionRange>& range)
+    {
+        if (!range)
+            return;
+        const std::size_t end = EndOfEntries(ini, *range);
+        for (std::size_t i = range->begin + 1; i < end; ++i)
+            Add(ini.lines[i], KeyOf(ini.lines[i]));
+    }
+
+    void Apply(const PrivateProfileChange& change)
+    {
+        const char* key = change.key;
+        const std::optional<std::size_t> slot = Find(key);
+        if (!change.value) {
+            if (slot)
+                m_slots[*slot].reset();
+            return;
+        }
+        std::string entry = std::string(key) + "=" + static_cast<const char*>(*change.value);
+        if (slot)
+            m_slots[*slot] = std::move(entry);
+        else
+            Add(std::move(entry), change.key);
+    }
+
+    std::vector<std::string> Lines() const
+    {
+        std::vector<std::string> lines;
+        for (const std::optional<std::string>& slot : m_slots)
+            if (slot)
+                lines.push_back(*slot);
+        return lines;
+    }
+
+private:
+    void Add(std::string line, const std::optional<CString>& key)
+    {
+        if (key)
+            m_keys[UpperForm(*key)].push_back(m_slots.size());
+        m_slots.emplace_back(std::move(line));
+    }
+
+    std::optional<std::size_t> Find(const char* key) const
+    {
+        const auto found = m_keys.find(UpperForm(CString(key)));
+        if (found == m_keys.end())
+            return std::nullopt;
+        for (const std::size_t slot : found->second)
+            if (m_slots[slot] && SameName(*KeyOf(*m_slots[slot]), key))
+                return slot;
+        return std::nullopt;
+    }
+
+    std::vector<std::optional<std::string>> m_slots;
+    std::unordered_map<std::string, std::vector<std::size_t>> m_keys;
+};
+
+// Applies the changes to the section's lines, in their order; a section that does not exist yet
+// is added at the end of the file when a change gives it an entry.
+void ApplyChanges(IniLines& ini, const char* section, const std::vector<PrivateProfileChange>& changes)
+{
+    const std::optional<SectionRange> range = FindSection(ini, section);
+    SectionEdit edit(ini, range);
+    for (const PrivateProfileChange& change : changes)
+        edit.Apply(change);
+    std::vector<std::string> entries = edit.Lines();
+    if (!range) {
+        if (entries.empty())
+            return;
+        ini.lines.push_back(std::string(1, '[').append(section).append(1, ']'));
+        ini.lines.insert(ini.lines.end(), entries.begin(), entries.end());
+        return;
+    }
+    const auto first = ini.lines.begin() + std::ptrdiff_t(range->begin + 1);
+    ini.lines.erase(first, ini.lines.begin() + std::ptrdiff_t(EndOfEntries(ini, *range)));
+    ini.lines.insert(ini.lines.begin() + std::ptrdiff_t(range->begin + 1), entries.begin(), entries.end());
 }
 
 } // namespace PrivateProfile
@@ -294,12 +364,35 @@ UINT GetPrivateProfileInt(const char* section, const char* key, int defaultValue
 
 BOOL WritePrivateProfileString(const char* section, const char* key, const char* value, const char* fileName)
 {
-    if (!fileName || !*fileName || !PrivateProfile::CanStore(section, key, value))
+    if (key) {
+        const std::optional<CString> stored = value ? std::optional<CString>(CString(value)) : std::nullopt;
+        return WritePrivateProfileKeys(section, {PrivateProfileChange{CString(key), stored}}, fileName);
+    }
+    if (!fileName || !*fileName || !PrivateProfile::CanStore(section, nullptr, value))
         return FALSE;
     std::optional<PrivateProfile::IniLines> ini = PrivateProfile::ReadLines(fileName);
     if (!ini)
         return FALSE;
-    if (!PrivateProfile::ApplyChange(*ini, section, key, value))
+    if (!PrivateProfile::RemoveSection(*ini, section))
+        return TRUE;
+    return PrivateProfile::WriteLines(fileName, *ini);
+}
+
+BOOL WritePrivateProfileKeys(const char* section, const std::vector<PrivateProfileChange>& changes,
+                             const char* fileName)
+{
+    if (!fileName || !*fileName)
+        return FALSE;
+    for (const PrivateProfileChange& change : changes)
+        if (!PrivateProfile::CanStore(section, change.key,
+                                      change.value ? static_cast<const char*>(*change.value) : nullptr))
+            return FALSE;
+    std::optional<PrivateProfile::IniLines> ini = PrivateProfile::ReadLines(fileName);
+    if (!ini)
+        return FALSE;
+    const std::vector<std::string> before = ini->lines;
+    PrivateProfile::ApplyChanges(*ini, section, changes);
+    if (ini->lines == before)
         return TRUE;
     return PrivateProfile::WriteLines(fileName, *ini);
 }

@@ -30,6 +30,19 @@ UINT GetPrivateProfileInt(const char* section, const char* key, int defaultValue
 // stored as one INI line (a line break anywhere, '=' in a key, ']' in a section).
 BOOL WritePrivateProfileString(const char* section, const char* key, const char* value, const char* fileName);
 
+// One key's new value for WritePrivateProfileKeys; no value removes the key.
+struct PrivateProfileChange
+{
+    CString key;
+    std::optional<CString> value;
+};
+
+// Applies the changes to the section in their order, each as WritePrivateProfileString would, with
+// one write of the file: it changes whole or not at all. FALSE, and nothing written, when the file
+// cannot be read or written or any change cannot be stored.
+BOOL WritePrivateProfileKeys(const char* section, const std::vector<PrivateProfileChange>& changes,
+                             const char* fileName);
+
 // A whole decimal number as profile values hold it, in the C locale: leading blanks and a sign are
 // accepted, the first other character ends it, no digits give 0; values beyond the range of long
 // long are held at its limits.

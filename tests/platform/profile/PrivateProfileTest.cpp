@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <optional>
+#include <vector>
 #include <fstream>
 #include <sstream>
 
@@ -55,6 +57,26 @@ TEST_F(IniFile, WritesKeepEveryOtherLineInItsOrder)
     EXPECT_TRUE(WritePrivateProfileString("Absent", "x", nullptr, Path())); // nothing to remove is no failure
     EXPECT_EQ(Bytes(),
               "; types\r\n[DataType]\r\nNumDataType=1\r\n2=INTEGER,0,,I_,0\r\n\r\n[Tail]\r\nZ = z\r\n[New]\r\nk=v\r\n");
+}
+
+// Many keys in one write: the same result as writing them one by one, in their order.
+TEST_F(IniFile, ManyKeysGoInOneWriteAsTheyWouldOneByOne)
+{
+    Put("[DataType]\r\n; kept\r\nNumDataType=3\r\n1=A\r\n3=C\r\n\r\n[Tail]\r\nZ=z\r\n");
+    const std::vector<PrivateProfileChange> changes{{"3", std::nullopt},     {"numdatatype", CString("2")},
+                                                    {"2", CString("B")},     {"2", CString("B2")},
+                                                    {"1", std::nullopt},     {"1", CString("A2")},
+                                                    {"absent", std::nullopt}};
+    EXPECT_TRUE(WritePrivateProfileKeys("DataType", changes, Path()));
+    EXPECT_EQ(Bytes(), "[DataType]\r\n; kept\r\nnumdatatype=2\r\n2=B2\r\n1=A2\r\n\r\n[Tail]\r\nZ=z\r\n");
+
+    EXPECT_TRUE(WritePrivateProfileKeys("New", {{"k", CString("v")}}, Path()));
+    EXPECT_TRUE(Bytes().ends_with("Z=z\r\n[New]\r\nk=v\r\n"));
+
+    // One change that cannot be stored stops the whole write.
+    const std::string before = Bytes();
+    EXPECT_FALSE(WritePrivateProfileKeys("DataType", {{"1", CString("x")}, {"2", CString("two\nlines")}}, Path()));
+    EXPECT_EQ(Bytes(), before);
 }
 
 TEST_F(IniFile, ReadsKeysWithoutRegardToCaseOrBlanks)
