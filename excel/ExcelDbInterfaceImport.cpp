@@ -21,7 +21,9 @@
 #include "view/BaseView.h"
 
 #include <map>
+#include <memory>
 #include <new>
+#include <string>
 #include <vector>
 
 namespace excel_db_interface_import_cpp {
@@ -243,6 +245,12 @@ BOOL ImportDbInterfaceSheet(CBaseDoc& doc, CBaseView* view, const ExcelImportWor
     std::vector<PendingFile> files;
     std::vector<UnknownRow> unknown;
     const PendingFile* lastCurrent = nullptr;
+    // A stop hands back the ids taken for files that never reach the document.
+    const auto stop = [&](const CString& message) {
+        doc.SetNextObjectId(firstId);
+        return run.Stop(message);
+    };
+    const CString itemNotMade(u8"所属ﾃﾞｰﾀ項目ｵﾌﾞｼﾞｪｸﾄの作成時にｴﾗｰが発生したため所属ﾃﾞｰﾀ項目をｲﾝﾎﾟｰﾄできません。");
     try {
         // --- The files sheet
         run.SetPhaseText(CString(u8"概念ﾌｧｲﾙ ｼｰﾄのｲﾝﾎﾟｰﾄ中..."));
@@ -258,10 +266,8 @@ BOOL ImportDbInterfaceSheet(CBaseDoc& doc, CBaseView* view, const ExcelImportWor
                 break;
             const CRect rect = grid.Next();
             const WORD id = doc.NewObjectId();
-            if (id == 0) { // the document has said so
-                doc.SetNextObjectId(firstId);
-                return run.Stop(CString());
-            }
+            if (id == 0) // the document has said so
+                return stop(CString());
             auto file = std::make_unique<CFileComp>(id, rect);
             if (!prototype && objects)
                 prototype = dynamic_cast<const CBaseObj*>(objects->FindDefaultPrototype(file.get()));
@@ -306,30 +312,26 @@ BOOL ImportDbInterfaceSheet(CBaseDoc& doc, CBaseView* view, const ExcelImportWor
                 if (itemSheet.NumberText(D, row).IsEmpty() && itemSheet.Text(E, row).IsEmpty())
                     continue;
                 std::unique_ptr<CData> item = MakeItem(*current, itemSheet, row, types);
-                if (!current->file->AddData(item.get())) { // the list has said why
-                    doc.SetNextObjectId(firstId);
-                    return run.Stop(CString());
-                }
-                item.release();
+                // The list takes the item over even when it cannot hold it: it deletes it then and
+                // has told the user why.
+                if (!current->file->AddData(item.release()))
+                    return stop(
+                        CString(u8"所属ﾃﾞｰﾀ項目ｵﾌﾞｼﾞｪｸﾄの追加時にｴﾗｰが発生したため所属ﾃﾞｰﾀ項目をｲﾝﾎﾟｰﾄできません。"));
                 run.SetCount(int(row - 1));
             }
         }
     } catch (const std::bad_alloc&) {
-        doc.SetNextObjectId(firstId);
-        return run.Stop(CString(u8"所属ﾃﾞｰﾀ項目ｵﾌﾞｼﾞｪｸﾄの作成時にｴﾗｰが発生したため所属ﾃﾞｰﾀ項目をｲﾝﾎﾟｰﾄできません。"));
+        return stop(itemNotMade);
     } catch (const CException&) {
-        doc.SetNextObjectId(firstId);
-        return run.Stop(CString(u8"所属ﾃﾞｰﾀ項目ｵﾌﾞｼﾞｪｸﾄの作成時にｴﾗｰが発生したため所属ﾃﾞｰﾀ項目をｲﾝﾎﾟｰﾄできません。"));
+        return stop(itemNotMade);
     }
 
     // --- Into the document, all of it or nothing
     std::vector<CFileComp*> added;
     {
         CUndoStep step(&doc);
-        if (!step.IsOpen()) {
-            doc.SetNextObjectId(firstId);
-            return run.Stop(CString());
-        }
+        if (!step.IsOpen())
+            return stop(CString());
         for (PendingFile& pending : files) {
             CFileComp* file = pending.file.release();
             if (!doc.AddObject(file)) { // the document has said why and deleted the file
@@ -339,8 +341,7 @@ BOOL ImportDbInterfaceSheet(CBaseDoc& doc, CBaseView* view, const ExcelImportWor
                 doc.RemoveObjects(taken);
                 doc.ClearUndoBuffer();
                 doc.SetModifiedFlag(FALSE);
-                doc.SetNextObjectId(firstId);
-                return run.Stop(CString());
+                return stop(CString());
             }
             added.push_back(file);
         }

@@ -4,12 +4,22 @@
 #include "platform/ui/Controls.h"
 
 #include <functional>
+#include <new>
+#include <utility>
 
 namespace ListElements {
+
+LinkFailureProbe& Probe()
+{
+    static LinkFailureProbe probe;
+    return probe;
+}
 
 BOOL LinkOwned(CObject* element, const char* caller, const std::function<void()>& link)
 {
     try {
+        if (const LinkFailureProbe& probe = Probe(); probe && probe(caller))
+            throw std::bad_alloc();
         link();
         return TRUE;
     } catch (...) {
@@ -29,6 +39,11 @@ BOOL ComboFailed(CComboBox* combo, int row, const CString& comboName)
 }
 
 } // namespace ListElements
+
+LinkFailureProbe SetLinkFailureProbe(LinkFailureProbe probe)
+{
+    return std::exchange(ListElements::Probe(), std::move(probe));
+}
 
 void DeleteAllElements(CObList& list)
 {

@@ -6,6 +6,7 @@
 #include "platform/afx/Archive.h"
 #include "platform/afx/List.h"
 
+#include <functional>
 #include <memory>
 
 class CComboBox;
@@ -34,6 +35,11 @@ TYPE GetElementAtIndex(const CTypedPtrList<BASE_CLASS, TYPE>& list, INT_PTR inde
 // deleted, the user is told (naming the caller) and the list stays as it was: FALSE.
 BOOL AddOwnedTail(CObList& list, CObject* element, const char* caller);
 BOOL AddOwnedHead(CObList& list, CObject* element, const char* caller);
+// A test seam: asked with the caller's name before an element is linked into a list by the
+// functions above; true makes that link fail as if memory had run out. Returns the probe it
+// replaces.
+using LinkFailureProbe = std::function<bool(const char* caller)>;
+LinkFailureProbe SetLinkFailureProbe(LinkFailureProbe probe);
 // A null position inserts at the head (before) or the tail (after).
 BOOL InsertOwnedBefore(CObList& list, POSITION pos, CObject* element, const char* caller);
 BOOL InsertOwnedAfter(CObList& list, POSITION pos, CObject* element, const char* caller);

@@ -70,7 +70,7 @@ int FillPhysicalDefinitionFileCombo(const CBaseDoc& doc, WORD skipId, CComboBox*
     const CFileComp* refused = RelationGraph::FindObjectOf<CFileComp>(doc, [&](const CFileComp& file) {
         if (!file.GetPhyControlDedicated() || file.GetObjectId() == skipId)
             return false;
-        if (!AddComboDataRow(combo, DefinitionRowText(file), file.GetObjectId(), "物理追加ﾃﾞｰﾀ定義ﾌｧｲﾙ "))
+        if (!AddComboDataRow(combo, DefinitionRowText(file), file.GetObjectId(), CString(u8"物理追加ﾃﾞｰﾀ定義ﾌｧｲﾙ ")))
             return true;
         ++added;
         return false;

@@ -23,10 +23,13 @@ namespace FileCompMerge {
 namespace {
 
 constexpr int kIoTextLimit = 50;
-// Gathered files: 4 mm beside the selected file and below its top, 4 mm apart, rows 10 mm apart.
+// Gathered files: 4 mm beside the selected file and below its top, 4 mm apart, rows 10 mm apart
+// whatever the files' heights; the placement looks at nothing already standing there.
 constexpr int kGatherGap = 40;
 constexpr int kGatherRowStep = 100;
 constexpr int kGatherColumns = 3;
+// The extra value of a gathering's moves: every line end on a gathered file moves on its own.
+constexpr DWORD kEndsFollowSeparately = 1;
 
 MatchFailureProbe& Probe()
 {
@@ -99,8 +102,10 @@ int ApplyGathering(CBaseDoc& doc, const Gathering& g)
         const CRect before = file->GetRect();
         const CSize offset(p.x - before.left, p.y - before.top);
         doc.RecordChangedOnce(file);
+        // Each attached line end follows its own file: an arrow to the selected file, which stays
+        // where it is, must not move away from it as a whole.
         if (offset != CSize(0, 0))
-            doc.MoveOrResizeObject(file, FALSE, &offset, HIT_BODY, 0);
+            doc.MoveOrResizeObject(file, FALSE, &offset, HIT_BODY, kEndsFollowSeparately);
         file->SetNameMatchMark();
         doc.UpdateObjectInViews(file);
         if (column == kGatherColumns) {

@@ -8,6 +8,7 @@
 
 #include "excel/ExcelExport.h"
 #include "excel/ExcelImport.h"
+#include "foundation/ListElements.h"
 #include "model/ExcelExportContext.h"
 #include "physical/DataType.h"
 #include "physical/DataTypeList.h"
@@ -282,6 +283,33 @@ TEST_F(ExcelImportTest, AnImportThatCannotFinishLeavesTheNewDocumentEmpty)
     EXPECT_NE(script.Texts()[0].find(U(u8"最大値")), std::string::npos);
     EXPECT_TRUE(FilesOf(*m_doc).empty());
     EXPECT_EQ(m_doc->GetNextObjectId(), MAX_OBJECT_ID - 1);
+    EXPECT_FALSE(m_doc->IsModified());
+    EXPECT_EQ(services.closed, 1);
+}
+
+// An item the file's list cannot take: the list says why, the import says it stops, and the new
+// document stays empty with every item freed once.
+TEST_F(ExcelImportTest, AnItemTheListCannotTakeStopsTheImport)
+{
+    ExcelImportWorkbook workbook;
+    workbook.book = std::make_unique<SheetWorkbook>(2);
+    workbook.book->Sheet(1).Range("A2:B2").SetValue(std::vector<CString>{"1", "one"});
+    for (const char* row : {"2", "3"})
+        workbook.book->Sheet(2)
+            .Range(CString("A") + row + ":E" + row)
+            .SetValue(std::vector<CString>{"1", "", "", "", CString("item") + row});
+    int appends = 0;
+    const LinkFailureProbe previous = SetLinkFailureProbe(
+        [&appends](const char* caller) { return std::string(caller) == "CDataList::AddDataDirect" && ++appends == 2; });
+    MessageScript script;
+    const LRESULT result = ImportIntoView(workbook);
+    SetLinkFailureProbe(previous);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(script.Texts(),
+              (std::vector<std::string>{
+                  U(u8"ﾒﾓﾘ不足のため処理を実行できません。(CDataList::AddDataDirect)"),
+                  U(u8"所属ﾃﾞｰﾀ項目ｵﾌﾞｼﾞｪｸﾄの追加時にｴﾗｰが発生したため所属ﾃﾞｰﾀ項目をｲﾝﾎﾟｰﾄできません。")}));
+    EXPECT_TRUE(FilesOf(*m_doc).empty());
     EXPECT_FALSE(m_doc->IsModified());
     EXPECT_EQ(services.closed, 1);
 }

@@ -115,6 +115,35 @@ TEST(FileCompDlgRules, DefinitionFileComboListsDedicatedFilesButTheEditedOne)
                                                      std::to_string(bare) + "=" + std::to_string(bare)}));
 }
 
+// A combo that refuses its first row ("(指定しない)") or a later one: the message names which,
+// the combo is emptied and the result tells the two apart.
+TEST(FileCompDlgRules, DefinitionFileComboThatRefusesARowSaysWhich)
+{
+    RelationModel m;
+    m.FileAt(m.File("Codes")).SetPhyControlDedicated(TRUE);
+    const struct
+    {
+        int rowsTaken; // -1: no combo behind the control at all
+        int result;
+        const char8_t* message;
+    } cases[] = {
+        {-1, -1, u8"物理追加ﾃﾞｰﾀ定義ﾌｧｲﾙ選択ComboBoxの初期化中にｴﾗｰが発生しました。"},
+        {1, 0, u8"物理追加ﾃﾞｰﾀ定義ﾌｧｲﾙ ｺﾝﾎﾞﾎﾞｯｸｽの初期化中にｴﾗｰが発生しました。"},
+    };
+    for (const auto& c : cases) {
+        QComboBox widget;
+        CComboBox combo;
+        if (c.rowsTaken >= 0) {
+            widget.setMaxCount(c.rowsTaken);
+            combo.Attach(&widget);
+        }
+        MessageScript script;
+        EXPECT_EQ(FillPhysicalDefinitionFileCombo(m.doc, 0, &combo), c.result) << c.rowsTaken;
+        EXPECT_EQ(script.Texts(), std::vector<std::string>{reinterpret_cast<const char*>(c.message)}) << c.rowsTaken;
+        EXPECT_EQ(widget.count(), 0) << c.rowsTaken;
+    }
+}
+
 TEST(FileCompDlgRules, EnableRules)
 {
     struct Case

@@ -10,8 +10,12 @@
 #include "document/UndoStep.h"
 #include "model/FileCompItemLists.h"
 
+#include "platform/ui/FrameWnd.h"
+#include "platform/ui/WinApp.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -63,14 +67,40 @@ CData* RefersTo(WORD number, const char8_t* name, WORD file, WORD item)
 
 // --- Gathering ----------------------------------------------------------------------------------
 
+// The active drawing view, whose selection decides how attached lines follow a move.
+class PickedView : public SelectionView
+{
+public:
+    BOOL IsObjectIdSelected(WORD id) const override
+    {
+        return std::ranges::any_of(m_selection, [id](const CObject* object) { return IdOf(object) == id; });
+    }
+    void OnDraw(CDC*) override {}
+};
+
+// The gathering runs as the command does: the selected files are the active view's selection.
 class Gathering : public ::testing::Test
 {
 protected:
+    Gathering()
+    {
+        m_winApp.m_pMainWnd = &m_frame;
+        m.doc.AddView(&m_view);
+        m_frame.SetActiveView(&m_view, FALSE);
+    }
+    ~Gathering() override
+    {
+        m_frame.SetActiveView(nullptr, FALSE);
+        m.doc.RemoveView(&m_view);
+        m_winApp.m_pMainWnd = nullptr;
+    }
+
     int Gather(const std::vector<WORD>& selected)
     {
         std::vector<CFileComp*> files;
         for (WORD id : selected)
             files.push_back(&m.FileAt(id));
+        m_view.m_selection.assign(files.begin(), files.end());
         CUndoStep step(&m.doc);
         return FileCompMerge::CollectSameNameFileCompsForAll(m.doc, files);
     }
@@ -78,6 +108,9 @@ protected:
 
     RelationModel m;
     MessageScript script;
+    CWinApp m_winApp;
+    CFrameWnd m_frame;
+    PickedView m_view;
 };
 
 TEST_F(Gathering, SevenMatchesStandInRowsOfThreeThreeAndOneBesideTheSelectedFile)
@@ -125,6 +158,35 @@ TEST_F(Gathering, AFileGatheredByAnEarlierSelectedOneGathersNothingItself)
     EXPECT_EQ(m.FileAt(lonely).GetPenColor(), FileCompMerge::kSelectedPen);
     EXPECT_EQ(TopLeft(lonely), CPoint(0, -4000));
     EXPECT_EQ(TopLeft(first), CPoint(0, 0));
+}
+
+// An arrow between the selected file, which stays, and a gathered file keeps its ends on both:
+// only the gathered file's end moves, whichever way the arrow points. Undo restores every point.
+TEST_F(Gathering, AnArrowToTheSelectedFileKeepsItsEndThere)
+{
+    const WORD selected = m.File("A", CPoint(0, 0));
+    const WORD gathered = m.File("A", CPoint(0, -2000));
+    const WORD out = m.Arrow(1, selected, gathered);
+    const WORD in = m.Arrow(1, gathered, selected);
+    m.ArrowAt(out).SetStartPoint(CPoint(100, -160));
+    m.ArrowAt(out).SetEndPoint(CPoint(100, -2000));
+    m.ArrowAt(in).SetStartPoint(CPoint(140, -2000));
+    m.ArrowAt(in).SetEndPoint(CPoint(140, -160));
+    const std::vector<CPoint> outBefore = m.ArrowAt(out).GetPointArray();
+    const std::vector<CPoint> inBefore = m.ArrowAt(in).GetPointArray();
+
+    EXPECT_EQ(Gather({selected}), 1);
+    const CSize moved = TopLeft(gathered) - CPoint(0, -2000);
+    ASSERT_EQ(moved, CSize(280, 1960));
+    EXPECT_EQ(m.ArrowAt(out).GetStartPoint(), CPoint(100, -160));
+    EXPECT_EQ(m.ArrowAt(out).GetEndPoint(), CPoint(100, -2000) + moved);
+    EXPECT_EQ(m.ArrowAt(in).GetStartPoint(), CPoint(140, -2000) + moved);
+    EXPECT_EQ(m.ArrowAt(in).GetEndPoint(), CPoint(140, -160));
+
+    m.doc.Undo();
+    EXPECT_EQ(TopLeft(gathered), CPoint(0, -2000));
+    EXPECT_EQ(m.ArrowAt(out).GetPointArray(), outBefore);
+    EXPECT_EQ(m.ArrowAt(in).GetPointArray(), inBefore);
 }
 
 TEST_F(Gathering, AFailedMatchLeavesEveryFileAsItWas)
