@@ -586,6 +586,7 @@ PainterDevice::FontEntry& PainterDevice::FontFor(const DCState& state)
         entry->ascent = entry->metrics->ascent();
         entry->descent = entry->metrics->descent();
         entry->lineHeight = entry->metrics->height();
+        entry->lineStep = FontMapper::LineHeight(log);
         entry->leading = entry->metrics->leading();
         entry->aveCharWidth = entry->metrics->averageCharWidth();
         entry->maxWidth = entry->metrics->maxWidth();
@@ -1107,7 +1108,12 @@ CSize PainterDevice::MeasureText(const DCState& state, const CString& text)
     FontEntry& entry = FontFor(state);
     const int width = PainterFile::g_plainText ? entry.metrics->horizontalAdvance(ToQString(text))
                                                : WidthOf(entry, ShapedFor(entry, text));
-    return CSize(state.mapping.LengthToLogicalX(width), state.mapping.LengthToLogicalY(entry.lineHeight));
+    return CSize(state.mapping.LengthToLogicalX(width), LineStep(state, entry));
+}
+
+int PainterDevice::LineStep(const DCState& state, const FontEntry& entry)
+{
+    return entry.lineStep > 0 ? entry.lineStep : state.mapping.LengthToLogicalY(entry.lineHeight);
 }
 
 TEXTMETRIC PainterDevice::Metrics(const DCState& state)
@@ -1115,10 +1121,12 @@ TEXTMETRIC PainterDevice::Metrics(const DCState& state)
     const FontEntry& entry = FontFor(state);
     const CoordinateMapping& m = state.mapping;
     TEXTMETRIC tm{};
-    tm.tmHeight = m.LengthToLogicalY(entry.lineHeight);
-    tm.tmAscent = m.LengthToLogicalY(entry.ascent);
-    tm.tmDescent = m.LengthToLogicalY(entry.descent);
-    tm.tmInternalLeading = m.LengthToLogicalY(std::max(0, entry.lineHeight - entry.em));
+    // The height is the cell in logical units, not the glyphs' rounded pixels: DrawText steps its
+    // lines by it, and a screen's few pixels a line must not make lines step further than on paper.
+    tm.tmHeight = LineStep(state, entry);
+    tm.tmAscent = std::clamp(int(m.LengthToLogicalY(entry.ascent)), 0, int(tm.tmHeight));
+    tm.tmDescent = tm.tmHeight - tm.tmAscent;
+    tm.tmInternalLeading = std::max(0, int(tm.tmHeight - m.LengthToLogicalY(entry.em)));
     tm.tmExternalLeading = m.LengthToLogicalY(std::max(0, entry.leading));
     tm.tmAveCharWidth = m.LengthToLogicalX(entry.aveCharWidth);
     tm.tmMaxCharWidth = m.LengthToLogicalX(entry.maxWidth);
