@@ -30,6 +30,20 @@ constexpr Substitution kSubstitutions[] = {
 
 constexpr int kDefaultCellPixels = 16;
 
+QString FaceOf(const LOGFONT& font)
+{
+    return ToQString(CString(font.lfFaceName, int(strnlen(font.lfFaceName, LF_FACESIZE))));
+}
+
+const Substitution* SubstitutionFor(const LOGFONT& font)
+{
+    const QString face = FaceOf(font);
+    for (const Substitution& s : kSubstitutions)
+        if (face == QString::fromUtf8(s.face))
+            return &s;
+    return nullptr;
+}
+
 } // namespace
 
 QStringList SubstitutedFaces()
@@ -46,11 +60,8 @@ QStringList SubstitutedFaces()
 
 QString ResolveFamily(const LOGFONT& font)
 {
-    const QString face = ToQString(CString(font.lfFaceName, int(strnlen(font.lfFaceName, LF_FACESIZE))));
-    for (const Substitution& s : kSubstitutions)
-        if (face == QString::fromUtf8(s.face))
-            return QString::fromLatin1(s.family);
-    return face;
+    const Substitution* s = SubstitutionFor(font);
+    return s ? QString::fromLatin1(s->family) : FaceOf(font);
 }
 
 QFont ToQFont(const LOGFONT& font, int emPixels)
@@ -69,16 +80,29 @@ QFont ToQFont(const LOGFONT& font, int emPixels)
     return result;
 }
 
+double CellRatio(const LOGFONT& font)
+{
+    if (SubstitutionFor(font))
+        return 1.0;
+    constexpr int reference = 100;
+    const QFontMetricsF metrics(ToQFont(font, reference));
+    const double ratio = (metrics.ascent() + metrics.descent()) / reference;
+    return ratio > 0 ? ratio : 1.0;
+}
+
 int EmPixels(const LOGFONT& font, const CoordinateMapping& mapping)
 {
     if (font.lfHeight < 0)
         return mapping.LengthToDeviceY(font.lfHeight);
     const int cell = font.lfHeight > 0 ? mapping.LengthToDeviceY(font.lfHeight) : kDefaultCellPixels;
-    // The cell is ascent + descent; scale from a reference size to find the em that fills it.
-    constexpr int reference = 100;
-    const QFontMetricsF metrics(ToQFont(font, reference));
-    const double ratio = (metrics.ascent() + metrics.descent()) / reference;
-    return std::max(1, int(std::lround(cell / (ratio > 0 ? ratio : 1.0))));
+    return std::max(1, int(std::lround(cell / CellRatio(font))));
+}
+
+int LineHeight(const LOGFONT& font)
+{
+    if (font.lfHeight >= 0)
+        return font.lfHeight;
+    return int(std::lround(std::abs(double(font.lfHeight)) * CellRatio(font)));
 }
 
 } // namespace FontMapper

@@ -138,6 +138,7 @@ private:
         QFont font;
         std::optional<QFontMetrics> metrics;
         int ascent = 0, descent = 0, lineHeight = 0, leading = 0, aveCharWidth = 0, maxWidth = 0;
+        int lineStep = 0; // from line to line in the logical font's units; 0: from the pixels
         std::unordered_map<std::string, ShapedText> texts;
         // The lines of DrawText calls, each relative to the first line's origin on its baseline.
         struct Block
@@ -167,6 +168,8 @@ private:
     QPointF ShapePoint(const DCState& state, POINT p, const PenShape& shape) const;
     void DrawPath(const DCState& state, const QPainterPath& path, bool withBrush);
     FontEntry& FontFor(const DCState& state);
+    // The line height in logical units (the text metrics' height and a text extent's height).
+    static int LineStep(const DCState& state, const FontEntry& entry);
     ShapedText& ShapedFor(FontEntry& entry, const CString& text);
     int WidthOf(const FontEntry& entry, ShapedText& shaped) const;
     void PlainText(const DCState& state, POINT at, const QString& q, UINT options, const RECT* rect);

@@ -1,7 +1,11 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/DrawLog.h"
 
+#include <QImage>
+
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace {
 
@@ -146,6 +150,59 @@ TEST_F(DrawTextTest, TextExtentsAndMetricsComeFromTheDevice)
     ASSERT_TRUE(dc.GetTextMetrics(&tm));
     EXPECT_EQ(tm.tmHeight, 10);
     EXPECT_EQ(tm.tmAscent + tm.tmDescent, 10);
+}
+
+// On a real device a line is as high as the font's cell in logical units, whatever a glyph's
+// pixels round to at the resolution: the screen steps DrawText's lines as far as paper does. The
+// Windows Japanese faces have cells as tall as their em; a face drawn as it is has its own cell.
+TEST(DrawTextPitch, LinesStepByTheFontsCellAtEveryResolution)
+{
+    struct Case
+    {
+        const char8_t* face;
+        int height, cell;
+    };
+    const Case cases[] = {{u8"ＭＳ Ｐゴシック", -26, 26}, {u8"ＭＳ 明朝", -40, 40}, {u8"ＭＳ ゴシック", 30, 30}};
+    const CString nineLines("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9");
+    int ownCell = 0;
+    for (int dpi : {96, 144, 600, 1200}) {
+        QImage image(50, 50, QImage::Format_RGB32);
+        CDC dc;
+        ASSERT_TRUE(dc.CreateOnDevice(&image));
+        dc.SetDeviceCaps(LOGPIXELSX, dpi);
+        dc.SetDeviceCaps(LOGPIXELSY, dpi);
+        dc.SetMapMode(MM_LOMETRIC);
+        for (const Case& c : cases) {
+            LOGFONT lf{};
+            lf.lfHeight = c.height;
+            std::strcpy(lf.lfFaceName, CString(c.face).GetString());
+            CFont font;
+            font.CreateFontIndirect(&lf);
+            CFont* old = dc.SelectObject(&font);
+            TEXTMETRIC tm{};
+            ASSERT_TRUE(dc.GetTextMetrics(&tm));
+            EXPECT_EQ(tm.tmHeight, c.cell) << dpi << " dpi, height " << c.height;
+            EXPECT_EQ(tm.tmAscent + tm.tmDescent, tm.tmHeight);
+            EXPECT_EQ(dc.GetTextExtent(CString("1")).cy, c.cell);
+            CRect rect(0, 0, 500, 0);
+            EXPECT_EQ(dc.DrawText(nineLines, &rect, DT_CALCRECT), 9 * c.cell) << dpi << " dpi";
+            dc.SelectObject(old);
+        }
+        // A face that stands for no Windows face: its own cell, the same at every resolution.
+        LOGFONT lf{};
+        lf.lfHeight = -26;
+        std::strcpy(lf.lfFaceName, "IPAPGothic");
+        CFont font;
+        font.CreateFontIndirect(&lf);
+        CFont* old = dc.SelectObject(&font);
+        TEXTMETRIC tm{};
+        ASSERT_TRUE(dc.GetTextMetrics(&tm));
+        EXPECT_GT(tm.tmHeight, 26);
+        if (ownCell == 0)
+            ownCell = tm.tmHeight;
+        EXPECT_EQ(tm.tmHeight, ownCell) << dpi << " dpi";
+        dc.SelectObject(old);
+    }
 }
 
 } // namespace
