@@ -2,6 +2,7 @@
 
 #include "model/FileClone.h"
 #include "model/FileComp.h"
+#include "model/ModelStatusText.h"
 #include "model/RelLineObj.h"
 #include "model/RelationRules.h"
 
@@ -22,4 +23,13 @@ WORD DataModelViewServices::GetReferencedFileId(const CObject* end) const
 BOOL DataModelViewServices::WouldCreateSubTypeLoop(const CBaseDoc& doc, CObject* start, CObject* end) const
 {
     return RelationRules::WouldCreateSubTypeLoop(doc, start, end);
+}
+
+BOOL DataModelViewServices::DescribeObject(const CBaseDoc& doc, const CObject* object, CString& text) const
+{
+    const auto* described = dynamic_cast<const ModelStatusText*>(object);
+    if (!described)
+        return FALSE;
+    text = described->GetStatusText(doc);
+    return TRUE;
 }

@@ -74,6 +74,12 @@ CString& CFileClone::GetTypeName(CString& name) const
     return name = CString(u8"概念ﾌｧｲﾙ ｸﾛｰﾝ ｵﾌﾞｼﾞｪｸﾄ");
 }
 
+CString CFileClone::GetStatusText(const CBaseDoc&) const
+{
+    CString type;
+    return GetTypeName(type) + " : " + StatusField(GetText());
+}
+
 CString& CFileClone::GetProfileSection(CString& section) const
 {
     return section = "FileClone Properties";

@@ -4,9 +4,10 @@
 // holds no pointer to the original: every lookup goes through the document by id.
 #pragma once
 
+#include "model/ModelStatusText.h"
 #include "objects/StrgObj.h"
 
-class CFileClone : public CStrgObj
+class CFileClone : public CStrgObj, public ModelStatusText
 {
     DECLARE_SERIAL(CFileClone)
 public:
@@ -23,6 +24,8 @@ public:
 
     CString& GetTypeName(CString& name) const override;
     CString& GetProfileSection(CString& section) const override;
+    // The type name and the shown text.
+    CString GetStatusText(const CBaseDoc& document) const override;
 
     // The pen, fill colour, shadow, font, placement and default entries, and the operations: grid
     // placement and "元概念ﾌｧｲﾙ指定" (22033; its counterpart 22034 comes only from the pick).

@@ -305,6 +305,12 @@ CString& CFileComp::GetTypeName(CString& name) const
     return name;
 }
 
+CString CFileComp::GetStatusText(const CBaseDoc&) const
+{
+    CString type;
+    return GetTypeName(type) + NumberAndName(m_strNumber, m_strName, CString(u8"ﾌｧｲﾙ名ﾌﾞﾗﾝｸ"));
+}
+
 CString& CFileComp::GetProfileSection(CString& section) const
 {
     section = "FileComp Properties";

@@ -7,6 +7,7 @@
 
 #include "foundation/FileBox.h"
 #include "model/DataList.h"
+#include "model/ModelStatusText.h"
 #include "objects/RectObj.h"
 #include "objects/StrgObj.h"
 
@@ -19,7 +20,7 @@ class CRelLineObj;
 class DataTypeLookup;
 class DiagramFiles;
 
-class CFileComp : public CRectObj
+class CFileComp : public CRectObj, public ModelStatusText
 {
     DECLARE_SERIAL(CFileComp)
 public:
@@ -61,6 +62,8 @@ public:
 
     CString& GetTypeName(CString& name) const override;
     CString& GetProfileSection(CString& section) const override;
+    // The type name, the number and the name.
+    CString GetStatusText(const CBaseDoc& document) const override;
     void GetNumber(CString& number) const override;
     // Empties the number; with the flag also the items' number texts. TRUE when anything changed.
     BOOL ClearNumber(DWORD flag) override;

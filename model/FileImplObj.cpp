@@ -79,6 +79,12 @@ CString& CFileImplObj::GetTypeName(CString& name) const
     return name = CString(u8"実装ｸﾞﾙｰﾌﾟ ｵﾌﾞｼﾞｪｸﾄ");
 }
 
+CString CFileImplObj::GetStatusText(const CBaseDoc&) const
+{
+    CString type;
+    return GetTypeName(type) + " : " + StatusField(GetLabelText());
+}
+
 CString& CFileImplObj::GetProfileSection(CString& section) const
 {
     return section = "FileImpl Properties";

@@ -5,12 +5,13 @@
 // The label is a part of the group: hit codes with bit 28 (HIT_IMPL_LABEL) name it.
 #pragma once
 
+#include "model/ModelStatusText.h"
 #include "objects/PolyObj.h"
 #include "objects/StrgObj.h"
 
 #include <vector>
 
-class CFileImplObj : public CPolyObj
+class CFileImplObj : public CPolyObj, public ModelStatusText
 {
     DECLARE_SERIAL(CFileImplObj)
 public:
@@ -28,6 +29,8 @@ public:
 
     CString& GetTypeName(CString& name) const override;
     CString& GetProfileSection(CString& section) const override;
+    // The type name and the label's text.
+    CString GetStatusText(const CBaseDoc& document) const override;
 
     // --- Drawing, trackers and hit tests ------------------------------------------------------
     // A rectangular outline is drawn as one rectangle with a frame pen; any other as the line.
@@ -96,6 +99,7 @@ public:
     void SetShowNameFileRep(BOOL show) { m_bShowNameFileRep = show; }
     const CStrgObj& GetLabel() const { return m_label; }
     CStrgObj& GetLabel() { return m_label; }
+    const CString& GetLabelText() const { return m_label.GetText(); }
     void SetLabelText(const CString& text) { m_label.SetText(text); }
     // The switch is on and the label has a rectangle (an all-zero one counts as none).
     BOOL IsLabelShown() const;

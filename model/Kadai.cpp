@@ -115,6 +115,12 @@ CString& CKadai::GetTypeName(CString& name) const
     return name;
 }
 
+CString CKadai::GetStatusText(const CBaseDoc&) const
+{
+    CString type;
+    return GetTypeName(type) + NumberAndName(m_strNumber, m_strName, CString(u8"課題名ﾌﾞﾗﾝｸ"));
+}
+
 CString& CKadai::GetProfileSection(CString& section) const
 {
     section = "KadaiObj Properties";

@@ -3,9 +3,10 @@
 // the name row.
 #pragma once
 
+#include "model/ModelStatusText.h"
 #include "objects/RectObj.h"
 
-class CKadai : public CRectObj
+class CKadai : public CRectObj, public ModelStatusText
 {
     DECLARE_SERIAL(CKadai)
 public:
@@ -28,6 +29,8 @@ public:
 
     CString& GetTypeName(CString& name) const override;
     CString& GetProfileSection(CString& section) const override;
+    // The type name, the number and the name.
+    CString GetStatusText(const CBaseDoc& document) const override;
 
     // --- Drawing, handles and hit tests ----------------------------------------------------------
     // The rectangle, the two dividers and the three texts (above zoom 25).

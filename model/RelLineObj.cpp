@@ -1,5 +1,8 @@
 #include "model/RelLineObj.h"
 
+#include "document/BaseDoc.h"
+#include "model/FileClone.h"
+#include "model/FileComp.h"
 #include "objects/BaseObj.h"
 #include "objects/DefaultKeys.h"
 #include "platform/afx/Archive.h"
@@ -196,6 +199,19 @@ CString CRelLineObj::GetKindName() const
     case KIND_SUPERTYPE: return CString(u8"ｽｰﾊﾟｰﾀｲﾌﾟ矢線");
     default: return CString();
     }
+}
+
+CString CRelLineObj::GetStatusText(const CBaseDoc& document) const
+{
+    const auto endName = [&document](WORD objectId) {
+        CObject* end = nullptr;
+        document.FindObjectById(objectId, end);
+        if (const auto* file = DYNAMIC_DOWNCAST(CFileComp, end))
+            return StatusField(file->GetFileName());
+        const auto* clone = DYNAMIC_DOWNCAST(CFileClone, end);
+        return clone ? StatusField(clone->GetText()) : CString();
+    };
+    return GetKindName() + CString(u8"ｵﾌﾞｼﾞｪｸﾄ : ") + endName(m_wStartObjectId) + " -> " + endName(m_wEndObjectId);
 }
 
 BOOL CRelLineObj::ResetKindFields()

@@ -7,6 +7,7 @@
 // The labels are owned by value: they are not in the document's object list and have no id.
 #pragma once
 
+#include "model/ModelStatusText.h"
 #include "objects/PolyObj.h"
 #include "objects/StrgObj.h"
 #include "view/DisplayOptions.h"
@@ -17,7 +18,7 @@ class CDataList;
 class CFloatEdit;
 class CWnd;
 
-class CRelLineObj : public CPolyObj
+class CRelLineObj : public CPolyObj, public ModelStatusText
 {
     DECLARE_SERIAL(CRelLineObj)
 public:
@@ -80,6 +81,9 @@ public:
     BOOL IsSelfReference() const { return m_wStartObjectId == m_wEndObjectId; }
     // The kind's name; empty for a kind outside 1 to 4.
     CString GetKindName() const;
+    // The kind's name and the names of the objects at the two ends: a conceptual file's name, a
+    // clone's text, nothing for a missing object or one of another class.
+    CString GetStatusText(const CBaseDoc& document) const override;
     // Settings of files older than the arrow's own kind fields brought to the kind's rules; TRUE
     // when anything changed (nothing for a kind outside 1 to 4).
     BOOL ResetKindFields();

@@ -241,8 +241,9 @@ public:
     void SetCursorForHitCode();
     // Puts the description of the object in the status bar (DESCRIBE_*).
     static void DescribeObjectForStatus(CBaseDoc* doc, CObject* object, int how);
-    // The description, empty for an object that is not described.
-    static CString FormatObjectDescription(const CObject* object, int how);
+    // The description, empty for an object that is not described: a header item's name, a
+    // modelling object's own description (the registered model's), else the type name.
+    static CString FormatObjectDescription(const CBaseDoc* doc, const CObject* object, int how);
     // Ends the drag in progress without applying it: its outline is erased, the mode and the
     // capture are reset. The view loses the mouse capture this way (another window, a message).
     void CancelTracking();

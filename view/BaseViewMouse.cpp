@@ -157,10 +157,12 @@ void CBaseView::SetCursorForHitCode()
         SetCursor(GetViewCursor(cursor));
 }
 
-CString CBaseView::FormatObjectDescription(const CObject* object, int how)
+CString CBaseView::FormatObjectDescription(const CBaseDoc* doc, const CObject* object, int how)
 {
+    const ModelViewServices* model = GetModelViewServices();
     CString text;
-    if (!GetObjectHeaderItemName(object, text) && !DrawObjects::GetTypeName(object, text))
+    if (!GetObjectHeaderItemName(object, text) && !(model && doc && model->DescribeObject(*doc, object, text)) &&
+        !DrawObjects::GetTypeName(object, text))
         return CString();
     switch (how) {
     case DESCRIBE_SELECTED: text += CString(u8" を選択"); break;
@@ -171,9 +173,9 @@ CString CBaseView::FormatObjectDescription(const CObject* object, int how)
     return text;
 }
 
-void CBaseView::DescribeObjectForStatus(CBaseDoc*, CObject* object, int how)
+void CBaseView::DescribeObjectForStatus(CBaseDoc* doc, CObject* object, int how)
 {
-    const CString text = FormatObjectDescription(object, how);
+    const CString text = FormatObjectDescription(doc, object, how);
     FrameServices* frame = GetFrameServices();
     if (!text.IsEmpty() && frame)
         frame->SetStatusText(text);

@@ -1,10 +1,12 @@
 // What the drawing views need of the data model, which lives higher up: the kind of a relation
-// arrow, the conceptual file an arrow end stands for, and the loop rule of subtype arrows. The view
-// moves, reconnects and copies arrows with these answers. The model registers the implementation
+// arrow, the conceptual file an arrow end stands for, the loop rule of subtype arrows, and how a
+// modelling object describes itself in the status bar. The view moves, reconnects and copies
+// arrows with these answers. The model registers the implementation
 // at start-up; tests register a stand-in. Without one no object is a relation arrow.
 #pragma once
 
 #include "foundation/ServiceSlot.h"
+#include "platform/afx/String.h"
 #include "platform/afx/WinTypes.h"
 
 class CBaseDoc;
@@ -28,6 +30,9 @@ public:
     virtual WORD GetReferencedFileId(const CObject* end) const = 0;
     // A subtype or substructure arrow from start to end would close a loop of such arrows.
     virtual BOOL WouldCreateSubTypeLoop(const CBaseDoc& doc, CObject* start, CObject* end) const = 0;
+    // The status-bar description of a modelling object with texts of its own (its type name and
+    // those texts); FALSE for any other object, which the view names by its type.
+    virtual BOOL DescribeObject(const CBaseDoc& doc, const CObject* object, CString& text) const = 0;
 };
 
 // The registered model, or null; registering returns the one it replaces.

@@ -8,6 +8,7 @@
 #include "model/DataComp.h"
 #include "model/DataModelClasses.h"
 #include "model/FileClone.h"
+#include "model/FileComp.h"
 #include "model/FileImplObj.h"
 #include "model/FlowComp.h"
 #include "model/Kadai.h"
@@ -274,4 +275,29 @@ TEST(ModelObjectEditStart, RefusedBelowHalfZoomAndOutsideTheTextAreas)
     EXPECT_FALSE(task.CanEditText(nullptr, HIT_BODY, 0));
     EXPECT_TRUE(plain.CanEditText(nullptr, CMediaComp::PART_MIDDLE | part, 0));
     EXPECT_FALSE(group.CanEditText(nullptr, CFileImplObj::HIT_IMPL_LABEL | HIT_SHAPE_HANDLE, 0)) << "no label shown";
+}
+
+TEST_F(ModelObjectEdit, TheNumberCellOfASelectedFileOpensItsEditorAndItsEdgeHandleStillDrags)
+{
+    Open(1000, 900);
+    const CRect box(110, -110, 350, -270); // number cell (110, -110)-(190, -150)
+    for (const int zoom : {100, 150}) {
+        SCOPED_TRACE(zoom);
+        ClearDocument();
+        m_view->SetZoom(zoom);
+        const WORD id = Add(new CFileComp(m_doc->NewObjectId(), box));
+        // Selected by a click on its data band, then the number cell is double-clicked.
+        Press(CPoint(230, -220));
+        Release(CPoint(230, -220));
+        DoubleClick(CPoint(150, -130));
+        ASSERT_NE(m_view->GetLabelEditor(), nullptr);
+        TypeOver("7");
+        ClickAway();
+        EXPECT_EQ(Find<CFileComp>(id)->GetFileNumber(), CString("7"));
+        // The handle on the edge between the number and the name cell widens the number cell.
+        Press(CPoint(230, -220));
+        Release(CPoint(230, -220));
+        Drag(CPoint(190, -130), CPoint(230, -130));
+        EXPECT_EQ(Find<CFileComp>(id)->GetFileCodeCx(), 120);
+    }
 }

@@ -137,7 +137,30 @@ TEST(ShellResources, MenuItemsAndStrings)
         {ID_INDICATOR_WRITE_STATE, "書禁"},
         {61440, "開く"},
         {61442, "すべてのファイル (*.*)"},
+        {32777, "印刷ｽｹｰﾙに合わせてﾍﾟｰｼﾞ枠を表示"},
+        {32778, "表示ｽｹｰﾙに合わせてﾍﾟｰｼﾞ枠を表示"},
+        {20016, "ﾌｫﾝﾄの指定"},
+        {32786, "表示倍率をｱｯﾌﾟして拡大表示する\n拡大表示"},
+        {32853, "ｵﾌﾞｼﾞｪｸﾄの幅を最少の幅に揃える\n幅揃え"},
+        {57607, "作業中のﾌｧｲﾙを印刷\n印刷"},
+        {57609, "ﾌﾙｽｸﾘｰﾝで表示\n印刷プレビュー"},
+        {57669, "ｸﾘｯｸされたﾎﾞﾀﾝ、ﾒﾆｭｰまたはｳｨﾝﾄﾞｳのﾍﾙﾌﾟを表示\nヘルプ"},
+        {21210, "開始点にﾏｰｸを描画しない"},
+        {21218, "開始点に小さい二重矢印に円を付けて描画"},
+        {21225, "開始点に円と二重縦棒を描画"},
     };
     for (const auto& s : strings)
         EXPECT_EQ(Utf8(LoadStringResource(s.id)), s.text) << s.id;
+}
+
+TEST(ShellResources, EveryLineEndMarkCommandHasItsStatusText)
+{
+    // The end marks read as the start marks with the other end named.
+    const std::string start = "開始点に", end = "終了点に";
+    for (UINT mark = 0; mark < 16; ++mark) {
+        const std::string startText = Utf8(LoadStringResource(21210 + mark));
+        ASSERT_GT(startText.size(), start.size()) << mark;
+        EXPECT_EQ(startText.substr(0, start.size()), start) << mark;
+        EXPECT_EQ(Utf8(LoadStringResource(21226 + mark)), end + startText.substr(start.size())) << mark;
+    }
 }

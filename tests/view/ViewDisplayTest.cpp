@@ -3,6 +3,10 @@
 #include "tests/view/ViewTestSupport.h"
 
 #include "platform/ui/CmdUI.h"
+#include "platform/ui/Resources.h"
+
+#include <string>
+#include <vector>
 
 class ViewDisplay : public ViewTest
 {
@@ -164,4 +168,66 @@ TEST_F(ViewDisplay, DefineModeDropsHiddenObjectsAndModesReturnToThePointer)
     EXPECT_EQ(m_mainFrame.tool, ID_TOOL_ZOOM);
     EXPECT_TRUE(m_view->IsSingleSelection()); // the hidden one is not selected again
     EXPECT_EQ(State(ID_VIEW_PRINT_MODE).GetCheck(), 1);
+}
+
+TEST_F(ViewDisplay, TheDisplayMenuHoldsTheFileDisplayAndTheNotationSubmenus)
+{
+    Open();
+    const std::vector<MenuItemResource>* menu = FindMenuResource(129);
+    ASSERT_NE(menu, nullptr);
+    const MenuItemResource* display = nullptr;
+    for (const MenuItemResource& item : *menu)
+        display = item.text == QStringLiteral("表示(&V)") ? &item : display;
+    ASSERT_NE(display, nullptr);
+    struct Entry
+    {
+        UINT id;
+        const char* text;
+        int check; // in the display word of a new document
+    };
+    const struct
+    {
+        const char* title;
+        std::vector<Entry> entries;
+    } submenus[] = {
+        {"概念ﾌｧｲﾙ表示方法",
+         {
+             {ID_MODEL_NORMAL_DISPLAY, "概念ﾌｧｲﾙ通常表示に戻す", 1},
+             {ID_MODEL_SHOW_NAMES, "概念ﾌｧｲﾙ名・ﾃﾞｰﾀ項目名を表示", 1},
+             {ID_MODEL_SHOW_TABLE_NAMES, "ﾃｰﾌﾞﾙ名・ｶﾗﾑ名を表示", 0},
+             {ID_MODEL_SHOW_DATA_TYPES, "ﾃﾞｰﾀﾀｲﾌﾟを表示", 0},
+             {ID_MODEL_SHORT_DATA_TYPES, "ﾃﾞｰﾀﾀｲﾌﾟはｼｮｰﾄ名で表示", 1},
+             {ID_MODEL_SHOW_MERGE_MARKS, "物理実装対象外・親概念ﾌｧｲﾙに統合ﾏｰｸの表示", 0},
+             {ID_MODEL_SHOW_NULL_OPTIONS, "NULLｵﾌﾟｼｮﾝを表示", 0},
+             {ID_MODEL_SHOW_FOREIGN_KEYS, "通常表示以外の時に外部ｷｰ(FK)を表示", 1},
+             {ID_MODEL_SHOW_IMPLEMENTED_ONLY, "物理実装対象のﾃﾞｰﾀ項目のみを表示", 0},
+             {ID_MODEL_SHOW_PHYSICAL_ITEMS, "物理追加ﾃﾞｰﾀ項目を表示", 0},
+             {ID_MODEL_SHOW_ALTERNATE_NAMES, "概念ﾌｧｲﾙ名・ﾃﾞｰﾀ項目名を代替表示", 1},
+         }},
+        {"ﾃﾞｰﾀﾓﾃﾞﾙ表記法",
+         {
+             {ID_MODEL_XJ_NOTATION, "XJ表記", 1},
+             {ID_MODEL_IDEF_NOTATION, "IDEF表記", 0},
+             {ID_MODEL_SHOW_CARDINALITY, "ｶｰﾃﾞｨﾅﾘﾃｨの表示", 0},
+         }},
+    };
+    std::vector<std::string> popups;
+    for (const MenuItemResource& item : display->items)
+        if (item.IsPopup())
+            popups.push_back(item.text.toStdString());
+    EXPECT_EQ(popups, (std::vector<std::string>{"ﾍﾟｰｼﾞ枠", "ﾍｯﾀﾞｰ情報表示", submenus[0].title, submenus[1].title}));
+    Reopen(0x2610000);
+    for (const auto& submenu : submenus) {
+        const MenuItemResource* popup = nullptr;
+        for (const MenuItemResource& item : display->items)
+            popup = item.text.toStdString() == submenu.title ? &item : popup;
+        ASSERT_NE(popup, nullptr) << submenu.title;
+        ASSERT_EQ(popup->items.size(), submenu.entries.size()) << submenu.title;
+        for (size_t i = 0; i < submenu.entries.size(); ++i) {
+            const Entry& entry = submenu.entries[i];
+            EXPECT_EQ(popup->items[i].id, entry.id) << submenu.title << " " << i;
+            EXPECT_EQ(popup->items[i].text.toStdString(), entry.text) << entry.id;
+            EXPECT_EQ(State(entry.id).GetCheck(), entry.check) << entry.id;
+        }
+    }
 }

@@ -33,7 +33,7 @@ TEST_F(ViewHeaderItems, RowsShowAndHideInTheViewAndItsMenu)
     CObject* title = view.FindObjectAt(inTitle);
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(Update(ID_HEADER_TITLE).GetCheck(), 1);
-    EXPECT_EQ(CZivraView::FormatObjectDescription(title, 1), CString(u8"表題 を選択"));
+    EXPECT_EQ(CZivraView::FormatObjectDescription(m_doc, title, 1), CString(u8"表題 を選択"));
 
     view.SendMessage(WM_COMMAND, ID_HEADER_HIDE_ALL);
     EXPECT_EQ(view.FindObjectAt(inTitle), nullptr);

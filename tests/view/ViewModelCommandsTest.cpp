@@ -108,6 +108,7 @@ public:
     }
     WORD GetReferencedFileId(const CObject*) const override { return 0; }
     BOOL WouldCreateSubTypeLoop(const CBaseDoc&, CObject*, CObject*) const override { return FALSE; }
+    BOOL DescribeObject(const CBaseDoc&, const CObject*, CString&) const override { return FALSE; }
 
     std::map<const CObject*, WORD> kinds;
     std::vector<Call> calls;
