@@ -140,6 +140,8 @@ TEST(ShellResources, MenuItemsAndStrings)
         {32777, "印刷ｽｹｰﾙに合わせてﾍﾟｰｼﾞ枠を表示"},
         {32778, "表示ｽｹｰﾙに合わせてﾍﾟｰｼﾞ枠を表示"},
         {20016, "ﾌｫﾝﾄの指定"},
+        {20001, "点線"}, // the pen menu draws its own labels, which name these two the other way round
+        {20002, "破線"},
         {32786, "表示倍率をｱｯﾌﾟして拡大表示する\n拡大表示"},
         {32853, "ｵﾌﾞｼﾞｪｸﾄの幅を最少の幅に揃える\n幅揃え"},
         {57607, "作業中のﾌｧｲﾙを印刷\n印刷"},
