@@ -76,8 +76,8 @@ private:
 // The first object's rectangle, which every command here changes or takes away.
 CRect FirstRect(const CZivraDoc& doc)
 {
-    const CBaseObj* box = doc.GetObjectList()->IsEmpty() ? nullptr
-                                                         : DrawObjects::AsBoxObject(doc.GetObjectList()->GetHead());
+    const CBaseObj* box =
+        doc.GetObjectList()->IsEmpty() ? nullptr : DrawObjects::AsBoxObject(doc.GetObjectList()->GetHead());
     return box ? box->GetRect() : CRect();
 }
 
