@@ -2,15 +2,11 @@
 // mouse move erases and redraws the XOR outline of every selected object, and the release moves
 // them all in one undo step and repaints what they covered. Then dropping a drag of a whole
 // drawing of 1,000 to 8,000 objects, with and without lines attached between them.
+#include "bench/support/PointerFrame.h"
 #include "bench/support/QtBenchmark.h"
 #include "bench/support/RectangleGridView.h"
-#include "foundation/CommandIds.h"
-#include "foundation/ZoomScale.h"
 #include "objects/PolyObj.h"
 #include "objects/RectObj.h"
-#include "view/FrameServices.h"
-
-#include <QMouseEvent>
 
 #include <benchmark/benchmark.h>
 
@@ -21,47 +17,10 @@ constexpr int kRows = 100;
 // The first rows are selected: 5 rows of 200.
 constexpr int kSelectedRows = 5;
 
-// The main frame as far as the view asks it: the pointer tool is current.
-class PointerFrame : public FrameServices
-{
-public:
-    UINT GetCurrentTool() const override { return ID_TOOL_POINTER; }
-    void SetCurrentTool(UINT) override {}
-    int GetZoomStep() const override { return 25; }
-    BOOL GetZoomFitToWnd() const override { return FALSE; }
-    void SetCursorPosition(POINT) override {}
-    void SetStatusText(LPCTSTR) override {}
-};
-
-// The frame services stay registered while the view lives.
-class FrameServicesRegistration
-{
-public:
-    explicit FrameServicesRegistration(FrameServices* services) { SetFrameServices(services); }
-    ~FrameServicesRegistration() { SetFrameServices(nullptr); }
-    FrameServicesRegistration(const FrameServicesRegistration&) = delete;
-    FrameServicesRegistration& operator=(const FrameServicesRegistration&) = delete;
-};
-
-// A mouse event at a document point of the view.
-void SendMouse(CZivraView& view, QEvent::Type type, POINT doc)
-{
-    CPoint p = doc;
-    ScalePointByZoom(p, view.GetZoom());
-    CRect r(p.x, p.y, p.x, p.y);
-    view.DocToClient(r);
-    QWidget* widget = view.GetSafeHwnd();
-    const QPointF local(r.left, r.top);
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, local, widget->mapToGlobal(local), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
 class DragBench
 {
 public:
-    DragBench() : m_registration(&m_frameServices), m_grid(kRows, kColumns, 9302)
+    DragBench() : m_grid(kRows, kColumns, 9302)
     {
         const CObList* objects = Doc().GetObjectList();
         POSITION pos = objects->GetHeadPosition();
@@ -78,8 +37,7 @@ public:
     void Send(QEvent::Type type, POINT doc) { SendMouse(View(), type, doc); }
 
 private:
-    PointerFrame m_frameServices;
-    FrameServicesRegistration m_registration;
+    PointerFrame m_frame;
     RectangleGridView m_grid;
 };
 

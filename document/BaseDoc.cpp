@@ -120,6 +120,8 @@ void CBaseDoc::DeleteContents()
     m_pPolyLineInProgress.reset();
     m_refDocList.DeleteAll();
     CDocument::DeleteContents();
+    DropFollowIndex();
+    m_pModelCache.reset();
     while (!m_objects.IsEmpty())
         DrawObjects::Destroy(m_objects.RemoveHead());
 }
@@ -153,6 +155,7 @@ BOOL CBaseDoc::AddObject(CObject* object)
         AfxMessageBox(CString(u8"追加しようとしたｵﾌﾞｼﾞｪｸﾄはこのﾄﾞｷｭﾒﾝﾄで管理できる種類ではありません!"), MB_OK);
         return FALSE;
     }
+    DropFollowIndex();
     try {
         m_objects.AddTail(object);
     } catch (...) {
@@ -180,20 +183,33 @@ BOOL CBaseDoc::RemoveObjectDeferring(CObject* object, std::unordered_set<WORD>* 
     if (id == 0 || IsDeleteRecordedForUndo(id) || !CanDeleteObject(object))
         return FALSE;
     DocumentModelHooks* model = GetDocumentModelHooks();
-    if (model && !(deferredIds && m_bUpdateMarksClear))
+    // Within RemoveObjects, or within a model clean-up that keeps them clear, the marks may be
+    // clear already; otherwise every removal clears them first.
+    const BOOL marksClear = deferredIds != nullptr || m_bUpdateMarksClear;
+    if (model && !m_bUpdateMarksClear)
         model->ClearUpdateMarks(this);
-    // Only a model clean-up sets marks; one removing objects itself clears them for each.
-    const BOOL marksClear = deferredIds != nullptr;
     m_bUpdateMarksClear = marksClear;
     const POSITION pos = m_objects.Find(object);
     if (!pos)
         return FALSE;
     const WORD predecessorId = GetPredecessorId(pos);
     RemoveFromSelectionInViews(object);
+    DropFollowIndex();
     m_objects.RemoveAt(pos);
     const BOOL logged = RecordDeletedForUndo(predecessorId, object);
-    m_bUpdateMarksClear = FALSE;
-    if (!model || !model->CleanUpRemovedObject(this, object)) {
+    // Only a model clean-up sets marks; the removals it makes find them clear when it keeps them so.
+    const BOOL modelKeepsMarksClear = model && model->CleanUpLeavesUpdateMarksClear();
+    m_bUpdateMarksClear = modelKeepsMarksClear;
+    BOOL cleanedByModel = FALSE;
+    try {
+        cleanedByModel = model && model->CleanUpRemovedObject(this, object);
+    } catch (...) {
+        m_bUpdateMarksClear = FALSE;
+        throw;
+    }
+    if (cleanedByModel) {
+        m_bUpdateMarksClear = marksClear && modelKeepsMarksClear;
+    } else {
         m_bUpdateMarksClear = marksClear;
         if (deferredIds)
             deferredIds->insert(id);
@@ -294,6 +310,7 @@ POSITION CBaseDoc::MoveObjectAfter(POSITION pos, POSITION predecessorPos)
     if (predecessorPos == pos)
         return pos;
     CObject* object = m_objects.GetAt(pos);
+    DropFollowIndex();
     const POSITION moved = predecessorPos ? m_objects.InsertAfter(predecessorPos, object) : m_objects.AddHead(object);
     m_objects.RemoveAt(pos);
     return moved;

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "document/FollowIndex.h"
+#include "document/ModelHooks.h"
 #include "document/RefDocList.h"
 #include "document/SaveList.h"
 #include "document/UndoLog.h"
@@ -29,6 +30,8 @@
 #include <span>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
+#include <vector>
 
 class CFloatEdit;
 class CCopyHold;
@@ -325,11 +328,18 @@ public:
     // The ends of the lines attached to the box follow the resize the handle is about to make;
     // called while the box still has its old rectangle.
     void FollowResizedObject(CBaseObj* box, SIZE offset, DWORD hitCode);
-    // While a batch is open (CFollowBatch), the moves and resizes share one index of who follows
-    // whom, taken at the first of them. Only moves and resizes may happen in a batch. The view
-    // that opens it is the one whose selection moves by itself; without one, the active view's.
+    // The moves and resizes of one command step share one index of who follows whom, taken at the
+    // first of them, and so do those of a batch (CFollowBatch). Only moves and resizes may happen
+    // in a batch. The view that opens it is the one whose selection moves by itself; without one,
+    // the active view's. A command step sees the active view's selection as it was at the first
+    // move.
     void BeginFollowBatch(const ViewServices* view);
     void EndFollowBatch();
+    // Lets go of the kept index of who follows whom: whoever changes the list itself calls it.
+    void DropFollowIndex();
+    // The model's cache for the list (null when none is kept); setting one replaces the one before.
+    DocumentModelCache* GetModelCache() const { return m_pModelCache.get(); }
+    void SetModelCache(std::unique_ptr<DocumentModelCache> cache) { m_pModelCache = std::move(cache); }
 
     // --- Circular connector pairs ------------------------------------------------------------
     // Toggles the connector's start (ID_CONNECTOR_PAIR_START) or end role; when its pair has
@@ -507,10 +517,15 @@ protected:
     CObList m_objects;
     std::unique_ptr<CPolyObj> m_pPolyLineInProgress;
     CUndoLog m_undoLog;
-    // The open follow batches and their index.
+    // The open follow batches, and the index of who follows whom: kept for the batch, or for the
+    // command step m_nFollowIndexCommand; the objects recorded as changed since it was last used
+    // are checked against it before it is used again.
     int m_nFollowBatchDepth = 0;
     const ViewServices* m_pFollowBatchView = nullptr;
     std::unique_ptr<CFollowIndex> m_pFollowIndex;
+    unsigned m_nFollowIndexCommand = 0;
+    std::vector<const CObject*> m_followChanged;
+    std::unique_ptr<DocumentModelCache> m_pModelCache;
     // The lines that moved whole with one end's object in the command m_nFollowCommand, by id,
     // with that offset and whether the start is the end still to come: the other end's object
     // then only makes up a difference between the two offsets.
@@ -595,7 +610,8 @@ private:
     void CleanUpRemovedDrawObjects(const std::unordered_set<WORD>& removedIds);
     // RemoveObject's work. With deferredIds (RemoveObjects) the ids of removed objects that are not
     // modelling objects are gathered there for one clean-up at the end, and the update marks are
-    // cleared only when a model clean-up ran since they were last cleared.
+    // cleared only when a model clean-up that does not keep them clear ran since they were last
+    // cleared.
     BOOL RemoveObjectDeferring(CObject* object, std::unordered_set<WORD>* deferredIds);
     // One end of a line follows the move of the object with movedId (BaseDocFollow.cpp).
     void LineEndFollowsMove(CPolyObj* line, BOOL start, WORD movedId, SIZE offset, DWORD extra,
@@ -606,8 +622,11 @@ private:
     void LineEndFollowsResize(CBaseObj* box, CPolyObj* line, BOOL start, const CRect& before, const CRect& after,
                               const CFollowIndex& index);
     void SelfReferenceFollowsResize(CPolyObj* line, const CRect& before, const CRect& after);
-    // The batch's index, or a fresh one in transient when no batch is open.
+    // The index of the batch or of the command step, taken afresh when the list or a recorded
+    // object's links changed since; outside both, a fresh one in transient.
     const CFollowIndex& GetFollowIndex(std::unique_ptr<CFollowIndex>& transient);
+    // The kept index learns that the object is about to change.
+    void NoteFollowChange(const CObject* object);
     // The position of a box or line object that may change its place in the drawing order, or null.
     POSITION FindReorderableObject(CObject* object) const;
     // Moves the object at pos to just after the one at predecessorPos (null: the head), recorded
@@ -639,6 +658,7 @@ private:
     // same second is seen; 0 while none is known.
     std::int64_t m_fileTimeNs = 0;
     PositionIndex* m_pReplayIndex = nullptr;
-    // While RemoveObjects runs: the update marks have been cleared and nothing has set them since.
+    // While RemoveObjects or a model clean-up that keeps them clear runs: the update marks have been
+    // cleared and nothing has set them since.
     BOOL m_bUpdateMarksClear = FALSE;
 };

@@ -104,9 +104,21 @@ void CBaseDoc::BeginFollowBatch(const ViewServices* view)
 void CBaseDoc::EndFollowBatch()
 {
     if (--m_nFollowBatchDepth == 0) {
-        m_pFollowIndex.reset();
+        DropFollowIndex();
         m_pFollowBatchView = nullptr;
     }
+}
+
+void CBaseDoc::DropFollowIndex()
+{
+    m_pFollowIndex.reset();
+    m_followChanged.clear();
+}
+
+void CBaseDoc::NoteFollowChange(const CObject* object)
+{
+    if (m_pFollowIndex)
+        m_followChanged.push_back(object);
 }
 
 const CFollowIndex& CBaseDoc::GetFollowIndex(std::unique_ptr<CFollowIndex>& transient)
@@ -114,13 +126,23 @@ const CFollowIndex& CBaseDoc::GetFollowIndex(std::unique_ptr<CFollowIndex>& tran
     const ViewServices* view = m_pFollowBatchView;
     if (!view)
         view = dynamic_cast<const ViewServices*>(GetActiveView());
-    if (m_nFollowBatchDepth == 0) {
+    const BOOL batch = m_nFollowBatchDepth > 0;
+    // Outside a command step nothing records the changes that the index must see.
+    if (!batch && m_undoLog.GetGuardDepth() == 0) {
         transient = std::make_unique<CFollowIndex>(m_objects, view);
         return *transient;
     }
-    // A batch changes no list; should one have, the index is taken afresh.
-    if (!m_pFollowIndex || m_pFollowIndex->GetIndexedCount() != m_objects.GetCount())
+    const unsigned command = m_undoLog.GetCommandSerial();
+    BOOL valid = m_pFollowIndex && m_pFollowIndex->GetView() == view &&
+                 m_pFollowIndex->GetIndexedCount() == m_objects.GetCount() &&
+                 (batch || m_nFollowIndexCommand == command);
+    for (size_t i = 0; valid && i < m_followChanged.size(); ++i)
+        valid = m_pFollowIndex->StillMatches(m_followChanged[i]);
+    m_followChanged.clear();
+    if (!valid) {
         m_pFollowIndex = std::make_unique<CFollowIndex>(m_objects, view);
+        m_nFollowIndexCommand = command;
+    }
     return *m_pFollowIndex;
 }
 

@@ -73,6 +73,8 @@ public:
                 break;
             CObject* pasted = m_objects.GetAt(pos);
             m_doc.RemoveFromSelectionInViews(pasted);
+            m_doc.DropFollowIndex();
+            m_doc.SetModelCache(nullptr);
             m_objects.RemoveAt(pos);
             DrawObjects::Destroy(pasted);
         }

@@ -229,6 +229,8 @@ void CBaseDoc::SerializeObjectList(CArchive& ar)
         m_objects.Serialize(ar);
         return;
     }
+    DropFollowIndex();
+    SetModelCache(nullptr);
     DrawObjects::ReadObjectList(ar, m_objects);
 }
 

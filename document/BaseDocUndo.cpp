@@ -33,6 +33,7 @@ void CBaseDoc::RecordAddedForUndo(WORD objectId)
 
 void CBaseDoc::RecordChangedForUndo(const CObject* object)
 {
+    NoteFollowChange(object);
     m_undoLog.RecordChanged(object);
 }
 
@@ -48,7 +49,10 @@ void CBaseDoc::RecordMovedForUndo(WORD predecessorId, WORD movedId)
 
 void CBaseDoc::RecordChangedOnce(const CObject* object)
 {
-    if (!IsChangeRecordedForUndo(DrawObjects::GetObjectId(object)))
+    // Each change of the step comes through here, also after the first one was recorded.
+    if (IsChangeRecordedForUndo(DrawObjects::GetObjectId(object)))
+        NoteFollowChange(object);
+    else
         RecordChangedForUndo(object);
 }
 
@@ -108,6 +112,8 @@ void CBaseDoc::Redo()
 
 void CBaseDoc::ReplayStep(CSaveList* step, BOOL forward)
 {
+    DropFollowIndex();
+    m_pModelCache.reset();
     PositionIndex index;
     index.reserve(size_t(m_objects.GetCount()));
     for (POSITION pos = m_objects.GetHeadPosition(); pos; m_objects.GetNext(pos)) {

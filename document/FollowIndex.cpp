@@ -16,24 +16,25 @@ constexpr size_t kIdCount = size_t(0xFFFF) + 1;
 } // namespace
 
 CFollowIndex::CFollowIndex(const CObList& objects, const ViewServices* view)
-    : m_byId(kIdCount, nullptr), m_pView(view), m_nObjects(objects.GetCount())
+    : m_byId(kIdCount, nullptr), m_links(kIdCount), m_pView(view), m_nObjects(objects.GetCount())
 {
     std::vector<std::pair<WORD, Follower>> entries;
     for (POSITION pos = objects.GetHeadPosition(); pos;) {
         CObject* object = objects.GetNext(pos);
-        if (CPolyObj* line = DrawObjects::AsLineObject(object)) {
-            m_byId[line->GetObjectId()] = line;
-            if (const WORD id = line->GetFollowedObjectId())
-                entries.push_back({id, {line, ROLE_STANDS_FOR}});
-            if (const WORD id = line->GetStartObjectId())
-                entries.push_back({id, {line, ROLE_START}});
-            if (const WORD id = line->GetEndObjectId())
-                entries.push_back({id, {line, ROLE_END}});
-        } else if (CBaseObj* box = DrawObjects::AsBoxObject(object)) {
-            m_byId[box->GetObjectId()] = box;
-            if (const WORD id = box->GetLinkObjectId())
-                entries.push_back({id, {box, ROLE_LINKED}});
-        }
+        if (!DrawObjects::AsLineObject(object) && !DrawObjects::AsBoxObject(object))
+            continue;
+        const WORD objectId = DrawObjects::GetObjectId(object);
+        const Links links = LinksOf(object);
+        m_byId[objectId] = object;
+        m_links[objectId] = links;
+        if (links.followed)
+            entries.push_back({links.followed, {object, ROLE_STANDS_FOR}});
+        if (links.start)
+            entries.push_back({links.start, {object, ROLE_START}});
+        if (links.end)
+            entries.push_back({links.end, {object, ROLE_END}});
+        if (links.linked)
+            entries.push_back({links.linked, {object, ROLE_LINKED}});
     }
     m_byId[0] = nullptr;
     std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -50,6 +51,27 @@ CFollowIndex::CFollowIndex(const CObList& objects, const ViewServices* view)
         for (const WORD id : selected)
             m_selected[id] = true;
     }
+}
+
+CFollowIndex::Links CFollowIndex::LinksOf(const CObject* object)
+{
+    Links links;
+    if (const CPolyObj* line = DrawObjects::AsLineObject(object)) {
+        links.followed = line->GetFollowedObjectId();
+        links.start = line->GetStartObjectId();
+        links.end = line->GetEndObjectId();
+    } else if (const CBaseObj* box = DrawObjects::AsBoxObject(object)) {
+        links.linked = box->GetLinkObjectId();
+    }
+    return links;
+}
+
+BOOL CFollowIndex::StillMatches(const CObject* object) const
+{
+    const WORD id = DrawObjects::GetObjectId(object);
+    if (id == 0 || (!DrawObjects::AsLineObject(object) && !DrawObjects::AsBoxObject(object)))
+        return TRUE; // never indexed, never a follower
+    return m_byId[id] == object && m_links[id] == LinksOf(object);
 }
 
 std::span<const CFollowIndex::Follower> CFollowIndex::GetFollowers(WORD objectId) const

@@ -1,11 +1,11 @@
 // CFollowIndex: who follows whom in a document, taken in one pass over its objects: for each object
 // id, the lines whose start or end sits on it, the lines that stand for it and the box objects
-// linked to it, in drawing order; and which ids the active view has selected. A command that moves
-// many objects builds it once (CFollowBatch), so that each move looks up its followers instead of
-// walking the whole document.
+// linked to it, in drawing order; and which ids the active view has selected. The document takes
+// it once per command step (or per CFollowBatch), so that each move looks up its followers instead
+// of walking the whole document.
 //
-// The index holds the document's objects: it is valid only while the list is not changed, which
-// a batch of moves and resizes never does.
+// The index holds the document's objects: it is valid only while the list is not changed and
+// while every indexed object still has the links it was indexed with (StillMatches).
 #pragma once
 
 #include "platform/afx/Object.h"
@@ -37,12 +37,27 @@ public:
     CObject* FindObject(WORD objectId) const;
     BOOL IsSelected(WORD objectId) const;
     INT_PTR GetIndexedCount() const { return m_nObjects; }
+    const ViewServices* GetView() const { return m_pView; }
+    // The object is indexed as it stands: the same object under its id, with the same links.
+    BOOL StillMatches(const CObject* object) const;
 
 private:
+    // The ids an object follows, as indexed (0: none).
+    struct Links
+    {
+        WORD followed = 0;
+        WORD start = 0;
+        WORD end = 0;
+        WORD linked = 0;
+        bool operator==(const Links&) const = default;
+    };
+    static Links LinksOf(const CObject* object);
+
     // The followed ids in ascending order and, at the same places, their followers in drawing order.
     std::vector<WORD> m_followedIds;
     std::vector<Follower> m_followers;
     std::vector<CObject*> m_byId;
+    std::vector<Links> m_links;
     std::vector<bool> m_selected;
     const ViewServices* m_pView = nullptr;
     BOOL m_bListedSelection = FALSE;

@@ -11,6 +11,15 @@ class CBaseDoc;
 class CCopyList;
 class CFloatEdit;
 
+// What the model keeps about a document's list for one command step (its indexes). The document
+// owns it and lets go of it whenever objects are replaced or dropped without records: undo, redo,
+// reading, emptying, taking a paste back.
+class DocumentModelCache
+{
+public:
+    virtual ~DocumentModelCache() = default;
+};
+
 class DocumentModelHooks
 {
 public:
@@ -22,6 +31,9 @@ public:
     // removes what hangs on it. FALSE when the object is not a modelling object; the document then
     // does the plain clean-up itself.
     virtual BOOL CleanUpRemovedObject(CBaseDoc* document, CObject* removed) = 0;
+    // TRUE when a clean-up leaves the update marks as clear as it found them, so that the next one
+    // of the same removal needs no clearing first.
+    virtual BOOL CleanUpLeavesUpdateMarksClear() const { return FALSE; }
     // An attribute command that the model carries out through document operations (the relation
     // arrow's kind commands); FALSE when the object or command is not one of them, with *changed
     // untouched.

@@ -9,6 +9,8 @@ class DataModelHooks : public DocumentModelHooks
 public:
     void ClearUpdateMarks(CBaseDoc* document) override;
     BOOL CleanUpRemovedObject(CBaseDoc* document, CObject* removed) override;
+    // The removal clean-ups clear the marks they set right after setting them.
+    BOOL CleanUpLeavesUpdateMarksClear() const override { return TRUE; }
     BOOL ApplyModelCommand(CBaseDoc* document, CObject* object, UINT commandId, BOOL* changed) override;
     BOOL DetachCloneOriginal(CBaseDoc* document, CObject* clone, BOOL* detached) override;
     // An arrow's kind fields follow its kind's rules; a conceptual file hands its old subtype

@@ -12,6 +12,8 @@
 #include "view/ModelViewServices.h"
 
 #include <algorithm>
+#include <unordered_set>
+#include <vector>
 
 namespace BaseViewArrows {
 
@@ -162,16 +164,21 @@ void CBaseView::DeselectArrowsForTracking()
         return;
     CObList selected;
     selected.AddTail(&m_selection);
+    // The selected ids, looked up once each instead of walking the selection per arrow end.
+    std::vector<WORD> ids;
+    GetSelectedObjectIds(ids);
+    std::unordered_set<WORD> selectedIds(ids.begin(), ids.end());
     for (POSITION pos = selected.GetHeadPosition(); pos;) {
         CObject* object = selected.GetNext(pos);
         if (GetRelArrowKindOf(object) == 0)
             continue;
         const CPolyObj* arrow = DrawObjects::AsLineObject(object);
-        if (move && arrow && IsObjectIdSelected(arrow->GetStartObjectId()) &&
-            IsObjectIdSelected(arrow->GetEndObjectId()))
+        if (move && arrow && selectedIds.contains(arrow->GetStartObjectId()) &&
+            selectedIds.contains(arrow->GetEndObjectId()))
             continue;
         InvalidateObject(object);
         RemoveFromSelection(object);
+        selectedIds.erase(DrawObjects::GetObjectId(object));
     }
 }
 

@@ -375,6 +375,32 @@ TEST_F(ObjectFollowing, ImplementationGroupsAndLinkedBoxesMoveAlong)
     }
 }
 
+// The moves of one command step share what follows what: a line end moved over to another box
+// between two moves of the step (recorded for undo first) follows that box from then on, and no
+// longer the one it left.
+TEST_F(ObjectFollowing, LinksChangedBetweenMovesOfOneStepAreFollowed)
+{
+    const WORD a = Box(CRect(0, 0, 100, -100));
+    const WORD b = Box(CRect(200, 0, 300, -100));
+    const WORD line = Line({{100, -50}, {200, -50}}, a, 0);
+    m_view.ids.clear();
+    const CSize o(0, -10);
+    {
+        CUndoStep step(&m_doc);
+        ASSERT_TRUE(m_doc.MoveOrResizeObject(Get(a), TRUE, &o, HIT_BODY, 0));
+        EXPECT_EQ(PointsOf(line), (Points{{100, -60}, {200, -50}}));
+        CPolyObj* moved = DrawObjects::AsLineObject(Get(line));
+        m_doc.RecordChangedOnce(moved);
+        moved->SetStartObjectId(b);
+        ASSERT_TRUE(m_doc.MoveOrResizeObject(Get(b), TRUE, &o, HIT_BODY, 0));
+        const CSize last(0, -5);
+        ASSERT_TRUE(m_doc.MoveOrResizeObject(Get(a), TRUE, &last, HIT_BODY, 0));
+    }
+    EXPECT_EQ(PointsOf(line), (Points{{100, -70}, {200, -50}}));
+    m_doc.Undo();
+    EXPECT_EQ(PointsOf(line), (Points{{100, -50}, {200, -50}}));
+}
+
 // Lines, arrows and implementation groups count in the extent of the objects as boxes do.
 TEST_F(ObjectFollowing, LineObjectsCountInTheObjectsExtent)
 {
