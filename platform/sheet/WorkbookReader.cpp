@@ -355,12 +355,13 @@ private:
     SheetValue m_value;
 };
 
-// The cached results of an array formula, taken as the cells' values like any formula's.
+// The cached results of an array formula, taken as the cells' values like any formula's. Their
+// positions count from the range's first cell.
 class ArrayFormula : public iface::import_array_formula
 {
 public:
     explicit ArrayFormula(Sheet& sheet) : m_sheet(sheet) {}
-    void set_range(const orcus::spreadsheet::range_t&) override {}
+    void set_range(const orcus::spreadsheet::range_t& range) override { m_first = range.first; }
     void set_formula(orcus::spreadsheet::formula_grammar_t, std::string_view) override {}
     void set_result_string(row_t row, col_t col, std::string_view value) override;
     void set_result_value(row_t row, col_t col, double value) override;
@@ -369,7 +370,10 @@ public:
     void commit() override {}
 
 private:
+    void Set(row_t row, col_t col, SheetValue value);
+
     Sheet& m_sheet;
+    orcus::spreadsheet::address_t m_first{0, 0};
 };
 
 class Sheet : public iface::import_sheet
@@ -436,19 +440,25 @@ void Formula::commit()
     m_sheet.Set(m_row, m_col, m_value);
 }
 
+void ArrayFormula::Set(row_t row, col_t col, SheetValue value)
+{
+    m_sheet.Set(static_cast<long long>(m_first.row) + row, static_cast<long long>(m_first.column) + col,
+                std::move(value));
+}
+
 void ArrayFormula::set_result_string(row_t row, col_t col, std::string_view value)
 {
-    m_sheet.Set(row, col, SheetValue::Text(CellText(value)));
+    Set(row, col, SheetValue::Text(CellText(value)));
 }
 
 void ArrayFormula::set_result_value(row_t row, col_t col, double value)
 {
-    m_sheet.Set(row, col, SheetValue::Number(value));
+    Set(row, col, SheetValue::Number(value));
 }
 
 void ArrayFormula::set_result_bool(row_t row, col_t col, bool value)
 {
-    m_sheet.Set(row, col, SheetValue::Boolean(value));
+    Set(row, col, SheetValue::Boolean(value));
 }
 
 class Factory : public iface::import_factory
