@@ -19,6 +19,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <exception>
@@ -48,6 +49,13 @@ constexpr long long kCellBytes = 96;
 constexpr long long kMaxArrayFormulaCells = 1LL << 20;
 // The most characters a spreadsheet cell holds; a longer text comes from no spreadsheet program.
 constexpr std::size_t kMaxCellCharacters = 32767;
+// The longest run of XML such a text can take (each character written as a character reference).
+constexpr std::size_t kMaxTextRunBytes = 10 * kMaxCellCharacters;
+// Parts up to this size are read whole to see that their XML is complete.
+constexpr std::size_t kReadWholeBytes = 1 << 20;
+// liborcus walks every cell of an .ods row, empty or not, one by one: the cells of the rows as
+// written (a repeated row once) may number this many, a second's walk.
+constexpr long long kMaxOdsCellSteps = 256LL << 20;
 
 enum class Refusal { NotWorkbook, TooLarge, Damaged };
 
@@ -517,8 +525,8 @@ bool IsXmlPart(const std::string& name)
     return endsWith(".xml") || endsWith(".rels");
 }
 
-// A part of the zip as bytes, checked against the size and CRC-32 the directory gives for it.
-QByteArray ZipPart(const orcus::zip_archive& zip, const ZipEntry& entry)
+// A part of the zip, checked against the size and CRC-32 the directory gives for it.
+std::vector<unsigned char> ZipPart(const orcus::zip_archive& zip, const ZipEntry& entry)
 {
     std::vector<unsigned char> part;
     if (!zip.read_file_entry(entry.name, part))
@@ -526,9 +534,28 @@ QByteArray ZipPart(const orcus::zip_archive& zip, const ZipEntry& entry)
     // The archive ends each part with a terminating zero for its own parsers.
     if (part.size() != entry.unpacked && part.size() != entry.unpacked + 1)
         Damage(entry.name + ": not of the size the zip directory gives");
-    if (crc32(0, part.data(), uInt(entry.unpacked)) != entry.crc)
+    part.resize(entry.unpacked);
+    if (crc32(0, part.data(), uInt(part.size())) != entry.crc)
         Damage(entry.name + ": CRC-32 mismatch");
-    return QByteArray(reinterpret_cast<const char*>(part.data()), qsizetype(entry.unpacked));
+    return part;
+}
+
+// The part's bytes for the XML reader, without a copy.
+QByteArray Bytes(const std::vector<unsigned char>& part)
+{
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(part.data()), qsizetype(part.size()));
+}
+
+// A run of XML between markup longer than any cell's text is damage; found before any XML
+// reader builds it (a 100 MB text would take seconds and a gigabyte).
+void CheckTextRuns(const std::vector<unsigned char>& part, const std::string& name)
+{
+    std::size_t run = 0;
+    for (unsigned char c : part) {
+        run = c == '<' || c == '>' ? 0 : run + 1;
+        if (run > kMaxTextRunBytes)
+            Damage(name + ": a text longer than " + std::to_string(kMaxCellCharacters) + " characters");
+    }
 }
 
 void CheckXml(const QXmlStreamReader& xml, const std::string& part)
@@ -539,12 +566,58 @@ void CheckXml(const QXmlStreamReader& xml, const std::string& part)
 
 // A part cut short (its end tags missing) or otherwise not well-formed is damage: liborcus would
 // read what stands before the cut without a word.
-void CheckWholeXml(const QByteArray& part, const std::string& name)
+void CheckWholeXml(const std::vector<unsigned char>& part, const std::string& name)
 {
-    QXmlStreamReader xml(part);
+    QXmlStreamReader xml(Bytes(part));
     while (!xml.atEnd())
         xml.readNext();
     CheckXml(xml, name);
+}
+
+// True when the part ends with its document element's end tag, as a part that was not cut does.
+bool EndsWithRootEndTag(const std::vector<unsigned char>& part)
+{
+    const std::string_view xml(reinterpret_cast<const char*>(part.data()), part.size());
+    std::size_t at = 0;
+    // The first start tag: past the declaration, processing instructions, comments and the DTD.
+    while ((at = xml.find('<', at)) != std::string_view::npos && at + 1 < xml.size() &&
+           (xml[at + 1] == '?' || xml[at + 1] == '!'))
+        ++at;
+    if (at == std::string_view::npos || at + 1 >= xml.size())
+        return false;
+    const std::size_t nameEnd = xml.find_first_of(" \t\r\n/>", at + 1);
+    if (nameEnd == std::string_view::npos)
+        return false;
+    const std::string_view root = xml.substr(at + 1, nameEnd - at - 1);
+    std::string_view rest = xml.substr(nameEnd);
+    while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.back())))
+        rest.remove_suffix(1);
+    if (rest.size() < 1 || rest.back() != '>')
+        return false;
+    rest.remove_suffix(1);
+    while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.back())))
+        rest.remove_suffix(1);
+    const std::string endTag = "</" + std::string(root);
+    return rest.size() >= endTag.size() && rest.substr(rest.size() - endTag.size()) == endTag;
+}
+
+// A part of the size only sheets and string tables reach is read whole only when the cheap check
+// of its end cannot tell (Qt's reader takes a second for 30 MB).
+void CheckComplete(const std::vector<unsigned char>& part, const std::string& name)
+{
+    if (part.size() <= kReadWholeBytes || !EndsWithRootEndTag(part))
+        CheckWholeXml(part, name);
+}
+
+// Whether a sheet part must be read through: it may hold inline strings or array formulas, or
+// write names and values in ways a look at its bytes cannot see through.
+bool NeedsScan(const std::vector<unsigned char>& part)
+{
+    const std::string_view xml(reinterpret_cast<const char*>(part.data()), part.size());
+    for (std::string_view mark : {"inlineStr", "array", "&#", "<!"})
+        if (xml.find(mark) != std::string_view::npos)
+            return true;
+    return false;
 }
 
 // Appends a run of a cell's text; throws Refused as soon as the text is longer than a cell holds.
@@ -567,10 +640,11 @@ struct InlineCell
 // possibly in runs (<r><t>..</t></r>); phonetic runs (<rPh>) are not part of the text. Rows and
 // cells without a reference follow the one before them. The ranges of its array formulas are
 // added to `arrayCells`; throws Refused when they are more than can be read.
-std::vector<InlineCell> ScanSheetPart(const QByteArray& part, const std::string& name, long long& arrayCells)
+std::vector<InlineCell> ScanSheetPart(const std::vector<unsigned char>& part, const std::string& name,
+                                      long long& arrayCells)
 {
     std::vector<InlineCell> cells;
-    QXmlStreamReader xml(part);
+    QXmlStreamReader xml(Bytes(part));
     long long row = -1, column = -1;
     bool inInline = false;
     int phonetic = 0;
@@ -624,10 +698,11 @@ std::vector<InlineCell> ScanSheetPart(const QByteArray& part, const std::string&
 }
 
 // The sheets the workbook part lists: name and relationship id.
-std::vector<std::pair<std::string, std::string>> WorkbookSheets(const QByteArray& part, const std::string& name)
+std::vector<std::pair<std::string, std::string>> WorkbookSheets(const std::vector<unsigned char>& part,
+                                                                const std::string& name)
 {
     std::vector<std::pair<std::string, std::string>> sheets;
-    QXmlStreamReader xml(part);
+    QXmlStreamReader xml(Bytes(part));
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"sheet")
             continue;
@@ -645,10 +720,10 @@ std::vector<std::pair<std::string, std::string>> WorkbookSheets(const QByteArray
 }
 
 // The parts the workbook's relationships point to, by relationship id.
-std::map<std::string, std::string> RelationshipTargets(const QByteArray& part, const std::string& name)
+std::map<std::string, std::string> RelationshipTargets(const std::vector<unsigned char>& part, const std::string& name)
 {
     std::map<std::string, std::string> targets;
-    QXmlStreamReader xml(part);
+    QXmlStreamReader xml(Bytes(part));
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"Relationship")
             continue;
@@ -675,8 +750,13 @@ std::map<std::string, std::vector<InlineCell>> CheckXlsxParts(const orcus::zip_a
     for (const ZipEntry& entry : entries) {
         if (!IsXmlPart(entry.name))
             continue;
-        const QByteArray part = ZipPart(zip, entry);
+        const auto part = ZipPart(zip, entry);
         if (entry.name.rfind("xl/worksheets/", 0) == 0) {
+            CheckTextRuns(part, entry.name);
+            if (!NeedsScan(part)) {
+                CheckComplete(part, entry.name);
+                continue;
+            }
             auto cells = ScanSheetPart(part, entry.name, arrayCells);
             if (!cells.empty())
                 withInline.emplace(entry.name, std::move(cells));
@@ -685,7 +765,9 @@ std::map<std::string, std::vector<InlineCell>> CheckXlsxParts(const orcus::zip_a
         } else if (entry.name == "xl/_rels/workbook.xml.rels") {
             targets = RelationshipTargets(part, entry.name);
         } else {
-            CheckWholeXml(part, entry.name);
+            if (entry.name == "xl/sharedStrings.xml")
+                CheckTextRuns(part, entry.name);
+            CheckComplete(part, entry.name);
         }
     }
     std::map<std::string, std::vector<InlineCell>> result;
@@ -753,18 +835,20 @@ void OdsParagraphText(QXmlStreamReader& xml, std::string& text)
 // name: liborcus delivers no truth value and no text result of a formula from an .ods file, of a
 // text of several paragraphs only the last, and the numbers of a repeated row only once. Rows and
 // cells count their repetitions (in 64 bits: a repetition may ask for 2^31); covered cells take
-// their places. A cell with a value beyond the sheet's last row or column is damage; throws
-// Refused when the cells would cost more than a workbook may.
-std::map<std::string, std::vector<OdsCell>> OdsCellsOrcusMisreads(const QByteArray& content)
+// their places. A cell beyond the sheet's last column, or one with a value beyond its last row,
+// is damage; throws Refused when the cells would cost more than a workbook may.
+std::map<std::string, std::vector<OdsCell>> OdsCellsOrcusMisreads(const std::vector<unsigned char>& content)
 {
+    CheckTextRuns(content, "content.xml");
     const QString tableNs = "urn:oasis:names:tc:opendocument:xmlns:table:1.0";
     const QString officeNs = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
     const QString textNs = "urn:oasis:names:tc:opendocument:xmlns:text:1.0";
     // Counting stops just past the sheet's edge, so no repetition can make a count overflow.
     constexpr long long kPastRows = kSheetMaxRows + 1LL, kPastColumns = kSheetMaxColumns + 1LL;
     std::map<std::string, std::vector<OdsCell>> result;
-    QXmlStreamReader xml(content);
+    QXmlStreamReader xml(Bytes(content));
     CellBudget budget;
+    long long steps = 0;
     std::vector<OdsCell>* table = nullptr;
     long long row = 0, rowRepeat = 1, column = 0;
     auto repeat = [](const QXmlStreamAttributes& attributes, const QString& ns, const char* name, long long most) {
@@ -790,8 +874,10 @@ std::map<std::string, std::vector<OdsCell>> OdsCellsOrcusMisreads(const QByteArr
         } else if (xml.name() == u"table-cell" || xml.name() == u"covered-table-cell") {
             const long long columns = repeat(attributes, tableNs, "number-columns-repeated", kPastColumns);
             const auto type = attributes.value(officeNs, "value-type");
-            if (!type.isEmpty() && (row + rowRepeat > kSheetMaxRows || column + columns > kSheetMaxColumns))
+            if (column + columns > kSheetMaxColumns || (!type.isEmpty() && row + rowRepeat > kSheetMaxRows))
                 Damage("content.xml: a cell outside the sheet");
+            if ((steps += columns) > kMaxOdsCellSteps)
+                throw Refused{Refusal::TooLarge, {}};
             SheetValue value;
             if (type == u"boolean") {
                 value = SheetValue::Boolean(attributes.value(officeNs, "boolean-value") == u"true");
@@ -837,11 +923,11 @@ std::map<std::string, std::vector<OdsCell>> CheckOdsParts(const orcus::zip_archi
     for (const ZipEntry& entry : entries) {
         if (!IsXmlPart(entry.name))
             continue;
-        const QByteArray part = ZipPart(zip, entry);
+        const auto part = ZipPart(zip, entry);
         if (entry.name == "content.xml")
             result = OdsCellsOrcusMisreads(part);
         else
-            CheckWholeXml(part, entry.name);
+            CheckComplete(part, entry.name);
     }
     return result;
 }

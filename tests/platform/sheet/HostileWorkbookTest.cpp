@@ -25,8 +25,8 @@ std::string Repeat(const std::string& text, int times)
 std::string OdsRow(const std::string& cells, const char* repeated = nullptr)
 {
     return std::string("<table:table-row") +
-           (repeated ? std::string(" table:number-rows-repeated=\"") + repeated + "\"" : std::string()) + ">" +
-           cells + "</table:table-row>";
+           (repeated ? std::string(" table:number-rows-repeated=\"") + repeated + "\"" : std::string()) + ">" + cells +
+           "</table:table-row>";
 }
 
 std::string OdsString(const std::string& text, const char* repeated = nullptr)
@@ -68,11 +68,11 @@ QByteArray CutPart(std::vector<std::pair<std::string, QByteArray>> parts, const 
     return StoredZip(parts);
 }
 
-// 10,000 rows of one number each.
+// 40,000 rows of one number each, 1.4 MB.
 std::string Rows()
 {
     std::string rows;
-    for (int r = 1; r <= 10000; ++r)
+    for (int r = 1; r <= 40000; ++r)
         rows += "<row r=\"" + std::to_string(r) + "\"><c r=\"A" + std::to_string(r) + "\"><v>" + std::to_string(r) +
                 "</v></c></row>";
     return rows;
@@ -80,7 +80,8 @@ std::string Rows()
 
 TEST(HostileWorkbook, EachConstructionIsRefusedWithTheReadersMessageAndTheFileName)
 {
-    const std::string arrayCell = "<row r=\"1\"><c r=\"A1\"><f t=\"array\" ref=\"A1:XFD1000\">1+1</f><v>2</v></c></row>";
+    const std::string arrayCell =
+        "<row r=\"1\"><c r=\"A1\"><f t=\"array\" ref=\"A1:XFD1000\">1+1</f><v>2</v></c></row>";
     const QByteArray sound = Xlsx("<row r=\"1\"><c r=\"A1\"><v>1</v></c></row>");
     const struct
     {
@@ -94,6 +95,9 @@ TEST(HostileWorkbook, EachConstructionIsRefusedWithTheReadersMessageAndTheFileNa
         {"rows.ods", Ods(OdsRow(OdsEmpty("1"), "2147483647") + OdsRow(OdsString("x"))), u8"壊れている"},
         {"columns.ods", Ods(OdsRow(OdsEmpty("2147483647") + OdsEmpty("2147483647") + OdsString("x"))), u8"壊れている"},
         {"edge.ods", Ods(OdsRow(OdsEmpty("16383") + OdsString("x", "2"))), u8"壊れている"},
+        {"empty.ods", Ods(OdsRow(OdsEmpty("2147483647") + OdsEmpty("2147483647"))), u8"壊れている"},
+        // Rows of empty cells across the whole width, each walked cell by cell.
+        {"wide.ods", Ods(Repeat(OdsRow(OdsEmpty("16384")), 20000)), u8"大きすぎる"},
         // A cell reference past the last row.
         {"far.xlsx", Xlsx("<row r=\"1048577\"><c r=\"A1048577\"><v>1</v></c></row>"), u8"壊れている"},
         // A compressed size that runs past the end of the file.
@@ -107,7 +111,9 @@ TEST(HostileWorkbook, EachConstructionIsRefusedWithTheReadersMessageAndTheFileNa
          u8"壊れている"},
         // A part whose bytes are not those its CRC-32 was taken of.
         {"crc.xlsx", WithPartByteChanged(sound, "xl/worksheets/sheet1.xml", 100), u8"壊れている"},
-        {"cut.xlsx", CutPart(XlsxParts(Rows()), "xl/worksheets/sheet1.xml", "<row r=\"5001\">"), u8"壊れている"},
+        {"cut.xlsx", CutPart(XlsxParts(Rows()), "xl/worksheets/sheet1.xml", "<row r=\"20001\">"), u8"壊れている"},
+        {"rels.xlsx", CutPart(XlsxParts(""), "xl/_rels/workbook.xml.rels", "<Relationship Id=\"rId3\""),
+         u8"壊れている"},
         {"cut.ods", CutPart(OdsParts(OdsRow(OdsString("x"))), "content.xml", "</table:table>"), u8"壊れている"},
         // A long text repeated over many cells: gigabytes from a few bytes.
         {"long.ods", Ods(OdsRow(OdsString(std::string(30000, 'x'), "16384"), "1000")), u8"大きすぎる"},
@@ -160,8 +166,7 @@ TEST(HostileWorkbook, UnusualButSoundConstructionsReadCorrectly)
         // Cells far to the right cost what they hold.
         {"far.xlsx", Xlsx(farRight), {"0,16383=1", "1,16383=2"}, 2000},
         {"far.ods",
-         Ods(OdsRow(OdsEmpty("16383") + OdsString("x"), "1000") +
-             OdsRow(OdsEmpty("1024"), "1047576")),
+         Ods(OdsRow(OdsEmpty("16383") + OdsString("x"), "1000") + OdsRow(OdsEmpty("1024"), "1047576")),
          {"0,16383=x", "1,16383=x"},
          1000},
         // Numbers of repeated rows repeat like the other cells.
@@ -174,7 +179,10 @@ TEST(HostileWorkbook, UnusualButSoundConstructionsReadCorrectly)
          {"0,0=7", "0,1=s", "0,2=TRUE", "1,0=7", "1,1=s", "1,2=TRUE", "2,0=7", "2,1=s", "2,2=TRUE"},
          9},
         // A text as long as a cell holds.
-        {"long.ods", Ods(OdsRow(OdsString("<text:s text:c=\"32766\"/>x"))), {"0,0=" + std::string(32766, ' ') + "x"}, 1},
+        {"long.ods",
+         Ods(OdsRow(OdsString("<text:s text:c=\"32766\"/>x"))),
+         {"0,0=" + std::string(32766, ' ') + "x"},
+         1},
     };
     QTemporaryDir dir;
     for (const auto& c : cases) {
