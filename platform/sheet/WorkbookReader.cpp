@@ -628,27 +628,30 @@ void AppendCellText(std::string& text, const QString& run)
         CellText(text);
 }
 
-// --- .xlsx sheet parts: inline-string cells and array formulas -----------------------------------
-
-struct InlineCell
+// A value the reader finds beside liborcus, over a block of cells (repeated rows and columns),
+// and those values by sheet name.
+struct CellBlock
 {
-    int row, column;
-    std::string text;
+    long long row, column, rows, columns;
+    SheetValue value;
 };
+using CellsBySheet = std::map<std::string, std::vector<CellBlock>>;
+
+// --- .xlsx sheet parts: inline-string cells and array formulas -----------------------------------
 
 // The inline-string cells of one sheet part: <c t="inlineStr"><is><t>..</t></is></c>, the text
 // possibly in runs (<r><t>..</t></r>); phonetic runs (<rPh>) are not part of the text. Rows and
 // cells without a reference follow the one before them. The ranges of its array formulas are
 // added to `arrayCells`; throws Refused when they are more than can be read.
-std::vector<InlineCell> ScanSheetPart(const std::vector<unsigned char>& part, const std::string& name,
-                                      long long& arrayCells)
+std::vector<CellBlock> ScanSheetPart(const std::vector<unsigned char>& part, const std::string& name,
+                                     long long& arrayCells)
 {
-    std::vector<InlineCell> cells;
+    std::vector<CellBlock> cells;
     QXmlStreamReader xml(Bytes(part));
     long long row = -1, column = -1;
     bool inInline = false;
     int phonetic = 0;
-    InlineCell cell{};
+    std::string text;
     while (!xml.atEnd()) {
         const auto token = xml.readNext();
         if (token == QXmlStreamReader::StartElement) {
@@ -668,7 +671,7 @@ std::vector<InlineCell> ScanSheetPart(const std::vector<unsigned char>& part, co
                     ++column;
                 }
                 inInline = xml.attributes().value("t") == u"inlineStr";
-                cell = InlineCell{int(std::min(row, 1LL << 30)), int(std::min(column, 1LL << 30)), {}};
+                text.clear();
             } else if (local == u"f" && xml.attributes().value("t") == u"array") {
                 const auto [top, left, bottom, right] =
                     ReferenceArea(xml.attributes().value("ref").toString().toStdString());
@@ -678,7 +681,7 @@ std::vector<InlineCell> ScanSheetPart(const std::vector<unsigned char>& part, co
             } else if (inInline && local == u"rPh") {
                 ++phonetic;
             } else if (inInline && phonetic == 0 && local == u"t") {
-                AppendCellText(cell.text, xml.readElementText());
+                AppendCellText(text, xml.readElementText());
             }
         } else if (token == QXmlStreamReader::EndElement) {
             const auto local = xml.name();
@@ -687,8 +690,7 @@ std::vector<InlineCell> ScanSheetPart(const std::vector<unsigned char>& part, co
             } else if (local == u"c" && inInline) {
                 if (row < 0 || column < 0 || row >= kSheetMaxRows || column >= kSheetMaxColumns)
                     Damage(name + ": a cell outside the sheet");
-                cell.text = CellText(cell.text);
-                cells.push_back(std::move(cell));
+                cells.push_back({row, column, 1, 1, SheetValue::Text(CellText(text))});
                 inInline = false;
             }
         }
@@ -740,10 +742,9 @@ std::map<std::string, std::string> RelationshipTargets(const std::vector<unsigne
 
 // Checks every XML part of an .xlsx (size, CRC-32, complete XML, array formulas) and returns its
 // inline-string cells by sheet name (liborcus drops them).
-std::map<std::string, std::vector<InlineCell>> CheckXlsxParts(const orcus::zip_archive& zip,
-                                                              const std::vector<ZipEntry>& entries)
+CellsBySheet CheckXlsxParts(const orcus::zip_archive& zip, const std::vector<ZipEntry>& entries)
 {
-    std::map<std::string, std::vector<InlineCell>> withInline;
+    std::map<std::string, std::vector<CellBlock>> withInline;
     std::vector<std::pair<std::string, std::string>> sheets;
     std::map<std::string, std::string> targets;
     long long arrayCells = 0;
@@ -770,7 +771,7 @@ std::map<std::string, std::vector<InlineCell>> CheckXlsxParts(const orcus::zip_a
             CheckComplete(part, entry.name);
         }
     }
-    std::map<std::string, std::vector<InlineCell>> result;
+    CellsBySheet result;
     for (const auto& [sheetName, id] : sheets) {
         const auto target = targets.find(id);
         if (target == targets.end())
@@ -789,13 +790,6 @@ std::map<std::string, std::vector<InlineCell>> CheckXlsxParts(const orcus::zip_a
 }
 
 // --- Cells of .ods tables that liborcus leaves empty or cuts short ------------------------------
-
-// A value over a block of cells (repeated rows and columns).
-struct OdsCell
-{
-    long long row, column, rows, columns;
-    SheetValue value;
-};
 
 // The text of the paragraph the reader stands on, to its end, added to `text`: runs of spaces,
 // tabs and line breaks as the elements that stand for them say; notes and comments are left out.
@@ -837,7 +831,7 @@ void OdsParagraphText(QXmlStreamReader& xml, std::string& text)
 // cells count their repetitions (in 64 bits: a repetition may ask for 2^31); covered cells take
 // their places. A cell beyond the sheet's last column, or one with a value beyond its last row,
 // is damage; throws Refused when the cells would cost more than a workbook may.
-std::map<std::string, std::vector<OdsCell>> OdsCellsOrcusMisreads(const std::vector<unsigned char>& content)
+CellsBySheet OdsCellsOrcusMisreads(const std::vector<unsigned char>& content)
 {
     CheckTextRuns(content, "content.xml");
     const QString tableNs = "urn:oasis:names:tc:opendocument:xmlns:table:1.0";
@@ -845,11 +839,11 @@ std::map<std::string, std::vector<OdsCell>> OdsCellsOrcusMisreads(const std::vec
     const QString textNs = "urn:oasis:names:tc:opendocument:xmlns:text:1.0";
     // Counting stops just past the sheet's edge, so no repetition can make a count overflow.
     constexpr long long kPastRows = kSheetMaxRows + 1LL, kPastColumns = kSheetMaxColumns + 1LL;
-    std::map<std::string, std::vector<OdsCell>> result;
+    CellsBySheet result;
     QXmlStreamReader xml(Bytes(content));
     CellBudget budget;
     long long steps = 0;
-    std::vector<OdsCell>* table = nullptr;
+    std::vector<CellBlock>* table = nullptr;
     long long row = 0, rowRepeat = 1, column = 0;
     auto repeat = [](const QXmlStreamAttributes& attributes, const QString& ns, const char* name, long long most) {
         bool ok = false;
@@ -916,10 +910,9 @@ std::map<std::string, std::vector<OdsCell>> OdsCellsOrcusMisreads(const std::vec
 
 // Checks every XML part of an .ods (size, CRC-32, complete XML) and returns the cells liborcus
 // misreads in content.xml.
-std::map<std::string, std::vector<OdsCell>> CheckOdsParts(const orcus::zip_archive& zip,
-                                                          const std::vector<ZipEntry>& entries)
+CellsBySheet CheckOdsParts(const orcus::zip_archive& zip, const std::vector<ZipEntry>& entries)
 {
-    std::map<std::string, std::vector<OdsCell>> result;
+    CellsBySheet result;
     for (const ZipEntry& entry : entries) {
         if (!IsXmlPart(entry.name))
             continue;
@@ -932,13 +925,19 @@ std::map<std::string, std::vector<OdsCell>> CheckOdsParts(const orcus::zip_archi
     return result;
 }
 
-// The sheet of the workbook with the name; null when it has none.
-SheetWorksheet* SheetNamed(SheetWorkbook& book, const std::string& name)
+// Puts the values found beside liborcus into their sheets, over what liborcus gave there.
+void PlaceCells(SheetWorkbook& book, CellBudget& budget, const CellsBySheet& cells)
 {
-    for (int n = 1; n <= book.SheetCount(); ++n)
-        if (book.Sheet(n).NameUtf8() == name)
-            return &book.Sheet(n);
-    return nullptr;
+    for (int n = 1; n <= book.SheetCount(); ++n) {
+        SheetWorksheet& sheet = book.Sheet(n);
+        const auto blocks = cells.find(sheet.NameUtf8());
+        if (blocks == cells.end())
+            continue;
+        for (const CellBlock& block : blocks->second)
+            for (long long r = block.row; r < block.row + block.rows; ++r)
+                for (long long c = block.column; c < block.column + block.columns; ++c)
+                    PlaceCell(sheet, budget, r, c, block.value);
+    }
 }
 
 std::unique_ptr<SheetWorkbook> ReadWorkbook(const QString& path)
@@ -975,23 +974,15 @@ std::unique_ptr<SheetWorkbook> ReadWorkbook(const QString& path)
     CellBudget budget;
     Factory factory(*book, budget);
     if (xlsx) {
-        const auto inlineStrings = CheckXlsxParts(zip, entries);
+        const CellsBySheet inlineStrings = CheckXlsxParts(zip, entries);
         orcus::orcus_xlsx reader(&factory);
         reader.read_stream(stream);
-        for (const auto& [sheetName, cells] : inlineStrings)
-            if (SheetWorksheet* sheet = SheetNamed(*book, sheetName))
-                for (const InlineCell& cell : cells)
-                    PlaceCell(*sheet, budget, cell.row, cell.column, SheetValue::Text(cell.text));
+        PlaceCells(*book, budget, inlineStrings);
     } else {
-        const auto misread = CheckOdsParts(zip, entries);
+        const CellsBySheet misread = CheckOdsParts(zip, entries);
         orcus::orcus_ods reader(&factory);
         reader.read_stream(stream);
-        for (const auto& [sheetName, cells] : misread)
-            if (SheetWorksheet* sheet = SheetNamed(*book, sheetName))
-                for (const OdsCell& cell : cells)
-                    for (long long r = cell.row; r < cell.row + cell.rows; ++r)
-                        for (long long c = cell.column; c < cell.column + cell.columns; ++c)
-                            PlaceCell(*sheet, budget, r, c, cell.value);
+        PlaceCells(*book, budget, misread);
     }
     // A workbook always has a sheet; none means its directory part could not be read.
     if (book->SheetCount() == 0)
