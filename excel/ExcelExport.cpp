@@ -238,6 +238,7 @@ std::unique_ptr<SheetWorkbook> Build(CBaseDoc& doc, DWORD options, const CString
     for (POSITION pos = all->GetHeadPosition(); pos;)
         if (auto* file = dynamic_cast<CFileComp*>(all->GetNext(pos)))
             context.files.emplace(file->GetObjectId(), file);
+    context.relations.emplace(doc);
     SheetExportTally& tally = outcome.tally;
     CExcelDispatch sheet1(book->Sheet(1), tally);
     long first = 0, second = 0, third = 0;

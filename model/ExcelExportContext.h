@@ -4,10 +4,12 @@
 #pragma once
 
 #include "foundation/DataItemList.h"
+#include "model/RelationGraphIndex.h"
 #include "platform/afx/Object.h"
 #include "platform/afx/String.h"
 
 #include <functional>
+#include <optional>
 #include <unordered_map>
 
 class CBaseDoc;
@@ -25,4 +27,7 @@ public:
     // The document's conceptual files by object id, filled before the rows are written, so that
     // references are found without walking the object list for each one.
     std::unordered_map<WORD, CFileComp*> files;
+    // The document's main arrows and parents, built with the index above: without them the rows
+    // name no parent and no main arrow.
+    std::optional<RelationGraphIndex> relations;
 };

@@ -41,6 +41,17 @@ CFileComp* FileIn(const CBaseDoc* doc, WORD fileId, const ExcelExportContext* co
     return dynamic_cast<CFileComp*>(RelationGraph::FindObject(*doc, fileId));
 }
 
+// The main arrow of the exported document's file, through the lookups built once per export.
+const CRelLineObj* MainArrowOf(const ExcelExportContext* context, WORD fileId)
+{
+    return context && context->relations ? context->relations->FindMainSubTypeRelLine(fileId) : nullptr;
+}
+
+const CFileComp* ParentOf(const ExcelExportContext* context, WORD fileId)
+{
+    return context && context->relations ? context->relations->GetParentFileComp(fileId) : nullptr;
+}
+
 // The document of a referenced diagram, when it is loaded and holds objects.
 const CBaseDoc* LoadedDiagram(const CBaseDoc* doc, WORD diagram)
 {
@@ -201,9 +212,9 @@ BOOL CFileComp::ExportFileSheetRow(CExcelDispatch* sheet1, long&, long& secondCo
     row[2] = FileTypeName(context, m_wBoxStyle);
     row[3] = Flag(m_wUpdateRight == 1);
     row[4] = GetNumIOSourceText();
-    const CFileComp* parent = doc ? RelationGraph::GetParentFileComp(*doc, GetObjectId()) : nullptr;
+    const CFileComp* parent = ParentOf(context, GetObjectId());
     PutFile(sheet, row, 5, parent);
-    if (const CRelLineObj* arrow = doc ? RelationGraph::FindMainSubTypeRelLine(*doc, GetObjectId(), 0) : nullptr) {
+    if (const CRelLineObj* arrow = MainArrowOf(context, GetObjectId())) {
         const CString itemName = CellText(sheet, arrow->GetItemNameLabel().GetText());
         switch (arrow->GetDiscriminatorForm()) {
         case 1:
@@ -453,8 +464,7 @@ BOOL CFileComp::ExportPhysicalUpdateFileRow(CExcelDispatch* sheet1, long&, long&
     if (m_strNumber.IsEmpty() && m_strName.IsEmpty())
         return TRUE;
     CExcelDispatch& sheet = *sheet1;
-    const CBaseDoc* doc = context ? context->document : nullptr;
-    const BOOL hasParent = doc && RelationGraph::GetParentFileComp(*doc, GetObjectId()) != nullptr;
+    const BOOL hasParent = ParentOf(context, GetObjectId()) != nullptr;
     SendRow(sheet, ++secondCounter,
             {Unsigned(GetObjectId()), CellText(sheet, m_strNumber), CellText(sheet, m_strName), Flag(m_bPhysicalTarget),
              hasParent ? Flag(m_bMergedIntoParent) : CString(), Flag(m_bPhyControlDedicated), m_strTableName,

@@ -70,8 +70,13 @@ CObject* FindObject(const CBaseDoc& doc, WORD objectId)
 
 CFileComp* ResolveFileComp(const CBaseDoc& doc, CObject* object)
 {
+    return ResolveFileComp(object, [&](WORD objectId) { return FindObject(doc, objectId); });
+}
+
+CFileComp* ResolveFileComp(CObject* object, const std::function<CObject*(WORD objectId)>& findObject)
+{
     if (auto* clone = DYNAMIC_DOWNCAST(CFileClone, object))
-        object = clone->HasOriginalFile() ? FindObject(doc, clone->GetOriginalFileId()) : nullptr;
+        object = clone->HasOriginalFile() ? findObject(clone->GetOriginalFileId()) : nullptr;
     return DYNAMIC_DOWNCAST(CFileComp, object);
 }
 
@@ -133,11 +138,15 @@ BOOL IsRelLineBetweenFiles(const CBaseDoc& doc, const CRelLineObj& arrow)
     return IsRelLineStartFile(doc, arrow) && IsRelLineEndFile(doc, arrow);
 }
 
+BOOL IsMainSubTypeRelLine(const CRelLineObj& arrow)
+{
+    return arrow.IsSubTypeKind() && arrow.IsMainArrow();
+}
+
 CRelLineObj* FindMainSubTypeRelLine(const CBaseDoc& doc, WORD fileId, WORD skipId)
 {
-    return FindRelLineEndingAtIf(doc, fileId, skipId, [](const CRelLineObj& arrow, BOOL) {
-        return arrow.IsSubTypeKind() && arrow.IsMainArrow();
-    });
+    return FindRelLineEndingAtIf(doc, fileId, skipId,
+                                 [](const CRelLineObj& arrow, BOOL) { return IsMainSubTypeRelLine(arrow); });
 }
 
 CRelLineObj* FindMainSubTypeRelLineAtEndOf(const CBaseDoc& doc, const CRelLineObj& arrow, WORD skipId)

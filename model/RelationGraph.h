@@ -53,6 +53,8 @@ CObject* FindObject(const CBaseDoc& doc, WORD objectId);
 // The conceptual file the object stands for: itself, or the original of a clone when that exists
 // and is a conceptual file; null otherwise.
 CFileComp* ResolveFileComp(const CBaseDoc& doc, CObject* object);
+// The same with the original found by the lookup.
+CFileComp* ResolveFileComp(CObject* object, const std::function<CObject*(WORD objectId)>& findObject);
 // The id the object stands for: a conceptual file's own id, a clone's original id (0 without one),
 // 0 for null and any other object. Whether the original exists is not checked.
 WORD ResolveFileId(const CObject* object);
@@ -71,6 +73,8 @@ BOOL IsRelLineBetweenFiles(const CBaseDoc& doc, const CRelLineObj& arrow);
 // passes the test, which is told whether the arrow ends at the file itself; null when none does.
 using RelLineTest = std::function<bool(const CRelLineObj& arrow, BOOL direct)>;
 CRelLineObj* FindRelLineEndingAtIf(const CBaseDoc& doc, WORD fileId, WORD skipId, const RelLineTest& test);
+// A subtype or substructure arrow with the main flag.
+BOOL IsMainSubTypeRelLine(const CRelLineObj& arrow);
 // The main arrow of the file other than the skipped one, or null.
 CRelLineObj* FindMainSubTypeRelLine(const CBaseDoc& doc, WORD fileId, WORD skipId);
 // The same for the end object of the arrow.

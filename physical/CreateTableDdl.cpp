@@ -16,8 +16,7 @@
 #include "platform/storage/StorageError.h"
 #include "platform/ui/FileDialog.h"
 
-#include <cerrno>
-#include <unistd.h>
+#include <cstddef>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -265,18 +264,7 @@ namespace {
 void WriteReplacing(const CString& path, const QByteArray& bytes)
 {
     SaveFile save(Cp932ToUtf8(path.GetString()));
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(save.Descriptor(), data, size_t(left));
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            throw StorageError::FromErrno(errno, "write", Cp932ToUtf8(path.GetString()));
-        }
-        data += written;
-        left -= written;
-    }
+    save.Write(bytes.constData(), std::size_t(bytes.size()));
     save.Commit();
 }
 

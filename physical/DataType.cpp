@@ -160,10 +160,10 @@ BOOL CDataType::SaveToProfile() const
     return carrier.SaveSetting();
 }
 
-BOOL CDataType::ReadDtyEntry(const char* fileName)
+BOOL CDataType::ReadDtyEntry(const PrivateProfileFile& file)
 {
     char buffer[DataType::kEntryBufferSize];
-    GetPrivateProfileString(DATATYPE_SECTION, DataType::KeyOf(m_wId), "", buffer, sizeof buffer, fileName);
+    file.GetString(DATATYPE_SECTION, DataType::KeyOf(m_wId), "", buffer, sizeof buffer);
     const CString entry(buffer);
     if (entry.IsEmpty()) {
         m_strName.Empty();
@@ -176,9 +176,7 @@ BOOL CDataType::ReadDtyEntry(const char* fileName)
     return ParseEntry(entry);
 }
 
-BOOL CDataType::WriteDtyEntry(const char* fileName) const
+PrivateProfileChange CDataType::DtyEntry() const
 {
-    if (!CheckStorable())
-        return FALSE;
-    return WritePrivateProfileString(DATATYPE_SECTION, DataType::KeyOf(m_wId), FormatEntry(), fileName);
+    return PrivateProfileChange{DataType::KeyOf(m_wId), FormatEntry()};
 }

@@ -6,6 +6,7 @@
 #include "model/DataTypeText.h"
 #include "platform/afx/Object.h"
 #include "platform/afx/String.h"
+#include "platform/profile/PrivateProfile.h"
 
 // The profile section of the data types, also the section of a data-type file.
 constexpr const char* DATATYPE_SECTION = "DataType";
@@ -49,10 +50,11 @@ public:
     // or empty value and on a value short of a field; the fields before the missing one are kept.
     BOOL LoadFromProfile();
     BOOL SaveToProfile() const;
-    // The same entry in a data-type file (an INI file). A missing or empty value reads as an empty
-    // type; a value short of a field fails.
-    BOOL ReadDtyEntry(const char* fileName);
-    BOOL WriteDtyEntry(const char* fileName) const;
+    // The same entry in a data-type file (an INI file, read once for all its entries). A missing or
+    // empty value reads as an empty type; a value short of a field fails.
+    BOOL ReadDtyEntry(const PrivateProfileFile& file);
+    // The entry as a change of a data-type file, which the list writes whole.
+    PrivateProfileChange DtyEntry() const;
 
     // Whether the entry can be written and read back as it is: a name, enclosure or prefix holding
     // the field separator or a line break cannot. When not, the user is told which type and field

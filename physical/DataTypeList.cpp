@@ -8,6 +8,8 @@
 #include "platform/ui/Controls.h"
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace DataTypeList {
 
@@ -51,9 +53,9 @@ int StoredProfileCount()
     return CheckedCount(stored.GetIntValue());
 }
 
-int StoredFileCount(const char* fileName)
+int StoredFileCount(const PrivateProfileFile& file)
 {
-    return CheckedCount(GetPrivateProfileInt(DATATYPE_SECTION, DATATYPE_COUNT_ENTRY, 0, fileName));
+    return CheckedCount(file.GetInt(DATATYPE_SECTION, DATATYPE_COUNT_ENTRY, 0));
 }
 
 void RemoveProfileEntry(int id)
@@ -151,7 +153,9 @@ int CDataTypeList::ReadDtyFile(const char* fileName, int* failedEntry)
         *failedEntry = -1;
     if (!fileName || !*fileName)
         return -1;
-    const int count = DataTypeList::StoredFileCount(fileName);
+    // Read and parsed once: the file may hold 65,535 entries.
+    const PrivateProfileFile file(fileName);
+    const int count = DataTypeList::StoredFileCount(file);
     if (count < 0) {
         if (failedEntry)
             *failedEntry = 0;
@@ -162,7 +166,7 @@ int CDataTypeList::ReadDtyFile(const char* fileName, int* failedEntry)
     for (int id = 1; id <= count; ++id) {
         auto type = std::make_unique<CDataType>();
         type->SetId(WORD(id));
-        if (!type->ReadDtyEntry(fileName) || !read.AddDataTypeDirect(type.release())) {
+        if (!type->ReadDtyEntry(file) || !read.AddDataTypeDirect(type.release())) {
             if (failedEntry)
                 *failedEntry = id;
             return -1;
@@ -178,16 +182,15 @@ BOOL CDataTypeList::WriteDtyFile(const char* fileName) const
 {
     if (!fileName || !*fileName || !CheckAllStorable())
         return FALSE;
+    // One write of the file: a failure on the way leaves the old file whole.
     const int count = int(GetCount());
-    for (int id = DataTypeList::StoredFileCount(fileName); id > count; --id)
-        if (!WritePrivateProfileString(DATATYPE_SECTION, DataTypeList::KeyOf(id), nullptr, fileName))
-            return FALSE;
-    if (!WritePrivateProfileString(DATATYPE_SECTION, DATATYPE_COUNT_ENTRY, DataTypeList::KeyOf(count), fileName))
-        return FALSE;
+    std::vector<PrivateProfileChange> changes;
+    for (int id = DataTypeList::StoredFileCount(PrivateProfileFile(fileName)); id > count; --id)
+        changes.push_back(PrivateProfileChange{DataTypeList::KeyOf(id), std::nullopt});
+    changes.push_back(PrivateProfileChange{DATATYPE_COUNT_ENTRY, DataTypeList::KeyOf(count)});
     for (POSITION pos = GetHeadPosition(); pos;)
-        if (!GetNext(pos)->WriteDtyEntry(fileName))
-            return FALSE;
-    return TRUE;
+        changes.push_back(GetNext(pos)->DtyEntry());
+    return WritePrivateProfileKeys(DATATYPE_SECTION, changes, fileName);
 }
 
 void CDataTypeList::RenumberDataTypes()

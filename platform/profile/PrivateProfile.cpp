@@ -3,21 +3,19 @@
 #include "platform/afx/Cp932.h"
 #include "platform/afx/File.h"
 #include "platform/afx/String.h"
+#include "platform/storage/SaveFile.h"
+#include "platform/storage/StorageError.h"
 
 #include <QFile>
 #include <QString>
 
-#include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cstring>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace PrivateProfile {
 
@@ -63,49 +61,18 @@ std::optional<IniLines> ReadLines(const char* fileName)
     return ini;
 }
 
-bool WriteAll(int fd, const std::string& text)
-{
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += std::size_t(n);
-    }
-    return true;
-}
-
-// An existing file keeps its permission bits; a new one gets those of any new file.
-mode_t FileModeFor(const std::string& target)
-{
-    struct stat old
-    {
-    };
-    if (::stat(target.c_str(), &old) == 0)
-        return old.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-// The new content goes to a temporary file beside the old one and is renamed over it only once it
-// is completely on disk, so the file is at every moment either the old one or the new one.
+// The new content replaces the file through a safe save, so the file is at every moment either the
+// old one or the new one, and a write killed on the way leaves no temporary file for good.
 BOOL WriteLines(const char* fileName, const IniLines& ini)
 {
     std::string text;
     for (const std::string& line : ini.lines)
         text += line + ini.eol;
-    const std::string target = ToFileSystemPath(CString(fileName));
-    std::string temporary = target + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return FALSE;
-    const mode_t mode = FileModeFor(target);
-    const bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, text) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !written || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
+    try {
+        SaveFile save(ToFileSystemPath(CString(fileName)));
+        save.Write(text.data(), text.size());
+        save.Commit();
+    } catch (const StorageError&) {
         return FALSE;
     }
     return TRUE;
@@ -180,23 +147,6 @@ std::size_t FindKey(const IniLines& ini, const SectionRange& range, const char* 
     return kNoLine;
 }
 
-std::optional<CString> ReadValue(const char* section, const char* key, const char* fileName)
-{
-    if (!section || !key || !fileName || !*fileName)
-        return std::nullopt;
-    const std::optional<IniLines> ini = ReadLines(fileName);
-    if (!ini)
-        return std::nullopt;
-    const std::optional<SectionRange> range = FindSection(*ini, section);
-    if (!range)
-        return std::nullopt;
-    const std::size_t line = FindKey(*ini, *range, key);
-    if (line == kNoLine)
-        return std::nullopt;
-    const std::string& text = ini->lines[line];
-    return Trimmed(text.substr(text.find('=') + 1));
-}
-
 bool HasLineBreak(const char* text)
 {
     return text && std::strpbrk(text, "\r\n") != nullptr;
@@ -220,44 +170,164 @@ std::size_t EndOfEntries(const IniLines& ini, const SectionRange& range)
     return end;
 }
 
-// Applies the change to the lines; false when there was nothing to change.
-bool ApplyChange(IniLines& ini, const char* section, const char* key, const char* value)
+// Removes the section; false when there is none.
+bool RemoveSection(IniLines& ini, const char* section)
 {
     const std::optional<SectionRange> range = FindSection(ini, section);
-    if (!key) {
-        if (!range)
-            return false;
-        ini.lines.erase(ini.lines.begin() + std::ptrdiff_t(range->begin),
-                        ini.lines.begin() + std::ptrdiff_t(range->end));
-        return true;
-    }
-    const std::size_t line = range ? FindKey(ini, *range, key) : kNoLine;
-    if (!value) {
-        if (line == kNoLine)
-            return false;
-        ini.lines.erase(ini.lines.begin() + std::ptrdiff_t(line));
-        return true;
-    }
-    const std::string entry = std::string(key) + "=" + value;
-    if (line != kNoLine)
-        ini.lines[line] = entry;
-    else if (range)
-        ini.lines.insert(ini.lines.begin() + std::ptrdiff_t(EndOfEntries(ini, *range)), entry);
-    else {
-        ini.lines.push_back(std::string(1, '[').append(section).append(1, ']'));
-        ini.lines.push_back(entry);
-    }
+    if (!range)
+        return false;
+    ini.lines.erase(ini.lines.begin() + std::ptrdiff_t(range->begin), ini.lines.begin() + std::ptrdiff_t(range->end));
     return true;
+}
+
+std::string UpperForm(const CString& name)
+{
+    CString form = name;
+    return form.MakeUpper().Bytes();
+}
+
+// The entry lines of one section as slots that the changes set, empty (a removed line) or add to,
+// with the slots of each key found by its upper-case form, so that many changes cost one pass.
+class SectionEdit
+{
+public:
+    SectionEdit(const IniLines& ini, const std::optional<SectionRange>& range)
+    {
+        if (!range)
+            return;
+        const std::size_t end = EndOfEntries(ini, *range);
+        for (std::size_t i = range->begin + 1; i < end; ++i)
+            Add(ini.lines[i], KeyOf(ini.lines[i]));
+    }
+
+    void Apply(const PrivateProfileChange& change)
+    {
+        const char* key = change.key;
+        const std::optional<std::size_t> slot = Find(key);
+        if (!change.value) {
+            if (slot)
+                m_slots[*slot].reset();
+            return;
+        }
+        std::string entry = std::string(key) + "=" + static_cast<const char*>(*change.value);
+        if (slot)
+            m_slots[*slot] = std::move(entry);
+        else
+            Add(std::move(entry), change.key);
+    }
+
+    std::vector<std::string> Lines() const
+    {
+        std::vector<std::string> lines;
+        for (const std::optional<std::string>& slot : m_slots)
+            if (slot)
+                lines.push_back(*slot);
+        return lines;
+    }
+
+private:
+    void Add(std::string line, const std::optional<CString>& key)
+    {
+        if (key)
+            m_keys[UpperForm(*key)].push_back(m_slots.size());
+        m_slots.emplace_back(std::move(line));
+    }
+
+    std::optional<std::size_t> Find(const char* key) const
+    {
+        const auto found = m_keys.find(UpperForm(CString(key)));
+        if (found == m_keys.end())
+            return std::nullopt;
+        for (const std::size_t slot : found->second)
+            if (m_slots[slot] && SameName(*KeyOf(*m_slots[slot]), key))
+                return slot;
+        return std::nullopt;
+    }
+
+    std::vector<std::optional<std::string>> m_slots;
+    std::unordered_map<std::string, std::vector<std::size_t>> m_keys;
+};
+
+// Applies the changes to the section's lines, in their order; a section that does not exist yet
+// is added at the end of the file when a change gives it an entry.
+void ApplyChanges(IniLines& ini, const char* section, const std::vector<PrivateProfileChange>& changes)
+{
+    const std::optional<SectionRange> range = FindSection(ini, section);
+    SectionEdit edit(ini, range);
+    for (const PrivateProfileChange& change : changes)
+        edit.Apply(change);
+    std::vector<std::string> entries = edit.Lines();
+    if (!range) {
+        if (entries.empty())
+            return;
+        ini.lines.push_back(std::string(1, '[').append(section).append(1, ']'));
+        ini.lines.insert(ini.lines.end(), entries.begin(), entries.end());
+        return;
+    }
+    const auto first = ini.lines.begin() + std::ptrdiff_t(range->begin + 1);
+    ini.lines.erase(first, ini.lines.begin() + std::ptrdiff_t(EndOfEntries(ini, *range)));
+    ini.lines.insert(ini.lines.begin() + std::ptrdiff_t(range->begin + 1), entries.begin(), entries.end());
 }
 
 } // namespace PrivateProfile
 
-DWORD GetPrivateProfileString(const char* section, const char* key, const char* defaultValue, char* buffer, DWORD size,
-                              const char* fileName)
+PrivateProfileFile::PrivateProfileFile(const char* fileName)
+{
+    if (!fileName || !*fileName)
+        return;
+    const std::optional<PrivateProfile::IniLines> ini = PrivateProfile::ReadLines(fileName);
+    if (!ini)
+        return;
+    for (const std::string& line : ini->lines) {
+        if (const std::optional<CString> name = PrivateProfile::SectionOf(line)) {
+            AddNamed(m_sectionIndex, m_sections, Section{*name, {}, {}});
+            continue;
+        }
+        const std::optional<CString> key = m_sections.empty() ? std::nullopt : PrivateProfile::KeyOf(line);
+        if (key) {
+            Section& section = m_sections.back();
+            AddNamed(section.keys, section.entries,
+                     Entry{*key, PrivateProfile::Trimmed(line.substr(line.find('=') + 1))});
+        }
+    }
+}
+
+template <class Named>
+void PrivateProfileFile::AddNamed(NameIndex& index, std::vector<Named>& items, Named item)
+{
+    CString form = item.name;
+    index[form.MakeUpper().Bytes()].push_back(items.size());
+    items.push_back(std::move(item));
+}
+
+template <class Named>
+const Named* PrivateProfileFile::FirstNamed(const NameIndex& index, const std::vector<Named>& items, const char* name)
+{
+    CString form(name);
+    const auto found = index.find(form.MakeUpper().Bytes());
+    if (found == index.end())
+        return nullptr;
+    for (const std::size_t at : found->second)
+        if (PrivateProfile::SameName(items[at].name, name))
+            return &items[at];
+    return nullptr;
+}
+
+std::optional<CString> PrivateProfileFile::Value(const char* section, const char* key) const
+{
+    if (!section || !key)
+        return std::nullopt;
+    const Section* found = FirstNamed(m_sectionIndex, m_sections, section);
+    const Entry* entry = found ? FirstNamed(found->keys, found->entries, key) : nullptr;
+    return entry ? std::optional<CString>(entry->value) : std::nullopt;
+}
+
+DWORD PrivateProfileFile::GetString(const char* section, const char* key, const char* defaultValue, char* buffer,
+                                    DWORD size) const
 {
     if (!buffer || size == 0)
         return 0;
-    const std::optional<CString> stored = PrivateProfile::ReadValue(section, key, fileName);
+    const std::optional<CString> stored = Value(section, key);
     const std::string text = stored ? stored->Bytes() : std::string(defaultValue ? defaultValue : "");
     std::size_t length = 0;
     while (length < text.size()) {
@@ -271,22 +341,58 @@ DWORD GetPrivateProfileString(const char* section, const char* key, const char* 
     return DWORD(length);
 }
 
-UINT GetPrivateProfileInt(const char* section, const char* key, int defaultValue, const char* fileName)
+UINT PrivateProfileFile::GetInt(const char* section, const char* key, int defaultValue) const
 {
-    const std::optional<CString> stored = PrivateProfile::ReadValue(section, key, fileName);
+    const std::optional<CString> stored = Value(section, key);
     if (!stored)
         return UINT(defaultValue);
     return UINT(ParseProfileNumber(*stored));
 }
 
+DWORD GetPrivateProfileString(const char* section, const char* key, const char* defaultValue, char* buffer, DWORD size,
+                              const char* fileName)
+{
+    if (!buffer || size == 0)
+        return 0;
+    return PrivateProfileFile(fileName).GetString(section, key, defaultValue, buffer, size);
+}
+
+UINT GetPrivateProfileInt(const char* section, const char* key, int defaultValue, const char* fileName)
+{
+    return PrivateProfileFile(fileName).GetInt(section, key, defaultValue);
+}
+
 BOOL WritePrivateProfileString(const char* section, const char* key, const char* value, const char* fileName)
 {
-    if (!fileName || !*fileName || !PrivateProfile::CanStore(section, key, value))
+    if (key) {
+        const std::optional<CString> stored = value ? std::optional<CString>(CString(value)) : std::nullopt;
+        return WritePrivateProfileKeys(section, {PrivateProfileChange{CString(key), stored}}, fileName);
+    }
+    if (!fileName || !*fileName || !PrivateProfile::CanStore(section, nullptr, value))
         return FALSE;
     std::optional<PrivateProfile::IniLines> ini = PrivateProfile::ReadLines(fileName);
     if (!ini)
         return FALSE;
-    if (!PrivateProfile::ApplyChange(*ini, section, key, value))
+    if (!PrivateProfile::RemoveSection(*ini, section))
+        return TRUE;
+    return PrivateProfile::WriteLines(fileName, *ini);
+}
+
+BOOL WritePrivateProfileKeys(const char* section, const std::vector<PrivateProfileChange>& changes,
+                             const char* fileName)
+{
+    if (!fileName || !*fileName)
+        return FALSE;
+    for (const PrivateProfileChange& change : changes)
+        if (!PrivateProfile::CanStore(section, change.key,
+                                      change.value ? static_cast<const char*>(*change.value) : nullptr))
+            return FALSE;
+    std::optional<PrivateProfile::IniLines> ini = PrivateProfile::ReadLines(fileName);
+    if (!ini)
+        return FALSE;
+    const std::vector<std::string> before = ini->lines;
+    PrivateProfile::ApplyChanges(*ini, section, changes);
+    if (ini->lines == before)
         return TRUE;
     return PrivateProfile::WriteLines(fileName, *ini);
 }

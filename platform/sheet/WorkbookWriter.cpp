@@ -3,16 +3,17 @@
 // most write failures only when the workbook is closed, so every step's result is checked.
 #include "platform/sheet/SheetError.h"
 #include "platform/sheet/Workbook.h"
+#include "platform/storage/SaveFile.h"
+#include "platform/storage/StorageError.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <xlsxwriter.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <string>
 
 namespace workbook_writer_cpp {
 
@@ -88,29 +89,16 @@ void WriteXlsx(const SheetWorkbook& book, const std::string& file, const QString
 
 } // namespace workbook_writer_cpp
 
+// libxlsxwriter writes to a file it opens by name: it writes straight into the safe save's
+// temporary file, which replaces the target only once the workbook is closed and on disk.
 void SheetWorkbook::SaveAs(const QString& path) const
 {
-    const QFileInfo info(path);
-    const std::string target = QFile::encodeName(info.absoluteFilePath()).toStdString();
-    std::string temp = QFile::encodeName(info.absolutePath()).toStdString() + "/." +
-                       QFile::encodeName(info.fileName()).toStdString() + ".XXXXXX";
-    const int fd = mkstemp(temp.data());
-    if (fd < 0)
-        throw workbook_writer_cpp::WriteFailure(path, std::strerror(errno));
-    // The new file gets the permissions any new file of the user gets, not the temporary file's.
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, 0666 & ~mask);
-    close(fd);
+    const std::string target = QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString();
     try {
-        workbook_writer_cpp::WriteXlsx(*this, temp, path);
-    } catch (...) {
-        std::remove(temp.c_str());
-        throw;
-    }
-    if (std::rename(temp.c_str(), target.c_str()) != 0) {
-        const int error = errno;
-        std::remove(temp.c_str());
-        throw workbook_writer_cpp::WriteFailure(path, std::strerror(error));
+        SaveFile save(target);
+        workbook_writer_cpp::WriteXlsx(*this, save.ContentPath(), path);
+        save.Commit();
+    } catch (const StorageError& error) {
+        throw workbook_writer_cpp::WriteFailure(path, std::strerror(error.OsError() ? error.OsError() : EIO));
     }
 }

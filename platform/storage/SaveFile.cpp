@@ -112,10 +112,16 @@ FileDescriptor CreateExclusive(const std::string& target, std::string& temporary
     throw StorageError(StorageErrorCode::Generic, "no free temporary name beside '" + target + "'", EEXIST);
 }
 
+// The name through which this process reaches the file of its descriptor, named or not.
+std::string DescriptorPath(int fd)
+{
+    return "/proc/self/fd/" + std::to_string(fd);
+}
+
 // Gives the unnamed file a temporary name beside the target, from which it is renamed.
 void NameUnnamed(int fd, const std::string& target, std::string& temporary)
 {
-    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    const std::string self = DescriptorPath(fd);
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = TemporaryName(target);
         if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0)
@@ -174,6 +180,24 @@ void SaveFile::Discard()
     m_fd.Reset();
     if (!m_temporary.empty())
         unlink(m_temporary.c_str());
+}
+
+std::string SaveFile::ContentPath() const
+{
+    return save_file::DescriptorPath(m_fd.Get());
+}
+
+void SaveFile::Write(const char* data, std::size_t size)
+{
+    while (size > 0) {
+        const ssize_t written = write(m_fd.Get(), data, size);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            throw StorageError::FromErrno(written < 0 ? errno : ENOSPC, "cannot save", m_target);
+        data += written;
+        size -= std::size_t(written);
+    }
 }
 
 FileDescriptor SaveFile::Commit()

@@ -10,6 +10,7 @@
 
 #include "platform/storage/FileDescriptor.h"
 
+#include <cstddef>
 #include <string>
 
 class SaveFile
@@ -26,6 +27,13 @@ public:
     // holding the editing lock.
     int Descriptor() const { return m_fd.Get(); }
     const std::string& TargetPath() const { return m_target; }
+    // A path that opens the temporary file until the commit, for a library that writes only to a
+    // file it opens by name: it writes the new content in place, and a save killed meanwhile
+    // leaves nothing more behind than any other save.
+    std::string ContentPath() const;
+
+    // Writes all the bytes at the current position. Throws StorageError.
+    void Write(const char* data, std::size_t size);
 
     // Syncs the new content, renames it over the target and syncs the folder. Returns the
     // descriptor, which from now on is an open of the target. On failure the temporary file is

@@ -1,4 +1,5 @@
 #include "model/RelationGraph.h"
+#include "model/RelationGraphIndex.h"
 #include "model/RelationRules.h"
 #include "platform/afx/File.h"
 #include "platform/ui/Controls.h"
@@ -123,6 +124,21 @@ TEST(RelationGraph, QueriesOverArrowsClonesAndParents)
          0},
         {"no loop of main arrows", [&] { return HasSubTypeLoop(doc); }, 0},
     });
+}
+
+// The index built once for a pass answers every id as the walks do: clones at either end, a start
+// clone with and without an original, two main arrows, ids of arrows, clones and no object.
+TEST(RelationGraph, TheIndexOfAPassAnswersAsTheWalks)
+{
+    Family m;
+    m.Arrow(2, m.k1, m.f, TRUE);
+    const RelationGraphIndex index(m.doc);
+    const WORD past = m.doc.NewObjectId();
+    for (WORD id = 0; id <= past; ++id) {
+        EXPECT_EQ(index.FindMainSubTypeRelLine(id), FindMainSubTypeRelLine(m.doc, id, 0)) << id;
+        EXPECT_EQ(index.GetParentFileComp(id), GetParentFileComp(m.doc, id)) << id;
+    }
+    EXPECT_EQ(IdOf(index.GetParentFileComp(m.f)), m.b);
 }
 
 // P -> Q -> R -> P over main arrows, and S hangs below Q: a document no rule would have let

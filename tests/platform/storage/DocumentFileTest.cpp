@@ -4,15 +4,15 @@
 #include "platform/storage/FileLock.h"
 #include "platform/storage/StorageError.h"
 
+#include "tests/support/ProcessLimits.h"
+
 #include <QFile>
 
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
 #include <random>
-#include <signal.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -262,22 +262,11 @@ TEST(DocumentFile, KilledSaveLeavesACompleteDocument)
 
     std::mt19937 random(20240611);
     for (quint32 round = 1; round <= 10; ++round) {
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            try {
-                DocumentFile saver;
-                for (quint32 n = 0;; ++n)
-                    SaveDocument(saver, path, Generation(round * 1000 + n, kSize));
-            } catch (...) {
-                _exit(1);
-            }
-        }
-        usleep(useconds_t(2000 + random() % 40000));
-        kill(child, SIGKILL);
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFSIGNALED(status)) << "the saving process failed by itself in round " << round;
+        DocumentFile saver;
+        quint32 generation = round * 1000;
+        ASSERT_TRUE(KillDuringWork([&] { SaveDocument(saver, path, Generation(generation++, kSize)); },
+                                   useconds_t(2000 + random() % 40000)))
+            << "the saving process failed by itself in round " << round;
 
         const QByteArray contents = ReadContents(path);
         EXPECT_TRUE(IsWholeGeneration(contents, kSize)) << "round " << round;
