@@ -29,7 +29,8 @@ int main(int argc, char** argv)
             book.Sheet(1).Range(CString(("A" + row).c_str())).SetValue(double(r));
             book.Sheet(1).Range(CString(("B" + row).c_str())).SetValue(CString(u8"顧客ﾏｽﾀ"));
             book.Sheet(1).Range(CString(("C" + row).c_str())).SetValue(SheetValue::Boolean(r % 2 == 0));
-            book.Sheet(2).Range(CString(("A" + row + ":C" + row).c_str()))
+            book.Sheet(2)
+                .Range(CString(("A" + row + ":C" + row).c_str()))
                 .SetValue(std::vector<CString>{"1", CString(u8"顧客番号"), "CHAR(10)"});
         }
         book.SaveAs(dir.filePath("export.xlsx"));
@@ -49,14 +50,15 @@ int main(int argc, char** argv)
                                    "</row><row r=\"2\"><c r=\"B2\"><v>4</v></c>"
                                    "<c r=\"C2\" t=\"str\"><f t=\"shared\" si=\"0\"/><v>x</v></c></row>")},
         {"cells.ods",
-         hm::Ods("<table:table-row table:number-rows-repeated=\"2\">"
-                 "<table:table-cell office:value-type=\"float\" office:value=\"7\"><text:p>7</text:p></table:table-cell>"
-                 "<table:table-cell office:value-type=\"string\"><text:p>a<text:s text:c=\"2\"/>b</text:p>"
-                 "<text:p>c<text:tab/></text:p></table:table-cell>"
-                 "<table:table-cell office:value-type=\"boolean\" office:boolean-value=\"true\"/>"
-                 "<table:table-cell table:number-columns-repeated=\"3\"/>"
-                 "<table:table-cell table:formula=\"of:=1+1\" office:value-type=\"float\" office:value=\"2\"/>"
-                 "</table:table-row>")},
+         hm::Ods(
+             "<table:table-row table:number-rows-repeated=\"2\">"
+             "<table:table-cell office:value-type=\"float\" office:value=\"7\"><text:p>7</text:p></table:table-cell>"
+             "<table:table-cell office:value-type=\"string\"><text:p>a<text:s text:c=\"2\"/>b</text:p>"
+             "<text:p>c<text:tab/></text:p></table:table-cell>"
+             "<table:table-cell office:value-type=\"boolean\" office:boolean-value=\"true\"/>"
+             "<table:table-cell table:number-columns-repeated=\"3\"/>"
+             "<table:table-cell table:formula=\"of:=1+1\" office:value-type=\"float\" office:value=\"2\"/>"
+             "</table:table-row>")},
     };
     for (const auto& seed : seeds)
         if (!hm::WriteBytes(dir.filePath(seed.name), seed.bytes))

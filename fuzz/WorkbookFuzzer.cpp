@@ -49,8 +49,8 @@ void SetStoredCrcs(QByteArray& zip)
         if (Le(zip, pos + 10, 2) == 0 && local + 30 <= size) {
             const qsizetype data = local + 30 + Le(zip, local + 26, 2) + Le(zip, local + 28, 2);
             if (data + qsizetype(packed) <= size) {
-                const auto crc = std::uint32_t(
-                    crc32(0, reinterpret_cast<const Bytef*>(zip.constData() + data), uInt(packed)));
+                const auto crc =
+                    std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(zip.constData() + data), uInt(packed)));
                 SetLe32(zip, pos + 16, crc);
                 SetLe32(zip, local + 14, crc);
             }
