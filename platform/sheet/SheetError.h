@@ -4,14 +4,21 @@
 
 #include "platform/afx/String.h"
 
+#include <memory>
 #include <stdexcept>
 
+// Copying one never throws, so a refusal built in advance can still be thrown when memory has run out.
 class SheetError : public std::runtime_error
 {
 public:
-    explicit SheetError(const CString& message) : std::runtime_error(message.Bytes()), m_message(message) {}
-    const CString& Message() const { return m_message; }
+    explicit SheetError(const CString& message)
+        : std::runtime_error(message.Bytes()), m_message(std::make_shared<const CString>(message))
+    {
+    }
+    const CString& Message() const { return *m_message; }
 
 private:
-    CString m_message;
+    std::shared_ptr<const CString> m_message;
 };
+
+static_assert(std::is_nothrow_copy_constructible_v<SheetError>);

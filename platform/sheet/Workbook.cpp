@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 
 namespace workbook_cpp {
 
@@ -131,33 +132,33 @@ SheetRange SheetWorksheet::Range(const CString& address)
 const SheetValue& SheetWorksheet::Cell(int row, int column) const
 {
     static const SheetValue empty;
-    if (row < 0 || column < 0 || row >= RowCount())
-        return empty;
-    const auto& cells = m_rows[std::size_t(row)];
-    return std::size_t(column) < cells.size() ? cells[std::size_t(column)] : empty;
+    const auto cell = m_cells.find({row, column});
+    return cell == m_cells.end() ? empty : cell->second;
 }
 
 void SheetWorksheet::SetCell(int row, int column, SheetValue value)
 {
     if (row < 0 || column < 0 || row >= kSheetMaxRows || column >= kSheetMaxColumns)
         throw workbook_cpp::BadAddress(std::to_string(row + 1) + "," + std::to_string(column + 1));
-    if (value.IsEmpty() && Cell(row, column).IsEmpty())
-        return;
-    if (std::size_t(row) >= m_rows.size())
-        m_rows.resize(std::size_t(row) + 1);
-    auto& cells = m_rows[std::size_t(row)];
-    if (std::size_t(column) >= cells.size())
-        cells.resize(std::size_t(column) + 1);
-    cells[std::size_t(column)] = std::move(value);
+    if (value.IsEmpty())
+        m_cells.erase({row, column});
+    else
+        m_cells.insert_or_assign({row, column}, std::move(value));
 }
 
-int SheetWorksheet::CellCount() const
+int SheetWorksheet::RowCount() const
 {
-    int n = 0;
-    for (const auto& row : m_rows)
-        for (const auto& cell : row)
-            n += cell.IsEmpty() ? 0 : 1;
-    return n;
+    return m_cells.empty() ? 0 : m_cells.rbegin()->first.first + 1;
+}
+
+int SheetWorksheet::ColumnCount(int row) const
+{
+    // The last cell before the next row's first.
+    const auto next = m_cells.lower_bound({row + 1, 0});
+    if (next == m_cells.begin())
+        return 0;
+    const auto& [position, value] = *std::prev(next);
+    return position.first == row ? position.second + 1 : 0;
 }
 
 void SheetRange::SetValue(const SheetValue& value)

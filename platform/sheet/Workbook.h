@@ -10,6 +10,8 @@
 #include <QString>
 
 #include <deque>
+#include <map>
+#include <utility>
 #include <vector>
 
 class SheetWorkbook;
@@ -33,12 +35,19 @@ public:
     // address is malformed or lies outside the sheet.
     class SheetRange Range(const CString& address);
 
-    // 0-based row and column; an empty value outside the filled area.
+    // The cells that hold values by (row, column), 0-based, row by row. Only those are kept, so a
+    // sheet costs what its values cost wherever they lie.
+    using Cells = std::map<std::pair<int, int>, SheetValue>;
+
+    // 0-based row and column; an empty value where no cell holds one.
     const SheetValue& Cell(int row, int column) const;
+    // An empty value removes the cell.
     void SetCell(int row, int column, SheetValue value);
-    int RowCount() const { return int(m_rows.size()); }
-    int ColumnCount(int row) const { return row < RowCount() ? int(m_rows[std::size_t(row)].size()) : 0; }
-    int CellCount() const;
+    // One past the last row that holds a value, and one past the last column of a row that does.
+    int RowCount() const;
+    int ColumnCount(int row) const;
+    int CellCount() const { return int(m_cells.size()); }
+    const Cells& AllCells() const { return m_cells; }
 
     SheetWorkbook& Book() const { return *m_book; }
 
@@ -46,7 +55,7 @@ private:
     friend class SheetWorkbook;
     SheetWorkbook* m_book;
     std::string m_name;
-    std::vector<std::vector<SheetValue>> m_rows;
+    Cells m_cells;
 };
 
 class SheetRange

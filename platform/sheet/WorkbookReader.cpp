@@ -16,11 +16,19 @@
 #include <orcus/zip_archive.hpp>
 #include <orcus/zip_archive_stream.hpp>
 
+#include <zlib.h>
+
 #include <algorithm>
+#include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <map>
+#include <memory>
+#include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 namespace workbook_reader_cpp {
 
@@ -32,10 +40,33 @@ using orcus::spreadsheet::row_t;
 constexpr qint64 kMaxFileBytes = 64LL << 20;
 constexpr std::uint64_t kMaxPartBytes = 128ULL << 20;
 constexpr std::uint64_t kMaxUnpackedBytes = 256ULL << 20;
+// What the cells read may cost, far more than any workbook of this program needs: a few bytes of
+// XML can ask for much more (repetitions, one long text in many cells) and would take gigabytes.
+constexpr long long kMaxCellBytes = 256LL << 20;
+// A cell as the sheet keeps it (value and map node), and the text beyond what fits in the value.
+constexpr long long kCellBytes = 96;
+// liborcus keeps the results of an array formula as a matrix of its whole range, 24 bytes a cell.
+constexpr long long kMaxArrayFormulaCells = 1LL << 20;
+// The most characters a spreadsheet cell holds; a longer text comes from no spreadsheet program.
+constexpr std::size_t kMaxCellCharacters = 32767;
+// The longest run of XML such a text can take (each character written as a character reference).
+constexpr std::size_t kMaxTextRunBytes = 10 * kMaxCellCharacters;
+// Parts up to this size are read whole to see that their XML is complete.
+constexpr std::size_t kReadWholeBytes = 1 << 20;
+// liborcus walks every cell of an .ods row, empty or not, one by one: the cells of the rows as
+// written (a repeated row once) may number this many, a second's walk.
+constexpr long long kMaxOdsCellSteps = 256LL << 20;
 
 enum class Refusal { NotWorkbook, TooLarge, Damaged };
 
-SheetError ReadFailure(const QString& path, Refusal why, const std::string& detail = {})
+// The reader's own reasons to refuse, thrown while reading and turned into the user's message.
+struct Refused
+{
+    Refusal why;
+    std::string detail;
+};
+
+SheetError ReadFailure(const QString& path, Refusal why, const char* detail = "")
 {
     CString message(u8"ﾌｧｲﾙ \"");
     message += FromQString(path);
@@ -44,9 +75,36 @@ SheetError ReadFailure(const QString& path, Refusal why, const std::string& deta
     case Refusal::TooLarge: message += CString(u8"\" は大きすぎるため読み込めません。"); break;
     case Refusal::Damaged: message += CString(u8"\" は壊れているため読み込めません。"); break;
     }
-    if (!detail.empty())
-        message += CString("\n(" + detail + ")");
+    if (*detail)
+        message += CString(std::string("\n(") + detail + ")");
     return SheetError(message);
+}
+
+// Built when the program starts, for a refusal that cannot be built when it is needed.
+const SheetError kUnreadableWorkbook(CString(u8"ﾜｰｸﾌﾞｯｸは壊れているか大きすぎるため読み込めません。"));
+
+// The refusal, or when building it fails (memory has run out), the one prepared before.
+SheetError Refuse(const QString& path, Refusal why, const char* detail, const SheetError& prepared) noexcept
+{
+    try {
+        return ReadFailure(path, why, detail);
+    } catch (...) {
+        return prepared;
+    }
+}
+
+SheetError PrepareRefusal(const QString& path) noexcept
+{
+    try {
+        return ReadFailure(path, Refusal::Damaged);
+    } catch (...) {
+        return kUnreadableWorkbook;
+    }
+}
+
+[[noreturn]] void Damage(std::string detail)
+{
+    throw Refused{Refusal::Damaged, std::move(detail)};
 }
 
 std::uint32_t Le(const char* p, int bytes)
@@ -60,11 +118,13 @@ std::uint32_t Le(const char* p, int bytes)
 struct ZipEntry
 {
     std::string name;
+    std::uint32_t crc;
     std::uint64_t unpacked;
 };
 
 // The entries of the zip's central directory; false when the bytes are no zip this reader takes
-// (zip64 archives included: nothing here needs them).
+// (zip64 archives included: nothing here needs them). Throws Refused when an entry's data would
+// run past the directory: the unpacker would fill gigabytes from a lying size before it failed.
 bool ZipDirectory(const QByteArray& bytes, std::vector<ZipEntry>& entries)
 {
     const qsizetype size = bytes.size();
@@ -87,16 +147,62 @@ bool ZipDirectory(const QByteArray& bytes, std::vector<ZipEntry>& entries)
         if (pos + 46 > std::uint64_t(size) || Le(data + pos, 4) != 0x02014b50)
             return false;
         const char* h = data + pos;
+        const std::uint32_t crc = Le(h + 16, 4);
+        const std::uint32_t packed = Le(h + 20, 4);
         const std::uint32_t unpacked = Le(h + 24, 4);
         const std::uint32_t nameLength = Le(h + 28, 2);
         const std::uint32_t extra = Le(h + 30, 2);
         const std::uint32_t comment = Le(h + 32, 2);
-        if (pos + 46 + nameLength > std::uint64_t(size) || unpacked == 0xFFFFFFFF)
+        const std::uint64_t local = Le(h + 42, 4);
+        if (pos + 46 + nameLength > std::uint64_t(size) || unpacked == 0xFFFFFFFF || packed == 0xFFFFFFFF)
             return false;
-        entries.push_back({std::string(h + 46, nameLength), unpacked});
+        std::string name(h + 46, nameLength);
+        if (local + 30 > std::uint64_t(offset) || Le(data + local, 4) != 0x04034b50)
+            Damage(name + ": no local header");
+        const std::uint64_t end = local + 30 + Le(data + local + 26, 2) + Le(data + local + 28, 2) + packed;
+        if (end > std::uint64_t(offset))
+            Damage(name + ": runs past the end of the file");
+        entries.push_back({std::move(name), crc, unpacked});
         pos += 46ULL + nameLength + extra + comment;
     }
     return true;
+}
+
+// A text for a cell; throws Refused when it is longer than a cell holds.
+std::string CellText(std::string_view utf8)
+{
+    if (utf8.size() > kMaxCellCharacters) {
+        std::size_t characters = 0;
+        for (unsigned char c : utf8)
+            characters += (c & 0xC0) != 0x80;
+        if (characters > kMaxCellCharacters)
+            Damage("a cell's text is longer than " + std::to_string(kMaxCellCharacters) + " characters");
+    }
+    return std::string(utf8);
+}
+
+// What the cells read so far cost; throws Refused once that passes what a workbook may cost.
+class CellBudget
+{
+public:
+    void Spend(long long cells, std::size_t textBytes)
+    {
+        m_bytes += cells * (kCellBytes + (textBytes > 15 ? static_cast<long long>(textBytes) + 1 : 0));
+        if (m_bytes > kMaxCellBytes)
+            throw Refused{Refusal::TooLarge, {}};
+    }
+
+private:
+    long long m_bytes = 0;
+};
+
+// Puts a value read into the sheet; a cell outside the sheet is damage.
+void PlaceCell(SheetWorksheet& sheet, CellBudget& budget, long long row, long long col, SheetValue value)
+{
+    if (row < 0 || col < 0 || row >= kSheetMaxRows || col >= kSheetMaxColumns)
+        Damage("a cell outside the sheet");
+    budget.Spend(1, value.GetText().size());
+    sheet.SetCell(int(row), int(col), std::move(value));
 }
 
 class SharedStrings : public iface::import_shared_strings
@@ -104,7 +210,7 @@ class SharedStrings : public iface::import_shared_strings
 public:
     std::size_t append(std::string_view s) override
     {
-        m_strings.emplace_back(s);
+        m_strings.push_back(CellText(s));
         return m_strings.size() - 1;
     }
     std::size_t add(std::string_view s) override { return append(s); }
@@ -117,7 +223,12 @@ public:
                                 orcus::spreadsheet::color_elem_t, orcus::spreadsheet::color_elem_t) override
     {
     }
-    void append_segment(std::string_view s) override { m_segments.append(s); }
+    void append_segment(std::string_view s) override
+    {
+        m_segments.append(s);
+        if (m_segments.size() > 4 * kMaxCellCharacters)
+            CellText(m_segments);
+    }
     std::size_t commit_segments() override
     {
         const std::size_t index = append(m_segments);
@@ -196,6 +307,20 @@ public:
     std::size_t commit_cell_style() override { return 0; }
 };
 
+// A reference as the sheet parts write it ("Sheet1!$A$1:$B$2"); A1 when it is malformed.
+std::tuple<int, int, int, int> ReferenceArea(std::string_view address)
+{
+    std::string plain;
+    const std::size_t bang = address.rfind('!');
+    for (char ch : address.substr(bang == std::string_view::npos ? 0 : bang + 1))
+        if (ch != '$')
+            plain += ch;
+    int top = 0, left = 0, bottom = 0, right = 0;
+    if (!ParseSheetAddress(plain, top, left, bottom, right))
+        top = left = bottom = right = 0;
+    return {top, left, bottom, right};
+}
+
 class Resolver : public iface::import_reference_resolver
 {
 public:
@@ -206,14 +331,7 @@ public:
     }
     orcus::spreadsheet::src_range_t resolve_range(std::string_view address) override
     {
-        std::string plain;
-        const std::size_t bang = address.rfind('!');
-        for (char ch : address.substr(bang == std::string_view::npos ? 0 : bang + 1))
-            if (ch != '$')
-                plain += ch;
-        int top = 0, left = 0, bottom = 0, right = 0;
-        if (!ParseSheetAddress(plain, top, left, bottom, right))
-            top = left = bottom = right = 0;
+        const auto [top, left, bottom, right] = ReferenceArea(address);
         return {{0, top, left}, {0, bottom, right}};
     }
 };
@@ -232,7 +350,7 @@ public:
     }
     void set_formula(orcus::spreadsheet::formula_grammar_t, std::string_view) override {}
     void set_shared_formula_index(std::size_t) override {}
-    void set_result_string(std::string_view value) override { m_value = SheetValue::Text(std::string(value)); }
+    void set_result_string(std::string_view value) override { m_value = SheetValue::Text(CellText(value)); }
     void set_result_value(double value) override { m_value = SheetValue::Number(value); }
     void set_result_bool(bool value) override { m_value = SheetValue::Boolean(value); }
     void set_result_empty() override { m_value = SheetValue(); }
@@ -245,18 +363,38 @@ private:
     SheetValue m_value;
 };
 
+// The cached results of an array formula, taken as the cells' values like any formula's. Their
+// positions count from the range's first cell.
+class ArrayFormula : public iface::import_array_formula
+{
+public:
+    explicit ArrayFormula(Sheet& sheet) : m_sheet(sheet) {}
+    void set_range(const orcus::spreadsheet::range_t& range) override { m_first = range.first; }
+    void set_formula(orcus::spreadsheet::formula_grammar_t, std::string_view) override {}
+    void set_result_string(row_t row, col_t col, std::string_view value) override;
+    void set_result_value(row_t row, col_t col, double value) override;
+    void set_result_bool(row_t row, col_t col, bool value) override;
+    void set_result_empty(row_t, col_t) override {}
+    void commit() override {}
+
+private:
+    void Set(row_t row, col_t col, SheetValue value);
+
+    Sheet& m_sheet;
+    orcus::spreadsheet::address_t m_first{0, 0};
+};
+
 class Sheet : public iface::import_sheet
 {
 public:
-    Sheet(SheetWorksheet& target, const SharedStrings& strings) : m_target(target), m_strings(strings), m_formula(*this)
+    Sheet(SheetWorksheet& target, const SharedStrings& strings, CellBudget& budget)
+        : m_target(target), m_strings(strings), m_budget(budget), m_formula(*this), m_arrayFormula(*this)
     {
     }
 
     iface::import_formula* get_formula() override { return &m_formula; }
-    void set_auto(row_t row, col_t col, std::string_view s) override
-    {
-        Set(row, col, SheetValue::Text(std::string(s)));
-    }
+    iface::import_array_formula* get_array_formula() override { return &m_arrayFormula; }
+    void set_auto(row_t row, col_t col, std::string_view s) override { Set(row, col, SheetValue::Text(CellText(s))); }
     void set_string(row_t row, col_t col, orcus::spreadsheet::string_id_t sindex) override
     {
         m_pendingStrings.push_back({row, col, sindex});
@@ -274,12 +412,15 @@ public:
     void fill_down_cells(row_t srcRow, col_t srcCol, row_t rangeSize) override
     {
         const SheetValue value = m_target.Cell(srcRow, srcCol);
-        for (row_t r = 1; r <= rangeSize; ++r)
-            Set(srcRow + r, srcCol, value);
+        for (long long r = 1; r <= rangeSize; ++r)
+            Set(static_cast<long long>(srcRow) + r, srcCol, value);
     }
     orcus::spreadsheet::range_size_t get_sheet_size() const override { return {kSheetMaxRows, kSheetMaxColumns}; }
 
-    void Set(row_t row, col_t col, SheetValue value) { m_target.SetCell(int(row), int(col), std::move(value)); }
+    void Set(long long row, long long col, SheetValue value)
+    {
+        PlaceCell(m_target, m_budget, row, col, std::move(value));
+    }
 
     // Strings are resolved once the whole file has been read, whatever order its parts came in.
     void ResolveStrings()
@@ -287,7 +428,7 @@ public:
         for (const auto& [row, col, index] : m_pendingStrings) {
             const std::string* text = m_strings.Get(index);
             if (!text)
-                throw std::runtime_error("string index out of range");
+                Damage("string index out of range");
             Set(row, col, SheetValue::Text(*text));
         }
         m_pendingStrings.clear();
@@ -296,7 +437,9 @@ public:
 private:
     SheetWorksheet& m_target;
     const SharedStrings& m_strings;
+    CellBudget& m_budget;
     Formula m_formula;
+    ArrayFormula m_arrayFormula;
     std::vector<std::tuple<row_t, col_t, std::size_t>> m_pendingStrings;
 };
 
@@ -305,10 +448,31 @@ void Formula::commit()
     m_sheet.Set(m_row, m_col, m_value);
 }
 
+void ArrayFormula::Set(row_t row, col_t col, SheetValue value)
+{
+    m_sheet.Set(static_cast<long long>(m_first.row) + row, static_cast<long long>(m_first.column) + col,
+                std::move(value));
+}
+
+void ArrayFormula::set_result_string(row_t row, col_t col, std::string_view value)
+{
+    Set(row, col, SheetValue::Text(CellText(value)));
+}
+
+void ArrayFormula::set_result_value(row_t row, col_t col, double value)
+{
+    Set(row, col, SheetValue::Number(value));
+}
+
+void ArrayFormula::set_result_bool(row_t row, col_t col, bool value)
+{
+    Set(row, col, SheetValue::Boolean(value));
+}
+
 class Factory : public iface::import_factory
 {
 public:
-    explicit Factory(SheetWorkbook& book) : m_book(book) {}
+    Factory(SheetWorkbook& book, CellBudget& budget) : m_book(book), m_budget(budget) {}
 
     iface::import_shared_strings* get_shared_strings() override { return &m_strings; }
     iface::import_styles* get_styles() override { return &m_styles; }
@@ -319,7 +483,7 @@ public:
     iface::import_sheet* append_sheet(orcus::spreadsheet::sheet_t, std::string_view name) override
     {
         SheetWorksheet& target = m_book.AddSheet(std::string(name));
-        m_sheets.push_back(std::make_unique<Sheet>(target, m_strings));
+        m_sheets.push_back(std::make_unique<Sheet>(target, m_strings, m_budget));
         m_names.emplace_back(name);
         return m_sheets.back().get();
     }
@@ -347,55 +511,147 @@ private:
     Resolver m_resolver;
     std::vector<std::unique_ptr<Sheet>> m_sheets;
     std::vector<std::string> m_names;
+    CellBudget& m_budget;
 };
 
 
-// --- Inline-string cells of .xlsx sheets ---------------------------------------------------------
+// --- The parts of the zip ------------------------------------------------------------------------
 
-struct InlineCell
+bool IsXmlPart(const std::string& name)
 {
-    int row, column;
-    std::string text;
-};
-
-// A part of the zip as bytes; throws when it cannot be unpacked.
-QByteArray ZipPart(orcus::zip_archive& zip, const std::string& name)
-{
-    std::vector<unsigned char> part;
-    if (!zip.read_file_entry(name, part))
-        throw std::runtime_error("cannot unpack " + name);
-    // The archive ends each part with a terminating zero for its own parsers.
-    std::size_t size = part.size();
-    while (size > 0 && part[size - 1] == 0)
-        --size;
-    return QByteArray(reinterpret_cast<const char*>(part.data()), qsizetype(size));
+    const auto endsWith = [&](std::string_view end) {
+        return name.size() >= end.size() && name.compare(name.size() - end.size(), end.size(), end) == 0;
+    };
+    return endsWith(".xml") || endsWith(".rels");
 }
 
-bool HasEntry(const std::vector<ZipEntry>& entries, const std::string& name)
+// A part of the zip, checked against the size and CRC-32 the directory gives for it.
+std::vector<unsigned char> ZipPart(const orcus::zip_archive& zip, const ZipEntry& entry)
 {
-    for (const ZipEntry& entry : entries)
-        if (entry.name == name)
-            return true;
-    return false;
+    std::vector<unsigned char> part;
+    if (!zip.read_file_entry(entry.name, part))
+        Damage("cannot unpack " + entry.name);
+    // The archive ends each part with a terminating zero for its own parsers.
+    if (part.size() != entry.unpacked && part.size() != entry.unpacked + 1)
+        Damage(entry.name + ": not of the size the zip directory gives");
+    part.resize(entry.unpacked);
+    if (crc32(0, part.data(), uInt(part.size())) != entry.crc)
+        Damage(entry.name + ": CRC-32 mismatch");
+    return part;
+}
+
+// The part's bytes for the XML reader, without a copy.
+QByteArray Bytes(const std::vector<unsigned char>& part)
+{
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(part.data()), qsizetype(part.size()));
+}
+
+// A run of XML between markup longer than any cell's text is damage; found before any XML
+// reader builds it (a 100 MB text would take seconds and a gigabyte).
+void CheckTextRuns(const std::vector<unsigned char>& part, const std::string& name)
+{
+    std::size_t run = 0;
+    for (unsigned char c : part) {
+        run = c == '<' || c == '>' ? 0 : run + 1;
+        if (run > kMaxTextRunBytes)
+            Damage(name + ": a text longer than " + std::to_string(kMaxCellCharacters) + " characters");
+    }
 }
 
 void CheckXml(const QXmlStreamReader& xml, const std::string& part)
 {
     if (xml.hasError())
-        throw std::runtime_error(part + ": " + xml.errorString().toStdString());
+        Damage(part + ": " + xml.errorString().toStdString());
 }
+
+// A part cut short (its end tags missing) or otherwise not well-formed is damage: liborcus would
+// read what stands before the cut without a word.
+void CheckWholeXml(const std::vector<unsigned char>& part, const std::string& name)
+{
+    QXmlStreamReader xml(Bytes(part));
+    while (!xml.atEnd())
+        xml.readNext();
+    CheckXml(xml, name);
+}
+
+// True when the part ends with its document element's end tag, as a part that was not cut does.
+bool EndsWithRootEndTag(const std::vector<unsigned char>& part)
+{
+    const std::string_view xml(reinterpret_cast<const char*>(part.data()), part.size());
+    std::size_t at = 0;
+    // The first start tag: past the declaration, processing instructions, comments and the DTD.
+    while ((at = xml.find('<', at)) != std::string_view::npos && at + 1 < xml.size() &&
+           (xml[at + 1] == '?' || xml[at + 1] == '!'))
+        ++at;
+    if (at == std::string_view::npos || at + 1 >= xml.size())
+        return false;
+    const std::size_t nameEnd = xml.find_first_of(" \t\r\n/>", at + 1);
+    if (nameEnd == std::string_view::npos)
+        return false;
+    const std::string_view root = xml.substr(at + 1, nameEnd - at - 1);
+    std::string_view rest = xml.substr(nameEnd);
+    while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.back())))
+        rest.remove_suffix(1);
+    if (rest.size() < 1 || rest.back() != '>')
+        return false;
+    rest.remove_suffix(1);
+    while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.back())))
+        rest.remove_suffix(1);
+    const std::string endTag = "</" + std::string(root);
+    return rest.size() >= endTag.size() && rest.substr(rest.size() - endTag.size()) == endTag;
+}
+
+// A part of the size only sheets and string tables reach is read whole only when the cheap check
+// of its end cannot tell (Qt's reader takes a second for 30 MB).
+void CheckComplete(const std::vector<unsigned char>& part, const std::string& name)
+{
+    if (part.size() <= kReadWholeBytes || !EndsWithRootEndTag(part))
+        CheckWholeXml(part, name);
+}
+
+// Whether a sheet part must be read through: it may hold inline strings or array formulas, or
+// write names and values in ways a look at its bytes cannot see through.
+bool NeedsScan(const std::vector<unsigned char>& part)
+{
+    const std::string_view xml(reinterpret_cast<const char*>(part.data()), part.size());
+    for (std::string_view mark : {"inlineStr", "array", "&#", "<!"})
+        if (xml.find(mark) != std::string_view::npos)
+            return true;
+    return false;
+}
+
+// Appends a run of a cell's text; throws Refused as soon as the text is longer than a cell holds.
+void AppendCellText(std::string& text, const QString& run)
+{
+    text += run.toStdString();
+    if (text.size() > 4 * kMaxCellCharacters)
+        CellText(text);
+}
+
+// A value the reader finds beside liborcus, over a block of cells (repeated rows and columns),
+// and those values by sheet name.
+struct CellBlock
+{
+    long long row, column, rows, columns;
+    SheetValue value;
+};
+using CellsBySheet = std::map<std::string, std::vector<CellBlock>>;
+
+// --- .xlsx sheet parts: inline-string cells and array formulas -----------------------------------
 
 // The inline-string cells of one sheet part: <c t="inlineStr"><is><t>..</t></is></c>, the text
 // possibly in runs (<r><t>..</t></r>); phonetic runs (<rPh>) are not part of the text. Rows and
-// cells without a reference follow the one before them.
-std::vector<InlineCell> InlineCellsOf(const QByteArray& part, const std::string& name)
+// cells without a reference follow the one before them. The ranges of its array formulas are
+// added to `arrayCells`; throws Refused when they are more than can be read.
+std::vector<CellBlock> ScanSheetPart(const std::vector<unsigned char>& part, const std::string& name,
+                                     long long& arrayCells)
 {
-    std::vector<InlineCell> cells;
-    QXmlStreamReader xml(part);
-    int row = -1, column = -1;
+    std::vector<CellBlock> cells;
+    QXmlStreamReader xml(Bytes(part));
+    long long row = -1, column = -1;
     bool inInline = false;
     int phonetic = 0;
-    InlineCell cell{};
+    std::string text;
     while (!xml.atEnd()) {
         const auto token = xml.readNext();
         if (token == QXmlStreamReader::StartElement) {
@@ -415,11 +671,17 @@ std::vector<InlineCell> InlineCellsOf(const QByteArray& part, const std::string&
                     ++column;
                 }
                 inInline = xml.attributes().value("t") == u"inlineStr";
-                cell = InlineCell{row, column, {}};
+                text.clear();
+            } else if (local == u"f" && xml.attributes().value("t") == u"array") {
+                const auto [top, left, bottom, right] =
+                    ReferenceArea(xml.attributes().value("ref").toString().toStdString());
+                arrayCells += static_cast<long long>(bottom - top + 1) * (right - left + 1);
+                if (arrayCells > kMaxArrayFormulaCells)
+                    throw Refused{Refusal::TooLarge, name + ": array formulas over too many cells"};
             } else if (inInline && local == u"rPh") {
                 ++phonetic;
             } else if (inInline && phonetic == 0 && local == u"t") {
-                cell.text += xml.readElementText().toStdString();
+                AppendCellText(text, xml.readElementText());
             }
         } else if (token == QXmlStreamReader::EndElement) {
             const auto local = xml.name();
@@ -427,8 +689,8 @@ std::vector<InlineCell> InlineCellsOf(const QByteArray& part, const std::string&
                 --phonetic;
             } else if (local == u"c" && inInline) {
                 if (row < 0 || column < 0 || row >= kSheetMaxRows || column >= kSheetMaxColumns)
-                    throw std::runtime_error(name + ": cell outside the sheet");
-                cells.push_back(std::move(cell));
+                    Damage(name + ": a cell outside the sheet");
+                cells.push_back({row, column, 1, 1, SheetValue::Text(CellText(text))});
                 inInline = false;
             }
         }
@@ -437,116 +699,122 @@ std::vector<InlineCell> InlineCellsOf(const QByteArray& part, const std::string&
     return cells;
 }
 
-// The inline-string cells of the workbook by sheet name; empty when it has none.
-std::map<std::string, std::vector<InlineCell>> InlineStrings(orcus::zip_archive& zip,
-                                                             const std::vector<ZipEntry>& entries)
+// The sheets the workbook part lists: name and relationship id.
+std::vector<std::pair<std::string, std::string>> WorkbookSheets(const std::vector<unsigned char>& part,
+                                                                const std::string& name)
 {
-    std::map<std::string, std::vector<InlineCell>> result;
-    // Most workbooks have none: look at the sheets' bytes before reading any XML.
-    std::map<std::string, QByteArray> withInline;
-    for (const ZipEntry& entry : entries) {
-        if (entry.name.rfind("xl/worksheets/", 0) != 0 || entry.name.find(".xml") == std::string::npos)
-            continue;
-        QByteArray part = ZipPart(zip, entry.name);
-        if (part.contains("inlineStr"))
-            withInline.emplace(entry.name, std::move(part));
-    }
-    if (withInline.empty())
-        return result;
-
-    // Sheet names by relationship id, then relationship ids to parts.
     std::vector<std::pair<std::string, std::string>> sheets;
-    {
-        const std::string name = "xl/workbook.xml";
-        QXmlStreamReader xml(ZipPart(zip, name));
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"sheet")
-                continue;
-            std::string sheetName, id;
-            for (const QXmlStreamAttribute& attribute : xml.attributes()) {
-                if (attribute.name() == u"name" && attribute.namespaceUri().isEmpty())
-                    sheetName = attribute.value().toString().toStdString();
-                else if (attribute.name() == u"id" && !attribute.namespaceUri().isEmpty())
-                    id = attribute.value().toString().toStdString();
-            }
-            sheets.emplace_back(sheetName, id);
+    QXmlStreamReader xml(Bytes(part));
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"sheet")
+            continue;
+        std::string sheetName, id;
+        for (const QXmlStreamAttribute& attribute : xml.attributes()) {
+            if (attribute.name() == u"name" && attribute.namespaceUri().isEmpty())
+                sheetName = attribute.value().toString().toStdString();
+            else if (attribute.name() == u"id" && !attribute.namespaceUri().isEmpty())
+                id = attribute.value().toString().toStdString();
         }
-        CheckXml(xml, name);
+        sheets.emplace_back(sheetName, id);
     }
+    CheckXml(xml, name);
+    return sheets;
+}
+
+// The parts the workbook's relationships point to, by relationship id.
+std::map<std::string, std::string> RelationshipTargets(const std::vector<unsigned char>& part, const std::string& name)
+{
     std::map<std::string, std::string> targets;
-    const std::string relsName = "xl/_rels/workbook.xml.rels";
-    if (HasEntry(entries, relsName)) {
-        QXmlStreamReader xml(ZipPart(zip, relsName));
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"Relationship")
-                continue;
-            std::string target = xml.attributes().value("Target").toString().toStdString();
-            if (target.rfind('/', 0) == 0)
-                target.erase(0, 1);
-            else
-                target = "xl/" + (target.rfind("./", 0) == 0 ? target.substr(2) : target);
-            targets[xml.attributes().value("Id").toString().toStdString()] = target;
-        }
-        CheckXml(xml, relsName);
+    QXmlStreamReader xml(Bytes(part));
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"Relationship")
+            continue;
+        std::string target = xml.attributes().value("Target").toString().toStdString();
+        if (target.rfind('/', 0) == 0)
+            target.erase(0, 1);
+        else
+            target = "xl/" + (target.rfind("./", 0) == 0 ? target.substr(2) : target);
+        targets[xml.attributes().value("Id").toString().toStdString()] = target;
     }
-    std::size_t placed = 0;
+    CheckXml(xml, name);
+    return targets;
+}
+
+// Checks every XML part of an .xlsx (size, CRC-32, complete XML, array formulas) and returns its
+// inline-string cells by sheet name (liborcus drops them).
+CellsBySheet CheckXlsxParts(const orcus::zip_archive& zip, const std::vector<ZipEntry>& entries)
+{
+    std::map<std::string, std::vector<CellBlock>> withInline;
+    std::vector<std::pair<std::string, std::string>> sheets;
+    std::map<std::string, std::string> targets;
+    long long arrayCells = 0;
+    for (const ZipEntry& entry : entries) {
+        if (!IsXmlPart(entry.name))
+            continue;
+        const auto part = ZipPart(zip, entry);
+        if (entry.name.rfind("xl/worksheets/", 0) == 0) {
+            CheckTextRuns(part, entry.name);
+            if (!NeedsScan(part)) {
+                CheckComplete(part, entry.name);
+                continue;
+            }
+            auto cells = ScanSheetPart(part, entry.name, arrayCells);
+            if (!cells.empty())
+                withInline.emplace(entry.name, std::move(cells));
+        } else if (entry.name == "xl/workbook.xml") {
+            sheets = WorkbookSheets(part, entry.name);
+        } else if (entry.name == "xl/_rels/workbook.xml.rels") {
+            targets = RelationshipTargets(part, entry.name);
+        } else {
+            if (entry.name == "xl/sharedStrings.xml")
+                CheckTextRuns(part, entry.name);
+            CheckComplete(part, entry.name);
+        }
+    }
+    CellsBySheet result;
     for (const auto& [sheetName, id] : sheets) {
         const auto target = targets.find(id);
         if (target == targets.end())
             continue;
-        const auto part = withInline.find(target->second);
-        if (part == withInline.end())
+        const auto cells = withInline.find(target->second);
+        if (cells == withInline.end())
             continue;
-        result[sheetName] = InlineCellsOf(part->second, part->first);
-        ++placed;
+        result[sheetName] = std::move(cells->second);
+        withInline.erase(cells);
     }
     // A sheet part with inline strings that no sheet of the workbook names: its cells would be
     // lost without a word, so the workbook is not read.
-    if (placed != withInline.size())
-        throw std::runtime_error("a sheet with inline strings is not listed in the workbook");
+    if (!withInline.empty())
+        Damage("a sheet with inline strings is not listed in the workbook");
     return result;
 }
 
-// --- Cells of .ods tables that liborcus leaves empty or cuts short ----------------------------------------------
+// --- Cells of .ods tables that liborcus leaves empty or cuts short ------------------------------
 
-struct OdsCell
-{
-    int row, column;
-    SheetValue value;
-};
-
-// Cells with values that repetitions may spread over, far more than any workbook of this program
-// holds; a few bytes of XML asking for more would keep the reader busy for hours.
-constexpr long long kMaxOdsCells = 4000000;
-
-struct TooManyCells
-{
-};
-
-// The text of the paragraph the reader stands on, to its end: runs of spaces, tabs and line breaks
-// as the elements that stand for them say; notes and comments are left out.
-QString OdsParagraphText(QXmlStreamReader& xml)
+// The text of the paragraph the reader stands on, to its end, added to `text`: runs of spaces,
+// tabs and line breaks as the elements that stand for them say; notes and comments are left out.
+void OdsParagraphText(QXmlStreamReader& xml, std::string& text)
 {
     const QString textNs = "urn:oasis:names:tc:opendocument:xmlns:text:1.0";
-    QString text;
     for (int depth = 1; depth > 0 && !xml.atEnd();) {
         const auto token = xml.readNext();
         if (token == QXmlStreamReader::Characters) {
-            text += xml.text();
+            AppendCellText(text, xml.text().toString());
         } else if (token == QXmlStreamReader::EndElement) {
             --depth;
         } else if (token == QXmlStreamReader::StartElement) {
             const bool inText = xml.namespaceUri() == textNs;
             if (inText && xml.name() == u"s") {
                 bool ok = false;
-                const int count = xml.attributes().value(textNs, "c").toInt(&ok);
-                text += QString(ok && count > 0 ? std::min(count, 32767) : 1, QChar(' '));
+                const long long count = xml.attributes().value(textNs, "c").toLongLong(&ok);
+                const auto spaces = ok && count > 0 ? std::min<long long>(count, 4 * kMaxCellCharacters + 1) : 1;
+                AppendCellText(text, QString(qsizetype(spaces), QChar(' ')));
                 xml.skipCurrentElement();
             } else if (inText && xml.name() == u"tab") {
-                text += QChar('\t');
+                AppendCellText(text, "\t");
                 xml.skipCurrentElement();
             } else if (inText && xml.name() == u"line-break") {
-                text += QChar('\n');
+                AppendCellText(text, "\n");
                 xml.skipCurrentElement();
             } else if (xml.name() == u"annotation" || (inText && xml.name() == u"note")) {
                 xml.skipCurrentElement();
@@ -555,32 +823,37 @@ QString OdsParagraphText(QXmlStreamReader& xml)
             }
         }
     }
-    return text;
 }
 
-// Truth values, texts and the text results of formulas, by table name: liborcus delivers no truth
-// value and no text result of a formula from an .ods file, and of a text of several paragraphs
-// only the last. Rows and cells count their repetitions; covered cells take their places. Throws
-// TooManyCells when the tables' repetitions would make more cells with values than can be read.
-std::map<std::string, std::vector<OdsCell>> OdsCellsOrcusMisreads(const QByteArray& content)
+// Truth values, texts, the text results of formulas and the numbers of repeated rows, by table
+// name: liborcus delivers no truth value and no text result of a formula from an .ods file, of a
+// text of several paragraphs only the last, and the numbers of a repeated row only once. Rows and
+// cells count their repetitions (in 64 bits: a repetition may ask for 2^31); covered cells take
+// their places. A cell beyond the sheet's last column, or one with a value beyond its last row,
+// is damage; throws Refused when the cells would cost more than a workbook may.
+CellsBySheet OdsCellsOrcusMisreads(const std::vector<unsigned char>& content)
 {
-    long long valued = 0;
+    CheckTextRuns(content, "content.xml");
     const QString tableNs = "urn:oasis:names:tc:opendocument:xmlns:table:1.0";
     const QString officeNs = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
     const QString textNs = "urn:oasis:names:tc:opendocument:xmlns:text:1.0";
-    std::map<std::string, std::vector<OdsCell>> result;
-    QXmlStreamReader xml(content);
-    std::vector<OdsCell>* table = nullptr;
-    int row = 0, rowRepeat = 1, column = 0;
-    auto repeat = [](const QXmlStreamAttributes& attributes, const QString& ns, const char* name) {
+    // Counting stops just past the sheet's edge, so no repetition can make a count overflow.
+    constexpr long long kPastRows = kSheetMaxRows + 1LL, kPastColumns = kSheetMaxColumns + 1LL;
+    CellsBySheet result;
+    QXmlStreamReader xml(Bytes(content));
+    CellBudget budget;
+    long long steps = 0;
+    std::vector<CellBlock>* table = nullptr;
+    long long row = 0, rowRepeat = 1, column = 0;
+    auto repeat = [](const QXmlStreamAttributes& attributes, const QString& ns, const char* name, long long most) {
         bool ok = false;
-        const int n = attributes.value(ns, QString::fromLatin1(name)).toInt(&ok);
-        return ok && n > 0 ? n : 1;
+        const long long n = attributes.value(ns, QString::fromLatin1(name)).toLongLong(&ok);
+        return ok && n > 0 ? std::min(n, most) : 1;
     };
     while (!xml.atEnd()) {
         const auto token = xml.readNext();
         if (token == QXmlStreamReader::EndElement && xml.namespaceUri() == tableNs && xml.name() == u"table-row") {
-            row += rowRepeat;
+            row = std::min(row + rowRepeat, kPastRows);
             continue;
         }
         if (token != QXmlStreamReader::StartElement || xml.namespaceUri() != tableNs)
@@ -590,42 +863,131 @@ std::map<std::string, std::vector<OdsCell>> OdsCellsOrcusMisreads(const QByteArr
             table = &result[attributes.value(tableNs, "name").toString().toStdString()];
             row = 0;
         } else if (xml.name() == u"table-row") {
-            rowRepeat = repeat(attributes, tableNs, "number-rows-repeated");
+            rowRepeat = repeat(attributes, tableNs, "number-rows-repeated", kPastRows);
             column = 0;
         } else if (xml.name() == u"table-cell" || xml.name() == u"covered-table-cell") {
-            const int columns = repeat(attributes, tableNs, "number-columns-repeated");
+            const long long columns = repeat(attributes, tableNs, "number-columns-repeated", kPastColumns);
             const auto type = attributes.value(officeNs, "value-type");
-            if (!type.isEmpty() && (valued += static_cast<long long>(rowRepeat) * columns) > kMaxOdsCells)
-                throw TooManyCells{};
+            if (column + columns > kSheetMaxColumns || (!type.isEmpty() && row + rowRepeat > kSheetMaxRows))
+                Damage("content.xml: a cell outside the sheet");
+            if ((steps += columns) > kMaxOdsCellSteps)
+                throw Refused{Refusal::TooLarge, {}};
             SheetValue value;
             if (type == u"boolean") {
                 value = SheetValue::Boolean(attributes.value(officeNs, "boolean-value") == u"true");
             } else if (type == u"string") {
                 if (attributes.hasAttribute(officeNs, "string-value")) {
-                    value = SheetValue::Text(attributes.value(officeNs, "string-value").toString().toStdString());
+                    value =
+                        SheetValue::Text(CellText(attributes.value(officeNs, "string-value").toString().toStdString()));
                 } else {
                     // The paragraphs of the cell, one line each; a comment is no part of it.
-                    QString text;
+                    std::string text;
                     int paragraphs = 0;
                     while (xml.readNextStartElement()) {
-                        if (xml.namespaceUri() == textNs && xml.name() == u"p")
-                            text += (paragraphs++ ? "\n" : "") + OdsParagraphText(xml);
-                        else
+                        if (xml.namespaceUri() == textNs && xml.name() == u"p") {
+                            if (paragraphs++)
+                                AppendCellText(text, "\n");
+                            OdsParagraphText(xml, text);
+                        } else {
                             xml.skipCurrentElement();
+                        }
                     }
-                    value = SheetValue::Text(text.toStdString());
+                    value = SheetValue::Text(CellText(text));
                 }
+            } else if (rowRepeat > 1 && (type == u"float" || type == u"percentage" || type == u"currency")) {
+                value = SheetValue::Number(attributes.value(officeNs, "value").toDouble());
             }
+            if (!type.isEmpty())
+                budget.Spend(rowRepeat * columns, value.GetText().size());
             if (!value.IsEmpty() && table)
-                for (int r = row; r < row + rowRepeat && r < kSheetMaxRows; ++r)
-                    for (int c = column; c < column + columns && c < kSheetMaxColumns; ++c)
-                        table->push_back({r, c, value});
-            column += columns;
+                table->push_back({row, column, rowRepeat, columns, std::move(value)});
+            column = std::min(column + columns, kPastColumns);
         }
     }
-    if (xml.hasError())
-        throw std::runtime_error("content.xml: " + xml.errorString().toStdString());
+    CheckXml(xml, "content.xml");
     return result;
+}
+
+// Checks every XML part of an .ods (size, CRC-32, complete XML) and returns the cells liborcus
+// misreads in content.xml.
+CellsBySheet CheckOdsParts(const orcus::zip_archive& zip, const std::vector<ZipEntry>& entries)
+{
+    CellsBySheet result;
+    for (const ZipEntry& entry : entries) {
+        if (!IsXmlPart(entry.name))
+            continue;
+        const auto part = ZipPart(zip, entry);
+        if (entry.name == "content.xml")
+            result = OdsCellsOrcusMisreads(part);
+        else
+            CheckComplete(part, entry.name);
+    }
+    return result;
+}
+
+// Puts the values found beside liborcus into their sheets, over what liborcus gave there.
+void PlaceCells(SheetWorkbook& book, CellBudget& budget, const CellsBySheet& cells)
+{
+    for (int n = 1; n <= book.SheetCount(); ++n) {
+        SheetWorksheet& sheet = book.Sheet(n);
+        const auto blocks = cells.find(sheet.NameUtf8());
+        if (blocks == cells.end())
+            continue;
+        for (const CellBlock& block : blocks->second)
+            for (long long r = block.row; r < block.row + block.rows; ++r)
+                for (long long c = block.column; c < block.column + block.columns; ++c)
+                    PlaceCell(sheet, budget, r, c, block.value);
+    }
+}
+
+std::unique_ptr<SheetWorkbook> ReadWorkbook(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Refused{Refusal::NotWorkbook, file.errorString().toStdString()};
+    if (file.size() > kMaxFileBytes)
+        throw Refused{Refusal::TooLarge, {}};
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() != file.size())
+        Damage(file.errorString().toStdString());
+
+    std::vector<ZipEntry> entries;
+    if (!ZipDirectory(bytes, entries))
+        throw Refused{Refusal::NotWorkbook, {}};
+    std::uint64_t total = 0;
+    bool xlsx = false, ods = false;
+    for (const ZipEntry& entry : entries) {
+        if (entry.unpacked > kMaxPartBytes || (total += entry.unpacked) > kMaxUnpackedBytes)
+            throw Refused{Refusal::TooLarge, {}};
+        xlsx = xlsx || entry.name == "xl/workbook.xml";
+        ods = ods || entry.name == "content.xml";
+    }
+    if (!xlsx && !ods)
+        throw Refused{Refusal::NotWorkbook, {}};
+
+    auto book = std::make_unique<SheetWorkbook>(0);
+    const std::string_view stream(bytes.constData(), std::size_t(bytes.size()));
+    orcus::zip_archive_stream_blob blob(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                        std::size_t(bytes.size()));
+    orcus::zip_archive zip(&blob);
+    zip.load();
+    CellBudget budget;
+    Factory factory(*book, budget);
+    if (xlsx) {
+        const CellsBySheet inlineStrings = CheckXlsxParts(zip, entries);
+        orcus::orcus_xlsx reader(&factory);
+        reader.read_stream(stream);
+        PlaceCells(*book, budget, inlineStrings);
+    } else {
+        const CellsBySheet misread = CheckOdsParts(zip, entries);
+        orcus::orcus_ods reader(&factory);
+        reader.read_stream(stream);
+        PlaceCells(*book, budget, misread);
+    }
+    // A workbook always has a sheet; none means its directory part could not be read.
+    if (book->SheetCount() == 0)
+        Damage("no sheet");
+    return book;
 }
 
 } // namespace workbook_reader_cpp
@@ -633,78 +995,16 @@ std::map<std::string, std::vector<OdsCell>> OdsCellsOrcusMisreads(const QByteArr
 std::unique_ptr<SheetWorkbook> SheetWorkbook::Open(const QString& path)
 {
     using namespace workbook_reader_cpp;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ReadFailure(path, Refusal::NotWorkbook, file.errorString().toStdString());
-    if (file.size() > kMaxFileBytes)
-        throw ReadFailure(path, Refusal::TooLarge);
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() != file.size())
-        throw ReadFailure(path, Refusal::Damaged, file.errorString().toStdString());
-
-    std::vector<ZipEntry> entries;
-    if (!ZipDirectory(bytes, entries))
-        throw ReadFailure(path, Refusal::NotWorkbook);
-    std::uint64_t total = 0;
-    bool xlsx = false, ods = false;
-    for (const ZipEntry& entry : entries) {
-        if (entry.unpacked > kMaxPartBytes || (total += entry.unpacked) > kMaxUnpackedBytes)
-            throw ReadFailure(path, Refusal::TooLarge);
-        xlsx = xlsx || entry.name == "xl/workbook.xml";
-        ods = ods || entry.name == "content.xml";
-    }
-    if (!xlsx && !ods)
-        throw ReadFailure(path, Refusal::NotWorkbook);
-
-    auto book = std::make_unique<SheetWorkbook>(0);
+    // Every failure ends in the reader's refusal, whatever threw: the refusal is prepared before
+    // reading, as building it may fail when memory has run out.
+    const SheetError prepared = PrepareRefusal(path);
     try {
-        const std::string_view stream(bytes.constData(), std::size_t(bytes.size()));
-        if (xlsx) {
-            orcus::zip_archive_stream_blob blob(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                                std::size_t(bytes.size()));
-            orcus::zip_archive zip(&blob);
-            zip.load();
-            const auto inlineStrings = InlineStrings(zip, entries);
-            Factory factory(*book);
-            orcus::orcus_xlsx reader(&factory);
-            reader.read_stream(stream);
-            for (const auto& [sheetName, cells] : inlineStrings) {
-                for (int n = 1; n <= book->SheetCount(); ++n) {
-                    SheetWorksheet& sheet = book->Sheet(n);
-                    if (sheet.NameUtf8() != sheetName)
-                        continue;
-                    for (const InlineCell& cell : cells)
-                        sheet.SetCell(cell.row, cell.column, SheetValue::Text(cell.text));
-                    break;
-                }
-            }
-        } else {
-            orcus::zip_archive_stream_blob blob(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                                std::size_t(bytes.size()));
-            orcus::zip_archive zip(&blob);
-            zip.load();
-            const auto dropped = OdsCellsOrcusMisreads(ZipPart(zip, "content.xml"));
-            Factory factory(*book);
-            orcus::orcus_ods reader(&factory);
-            reader.read_stream(stream);
-            for (int n = 1; n <= book->SheetCount(); ++n) {
-                SheetWorksheet& sheet = book->Sheet(n);
-                const auto cells = dropped.find(sheet.NameUtf8());
-                if (cells == dropped.end())
-                    continue;
-                for (const OdsCell& cell : cells->second)
-                    sheet.SetCell(cell.row, cell.column, cell.value);
-            }
-        }
-    } catch (const SheetError&) {
-        throw;
-    } catch (const TooManyCells&) {
-        throw ReadFailure(path, Refusal::TooLarge);
+        return ReadWorkbook(path);
+    } catch (const Refused& refused) {
+        throw Refuse(path, refused.why, refused.detail.c_str(), prepared);
     } catch (const std::exception& e) {
-        throw ReadFailure(path, Refusal::Damaged, e.what());
+        throw Refuse(path, Refusal::Damaged, e.what(), prepared);
+    } catch (...) {
+        throw Refuse(path, Refusal::Damaged, "", prepared);
     }
-    // A workbook always has a sheet; none means its directory part could not be read.
-    if (book->SheetCount() == 0)
-        throw ReadFailure(path, Refusal::Damaged);
-    return book;
 }

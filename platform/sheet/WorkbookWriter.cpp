@@ -63,19 +63,18 @@ void WriteXlsx(const SheetWorkbook& book, const std::string& file, const QString
         lxw_worksheet* ws = workbook_add_worksheet(xlsx.Get(), sheet.NameUtf8().c_str());
         if (!ws)
             throw WriteFailure(path, "worksheet");
-        for (int r = 0; r < sheet.RowCount(); ++r) {
-            for (int c = 0; c < sheet.ColumnCount(r); ++c) {
-                const SheetValue& value = sheet.Cell(r, c);
-                lxw_error result = LXW_NO_ERROR;
-                if (value.GetKind() == SheetValue::Kind::Text)
-                    result = worksheet_write_string(ws, lxw_row_t(r), lxw_col_t(c), value.GetText().c_str(), nullptr);
-                else if (value.GetKind() == SheetValue::Kind::Boolean)
-                    result = worksheet_write_boolean(ws, lxw_row_t(r), lxw_col_t(c), value.GetNumber() != 0, nullptr);
-                else if (value.GetKind() == SheetValue::Kind::Number)
-                    result = worksheet_write_number(ws, lxw_row_t(r), lxw_col_t(c), value.GetNumber(), nullptr);
-                if (result != LXW_NO_ERROR)
-                    throw WriteFailure(path, lxw_strerror(result));
-            }
+        for (const auto& [position, value] : sheet.AllCells()) {
+            const auto row = lxw_row_t(position.first);
+            const auto column = lxw_col_t(position.second);
+            lxw_error result = LXW_NO_ERROR;
+            if (value.GetKind() == SheetValue::Kind::Text)
+                result = worksheet_write_string(ws, row, column, value.GetText().c_str(), nullptr);
+            else if (value.GetKind() == SheetValue::Kind::Boolean)
+                result = worksheet_write_boolean(ws, row, column, value.GetNumber() != 0, nullptr);
+            else if (value.GetKind() == SheetValue::Kind::Number)
+                result = worksheet_write_number(ws, row, column, value.GetNumber(), nullptr);
+            if (result != LXW_NO_ERROR)
+                throw WriteFailure(path, lxw_strerror(result));
         }
     }
     const lxw_error result = xlsx.Close();

@@ -56,9 +56,10 @@ inline QByteArray StoredZip(const std::vector<std::pair<std::string, QByteArray>
     return zip;
 }
 
-// An .xlsx of two sheets around the given <sheetData> contents of the first (the second empty),
-// with the shared strings given.
-inline QByteArray Xlsx(const std::string& sheetData, const std::vector<std::string>& sharedStrings = {})
+// The parts of an .xlsx of two sheets around the given <sheetData> contents of the first (the
+// second empty), with the shared strings given.
+inline std::vector<std::pair<std::string, QByteArray>> XlsxParts(const std::string& sheetData,
+                                                                 const std::vector<std::string>& sharedStrings = {})
 {
     const char* ns = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
     const std::string rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
@@ -70,7 +71,7 @@ inline QByteArray Xlsx(const std::string& sheetData, const std::vector<std::stri
         return QByteArray::fromStdString(std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?><worksheet xmlns=\"") +
                                          ns + "\"><sheetData>" + data + "</sheetData></worksheet>");
     };
-    return StoredZip({
+    return {
         {"[Content_Types].xml",
          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
          "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
@@ -107,11 +108,17 @@ inline QByteArray Xlsx(const std::string& sheetData, const std::vector<std::stri
         {"xl/worksheets/sheet1.xml", sheet(sheetData)},
         {"xl/worksheets/sheet2.xml", sheet("")},
         {"xl/sharedStrings.xml", QByteArray::fromStdString(sst)},
-    });
+    };
 }
 
-// An .ods of two tables around the given <table:table-row> rows of the first (the second empty).
-inline QByteArray Ods(const std::string& rows)
+inline QByteArray Xlsx(const std::string& sheetData, const std::vector<std::string>& sharedStrings = {})
+{
+    return StoredZip(XlsxParts(sheetData, sharedStrings));
+}
+
+// The parts of an .ods of two tables around the given <table:table-row> rows of the first (the
+// second empty).
+inline std::vector<std::pair<std::string, QByteArray>> OdsParts(const std::string& rows)
 {
     const std::string content =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
@@ -123,7 +130,7 @@ inline QByteArray Ods(const std::string& rows)
         rows +
         "</table:table><table:table table:name=\"Items\"><table:table-row><table:table-cell/></table:table-row>"
         "</table:table></office:spreadsheet></office:body></office:document-content>";
-    return StoredZip({
+    return {
         {"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
         {"META-INF/manifest.xml",
          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
@@ -133,7 +140,12 @@ inline QByteArray Ods(const std::string& rows)
          "<manifest:file-entry manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\"/>"
          "</manifest:manifest>"},
         {"content.xml", QByteArray::fromStdString(content)},
-    });
+    };
+}
+
+inline QByteArray Ods(const std::string& rows)
+{
+    return StoredZip(OdsParts(rows));
 }
 
 inline bool WriteBytes(const QString& path, const QByteArray& bytes)
