@@ -8,6 +8,7 @@
 #include "platform/sheet/Workbook.h"
 
 #include <QFile>
+#include <QString>
 #include <QXmlStreamReader>
 
 #include <orcus/orcus_ods.hpp>
@@ -76,7 +77,8 @@ SheetError ReadFailure(const QString& path, Refusal why, const char* detail = ""
     case Refusal::Damaged: message += CString(u8"\" は壊れているため読み込めません。"); break;
     }
     if (*detail)
-        message += CString(std::string("\n(") + detail + ")");
+        // The reasons are UTF-8: the library's and Qt's texts (translated ones too) and part names.
+        message += FromQString(QString::fromUtf8("\n(" + std::string(detail) + ")"));
     return SheetError(message);
 }
 

@@ -68,6 +68,18 @@ QByteArray CutPart(std::vector<std::pair<std::string, QByteArray>> parts, const 
     return StoredZip(parts);
 }
 
+// The package with its first sheet part under another name, every reference to it following.
+std::vector<std::pair<std::string, QByteArray>> RenamedSheet(std::vector<std::pair<std::string, QByteArray>> parts,
+                                                             const std::string& name)
+{
+    for (auto& [part, data] : parts) {
+        if (part == "xl/worksheets/sheet1.xml")
+            part = "xl/worksheets/" + name;
+        data.replace("sheet1.xml", QByteArray::fromStdString(name));
+    }
+    return parts;
+}
+
 // 40,000 rows of one number each, 1.4 MB.
 std::string Rows()
 {
@@ -114,6 +126,10 @@ TEST(HostileWorkbook, EachConstructionIsRefusedWithTheReadersMessageAndTheFileNa
         {"cut.xlsx", CutPart(XlsxParts(Rows()), "xl/worksheets/sheet1.xml", "<row r=\"20001\">"), u8"壊れている"},
         {"rels.xlsx", CutPart(XlsxParts(""), "xl/_rels/workbook.xml.rels", "<Relationship Id=\"rId3\""),
          u8"壊れている"},
+        // The reason names the part in the message's own code page.
+        {"named.xlsx",
+         CutPart(RenamedSheet(XlsxParts(Rows()), "表1.xml"), "xl/worksheets/表1.xml", "<row r=\"20001\">"),
+         u8"xl/worksheets/表1.xml"},
         {"cut.ods", CutPart(OdsParts(OdsRow(OdsString("x"))), "content.xml", "</table:table>"), u8"壊れている"},
         // A long text repeated over many cells: gigabytes from a few bytes.
         {"long.ods", Ods(OdsRow(OdsString(std::string(30000, 'x'), "16384"), "1000")), u8"大きすぎる"},
