@@ -168,6 +168,17 @@ void CFrameWnd::FillMenu(QMenu* menu, const std::vector<MenuItemResource>& items
     }
 }
 
+// The command actions are shared by every menu resource: they take back this resource's labels.
+void CFrameWnd::ApplyMenuTexts(const std::vector<MenuItemResource>& items)
+{
+    for (const MenuItemResource& item : items) {
+        if (item.IsPopup())
+            ApplyMenuTexts(item.items);
+        else if (!item.separator)
+            GetCommandAction(item.id)->setText(item.text);
+    }
+}
+
 void CFrameWnd::BuildMenuBar(UINT menuId)
 {
     QMainWindow* window = CommandFrame()->GetMainWindowWidget();
@@ -176,21 +187,32 @@ void CFrameWnd::BuildMenuBar(UINT menuId)
         return;
     QMenuBar* bar = window->menuBar();
     bar->clear();
-    // A command chosen in one of these menus can swap the menu bar (closing the last document)
-    // while that menu is still handling the key or click: it goes once control returns to the loop.
-    for (QMenu* menu : m_menus)
-        menu->deleteLater();
-    m_menus.clear();
-    for (const MenuItemResource& item : *items) {
+    // A command chosen in one of these menus can swap the menu bar (a new document, or closing the
+    // last one) while that menu is still handling the key or click, and may run the event loop
+    // before it returns (an import's progress): so no menu is deleted, each set is made once and
+    // shown again when its resource comes back.
+    std::vector<QMenu*>& menus = m_menuSets[menuId];
+    if (menus.empty())
+        menus = MakeMenus(*items, bar);
+    else
+        ApplyMenuTexts(*items);
+    for (QMenu* menu : menus)
+        bar->addMenu(menu);
+}
+
+std::vector<QMenu*> CFrameWnd::MakeMenus(const std::vector<MenuItemResource>& items, QMenuBar* bar)
+{
+    std::vector<QMenu*> menus;
+    for (const MenuItemResource& item : items) {
         if (!item.IsPopup())
             continue;
         auto* menu = new QMenu(item.text, bar);
         FillMenu(menu, item.items);
         QObject::connect(menu, &QMenu::aboutToShow, menu, [this, menu] { OnMenuAboutToShow(menu); });
         QObject::connect(menu, &QMenu::aboutToHide, menu, [this] { SetMessageText(AFX_IDS_IDLEMESSAGE); });
-        bar->addMenu(menu);
-        m_menus.push_back(menu);
+        menus.push_back(menu);
     }
+    return menus;
 }
 
 void CFrameWnd::LoadAccelTable(UINT tableId)
@@ -432,7 +454,7 @@ void CFrameWnd::OnDestroy()
         bar->DestroyWindow();
     m_controlBars.clear();
     m_actions.clear();
-    m_menus.clear();
+    m_menuSets.clear();
     if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == this) {
         app->m_pMainWnd = nullptr;
         // Ends the event loop without quit()'s closing of every window: this one is being

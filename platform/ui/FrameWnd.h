@@ -16,6 +16,7 @@ class CMenu;
 class QAction;
 class QMainWindow;
 class QMenu;
+class QMenuBar;
 
 constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
 constexpr UINT AFX_IDW_DOCKBAR_TOP = 0xE81B;
@@ -131,8 +132,11 @@ private:
     void UpdatePopupCmdUI(QMenu* menu);
     void ShowCommandPrompt(UINT id);
     void FillMenu(QMenu* menu, const std::vector<struct MenuItemResource>& items);
+    void ApplyMenuTexts(const std::vector<struct MenuItemResource>& items);
+    std::vector<QMenu*> MakeMenus(const std::vector<struct MenuItemResource>& items, QMenuBar* bar);
 
     std::map<UINT, QAction*> m_actions;
     std::vector<CControlBar*> m_controlBars;
-    std::vector<QMenu*> m_menus;
+    // The menus of each menu resource shown so far, made once and kept while the frame lives.
+    std::map<UINT, std::vector<QMenu*>> m_menuSets;
 };
