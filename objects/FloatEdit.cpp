@@ -88,6 +88,11 @@ CFloatEdit::CFloatEdit(int alignment, const CRect& deviceRect, CWnd* parent, UIN
     editor->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
     if (!border)
         editor->setFrameShape(QFrame::NoFrame);
+    // An edit control scrolls its text without scroll bars and keeps only a thin margin: over a
+    // small cell (a file's number at 100 %) bars or a wide margin would leave no room for the text.
+    editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    editor->document()->setDocumentMargin(1);
     QTextOption option = editor->document()->defaultTextOption();
     option.setAlignment(floatedit::ToQtAlignment(alignment));
     editor->document()->setDefaultTextOption(option);

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -77,6 +78,22 @@ TEST(FloatEdit, ByteOffsetsCrossOverToCharacters)
         editor->SetSelBytes(c.start, c.end);
         EXPECT_EQ(Selection(*editor), c.selection);
     }
+}
+
+// Over a cell as small as a file's number at 100 % the text still has the room: an edit control
+// shows no scroll bars, even when its text runs past the cell.
+TEST(FloatEdit, ASmallCellShowsItsTextAndNoScrollBars)
+{
+    CFloatEdit editor(CFloatEdit::ALIGN_LEFT, CRect(0, 0, 30, 18), nullptr, 1032, TRUE, TRUE);
+    editor.SetText(CString("12345678901234567890\r\n2\r\n3"));
+    auto* widget = qobject_cast<QPlainTextEdit*>(editor.GetSafeHwnd());
+    ASSERT_NE(widget, nullptr);
+    widget->show();
+    QApplication::processEvents();
+    EXPECT_FALSE(widget->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(widget->verticalScrollBar()->isVisible());
+    EXPECT_GT(widget->viewport()->width(), 20);
+    EXPECT_GT(widget->viewport()->height(), 10);
 }
 
 TEST(FloatEdit, JapaneseTypedThroughTheInputMethodMarksTheTextModified)
