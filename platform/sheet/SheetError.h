@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <stdexcept>
+#include <type_traits>
 
 // Copying one never throws, so a refusal built in advance can still be thrown when memory has run out.
 class SheetError : public std::runtime_error
