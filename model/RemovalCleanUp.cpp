@@ -33,6 +33,19 @@ std::vector<CObject*> SnapshotObjects(const CBaseDoc& doc)
     return snapshot;
 }
 
+// Holds the index while a walk over its objects goes on, however the walk ends.
+class WalkGuard
+{
+public:
+    explicit WalkGuard(RemovalCleanUpIndex& index) : m_index(index) { m_index.BeginWalk(); }
+    ~WalkGuard() { m_index.EndWalk(); }
+    WalkGuard(const WalkGuard&) = delete;
+    WalkGuard& operator=(const WalkGuard&) = delete;
+
+private:
+    RemovalCleanUpIndex& m_index;
+};
+
 // Visits, in drawing order, every object of a walk over the list as it stands that can have to do
 // with the id: those that name it (and the merged conceptual files, when asked) at the start, and
 // any object further on that a change on the way touched. Every other object of the walk would be
@@ -53,24 +66,18 @@ void VisitObjectsNaming(CBaseDoc& doc, WORD id, BOOL withMergedFiles, Visit visi
         if (index->InList(object))
             pending.emplace(index->GetRank(object), object);
     size_t seen = index->GetChangeCount();
-    index->BeginWalk();
-    try {
-        while (!pending.empty()) {
-            const auto [rank, object] = *pending.begin();
-            pending.erase(pending.begin());
-            visit(*object);
-            index->ReadNewRecords();
-            for (; seen < index->GetChangeCount(); ++seen) {
-                CObject* changed = index->GetChange(seen);
-                if (index->GetRank(changed) > rank && index->InList(changed))
-                    pending.emplace(index->GetRank(changed), changed);
-            }
+    const WalkGuard walk(*index);
+    while (!pending.empty()) {
+        const auto [rank, object] = *pending.begin();
+        pending.erase(pending.begin());
+        visit(*object);
+        index->ReadNewRecords();
+        for (; seen < index->GetChangeCount(); ++seen) {
+            CObject* changed = index->GetChange(seen);
+            if (index->GetRank(changed) > rank && index->InList(changed))
+                pending.emplace(index->GetRank(changed), changed);
         }
-    } catch (...) {
-        index->EndWalk();
-        throw;
     }
-    index->EndWalk();
 }
 
 // The object with the id in the list, through the index when there is one.
